@@ -1,0 +1,37 @@
+# One static library per layer. Sources are collected from the layer's folder
+# so that adding a file needs no edit here.
+function(hd_add_layer name dir)
+  cmake_parse_arguments(L "" "" "DEPS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  foreach(x IN LISTS L_EXCLUDE)
+    list(FILTER srcs EXCLUDE REGEX "${x}")
+  endforeach()
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${L_DEPS})
+  else()
+    # A layer whose first file has not been written yet.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${L_DEPS})
+  endif()
+endfunction()
+
+# One test binary per area: every *_test.cpp under the folder.
+function(hd_add_test_area name dir)
+  cmake_parse_arguments(T "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*_test.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  file(GLOB_RECURSE helpers CONFIGURE_DEPENDS ${dir}/*_helper.cpp ${dir}/testkit/*.cpp)
+  add_executable(${name} ${srcs} ${helpers})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gmock hd_test_main)
+  target_compile_definitions(${name} PRIVATE HD_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${HD_TEST_ENV}" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,2 @@
+// The configurator's entry point; the windows are created by the application object.
+int main() { return 0; }

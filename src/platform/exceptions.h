@@ -1,0 +1,48 @@
+// The platform's error classes. The application loop shows Message() of an
+// exception that leaves an event handler.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace hd {
+
+class Exception : public std::runtime_error {
+ public:
+  explicit Exception(const std::string& message) : std::runtime_error(message) {}
+  std::string Message() const { return what(); }
+};
+
+// A text that is not a number of the asked kind.
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EListError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EStringListError : public EListError {
+ public:
+  using EListError::EListError;
+};
+
+// A file or folder operation that failed; the message names the file and the system's reason.
+class EInOutError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EFCreateError : public EInOutError {
+ public:
+  using EInOutError::EInOutError;
+};
+
+class EFOpenError : public EInOutError {
+ public:
+  using EInOutError::EInOutError;
+};
+
+}  // namespace hd
