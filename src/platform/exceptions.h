@@ -45,4 +45,25 @@ class EFOpenError : public EInOutError {
   using EInOutError::EInOutError;
 };
 
+class EStreamError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EReadError : public EStreamError {
+ public:
+  using EStreamError::EStreamError;
+};
+
+class EWriteError : public EStreamError {
+ public:
+  using EStreamError::EStreamError;
+};
+
+// A document that cannot be parsed, or a node asked for what it does not hold.
+class EXmlError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 }  // namespace hd

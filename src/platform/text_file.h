@@ -1,0 +1,27 @@
+// Text files: tolerant decoding on read, chosen encoding and line ends on write.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace hd {
+
+enum class TTextEncoding { UTF8, UTF8BOM, UTF16LE, UTF16BE, Windows1252 };
+
+// Byte-order mark first (UTF-8, UTF-16 LE/BE); without one, valid UTF-8 as such, else Windows-1252.
+std::string DecodeText(const std::string& bytes, TTextEncoding* detected = nullptr);
+bool IsValidUtf8(const std::string& bytes);
+std::string Windows1252ToUtf8(const std::string& bytes);
+// Characters Windows-1252 cannot hold become '?'.
+std::string Utf8ToWindows1252(const std::string& utf8);
+std::string EncodeText(const std::string& utf8, TTextEncoding encoding);
+
+// Lines split at CR, LF or CR LF; a final line end adds no empty line.
+std::vector<std::string> SplitLines(const std::string& text);
+std::string ReadTextFile(const std::string& path);  // decoded to UTF-8; EFOpenError
+std::vector<std::string> ReadTextLines(const std::string& path);
+// Every line followed by lineEnd, encoded, written through the atomic replace.
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
+                    const std::string& lineEnd = "\r\n", TTextEncoding encoding = TTextEncoding::UTF8);
+
+}  // namespace hd

@@ -1,0 +1,105 @@
+// The XML document object the configuration files are read and written with.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pugi {
+class xml_document;
+class xml_node;
+}  // namespace pugi
+
+namespace hd {
+
+enum TXmlNodeType { ntNone, ntElement, ntText, ntCData, ntComment, ntDeclaration, ntProcessingInstr, ntDocType };
+
+// A handle to a node of a TXmlDocument; a null handle stands for a missing node.
+// Handles stay valid while their document lives and the node is not removed.
+class TXmlNode {
+ public:
+  TXmlNode();
+  explicit TXmlNode(const pugi::xml_node& node);
+  ~TXmlNode();
+  TXmlNode(const TXmlNode& other);
+  TXmlNode& operator=(const TXmlNode& other);
+
+  bool IsNull() const;
+  explicit operator bool() const { return !IsNull(); }
+  TXmlNodeType NodeType() const;
+  std::string NodeName() const;  // element name; empty for other kinds
+  // Value of a text, CDATA or comment node.
+  std::string NodeValue() const;
+
+  // All child nodes (comments included; whitespace-only text was dropped on load).
+  std::vector<TXmlNode> ChildNodes() const;
+  int ChildCount() const;
+  TXmlNode Child(int index) const;  // null when out of range
+  TXmlNode FirstChild() const;
+  // Child elements only: rows of a section (a comment inside a section is not a row).
+  std::vector<TXmlNode> ChildElements() const;
+  std::vector<TXmlNode> ChildElements(const std::string& name) const;
+  // The first child element of exactly this name; null when none.
+  TXmlNode FindNode(const std::string& name) const;
+  TXmlNode Parent() const;
+  TXmlNode NextSibling() const;
+
+  // Plain text: no child gives "", one text or CDATA child gives its value; anything else
+  // (child elements, several nodes, a non-element) is not plain text.
+  bool IsTextElement() const;
+  std::optional<std::string> TryText() const;
+  std::string Text() const;  // EXmlError when not plain text
+  void SetText(const std::string& text);  // replaces the children with one text node
+
+  bool HasAttribute(const std::string& name) const;
+  // Missing told apart from empty.
+  std::optional<std::string> Attribute(const std::string& name) const;
+  std::string AttributeOr(const std::string& name, const std::string& def) const;
+  void SetAttribute(const std::string& name, const std::string& value);
+  std::vector<std::pair<std::string, std::string>> Attributes() const;
+
+  TXmlNode AddChild(const std::string& name);
+  TXmlNode AddComment(const std::string& text);
+  TXmlNode AddText(const std::string& text);
+  void RemoveChild(const TXmlNode& child);
+
+ private:
+  friend class TXmlDocument;
+  std::unique_ptr<pugi::xml_node> node_;
+};
+
+class TXmlDocument {
+ public:
+  TXmlDocument();
+  ~TXmlDocument();
+  TXmlDocument(const TXmlDocument&) = delete;
+  TXmlDocument& operator=(const TXmlDocument&) = delete;
+
+  // Keeps comments, the declaration and processing instructions, so FirstChild() is whatever
+  // the file starts with. EXmlError (naming the file) on a missing file or a parse error;
+  // the document is then empty.
+  void LoadFromFile(const std::string& path);
+  void LoadFromString(const std::string& text);
+  bool Active() const { return active_; }
+  void SetActive(bool active) { active_ = active; }
+  // Removes every node.
+  void Clear();
+
+  TXmlNode FirstChild() const;  // the document's first child node, whatever its kind
+  std::vector<TXmlNode> ChildNodes() const;
+  TXmlNode DocumentElement() const;  // the first element at document level
+  // Document-level additions, appended after what is there.
+  TXmlNode AddChild(const std::string& name);
+  TXmlNode AddComment(const std::string& text);
+
+  // UTF-8, no declaration, through the atomic replace; EFCreateError on failure.
+  void SaveToFile(const std::string& path) const;
+  std::string SaveToString() const;
+
+ private:
+  std::unique_ptr<pugi::xml_document> doc_;
+  bool active_ = false;
+};
+
+}  // namespace hd
