@@ -58,6 +58,7 @@ TEST(LanguageFile, LinesSetTexts) {
       {"text after the first =", {"STR5 = a = b"}, {{5, "a = b"}}},
       {"inner blanks kept", {"STR5 = two  blanks"}, {{5, "two  blanks"}}},
       {"non-ASCII text", {"STR5 = Gr\xC3\xBC\xC3\x9F" "e"}, {{5, "Gr\xC3\xBC\xC3\x9F" "e"}}},
+      {"non-ASCII at both ends survives trimming", {"STR5 = \xC3\xA8 N\xC2\xB0"}, {{5, "\xC3\xA8 N\xC2\xB0"}}},
       {"lower case prefix", {"str5 = x"}, {}},
       {"mixed case prefix", {"Str5 = x"}, {}},
       {"text before STR", {"xSTR5 = x"}, {}},
