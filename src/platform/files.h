@@ -35,7 +35,8 @@ struct TDirEntry {
   bool ReadOnly = false;
   std::uint64_t Size = 0;
 };
-// Entries of a folder in name order, without "." and "..".
+// Entries of a folder in name order (case-insensitive first), without "." and "..".
+// ReadOnly: nobody may write to it, whoever runs the program.
 std::vector<TDirEntry> ListFolder(const std::string& dir);
 std::vector<std::string> ListSubFolders(const std::string& dir);
 // Files whose name matches a pattern with * and ? (case-insensitive), "*" for all.
