@@ -18,13 +18,6 @@ void MakeFolder(const std::string& path) {
   if (!DirectoryExists(path)) ForceDirectories(path);
 }
 
-// folder + separator + name, also for an empty folder (no active configuration), so the path
-// never falls back to the working folder; a folder ending in a separator gets no second one.
-std::string TableFile(const std::string& folder, const char* name) {
-  if (!folder.empty() && folder.back() == PathDelim) return folder + name;
-  return folder + PathDelim + name;
-}
-
 // root / group / name, when every step exists and the last one holds plain text.
 std::optional<std::string> SettingText(const TXmlNode& root, const char* group, const char* name) {
   if (root.IsNull()) return std::nullopt;
@@ -61,12 +54,12 @@ void TAppState::Set_Folders(const std::string& appFolder) {
 }
 
 void TAppState::Set_Files() {
-  Path_ParGen = TableFile(Project_Folder, "ParGen.xml");
-  Path_ModbusTCPM_SetAccess = TableFile(Project_Folder, "ModbusTCPM_SetAccess.xml");
-  Path_Receive_Frame = TableFile(Project_Folder, "Receive_Frame.xml");
-  Path_Receive_Info = TableFile(Project_Folder, "Receive_Info.xml");
-  Path_Send_Frame = TableFile(Project_Folder, "Send_Frame.xml");
-  Path_Send_Info = TableFile(Project_Folder, "Send_Info.xml");
+  Path_ParGen = JoinPath(Project_Folder, "ParGen.xml");
+  Path_ModbusTCPM_SetAccess = JoinPath(Project_Folder, "ModbusTCPM_SetAccess.xml");
+  Path_Receive_Frame = JoinPath(Project_Folder, "Receive_Frame.xml");
+  Path_Receive_Info = JoinPath(Project_Folder, "Receive_Info.xml");
+  Path_Send_Frame = JoinPath(Project_Folder, "Send_Frame.xml");
+  Path_Send_Info = JoinPath(Project_Folder, "Send_Info.xml");
 }
 
 void TAppState::Read_Setting() {
