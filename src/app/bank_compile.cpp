@@ -33,8 +33,8 @@ std::uint16_t PortNumber(const TXmlNode& row) {
   return text && TryStrToInt(*text, port) ? static_cast<std::uint16_t>(port) : Modbus_Default_Port;
 }
 
-// Split at the first three dots; when a dot is missing the later parts stay empty and fail to
-// convert.
+// Split at the first three dots; a part whose dot is missing stays empty, as do the parts after
+// it, and fails to convert.
 std::array<std::string, 4> AddressParts(const std::string& text) {
   std::array<std::string, 4> parts;
   std::size_t start = 0;

@@ -249,7 +249,7 @@ std::string ReadWith(const std::string& attribute) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, BankCompileBadValueTest,
     ::testing::Values(
-        BadRow{"SlaveIdNotANumber", ReadWith(R"(Slave_ID="x1" Bit="0")"), "", "'x1' is not a valid integer value"},
+        BadRow{"SlaveIdNotANumber", ReadWith(R"(Slave_ID="1x" Bit="0")"), "", "'1x' is not a valid integer value"},
         BadRow{"SlaveIdMissing", ReadWith(R"(Bit="0")"), "", "'' is not a valid integer value"},
         BadRow{"BitNotANumber", ReadWith(R"(Slave_ID="1" Bit="b")"), "", "'b' is not a valid integer value"},
         BadRow{"BitMissing", ReadWith(R"(Slave_ID="1")"), "", "'' is not a valid integer value"},
