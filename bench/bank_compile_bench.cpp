@@ -11,6 +11,7 @@
 
 #include "app/bank_compile.h"
 #include "app/par_gen.h"
+#include "platform/xml.h"
 
 namespace {
 
@@ -69,6 +70,18 @@ void BM_ParseBothFiles(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ParseBothFiles)->Unit(benchmark::kMicrosecond);
+
+// The platform's XML loader alone: the floor under the compile.
+void BM_LoadBothFilesThroughThePlatform(benchmark::State& state) {
+  const Configuration& c = Config();
+  for (auto _ : state) {
+    hd::TXmlDocument parGen, requests;
+    parGen.LoadFromFile(c.ParGen());
+    requests.LoadFromFile(c.Requests());
+    benchmark::DoNotOptimize(requests.FirstChild().ChildCount());
+  }
+}
+BENCHMARK(BM_LoadBothFilesThroughThePlatform)->Unit(benchmark::kMicrosecond);
 
 void BM_Build_Bin_Banks(benchmark::State& state) {
   const Configuration& c = Config();

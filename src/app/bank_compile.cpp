@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
+#include <string_view>
+#include <utility>
 
 #include "app/byte_block.h"
 #include "platform/files.h"
@@ -15,22 +16,55 @@ namespace {
 
 constexpr int K64_Buffer_Size = 131072;
 
-std::string Attr(const TXmlNode& row, const char* name) { return row.AttributeOr(name, ""); }
+// The attributes of one request row, gathered in one pass: a row is read a dozen times and
+// a lookup by name would walk its attributes each time.
+enum TRowAttr {
+  raIP_Address, raPort, raSlave_ID, raType, raAddress, raNPoint, raPollTime, raMaxError, raPosition, raBit,
+  raSwap, raSwap_Word, raOnChange, raForce_F16, raCount
+};
 
-// A missing attribute converts like an empty one: the platform's conversion error.
-int Number(const TXmlNode& row, const char* name) { return StrToInt(Attr(row, name)); }
+constexpr std::array<std::string_view, raCount> kRowAttrNames = {
+    "IP_Address", "Port", "Slave_ID", "Type", "Address", "NPoint", "PollTime", "MaxError", "Position", "Bit",
+    "Swap", "Swap_Word", "OnChange", "Force_F16"};
+
+class TRequestRow {
+ public:
+  explicit TRequestRow(const TXmlNode& row) : attributes_(row.Attributes()) {
+    for (const auto& [name, value] : attributes_) {
+      auto it = std::find(kRowAttrNames.begin(), kRowAttrNames.end(), name);
+      if (it == kRowAttrNames.end()) continue;
+      const std::string*& slot = values_[it - kRowAttrNames.begin()];
+      if (!slot) slot = &value;
+    }
+  }
+
+  bool Has(TRowAttr a) const { return values_[a] != nullptr; }
+  // A missing attribute reads as empty.
+  const std::string& Text(TRowAttr a) const { return values_[a] ? *values_[a] : Empty(); }
+  // A missing or empty value raises the platform's conversion error.
+  int Number(TRowAttr a) const { return StrToInt(Text(a)); }
+  bool Is(TRowAttr a, const char* value) const { return Has(a) && Text(a) == value; }
+
+ private:
+  static const std::string& Empty() {
+    static const std::string empty;
+    return empty;
+  }
+
+  std::vector<std::pair<std::string, std::string>> attributes_;
+  std::array<const std::string*, raCount> values_{};
+};
 
 // The request window writes Bit empty for a register request whose start bit was left empty.
-int BitNumber(const TXmlNode& row) {
-  std::optional<std::string> bit = row.Attribute("Bit");
-  if (bit && Trim(*bit).empty()) return 0;
-  return StrToInt(bit.value_or(""));
+int BitNumber(const TRequestRow& row) {
+  if (row.Has(raBit) && Trim(row.Text(raBit)).empty()) return 0;
+  return row.Number(raBit);
 }
 
-std::uint16_t PortNumber(const TXmlNode& row) {
+std::uint16_t PortNumber(const TRequestRow& row) {
   int port = 0;
-  std::optional<std::string> text = row.Attribute("Port");
-  return text && TryStrToInt(*text, port) ? static_cast<std::uint16_t>(port) : Modbus_Default_Port;
+  return row.Has(raPort) && TryStrToInt(row.Text(raPort), port) ? static_cast<std::uint16_t>(port)
+                                                                 : Modbus_Default_Port;
 }
 
 // Split at the first three dots; a part whose dot is missing stays empty, as do the parts after
@@ -48,9 +82,9 @@ std::array<std::string, 4> AddressParts(const std::string& text) {
   return parts;
 }
 
-std::uint32_t IPNumber(const TXmlNode& row) {
+std::uint32_t IPNumber(const TRequestRow& row) {
   std::uint32_t ip = 0;
-  for (const std::string& part : AddressParts(Attr(row, "IP_Address")))
+  for (const std::string& part : AddressParts(row.Text(raIP_Address)))
     ip = (ip << 8) | static_cast<std::uint8_t>(StrToInt(Trim(part)));
   return ip;
 }
@@ -58,11 +92,11 @@ std::uint32_t IPNumber(const TXmlNode& row) {
 std::uint8_t BitRequestBytes(std::uint16_t points) { return static_cast<std::uint8_t>((points + 7) / 8); }
 std::uint8_t RegisterRequestBytes(std::uint16_t points) { return static_cast<std::uint8_t>(2 * points); }
 
-std::uint8_t SwapFlags(const TXmlNode& row) {
+std::uint8_t SwapFlags(const TRequestRow& row) {
   // The request window stores "Y" or "N"; these two are compared as stored.
   std::uint8_t flags = 0;
-  if (row.Attribute("Swap") == "Y") flags |= mrSwap;
-  if (row.Attribute("Swap_Word") == "Y") flags |= mrSwapWord;
+  if (row.Is(raSwap, "Y")) flags |= mrSwap;
+  if (row.Is(raSwap_Word, "Y")) flags |= mrSwapWord;
   return flags;
 }
 
@@ -82,37 +116,37 @@ std::uint8_t WriteFunction(const std::string& type, std::uint16_t points) {
 
 // The attributes are converted in this order, so a file with several bad values reports the
 // same one each time.
-void Read_Modbus_Read(const TXmlNode& row, Modbus_Rule& r) {
+void Read_Modbus_Read(const TRequestRow& row, Modbus_Rule& r) {
   r.IP_Address = IPNumber(row);
   r.Port = PortNumber(row);
-  r.Slave_ID = static_cast<std::uint8_t>(Number(row, "Slave_ID"));
-  r.Function = ReadFunction(UpperCase(Attr(row, "Type")));
-  r.NPoint = static_cast<std::uint16_t>(Number(row, "NPoint"));
+  r.Slave_ID = static_cast<std::uint8_t>(row.Number(raSlave_ID));
+  r.Function = ReadFunction(UpperCase(row.Text(raType)));
+  r.NPoint = static_cast<std::uint16_t>(row.Number(raNPoint));
   r.NByte = r.Function == 1 || r.Function == 2 ? BitRequestBytes(r.NPoint) : RegisterRequestBytes(r.NPoint);
-  r.Address = static_cast<std::uint16_t>(Number(row, "Address"));
-  r.PollTime = static_cast<std::uint32_t>(Number(row, "PollTime"));
-  r.MaxError = static_cast<std::uint32_t>(Number(row, "MaxError"));
-  r.Position = static_cast<std::uint16_t>(Number(row, "Position"));
+  r.Address = static_cast<std::uint16_t>(row.Number(raAddress));
+  r.PollTime = static_cast<std::uint32_t>(row.Number(raPollTime));
+  r.MaxError = static_cast<std::uint32_t>(row.Number(raMaxError));
+  r.Position = static_cast<std::uint16_t>(row.Number(raPosition));
   r.Bit = static_cast<std::uint16_t>(BitNumber(row));
   r.Flags = SwapFlags(row);  // a read has no on-change flag
 }
 
-void Read_Modbus_Write(const TXmlNode& row, Modbus_Rule& r) {
+void Read_Modbus_Write(const TRequestRow& row, Modbus_Rule& r) {
   r.IP_Address = IPNumber(row);
   r.Port = PortNumber(row);
-  r.Slave_ID = static_cast<std::uint8_t>(Number(row, "Slave_ID"));
-  r.NPoint = static_cast<std::uint16_t>(Number(row, "NPoint"));
-  r.Function = WriteFunction(UpperCase(Attr(row, "Type")), r.NPoint);
+  r.Slave_ID = static_cast<std::uint8_t>(row.Number(raSlave_ID));
+  r.NPoint = static_cast<std::uint16_t>(row.Number(raNPoint));
+  r.Function = WriteFunction(UpperCase(row.Text(raType)), r.NPoint);
   // The byte count follows the single or multiple code chosen by the type, before Force_F16.
   r.NByte = r.Function == 5 || r.Function == 15 ? BitRequestBytes(r.NPoint) : RegisterRequestBytes(r.NPoint);
-  r.Address = static_cast<std::uint16_t>(Number(row, "Address"));
-  r.PollTime = static_cast<std::uint32_t>(Number(row, "PollTime"));
-  r.MaxError = static_cast<std::uint32_t>(Number(row, "MaxError"));
-  r.Flags = UpperCase(Attr(row, "OnChange")) == "Y" ? mrOnChange : 0;
-  r.Position = static_cast<std::uint16_t>(Number(row, "Position"));
+  r.Address = static_cast<std::uint16_t>(row.Number(raAddress));
+  r.PollTime = static_cast<std::uint32_t>(row.Number(raPollTime));
+  r.MaxError = static_cast<std::uint32_t>(row.Number(raMaxError));
+  r.Flags = UpperCase(row.Text(raOnChange)) == "Y" ? mrOnChange : 0;
+  r.Position = static_cast<std::uint16_t>(row.Number(raPosition));
   r.Bit = static_cast<std::uint16_t>(BitNumber(row));
   r.Flags |= SwapFlags(row);
-  if (UpperCase(Attr(row, "Force_F16")) == "Y") {
+  if (UpperCase(row.Text(raForce_F16)) == "Y") {
     if (r.Function == 5) r.Function = 15;
     if (r.Function == 6) r.Function = 16;
   }
@@ -198,8 +232,8 @@ void TBankCompile::Read_Modbus_Rules_File(const std::string& path) {
     // A hand-edited file may hold more rows than the table.
     if (reads.size() + writes.size() > Modbus_Rules_Count)
       throw ETooManyRequests(static_cast<int>(reads.size() + writes.size()));
-    for (const TXmlNode& row : reads) Read_Modbus_Read(row, modbusRules_[index++]);
-    for (const TXmlNode& row : writes) Read_Modbus_Write(row, modbusRules_[index++]);
+    for (const TXmlNode& row : reads) Read_Modbus_Read(TRequestRow(row), modbusRules_[index++]);
+    for (const TXmlNode& row : writes) Read_Modbus_Write(TRequestRow(row), modbusRules_[index++]);
   }
   requestCount_ = index;
   Set_Request_Count(mainParams_, k64Block_, static_cast<std::uint32_t>(index));
