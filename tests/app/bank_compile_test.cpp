@@ -217,6 +217,8 @@ struct BadRow {
   const char* message;
 };
 
+void PrintTo(const BadRow& r, std::ostream* os) { *os << r.name; }
+
 class BankCompileBadValueTest : public BankCompileTest, public ::testing::WithParamInterface<BadRow> {};
 
 // The conversion error of the first bad value ends the compile; the banks of the previous one

@@ -111,6 +111,8 @@ struct CheckCase {
   std::string suffix;
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+
 class ParGenCheckTest : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(ParGenCheckTest, FirstFailingCheck) {
