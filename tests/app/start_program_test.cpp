@@ -1,0 +1,46 @@
+#include "app/start_program.h"
+
+#include <csignal>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <sys/types.h>
+
+#include "app/services_test_support.h"
+
+namespace hd {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ReadBytes;
+using testing_support::TScratchFolder;
+
+TEST(StartProgram, WaitsForAProgramThatEnds) {
+  TScratchFolder dir;
+  const std::string mark = dir.File("ran");
+  // The limit is far away: only the program's end can make the call return with Ended.
+  EXPECT_EQ(Start_Program("/bin/sh", "-c \"sleep 1; echo done > '" + mark + "'\"", 0), TProgramOutcome::Ended);
+  EXPECT_EQ(ReadBytes(mark), "done\n");
+}
+
+TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
+  TScratchFolder dir;
+  const std::string pidFile = dir.File("pid");
+  const TProgramOutcome outcome =
+      Start_Program("/bin/sh", "-c \"echo $$ > '" + pidFile + "'; exec sleep 30\"", 1, 300ms);
+  const std::string pidText = ReadBytes(pidFile);
+  ASSERT_FALSE(pidText.empty());
+  const pid_t pid = static_cast<pid_t>(std::stol(pidText));
+  // Still alive: the limit passed without the program being terminated.
+  EXPECT_EQ(::kill(pid, 0), 0);
+  ::kill(pid, SIGKILL);
+  EXPECT_EQ(outcome, TProgramOutcome::StillRunning);
+}
+
+TEST(StartProgram, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
+  TScratchFolder dir;
+  EXPECT_EQ(Start_Program(dir.File("Ethernet_Update.exe"), "", 0), TProgramOutcome::NotStarted);
+}
+
+}  // namespace
+}  // namespace hd
