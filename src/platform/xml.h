@@ -13,7 +13,9 @@ class xml_node;
 
 namespace hd {
 
-enum TXmlNodeType { ntNone, ntElement, ntText, ntCData, ntComment, ntDeclaration, ntProcessingInstr, ntDocType };
+enum TXmlNodeType {
+  ntNone, ntElement, ntText, ntCData, ntComment, ntDeclaration, ntProcessingInstr, ntDocType, ntDocument
+};
 
 // A handle to a node of a TXmlDocument; a null handle stands for a missing node.
 // Handles stay valid while their document lives and the node is not removed.
@@ -50,7 +52,8 @@ class TXmlNode {
   bool IsTextElement() const;
   std::optional<std::string> TryText() const;
   std::string Text() const;  // EXmlError when not plain text
-  void SetText(const std::string& text);  // replaces the children with one text node
+  // Replaces the children with one text node; an empty text leaves none, which reads back the same.
+  void SetText(const std::string& text);
 
   bool HasAttribute(const std::string& name) const;
   // Missing told apart from empty.
