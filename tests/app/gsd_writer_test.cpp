@@ -21,7 +21,7 @@ std::string Replace(std::string text, const std::string& from, const std::string
   return text;
 }
 
-const char* const Banner = R"(
+const char* const Banner = R"x(
 ;
 ;******************** EtherNet/IP / PROFIBUS Slave - Converter **********************
 ;* ================================================================================ *
@@ -43,10 +43,10 @@ const char* const Banner = R"(
 ;*                                                                                  *
 ;*                                                                                  *
 ;************************************************************************************
-)";
+)x";
 
 // From the banner's end to the sizes, which are filled in per test.
-const char* const Keywords = R"(
+const char* const Keywords = R"x(
 
 
 #Profibus_DP
@@ -215,7 +215,7 @@ Unit_Diag_Area_End
 ;==== Module-Definition-List ==================================================
 ;==============================================================================
 
-)";
+)x";
 
 std::vector<std::string> Expected(const char* modules, const char* in, const char* out, const char* data,
                                   const std::string& moduleLines, const std::string& slotLines) {
@@ -245,27 +245,27 @@ TEST(GsdWriter, ModulesCarrySixtyFourBytesAndTheLastOneTheRest) {
     std::string moduleLines;
     std::string slotLines;
   } cases[] = {
-      {"64 input bytes: one full module", 64, 0, "1", "64", R"(
+      {"64 input bytes: one full module", 64, 0, "1", "64", R"x(
 Module="DI  (PORT1)    " 0x42,0x3F,0x00,0x01
 1
 EndModule
-)",
-       R"(
+)x",
+       R"x(
 Slot(1) = "Slot 1" 1 1
-)"},
-      {"65 input bytes: a full module and one of one byte", 65, 0, "2", "65", R"(
+)x"},
+      {"65 input bytes: a full module and one of one byte", 65, 0, "2", "65", R"x(
 Module="DI  (PORT1)    " 0x42,0x3F,0x00,0x01
 1
 EndModule
 Module="DI  (PORT2)    " 0x42,0x00,0x00,0x02
 2
 EndModule
-)",
-       R"(
+)x",
+       R"x(
 Slot(1) = "Slot 1" 1 1
 Slot(2) = "Slot 2" 2 2
-)"},
-      {"496 bytes each way: numbering runs on into the outputs", 496, 496, "16", "992", R"(
+)x"},
+      {"496 bytes each way: numbering runs on into the outputs", 496, 496, "16", "992", R"x(
 Module="DI  (PORT1)    " 0x42,0x3F,0x00,0x01
 1
 EndModule
@@ -314,8 +314,8 @@ EndModule
 Module="DO  (PORT16)    " 0x82,0x2F,0x00,0x10
 16
 EndModule
-)",
-       R"(
+)x",
+       R"x(
 Slot(1) = "Slot 1" 1 1
 Slot(2) = "Slot 2" 2 2
 Slot(3) = "Slot 3" 3 3
@@ -332,7 +332,7 @@ Slot(13) = "Slot 13" 13 13
 Slot(14) = "Slot 14" 14 14
 Slot(15) = "Slot 15" 15 15
 Slot(16) = "Slot 16" 16 16
-)"},
+)x"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
