@@ -19,6 +19,12 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
+// A floating-point value that an integer conversion cannot hold.
+class EInvalidOp : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 class EListError : public Exception {
  public:
   using Exception::Exception;
