@@ -6,29 +6,28 @@
 #include <gtest/gtest.h>
 #include <sys/types.h>
 
-#include "app/services_test_support.h"
+#include "app/test_folder.h"
 
 namespace hd {
 namespace {
 
 using namespace std::chrono_literals;
-using testing_support::ReadBytes;
-using testing_support::TScratchFolder;
+using testing_app::TestFolder;
 
 TEST(StartProgram, WaitsForAProgramThatEnds) {
-  TScratchFolder dir;
-  const std::string mark = dir.File("ran");
+  TestFolder dir;
+  const std::string mark = dir.Path("ran");
   // The limit is far away: only the program's end can make the call return with Ended.
   EXPECT_EQ(Start_Program("/bin/sh", "-c \"sleep 1; echo done > '" + mark + "'\"", 0), TProgramOutcome::Ended);
-  EXPECT_EQ(ReadBytes(mark), "done\n");
+  EXPECT_EQ(dir.Read("ran"), "done\n");
 }
 
 TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
-  TScratchFolder dir;
-  const std::string pidFile = dir.File("pid");
+  TestFolder dir;
+  const std::string pidFile = dir.Path("pid");
   const TProgramOutcome outcome =
       Start_Program("/bin/sh", "-c \"echo $$ > '" + pidFile + "'; exec sleep 30\"", 1, 300ms);
-  const std::string pidText = ReadBytes(pidFile);
+  const std::string pidText = dir.Read("pid");
   ASSERT_FALSE(pidText.empty());
   const pid_t pid = static_cast<pid_t>(std::stol(pidText));
   // Still alive: the limit passed without the program being terminated.
@@ -38,8 +37,8 @@ TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
 }
 
 TEST(StartProgram, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
-  TScratchFolder dir;
-  EXPECT_EQ(Start_Program(dir.File("Ethernet_Update.exe"), "", 0), TProgramOutcome::NotStarted);
+  TestFolder dir;
+  EXPECT_EQ(Start_Program(dir.Path("Ethernet_Update.exe"), "", 0), TProgramOutcome::NotStarted);
 }
 
 }  // namespace

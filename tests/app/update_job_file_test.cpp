@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/services_test_support.h"
+#include "app/test_folder.h"
 #include "platform/xml.h"
 
 namespace hd {
 namespace {
 
-using testing_support::TScratchFolder;
+using testing_app::TestFolder;
 
 // The document as indented elements, so two documents compare as text whatever the indentation
 // of the saved file.
@@ -221,7 +221,7 @@ TEST(UpdateJobFile, EveryCombinationOfTheOperationBoxesWritesItsWholeDocument) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TScratchFolder app;
+    TestFolder app;
     const TUpdateJob job{"10.0.0.7", "/opt/hd/MASTER", "/opt/hd/PROJECTS/Plant 1", c.boxes};
     const std::string path = Compile_XML_Parameter(app.Path(), job);
     EXPECT_EQ(path, app.Path() + "/Ethernet_Update.xml");
@@ -230,7 +230,7 @@ TEST(UpdateJobFile, EveryCombinationOfTheOperationBoxesWritesItsWholeDocument) {
 }
 
 TEST(UpdateJobFile, ReplacesAnEarlierJob) {
-  TScratchFolder app;
+  TestFolder app;
   TUpdateJob job{"10.0.0.7", "/opt/hd/MASTER", "/opt/hd/PROJECTS/Plant 1", {true, true, true, false}};
   Compile_XML_Parameter(app.Path(), job);
   job.Operations = {false, false, false, false};
