@@ -39,9 +39,9 @@ void Banner(TLines& out) {
   out.push_back(";");
   out.push_back(";******************** EtherNet/IP / PROFIBUS Slave - Converter **********************");
   out.insert(out.end(), {rule, empty});
-  out.push_back(Framed(";* Vendor:   Kastir S.r.l."));
-  for (const char* line : {"Via dei Convertitori 7", "31100 Treviso", "TV - Italy", "Tel. : +39 0422 000000",
-                           "FAX. : +39 0422 000001", "eMail: info@kastir.example"})
+  out.push_back(Framed(";* Vendor:   Kastir"));
+  for (const char* line : {"Street 1", "00000 Town", "Province - Country", "Tel. : +00 000 000000",
+                           "FAX. : +00 000 000001", "eMail: info@kastir.example"})
     out.push_back(VendorLine(line));
   out.insert(out.end(), {empty, rule, empty});
   out.push_back(Framed(";* Function:       EtherNet/IP / PROFIBUS Slave - Converter"));

@@ -25,12 +25,12 @@ const char* const Banner = R"x(
 ;******************** EtherNet/IP / PROFIBUS Slave - Converter **********************
 ;* ================================================================================ *
 ;*                                                                                  *
-;* Vendor:   Kastir S.r.l.                                                          *
-;*           Via dei Convertitori 7                                                 *
-;*           31100 Treviso                                                          *
-;*           TV - Italy                                                             *
-;*           Tel. : +39 0422 000000                                                 *
-;*           FAX. : +39 0422 000001                                                 *
+;* Vendor:   Kastir                                                                 *
+;*           Street 1                                                               *
+;*           00000 Town                                                             *
+;*           Province - Country                                                     *
+;*           Tel. : +00 000 000000                                                  *
+;*           FAX. : +00 000 000001                                                  *
 ;*           eMail: info@kastir.example                                             *
 ;*                                                                                  *
 ;* ================================================================================ *
