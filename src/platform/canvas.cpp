@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/themes.h"
+
 namespace hd {
 
 int MulDiv(int number, int numerator, int denominator) {
@@ -30,6 +32,14 @@ TRegion TCanvas::Drawable() const { return clip_ ? *clip_ : TRegion(Bounds()); }
 TColor TCanvas::BackgroundColor() const {
   if (bk_mode_ != bkOpaque || brush_.Style != bsSolid) return clNone;
   return bk_color_ == clDefault ? brush_.Color : bk_color_;
+}
+
+void TCanvas::FillSolid(const TRect& r, TColor color) {
+  if (color == clNone) return;
+  TBrush saved = brush_;
+  brush_ = {color, bsSolid};
+  FillRect(r);
+  brush_ = saved;
 }
 
 void TCanvas::SetClipRect(const TRect& r) { clip_ = TRegion(r); }
@@ -72,6 +82,10 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
   unsigned options = ETO_CLIPPED;
   if (brush_.Style != bsClear) options |= ETO_OPAQUE;
   ExtTextOut(x, y, options, &r, text);
+}
+
+void TCanvas::DrawThemedPart(TThemedElement element, int state, const TRect& r) {
+  PaintThemedPart(*this, element, state, r);
 }
 
 }  // namespace hd

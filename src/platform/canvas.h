@@ -12,6 +12,7 @@ namespace hd {
 
 class TBitmap;
 class TIcon;
+enum class TThemedElement;
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TPenMode { pmCopy, pmXor, pmNotXor, pmNot, pmMerge, pmMask };
@@ -181,14 +182,33 @@ class TCanvas {
   virtual void CopyRect(const TRect& dest, const TCanvas& source, const TRect& src) = 0;
   // Copy of src of the bitmap to dest with pixels of colour replaced by the brush.
   virtual void BrushCopy(const TRect& dest, const TBitmap& bmp, const TRect& src, TColor color) = 0;
-  // The icon's opaque pixels.
+  // The icon blended by its alpha.
   virtual void DrawIcon(int x, int y, const TIcon& icon) = 0;
+
+  // Lays out, draws or measures text in r and returns its height (with DT_VCENTER or
+  // DT_BOTTOM the offset of its bottom from r.Top). DT_CALCRECT draws nothing and sets
+  // r.Right to the widest line and r.Bottom below the last one. A trailing line break
+  // starts no line.
+  virtual int DrawText(const std::string& text, TRect& r, unsigned flags);
+  // A dotted frame that is its own inverse: every other pixel of the outline inverted.
+  virtual void DrawFocusRect(const TRect& r);
+  // Every other pixel of the line inverted, the last one left out; drawn twice, it is gone.
+  virtual void DrawInvertedDottedLine(int x1, int y1, int x2, int y2);
+  virtual void InvertRect(const TRect& r);
+  // Edges in the system colours; BF_ADJUST shrinks r by the edges drawn.
+  virtual bool DrawEdge(TRect& r, unsigned edge, unsigned flags);
+  // Check boxes, radio buttons, push buttons, scroll and combo arrows in the system colours.
+  virtual bool DrawFrameControl(TRect& r, unsigned kind, unsigned state);
+  // A themed element through the shipped style (see themes.h).
+  virtual void DrawThemedPart(TThemedElement element, int state, const TRect& r);
 
  protected:
   // The drawable pixels: the clip, or the bounds when there is none.
   TRegion Drawable() const;
   // The colour behind text cells and line gaps, or clNone when they are not backed.
   TColor BackgroundColor() const;
+  // FillRect in a colour, leaving the brush as it was.
+  void FillSolid(const TRect& r, TColor color);
 
   TPen pen_;
   TBrush brush_;

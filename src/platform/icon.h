@@ -19,6 +19,8 @@ class TIcon {
   // The bitmap's pixels, those of colour transparent (clDefault: its transparent colour)
   // left out.
   void AssignBitmap(const TBitmap& bmp, TColor transparent = clDefault);
+  // A pf32bit image with premultiplied alpha, taken as it is.
+  void AssignAlphaImage(const TBitmap& image);
   // pf32bit, premultiplied alpha in the top byte.
   const TBitmap& Image() const { return image_; }
 

@@ -81,16 +81,6 @@ bool HatchOn(TBrushStyle style, int x, int y) {
   }
 }
 
-// The pixels of a shape whose four neighbours are all inside it.
-TRegion Interior(const TRegion& s) {
-  TRegion up = s, down = s, left = s, right = s;
-  up.Offset(0, -1);
-  down.Offset(0, 1);
-  left.Offset(-1, 0);
-  right.Offset(1, 0);
-  return s & up & down & left & right;
-}
-
 }  // namespace
 
 TRasterCanvas::TRasterCanvas(TBitmap& target) : target_(&target) {}
@@ -279,7 +269,7 @@ void TRasterCanvas::DrawShape(const TRect& box, const std::function<TRegion(cons
   TRegion all = shape(outer);
   TRegion inside;
   if (w == 1) {
-    inside = Interior(all);
+    inside = all.Interior();
   } else {
     inside = shape({outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w});
   }
@@ -288,13 +278,10 @@ void TRasterCanvas::DrawShape(const TRect& box, const std::function<TRegion(cons
   TColor rgb = ColorToRGB(pen_.Color);
   if (w == 1 && pen_.Style == psDot) {
     // Every other pixel of the outline, by the pixel grid.
-    TRegion dots;
-    std::vector<TRect> keep;
     for (const TRect& rc : outline.Rects())
       for (int y = rc.Top; y < rc.Bottom; ++y)
         for (int x = rc.Left; x < rc.Right; ++x)
-          if (((x + y) & 1) == 0) keep.push_back({x, y, x + 1, y + 1});
-    for (const TRect& k : keep) PutPixel(k.Left, k.Top, rgb, pen_.Mode);
+          if (((x + y) & 1) == 0) PutPixel(x, y, rgb, pen_.Mode);
     return;
   }
   PutRegion(outline, rgb, pen_.Mode);

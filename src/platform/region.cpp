@@ -230,6 +230,15 @@ void TRegion::Normalize() {
   bands_ = std::move(merged);
 }
 
+TRegion TRegion::Interior() const {
+  TRegion up = *this, down = *this, left = *this, right = *this;
+  up.Offset(0, -1);
+  down.Offset(0, 1);
+  left.Offset(-1, 0);
+  right.Offset(1, 0);
+  return *this & up & down & left & right;
+}
+
 bool TRegion::Contains(int x, int y) const {
   const Spans* row = SpansAt(bands_, y);
   if (!row) return false;

@@ -44,6 +44,9 @@ class TRegion {
   TRegion operator|(const TRegion& o) const { return Combine(*this, o, RGN_OR); }
   TRegion operator-(const TRegion& o) const { return Combine(*this, o, RGN_DIFF); }
 
+  // The pixels whose four neighbours are all in the region.
+  TRegion Interior() const;
+
   bool IsEmpty() const { return bands_.empty(); }
   bool Contains(int x, int y) const;
   TRect Bounds() const;

@@ -26,6 +26,11 @@ void TIcon::LoadFromFile(const std::string& path) {
   image_ = probe;
 }
 
+void TIcon::AssignAlphaImage(const TBitmap& image) {
+  image_ = image;
+  image_.SetPixelFormat(pf32bit);
+}
+
 void TIcon::AssignBitmap(const TBitmap& bmp, TColor transparent) {
   TColor key = transparent == clDefault ? bmp.TransparentColor() : transparent;
   std::uint32_t k = key == clNone ? 0xFFFFFFFFu : static_cast<std::uint32_t>(ColorToRGB(key));
