@@ -50,7 +50,8 @@ std::vector<TRegion::Span> PolygonRow(const std::vector<TPoint>& pts, TPolyFillM
     int dir;
   };
   std::vector<Cross> xs;
-  double yc = y + 0.5;
+  // Pixels sit on the integer grid, as the outline's lines do, so fill and outline meet.
+  double yc = y;
   size_t n = pts.size();
   for (size_t i = 0; i < n; ++i) {
     TPoint p = pts[i];
@@ -70,8 +71,8 @@ std::vector<TRegion::Span> PolygonRow(const std::vector<TPoint>& pts, TPolyFillM
     winding += xs[i].dir;
     bool inside = mode == ALTERNATE ? (i % 2 == 0) : winding != 0;
     if (!inside) continue;
-    int x0 = static_cast<int>(std::ceil(xs[i].x - 0.5));
-    int x1 = static_cast<int>(std::ceil(xs[i + 1].x - 0.5));
+    int x0 = static_cast<int>(std::ceil(xs[i].x));
+    int x1 = static_cast<int>(std::ceil(xs[i + 1].x));
     if (x1 <= x0) continue;
     if (!spans.empty() && spans.back().X1 >= x0) {
       spans.back().X1 = std::max(spans.back().X1, x1);

@@ -31,7 +31,8 @@ class TRegion {
   TRegion() = default;
   explicit TRegion(const TRect& r);
   static TRegion FromRects(const std::vector<TRect>& rects);
-  // Pixel centres inside the polygon, by the even-odd or the non-zero rule.
+  // Pixels inside the polygon, by the even-odd or the non-zero rule; left and top edges
+  // belong to it, right and bottom edges do not.
   static TRegion Polygon(const std::vector<TPoint>& pts, TPolyFillMode mode = ALTERNATE);
   // The pixels the canvas fills for Ellipse and RoundRect over the same box, outline included.
   static TRegion Ellipse(const TRect& box);
