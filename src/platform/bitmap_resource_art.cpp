@@ -115,7 +115,7 @@ TBitmap FilterGlyph() {
 }
 
 TBitmap DropArrow() {
-  return FromMap({"#######", ".#####.", "..###..", "...#...", "......."}, {{'#', clBlack}});
+  return FromMap({".........", ".#######.", "..#####..", "...###...", "....#...."}, {{'#', clBlack}});
 }
 
 // Node boxes: a framed square with a minus, and a plus when contracted.
