@@ -271,7 +271,8 @@ std::vector<std::pair<std::string, std::function<TBitmap()>>> BuiltIn() {
   // unchecked, checked disabled, unchecked disabled.
   for (int i = 0; i < 8; ++i) {
     bool xp = i >= 4, checked = i % 2 == 0, enabled = i % 4 < 2;
-    std::string n = "0" + std::to_string(i + 1);
+    std::string n(1, '0');
+    n += std::to_string(i + 1);
     add("ESGCHK" + n, [=] { return CheckBox(xp, checked, enabled); });
     add("ESGRAD" + n, [=] { return Radio(xp, checked, enabled); });
   }

@@ -35,14 +35,35 @@ std::string Hex(TColor c) {
 }  // namespace
 
 std::string TCanvasCall::ToString() const {
-  std::string s = Op + "(" + std::to_string(Rect.Left) + "," + std::to_string(Rect.Top) + "," +
-                  std::to_string(Rect.Right) + "," + std::to_string(Rect.Bottom) + ")";
-  for (TPoint p : Points) s += " " + std::to_string(p.X) + ":" + std::to_string(p.Y);
-  if (!Text.empty()) s += " \"" + Text + "\"";
-  if (Flags) s += " flags=" + std::to_string(Flags);
-  if (Pen != clNone) s += " pen=" + Hex(Pen);
-  if (Brush != clNone) s += " brush=" + Hex(Brush);
-  if (FontColor != clNone) s += " font=" + Hex(FontColor);
+  // Appended piece by piece: GCC 12 warns falsely on literal + string temporaries.
+  std::string s = Op;
+  s += '(';
+  for (int v : {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom}) {
+    if (s.back() != '(') s += ',';
+    s += std::to_string(v);
+  }
+  s += ')';
+  for (TPoint p : Points) {
+    s += ' ';
+    s += std::to_string(p.X);
+    s += ':';
+    s += std::to_string(p.Y);
+  }
+  if (!Text.empty()) {
+    s += " \"";
+    s += Text;
+    s += '"';
+  }
+  if (Flags) {
+    s += " flags=";
+    s += std::to_string(Flags);
+  }
+  const std::pair<const char*, TColor> colors[] = {{" pen=", Pen}, {" brush=", Brush}, {" font=", FontColor}};
+  for (const auto& [label, color] : colors) {
+    if (color == clNone) continue;
+    s += label;
+    s += Hex(color);
+  }
   return s;
 }
 

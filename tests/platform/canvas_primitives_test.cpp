@@ -209,6 +209,22 @@ TEST_F(CanvasPrimitives, TextExtentAndTextOutWithTheFixedTestFont) {
   EXPECT_EQ(c.Pixel(3, 12), clWhite);   // below the cell
 }
 
+TEST_F(CanvasPrimitives, RotatedTextTurnsCounterClockwiseAroundItsStart) {
+  TBitmap bmp(40, 40);
+  TCanvas& c = bmp.Canvas();
+  c.Font().Name = kTestFontName;
+  c.Font().Color = clBlack;
+  c.Font().Orientation = 900;
+  c.SetBkMode(bkTransparent);
+  c.TextOut(10, 30, "a");
+  // The glyph box (columns 1..4, rows 2..8 of the cell) now runs upwards from y = 30.
+  EXPECT_EQ(c.Pixel(15, 27), clBlack);
+  EXPECT_EQ(c.Pixel(12, 26), clBlack);
+  EXPECT_EQ(c.Pixel(15, 31), clWhite);
+  EXPECT_EQ(c.Pixel(11, 27), clWhite);
+  EXPECT_EQ(c.Pixel(15, 24), clWhite);
+}
+
 TEST_F(CanvasPrimitives, ShippedFontServesEveryFontName) {
   TBitmap bmp(100, 30);
   TCanvas& c = bmp.Canvas();
