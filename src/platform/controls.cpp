@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/application.h"
+#include "platform/bitmap.h"
 #include "platform/forms.h"
 #include "platform/native_bridge_p.h"
 
@@ -393,6 +394,24 @@ void TGraphicControl::Dispatch(TMessage& m) {
   if (m.Msg == CM_ENABLEDCHANGED || m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED || m.Msg == CM_COLORCHANGED)
     Invalidate();
   TControl::Dispatch(m);
+}
+
+void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint) {
+  int w = control.ClientWidth(), h = control.ClientHeight();
+  if (w <= 0 || h <= 0) return;
+  auto bitmap = std::make_shared<TBitmap>(w, h);
+  TCanvas& canvas = bitmap->Canvas();
+  canvas.SetFont(control.Font());
+  canvas.Brush().Color = control.Color();
+  canvas.Brush().Style = bsSolid;
+  canvas.FillRect(Rect(0, 0, w, h));
+  drawing.canvas_ = &canvas;
+  struct Reset {
+    TOwnDrawing& d;
+    ~Reset() { d.canvas_ = nullptr; }
+  } reset{drawing};
+  paint();
+  drawing.image_ = std::move(bitmap);
 }
 
 }  // namespace hd

@@ -20,7 +20,12 @@ class TControl;
 class TWinControl;
 class TCustomForm;
 class TBitmap;
+class TOwnDrawing;
 struct TNativeWindow;
+// Paints an own-drawn control (WM_PAINT's handling): a bitmap of the client size, filled with
+// the control's colour and set to its font, whose canvas Paint draws on; the widget then shows
+// that image.
+void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint);
 
 // An operation that the control's state does not allow (focusing a hidden window, showing a
 // visible form modally).
@@ -330,7 +335,8 @@ class TOwnDrawing {
   // The last painted image of the control.
   const TBitmap* PaintedImage() const { return image_.get(); }
 
- protected:
+ private:
+  friend void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint);
   std::shared_ptr<TBitmap> image_;
   TCanvas* canvas_ = nullptr;
 };
@@ -357,7 +363,5 @@ class TGraphicControl : public TControl, public TOwnDrawing {
   virtual void Paint() {}
 };
 
-// Paints an own-drawn control into its bitmap (WM_PAINT's handling).
-void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint);
 
 }  // namespace hd

@@ -19,6 +19,12 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
+// A floating-point value that an integer conversion cannot hold.
+class EInvalidOp : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 class EListError : public Exception {
  public:
   using Exception::Exception;
@@ -62,6 +68,18 @@ class EWriteError : public EStreamError {
 
 // A document that cannot be parsed, or a node asked for what it does not hold.
 class EXmlError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Data that is no picture of a known format, or a picture that cannot be written.
+class EInvalidGraphic : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A named resource that the program does not hold.
+class EResNotFound : public Exception {
  public:
   using Exception::Exception;
 };

@@ -26,7 +26,7 @@ std::string ExtractFileExt(const std::string& path);   // with the dot
 std::string ChangeFileExt(const std::string& path, const std::string& ext);
 std::string IncludeTrailingPathDelimiter(const std::string& path);
 std::string ExcludeTrailingPathDelimiter(const std::string& path);
-// a + separator + b, with no doubled separator.
+// a + separator + b, with no doubled separator; an empty a gives "/b".
 std::string JoinPath(const std::string& a, const std::string& b);
 
 struct TDirEntry {
@@ -35,7 +35,8 @@ struct TDirEntry {
   bool ReadOnly = false;
   std::uint64_t Size = 0;
 };
-// Entries of a folder in name order, without "." and "..".
+// Entries of a folder in name order (case-insensitive first), without "." and "..".
+// ReadOnly: nobody may write to it, whoever runs the program.
 std::vector<TDirEntry> ListFolder(const std::string& dir);
 std::vector<std::string> ListSubFolders(const std::string& dir);
 // Files whose name matches a pattern with * and ? (case-insensitive), "*" for all.
@@ -49,6 +50,7 @@ std::string TempFolder();
 std::string ReadFileBytes(const std::string& path);  // EFOpenError naming the file and the reason
 // Replaces the file only once the new content is complete: a temporary file beside it, then a
 // rename. On failure the old file is intact and EFCreateError names the file and the reason.
+// A read-only old file is refused as a plain overwrite would be, not silently replaced.
 void WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 struct TFileContent {

@@ -9,6 +9,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "platform/main_thread.h"
 #include "platform/timers.h"
 
 namespace hd {
@@ -156,7 +157,8 @@ void ClearPostedMessages() { S().queue.clear(); }
 
 void ProcessMessages() {
   auto& hooks = S().hooks;
-  if (hooks.RunPostedCalls) hooks.RunPostedCalls();
+  // Calls that other threads handed to the GUI thread run here too.
+  RunPostedCalls();
   if (hooks.PumpNativeEvents) hooks.PumpNativeEvents();
   ProcessPostedMessages();
   // Timers come after the queue, as the platform generates WM_TIMER only when nothing else waits.

@@ -227,8 +227,6 @@ struct TMessageHooks {
   std::function<HWND(HWND)> SetFocus;
   // Told when a window handle goes away.
   std::function<void(HWND)> WindowDestroyed;
-  // Runs calls that other threads queued for the GUI thread.
-  std::function<void()> RunPostedCalls;
 };
 TMessageHooks& MessageHooks();
 

@@ -29,9 +29,13 @@ class IPinger {
   virtual TPingResult Echo(const std::string& host, int payloadSize, int timeoutMs) = 0;
 };
 
-// Unprivileged ICMP socket where allowed, a raw socket where the process may open one,
-// and the system's ping program otherwise.
-std::unique_ptr<IPinger> CreateSystemPinger();
+// How the system pinger reaches the network. Auto takes the unprivileged ICMP socket where
+// allowed, a raw socket where the process may open one, and the system's ping program otherwise.
+enum class TPingMethod { Auto, IcmpSocket, RawSocket, PingProgram };
+
+std::unique_ptr<IPinger> CreateSystemPinger(TPingMethod method = TPingMethod::Auto);
+// Whether this process may use the method at all (Auto: any of them).
+bool PingMethodAvailable(TPingMethod method);
 
 struct THttpRequest {
   std::string Host;
@@ -40,7 +44,7 @@ struct THttpRequest {
   std::vector<std::pair<std::string, std::string>> Headers;
   std::string UserAgent;
   int ConnectTimeoutMs = 5000;
-  int ReadTimeoutMs = 5000;
+  int ReadTimeoutMs = 5000;  // bounds the wait for the whole answer, so a trickling peer cannot hold us
 };
 
 class IHttpClient {

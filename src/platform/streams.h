@@ -49,6 +49,7 @@ class TMemoryStream : public TStream {
 enum TFileMode { fmOpenRead, fmOpenWrite, fmOpenReadWrite, fmCreate };
 
 // A plain file stream; EFOpenError / EFCreateError name the file and the reason.
+// fmCreate truncates at once: files the program writes go through TMemoryStream::SaveToFile.
 class TFileStream : public TStream {
  public:
   TFileStream(const std::string& path, TFileMode mode);
@@ -60,8 +61,11 @@ class TFileStream : public TStream {
   std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
 
  private:
+  void SwitchTo(int op);
+
   std::FILE* file_ = nullptr;
   std::string path_;
+  int last_op_ = 0;  // a switch between reading and writing needs a positioning call
 };
 
 }  // namespace hd

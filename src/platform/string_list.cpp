@@ -89,9 +89,9 @@ TObject* TStringList::Objects(int index) const {
 
 void TStringList::SetObjects(int index, TObject* obj) {
   CheckIndex(index);
-  TObject*& slot = items_[static_cast<size_t>(index)].object;
-  if (slot != obj) FreeObject(slot);
-  slot = obj;
+  // The old object is not freed, even by an owning list: setting nullptr is how a caller takes
+  // an object back before deleting its item.
+  items_[static_cast<size_t>(index)].object = obj;
   Changed();
 }
 
@@ -200,6 +200,10 @@ void TStringList::Assign(const TStringList& other) {
   delimiter_ = other.delimiter_;
   quote_char_ = other.quote_char_;
   strict_delimiter_ = other.strict_delimiter_;
+  // The order rules travel with the items, so a sorted copy stays searchable.
+  sorted_ = other.sorted_;
+  duplicates_ = other.duplicates_;
+  case_sensitive_ = other.case_sensitive_;
   for (const Item& it : other.items_) items_.push_back(it);
   if (!items_.empty()) Changed();
   EndUpdate();

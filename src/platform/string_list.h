@@ -28,6 +28,7 @@ class TStringList {
   void SetStrings(int index, const std::string& s);
   const std::string& operator[](int index) const { return Strings(index); }
   TObject* Objects(int index) const;
+  // Replaces the pointer only; an owning list does not free the object it held.
   void SetObjects(int index, TObject* obj);
 
   int Add(const std::string& s);
@@ -42,7 +43,8 @@ class TStringList {
   int IndexOf(const std::string& s) const;
   int IndexOfObject(const TObject* obj) const;
   int IndexOfName(const std::string& name) const;
-  // Copies strings and object pointers; ownership of the objects is not taken.
+  // Copies strings, object pointers, the text settings and the sort rules; ownership of the
+  // objects is not taken.
   void Assign(const TStringList& other);
 
   // "name=value" items.

@@ -2,7 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <variant>
+
+#include "platform/regional.h"
 
 namespace hd {
 
@@ -48,21 +52,60 @@ std::string IntToStr(std::int64_t value);
 // when value is 64-bit, as their 32-bit pattern through the int overload.
 std::string IntToHex(int value, int digits);
 std::string IntToHex(std::int64_t value, int digits);
+std::string IntToHex(std::uint32_t value, int digits);
+std::string IntToHex(std::uint64_t value, int digits);
 
-// Floats with the regional decimal and thousands separators, read at each use.
+// Floats with the regional decimal and thousands separators, read at each use. Reading takes
+// blanks at both ends, a sign, digits with one decimal separator and an exponent; no thousands
+// separators. The overloads with settings serve texts whose separators are fixed (files).
 bool TryStrToFloat(const std::string& s, double& value);
+bool TryStrToFloat(const std::string& s, double& value, const TFormatSettings& fs);
 double StrToFloat(const std::string& s);  // EConvertError "'<text>' is not a valid floating point value"
 double StrToFloatDef(const std::string& s, double def);
 std::string FloatToStr(double value);  // up to 15 significant digits, general format
+std::string FloatToStr(double value, const TFormatSettings& fs);
 enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
-// Picture formats "0", "#", ".", ",", "E+"/"E-", quoted literals and ";" sections.
+std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits, const TFormatSettings& fs);
+// Picture formats "0", "#", ".", ",", "E+"/"E-", quoted literals and ";" sections. Halves are
+// rounded away from zero, as in the platform's decimal conversion.
 std::string FormatFloat(const std::string& format, double value);
+std::string FormatFloat(const std::string& format, double value, const TFormatSettings& fs);
 
-// Halves to even, as the platform's Round.
+// One argument of Format: an integer, a float or a text.
+class TFormatArg {
+ public:
+  TFormatArg(int v) : value_(static_cast<std::int64_t>(v)) {}
+  TFormatArg(long v) : value_(static_cast<std::int64_t>(v)) {}
+  TFormatArg(long long v) : value_(static_cast<std::int64_t>(v)) {}
+  TFormatArg(unsigned v) : value_(static_cast<std::int64_t>(v)) {}
+  TFormatArg(unsigned long v) : value_(static_cast<std::int64_t>(v)) {}
+  TFormatArg(unsigned long long v) : value_(static_cast<std::int64_t>(v)) {}
+  TFormatArg(double v) : value_(v) {}
+  TFormatArg(const char* v) : value_(std::string(v)) {}
+  TFormatArg(const std::string& v) : value_(v) {}
+  TFormatArg(char v) : value_(std::string(1, v)) {}
+  const std::variant<std::int64_t, double, std::string>& Value() const { return value_; }
+
+ private:
+  std::variant<std::int64_t, double, std::string> value_;
+};
+
+// The platform's Format: "%" [index ":"] ["-"] [width] ["." precision] type, with the types
+// d u x (integers), e f g n m (floats; an integer is taken as a float), s (text) and "%%".
+// Width and precision may be "*" (taken from the arguments). A missing or mismatched argument
+// raises EConvertError.
+std::string Format(const std::string& format, std::initializer_list<TFormatArg> args);
+std::string Format(const std::string& format, std::initializer_list<TFormatArg> args, const TFormatSettings& fs);
+
+// Halves to even, as the platform's Round. A value outside the 64-bit range (or not a number)
+// raises EInvalidOp, as the platform's floating-point unit does.
 std::int64_t Round(double value);
 std::int64_t Trunc(double value);
 
+// "-1" and "0", or "True" and "False" with useBoolStrs.
 std::string BoolToStr(bool value, bool useBoolStrs = false);
+// The text in single quotes, inner quotes doubled.
+std::string QuotedStr(const std::string& s);
 
 }  // namespace hd

@@ -74,5 +74,38 @@ TEST(StringList, OwnedObjectsAreFreedOnDeleteAndClear) {
   EXPECT_EQ(alive, 0);
 }
 
+TEST(StringList, ClearingAnObjectHandsItBackInsteadOfFreeingIt) {
+  struct Counted : TObject {
+    int* alive;
+    explicit Counted(int* a) : alive(a) { ++*alive; }
+    ~Counted() override { --*alive; }
+  };
+  int alive = 0;
+  Counted* kept = new Counted(&alive);
+  {
+    TStringList l(true);
+    l.AddObject("a", kept);
+    l.SetObjects(0, nullptr);
+    l.Delete(0);
+    EXPECT_EQ(alive, 1);
+  }
+  EXPECT_EQ(alive, 1);
+  delete kept;
+}
+
+TEST(StringList, CopyOfASortedListStaysSortedAndSearchable) {
+  TStringList l;
+  l.SetSorted(true);
+  l.SetDuplicates(dupError);
+  l.Add("b");
+  l.Add("a");
+  TStringList copy(l);
+  EXPECT_TRUE(copy.Sorted());
+  copy.Add("0");
+  EXPECT_EQ(Items(copy), (std::vector<std::string>{"0", "a", "b"}));
+  EXPECT_THROW(copy.Add("A"), EStringListError);
+  EXPECT_EQ(copy.IndexOf("B"), 2);
+}
+
 }  // namespace
 }  // namespace hd

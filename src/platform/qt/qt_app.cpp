@@ -14,7 +14,7 @@
 
 #include "platform/application.h"
 #include "platform/native_bridge_p.h"
-#include "platform/qt/qt_fonts.h"
+#include "platform/gui_application.h"
 #include "platform/qt/qt_native.h"
 #include "platform/timers.h"
 
@@ -65,14 +65,13 @@ QPalette StandardPalette() {
 }  // namespace
 
 void EnsureNativeApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char arg0[] = "HD58318";
-  static char* argv[] = {arg0, nullptr};
-  new QApplication(argc, argv);
+  static bool done = false;
+  if (done) return;
+  done = true;
+  EnsureGuiApplication();
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
   QApplication::setPalette(StandardPalette());
-  SetupFonts();
+  QApplication::setFont(QtControlFont(TFont{}));
   QApplication::setQuitOnLastWindowClosed(false);
   g_wake = new QTimer(qApp);
   g_wake->setSingleShot(true);
@@ -165,7 +164,7 @@ void NativeShowHint(const std::string& text, const TRect& r, TColor color) {
   p.setColor(QPalette::Window, ToQColor(color));
   p.setColor(QPalette::WindowText, ToQColor(clInfoText));
   g_hint->setPalette(p);
-  g_hint->setFont(ToQFont(TFont{}));
+  g_hint->setFont(QtControlFont(TFont{}));
   g_hint->setText(ToQString(text));
   g_hint->setGeometry(r.Left, r.Top, r.Width(), r.Height());
   g_hint->show();
@@ -177,7 +176,7 @@ void NativeHideHint() {
 
 TSize NativeHintSize(const std::string& text, const TFont& font, int maxWidth) {
   EnsureNativeApplication();
-  QFontMetrics fm(ToQFont(font));
+  QFontMetrics fm(QtControlFont(font));
   QRect r = fm.boundingRect(QRect(0, 0, std::max(maxWidth - 8, 16), 100000), Qt::TextWordWrap, ToQString(text));
   // A one-pixel frame and a margin of two on each side.
   return {r.width() + 6, r.height() + 6};

@@ -111,7 +111,7 @@ void TControl::NativeSetColor() {
 void TControl::NativeSetFont() {
   if (!native_) return;
   QWidget* w = native_->widget;
-  w->setFont(ToQFont(font_));
+  w->setFont(QtControlFont(font_));
   QPalette p = w->palette();
   QColor c = ToQColor(font_.Color);
   p.setColor(QPalette::Active, QPalette::WindowText, c);

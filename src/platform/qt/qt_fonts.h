@@ -1,6 +1,5 @@
-// Fonts on the Qt side, shared by the controls and the canvas so that both measure alike.
-// On the offscreen platform (tests) every font name maps to one shipped family, so metrics are
-// the same on every machine; HD_FONT_FAMILY names another family to use for all fonts.
+// The one shipped font family that serves every font name, so that text has the same
+// metrics on every machine.
 #pragma once
 
 #include <QFont>
@@ -10,13 +9,11 @@
 
 namespace hd {
 
-// The family used for a font name.
-QString QtFontFamily(const std::string& name);
-// The Qt font of a font: pixel size from the point size at its PixelsPerInch.
-QFont ToQFont(const TFont& font);
-// The pixel height of a font's size (positive), as the platform rounds it.
-int FontPixelHeight(const TFont& font);
-// Called once when the Qt application starts.
-void SetupFonts();
+// Registers the family with Qt's font database (once); false when its files are missing.
+bool RegisterShippedFonts();
+QString ShippedFontFamily();
+// The QFont for a font at a pixel height: negative for the character height, positive for
+// the cell height (ascent + descent), as the platform gives font heights. No antialiasing.
+QFont MakeQFont(const TFont& font, int pixelHeight);
 
 }  // namespace hd

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "platform/qt/qt_fonts.h"
 
 namespace hd {
 
@@ -79,6 +80,9 @@ Qt::KeyboardModifiers QtModifiers(TShiftState shift);
 int FilterDepth();
 
 Qt::CursorShape QtCursorShape(TCursor c);
+// The Qt font of a control's font: the shipped family at the font's character height, as the
+// canvas draws it.
+inline QFont QtControlFont(const TFont& font) { return MakeQFont(font, font.Height()); }
 // Shows the image an own-drawn control painted.
 void DrawPaintedImage(class QPainter& painter, const TOwnDrawing& drawing);
 QString ToQString(const std::string& s);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/native_bridge_p.h"
+#include "platform/qt/qt_bitmap.h"
 #include "platform/qt/qt_native.h"
 
 namespace hd {
@@ -40,8 +41,8 @@ TNativeWindow* CreateOwnDrawnWindow(TControl* control, TOwnDrawing* drawing) {
   return MakeNative(control, new QtOwnDrawnWidget(control, drawing));
 }
 
-void DrawPaintedImage(QPainter&, const TOwnDrawing&) {}
-
-void PaintOwnDrawn(TControl&, TOwnDrawing&, const std::function<void()>&) {}
+void DrawPaintedImage(QPainter& painter, const TOwnDrawing& drawing) {
+  if (const TBitmap* image = drawing.PaintedImage()) painter.drawImage(0, 0, BitmapImage(*image));
+}
 
 }  // namespace hd

@@ -180,7 +180,7 @@ void TCustomLabel::NativeSetFont() { TControl::NativeSetFont(); }
 void TCustomLabel::AdjustBounds() {
   if (!auto_size_) return;
   QString text = ToQString(show_accel_char_ ? StripAccel(Caption()) : Caption());
-  QSize s = TextSize(ToQFont(Font()), text, word_wrap_, Width());
+  QSize s = TextSize(QtControlFont(Font()), text, word_wrap_, Width());
   int left = Left();
   // A right-aligned label keeps its right edge.
   if (alignment_ == taRightJustify && !word_wrap_) left += Width() - s.width();
@@ -228,7 +228,7 @@ void TStaticText::NativeSetFont() { TWinControl::NativeSetFont(); }
 
 void TStaticText::AdjustBounds() {
   if (!auto_size_) return;
-  QSize s = TextSize(ToQFont(Font()), ToQString(StripAccel(Caption())), false, Width());
+  QSize s = TextSize(QtControlFont(Font()), ToQString(StripAccel(Caption())), false, Width());
   int frame = border_style_ == sbsNone ? 0 : 2;
   SetBounds(Left(), Top(), s.width() + 2 * frame, s.height() + 2 * frame);
 }

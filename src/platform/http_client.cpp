@@ -1,0 +1,217 @@
+// HTTP/1.0 GET over a plain TCP socket, bounded by a connect and a read time-out.
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+
+#include "platform/net.h"
+#include "platform/net_resolve.h"
+#include "platform/unique_fd.h"
+
+namespace hd {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A version check answer is a few bytes; this only stops a runaway peer.
+constexpr std::size_t kMaxAnswerSize = 16 * 1024 * 1024;
+
+int RemainingMs(Clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+  return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+bool WaitFor(int fd, short events, Clock::time_point deadline) {
+  for (;;) {
+    pollfd p{fd, events, 0};
+    const int ready = poll(&p, 1, RemainingMs(deadline));
+    if (ready < 0 && errno == EINTR) continue;
+    return ready > 0;
+  }
+}
+
+TUniqueFd ConnectTo(const addrinfo& address, Clock::time_point deadline) {
+  TUniqueFd fd(socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                      address.ai_protocol));
+  if (!fd.Valid()) return fd;
+  if (connect(fd.Get(), address.ai_addr, address.ai_addrlen) == 0) return fd;
+  if (errno != EINPROGRESS || !WaitFor(fd.Get(), POLLOUT, deadline)) return TUniqueFd();
+  int error = 0;
+  socklen_t size = sizeof error;
+  if (getsockopt(fd.Get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) return TUniqueFd();
+  return fd;
+}
+
+TUniqueFd Connect(const THttpRequest& request) {
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  hints.ai_flags = AI_NUMERICSERV | AI_ADDRCONFIG;
+  if (LooksNumeric(request.Host)) hints.ai_flags |= AI_NUMERICHOST;
+  addrinfo* found = nullptr;
+  if (request.Host.empty() ||
+      getaddrinfo(request.Host.c_str(), std::to_string(request.Port).c_str(), &hints, &found) != 0)
+    return TUniqueFd();
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(request.ConnectTimeoutMs);
+  TUniqueFd fd;
+  for (addrinfo* a = found; a && !fd.Valid(); a = a->ai_next) fd = ConnectTo(*a, deadline);
+  freeaddrinfo(found);
+  return fd;
+}
+
+std::string RequestText(const THttpRequest& request) {
+  std::string text = "GET ";
+  text.append(request.Path.empty() ? "/" : request.Path).append(" HTTP/1.0\r\nHost: ");
+  const bool ipv6 = request.Host.find(':') != std::string::npos;
+  text.append(ipv6 ? "[" : "").append(request.Host).append(ipv6 ? "]" : "");
+  if (request.Port != 80) text.append(":").append(std::to_string(request.Port));
+  text.append("\r\n");
+  for (const auto& [name, value] : request.Headers) text.append(name).append(": ").append(value).append("\r\n");
+  if (!request.UserAgent.empty()) text.append("User-Agent: ").append(request.UserAgent).append("\r\n");
+  return text.append("\r\n");
+}
+
+bool SendAll(int fd, const std::string& bytes, Clock::time_point deadline) {
+  for (std::size_t sent = 0; sent < bytes.size();) {
+    const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+    if (n > 0) {
+      sent += static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (!WaitFor(fd, POLLOUT, deadline)) return false;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The whole answer up to the peer's close; nothing when the deadline passes first.
+std::optional<std::string> ReceiveAll(int fd, Clock::time_point deadline) {
+  std::string answer;
+  char chunk[8192];
+  for (;;) {
+    const ssize_t n = recv(fd, chunk, sizeof chunk, 0);
+    if (n > 0) {
+      answer.append(chunk, static_cast<std::size_t>(n));
+      if (answer.size() > kMaxAnswerSize) return std::nullopt;
+    } else if (n == 0) {
+      return answer;
+    } else if (errno == EINTR) {
+      continue;
+    } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      if (!WaitFor(fd, POLLIN, deadline)) return std::nullopt;
+    } else {
+      return std::nullopt;
+    }
+  }
+}
+
+std::string LowerAscii(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+std::string TrimBlanks(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::optional<std::string> DecodeChunked(const std::string& body) {
+  std::string out;
+  std::size_t at = 0;
+  for (;;) {
+    const std::size_t lineEnd = body.find('\n', at);
+    if (lineEnd == std::string::npos) return std::nullopt;
+    char* end = nullptr;
+    const std::string sizeText = body.substr(at, lineEnd - at);
+    const unsigned long size = std::strtoul(sizeText.c_str(), &end, 16);
+    if (end == sizeText.c_str()) return std::nullopt;
+    at = lineEnd + 1;
+    if (size == 0) return out;
+    if (size > body.size() - at) return std::nullopt;
+    out.append(body, at, size);
+    at += size;
+    if (body.compare(at, 2, "\r\n") == 0)
+      at += 2;
+    else if (body.compare(at, 1, "\n") == 0)
+      at += 1;
+    else
+      return std::nullopt;
+  }
+}
+
+// The body of a complete 200 answer.
+std::optional<std::string> BodyOfOkAnswer(const std::string& answer) {
+  std::size_t headerEnd = answer.find("\r\n\r\n");
+  std::size_t bodyStart = headerEnd + 4;
+  if (headerEnd == std::string::npos) {
+    headerEnd = answer.find("\n\n");
+    if (headerEnd == std::string::npos) return std::nullopt;
+    bodyStart = headerEnd + 2;
+  }
+  const std::string head = answer.substr(0, headerEnd);
+  const std::size_t statusEnd = head.find('\n');
+  const std::string status = TrimBlanks(head.substr(0, statusEnd));
+  const std::size_t blank = status.find(' ');
+  if (status.rfind("HTTP/", 0) != 0 || blank == std::string::npos ||
+      status.compare(blank + 1, 3, "200") != 0 ||
+      (status.size() > blank + 4 && status[blank + 4] != ' '))
+    return std::nullopt;
+
+  std::optional<std::size_t> length;
+  bool chunked = false;
+  std::size_t at = statusEnd == std::string::npos ? head.size() : statusEnd + 1;
+  while (at < head.size()) {
+    std::size_t end = head.find('\n', at);
+    if (end == std::string::npos) end = head.size();
+    const std::string line = head.substr(at, end - at);
+    at = end + 1;
+    const std::size_t colon = line.find(':');
+    if (colon == std::string::npos) continue;
+    const std::string name = LowerAscii(TrimBlanks(line.substr(0, colon)));
+    const std::string value = TrimBlanks(line.substr(colon + 1));
+    if (name == "content-length") {
+      char* stop = nullptr;
+      const unsigned long long n = std::strtoull(value.c_str(), &stop, 10);
+      if (value.empty() || *stop != '\0') return std::nullopt;
+      length = static_cast<std::size_t>(n);
+    } else if (name == "transfer-encoding") {
+      chunked = LowerAscii(value).find("chunked") != std::string::npos;
+    }
+  }
+  const std::string body = answer.substr(bodyStart);
+  if (chunked) return DecodeChunked(body);
+  if (length) {
+    // A body cut short by the peer is no answer.
+    if (body.size() < *length) return std::nullopt;
+    return body.substr(0, *length);
+  }
+  return body;
+}
+
+class THttp10Client : public IHttpClient {
+ public:
+  std::optional<std::string> Get(const THttpRequest& request) override {
+    TUniqueFd fd = Connect(request);
+    if (!fd.Valid()) return std::nullopt;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(request.ReadTimeoutMs);
+    if (!SendAll(fd.Get(), RequestText(request), deadline)) return std::nullopt;
+    const std::optional<std::string> answer = ReceiveAll(fd.Get(), deadline);
+    if (!answer) return std::nullopt;
+    return BodyOfOkAnswer(*answer);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<IHttpClient> CreateHttpClient() { return std::make_unique<THttp10Client>(); }
+
+}  // namespace hd

@@ -1,0 +1,259 @@
+#include "platform/text_file.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "platform/files.h"
+
+namespace hd {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Windows-1252 0x80-0x9F; the five holes map to the C1 controls, as the platform's converter does.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Decodes one code point at i and advances i; a malformed sequence gives false and skips one byte.
+bool NextCodePoint(const std::string& s, std::size_t& i, char32_t& cp) {
+  auto byte = [&s](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  unsigned char b = byte(i);
+  int extra;
+  char32_t min;
+  if (b < 0x80) {
+    cp = b;
+    ++i;
+    return true;
+  } else if ((b & 0xE0) == 0xC0) {
+    extra = 1, cp = b & 0x1F, min = 0x80;
+  } else if ((b & 0xF0) == 0xE0) {
+    extra = 2, cp = b & 0x0F, min = 0x800;
+  } else if ((b & 0xF8) == 0xF0) {
+    extra = 3, cp = b & 0x07, min = 0x10000;
+  } else {
+    ++i;
+    return false;
+  }
+  if (i + extra >= s.size()) {  // cut short by the end
+    ++i;
+    return false;
+  }
+  for (int k = 1; k <= extra; ++k) {
+    unsigned char c = byte(i + k);
+    if ((c & 0xC0) != 0x80) {
+      ++i;
+      return false;
+    }
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++i;
+    return false;
+  }
+  i += extra + 1;
+  return true;
+}
+
+std::string Utf8Sanitized(const std::string& bytes, std::size_t start) {
+  std::string out;
+  out.reserve(bytes.size() - start);
+  for (std::size_t i = start; i < bytes.size();) {
+    char32_t cp;
+    AppendUtf8(out, NextCodePoint(bytes, i, cp) ? cp : kReplacement);
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(const std::string& bytes, std::size_t start, bool bigEndian) {
+  auto unit = [&](std::size_t k) -> char16_t {
+    auto b0 = static_cast<unsigned char>(bytes[k]), b1 = static_cast<unsigned char>(bytes[k + 1]);
+    return static_cast<char16_t>(bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0);
+  };
+  std::string out;
+  std::size_t i = start;
+  for (; i + 1 < bytes.size(); i += 2) {
+    char16_t u = unit(i);
+    if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+      char16_t lo = unit(i + 2);
+      if (lo >= 0xDC00 && lo <= 0xDFFF) {
+        AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (lo - 0xDC00));
+        i += 2;
+        continue;
+      }
+    }
+    AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? kReplacement : u);
+  }
+  if (i < bytes.size()) AppendUtf8(out, kReplacement);  // an odd last byte
+  return out;
+}
+
+void AppendUtf16(std::string& out, char32_t cp, bool bigEndian) {
+  auto put = [&](char16_t u) {
+    char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+    out += bigEndian ? hi : lo;
+    out += bigEndian ? lo : hi;
+  };
+  if (cp >= 0x10000) {
+    cp -= 0x10000;
+    put(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    put(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+  } else {
+    put(static_cast<char16_t>(cp));
+  }
+}
+
+std::string Utf8ToUtf16(const std::string& utf8, bool bigEndian) {
+  std::string out;
+  AppendUtf16(out, 0xFEFF, bigEndian);
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp;
+    AppendUtf16(out, NextCodePoint(utf8, i, cp) ? cp : kReplacement, bigEndian);
+  }
+  return out;
+}
+
+bool StartsWith(const std::string& s, const char* prefix, std::size_t n) {
+  return s.size() >= n && s.compare(0, n, prefix, n) == 0;
+}
+
+}  // namespace
+
+bool IsValidUtf8(const std::string& bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    // Plain ASCII runs are skipped eight bytes at a time.
+    std::uint64_t chunk;
+    if (i + 8 <= bytes.size() && (std::memcpy(&chunk, bytes.data() + i, 8), (chunk & 0x8080808080808080ull) == 0)) {
+      i += 8;
+      continue;
+    }
+    char32_t cp;
+    if (!NextCodePoint(bytes, i, cp)) return false;
+  }
+  return true;
+}
+
+std::string Windows1252ToUtf8(const std::string& bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 4);
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    AppendUtf8(out, (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : b);
+  }
+  return out;
+}
+
+std::string Utf8ToWindows1252(const std::string& utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp;
+    if (!NextCodePoint(utf8, i, cp)) {
+      out += '?';
+    } else if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+    } else {
+      char mapped = '?';
+      for (int k = 0; k < 32; ++k)
+        if (kCp1252High[k] == cp) mapped = static_cast<char>(0x80 + k);
+      out += mapped;
+    }
+  }
+  return out;
+}
+
+std::string DecodeText(std::string&& bytes, TTextEncoding* detected) {
+  if (!StartsWith(bytes, "\xEF\xBB\xBF", 3) && !StartsWith(bytes, "\xFF\xFE", 2) &&
+      !StartsWith(bytes, "\xFE\xFF", 2) && IsValidUtf8(bytes)) {
+    if (detected) *detected = TTextEncoding::UTF8;
+    return std::move(bytes);
+  }
+  return DecodeText(static_cast<const std::string&>(bytes), detected);
+}
+
+std::string DecodeText(const std::string& bytes, TTextEncoding* detected) {
+  TTextEncoding enc;
+  std::string text;
+  if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
+    enc = TTextEncoding::UTF8BOM;
+    text = Utf8Sanitized(bytes, 3);
+  } else if (StartsWith(bytes, "\xFF\xFE", 2)) {
+    enc = TTextEncoding::UTF16LE;
+    text = Utf16ToUtf8(bytes, 2, false);
+  } else if (StartsWith(bytes, "\xFE\xFF", 2)) {
+    enc = TTextEncoding::UTF16BE;
+    text = Utf16ToUtf8(bytes, 2, true);
+  } else if (IsValidUtf8(bytes)) {
+    enc = TTextEncoding::UTF8;
+    text = bytes;
+  } else {
+    enc = TTextEncoding::Windows1252;
+    text = Windows1252ToUtf8(bytes);
+  }
+  if (detected) *detected = enc;
+  return text;
+}
+
+std::string EncodeText(const std::string& utf8, TTextEncoding encoding) {
+  switch (encoding) {
+    case TTextEncoding::UTF8:
+      return utf8;
+    case TTextEncoding::UTF8BOM:
+      return "\xEF\xBB\xBF" + utf8;
+    case TTextEncoding::UTF16LE:
+      return Utf8ToUtf16(utf8, false);
+    case TTextEncoding::UTF16BE:
+      return Utf8ToUtf16(utf8, true);
+    case TTextEncoding::Windows1252:
+      return Utf8ToWindows1252(utf8);
+  }
+  return utf8;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+std::string ReadTextFile(const std::string& path) { return DecodeText(ReadFileBytes(path)); }
+
+std::vector<std::string> ReadTextLines(const std::string& path) { return SplitLines(ReadTextFile(path)); }
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
+                    const std::string& lineEnd, TTextEncoding encoding) {
+  std::string text;
+  for (const std::string& line : lines) text += line + lineEnd;
+  WriteFileAtomic(path, EncodeText(text, encoding));
+}
+
+}  // namespace hd

@@ -1,0 +1,269 @@
+#include "platform/xml.h"
+
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "platform/exceptions.h"
+#include "platform/files.h"
+#include "platform/text_file.h"
+
+namespace hd {
+
+namespace {
+
+// Comments, declaration, processing instructions and document type stay nodes of the
+// document; whitespace-only text between elements is dropped.
+constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_pi | pugi::parse_comments |
+                                 pugi::parse_declaration | pugi::parse_doctype;
+
+constexpr unsigned kSaveFlags = pugi::format_indent | pugi::format_no_declaration;
+
+// Files from outside come in UTF-8, UTF-16 with or without a mark, or Windows-1252.
+std::string DecodeXmlBytes(std::string&& bytes) {
+  if (bytes.size() >= 2 && bytes[0] == '<' && bytes[1] == '\0')
+    return DecodeText(std::string("\xFF\xFE", 2) + bytes);
+  if (bytes.size() >= 2 && bytes[0] == '\0' && bytes[1] == '<')
+    return DecodeText(std::string("\xFE\xFF", 2) + bytes);
+  return DecodeText(std::move(bytes));
+}
+
+[[noreturn]] void MissingNode(const char* action) {
+  throw EXmlError(std::string("Cannot ") + action + " a missing XML node");
+}
+
+}  // namespace
+
+namespace {
+pugi::xml_node Node(pugi::xml_node_struct* n) { return pugi::xml_node(n); }
+TXmlNode Handle(pugi::xml_node n) { return TXmlNode(n.internal_object()); }
+}  // namespace
+
+bool TXmlNode::IsNull() const { return node_ == nullptr; }
+
+TXmlNodeType TXmlNode::NodeType() const {
+  switch (Node(node_).type()) {
+    case pugi::node_element:
+      return ntElement;
+    case pugi::node_pcdata:
+      return ntText;
+    case pugi::node_cdata:
+      return ntCData;
+    case pugi::node_comment:
+      return ntComment;
+    case pugi::node_declaration:
+      return ntDeclaration;
+    case pugi::node_pi:
+      return ntProcessingInstr;
+    case pugi::node_doctype:
+      return ntDocType;
+    case pugi::node_document:
+      return ntDocument;
+    case pugi::node_null:
+      break;
+  }
+  return ntNone;
+}
+
+std::string TXmlNode::NodeName() const {
+  return Node(node_).type() == pugi::node_element ? Node(node_).name() : std::string();
+}
+
+std::string TXmlNode::NodeValue() const { return Node(node_).value(); }
+
+std::vector<TXmlNode> TXmlNode::ChildNodes() const {
+  std::vector<TXmlNode> nodes;
+  for (pugi::xml_node c : Node(node_).children()) nodes.push_back(Handle(c));
+  return nodes;
+}
+
+int TXmlNode::ChildCount() const {
+  int n = 0;
+  for (pugi::xml_node c = Node(node_).first_child(); c; c = c.next_sibling()) ++n;
+  return n;
+}
+
+TXmlNode TXmlNode::Child(int index) const {
+  if (index < 0) return TXmlNode();
+  pugi::xml_node c = Node(node_).first_child();
+  for (; c && index > 0; --index) c = c.next_sibling();
+  return Handle(c);
+}
+
+TXmlNode TXmlNode::FirstChild() const { return Handle(Node(node_).first_child()); }
+
+std::vector<TXmlNode> TXmlNode::ChildElements() const {
+  std::vector<TXmlNode> nodes;
+  for (pugi::xml_node c : Node(node_).children())
+    if (c.type() == pugi::node_element) nodes.push_back(Handle(c));
+  return nodes;
+}
+
+std::vector<TXmlNode> TXmlNode::ChildElements(const std::string& name) const {
+  std::vector<TXmlNode> nodes;
+  for (pugi::xml_node c : Node(node_).children(name.c_str())) nodes.push_back(Handle(c));
+  return nodes;
+}
+
+TXmlNode TXmlNode::FindNode(const std::string& name) const { return Handle(Node(node_).child(name.c_str())); }
+
+TXmlNode TXmlNode::Parent() const { return Handle(Node(node_).parent()); }
+
+TXmlNode TXmlNode::NextSibling() const { return Handle(Node(node_).next_sibling()); }
+
+bool TXmlNode::IsTextElement() const { return TryText().has_value(); }
+
+std::optional<std::string> TXmlNode::TryText() const {
+  if (Node(node_).type() != pugi::node_element) return std::nullopt;
+  pugi::xml_node first = Node(node_).first_child();
+  if (!first) return std::string();
+  if (first.next_sibling()) return std::nullopt;
+  if (first.type() != pugi::node_pcdata && first.type() != pugi::node_cdata) return std::nullopt;
+  return std::string(first.value());
+}
+
+std::string TXmlNode::Text() const {
+  std::optional<std::string> text = TryText();
+  if (!text) {
+    if (IsNull()) MissingNode("read the text of");
+    throw EXmlError("Node \"" + NodeName() + "\" holds no plain text");
+  }
+  return *text;
+}
+
+void TXmlNode::SetText(const std::string& text) {
+  if (Node(node_).type() != pugi::node_element) MissingNode("set the text of");
+  while (pugi::xml_node c = Node(node_).first_child()) Node(node_).remove_child(c);
+  if (!text.empty()) Node(node_).append_child(pugi::node_pcdata).set_value(text.c_str());
+}
+
+bool TXmlNode::HasAttribute(const std::string& name) const {
+  return static_cast<bool>(Node(node_).attribute(name.c_str()));
+}
+
+std::optional<std::string> TXmlNode::Attribute(const std::string& name) const {
+  pugi::xml_attribute a = Node(node_).attribute(name.c_str());
+  if (!a) return std::nullopt;
+  return std::string(a.value());
+}
+
+std::string TXmlNode::AttributeOr(const std::string& name, const std::string& def) const {
+  return Attribute(name).value_or(def);
+}
+
+void TXmlNode::SetAttribute(const std::string& name, const std::string& value) {
+  if (Node(node_).type() != pugi::node_element) MissingNode("set an attribute of");
+  pugi::xml_attribute a = Node(node_).attribute(name.c_str());
+  if (!a) a = Node(node_).append_attribute(name.c_str());
+  a.set_value(value.c_str());
+}
+
+std::vector<std::pair<std::string, std::string>> TXmlNode::Attributes() const {
+  std::vector<std::pair<std::string, std::string>> list;
+  for (pugi::xml_attribute a : Node(node_).attributes()) list.emplace_back(a.name(), a.value());
+  return list;
+}
+
+void TXmlNode::ForEachAttribute(
+    const std::function<void(std::string_view name, std::string_view value)>& visit) const {
+  for (pugi::xml_attribute a : Node(node_).attributes()) visit(a.name(), a.value());
+}
+
+TXmlNode TXmlNode::AddChild(const std::string& name) {
+  pugi::xml_node c = Node(node_).append_child(name.c_str());
+  if (!c) MissingNode("add an element to");
+  return Handle(c);
+}
+
+TXmlNode TXmlNode::AddComment(const std::string& text) {
+  pugi::xml_node c = Node(node_).append_child(pugi::node_comment);
+  if (!c) MissingNode("add a comment to");
+  c.set_value(text.c_str());
+  return Handle(c);
+}
+
+TXmlNode TXmlNode::AddText(const std::string& text) {
+  pugi::xml_node c = Node(node_).append_child(pugi::node_pcdata);
+  if (!c) MissingNode("add text to");
+  c.set_value(text.c_str());
+  return Handle(c);
+}
+
+void TXmlNode::RemoveChild(const TXmlNode& child) {
+  if (!Node(node_).remove_child(Node(child.node_))) throw EXmlError("Cannot remove a node that is not a child");
+}
+
+TXmlDocument::TXmlDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
+
+TXmlDocument::~TXmlDocument() = default;
+
+void TXmlDocument::LoadFromFile(const std::string& path) {
+  doc_->reset();
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(path);
+  } catch (const EInOutError& e) {
+    throw EXmlError(e.Message());
+  }
+  Parse(std::move(bytes), "XML file \"" + path + "\"");
+}
+
+void TXmlDocument::LoadFromString(const std::string& text) {
+  doc_->reset();
+  Parse(text, "XML text");
+}
+
+void TXmlDocument::Parse(std::string bytes, const std::string& what) {
+  buffer_ = DecodeXmlBytes(std::move(bytes));
+  pugi::xml_parse_result result =
+      doc_->load_buffer_inplace(buffer_.data(), buffer_.size(), kParseFlags, pugi::encoding_utf8);
+  if (!result) {
+    Clear();
+    throw EXmlError("Cannot load " + what + ": " + result.description() + " at offset " +
+                    std::to_string(result.offset));
+  }
+  active_ = true;
+}
+
+void TXmlDocument::Clear() {
+  doc_->reset();
+  buffer_.clear();
+  buffer_.shrink_to_fit();
+}
+
+TXmlNode TXmlDocument::FirstChild() const { return Handle(doc_->first_child()); }
+
+std::vector<TXmlNode> TXmlDocument::ChildNodes() const {
+  std::vector<TXmlNode> nodes;
+  for (pugi::xml_node c : doc_->children()) nodes.push_back(Handle(c));
+  return nodes;
+}
+
+TXmlNode TXmlDocument::DocumentElement() const { return Handle(doc_->document_element()); }
+
+TXmlNode TXmlDocument::AddChild(const std::string& name) {
+  return Handle(doc_->append_child(name.c_str()));
+}
+
+TXmlNode TXmlDocument::AddComment(const std::string& text) {
+  pugi::xml_node c = doc_->append_child(pugi::node_comment);
+  c.set_value(text.c_str());
+  return Handle(c);
+}
+
+void TXmlDocument::SaveToFile(const std::string& path) const { WriteFileAtomic(path, SaveToString()); }
+
+std::string TXmlDocument::SaveToString() const {
+  std::ostringstream out;
+  // A declaration read from a file may name another encoding than the UTF-8 written here.
+  if (doc_->find_child([](pugi::xml_node n) { return n.type() == pugi::node_declaration; })) {
+    pugi::xml_document copy;
+    for (pugi::xml_node c : doc_->children())
+      if (c.type() != pugi::node_declaration) copy.append_copy(c);
+    copy.save(out, "  ", kSaveFlags, pugi::encoding_utf8);
+  } else {
+    doc_->save(out, "  ", kSaveFlags, pugi::encoding_utf8);
+  }
+  return out.str();
+}
+
+}  // namespace hd

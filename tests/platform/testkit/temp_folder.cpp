@@ -1,0 +1,34 @@
+#include "platform/testkit/temp_folder.h"
+
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+namespace hd::testkit {
+
+TempFolder::TempFolder() {
+  const char* base = std::getenv("HD_TEST_TMP");
+  std::string root = (base && *base) ? base : "/tmp";
+  std::error_code ec;
+  std::filesystem::create_directories(root, ec);
+  std::string templ = root + "/hd-test-XXXXXX";
+  if (!::mkdtemp(templ.data())) throw std::runtime_error("cannot create a test folder under " + root);
+  path_ = templ;
+}
+
+TempFolder::~TempFolder() {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  // A test may have made parts read-only; give write access back so removal works.
+  for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec))
+    if (!it->is_symlink()) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(path_, ec);
+}
+
+std::string TempFolder::File(const std::string& name) const { return path_ + "/" + name; }
+
+}  // namespace hd::testkit
