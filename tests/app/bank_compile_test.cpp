@@ -1,0 +1,296 @@
+#include "app/bank_compile.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "app/par_gen.h"
+#include "app/testkit/expected_banks.h"
+#include "platform/exceptions.h"
+#include "platform/testkit/temp_folder.h"
+
+namespace hd {
+namespace {
+
+using testkit::Bytes;
+using testkit::ExpectedBank1;
+using testkit::ExpectedBank2;
+using testkit::ExpectedBankK64;
+using testkit::ExpectedRule;
+using testkit::ParGenValues;
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string RequestFile(const std::string& readRows, const std::string& writeRows) {
+  return "<EtherNetIP_to_Modbus_TCP_Master><Modbus_Read>" + readRows + "</Modbus_Read><Modbus_Write>" + writeRows +
+         "</Modbus_Write></EtherNetIP_to_Modbus_TCP_Master><!--SW_VERSION = 1.300-->";
+}
+
+// A row as the request window writes it, with the given attributes replaced or added.
+std::string Row(const std::string& attributes) { return "<row " + attributes + "/>"; }
+
+const char* kReadRow =
+    R"(IP_Address="192.168.1.125" Port="502" Slave_ID="1" Type="Holding Register" Address="0" NPoint="2" )"
+    R"(PollTime="100" MaxError="3" Position="0" Bit="" Swap="N" Swap_Word="N" Mnemonic="m")";
+
+class BankCompileTest : public ::testing::Test {
+ protected:
+  std::string ParGenPath() const { return tmp_.File("ParGen.xml"); }
+  std::string RequestPath() const { return tmp_.File("ModbusTCPM_SetAccess.xml"); }
+  std::string BankPath(const char* name) const { return tmp_.File(std::string("bin/") + name); }
+
+  void Compile() {
+    compile_.Build_Bin_Banks(ParGenPath(), RequestPath());
+    compile_.Save_Bin_Banks(tmp_.Path());
+  }
+
+  void ExpectBanks(const Bytes& bank1, const Bytes& bank2, const Bytes& bankK64) {
+    EXPECT_EQ(testkit::ReadFile(BankPath("bank1.bin")), bank1);
+    EXPECT_EQ(testkit::ReadFile(BankPath("bank2.bin")), bank2);
+    EXPECT_EQ(testkit::ReadFile(BankPath("bank_K64_1.bin")), bankK64);
+  }
+
+  testkit::TempFolder tmp_;
+  TBankCompile compile_;
+};
+
+TEST_F(BankCompileTest, NeitherFileGivesTheResetBlocksAndAnEmptyTable) {
+  Compile();  // the bin folder does not exist yet
+  Bytes bank1 = testkit::ReadFile(BankPath("bank1.bin"));
+  Bytes k64 = testkit::ReadFile(BankPath("bank_K64_1.bin"));
+  EXPECT_EQ(testkit::StoredSum(bank1), 853u);
+  EXPECT_EQ(testkit::StoredSum(k64), 3602u);
+  ExpectBanks(ExpectedBank1(std::nullopt, 0), Bytes(32768, 0), ExpectedBankK64(std::nullopt, 0));
+}
+
+TEST_F(BankCompileTest, FreshConfigurationSavedByTheWindow) {
+  SaveParGen(TParGen{}, ParGenPath());
+  Compile();
+  ExpectBanks(ExpectedBank1(ParGenValues{}, 0), Bytes(32768, 0), ExpectedBankK64(ParGenValues{}, 0));
+}
+
+TEST_F(BankCompileTest, EveryKindOfRequestWithEditedParameters) {
+  WriteText(ParGenPath(),
+            "<Par_Gen>"
+            "<EtherNetIP_IP1>10</EtherNetIP_IP1><EtherNetIP_IP2>1</EtherNetIP_IP2>"
+            "<EtherNetIP_IP3>2</EtherNetIP_IP3><EtherNetIP_IP4>300</EtherNetIP_IP4>"
+            "<EtherNetIP_SM1>255</EtherNetIP_SM1><EtherNetIP_SM2>255</EtherNetIP_SM2>"
+            "<EtherNetIP_SM3>0</EtherNetIP_SM3><EtherNetIP_SM4>0</EtherNetIP_SM4>"
+            "<EtherNetIP_GAT1>10</EtherNetIP_GAT1><EtherNetIP_GAT2>1</EtherNetIP_GAT2>"
+            "<EtherNetIP_GAT3>2</EtherNetIP_GAT3><EtherNetIP_GAT4>254</EtherNetIP_GAT4>"
+            "<EtherNetIP_EN_GAT>1</EtherNetIP_EN_GAT>"
+            "<EtherNetIP_PORT>1234</EtherNetIP_PORT>"
+            "<EtherNetIP_NB_Input>100</EtherNetIP_NB_Input>"
+            "<EtherNetIP_NB_Output>abc</EtherNetIP_NB_Output>"
+            "<EtherNetIP_EN_Diagnostic>1</EtherNetIP_EN_Diagnostic>"
+            "<EtherNetIP_Diagn_Add>5</EtherNetIP_Diagn_Add>"
+            "<Modbus_TCP_Master_TimeOut>$9C4</Modbus_TCP_Master_TimeOut>"
+            "<Modbus_TCP_Master_IP1>172</Modbus_TCP_Master_IP1><Modbus_TCP_Master_IP2>16</Modbus_TCP_Master_IP2>"
+            "<Modbus_TCP_Master_IP3>0</Modbus_TCP_Master_IP3>"
+            "<Modbus_TCP_Master_SM1>255</Modbus_TCP_Master_SM1><Modbus_TCP_Master_SM2>255</Modbus_TCP_Master_SM2>"
+            "<Modbus_TCP_Master_SM3>255</Modbus_TCP_Master_SM3><Modbus_TCP_Master_SM4>128</Modbus_TCP_Master_SM4>"
+            "<Modbus_TCP_Master_GAT1>172</Modbus_TCP_Master_GAT1><Modbus_TCP_Master_GAT2>16</Modbus_TCP_Master_GAT2>"
+            "<Modbus_TCP_Master_GAT3>0</Modbus_TCP_Master_GAT3><Modbus_TCP_Master_GAT4>254</Modbus_TCP_Master_GAT4>"
+            "<Modbus_TCP_Master_EN_GAT>0</Modbus_TCP_Master_EN_GAT>"
+            "</Par_Gen><!--SW_VERSION = 1.300-->");
+  ParGenValues p;
+  p.IP = {10, 1, 2, 44};  // 300 keeps its low byte
+  p.SM = {255, 255, 0, 0};
+  p.GAT = {10, 1, 2, 254};
+  p.NB_Input = 100;
+  p.NB_Output = 496;   // not a number: default
+  p.Diagnostic = 6;    // address + 1
+  p.TimeOut = 2500;    // hexadecimal, as the windows accept it
+  p.Cyclic = 100;      // missing: default
+  p.MasterIP = {172, 16, 0, 10};  // IP4 missing: default
+  p.MasterSM = {255, 255, 255, 128};
+  p.MasterGAT = {255, 255, 255, 255};  // gateway not ticked
+
+  WriteText(
+      RequestPath(),
+      RequestFile(
+          Row(R"(IP_Address="192.168.1.125" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="17" )"
+              R"(PollTime="100" MaxError="3" Position="0" Bit="3" Swap="N" Swap_Word="N" Mnemonic="coils")") +
+              Row(R"(IP_Address=" 10 . 0 .0.7" Slave_ID="300" Type="Input Status" Address="$10" NPoint="8" )"
+                  R"(PollTime="100000000" MaxError="0" Position="4" Bit="7" Swap="Y" Swap_Word="y" OnChange="Y" )"
+                  R"(Mnemonic="")") +
+              Row(R"(IP_Address="192.168.0.10" Port="abc" Slave_ID="255" Type="holding register" Address="65535" )"
+                  R"(NPoint="125" PollTime="1" MaxError="100000000" Position="10" Bit="" Swap="y" Swap_Word="Y" )"
+                  R"(Mnemonic="")") +
+              Row(R"(IP_Address="10.0.0.1" Port="1502" Slave_ID="2" Type="Input Register" Address="7" NPoint="200" )"
+                  R"(PollTime="50" MaxError="1" Position="20" Bit=" " Mnemonic="")") +
+              Row(R"(IP_Address="10.0.0.2" Port="502" Slave_ID="3" Type=" Coil Status" Address="1" NPoint="3" )"
+                  R"(PollTime="50" MaxError="1" Position="30" Bit="0" Swap="N" Swap_Word="N" Mnemonic="")"),
+          Row(R"(IP_Address="192.168.1.20" Port="502" Slave_ID="1" Type="Coil Status" Address="100" NPoint="1" )"
+              R"(PollTime="0" OnChange="Y" MaxError="2" Position="0" Bit="5" Swap="N" Swap_Word="N" Force_F16="N" )"
+              R"(Mnemonic="")") +
+              Row(R"(IP_Address="192.168.1.20" Port="502" Slave_ID="1" Type="coil status" Address="101" NPoint="1" )"
+                  R"(PollTime="10" OnChange="n" MaxError="2" Position="1" Bit="0" Swap="N" Swap_Word="N" )"
+                  R"(Force_F16="y" Mnemonic="")") +
+              "<!-- a note, not a request -->" +
+              Row(R"(IP_Address="192.168.1.20" Port="502" Slave_ID="1" Type="Coil Status" Address="200" NPoint="20" )"
+                  R"(PollTime="10" OnChange="N" MaxError="2" Position="2" Bit="1" Swap="Y" Swap_Word="N" )"
+                  R"(Force_F16="N" Mnemonic="")") +
+              Row(R"(IP_Address="192.168.1.21" Port="503" Slave_ID="4" Type="Holding Register" Address="40" NPoint="1" )"
+                  R"(PollTime="10" OnChange="y" MaxError="2" Position="6" Bit="" Swap="N" Swap_Word="Y" )"
+                  R"(Force_F16="N" Mnemonic="")") +
+              Row(R"(IP_Address="192.168.1.21" Port="503" Slave_ID="4" Type="Holding Register" Address="41" NPoint="1" )"
+                  R"(PollTime="10" OnChange="N" MaxError="2" Position="8" Bit="" Swap="N" Swap_Word="N" )"
+                  R"(Force_F16="Y" Mnemonic="")") +
+              Row(R"(IP_Address="192.168.1.21" Port="503" Slave_ID="4" Type="Holding Register" Address="50" NPoint="10" )"
+                  R"(PollTime="10" OnChange="N" MaxError="2" Position="10" Bit="" Mnemonic="")") +
+              Row(R"(IP_Address="192.168.1.22" Port="502" Slave_ID="5" Type="Input Register" Address="1" NPoint="1" )"
+                  R"(PollTime="10" OnChange="N" MaxError="2" Position="30" Bit="" Swap="N" Swap_Word="N" )"
+                  R"(Force_F16="Y" Mnemonic="")") +
+              Row(R"(IP_Address="192 .168. 0 .1" Slave_ID="6" Type="Holding Register" Address="3" NPoint="2" )"
+                  R"(PollTime="10" OnChange="N" MaxError="2" Position="40" Bit="" Swap="N" Swap_Word="N" )"
+                  R"(Force_F16="N" Mnemonic="")")));
+
+  std::vector<ExpectedRule> rules = {
+      // Reads: codes 1 to 4; bits pack 8 a byte, registers take 2 bytes, kept to 8 bits.
+      {.Position = 0, .Bit = 3, .PollTime = 100, .Slave_ID = 1, .Function = 1, .Address = 0, .NPoint = 17,
+       .Port = 502, .IP = {192, 168, 1, 125}, .MaxError = 3, .NByte = 3, .Flags = 0},
+      {.Position = 4, .Bit = 7, .PollTime = 100000000, .Slave_ID = 44, .Function = 2, .Address = 16, .NPoint = 8,
+       .Port = 502, .IP = {10, 0, 0, 7}, .MaxError = 0, .NByte = 1, .Flags = 4},
+      {.Position = 10, .Bit = 0, .PollTime = 1, .Slave_ID = 255, .Function = 3, .Address = 65535, .NPoint = 125,
+       .Port = 502, .IP = {192, 168, 0, 10}, .MaxError = 100000000, .NByte = 250, .Flags = 8},
+      {.Position = 20, .Bit = 0, .PollTime = 50, .Slave_ID = 2, .Function = 4, .Address = 7, .NPoint = 200,
+       .Port = 1502, .IP = {10, 0, 0, 1}, .MaxError = 1, .NByte = 144, .Flags = 0},
+      {.Position = 30, .Bit = 0, .PollTime = 50, .Slave_ID = 3, .Function = 0, .Address = 1, .NPoint = 3,
+       .Port = 502, .IP = {10, 0, 0, 2}, .MaxError = 1, .NByte = 6, .Flags = 0},
+      // Writes follow the reads.
+      {.Position = 0, .Bit = 5, .PollTime = 0, .Slave_ID = 1, .Function = 5, .Address = 100, .NPoint = 1,
+       .Port = 502, .IP = {192, 168, 1, 20}, .MaxError = 2, .NByte = 1, .Flags = 1},
+      {.Position = 1, .Bit = 0, .PollTime = 10, .Slave_ID = 1, .Function = 15, .Address = 101, .NPoint = 1,
+       .Port = 502, .IP = {192, 168, 1, 20}, .MaxError = 2, .NByte = 1, .Flags = 0},
+      {.Position = 2, .Bit = 1, .PollTime = 10, .Slave_ID = 1, .Function = 15, .Address = 200, .NPoint = 20,
+       .Port = 502, .IP = {192, 168, 1, 20}, .MaxError = 2, .NByte = 3, .Flags = 4},
+      {.Position = 6, .Bit = 0, .PollTime = 10, .Slave_ID = 4, .Function = 6, .Address = 40, .NPoint = 1,
+       .Port = 503, .IP = {192, 168, 1, 21}, .MaxError = 2, .NByte = 2, .Flags = 9},
+      {.Position = 8, .Bit = 0, .PollTime = 10, .Slave_ID = 4, .Function = 16, .Address = 41, .NPoint = 1,
+       .Port = 503, .IP = {192, 168, 1, 21}, .MaxError = 2, .NByte = 2, .Flags = 0},
+      {.Position = 10, .Bit = 0, .PollTime = 10, .Slave_ID = 4, .Function = 16, .Address = 50, .NPoint = 10,
+       .Port = 503, .IP = {192, 168, 1, 21}, .MaxError = 2, .NByte = 20, .Flags = 0},
+      {.Position = 30, .Bit = 0, .PollTime = 10, .Slave_ID = 5, .Function = 0, .Address = 1, .NPoint = 1,
+       .Port = 502, .IP = {192, 168, 1, 22}, .MaxError = 2, .NByte = 2, .Flags = 0},
+      {.Position = 40, .Bit = 0, .PollTime = 10, .Slave_ID = 6, .Function = 16, .Address = 3, .NPoint = 2,
+       .Port = 502, .IP = {192, 168, 0, 1}, .MaxError = 2, .NByte = 4, .Flags = 0},
+  };
+
+  Compile();
+  EXPECT_EQ(compile_.Request_Count(), 13);
+  ExpectBanks(ExpectedBank1(p, 13), ExpectedBank2(rules), ExpectedBankK64(p, 13));
+}
+
+TEST_F(BankCompileTest, FullTableCompilesAndOneRowMoreWritesNothing) {
+  std::string rows;
+  for (int i = 0; i < 512; ++i) rows += Row(kReadRow);
+  WriteText(RequestPath(), RequestFile(rows, rows));
+  Compile();
+  ASSERT_EQ(compile_.Request_Count(), 1024);
+  EXPECT_EQ(compile_.Modbus_Rules()[1023].Function, 16);
+  Bytes bank1 = testkit::ReadFile(BankPath("bank1.bin"));
+  Bytes bank2 = testkit::ReadFile(BankPath("bank2.bin"));
+  Bytes k64 = testkit::ReadFile(BankPath("bank_K64_1.bin"));
+
+  WriteText(RequestPath(), RequestFile(rows + Row(kReadRow), rows));
+  TBankCompile again;
+  try {
+    again.Build_Bin_Banks(ParGenPath(), RequestPath());
+    FAIL() << "1025 requests compiled";
+  } catch (const ETooManyRequests& e) {
+    EXPECT_EQ(e.Count(), 1025);
+  }
+  EXPECT_THROW(again.Save_Bin_Banks(tmp_.Path()), Exception);
+  ExpectBanks(bank1, bank2, k64);
+}
+
+struct BadRow {
+  const char* name;
+  std::string readRow;
+  std::string writeRow;
+  const char* message;
+};
+
+void PrintTo(const BadRow& r, std::ostream* os) { *os << r.name; }
+
+class BankCompileBadValueTest : public BankCompileTest, public ::testing::WithParamInterface<BadRow> {};
+
+// The conversion error of the first bad value ends the compile; the banks of the previous one
+// stay as they were, byte for byte.
+TEST_P(BankCompileBadValueTest, LeavesThePreviousBanks) {
+  WriteText(RequestPath(), RequestFile(Row(kReadRow), ""));
+  Compile();
+  Bytes bank1 = testkit::ReadFile(BankPath("bank1.bin"));
+  Bytes bank2 = testkit::ReadFile(BankPath("bank2.bin"));
+  Bytes k64 = testkit::ReadFile(BankPath("bank_K64_1.bin"));
+
+  const BadRow& bad = GetParam();
+  WriteText(RequestPath(), RequestFile(Row(kReadRow) + bad.readRow, bad.writeRow));
+  try {
+    compile_.Build_Bin_Banks(ParGenPath(), RequestPath());
+    FAIL() << "compiled";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), bad.message);
+  }
+  EXPECT_THROW(compile_.Save_Bin_Banks(tmp_.Path()), Exception);
+  ExpectBanks(bank1, bank2, k64);
+}
+
+std::string ReadWith(const std::string& attribute) {
+  return Row(std::string(R"(IP_Address="10.0.0.1" Port="502" Type="Coil Status" Address="0" NPoint="1" )"
+                         R"(PollTime="1" MaxError="1" Position="0" )") +
+             attribute);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BankCompileBadValueTest,
+    ::testing::Values(
+        BadRow{"SlaveIdNotANumber", ReadWith(R"(Slave_ID="1x" Bit="0")"), "", "'1x' is not a valid integer value"},
+        BadRow{"SlaveIdMissing", ReadWith(R"(Bit="0")"), "", "'' is not a valid integer value"},
+        BadRow{"BitNotANumber", ReadWith(R"(Slave_ID="1" Bit="b")"), "", "'b' is not a valid integer value"},
+        BadRow{"BitMissing", ReadWith(R"(Slave_ID="1")"), "", "'' is not a valid integer value"},
+        BadRow{"IPWithThreeParts", Row(R"(IP_Address="192.168.0" Slave_ID="1" Bit="0")"), "",
+               "'' is not a valid integer value"},
+        BadRow{"IPWithFiveParts", Row(R"(IP_Address="192.168.0.1.5" Slave_ID="1" Bit="0")"), "",
+               "'1.5' is not a valid integer value"},
+        BadRow{"WritePollTimeMissing", "",
+               Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" )"
+                   R"(OnChange="N" MaxError="1" Position="0" Bit="0")"),
+               "'' is not a valid integer value"}),
+    [](const ::testing::TestParamInfo<BadRow>& info) { return info.param.name; });
+
+TEST_F(BankCompileTest, UnwritableBinFolderNamesTheFileAndTheReason) {
+  WriteText(tmp_.File("bin"), "a file where the folder belongs");
+  compile_.Build_Bin_Banks(ParGenPath(), RequestPath());
+  try {
+    compile_.Save_Bin_Banks(tmp_.Path());
+    FAIL() << "saved";
+  } catch (const EInOutError& e) {
+    EXPECT_NE(e.Message().find(BankPath("bank1.bin")), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find(std::strerror(ENOTDIR)), std::string::npos) << e.Message();
+  }
+}
+
+TEST_F(BankCompileTest, ABankThatCannotBeReplacedKeepsAllThreeOld) {
+  Compile();
+  Bytes bank1 = testkit::ReadFile(BankPath("bank1.bin"));
+  Bytes k64 = testkit::ReadFile(BankPath("bank_K64_1.bin"));
+  std::filesystem::remove(BankPath("bank2.bin"));
+  std::filesystem::create_directory(BankPath("bank2.bin"));
+
+  SaveParGen(TParGen{}, ParGenPath());
+  compile_.Build_Bin_Banks(ParGenPath(), RequestPath());
+  EXPECT_THROW(compile_.Save_Bin_Banks(tmp_.Path()), EInOutError);
+  EXPECT_EQ(testkit::ReadFile(BankPath("bank1.bin")), bank1);
+  EXPECT_EQ(testkit::ReadFile(BankPath("bank_K64_1.bin")), k64);
+  EXPECT_TRUE(std::filesystem::is_directory(BankPath("bank2.bin")));
+}
+
+}  // namespace
+}  // namespace hd
