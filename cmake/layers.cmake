@@ -30,8 +30,11 @@ function(hd_add_test_area name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gmock hd_test_main)
   target_compile_definitions(${name} PRIVATE HD_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  # gtest_discover_tests flattens a list given to PROPERTIES, so ENVIRONMENT would keep only
+  # its first variable; env(1) as the tests' launcher passes them all.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${HD_TEST_ENV}")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${HD_TEST_ENV}" TIMEOUT 300)
+    PROPERTIES TIMEOUT 300)
 endfunction()

@@ -29,30 +29,27 @@ constexpr std::array<std::string_view, raCount> kRowAttrNames = {
 
 class TRequestRow {
  public:
-  explicit TRequestRow(const TXmlNode& row) : attributes_(row.Attributes()) {
-    for (const auto& [name, value] : attributes_) {
+  explicit TRequestRow(const TXmlNode& row) {
+    row.ForEachAttribute([this](std::string_view name, std::string_view value) {
       auto it = std::find(kRowAttrNames.begin(), kRowAttrNames.end(), name);
-      if (it == kRowAttrNames.end()) continue;
-      const std::string*& slot = values_[it - kRowAttrNames.begin()];
-      if (!slot) slot = &value;
-    }
+      if (it == kRowAttrNames.end()) return;
+      const auto a = static_cast<std::size_t>(it - kRowAttrNames.begin());
+      if (present_[a]) return;
+      present_[a] = true;
+      values_[a].assign(value);
+    });
   }
 
-  bool Has(TRowAttr a) const { return values_[a] != nullptr; }
+  bool Has(TRowAttr a) const { return present_[a]; }
   // A missing attribute reads as empty.
-  const std::string& Text(TRowAttr a) const { return values_[a] ? *values_[a] : Empty(); }
+  const std::string& Text(TRowAttr a) const { return values_[a]; }
   // A missing or empty value raises the platform's conversion error.
   int Number(TRowAttr a) const { return StrToInt(Text(a)); }
   bool Is(TRowAttr a, const char* value) const { return Has(a) && Text(a) == value; }
 
  private:
-  static const std::string& Empty() {
-    static const std::string empty;
-    return empty;
-  }
-
-  std::vector<std::pair<std::string, std::string>> attributes_;
-  std::array<const std::string*, raCount> values_{};
+  std::array<std::string, raCount> values_;
+  std::array<bool, raCount> present_{};
 };
 
 // The request window writes Bit empty for a register request whose start bit was left empty.

@@ -72,4 +72,16 @@ class EXmlError : public Exception {
   using Exception::Exception;
 };
 
+// Data that is no picture of a known format, or a picture that cannot be written.
+class EInvalidGraphic : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A named resource that the program does not hold.
+class EResNotFound : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 }  // namespace hd

@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "platform/files.h"
 
@@ -142,6 +143,12 @@ bool StartsWith(const std::string& s, const char* prefix, std::size_t n) {
 
 bool IsValidUtf8(const std::string& bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
+    // Plain ASCII runs are skipped eight bytes at a time.
+    std::uint64_t chunk;
+    if (i + 8 <= bytes.size() && (std::memcpy(&chunk, bytes.data() + i, 8), (chunk & 0x8080808080808080ull) == 0)) {
+      i += 8;
+      continue;
+    }
     char32_t cp;
     if (!NextCodePoint(bytes, i, cp)) return false;
   }
@@ -175,6 +182,15 @@ std::string Utf8ToWindows1252(const std::string& utf8) {
     }
   }
   return out;
+}
+
+std::string DecodeText(std::string&& bytes, TTextEncoding* detected) {
+  if (!StartsWith(bytes, "\xEF\xBB\xBF", 3) && !StartsWith(bytes, "\xFF\xFE", 2) &&
+      !StartsWith(bytes, "\xFE\xFF", 2) && IsValidUtf8(bytes)) {
+    if (detected) *detected = TTextEncoding::UTF8;
+    return std::move(bytes);
+  }
+  return DecodeText(static_cast<const std::string&>(bytes), detected);
 }
 
 std::string DecodeText(const std::string& bytes, TTextEncoding* detected) {

@@ -10,6 +10,8 @@ enum class TTextEncoding { UTF8, UTF8BOM, UTF16LE, UTF16BE, Windows1252 };
 
 // Byte-order mark first (UTF-8, UTF-16 LE/BE); without one, valid UTF-8 as such, else Windows-1252.
 std::string DecodeText(const std::string& bytes, TTextEncoding* detected = nullptr);
+// The same; valid UTF-8 without a mark is handed back without a copy.
+std::string DecodeText(std::string&& bytes, TTextEncoding* detected = nullptr);
 bool IsValidUtf8(const std::string& bytes);
 std::string Windows1252ToUtf8(const std::string& bytes);
 // Characters Windows-1252 cannot hold become '?'.

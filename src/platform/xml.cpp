@@ -19,22 +19,12 @@ constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_pi | pugi::pa
 constexpr unsigned kSaveFlags = pugi::format_indent | pugi::format_no_declaration;
 
 // Files from outside come in UTF-8, UTF-16 with or without a mark, or Windows-1252.
-std::string DecodeXmlBytes(const std::string& bytes) {
+std::string DecodeXmlBytes(std::string&& bytes) {
   if (bytes.size() >= 2 && bytes[0] == '<' && bytes[1] == '\0')
     return DecodeText(std::string("\xFF\xFE", 2) + bytes);
   if (bytes.size() >= 2 && bytes[0] == '\0' && bytes[1] == '<')
     return DecodeText(std::string("\xFE\xFF", 2) + bytes);
-  return DecodeText(bytes);
-}
-
-void ParseInto(pugi::xml_document& doc, const std::string& bytes, const std::string& what) {
-  std::string text = DecodeXmlBytes(bytes);
-  pugi::xml_parse_result result = doc.load_buffer(text.data(), text.size(), kParseFlags, pugi::encoding_utf8);
-  if (!result) {
-    doc.reset();
-    throw EXmlError("Cannot load " + what + ": " + result.description() + " at offset " +
-                    std::to_string(result.offset));
-  }
+  return DecodeText(std::move(bytes));
 }
 
 [[noreturn]] void MissingNode(const char* action) {
@@ -43,23 +33,15 @@ void ParseInto(pugi::xml_document& doc, const std::string& bytes, const std::str
 
 }  // namespace
 
-TXmlNode::TXmlNode() : node_(std::make_unique<pugi::xml_node>()) {}
+namespace {
+pugi::xml_node Node(pugi::xml_node_struct* n) { return pugi::xml_node(n); }
+TXmlNode Handle(pugi::xml_node n) { return TXmlNode(n.internal_object()); }
+}  // namespace
 
-TXmlNode::TXmlNode(const pugi::xml_node& node) : node_(std::make_unique<pugi::xml_node>(node)) {}
-
-TXmlNode::~TXmlNode() = default;
-
-TXmlNode::TXmlNode(const TXmlNode& other) : node_(std::make_unique<pugi::xml_node>(*other.node_)) {}
-
-TXmlNode& TXmlNode::operator=(const TXmlNode& other) {
-  *node_ = *other.node_;
-  return *this;
-}
-
-bool TXmlNode::IsNull() const { return node_->empty(); }
+bool TXmlNode::IsNull() const { return node_ == nullptr; }
 
 TXmlNodeType TXmlNode::NodeType() const {
-  switch (node_->type()) {
+  switch (Node(node_).type()) {
     case pugi::node_element:
       return ntElement;
     case pugi::node_pcdata:
@@ -83,56 +65,56 @@ TXmlNodeType TXmlNode::NodeType() const {
 }
 
 std::string TXmlNode::NodeName() const {
-  return node_->type() == pugi::node_element ? node_->name() : std::string();
+  return Node(node_).type() == pugi::node_element ? Node(node_).name() : std::string();
 }
 
-std::string TXmlNode::NodeValue() const { return node_->value(); }
+std::string TXmlNode::NodeValue() const { return Node(node_).value(); }
 
 std::vector<TXmlNode> TXmlNode::ChildNodes() const {
   std::vector<TXmlNode> nodes;
-  for (pugi::xml_node c : node_->children()) nodes.emplace_back(c);
+  for (pugi::xml_node c : Node(node_).children()) nodes.push_back(Handle(c));
   return nodes;
 }
 
 int TXmlNode::ChildCount() const {
   int n = 0;
-  for (pugi::xml_node c = node_->first_child(); c; c = c.next_sibling()) ++n;
+  for (pugi::xml_node c = Node(node_).first_child(); c; c = c.next_sibling()) ++n;
   return n;
 }
 
 TXmlNode TXmlNode::Child(int index) const {
   if (index < 0) return TXmlNode();
-  pugi::xml_node c = node_->first_child();
+  pugi::xml_node c = Node(node_).first_child();
   for (; c && index > 0; --index) c = c.next_sibling();
-  return TXmlNode(c);
+  return Handle(c);
 }
 
-TXmlNode TXmlNode::FirstChild() const { return TXmlNode(node_->first_child()); }
+TXmlNode TXmlNode::FirstChild() const { return Handle(Node(node_).first_child()); }
 
 std::vector<TXmlNode> TXmlNode::ChildElements() const {
   std::vector<TXmlNode> nodes;
-  for (pugi::xml_node c : node_->children())
-    if (c.type() == pugi::node_element) nodes.emplace_back(c);
+  for (pugi::xml_node c : Node(node_).children())
+    if (c.type() == pugi::node_element) nodes.push_back(Handle(c));
   return nodes;
 }
 
 std::vector<TXmlNode> TXmlNode::ChildElements(const std::string& name) const {
   std::vector<TXmlNode> nodes;
-  for (pugi::xml_node c : node_->children(name.c_str())) nodes.emplace_back(c);
+  for (pugi::xml_node c : Node(node_).children(name.c_str())) nodes.push_back(Handle(c));
   return nodes;
 }
 
-TXmlNode TXmlNode::FindNode(const std::string& name) const { return TXmlNode(node_->child(name.c_str())); }
+TXmlNode TXmlNode::FindNode(const std::string& name) const { return Handle(Node(node_).child(name.c_str())); }
 
-TXmlNode TXmlNode::Parent() const { return TXmlNode(node_->parent()); }
+TXmlNode TXmlNode::Parent() const { return Handle(Node(node_).parent()); }
 
-TXmlNode TXmlNode::NextSibling() const { return TXmlNode(node_->next_sibling()); }
+TXmlNode TXmlNode::NextSibling() const { return Handle(Node(node_).next_sibling()); }
 
 bool TXmlNode::IsTextElement() const { return TryText().has_value(); }
 
 std::optional<std::string> TXmlNode::TryText() const {
-  if (node_->type() != pugi::node_element) return std::nullopt;
-  pugi::xml_node first = node_->first_child();
+  if (Node(node_).type() != pugi::node_element) return std::nullopt;
+  pugi::xml_node first = Node(node_).first_child();
   if (!first) return std::string();
   if (first.next_sibling()) return std::nullopt;
   if (first.type() != pugi::node_pcdata && first.type() != pugi::node_cdata) return std::nullopt;
@@ -149,17 +131,17 @@ std::string TXmlNode::Text() const {
 }
 
 void TXmlNode::SetText(const std::string& text) {
-  if (node_->type() != pugi::node_element) MissingNode("set the text of");
-  while (pugi::xml_node c = node_->first_child()) node_->remove_child(c);
-  if (!text.empty()) node_->append_child(pugi::node_pcdata).set_value(text.c_str());
+  if (Node(node_).type() != pugi::node_element) MissingNode("set the text of");
+  while (pugi::xml_node c = Node(node_).first_child()) Node(node_).remove_child(c);
+  if (!text.empty()) Node(node_).append_child(pugi::node_pcdata).set_value(text.c_str());
 }
 
 bool TXmlNode::HasAttribute(const std::string& name) const {
-  return static_cast<bool>(node_->attribute(name.c_str()));
+  return static_cast<bool>(Node(node_).attribute(name.c_str()));
 }
 
 std::optional<std::string> TXmlNode::Attribute(const std::string& name) const {
-  pugi::xml_attribute a = node_->attribute(name.c_str());
+  pugi::xml_attribute a = Node(node_).attribute(name.c_str());
   if (!a) return std::nullopt;
   return std::string(a.value());
 }
@@ -169,40 +151,45 @@ std::string TXmlNode::AttributeOr(const std::string& name, const std::string& de
 }
 
 void TXmlNode::SetAttribute(const std::string& name, const std::string& value) {
-  if (node_->type() != pugi::node_element) MissingNode("set an attribute of");
-  pugi::xml_attribute a = node_->attribute(name.c_str());
-  if (!a) a = node_->append_attribute(name.c_str());
+  if (Node(node_).type() != pugi::node_element) MissingNode("set an attribute of");
+  pugi::xml_attribute a = Node(node_).attribute(name.c_str());
+  if (!a) a = Node(node_).append_attribute(name.c_str());
   a.set_value(value.c_str());
 }
 
 std::vector<std::pair<std::string, std::string>> TXmlNode::Attributes() const {
   std::vector<std::pair<std::string, std::string>> list;
-  for (pugi::xml_attribute a : node_->attributes()) list.emplace_back(a.name(), a.value());
+  for (pugi::xml_attribute a : Node(node_).attributes()) list.emplace_back(a.name(), a.value());
   return list;
 }
 
+void TXmlNode::ForEachAttribute(
+    const std::function<void(std::string_view name, std::string_view value)>& visit) const {
+  for (pugi::xml_attribute a : Node(node_).attributes()) visit(a.name(), a.value());
+}
+
 TXmlNode TXmlNode::AddChild(const std::string& name) {
-  pugi::xml_node c = node_->append_child(name.c_str());
+  pugi::xml_node c = Node(node_).append_child(name.c_str());
   if (!c) MissingNode("add an element to");
-  return TXmlNode(c);
+  return Handle(c);
 }
 
 TXmlNode TXmlNode::AddComment(const std::string& text) {
-  pugi::xml_node c = node_->append_child(pugi::node_comment);
+  pugi::xml_node c = Node(node_).append_child(pugi::node_comment);
   if (!c) MissingNode("add a comment to");
   c.set_value(text.c_str());
-  return TXmlNode(c);
+  return Handle(c);
 }
 
 TXmlNode TXmlNode::AddText(const std::string& text) {
-  pugi::xml_node c = node_->append_child(pugi::node_pcdata);
+  pugi::xml_node c = Node(node_).append_child(pugi::node_pcdata);
   if (!c) MissingNode("add text to");
   c.set_value(text.c_str());
-  return TXmlNode(c);
+  return Handle(c);
 }
 
 void TXmlNode::RemoveChild(const TXmlNode& child) {
-  if (!node_->remove_child(*child.node_)) throw EXmlError("Cannot remove a node that is not a child");
+  if (!Node(node_).remove_child(Node(child.node_))) throw EXmlError("Cannot remove a node that is not a child");
 }
 
 TXmlDocument::TXmlDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
@@ -217,36 +204,50 @@ void TXmlDocument::LoadFromFile(const std::string& path) {
   } catch (const EInOutError& e) {
     throw EXmlError(e.Message());
   }
-  ParseInto(*doc_, bytes, "XML file \"" + path + "\"");
-  active_ = true;
+  Parse(std::move(bytes), "XML file \"" + path + "\"");
 }
 
 void TXmlDocument::LoadFromString(const std::string& text) {
   doc_->reset();
-  ParseInto(*doc_, text, "XML text");
+  Parse(text, "XML text");
+}
+
+void TXmlDocument::Parse(std::string bytes, const std::string& what) {
+  buffer_ = DecodeXmlBytes(std::move(bytes));
+  pugi::xml_parse_result result =
+      doc_->load_buffer_inplace(buffer_.data(), buffer_.size(), kParseFlags, pugi::encoding_utf8);
+  if (!result) {
+    Clear();
+    throw EXmlError("Cannot load " + what + ": " + result.description() + " at offset " +
+                    std::to_string(result.offset));
+  }
   active_ = true;
 }
 
-void TXmlDocument::Clear() { doc_->reset(); }
+void TXmlDocument::Clear() {
+  doc_->reset();
+  buffer_.clear();
+  buffer_.shrink_to_fit();
+}
 
-TXmlNode TXmlDocument::FirstChild() const { return TXmlNode(doc_->first_child()); }
+TXmlNode TXmlDocument::FirstChild() const { return Handle(doc_->first_child()); }
 
 std::vector<TXmlNode> TXmlDocument::ChildNodes() const {
   std::vector<TXmlNode> nodes;
-  for (pugi::xml_node c : doc_->children()) nodes.emplace_back(c);
+  for (pugi::xml_node c : doc_->children()) nodes.push_back(Handle(c));
   return nodes;
 }
 
-TXmlNode TXmlDocument::DocumentElement() const { return TXmlNode(doc_->document_element()); }
+TXmlNode TXmlDocument::DocumentElement() const { return Handle(doc_->document_element()); }
 
 TXmlNode TXmlDocument::AddChild(const std::string& name) {
-  return TXmlNode(doc_->append_child(name.c_str()));
+  return Handle(doc_->append_child(name.c_str()));
 }
 
 TXmlNode TXmlDocument::AddComment(const std::string& text) {
   pugi::xml_node c = doc_->append_child(pugi::node_comment);
   c.set_value(text.c_str());
-  return TXmlNode(c);
+  return Handle(c);
 }
 
 void TXmlDocument::SaveToFile(const std::string& path) const { WriteFileAtomic(path, SaveToString()); }

@@ -1,14 +1,16 @@
 // The XML document object the configuration files are read and written with.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pugi {
 class xml_document;
-class xml_node;
+struct xml_node_struct;
 }  // namespace pugi
 
 namespace hd {
@@ -21,11 +23,8 @@ enum TXmlNodeType {
 // Handles stay valid while their document lives and the node is not removed.
 class TXmlNode {
  public:
-  TXmlNode();
-  explicit TXmlNode(const pugi::xml_node& node);
-  ~TXmlNode();
-  TXmlNode(const TXmlNode& other);
-  TXmlNode& operator=(const TXmlNode& other);
+  TXmlNode() = default;
+  explicit TXmlNode(pugi::xml_node_struct* node) : node_(node) {}
 
   bool IsNull() const;
   explicit operator bool() const { return !IsNull(); }
@@ -61,6 +60,8 @@ class TXmlNode {
   std::string AttributeOr(const std::string& name, const std::string& def) const;
   void SetAttribute(const std::string& name, const std::string& value);
   std::vector<std::pair<std::string, std::string>> Attributes() const;
+  // Visits the attributes in document order without copying them.
+  void ForEachAttribute(const std::function<void(std::string_view name, std::string_view value)>& visit) const;
 
   TXmlNode AddChild(const std::string& name);
   TXmlNode AddComment(const std::string& text);
@@ -69,7 +70,7 @@ class TXmlNode {
 
  private:
   friend class TXmlDocument;
-  std::unique_ptr<pugi::xml_node> node_;
+  pugi::xml_node_struct* node_ = nullptr;
 };
 
 class TXmlDocument {
@@ -101,7 +102,10 @@ class TXmlDocument {
   std::string SaveToString() const;
 
  private:
+  void Parse(std::string bytes, const std::string& what);
+
   std::unique_ptr<pugi::xml_document> doc_;
+  std::string buffer_;  // the decoded text the document was parsed from in place
   bool active_ = false;
 };
 

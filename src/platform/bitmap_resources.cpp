@@ -1,0 +1,55 @@
+#include "platform/bitmap_resources.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+
+#include "platform/bitmap_resource_art_p.h"
+#include "platform/exceptions.h"
+
+namespace hd {
+namespace {
+
+struct Entry {
+  std::function<TBitmap()> maker;
+  std::optional<TBitmap> made;
+};
+
+std::string Key(const std::string& name) {
+  std::string k = name;
+  std::transform(k.begin(), k.end(), k.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return k;
+}
+
+std::map<std::string, Entry>& Table() {
+  static std::map<std::string, Entry> table = [] {
+    std::map<std::string, Entry> t;
+    for (auto& [name, maker] : resource_art::BuiltIn()) t[Key(name)] = Entry{maker, std::nullopt};
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+TBitmap BitmapResource(const std::string& name) {
+  auto it = Table().find(Key(name));
+  if (it == Table().end()) throw EResNotFound("Resource " + name + " not found");
+  if (!it->second.made) it->second.made = it->second.maker();
+  return *it->second.made;
+}
+
+bool HasBitmapResource(const std::string& name) { return Table().count(Key(name)) != 0; }
+
+void RegisterBitmapResource(const std::string& name, std::function<TBitmap()> maker) {
+  Table()[Key(name)] = Entry{std::move(maker), std::nullopt};
+}
+
+std::vector<std::string> BitmapResourceNames() {
+  std::vector<std::string> names;
+  for (auto& [name, entry] : Table()) names.push_back(name);
+  return names;
+}
+
+}  // namespace hd

@@ -1,0 +1,45 @@
+#include "app/start_program.h"
+
+#include <csignal>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <sys/types.h>
+
+#include "app/test_folder.h"
+
+namespace hd {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_app::TestFolder;
+
+TEST(StartProgram, WaitsForAProgramThatEnds) {
+  TestFolder dir;
+  const std::string mark = dir.Path("ran");
+  // The limit is far away: only the program's end can make the call return with Ended.
+  EXPECT_EQ(Start_Program("/bin/sh", "-c \"sleep 1; echo done > '" + mark + "'\"", 0), TProgramOutcome::Ended);
+  EXPECT_EQ(dir.Read("ran"), "done\n");
+}
+
+TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
+  TestFolder dir;
+  const std::string pidFile = dir.Path("pid");
+  const TProgramOutcome outcome =
+      Start_Program("/bin/sh", "-c \"echo $$ > '" + pidFile + "'; exec sleep 30\"", 1, 300ms);
+  const std::string pidText = dir.Read("pid");
+  ASSERT_FALSE(pidText.empty());
+  const pid_t pid = static_cast<pid_t>(std::stol(pidText));
+  // Still alive: the limit passed without the program being terminated.
+  EXPECT_EQ(::kill(pid, 0), 0);
+  ::kill(pid, SIGKILL);
+  EXPECT_EQ(outcome, TProgramOutcome::StillRunning);
+}
+
+TEST(StartProgram, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
+  TestFolder dir;
+  EXPECT_EQ(Start_Program(dir.Path("Ethernet_Update.exe"), "", 0), TProgramOutcome::NotStarted);
+}
+
+}  // namespace
+}  // namespace hd

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "platform/bitmap.h"
+#include "platform/canvas.h"
+#include "platform/gui_application.h"
+
+namespace hd {
+namespace {
+
+// The fixed test font at 8 points: cells 11 pixels high (ascent 9, external leading 1),
+// every character 6 pixels wide, its box inked on rows 2..8 and columns 1..4 of the cell.
+class DrawTextTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureGuiApplication();
+    c_.Font().Name = kTestFontName;
+    c_.Font().Size = 8;
+    c_.Font().Color = clBlack;
+    c_.SetBkMode(bkTransparent);
+  }
+  bool Ink(int x, int y) const { return c_.Pixel(x, y) == clBlack; }
+  bool AnyInkInColumns(int x0, int x1) const {
+    for (int y = 0; y < bmp_.Height(); ++y)
+      for (int x = x0; x < x1; ++x)
+        if (Ink(x, y)) return true;
+    return false;
+  }
+  TBitmap bmp_{120, 60};
+  TCanvas& c_ = bmp_.Canvas();
+};
+
+TEST_F(DrawTextTest, CalcRectMeasuresLinesAndWidestLine) {
+  struct Case {
+    const char* name;
+    const char* text;
+    int width;
+    unsigned flags;
+    int expectHeight;
+    int expectWidth;
+  };
+  const Case cases[] = {
+      {"word break at blanks, long word kept whole", "aaa bbb cccccccccc d", 40, DT_WORDBREAK, 44, 60},
+      {"edit control breaks a long word", "aaa bbb cccccccccc d", 40, DT_WORDBREAK | DT_EDITCONTROL, 44, 36},
+      {"external leading adds to each line", "aaa bbb cccccccccc d", 40, DT_WORDBREAK | DT_EXTERNALLEADING, 48, 60},
+      {"line breaks without word break", "ab\r\ncde\nf", 10, 0, 33, 18},
+      {"trailing line break starts no line", "ab\n", 40, 0, 11, 12},
+      {"single line ignores line breaks", "ab\ncd", 10, DT_SINGLELINE, 11, 24},
+      {"single line sets the right edge", "abcdefghij", 20, DT_SINGLELINE, 11, 60},
+      {"prefix hides the ampersand", "a&bc", 100, DT_SINGLELINE, 11, 18},
+      {"double ampersand shows one", "a&&b", 100, DT_SINGLELINE, 11, 18},
+      {"no prefix keeps every ampersand", "a&&b", 100, DT_SINGLELINE | DT_NOPREFIX, 11, 24},
+      {"tabs stop every eight average widths", "a\tb", 100, DT_SINGLELINE | DT_EXPANDTABS, 11, 54},
+      {"end ellipsis shortens to fit", "abcdefghij", 40, DT_SINGLELINE | DT_END_ELLIPSIS, 11, 36},
+      {"empty text is one empty line", "", 40, 0, 11, 0},
+  };
+  for (const Case& tc : cases) {
+    SCOPED_TRACE(tc.name);
+    TRect r{5, 7, 5 + tc.width, 8};
+    int h = c_.DrawText(tc.text, r, tc.flags | DT_CALCRECT);
+    EXPECT_EQ(h, tc.expectHeight);
+    EXPECT_EQ(r, (TRect{5, 7, 5 + tc.expectWidth, 7 + tc.expectHeight}));
+  }
+  EXPECT_FALSE(AnyInkInColumns(0, bmp_.Width())) << "DT_CALCRECT drew";
+}
+
+TEST_F(DrawTextTest, WordBreakDrawsLinesBelowEachOther) {
+  TRect r{0, 0, 40, 60};
+  EXPECT_EQ(c_.DrawText("aaa bbb", r, DT_WORDBREAK), 22);
+  EXPECT_TRUE(Ink(1, 2));    // "aaa" on the first line
+  EXPECT_TRUE(Ink(1, 13));   // "bbb" on the second
+  EXPECT_FALSE(Ink(19, 2));  // no fourth character on the first line
+  EXPECT_FALSE(Ink(1, 24));
+}
+
+TEST_F(DrawTextTest, SingleLineIsCentredOrBottomAligned) {
+  struct Case {
+    const char* name;
+    unsigned flags;
+    int top;  // of the text cell
+    int result;
+  };
+  const Case cases[] = {
+      {"top", 0, 0, 11},
+      {"centred", DT_VCENTER, 10, 21},
+      {"bottom", DT_BOTTOM, 20, 31},
+  };
+  for (const Case& tc : cases) {
+    SCOPED_TRACE(tc.name);
+    c_.Brush().Color = clWhite;
+    c_.FillRect({0, 0, 120, 60});
+    TRect r{0, 0, 60, 31};
+    EXPECT_EQ(c_.DrawText("ab", r, DT_SINGLELINE | tc.flags), tc.result);
+    EXPECT_FALSE(Ink(1, tc.top + 1));
+    EXPECT_TRUE(Ink(1, tc.top + 2));
+    EXPECT_TRUE(Ink(1, tc.top + 8));
+    EXPECT_FALSE(Ink(1, tc.top + 9));
+  }
+}
+
+TEST_F(DrawTextTest, HorizontalAlignment) {
+  TRect r{0, 0, 40, 11};
+  c_.DrawText("ab", r, DT_SINGLELINE | DT_CENTER);  // starts at (40 - 12) / 2 = 14
+  EXPECT_FALSE(Ink(14, 5));
+  EXPECT_TRUE(Ink(15, 5));
+  EXPECT_TRUE(Ink(24, 5));
+  EXPECT_FALSE(Ink(25, 5));
+  TRect right{0, 20, 40, 31};
+  c_.DrawText("ab", right, DT_SINGLELINE | DT_RIGHT);  // starts at 28
+  EXPECT_TRUE(Ink(29, 25));
+  EXPECT_FALSE(Ink(27, 25));
+}
+
+TEST_F(DrawTextTest, PrefixUnderlinesTheNextCharacter) {
+  TRect r{0, 0, 60, 11};
+  c_.DrawText("a&bc", r, DT_SINGLELINE);
+  // The underline runs one row below the baseline, under "b" only.
+  for (int x = 6; x < 12; ++x) EXPECT_TRUE(Ink(x, 10)) << x;
+  EXPECT_FALSE(Ink(5, 10));
+  EXPECT_FALSE(Ink(12, 10));
+  c_.Brush().Color = clWhite;
+  c_.FillRect({0, 0, 120, 60});
+  c_.DrawText("a&bc", r, DT_SINGLELINE | DT_HIDEPREFIX);
+  EXPECT_FALSE(Ink(7, 10));
+  EXPECT_TRUE(Ink(7, 5));
+}
+
+TEST_F(DrawTextTest, ClipsToTheRectangleUnlessNoClip) {
+  TRect r{0, 0, 20, 11};
+  c_.DrawText("abcdefghij", r, DT_SINGLELINE);
+  EXPECT_TRUE(Ink(13, 5));
+  EXPECT_FALSE(AnyInkInColumns(20, 120));
+  c_.DrawText("abcdefghij", r, DT_SINGLELINE | DT_NOCLIP);
+  EXPECT_TRUE(Ink(55, 5));
+}
+
+TEST_F(DrawTextTest, EndEllipsisDrawsOnlyWhatFits) {
+  TRect r{0, 0, 40, 11};
+  c_.DrawText("abcdefghij", r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
+  EXPECT_TRUE(Ink(31, 5));  // the last dot ends at 36
+  EXPECT_FALSE(AnyInkInColumns(36, 120));
+}
+
+TEST_F(DrawTextTest, EditControlHidesAPartlyVisibleLastLine) {
+  TRect r{0, 0, 40, 16};  // room for one full line and five rows of the second
+  c_.DrawText("aaa bbb", r, DT_WORDBREAK | DT_EDITCONTROL);
+  EXPECT_TRUE(Ink(1, 5));
+  EXPECT_FALSE(Ink(1, 13));
+  c_.DrawText("aaa bbb", r, DT_WORDBREAK);
+  EXPECT_TRUE(Ink(1, 13));
+  EXPECT_FALSE(Ink(1, 16));  // clipped at the rectangle's bottom
+}
+
+}  // namespace
+}  // namespace hd
