@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/button_glyphs.h"
 #include "platform/bitmap.h"
+#include "platform/bitmap_resources.h"
 
 namespace hd {
 namespace {
@@ -278,11 +278,9 @@ void PaintButtonFace(TCanvas& canvas, const TButtonFace& f) {
   canvas.DrawText(caption, captionRect, flags);
 
   if (f.HasPopupMenu) {
-    TBitmap arrow;
-    if (LoadButtonGlyph("LBARROW", arrow)) {
-      arrow.SetTransparent(true);
-      canvas.Draw(f.Width - 11, f.Height / 2 - 1, arrow);
-    }
+    TBitmap arrow = BitmapResource("LBARROW");
+    arrow.SetTransparent(true);
+    canvas.Draw(f.Width - 11, f.Height / 2 - 1, arrow);
   }
 }
 

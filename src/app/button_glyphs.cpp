@@ -4,10 +4,10 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
-#include <utility>
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/bitmap_resources.h"
 
 namespace hd {
 namespace {
@@ -49,25 +49,8 @@ Shape Arc(double cx, double cy, double r, double w, double from, double to) {
   };
 }
 
-Shape Polygon(std::vector<std::pair<double, double>> pts) {
-  return [pts = std::move(pts)](double x, double y) {
-    bool inside = false;
-    for (size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
-      const auto [xi, yi] = pts[i];
-      const auto [xj, yj] = pts[j];
-      if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
-    }
-    return inside;
-  };
-}
-
 Shape Union(Shape a, Shape b) {
   return [a = std::move(a), b = std::move(b)](double x, double y) { return a(x, y) || b(x, y); };
-}
-
-Shape CheckMark(double ox, double oy, double scale, double r) {
-  return Union(Stroke(ox, oy + 4 * scale, ox + 3 * scale, oy + 7 * scale, r),
-               Stroke(ox + 3 * scale, oy + 7 * scale, ox + 9 * scale, oy, r));
 }
 
 Shape Cross(double left, double top, double right, double bottom, double r) {
@@ -90,22 +73,6 @@ class Picture {
       }
   }
 
-  // The embossed grey look of a disabled image: dark pixels grey, lit from the bottom right.
-  Picture Disabled() const {
-    Picture out(w_, h_);
-    auto dark = [&](int x, int y) {
-      if (x < 0 || y < 0) return false;
-      const TColor c = At(x, y);
-      return c != kClear && GetRValue(c) * 3 + GetGValue(c) * 6 + GetBValue(c) < 200 * 10;
-    };
-    for (int y = 0; y < h_; ++y)
-      for (int x = 0; x < w_; ++x) {
-        if (dark(x, y)) out.px_[Index(x, y)] = clGray;
-        else if (dark(x - 1, y - 1)) out.px_[Index(x, y)] = clWhite;
-      }
-    return out;
-  }
-
   TColor At(int x, int y) const { return px_[Index(x, y)]; }
   int Width() const { return w_; }
   int Height() const { return h_; }
@@ -125,94 +92,7 @@ class Picture {
   std::vector<TColor> px_;
 };
 
-constexpr TColor kGreen = RGB(0, 165, 0), kDarkGreen = RGB(0, 90, 0);
-constexpr TColor kRed = RGB(215, 35, 35), kDarkRed = RGB(125, 0, 0);
-constexpr TColor kBlue = RGB(35, 105, 215), kDarkBlue = RGB(10, 45, 125);
-
-Picture OkGlyph() {
-  Picture p(16, 16);
-  p.Paint(CheckMark(3.5, 4.5, 1.0, 1.2), kGreen, kDarkGreen);
-  return p;
-}
-
-Picture CancelGlyph() {
-  Picture p(16, 16);
-  p.Paint(Cross(4.5, 4.5, 11.5, 11.5, 1.2), kRed, kDarkRed);
-  return p;
-}
-
-Picture HelpGlyph() {
-  Picture p(16, 16);
-  const Shape hook = Union(Arc(8, 5.5, 3, 1.1, -60, 180), Stroke(9.5, 8.1, 8, 9.6, 1.1));
-  p.Paint(Union(Union(hook, Stroke(8, 9.6, 8, 10.4, 1.1)), Disc(8, 13.4, 1.3)), kBlue, kDarkBlue);
-  return p;
-}
-
-Picture YesGlyph() {
-  Picture p(16, 16);
-  p.Paint(Disc(8, 8, 6.6), kGreen, kDarkGreen);
-  p.Paint(CheckMark(4.2, 5.2, 0.8, 0.9), clWhite);
-  return p;
-}
-
-Picture NoGlyph() {
-  Picture p(16, 16);
-  p.Paint(Disc(8, 8, 6.6), kRed, kDarkRed);
-  p.Paint(Box(4, 7, 12, 9), clWhite);
-  return p;
-}
-
-Picture CloseGlyph() {
-  Picture p(16, 16);
-  p.Paint(Box(3.5, 1.5, 12.5, 15), RGB(160, 100, 45), RGB(80, 50, 20));
-  p.Paint(Box(5, 3, 11, 13.5), RGB(190, 130, 70));
-  p.Paint(Disc(9.6, 8.5, 0.9), RGB(255, 210, 0));
-  return p;
-}
-
-Picture AbortGlyph() {
-  Picture p(16, 16);
-  auto octagon = [](double x, double y) {
-    const double dx = std::abs(x - 8), dy = std::abs(y - 8);
-    return dx <= 6.4 && dy <= 6.4 && dx + dy <= 9.2;
-  };
-  p.Paint(octagon, kRed, kDarkRed);
-  p.Paint(Cross(5.5, 5.5, 10.5, 10.5, 0.9), clWhite);
-  return p;
-}
-
-Picture RetryGlyph() {
-  Picture p(16, 16);
-  constexpr double kR = 4.8, kEnd = 20 * std::numbers::pi / 180;
-  const double px = 8 + kR * std::cos(kEnd), py = 8 - kR * std::sin(kEnd);
-  // Tangent of travel and the radial direction at the arc's end.
-  const double tx = -std::sin(kEnd), ty = -std::cos(kEnd), nx = std::cos(kEnd), ny = -std::sin(kEnd);
-  const Shape head = Polygon({{px + 3.0 * tx, py + 3.0 * ty},
-                              {px - 0.5 * tx + 2.8 * nx, py - 0.5 * ty + 2.8 * ny},
-                              {px - 0.5 * tx - 2.8 * nx, py - 0.5 * ty - 2.8 * ny}});
-  p.Paint(Union(Arc(8, 8, kR, 1.2, 80, 380), head), kGreen, kDarkGreen);
-  return p;
-}
-
-Picture IgnoreGlyph() {
-  Picture p(16, 16);
-  p.Paint(Union(Polygon({{1.5, 3.5}, {8, 8}, {1.5, 12.5}}), Polygon({{7.5, 3.5}, {14, 8}, {7.5, 12.5}})), kBlue,
-          kDarkBlue);
-  return p;
-}
-
-Picture AllGlyph() {
-  Picture p(16, 16);
-  p.Paint(CheckMark(1.5, 2.5, 0.75, 1.0), kGreen, kDarkGreen);
-  p.Paint(CheckMark(5.5, 6.0, 0.75, 1.0), kGreen, kDarkGreen);
-  return p;
-}
-
-Picture ArrowGlyph() {
-  Picture p(7, 4);
-  p.Paint(Polygon({{0, 0}, {7, 0}, {3.5, 3.9}}), clBlack);
-  return p;
-}
+constexpr TColor kDarkBlue = RGB(10, 45, 125), kDarkRed = RGB(125, 0, 0);
 
 Picture InfoIcon() {
   Picture p(32, 32);
@@ -243,41 +123,26 @@ Picture CloseIcon() {
   return p;
 }
 
-void Store(const std::vector<Picture>& images, TBitmap& bitmap) {
-  const int w = images.front().Width(), h = images.front().Height();
-  bitmap.SetSize(w * static_cast<int>(images.size()), h);
-  for (size_t i = 0; i < images.size(); ++i)
-    for (int y = 0; y < h; ++y) {
-      std::uint32_t* row = bitmap.ScanLine(y) + i * w;
-      for (int x = 0; x < w; ++x) row[x] = static_cast<std::uint32_t>(images[i].At(x, y));
-    }
+TBitmap ToBitmap(const Picture& p) {
+  TBitmap bmp(p.Width(), p.Height());
+  for (int y = 0; y < p.Height(); ++y) {
+    std::uint32_t* row = bmp.ScanLine(y);
+    for (int x = 0; x < p.Width(); ++x) row[x] = 0xFF000000u | static_cast<std::uint32_t>(p.At(x, y));
+  }
+  bmp.SetTransparent(true);
+  return bmp;
 }
-
-struct Resource {
-  const char* Name;
-  Picture (*Draw)();
-  bool WithDisabled;  // the stock kinds' strips carry a disabled image
-};
-
-constexpr Resource kResources[] = {
-    {"LBOK", OkGlyph, true},        {"LBCANCEL", CancelGlyph, true}, {"LBHELP", HelpGlyph, true},
-    {"LBYES", YesGlyph, true},      {"LBNO", NoGlyph, true},         {"LBCLOSE", CloseGlyph, true},
-    {"LBABORT", AbortGlyph, true},  {"LBRETRY", RetryGlyph, true},   {"LBIGNORE", IgnoreGlyph, true},
-    {"LBALL", AllGlyph, true},      {"LBARROW", ArrowGlyph, false},  {"BTNINFO", InfoIcon, false},
-    {"BTNOPTIONS", OptionsIcon, false}, {"BTNCLOSE", CloseIcon, false},
-};
 
 }  // namespace
 
-bool LoadButtonGlyph(const std::string& name, TBitmap& bitmap) {
-  for (const Resource& r : kResources) {
-    if (name != r.Name) continue;
-    const Picture normal = r.Draw();
-    if (r.WithDisabled) Store({normal, normal.Disabled()}, bitmap);
-    else Store({normal}, bitmap);
+void RegisterButtonGlyphs() {
+  static const bool registered = [] {
+    RegisterBitmapResource("BTNINFO", [] { return ToBitmap(InfoIcon()); });
+    RegisterBitmapResource("BTNOPTIONS", [] { return ToBitmap(OptionsIcon()); });
+    RegisterBitmapResource("BTNCLOSE", [] { return ToBitmap(CloseIcon()); });
     return true;
-  }
-  return false;
+  }();
+  (void)registered;
 }
 
 }  // namespace hd

@@ -1,17 +1,12 @@
-// The button's bitmap resources, drawn here in code: the glyph strips of the stock kinds
-// ("LBOK", "LBCANCEL", "LBHELP", "LBYES", "LBNO", "LBCLOSE", "LBABORT", "LBRETRY", "LBIGNORE",
-// "LBALL"; a normal and a disabled image each), the drop-down arrow "LBARROW" and the pictures
-// of the main window's icon buttons ("BTNINFO", "BTNOPTIONS", "BTNCLOSE"; one image each).
-// Transparent pixels are fuchsia, as is the bottom-left pixel of every image.
+// The pictures of the main window's icon buttons, drawn here in code and added to the
+// program's bitmap resources as "BTNINFO", "BTNOPTIONS" and "BTNCLOSE" (32 x 32, one image
+// each, fuchsia where transparent). The stock kinds' strips and the drop-down arrow are
+// resources of the platform.
 #pragma once
-
-#include <string>
 
 namespace hd {
 
-class TBitmap;
-
-// Fills bitmap with the named resource; false, leaving bitmap alone, for an unknown name.
-bool LoadButtonGlyph(const std::string& name, TBitmap& bitmap);
+// Adds the pictures to the bitmap resources; later calls do nothing.
+void RegisterButtonGlyphs();
 
 }  // namespace hd

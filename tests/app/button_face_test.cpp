@@ -9,6 +9,8 @@
 
 #include "app/button_glyphs.h"
 #include "platform/bitmap.h"
+#include "platform/bitmap_resources.h"
+#include "platform/gui_application.h"
 
 namespace hd {
 namespace {
@@ -25,9 +27,15 @@ TButtonFace Face(TLbButtonStyle style, int w = 100, int h = 23) {
   f.Color = kFace;
   f.LightColor = kLight;
   f.ShadowColor = kShadow;
+  f.Font.Name = kTestFontName;
   f.Font.Color = clBlack;
   return f;
 }
+
+class ButtonFaceTest : public testing::Test {
+ protected:
+  void SetUp() override { EnsureGuiApplication(); }
+};
 
 TBitmap Render(const TButtonFace& f) {
   TBitmap bmp(f.Width, f.Height);
@@ -56,7 +64,7 @@ std::optional<TRect> InkBox(const TBitmap& bmp, int margin = 3) {
   return box;
 }
 
-TEST(ButtonFace, BlendHotTrackColorTruncatesEachChannel) {
+TEST_F(ButtonFaceTest, BlendHotTrackColorTruncatesEachChannel) {
   struct Case {
     const char* name;
     TColor color, hot;
@@ -77,7 +85,7 @@ TEST(ButtonFace, BlendHotTrackColorTruncatesEachChannel) {
   }
 }
 
-TEST(ButtonFace, FaceColourFollowsHotTrackStepAndPress) {
+TEST_F(ButtonFaceTest, FaceColourFollowsHotTrackStepAndPress) {
   struct Case {
     const char* name;
     int step;
@@ -105,7 +113,7 @@ TEST(ButtonFace, FaceColourFollowsHotTrackStepAndPress) {
   }
 }
 
-TEST(ButtonFace, GradientBandsTruncateTowardZero) {
+TEST_F(ButtonFaceTest, GradientBandsTruncateTowardZero) {
   TBitmap bmp(4, 40);
   bmp.Canvas().Brush() = TBrush{clFuchsia, bsSolid};
   bmp.Canvas().FillRect(Rect(0, 0, 4, 40));
@@ -119,7 +127,7 @@ TEST(ButtonFace, GradientBandsTruncateTowardZero) {
   EXPECT_EQ(At(bmp, 3, 5), clFuchsia);
 }
 
-TEST(ButtonFace, EdgesPerStyle) {
+TEST_F(ButtonFaceTest, EdgesPerStyle) {
   struct Probe {
     int x, y;
     TColor color;
@@ -163,21 +171,22 @@ TEST(ButtonFace, EdgesPerStyle) {
   }
 }
 
-TEST(ButtonFace, ModernGradientRunsFromLightToFaceAndBack) {
+TEST_F(ButtonFaceTest, ModernGradientRunsFromLightToFaceAndBack) {
   constexpr int W = 60, H = 64;
   TButtonFace f = Face(bsModern, W, H);
   f.Color = RGB(0, 0, 200);
   f.LightColor = RGB(248, 124, 62);
   const TBitmap bmp = Render(f);
   // Upper gradient 2..16 in one-row bands: row 2 holds band 2. Lower 16..63 in two-row bands:
-  // rows 61 and 62 hold band 30.
+  // rows 61 and 62 hold band 30, row 62 under the inner frame.
   EXPECT_EQ(At(bmp, W / 2, 2), RGB(248 + 2 * (0 - 248) / 31, 124 + 2 * (0 - 124) / 31, 62 + 2 * 138 / 31));
-  EXPECT_EQ(At(bmp, W / 2, 62), RGB(30 * 248 / 31, 30 * 124 / 31, 200 + 30 * (62 - 200) / 31));
+  EXPECT_EQ(At(bmp, W / 2, 61), RGB(30 * 248 / 31, 30 * 124 / 31, 200 + 30 * (62 - 200) / 31));
   EXPECT_EQ(At(bmp, W / 2, H - 1), kShadow);  // the rounded outline
   EXPECT_EQ(At(bmp, W / 2, 1), RGB(0, 0, 200));  // inner frame in the face colour
+  EXPECT_EQ(At(bmp, W / 2, H - 2), RGB(0, 0, 200));
 }
 
-TEST(ButtonFace, PressedCaptionOffsetPerStyle) {
+TEST_F(ButtonFaceTest, PressedCaptionOffsetPerStyle) {
   struct Case {
     const char* name;
     TLbButtonStyle style;
@@ -201,7 +210,7 @@ TEST(ButtonFace, PressedCaptionOffsetPerStyle) {
   }
 }
 
-TEST(ButtonFace, EncartaShowsItsCaptionBoldWhilePressed) {
+TEST_F(ButtonFaceTest, EncartaShowsItsCaptionBoldWhilePressed) {
   TButtonFace f = Face(bsEncarta, 140, 25);
   f.Caption = "Wide caption";
   f.Alignment = taLeftJustify;
@@ -212,7 +221,7 @@ TEST(ButtonFace, EncartaShowsItsCaptionBoldWhilePressed) {
   EXPECT_GT(pressed->Width(), idle->Width());
 }
 
-TEST(ButtonFace, DisabledCaptionIsGray) {
+TEST_F(ButtonFaceTest, DisabledCaptionIsGray) {
   TButtonFace f = Face(bsEncarta, 120, 40);
   f.Caption = "WM";
   f.Font.Size = 16;
@@ -229,7 +238,7 @@ TEST(ButtonFace, DisabledCaptionIsGray) {
   EXPECT_TRUE(sawGray);
 }
 
-TEST(ButtonFace, CaptionTooWideLosesItsLastCharacters) {
+TEST_F(ButtonFaceTest, CaptionTooWideLosesItsLastCharacters) {
   TButtonFace f = Face(bsEncarta, 40, 23);
   f.Caption = "Extraordinarily long caption";
   f.Alignment = taLeftJustify;
@@ -255,7 +264,7 @@ TBitmap FourImageStrip() {
   return strip;
 }
 
-TEST(ButtonFace, GlyphImageFollowsState) {
+TEST_F(ButtonFaceTest, GlyphImageFollowsState) {
   struct Case {
     const char* name;
     int numGlyphs;
@@ -289,7 +298,7 @@ TEST(ButtonFace, GlyphImageFollowsState) {
   }
 }
 
-TEST(ButtonFace, GlyphPositionPerLayout) {
+TEST_F(ButtonFaceTest, GlyphPositionPerLayout) {
   struct Case {
     const char* name;
     TLbButtonLayout layout;
@@ -328,11 +337,13 @@ TEST(ButtonFace, GlyphPositionPerLayout) {
         if (At(bmp, x, y) == clRed) found = Point(x, y);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->X, c.expected.X);
-    if (c.expected.Y >= 0) EXPECT_EQ(found->Y, c.expected.Y);
+    if (c.expected.Y >= 0) {
+      EXPECT_EQ(found->Y, c.expected.Y);
+    }
   }
 }
 
-TEST(ButtonFace, GlyphAboveCaptionIsCentredTogether) {
+TEST_F(ButtonFaceTest, GlyphAboveCaptionIsCentredTogether) {
   constexpr int W = 120, H = 60;
   TBitmap strip(16, 16);
   strip.Canvas().Brush() = TBrush{clRed, bsSolid};
@@ -357,21 +368,26 @@ TEST(ButtonFace, GlyphAboveCaptionIsCentredTogether) {
   EXPECT_EQ(At(below, (W - 16) / 2 + 1, top + th - 1), kFace);
 }
 
-TEST(ButtonFace, DropDownArrowSitsAtTheRightMiddle) {
+TEST_F(ButtonFaceTest, DropDownArrowSitsAtTheRightMiddle) {
   constexpr int W = 90, H = 30;
   TButtonFace f = Face(bsEncarta, W, H);
   f.HasPopupMenu = true;
   const TBitmap bmp = Render(f);
-  const int x = W - 11, y = H / 2 - 1;
-  EXPECT_EQ(At(bmp, x, y), clBlack);
-  EXPECT_EQ(At(bmp, x + 6, y), clBlack);
-  EXPECT_EQ(At(bmp, x + 3, y + 3), clBlack);
-  EXPECT_EQ(At(bmp, x - 1, y), kFace);
-  EXPECT_EQ(At(bmp, x, y - 1), kFace);
-  EXPECT_EQ(At(bmp, x, y + 3), kFace);  // transparent corner of the arrow
+  const TBitmap arrow = BitmapResource("LBARROW");
+  const TColor key = At(arrow, 0, arrow.Height() - 1);
+  int ink = 0;
+  for (int y = 0; y < arrow.Height(); ++y)
+    for (int x = 0; x < arrow.Width(); ++x) {
+      const TColor c = At(arrow, x, y);
+      EXPECT_EQ(At(bmp, W - 11 + x, H / 2 - 1 + y), c == key ? kFace : c) << x << "," << y;
+      ink += c != key;
+    }
+  EXPECT_GT(ink, 0);
+  f.HasPopupMenu = false;
+  EXPECT_FALSE(InkBox(Render(f)).has_value());
 }
 
-TEST(ButtonFace, PresetsFillTheirRows) {
+TEST_F(ButtonFaceTest, PresetsFillTheirRows) {
   TLbColorPreset p;
   GetColorStylePreset(lcsQuicken, p);
   EXPECT_EQ(p.Color, 0x603000);
@@ -390,30 +406,17 @@ TEST(ButtonFace, PresetsFillTheirRows) {
   EXPECT_EQ(p.HotTrackColor, 0x8CF6E4);
 }
 
-TEST(ButtonGlyphs, StockStripsHoldANormalAndADisabledImage) {
-  for (const char* name : {"LBOK", "LBCANCEL", "LBHELP", "LBYES", "LBNO", "LBCLOSE", "LBABORT", "LBRETRY",
-                           "LBIGNORE", "LBALL"}) {
+TEST_F(ButtonFaceTest, MainWindowIconsAreRegistered) {
+  RegisterButtonGlyphs();
+  for (const char* name : {"BTNINFO", "BTNOPTIONS", "BTNCLOSE"}) {
     SCOPED_TRACE(name);
     TBitmap bmp;
-    ASSERT_TRUE(LoadButtonGlyph(name, bmp));
-    ASSERT_EQ(bmp.Height(), 16);
+    bmp.LoadFromResourceName(name);
     ASSERT_EQ(bmp.Width(), 32);
-    EXPECT_EQ(At(bmp, 0, 15), clFuchsia);
-    EXPECT_EQ(At(bmp, 16, 15), clFuchsia);
-    int opaque = 0, colourful = 0;
-    for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 32; ++x) {
-        const TColor c = At(bmp, x, y);
-        if (c == clFuchsia) continue;
-        ++opaque;
-        if (x >= 16) EXPECT_EQ(GetRValue(c), GetBValue(c)) << "disabled image is grey";
-        else colourful += GetRValue(c) != GetBValue(c);
-      }
-    EXPECT_GT(opaque, 20);
-    EXPECT_GT(colourful, 0);
+    ASSERT_EQ(bmp.Height(), 32);
+    EXPECT_EQ(At(bmp, 0, 31), clFuchsia);
+    EXPECT_NE(At(bmp, 16, 24), clFuchsia);
   }
-  TBitmap bmp;
-  EXPECT_FALSE(LoadButtonGlyph("NOSUCH", bmp));
 }
 
 }  // namespace
