@@ -1,0 +1,45 @@
+// What the layer's Qt-free code asks of the Qt adaptor (implemented in src/platform/qt/).
+// Private to the platform layer.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/controls.h"
+
+namespace hd {
+
+class TCustomForm;
+class TDialogSink;
+
+// Brings up the windowing system once (the Qt application object) and hooks it into the
+// message layer.
+void EnsureNativeApplication();
+// Processes pending native events without waiting.
+void NativeProcessEvents();
+// Waits until a native event arrives or the next timer falls due (real clock only).
+void NativeWaitForEvents();
+
+TSize NativeScreenSize();
+std::string NativeExecutablePath();
+void NativeSetScreenCursor(TCursor cursor);
+
+// The native focus follows the layer's focus model.
+void NativeFocusChanged(HWND focused);
+// The window of a control that paints itself.
+TNativeWindow* CreateOwnDrawnWindow(TControl* control, TOwnDrawing* drawing);
+// A form's window: created for the form; its border, modality and activation.
+TNativeWindow* CreateFormWindow(TCustomForm* form);
+void NativeSetFormStyle(TCustomForm* form);
+void NativeSetModal(TCustomForm* form, bool modal);
+void NativeActivateForm(TCustomForm* form);
+
+void NativeShowHint(const std::string& text, const TRect& screenRect, TColor color);
+void NativeHideHint();
+TSize NativeHintSize(const std::string& text, const TFont& font, int maxWidth);
+
+// Shows native message boxes and file dialogs.
+TDialogSink& NativeDialogSink();
+
+}  // namespace hd

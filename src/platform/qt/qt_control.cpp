@@ -1,0 +1,213 @@
+// The native side of every control: geometry, visibility, look and repainting; and the form's
+// top-level window.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QWidget>
+
+#include "platform/forms.h"
+#include "platform/native_bridge_p.h"
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_native.h"
+
+namespace hd {
+namespace {
+
+bool IsForm(const TControl* c) { return dynamic_cast<const TCustomForm*>(c) != nullptr; }
+
+bool IsSizeable(const TCustomForm* f) {
+  return f->BorderStyle() == bsSizeable || f->BorderStyle() == bsSizeToolWin;
+}
+
+}  // namespace
+
+void TControl::AttachNative(TNativeWindow* native) {
+  native_ = native;
+  if (!native_) return;
+  NativeSetBounds();
+  NativeSetEnabled();
+  NativeSetFont();
+  NativeSetColor();
+  NativeSetCursor();
+  if (!text_.empty()) NativeSetText(text_);
+  NativeSetVisible();
+}
+
+void TControl::DestroyNative() {
+  if (!native_) return;
+  TNativeWindow* n = native_;
+  native_ = nullptr;
+  n->control = nullptr;
+  if (QWidget* w = n->widget) {
+    w->removeEventFilter(n->filter);
+    w->hide();
+    w->setParent(nullptr);
+    // Qt may still be inside an event of this widget: it goes once that has returned.
+    w->deleteLater();
+  }
+  delete n->filter;
+  delete n;
+}
+
+void TControl::NativeSetParent() {
+  if (!native_) return;
+  QWidget* w = native_->widget;
+  TNativeUpdate guard(native_);
+  QWidget* parentWidget = parent_ && parent_->native_ ? parent_->native_->widget : nullptr;
+  if (w->parentWidget() != parentWidget) w->setParent(parentWidget);
+  NativeSetBounds();
+  NativeSetVisible();
+}
+
+void TControl::NativeSetBounds() {
+  if (!native_) return;
+  QWidget* w = native_->widget;
+  TNativeUpdate guard(native_);
+  if (auto* form = dynamic_cast<TCustomForm*>(this)) {
+    w->move(left_, top_);
+    int cw = form->ClientWidth(), ch = form->ClientHeight();
+    if (IsSizeable(form)) {
+      w->setMinimumSize(0, 0);
+      w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+      w->resize(cw, ch);
+    } else {
+      w->setFixedSize(cw, ch);
+    }
+    return;
+  }
+  w->setGeometry(left_, top_, width_, height_);
+}
+
+void TControl::NativeSetVisible() {
+  if (!native_) return;
+  QWidget* w = native_->widget;
+  TNativeUpdate guard(native_);
+  // A control without a parent never becomes a window of its own.
+  bool show = visible_ && (parent_ || IsForm(this));
+  if (show) {
+    w->show();
+    if (!IsForm(this)) w->raise();
+  } else {
+    w->hide();
+  }
+}
+
+void TControl::NativeSetEnabled() {
+  if (native_) native_->widget->setEnabled(enabled_);
+}
+
+void TControl::NativeSetText(const std::string& text) {
+  if (native_ && IsForm(this)) native_->widget->setWindowTitle(ToQString(text));
+}
+
+void TControl::NativeSetColor() {
+  if (!native_) return;
+  QWidget* w = native_->widget;
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, ToQColor(color_));
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+void TControl::NativeSetFont() {
+  if (!native_) return;
+  QWidget* w = native_->widget;
+  w->setFont(QtControlFont(font_));
+  QPalette p = w->palette();
+  QColor c = ToQColor(font_.Color);
+  p.setColor(QPalette::Active, QPalette::WindowText, c);
+  p.setColor(QPalette::Inactive, QPalette::WindowText, c);
+  p.setColor(QPalette::Active, QPalette::Text, c);
+  p.setColor(QPalette::Inactive, QPalette::Text, c);
+  p.setColor(QPalette::Active, QPalette::ButtonText, c);
+  p.setColor(QPalette::Inactive, QPalette::ButtonText, c);
+  w->setPalette(p);
+}
+
+void TControl::NativeSetCursor() {
+  if (!native_) return;
+  if (cursor_ == crDefault)
+    native_->widget->unsetCursor();
+  else
+    native_->widget->setCursor(QtCursorShape(cursor_));
+}
+
+void TControl::Invalidate() {
+  if (native_) native_->widget->update();
+}
+
+void TControl::Repaint() {
+  if (native_ && native_->widget->isVisible()) native_->widget->repaint();
+}
+
+void TControl::Update() {
+  if (native_ && native_->widget->isVisible())
+    QCoreApplication::sendPostedEvents(native_->widget->window(), QEvent::UpdateRequest);
+}
+
+void TControl::BringToFront() {
+  if (parent_) {
+    auto& list = parent_->controls_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.push_back(this);
+  }
+  if (native_) native_->widget->raise();
+}
+
+void TControl::SendToBack() {
+  if (parent_) {
+    auto& list = parent_->controls_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.insert(list.begin(), this);
+  }
+  if (native_) native_->widget->lower();
+}
+
+TNativeWindow* CreateFormWindow(TCustomForm* form) {
+  EnsureNativeApplication();
+  auto* w = new QWidget(nullptr, Qt::Window);
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  TNativeWindow* n = MakeNative(form, w);
+  return n;
+}
+
+void NativeSetFormStyle(TCustomForm* form) {
+  TNativeWindow* n = NativeOf(form);
+  if (!n) return;
+  QWidget* w = n->widget;
+  TNativeUpdate guard(n);
+  bool wasVisible = w->isVisible();
+  Qt::WindowFlags flags;
+  TBorderIcons icons = form->BorderIcons();
+  switch (form->BorderStyle()) {
+    case bsNone: flags = Qt::Window | Qt::FramelessWindowHint; break;
+    case bsDialog: flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    case bsToolWindow:
+    case bsSizeToolWin: flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    default:
+      flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+      if (icons.Contains(biSystemMenu)) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+      if (icons.Contains(biMinimize)) flags |= Qt::WindowMinimizeButtonHint;
+      if (icons.Contains(biMaximize) && form->BorderStyle() == bsSizeable) flags |= Qt::WindowMaximizeButtonHint;
+      break;
+  }
+  w->setWindowFlags(flags);
+  if (wasVisible) w->show();
+}
+
+void NativeSetModal(TCustomForm* form, bool modal) {
+  TNativeWindow* n = NativeOf(form);
+  if (!n) return;
+  QWidget* w = n->widget;
+  if (w->isVisible()) return;
+  w->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+}
+
+void NativeActivateForm(TCustomForm* form) {
+  TNativeWindow* n = NativeOf(form);
+  if (!n || !n->widget->isVisible()) return;
+  // The offscreen platform keeps no stacking order of windows.
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) n->widget->raise();
+  n->widget->activateWindow();
+}
+
+}  // namespace hd

@@ -1,0 +1,157 @@
+#include "platform/timers.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace hd {
+namespace {
+
+class TRealClock : public TClock {
+ public:
+  std::uint64_t NowMs() const override {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+  }
+  void Sleep(std::uint32_t ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+struct TimerEntry {
+  HWND window;
+  std::uintptr_t id;
+  unsigned interval;
+  std::uint64_t due;
+};
+
+struct TimerState {
+  TRealClock real;
+  TClock* clock = &real;
+  std::vector<TimerEntry> timers;
+  std::function<void()> listener;
+};
+
+TimerState& State() {
+  static TimerState state;
+  return state;
+}
+
+void Changed() {
+  if (State().listener) State().listener();
+}
+
+auto FindTimer(HWND h, std::uintptr_t id) {
+  auto& t = State().timers;
+  return std::find_if(t.begin(), t.end(), [&](const TimerEntry& e) { return e.window == h && e.id == id; });
+}
+
+}  // namespace
+
+TClock& Clock() { return *State().clock; }
+
+void SetClock(TClock* clock) {
+  State().clock = clock ? clock : &State().real;
+  Changed();
+}
+
+std::uint32_t GetTickCount() { return static_cast<std::uint32_t>(Clock().NowMs()); }
+
+std::uintptr_t SetTimer(HWND h, std::uintptr_t id, unsigned ms) {
+  if (!IsWindow(h)) return 0;
+  unsigned interval = std::max(ms, USER_TIMER_MINIMUM);
+  std::uint64_t due = Clock().NowMs() + interval;
+  auto it = FindTimer(h, id);
+  if (it != State().timers.end()) {
+    it->interval = interval;
+    it->due = due;
+  } else {
+    State().timers.push_back({h, id, interval, due});
+  }
+  Changed();
+  return id;
+}
+
+bool KillTimer(HWND h, std::uintptr_t id) {
+  auto it = FindTimer(h, id);
+  if (it == State().timers.end()) return false;
+  State().timers.erase(it);
+  Changed();
+  return true;
+}
+
+void KillTimersOf(HWND h) {
+  auto& t = State().timers;
+  auto before = t.size();
+  t.erase(std::remove_if(t.begin(), t.end(), [&](const TimerEntry& e) { return e.window == h; }), t.end());
+  if (t.size() != before) Changed();
+}
+
+bool TimerActive(HWND h, std::uintptr_t id) { return FindTimer(h, id) != State().timers.end(); }
+
+std::optional<std::uint64_t> NextTimerDue() {
+  std::optional<std::uint64_t> next;
+  for (const auto& e : State().timers)
+    if (!next || e.due < *next) next = e.due;
+  return next;
+}
+
+int PostDueTimers() {
+  std::uint64_t now = Clock().NowMs();
+  // Collect first: posting may not change the list, but the handlers that run later may.
+  std::vector<std::pair<HWND, std::uintptr_t>> due;
+  for (auto& e : State().timers) {
+    if (e.due <= now) {
+      due.emplace_back(e.window, e.id);
+      e.due = now + e.interval;
+    }
+  }
+  for (auto& [h, id] : due) PostMessage(h, WM_TIMER, id, 0);
+  if (!due.empty()) Changed();
+  return static_cast<int>(due.size());
+}
+
+void SetTimerChangeListener(std::function<void()> listener) { State().listener = std::move(listener); }
+
+// The hidden window that receives the timer component's WM_TIMER.
+class TTimer::Window : public TWindowTarget {
+ public:
+  explicit Window(TTimer& owner) : owner_(owner) {}
+  void MainWndProc(TMessage& m) override {
+    if (m.Msg == WM_TIMER && m.WParam == 1) owner_.Timer();
+  }
+  std::string TraceName() const override { return "TTimer " + owner_.Name(); }
+
+ private:
+  TTimer& owner_;
+};
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner), window_(std::make_unique<Window>(*this)) {
+  UpdateTimer();
+}
+
+TTimer::~TTimer() { KillTimer(window_->Handle(), 1); }
+
+void TTimer::SetEnabled(bool value) {
+  if (value == enabled_) return;
+  enabled_ = value;
+  UpdateTimer();
+}
+
+void TTimer::SetInterval(unsigned value) {
+  if (value == interval_) return;
+  interval_ = value;
+  UpdateTimer();
+}
+
+bool TTimer::Running() const { return TimerActive(window_->Handle(), 1); }
+
+void TTimer::Timer() {
+  if (OnTimer) OnTimer(this);
+}
+
+void TTimer::UpdateTimer() {
+  KillTimer(window_->Handle(), 1);
+  if (interval_ != 0 && enabled_) SetTimer(window_->Handle(), 1, interval_);
+}
+
+}  // namespace hd

@@ -1,0 +1,89 @@
+// Window timers on a replaceable clock, and the timer component.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "platform/component.h"
+#include "platform/messages.h"
+
+namespace hd {
+
+// Milliseconds since an arbitrary start. The program runs on the real clock; tests install a
+// virtual clock and move it themselves.
+class TClock {
+ public:
+  virtual ~TClock() = default;
+  virtual std::uint64_t NowMs() const = 0;
+  // Waits (or, for a virtual clock, moves the time) for the given milliseconds.
+  virtual void Sleep(std::uint32_t ms) = 0;
+  virtual bool IsVirtual() const { return false; }
+};
+
+class TVirtualClock : public TClock {
+ public:
+  explicit TVirtualClock(std::uint64_t start = 1000) : now_(start) {}
+  std::uint64_t NowMs() const override { return now_; }
+  void Sleep(std::uint32_t ms) override { now_ += ms; }
+  bool IsVirtual() const override { return true; }
+  void Set(std::uint64_t ms) { now_ = ms; }
+
+ private:
+  std::uint64_t now_;
+};
+
+TClock& Clock();
+// Installs a clock (not owned); nullptr goes back to the real clock.
+void SetClock(TClock* clock);
+std::uint32_t GetTickCount();
+
+// The platform's shortest timer interval; shorter ones run at this rate.
+constexpr unsigned USER_TIMER_MINIMUM = 10;
+
+// Starts or restarts timer `id` of the window: WM_TIMER (WParam id) is posted every `ms`
+// milliseconds. A due timer posts once, however late, and counts its next interval from then.
+// Returns id, or 0 for an unknown window.
+std::uintptr_t SetTimer(HWND h, std::uintptr_t id, unsigned ms);
+bool KillTimer(HWND h, std::uintptr_t id);
+void KillTimersOf(HWND h);
+bool TimerActive(HWND h, std::uintptr_t id);
+// When the next timer falls due, or none.
+std::optional<std::uint64_t> NextTimerDue();
+// Posts WM_TIMER for each timer that is due now, once each; returns how many.
+int PostDueTimers();
+// Told whenever the set of timers changes (the native loop re-arms its wake-up).
+void SetTimerChangeListener(std::function<void()> listener);
+
+// A component that calls OnTimer every Interval milliseconds while Enabled.
+// Setting Enabled to the value it has changes nothing (a running timer keeps its count);
+// switching it off and on, or changing Interval, starts the count again.
+class TTimer : public TComponent {
+ public:
+  explicit TTimer(TComponent* owner);
+  ~TTimer() override;
+  const char* ClassName() const override { return "TTimer"; }
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+  unsigned Interval() const { return interval_; }
+  void SetInterval(unsigned value);
+  // True while the underlying window timer runs.
+  bool Running() const;
+
+  TNotifyEvent OnTimer;
+
+ protected:
+  virtual void Timer();
+
+ private:
+  class Window;
+  void UpdateTimer();
+
+  std::unique_ptr<Window> window_;
+  bool enabled_ = true;
+  unsigned interval_ = 1000;
+};
+
+}  // namespace hd

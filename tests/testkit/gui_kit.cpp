@@ -1,0 +1,135 @@
+#include "testkit/gui_kit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace hd::test {
+
+TGuiKit::TGuiKit() {
+  // Window tests never need a display.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  Application().Initialize();
+  SetClock(&clock_);
+  previous_runner_ = SetModalRunner(this);
+  previous_sink_ = SetDialogSink(this);
+  ResetKeyStates();
+  ClearPostedMessages();
+  Process();
+}
+
+TGuiKit::~TGuiKit() {
+  Application().FreeForms();
+  Process();
+  ClearPostedMessages();
+  SetModalRunner(previous_runner_);
+  SetDialogSink(previous_sink_);
+  SetClock(nullptr);
+  ResetKeyStates();
+  if (!modal_actions_.empty()) ADD_FAILURE() << modal_actions_.size() << " scripted modal action(s) never ran";
+}
+
+void TGuiKit::Process() { ProcessMessages(); }
+
+void TGuiKit::Advance(unsigned ms) {
+  std::uint64_t target = clock_.NowMs() + ms;
+  for (;;) {
+    auto due = NextTimerDue();
+    if (!due || *due > target) break;
+    clock_.Set(std::max(clock_.NowMs(), *due));
+    Process();
+  }
+  clock_.Set(target);
+  Process();
+}
+
+void TGuiKit::OnModal(TModalAction action) { modal_actions_.push_back(std::move(action)); }
+
+void TGuiKit::Run(TModalLoop& loop) {
+  auto* form = dynamic_cast<TCustomForm*>(loop.Window);
+  modal_log_.push_back(form ? form->Name() : std::string());
+  Process();
+  if (loop.Done()) return;
+  if (modal_actions_.empty()) {
+    ADD_FAILURE() << "a modal loop (" << (form ? form->Name() : std::string("no form"))
+                  << ") ran without a scripted action; it is cancelled";
+    loop.Cancel();
+    Process();
+    return;
+  }
+  TModalAction action = std::move(modal_actions_.front());
+  modal_actions_.pop_front();
+  action(form);
+  Process();
+  if (!loop.Done()) {
+    ADD_FAILURE() << "the scripted action left the modal loop (" << (form ? form->Name() : std::string("no form"))
+                  << ") running; it is cancelled";
+    loop.Cancel();
+    Process();
+  }
+}
+
+TModalResult TGuiKit::ShowMessageBox(const TMessageBoxRequest& request) {
+  boxes_.push_back(request);
+  if (!box_answers_.empty()) {
+    TModalResult r = box_answers_.front();
+    box_answers_.pop_front();
+    return r;
+  }
+  return ModalResultOf(request.DefaultButton);
+}
+
+void TGuiKit::AnswerFileDialog(const std::string& fileName, int filterIndex) {
+  file_answers_.push_back({true, fileName, filterIndex});
+}
+
+void TGuiKit::CancelFileDialog() { file_answers_.push_back({}); }
+
+TFileDialogAnswer TGuiKit::ExecuteFileDialog(const TFileDialogRequest& request) {
+  file_requests_.push_back(request);
+  if (file_answers_.empty()) return {};
+  TFileDialogAnswer a = file_answers_.front();
+  file_answers_.pop_front();
+  return a;
+}
+
+std::string TGuiKit::RenderPng(TControl* c, const std::string& name) {
+  const char* dir = std::getenv("HD_TEST_TMP");
+  std::string path = std::string(dir && *dir ? dir : "/tmp/hd-test") + "/" + name + ".png";
+  Process();
+  return RenderToPng(c, path) ? path : std::string();
+}
+
+TMessageSpy::TMessageSpy(TControl* control, std::vector<UINT> only)
+    : control_(control), handle_(control->Handle()), only_(std::move(only)), previous_(control->WindowProc) {
+  control->WindowProc = [this](TMessage& m) {
+    if (only_.empty() || std::find(only_.begin(), only_.end(), m.Msg) != only_.end())
+      entries_.push_back({m.Msg, m.WParam});
+    previous_(m);
+  };
+}
+
+TMessageSpy::~TMessageSpy() {
+  if (IsWindow(handle_)) control_->WindowProc = previous_;
+}
+
+std::string TMessageSpy::Text() const {
+  std::string s;
+  for (const Entry& e : entries_) {
+    if (!s.empty()) s += ' ';
+    s += MessageName(e.msg) + "(" + std::to_string(e.wp) + ")";
+  }
+  return s;
+}
+
+std::string TEventLog::Text() const {
+  std::string s;
+  for (const auto& e : entries_) {
+    if (!s.empty()) s += ' ';
+    s += e;
+  }
+  return s;
+}
+
+}  // namespace hd::test
