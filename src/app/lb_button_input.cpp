@@ -133,6 +133,10 @@ void TLbButton::Dispatch(TMessage& m) {
     case CM_FOCUSCHANGED:
       Repaint();
       break;
+    case WM_KILLFOCUS:
+      // Also when the focus leaves the form, which tells its controls nothing.
+      Invalidate();
+      break;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
       const bool own = m.LParam == 0;
