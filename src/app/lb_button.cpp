@@ -41,10 +41,7 @@ TLbButton::TLbButton(TComponent* owner) : TCustomControl(owner) {
   SetTabStop(true);
   SetColor(clBtnFace);
   if (auto* form = dynamic_cast<TCustomForm*>(owner)) FHTFont = form->Font();
-  FFadeTimer = std::make_unique<TTimer>(nullptr);
-  FFadeTimer->SetEnabled(false);
-  FFadeTimer->SetInterval(kFadeInterval);
-  FFadeTimer->OnTimer = [this](TObject*) { FadeStep(); };
+  MakeFadeTimer();
 }
 
 TLbButton::~TLbButton() { MarkDestroying(); }
@@ -140,12 +137,7 @@ void TLbButton::SetShadowColor(TColor v) {
 void TLbButton::SetSlowDecease(bool v) {
   FSlowDecease = v;
   if (v) {
-    if (!FFadeTimer) {
-      FFadeTimer = std::make_unique<TTimer>(nullptr);
-      FFadeTimer->SetEnabled(false);
-      FFadeTimer->SetInterval(kFadeInterval);
-      FFadeTimer->OnTimer = [this](TObject*) { FadeStep(); };
-    }
+    if (!FFadeTimer) MakeFadeTimer();
   } else {
     FHotTrackStep = 0;
     FFadeTimer.reset();
@@ -166,6 +158,14 @@ void TLbButton::SetWordWrap(bool v) {
 void TLbButton::SetText(const std::string& text) {
   TCustomControl::SetText(text);
   Invalidate();
+}
+
+// Stopped until a mouse leave starts the fade.
+void TLbButton::MakeFadeTimer() {
+  FFadeTimer = std::make_unique<TTimer>(nullptr);
+  FFadeTimer->SetEnabled(false);
+  FFadeTimer->SetInterval(kFadeInterval);
+  FFadeTimer->OnTimer = [this](TObject*) { FadeStep(); };
 }
 
 void TLbButton::FadeStep() {

@@ -90,6 +90,7 @@ class TLbButton : public TCustomControl {
  private:
   TButtonFace FaceParams(bool hot) const;
   void DoButtonClick();
+  void MakeFadeTimer();
   void FadeStep();
   void EndFade();
   bool ParentShowing() const;
