@@ -289,7 +289,12 @@ TModalResult TCustomForm::ShowModal() {
     }
     if (IsWindow(self)) {
       result = modal_result_;
-      Hide();
+      // The modal form hears that it is no longer active before it hides.
+      if (Screen().focused_form_ == this) {
+        Screen().focused_form_ = nullptr;
+        SendMessage(self, CM_DEACTIVATE);
+      }
+      if (IsWindow(self)) Hide();
     }
   } catch (...) {
     if (IsWindow(self) && Visible()) {
@@ -302,6 +307,10 @@ TModalResult TCustomForm::ShowModal() {
   unblock();
   if (auto* prev = dynamic_cast<TCustomForm*>(FindWindowTarget(previousHandle)); prev && prev->Visible())
     prev->ActivateForm();
+  else if (auto* next = Screen().LastActiveVisible(nullptr))
+    next->ActivateForm();
+  else if (IsWindow(self) && ContainsWindow(this, GetFocus()))
+    hd::SetFocus(0);
   return result;
 }
 

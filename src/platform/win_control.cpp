@@ -275,6 +275,23 @@ void TWinControl::Dispatch(TMessage& m) {
     case CM_CHILDKEY:
       m.Result = Parent() ? Parent()->Perform(CM_CHILDKEY, m.WParam, m.LParam) : 0;
       break;
+    case WM_COMMAND: {
+      // A child's notification goes back to the child, reflected once.
+      auto child = static_cast<HWND>(m.LParam);
+      if (child != 0 && child != Handle() && IsWindow(child))
+        m.Result = SendMessage(child, CN_COMMAND, m.WParam, m.LParam);
+      else
+        DefaultHandler(m);
+      break;
+    }
+    case WM_NOTIFY: {
+      auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
+      if (hdr && hdr->hwndFrom != Handle() && IsWindow(hdr->hwndFrom))
+        m.Result = SendMessage(hdr->hwndFrom, CN_NOTIFY, m.WParam, m.LParam);
+      else
+        DefaultHandler(m);
+      break;
+    }
     default:
       TControl::Dispatch(m);
   }

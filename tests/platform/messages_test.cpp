@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
+
+#include "platform/main_thread.h"
 
 #include "platform/std_ctrls.h"
 #include "testkit/gui_kit.h"
@@ -304,6 +307,55 @@ TEST_F(MessagesTest, ReleasedFormIsFreedAfterItsHandlerReturns) {
   kit.Process();
   EXPECT_TRUE(destroyed);
   EXPECT_FALSE(IsWindow(h));
+}
+
+TEST_F(MessagesTest, WheelGoesToTheFocusedControlThenToItsParents) {
+  probe->SetFocus();
+  TEventLog log;
+  probe->OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+    log.Note("probe:" + std::to_string(delta));
+    handled = delta < 0;
+  };
+  form->OnMouseWheel = [&](TObject*, TShiftState s, int delta, TPoint, bool& handled) {
+    log.Note(std::string("form:") + std::to_string(delta) + (s.Contains(ssCtrl) ? "+ctrl" : ""));
+    handled = true;
+  };
+  // The pointer is over another control; the wheel still turns the focused one.
+  NativeWheel(e2, {5, 5}, 120, {ssCtrl});
+  NativeWheel(e2, {5, 5}, -240);
+  EXPECT_EQ(log.Text(), "probe:120 form:120+ctrl probe:-240");
+}
+
+TEST_F(MessagesTest, TraceNamesTheMessagesItSees) {
+  std::vector<std::string> lines;
+  SetMessageTraceSink([&](const std::string& line) { lines.push_back(line); });
+  SetMessageTrace(true);
+  kit.Press('K');
+  SetMessageTrace(false);
+  SetMessageTraceSink(nullptr);
+  auto seen = [&](const std::string& what) {
+    for (const auto& l : lines)
+      if (l.find(what) != std::string::npos) return true;
+    return false;
+  };
+  EXPECT_TRUE(seen("deliver CN_KEYDOWN to TEdit E1"));
+  EXPECT_TRUE(seen("post WM_CHAR to TEdit E1"));
+  EXPECT_TRUE(seen("deliver WM_KEYDOWN to TEdit E1"));
+  EXPECT_TRUE(seen("deliver WM_CHAR to TEdit E1"));
+  EXPECT_TRUE(seen("deliver WM_COMMAND to TForm Form")) << "the edit's change notification";
+}
+
+TEST_F(MessagesTest, ProgramsOwnLoopEndsOnCallsFromOtherThreads) {
+  // The program's runner waits for native events; a call from another thread wakes it.
+  TModalRunner* kitRunner = SetModalRunner(nullptr);
+  TForm dialog(nullptr);
+  std::thread worker;
+  dialog.OnShow = [&](TObject*) {
+    worker = std::thread([&] { PostToMainThread([&] { dialog.SetModalResult(mrOk); }); });
+  };
+  EXPECT_EQ(dialog.ShowModal(), mrOk);
+  worker.join();
+  SetModalRunner(kitRunner);
 }
 
 }  // namespace

@@ -103,7 +103,9 @@ void TControl::NativeSetColor() {
   if (!native_) return;
   QWidget* w = native_->widget;
   QPalette p = w->palette();
+  // Buttons fill with their own role; the control's colour is the background either way.
   p.setColor(QPalette::Window, ToQColor(color_));
+  if (w->backgroundRole() != QPalette::Base) p.setColor(w->backgroundRole(), ToQColor(color_));
   w->setPalette(p);
   w->setAutoFillBackground(true);
 }

@@ -163,9 +163,19 @@ void ForwardMouse(TNativeWindow* native, const TMessage& m) {
     case WM_MBUTTONDBLCLK: type = QEvent::MouseButtonDblClick; button = Qt::MiddleButton; break;
     default: return;
   }
+  QPoint inWidget(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+  // The part of the widget under the point takes it (a tab row, an inner editor); once
+  // pressed, the moves and the release follow the part that took the press.
   QPointer<QWidget> target = native->mouse_target;
-  QPoint local(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
-  local = target->mapFrom(native->widget, local);
+  if (target == native->widget)
+    if (QWidget* child = native->widget->childAt(inWidget)) target = child;
+  bool pressed = (m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
+  if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+    native->press_target = target;
+  else if ((pressed || type == QEvent::MouseButtonRelease) && native->press_target)
+    target = native->press_target;
+  if (!target) return;
+  QPoint local = target->mapFrom(native->widget, inWidget);
   QPointF global = target->mapToGlobal(QPointF(local));
   QMouseEvent ev(type, QPointF(local), global, button, ButtonsOf(m.WParam), ModifiersOf(m.WParam));
   ForwardGuard guard;

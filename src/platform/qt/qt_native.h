@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +21,8 @@ struct TNativeWindow {
   QWidget* mouse_target = nullptr;
   QWidget* key_target = nullptr;
   QObject* filter = nullptr;
+  // The widget that took the last press; moves and the release follow it.
+  QPointer<QWidget> press_target;
   // Set while the layer itself changes the widget, so its signals are not user changes.
   int updating = 0;
 };

@@ -1,0 +1,259 @@
+// Forms: modal loops and results, closing, activation, and the application's start and loop.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/std_ctrls.h"
+#include "testkit/gui_kit.h"
+
+namespace hd {
+namespace {
+
+using test::TEventLog;
+using test::TGuiKit;
+
+// A clickable own-drawn control that gives its form a modal result, as dialog buttons do.
+class TResultButton : public TCustomControl {
+ public:
+  TResultButton(TComponent* owner, TModalResult result) : TCustomControl(owner), result_(result) { SetTabStop(true); }
+  void Click() override {
+    TCustomControl::Click();
+    if (TCustomForm* f = GetParentForm(this)) f->SetModalResult(result_);
+  }
+
+ private:
+  TModalResult result_;
+};
+
+class DialogFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    main = std::make_unique<TForm>(nullptr);
+    main->SetName("Main");
+    main_edit = new TEdit(main.get());
+    main_edit->SetParent(main.get());
+    main->Show();
+    dialog = std::make_unique<TForm>(nullptr);
+    dialog->SetName("Dialog");
+    dialog->SetBorderStyle(bsDialog);
+    dialog->SetClientSize(200, 100);
+    edit = new TEdit(dialog.get());
+    edit->SetParent(dialog.get());
+    edit->SetBounds(10, 10, 100, 21);
+    ok = new TResultButton(dialog.get(), mrOk);
+    ok->SetParent(dialog.get());
+    ok->SetBounds(10, 60, 75, 25);
+    dialog->OnShow = [this](TObject*) { log.Note("show"); };
+    dialog->OnActivate = [this](TObject*) { log.Note("activate"); };
+    dialog->OnDeactivate = [this](TObject*) { log.Note("deactivate"); };
+    dialog->OnHide = [this](TObject*) { log.Note("hide"); };
+    dialog->OnCloseQuery = [this](TObject*, bool&) { log.Note("closequery"); };
+    dialog->OnClose = [this](TObject*, TCloseAction&) { log.Note("close"); };
+    kit.Process();
+  }
+  void TearDown() override {
+    dialog.reset();
+    main.reset();
+  }
+
+  TGuiKit kit;
+  TEventLog log;
+  std::unique_ptr<TForm> main, dialog;
+  TEdit* main_edit = nullptr;
+  TEdit* edit = nullptr;
+  TResultButton* ok = nullptr;
+};
+
+TEST_F(DialogFormTest, ModalResultSetInsideTheLoopEndsIt) {
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f, dialog.get());
+    EXPECT_TRUE(f->Visible());
+    EXPECT_TRUE(f->Modal());
+    EXPECT_EQ(GetFocus(), edit->Handle()) << "the first tab stop takes the focus";
+    EXPECT_FALSE(main_edit->CanFocus()) << "the form below is blocked";
+    kit.Type("abc");
+    kit.Click(ok);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(edit->Text(), "abc");
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_EQ(log.Text(), "show activate closequery close deactivate hide");
+  EXPECT_EQ(Screen().ActiveForm(), main.get());
+  EXPECT_EQ(GetFocus(), main_edit->Handle());
+  EXPECT_TRUE(main_edit->CanFocus());
+}
+
+TEST_F(DialogFormTest, TitleBarCloseGivesCancel) {
+  kit.OnModal([&](TCustomForm* f) { kit.CloseByTitleBar(f); });
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(log.Text(), "show activate closequery close deactivate hide");
+}
+
+TEST_F(DialogFormTest, RefusedCloseKeepsTheLoopRunning) {
+  int asked = 0;
+  dialog->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++asked > 1; };
+  kit.OnModal([&](TCustomForm*) { kit.Click(ok); });
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f->ModalResult(), mrNone) << "a refused close clears the result";
+    kit.Click(ok);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(kit.ModalLog(), (std::vector<std::string>{"Dialog", "Dialog"}));
+}
+
+TEST_F(DialogFormTest, NestedModalReturnsFocusToTheOuterOne) {
+  TForm inner(nullptr);
+  inner.SetName("Inner");
+  auto* innerOk = new TResultButton(&inner, mrYes);
+  innerOk->SetParent(&inner);
+  innerOk->SetBounds(0, 0, 50, 20);
+  kit.OnModal([&](TCustomForm*) {
+    edit->SetText("outer");
+    kit.OnModal([&](TCustomForm* f) {
+      EXPECT_EQ(f, &inner);
+      kit.Click(innerOk);
+    });
+    EXPECT_EQ(inner.ShowModal(), mrYes);
+    EXPECT_EQ(GetFocus(), edit->Handle());
+    EXPECT_EQ(Screen().ActiveForm(), dialog.get());
+    kit.Click(ok);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(kit.ModalLog(), (std::vector<std::string>{"Dialog", "Inner"}));
+}
+
+TEST_F(DialogFormTest, ShowingAVisibleFormModallyIsRefused) {
+  dialog->Show();
+  EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);
+}
+
+TEST_F(DialogFormTest, ScreenCentredFormTakesItsPlaceWhenShown) {
+  dialog->SetPosition(poScreenCenter);
+  dialog->SetBorderStyle(bsSingle);
+  dialog->SetClientSize(300, 200);
+  EXPECT_EQ(dialog->Width(), 306);
+  EXPECT_EQ(dialog->Height(), 229);
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f->Left(), (Screen().Width() - 306) / 2);
+    EXPECT_EQ(f->Top(), (Screen().Height() - 229) / 2);
+    EXPECT_EQ(f->ClientToScreen({0, 0}), (TPoint{f->Left() + 3, f->Top() + 26}));
+    f->SetModalResult(mrAbort);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrAbort);
+}
+
+TEST_F(DialogFormTest, ActiveControlSetInOnShowGetsTheFocus) {
+  auto* second = new TEdit(dialog.get());
+  second->SetParent(dialog.get());
+  second->SetBounds(10, 35, 100, 21);
+  dialog->OnShow = [&](TObject*) {
+    if (second->CanFocus()) second->SetFocus();
+  };
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(GetFocus(), second->Handle());
+    EXPECT_EQ(dialog->ActiveControl(), second);
+    f->Close();
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+}
+
+// Forms of the start-up order test note when they are built and created.
+TEventLog* g_log = nullptr;
+
+class TFirstForm : public TForm {
+ public:
+  explicit TFirstForm(TComponent* owner) : TForm(owner) {
+    SetName("First");
+    g_log->Note("construct-first");
+    OnCreate = [](TObject*) { g_log->Note("create-first"); };
+    OnClose = [](TObject*, TCloseAction&) { g_log->Note("close-first"); };
+    button = new TResultButton(this, mrNone);
+    button->SetParent(this);
+    button->SetBounds(0, 0, 40, 20);
+  }
+  TResultButton* button;
+};
+
+class TSecondForm : public TForm {
+ public:
+  explicit TSecondForm(TComponent* owner) : TForm(owner) {
+    SetName("Second");
+    g_log->Note("construct-second");
+    OnCreate = [](TObject*) { g_log->Note("create-second"); };
+  }
+};
+
+TEST(ApplicationTest, CreatesFormsInOrderAndRunsUntilTheMainFormCloses) {
+  TGuiKit kit;
+  TEventLog log;
+  g_log = &log;
+  TFirstForm* first = nullptr;
+  TSecondForm* second = nullptr;
+  Application().CreateForm(first);
+  Application().CreateForm(second);
+  EXPECT_EQ(log.Text(), "construct-first create-first construct-second create-second");
+  EXPECT_EQ(Application().MainForm(), first);
+  EXPECT_FALSE(second->Visible());
+
+  first->button->OnClick = [](TObject*) { throw EConvertError("'x1' is not a valid integer value"); };
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f, first);
+    EXPECT_TRUE(first->Visible());
+    kit.Click(first->button);
+    EXPECT_EQ(kit.MessageBoxes().size(), 1u) << "the loop showed the error and goes on";
+    kit.CloseByTitleBar(first);
+  });
+  Application().Run();
+  EXPECT_TRUE(Application().Terminated());
+  EXPECT_EQ(log.Entries().back(), "close-first");
+  ASSERT_EQ(kit.MessageBoxes().size(), 1u);
+  EXPECT_EQ(kit.MessageBoxes()[0].Type, mtError);
+  EXPECT_EQ(kit.MessageBoxes()[0].Text, "'x1' is not a valid integer value.");
+  EXPECT_EQ(kit.ModalLog(), std::vector<std::string>{"First"});
+  g_log = nullptr;
+}
+
+TEST(ApplicationTest, HintAppearsAfterThePauseAndGoesWithThePointer) {
+  TGuiKit kit;
+  TForm form(nullptr);
+  form.SetClientSize(300, 200);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetBounds(10, 10, 100, 21);
+  edit->SetHint("Name of the configuration|Type the name the new folder gets");
+  edit->SetShowHint(true);
+  auto* other = new TEdit(&form);
+  other->SetParent(&form);
+  other->SetBounds(10, 100, 100, 21);
+  form.Show();
+  kit.Process();
+
+  kit.MoveMouse(edit, 5, 5);
+  kit.Advance(499);
+  EXPECT_FALSE(Application().HintShowing());
+  kit.Advance(1);
+  ASSERT_TRUE(Application().HintShowing());
+  EXPECT_EQ(Application().HintText(), "Name of the configuration");
+
+  kit.MoveMouse(other, 5, 5);
+  EXPECT_FALSE(Application().HintShowing()) << "no hint for a control without ShowHint";
+  kit.Advance(1000);
+  EXPECT_FALSE(Application().HintShowing());
+
+  // CM_HINTSHOW can change the text, as a grid does per cell.
+  auto previous = edit->WindowProc;
+  edit->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_HINTSHOW) reinterpret_cast<THintInfo*>(m.LParam)->HintStr = "cell 3,4";
+    previous(m);
+  };
+  kit.MoveMouse(edit, 6, 6);
+  kit.Advance(500);
+  EXPECT_EQ(Application().HintText(), "cell 3,4");
+  kit.Advance(2500);
+  EXPECT_FALSE(Application().HintShowing()) << "it hides after the hide pause";
+  edit->WindowProc = previous;
+}
+
+}  // namespace
+}  // namespace hd

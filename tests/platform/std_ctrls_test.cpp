@@ -1,0 +1,280 @@
+// The standard controls: notifications (also for changes made by code), typing, accelerators.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/std_ctrls.h"
+#include "testkit/gui_kit.h"
+
+namespace hd {
+namespace {
+
+using test::TEventLog;
+using test::TGuiKit;
+
+class StdCtrlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm>(nullptr);
+    form->SetClientSize(400, 300);
+  }
+  void ShowForm() {
+    form->Show();
+    kit.Process();
+  }
+  template <class T>
+  T* Add(int left, int top, TWinControl* parent = nullptr) {
+    auto* c = new T(form.get());
+    c->SetParent(parent ? parent : form.get());
+    c->SetLeft(left);
+    c->SetTop(top);
+    return c;
+  }
+
+  TGuiKit kit;
+  std::unique_ptr<TForm> form;
+};
+
+TEST_F(StdCtrlsTest, EditReportsEveryChangeAlsoThoseMadeByCode) {
+  auto* edit = Add<TEdit>(10, 10);
+  ShowForm();
+  std::vector<std::string> changes;
+  edit->OnChange = [&](TObject*) { changes.push_back(edit->Text()); };
+
+  edit->SetText("a");
+  EXPECT_FALSE(edit->Modified());
+  edit->SetText("a");  // the same text is no change
+  edit->SetSelStart(1);
+  kit.Type("bc");
+  EXPECT_TRUE(edit->Modified());
+  kit.Press(VK_BACK);
+  edit->SetSelStart(0);
+  edit->SetSelLength(1);
+  edit->SetSelText("X");
+  EXPECT_EQ(changes, (std::vector<std::string>{"a", "ab", "abc", "ab", "Xb"}));
+
+  // A change notification reaches the parent as WM_COMMAND before it comes back.
+  std::vector<WPARAM> commands;
+  auto previous = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_COMMAND) commands.push_back(m.WParam);
+    previous(m);
+  };
+  edit->SetText("z");
+  form->WindowProc = previous;
+  EXPECT_EQ(commands, std::vector<WPARAM>{MAKEWPARAM(0, EN_CHANGE)});
+}
+
+TEST_F(StdCtrlsTest, KeyPressCanSwallowOrReplaceTheCharacter) {
+  auto* edit = Add<TEdit>(10, 10);
+  ShowForm();
+  edit->OnKeyPress = [](TObject*, TKeyChar& key) {
+    if (key == '.') key = 0;
+    if (key == 'x') key = 'X';
+  };
+  kit.Type("1.2x");
+  EXPECT_EQ(edit->Text(), "12X");
+
+  // With key preview the form sees the character first and may take it.
+  form->SetKeyPreview(true);
+  std::string seen;
+  form->OnKeyPress = [&](TObject*, TKeyChar& key) {
+    seen += static_cast<char>(key);
+    if (key == 'q') key = 0;
+  };
+  kit.Type("qy");
+  EXPECT_EQ(seen, "qy");
+  EXPECT_EQ(edit->Text(), "12Xy");
+}
+
+TEST_F(StdCtrlsTest, MaxLengthLimitsTypingButNotCode) {
+  auto* edit = Add<TEdit>(10, 10);
+  ShowForm();
+  edit->SetMaxLength(3);
+  edit->SetText("abcdef");
+  EXPECT_EQ(edit->Text(), "abcdef") << "text set by code is not cut";
+  edit->SetText("");
+  kit.Type("12345");
+  EXPECT_EQ(edit->Text(), "123");
+  edit->SetSelStart(1);
+  edit->SetSelLength(1);
+  kit.Type("xy");
+  EXPECT_EQ(edit->Text(), "1x3") << "typing over a selection may use its room";
+}
+
+TEST_F(StdCtrlsTest, SelectionIsCountedInCharacters) {
+  auto* edit = Add<TEdit>(10, 10);
+  ShowForm();
+  edit->SetText("\xC3\xA4\xC3\xB6\xC3\xBC\xE2\x82\xAC!");  // äöü€!
+  edit->SetSelStart(2);
+  edit->SetSelLength(2);
+  EXPECT_EQ(edit->SelText(), "\xC3\xBC\xE2\x82\xAC");
+  EXPECT_EQ(edit->SelStart(), 2);
+  EXPECT_EQ(edit->SelLength(), 2);
+  LRESULT sel = SendMessage(edit->Handle(), EM_GETSEL);
+  EXPECT_EQ(LOWORD(sel), 2);
+  EXPECT_EQ(HIWORD(sel), 4);
+}
+
+TEST_F(StdCtrlsTest, CheckBoxClicksOnEveryChangeOfState) {
+  auto* box = Add<TCheckBox>(10, 10);
+  box->SetCaption("&Internet");
+  ShowForm();
+  int clicks = 0;
+  box->OnClick = [&](TObject*) { ++clicks; };
+
+  box->SetChecked(true);
+  EXPECT_EQ(clicks, 1) << "a change made by code clicks too";
+  box->SetChecked(true);
+  EXPECT_EQ(clicks, 1);
+  kit.Click(box, 5, 8);
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(GetFocus(), box->Handle());
+  kit.Press(VK_SPACE);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks, 3);
+  kit.Press('I', {ssAlt});
+  EXPECT_FALSE(box->Checked()) << "its accelerator toggles it";
+  EXPECT_EQ(clicks, 4);
+  SendMessage(box->Handle(), BM_SETCHECK, cbChecked);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks, 4) << "BM_SETCHECK does not click";
+}
+
+TEST_F(StdCtrlsTest, RadioButtonUnchecksItsSiblingsAndClicksOnlyWhenChecked) {
+  auto* group = Add<TGroupBox>(10, 10);
+  group->SetCaption("&Mode");
+  auto* r1 = Add<TRadioButton>(10, 20, group);
+  auto* r2 = Add<TRadioButton>(10, 45, group);
+  auto* outside = Add<TRadioButton>(10, 200);
+  ShowForm();
+  TEventLog log;
+  r1->OnClick = [&](TObject*) { log.Note("r1"); };
+  r2->OnClick = [&](TObject*) { log.Note("r2"); };
+  outside->SetChecked(true);
+  r1->SetChecked(true);
+  kit.Click(r2, 5, 8);
+  EXPECT_TRUE(r2->Checked());
+  EXPECT_FALSE(r1->Checked());
+  EXPECT_TRUE(outside->Checked()) << "another parent is another group";
+  kit.Click(r2, 5, 8);
+  EXPECT_TRUE(r2->Checked()) << "clicking a checked radio button keeps it checked";
+  EXPECT_EQ(log.Text(), "r1 r2");
+  EXPECT_TRUE(r2->TabStop());
+  EXPECT_FALSE(r1->TabStop()) << "only the checked button is a tab stop";
+}
+
+TEST_F(StdCtrlsTest, ListBoxClicksWhenTheSelectionMovesByMouseOrKeyboard) {
+  auto* list = Add<TListBox>(10, 10);
+  TObject tagged;
+  list->Items().Add("alpha");
+  list->Items().AddObject("beta", &tagged);
+  list->Items().Add("gamma");
+  ShowForm();
+  std::vector<int> clicks;
+  list->OnClick = [&](TObject*) { clicks.push_back(list->ItemIndex()); };
+
+  list->SetItemIndex(0);
+  EXPECT_TRUE(clicks.empty()) << "setting the index by code notifies nothing";
+  kit.Click(list, 20, 25);
+  kit.Press(VK_DOWN);
+  EXPECT_EQ(clicks, (std::vector<int>{1, 2}));
+  EXPECT_EQ(list->Items().Objects(1), &tagged);
+  list->Items().Delete(0);
+  EXPECT_EQ(list->Count(), 2);
+  EXPECT_EQ(SendMessage(list->Handle(), LB_GETCOUNT), 2);
+}
+
+TEST_F(StdCtrlsTest, ComboBoxNotifiesUserChangesOnly) {
+  auto* combo = Add<TComboBox>(10, 10);
+  combo->SetStyle(csDropDownList);
+  TObject objects[3];
+  combo->AddItem("IN", &objects[0]);
+  combo->AddItem("OUT", &objects[1]);
+  combo->AddItem("BOTH", &objects[2]);
+  ShowForm();
+  TEventLog log;
+  combo->OnClick = [&](TObject*) { log.Note("click"); };
+  combo->OnChange = [&](TObject*) { log.Note("change:" + combo->Text()); };
+
+  combo->SetItemIndex(1);
+  EXPECT_EQ(combo->Text(), "OUT");
+  EXPECT_EQ(log.Text(), "") << "setting the index by code notifies nothing";
+  combo->SetFocus();
+  kit.Press(VK_DOWN);
+  EXPECT_EQ(combo->ItemIndex(), 2);
+  EXPECT_EQ(combo->Items().Objects(combo->ItemIndex()), &objects[2]);
+  EXPECT_EQ(log.Text(), "click change:BOTH") << "without OnSelect, a selection reports as a change";
+
+  log.Clear();
+  combo->OnSelect = [&](TObject*) { log.Note("select"); };
+  kit.Press(VK_UP);
+  EXPECT_EQ(log.Text(), "click select");
+
+  // The edit style reports typing.
+  log.Clear();
+  combo->SetStyle(csDropDown);
+  combo->SetText("");
+  kit.Type("ab");
+  EXPECT_EQ(combo->Text(), "ab");
+  EXPECT_EQ(combo->ItemIndex(), -1);
+  EXPECT_EQ(log.Text(), "change:a change:ab");
+}
+
+TEST_F(StdCtrlsTest, LabelAcceleratorFocusesItsControlAndAutoSizeFollowsTheText) {
+  auto* label = Add<TLabel>(10, 10);
+  auto* first = Add<TEdit>(10, 40);
+  auto* second = Add<TEdit>(10, 70);
+  label->SetCaption("&Name");
+  label->SetFocusControl(second);
+  ShowForm();
+  EXPECT_EQ(GetFocus(), first->Handle());
+  kit.Press('N', {ssAlt});
+  EXPECT_EQ(GetFocus(), second->Handle());
+
+  int narrow = label->Width();
+  label->SetCaption("A much longer caption");
+  EXPECT_GT(label->Width(), narrow);
+  EXPECT_GT(label->Height(), 0);
+  label->SetAlignment(taRightJustify);
+  int right = label->Left() + label->Width();
+  label->SetCaption("Short");
+  EXPECT_EQ(label->Left() + label->Width(), right) << "a right-aligned label keeps its right edge";
+}
+
+TEST_F(StdCtrlsTest, MessageBoxesCarryTheirTypeCaptionAndButtons) {
+  kit.AnswerMessageBox(mrNo);
+  EXPECT_EQ(MessageDlg("Do you want to change the Language?", mtConfirmation, {mbYes, mbNo}), mrNo);
+  EXPECT_EQ(MessageDlg("Error! Project not Valid", mtError, {mbOK}), mrOk);
+  ASSERT_EQ(kit.MessageBoxes().size(), 2u);
+  EXPECT_EQ(kit.MessageBoxes()[0].Caption, "Confirm");
+  EXPECT_EQ(kit.MessageBoxes()[0].Buttons, (std::vector<TMsgDlgBtn>{mbYes, mbNo}));
+  EXPECT_EQ(kit.MessageBoxes()[1].Caption, "Error");
+  EXPECT_EQ(kit.MessageBoxes()[1].Text, "Error! Project not Valid");
+  EXPECT_EQ(kit.MessageBoxes()[1].Buttons, std::vector<TMsgDlgBtn>{mbOK});
+  EXPECT_EQ(Application().MessageBox("Sure?", "Title", MB_YESNO | MB_ICONQUESTION), IDYES);
+}
+
+TEST_F(StdCtrlsTest, SaveDialogAddsTheDefaultExtension) {
+  TSaveDialog save(nullptr);
+  save.Filter = "Electronic Data Sheet (*.eds)|*.eds";
+  save.DefaultExt = "*.eds";
+  save.InitialDir = "/tmp/projects/demo";
+  kit.AnswerFileDialog("/tmp/projects/demo/device");
+  ASSERT_TRUE(save.Execute());
+  EXPECT_EQ(save.FileName, "/tmp/projects/demo/device.eds");
+  kit.AnswerFileDialog("/tmp/projects/demo/device.txt");
+  ASSERT_TRUE(save.Execute());
+  EXPECT_EQ(save.FileName, "/tmp/projects/demo/device.txt") << "a name with an extension keeps it";
+  kit.CancelFileDialog();
+  EXPECT_FALSE(save.Execute());
+  ASSERT_EQ(kit.FileDialogs().size(), 3u);
+  EXPECT_TRUE(kit.FileDialogs()[0].Save);
+  EXPECT_EQ(kit.FileDialogs()[0].InitialDir, "/tmp/projects/demo");
+  EXPECT_EQ(ParseDialogFilter(save.Filter),
+            (std::vector<std::pair<std::string, std::string>>{{"Electronic Data Sheet (*.eds)", "*.eds"}}));
+}
+
+}  // namespace
+}  // namespace hd

@@ -1,0 +1,142 @@
+// Window timers and the timer component on the virtual clock.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/forms.h"
+#include "testkit/gui_kit.h"
+
+namespace hd {
+namespace {
+
+using test::TGuiKit;
+
+// A window that notes when each of its timers fires, on the virtual clock.
+class TTickWindow : public TWindowTarget {
+ public:
+  explicit TTickWindow(TVirtualClock& clock) : clock_(clock) {}
+  void MainWndProc(TMessage& m) override {
+    if (m.Msg == WM_TIMER) ticks.emplace_back(m.WParam, clock_.NowMs());
+    if (m.Msg == WM_USER) ticks.emplace_back(0, clock_.NowMs());
+  }
+  std::vector<std::pair<std::uintptr_t, std::uint64_t>> ticks;
+
+ private:
+  TVirtualClock& clock_;
+};
+
+class TimersTest : public ::testing::Test {
+ protected:
+  TGuiKit kit;
+  std::uint64_t T0() const { return start_; }
+  std::uint64_t start_ = kit.Clock().NowMs();
+};
+
+TEST_F(TimersTest, WindowTimerFiresEveryIntervalAndStopsWhenKilled) {
+  TTickWindow w(kit.Clock());
+  SetTimer(w.Handle(), 7, 100);
+  kit.Advance(250);
+  ASSERT_EQ(w.ticks.size(), 2u);
+  EXPECT_EQ(w.ticks[0], (std::pair<std::uintptr_t, std::uint64_t>{7, T0() + 100}));
+  EXPECT_EQ(w.ticks[1].second, T0() + 200);
+  KillTimer(w.Handle(), 7);
+  kit.Advance(500);
+  EXPECT_EQ(w.ticks.size(), 2u);
+}
+
+TEST_F(TimersTest, LateTimerFiresOnceAndCountsOnFromThen) {
+  TTickWindow w(kit.Clock());
+  SetTimer(w.Handle(), 1, 100);
+  // The loop was busy for a second: one WM_TIMER, not ten.
+  kit.Clock().Set(T0() + 1000);
+  kit.Process();
+  ASSERT_EQ(w.ticks.size(), 1u);
+  kit.Advance(99);
+  EXPECT_EQ(w.ticks.size(), 1u);
+  kit.Advance(1);
+  EXPECT_EQ(w.ticks.size(), 2u);
+}
+
+TEST_F(TimersTest, TimerMessagesComeAfterPostedMessages) {
+  TTickWindow w(kit.Clock());
+  SetTimer(w.Handle(), 3, 10);
+  kit.Clock().Set(T0() + 10);
+  PostMessage(w.Handle(), WM_USER);
+  kit.Process();
+  ASSERT_EQ(w.ticks.size(), 2u);
+  EXPECT_EQ(w.ticks[0].first, 0u) << "the posted message first";
+  EXPECT_EQ(w.ticks[1].first, 3u);
+}
+
+TEST_F(TimersTest, TimersOfADestroyedWindowGo) {
+  auto w = std::make_unique<TTickWindow>(kit.Clock());
+  HWND h = w->Handle();
+  SetTimer(h, 1, 50);
+  EXPECT_TRUE(TimerActive(h, 1));
+  w.reset();
+  EXPECT_FALSE(TimerActive(h, 1));
+  EXPECT_EQ(SetTimer(h, 1, 50), 0u) << "no timer for a window that is gone";
+  EXPECT_NO_FATAL_FAILURE(kit.Advance(100));
+}
+
+struct TimerChange {
+  const char* name;
+  std::function<void(TTimer&)> change;  // at 60 ms into a 100 ms interval
+  std::uint64_t next_tick;              // ms after the start
+};
+
+class TimerComponentTest : public TimersTest, public ::testing::WithParamInterface<TimerChange> {};
+
+TEST_P(TimerComponentTest, NextTick) {
+  TTimer timer(nullptr);
+  timer.SetInterval(100);
+  std::vector<std::uint64_t> ticks;
+  timer.OnTimer = [&](TObject*) { ticks.push_back(kit.Clock().NowMs() - T0()); };
+  kit.Advance(60);
+  GetParam().change(timer);
+  kit.Advance(240);
+  ASSERT_FALSE(ticks.empty());
+  EXPECT_EQ(ticks.front(), GetParam().next_tick);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, TimerComponentTest,
+    ::testing::Values(
+        TimerChange{"EnabledAgainWhileRunningKeepsTheCount", [](TTimer& t) { t.SetEnabled(true); }, 100},
+        TimerChange{"OffAndOnRestartsTheCount", [](TTimer& t) { t.SetEnabled(false); t.SetEnabled(true); }, 160},
+        TimerChange{"SameIntervalKeepsTheCount", [](TTimer& t) { t.SetInterval(100); }, 100},
+        TimerChange{"NewIntervalRestartsTheCount", [](TTimer& t) { t.SetInterval(150); }, 210}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TimersTest, DisabledTimerAndZeroIntervalDoNotRun) {
+  TTimer timer(nullptr);
+  int ticks = 0;
+  timer.OnTimer = [&](TObject*) { ++ticks; };
+  timer.SetEnabled(false);
+  kit.Advance(3000);
+  EXPECT_EQ(ticks, 0);
+  EXPECT_FALSE(timer.Running());
+  timer.SetEnabled(true);
+  timer.SetInterval(0);
+  kit.Advance(3000);
+  EXPECT_EQ(ticks, 0);
+  timer.SetInterval(1000);
+  kit.Advance(3000);
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(TimersTest, ExceptionInATimerHandlerIsShownAndTheTimerRunsOn) {
+  TTimer timer(nullptr);
+  timer.SetInterval(100);
+  int ticks = 0;
+  timer.OnTimer = [&](TObject*) {
+    if (++ticks == 1) throw Exception("Timer failed.");
+  };
+  kit.Advance(200);
+  EXPECT_EQ(ticks, 2);
+  ASSERT_EQ(kit.MessageBoxes().size(), 1u);
+  EXPECT_EQ(kit.MessageBoxes()[0].Text, "Timer failed.") << "a message ending in a full stop gets none added";
+}
+
+}  // namespace
+}  // namespace hd
