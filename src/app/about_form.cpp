@@ -6,6 +6,7 @@
 #include "app/version_check.h"
 #include "app/window_glyphs.h"
 #include "app/window_looks.h"
+#include "platform/bitmap.h"
 
 namespace hd {
 
@@ -22,8 +23,9 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner) {
   Image2->SetName("Image2");
   Image2->SetParent(this);
   Image2->SetBounds(12, 12, 64, 64);
-  Image2->Picture().Assign(WindowGlyph("WGDEVICE"));
-  Image2->SetTransparent(true);
+  TBitmap device = WindowGlyph("WGDEVICE");
+  device.SetTransparent(true);
+  Image2->Picture().Assign(device);
   Image2->SetCursor(crHandPoint);
   Image2->OnClick = [this](TObject* s) { Label4Click(s); };
 

@@ -2,4 +2,8 @@
 #include "app/program_start.h"
 #include "platform/files.h"
 
-int main() { return hd::Run_Program({.App_Folder = hd::ExeFolder()}); }
+int main() {
+  hd::TProgramStart start;
+  start.App_Folder = hd::ExeFolder();
+  return hd::Run_Program(start);
+}

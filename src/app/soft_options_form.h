@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/ext_ctrls.h"
+#include "platform/page_control.h"
 #include "platform/forms.h"
 #include "platform/std_ctrls.h"
 #include "platform/string_list.h"
