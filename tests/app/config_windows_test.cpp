@@ -77,9 +77,13 @@ TEST_F(ConfigWindowsTest, NewRefusesNamesInTheCheckedOrder) {
       EXPECT_EQ(BoxTexts(before), std::vector<std::string>{c.message});
       EXPECT_EQ(main.State().Project_Folder, "");
     }
-    // A blank typed before the name belongs to it.
-    EXPECT_TRUE(TryNewName(main, " Lead"));
+    // A blank typed before the name belongs to it; Enter confirms as OK does.
+    ClickInto(main.Btn_New, [&](TCustomForm*) {
+      Kit.Type(" Lead");
+      Kit.Press(VK_RETURN);
+    });
     EXPECT_EQ(main.State().Project_Name, " Lead");
+    EXPECT_EQ(main.L_Name_Conf_L2->Caption(), " Lead");
   });
   EXPECT_FALSE(fs::exists(Folder.Path("Escaped")));
   EXPECT_FALSE(fs::exists(Projects("sub")));
