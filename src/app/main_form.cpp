@@ -1,6 +1,8 @@
 // The main window's controls, its creation and layout, and its texts.
 #include "app/main_form.h"
 
+#include <initializer_list>
+
 #include "app/lb_button.h"
 #include "app/new_project_form.h"
 #include "app/open_conf_form.h"
@@ -177,16 +179,16 @@ void TFTessaroneFirmWare::FormCreate(TObject*) {
   FState.Load_Language();
   const std::string last = JoinPath(FState.Projects_Root, FState.Project_Name);
   // Project_Name keeps what the settings held even when its folder is gone; the labels show it.
-  FState.Project_Folder = !FState.Project_Name.empty() && DirectoryExists(last) ? last : std::string();
+  // Only a folder right under PROJECTS is a configuration, whatever the settings file says.
+  const bool restorable = !FState.Project_Name.empty() && !Is_Unsafe_Project_Name(FState.Project_Name);
+  FState.Project_Folder = restorable && DirectoryExists(last) ? last : std::string();
   Set_Lang();
   FState.Set_Files();
   FState.Row_Clipboard.Clear();
 }
 
 void TFTessaroneFirmWare::Layout_Window() {
-  for (TControl* c : {static_cast<TControl*>(L_SW_Code), static_cast<TControl*>(L_SW_Desc),
-                      static_cast<TControl*>(L_Begin), static_cast<TControl*>(L_Name_Conf),
-                      static_cast<TControl*>(L_Name_Conf_L2), static_cast<TControl*>(Shape2)})
+  for (TControl* c : std::initializer_list<TControl*>{L_SW_Code, L_SW_Desc, L_Begin, L_Name_Conf, L_Name_Conf_L2, Shape2})
     c->Show();
   for (TLbButton* icon : {Btn_Info, Btn_Opz, Btn_Close}) icon->Show();
 

@@ -123,16 +123,23 @@ TEST_F(MainWindowTest, FirstStartLaysOutTheStepsAndRefusesThemUntilAConfiguratio
 }
 
 TEST_F(MainWindowTest, SettingsNamingADeletedConfigurationShowItsNameButRefuseTheSteps) {
-  Folder.Write("Tessaron.xml", SettingsXml("Gone", "192.168.2.205", "English", "0", "0"));
-  Run([&](TFTessaroneFirmWare& main) {
-    EXPECT_EQ(main.L_Name_Conf->Caption(), "Opened Configuration of the Converter : ");
-    EXPECT_EQ(main.L_Name_Conf_L2->Caption(), "Gone");
-    EXPECT_EQ(main.State().Project_Folder, "");
-    Kit.Click(main.Btn_CreateBin);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kNotValid});
-  });
+  // ".." and "." name folders that exist, but neither is a configuration.
+  for (const std::string name : {"Gone", "..", "."}) {
+    SCOPED_TRACE(name);
+    Folder.Write("Tessaron.xml", SettingsXml(name, "192.168.2.205", "English", "0", "0"));
+    const std::size_t before = Kit.MessageBoxes().size();
+    Run([&](TFTessaroneFirmWare& main) {
+      EXPECT_EQ(main.L_Name_Conf->Caption(), "Opened Configuration of the Converter : ");
+      EXPECT_EQ(main.L_Name_Conf_L2->Caption(), name);
+      EXPECT_EQ(main.State().Project_Folder, "");
+      Kit.Click(main.Btn_CreateBin);
+      EXPECT_EQ(BoxTexts(before), std::vector<std::string>{kNotValid});
+    });
+    EXPECT_EQ(SavedSettings()->Project_Name, name);
+  }
   EXPECT_FALSE(std::filesystem::exists(Projects("Gone")));
-  EXPECT_EQ(SavedSettings()->Project_Name, "Gone");
+  EXPECT_FALSE(std::filesystem::exists(Folder.Path("bin")));
+  EXPECT_FALSE(std::filesystem::exists(Projects("bin")));
 }
 
 TEST_F(MainWindowTest, NewConfigurationBecomesActiveAndTheNextStartRestoresIt) {
