@@ -23,14 +23,16 @@ constexpr int kClientWidth = 312;
 constexpr int kButtonsBelowGroup = 13;
 constexpr int kClientBelowGroup = 54;
 
-// Rows inside a group: a label at the left, the fields from kFieldLeft on.
+// Rows inside a group: a label at the left, the fields to its right, all ending at 274.
 constexpr int kLabelLeft = 10;
-constexpr int kFieldLeft = 82;
+constexpr int kPortLeft = 82, kPortWidth = 192;
 constexpr int kFirstRowTop = 26;
 constexpr int kRowStep = 42;
 constexpr int kEditHeight = 21;
-constexpr int kPartWidth = 45;
-constexpr int kPartStep = 49;
+// The labels of the address rows are the widest, so their four parts start further right.
+constexpr int kPartLeft = 106;
+constexpr int kPartWidth = 39;
+constexpr int kPartStep = 43;
 // The byte counts and the diagnostic address take the right end of their rows.
 constexpr int kCountLeft = 180;
 constexpr int kCountWidth = 94;
@@ -135,7 +137,7 @@ TCheckBox* TFParGen::AddCheck(TWinControl* parent, int left, int top, int width)
 
 void TFParGen::AddAddressRow(TWinControl* parent, int top, std::array<TEdit**, 4> parts) {
   for (int i = 0; i < 4; ++i) {
-    TEdit* e = AddEdit(parent, kFieldLeft + i * kPartStep, top, kPartWidth);
+    TEdit* e = AddEdit(parent, kPartLeft + i * kPartStep, top, kPartWidth);
     e->OnKeyPress = [this](TObject* s, TKeyChar& k) { KeyPress(s, k); };
     *parts[i] = e;
   }
@@ -176,7 +178,7 @@ void TFParGen::CreateEtherNetIPGroup() {
   AddAddressRow(g, RowTop(0), {&E_IP1, &E_IP2, &E_IP3, &E_IP4});
   L_EtherNetIP_SM = AddLabel(g, kLabelLeft, RowTop(1) + 3);
   AddAddressRow(g, RowTop(1), {&E_SM1, &E_SM2, &E_SM3, &E_SM4});
-  CB_EN_GAT = AddCheck(g, kLabelLeft, RowTop(2) + 2, kFieldLeft - kLabelLeft - 2);
+  CB_EN_GAT = AddCheck(g, kLabelLeft, RowTop(2) + 2, kPartLeft - kLabelLeft - 2);
   AddAddressRow(g, RowTop(2), {&E_GAT1, &E_GAT2, &E_GAT3, &E_GAT4});
   L_EtherNetIP_Port = AddLabel(g, kLabelLeft, RowTop(3) + 3);
   E_PORT = AddEdit(g, kCountLeft, RowTop(3), kCountWidth);
@@ -206,7 +208,7 @@ void TFParGen::CreateModbusTCPMasterGroup() {
   AddAddressRow(
       g, RowTop(1),
       {&E_SM1_Modbus_TCP_Master, &E_SM2_Modbus_TCP_Master, &E_SM3_Modbus_TCP_Master, &E_SM4_Modbus_TCP_Master});
-  CB_En_GAT_Modbus_TCP_Master = AddCheck(g, kLabelLeft, RowTop(2) + 2, kFieldLeft - kLabelLeft - 2);
+  CB_En_GAT_Modbus_TCP_Master = AddCheck(g, kLabelLeft, RowTop(2) + 2, kPartLeft - kLabelLeft - 2);
   AddAddressRow(
       g, RowTop(2),
       {&E_GAT1_Modbus_TCP_Master, &E_GAT2_Modbus_TCP_Master, &E_GAT3_Modbus_TCP_Master, &E_GAT4_Modbus_TCP_Master});
@@ -238,8 +240,8 @@ void TFParGen::FormCreate(TObject*) {
   Collapse_Expand_Creation();
   L_EtherNetIP_Port->SetCaption(Lang(408));
   E_PORT->SetEnabled(false);
-  E_PORT->SetLeft(kFieldLeft);
-  E_PORT->SetWidth(192);
+  E_PORT->SetLeft(kPortLeft);
+  E_PORT->SetWidth(kPortWidth);
   CB_PROFINET_En_Diagnostic->Show();
   E_PROFINET_Diagnostic_Address->Show();
   Move_GroupBoxs();

@@ -128,11 +128,18 @@ TEST_F(ParGenFormTest, ShowingLoadsEveryFieldFromTheFileAndCancelWithoutChangesA
 
 TEST_F(ParGenFormTest, FreshConfigurationShowsTheDefaultsAndOkWritesExactlyThem) {
   kit.OnModal([&](TCustomForm*) {
-    const std::vector<std::pair<TEdit*, std::string>> shown = {
-        {form->E_IP1, "192"}, {form->E_IP4, "5"}, {form->E_SM3, "255"}, {form->E_SM4, "0"},
-        {form->E_GAT4, "1"}, {form->E_PORT, "44818"}, {form->E_NB_Input, "496"}, {form->E_NB_Output, "496"},
-        {form->E_PROFINET_Diagnostic_Address, "0"}, {form->E_TO_Modbus_TCP_Master, "1000"},
-        {form->E_CD_Modbus_TCP_Master, "100"}, {form->E_IP4_Modbus_TCP_Master, "10"}};
+    const std::vector<std::pair<TEdit*, std::string>> shown = {{form->E_IP1, "192"},
+                                                               {form->E_IP4, "5"},
+                                                               {form->E_SM3, "255"},
+                                                               {form->E_SM4, "0"},
+                                                               {form->E_GAT4, "1"},
+                                                               {form->E_PORT, "44818"},
+                                                               {form->E_NB_Input, "496"},
+                                                               {form->E_NB_Output, "496"},
+                                                               {form->E_PROFINET_Diagnostic_Address, "0"},
+                                                               {form->E_TO_Modbus_TCP_Master, "1000"},
+                                                               {form->E_CD_Modbus_TCP_Master, "100"},
+                                                               {form->E_IP4_Modbus_TCP_Master, "10"}};
     for (const auto& [edit, text] : shown) EXPECT_EQ(edit->Text(), text);
     EXPECT_FALSE(form->CB_EN_GAT->Checked());
     EXPECT_FALSE(form->CB_PROFINET_En_Diagnostic->Checked());
@@ -233,6 +240,20 @@ TEST_F(ParGenFormTest, OkSavesTheTypedTextsAsTheModelDoes) {
   EXPECT_EQ(dir.Read("ParGen.xml"), ParGenToXml(expected));
 }
 
+TEST_F(ParGenFormTest, FileThatCannotBeWrittenIsReportedAndTheWindowStaysOpen) {
+  state.Path_ParGen = dir.Path("deleted configuration/ParGen.xml");
+  kit.OnModal([&](TCustomForm*) {
+    kit.Click(form->Btn_OK);
+    EXPECT_EQ(form->ModalResult(), mrNone) << "a failed save is no OK";
+    EXPECT_TRUE(form->Visible());
+    kit.CloseByTitleBar(form.get());
+  });
+  EXPECT_EQ(form->ShowModal(), mrCancel);
+  ASSERT_EQ(kit.MessageBoxes().size(), 1u);
+  EXPECT_EQ(kit.MessageBoxes()[0].Type, mtError);
+  EXPECT_NE(kit.MessageBoxes()[0].Text.find("ParGen.xml"), std::string::npos) << kit.MessageBoxes()[0].Text;
+}
+
 TEST_F(ParGenFormTest, CancelAfterAChangeAsksAndNoKeepsTheWindowOpen) {
   SaveParGen(TParGen{}, state.Path_ParGen);
   const std::string file = dir.Read("ParGen.xml");
@@ -278,9 +299,9 @@ TEST_F(ParGenFormTest, DotMovesAlongTheAddressChainOfItsGroup) {
   kit.OnModal([&](TCustomForm*) {
     TypeInto(form->E_IP1, "10.1.2.3.255.255.0.0.10.1.2.254.");
     const std::vector<std::pair<TEdit*, std::string>> ethernet = {
-        {form->E_IP1, "10"},   {form->E_IP2, "1"},    {form->E_IP3, "2"},    {form->E_IP4, "3"},
-        {form->E_SM1, "255"},  {form->E_SM2, "255"},  {form->E_SM3, "0"},    {form->E_SM4, "0"},
-        {form->E_GAT1, "10"},  {form->E_GAT2, "1"},   {form->E_GAT3, "2"},   {form->E_GAT4, "254"}};
+        {form->E_IP1, "10"},  {form->E_IP2, "1"},   {form->E_IP3, "2"},  {form->E_IP4, "3"},
+        {form->E_SM1, "255"}, {form->E_SM2, "255"}, {form->E_SM3, "0"},  {form->E_SM4, "0"},
+        {form->E_GAT1, "10"}, {form->E_GAT2, "1"},  {form->E_GAT3, "2"}, {form->E_GAT4, "254"}};
     for (const auto& [edit, text] : ethernet) EXPECT_EQ(edit->Text(), text) << edit->Name();
     EXPECT_EQ(GetFocus(), form->E_GAT4->Handle()) << "the last gateway part only swallows the dot";
 
