@@ -52,7 +52,8 @@ void Banner(TLines& out) {
 }
 
 void Header(TLines& out, const std::string& title, int width) {
-  const std::string rule = ";" + std::string(width - 1, '=');
+  std::string rule(1, ';');
+  rule.append(static_cast<std::size_t>(width - 1), '=');
   const std::string middle = ";==== " + title + " ";
   out.push_back(rule);
   out.push_back(middle + std::string(width - static_cast<int>(middle.size()), '='));

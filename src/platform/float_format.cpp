@@ -283,9 +283,11 @@ std::string RenderPicture(const Picture& p, const PictureDigits& d, bool withSig
 }  // namespace
 
 std::string FixedDigits(const DecimalNumber& d, int decimals, char thousandSep, char decimalSep) {
-  std::string intPart = d.exponent > 0 ? d.digits.substr(0, static_cast<size_t>(d.exponent)) : "";
-  if (d.exponent > 0) intPart.resize(static_cast<size_t>(d.exponent), '0');
-  if (intPart.empty()) intPart = "0";
+  std::string intPart(1, '0');
+  if (d.exponent > 0) {
+    intPart = d.digits.substr(0, static_cast<size_t>(d.exponent));
+    intPart.resize(static_cast<size_t>(d.exponent), '0');
+  }
   std::string r = GroupThousands(intPart, thousandSep);
   if (decimals > 0) {
     std::string frac;
@@ -293,7 +295,8 @@ std::string FixedDigits(const DecimalNumber& d, int decimals, char thousandSep, 
       int idx = d.exponent + k;
       frac += (idx >= 0 && idx < static_cast<int>(d.digits.size())) ? d.digits[static_cast<size_t>(idx)] : '0';
     }
-    r += decimalSep + frac;
+    r += decimalSep;
+    r += frac;
   }
   return r;
 }

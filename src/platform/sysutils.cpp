@@ -304,6 +304,11 @@ std::string BoolToStr(bool value, bool useBoolStrs) {
   return value ? "-1" : "0";
 }
 
-std::string QuotedStr(const std::string& s) { return "'" + StringReplaceAll(s, "'", "''") + "'"; }
+std::string QuotedStr(const std::string& s) {
+  std::string r(1, '\'');
+  r += StringReplaceAll(s, "'", "''");
+  r += '\'';
+  return r;
+}
 
 }  // namespace hd

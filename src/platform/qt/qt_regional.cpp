@@ -57,7 +57,9 @@ std::string ToPlatformPattern(const QString& qt) {
         break;
       default:
         if (c.isLetter()) {
-          out += "'" + qt.mid(i, run).toStdString() + "'";
+          out += '\'';
+          out += qt.mid(i, run).toStdString();
+          out += '\'';
         } else {
           out += qt.mid(i, run).toStdString();
         }
