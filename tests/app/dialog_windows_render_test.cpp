@@ -1,0 +1,102 @@
+// Pictures of the communication-parameters window and the update wizard in each of their
+// states, written under HD_TEST_TMP for review.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/boot_tcp_form.h"
+#include "app/lb_button.h"
+#include "app/par_gen_form.h"
+#include "app/test_folder.h"
+#include "platform/bitmap.h"
+#include "platform/timers.h"
+#include "testkit/gui_kit.h"
+
+namespace hd {
+namespace {
+
+using test::TGuiKit;
+using testing_app::TestFolder;
+
+class TScriptedPinger : public IPinger {
+ public:
+  TScriptedPinger(TVirtualClock& clock, bool answers) : clock_(clock), answers_(answers) {}
+  TPingResult Echo(const std::string&, int, int timeoutMs) override {
+    clock_.Sleep(answers_ ? 1 : static_cast<std::uint32_t>(timeoutMs));
+    return answers_ ? TPingResult{TPingStatus::Reply, 1024} : TPingResult{TPingStatus::NoReply, 0};
+  }
+
+ private:
+  TVirtualClock& clock_;
+  bool answers_;
+};
+
+// Whether the picture holds a pixel of exactly this colour inside the control's rectangle.
+bool ShowsColour(const std::string& png, const TControl* c, TColor colour) {
+  TBitmap b;
+  b.LoadFromFile(png);
+  const TRect r = c->BoundsRect();
+  for (int y = r.Top; y < r.Bottom && y < b.Height(); ++y)
+    for (int x = r.Left; x < r.Right && x < b.Width(); ++x)
+      if ((b.ScanLine(y)[x] & 0xFFFFFF) == static_cast<std::uint32_t>(colour)) return true;
+  return false;
+}
+
+class DialogWindowsRender : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state.Load_Default_Texts();
+    state.SW_Code = TAppState::SW_Code_Const;
+    state.Path_ParGen = dir.Path("ParGen.xml");
+    state.App_Folder = dir.Path();
+    state.Device_IP = "127.0.0.1";
+  }
+
+  // Renders inside the modal loop, where the window is shown; answers the picture's path.
+  std::string Render(TCustomForm* form, const std::string& name) {
+    const std::string path = kit.RenderPng(form, name);
+    EXPECT_FALSE(path.empty()) << name;
+    return path;
+  }
+
+  TGuiKit kit;
+  TestFolder dir;
+  TAppState state;
+};
+
+TEST_F(DialogWindowsRender, CommunicationParametersExpandedAndCollapsed) {
+  TFParGen form(nullptr, state);
+  form.AfterConstruction();
+  kit.OnModal([&](TCustomForm* f) {
+    Render(f, "par_gen_expanded");
+    kit.Click(form.Btn_Collapse_EtherNetIP);
+    Render(f, "par_gen_ethernet_collapsed");
+    kit.Click(form.Btn_Collapse_Modbus_TCP_Master);
+    Render(f, "par_gen_both_collapsed");
+    kit.Click(form.Btn_Cancel);
+  });
+  form.ShowModal();
+}
+
+TEST_F(DialogWindowsRender, UpdateWizardPagesAndPingResults) {
+  TFBootTCP form(nullptr, state);
+  form.AfterConstruction();
+  kit.OnModal([&](TCustomForm* f) {
+    Render(f, "boot_tcp_page1");
+    form.SetPinger(std::make_unique<TScriptedPinger>(kit.Clock(), false));
+    kit.Click(form.Btn_Ping);
+    EXPECT_TRUE(ShowsColour(Render(f, "boot_tcp_not_found"), form.LPing, clRed));
+    form.SetPinger(std::make_unique<TScriptedPinger>(kit.Clock(), true));
+    kit.Click(form.Btn_Ping);
+    EXPECT_TRUE(ShowsColour(Render(f, "boot_tcp_found"), form.LPing, clGreen));
+    kit.Click(form.Btn_Next);
+    Render(f, "boot_tcp_page2");
+    kit.CloseByTitleBar(f);
+  });
+  form.ShowModal();
+}
+
+}  // namespace
+}  // namespace hd
