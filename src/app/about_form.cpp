@@ -2,6 +2,7 @@
 
 #include "app/app_dialogs.h"
 #include "app/app_state.h"
+#include "app/dialog_buttons.h"
 #include "app/lb_button.h"
 #include "app/version_check.h"
 #include "app/window_glyphs.h"
@@ -46,7 +47,7 @@ TFAbout::TFAbout(TComponent* owner) : TForm(owner) {
   Label4->SetCursor(crHandPoint);
   Label4->OnClick = [this](TObject* s) { Label4Click(s); };
 
-  LbButton1 = Make_Button(this, this, "LbButton1", Bounds(306, 112, 88, 28), "WGOK", mrOk);
+  LbButton1 = Make_Button(this, this, "LbButton1", Bounds(306, 112, 88, 28), DialogGlyph(TDialogGlyph::OK), mrOk);
   LbButton1->SetCaption("OK");
 
   OnShow = [this](TObject* s) { FormShow(s); };

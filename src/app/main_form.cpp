@@ -3,9 +3,12 @@
 
 #include <initializer_list>
 
+#include "app/dialog_buttons.h"
 #include "app/lb_button.h"
+#include "app/boot_tcp_form.h"
 #include "app/new_project_form.h"
 #include "app/open_conf_form.h"
+#include "app/par_gen_form.h"
 #include "app/soft_options_form.h"
 #include "app/window_glyphs.h"
 #include "app/window_looks.h"
@@ -150,11 +153,11 @@ void TFTessaroneFirmWare::CreateStepButtons() {
     button->SetParent(this);
     if (IsIcon(b)) {
       button->SetBounds(b.Design.X, b.Design.Y, kIconButtonSize, kIconButtonSize);
-      Apply_Button_Look(button, b.Glyph, clSkyBlue);
+      StyleDialogButton(*button, kSkyBlueHotTrack, WindowGlyph(b.Glyph));
       button->SetStyle(bsNormal);
     } else {
       button->SetBounds(b.Design.X, b.Design.Y, kStepButtonWidth, kStepButtonHeight);
-      Apply_Button_Look(button, b.Glyph);
+      StyleDialogButton(*button, kYellowHotTrack, WindowGlyph(b.Glyph));
       button->SetAlignment(taLeftJustify);
     }
     button->OnClick = [this](TObject* s) { Btn_Click(s); };
@@ -236,8 +239,10 @@ void TFTessaroneFirmWare::Show_Name_Labels() {
 
 void TFTessaroneFirmWare::Change_Language() {
   Set_Lang();
+  if (FBootTCP) FBootTCP->Set_Lang();
   if (FNew_Project) FNew_Project->Set_Lang();
   if (FOpenConf) FOpenConf->Set_Lang();
+  if (FParGen) FParGen->Set_Lang();
   if (FSoftOptions) FSoftOptions->Set_Lang();
   for (const char* name : kRelabelledTables) {
     auto it = Table_Windows.find(name);

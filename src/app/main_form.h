@@ -24,6 +24,8 @@ class TFNew_Project;
 class TFOpenConf;
 class TFAbout;
 class TFSoftOptions;
+class TFParGen;
+class TFBootTCP;
 
 // A window of the table layer as the main window sees it: the form a step shows, and its
 // Set_Lang for the windows that follow a language change (empty for the others).
@@ -68,7 +70,9 @@ class TFTessaroneFirmWare : public TForm {
   TFNew_Project* FNew_Project = nullptr;
   TFOpenConf* FOpenConf = nullptr;
   TFAbout* FAbout = nullptr;
+  TFParGen* FParGen = nullptr;
   TFSoftOptions* FSoftOptions = nullptr;
+  TFBootTCP* FBootTCP = nullptr;
   // The table layer's windows by class name, registered by that layer as it creates them.
   std::map<std::string, TTableWindow> Table_Windows;
 

@@ -4,12 +4,14 @@
 
 #include "app/about_form.h"
 #include "app/app_dialogs.h"
+#include "app/boot_tcp_form.h"
 #include "app/eds_writer.h"
 #include "app/gsd_writer.h"
 #include "app/lb_button.h"
 #include "app/main_form.h"
 #include "app/new_project_form.h"
 #include "app/open_conf_form.h"
+#include "app/par_gen_form.h"
 #include "app/soft_options_form.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
@@ -61,6 +63,10 @@ void TFTessaroneFirmWare::Btn_Click(TObject* Sender) {
   }
   if (FState.Project_Folder.empty()) return Show_Error(Text(18));
 
+  if (Sender == Btn_Prm_Gen) {
+    if (FParGen) FParGen->ShowModal();
+    return;
+  }
   if (Sender == Btn_Set_Access) return Show_Set_Access();
   for (const TableStep& step : kTableSteps)
     if (Sender == this->*step.Button) return Show_Table_Window(std::string(step.Window));
@@ -93,6 +99,7 @@ void TFTessaroneFirmWare::Update_Device() {
   // banks that are not on disk.
   Compile.Build_Bin_Banks(FState.Path_ParGen, FState.Path_ModbusTCPM_SetAccess);
   Compile.Save_Bin_Banks(FState.Project_Folder);
+  if (FBootTCP) FBootTCP->ShowModal();
 }
 
 void TFTessaroneFirmWare::Build_EDS_File() {

@@ -2,6 +2,7 @@
 
 #include "app/app_dialogs.h"
 #include "app/app_state.h"
+#include "app/dialog_buttons.h"
 #include "app/lb_button.h"
 #include "app/window_looks.h"
 #include "platform/files.h"
@@ -27,18 +28,18 @@ TFNew_Project::TFNew_Project(TComponent* owner, TAppState& state) : TForm(owner)
   L_SW_Code = title.L_SW_Code;
   L_SW_Desc = title.L_SW_Desc;
 
-  Label1 = Make_Label(this, this, "Label1", 16, 62);
+  Label1 = Make_Label(this, this, "Label1", 16, 72);
   E_New_Proj = new TEdit(this);
   E_New_Proj->SetName("E_New_Proj");
   E_New_Proj->SetParent(this);
-  E_New_Proj->SetBounds(16, 80, 299, 21);
+  E_New_Proj->SetBounds(16, 89, 299, 21);
   E_New_Proj->SetTabStop(true);
   E_New_Proj->OnKeyPress = [this](TObject* s, TKeyChar& k) { E_New_ProjKeyPress(s, k); };
 
   P_Button = Make_Button_Panel(this, 44);
-  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(115, 8, 100, 28), "WGOK");
+  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(115, 8, 100, 28), DialogGlyph(TDialogGlyph::OK));
   Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(223, 8, 100, 28), "WGCANCEL", mrCancel);
+  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(223, 8, 100, 28), DialogGlyph(TDialogGlyph::Cancel), mrCancel);
 
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnShow = [this](TObject* s) { FormShow(s); };

@@ -1,6 +1,7 @@
 #include "app/open_conf_form.h"
 
 #include "app/app_state.h"
+#include "app/dialog_buttons.h"
 #include "app/lb_button.h"
 #include "app/window_looks.h"
 #include "platform/files.h"
@@ -23,17 +24,17 @@ TFOpenConf::TFOpenConf(TComponent* owner, TAppState& state) : TForm(owner), FSta
   L_SW_Desc = title.L_SW_Desc;
 
   P_Button = Make_Button_Panel(this, 44);
-  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(161, 8, 100, 28), "WGOK");
+  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(161, 8, 100, 28), DialogGlyph(TDialogGlyph::OK));
   Btn_OK->SetAnchors({akTop, akRight});
   Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(269, 8, 100, 28), "WGCANCEL", mrCancel);
+  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(269, 8, 100, 28), DialogGlyph(TDialogGlyph::Cancel), mrCancel);
   Btn_Cancel->SetAnchors({akTop, akRight});
 
-  Label1 = Make_Label(this, this, "Label1", 16, 60);
+  Label1 = Make_Label(this, this, "Label1", 16, 74);
   ListBox1 = new TListBox(this);
   ListBox1->SetName("ListBox1");
   ListBox1->SetParent(this);
-  ListBox1->SetBounds(16, 78, 345, 221);
+  ListBox1->SetBounds(16, 92, 345, 207);
   ListBox1->SetAnchors({akLeft, akTop, akRight, akBottom});
   ListBox1->SetTabStop(true);
   ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };

@@ -3,9 +3,11 @@
 #include <array>
 
 #include "app/about_form.h"
+#include "app/boot_tcp_form.h"
 #include "app/main_form.h"
 #include "app/new_project_form.h"
 #include "app/open_conf_form.h"
+#include "app/par_gen_form.h"
 #include "app/soft_options_form.h"
 #include "platform/application.h"
 
@@ -27,7 +29,9 @@ const std::map<std::string, TWindowMaker>& CoreWindows() {
       {"TFNew_Project", [](TFTessaroneFirmWare& m) { Application().CreateForm(m.FNew_Project, m.State()); }},
       {"TFOpenConf", [](TFTessaroneFirmWare& m) { Application().CreateForm(m.FOpenConf, m.State()); }},
       {"TFAbout", [](TFTessaroneFirmWare& m) { Application().CreateForm(m.FAbout); }},
+      {"TFParGen", [](TFTessaroneFirmWare& m) { Application().CreateForm(m.FParGen, m.State()); }},
       {"TFSoftOptions", [](TFTessaroneFirmWare& m) { Application().CreateForm(m.FSoftOptions, m.State(), m); }},
+      {"TFBootTCP", [](TFTessaroneFirmWare& m) { Application().CreateForm(m.FBootTCP, m.State()); }},
   };
   return makers;
 }

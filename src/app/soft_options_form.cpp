@@ -2,9 +2,11 @@
 
 #include "app/app_dialogs.h"
 #include "app/app_state.h"
+#include "app/dialog_buttons.h"
 #include "app/lb_button.h"
 #include "app/main_form.h"
 #include "app/version_check.h"
+#include "app/window_glyphs.h"
 #include "app/window_looks.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
@@ -32,7 +34,7 @@ TFSoftOptions::TFSoftOptions(TComponent* owner, TAppState& state, TFTessaroneFir
   SetPosition(poScreenCenter);
   SetFont(Window_Font());
   SetShowHint(true);
-  SetClientSize(440, 330);
+  SetClientSize(440, 350);
 
   const TTitlePanel title = Make_Title_Panel(this);
   P_Title = title.P_Title;
@@ -40,14 +42,14 @@ TFSoftOptions::TFSoftOptions(TComponent* owner, TAppState& state, TFTessaroneFir
   L_SW_Desc = title.L_SW_Desc;
 
   P_Button = Make_Button_Panel(this, 44);
-  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(224, 8, 100, 28), "WGOK");
+  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(224, 8, 100, 28), DialogGlyph(TDialogGlyph::OK));
   Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(332, 8, 100, 28), "WGCANCEL", mrCancel);
+  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(332, 8, 100, 28), DialogGlyph(TDialogGlyph::Cancel), mrCancel);
 
   PC_Options = new TPageControl(this);
   PC_Options->SetName("PC_Options");
   PC_Options->SetParent(this);
-  PC_Options->SetBounds(8, 58, 424, 222);
+  PC_Options->SetBounds(8, 72, 424, 228);
   CreateLanguagePage();
   CreateConnectionPage();
   CreateSettingsPages();
@@ -92,9 +94,9 @@ void TFSoftOptions::CreateLanguagePage() {
     L_L[k]->OnClick = [this](TObject* s) { LangClick(s); };
   }
   L_Page_Lang = Make_Label(this, TS_Language, "L_Page_Lang", 170, 164);
-  Btn_Prev = Make_Button(this, TS_Language, "Btn_Prev", Bounds(12, 156, 100, 28), "WGPREV");
+  Btn_Prev = Make_Button(this, TS_Language, "Btn_Prev", Bounds(12, 156, 100, 28), WindowGlyph("WGPREV"));
   Btn_Prev->OnClick = [this](TObject* s) { Btn_NextClick(s); };
-  Btn_Next = Make_Button(this, TS_Language, "Btn_Next", Bounds(304, 156, 100, 28), "WGNEXT");
+  Btn_Next = Make_Button(this, TS_Language, "Btn_Next", Bounds(304, 156, 100, 28), DialogGlyph(TDialogGlyph::Next));
   Btn_Next->SetLayout(blGlyphRight);
   Btn_Next->OnClick = [this](TObject* s) { Btn_NextClick(s); };
 }
@@ -103,7 +105,7 @@ void TFSoftOptions::CreateConnectionPage() {
   TS_Con_Options = MakePage("TS_Con_Options");
   CB_En_Con = MakeCheckBox(TS_Con_Options, "CB_En_Con", Bounds(16, 16, 380, 20));
   CB_Update = MakeCheckBox(TS_Con_Options, "CB_Update", Bounds(36, 42, 360, 20));
-  Btn_Check_Update = Make_Button(this, TS_Con_Options, "Btn_Check_Update", Bounds(16, 80, 220, 28), "WGCHECK");
+  Btn_Check_Update = Make_Button(this, TS_Con_Options, "Btn_Check_Update", Bounds(16, 80, 220, 28), WindowGlyph("WGCHECK"));
   Btn_Check_Update->OnClick = [this](TObject* s) { Btn_Check_UpdateClick(s); };
   LL_Check_Update = new TLinkLabel(this);
   LL_Check_Update->SetName("LL_Check_Update");
@@ -120,7 +122,7 @@ void TFSoftOptions::CreateSettingsPages() {
   CB_DoubleClick_Auto_Size = MakeCheckBox(TS_Soft_Settings, "CB_DoubleClick_Auto_Size", Bounds(16, 42, 390, 20));
   TS_AdvanceFunctions = MakePage("TS_AdvanceFunctions");
   Btn_Advance_Functions =
-      Make_Button(this, TS_AdvanceFunctions, "Btn_Advance_Functions", Bounds(16, 16, 240, 28), "WGTOOLS");
+      Make_Button(this, TS_AdvanceFunctions, "Btn_Advance_Functions", Bounds(16, 16, 240, 28), WindowGlyph("WGTOOLS"));
   Btn_Advance_Functions->OnClick = [this](TObject* s) { Btn_Advance_FunctionsClick(s); };
 }
 

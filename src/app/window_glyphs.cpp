@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/button_glyphs.h"
+#include "app/dialog_buttons.h"
 #include "platform/bitmap.h"
 #include "platform/bitmap_resources.h"
 
@@ -94,26 +95,12 @@ TBitmap UpdateGlyph() {
   return b;
 }
 
-// The first image of a stock strip.
-TBitmap StockImage(const char* name) {
-  TBitmap strip = BitmapResource(name);
-  const int h = strip.Height();
-  TBitmap b(h, h);
-  for (int row = 0; row < h; ++row)
-    for (int x = 0; x < h; ++x) b.ScanLine(row)[x] = strip.ScanLine(row)[x];
-  return b;
-}
-
-const std::vector<TPoint> kRightArrow = {{2, 6}, {8, 6}, {8, 2}, {14, 8}, {8, 14}, {8, 10}, {2, 10}};
-
-TBitmap ArrowGlyph(bool right) {
-  TBitmap b = Blank(16);
-  TCanvas& c = b.Canvas();
-  Shape(c, RGB(0, 150, 0), RGB(0, 100, 0));
-  std::vector<TPoint> pts = kRightArrow;
-  if (!right)
-    for (TPoint& p : pts) p.X = 16 - p.X;
-  c.Polygon(pts);
+// The dialogs' Next arrow turned to point back.
+TBitmap PrevGlyph() {
+  const TBitmap next = DialogGlyph(TDialogGlyph::Next);
+  TBitmap b(next.Width(), next.Height());
+  for (int y = 0; y < next.Height(); ++y)
+    for (int x = 0; x < next.Width(); ++x) b.ScanLine(y)[next.Width() - 1 - x] = next.ScanLine(y)[x];
   return b;
 }
 
@@ -172,10 +159,7 @@ void RegisterWindowGlyphs() {
     RegisterBitmapResource("WGSETCOM", SetComGlyph);
     RegisterBitmapResource("WGSETACCESS", SetAccessGlyph);
     RegisterBitmapResource("WGUPDATE", UpdateGlyph);
-    RegisterBitmapResource("WGOK", [] { return StockImage("LBOK"); });
-    RegisterBitmapResource("WGCANCEL", [] { return StockImage("LBCANCEL"); });
-    RegisterBitmapResource("WGNEXT", [] { return ArrowGlyph(true); });
-    RegisterBitmapResource("WGPREV", [] { return ArrowGlyph(false); });
+    RegisterBitmapResource("WGPREV", PrevGlyph);
     RegisterBitmapResource("WGCHECK", CheckGlyph);
     RegisterBitmapResource("WGTOOLS", ToolsGlyph);
     RegisterBitmapResource("WGDEVICE", DeviceGlyph);

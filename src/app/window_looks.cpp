@@ -1,15 +1,13 @@
 #include "app/window_looks.h"
 
+#include "app/dialog_buttons.h"
 #include "app/lb_button.h"
-#include "app/window_glyphs.h"
 
 namespace hd {
 namespace {
 
-constexpr TColor kButtonFace = 0xEDF7F8;
-constexpr TColor kPressedFace = 0x0080FF;
 constexpr TColor kTitleBand = clWhite;
-constexpr int kTitleHeight = 50;
+constexpr int kTitleHeight = 65;
 
 }  // namespace
 
@@ -68,24 +66,13 @@ TShape* Make_Frame(TComponent* owner, TWinControl* parent, const std::string& na
   return shape;
 }
 
-void Apply_Button_Look(TLbButton* button, const std::string& glyph, TColor hotTrack) {
-  button->SetColor(kButtonFace);
-  button->SetLightColor(clGray);
-  button->SetUseHotTrackFont(false);
-  button->SetColorWhenDown(kPressedFace);
-  button->SetHotTrackColor(hotTrack);
-  button->SetStyle(bsEncarta);
-  const TBitmap picture = WindowGlyph(glyph);
-  button->SetGlyph(&picture);
-}
-
 TLbButton* Make_Button(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& bounds,
-                       const std::string& glyph, TModalResult modalResult) {
+                       const TBitmap& glyph, TModalResult modalResult) {
   auto* button = new TLbButton(owner);
   button->SetName(name);
   button->SetParent(parent);
   button->SetBoundsRect(bounds);
-  Apply_Button_Look(button, glyph);
+  StyleDialogButton(*button, kYellowHotTrack, glyph);
   if (modalResult != mrNone) button->SetModalResult(modalResult);
   return button;
 }
@@ -100,12 +87,10 @@ TTitlePanel Make_Title_Panel(TCustomForm* form) {
   t.P_Title->SetBevelOuter(bvNone);
   t.P_Title->SetCaption("");
   t.P_Title->SetColor(kTitleBand);
-  TFont code = Bold_Font(14);
-  code.Color = RGB(128, 128, 128);
+  TFont code = Bold_Font(20);
+  code.Color = clGray;
   t.L_SW_Code = Make_Label(form, t.P_Title, "L_SW_Code", 10, 4, code);
-  TFont desc = Bold_Font(9);
-  desc.Color = RGB(0, 51, 102);
-  t.L_SW_Desc = Make_Label(form, t.P_Title, "L_SW_Desc", 10, 29, desc);
+  t.L_SW_Desc = Make_Label(form, t.P_Title, "L_SW_Desc", 10, 44, Bold_Font(8));
   return t;
 }
 

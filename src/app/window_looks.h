@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/ext_ctrls.h"
 #include "platform/forms.h"
@@ -29,11 +30,10 @@ TLabel* Make_Label(TComponent* owner, TWinControl* parent, const std::string& na
 TShape* Make_Frame(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& bounds,
                    TColor line, TColor fill);
 
-// The face of every push button: the light colour 0xEDF7F8, gray light edges, orange while
-// pressed, the hot-track colour, the Encarta style and a one-image picture.
-void Apply_Button_Look(TLbButton* button, const std::string& glyph, TColor hotTrack = clYellow);
+// A push button with the face every window gives its buttons (dialog_buttons.h), yellow
+// under the mouse, and a one-image picture.
 TLbButton* Make_Button(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& bounds,
-                       const std::string& glyph, TModalResult modalResult = mrNone);
+                       const TBitmap& glyph, TModalResult modalResult = mrNone);
 
 // The band at the top of a dialog: the software code and the window's description.
 struct TTitlePanel {

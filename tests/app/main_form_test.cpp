@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/about_form.h"
+#include "app/boot_tcp_form.h"
 #include "app/new_project_form.h"
 #include "app/program_fixture.h"
 #include "platform/files.h"
@@ -175,15 +176,19 @@ TEST_F(MainWindowTest, NewConfigurationBecomesActiveAndTheNextStartRestoresIt) {
 TEST_F(MainWindowTest, UpdateDeviceWritesTheBanksAndStopsWhenOneCannotBeWritten) {
   Run([&](TFTessaroneFirmWare& main) {
     CreateConfiguration(main, "Plant 1");
-    // No table file exists yet: the compile takes its defaults.
-    Kit.Click(main.Btn_CreateBin);
+    // No table file exists yet: the compile takes its defaults, then the wizard opens.
+    ClickInto(main.Btn_CreateBin, [&](TCustomForm* f) {
+      EXPECT_EQ(f, main.FBootTCP);
+      Kit.CloseByTitleBar(f);
+    });
     EXPECT_TRUE(BoxTexts().empty());
     const std::string bin = Projects("Plant 1") + "/bin/";
     EXPECT_EQ(std::filesystem::file_size(bin + "bank1.bin"), 2048u);
     EXPECT_EQ(std::filesystem::file_size(bin + "bank2.bin"), 32768u);
     EXPECT_EQ(std::filesystem::file_size(bin + "bank_K64_1.bin"), 2048u);
 
-    // A plain file where the bin folder belongs: the error names the bank, and nothing opens.
+    // A plain file where the bin folder belongs: the error names the bank, and the wizard
+    // does not open on banks that are not there.
     std::filesystem::remove_all(bin);
     Folder.Write("PROJECTS/Plant 1/bin", "not a folder");
     const std::size_t modalsBefore = Kit.ModalLog().size();

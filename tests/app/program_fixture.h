@@ -55,6 +55,7 @@ class ProgramFixture : public ::testing::Test {
       auto http = std::make_unique<TRecordingHttp>();
       Http = http.get();
       main.HTTP1 = std::move(http);
+      if (Before_Run) Before_Run(main);
     };
     Kit.OnModal([&](TCustomForm* form) {
       auto* main = dynamic_cast<TFTessaroneFirmWare*>(form);
@@ -100,6 +101,8 @@ class ProgramFixture : public ::testing::Test {
 
   test::TGuiKit Kit;
   TestFolder Folder;
+  // Runs when every window exists, before the loop.
+  TScript Before_Run;
   TRecordingHttp* Http = nullptr;
   std::vector<std::string> Links;
 

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/boot_tcp_form.h"
 #include "app/new_project_form.h"
 #include "app/open_conf_form.h"
+#include "app/par_gen_form.h"
 #include "app/program_fixture.h"
 #include "app/soft_options_form.h"
 
@@ -163,7 +165,8 @@ TEST_F(OptionsTest, ChosenLanguageRelabelsTheWindowsThatFollowIt) {
   Folder.Write("LANGUAGE/Italiano.lng",
                "STR15 = Nuova Configurazione\r\nSTR100 = Crea Nuova Configurazione\r\n"
                "STR200 = Apri Configurazione\r\nSTR300 = Opzioni\r\nSTR302 = Lingua\r\n"
-               "STR304 = Lingua Selezionata : \xC2\xB6\r\nSTR18 = Errore! Progetto non valido\r\n");
+               "STR304 = Lingua Selezionata : \xC2\xB6\r\nSTR18 = Errore! Progetto non valido\r\n"
+               "STR400 = Imposta Comunicazione\r\nSTR1700 = Aggiorna Firmware\r\n");
   std::vector<std::string> relabelled;
   Run([&](TFTessaroneFirmWare& main) {
     for (const char* name : {"TFReceiveNMEA", "TF_Sen_Info", "TFModbus_TCP_Master_Set_Access", "TFNodeGuard"})
@@ -189,6 +192,8 @@ TEST_F(OptionsTest, ChosenLanguageRelabelsTheWindowsThatFollowIt) {
     EXPECT_EQ(main.Btn_Open->Caption(), "Open Configuration") << "a text the file does not name is English";
     EXPECT_EQ(main.FNew_Project->Caption(), "Crea Nuova Configurazione");
     EXPECT_EQ(main.FOpenConf->Caption(), "Apri Configurazione");
+    EXPECT_EQ(main.FParGen->Caption(), "Imposta Comunicazione");
+    EXPECT_EQ(main.FBootTCP->Caption(), "Aggiorna Firmware");
     EXPECT_EQ(relabelled, (std::vector<std::string>{"TFReceiveNMEA", "TF_Sen_Info"}));
     // Messages read their texts when shown.
     Kit.Click(main.Btn_CreateBin);
