@@ -237,7 +237,8 @@ void TFSoftOptions::LangClick(TObject* Sender) {
   FState.Load_Language();
   FState.Current_Language = kept;
   FMain.Change_Language();
-  L_Sel_Lang->SetCaption(Text(304) + Language_In_Use);
+  // Set_Lang put the page label back to page 1; the slots still show the page the user is on.
+  Update_Lang_Page(Show_Page);
 }
 
 void TFSoftOptions::Update_CheckBox() {

@@ -141,6 +141,13 @@ TEST_F(OptionsTest, LanguagePagesHoldSixLanguagesEach) {
       EXPECT_FALSE(form.I_L[1]->Visible());
       EXPECT_TRUE(form.Btn_Prev->Visible());
       EXPECT_FALSE(form.Btn_Next->Visible());
+
+      // A language picked on page 2 leaves the page label on page 2.
+      Kit.AnswerMessageBox(mrYes);
+      Kit.Click(form.L_L[0]);
+      EXPECT_EQ(form.L_Sel_Lang->Caption(), "Selected Language : Portugues");
+      EXPECT_EQ(form.L_Page_Lang->Caption(), "Page 2 / 2");
+      EXPECT_EQ(Slots(form), (std::vector<std::string>{"Portugues", "-", "-", "-", "-", "-"}));
       Kit.Click(form.Btn_Prev);
       EXPECT_EQ(form.L_Page_Lang->Caption(), "Page 1 / 2");
     }, false);
