@@ -1,2 +1,9 @@
-// The configurator's entry point; the windows are created by the application object.
-int main() { return 0; }
+// The configurator's entry point.
+#include "app/program_start.h"
+#include "platform/files.h"
+
+int main() {
+  hd::TProgramStart start;
+  start.App_Folder = hd::ExeFolder();
+  return hd::Run_Program(start);
+}

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/forms.h"
 
@@ -23,11 +24,12 @@ class TApplication : public TComponent {
   void Initialize();
   // Creates a form owned by the application; the first becomes the main form. The form's
   // OnCreate runs before this returns, so each creation handler runs before the next form
-  // exists. `reference` is set before OnCreate runs.
-  template <class T>
-  void CreateForm(T*& reference) {
+  // exists. `reference` is set before OnCreate runs. The arguments after the owner go to the
+  // form's constructor.
+  template <class T, class... Args>
+  void CreateForm(T*& reference, Args&&... args) {
     Initialize();
-    T* form = new T(this);
+    T* form = new T(this, std::forward<Args>(args)...);
     reference = form;
     if (!main_form_) main_form_ = form;
     form->AfterConstruction();
