@@ -140,6 +140,11 @@ TEST_F(StdCtrlsTest, CheckBoxClicksOnEveryChangeOfState) {
   SendMessage(box->Handle(), BM_SETCHECK, cbChecked);
   EXPECT_TRUE(box->Checked());
   EXPECT_EQ(clicks, 4) << "BM_SETCHECK does not click";
+
+  box->SetWidth(300);
+  kit.Click(box, 250, 8);
+  EXPECT_FALSE(box->Checked()) << "a click beside a short caption still toggles it";
+  EXPECT_EQ(clicks, 5);
 }
 
 TEST_F(StdCtrlsTest, RadioButtonUnchecksItsSiblingsAndClicksOnlyWhenChecked) {

@@ -438,8 +438,20 @@ void TButtonControl::DefaultHandler(TMessage& m) {
   NativeDefault(this, m, true);
 }
 
+namespace {
+
+// The platform's check boxes and radio buttons react to a click anywhere in their bounds,
+// not only on the box and its caption text.
+template <typename Button>
+class TWholeAreaButton : public Button {
+ protected:
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
+}  // namespace
+
 TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TButtonControl(owner) {
-  auto* box = new QCheckBox;
+  auto* box = new TWholeAreaButton<QCheckBox>;
   TNativeWindow* n = MakeNative(this, box);
   AttachNative(n);
   SetBounds(0, 0, 97, 17);
@@ -463,7 +475,7 @@ void TCustomCheckBox::SetAlignment(TLeftRight a) {
 
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
   SetTabStop(false);
-  auto* radio = new QRadioButton;
+  auto* radio = new TWholeAreaButton<QRadioButton>;
   radio->setAutoExclusive(false);
   TNativeWindow* n = MakeNative(this, radio);
   AttachNative(n);
