@@ -56,7 +56,9 @@ void TLbButton::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TLbButton::KeyUp(WORD& key, TShiftState shift) {
-  if (IsPressKey(key)) Click();
+  // Only a key this button saw go down: the key up that follows a dialog closing on Enter
+  // lands on the button that opened the dialog and must not open it again.
+  if (IsPressKey(key) && bDown) Click();
   Repaint();
   TCustomControl::KeyUp(key, shift);
 }

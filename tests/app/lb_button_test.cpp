@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/bitmap_resources.h"
+#include "platform/native_input.h"
 #include "platform/std_ctrls.h"
 #include "testkit/gui_kit.h"
 
@@ -238,6 +239,19 @@ TEST_F(LbButtonTest, EnterAndSpaceOnTheFocusedButtonClickIt) {
     EXPECT_EQ(clicks, "B");
     EXPECT_FALSE(button->Down());
   }
+}
+
+// Enter in a modal dialog's edit closed the dialog on key down; the key up then reached the
+// button that opened it, which clicked again and reopened the dialog.
+TEST_F(LbButtonTest, KeyUpClicksOnlyAfterTheButtonSawTheKeyGoDown) {
+  button->SetFocus();
+  NativeKeyUp(VK_RETURN);
+  NativeKeyUp(VK_SPACE);
+  EXPECT_EQ(clicks, "");
+  NativeKeyDown(VK_RETURN, {}, "\r");
+  EXPECT_EQ(clicks, "");
+  NativeKeyUp(VK_RETURN);
+  EXPECT_EQ(clicks, "B");
 }
 
 TEST_F(LbButtonTest, DefaultAndCancelKeysOfTheDialog) {
