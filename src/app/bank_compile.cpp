@@ -43,6 +43,11 @@ class TRequestRow {
   bool Has(TRowAttr a) const { return present_[a]; }
   // A missing attribute reads as empty.
   const std::string& Text(TRowAttr a) const { return values_[a]; }
+  // Type and OnChange are texts, but a row without them is no request the device can run.
+  const std::string& RequiredText(TRowAttr a) const {
+    if (!Has(a)) throw EConvertError("Missing attribute '" + std::string(kRowAttrNames[a]) + "'");
+    return values_[a];
+  }
   // A missing or empty value raises the platform's conversion error.
   int Number(TRowAttr a) const { return StrToInt(Text(a)); }
   bool Is(TRowAttr a, const char* value) const { return Has(a) && Text(a) == value; }
@@ -117,7 +122,7 @@ void Read_Modbus_Read(const TRequestRow& row, Modbus_Rule& r) {
   r.IP_Address = IPNumber(row);
   r.Port = PortNumber(row);
   r.Slave_ID = static_cast<std::uint8_t>(row.Number(raSlave_ID));
-  r.Function = ReadFunction(UpperCase(row.Text(raType)));
+  r.Function = ReadFunction(UpperCase(row.RequiredText(raType)));
   r.NPoint = static_cast<std::uint16_t>(row.Number(raNPoint));
   r.NByte = r.Function == 1 || r.Function == 2 ? BitRequestBytes(r.NPoint) : RegisterRequestBytes(r.NPoint);
   r.Address = static_cast<std::uint16_t>(row.Number(raAddress));
@@ -133,13 +138,13 @@ void Read_Modbus_Write(const TRequestRow& row, Modbus_Rule& r) {
   r.Port = PortNumber(row);
   r.Slave_ID = static_cast<std::uint8_t>(row.Number(raSlave_ID));
   r.NPoint = static_cast<std::uint16_t>(row.Number(raNPoint));
-  r.Function = WriteFunction(UpperCase(row.Text(raType)), r.NPoint);
+  r.Function = WriteFunction(UpperCase(row.RequiredText(raType)), r.NPoint);
   // The byte count follows the single or multiple code chosen by the type, before Force_F16.
   r.NByte = r.Function == 5 || r.Function == 15 ? BitRequestBytes(r.NPoint) : RegisterRequestBytes(r.NPoint);
   r.Address = static_cast<std::uint16_t>(row.Number(raAddress));
   r.PollTime = static_cast<std::uint32_t>(row.Number(raPollTime));
   r.MaxError = static_cast<std::uint32_t>(row.Number(raMaxError));
-  r.Flags = UpperCase(row.Text(raOnChange)) == "Y" ? mrOnChange : 0;
+  r.Flags = UpperCase(row.RequiredText(raOnChange)) == "Y" ? mrOnChange : 0;
   r.Position = static_cast<std::uint16_t>(row.Number(raPosition));
   r.Bit = static_cast<std::uint16_t>(BitNumber(row));
   r.Flags |= SwapFlags(row);

@@ -37,6 +37,10 @@ std::string Row(const std::string& attributes) { return "<row " + attributes + "
 const char* kReadRow =
     R"(IP_Address="192.168.1.125" Port="502" Slave_ID="1" Type="Holding Register" Address="0" NPoint="2" )"
     R"(PollTime="100" MaxError="3" Position="0" Bit="" Swap="N" Swap_Word="N" Mnemonic="m")";
+const char* kWriteRow =
+    R"(IP_Address="192.168.1.125" Port="502" Slave_ID="1" Type="Holding Register" Address="0" NPoint="2" )"
+    R"(PollTime="100" OnChange="N" MaxError="3" Position="0" Bit="" Swap="N" Swap_Word="N" Force_F16="N" )"
+    R"(Mnemonic="m")";
 
 class BankCompileTest : public ::testing::Test {
  protected:
@@ -188,9 +192,12 @@ TEST_F(BankCompileTest, EveryKindOfRequestWithEditedParameters) {
 }
 
 TEST_F(BankCompileTest, FullTableCompilesAndOneRowMoreWritesNothing) {
-  std::string rows;
-  for (int i = 0; i < 512; ++i) rows += Row(kReadRow);
-  WriteText(RequestPath(), RequestFile(rows, rows));
+  std::string reads, writes;
+  for (int i = 0; i < 512; ++i) {
+    reads += Row(kReadRow);
+    writes += Row(kWriteRow);
+  }
+  WriteText(RequestPath(), RequestFile(reads, writes));
   Compile();
   ASSERT_EQ(compile_.Request_Count(), 1024);
   EXPECT_EQ(compile_.Modbus_Rules()[1023].Function, 16);
@@ -198,7 +205,7 @@ TEST_F(BankCompileTest, FullTableCompilesAndOneRowMoreWritesNothing) {
   Bytes bank2 = testkit::ReadFile(BankPath("bank2.bin"));
   Bytes k64 = testkit::ReadFile(BankPath("bank_K64_1.bin"));
 
-  WriteText(RequestPath(), RequestFile(rows + Row(kReadRow), rows));
+  WriteText(RequestPath(), RequestFile(reads + Row(kReadRow), writes));
   TBankCompile again;
   try {
     again.Build_Bin_Banks(ParGenPath(), RequestPath());
@@ -259,6 +266,19 @@ INSTANTIATE_TEST_SUITE_P(
                "'' is not a valid integer value"},
         BadRow{"IPWithFiveParts", Row(R"(IP_Address="192.168.0.1.5" Slave_ID="1" Bit="0")"), "",
                "'1.5' is not a valid integer value"},
+        // Type and OnChange are texts, yet a request file without them is not valid either.
+        BadRow{"ReadTypeMissing",
+               Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Address="0" NPoint="1" PollTime="1" )"
+                   R"(MaxError="1" Position="0" Bit="0")"),
+               "", "Missing attribute 'Type'"},
+        BadRow{"WriteTypeMissing", "",
+               Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Address="0" NPoint="1" PollTime="1" )"
+                   R"(OnChange="N" MaxError="1" Position="0" Bit="0")"),
+               "Missing attribute 'Type'"},
+        BadRow{"WriteOnChangeMissing", "",
+               Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" )"
+                   R"(PollTime="1" MaxError="1" Position="0" Bit="0")"),
+               "Missing attribute 'OnChange'"},
         BadRow{"WritePollTimeMissing", "",
                Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" )"
                    R"(OnChange="N" MaxError="1" Position="0" Bit="0")"),
