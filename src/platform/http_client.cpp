@@ -47,6 +47,8 @@ TUniqueFd ConnectTo(const addrinfo& address, Clock::time_point deadline) {
 }
 
 TUniqueFd Connect(const THttpRequest& request) {
+  // The resolver keeps only the low 16 bits of a service number: 65616 would reach port 80.
+  if (request.Port < 1 || request.Port > 65535) return TUniqueFd();
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;

@@ -210,6 +210,18 @@ TEST(HttpClient, ConnectsOnlyToTheAddressAsWritten) {
   EXPECT_EQ(CreateHttpClient()->Get(VersionRequest(server.Port)), std::optional<std::string>("VER. 1.301"));
 }
 
+// The resolver keeps only the low 16 bits of a port number: 65536 + p would reach port p.
+TEST(HttpClient, PortOutsideTheRangeGivesNothing) {
+  TTestHttpServer server("HTTP/1.0 200 OK\r\n\r\nVER. 1.301");
+  for (int port : {server.Port + 65536, 0, -1}) {
+    SCOPED_TRACE(port);
+    THttpRequest request = VersionRequest(port);
+    request.ReadTimeoutMs = 300;
+    EXPECT_EQ(CreateHttpClient()->Get(request), std::nullopt);
+  }
+  EXPECT_EQ(CreateHttpClient()->Get(VersionRequest(server.Port)), std::optional<std::string>("VER. 1.301"));
+}
+
 struct TDatagram {
   std::string Bytes;
   std::string Sender;
