@@ -78,6 +78,21 @@ TEST_F(Bitmaps, JpegRoundTripThroughLibjpeg) {
   EXPECT_THROW(back.LoadFromMemory(bytes.substr(0, 20)), EInvalidGraphic);
 }
 
+// A few hundred bytes may claim any size in their header; Qt's readers refuse a picture over
+// their allocation limit and a JPEG must not be decoded into gigabytes either.
+TEST_F(Bitmaps, JpegClaimingAHugeSizeIsRefusedBeforeDecoding) {
+  std::string bytes = jpeg::Encode(Quadrants(8));
+  const size_t sof = bytes.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  for (size_t at : {sof + 5, sof + 7}) {  // height, then width, big-endian
+    bytes[at] = static_cast<char>(8200 >> 8);
+    bytes[at + 1] = static_cast<char>(8200 & 0xFF);
+  }
+  TBitmap bmp;
+  EXPECT_THROW(bmp.LoadFromMemory(bytes), EInvalidGraphic);
+  EXPECT_TRUE(bmp.Empty());
+}
+
 TEST_F(Bitmaps, PngAndBmpKeepEveryPixel) {
   TBitmap src = Quadrants(10);
   src.Canvas().SetPixel(3, 7, RGB(1, 2, 3));
