@@ -12,21 +12,19 @@ namespace hd {
 namespace {
 
 // Qt ends its event loop with any exception that passes through it, so one that leaves a
-// posted call goes where an exception that leaves a window goes, and the later calls run on.
+// posted call goes where an exception that leaves a window goes. The calls queued behind it
+// stay queued and run on the wakes their own posts asked for.
 void RunPostedCallsFromQt() {
-  for (;;) {
+  try {
+    RunPostedCalls();
+  } catch (...) {
     try {
-      RunPostedCalls();
-      return;
+      if (MessageHooks().HandleException)
+        MessageHooks().HandleException(std::current_exception());
+      else
+        std::cerr << "unhandled exception in a call posted to the main thread\n";
     } catch (...) {
-      try {
-        if (MessageHooks().HandleException)
-          MessageHooks().HandleException(std::current_exception());
-        else
-          std::cerr << "unhandled exception in a call posted to the main thread\n";
-      } catch (...) {
-        std::cerr << "the exception handler failed on a call posted to the main thread\n";
-      }
+      std::cerr << "the exception handler failed on a call posted to the main thread\n";
     }
   }
 }
