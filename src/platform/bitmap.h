@@ -53,7 +53,8 @@ class TBitmap {
   // no picture, EFOpenError / EFCreateError for files that cannot be read or written.
   void LoadFromFile(const std::string& path);
   void LoadFromMemory(const std::string& bytes);
-  // The format follows the file's extension: .bmp (also the default), .png, .jpg/.jpeg.
+  // The format follows the file's extension: .bmp (also the default), .png, .jpg/.jpeg;
+  // written through the atomic replace.
   void SaveToFile(const std::string& path) const;
   std::string SaveToMemory(const std::string& format = "bmp") const;
   // A named bitmap resource (see bitmap_resources.h); EResNotFound when there is none.

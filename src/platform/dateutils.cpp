@@ -373,9 +373,11 @@ int DayOfWeek(TDateTime dt) {
 TDateTime IncMonth(TDateTime dt, int months) {
   int y = 0, m = 0, d = 0;
   DecodeDate(dt, y, m, d);
-  int total = y * 12 + (m - 1) + months;
-  y = total / 12;
-  m = total % 12 + 1;
+  // Counted in 64 bits: any month count must end in EConvertError, not in an overflow.
+  const std::int64_t total = std::int64_t{y} * 12 + (m - 1) + months;
+  if (total < 12 || total >= 12 * 10000) throw EConvertError("Invalid argument to date encode");
+  y = static_cast<int>(total / 12);
+  m = static_cast<int>(total % 12) + 1;
   if (d > DaysInAMonth(y, m)) d = DaysInAMonth(y, m);
   TDateTime date = EncodeDate(y, m, d);
   double time = std::fabs(dt - std::trunc(dt));

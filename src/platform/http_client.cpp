@@ -47,14 +47,24 @@ TUniqueFd ConnectTo(const addrinfo& address, Clock::time_point deadline) {
 }
 
 TUniqueFd Connect(const THttpRequest& request) {
+  // The resolver keeps only the low 16 bits of a service number: 65616 would reach port 80.
+  if (request.Port < 1 || request.Port > 65535) return TUniqueFd();
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;
   hints.ai_flags = AI_NUMERICSERV | AI_ADDRCONFIG;
-  if (LooksNumeric(request.Host)) hints.ai_flags |= AI_NUMERICHOST;
+  std::string host = request.Host;
+  if (LooksNumeric(host)) {
+    // The resolver would also read "127.1", a plain number or octal parts as some address;
+    // a dotted address is taken only as written, as the other network services take it.
+    in_addr address{};
+    std::string error;
+    if (!ResolveIPv4(host, address, error)) return TUniqueFd();
+    host = DottedAddress(address);
+    hints.ai_flags |= AI_NUMERICHOST;
+  }
   addrinfo* found = nullptr;
-  if (request.Host.empty() ||
-      getaddrinfo(request.Host.c_str(), std::to_string(request.Port).c_str(), &hints, &found) != 0)
+  if (host.empty() || getaddrinfo(host.c_str(), std::to_string(request.Port).c_str(), &hints, &found) != 0)
     return TUniqueFd();
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(request.ConnectTimeoutMs);
   TUniqueFd fd;

@@ -1,6 +1,7 @@
 #include "platform/jpeg_codec.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,9 @@
 
 namespace hd::jpeg {
 namespace {
+
+// The bound Qt's readers keep for the other picture formats (128 MB of 32-bit pixels).
+constexpr std::uint64_t kMaxDecodedBytes = 128ull * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr base;
@@ -43,6 +47,13 @@ bool DecodeRgb(const unsigned char* data, unsigned long size, std::vector<unsign
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, const_cast<unsigned char*>(data), size);
   jpeg_read_header(&info, TRUE);
+  // The header alone names the size: a few bytes may ask for gigabytes.
+  if (static_cast<std::uint64_t>(info.image_width) * info.image_height * 4 > kMaxDecodedBytes) {
+    std::snprintf(message, JMSG_LENGTH_MAX, "Picture of %u x %u pixels is too large", info.image_width,
+                  info.image_height);
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   *width = static_cast<int>(info.output_width);

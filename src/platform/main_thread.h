@@ -6,7 +6,8 @@
 namespace hd {
 
 // Queues fn to run on the main thread; callable from any thread. A running Qt event loop
-// is woken to run it; otherwise it waits for the next RunPostedCalls.
+// is woken to run it (an exception leaving it there goes to MessageHooks().HandleException);
+// otherwise it waits for the next RunPostedCalls.
 void PostToMainThread(std::function<void()> fn);
 
 // Runs, on the calling thread, the calls queued so far (not those they queue themselves);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/icon.h"
 #include "platform/jpeg_codec.h"
 
@@ -56,9 +57,7 @@ void TPicture::SaveToFile(const std::string& path) const {
     bitmap_.SaveToFile(path);
     return;
   }
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
-  if (!out) throw EFCreateError("Cannot create file \"" + path + "\"");
+  WriteFileAtomic(path, bytes_);
 }
 
 void TPicture::Assign(const TBitmap& bmp) {

@@ -20,7 +20,8 @@ class TPicture {
   // for a file that cannot be read.
   void LoadFromFile(const std::string& path);
   void LoadFromMemory(const std::string& bytes);
-  // The loaded bytes unchanged, or the pixels in the format of the file's extension.
+  // The loaded bytes unchanged, or the pixels in the format of the file's extension;
+  // written through the atomic replace.
   void SaveToFile(const std::string& path) const;
   void Assign(const TBitmap& bmp);
   void Clear();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "platform/exceptions.h"
 #include "platform/files.h"
@@ -12,6 +13,8 @@ namespace hd {
 namespace {
 
 enum { kNoOp, kReadOp, kWriteOp };
+
+constexpr std::int64_t kMaxPosition = std::numeric_limits<std::int64_t>::max();
 
 std::int64_t SeekBase(TSeekOrigin origin, std::int64_t current, std::int64_t size) {
   switch (origin) {
@@ -80,6 +83,8 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
   if (count <= 0) return 0;
+  // A position far past the end cannot hold the bytes: nothing is written there.
+  if (pos_ > kMaxPosition - count || static_cast<std::uint64_t>(pos_ + count) > data_.max_size()) return 0;
   std::int64_t end = pos_ + count;
   if (end > Size()) data_.resize(static_cast<std::size_t>(end), '\0');  // a gap reads as zeros
   std::memcpy(data_.data() + pos_, buffer, static_cast<std::size_t>(count));
@@ -88,9 +93,9 @@ std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
 }
 
 std::int64_t TMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
-  std::int64_t pos = SeekBase(origin, pos_, Size()) + offset;
-  if (pos < 0) throw EStreamError("Invalid stream position");
-  pos_ = pos;
+  const std::int64_t base = SeekBase(origin, pos_, Size());  // never negative
+  if ((offset > 0 && base > kMaxPosition - offset) || base + offset < 0) throw EStreamError("Invalid stream position");
+  pos_ = base + offset;
   return pos_;
 }
 

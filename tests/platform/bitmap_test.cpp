@@ -1,17 +1,22 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/bitmap.h"
 #include "platform/bitmap_resources.h"
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/gui_application.h"
 #include "platform/image_list.h"
 #include "platform/jpeg_codec.h"
 #include "platform/picture.h"
 #include "platform/region.h"
+#include "platform/testkit/temp_folder.h"
 
 namespace hd {
 namespace {
@@ -73,6 +78,21 @@ TEST_F(Bitmaps, JpegRoundTripThroughLibjpeg) {
   EXPECT_THROW(back.LoadFromMemory(bytes.substr(0, 20)), EInvalidGraphic);
 }
 
+// A few hundred bytes may claim any size in their header; Qt's readers refuse a picture over
+// their allocation limit and a JPEG must not be decoded into gigabytes either.
+TEST_F(Bitmaps, JpegClaimingAHugeSizeIsRefusedBeforeDecoding) {
+  std::string bytes = jpeg::Encode(Quadrants(8));
+  const size_t sof = bytes.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  for (size_t at : {sof + 5, sof + 7}) {  // height, then width, big-endian
+    bytes[at] = static_cast<char>(8200 >> 8);
+    bytes[at + 1] = static_cast<char>(8200 & 0xFF);
+  }
+  TBitmap bmp;
+  EXPECT_THROW(bmp.LoadFromMemory(bytes), EInvalidGraphic);
+  EXPECT_TRUE(bmp.Empty());
+}
+
 TEST_F(Bitmaps, PngAndBmpKeepEveryPixel) {
   TBitmap src = Quadrants(10);
   src.Canvas().SetPixel(3, 7, RGB(1, 2, 3));
@@ -88,6 +108,39 @@ TEST_F(Bitmaps, PngAndBmpKeepEveryPixel) {
   EXPECT_THROW(picture.LoadFromMemory("no picture at all"), EInvalidGraphic);
   EXPECT_TRUE(picture.Empty());
   EXPECT_THROW(picture.LoadFromFile(TempPath("missing.png")), EFOpenError);
+}
+
+// A write stopped half-way (a file-size limit stands in for a full disk) must leave the old
+// file as it was, whichever way the picture is written.
+TEST_F(Bitmaps, FailedPictureWriteLeavesTheOldFileIntact) {
+  TPicture loaded;
+  loaded.LoadFromMemory(Quadrants(64).SaveToMemory("png"));
+  struct Case {
+    const char* name;
+    const char* file;
+    std::function<void(const std::string&)> save;
+  } cases[] = {
+      {"bitmap", "logo.bmp", [](const std::string& p) { Quadrants(64).SaveToFile(p); }},
+      {"picture's own bytes", "logo.png", [&](const std::string& p) { loaded.SaveToFile(p); }},
+      {"picture re-encoded", "logo.bmp", [&](const std::string& p) { loaded.SaveToFile(p); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testkit::TempFolder tmp;
+    const std::string path = tmp.File(c.file);
+    WriteFileAtomic(path, "old");
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 100;
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_THROW(c.save(path), EFCreateError);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_TRUE(ReadFileBytes(path) == "old") << "the old file was overwritten";
+    EXPECT_EQ(ListFiles(tmp.Path()), std::vector<std::string>{c.file});
+  }
 }
 
 TEST_F(Bitmaps, PartialCopyHonoursTheClip) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <optional>
 
@@ -117,6 +118,11 @@ TEST_F(Dates, IncMonthHoldsTheDayToTheMonth) {
   EXPECT_EQ(TimeOf(dt), (Hmsz{12, 0, 0, 0}));
   EXPECT_EQ(DateOf(IncMonth(EncodeDate(2024, 3, 31), -13)), (Ymd{2023, 2, 28}));
   EXPECT_EQ(DateOf(IncMonth(EncodeDate(2023, 12, 15), 1)), (Ymd{2024, 1, 15}));
+  // Past year 9999 or before year 1 there is no date, however far.
+  for (int months : {12 * 8000, INT_MAX, -12 * 3000, INT_MIN}) {
+    SCOPED_TRACE(months);
+    EXPECT_THROW(IncMonth(EncodeDate(2024, 1, 31), months), EConvertError);
+  }
 }
 
 TEST_F(Dates, FormatDateTimeCharacters) {

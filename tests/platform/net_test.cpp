@@ -197,6 +197,31 @@ TEST(HttpClient, RefusedConnectionGivesNothing) {
   EXPECT_EQ(CreateHttpClient()->Get(badHost), std::nullopt);
 }
 
+// The resolver would read these as 127.0.0.1; a dotted address is taken only as written.
+TEST(HttpClient, ConnectsOnlyToTheAddressAsWritten) {
+  TTestHttpServer server("HTTP/1.0 200 OK\r\n\r\nVER. 1.301");
+  for (const char* host : {"127.1", "2130706433", "127.000.000.001"}) {
+    SCOPED_TRACE(host);
+    THttpRequest request = VersionRequest(server.Port);
+    request.Host = host;
+    request.ReadTimeoutMs = 300;
+    EXPECT_EQ(CreateHttpClient()->Get(request), std::nullopt);
+  }
+  EXPECT_EQ(CreateHttpClient()->Get(VersionRequest(server.Port)), std::optional<std::string>("VER. 1.301"));
+}
+
+// The resolver keeps only the low 16 bits of a port number: 65536 + p would reach port p.
+TEST(HttpClient, PortOutsideTheRangeGivesNothing) {
+  TTestHttpServer server("HTTP/1.0 200 OK\r\n\r\nVER. 1.301");
+  for (int port : {server.Port + 65536, 0, -1}) {
+    SCOPED_TRACE(port);
+    THttpRequest request = VersionRequest(port);
+    request.ReadTimeoutMs = 300;
+    EXPECT_EQ(CreateHttpClient()->Get(request), std::nullopt);
+  }
+  EXPECT_EQ(CreateHttpClient()->Get(VersionRequest(server.Port)), std::optional<std::string>("VER. 1.301"));
+}
+
 struct TDatagram {
   std::string Bytes;
   std::string Sender;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/exceptions.h"
 #include "platform/files.h"
 #include "platform/testkit/temp_folder.h"
@@ -35,6 +37,17 @@ TEST(Streams, MemoryStreamReadsWritesAndSeeks) {
   m.Clear();
   EXPECT_EQ(m.Size(), 0);
   EXPECT_EQ(m.Position(), 0);
+}
+
+TEST(Streams, MemoryStreamFarPastTheEndNeitherOverflowsNorWrites) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  TMemoryStream m(std::string("abc"));
+  m.Seek(kMax - 1, soBeginning);
+  EXPECT_THROW(m.WriteString("xyz"), EWriteError);
+  EXPECT_EQ(m.Bytes(), "abc");
+  EXPECT_THROW(m.Seek(kMax, soCurrent), EStreamError);
+  EXPECT_THROW(m.Seek(std::numeric_limits<std::int64_t>::min(), soEnd), EStreamError);
+  EXPECT_EQ(m.Position(), kMax - 1);
 }
 
 TEST(Streams, CopyFromWholeSourceOrCount) {

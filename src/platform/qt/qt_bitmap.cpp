@@ -10,6 +10,7 @@
 
 #include "platform/bitmap_resources.h"
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/jpeg_codec.h"
 
 namespace hd {
@@ -204,11 +205,7 @@ std::string TBitmap::SaveToMemory(const std::string& format) const {
 
 void TBitmap::SaveToFile(const std::string& path) const {
   std::string ext = LowerExtension(path);
-  std::string bytes = SaveToMemory(ext.empty() ? "bmp" : ext);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw EFCreateError("Cannot create file \"" + path + "\". " + std::strerror(errno));
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw EFCreateError("Cannot write file \"" + path + "\". " + std::strerror(errno));
+  WriteFileAtomic(path, SaveToMemory(ext.empty() ? "bmp" : ext));
 }
 
 void TBitmap::LoadFromResourceName(const std::string& name) {
