@@ -9,6 +9,9 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   MarkDestroying();
+  // Leave the parent while this is still a windowed control: from ~TControl on, the parent
+  // could no longer tell, and would keep it in its tab order and its form in its focus.
+  if (TWinControl* parent = Parent()) parent->RemoveControl(this);
   // Children still parented here go with us, last first.
   while (!controls_.empty()) {
     TControl* c = controls_.back();

@@ -135,6 +135,32 @@ TEST_F(MessagesTest, PostedTabMovesTheFocusAndNeverReachesTheControl) {
   EXPECT_EQ(GetFocus(), probe->Handle());
 }
 
+TEST_F(MessagesTest, TabAfterAWindowedControlWasFreed) {
+  auto addEdit = [&] {
+    auto* e = new TEdit(form.get());
+    e->SetParent(form.get());
+    e->SetBounds(150, 10, 100, 21);
+    return e;
+  };
+  // A control beside the focused one goes: the tab order no longer holds it.
+  e1->SetFocus();
+  delete addEdit();
+  kit.Press(VK_TAB);
+  EXPECT_EQ(GetFocus(), e2->Handle());
+  kit.Press(VK_TAB, {ssShift});
+  kit.Press(VK_TAB, {ssShift});
+  EXPECT_EQ(GetFocus(), probe->Handle()) << "backwards it wraps past the freed control too";
+
+  // The focused control goes: its form takes the focus and forgets it as the active control.
+  TEdit* focused = addEdit();
+  focused->SetFocus();
+  delete focused;
+  EXPECT_EQ(GetFocus(), form->Handle());
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+  kit.Press(VK_TAB);
+  EXPECT_EQ(GetFocus(), e1->Handle());
+}
+
 TEST_F(MessagesTest, ControlThatWantsTabGetsKeyAndCharacter) {
   probe->SetFocus();
   TMessageSpy spy(probe, {WM_KEYDOWN, WM_CHAR});
