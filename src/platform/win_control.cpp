@@ -303,7 +303,7 @@ void TWinControl::Dispatch(TMessage& m) {
 void TWinControl::HandleCNKeyDown(TMessage& m) {
   HWND self = Handle();
   m.Result = 1;
-  if (Perform(CM_CHILDKEY, m.WParam, reinterpret_cast<LPARAM>(this)) != 0) return;
+  if (Perform(CM_CHILDKEY, m.WParam, reinterpret_cast<LPARAM>(this)) != 0 || !IsWindow(self)) return;
   LRESULT mask = 0;
   switch (static_cast<int>(m.WParam)) {
     case VK_TAB: mask = DLGC_WANTTAB; break;
@@ -320,37 +320,43 @@ void TWinControl::HandleCNKeyDown(TMessage& m) {
 }
 
 bool TWinControl::DoKeyDown(TMessage& m) {
+  HWND self = Handle();
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(m)) return true;
+  if (!IsWindow(self)) return true;
   if (!control_style_.Contains(csNoStdEvents)) {
     WORD key = static_cast<WORD>(m.WParam);
     KeyDown(key, KeyDataToShiftState(m.LParam));
     m.WParam = key;
-    if (key == 0) return true;
+    if (key == 0 || !IsWindow(self)) return true;
   }
   return false;
 }
 
 bool TWinControl::DoKeyUp(TMessage& m) {
+  HWND self = Handle();
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(m)) return true;
+  if (!IsWindow(self)) return true;
   if (!control_style_.Contains(csNoStdEvents)) {
     WORD key = static_cast<WORD>(m.WParam);
     KeyUp(key, KeyDataToShiftState(m.LParam));
     m.WParam = key;
-    if (key == 0) return true;
+    if (key == 0 || !IsWindow(self)) return true;
   }
   return false;
 }
 
 bool TWinControl::DoKeyPress(TMessage& m) {
+  HWND self = Handle();
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(m)) return true;
+  if (!IsWindow(self)) return true;
   if (!control_style_.Contains(csNoStdEvents)) {
     TKeyChar ch = static_cast<TKeyChar>(m.WParam);
     KeyPress(ch);
     m.WParam = ch;
-    if (ch == 0) return true;
+    if (ch == 0 || !IsWindow(self)) return true;
   }
   return false;
 }

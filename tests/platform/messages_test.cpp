@@ -1,6 +1,7 @@
 // The message layer: the key pipeline, focus, mouse sequences and capture, the delivery funnel.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -159,6 +160,38 @@ TEST_F(MessagesTest, TabAfterAWindowedControlWasFreed) {
   EXPECT_EQ(form->ActiveControl(), nullptr);
   kit.Press(VK_TAB);
   EXPECT_EQ(GetFocus(), e1->Handle());
+}
+
+TEST_F(MessagesTest, KeyHandlerThatFreesItsControl) {
+  struct Case {
+    const char* name;
+    int vk;
+    std::function<void(TEdit*, std::function<void()>)> hook;
+  };
+  const Case cases[] = {
+      {"OnKeyDown", VK_DELETE, [](TEdit* e, auto free) { e->OnKeyDown = [free](TObject*, WORD&, TShiftState) { free(); }; }},
+      {"OnKeyPress", 'A', [](TEdit* e, auto free) { e->OnKeyPress = [free](TObject*, TKeyChar&) { free(); }; }},
+      {"OnKeyUp", VK_DELETE, [](TEdit* e, auto free) { e->OnKeyUp = [free](TObject*, WORD&, TShiftState) { free(); }; }},
+      {"the form's key preview", VK_DELETE,
+       [this](TEdit*, auto free) {
+         form->SetKeyPreview(true);
+         form->OnKeyDown = [free](TObject*, WORD&, TShiftState) { free(); };
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* doomed = new TEdit(form.get());
+    doomed->SetParent(form.get());
+    doomed->SetText("text");
+    HWND h = doomed->Handle();
+    c.hook(doomed, [doomed] { delete doomed; });
+    doomed->SetFocus();
+    kit.Press(c.vk);
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(GetFocus(), form->Handle());
+    form->SetKeyPreview(false);
+    form->OnKeyDown = nullptr;
+  }
 }
 
 TEST_F(MessagesTest, ControlThatWantsTabGetsKeyAndCharacter) {
