@@ -123,12 +123,17 @@ LRESULT DeliverMessage(HWND h, TMessage& message) {
     delete target;
   if (error) {
     if (s.trace) TraceLine("exception left " + MessageName(message.Msg));
-    if (s.hooks.HandleException)
-      s.hooks.HandleException(error);
-    else
-      std::cerr << "unhandled exception in a message handler\n";
+    ReportHandlerException(error);
   }
   return message.Result;
+}
+
+void ReportHandlerException(std::exception_ptr error) {
+  auto& hooks = S().hooks;
+  if (hooks.HandleException)
+    hooks.HandleException(error);
+  else
+    std::cerr << "unhandled exception in a message handler\n";
 }
 
 LRESULT SendMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -157,8 +162,8 @@ void ClearPostedMessages() { S().queue.clear(); }
 
 void ProcessMessages() {
   auto& hooks = S().hooks;
-  // Calls that other threads handed to the GUI thread run here too.
-  RunPostedCalls();
+  // Calls that other threads handed to the GUI thread run here too, as event handlers.
+  RunPostedCalls(ReportHandlerException);
   if (hooks.PumpNativeEvents) hooks.PumpNativeEvents();
   ProcessPostedMessages();
   // Timers come after the queue, as the platform generates WM_TIMER only when nothing else waits.

@@ -404,6 +404,27 @@ TEST_F(MessagesTest, TraceNamesTheMessagesItSees) {
   EXPECT_TRUE(seen("deliver WM_COMMAND to TForm Form")) << "the edit's change notification";
 }
 
+// A call handed over from another thread runs as an event handler: what it throws is shown,
+// and neither the program's loop nor Qt's event loop around it sees the exception.
+TEST_F(MessagesTest, CallFromAnotherThreadThatThrowsIsShownAndTheLoopGoesOn) {
+  TModalRunner* kitRunner = SetModalRunner(nullptr);
+  TForm dialog(nullptr);
+  std::thread worker;
+  dialog.OnShow = [&](TObject*) {
+    worker = std::thread([&] {
+      PostToMainThread([] { throw EConvertError("'x' is not a valid integer value"); });
+      PostToMainThread([&] { dialog.SetModalResult(mrOk); });
+    });
+  };
+  TModalResult result = mrNone;
+  EXPECT_NO_THROW(result = dialog.ShowModal());
+  worker.join();
+  SetModalRunner(kitRunner);
+  EXPECT_EQ(result, mrOk);
+  ASSERT_EQ(kit.MessageBoxes().size(), 1u);
+  EXPECT_EQ(kit.MessageBoxes()[0].Text, "'x' is not a valid integer value.");
+}
+
 TEST_F(MessagesTest, ProgramsOwnLoopEndsOnCallsFromOtherThreads) {
   // The program's runner waits for native events; a call from another thread wakes it.
   TModalRunner* kitRunner = SetModalRunner(nullptr);

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 
 #include "platform/main_thread.h"
+#include "platform/messages.h"
 
 namespace hd {
 
@@ -11,7 +12,8 @@ bool WakeQtMainLoop() {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app) return false;
   // A queued call on the application object runs in the thread that owns it, the GUI thread.
-  QMetaObject::invokeMethod(app, [] { RunPostedCalls(); }, Qt::QueuedConnection);
+  // The calls run inside Qt's event loop: their exceptions must not cross it.
+  QMetaObject::invokeMethod(app, [] { RunPostedCalls(ReportHandlerException); }, Qt::QueuedConnection);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/main_thread.h"
+#include "testkit/gui_kit.h"
 
 namespace hd {
 namespace {
@@ -35,6 +36,17 @@ TEST(QtMainThread, APostFromAnotherThreadWakesTheRunningEventLoop) {
   poster.join();
   EXPECT_TRUE(ran);
   EXPECT_EQ(ranOn, std::this_thread::get_id());
+}
+
+TEST(QtMainThread, ACallThatThrowsInsideTheEventLoopIsShownAndStaysInside) {
+  test::TGuiKit kit;
+  bool after = false;
+  PostToMainThread([] { throw Exception("Reading the datagram failed"); });
+  PostToMainThread([&] { after = true; });
+  EXPECT_NO_THROW(QCoreApplication::processEvents());
+  EXPECT_TRUE(after);
+  ASSERT_EQ(kit.MessageBoxes().size(), 1u);
+  EXPECT_EQ(kit.MessageBoxes()[0].Text, "Reading the datagram failed.");
 }
 
 }  // namespace
