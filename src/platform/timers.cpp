@@ -102,7 +102,10 @@ int PostDueTimers() {
   for (auto& e : State().timers) {
     if (e.due <= now) {
       due.emplace_back(e.window, e.id);
-      e.due = now + e.interval;
+      // The next one keeps the timer's beat, so that a late loop does not make it drift; a
+      // timer late by a whole interval or more starts its count again from now.
+      e.due += e.interval;
+      if (e.due <= now) e.due = now + e.interval;
     }
   }
   for (auto& [h, id] : due) PostMessage(h, WM_TIMER, id, 0);

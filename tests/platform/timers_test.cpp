@@ -57,6 +57,25 @@ TEST_F(TimersTest, LateTimerFiresOnceAndCountsOnFromThen) {
   EXPECT_EQ(w.ticks.size(), 2u);
 }
 
+// The program's loop wakes a little after a timer is due. Counting the next interval from
+// that moment added each delay to the timer's period: a 100 ms timer served 30 ms late every
+// time ticked every 130 ms.
+TEST_F(TimersTest, TimerServedLateKeepsItsBeat) {
+  TTickWindow w(kit.Clock());
+  SetTimer(w.Handle(), 1, 100);
+  for (std::uint64_t late : {30, 20, 45}) {
+    std::uint64_t due = T0() + 100 * (w.ticks.size() + 1);
+    kit.Clock().Set(due + late);
+    kit.Process();
+  }
+  std::vector<std::uint64_t> at;
+  for (const auto& tick : w.ticks) at.push_back(tick.second - T0());
+  EXPECT_EQ(at, (std::vector<std::uint64_t>{130, 220, 345}));
+  kit.Advance(55);
+  ASSERT_EQ(w.ticks.size(), 4u);
+  EXPECT_EQ(w.ticks.back().second, T0() + 400);
+}
+
 TEST_F(TimersTest, TimerMessagesComeAfterPostedMessages) {
   TTickWindow w(kit.Clock());
   SetTimer(w.Handle(), 3, 10);
