@@ -238,5 +238,10 @@ TMessageHooks& MessageHooks();
 
 // Internal to the layer: records the focused window without any message.
 void SetFocusHandle(HWND h);
+// Internal to the layer: queues a window timer's WM_TIMER, and takes it back when the timer
+// is killed or set again before the message was delivered, as the platform generates
+// WM_TIMER only for a timer that still runs.
+void PostTimerMessage(HWND h, std::uintptr_t id);
+void RemoveTimerMessage(HWND h, std::uintptr_t id);
 
 }  // namespace hd
