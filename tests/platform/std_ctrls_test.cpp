@@ -102,6 +102,25 @@ TEST_F(StdCtrlsTest, MaxLengthLimitsTypingButNotCode) {
   EXPECT_EQ(edit->Text(), "1x3") << "typing over a selection may use its room";
 }
 
+// The room a selection frees was counted over the first units of the whole text instead of
+// the selection's own characters: a selected character outside the 16-bit range let a paste
+// run past the limit.
+TEST_F(StdCtrlsTest, PasteOverASelectionKeepsToMaxLength) {
+  auto* edit = Add<TEdit>(10, 10);
+  ShowForm();
+  edit->SetMaxLength(4);
+  edit->SetText("ab\xF0\x9F\x98\x80" "c");
+  edit->SetSelStart(2);
+  edit->SetSelLength(1);
+  ASSERT_EQ(edit->SelText(), "\xF0\x9F\x98\x80");
+  auto* source = Add<TEdit>(10, 40);
+  source->SetText("xyz");
+  source->SelectAll();
+  source->CopyToClipboard();
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text(), "abxc");
+}
+
 TEST_F(StdCtrlsTest, SelectionIsCountedInCharacters) {
   auto* edit = Add<TEdit>(10, 10);
   ShowForm();

@@ -355,8 +355,9 @@ void TCustomEdit::InsertTyped(const std::string& text) {
   if (char_case_ == ecLowerCase) add = add.toLower();
   if (max_length_ > 0) {
     QString current = edit->text();
+    QString selected = edit->selectedText();
     int kept = CharsBefore(current, static_cast<int>(current.size())) -
-               CharsBefore(current, static_cast<int>(edit->selectedText().size()));
+               CharsBefore(selected, static_cast<int>(selected.size()));
     int room = max_length_ - kept;
     if (room <= 0) return;
     int units = UnitsOf(add, room);
