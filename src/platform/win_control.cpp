@@ -205,11 +205,12 @@ void TWinControl::InsertControl(TControl* c) {
 }
 
 void TWinControl::RemoveControl(TControl* c) {
-  if (auto* w = dynamic_cast<TWinControl*>(c)) {
-    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(w, true);
-    tab_list_.erase(std::remove(tab_list_.begin(), tab_list_.end(), w), tab_list_.end());
-  }
   controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+  if (auto* w = dynamic_cast<TWinControl*>(c)) {
+    tab_list_.erase(std::remove(tab_list_.begin(), tab_list_.end(), w), tab_list_.end());
+    // Out of the lists first: a control being freed must hear nothing of the focus it loses.
+    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(w, true);
+  }
   c->parent_ = nullptr;
   c->NativeSetParent();
   if (c->Align() != alNone && !Destroying()) Realign();

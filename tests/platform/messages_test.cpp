@@ -162,6 +162,32 @@ TEST_F(MessagesTest, TabAfterAWindowedControlWasFreed) {
   EXPECT_EQ(GetFocus(), e1->Handle());
 }
 
+// A control that hooks its own window procedure with state of its own class. While it is
+// freed, the focus that leaves it must not send it messages: that state is gone by then.
+class THookedEdit : public TEdit {
+ public:
+  explicit THookedEdit(TComponent* owner) : TEdit(owner) {
+    WindowProc = [this](TMessage& m) {
+      seen_.push_back(m.Msg);
+      WndProc(m);
+    };
+  }
+
+ private:
+  std::vector<UINT> seen_;
+};
+
+TEST_F(MessagesTest, FreedFocusedControlHearsNothingWhileItGoes) {
+  auto* group = new TGroupBox(form.get());
+  group->SetParent(form.get());
+  group->SetBounds(150, 10, 120, 80);
+  auto* hooked = new THookedEdit(form.get());
+  hooked->SetParent(group);
+  hooked->SetFocus();
+  delete hooked;
+  EXPECT_EQ(GetFocus(), form->Handle());
+}
+
 TEST_F(MessagesTest, KeyHandlerThatFreesItsControl) {
   struct Case {
     const char* name;
