@@ -246,6 +246,39 @@ TEST_F(StdCtrlsTest, ComboBoxNotifiesUserChangesOnly) {
   EXPECT_EQ(log.Text(), "change:a change:ab");
 }
 
+// A combo box closes its list whenever its widget hides, also when it is freed: that close
+// came back as messages to the half-destroyed control, into a window procedure hooked with
+// state of the control's own class.
+class THookedComboBox : public TComboBox {
+ public:
+  explicit THookedComboBox(TComponent* owner) : TComboBox(owner) {
+    WindowProc = [this](TMessage& m) {
+      seen_.push_back(m.Msg);
+      WndProc(m);
+    };
+  }
+
+ private:
+  std::vector<UINT> seen_;
+};
+
+TEST_F(StdCtrlsTest, FreedComboBoxHearsNothingOfItsListClosing) {
+  for (bool dropped : {false, true}) {
+    SCOPED_TRACE(dropped ? "list dropped down" : "list closed");
+    auto* combo = Add<THookedComboBox>(10, 10);
+    combo->Items().Add("one");
+    int closeUps = 0;
+    combo->OnCloseUp = [&](TObject*) { ++closeUps; };
+    ShowForm();
+    combo->SetDroppedDown(dropped);
+    kit.Process();
+    closeUps = 0;
+    delete combo;
+    kit.Process();
+    EXPECT_EQ(closeUps, 0);
+  }
+}
+
 TEST_F(StdCtrlsTest, LabelAcceleratorFocusesItsControlAndAutoSizeFollowsTheText) {
   auto* label = Add<TLabel>(10, 10);
   auto* first = Add<TEdit>(10, 40);

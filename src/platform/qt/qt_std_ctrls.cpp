@@ -96,20 +96,24 @@ QSize TextSize(const QFont& font, const QString& text, bool wordWrap, int width)
   return {wordWrap ? width : r.width(), std::max(r.height(), fm.height())};
 }
 
+// The widget may outlive its control until Qt deletes it: it finds the control by handle.
 class QtComboWidget : public QComboBox {
  public:
-  explicit QtComboWidget(TCustomComboBox* owner) : owner_(owner) {}
+  explicit QtComboWidget(TCustomComboBox* owner) : owner_(owner->Handle()) {}
   void showPopup() override {
-    NotifyParent(owner_, CBN_DROPDOWN);
+    Notify(CBN_DROPDOWN);
     QComboBox::showPopup();
   }
   void hidePopup() override {
     QComboBox::hidePopup();
-    NotifyParent(owner_, CBN_CLOSEUP);
+    Notify(CBN_CLOSEUP);
   }
 
  private:
-  TCustomComboBox* owner_;
+  void Notify(unsigned code) {
+    if (auto* owner = dynamic_cast<TCustomComboBox*>(FindWindowTarget(owner_))) NotifyParent(owner, code);
+  }
+  HWND owner_;
 };
 
 }  // namespace
