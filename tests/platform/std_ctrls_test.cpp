@@ -121,6 +121,37 @@ TEST_F(StdCtrlsTest, PasteOverASelectionKeepsToMaxLength) {
   EXPECT_EQ(edit->Text(), "abxc");
 }
 
+// Shift+Insert went to the widget's own paste, past MaxLength, CharCase and the rule that a
+// single-line edit takes the first line: "12345\nxyz" arrived whole, newline included.
+TEST_F(StdCtrlsTest, ClipboardKeysOfTheEditGoThroughItsMessages) {
+  auto* edit = Add<TEdit>(10, 10);
+  auto* source = Add<TEdit>(10, 40);
+  ShowForm();
+  source->SetText("ab12\nxyz");
+  source->SelectAll();
+  source->CopyToClipboard();
+  edit->SetMaxLength(3);
+  edit->SetCharCase(ecUpperCase);
+  edit->SetFocus();
+  kit.Press(VK_INSERT, {ssShift});
+  EXPECT_EQ(edit->Text(), "AB1");
+
+  edit->SelectAll();
+  kit.Press(VK_INSERT, {ssCtrl});
+  source->SetText("");
+  source->PasteFromClipboard();
+  EXPECT_EQ(source->Text(), "AB1") << "Ctrl+Insert copies";
+  edit->SetSelStart(1);
+  edit->SetSelLength(1);
+  kit.Press(VK_DELETE, {ssShift});
+  EXPECT_EQ(edit->Text(), "A1") << "Shift+Delete cuts";
+  source->SetText("");
+  source->PasteFromClipboard();
+  EXPECT_EQ(source->Text(), "B");
+  kit.Press(VK_DELETE);
+  EXPECT_EQ(edit->Text(), "A") << "Delete alone deletes";
+}
+
 TEST_F(StdCtrlsTest, SelectionIsCountedInCharacters) {
   auto* edit = Add<TEdit>(10, 10);
   ShowForm();

@@ -51,6 +51,14 @@ void TakeFocusOnPress(TWinControl* c, const TMessage& m) {
 
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK; }
 
+// Shift+Insert, Ctrl+Insert and Shift+Delete: paste, copy and cut; 0 for other keys.
+int ClipboardKeyMessage(int vk, TShiftState shift) {
+  if (vk == VK_INSERT && shift == TShiftState{ssShift}) return WM_PASTE;
+  if (vk == VK_INSERT && shift == TShiftState{ssCtrl}) return WM_COPY;
+  if (vk == VK_DELETE && shift == TShiftState{ssShift}) return WM_CUT;
+  return 0;
+}
+
 bool YieldsChar(const TMessage& m) {
   return CharFromVirtualKey(static_cast<int>(m.WParam), KeyDataToShiftState(m.LParam)).has_value();
 }
@@ -417,6 +425,15 @@ void TCustomEdit::DefaultHandler(TMessage& m) {
       SetSelLength(std::abs(to - from));
       return;
     }
+    case WM_KEYDOWN:
+      // The platform's edit answers these clipboard keys through its own messages, so that a
+      // paste keeps to MaxLength and the first line; the widget's own bindings would not.
+      if (int msg = ClipboardKeyMessage(static_cast<int>(m.WParam), KeyDataToShiftState(m.LParam))) {
+        Perform(static_cast<UINT>(msg));
+        return;
+      }
+      NativeDefault(this, m, false);
+      return;
     case EM_LIMITTEXT: SetMaxLength(static_cast<int>(m.WParam)); return;
     case EM_SETREADONLY: SetReadOnly(m.WParam != 0); m.Result = 1; return;
     case EM_SETPASSWORDCHAR: SetPasswordChar(static_cast<TKeyChar>(m.WParam)); return;
