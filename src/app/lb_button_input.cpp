@@ -58,7 +58,9 @@ void TLbButton::KeyDown(WORD& key, TShiftState shift) {
 void TLbButton::KeyUp(WORD& key, TShiftState shift) {
   // Only a key this button saw go down: the key up that follows a dialog closing on Enter
   // lands on the button that opened the dialog and must not open it again.
+  const HWND self = Handle();
   if (IsPressKey(key) && bDown) Click();
+  if (!IsWindow(self)) return;
   Repaint();
   TCustomControl::KeyUp(key, shift);
 }
@@ -72,7 +74,10 @@ void TLbButton::Click() {
 void TLbButton::DoButtonClick() {
   if (!Visible() || !Enabled() || !bDown) return;
   bDown = false;
+  const HWND self = Handle();
   if (OnClick) OnClick(this);
+  // The handler may have freed the button with its form.
+  if (!IsWindow(self)) return;
   if (FModalResult != mrNone)
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
 }

@@ -185,7 +185,12 @@ void TControl::SetMouseCapture(bool v) {
     ReleaseCapture();
 }
 
-void TControl::MainWndProc(TMessage& message) { WindowProc(message); }
+void TControl::MainWndProc(TMessage& message) {
+  // Once its destructor has begun, the control's own class is gone: what its widget still
+  // reports while it is taken down (a combo box closing its list as it hides) goes nowhere.
+  if (Destroying()) return;
+  WindowProc(message);
+}
 
 LRESULT TControl::Perform(UINT msg, WPARAM wp, LPARAM lp) {
   TMessage m{msg, wp, lp, 0};

@@ -300,7 +300,8 @@ class TWinControl : public TControl {
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);
   virtual void KeyPress(TKeyChar& key);
-  // True when the key was taken (by the form's key preview or a handler that cleared it).
+  // True when the key was taken (by the form's key preview or a handler that cleared it), or
+  // when a handler freed this window: then nothing may touch it any more.
   bool DoKeyDown(TMessage& m);
   bool DoKeyUp(TMessage& m);
   bool DoKeyPress(TMessage& m);

@@ -413,7 +413,12 @@ void TCustomForm::Dispatch(TMessage& m) {
     case CM_DIALOGKEY:
       HandleDialogKey(m);
       break;
-    case CM_RELEASE:
+    case CM_RELEASE: {
+      // The form hides before it hears that it goes, so that the form active before it takes
+      // the focus back, as when the platform destroys the active window.
+      HWND self = Handle();
+      if (Visible()) Hide();
+      if (!IsWindow(self)) break;
       if (OnDestroy) {
         TNotifyEvent handler = OnDestroy;
         OnDestroy = nullptr;
@@ -421,6 +426,7 @@ void TCustomForm::Dispatch(TMessage& m) {
       }
       ReleaseAfterDispatch();
       break;
+    }
     default:
       TWinControl::Dispatch(m);
   }

@@ -35,7 +35,9 @@ void PostToMainThread(std::function<void()> fn) {
   WakeQtMainLoop();
 }
 
-int RunPostedCalls() {
+int RunPostedCalls() { return RunPostedCalls(nullptr); }
+
+int RunPostedCalls(const std::function<void(std::exception_ptr)>& onError) {
   TCallQueue& q = Queue();
   std::size_t count;
   {
@@ -53,7 +55,15 @@ int RunPostedCalls() {
       q.Calls.pop_front();
     }
     ++ran;
-    call();
+    if (!onError) {
+      call();
+      continue;
+    }
+    try {
+      call();
+    } catch (...) {
+      onError(std::current_exception());
+    }
   }
   return ran;
 }

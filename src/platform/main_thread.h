@@ -1,6 +1,7 @@
 // Calls handed from other threads to the main (GUI) thread.
 #pragma once
 
+#include <exception>
 #include <functional>
 
 namespace hd {
@@ -13,6 +14,8 @@ void PostToMainThread(std::function<void()> fn);
 // Runs, on the calling thread, the calls queued so far (not those they queue themselves);
 // answers how many ran.
 int RunPostedCalls();
+// The same, but an exception leaving a call goes to onError and the later calls still run.
+int RunPostedCalls(const std::function<void(std::exception_ptr)>& onError);
 
 // Blocks until at least one call is queued or the time passes; true when one is queued.
 bool WaitForPostedCalls(int timeoutMs);

@@ -1,5 +1,6 @@
 #include "platform/messages.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@ struct QueuedMessage {
   UINT msg;
   WPARAM wp;
   LPARAM lp;
+  bool from_timer = false;  // a window timer's WM_TIMER, taken back when the timer stops
 };
 
 struct MessageState {
@@ -123,12 +125,17 @@ LRESULT DeliverMessage(HWND h, TMessage& message) {
     delete target;
   if (error) {
     if (s.trace) TraceLine("exception left " + MessageName(message.Msg));
-    if (s.hooks.HandleException)
-      s.hooks.HandleException(error);
-    else
-      std::cerr << "unhandled exception in a message handler\n";
+    ReportHandlerException(error);
   }
   return message.Result;
+}
+
+void ReportHandlerException(std::exception_ptr error) {
+  auto& hooks = S().hooks;
+  if (hooks.HandleException)
+    hooks.HandleException(error);
+  else
+    std::cerr << "unhandled exception in a message handler\n";
 }
 
 LRESULT SendMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -136,11 +143,26 @@ LRESULT SendMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   return DeliverMessage(h, m);
 }
 
-bool PostMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  if (!IsWindow(h)) return false;
-  if (S().trace) TraceLine("post " + Describe(h, msg, wp, lp));
-  S().queue.push_back({h, msg, wp, lp});
+namespace {
+
+bool Enqueue(const QueuedMessage& q) {
+  if (!IsWindow(q.window)) return false;
+  if (S().trace) TraceLine("post " + Describe(q.window, q.msg, q.wp, q.lp));
+  S().queue.push_back(q);
   return true;
+}
+
+}  // namespace
+
+bool PostMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) { return Enqueue({h, msg, wp, lp}); }
+
+void PostTimerMessage(HWND h, std::uintptr_t id) { Enqueue({h, WM_TIMER, id, 0, true}); }
+
+void RemoveTimerMessage(HWND h, std::uintptr_t id) {
+  auto& q = S().queue;
+  q.erase(std::remove_if(q.begin(), q.end(),
+                         [&](const QueuedMessage& m) { return m.from_timer && m.window == h && m.wp == id; }),
+          q.end());
 }
 
 void ProcessPostedMessages() {
@@ -157,8 +179,8 @@ void ClearPostedMessages() { S().queue.clear(); }
 
 void ProcessMessages() {
   auto& hooks = S().hooks;
-  // Calls that other threads handed to the GUI thread run here too.
-  RunPostedCalls();
+  // Calls that other threads handed to the GUI thread run here too, as event handlers.
+  RunPostedCalls(ReportHandlerException);
   if (hooks.PumpNativeEvents) hooks.PumpNativeEvents();
   ProcessPostedMessages();
   // Timers come after the queue, as the platform generates WM_TIMER only when nothing else waits.

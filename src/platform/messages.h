@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -172,6 +173,11 @@ bool PostMessage(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 // DeliverMessage is the one delivery path: it keeps the target alive until the outermost
 // delivery returns, traces, and catches exceptions at the boundary.
 
+// Hands an exception that left an event handler to the exception handler (without one, to
+// stderr). Every place where handlers run below the windowing system's own code catches and
+// comes here, so that no exception crosses that code.
+void ReportHandlerException(std::exception_ptr error);
+
 // Runs what is waiting: calls posted from other threads, native input, posted messages and due
 // timers, until nothing is left.
 void ProcessMessages();
@@ -232,5 +238,10 @@ TMessageHooks& MessageHooks();
 
 // Internal to the layer: records the focused window without any message.
 void SetFocusHandle(HWND h);
+// Internal to the layer: queues a window timer's WM_TIMER, and takes it back when the timer
+// is killed or set again before the message was delivered, as the platform generates
+// WM_TIMER only for a timer that still runs.
+void PostTimerMessage(HWND h, std::uintptr_t id);
+void RemoveTimerMessage(HWND h, std::uintptr_t id);
 
 }  // namespace hd

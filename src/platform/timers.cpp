@@ -64,6 +64,7 @@ std::uintptr_t SetTimer(HWND h, std::uintptr_t id, unsigned ms) {
   if (it != State().timers.end()) {
     it->interval = interval;
     it->due = due;
+    RemoveTimerMessage(h, id);
   } else {
     State().timers.push_back({h, id, interval, due});
   }
@@ -75,6 +76,7 @@ bool KillTimer(HWND h, std::uintptr_t id) {
   auto it = FindTimer(h, id);
   if (it == State().timers.end()) return false;
   State().timers.erase(it);
+  RemoveTimerMessage(h, id);
   Changed();
   return true;
 }
@@ -102,10 +104,13 @@ int PostDueTimers() {
   for (auto& e : State().timers) {
     if (e.due <= now) {
       due.emplace_back(e.window, e.id);
-      e.due = now + e.interval;
+      // The next one keeps the timer's beat, so that a late loop does not make it drift; a
+      // timer late by a whole interval or more starts its count again from now.
+      e.due += e.interval;
+      if (e.due <= now) e.due = now + e.interval;
     }
   }
-  for (auto& [h, id] : due) PostMessage(h, WM_TIMER, id, 0);
+  for (auto& [h, id] : due) PostTimerMessage(h, id);
   if (!due.empty()) Changed();
   return static_cast<int>(due.size());
 }

@@ -43,8 +43,10 @@ std::uint32_t GetTickCount();
 constexpr unsigned USER_TIMER_MINIMUM = 10;
 
 // Starts or restarts timer `id` of the window: WM_TIMER (WParam id) is posted every `ms`
-// milliseconds. A due timer posts once, however late, and counts its next interval from then.
-// Returns id, or 0 for an unknown window.
+// milliseconds. A due timer posts once, however late; its next one falls an interval after
+// the time it was due, or an interval from now when that has passed as well. A timer killed
+// or set again before its WM_TIMER was delivered takes that message back. Returns id, or 0
+// for an unknown window.
 std::uintptr_t SetTimer(HWND h, std::uintptr_t id, unsigned ms);
 bool KillTimer(HWND h, std::uintptr_t id);
 void KillTimersOf(HWND h);

@@ -9,6 +9,9 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   MarkDestroying();
+  // Leave the parent while this is still a windowed control: from ~TControl on, the parent
+  // could no longer tell, and would keep it in its tab order and its form in its focus.
+  if (TWinControl* parent = Parent()) parent->RemoveControl(this);
   // Children still parented here go with us, last first.
   while (!controls_.empty()) {
     TControl* c = controls_.back();
@@ -202,11 +205,12 @@ void TWinControl::InsertControl(TControl* c) {
 }
 
 void TWinControl::RemoveControl(TControl* c) {
-  if (auto* w = dynamic_cast<TWinControl*>(c)) {
-    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(w, true);
-    tab_list_.erase(std::remove(tab_list_.begin(), tab_list_.end(), w), tab_list_.end());
-  }
   controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+  if (auto* w = dynamic_cast<TWinControl*>(c)) {
+    tab_list_.erase(std::remove(tab_list_.begin(), tab_list_.end(), w), tab_list_.end());
+    // Out of the lists first: a control being freed must hear nothing of the focus it loses.
+    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(w, true);
+  }
   c->parent_ = nullptr;
   c->NativeSetParent();
   if (c->Align() != alNone && !Destroying()) Realign();
@@ -300,7 +304,7 @@ void TWinControl::Dispatch(TMessage& m) {
 void TWinControl::HandleCNKeyDown(TMessage& m) {
   HWND self = Handle();
   m.Result = 1;
-  if (Perform(CM_CHILDKEY, m.WParam, reinterpret_cast<LPARAM>(this)) != 0) return;
+  if (Perform(CM_CHILDKEY, m.WParam, reinterpret_cast<LPARAM>(this)) != 0 || !IsWindow(self)) return;
   LRESULT mask = 0;
   switch (static_cast<int>(m.WParam)) {
     case VK_TAB: mask = DLGC_WANTTAB; break;
@@ -317,37 +321,43 @@ void TWinControl::HandleCNKeyDown(TMessage& m) {
 }
 
 bool TWinControl::DoKeyDown(TMessage& m) {
+  HWND self = Handle();
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(m)) return true;
+  if (!IsWindow(self)) return true;
   if (!control_style_.Contains(csNoStdEvents)) {
     WORD key = static_cast<WORD>(m.WParam);
     KeyDown(key, KeyDataToShiftState(m.LParam));
     m.WParam = key;
-    if (key == 0) return true;
+    if (key == 0 || !IsWindow(self)) return true;
   }
   return false;
 }
 
 bool TWinControl::DoKeyUp(TMessage& m) {
+  HWND self = Handle();
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(m)) return true;
+  if (!IsWindow(self)) return true;
   if (!control_style_.Contains(csNoStdEvents)) {
     WORD key = static_cast<WORD>(m.WParam);
     KeyUp(key, KeyDataToShiftState(m.LParam));
     m.WParam = key;
-    if (key == 0) return true;
+    if (key == 0 || !IsWindow(self)) return true;
   }
   return false;
 }
 
 bool TWinControl::DoKeyPress(TMessage& m) {
+  HWND self = Handle();
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(m)) return true;
+  if (!IsWindow(self)) return true;
   if (!control_style_.Contains(csNoStdEvents)) {
     TKeyChar ch = static_cast<TKeyChar>(m.WParam);
     KeyPress(ch);
     m.WParam = ch;
-    if (ch == 0) return true;
+    if (ch == 0 || !IsWindow(self)) return true;
   }
   return false;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -289,6 +290,37 @@ TEST_F(LbButtonTest, AcceleratorOfTheCaptionClicks) {
   button->SetVisible(false);
   kit.Press('A', {ssAlt});
   EXPECT_EQ(clicks, "B");
+}
+
+TEST_F(LbButtonTest, ClickHandlerThatFreesTheButtonsForm) {
+  struct Case {
+    const char* name;
+    std::function<void(TLbButton*, TEdit*)> input;
+  };
+  const Case cases[] = {
+      {"mouse", [this](TLbButton* b, TEdit*) { kit.Click(b); }},
+      {"Space on the button", [this](TLbButton* b, TEdit*) { b->SetFocus(); kit.Press(VK_SPACE); }},
+      {"Enter as the default button", [this](TLbButton*, TEdit* e) { e->SetFocus(); kit.Press(VK_RETURN); }},
+      {"Alt and the accelerator", [this](TLbButton*, TEdit* e) { e->SetFocus(); kit.Press('X', {ssAlt}); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* owner = new TForm(nullptr);
+    auto* e = new TEdit(owner);
+    e->SetParent(owner);
+    auto* b = new TLbButton(owner);
+    b->SetParent(owner);
+    b->SetBounds(10, 40, 100, 23);
+    b->SetCaption("E&xit");
+    b->SetDefault(true);
+    b->SetModalResult(mrOk);
+    b->OnClick = [owner](TObject*) { delete owner; };
+    HWND h = b->Handle();
+    owner->Show();
+    kit.Process();
+    c.input(b, e);
+    EXPECT_FALSE(IsWindow(h));
+  }
 }
 
 // The pixels where the focused and the unfocused picture differ.

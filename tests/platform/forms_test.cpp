@@ -123,6 +123,28 @@ TEST_F(DialogFormTest, NestedModalReturnsFocusToTheOuterOne) {
   EXPECT_EQ(kit.ModalLog(), (std::vector<std::string>{"Dialog", "Inner"}));
 }
 
+// A form closed with caFree went without handing the focus back: no form was active and no
+// control had the focus until the user clicked somewhere.
+TEST_F(DialogFormTest, FreedFormHandsTheFocusBackToTheFormBefore) {
+  main_edit->SetFocus();
+  auto* tool = new TForm(nullptr);
+  auto* toolEdit = new TEdit(tool);
+  toolEdit->SetParent(tool);
+  tool->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  tool->OnHide = [this](TObject*) { log.Note("hide"); };
+  tool->OnDestroy = [this](TObject*) { log.Note("destroy"); };
+  HWND h = tool->Handle();
+  tool->Show();
+  kit.Process();
+  EXPECT_EQ(GetFocus(), toolEdit->Handle());
+  tool->Close();
+  kit.Process();
+  EXPECT_FALSE(IsWindow(h));
+  EXPECT_EQ(log.Text(), "hide destroy");
+  EXPECT_EQ(Screen().ActiveForm(), main.get());
+  EXPECT_EQ(GetFocus(), main_edit->Handle());
+}
+
 TEST_F(DialogFormTest, ShowingAVisibleFormModallyIsRefused) {
   dialog->Show();
   EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);

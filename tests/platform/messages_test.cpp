@@ -1,6 +1,7 @@
 // The message layer: the key pipeline, focus, mouse sequences and capture, the delivery funnel.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -133,6 +134,90 @@ TEST_F(MessagesTest, PostedTabMovesTheFocusAndNeverReachesTheControl) {
   EXPECT_EQ(GetFocus(), e1->Handle()) << "tabbing wraps around";
   kit.Press(VK_TAB, {ssShift});
   EXPECT_EQ(GetFocus(), probe->Handle());
+}
+
+TEST_F(MessagesTest, TabAfterAWindowedControlWasFreed) {
+  auto addEdit = [&] {
+    auto* e = new TEdit(form.get());
+    e->SetParent(form.get());
+    e->SetBounds(150, 10, 100, 21);
+    return e;
+  };
+  // A control beside the focused one goes: the tab order no longer holds it.
+  e1->SetFocus();
+  delete addEdit();
+  kit.Press(VK_TAB);
+  EXPECT_EQ(GetFocus(), e2->Handle());
+  kit.Press(VK_TAB, {ssShift});
+  kit.Press(VK_TAB, {ssShift});
+  EXPECT_EQ(GetFocus(), probe->Handle()) << "backwards it wraps past the freed control too";
+
+  // The focused control goes: its form takes the focus and forgets it as the active control.
+  TEdit* focused = addEdit();
+  focused->SetFocus();
+  delete focused;
+  EXPECT_EQ(GetFocus(), form->Handle());
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+  kit.Press(VK_TAB);
+  EXPECT_EQ(GetFocus(), e1->Handle());
+}
+
+// A control that hooks its own window procedure with state of its own class. While it is
+// freed, the focus that leaves it must not send it messages: that state is gone by then.
+class THookedEdit : public TEdit {
+ public:
+  explicit THookedEdit(TComponent* owner) : TEdit(owner) {
+    WindowProc = [this](TMessage& m) {
+      seen_.push_back(m.Msg);
+      WndProc(m);
+    };
+  }
+
+ private:
+  std::vector<UINT> seen_;
+};
+
+TEST_F(MessagesTest, FreedFocusedControlHearsNothingWhileItGoes) {
+  auto* group = new TGroupBox(form.get());
+  group->SetParent(form.get());
+  group->SetBounds(150, 10, 120, 80);
+  auto* hooked = new THookedEdit(form.get());
+  hooked->SetParent(group);
+  hooked->SetFocus();
+  delete hooked;
+  EXPECT_EQ(GetFocus(), form->Handle());
+}
+
+TEST_F(MessagesTest, KeyHandlerThatFreesItsControl) {
+  struct Case {
+    const char* name;
+    int vk;
+    std::function<void(TEdit*, std::function<void()>)> hook;
+  };
+  const Case cases[] = {
+      {"OnKeyDown", VK_DELETE, [](TEdit* e, auto free) { e->OnKeyDown = [free](TObject*, WORD&, TShiftState) { free(); }; }},
+      {"OnKeyPress", 'A', [](TEdit* e, auto free) { e->OnKeyPress = [free](TObject*, TKeyChar&) { free(); }; }},
+      {"OnKeyUp", VK_DELETE, [](TEdit* e, auto free) { e->OnKeyUp = [free](TObject*, WORD&, TShiftState) { free(); }; }},
+      {"the form's key preview", VK_DELETE,
+       [this](TEdit*, auto free) {
+         form->SetKeyPreview(true);
+         form->OnKeyDown = [free](TObject*, WORD&, TShiftState) { free(); };
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* doomed = new TEdit(form.get());
+    doomed->SetParent(form.get());
+    doomed->SetText("text");
+    HWND h = doomed->Handle();
+    c.hook(doomed, [doomed] { delete doomed; });
+    doomed->SetFocus();
+    kit.Press(c.vk);
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(GetFocus(), form->Handle());
+    form->SetKeyPreview(false);
+    form->OnKeyDown = nullptr;
+  }
 }
 
 TEST_F(MessagesTest, ControlThatWantsTabGetsKeyAndCharacter) {
@@ -343,6 +428,27 @@ TEST_F(MessagesTest, TraceNamesTheMessagesItSees) {
   EXPECT_TRUE(seen("deliver WM_KEYDOWN to TEdit E1"));
   EXPECT_TRUE(seen("deliver WM_CHAR to TEdit E1"));
   EXPECT_TRUE(seen("deliver WM_COMMAND to TForm Form")) << "the edit's change notification";
+}
+
+// A call handed over from another thread runs as an event handler: what it throws is shown,
+// and neither the program's loop nor Qt's event loop around it sees the exception.
+TEST_F(MessagesTest, CallFromAnotherThreadThatThrowsIsShownAndTheLoopGoesOn) {
+  TModalRunner* kitRunner = SetModalRunner(nullptr);
+  TForm dialog(nullptr);
+  std::thread worker;
+  dialog.OnShow = [&](TObject*) {
+    worker = std::thread([&] {
+      PostToMainThread([] { throw EConvertError("'x' is not a valid integer value"); });
+      PostToMainThread([&] { dialog.SetModalResult(mrOk); });
+    });
+  };
+  TModalResult result = mrNone;
+  EXPECT_NO_THROW(result = dialog.ShowModal());
+  worker.join();
+  SetModalRunner(kitRunner);
+  EXPECT_EQ(result, mrOk);
+  ASSERT_EQ(kit.MessageBoxes().size(), 1u);
+  EXPECT_EQ(kit.MessageBoxes()[0].Text, "'x' is not a valid integer value.");
 }
 
 TEST_F(MessagesTest, ProgramsOwnLoopEndsOnCallsFromOtherThreads) {

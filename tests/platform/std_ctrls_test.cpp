@@ -102,6 +102,56 @@ TEST_F(StdCtrlsTest, MaxLengthLimitsTypingButNotCode) {
   EXPECT_EQ(edit->Text(), "1x3") << "typing over a selection may use its room";
 }
 
+// The room a selection frees was counted over the first units of the whole text instead of
+// the selection's own characters: a selected character outside the 16-bit range let a paste
+// run past the limit.
+TEST_F(StdCtrlsTest, PasteOverASelectionKeepsToMaxLength) {
+  auto* edit = Add<TEdit>(10, 10);
+  ShowForm();
+  edit->SetMaxLength(4);
+  edit->SetText("ab\xF0\x9F\x98\x80" "c");
+  edit->SetSelStart(2);
+  edit->SetSelLength(1);
+  ASSERT_EQ(edit->SelText(), "\xF0\x9F\x98\x80");
+  auto* source = Add<TEdit>(10, 40);
+  source->SetText("xyz");
+  source->SelectAll();
+  source->CopyToClipboard();
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text(), "abxc");
+}
+
+// Shift+Insert went to the widget's own paste, past MaxLength, CharCase and the rule that a
+// single-line edit takes the first line: "12345\nxyz" arrived whole, newline included.
+TEST_F(StdCtrlsTest, ClipboardKeysOfTheEditGoThroughItsMessages) {
+  auto* edit = Add<TEdit>(10, 10);
+  auto* source = Add<TEdit>(10, 40);
+  ShowForm();
+  source->SetText("ab12\nxyz");
+  source->SelectAll();
+  source->CopyToClipboard();
+  edit->SetMaxLength(3);
+  edit->SetCharCase(ecUpperCase);
+  edit->SetFocus();
+  kit.Press(VK_INSERT, {ssShift});
+  EXPECT_EQ(edit->Text(), "AB1");
+
+  edit->SelectAll();
+  kit.Press(VK_INSERT, {ssCtrl});
+  source->SetText("");
+  source->PasteFromClipboard();
+  EXPECT_EQ(source->Text(), "AB1") << "Ctrl+Insert copies";
+  edit->SetSelStart(1);
+  edit->SetSelLength(1);
+  kit.Press(VK_DELETE, {ssShift});
+  EXPECT_EQ(edit->Text(), "A1") << "Shift+Delete cuts";
+  source->SetText("");
+  source->PasteFromClipboard();
+  EXPECT_EQ(source->Text(), "B");
+  kit.Press(VK_DELETE);
+  EXPECT_EQ(edit->Text(), "A") << "Delete alone deletes";
+}
+
 TEST_F(StdCtrlsTest, SelectionIsCountedInCharacters) {
   auto* edit = Add<TEdit>(10, 10);
   ShowForm();
@@ -225,6 +275,39 @@ TEST_F(StdCtrlsTest, ComboBoxNotifiesUserChangesOnly) {
   EXPECT_EQ(combo->Text(), "ab");
   EXPECT_EQ(combo->ItemIndex(), -1);
   EXPECT_EQ(log.Text(), "change:a change:ab");
+}
+
+// A combo box closes its list whenever its widget hides, also when it is freed: that close
+// came back as messages to the half-destroyed control, into a window procedure hooked with
+// state of the control's own class.
+class THookedComboBox : public TComboBox {
+ public:
+  explicit THookedComboBox(TComponent* owner) : TComboBox(owner) {
+    WindowProc = [this](TMessage& m) {
+      seen_.push_back(m.Msg);
+      WndProc(m);
+    };
+  }
+
+ private:
+  std::vector<UINT> seen_;
+};
+
+TEST_F(StdCtrlsTest, FreedComboBoxHearsNothingOfItsListClosing) {
+  for (bool dropped : {false, true}) {
+    SCOPED_TRACE(dropped ? "list dropped down" : "list closed");
+    auto* combo = Add<THookedComboBox>(10, 10);
+    combo->Items().Add("one");
+    int closeUps = 0;
+    combo->OnCloseUp = [&](TObject*) { ++closeUps; };
+    ShowForm();
+    combo->SetDroppedDown(dropped);
+    kit.Process();
+    closeUps = 0;
+    delete combo;
+    kit.Process();
+    EXPECT_EQ(closeUps, 0);
+  }
 }
 
 TEST_F(StdCtrlsTest, LabelAcceleratorFocusesItsControlAndAutoSizeFollowsTheText) {

@@ -1,6 +1,7 @@
 // Window timers and the timer component on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/forms.h"
@@ -57,6 +58,25 @@ TEST_F(TimersTest, LateTimerFiresOnceAndCountsOnFromThen) {
   EXPECT_EQ(w.ticks.size(), 2u);
 }
 
+// The program's loop wakes a little after a timer is due. Counting the next interval from
+// that moment added each delay to the timer's period: a 100 ms timer served 30 ms late every
+// time ticked every 130 ms.
+TEST_F(TimersTest, TimerServedLateKeepsItsBeat) {
+  TTickWindow w(kit.Clock());
+  SetTimer(w.Handle(), 1, 100);
+  for (std::uint64_t late : {30, 20, 45}) {
+    std::uint64_t due = T0() + 100 * (w.ticks.size() + 1);
+    kit.Clock().Set(due + late);
+    kit.Process();
+  }
+  std::vector<std::uint64_t> at;
+  for (const auto& tick : w.ticks) at.push_back(tick.second - T0());
+  EXPECT_EQ(at, (std::vector<std::uint64_t>{130, 220, 345}));
+  kit.Advance(55);
+  ASSERT_EQ(w.ticks.size(), 4u);
+  EXPECT_EQ(w.ticks.back().second, T0() + 400);
+}
+
 TEST_F(TimersTest, TimerMessagesComeAfterPostedMessages) {
   TTickWindow w(kit.Clock());
   SetTimer(w.Handle(), 3, 10);
@@ -107,6 +127,43 @@ INSTANTIATE_TEST_SUITE_P(
         TimerChange{"SameIntervalKeepsTheCount", [](TTimer& t) { t.SetInterval(100); }, 100},
         TimerChange{"NewIntervalRestartsTheCount", [](TTimer& t) { t.SetInterval(150); }, 210}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Both timers fall due together (a loop busy for a while makes that common). The first one's
+// handler stops or restarts the second, whose WM_TIMER was already queued: it still fired.
+TEST_F(TimersTest, TimerStoppedByAnotherTimersHandlerDoesNotFireAfterwards) {
+  struct Case {
+    const char* name;
+    std::function<void(TTimer&)> change;
+    std::vector<std::uint64_t> second_ticks;  // ms after the start, within 300 ms
+  };
+  const Case cases[] = {
+      {"disabled", [](TTimer& t) { t.SetEnabled(false); }, {}},
+      {"new interval", [](TTimer& t) { t.SetInterval(150); }, {250}},
+      {"off and on", [](TTimer& t) { t.SetEnabled(false); t.SetEnabled(true); }, {200, 300}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::uint64_t start = kit.Clock().NowMs();
+    TTimer first(nullptr), second(nullptr);
+    first.SetInterval(100);
+    second.SetInterval(100);
+    std::vector<std::uint64_t> ticks;
+    first.OnTimer = [&](TObject*) {
+      if (kit.Clock().NowMs() == start + 100) c.change(second);
+    };
+    second.OnTimer = [&](TObject*) { ticks.push_back(kit.Clock().NowMs() - start); };
+    kit.Advance(300);
+    EXPECT_EQ(ticks, c.second_ticks);
+  }
+  // A window timer killed the same way.
+  TTickWindow w(kit.Clock());
+  TTimer killer(nullptr);
+  killer.SetInterval(50);
+  killer.OnTimer = [&](TObject*) { KillTimer(w.Handle(), 9); };
+  SetTimer(w.Handle(), 9, 50);
+  kit.Advance(50);
+  EXPECT_TRUE(w.ticks.empty());
+}
 
 TEST_F(TimersTest, DisabledTimerAndZeroIntervalDoNotRun) {
   TTimer timer(nullptr);

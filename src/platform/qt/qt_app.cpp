@@ -84,6 +84,8 @@ void EnsureNativeApplication() {
 
 void NativeProcessEvents() {
   if (!QApplication::instance()) return;
+  // A handler that pumps may run inside a forwarded event; what arrives now is new input.
+  TForwardSuspend suspend;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   // Widgets of freed controls go once no Qt event of theirs is being handled.
   if (FilterDepth() == 0) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -21,6 +21,22 @@ struct FilterDepthGuard {
   ~FilterDepthGuard() { --g_filter_depth; }
 };
 
+// The user moved or resized the window: the layer's geometry follows. The form's resize
+// handlers run here, below Qt's dispatch, so what they throw stops at this boundary.
+void FollowUserGeometry(TCustomForm* form, QWidget* widget) {
+  HWND h = form->Handle();
+  TNativeWindow* native = form->Native();
+  ++native->updating;
+  try {
+    QPoint pos = widget->pos();
+    int fw = form->Width() - form->ClientWidth(), fh = form->Height() - form->ClientHeight();
+    form->SetBounds(pos.x(), pos.y(), widget->width() + fw, widget->height() + fh);
+  } catch (...) {
+    ReportHandlerException(std::current_exception());
+  }
+  if (IsWindow(h)) --native->updating;
+}
+
 // Hands each Qt event of the control's widgets to the translator of its family.
 class QtMessageFilter : public QObject {
  public:
@@ -65,15 +81,8 @@ class QtMessageFilter : public QObject {
         return false;
       case QEvent::Resize:
       case QEvent::Move:
-        if (widget == native_->widget && widget->isWindow() && native_->updating == 0) {
-          // The user moved or resized the window: the layer's geometry follows.
-          if (auto* form = dynamic_cast<TCustomForm*>(control)) {
-            TNativeUpdate guard(native_);
-            QPoint pos = widget->pos();
-            int fw = form->Width() - form->ClientWidth(), fh = form->Height() - form->ClientHeight();
-            form->SetBounds(pos.x(), pos.y(), widget->width() + fw, widget->height() + fh);
-          }
-        }
+        if (widget == native_->widget && widget->isWindow() && native_->updating == 0)
+          if (auto* form = dynamic_cast<TCustomForm*>(control)) FollowUserGeometry(form, widget);
         return false;
       default:
         return false;

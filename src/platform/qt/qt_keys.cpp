@@ -136,6 +136,9 @@ Qt::KeyboardModifiers QtModifiers(TShiftState shift) {
 
 void TranslateKeyEvent(TControl* receiver, QKeyEvent* e) {
   bool down = e->type() == QEvent::KeyPress;
+  // X11 reports a held key as pairs of release and press, both marked as repeats; the platform
+  // repeats only the key down and sends one key up when the key is let go.
+  if (!down && e->isAutoRepeat()) return;
   int vk = VirtualKeyFromQt(e->key(), e->modifiers(), e->text());
   // The key-state table first, so that handlers read the state the key leaves.
   SyncModifiers(e->modifiers());

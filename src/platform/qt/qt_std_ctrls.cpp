@@ -51,6 +51,14 @@ void TakeFocusOnPress(TWinControl* c, const TMessage& m) {
 
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK; }
 
+// Shift+Insert, Ctrl+Insert and Shift+Delete: paste, copy and cut; 0 for other keys.
+int ClipboardKeyMessage(int vk, TShiftState shift) {
+  if (vk == VK_INSERT && shift == TShiftState{ssShift}) return WM_PASTE;
+  if (vk == VK_INSERT && shift == TShiftState{ssCtrl}) return WM_COPY;
+  if (vk == VK_DELETE && shift == TShiftState{ssShift}) return WM_CUT;
+  return 0;
+}
+
 bool YieldsChar(const TMessage& m) {
   return CharFromVirtualKey(static_cast<int>(m.WParam), KeyDataToShiftState(m.LParam)).has_value();
 }
@@ -96,20 +104,24 @@ QSize TextSize(const QFont& font, const QString& text, bool wordWrap, int width)
   return {wordWrap ? width : r.width(), std::max(r.height(), fm.height())};
 }
 
+// The widget may outlive its control until Qt deletes it: it finds the control by handle.
 class QtComboWidget : public QComboBox {
  public:
-  explicit QtComboWidget(TCustomComboBox* owner) : owner_(owner) {}
+  explicit QtComboWidget(TCustomComboBox* owner) : owner_(owner->Handle()) {}
   void showPopup() override {
-    NotifyParent(owner_, CBN_DROPDOWN);
+    Notify(CBN_DROPDOWN);
     QComboBox::showPopup();
   }
   void hidePopup() override {
     QComboBox::hidePopup();
-    NotifyParent(owner_, CBN_CLOSEUP);
+    Notify(CBN_CLOSEUP);
   }
 
  private:
-  TCustomComboBox* owner_;
+  void Notify(unsigned code) {
+    if (auto* owner = dynamic_cast<TCustomComboBox*>(FindWindowTarget(owner_))) NotifyParent(owner, code);
+  }
+  HWND owner_;
 };
 
 }  // namespace
@@ -355,8 +367,9 @@ void TCustomEdit::InsertTyped(const std::string& text) {
   if (char_case_ == ecLowerCase) add = add.toLower();
   if (max_length_ > 0) {
     QString current = edit->text();
+    QString selected = edit->selectedText();
     int kept = CharsBefore(current, static_cast<int>(current.size())) -
-               CharsBefore(current, static_cast<int>(edit->selectedText().size()));
+               CharsBefore(selected, static_cast<int>(selected.size()));
     int room = max_length_ - kept;
     if (room <= 0) return;
     int units = UnitsOf(add, room);
@@ -412,6 +425,15 @@ void TCustomEdit::DefaultHandler(TMessage& m) {
       SetSelLength(std::abs(to - from));
       return;
     }
+    case WM_KEYDOWN:
+      // The platform's edit answers these clipboard keys through its own messages, so that a
+      // paste keeps to MaxLength and the first line; the widget's own bindings would not.
+      if (int msg = ClipboardKeyMessage(static_cast<int>(m.WParam), KeyDataToShiftState(m.LParam))) {
+        Perform(static_cast<UINT>(msg));
+        return;
+      }
+      NativeDefault(this, m, false);
+      return;
     case EM_LIMITTEXT: SetMaxLength(static_cast<int>(m.WParam)); return;
     case EM_SETREADONLY: SetReadOnly(m.WParam != 0); m.Result = 1; return;
     case EM_SETPASSWORDCHAR: SetPasswordChar(static_cast<TKeyChar>(m.WParam)); return;
