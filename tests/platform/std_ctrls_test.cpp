@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/page_control.h"
 #include "platform/std_ctrls.h"
 #include "testkit/gui_kit.h"
 
@@ -174,6 +175,31 @@ TEST_F(StdCtrlsTest, CheckBoxReachedByTabShowsWhereTheFocusIs) {
   ASSERT_EQ(GetFocus(), first->Handle());
   EXPECT_TRUE(PictureBytes(kit, first, "check_box_focus_by_tab") != unmarked)
       << "a user moving with the keyboard sees the focus mark";
+}
+
+TEST_F(StdCtrlsTest, PageControlReachedByTabShowsWhereTheFocusIs) {
+  auto* pages = Add<TPageControl>(10, 10);
+  pages->SetBounds(10, 10, 300, 120);
+  for (const char* name : {"Language", "Connection Options"}) {
+    auto* sheet = new TTabSheet(form.get());
+    sheet->SetCaption(name);
+    sheet->SetPageControl(pages);
+  }
+  auto* box = Add<TCheckBox>(10, 200);
+  box->SetCaption("Internet");
+  ShowForm();
+
+  pages->SetFocus();
+  const std::string unmarked = PictureBytes(kit, pages, "page_control_focus_by_code");
+  ASSERT_FALSE(unmarked.empty());
+  kit.Press(VK_TAB);
+  ASSERT_EQ(GetFocus(), box->Handle());
+  kit.Press(VK_TAB, {ssShift});
+  ASSERT_EQ(GetFocus(), pages->Handle());
+  EXPECT_TRUE(PictureBytes(kit, pages, "page_control_focus_by_tab") != unmarked)
+      << "the tab of the page shown carries the focus mark";
+  kit.Press(VK_RIGHT);
+  EXPECT_EQ(pages->ActivePageIndex(), 1) << "the arrows still turn the pages";
 }
 
 TEST_F(StdCtrlsTest, RadioButtonUnchecksItsSiblingsAndClicksOnlyWhenChecked) {
