@@ -164,6 +164,9 @@ void TFTessaroneFirmWare::CreateStepButtons() {
     this->*b.Field = button;
   }
   Btn_Prm_Gen->SetStyle(bsNormal);
+  // Tab walks the steps from step 1 down, then the icons from left to right; the table above
+  // is in the order of the click dispatch, which puts Close between the steps.
+  for (TLbButton* icon : {Btn_Info, Btn_Opz, Btn_Close}) icon->SetTabOrder(ControlCount());
 }
 
 void TFTessaroneFirmWare::FormCreate(TObject*) {

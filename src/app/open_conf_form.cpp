@@ -23,13 +23,7 @@ TFOpenConf::TFOpenConf(TComponent* owner, TAppState& state) : TForm(owner), FSta
   L_SW_Code = title.L_SW_Code;
   L_SW_Desc = title.L_SW_Desc;
 
-  P_Button = Make_Button_Panel(this, 44);
-  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(161, 8, 100, 28), DialogGlyph(TDialogGlyph::OK));
-  Btn_OK->SetAnchors({akTop, akRight});
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(269, 8, 100, 28), DialogGlyph(TDialogGlyph::Cancel), mrCancel);
-  Btn_Cancel->SetAnchors({akTop, akRight});
-
+  // The list first: the window opens on it, and Tab goes on to OK and Cancel.
   Label1 = Make_Label(this, this, "Label1", 16, 74);
   ListBox1 = new TListBox(this);
   ListBox1->SetName("ListBox1");
@@ -38,6 +32,13 @@ TFOpenConf::TFOpenConf(TComponent* owner, TAppState& state) : TForm(owner), FSta
   ListBox1->SetAnchors({akLeft, akTop, akRight, akBottom});
   ListBox1->SetTabStop(true);
   ListBox1->OnClick = [this](TObject* s) { ListBox1Click(s); };
+
+  P_Button = Make_Button_Panel(this, 44);
+  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(161, 8, 100, 28), DialogGlyph(TDialogGlyph::OK));
+  Btn_OK->SetAnchors({akTop, akRight});
+  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(269, 8, 100, 28), DialogGlyph(TDialogGlyph::Cancel), mrCancel);
+  Btn_Cancel->SetAnchors({akTop, akRight});
 
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnShow = [this](TObject* s) { FormShow(s); };

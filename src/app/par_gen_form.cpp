@@ -292,6 +292,7 @@ void TFParGen::Btn_GB_Collapse(TObject* Sender) {
   g.Expand->Show();
   *g.Expanded = false;
   Move_GroupBoxs();
+  Set_Fields_Reachable(g.Group, false);
 }
 
 void TFParGen::Btn_GB_Expande(TObject* Sender) {
@@ -303,6 +304,15 @@ void TFParGen::Btn_GB_Expande(TObject* Sender) {
   g.Expand->Hide();
   *g.Expanded = true;
   Move_GroupBoxs();
+  Set_Fields_Reachable(g.Group, true);
+}
+
+void TFParGen::Set_Fields_Reachable(TGroupBox* group, bool reachable) {
+  // A folded group still holds its fields below the caption row, where nobody sees them:
+  // Tab passes over them, and a focus left inside moves on to the next field in sight.
+  for (int i = 0; i < group->ControlCount(); ++i)
+    if (auto* field = dynamic_cast<TWinControl*>(group->Controls(i))) field->SetTabStop(reachable);
+  if (!reachable && ActiveControl() && group->ContainsControl(ActiveControl())) SelectNext(ActiveControl(), true, true);
 }
 
 void TFParGen::FormActivate(TObject*) {

@@ -118,6 +118,7 @@ class TFParGen : public TForm {
   void AddAddressRow(TWinControl* parent, int top, std::array<TEdit**, 4> parts);
   void AddFoldButtons(TWinControl* group, TGroupFoldButton*& collapse, TGroupFoldButton*& expand);
   TFoldGroup FoldGroupOf(TObject* button);
+  void Set_Fields_Reachable(TGroupBox* group, bool reachable);
   void ShowFields(const TParGen& p);
   TParGen ReadFields() const;
   const std::string& Lang(int index) const;

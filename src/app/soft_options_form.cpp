@@ -41,11 +41,7 @@ TFSoftOptions::TFSoftOptions(TComponent* owner, TAppState& state, TFTessaroneFir
   L_SW_Code = title.L_SW_Code;
   L_SW_Desc = title.L_SW_Desc;
 
-  P_Button = Make_Button_Panel(this, 44);
-  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(224, 8, 100, 28), DialogGlyph(TDialogGlyph::OK));
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(332, 8, 100, 28), DialogGlyph(TDialogGlyph::Cancel), mrCancel);
-
+  // The pages first: the window opens on them, and Tab reaches OK and Cancel last.
   PC_Options = new TPageControl(this);
   PC_Options->SetName("PC_Options");
   PC_Options->SetParent(this);
@@ -53,6 +49,11 @@ TFSoftOptions::TFSoftOptions(TComponent* owner, TAppState& state, TFTessaroneFir
   CreateLanguagePage();
   CreateConnectionPage();
   CreateSettingsPages();
+
+  P_Button = Make_Button_Panel(this, 44);
+  Btn_OK = Make_Button(this, P_Button, "Btn_OK", Bounds(224, 8, 100, 28), DialogGlyph(TDialogGlyph::OK));
+  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+  Btn_Cancel = Make_Button(this, P_Button, "Btn_Cancel", Bounds(332, 8, 100, 28), DialogGlyph(TDialogGlyph::Cancel), mrCancel);
 
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnShow = [this](TObject* s) { FormShow(s); };

@@ -149,6 +149,25 @@ TEST_F(ConfigWindowsTest, OpenListsTheConfigurationFoldersAndPreselectsTheActive
   EXPECT_EQ(SavedSettings()->Project_Name, "Beta");
 }
 
+TEST_F(ConfigWindowsTest, OpenStartsOnTheListAndTabReachesOkThenCancel) {
+  fs::create_directories(Projects("Alpha"));
+  fs::create_directories(Projects("Beta"));
+  Run([&](TFTessaroneFirmWare& main) {
+    OpenWith(main, [&](TFOpenConf& form) {
+      EXPECT_EQ(form.ActiveControl(), form.ListBox1) << "the arrows choose at once";
+      Kit.Press(VK_DOWN);
+      EXPECT_EQ(form.Name_Conf, "Beta");
+      std::vector<TWinControl*> walked;
+      for (int i = 0; i < 3; ++i) {
+        Kit.Press(VK_TAB);
+        walked.push_back(form.ActiveControl());
+      }
+      EXPECT_EQ(walked, (std::vector<TWinControl*>{form.Btn_OK, form.Btn_Cancel, form.ListBox1}));
+    }, true);
+    EXPECT_EQ(main.State().Project_Name, "Beta");
+  });
+}
+
 TEST_F(ConfigWindowsTest, OpenWithoutAnActiveConfigurationPreselectsTheFirst) {
   fs::create_directories(Projects("Only"));
   Run([&](TFTessaroneFirmWare& main) {

@@ -123,6 +123,19 @@ TEST_F(MainWindowTest, FirstStartLaysOutTheStepsAndRefusesThemUntilAConfiguratio
   EXPECT_EQ(saved->Current_Language, "English");
 }
 
+TEST_F(MainWindowTest, TabWalksTheStepsInTheirOrderThenTheIcons) {
+  Run([&](TFTessaroneFirmWare& main) {
+    EXPECT_EQ(main.ActiveControl(), main.Btn_New) << "the window opens on step 1";
+    std::vector<std::string> walked;
+    for (int i = 0; i < 8; ++i) {
+      Kit.Press(VK_TAB);
+      walked.push_back(main.ActiveControl() ? main.ActiveControl()->Name() : "-");
+    }
+    EXPECT_EQ(walked, (std::vector<std::string>{"Btn_Open", "Btn_Prm_Gen", "Btn_Set_Access", "Btn_CreateBin",
+                                                "Btn_Info", "Btn_Opz", "Btn_Close", "Btn_New"}));
+  });
+}
+
 TEST_F(MainWindowTest, SettingsNamingADeletedConfigurationShowItsNameButRefuseTheSteps) {
   // ".." and "." name folders that exist, but neither is a configuration.
   for (const std::string name : {"Gone", "..", "."}) {

@@ -378,6 +378,31 @@ TEST_F(ParGenFormTest, CollapseAndExpandMoveTheGroupsButtonsAndClientArea) {
   form->ShowModal();
 }
 
+TEST_F(ParGenFormTest, TabSkipsTheFieldsOfACollapsedGroup) {
+  kit.OnModal([&](TCustomForm*) {
+    // The focus sits in the group that folds away: it moves on to the next field still seen.
+    form->E_IP2->SetFocus();
+    kit.Click(form->Btn_Collapse_EtherNetIP);
+    EXPECT_EQ(form->ActiveControl(), form->E_IP1_Modbus_TCP_Master);
+
+    form->Btn_Cancel->SetFocus();
+    kit.Press(VK_TAB);
+    EXPECT_EQ(form->ActiveControl(), form->E_IP1_Modbus_TCP_Master) << "Tab passes over the folded fields";
+    kit.Press(VK_TAB, {ssShift});
+    EXPECT_EQ(form->ActiveControl(), form->Btn_Cancel) << "and so does Shift+Tab";
+    kit.Press(VK_TAB);
+    kit.Type("77");
+    EXPECT_EQ(form->E_IP1->Text(), "192") << "nothing is typed into a field that cannot be seen";
+
+    kit.Click(form->Btn_Expand_EtherNetIP);
+    form->Btn_Cancel->SetFocus();
+    kit.Press(VK_TAB);
+    EXPECT_EQ(form->ActiveControl(), form->E_IP1) << "an expanded group's fields are reachable again";
+    kit.CloseByTitleBar(form.get());
+  });
+  form->ShowModal();
+}
+
 TEST_F(ParGenFormTest, SetLangAppliesTheLanguageTableAndMessagesReadItWhenShown) {
   EXPECT_EQ(form->Caption(), "Set Communication");
   EXPECT_EQ(form->L_SW_Code->Caption(), "SW58318");

@@ -92,6 +92,21 @@ TEST_F(OptionsTest, InternetWithoutUpdateStopsTheTimerAndTheChoiceIsSaved) {
   });
 }
 
+TEST_F(OptionsTest, TabWalksThePageBeforeOkAndCancel) {
+  for (const char* name : {"Deutsch", "English", "Espanol", "Francais", "Italiano", "Nederlands", "Portugues"})
+    Folder.Write(std::string("LANGUAGE/") + name + ".lng", "STR0 = x\r\n");
+  Run([&](TFTessaroneFirmWare& main) {
+    Options(main, [&](TFSoftOptions& form) {
+      std::vector<std::string> walked{form.ActiveControl() ? form.ActiveControl()->Name() : "-"};
+      for (int i = 0; i < 4; ++i) {
+        Kit.Press(VK_TAB);
+        walked.push_back(form.ActiveControl() ? form.ActiveControl()->Name() : "-");
+      }
+      EXPECT_EQ(walked, (std::vector<std::string>{"PC_Options", "Btn_Next", "Btn_OK", "Btn_Cancel", "PC_Options"}));
+    }, false);
+  });
+}
+
 TEST_F(OptionsTest, CheckButtonShowsWhatTheServerAnswers) {
   Folder.Write("Tessaron.xml", SettingsXml("", "192.168.2.205", "English", "1", "1"));
   Run([&](TFTessaroneFirmWare& main) {

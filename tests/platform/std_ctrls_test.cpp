@@ -1,8 +1,12 @@
 // The standard controls: notifications (also for changes made by code), typing, accelerators.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
+#include "platform/page_control.h"
 #include "platform/std_ctrls.h"
 #include "testkit/gui_kit.h"
 
@@ -195,6 +199,57 @@ TEST_F(StdCtrlsTest, CheckBoxClicksOnEveryChangeOfState) {
   kit.Click(box, 250, 8);
   EXPECT_FALSE(box->Checked()) << "a click beside a short caption still toggles it";
   EXPECT_EQ(clicks, 5);
+}
+
+// The pixels of the control's picture, read back from the PNG the kit renders.
+std::string PictureBytes(TGuiKit& kit, TControl* c, const std::string& name) {
+  std::ifstream in(kit.RenderPng(c, name), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST_F(StdCtrlsTest, CheckBoxReachedByTabShowsWhereTheFocusIs) {
+  auto* first = Add<TCheckBox>(10, 10);
+  first->SetCaption("Firmware");
+  first->SetWidth(200);
+  auto* second = Add<TCheckBox>(10, 40);
+  second->SetCaption("Configuration");
+  second->SetWidth(200);
+  ShowForm();
+
+  first->SetFocus();
+  const std::string unmarked = PictureBytes(kit, first, "check_box_focus_by_code");
+  ASSERT_FALSE(unmarked.empty());
+  kit.Press(VK_TAB);
+  ASSERT_EQ(GetFocus(), second->Handle());
+  kit.Press(VK_TAB, {ssShift});
+  ASSERT_EQ(GetFocus(), first->Handle());
+  EXPECT_TRUE(PictureBytes(kit, first, "check_box_focus_by_tab") != unmarked)
+      << "a user moving with the keyboard sees the focus mark";
+}
+
+TEST_F(StdCtrlsTest, PageControlReachedByTabShowsWhereTheFocusIs) {
+  auto* pages = Add<TPageControl>(10, 10);
+  pages->SetBounds(10, 10, 300, 120);
+  for (const char* name : {"Language", "Connection Options"}) {
+    auto* sheet = new TTabSheet(form.get());
+    sheet->SetCaption(name);
+    sheet->SetPageControl(pages);
+  }
+  auto* box = Add<TCheckBox>(10, 200);
+  box->SetCaption("Internet");
+  ShowForm();
+
+  pages->SetFocus();
+  const std::string unmarked = PictureBytes(kit, pages, "page_control_focus_by_code");
+  ASSERT_FALSE(unmarked.empty());
+  kit.Press(VK_TAB);
+  ASSERT_EQ(GetFocus(), box->Handle());
+  kit.Press(VK_TAB, {ssShift});
+  ASSERT_EQ(GetFocus(), pages->Handle());
+  EXPECT_TRUE(PictureBytes(kit, pages, "page_control_focus_by_tab") != unmarked)
+      << "the tab of the page shown carries the focus mark";
+  kit.Press(VK_RIGHT);
+  EXPECT_EQ(pages->ActivePageIndex(), 1) << "the arrows still turn the pages";
 }
 
 TEST_F(StdCtrlsTest, RadioButtonUnchecksItsSiblingsAndClicksOnlyWhenChecked) {

@@ -45,6 +45,8 @@ class QtPageWidget : public QWidget {
   QtPageWidget() : tabs(new QTabBar(this)) {
     tabs->setDrawBase(false);
     tabs->setExpanding(false);
+    // The tab row draws the focus mark, so the control's focus is the tab row's.
+    setFocusProxy(tabs);
   }
   QTabBar* tabs;
 

@@ -37,6 +37,24 @@ void FollowUserGeometry(TCustomForm* form, QWidget* widget) {
   if (IsWindow(h)) --native->updating;
 }
 
+// Once the user moves through a window with the keyboard, its controls mark the one that has
+// the focus, as the native dialogs do; the style draws those marks only for a window so flagged.
+void ShowFocusCues(QWidget* widget, const QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Alt:
+      widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+      break;
+    default:
+      break;
+  }
+}
+
 // Hands each Qt event of the control's widgets to the translator of its family.
 class QtMessageFilter : public QObject {
  public:
@@ -53,6 +71,9 @@ class QtMessageFilter : public QObject {
         e->accept();
         return true;
       case QEvent::KeyPress:
+        ShowFocusCues(widget, static_cast<QKeyEvent*>(e));
+        TranslateKeyEvent(control, static_cast<QKeyEvent*>(e));
+        return true;
       case QEvent::KeyRelease:
         TranslateKeyEvent(control, static_cast<QKeyEvent*>(e));
         return true;
