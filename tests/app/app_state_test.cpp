@@ -7,14 +7,14 @@
 #include <filesystem>
 #include <string>
 
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 #include "platform/exceptions.h"
 #include "platform/xml.h"
 
 namespace hd {
 namespace {
 
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 // Element names with their plain texts, nesting in brackets; anything else shows as "?".
 std::string Outline(const TXmlNode& node) {
@@ -80,15 +80,15 @@ void Dirty(TAppState& state) {
 }
 
 TEST(AppState, SetFoldersCreatesTheProgramFolders) {
-  TestFolder folder;
+  TempFolder folder;
   TAppState state;
   state.Set_Folders(folder.Path() + "/");
   EXPECT_EQ(state.App_Folder, folder.Path());
-  EXPECT_EQ(state.Master_Folder, folder.Path("MASTER"));
-  EXPECT_EQ(state.Projects_Root, folder.Path("PROJECTS"));
-  EXPECT_EQ(state.Language_Folder, folder.Path("LANGUAGE"));
+  EXPECT_EQ(state.Master_Folder, folder.File("MASTER"));
+  EXPECT_EQ(state.Projects_Root, folder.File("PROJECTS"));
+  EXPECT_EQ(state.Language_Folder, folder.File("LANGUAGE"));
   for (const char* name : {"MASTER", "PROJECTS", "LANGUAGE"})
-    EXPECT_TRUE(std::filesystem::is_directory(folder.Path(name))) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File(name))) << name;
   // An existing folder and its contents are left alone.
   folder.Write("LANGUAGE/Italiano.lng", "STR1 = x");
   state.Set_Folders(folder.Path());
@@ -126,7 +126,7 @@ TEST(AppState, SetFilesFillsSixPathsFromTheProjectFolder) {
 }
 
 TEST(Settings, NoFileGivesDefaultsAndTheSaveHoldsThemInOrder) {
-  TestFolder folder;
+  TempFolder folder;
   TAppState state;
   state.Set_Folders(folder.Path());
   Dirty(state);
@@ -137,7 +137,7 @@ TEST(Settings, NoFileGivesDefaultsAndTheSaveHoldsThemInOrder) {
   state.Save_Setting();
   const std::string bytes = folder.Read("Tessaron.xml");
   EXPECT_TRUE(bytes.starts_with("<Conf_Settings")) << bytes;
-  EXPECT_EQ(FileOutline(folder.Path("Tessaron.xml")), DefaultOutline());
+  EXPECT_EQ(FileOutline(folder.File("Tessaron.xml")), DefaultOutline());
 }
 
 TEST(Settings, EachValueFallsBackToItsOwnDefault) {
@@ -176,7 +176,7 @@ TEST(Settings, EachValueFallsBackToItsOwnDefault) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TestFolder folder;
+    TempFolder folder;
     folder.Write("Tessaron.xml", c.file);
     TAppState state;
     state.Set_Folders(folder.Path());
@@ -188,7 +188,7 @@ TEST(Settings, EachValueFallsBackToItsOwnDefault) {
 }
 
 TEST(Settings, SaveWritesTheWholeFileAnewAndReadsBack) {
-  TestFolder folder;
+  TempFolder folder;
   TAppState state;
   state.Set_Folders(folder.Path());
   folder.Write("Tessaron.xml", kFullFile);
@@ -203,7 +203,7 @@ TEST(Settings, SaveWritesTheWholeFileAnewAndReadsBack) {
   state.Project_Name = "Second";
   state.Save_Setting();
 
-  EXPECT_EQ(FileOutline(folder.Path("Tessaron.xml")),
+  EXPECT_EQ(FileOutline(folder.File("Tessaron.xml")),
             "Conf_Settings(lastproj(projectname=\"Second\") lastipadd(ipaddress=\"\") "
             "lastlang(language=\"Italiano\") lastinternet(enable_internet=\"0\" enable_update=\"1\" "
             "enable_jump_field_tables=\"0\" Double_Click_Auto_Size=\"1\"))");
@@ -236,7 +236,7 @@ class TinyFileSizeLimit {
 };
 
 TEST(Settings, FailedSaveReportsAndLeavesThePreviousFileWhole) {
-  TestFolder folder;
+  TempFolder folder;
   folder.Write("Tessaron.xml", kFullFile);
   TAppState state;
   state.Set_Folders(folder.Path());
@@ -250,9 +250,9 @@ TEST(Settings, FailedSaveReportsAndLeavesThePreviousFileWhole) {
 }
 
 TEST(Settings, SaveIntoAMissingFolderReports) {
-  TestFolder folder;
+  TempFolder folder;
   TAppState state;
-  state.App_Folder = folder.Path("missing");
+  state.App_Folder = folder.File("missing");
   EXPECT_THROW(state.Save_Setting(), EFCreateError);
 }
 

@@ -10,7 +10,7 @@
 #include "app/par_gen.h"
 #include "app/testkit/expected_banks.h"
 #include "platform/exceptions.h"
-#include "platform/testkit/temp_folder.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "app/app_state.h"
 #include "app/lb_button.h"
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 #include "app/update_job_file.h"
 #include "platform/ext_ctrls.h"
 #include "platform/files.h"
@@ -23,7 +23,7 @@ namespace hd {
 namespace {
 
 using test::TGuiKit;
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 // Plays a script of replies, the last one for ever. Silence takes the full time-out of the
 // kit's virtual clock, as a real echo request waits for its reply.
@@ -52,7 +52,7 @@ class BootTcpFormTest : public ::testing::Test {
   void SetUp() override {
     state.Load_Default_Texts();
     state.SW_Code = TAppState::SW_Code_Const;
-    state.App_Folder = dir.Path("program");
+    state.App_Folder = dir.File("program");
     state.Master_Folder = state.App_Folder + "/MASTER";
     state.Project_Folder = state.App_Folder + "/PROJECTS/Plant 1";
     ForceDirectories(state.Master_Folder);
@@ -87,7 +87,7 @@ class BootTcpFormTest : public ::testing::Test {
   }
 
   TGuiKit kit;
-  TestFolder dir;
+  TempFolder dir;
   TAppState state;
   std::unique_ptr<TFBootTCP> form;
 };
@@ -270,7 +270,7 @@ TEST_F(BootTcpFormTest, ExecuteWritesTheJobForTheChosenOperationsAndRunsTheUpdat
   Script({Answer});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    std::remove(dir.Path("program/updater_saw.xml").c_str());
+    std::remove(dir.File("program/updater_saw.xml").c_str());
     kit.OnModal([&](TCustomForm*) {
       EXPECT_FALSE(OnPage2()) << "every showing starts on page 1";
       kit.Click(form->Btn_Ping);
@@ -287,8 +287,8 @@ TEST_F(BootTcpFormTest, ExecuteWritesTheJobForTheChosenOperationsAndRunsTheUpdat
     });
     form->ShowModal();
 
-    ForceDirectories(dir.Path("expected"));
-    Compile_XML_Parameter(dir.Path("expected"),
+    ForceDirectories(dir.File("expected"));
+    Compile_XML_Parameter(dir.File("expected"),
                           TUpdateJob{"127.0.0.1", state.Master_Folder, state.Project_Folder, c.ops});
     const std::string job = dir.Read("program/Ethernet_Update.xml");
     EXPECT_EQ(job, dir.Read("expected/Ethernet_Update.xml"));

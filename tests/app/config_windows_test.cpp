@@ -85,7 +85,7 @@ TEST_F(ConfigWindowsTest, NewRefusesNamesInTheCheckedOrder) {
     EXPECT_EQ(main.State().Project_Name, " Lead");
     EXPECT_EQ(main.L_Name_Conf_L2->Caption(), " Lead");
   });
-  EXPECT_FALSE(fs::exists(Folder.Path("Escaped")));
+  EXPECT_FALSE(fs::exists(Folder.File("Escaped")));
   EXPECT_FALSE(fs::exists(Projects("sub")));
   std::vector<std::string> folders;
   for (const auto& e : fs::directory_iterator(Projects())) folders.push_back(e.path().filename().string());

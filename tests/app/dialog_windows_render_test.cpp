@@ -9,7 +9,7 @@
 #include "app/boot_tcp_form.h"
 #include "app/lb_button.h"
 #include "app/par_gen_form.h"
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 #include "platform/bitmap.h"
 #include "platform/timers.h"
 #include "testkit/gui_kit.h"
@@ -18,7 +18,7 @@ namespace hd {
 namespace {
 
 using test::TGuiKit;
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 class TScriptedPinger : public IPinger {
  public:
@@ -49,7 +49,7 @@ class DialogWindowsRender : public ::testing::Test {
   void SetUp() override {
     state.Load_Default_Texts();
     state.SW_Code = TAppState::SW_Code_Const;
-    state.Path_ParGen = dir.Path("ParGen.xml");
+    state.Path_ParGen = dir.File("ParGen.xml");
     state.App_Folder = dir.Path();
     state.Device_IP = "127.0.0.1";
   }
@@ -62,7 +62,7 @@ class DialogWindowsRender : public ::testing::Test {
   }
 
   TGuiKit kit;
-  TestFolder dir;
+  TempFolder dir;
   TAppState state;
 };
 

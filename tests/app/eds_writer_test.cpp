@@ -6,7 +6,7 @@
 
 #include "app/file_writer_ui.h"
 #include "app/text_fixture.h"
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 #include "platform/dateutils.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
@@ -16,7 +16,7 @@ namespace {
 
 using testing_app::CrLfText;
 using testing_app::FixtureLines;
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
   for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -281,8 +281,8 @@ std::vector<std::string> Concat(std::initializer_list<std::string> fixtures) {
 }
 
 TEST(EdsWriter, WithoutTableFilesWritesOnlyTheFixedObjects) {
-  TestFolder dir;
-  const std::string file = dir.Path("out.eds");
+  TempFolder dir;
+  const std::string file = dir.File("out.eds");
   // The paths of this product stay empty: the writer finds no table file.
   TEdsWriter("", "").Create_EDS_File(file, EncodeDate(2024, 7, 3) + EncodeTime(9, 5, 41, 0));
   const std::vector<std::string> expected = Concat({Info("09:05AM", "07-03-2024", "0", "0"), R"(
@@ -552,11 +552,11 @@ PDOMapping=0
 )";
 
 TEST(EdsWriter, OnePdoEachWayAndSdoSubEntriesOutOfOrder) {
-  TestFolder dir;
+  TempFolder dir;
   dir.Write("PDO.xml", PdoFile);
   dir.Write("SDO_Server.xml", SdoFile);
-  const std::string file = dir.Path("out.eds");
-  TEdsWriter(dir.Path("PDO.xml"), dir.Path("SDO_Server.xml"))
+  const std::string file = dir.File("out.eds");
+  TEdsWriter(dir.File("PDO.xml"), dir.File("SDO_Server.xml"))
       .Create_EDS_File(file, EncodeDate(2024, 12, 31) + EncodeTime(17, 40, 0, 0));
   const std::vector<std::string> expected = Concat({Info("05:40PM", "12-31-2024", "1", "1"), R"(
 [OptionalObjects]
@@ -602,12 +602,12 @@ TEST(EdsWriter, TimeStampUsesTwelveHourClock) {
 }
 
 TEST(EdsWriter, ReadsAtMostThirtyPdosPerDirection) {
-  TestFolder dir;
+  TempFolder dir;
   std::string pdo = "<PDO><Receive_PDO>";
   for (int i = 0; i < 33; ++i) pdo += "<row COB-ID=\"" + std::to_string(512 + i) + "\" Dimension=\"1\"/>";
   pdo += "</Receive_PDO><Transmit_PDO><row COB-ID=\"x\" Dimension=\"many\"/></Transmit_PDO></PDO>";
   dir.Write("PDO.xml", pdo);
-  TEdsWriter writer(dir.Path("PDO.xml"), "");
+  TEdsWriter writer(dir.File("PDO.xml"), "");
   const std::vector<std::string> lines = writer.Build_EDS_Lines(EncodeDate(2024, 1, 1));
   EXPECT_EQ(writer.NrOfRXPDO(), 30);
   EXPECT_EQ(writer.NrOfTXPDO(), 1);
@@ -626,10 +626,10 @@ TEST(EdsWriter, ReadsAtMostThirtyPdosPerDirection) {
 }
 
 TEST(EdsWriter, ABadSdoNumberStopsTheRunBeforeAnythingIsWritten) {
-  TestFolder dir;
+  TempFolder dir;
   dir.Write("SDO.xml", "<S><SDO_Read><row Index=\"8192\" SubIndex=\"1\"/></SDO_Read></S>");
-  const std::string file = dir.Path("out.eds");
-  EXPECT_THROW(TEdsWriter("", dir.Path("SDO.xml")).Create_EDS_File(file), EConvertError);
+  const std::string file = dir.File("out.eds");
+  EXPECT_THROW(TEdsWriter("", dir.File("SDO.xml")).Create_EDS_File(file), EConvertError);
   EXPECT_FALSE(FileExists(file));
 }
 
@@ -653,7 +653,7 @@ class TScriptedUi : public IFileWriterUi {
 };
 
 TEST(EdsWriter, SaveStepAsksForTheNameInTheConfigurationFolder) {
-  TestFolder dir;
+  TempFolder dir;
   TScriptedUi ui;
   Save_EDS_File(ui, dir.Path(), "", "");
   ASSERT_EQ(ui.requests.size(), 1u);
@@ -662,7 +662,7 @@ TEST(EdsWriter, SaveStepAsksForTheNameInTheConfigurationFolder) {
   EXPECT_EQ(ui.requests[0].DefaultExt, "eds");
   EXPECT_TRUE(ListFiles(dir.Path()).empty());  // cancelled: nothing written
 
-  ui.answer = dir.Path("node.eds");
+  ui.answer = dir.File("node.eds");
   Save_EDS_File(ui, dir.Path(), "", "");
   EXPECT_TRUE(dir.Read("node.eds").starts_with("[FileInfo]\r\nFileName=EtherNetIP_CANopen.eds\r\n"));
   EXPECT_TRUE(ui.errors.empty());

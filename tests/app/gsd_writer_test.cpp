@@ -4,7 +4,7 @@
 
 #include "app/file_writer_ui.h"
 #include "app/text_fixture.h"
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 #include "platform/files.h"
 
 namespace hd {
@@ -12,7 +12,7 @@ namespace {
 
 using testing_app::CrLfText;
 using testing_app::FixtureLines;
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
   for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -230,8 +230,8 @@ std::vector<std::string> Expected(const char* modules, const char* in, const cha
 }
 
 TEST(GsdWriter, NoBytesGiveNoModulesAndAnEmptySlotList) {
-  TestFolder dir;
-  Create_GSD_File(dir.Path("x.gsd"), 0, 0);
+  TempFolder dir;
+  Create_GSD_File(dir.File("x.gsd"), 0, 0);
   EXPECT_EQ(dir.Read("x.gsd"), CrLfText(Expected("0", "0", "0", "0", "", "")));
 }
 
@@ -382,20 +382,20 @@ const char* const ParGen = R"(<Par_Gen><EtherNetIP_NB_Input>65</EtherNetIP_NB_In
                            R"(<EtherNetIP_NB_Output>abc</EtherNetIP_NB_Output></Par_Gen><!--SW_VERSION = 1.300-->)";
 
 TEST(GsdWriter, SaveStepWithoutParGenShowsTheErrorAndAsksNothing) {
-  TestFolder dir;
+  TempFolder dir;
   TScriptedUi ui;
-  Save_GSD_File(ui, dir.Path("ParGen.xml"), dir.Path());
+  Save_GSD_File(ui, dir.File("ParGen.xml"), dir.Path());
   EXPECT_EQ(ui.log, std::vector<std::string>{
                         "error: Error! Please set the Set Communication Parameter before to create the GSD file"});
   EXPECT_TRUE(ui.requests.empty());
 }
 
 TEST(GsdWriter, SaveStepReadsTheSizesAndAsksBeforeReplacingAFile) {
-  TestFolder dir;
+  TempFolder dir;
   dir.Write("ParGen.xml", ParGen);
   TScriptedUi ui;
-  ui.answer = dir.Path("slave");
-  Save_GSD_File(ui, dir.Path("ParGen.xml"), dir.Path());
+  ui.answer = dir.File("slave");
+  Save_GSD_File(ui, dir.File("ParGen.xml"), dir.Path());
   ASSERT_EQ(ui.requests.size(), 1u);
   EXPECT_EQ(ui.requests[0].InitialDir, dir.Path());
   EXPECT_EQ(ui.requests[0].Filter, "Generic Station Description (*.gsd)|*.gsd");
@@ -405,26 +405,26 @@ TEST(GsdWriter, SaveStepReadsTheSizesAndAsksBeforeReplacingAFile) {
 
   dir.Write("slave.gsd", "mine");
   ui.yes = false;
-  Save_GSD_File(ui, dir.Path("ParGen.xml"), dir.Path());
+  Save_GSD_File(ui, dir.File("ParGen.xml"), dir.Path());
   EXPECT_EQ(ui.log, std::vector<std::string>{"question: File already exists! Do you want to overwrite the file?"});
   EXPECT_EQ(dir.Read("slave.gsd"), "mine");
 
   ui.yes = true;
-  Save_GSD_File(ui, dir.Path("ParGen.xml"), dir.Path());
+  Save_GSD_File(ui, dir.File("ParGen.xml"), dir.Path());
   EXPECT_EQ(dir.Read("slave.gsd"), CrLfText(Build_GSD_Lines(65, 0)));
 
   ui.answer.reset();  // cancelled
-  DeleteFile(dir.Path("slave.gsd"));
-  Save_GSD_File(ui, dir.Path("ParGen.xml"), dir.Path());
-  EXPECT_FALSE(FileExists(dir.Path("slave.gsd")));
+  DeleteFile(dir.File("slave.gsd"));
+  Save_GSD_File(ui, dir.File("ParGen.xml"), dir.Path());
+  EXPECT_FALSE(FileExists(dir.File("slave.gsd")));
 }
 
 TEST(GsdWriter, ParGenStartingWithACommentReadsAsNoBytes) {
-  TestFolder dir;
+  TempFolder dir;
   dir.Write("ParGen.xml", std::string("<!--x-->") + ParGen);
   TScriptedUi ui;
-  ui.answer = dir.Path("slave.gsd");
-  Save_GSD_File(ui, dir.Path("ParGen.xml"), dir.Path());
+  ui.answer = dir.File("slave.gsd");
+  Save_GSD_File(ui, dir.File("ParGen.xml"), dir.Path());
   EXPECT_EQ(dir.Read("slave.gsd"), CrLfText(Build_GSD_Lines(0, 0)));
 }
 

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {
 
-using testing_app::TestFolder;
+using testkit::TempFolder;
 using Texts = std::map<int, std::string>;
 
 const char kPilcrow[] = "\xC2\xB6";
@@ -86,7 +86,7 @@ TEST(LanguageFile, LinesSetTexts) {
       {"emptied text replaces earlier text", {"STR5 = one", "STR5 = /#/"}, {{5, ""}}},
       {"several numbers", {"STR1 = a", "garbage", "STR2=b", "STR3 = c"}, {{1, "a"}, {2, "b"}, {3, "c"}}},
   };
-  TestFolder folder;
+  TempFolder folder;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string file = folder.Write("Test.lng", Lines(c.lines));
@@ -121,7 +121,7 @@ TEST(LanguageFile, EncodingsDecodeToTheSameTexts) {
       // Not valid UTF-8: the pilcrow is byte 0xB6 here.
       {"Windows-1252", "STR5 = \xB6 Gr\xFC\xDF" "e \xB6\r\nSTR6 = N\xB0 1\r\n"},
   };
-  TestFolder folder;
+  TempFolder folder;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string file = folder.Write("Test.lng", c.bytes);
@@ -151,7 +151,7 @@ TEST(LanguageFile, LoadLanguageChoosesTheFileOrFallsBackToEnglish) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TestFolder folder;
+    TempFolder folder;
     TAppState state;
     state.Set_Folders(folder.Path());
     for (const auto& [name, bytes] : c.files) folder.Write("LANGUAGE/" + name, bytes);
@@ -163,7 +163,7 @@ TEST(LanguageFile, LoadLanguageChoosesTheFileOrFallsBackToEnglish) {
 }
 
 TEST(LanguageFile, ChangingLanguageRestoresEnglishForTextsTheNewFileLacks) {
-  TestFolder folder;
+  TempFolder folder;
   TAppState state;
   state.Set_Folders(folder.Path());
   folder.Write("LANGUAGE/Italiano.lng", "STR17 = Aggiorna\r\nSTR18 = Progetto non valido\r\n");

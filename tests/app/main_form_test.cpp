@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, FirstStartLaysOutTheStepsAndRefusesThemUntilAConfiguratio
     EXPECT_EQ(Kit.ModalLog(), (std::vector<std::string>{"FTessaroneFirmWare", "FAbout"}));
   });
 
-  for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(DirectoryExists(Folder.Path(folder)));
+  for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(DirectoryExists(Folder.File(folder)));
   auto saved = SavedSettings();
   EXPECT_EQ(saved->Project_Name, "");
   EXPECT_EQ(saved->Device_IP, "192.168.2.205");
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, SettingsNamingADeletedConfigurationShowItsNameButRefuseTh
     EXPECT_EQ(SavedSettings()->Project_Name, name);
   }
   EXPECT_FALSE(std::filesystem::exists(Projects("Gone")));
-  EXPECT_FALSE(std::filesystem::exists(Folder.Path("bin")));
+  EXPECT_FALSE(std::filesystem::exists(Folder.File("bin")));
   EXPECT_FALSE(std::filesystem::exists(Projects("bin")));
 }
 

@@ -96,7 +96,7 @@ TEST_F(MainRoadTest, NewConfigurationToTheUpdaterAndBack) {
 
   EXPECT_EQ(Folder.Read("updater_runs.txt"), "ran\n");
   TXmlDocument job;
-  job.LoadFromFile(Folder.Path("updater_saw.xml"));
+  job.LoadFromFile(Folder.File("updater_saw.xml"));
   const TXmlNode root = job.DocumentElement();
   EXPECT_EQ(root.NodeName(), "Ethernet_Update");
   EXPECT_EQ(root.FindNode("IP_Address_Dev").Text(), "127.0.0.1");

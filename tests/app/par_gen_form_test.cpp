@@ -11,7 +11,7 @@
 
 #include "app/app_state.h"
 #include "app/lb_button.h"
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 #include "platform/files.h"
 #include "testkit/gui_kit.h"
 
@@ -19,14 +19,14 @@ namespace hd {
 namespace {
 
 using test::TGuiKit;
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 class ParGenFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     state.Load_Default_Texts();
     state.SW_Code = TAppState::SW_Code_Const;
-    state.Path_ParGen = dir.Path("ParGen.xml");
+    state.Path_ParGen = dir.File("ParGen.xml");
     form = std::make_unique<TFParGen>(nullptr, state);
     form->AfterConstruction();
   }
@@ -82,7 +82,7 @@ class ParGenFormTest : public ::testing::Test {
   }
 
   TGuiKit kit;
-  TestFolder dir;
+  TempFolder dir;
   TAppState state;
   std::unique_ptr<TFParGen> form;
 };
@@ -241,7 +241,7 @@ TEST_F(ParGenFormTest, OkSavesTheTypedTextsAsTheModelDoes) {
 }
 
 TEST_F(ParGenFormTest, FileThatCannotBeWrittenIsReportedAndTheWindowStaysOpen) {
-  state.Path_ParGen = dir.Path("deleted configuration/ParGen.xml");
+  state.Path_ParGen = dir.File("deleted configuration/ParGen.xml");
   kit.OnModal([&](TCustomForm*) {
     kit.Click(form->Btn_OK);
     EXPECT_EQ(form->ModalResult(), mrNone) << "a failed save is no OK";

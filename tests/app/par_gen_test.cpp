@@ -6,7 +6,7 @@
 #include <functional>
 #include <pugixml.hpp>
 
-#include "platform/testkit/temp_folder.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {

@@ -17,9 +17,9 @@
 #include "app/lb_button.h"
 #include "app/main_form.h"
 #include "app/program_start.h"
-#include "app/test_folder.h"
 #include "platform/net.h"
 #include "testkit/gui_kit.h"
+#include "testkit/temp_folder.h"
 
 namespace hd::testing_app {
 
@@ -88,19 +88,19 @@ class ProgramFixture : public ::testing::Test {
     return state;
   }
   std::string Projects(const std::string& name = {}) const {
-    return name.empty() ? Folder.Path("PROJECTS") : Folder.Path("PROJECTS/" + name);
+    return name.empty() ? Folder.File("PROJECTS") : Folder.File("PROJECTS/" + name);
   }
   // Copies the language files and flags the build ships into the test's LANGUAGE folder.
   void ShipLanguageFiles() const {
     namespace fs = std::filesystem;
-    fs::create_directories(Folder.Path("LANGUAGE"));
+    fs::create_directories(Folder.File("LANGUAGE"));
     for (const auto& e : fs::directory_iterator(fs::path(HD_PROGRAM_DIR) / "LANGUAGE"))
-      fs::copy_file(e.path(), fs::path(Folder.Path("LANGUAGE")) / e.path().filename(),
+      fs::copy_file(e.path(), fs::path(Folder.File("LANGUAGE")) / e.path().filename(),
                     fs::copy_options::overwrite_existing);
   }
 
   test::TGuiKit Kit;
-  TestFolder Folder;
+  testkit::TempFolder Folder;
   // Runs when every window exists, before the loop.
   TScript Before_Run;
   TRecordingHttp* Http = nullptr;

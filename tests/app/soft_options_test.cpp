@@ -132,7 +132,7 @@ TEST_F(OptionsTest, LanguagePagesHoldSixLanguagesEach) {
     Folder.Write(std::string("LANGUAGE/") + name + ".lng", "STR0 = x\r\n");
   const std::string locked = Folder.Write("LANGUAGE/Locked.lng", "STR0 = x\r\n");
   ::chmod(locked.c_str(), 0444);
-  std::filesystem::create_directories(Folder.Path("LANGUAGE/Folder.lng"));
+  std::filesystem::create_directories(Folder.File("LANGUAGE/Folder.lng"));
   ShipLanguageFiles();  // English.bmp and DefaultFlag.bmp
   Folder.Write("LANGUAGE/Deutsch.bmp", "no picture at all");
 

@@ -6,25 +6,25 @@
 #include <gtest/gtest.h>
 #include <sys/types.h>
 
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {
 
 using namespace std::chrono_literals;
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 TEST(StartProgram, WaitsForAProgramThatEnds) {
-  TestFolder dir;
-  const std::string mark = dir.Path("ran");
+  TempFolder dir;
+  const std::string mark = dir.File("ran");
   // The limit is far away: only the program's end can make the call return with Ended.
   EXPECT_EQ(Start_Program("/bin/sh", "-c \"sleep 1; echo done > '" + mark + "'\"", 0), TProgramOutcome::Ended);
   EXPECT_EQ(dir.Read("ran"), "done\n");
 }
 
 TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
-  TestFolder dir;
-  const std::string pidFile = dir.Path("pid");
+  TempFolder dir;
+  const std::string pidFile = dir.File("pid");
   const TProgramOutcome outcome =
       Start_Program("/bin/sh", "-c \"echo $$ > '" + pidFile + "'; exec sleep 30\"", 1, 300ms);
   const std::string pidText = dir.Read("pid");
@@ -37,8 +37,8 @@ TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
 }
 
 TEST(StartProgram, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
-  TestFolder dir;
-  EXPECT_EQ(Start_Program(dir.Path("Ethernet_Update.exe"), "", 0), TProgramOutcome::NotStarted);
+  TempFolder dir;
+  EXPECT_EQ(Start_Program(dir.File("Ethernet_Update.exe"), "", 0), TProgramOutcome::NotStarted);
 }
 
 }  // namespace

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "app/test_folder.h"
+#include "testkit/temp_folder.h"
 #include "platform/xml.h"
 
 namespace hd {
 namespace {
 
-using testing_app::TestFolder;
+using testkit::TempFolder;
 
 // The document as indented elements, so two documents compare as text whatever the indentation
 // of the saved file.
@@ -221,7 +221,7 @@ TEST(UpdateJobFile, EveryCombinationOfTheOperationBoxesWritesItsWholeDocument) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TestFolder app;
+    TempFolder app;
     const TUpdateJob job{"10.0.0.7", "/opt/hd/MASTER", "/opt/hd/PROJECTS/Plant 1", c.boxes};
     const std::string path = Compile_XML_Parameter(app.Path(), job);
     EXPECT_EQ(path, app.Path() + "/Ethernet_Update.xml");
@@ -230,7 +230,7 @@ TEST(UpdateJobFile, EveryCombinationOfTheOperationBoxesWritesItsWholeDocument) {
 }
 
 TEST(UpdateJobFile, ReplacesAnEarlierJob) {
-  TestFolder app;
+  TempFolder app;
   TUpdateJob job{"10.0.0.7", "/opt/hd/MASTER", "/opt/hd/PROJECTS/Plant 1", {true, true, true, false}};
   Compile_XML_Parameter(app.Path(), job);
   job.Operations = {false, false, false, false};

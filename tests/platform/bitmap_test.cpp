@@ -16,7 +16,7 @@
 #include "platform/jpeg_codec.h"
 #include "platform/picture.h"
 #include "platform/region.h"
-#include "platform/testkit/temp_folder.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "platform/exceptions.h"
-#include "platform/testkit/temp_folder.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-fs::path TestFolder(const std::string& name) {
+fs::path TempFolder(const std::string& name) {
   const char* root = std::getenv("HD_TEST_TMP");
   fs::path folder = fs::path(root ? root : fs::temp_directory_path().string()) /
                     ("process_" + name + "_" + std::to_string(getpid()));
@@ -108,7 +108,7 @@ TEST(RunProgramAndWait, LeavesAProgramRunningAfterTheLimitAndReapsItLater) {
 }
 
 TEST(RunProgramAndWait, PassesArgumentsWithoutAShellAndStartsInTheProgramsFolder) {
-  const fs::path folder = TestFolder("args");
+  const fs::path folder = TempFolder("args");
   const fs::path script = folder / "report args.sh";
   WriteFile(script, "#!/bin/sh\nout=\"$1\"\npwd > \"$out\"\nshift\nprintf '%s\\n' \"$@\" >> \"$out\"\nexit 3\n",
             fs::perms::owner_all);
@@ -127,7 +127,7 @@ TEST(RunProgramAndWait, FindsABareNameOnThePath) {
 }
 
 TEST(RunProgramAndWait, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
-  const fs::path folder = TestFolder("notstarted");
+  const fs::path folder = TempFolder("notstarted");
   WriteFile(folder / "plain.sh", "#!/bin/sh\nexit 0\n", fs::perms::owner_read | fs::perms::owner_write);
   WriteFile(folder / "badinterp.sh", "#!/no/such/interpreter\n", fs::perms::owner_all);
   struct Case {

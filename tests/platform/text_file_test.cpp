@@ -4,7 +4,7 @@
 
 #include "platform/exceptions.h"
 #include "platform/files.h"
-#include "platform/testkit/temp_folder.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {

@@ -1,9 +1,11 @@
-#include "platform/testkit/temp_folder.h"
+#include "testkit/temp_folder.h"
 
 #include <stdlib.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <system_error>
 
@@ -30,5 +32,18 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::File(const std::string& name) const { return path_ + "/" + name; }
+
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
+  const std::filesystem::path file = File(name);
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  return file.string();
+}
+
+std::string TempFolder::Read(const std::string& name) const {
+  std::ifstream in(File(name), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 }  // namespace hd::testkit
