@@ -13,21 +13,14 @@
 #include <sstream>
 #include <thread>
 
+#include "testkit/temp_folder.h"
+
 namespace hd {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-fs::path TempFolder(const std::string& name) {
-  const char* root = std::getenv("HD_TEST_TMP");
-  fs::path folder = fs::path(root ? root : fs::temp_directory_path().string()) /
-                    ("process_" + name + "_" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return fs::canonical(folder);
-}
 
 void WriteFile(const fs::path& path, const std::string& text, fs::perms perms) {
   std::ofstream(path) << text;
@@ -108,7 +101,8 @@ TEST(RunProgramAndWait, LeavesAProgramRunningAfterTheLimitAndReapsItLater) {
 }
 
 TEST(RunProgramAndWait, PassesArgumentsWithoutAShellAndStartsInTheProgramsFolder) {
-  const fs::path folder = TempFolder("args");
+  testkit::TempFolder tmp;
+  const fs::path folder = fs::canonical(tmp.Path());
   const fs::path script = folder / "report args.sh";
   WriteFile(script, "#!/bin/sh\nout=\"$1\"\npwd > \"$out\"\nshift\nprintf '%s\\n' \"$@\" >> \"$out\"\nexit 3\n",
             fs::perms::owner_all);
@@ -127,7 +121,8 @@ TEST(RunProgramAndWait, FindsABareNameOnThePath) {
 }
 
 TEST(RunProgramAndWait, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
-  const fs::path folder = TempFolder("notstarted");
+  testkit::TempFolder tmp;
+  const fs::path folder = fs::canonical(tmp.Path());
   WriteFile(folder / "plain.sh", "#!/bin/sh\nexit 0\n", fs::perms::owner_read | fs::perms::owner_write);
   WriteFile(folder / "badinterp.sh", "#!/no/such/interpreter\n", fs::perms::owner_all);
   struct Case {
