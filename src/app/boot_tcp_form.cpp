@@ -1,13 +1,14 @@
 #include "app/boot_tcp_form.h"
 
+#include "app/app_dialogs.h"
 #include "app/app_state.h"
 #include "app/dialog_buttons.h"
 #include "app/lb_button.h"
 #include "app/ping_loop.h"
 #include "app/start_program.h"
 #include "app/update_job_file.h"
+#include "app/window_looks.h"
 #include "platform/application.h"
-#include "platform/dialogs.h"
 #include "platform/ext_ctrls.h"
 #include "platform/files.h"
 #include "platform/sysutils.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int kClientWidth = 350;
 constexpr int kClientHeight = 233;
-constexpr int kTitleHeight = 65;
 constexpr int kButtonPanelHeight = 43;
 constexpr int kPartWidth = 45;
 constexpr int kEditHeight = 21;
@@ -91,26 +91,10 @@ TFBootTCP::TFBootTCP(TComponent* owner, TAppState& state) : TForm(owner), state_
 TFBootTCP::~TFBootTCP() = default;
 
 void TFBootTCP::CreateTitle() {
-  P_Title = new TPanel(this);
-  P_Title->SetParent(this);
-  P_Title->SetAlign(alTop);
-  P_Title->SetHeight(kTitleHeight);
-  P_Title->SetBevelOuter(bvNone);
-  P_Title->SetColor(clWhite);
-  L_SW_Code = new TLabel(this);
-  L_SW_Code->SetParent(P_Title);
-  L_SW_Code->SetBounds(10, 4, 0, 0);
-  TFont big = L_SW_Code->Font();
-  big.Size = 20;
-  big.Style = {fsBold};
-  big.Color = clGray;
-  L_SW_Code->SetFont(big);
-  L_SW_Desc = new TLabel(this);
-  L_SW_Desc->SetParent(P_Title);
-  L_SW_Desc->SetBounds(10, 44, 0, 0);
-  TFont bold = L_SW_Desc->Font();
-  bold.Style = {fsBold};
-  L_SW_Desc->SetFont(bold);
+  const TTitlePanel title = Make_Title_Panel(this);
+  P_Title = title.P_Title;
+  L_SW_Code = title.L_SW_Code;
+  L_SW_Desc = title.L_SW_Desc;
 }
 
 void TFBootTCP::CreatePage1() {
@@ -160,26 +144,15 @@ void TFBootTCP::CreatePage2() {
 }
 
 void TFBootTCP::CreateButtons() {
-  P_Buttons = new TPanel(this);
-  P_Buttons->SetParent(this);
-  P_Buttons->SetAlign(alBottom);
-  P_Buttons->SetHeight(kButtonPanelHeight);
-  P_Buttons->SetBevelOuter(bvNone);
-  Btn_Cancel = new TLbButton(this);
-  Btn_Cancel->SetParent(P_Buttons);
-  Btn_Cancel->SetBounds(16, 8, 110, 27);
-  StyleDialogButton(*Btn_Cancel, kYellowHotTrack, DialogGlyph(TDialogGlyph::Cancel));
-  Btn_Cancel->SetModalResult(mrCancel);
-  Btn_Next = new TLbButton(this);
-  Btn_Next->SetParent(P_Buttons);
-  Btn_Next->SetBounds(kClientWidth - 16 - 110, 8, 110, 27);
-  StyleDialogButton(*Btn_Next, kYellowHotTrack, DialogGlyph(TDialogGlyph::Next));
+  P_Buttons = Make_Button_Panel(this, kButtonPanelHeight);
+  Btn_Cancel = Make_Button(this, P_Buttons, "Btn_Cancel", Bounds(16, 8, 110, 27), DialogGlyph(TDialogGlyph::Cancel),
+                           mrCancel);
+  Btn_Next = Make_Button(this, P_Buttons, "Btn_Next", Bounds(kClientWidth - 16 - 110, 8, 110, 27),
+                         DialogGlyph(TDialogGlyph::Next));
   Btn_Next->SetLayout(blGlyphRight);
   Btn_Next->OnClick = [this](TObject* s) { LbButton2Click(s); };
-  Btn_Update = new TLbButton(this);
-  Btn_Update->SetParent(P_Buttons);
-  Btn_Update->SetBounds(kUpdateButtonLeft, 8, 220, 27);
-  StyleDialogButton(*Btn_Update, kYellowHotTrack, DialogGlyph(TDialogGlyph::Update));
+  Btn_Update = Make_Button(this, P_Buttons, "Btn_Update", Bounds(kUpdateButtonLeft, 8, 220, 27),
+                           DialogGlyph(TDialogGlyph::Update));
   Btn_Update->OnClick = [this](TObject* s) { LbButton4Click(s); };
 }
 
@@ -281,7 +254,7 @@ void TFBootTCP::LbButton1Click(TObject*) {
 
 void TFBootTCP::LbButton2Click(TObject*) {
   if (!Esegui_Ping) {
-    MessageDlg(Lang(1715), mtError, {mbOK});
+    Show_Error(Lang(1715));
     return;
   }
   ShowPage2();

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "app/app_dialogs.h"
 #include "app/app_state.h"
 #include "app/dialog_buttons.h"
 #include "app/lb_button.h"
-#include "platform/dialogs.h"
+#include "app/window_looks.h"
 
 namespace hd {
 
@@ -219,15 +220,11 @@ void TFParGen::CreateModbusTCPMasterGroup() {
 }
 
 void TFParGen::CreateButtons() {
-  Btn_OK = new TLbButton(this);
-  Btn_OK->SetParent(this);
-  Btn_OK->SetBounds(8, 0, 145, 28);
-  StyleDialogButton(*Btn_OK, kSkyBlueHotTrack, DialogGlyph(TDialogGlyph::OK));
+  Btn_OK = Make_Button(this, this, "Btn_OK", Bounds(8, 0, 145, 28), DialogGlyph(TDialogGlyph::OK), mrNone,
+                       kSkyBlueHotTrack);
   Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_Cancel = new TLbButton(this);
-  Btn_Cancel->SetParent(this);
-  Btn_Cancel->SetBounds(159, 0, 145, 28);
-  StyleDialogButton(*Btn_Cancel, kSkyBlueHotTrack, DialogGlyph(TDialogGlyph::Cancel));
+  Btn_Cancel = Make_Button(this, this, "Btn_Cancel", Bounds(159, 0, 145, 28), DialogGlyph(TDialogGlyph::Cancel),
+                           mrNone, kSkyBlueHotTrack);
   Btn_Cancel->OnClick = [this](TObject* s) { Btn_CancelClick(s); };
 }
 
@@ -376,7 +373,7 @@ bool TFParGen::Controllo_Dati() {
   const TParGenCheck check = hd::Controllo_Dati(ReadFields());
   if (check.Passed()) return true;
   // The text is read now, so the message follows the language loaded last.
-  MessageDlg(check.Message([this](int i) { return Lang(i); }), mtError, {mbOK});
+  Show_Error(check.Message([this](int i) { return Lang(i); }));
   return false;
 }
 
@@ -387,7 +384,7 @@ void TFParGen::Btn_OKClick(TObject*) {
 }
 
 void TFParGen::Btn_CancelClick(TObject*) {
-  if (Is_Change && MessageDlg(Lang(474), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
+  if (Is_Change && !Ask_Yes_No(Lang(474))) return;
   SetModalResult(mrCancel);
 }
 

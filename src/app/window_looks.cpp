@@ -67,12 +67,12 @@ TShape* Make_Frame(TComponent* owner, TWinControl* parent, const std::string& na
 }
 
 TLbButton* Make_Button(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& bounds,
-                       const TBitmap& glyph, TModalResult modalResult) {
+                       const TBitmap& glyph, TModalResult modalResult, TColor hotTrackColor) {
   auto* button = new TLbButton(owner);
   button->SetName(name);
   button->SetParent(parent);
   button->SetBoundsRect(bounds);
-  StyleDialogButton(*button, kYellowHotTrack, glyph);
+  StyleDialogButton(*button, hotTrackColor, glyph);
   if (modalResult != mrNone) button->SetModalResult(modalResult);
   return button;
 }

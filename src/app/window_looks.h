@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/dialog_buttons.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/ext_ctrls.h"
@@ -31,9 +32,10 @@ TShape* Make_Frame(TComponent* owner, TWinControl* parent, const std::string& na
                    TColor line, TColor fill);
 
 // A push button with the face every window gives its buttons (dialog_buttons.h), yellow
-// under the mouse, and a one-image picture.
+// under the mouse unless told otherwise, and a one-image picture.
 TLbButton* Make_Button(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& bounds,
-                       const TBitmap& glyph, TModalResult modalResult = mrNone);
+                       const TBitmap& glyph, TModalResult modalResult = mrNone,
+                       TColor hotTrackColor = kYellowHotTrack);
 
 // The band at the top of a dialog: the software code and the window's description.
 struct TTitlePanel {
