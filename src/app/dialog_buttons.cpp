@@ -33,13 +33,7 @@ const std::vector<std::string> kUpdateGlyph = {
 };
 
 TBitmap FromRows(const std::vector<std::string>& rows, TColor ink) {
-  const int h = static_cast<int>(rows.size());
-  const int w = static_cast<int>(rows.front().size());
-  TBitmap b(w, h);
-  TCanvas& c = b.Canvas();
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) c.SetPixel(x, y, rows[y][x] == '#' ? ink : clFuchsia);
-  b.SetTransparent(true);
+  TBitmap b = BitmapFromRows(rows, {{'#', ink}});
   b.SetTransparentColor(clFuchsia);
   return b;
 }

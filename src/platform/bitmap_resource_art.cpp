@@ -2,6 +2,7 @@
 #include <map>
 
 #include "platform/bitmap_resource_art_p.h"
+#include "platform/bitmap_resources.h"
 
 namespace hd::resource_art {
 namespace {
@@ -9,24 +10,6 @@ namespace {
 // The colour that drawing leaves out: every resource keeps it in its corners, so both the
 // bottom-left rule and the top-left rule find it.
 constexpr TColor kKey = clFuchsia;
-
-// A bitmap from rows of characters; '.' is the key colour.
-TBitmap FromMap(const std::vector<std::string>& rows, const std::map<char, TColor>& palette) {
-  int h = static_cast<int>(rows.size());
-  int w = h ? static_cast<int>(rows[0].size()) : 0;
-  TBitmap bmp(w, h);
-  for (int y = 0; y < h; ++y) {
-    std::uint32_t* line = bmp.ScanLine(y);
-    for (int x = 0; x < w; ++x) {
-      char c = x < static_cast<int>(rows[y].size()) ? rows[y][x] : '.';
-      auto it = palette.find(c);
-      TColor color = it == palette.end() ? kKey : it->second;
-      line[x] = 0xFF000000u | static_cast<std::uint32_t>(color);
-    }
-  }
-  bmp.SetTransparent(true);
-  return bmp;
-}
 
 TBitmap Blank(int w, int h) {
   TBitmap bmp(w, h);
@@ -93,7 +76,7 @@ TBitmap Radio(bool xp, bool checked, bool enabled) {
 }
 
 TBitmap FilterGlyph() {
-  return FromMap({
+  return BitmapFromRows({
                      "................",
                      "................",
                      "..############..",
@@ -115,7 +98,7 @@ TBitmap FilterGlyph() {
 }
 
 TBitmap DropArrow() {
-  return FromMap({".........", ".#######.", "..#####..", "...###...", "....#...."}, {{'#', clBlack}});
+  return BitmapFromRows({".........", ".#######.", "..#####..", "...###...", "....#...."}, {{'#', clBlack}});
 }
 
 // Node boxes: a framed square with a minus, and a plus when contracted.
@@ -149,7 +132,7 @@ TBitmap FindArrow(bool up, bool enabled) {
       "......####......", "................", "................", "................",
   };
   if (!up) std::reverse(rows.begin(), rows.end());
-  return FromMap(rows, {{'#', enabled ? RGB(0, 90, 170) : RGB(160, 160, 160)}});
+  return BitmapFromRows(rows, {{'#', enabled ? RGB(0, 90, 170) : RGB(160, 160, 160)}});
 }
 
 TBitmap CloseCross(TColor color) {
@@ -167,7 +150,7 @@ TBitmap CloseCross(TColor color) {
 TBitmap Highlighter(bool enabled) {
   TColor tip = enabled ? RGB(255, 220, 0) : RGB(200, 200, 200);
   TColor body = enabled ? RGB(90, 90, 90) : RGB(170, 170, 170);
-  return FromMap({
+  return BitmapFromRows({
                      "................", "..........##....", ".........#yy#...", "........#yyyy#..",
                      ".......#bbyy#...", "......#bbbb#....", ".....#bbbb#.....", "....#bbbb#......",
                      "...#bbbb#.......", "..#bbbb#........", "..#bbb#.........", "..#bb#..........",
@@ -198,7 +181,7 @@ TBitmap PanAnchor(bool horizontal, bool vertical) {
 
 // Stock button glyphs: a strip of the normal image and its grey disabled copy.
 TBitmap GlyphStrip(const std::vector<std::string>& rows, TColor color) {
-  TBitmap one = FromMap(rows, {{'#', color}});
+  TBitmap one = BitmapFromRows(rows, {{'#', color}});
   int w = one.Width(), h = one.Height();
   TBitmap strip = Blank(2 * w, h);
   for (int y = 0; y < h; ++y) {

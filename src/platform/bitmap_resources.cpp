@@ -52,4 +52,21 @@ std::vector<std::string> BitmapResourceNames() {
   return names;
 }
 
+TBitmap BitmapFromRows(const std::vector<std::string>& rows, const std::map<char, TColor>& palette) {
+  const int h = static_cast<int>(rows.size());
+  const int w = h ? static_cast<int>(rows[0].size()) : 0;
+  TBitmap bmp(w, h);
+  for (int y = 0; y < h; ++y) {
+    std::uint32_t* line = bmp.ScanLine(y);
+    for (int x = 0; x < w; ++x) {
+      const char c = x < static_cast<int>(rows[y].size()) ? rows[y][x] : '.';
+      auto it = palette.find(c);
+      const TColor color = it == palette.end() ? clFuchsia : it->second;
+      line[x] = 0xFF000000u | static_cast<std::uint32_t>(color);
+    }
+  }
+  bmp.SetTransparent(true);
+  return bmp;
+}
+
 }  // namespace hd
