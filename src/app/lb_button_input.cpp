@@ -1,8 +1,6 @@
-#include <algorithm>
-#include <cctype>
-
 #include "app/lb_button.h"
 #include "platform/std_ctrls.h"
+#include "platform/sysutils.h"
 #include "platform/timers.h"
 
 namespace hd {
@@ -19,8 +17,7 @@ TCustomForm* OwningForm(const TComponent* c) {
 
 // A push button of any kind; radio buttons are not.
 bool IsButtonClass(const TControl* c) {
-  std::string name = c->ClassName();
-  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+  const std::string name = UpperCase(c->ClassName());
   return name.find("BUTTON") != std::string::npos && name.find("RADIOBUTTON") == std::string::npos;
 }
 
