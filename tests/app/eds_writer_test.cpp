@@ -10,6 +10,7 @@
 #include "platform/dateutils.h"
 #include "platform/exceptions.h"
 #include "platform/files.h"
+#include "platform/sysutils.h"
 
 namespace hd {
 namespace {
@@ -17,12 +18,6 @@ namespace {
 using testing_app::CrLfText;
 using testing_app::FixtureLines;
 using testkit::TempFolder;
-
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
 
 // Everything before the object lists; {TIME}, {DATE}, {R} and {T} are filled in per test.
 const char* const InfoSections = R"(
@@ -268,7 +263,8 @@ PDOMapping=0
 )";
 
 std::string Info(const char* time, const char* date, const char* r, const char* t) {
-  return Replace(Replace(Replace(Replace(InfoSections, "{TIME}", time), "{DATE}", date), "{R}", r), "{T}", t);
+  std::string text = StringReplaceAll(StringReplaceAll(InfoSections, "{TIME}", time), "{DATE}", date);
+  return StringReplaceAll(StringReplaceAll(text, "{R}", r), "{T}", t);
 }
 
 std::vector<std::string> Lines(const std::string& fixture) { return FixtureLines(fixture); }

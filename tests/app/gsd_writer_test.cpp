@@ -6,6 +6,7 @@
 #include "app/text_fixture.h"
 #include "testkit/temp_folder.h"
 #include "platform/files.h"
+#include "platform/sysutils.h"
 
 namespace hd {
 namespace {
@@ -13,12 +14,6 @@ namespace {
 using testing_app::CrLfText;
 using testing_app::FixtureLines;
 using testkit::TempFolder;
-
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
 
 const char* const Banner = R"x(
 ;
@@ -218,8 +213,8 @@ Unit_Diag_Area_End
 
 std::vector<std::string> Expected(const char* modules, const char* in, const char* out, const char* data,
                                   const std::string& moduleLines, const std::string& slotLines) {
-  std::string keywords = Replace(Replace(Keywords, "{MODULES}", modules), "{IN}", in);
-  keywords = Replace(Replace(keywords, "{OUT}", out), "{DATA}", data);
+  std::string keywords = StringReplaceAll(StringReplaceAll(Keywords, "{MODULES}", modules), "{IN}", in);
+  keywords = StringReplaceAll(StringReplaceAll(keywords, "{OUT}", out), "{DATA}", data);
   std::vector<std::string> lines = FixtureLines(Banner);
   for (const std::string& line : FixtureLines(keywords)) lines.push_back(line);
   for (const std::string& line : FixtureLines(moduleLines)) lines.push_back(line);
