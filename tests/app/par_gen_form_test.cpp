@@ -152,6 +152,37 @@ TEST_F(ParGenFormTest, FreshConfigurationShowsTheDefaultsAndOkWritesExactlyThem)
   EXPECT_EQ(dir.Read("ParGen.xml"), ParGenToXml(TParGen{}));
 }
 
+TEST_F(ParGenFormTest, UnreadableFileIsReportedAndKeptUntilOk) {
+  const std::string truncated = "<Par_Gen><EtherNetIP_IP1>10</EtherNetIP_IP1><EtherNetIP_IP2>1";
+  dir.Write("ParGen.xml", truncated);
+  const std::string box = "Error! Cannot load XML file \"" + state.Path_ParGen + "\": ";
+  const std::string tail = "\nThe window shows the default values; OK replaces the file with them.";
+  auto expectBox = [&](std::size_t count) {
+    ASSERT_EQ(kit.MessageBoxes().size(), count);
+    const TMessageBoxRequest& b = kit.MessageBoxes().back();
+    EXPECT_EQ(b.Type, mtError);
+    EXPECT_EQ(b.Text.substr(0, box.size()), box);
+    EXPECT_TRUE(b.Text.ends_with(tail)) << b.Text;
+  };
+
+  kit.OnModal([&](TCustomForm*) {
+    expectBox(1);
+    EXPECT_EQ(form->E_IP1->Text(), "192") << "the defaults are shown";
+    EXPECT_FALSE(form->Is_Change);
+    kit.Click(form->Btn_Cancel);
+  });
+  EXPECT_EQ(form->ShowModal(), mrCancel);
+  EXPECT_EQ(kit.MessageBoxes().size(), 1u) << "Cancel asks nothing: the user changed nothing";
+  EXPECT_EQ(dir.Read("ParGen.xml"), truncated) << "the file stays until OK";
+
+  kit.OnModal([&](TCustomForm*) {
+    expectBox(2);
+    kit.Click(form->Btn_OK);
+  });
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_EQ(dir.Read("ParGen.xml"), ParGenToXml(TParGen{}));
+}
+
 TEST_F(ParGenFormTest, OkWithABadValueShowsTheFailingChecksTextAndStaysOpen) {
   struct Case {
     const char* name;
