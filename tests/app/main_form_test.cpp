@@ -156,6 +156,25 @@ TEST_F(MainWindowTest, SettingsNamingADeletedConfigurationShowItsNameButRefuseTh
   EXPECT_FALSE(std::filesystem::exists(Projects("bin")));
 }
 
+TEST_F(MainWindowTest, ConfigurationWhoseFolderWasDeletedSinceItOpenedRefusesTheSteps) {
+  TForm setAccess(nullptr);
+  Run([&](TFTessaroneFirmWare& main) {
+    main.Table_Windows["TFModbus_TCP_Master_Set_Access"].Form = &setAccess;
+    CreateConfiguration(main, "Plant 1");
+    std::filesystem::remove_all(Projects("Plant 1"));
+    const std::size_t modalsBefore = Kit.ModalLog().size();
+    for (TLbButton* step : {main.Btn_Prm_Gen, main.Btn_Set_Access, main.Btn_CreateBin}) {
+      SCOPED_TRACE(step->Name());
+      const std::size_t before = Kit.MessageBoxes().size();
+      Kit.Click(step);
+      EXPECT_EQ(BoxTexts(before), std::vector<std::string>{kNotValid});
+    }
+    EXPECT_EQ(Kit.ModalLog().size(), modalsBefore) << "no step window opened";
+    EXPECT_EQ(main.L_Name_Conf_L2->Caption(), "Plant 1");
+  });
+  EXPECT_FALSE(std::filesystem::exists(Projects("Plant 1"))) << "nothing re-created the folder";
+}
+
 TEST_F(MainWindowTest, NewConfigurationBecomesActiveAndTheNextStartRestoresIt) {
   Run([&](TFTessaroneFirmWare& main) {
     CreateConfiguration(main, "Plant 1");
