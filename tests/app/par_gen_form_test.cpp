@@ -349,6 +349,31 @@ TEST_F(ParGenFormTest, DotMovesAlongTheAddressChainOfItsGroup) {
   form->ShowModal();
 }
 
+// The window is higher than a small screen; dragged above it, it comes back with its title bar
+// on the screen as soon as it is active again.
+TEST_F(ParGenFormTest, WindowAboveTheScreenComesBackWhenActivated) {
+  test::TScreenSizeScope screen(800, 600);
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f->Top(), 0) << "centred, it would start above the screen";
+    f->SetTop(-120);
+    kit.Process();
+    ASSERT_LT(f->Top(), 0);
+    // Another window in front, then this one active again.
+    TForm other(nullptr);
+    other.SetName("Other");
+    kit.OnModal([](TCustomForm* o) { o->SetModalResult(mrOk); });
+    other.ShowModal();
+    EXPECT_TRUE(form->Active());
+    EXPECT_EQ(f->Top(), 0);
+    EXPECT_EQ(f->ClientToScreen({0, 0}).Y, 26) << "the title bar lies above the client area";
+    kit.Process();
+    EXPECT_EQ(f->Top(), 0) << "where the window system put it";
+    kit.Click(form->Btn_Cancel);
+  });
+  form->ShowModal();
+  EXPECT_EQ(kit.ModalLog(), (std::vector<std::string>{"FParGen", "Other"}));
+}
+
 TEST_F(ParGenFormTest, CollapseAndExpandMoveTheGroupsButtonsAndClientArea) {
   auto bounds = [](TControl* c) { return c->BoundsRect(); };
   struct Step {
