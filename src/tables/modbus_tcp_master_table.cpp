@@ -99,6 +99,7 @@ std::optional<TCellFailure> TestRequest(const TRequestRules& rules, const TCellT
     return v < lo || v > hi;
   };
 
+  // Columns 1 to 7 stand alike in both grids; the rules name the ones that differ.
   if (Check_IP_Address(g.Cells(rcIP_Address, r))) return fail(stIP_Address);
   if (outside(rcPort, 0, 65535)) return fail(stPort);
   if (outside(rcSlave_ID, 0, 255)) return fail(stSlave_ID);

@@ -112,8 +112,8 @@ TEST_F(RequestFileTest, LoaderDefaultsAndFailures) {
                                               "0",       "0",   "0", "N", "N",          "old"};
   const std::vector<std::string> oldWriteRow = {"1.2.3.4", "502", "1", "Coil Status", "0", "1", "1", "N",
                                                 "0",       "0",   "0", "N", "N",          "N", "old"};
-  const std::string readOnly =
-      "<EtherNetIP_to_Modbus_TCP_Master><Modbus_Read>" + Row(kReadAttrs) + "</Modbus_Read></EtherNetIP_to_Modbus_TCP_Master>";
+  const std::string readOnly = "<EtherNetIP_to_Modbus_TCP_Master><Modbus_Read>" + Row(kReadAttrs) +
+                               "</Modbus_Read></EtherNetIP_to_Modbus_TCP_Master>";
   struct Case {
     const char* name;
     std::optional<std::string> content;  // none: no file
@@ -125,7 +125,9 @@ TEST_F(RequestFileTest, LoaderDefaultsAndFailures) {
        {noSwapRow}, {oldWriteRow}, nullptr},
       {"a missing required attribute ends the loading where it stands",
        RequestFile(Row(kReadAttrs) + Row(noPort) + Row(kReadAttrs), Row(kWriteAttrs)),
-       {kReadRow, {"1.2.3.5", "", "", "", "", "", "", "", "", "", "", "", ""}}, {}, "row 2 of \"Modbus_Read\" has no attribute \"Port\""},
+       {kReadRow, {"1.2.3.5", "", "", "", "", "", "", "", "", "", "", "", ""}},
+       {},
+       "row 2 of \"Modbus_Read\" has no attribute \"Port\""},
       {"a missing section", readOnly, {kReadRow}, {}, "\"Modbus_Write\" is missing"},
       {"comments and text are not rows, elements of any name are",
        RequestFile("<!--off-->" + Row(kReadAttrs) + "text<Row " + kReadAttrs + " Extra=\"x\"/>", ""),
