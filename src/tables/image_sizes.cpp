@@ -27,7 +27,7 @@ TImageSizes ReadImageSizes(const std::string& pathParGen) {
   TXmlDocument doc;
   try {
     doc.LoadFromFile(pathParGen);
-  } catch (const EXmlError& e) {
+  } catch (const Exception& e) {
     sizes.Error = e.Message() + "\nThe data images are taken as " + IntToStr(Default_Image_Size) + " bytes each.";
     return sizes;
   }

@@ -100,8 +100,8 @@ std::string LoadTableFile(const TTableFile& file, const std::string& path,
   TXmlDocument doc;
   try {
     doc.LoadFromFile(path);
-  } catch (const EXmlError& e) {
-    return e.Message();
+  } catch (const Exception& e) {
+    return e.Message();  // not well-formed, or unreadable
   }
   // The first node is the root whatever its name, as the compile reads it.
   TXmlNode root = doc.FirstChild();
