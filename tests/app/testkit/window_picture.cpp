@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "platform/std_ctrls.h"
 
