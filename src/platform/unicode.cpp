@@ -35,15 +35,9 @@ std::string WideToUtf8(const WideString& wide) {
   return CodePointsToUtf8(cps);
 }
 
-std::string AnsiUpperCase(const std::string& s) {
+std::string CharUpperText(const std::string& s) {
   std::u32string cps = Utf8ToCodePoints(s);
   for (char32_t& c : cps) c = CharUpper(c);
-  return CodePointsToUtf8(cps);
-}
-
-std::string AnsiLowerCase(const std::string& s) {
-  std::u32string cps = Utf8ToCodePoints(s);
-  for (char32_t& c : cps) c = CharLower(c);
   return CodePointsToUtf8(cps);
 }
 

@@ -19,9 +19,8 @@ char32_t CharLower(char32_t c);
 // other numbers such as "Ⅻ" or "½").
 bool IsNumberCharacter(char32_t c);
 
-// Case mapping of every character of a UTF-8 text, whatever its script.
-std::string AnsiUpperCase(const std::string& s);
-std::string AnsiLowerCase(const std::string& s);
+// Case mapping of every character, whatever its script.
+std::string CharUpperText(const std::string& s);
 WideString WideUpperCase(const WideString& s);
 
 }  // namespace hd

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/sysutils.h"
+
 namespace hd {
 namespace {
 
@@ -28,8 +30,11 @@ TEST(Unicode, CaseMappingKeepsEveryCharacterInItsPlace) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(AnsiUpperCase(c.text), c.upper);
-    EXPECT_EQ(AnsiLowerCase(c.text), c.lower);
+    EXPECT_EQ(CharUpperText(c.text), c.upper);
+    EXPECT_EQ(WideToUtf8(Utf8ToWide(c.text)), c.text);
+    std::u32string lower;
+    for (char32_t ch : Utf8ToCodePoints(c.text)) lower += CharLower(ch);
+    EXPECT_EQ(CodePointsToUtf8(lower), c.lower);
     EXPECT_EQ(WideUpperCase(Utf8ToWide(c.text)), Utf8ToWide(c.upper));
   }
   // Deseret small letter long i (U+10428) upper-cases to U+10400, still a surrogate pair.

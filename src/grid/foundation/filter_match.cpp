@@ -169,7 +169,7 @@ bool MatchFilter(const std::string& Condition, const std::string& Value, bool Ca
 
 bool MatchOperand(const std::string& Operand, const std::string& Value, bool CaseSensitive) {
   if (CaseSensitive) return MatchCondition(Operand, Value);
-  return MatchCondition(AnsiUpperCase(Operand), AnsiUpperCase(Value));
+  return MatchCondition(CharUpperText(Operand), CharUpperText(Value));
 }
 
 bool MatchCondition(const std::string& Pattern, const std::string& Value) {
