@@ -166,6 +166,11 @@ void TFloatingFooter::Invalidate() {
   if (FGrid) FGrid->UpdateFooter();
 }
 
+void TFloatingFooter::DefaultRowHeightChanged(int Value) {
+  FHeight = Value;
+  if (FGrid && FVisible) FGrid->SetFooterPanelHeight(Value);
+}
+
 void TFloatingFooter::Assign(const TPersistent* Source) {
   auto* s = dynamic_cast<const TFloatingFooter*>(Source);
   if (!s || s == this) return;

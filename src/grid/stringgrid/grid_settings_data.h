@@ -329,6 +329,9 @@ class TFloatingFooter : public TPersistent {
 
   // Repaints the footer panel.
   void Invalidate();
+  // The grid's default row height changed: it becomes Height, and a visible panel takes it
+  // as its height.
+  void DefaultRowHeightChanged(int Value);
 
   // From another floating footer: CalculateHiddenRows, Color, Column, CustomTemplate,
   // FooterStyle, then Visible and ShowHint through their setters. Any other source is ignored.

@@ -137,6 +137,9 @@ TEST(DataSettings, SettersAskTheGridExactlyWhereTheyAct) {
         "InvalidateGrid"}},
       {"Footer Height", [&] { ff.SetHeight(30); }, {"SetFooterPanelHeight 29"}},
       {"Footer Height 0 leaves the panel", [&] { ff.SetHeight(0); }, {}},
+      {"Default row height, footer visible: the panel takes it whole",
+       [&] { ff.DefaultRowHeightChanged(24); },
+       {"SetFooterPanelHeight 24"}},
       {"Footer BorderColor, changed", [&] { ff.SetBorderColor(clRed); }, {"UpdateFooter"}},
       {"Footer BorderColor, unchanged", [&] { ff.SetBorderColor(clRed); }, {}},
       {"Footer Color", [&] { ff.SetColor(clBtnFace); }, {"UpdateFooter"}},
@@ -154,6 +157,13 @@ TEST(DataSettings, SettersAskTheGridExactlyWhereTheyAct) {
   }
   EXPECT_EQ(ss.UpGlyph().Width(), 8);
   EXPECT_EQ(ss.Row(), 1);
+  EXPECT_EQ(ff.Height(), 24);
+
+  ff.SetVisible(false);
+  grid.Take();
+  ff.DefaultRowHeightChanged(18);
+  EXPECT_TRUE(grid.calls.empty());
+  EXPECT_EQ(ff.Height(), 18);
 }
 
 TEST(DataSettings, SortRowMustBeAFixedRow) {
