@@ -207,10 +207,15 @@ void TFilePicture::DrawPicture(TCanvas& Canvas, const TRect& r) const {
   picture.Draw(Canvas, r, true);
 }
 
-void TFilePicture::Assign(const TFilePicture& Source) {
-  FFilename = Source.FFilename;
-  FWidth = Source.FWidth;
-  FHeight = Source.FHeight;
+void TFilePicture::Assign(const TPersistent* Source) {
+  auto* src = dynamic_cast<const TFilePicture*>(Source);
+  if (!src) {
+    TPersistent::Assign(Source);
+    return;
+  }
+  FFilename = src->FFilename;
+  FWidth = src->FWidth;
+  FHeight = src->FHeight;
 }
 
 void TFileStringList::Reset() {

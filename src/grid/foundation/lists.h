@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid/foundation/grid_types.h"
+#include "platform/classes.h"
 #include "platform/controls.h"
 #include "platform/string_list.h"
 
@@ -126,8 +127,9 @@ class TControlList {
 
 // A picture that a cell shows from a file: only the name and the size are kept; the file is
 // read again each time it is drawn.
-class TFilePicture : public TObject {
+class TFilePicture : public TPersistent {
  public:
+  const char* ClassName() const override { return "TFilePicture"; }
   const std::string& Filename() const { return FFilename; }
   // Reads the file for its size; EFOpenError or EInvalidGraphic when it is missing or no picture.
   void SetFilename(const std::string& Value);
@@ -135,7 +137,8 @@ class TFilePicture : public TObject {
   int Height() const { return FHeight; }
   // Stretched into r; nothing without a file name.
   void DrawPicture(TCanvas& Canvas, const TRect& r) const;
-  void Assign(const TFilePicture& Source);
+  // Name and size of another file picture; any other source is refused as by every persistent.
+  void Assign(const TPersistent* Source) override;
 
  private:
   std::string FFilename;

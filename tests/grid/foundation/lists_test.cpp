@@ -196,9 +196,11 @@ TEST(FilePicture, KeepsNameAndSizeAndDrawsFromTheFile) {
   EXPECT_EQ(target.Canvas().Pixel(9, 6), clWhite);
 
   TFilePicture copy;
-  copy.Assign(pic);
+  copy.Assign(&pic);
   EXPECT_EQ(copy.Filename(), path);
   EXPECT_EQ(copy.Width(), 4);
+  TPersistent other;
+  EXPECT_THROW(copy.Assign(&other), EConvertError);
 
   // A missing file raises; the sizes never stay those of the earlier file.
   EXPECT_THROW(pic.SetFilename(tmp.File("missing.bmp")), EFOpenError);
