@@ -274,6 +274,43 @@ TEST_F(WindowFixture, ClientInputAndPictureStandInsideTheBorderAndBars) {
   EXPECT_NE(c.Pixel(185, 75), ColorToRGB(clWhite));      // the bar
 }
 
+// A control that frames its window in its own colour after the platform's non-client paint,
+// as the grid draws its border.
+class TFramedPad : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  int ncPaints = 0;
+  void Dispatch(TMessage& m) override {
+    TCustomControl::Dispatch(m);
+    if (m.Msg != WM_NCPAINT) return;
+    ++ncPaints;
+    WindowCanvas().Brush().Color = clRed;
+    WindowCanvas().FrameRect(Rect(0, 0, Width(), Height()));
+  }
+};
+
+TEST_F(WindowFixture, ControlDrawsOverItsNonClientArea) {
+  auto* framed = new TFramedPad(form.get());
+  framed->SetBounds(220, 10, 100, 80);
+  framed->SetBorderStyle(bsSingle);
+  framed->SetParent(form.get());
+  form->Show();
+  TBitmap picture;
+  picture.LoadFromFile(kit.RenderPng(framed, "framed_pad"));
+  EXPECT_EQ(picture.Canvas().Pixel(0, 0), ColorToRGB(clRed));
+  EXPECT_EQ(picture.Canvas().Pixel(1, 1), ColorToRGB(cl3DDkShadow));  // the platform's inner edge
+  EXPECT_EQ(framed->ncPaints, 1);
+  // Drawn at any other time, it shows too; a change of the bars paints the area anew.
+  framed->WindowCanvas().Brush().Color = clBlue;
+  framed->WindowCanvas().FrameRect(Rect(0, 0, 100, 80));
+  picture.LoadFromFile(kit.RenderPng(framed, "framed_pad_blue"));
+  EXPECT_EQ(picture.Canvas().Pixel(0, 0), ColorToRGB(clBlue));
+  framed->SetScrollBars(ssVertical);
+  picture.LoadFromFile(kit.RenderPng(framed, "framed_pad_bar"));
+  EXPECT_EQ(picture.Canvas().Pixel(0, 0), ColorToRGB(clRed));
+  EXPECT_EQ(framed->ncPaints, 2);
+}
+
 TEST(SystemMetricsTest, AnswerThePlatformsClassicSizes) {
   EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 17);
   EXPECT_EQ(GetSystemMetrics(SM_CYHSCROLL), 17);
