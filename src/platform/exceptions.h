@@ -13,6 +13,13 @@ class Exception : public std::runtime_error {
   std::string Message() const { return what(); }
 };
 
+// An operation that the object's state does not allow (focusing a hidden window, showing a
+// visible form modally).
+class EInvalidOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 // A text that is not a number of the asked kind.
 class EConvertError : public Exception {
  public:
