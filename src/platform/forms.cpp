@@ -176,6 +176,8 @@ void TCustomForm::SetVisible(bool v) {
   if (v == Visible()) return;
   HWND self = Handle();
   if (v) {
+    // The form's window and those of its visible controls exist from its first showing on.
+    HandleNeeded();
     ApplyPosition();
     SetVisibleFlag(true);
     try {
