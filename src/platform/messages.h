@@ -240,6 +240,14 @@ TMessageHooks& MessageHooks();
 
 // Internal to the layer: records the focused window without any message.
 void SetFocusHandle(HWND h);
+// Internal to the layer: the window that heard WM_SETFOCUS last and no WM_KILLFOCUS since.
+// Only it hears WM_KILLFOCUS when the focus moves on, so that every WM_KILLFOCUS follows a
+// WM_SETFOCUS even when a handler moves the focus while it is moving.
+HWND FocusNotifiedWindow();
+void SetFocusNotifiedWindow(HWND h);
+// Moves the focus to h (0: nowhere) with the messages: WM_KILLFOCUS to the window that had
+// heard it got the focus, then, unless a handler moved the focus meanwhile, WM_SETFOCUS to h.
+void MoveFocusWithMessages(HWND h);
 // Internal to the layer: queues a window timer's WM_TIMER, and takes it back when the timer
 // is killed or set again before the message was delivered, as the platform generates
 // WM_TIMER only for a timer that still runs.
