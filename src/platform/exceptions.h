@@ -32,6 +32,12 @@ class EInvalidOp : public Exception {
   using Exception::Exception;
 };
 
+// An object taken for a class it is not of; the message is always "Invalid class typecast".
+class EInvalidCast : public Exception {
+ public:
+  EInvalidCast() : Exception("Invalid class typecast") {}
+};
+
 class EListError : public Exception {
  public:
   using Exception::Exception;

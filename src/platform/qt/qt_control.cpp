@@ -67,15 +67,18 @@ void TControl::NativeSetBounds() {
   QWidget* w = native_->widget;
   TNativeUpdate guard(native_);
   if (auto* form = dynamic_cast<TCustomForm*>(this)) {
-    w->move(left_, top_);
     int cw = form->ClientWidth(), ch = form->ClientHeight();
     if (IsSizeable(form)) {
       w->setMinimumSize(0, 0);
       w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-      w->resize(cw, ch);
     } else {
       w->setFixedSize(cw, ch);
     }
+    // Left and Top are the outer frame's corner: the native client area goes where the form's
+    // own frame puts it, below the title bar, whatever frame the window system reports (none
+    // before the window is first shown).
+    const TPoint origin = form->ClientOrigin();
+    w->setGeometry(origin.X, origin.Y, cw, ch);
     return;
   }
   // Children stand in the parent's client area, inside its border and bars.
