@@ -12,9 +12,10 @@ namespace hd {
 namespace {
 
 // Comments, declaration, processing instructions and document type stay nodes of the
-// document; whitespace-only text between elements is dropped.
+// document; whitespace-only text between elements is dropped, while an element whose only
+// content is blanks keeps them, so a value of blanks reads back as written.
 constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_pi | pugi::parse_comments |
-                                 pugi::parse_declaration | pugi::parse_doctype;
+                                 pugi::parse_declaration | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
 constexpr unsigned kSaveFlags = pugi::format_indent | pugi::format_no_declaration;
 
@@ -25,6 +26,33 @@ std::string DecodeXmlBytes(std::string&& bytes) {
   if (bytes.size() >= 2 && bytes[0] == '\0' && bytes[1] == '<')
     return DecodeText(std::string("\xFE\xFF", 2) + bytes);
   return DecodeText(std::move(bytes));
+}
+
+// Carriage returns outside comments, CDATA and processing instructions become character
+// references: written raw, every reader would turn them into line feeds. Attribute values
+// come escaped already and markup holds none, so only text is touched.
+std::string EscapeCarriageReturns(const std::string& xml) {
+  if (xml.find('\r') == std::string::npos) return xml;
+  std::string out;
+  out.reserve(xml.size() + 64);
+  for (std::size_t i = 0; i < xml.size();) {
+    const char* end = nullptr;
+    if (xml.compare(i, 4, "<!--") == 0) end = "-->";
+    else if (xml.compare(i, 9, "<![CDATA[") == 0) end = "]]>";
+    else if (xml.compare(i, 2, "<?") == 0) end = "?>";
+    if (end) {
+      std::size_t stop = xml.find(end, i + 2);
+      stop = stop == std::string::npos ? xml.size() : stop + std::char_traits<char>::length(end);
+      out.append(xml, i, stop - i);
+      i = stop;
+    } else if (xml[i] == '\r') {
+      out += "&#13;";
+      ++i;
+    } else {
+      out += xml[i++];
+    }
+  }
+  return out;
 }
 
 [[noreturn]] void MissingNode(const char* action) {
@@ -200,7 +228,7 @@ void TXmlDocument::LoadFromFile(const std::string& path) {
   doc_->reset();
   std::string bytes;
   try {
-    bytes = ReadFileBytes(path);
+    bytes = ReadFileBytes(path, kMaxXmlFileSize);
   } catch (const EInOutError& e) {
     throw EXmlError(e.Message());
   }
@@ -263,7 +291,9 @@ std::string TXmlDocument::SaveToString() const {
   } else {
     doc_->save(out, "  ", kSaveFlags, pugi::encoding_utf8);
   }
-  return out.str();
+  // A value from outside (a folder name) may not be UTF-8; the file must be, or the reader
+  // takes all of it for Windows-1252 and every other value changes.
+  return ValidUtf8(EscapeCarriageReturns(out.str()));
 }
 
 }  // namespace hd
