@@ -1,0 +1,31 @@
+// The XML document object: any bytes from a file, then what a save of them writes must read
+// back to the same document.
+#include "fuzz_support.h"
+#include "platform/exceptions.h"
+#include "platform/text_file.h"
+#include "platform/xml.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace hd;
+  TXmlDocument doc;
+  try {
+    doc.LoadFromString(std::string(reinterpret_cast<const char*>(data), size));
+  } catch (const EXmlError&) {
+    return 0;
+  }
+  for (TXmlNode n = doc.FirstChild(); n; n = n.NextSibling()) {
+    n.ChildElements();
+    n.TryText();
+    n.Attributes();
+  }
+  const std::string saved = doc.SaveToString();
+  if (!IsValidUtf8(saved)) fuzz::Broken("a save wrote text that is not UTF-8");
+  TXmlDocument back;
+  try {
+    back.LoadFromString(saved);
+  } catch (const EXmlError& e) {
+    fuzz::Broken("a saved document does not load: " + e.Message());
+  }
+  if (back.SaveToString() != saved) fuzz::Broken("a saved document reads back different");
+  return 0;
+}
