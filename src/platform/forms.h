@@ -158,4 +158,8 @@ class TScreen {
 
 TScreen& Screen();
 
+// Makes Screen() report this size instead of the display's (a small display in tests); a size
+// of {0, 0} reports the display's again. Returns the size set before.
+TSize SetScreenSizeOverride(TSize size);
+
 }  // namespace hd

@@ -80,6 +80,27 @@ TEST_F(DialogWindowsRender, CommunicationParametersExpandedAndCollapsed) {
   form.ShowModal();
 }
 
+// The check boxes of the groups lie on the group's own colour: down a column inside the
+// Diagnostic box, right of its caption, and down the gap between the box and the address
+// edit, the picture is the same.
+TEST_F(DialogWindowsRender, CheckBoxesOfAGroupAreDrawnOnTheGroupsColour) {
+  TFParGen form(nullptr, state);
+  form.AfterConstruction();
+  kit.OnModal([&](TCustomForm* f) {
+    TBitmap b;
+    b.LoadFromFile(Render(f, "par_gen_check_boxes"));
+    for (TCheckBox* box : {form.CB_PROFINET_En_Diagnostic, form.CB_EN_GAT, form.CB_En_GAT_Modbus_TCP_Master}) {
+      SCOPED_TRACE(box->Caption());
+      const TPoint right = f->ScreenToClient(box->ClientToScreen({box->Width(), 0}));
+      ASSERT_LT(right.X + 1, b.Width());
+      for (int y = right.Y; y < right.Y + box->Height(); ++y)
+        ASSERT_EQ(b.ScanLine(y)[right.X - 2] & 0xFFFFFF, b.ScanLine(y)[right.X + 1] & 0xFFFFFF) << "row " << y;
+    }
+    kit.Click(form.Btn_Cancel);
+  });
+  form.ShowModal();
+}
+
 TEST_F(DialogWindowsRender, UpdateWizardPagesAndPingResults) {
   TFBootTCP form(nullptr, state);
   form.AfterConstruction();

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include "platform/forms.h"
 #include "platform/qt/qt_fonts.h"
@@ -452,6 +454,14 @@ void TButtonControl::NativeSetText(const std::string& text) {
   if (auto* b = WidgetOf<QAbstractButton>(this)) b->setText(ToQString(text));
 }
 
+void TButtonControl::NativeSetColor() {
+  TWinControl::NativeSetColor();
+  // Of its parent's colour, a check box or radio button is drawn on what its parent painted
+  // (a group box's panel among them), as the platform's themed buttons are; a colour of its
+  // own fills its bounds.
+  if (Native() && ParentColor()) Native()->widget->setAutoFillBackground(false);
+}
+
 void TButtonControl::DefaultHandler(TMessage& m) {
   if (m.Msg == WM_GETDLGCODE) {
     m.Result = DLGC_BUTTON | (dynamic_cast<TRadioButton*>(this) ? DLGC_RADIOBUTTON : 0);
@@ -529,6 +539,46 @@ void TCustomGroupBox::NativeSetText(const std::string& text) {
   if (auto* g = WidgetOf<QGroupBox>(this)) g->setTitle(ToQString(text));
 }
 
+namespace {
+
+// The list box marks the item that has the focus with the platform's focus rectangle: every
+// other pixel of its outline inverted, so it shows on the selection as on the window colour.
+// The style's own mark is a faint tint nobody sees. Like the other controls' marks, it shows
+// once the user moves through the window with the keyboard.
+class TListFocusDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(p, option, index);
+    const QStyle::State marked = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    if ((option.state & marked) == marked) DrawFocusRect(p, option.rect);
+  }
+
+ private:
+  static void DrawFocusRect(QPainter* p, const QRect& r) {
+    if (r.width() < 1 || r.height() < 1) return;
+    p->save();
+    p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p->setPen(Qt::white);
+    p->setRenderHint(QPainter::Antialiasing, false);
+    auto dot = [p](int x, int y) {
+      if (((x + y) & 1) == 0) p->drawPoint(x, y);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+      dot(x, r.top());
+      if (r.bottom() != r.top()) dot(x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+      dot(r.left(), y);
+      if (r.right() != r.left()) dot(r.right(), y);
+    }
+    p->restore();
+  }
+};
+
+}  // namespace
+
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TWinControl(owner), items_(std::make_unique<TControlItems>([this] { SyncItems(); })) {
   control_style_ = {csSetCaption, csDoubleClicks, csOpaque, csCaptureMouse};
@@ -536,6 +586,7 @@ TCustomListBox::TCustomListBox(TComponent* owner)
   SetParentColor(false);
   color_ = clWindow;
   auto* list = new QListWidget;
+  list->setItemDelegate(new TListFocusDelegate(list));
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setUniformItemSizes(true);
   TNativeWindow* n = MakeNative(this, list);
