@@ -76,7 +76,7 @@ TEST_F(DialogWindowsRender, CheckBoxesOfAGroupAreDrawnOnTheGroupsColour) {
   form.AfterConstruction();
   kit.OnModal([&](TCustomForm* f) {
     TBitmap b;
-    b.LoadFromFile(Render(f, "par_gen_check_boxes"));
+    b.LoadFromFile(kit.RenderPng(f, "par_gen_check_boxes"));
     for (TCheckBox* box : {form.CB_PROFINET_En_Diagnostic, form.CB_EN_GAT, form.CB_En_GAT_Modbus_TCP_Master}) {
       SCOPED_TRACE(box->Caption());
       const TPoint right = f->ScreenToClient(box->ClientToScreen({box->Width(), 0}));
