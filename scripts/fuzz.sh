@@ -49,7 +49,7 @@ for t in "${targets[@]}"; do
   options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
            -artifact_prefix="$crashes/")
   case "$t" in
-    xml_document|settings_file|par_gen|request_file) dict="$root/fuzz/dict/xml.dict" ;;
+    xml_document|settings_file|par_gen|request_file|table_file) dict="$root/fuzz/dict/xml.dict" ;;
     *) dict="$root/fuzz/dict/$t.dict" ;;
   esac
   [[ -f "$dict" ]] && options+=(-dict="$dict")
