@@ -187,7 +187,9 @@ bool WriteNewFile(const std::string& path, const std::string& bytes, const std::
 void LinkOtherEntries(const std::string& from, const std::string& to, const std::vector<TFileContent>& skip,
                       const std::string& shownFolder) {
   std::error_code ec;
-  for (const fs::directory_entry& e : fs::directory_iterator(from, ec)) {
+  // Stepped with an error code: a listing that fails half-way is a write error, not a crash.
+  for (fs::directory_iterator it(from, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const fs::directory_entry& e = *it;
     const std::string name = e.path().filename().string();
     bool replaced = false;
     for (const TFileContent& f : skip) replaced = replaced || f.Path == name;
