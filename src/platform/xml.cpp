@@ -39,11 +39,13 @@ std::string EscapeCarriageReturns(const std::string& xml) {
   out.reserve(xml.size() + 64);
   for (std::size_t i = 0; i < xml.size();) {
     const char* end = nullptr;
-    if (xml.compare(i, 4, "<!--") == 0) end = "-->";
-    else if (xml.compare(i, 9, "<![CDATA[") == 0) end = "]]>";
-    else if (xml.compare(i, 2, "<?") == 0) end = "?>";
+    std::size_t opener = 0;
+    if (xml.compare(i, 4, "<!--") == 0) end = "-->", opener = 4;
+    else if (xml.compare(i, 9, "<![CDATA[") == 0) end = "]]>", opener = 9;
+    else if (xml.compare(i, 2, "<?") == 0) end = "?>", opener = 2;
     if (end) {
-      std::size_t stop = xml.find(end, i + 2);
+      // The end is sought after the whole opener: a comment may begin with ">" ("<!-->").
+      std::size_t stop = xml.find(end, i + opener);
       stop = stop == std::string::npos ? xml.size() : stop + std::char_traits<char>::length(end);
       out.append(xml, i, stop - i);
       i = stop;

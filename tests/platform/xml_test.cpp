@@ -201,8 +201,9 @@ TEST(Xml, EveryValueReadsBackAsWritten) {
   // Comments keep their line ends as they are: a reference there would be read as text.
   TXmlDocument doc;
   doc.AddComment("a\rb");
+  doc.AddComment("> <![CDATA[");  // "<!-->": the comment's end is not inside its opener
   doc.AddChild("r").SetText("\r");
-  EXPECT_EQ(doc.SaveToString(), "<!--a\rb-->\n<r>&#13;</r>\n");
+  EXPECT_EQ(doc.SaveToString(), "<!--a\rb-->\n<!--> <![CDATA[-->\n<r>&#13;</r>\n");
 }
 
 // A 10 MB file of empty elements took 448 MB to read.
