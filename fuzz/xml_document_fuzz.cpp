@@ -1,9 +1,36 @@
 // The XML document object: any bytes from a file, then what a save of them writes must read
-// back to the same document.
+// back to the same nodes and values.
 #include "fuzz_support.h"
 #include "platform/exceptions.h"
 #include "platform/text_file.h"
 #include "platform/xml.h"
+
+namespace {
+
+// The nodes, names, attributes and values in document order. A text node left empty (a
+// character reference to NUL ends a value) is written as nothing and so is not compared; the
+// declaration is never written (the save is UTF-8 whatever it said); a document type is kept
+// only as far as the parser reads it (an empty one gains a blank), and the configuration files
+// have none.
+void Dump(const std::vector<hd::TXmlNode>& nodes, std::string& out) {
+  for (const hd::TXmlNode& n : nodes) {
+    const hd::TXmlNodeType type = n.NodeType();
+    if ((type == hd::ntText && n.NodeValue().empty()) || type == hd::ntDeclaration || type == hd::ntDocType) continue;
+    out += std::to_string(n.NodeType()) + "<" + n.NodeName() + ">" + n.NodeValue();
+    for (const auto& [name, value] : n.Attributes()) out += " " + name + "=" + value;
+    out += "{";
+    Dump(n.ChildNodes(), out);
+    out += "}";
+  }
+}
+
+std::string Dump(const hd::TXmlDocument& doc) {
+  std::string out;
+  Dump(doc.ChildNodes(), out);
+  return out;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace hd;
@@ -16,7 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (TXmlNode n = doc.FirstChild(); n; n = n.NextSibling()) {
     n.ChildElements();
     n.TryText();
-    n.Attributes();
   }
   const std::string saved = doc.SaveToString();
   if (!IsValidUtf8(saved)) fuzz::Broken("a save wrote text that is not UTF-8");
@@ -26,10 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const EXmlError& e) {
     fuzz::Broken("a saved document does not load: " + e.Message());
   }
-  // A document type is kept only as far as the parser reads it (an empty one gains a blank);
-  // the configuration files have none.
-  for (const TXmlNode& n : doc.ChildNodes())
-    if (n.NodeType() == ntDocType) return 0;
-  if (back.SaveToString() != saved) fuzz::Broken("a saved document reads back different");
+  if (Dump(back) != Dump(doc)) fuzz::Broken("a saved document reads back different");
   return 0;
 }

@@ -59,6 +59,29 @@ std::string EscapeCarriageReturns(const std::string& xml) {
   return out;
 }
 
+// A character reference may name what is no character (beyond U+10FFFF, a surrogate); the
+// parser writes such a value as bytes that are not UTF-8. They are read as Windows-1252, as a
+// file's own stray bytes are, so every text the document hands out is UTF-8.
+class TUtf8Mender : public pugi::xml_tree_walker {
+ public:
+  bool for_each(pugi::xml_node& node) override {
+    Mend(node.name(), [&](const char* v) { node.set_name(v); });
+    Mend(node.value(), [&](const char* v) { node.set_value(v); });
+    for (pugi::xml_attribute a : node.attributes()) {
+      Mend(a.name(), [&](const char* v) { a.set_name(v); });
+      Mend(a.value(), [&](const char* v) { a.set_value(v); });
+    }
+    return true;
+  }
+
+ private:
+  template <class Set>
+  static void Mend(const char* text, Set set) {
+    const std::string s = text;
+    if (!IsValidUtf8(s)) set(ValidUtf8(s).c_str());
+  }
+};
+
 [[noreturn]] void MissingNode(const char* action) {
   throw EXmlError(std::string("Cannot ") + action + " a missing XML node");
 }
@@ -246,12 +269,19 @@ void TXmlDocument::LoadFromString(const std::string& text) {
 
 void TXmlDocument::Parse(std::string bytes, const std::string& what) {
   buffer_ = DecodeXmlBytes(std::move(bytes));
+  // Without character references every text is a piece of the decoded, valid UTF-8 buffer
+  // (the parse works in place, so this is looked at before).
+  const bool references = buffer_.find("&#") != std::string::npos;
   pugi::xml_parse_result result =
       doc_->load_buffer_inplace(buffer_.data(), buffer_.size(), kParseFlags, pugi::encoding_utf8);
   if (!result) {
     Clear();
     throw EXmlError("Cannot load " + what + ": " + result.description() + " at offset " +
                     std::to_string(result.offset));
+  }
+  if (references) {
+    TUtf8Mender mender;
+    doc_->traverse(mender);
   }
   active_ = true;
 }

@@ -198,6 +198,12 @@ TEST(Xml, EveryValueReadsBackAsWritten) {
     EXPECT_EQ(back.FirstChild().FindNode("language").Text(), "Fran\xC3\xA7" "ais");
     EXPECT_EQ(back.SaveToString(), saved);
   }
+  // Found by fuzzing: a reference to no character gave a value that was not UTF-8.
+  TXmlDocument refs;
+  refs.LoadFromString("<r a=\"&#x110000;\">&#1566836;|&#xD800;</r>");
+  EXPECT_TRUE(IsValidUtf8(*refs.FirstChild().Attribute("a")));
+  EXPECT_TRUE(IsValidUtf8(refs.FirstChild().Text()));
+  EXPECT_EQ(refs.FirstChild().Text().find('|'), 8u) << "the reference was read as four Windows-1252 characters";
   // Comments keep their line ends as they are: a reference there would be read as text.
   TXmlDocument doc;
   doc.AddComment("a\rb");
