@@ -7,21 +7,34 @@
 
 namespace {
 
-// The nodes, names, attributes and values in document order. A text node left empty (a
-// character reference to NUL ends a value) is written as nothing and so is not compared; the
-// declaration is never written (the save is UTF-8 whatever it said); a document type is kept
-// only as far as the parser reads it (an empty one gains a blank), and the configuration files
-// have none.
+// The nodes, names, attributes and values in document order, as a save can keep them: text
+// and CDATA run together (CDATA holding "]]>" is written as two), blank runs beside other
+// nodes left out; comments and processing instructions by kind only ("--" and "?>" inside
+// them are written apart); no declaration (the save is UTF-8 whatever it said) and no document
+// type (kept only as far as the parser reads it; the configuration files have none).
 void Dump(const std::vector<hd::TXmlNode>& nodes, std::string& out) {
+  std::string text;
+  auto endText = [&] {
+    // Blanks beside other nodes are layout to every reader; alone they are the value.
+    if (!text.empty() && (nodes.size() == 1 || text.find_first_not_of(" \t\r\n") != std::string::npos))
+      out += "text:" + text;
+    text.clear();
+  };
   for (const hd::TXmlNode& n : nodes) {
     const hd::TXmlNodeType type = n.NodeType();
-    if ((type == hd::ntText && n.NodeValue().empty()) || type == hd::ntDeclaration || type == hd::ntDocType) continue;
-    out += std::to_string(n.NodeType()) + "<" + n.NodeName() + ">" + n.NodeValue();
+    if (type == hd::ntDeclaration || type == hd::ntDocType) continue;
+    if (type == hd::ntText || type == hd::ntCData) {
+      text += n.NodeValue();  // a reference to NUL ends a value: an empty one is written as nothing
+      continue;
+    }
+    endText();
+    out += "|" + std::to_string(type) + "<" + n.NodeName() + ">";
     for (const auto& [name, value] : n.Attributes()) out += " " + name + "=" + value;
     out += "{";
     Dump(n.ChildNodes(), out);
     out += "}";
   }
+  endText();
 }
 
 std::string Dump(const hd::TXmlDocument& doc) {
