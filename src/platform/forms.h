@@ -31,8 +31,8 @@ class TCustomForm : public TWinControl {
   ~TCustomForm() override;
   const char* ClassName() const override { return "TForm"; }
 
-  // Runs OnCreate, once; the creator calls it when the constructor has returned.
-  void AfterConstruction();
+  // Runs OnCreate, once; New (or the creator) calls it when the constructor has returned.
+  void AfterConstruction() override;
 
   TFormBorderStyle BorderStyle() const { return border_style_; }
   void SetBorderStyle(TFormBorderStyle s);
