@@ -1,4 +1,4 @@
-// Message handling of the standard controls; their native sides are in qt/qt_std_ctrls.cpp.
+// Message handling of the standard controls; their native sides are in qt/, a file per family.
 #include "platform/std_ctrls.h"
 
 #include "platform/forms.h"
