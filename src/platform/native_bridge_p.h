@@ -41,5 +41,8 @@ TSize NativeHintSize(const std::string& text, const TFont& font, int maxWidth);
 
 // Shows native message boxes and file dialogs.
 TDialogSink& NativeDialogSink();
+// The windowing system's clipboard.
+class TClipboardSink;
+TClipboardSink& NativeClipboardSink();
 
 }  // namespace hd

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "platform/edit_rules.h"
 #include "platform/string_list.h"
 
 namespace hd {
@@ -99,8 +100,6 @@ class TStaticText : public TWinControl {
   TStaticBorderStyle border_style_ = sbsNone;
   TWinControl* focus_control_ = nullptr;
 };
-
-enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TCustomEdit : public TWinControl {
  public:
@@ -318,8 +317,11 @@ class TCustomComboBox : public TWinControl {
   void SetSorted(bool v) { items_->SetSorted(v); }
   int DropDownCount() const { return drop_down_count_; }
   void SetDropDownCount(int n);
+  // Limits what the user types or pastes into the edit part; 0 is no limit.
   int MaxLength() const { return max_length_; }
   void SetMaxLength(int n) { max_length_ = n < 0 ? 0 : n; }
+  TEditCharCase CharCase() const { return char_case_; }
+  void SetCharCase(TEditCharCase c) { char_case_ = c; }
   bool DroppedDown() const;
   void SetDroppedDown(bool v);
   void Clear();
@@ -343,10 +345,13 @@ class TCustomComboBox : public TWinControl {
  private:
   void SyncItems();
   void CreateWidget();
+  // Inserts typed or pasted text into the edit part, cased and within MaxLength.
+  void InsertTyped(const std::string& text);
   std::unique_ptr<TControlItems> items_;
   TComboBoxStyle style_ = csDropDown;
   int drop_down_count_ = 8;
   int max_length_ = 0;
+  TEditCharCase char_case_ = ecNormal;
 };
 
 class TComboBox : public TCustomComboBox {

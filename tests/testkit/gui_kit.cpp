@@ -14,6 +14,7 @@ TGuiKit::TGuiKit() {
   SetClock(&clock_);
   previous_runner_ = SetModalRunner(this);
   previous_sink_ = SetDialogSink(this);
+  previous_clipboard_ = SetClipboardSink(&clipboard_);
   ResetKeyStates();
   ClearPostedMessages();
   Process();
@@ -25,6 +26,7 @@ TGuiKit::~TGuiKit() {
   ClearPostedMessages();
   SetModalRunner(previous_runner_);
   SetDialogSink(previous_sink_);
+  SetClipboardSink(previous_clipboard_);
   SetClock(nullptr);
   ResetKeyStates();
   if (!modal_actions_.empty()) ADD_FAILURE() << modal_actions_.size() << " scripted modal action(s) never ran";
@@ -99,6 +101,18 @@ std::string TGuiKit::RenderPng(TControl* c, const std::string& name) {
   std::string path = std::string(dir && *dir ? dir : "/tmp/hd-test") + "/" + name + ".png";
   Process();
   return RenderToPng(c, path) ? path : std::string();
+}
+
+std::optional<std::string> TMemoryClipboard::GetData(TClipboardFormat format) {
+  auto it = data_.find(format);
+  if (it == data_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::vector<TClipboardFormat> TMemoryClipboard::Formats() {
+  std::vector<TClipboardFormat> out;
+  for (const auto& [format, bytes] : data_) out.push_back(format);
+  return out;
 }
 
 TMessageSpy::TMessageSpy(TControl* control, std::vector<UINT> only)

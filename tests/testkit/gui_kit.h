@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/application.h"
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "platform/modal_loop.h"
@@ -16,6 +17,25 @@
 #include "platform/timers.h"
 
 namespace hd::test {
+
+// The clipboard of a test: the formats the program set, held in memory.
+class TMemoryClipboard : public TClipboardSink {
+ public:
+  void SetData(const TClipboardData& data) override {
+    data_ = data;
+    ++writes_;
+  }
+  bool HasFormat(TClipboardFormat format) override { return data_.count(format) > 0; }
+  std::optional<std::string> GetData(TClipboardFormat format) override;
+  std::vector<TClipboardFormat> Formats() override;
+  const TClipboardData& Data() const { return data_; }
+  // How often the content was replaced.
+  int Writes() const { return writes_; }
+
+ private:
+  TClipboardData data_;
+  int writes_ = 0;
+};
 
 class TGuiKit : public TModalRunner, public TDialogSink {
  public:
@@ -53,6 +73,9 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   void Type(const std::string& text) { NativeType(text); }
   void CloseByTitleBar(TCustomForm* f) { NativeCloseWindow(f); }
 
+  // The clipboard the program sees while the kit lives.
+  TMemoryClipboard& TestClipboard() { return clipboard_; }
+
   // Renders the control to <HD_TEST_TMP>/<name>.png; returns the path, empty on failure.
   std::string RenderPng(TControl* c, const std::string& name);
 
@@ -70,8 +93,10 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   std::deque<TModalResult> box_answers_;
   std::vector<TFileDialogRequest> file_requests_;
   std::deque<TFileDialogAnswer> file_answers_;
+  TMemoryClipboard clipboard_;
   TModalRunner* previous_runner_ = nullptr;
   TDialogSink* previous_sink_ = nullptr;
+  TClipboardSink* previous_clipboard_ = nullptr;
 };
 
 // Records the messages a control's window procedure receives, in order, by hooking its

@@ -1,14 +1,13 @@
 // The native side of the combo box.
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QRegularExpression>
 
+#include "platform/clipboard.h"
 #include "platform/qt/qt_native.h"
 #include "platform/qt/qt_std_ctrls_p.h"
 #include "platform/std_ctrls.h"
+#include "platform/sysutils.h"
 
 namespace hd {
 namespace {
@@ -153,6 +152,15 @@ void TCustomComboBox::Clear() {
   SetItemIndex(-1);
 }
 
+void TCustomComboBox::InsertTyped(const std::string& text) {
+  auto* combo = WidgetOf<QComboBox>(this);
+  QLineEdit* edit = combo ? combo->lineEdit() : nullptr;
+  if (!edit) return;
+  std::string add = FittingText(CasedText(text, char_case_), Utf8Length(FromQString(edit->text())),
+                                Utf8Length(FromQString(edit->selectedText())), max_length_);
+  if (!add.empty()) edit->insert(ToQString(add));
+}
+
 void TCustomComboBox::DefaultHandler(TMessage& m) {
   auto* combo = WidgetOf<QComboBox>(this);
   if (!combo) return;
@@ -173,20 +181,18 @@ void TCustomComboBox::DefaultHandler(TMessage& m) {
       if (ch == 8) {
         edit->backspace();
       } else if (ch == 3) {
-        edit->copy();
+        if (edit->hasSelectedText()) Clipboard().SetAsText(FromQString(edit->selectedText()));
       } else if (ch == 22) {
-        QString clip = QApplication::clipboard()->text();
-        int eol = static_cast<int>(clip.indexOf(QRegularExpression("[\r\n]")));
-        edit->insert(eol >= 0 ? clip.left(eol) : clip);
+        InsertTyped(FirstLine(Clipboard().AsText()));
       } else if (ch == 24) {
-        edit->cut();
+        if (edit->hasSelectedText()) {
+          Clipboard().SetAsText(FromQString(edit->selectedText()));
+          edit->del();
+        }
       } else if (ch == 1) {
         edit->selectAll();
       } else if (ch >= 32 && ch != 127) {
-        bool full = max_length_ > 0 && CharsBefore(edit->text(), static_cast<int>(edit->text().size())) -
-                                               CharsBefore(edit->selectedText(), static_cast<int>(edit->selectedText().size())) >=
-                                           max_length_;
-        if (!full) edit->insert(CharText(ch));
+        InsertTyped(FromQString(CharText(ch)));
       }
       reportEdit(before);
       return;

@@ -1,13 +1,12 @@
 // The native side of the edit: a line edit whose typing, clipboard and selection go through
 // the edit's messages.
-#include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
-#include <QRegularExpression>
 
+#include "platform/clipboard.h"
 #include "platform/qt/qt_native.h"
 #include "platform/qt/qt_std_ctrls_p.h"
 #include "platform/std_ctrls.h"
+#include "platform/sysutils.h"
 
 namespace hd {
 
@@ -120,20 +119,9 @@ void TCustomEdit::Undo() { Perform(WM_UNDO); }
 void TCustomEdit::InsertTyped(const std::string& text) {
   auto* edit = WidgetOf<QLineEdit>(this);
   if (!edit || read_only_) return;
-  QString add = ToQString(text);
-  if (char_case_ == ecUpperCase) add = add.toUpper();
-  if (char_case_ == ecLowerCase) add = add.toLower();
-  if (max_length_ > 0) {
-    QString current = edit->text();
-    QString selected = edit->selectedText();
-    int kept = CharsBefore(current, static_cast<int>(current.size())) -
-               CharsBefore(selected, static_cast<int>(selected.size()));
-    int room = max_length_ - kept;
-    if (room <= 0) return;
-    int units = UnitsOf(add, room);
-    add = add.left(units);
-  }
-  if (!add.isEmpty()) edit->insert(add);
+  std::string add = FittingText(CasedText(text, char_case_), Utf8Length(FromQString(edit->text())),
+                                Utf8Length(FromQString(edit->selectedText())), max_length_);
+  if (!add.empty()) edit->insert(ToQString(add));
 }
 
 void TCustomEdit::DefaultHandler(TMessage& m) {
@@ -157,18 +145,19 @@ void TCustomEdit::DefaultHandler(TMessage& m) {
       if (ch >= 32 && ch != 127) InsertTyped(FromQString(CharText(ch)));
       return;
     }
-    case WM_COPY: edit->copy(); return;
-    case WM_CUT: if (!read_only_) { edit->copy(); edit->del(); } return;
+    case WM_COPY:
+      if (edit->hasSelectedText() && edit->echoMode() == QLineEdit::Normal) Clipboard().SetAsText(SelText());
+      return;
+    case WM_CUT:
+      if (read_only_ || !edit->hasSelectedText()) return;
+      Perform(WM_COPY);
+      edit->del();
+      return;
     case WM_CLEAR: if (!read_only_) edit->del(); return;
     case WM_UNDO: if (!read_only_) edit->undo(); return;
-    case WM_PASTE: {
-      QString clip = QApplication::clipboard()->text();
-      // A single-line edit takes the first line.
-      int eol = static_cast<int>(clip.indexOf(QRegularExpression("[\r\n]")));
-      if (eol >= 0) clip = clip.left(eol);
-      InsertTyped(FromQString(clip));
+    case WM_PASTE:
+      InsertTyped(FirstLine(Clipboard().AsText()));
       return;
-    }
     case EM_GETSEL: {
       int start = SelStart();
       m.Result = MAKELPARAM(start, start + SelLength());
