@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/menus.h"
+#include "platform/std_ctrls.h"
+
 namespace hd::test {
 
 TGuiKit::TGuiKit() {
@@ -62,7 +65,10 @@ void TGuiKit::Run(TModalLoop& loop) {
   }
   TModalAction action = std::move(modal_actions_.front());
   modal_actions_.pop_front();
+  TModalLoop* outer = current_loop_;
+  current_loop_ = &loop;
   action(form);
+  current_loop_ = outer;
   Process();
   if (!loop.Done()) {
     ADD_FAILURE() << "the scripted action left the modal loop (" << (form ? form->Name() : std::string("no form"))
@@ -70,6 +76,28 @@ void TGuiKit::Run(TModalLoop& loop) {
     loop.Cancel();
     Process();
   }
+}
+
+void TGuiKit::ChooseMenuItem(const std::string& path) {
+  OnModal([this, path](TCustomForm*) {
+    if (!current_loop_ || current_loop_->Kind != TModalKind::PopupMenu) {
+      ADD_FAILURE() << "the modal loop that ran is not a popup menu";
+      return;
+    }
+    auto* loop = static_cast<TPopupMenuLoop*>(current_loop_);
+    TMenuItem* item = path.empty() ? nullptr : loop->Menu;
+    for (size_t from = 0; item && from <= path.size();) {
+      size_t bar = std::min(path.find('|', from), path.size());
+      std::string caption = path.substr(from, bar - from);
+      TMenuItem* found = nullptr;
+      for (int i = 0; i < item->Count() && !found; ++i)
+        if (StripAccel(item->Items(i)->Caption()) == caption) found = item->Items(i);
+      if (!found) ADD_FAILURE() << "the popup menu has no item \"" << caption << "\"";
+      item = found;
+      from = bar + 1;
+    }
+    loop->Choose(item);
+  });
 }
 
 TModalResult TGuiKit::ShowMessageBox(const TMessageBoxRequest& request) {

@@ -52,6 +52,12 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   // A loop that the action does not end fails the test and is cancelled.
   using TModalAction = std::function<void(TCustomForm* form)>;
   void OnModal(TModalAction action);
+  // The next popup menu picks the item with this caption, accelerator marks left out; "|"
+  // walks into sub-menus ("Units|mm"). An empty path dismisses the menu. An item that is not
+  // there fails the test and dismisses the menu.
+  void ChooseMenuItem(const std::string& path);
+  // The loop being run now (inside a scripted action), or null.
+  TModalLoop* CurrentLoop() const { return current_loop_; }
   // Modal loops run so far, with the form's name (empty for other loops).
   const std::vector<std::string>& ModalLog() const { return modal_log_; }
 
@@ -88,6 +94,7 @@ class TGuiKit : public TModalRunner, public TDialogSink {
  private:
   TVirtualClock clock_;
   std::deque<TModalAction> modal_actions_;
+  TModalLoop* current_loop_ = nullptr;
   std::vector<std::string> modal_log_;
   std::vector<TMessageBoxRequest> boxes_;
   std::deque<TModalResult> box_answers_;
