@@ -233,6 +233,9 @@ struct TMessageHooks {
   std::function<HWND(HWND)> SetFocus;
   // Told when a window handle goes away.
   std::function<void(HWND)> WindowDestroyed;
+  // Told the window that holds the mouse capture now (0 for none), so that the windowing
+  // system sends it the mouse also from outside its window.
+  std::function<void(HWND)> CaptureChanged;
 };
 TMessageHooks& MessageHooks();
 

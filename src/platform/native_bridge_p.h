@@ -23,6 +23,8 @@ void NativeProcessEvents();
 void NativeWaitForEvents();
 
 TSize NativeScreenSize();
+void NativeBeep();
+unsigned NativeDoubleClickTime();
 std::string NativeExecutablePath();
 void NativeSetScreenCursor(TCursor cursor);
 

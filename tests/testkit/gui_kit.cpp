@@ -18,6 +18,7 @@ TGuiKit::TGuiKit() {
   previous_runner_ = SetModalRunner(this);
   previous_sink_ = SetDialogSink(this);
   previous_clipboard_ = SetClipboardSink(&clipboard_);
+  previous_beep_ = SetMessageBeepSink([this](unsigned type) { beeps_.push_back(type); });
   ResetKeyStates();
   ClearPostedMessages();
   Process();
@@ -30,6 +31,7 @@ TGuiKit::~TGuiKit() {
   SetModalRunner(previous_runner_);
   SetDialogSink(previous_sink_);
   SetClipboardSink(previous_clipboard_);
+  SetMessageBeepSink(std::move(previous_beep_));
   SetClock(nullptr);
   ResetKeyStates();
   if (!modal_actions_.empty()) ADD_FAILURE() << modal_actions_.size() << " scripted modal action(s) never ran";

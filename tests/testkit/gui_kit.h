@@ -10,6 +10,7 @@
 
 #include "platform/application.h"
 #include "platform/clipboard.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/forms.h"
 #include "platform/modal_loop.h"
@@ -79,6 +80,8 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   void Type(const std::string& text) { NativeType(text); }
   void CloseByTitleBar(TCustomForm* f) { NativeCloseWindow(f); }
 
+  // The types of the beeps sounded so far (MessageBeep).
+  const std::vector<unsigned>& Beeps() const { return beeps_; }
   // The clipboard the program sees while the kit lives.
   TMemoryClipboard& TestClipboard() { return clipboard_; }
 
@@ -101,6 +104,8 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   std::vector<TFileDialogRequest> file_requests_;
   std::deque<TFileDialogAnswer> file_answers_;
   TMemoryClipboard clipboard_;
+  std::vector<unsigned> beeps_;
+  TBeepSink previous_beep_;
   TModalRunner* previous_runner_ = nullptr;
   TDialogSink* previous_sink_ = nullptr;
   TClipboardSink* previous_clipboard_ = nullptr;
