@@ -1,9 +1,14 @@
 // The native side of the combo box.
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStyledItemDelegate>
 
 #include "platform/clipboard.h"
+#include "platform/qt/qt_bitmap.h"
 #include "platform/qt/qt_native.h"
 #include "platform/qt/qt_std_ctrls_p.h"
 #include "platform/std_ctrls.h"
@@ -11,6 +16,11 @@
 
 namespace hd {
 namespace {
+
+// The gap between the face's height and its selection field, as the platform keeps it.
+constexpr int kFaceBorder = 6;
+
+TCustomComboBox* ComboOf(HWND h) { return dynamic_cast<TCustomComboBox*>(FindWindowTarget(h)); }
 
 // The widget may outlive its control until Qt deletes it: it finds the control by handle.
 class QtComboWidget : public QComboBox {
@@ -24,11 +34,74 @@ class QtComboWidget : public QComboBox {
     QComboBox::hidePopup();
     Notify(CBN_CLOSEUP);
   }
+  QStyleOptionComboBox StyleOption() const {
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    return opt;
+  }
+
+ protected:
+  // The control paints through WM_PAINT on a bitmap holding its parent's colour; the default
+  // handling draws the native face onto it.
+  void paintEvent(QPaintEvent* e) override {
+    TCustomComboBox* owner = ComboOf(owner_);
+    if (!owner || width() <= 0 || height() <= 0) {
+      QComboBox::paintEvent(e);
+      return;
+    }
+    TBitmap image(width(), height());
+    TCanvas& canvas = image.Canvas();
+    canvas.Brush().Color = owner->Parent() ? owner->Parent()->Color() : owner->Color();
+    canvas.FillRect(Rect(0, 0, width(), height()));
+    SendMessage(owner_, WM_PAINT, reinterpret_cast<WPARAM>(&canvas), 0);
+    QPainter painter(this);
+    painter.drawImage(0, 0, BitmapImage(image));
+  }
 
  private:
   void Notify(unsigned code) {
-    if (auto* owner = dynamic_cast<TCustomComboBox*>(FindWindowTarget(owner_))) NotifyParent(owner, code);
+    if (auto* owner = ComboOf(owner_)) NotifyParent(owner, code);
   }
+  HWND owner_;
+};
+
+// Draws the list's items through the control's CN_DRAWITEM and sizes them through
+// CN_MEASUREITEM, for the owner-drawn styles and a list whose item height was set.
+class QtComboItemDelegate : public QStyledItemDelegate {
+ public:
+  QtComboItemDelegate(HWND owner, QObject* parent) : QStyledItemDelegate(parent), owner_(owner) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    TCustomComboBox* owner = ComboOf(owner_);
+    bool ownerDrawn = owner && (owner->Style() == csOwnerDrawFixed || owner->Style() == csOwnerDrawVariable);
+    if (!ownerDrawn || option.rect.isEmpty()) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    TBitmap image(option.rect.width(), option.rect.height());
+    TDrawItemStruct item;
+    item.itemID = index.row();
+    item.hwndItem = owner_;
+    item.Canvas = &image.Canvas();
+    item.rcItem = Rect(0, 0, option.rect.width(), option.rect.height());
+    if (option.state & QStyle::State_Selected) item.itemState |= ODS_SELECTED;
+    if (option.state & QStyle::State_HasFocus) item.itemState |= ODS_FOCUS;
+    if (!(option.state & QStyle::State_Enabled)) item.itemState |= ODS_DISABLED;
+    SendMessage(owner_, CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    painter->drawImage(option.rect.topLeft(), BitmapImage(image));
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    TMeasureItemStruct item;
+    item.itemID = index.row();
+    item.itemWidth = size.width();
+    SendMessage(owner_, CN_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
+    if (item.itemHeight > 0) size.setHeight(item.itemHeight);
+    return size;
+  }
+
+ private:
   HWND owner_;
 };
 
@@ -63,7 +136,9 @@ void TCustomComboBox::SetStyle(TComboBoxStyle s) {
   auto* combo = WidgetOf<QComboBox>(this);
   if (!combo) return;
   TNativeUpdate guard(Native());
-  bool editable = s != csDropDownList;
+  UpdateListDrawing();
+  if (IsOwnerDrawn()) SetHeight(ItemHeight() + kFaceBorder);
+  bool editable = s == csDropDown || s == csSimple;
   if (combo->isEditable() != editable) combo->setEditable(editable);
   if (QLineEdit* edit = combo->lineEdit()) {
     combo->setCompleter(nullptr);
@@ -152,6 +227,100 @@ void TCustomComboBox::Clear() {
   SetItemIndex(-1);
 }
 
+void TCustomComboBox::UpdateListDrawing() {
+  auto* combo = WidgetOf<QComboBox>(this);
+  if (!combo) return;
+  auto* own = combo->findChild<QtComboItemDelegate*>(QString(), Qt::FindDirectChildrenOnly);
+  bool wanted = IsOwnerDrawn() || item_height_ > 0;
+  if (wanted && !own) {
+    // The style's own delegate stays with the widget, to come back when no longer wanted.
+    combo->setProperty("hdStyleDelegate", QVariant::fromValue<QObject*>(combo->itemDelegate()));
+    combo->setItemDelegate(new QtComboItemDelegate(Handle(), combo));
+  } else if (!wanted && own) {
+    if (auto* original = qobject_cast<QAbstractItemDelegate*>(combo->property("hdStyleDelegate").value<QObject*>()))
+      combo->setItemDelegate(original);
+    delete own;
+  }
+  if (combo->view()) combo->view()->doItemsLayout();
+}
+
+int TCustomComboBox::ItemHeight() const {
+  if (item_height_ > 0) return item_height_;
+  if (IsOwnerDrawn()) return 16;
+  return QFontMetrics(QtControlFont(Font())).height() + 2;
+}
+
+void TCustomComboBox::SetItemHeight(int h) {
+  if (h <= 0) return;
+  item_height_ = h;
+  UpdateListDrawing();
+  if (IsOwnerDrawn()) SetHeight(h + kFaceBorder);
+}
+
+int TCustomComboBox::SelStart() const {
+  auto* combo = WidgetOf<QComboBox>(this);
+  return combo && combo->lineEdit() ? LineSelStart(combo->lineEdit()) : 0;
+}
+
+void TCustomComboBox::SetSelStart(int pos) {
+  if (auto* combo = WidgetOf<QComboBox>(this); combo && combo->lineEdit()) SetLineSelStart(combo->lineEdit(), pos);
+}
+
+int TCustomComboBox::SelLength() const {
+  auto* combo = WidgetOf<QComboBox>(this);
+  return combo && combo->lineEdit() ? LineSelLength(combo->lineEdit()) : 0;
+}
+
+void TCustomComboBox::SetSelLength(int len) {
+  if (auto* combo = WidgetOf<QComboBox>(this); combo && combo->lineEdit()) SetLineSelLength(combo->lineEdit(), len);
+}
+
+std::string TCustomComboBox::SelText() const {
+  auto* combo = WidgetOf<QComboBox>(this);
+  return combo && combo->lineEdit() ? FromQString(combo->lineEdit()->selectedText()) : std::string();
+}
+
+void TCustomComboBox::SetSelText(const std::string& text) {
+  if (auto* combo = WidgetOf<QComboBox>(this); combo && combo->lineEdit()) combo->lineEdit()->insert(ToQString(text));
+}
+
+void TCustomComboBox::SelectAll() {
+  if (auto* combo = WidgetOf<QComboBox>(this); combo && combo->lineEdit()) combo->lineEdit()->selectAll();
+}
+
+void TCustomComboBox::PaintWindow(TCanvas& canvas) {
+  auto* combo = static_cast<QtComboWidget*>(WidgetOf<QComboBox>(this));
+  if (!combo || combo->width() <= 0 || combo->height() <= 0) return;
+  TRect all = Rect(0, 0, combo->width(), combo->height());
+  // The native face goes over what the canvas holds, and back within the canvas's clip.
+  TBitmap face(all.Right, all.Bottom);
+  face.Canvas().CopyRect(all, canvas, all);
+  QStyleOptionComboBox opt = combo->StyleOption();
+  bool ownerDrawn = IsOwnerDrawn();
+  if (ownerDrawn) opt.currentText.clear();
+  {
+    QPainter painter(&BitmapImage(face));
+    painter.setPen(combo->palette().color(QPalette::Text));
+    combo->style()->drawComplexControl(QStyle::CC_ComboBox, &opt, &painter, combo);
+    if (!ownerDrawn) combo->style()->drawControl(QStyle::CE_ComboBoxLabel, &opt, &painter, combo);
+  }
+  canvas.Draw(0, 0, face);
+  if (!ownerDrawn) return;
+  QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo);
+  TDrawItemStruct item;
+  item.itemID = ItemIndex();
+  item.hwndItem = Handle();
+  item.Canvas = &canvas;
+  item.rcItem = Rect(field.left(), field.top(), field.right() + 1, field.bottom() + 1);
+  item.itemState = ODS_COMBOBOXEDIT;
+  if (Focused() && !DroppedDown()) item.itemState |= ODS_SELECTED | ODS_FOCUS;
+  if (!Enabled()) item.itemState |= ODS_DISABLED;
+  canvas.SaveState();
+  canvas.IntersectClipRect(item.rcItem);
+  Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+  canvas.RestoreState();
+}
+
 void TCustomComboBox::InsertTyped(const std::string& text) {
   auto* combo = WidgetOf<QComboBox>(this);
   QLineEdit* edit = combo ? combo->lineEdit() : nullptr;
@@ -204,6 +373,53 @@ void TCustomComboBox::DefaultHandler(TMessage& m) {
       int index = combo->currentIndex();
       ForwardKey(Native(), m);
       if (combo->currentIndex() == index) reportEdit(before);
+      return;
+    }
+    case WM_PAINT:
+      if (m.WParam) PaintWindow(*reinterpret_cast<TCanvas*>(m.WParam));
+      return;
+    case CB_GETITEMHEIGHT:
+      m.Result = static_cast<int>(static_cast<std::intptr_t>(m.WParam)) == -1 ? Height() - kFaceBorder : ItemHeight();
+      return;
+    case CB_SETITEMHEIGHT:
+      // -1 names the selection field, which sets the face's height.
+      if (static_cast<int>(static_cast<std::intptr_t>(m.WParam)) == -1)
+        SetHeight(static_cast<int>(m.LParam) + kFaceBorder);
+      else
+        SetItemHeight(static_cast<int>(m.LParam));
+      m.Result = m.LParam > 0 ? 0 : CB_ERR;
+      return;
+    case CB_SETDROPPEDWIDTH:
+      dropped_width_ = static_cast<int>(m.WParam);
+      if (combo->view()) combo->view()->setMinimumWidth(dropped_width_);
+      m.Result = std::max(dropped_width_, Width());
+      return;
+    case CB_GETDROPPEDWIDTH: m.Result = std::max(dropped_width_, Width()); return;
+    case CB_SETEDITSEL:
+      if (!edit) {
+        m.Result = CB_ERR;
+        return;
+      }
+      SetLineSelRange(edit, static_cast<std::int16_t>(LOWORD(m.LParam)), static_cast<std::int16_t>(HIWORD(m.LParam)));
+      m.Result = 1;
+      return;
+    case CB_GETEDITSEL: {
+      if (!edit) {
+        m.Result = CB_ERR;
+        return;
+      }
+      int start = LineSelStart(edit);
+      m.Result = MAKELPARAM(start, start + LineSelLength(edit));
+      return;
+    }
+    case EM_CHARFROMPOS: {
+      // The edit part answers for a point of the control's client area.
+      if (!edit) {
+        m.Result = -1;
+        return;
+      }
+      QPoint p = edit->mapFrom(combo, QPoint(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)));
+      m.Result = CharsBefore(edit->text(), edit->cursorPositionAt(p));
       return;
     }
     case CB_GETCOUNT: m.Result = items_->Count(); return;

@@ -65,33 +65,20 @@ void TCustomEdit::SetBorderStyle(TBorderStyle s) {
 
 int TCustomEdit::SelStart() const {
   auto* edit = WidgetOf<QLineEdit>(this);
-  if (!edit) return 0;
-  int pos = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-  return CharsBefore(edit->text(), pos);
+  return edit ? LineSelStart(edit) : 0;
 }
 
 void TCustomEdit::SetSelStart(int pos) {
-  auto* edit = WidgetOf<QLineEdit>(this);
-  if (!edit) return;
-  edit->deselect();
-  edit->setCursorPosition(UnitsOf(edit->text(), std::max(pos, 0)));
+  if (auto* edit = WidgetOf<QLineEdit>(this)) SetLineSelStart(edit, pos);
 }
 
 int TCustomEdit::SelLength() const {
   auto* edit = WidgetOf<QLineEdit>(this);
-  if (!edit || !edit->hasSelectedText()) return 0;
-  QString t = edit->text();
-  int start = edit->selectionStart();
-  return CharsBefore(t, start + edit->selectedText().size()) - CharsBefore(t, start);
+  return edit ? LineSelLength(edit) : 0;
 }
 
 void TCustomEdit::SetSelLength(int len) {
-  auto* edit = WidgetOf<QLineEdit>(this);
-  if (!edit) return;
-  QString t = edit->text();
-  int startChars = SelStart();
-  int from = UnitsOf(t, startChars), to = UnitsOf(t, startChars + std::max(len, 0));
-  edit->setSelection(from, to - from);
+  if (auto* edit = WidgetOf<QLineEdit>(this)) SetLineSelLength(edit, len);
 }
 
 std::string TCustomEdit::SelText() const {
@@ -163,15 +150,9 @@ void TCustomEdit::DefaultHandler(TMessage& m) {
       m.Result = MAKELPARAM(start, start + SelLength());
       return;
     }
-    case EM_SETSEL: {
-      int from = static_cast<int>(static_cast<std::intptr_t>(m.WParam)), to = static_cast<int>(m.LParam);
-      int len = CharsBefore(edit->text(), static_cast<int>(edit->text().size()));
-      if (from < 0) { edit->deselect(); return; }
-      if (to < 0 || to > len) to = len;
-      SetSelStart(std::min(from, to));
-      SetSelLength(std::abs(to - from));
+    case EM_SETSEL:
+      SetLineSelRange(edit, static_cast<int>(static_cast<std::intptr_t>(m.WParam)), static_cast<int>(m.LParam));
       return;
-    }
     case WM_KEYDOWN:
       // The platform's edit answers these clipboard keys through its own messages, so that a
       // paste keeps to MaxLength and the first line; the widget's own bindings would not.

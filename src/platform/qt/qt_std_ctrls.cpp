@@ -81,4 +81,39 @@ void SetBaseColor(QWidget* w, TColor color) {
   w->setPalette(p);
 }
 
+int LineSelStart(const QLineEdit* edit) {
+  int pos = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+  return CharsBefore(edit->text(), pos);
+}
+
+int LineSelLength(const QLineEdit* edit) {
+  if (!edit->hasSelectedText()) return 0;
+  QString t = edit->text();
+  int start = edit->selectionStart();
+  return CharsBefore(t, start + static_cast<int>(edit->selectedText().size())) - CharsBefore(t, start);
+}
+
+void SetLineSelStart(QLineEdit* edit, int pos) {
+  edit->deselect();
+  edit->setCursorPosition(UnitsOf(edit->text(), std::max(pos, 0)));
+}
+
+void SetLineSelLength(QLineEdit* edit, int len) {
+  QString t = edit->text();
+  int start = LineSelStart(edit);
+  int from = UnitsOf(t, start), to = UnitsOf(t, start + std::max(len, 0));
+  edit->setSelection(from, to - from);
+}
+
+void SetLineSelRange(QLineEdit* edit, int from, int to) {
+  int len = CharsBefore(edit->text(), static_cast<int>(edit->text().size()));
+  if (from < 0) {
+    edit->deselect();
+    return;
+  }
+  if (to < 0 || to > len) to = len;
+  SetLineSelStart(edit, std::min(from, to));
+  SetLineSelLength(edit, std::abs(to - from));
+}
+
 }  // namespace hd
