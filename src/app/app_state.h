@@ -10,6 +10,10 @@
 
 namespace hd {
 
+// A language's file is its name followed by this, letter for letter: the loader opens exactly
+// that name, so the options window offers only files that end so.
+inline constexpr char Language_File_Ext[] = ".lng";
+
 struct TAppState {
   TAppState() = default;
   TAppState(const TAppState&) = delete;

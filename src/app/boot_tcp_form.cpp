@@ -272,8 +272,12 @@ void TFBootTCP::Compile_XML_Parameter() {
 
 void TFBootTCP::LbButton4Click(TObject*) {
   Compile_XML_Parameter();
-  // The updater's own outcome is its business; the wizard only waits for it.
-  Start_Program(state_.App_Folder + PathDelim + Updater_Program_Name, "", 0);
+  // The updater's own outcome is its business; the wizard only waits for it. An updater that
+  // never started is told, or the user would wait for an update that is not coming.
+  const std::string updater = state_.App_Folder + PathDelim + Updater_Program_Name;
+  const TProgramResult run = Start_Program(updater, "", 0);
+  if (run.Outcome == TProgramOutcome::NotStarted)
+    Show_Error("Error! The updater \"" + updater + "\" could not be started: " + run.Error);
 }
 
 }  // namespace hd

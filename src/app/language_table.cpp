@@ -72,13 +72,13 @@ void TAppState::Load_Lng_File(const std::string& fileName) {
 
 void TAppState::Load_Language() {
   Load_Default_Texts();
-  const std::string file = JoinPath(Language_Folder, Current_Language + ".lng");
+  const std::string file = JoinPath(Language_Folder, Current_Language + Language_File_Ext);
   if (FileExists(file)) {
     Load_Lng_File(file);
     return;
   }
   Current_Language = kFallbackLanguage;
-  const std::string fallback = JoinPath(Language_Folder, std::string(kFallbackLanguage) + ".lng");
+  const std::string fallback = JoinPath(Language_Folder, std::string(kFallbackLanguage) + Language_File_Ext);
   if (FileExists(fallback)) Load_Lng_File(fallback);
 }
 

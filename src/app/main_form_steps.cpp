@@ -61,7 +61,9 @@ void TFTessaroneFirmWare::Btn_Click(TObject* Sender) {
     }
     return;
   }
-  if (FState.Project_Folder.empty()) return Show_Error(Text(18));
+  // A folder removed since it was opened is no configuration either: the steps would re-create
+  // it and compile defaults into it.
+  if (FState.Project_Folder.empty() || !DirectoryExists(FState.Project_Folder)) return Show_Error(Text(18));
 
   if (Sender == Btn_Prm_Gen) {
     if (FParGen) FParGen->ShowModal();

@@ -6,6 +6,7 @@
 #include "app/lb_button.h"
 #include "app/window_looks.h"
 #include "platform/files.h"
+#include "platform/sysutils.h"
 
 namespace hd {
 
@@ -74,9 +75,10 @@ void TFNew_Project::E_New_ProjKeyPress(TObject*, TKeyChar& Key) {
 }
 
 void TFNew_Project::Btn_OKClick(TObject*) {
-  // Taken exactly as typed: a blank before the name belongs to it.
+  // Taken exactly as typed: a blank before the name belongs to it. A name of blanks alone
+  // names no configuration anyone could tell from another in a list.
   const std::string name = E_New_Proj->Text();
-  if (name.empty()) return Show_Error(Text(107));
+  if (Trim(name).empty()) return Show_Error(Text(107));
   if (Is_Unsafe_Project_Name(name)) return Show_Error(Text(105));
   const std::string folder = JoinPath(FState.Projects_Root, name);
   if (DirectoryExists(folder)) return Show_Error(Text(106));

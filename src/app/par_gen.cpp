@@ -150,20 +150,20 @@ void ResetParGen(TParGen& p) {
   for (const TParGenElement& e : kElements) SetDefault(p, e);
 }
 
-void LoadParGen(TParGen& p, const std::string& path) {
+std::string LoadParGen(TParGen& p, const std::string& path) {
   ResetParGen(p);
-  if (!FileExists(path)) return;
+  if (!FileExists(path)) return {};
   TXmlDocument doc;
   try {
     doc.SetActive(true);
     doc.LoadFromFile(path);
-  } catch (const Exception&) {
-    return;  // an unreadable file is not reported: the window shows the defaults
+  } catch (const Exception& e) {
+    return e.Message();
   }
   // Every reader of the configuration files takes the first node as the root, so a file that
   // starts with a declaration or a comment reads as all defaults.
   TXmlNode root = doc.FirstChild();
-  if (root.NodeType() != ntElement) return;
+  if (root.NodeType() != ntElement) return {};
   for (const TParGenElement& e : kElements) {
     TXmlNode node = root.FindNode(e.Name);
     std::optional<std::string> text = node ? node.TryText() : std::nullopt;
@@ -174,6 +174,7 @@ void LoadParGen(TParGen& p, const std::string& path) {
       p.*e.Checked = *text == "1";
   }
   p.EtherNetIP_PORT = ParGenEtherNetIPPort;
+  return {};
 }
 
 void SaveParGen(const TParGen& p, const std::string& path) {

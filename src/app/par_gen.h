@@ -62,8 +62,9 @@ constexpr const char* ParGenEtherNetIPPort = "44818";
 // Every field to its default.
 void ResetParGen(TParGen& p);
 // Fills the fields from the file; a missing, unreadable or partial file gives defaults, and the
-// port is always 44818.
-void LoadParGen(TParGen& p, const std::string& path);
+// port is always 44818. Answers why an existing file could not be read (naming it), so that
+// the user learns that saving will replace it; empty otherwise.
+std::string LoadParGen(TParGen& p, const std::string& path);
 // Writes the file as the window saves it: root Par_Gen, then the version comment, the texts as
 // typed and the check boxes as "1" or "0". EFCreateError when it cannot be written.
 void SaveParGen(const TParGen& p, const std::string& path);

@@ -363,7 +363,10 @@ TParGen TFParGen::ReadFields() const {
 
 void TFParGen::FormShow(TObject*) {
   TParGen p;
-  LoadParGen(p, state_.Path_ParGen);
+  const std::string unreadable = LoadParGen(p, state_.Path_ParGen);
+  // Told before the defaults show, since OK would put them in the file's place.
+  if (!unreadable.empty())
+    Show_Error("Error! " + unreadable + "\nThe window shows the default values; OK replaces the file with them.");
   ShowFields(p);
   // Filling the fields ran the change handlers.
   Is_Change = false;

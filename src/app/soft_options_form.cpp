@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kFlagWidth = 42;
 constexpr int kFlagHeight = 28;
-constexpr char kLanguageExt[] = ".lng";
-
 // The language a file of the list names: its name without ".lng".
 std::string LanguageOf(const std::string& fileName) {
   return fileName.size() >= 4 ? fileName.substr(0, fileName.size() - 4) : std::string();
@@ -171,9 +169,10 @@ void TFSoftOptions::FormShow(TObject*) {
 
 void TFSoftOptions::Create_Lang_List() {
   SL_Languages.Clear();
-  // Read-only files are not offered, nor folders that merely carry the extension.
+  // Read-only files are not offered, nor folders that merely carry the extension, nor files
+  // whose extension differs in case (the loader would not open them on this file system).
   for (const TDirEntry& e : ListFolder(FState.Language_Folder))
-    if (!e.IsDir && !e.ReadOnly && SameText(ExtractFileExt(e.Name), kLanguageExt)) SL_Languages.Add(e.Name);
+    if (!e.IsDir && !e.ReadOnly && ExtractFileExt(e.Name) == Language_File_Ext) SL_Languages.Add(e.Name);
   SL_Languages.SetCaseSensitive(false);
   SL_Languages.Sort();
   Show_Page = 1;

@@ -4,13 +4,15 @@
 
 namespace hd {
 
-TProgramOutcome Start_Program(const std::string& NomeSW, const std::string& Parameter, std::uint8_t /*tipo*/,
-                              std::chrono::milliseconds limit) {
+TProgramResult Start_Program(const std::string& NomeSW, const std::string& Parameter, std::uint8_t /*tipo*/,
+                             std::chrono::milliseconds limit) {
   try {
-    return RunProgramAndWait(NomeSW, Parameter, limit, std::chrono::milliseconds(10)).Outcome;
-  } catch (const std::exception&) {
-    // A start that raises counts as a start that failed: the caller goes on without a message.
-    return TProgramOutcome::NotStarted;
+    return RunProgramAndWait(NomeSW, Parameter, limit, std::chrono::milliseconds(10));
+  } catch (const std::exception& e) {
+    // A start that raises counts as a start that failed, with the error as its reason.
+    TProgramResult failed;
+    failed.Error = e.what();
+    return failed;
   }
 }
 

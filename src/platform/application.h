@@ -25,11 +25,12 @@ class TApplication : public TComponent {
   // Creates a form owned by the application; the first becomes the main form. The form's
   // OnCreate runs before this returns, so each creation handler runs before the next form
   // exists. `reference` is set before OnCreate runs. The arguments after the owner go to the
-  // form's constructor.
+  // form's constructor. The form is built in two phases (see New): its components hear
+  // Loaded when its construction has ended, before OnCreate.
   template <class T, class... Args>
   void CreateForm(T*& reference, Args&&... args) {
     Initialize();
-    T* form = new T(this, std::forward<Args>(args)...);
+    T* form = detail::Construct<T>(this, std::forward<Args>(args)...);
     reference = form;
     if (!main_form_) main_form_ = form;
     form->AfterConstruction();

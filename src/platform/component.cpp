@@ -4,12 +4,63 @@
 
 namespace hd {
 
+namespace {
+
+// The components made during the current loading phase, in the order they were made; a slot
+// is cleared when its component goes before the phase ends.
+struct LoadingList {
+  std::vector<TComponent*> made;
+  bool ending = false;
+};
+thread_local LoadingList* g_loading = nullptr;
+
+}  // namespace
+
+namespace detail {
+
+TLoadingPhase::TLoadingPhase() : outermost_(g_loading == nullptr) {
+  if (outermost_) g_loading = new LoadingList;
+}
+
+TLoadingPhase::~TLoadingPhase() {
+  if (!outermost_) return;
+  LoadingList* list = g_loading;
+  g_loading = nullptr;
+  // A phase left by an exception: the survivors stop loading without hearing Loaded.
+  if (!ended_)
+    for (TComponent* c : list->made)
+      if (c) c->loading_ = false;
+  delete list;
+}
+
+void TLoadingPhase::End() {
+  if (!outermost_ || ended_) return;
+  ended_ = true;
+  LoadingList* list = g_loading;
+  list->ending = true;
+  // Loaded may make or free components; those it makes are not loading.
+  for (size_t i = 0; i < list->made.size(); ++i) {
+    TComponent* c = list->made[i];
+    if (!c) continue;
+    list->made[i] = nullptr;
+    c->Loaded();
+  }
+}
+
+}  // namespace detail
+
 TComponent::TComponent(TComponent* owner) {
+  if (g_loading && !g_loading->ending) {
+    loading_ = true;
+    g_loading->made.push_back(this);
+  }
   if (owner) owner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
   destroying_ = true;
+  if (loading_ && g_loading)
+    std::replace(g_loading->made.begin(), g_loading->made.end(), this, static_cast<TComponent*>(nullptr));
   // Tell those who hold a reference to us; they drop it.
   while (!free_notifies_.empty()) {
     TComponent* other = free_notifies_.back();
@@ -49,6 +100,15 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 }
 
 void TComponent::Notification(TComponent*, TOperation) {}
+
+void TComponent::Loaded() { loading_ = false; }
+
+TComponentState TComponent::ComponentState() const {
+  TComponentState s;
+  if (loading_) s.Include(csLoading);
+  if (destroying_) s.Include(csDestroying);
+  return s;
+}
 
 void TComponent::DestroyComponents() {
   // A component may free others it owns or parents, so take one at a time from the end.

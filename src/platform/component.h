@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes.h"
 #include "platform/string_list.h"
+#include "platform/types.h"
 
 namespace hd {
 
@@ -14,14 +16,26 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 enum TOperation { opInsert, opRemove };
 
-class TComponent : public TObject {
+enum class TComponentStateItem {
+  csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csUpdating, csFixups,
+  csFreeNotification, csInline, csDesignInstance
+};
+using enum TComponentStateItem;
+using TComponentState = TSet<TComponentStateItem>;
+
+class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner);
   ~TComponent() override;
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
-  virtual const char* ClassName() const { return "TComponent"; }
+  const char* ClassName() const override { return "TComponent"; }
+  std::string GetNamePath() const override { return name_; }
+
+  // csLoading while the loading phase it was made in lasts (see New), csDestroying from the
+  // start of the destructor on.
+  TComponentState ComponentState() const;
 
   TComponent* Owner() const { return owner_; }
   const std::string& Name() const { return name_; }
@@ -40,6 +54,10 @@ class TComponent : public TObject {
   void RemoveFreeNotification(TComponent* other);
 
  protected:
+  // The loading phase has ended: the component is whole and every component made with it
+  // exists. An override calls the base first (which clears csLoading).
+  virtual void Loaded();
+  TPersistent* GetOwner() const override { return owner_; }
   // Told about components inserted into or removed from this owner, and about components
   // registered with FreeNotification that are destroyed.
   virtual void Notification(TComponent* component, TOperation operation);
@@ -48,6 +66,7 @@ class TComponent : public TObject {
   void MarkDestroying() { destroying_ = true; }
 
  private:
+  friend class detail::TLoadingPhase;
   void InsertComponent(TComponent* c);
   void RemoveComponent(TComponent* c);
 
@@ -57,6 +76,7 @@ class TComponent : public TObject {
   std::vector<TComponent*> components_;
   std::vector<TComponent*> free_notifies_;
   bool destroying_ = false;
+  bool loading_ = false;
 };
 
 }  // namespace hd

@@ -27,13 +27,6 @@ struct TNativeWindow;
 // that image.
 void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint);
 
-// An operation that the control's state does not allow (focusing a hidden window, showing a
-// visible form modally).
-class EInvalidOperation : public Exception {
- public:
-  using Exception::Exception;
-};
-
 using TKeyChar = char32_t;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, TKeyChar& Key)>;

@@ -13,6 +13,13 @@ class Exception : public std::runtime_error {
   std::string Message() const { return what(); }
 };
 
+// An operation that the object's state does not allow (focusing a hidden window, showing a
+// visible form modally).
+class EInvalidOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 // A text that is not a number of the asked kind.
 class EConvertError : public Exception {
  public:
@@ -23,6 +30,12 @@ class EConvertError : public Exception {
 class EInvalidOp : public Exception {
  public:
   using Exception::Exception;
+};
+
+// An object taken for a class it is not of; the message is always "Invalid class typecast".
+class EInvalidCast : public Exception {
+ public:
+  EInvalidCast() : Exception("Invalid class typecast") {}
 };
 
 class EListError : public Exception {

@@ -1,6 +1,7 @@
 #include "platform/forms.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/application.h"
 #include "platform/modal_loop.h"
@@ -154,22 +155,22 @@ void TCustomForm::ActivateForm() {
 
 void TCustomForm::ApplyPosition() {
   TCustomForm* main = Application().MainForm();
+  TPoint at{(Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2};
   switch (position_) {
     case poScreenCenter:
     case poDesktopCenter:
-      SetBounds((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2, Width(), Height());
       break;
     case poMainFormCenter:
     case poOwnerFormCenter:
       if (main && main != this && main->Visible())
-        SetBounds(main->Left() + (main->Width() - Width()) / 2, main->Top() + (main->Height() - Height()) / 2,
-                  Width(), Height());
-      else
-        SetBounds((Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2, Width(), Height());
+        at = {main->Left() + (main->Width() - Width()) / 2, main->Top() + (main->Height() - Height()) / 2};
       break;
     default:
-      break;
+      return;
   }
+  // A window larger than the screen is centred past its top left corner; like the platform,
+  // keep that corner on the screen, so that the title bar can still be reached.
+  SetBounds(std::max(at.X, 0), std::max(at.Y, 0), Width(), Height());
 }
 
 void TCustomForm::SetVisible(bool v) {
@@ -434,8 +435,20 @@ void TCustomForm::Dispatch(TMessage& m) {
 
 TWinControl* TScreen::ActiveControl() const { return focused_form_ ? focused_form_->ActiveControl() : nullptr; }
 
-int TScreen::Width() const { return NativeScreenSize().cx; }
-int TScreen::Height() const { return NativeScreenSize().cy; }
+namespace {
+
+TSize g_screen_size_override{0, 0};
+
+TSize ScreenSize() {
+  return g_screen_size_override.cx > 0 && g_screen_size_override.cy > 0 ? g_screen_size_override : NativeScreenSize();
+}
+
+}  // namespace
+
+TSize SetScreenSizeOverride(TSize size) { return std::exchange(g_screen_size_override, size); }
+
+int TScreen::Width() const { return ScreenSize().cx; }
+int TScreen::Height() const { return ScreenSize().cy; }
 
 void TScreen::SetCursor(TCursor c) {
   cursor_ = c;

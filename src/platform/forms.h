@@ -31,8 +31,8 @@ class TCustomForm : public TWinControl {
   ~TCustomForm() override;
   const char* ClassName() const override { return "TForm"; }
 
-  // Runs OnCreate, once; the creator calls it when the constructor has returned.
-  void AfterConstruction();
+  // Runs OnCreate, once; New (or the creator) calls it when the constructor has returned.
+  void AfterConstruction() override;
 
   TFormBorderStyle BorderStyle() const { return border_style_; }
   void SetBorderStyle(TFormBorderStyle s);
@@ -160,5 +160,9 @@ class TScreen {
 };
 
 TScreen& Screen();
+
+// Makes Screen() report this size instead of the display's (a small display in tests); a size
+// of {0, 0} reports the display's again. Returns the size set before.
+TSize SetScreenSizeOverride(TSize size);
 
 }  // namespace hd

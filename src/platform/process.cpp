@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <system_error>
 #include <thread>
 
 extern char** environ;
@@ -135,11 +136,17 @@ TProgramResult RunProgramAndWait(const std::string& file, const std::string& par
                                  std::chrono::milliseconds limit, std::chrono::milliseconds pollInterval) {
   TProgramResult result;
   const std::string path = AbsoluteProgramPath(file);
-  if (path.empty()) return result;
+  if (path.empty()) {
+    result.Error = file.empty() ? "No program named" : "Not found on the search path";
+    return result;
+  }
   std::vector<std::string> args = SplitCommandLine(parameters);
   args.insert(args.begin(), path);
   pid_t pid = 0;
-  if (Spawn(pid, path, args, FolderOf(path), false) != 0) return result;
+  if (const int rc = Spawn(pid, path, args, FolderOf(path), false); rc != 0) {
+    result.Error = std::generic_category().message(rc);
+    return result;
+  }
 
   result.ProcessId = pid;
   const Clock::time_point start = Clock::now();

@@ -17,6 +17,7 @@ struct TProgramResult {
   TProgramOutcome Outcome = TProgramOutcome::NotStarted;
   int ExitCode = -1;   // of an ended program; 128 + signal when a signal ended it
   int ProcessId = 0;   // of a started program, so a caller can follow one left running
+  std::string Error;   // why a program that was not started could not be, for the user
 };
 
 // Splits a parameter text as the platform's command line does: blanks separate, double quotes

@@ -185,6 +185,7 @@ class TButtonControl : public TWinControl {
   bool ClicksDisabled() const { return clicks_disabled_ > 0; }
   int clicks_disabled_ = 0;
   void NativeSetText(const std::string& text) override;
+  void NativeSetColor() override;
 
  private:
   bool word_wrap_ = false;

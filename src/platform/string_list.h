@@ -5,13 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace hd {
+#include "platform/object.h"
 
-// Root of the objects that lists and cells carry.
-class TObject {
- public:
-  virtual ~TObject() = default;
-};
+namespace hd {
 
 enum TDuplicates { dupIgnore, dupAccept, dupError };
 

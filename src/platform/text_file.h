@@ -16,6 +16,10 @@ bool IsValidUtf8(const std::string& bytes);
 std::string Windows1252ToUtf8(const std::string& bytes);
 // Characters Windows-1252 cannot hold become '?'.
 std::string Utf8ToWindows1252(const std::string& utf8);
+// The OEM code page of a Western European console (850), for field files that ask for it.
+// Characters it cannot hold become '?'.
+std::string OemToUtf8(const std::string& bytes);
+std::string Utf8ToOem(const std::string& utf8);
 std::string EncodeText(const std::string& utf8, TTextEncoding encoding);
 
 // Lines split at CR, LF or CR LF; a final line end adds no empty line.

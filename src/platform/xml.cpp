@@ -16,7 +16,9 @@ namespace {
 constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_pi | pugi::parse_comments |
                                  pugi::parse_declaration | pugi::parse_doctype;
 
-constexpr unsigned kSaveFlags = pugi::format_indent | pugi::format_no_declaration;
+unsigned SaveFlags(TXmlLayout layout) {
+  return (layout == xlCompact ? pugi::format_raw : pugi::format_indent) | pugi::format_no_declaration;
+}
 
 // Files from outside come in UTF-8, UTF-16 with or without a mark, or Windows-1252.
 std::string DecodeXmlBytes(std::string&& bytes) {
@@ -250,18 +252,20 @@ TXmlNode TXmlDocument::AddComment(const std::string& text) {
   return Handle(c);
 }
 
-void TXmlDocument::SaveToFile(const std::string& path) const { WriteFileAtomic(path, SaveToString()); }
+void TXmlDocument::SaveToFile(const std::string& path, TXmlLayout layout) const {
+  WriteFileAtomic(path, SaveToString(layout));
+}
 
-std::string TXmlDocument::SaveToString() const {
+std::string TXmlDocument::SaveToString(TXmlLayout layout) const {
   std::ostringstream out;
   // A declaration read from a file may name another encoding than the UTF-8 written here.
   if (doc_->find_child([](pugi::xml_node n) { return n.type() == pugi::node_declaration; })) {
     pugi::xml_document copy;
     for (pugi::xml_node c : doc_->children())
       if (c.type() != pugi::node_declaration) copy.append_copy(c);
-    copy.save(out, "  ", kSaveFlags, pugi::encoding_utf8);
+    copy.save(out, "  ", SaveFlags(layout), pugi::encoding_utf8);
   } else {
-    doc_->save(out, "  ", kSaveFlags, pugi::encoding_utf8);
+    doc_->save(out, "  ", SaveFlags(layout), pugi::encoding_utf8);
   }
   return out.str();
 }

@@ -19,6 +19,9 @@ enum TXmlNodeType {
   ntNone, ntElement, ntText, ntCData, ntComment, ntDeclaration, ntProcessingInstr, ntDocType, ntDocument
 };
 
+// Whitespace the writer puts between nodes: a line per node with indentation, or none at all.
+enum TXmlLayout { xlIndented, xlCompact };
+
 // A handle to a node of a TXmlDocument; a null handle stands for a missing node.
 // Handles stay valid while their document lives and the node is not removed.
 class TXmlNode {
@@ -98,8 +101,8 @@ class TXmlDocument {
   TXmlNode AddComment(const std::string& text);
 
   // UTF-8, no declaration, through the atomic replace; EFCreateError on failure.
-  void SaveToFile(const std::string& path) const;
-  std::string SaveToString() const;
+  void SaveToFile(const std::string& path, TXmlLayout layout = xlIndented) const;
+  std::string SaveToString(TXmlLayout layout = xlIndented) const;
 
  private:
   void Parse(std::string bytes, const std::string& what);

@@ -21,6 +21,8 @@ using testkit::ExpectedBank2;
 using testkit::ExpectedBankK64;
 using testkit::ExpectedRule;
 using testkit::ParGenValues;
+using testkit::SameBank;
+using testkit::TBankFile;
 
 void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
@@ -54,14 +56,44 @@ class BankCompileTest : public ::testing::Test {
   }
 
   void ExpectBanks(const Bytes& bank1, const Bytes& bank2, const Bytes& bankK64) {
-    EXPECT_EQ(testkit::ReadFile(BankPath("bank1.bin")), bank1);
-    EXPECT_EQ(testkit::ReadFile(BankPath("bank2.bin")), bank2);
-    EXPECT_EQ(testkit::ReadFile(BankPath("bank_K64_1.bin")), bankK64);
+    EXPECT_TRUE(SameBank(TBankFile::Bank1, testkit::ReadFile(BankPath("bank1.bin")), bank1));
+    EXPECT_TRUE(SameBank(TBankFile::Bank2, testkit::ReadFile(BankPath("bank2.bin")), bank2));
+    EXPECT_TRUE(SameBank(TBankFile::BankK64, testkit::ReadFile(BankPath("bank_K64_1.bin")), bankK64));
   }
 
   testkit::TempFolder tmp_;
   TBankCompile compile_;
 };
+
+// A failing whole-bank comparison says where the banks part and which field that is.
+TEST(SameBank, NamesTheFirstDifferingOffsetAndItsField) {
+  struct Case {
+    TBankFile bank;
+    int offset;
+    const char* message;
+  };
+  const Case cases[] = {
+      {TBankFile::Bank1, 305,
+       "bank1.bin differs first at offset 305, byte 1 of Modbus TCP address (4 bytes at 304): 169, expected 168"},
+      {TBankFile::BankK64, 96, "bank_K64_1.bin differs first at offset 96, fixed value 128: 129, expected 128"},
+      {TBankFile::Bank2, 3 * 32 + 9, "bank2.bin differs first at offset 105, record 3, function code: 1, expected 0"},
+      {TBankFile::Bank1, 1000, "bank1.bin differs first at offset 1000, no field, always 0: 1, expected 0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.offset);
+    const Bytes expected = c.bank == TBankFile::Bank2  ? ExpectedBank2({})
+                           : c.bank == TBankFile::Bank1 ? ExpectedBank1(ParGenValues{}, 0)
+                                                        : ExpectedBankK64(ParGenValues{}, 0);
+    Bytes actual = expected;
+    ++actual[static_cast<std::size_t>(c.offset)];
+    const ::testing::AssertionResult same = SameBank(c.bank, actual, expected);
+    EXPECT_FALSE(same);
+    EXPECT_EQ(std::string(same.message()), std::string(c.message) + "; differing bytes: 1");
+  }
+  const Bytes bank2 = ExpectedBank2({});
+  EXPECT_EQ(std::string(SameBank(TBankFile::Bank2, Bytes(bank2.begin(), bank2.end() - 1), bank2).message()),
+            "bank2.bin is 32767 bytes long, expected 32768;");
+}
 
 TEST_F(BankCompileTest, NeitherFileGivesTheResetBlocksAndAnEmptyTable) {
   Compile();  // the bin folder does not exist yet

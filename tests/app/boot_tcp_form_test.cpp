@@ -299,6 +299,42 @@ TEST_F(BootTcpFormTest, ExecuteWritesTheJobForTheChosenOperationsAndRunsTheUpdat
   EXPECT_TRUE(kit.MessageBoxes().empty());
 }
 
+TEST_F(BootTcpFormTest, UpdaterThatCannotStartIsReportedAndTheJobFileIsStillWritten) {
+  struct Case {
+    const char* name;
+    const char* updater;  // the file's text; null for no file
+    const char* reason;
+  };
+  const std::vector<Case> cases = {
+      {"missing", nullptr, "No such file or directory"},
+      {"not executable", "#!/bin/sh\nexit 0\n", "Permission denied"},
+  };
+  state.Device_IP = "127.0.0.1";
+  Script({Answer});
+  const std::string updater = dir.File("program/Ethernet_Update.exe");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::remove(updater.c_str());
+    std::remove(dir.File("program/Ethernet_Update.xml").c_str());
+    if (c.updater) dir.Write("program/Ethernet_Update.exe", c.updater);
+    const std::size_t before = kit.MessageBoxes().size();
+    kit.OnModal([&](TCustomForm*) {
+      kit.Click(form->Btn_Ping);
+      kit.Click(form->Btn_Next);
+      kit.Click(form->Btn_Update);
+      EXPECT_TRUE(OnPage2());
+      kit.CloseByTitleBar(form.get());
+    });
+    form->ShowModal();
+
+    ASSERT_EQ(kit.MessageBoxes().size(), before + 1);
+    const TMessageBoxRequest& box = kit.MessageBoxes().back();
+    EXPECT_EQ(box.Type, mtError);
+    EXPECT_EQ(box.Text, "Error! The updater \"" + updater + "\" could not be started: " + c.reason);
+    EXPECT_TRUE(FileExists(dir.File("program/Ethernet_Update.xml"))) << "the job file is written first";
+  }
+}
+
 TEST_F(BootTcpFormTest, SetLangAppliesTheWizardTexts) {
   EXPECT_EQ(form->Caption(), "Update Firmware from Etherner (UDP)");
   EXPECT_EQ(form->L_SW_Desc->Caption(), "Update Firmware from Etherner (UDP)");

@@ -62,6 +62,8 @@ TEST_F(ConfigWindowsTest, NewRefusesNamesInTheCheckedOrder) {
     std::string message;
   } cases[] = {
       {"empty", "", "Error! Name Project is not valid"},
+      {"one blank", " ", "Error! Name Project is not valid"},
+      {"blanks only", "   ", "Error! Name Project is not valid"},
       {"existing configuration", "Existing", "Error! Name project is not valid because directory already exists"},
       {"path separator", "sub/dir", "Error! Name project is not valid"},
       {"other separator", "sub\\dir", "Error! Name project is not valid"},
@@ -84,13 +86,16 @@ TEST_F(ConfigWindowsTest, NewRefusesNamesInTheCheckedOrder) {
     });
     EXPECT_EQ(main.State().Project_Name, " Lead");
     EXPECT_EQ(main.L_Name_Conf_L2->Caption(), " Lead");
+    // So do blanks after it.
+    EXPECT_TRUE(TryNewName(main, "Trail  "));
+    EXPECT_EQ(main.State().Project_Name, "Trail  ");
   });
   EXPECT_FALSE(fs::exists(Folder.File("Escaped")));
   EXPECT_FALSE(fs::exists(Projects("sub")));
   std::vector<std::string> folders;
   for (const auto& e : fs::directory_iterator(Projects())) folders.push_back(e.path().filename().string());
   std::sort(folders.begin(), folders.end());
-  EXPECT_EQ(folders, (std::vector<std::string>{" Lead", "Existing"}));
+  EXPECT_EQ(folders, (std::vector<std::string>{" Lead", "Existing", "Trail  "}));
 }
 
 TEST_F(ConfigWindowsTest, OpenWithNothingToChooseChangesNothing) {

@@ -1,5 +1,6 @@
-// Pictures of the communication-parameters window and the update wizard in each of their
-// states, written under HD_TEST_TMP for review.
+// The communication-parameters window and the update wizard as the user sees them in each of
+// their states: every caption and text drawn, greyed where disabled, and the ping result in its
+// colour. The pictures stay under HD_TEST_TMP for review (scripts/review-pictures.sh).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,10 +10,10 @@
 #include "app/boot_tcp_form.h"
 #include "app/lb_button.h"
 #include "app/par_gen_form.h"
-#include "testkit/temp_folder.h"
-#include "platform/bitmap.h"
+#include "app/testkit/window_picture.h"
 #include "platform/timers.h"
 #include "testkit/gui_kit.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {
@@ -33,17 +34,6 @@ class TScriptedPinger : public IPinger {
   bool answers_;
 };
 
-// Whether the picture holds a pixel of exactly this colour inside the control's rectangle.
-bool ShowsColour(const std::string& png, const TControl* c, TColor colour) {
-  TBitmap b;
-  b.LoadFromFile(png);
-  const TRect r = c->BoundsRect();
-  for (int y = r.Top; y < r.Bottom && y < b.Height(); ++y)
-    for (int x = r.Left; x < r.Right && x < b.Width(); ++x)
-      if ((b.ScanLine(y)[x] & 0xFFFFFF) == static_cast<std::uint32_t>(colour)) return true;
-  return false;
-}
-
 class DialogWindowsRender : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -54,11 +44,9 @@ class DialogWindowsRender : public ::testing::Test {
     state.Device_IP = "127.0.0.1";
   }
 
-  // Renders inside the modal loop, where the window is shown; answers the picture's path.
-  std::string Render(TCustomForm* form, const std::string& name) {
-    const std::string path = kit.RenderPng(form, name);
-    EXPECT_FALSE(path.empty()) << name;
-    return path;
+  // Renders inside the modal loop, where the window is shown.
+  testkit::TWindowPicture Render(TCustomForm* form, const std::string& name) {
+    return testkit::RenderWindow(kit, form, name);
   }
 
   TGuiKit kit;
@@ -80,6 +68,27 @@ TEST_F(DialogWindowsRender, CommunicationParametersExpandedAndCollapsed) {
   form.ShowModal();
 }
 
+// The check boxes of the groups lie on the group's own colour: down a column inside the
+// Diagnostic box, right of its caption, and down the gap between the box and the address
+// edit, the picture is the same.
+TEST_F(DialogWindowsRender, CheckBoxesOfAGroupAreDrawnOnTheGroupsColour) {
+  TFParGen form(nullptr, state);
+  form.AfterConstruction();
+  kit.OnModal([&](TCustomForm* f) {
+    TBitmap b;
+    b.LoadFromFile(kit.RenderPng(f, "par_gen_check_boxes"));
+    for (TCheckBox* box : {form.CB_PROFINET_En_Diagnostic, form.CB_EN_GAT, form.CB_En_GAT_Modbus_TCP_Master}) {
+      SCOPED_TRACE(box->Caption());
+      const TPoint right = f->ScreenToClient(box->ClientToScreen({box->Width(), 0}));
+      ASSERT_LT(right.X + 1, b.Width());
+      for (int y = right.Y; y < right.Y + box->Height(); ++y)
+        ASSERT_EQ(b.ScanLine(y)[right.X - 2] & 0xFFFFFF, b.ScanLine(y)[right.X + 1] & 0xFFFFFF) << "row " << y;
+    }
+    kit.Click(form.Btn_Cancel);
+  });
+  form.ShowModal();
+}
+
 TEST_F(DialogWindowsRender, UpdateWizardPagesAndPingResults) {
   TFBootTCP form(nullptr, state);
   form.AfterConstruction();
@@ -87,10 +96,10 @@ TEST_F(DialogWindowsRender, UpdateWizardPagesAndPingResults) {
     Render(f, "boot_tcp_page1");
     form.SetPinger(std::make_unique<TScriptedPinger>(kit.Clock(), false));
     kit.Click(form.Btn_Ping);
-    EXPECT_TRUE(ShowsColour(Render(f, "boot_tcp_not_found"), form.LPing, clRed));
+    EXPECT_TRUE(Render(f, "boot_tcp_not_found").Shows(form.LPing, clRed));
     form.SetPinger(std::make_unique<TScriptedPinger>(kit.Clock(), true));
     kit.Click(form.Btn_Ping);
-    EXPECT_TRUE(ShowsColour(Render(f, "boot_tcp_found"), form.LPing, clGreen));
+    EXPECT_TRUE(Render(f, "boot_tcp_found").Shows(form.LPing, clGreen));
     kit.Click(form.Btn_Next);
     Render(f, "boot_tcp_page2");
     kit.CloseByTitleBar(f);

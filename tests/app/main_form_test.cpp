@@ -2,6 +2,7 @@
 // configuration, the restored configuration, Update Device and the update timer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "app/about_form.h"
 #include "app/boot_tcp_form.h"
 #include "app/new_project_form.h"
+#include "app/par_gen_form.h"
 #include "app/program_fixture.h"
 #include "platform/files.h"
 
@@ -154,6 +156,52 @@ TEST_F(MainWindowTest, SettingsNamingADeletedConfigurationShowItsNameButRefuseTh
   EXPECT_FALSE(std::filesystem::exists(Projects("Gone")));
   EXPECT_FALSE(std::filesystem::exists(Folder.File("bin")));
   EXPECT_FALSE(std::filesystem::exists(Projects("bin")));
+}
+
+TEST_F(MainWindowTest, ConfigurationWhoseFolderWasDeletedSinceItOpenedRefusesTheSteps) {
+  TForm setAccess(nullptr);
+  Run([&](TFTessaroneFirmWare& main) {
+    main.Table_Windows["TFModbus_TCP_Master_Set_Access"].Form = &setAccess;
+    CreateConfiguration(main, "Plant 1");
+    std::filesystem::remove_all(Projects("Plant 1"));
+    const std::size_t modalsBefore = Kit.ModalLog().size();
+    for (TLbButton* step : {main.Btn_Prm_Gen, main.Btn_Set_Access, main.Btn_CreateBin}) {
+      SCOPED_TRACE(step->Name());
+      const std::size_t before = Kit.MessageBoxes().size();
+      Kit.Click(step);
+      EXPECT_EQ(BoxTexts(before), std::vector<std::string>{kNotValid});
+    }
+    EXPECT_EQ(Kit.ModalLog().size(), modalsBefore) << "no step window opened";
+    EXPECT_EQ(main.L_Name_Conf_L2->Caption(), "Plant 1");
+  });
+  EXPECT_FALSE(std::filesystem::exists(Projects("Plant 1"))) << "nothing re-created the folder";
+}
+
+// Every window of the core centres itself; on a screen smaller than the window its frame's
+// corner stays on the screen, so its title bar (and the folding buttons of the communication
+// window, which bring its OK and Cancel into reach) can be reached.
+TEST_F(MainWindowTest, EveryWindowOnASmallScreenKeepsItsTitleBarOnIt) {
+  test::TScreenSizeScope screen(640, 480);
+  auto expectOnScreen = [](TCustomForm* f) {
+    SCOPED_TRACE(f->Name());
+    const TPoint centred{(640 - f->Width()) / 2, (480 - f->Height()) / 2};
+    EXPECT_EQ((TPoint{f->Left(), f->Top()}), (TPoint{std::max(centred.X, 0), std::max(centred.Y, 0)}));
+  };
+  Run([&](TFTessaroneFirmWare& main) {
+    expectOnScreen(&main);
+    EXPECT_EQ(main.Left(), 0) << "the main window is wider than this screen";
+    CreateConfiguration(main, "Plant 1");
+    for (TLbButton* step : {main.Btn_New, main.Btn_Open, main.Btn_Info, main.Btn_Opz, main.Btn_Prm_Gen,
+                            main.Btn_CreateBin}) {
+      ClickInto(step, [&](TCustomForm* f) {
+        expectOnScreen(f);
+        f->SetModalResult(mrCancel);
+      });
+    }
+    EXPECT_EQ(main.FParGen->Top(), 0) << "the communication window is higher than this screen";
+    EXPECT_EQ(main.FParGen->ClientToScreen({0, 0}).Y, 26) << "its title bar lies above its client area";
+  });
+  EXPECT_EQ(Kit.ModalLog().size(), 8u);
 }
 
 TEST_F(MainWindowTest, NewConfigurationBecomesActiveAndTheNextStartRestoresIt) {

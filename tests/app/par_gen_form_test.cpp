@@ -152,6 +152,37 @@ TEST_F(ParGenFormTest, FreshConfigurationShowsTheDefaultsAndOkWritesExactlyThem)
   EXPECT_EQ(dir.Read("ParGen.xml"), ParGenToXml(TParGen{}));
 }
 
+TEST_F(ParGenFormTest, UnreadableFileIsReportedAndKeptUntilOk) {
+  const std::string truncated = "<Par_Gen><EtherNetIP_IP1>10</EtherNetIP_IP1><EtherNetIP_IP2>1";
+  dir.Write("ParGen.xml", truncated);
+  const std::string box = "Error! Cannot load XML file \"" + state.Path_ParGen + "\": ";
+  const std::string tail = "\nThe window shows the default values; OK replaces the file with them.";
+  auto expectBox = [&](std::size_t count) {
+    ASSERT_EQ(kit.MessageBoxes().size(), count);
+    const TMessageBoxRequest& b = kit.MessageBoxes().back();
+    EXPECT_EQ(b.Type, mtError);
+    EXPECT_EQ(b.Text.substr(0, box.size()), box);
+    EXPECT_TRUE(b.Text.ends_with(tail)) << b.Text;
+  };
+
+  kit.OnModal([&](TCustomForm*) {
+    expectBox(1);
+    EXPECT_EQ(form->E_IP1->Text(), "192") << "the defaults are shown";
+    EXPECT_FALSE(form->Is_Change);
+    kit.Click(form->Btn_Cancel);
+  });
+  EXPECT_EQ(form->ShowModal(), mrCancel);
+  EXPECT_EQ(kit.MessageBoxes().size(), 1u) << "Cancel asks nothing: the user changed nothing";
+  EXPECT_EQ(dir.Read("ParGen.xml"), truncated) << "the file stays until OK";
+
+  kit.OnModal([&](TCustomForm*) {
+    expectBox(2);
+    kit.Click(form->Btn_OK);
+  });
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_EQ(dir.Read("ParGen.xml"), ParGenToXml(TParGen{}));
+}
+
 TEST_F(ParGenFormTest, OkWithABadValueShowsTheFailingChecksTextAndStaysOpen) {
   struct Case {
     const char* name;
@@ -316,6 +347,31 @@ TEST_F(ParGenFormTest, DotMovesAlongTheAddressChainOfItsGroup) {
     kit.CloseByTitleBar(form.get());
   });
   form->ShowModal();
+}
+
+// The window is higher than a small screen; dragged above it, it comes back with its title bar
+// on the screen as soon as it is active again.
+TEST_F(ParGenFormTest, WindowAboveTheScreenComesBackWhenActivated) {
+  test::TScreenSizeScope screen(800, 600);
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f->Top(), 0) << "centred, it would start above the screen";
+    f->SetTop(-120);
+    kit.Process();
+    ASSERT_LT(f->Top(), 0);
+    // Another window in front, then this one active again.
+    TForm other(nullptr);
+    other.SetName("Other");
+    kit.OnModal([](TCustomForm* o) { o->SetModalResult(mrOk); });
+    other.ShowModal();
+    EXPECT_TRUE(form->Active());
+    EXPECT_EQ(f->Top(), 0);
+    EXPECT_EQ(f->ClientToScreen({0, 0}).Y, 26) << "the title bar lies above the client area";
+    kit.Process();
+    EXPECT_EQ(f->Top(), 0) << "where the window system put it";
+    kit.Click(form->Btn_Cancel);
+  });
+  form->ShowModal();
+  EXPECT_EQ(kit.ModalLog(), (std::vector<std::string>{"FParGen", "Other"}));
 }
 
 TEST_F(ParGenFormTest, CollapseAndExpandMoveTheGroupsButtonsAndClientArea) {

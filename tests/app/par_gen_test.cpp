@@ -70,6 +70,7 @@ TEST(ParGenFile, LoadingFallsBackToDefaults) {
     const char* name;
     std::string file;
     std::function<void(TParGen&)> expect;  // applied to the defaults
+    bool unreadable = false;  // the load answers why, naming the file
   };
   std::vector<Case> cases = {
       {"another port reads as 44818", "<Par_Gen><EtherNetIP_PORT>80</EtherNetIP_PORT></Par_Gen>", [](TParGen&) {}},
@@ -89,7 +90,9 @@ TEST(ParGenFile, LoadingFallsBackToDefaults) {
        [](TParGen&) {}},
       {"a file that starts with a declaration",
        "<?xml version=\"1.0\"?><Par_Gen><EtherNetIP_IP1>1</EtherNetIP_IP1></Par_Gen>", [](TParGen&) {}},
-      {"a file that does not parse", "<Par_Gen><EtherNetIP_IP1>1</Par", [](TParGen&) {}},
+      {"a file that does not parse", "<Par_Gen><EtherNetIP_IP1>1</Par", [](TParGen&) {}, true},
+      {"a truncated file", "<Par_Gen><EtherNetIP_IP1>1</EtherNetIP_IP1>", [](TParGen&) {}, true},
+      {"an empty file", "", [](TParGen&) {}, true},
   };
   testkit::TempFolder tmp;
   for (const Case& c : cases) {
@@ -97,10 +100,14 @@ TEST(ParGenFile, LoadingFallsBackToDefaults) {
     WriteText(tmp.File("ParGen.xml"), c.file);
     TParGen p;
     p.EtherNetIP_IP2 = "stale";  // nothing of a previous load survives
-    LoadParGen(p, tmp.File("ParGen.xml"));
+    const std::string reason = LoadParGen(p, tmp.File("ParGen.xml"));
     TParGen expected;
     c.expect(expected);
     EXPECT_EQ(p, expected);
+    if (c.unreadable)
+      EXPECT_NE(reason.find(tmp.File("ParGen.xml")), std::string::npos) << reason;
+    else
+      EXPECT_EQ(reason, "");
   }
 }
 

@@ -133,6 +133,8 @@ TEST_F(OptionsTest, LanguagePagesHoldSixLanguagesEach) {
   const std::string locked = Folder.Write("LANGUAGE/Locked.lng", "STR0 = x\r\n");
   ::chmod(locked.c_str(), 0444);
   std::filesystem::create_directories(Folder.File("LANGUAGE/Folder.lng"));
+  // The loader would look for Svenska.lng and fall back to English: not offered.
+  Folder.Write("LANGUAGE/Svenska.LNG", "STR0 = x\r\n");
   ShipLanguageFiles();  // English.bmp and DefaultFlag.bmp
   Folder.Write("LANGUAGE/Deutsch.bmp", "no picture at all");
 

@@ -18,7 +18,8 @@ TEST(StartProgram, WaitsForAProgramThatEnds) {
   TempFolder dir;
   const std::string mark = dir.File("ran");
   // The limit is far away: only the program's end can make the call return with Ended.
-  EXPECT_EQ(Start_Program("/bin/sh", "-c \"sleep 1; echo done > '" + mark + "'\"", 0), TProgramOutcome::Ended);
+  EXPECT_EQ(Start_Program("/bin/sh", "-c \"sleep 1; echo done > '" + mark + "'\"", 0).Outcome,
+            TProgramOutcome::Ended);
   EXPECT_EQ(dir.Read("ran"), "done\n");
 }
 
@@ -26,7 +27,7 @@ TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
   TempFolder dir;
   const std::string pidFile = dir.File("pid");
   const TProgramOutcome outcome =
-      Start_Program("/bin/sh", "-c \"echo $$ > '" + pidFile + "'; exec sleep 30\"", 1, 300ms);
+      Start_Program("/bin/sh", "-c \"echo $$ > '" + pidFile + "'; exec sleep 30\"", 1, 300ms).Outcome;
   const std::string pidText = dir.Read("pid");
   ASSERT_FALSE(pidText.empty());
   const pid_t pid = static_cast<pid_t>(std::stol(pidText));
@@ -38,7 +39,9 @@ TEST(StartProgram, LeavesARunningProgramAloneWhenTheLimitPasses) {
 
 TEST(StartProgram, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
   TempFolder dir;
-  EXPECT_EQ(Start_Program(dir.File("Ethernet_Update.exe"), "", 0), TProgramOutcome::NotStarted);
+  const TProgramResult r = Start_Program(dir.File("Ethernet_Update.exe"), "", 0);
+  EXPECT_EQ(r.Outcome, TProgramOutcome::NotStarted);
+  EXPECT_EQ(r.Error, "No such file or directory");
 }
 
 }  // namespace

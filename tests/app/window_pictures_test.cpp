@@ -1,8 +1,11 @@
-// Pictures of the configurator's windows for review, under $HD_TEST_TMP/window_*.png.
+// The configurator's windows as the user sees them: in each picture every caption and text is
+// drawn in its control's font colour, or greyed where the control is disabled. The pictures
+// stay under $HD_TEST_TMP/window_*.png for review (scripts/review-pictures.sh).
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/about_form.h"
 #include "app/boot_tcp_form.h"
@@ -11,6 +14,7 @@
 #include "app/par_gen_form.h"
 #include "app/program_fixture.h"
 #include "app/soft_options_form.h"
+#include "app/testkit/window_picture.h"
 
 namespace hd {
 namespace {
@@ -25,10 +29,8 @@ class TAnsweringPinger : public IPinger {
 
 class WindowPicturesTest : public ProgramFixture {
  protected:
-  void Render(TControl* window, const std::string& name) {
-    const std::string path = Kit.RenderPng(window, "window_" + name);
-    ASSERT_FALSE(path.empty()) << name;
-    EXPECT_GT(std::filesystem::file_size(path), 1000u) << path;
+  testkit::TWindowPicture Render(TControl* window, const std::string& name) {
+    return testkit::RenderWindow(Kit, window, "window_" + name);
   }
 };
 
@@ -59,12 +61,14 @@ TEST_F(WindowPicturesTest, CoreWindows) {
       Kit.CloseByTitleBar(f);
     });
     ClickInto(main.Btn_Open, [&](TCustomForm* f) {
-      Render(f, "open_configuration");
-      Kit.Click(dynamic_cast<TFOpenConf*>(f)->Btn_Cancel);
+      auto* open = dynamic_cast<TFOpenConf*>(f);
+      EXPECT_TRUE(Render(f, "open_configuration").Shows(open->ListBox1, open->ListBox1->Font().Color))
+          << "the configurations are listed";
+      Kit.Click(open->Btn_Cancel);
     });
     ClickInto(main.Btn_Opz, [&](TCustomForm* f) {
       auto* options = dynamic_cast<TFSoftOptions*>(f);
-      Render(f, "options_language");
+      EXPECT_TRUE(Render(f, "options_language").Shows(options->I_L[0], RGB(200, 16, 46))) << "the English flag's red";
       options->PC_Options->SetActivePage(options->TS_Con_Options);
       Render(f, "options_connection");
       options->PC_Options->SetActivePage(options->TS_Soft_Settings);

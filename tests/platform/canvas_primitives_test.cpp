@@ -86,6 +86,20 @@ TEST_F(CanvasPrimitives, FillRectIsRightAndBottomExclusiveAndUsesNoPen) {
                                "........", "..###...", "..###...", "........", "........", "........"}));
 }
 
+TEST_F(CanvasPrimitives, FrameRectDrawsAOnePixelRingWithTheBrushInsideTheBox) {
+  c_.Pen().Color = clRed;
+  c_.Brush().Color = clBlack;
+  c_.FrameRect({1, 1, 6, 5});
+  EXPECT_EQ(Picture(bmp_), (std::vector<std::string>{
+                               "........",
+                               ".#####..",
+                               ".#...#..",
+                               ".#...#..",
+                               ".#####..",
+                               "........",
+                           }));
+}
+
 TEST_F(CanvasPrimitives, ClearPenFillsTheWholeBox) {
   c_.Pen().Style = psClear;
   c_.Brush().Color = clBlack;

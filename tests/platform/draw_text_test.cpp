@@ -40,6 +40,8 @@ TEST_F(DrawTextTest, CalcRectMeasuresLinesAndWidestLine) {
   };
   const Case cases[] = {
       {"word break at blanks, long word kept whole", "aaa bbb cccccccccc d", 40, DT_WORDBREAK, 44, 60},
+      {"words exactly filling the width stay on one line", "aaa bbb", 42, DT_WORDBREAK, 11, 42},
+      {"one pixel less wraps them", "aaa bbb", 41, DT_WORDBREAK, 22, 18},
       {"edit control breaks a long word", "aaa bbb cccccccccc d", 40, DT_WORDBREAK | DT_EDITCONTROL, 44, 36},
       {"external leading adds to each line", "aaa bbb cccccccccc d", 40, DT_WORDBREAK | DT_EXTERNALLEADING, 48, 60},
       {"line breaks without word break", "ab\r\ncde\nf", 10, 0, 33, 18},
@@ -122,6 +124,16 @@ TEST_F(DrawTextTest, PrefixUnderlinesTheNextCharacter) {
   c_.DrawText("a&bc", r, DT_SINGLELINE | DT_HIDEPREFIX);
   EXPECT_FALSE(Ink(7, 10));
   EXPECT_TRUE(Ink(7, 5));
+}
+
+TEST_F(DrawTextTest, DoubledAmpersandDrawsOneAndUnderlinesNothing) {
+  TRect r{0, 0, 60, 11};
+  c_.DrawText("a&&bc", r, DT_SINGLELINE);
+  // "a&bc": four cells, the fourth ("c") inked on columns 19..22.
+  EXPECT_TRUE(Ink(13, 5)) << "the ampersand";
+  EXPECT_TRUE(Ink(19, 5));
+  EXPECT_FALSE(AnyInkInColumns(24, 60));
+  for (int x = 0; x < 30; ++x) EXPECT_FALSE(Ink(x, 10)) << x;
 }
 
 TEST_F(DrawTextTest, ClipsToTheRectangleUnlessNoClip) {

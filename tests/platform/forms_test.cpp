@@ -165,6 +165,31 @@ TEST_F(DialogFormTest, ScreenCentredFormTakesItsPlaceWhenShown) {
   EXPECT_EQ(dialog->ShowModal(), mrAbort);
 }
 
+TEST_F(DialogFormTest, CentredFormLargerThanTheScreenKeepsItsTitleBarOnIt) {
+  test::TScreenSizeScope screen(640, 480);
+  dialog->SetPosition(poScreenCenter);
+  dialog->SetBorderStyle(bsSingle);
+  struct Case {
+    const char* name;
+    int clientWidth, clientHeight;
+    TPoint frame;
+  } cases[] = {
+      {"fits", 300, 200, {(640 - 306) / 2, (480 - 229) / 2}},
+      {"too high", 300, 714, {(640 - 306) / 2, 0}},
+      {"too wide", 700, 200, {0, (480 - 229) / 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    dialog->SetClientSize(c.clientWidth, c.clientHeight);
+    kit.OnModal([&](TCustomForm* f) {
+      EXPECT_EQ((TPoint{f->Left(), f->Top()}), c.frame);
+      EXPECT_EQ(f->ClientToScreen({0, 0}), (TPoint{c.frame.X + 3, c.frame.Y + 26}));
+      f->SetModalResult(mrOk);
+    });
+    dialog->ShowModal();
+  }
+}
+
 TEST_F(DialogFormTest, ActiveControlSetInOnShowGetsTheFocus) {
   auto* second = new TEdit(dialog.get());
   second->SetParent(dialog.get());

@@ -241,6 +241,25 @@ TEST_F(MessagesTest, ControlThatWantsTabGetsKeyAndCharacter) {
   EXPECT_NE(GetFocus(), probe->Handle());
 }
 
+TEST_F(MessagesTest, ArrowKeysMoveTheFocusToTheNextOrPreviousControl) {
+  auto* after = new TProbe(form.get());  // tab order: E1, E2, Probe, After
+  after->SetName("After");
+  after->SetParent(form.get());
+  after->SetBounds(150, 80, 100, 50);
+  struct Case {
+    const char* name;
+    int vk;
+    TControl* next;
+  };
+  const Case cases[] = {{"Down", VK_DOWN, after}, {"Right", VK_RIGHT, after}, {"Up", VK_UP, e2}, {"Left", VK_LEFT, e2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    probe->SetFocus();
+    kit.Press(c.vk);
+    EXPECT_EQ(GetFocus(), c.next->Handle());
+  }
+}
+
 TEST_F(MessagesTest, FocusMessagesComeInOrderWithExitAndEnterInsideSetFocus) {
   TEventLog log;
   auto trace = [&log](TControl* c) {
@@ -366,10 +385,15 @@ TEST_F(MessagesTest, MessagesToAWindowThatIsGoneAreDropped) {
   auto* doomed = new TProbe(form.get());
   doomed->SetParent(form.get());
   HWND h = doomed->Handle();
-  EXPECT_TRUE(PostMessage(h, WM_PROBE));
+  TMessageSpy toForm(form.get(), {WM_PROBE});
+  TMessageSpy toProbe(probe, {WM_PROBE});
+  EXPECT_TRUE(PostMessage(h, WM_PROBE, 1));
+  EXPECT_TRUE(PostMessage(probe->Handle(), WM_PROBE, 2));
   delete doomed;
   EXPECT_FALSE(IsWindow(h));
-  EXPECT_NO_FATAL_FAILURE(kit.Process());
+  kit.Process();
+  EXPECT_EQ(toForm.Text(), "") << "nobody else gets the message";
+  EXPECT_EQ(toProbe.Text(), "WM_USER+1(2)") << "what was posted after it still arrives";
   EXPECT_FALSE(PostMessage(h, WM_PROBE));
   EXPECT_EQ(SendMessage(h, WM_PROBE), 0);
 }

@@ -125,16 +125,18 @@ TEST(RunProgramAndWait, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
   const fs::path folder = fs::canonical(tmp.Path());
   WriteFile(folder / "plain.sh", "#!/bin/sh\nexit 0\n", fs::perms::owner_read | fs::perms::owner_write);
   WriteFile(folder / "badinterp.sh", "#!/no/such/interpreter\n", fs::perms::owner_all);
+  // The reason is what the user is told, so it must say what went wrong.
   struct Case {
     const char* name;
     std::string file;
+    const char* reason;
   } cases[] = {
-      {"missing file", (folder / "Ethernet_Update.exe").string()},
-      {"not executable", (folder / "plain.sh").string()},
-      {"missing interpreter", (folder / "badinterp.sh").string()},
-      {"a folder", folder.string()},
-      {"bare name not on the path", "no-such-program-hd58318"},
-      {"empty name", ""},
+      {"missing file", (folder / "Ethernet_Update.exe").string(), "No such file or directory"},
+      {"not executable", (folder / "plain.sh").string(), "Permission denied"},
+      {"missing interpreter", (folder / "badinterp.sh").string(), "No such file or directory"},
+      {"a folder", folder.string(), "Permission denied"},
+      {"bare name not on the path", "no-such-program-hd58318", "Not found on the search path"},
+      {"empty name", "", "No program named"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -142,6 +144,7 @@ TEST(RunProgramAndWait, ReturnsAtOnceWhenTheProgramCannotBeStarted) {
     const TProgramResult r = RunProgramAndWait(c.file, "", 60s);
     EXPECT_EQ(r.Outcome, TProgramOutcome::NotStarted);
     EXPECT_EQ(r.ProcessId, 0);
+    EXPECT_EQ(r.Error, c.reason);
     EXPECT_LT(Clock::now() - start, 10s);
   }
 }

@@ -1,11 +1,14 @@
 // The standard controls: notifications (also for changes made by code), typing, accelerators.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
 
+#include "platform/bitmap.h"
 #include "platform/page_control.h"
 #include "platform/std_ctrls.h"
 #include "testkit/gui_kit.h"
@@ -225,6 +228,48 @@ TEST_F(StdCtrlsTest, CheckBoxReachedByTabShowsWhereTheFocusIs) {
   ASSERT_EQ(GetFocus(), first->Handle());
   EXPECT_TRUE(PictureBytes(kit, first, "check_box_focus_by_tab") != unmarked)
       << "a user moving with the keyboard sees the focus mark";
+}
+
+// The list box marks its focused item with the platform's focus rectangle once the user moves
+// with the keyboard: the only change is every other pixel of the item's outline, inverted.
+TEST_F(StdCtrlsTest, ListBoxReachedByTabMarksTheItemThatHasTheFocus) {
+  auto* edit = Add<TEdit>(10, 10);
+  auto* list = Add<TListBox>(10, 40);
+  list->SetBounds(10, 40, 200, 100);
+  for (const char* item : {"Plant 1", "Plant 2", "Plant 3"}) list->Items().Add(item);
+  list->SetItemIndex(1);
+  ShowForm();
+
+  list->SetFocus();
+  TBitmap plain, marked;
+  plain.LoadFromFile(kit.RenderPng(list, "list_box_focus_by_code"));
+  kit.Press(VK_TAB, {ssShift});
+  ASSERT_EQ(GetFocus(), edit->Handle());
+  kit.Press(VK_TAB);
+  ASSERT_EQ(GetFocus(), list->Handle());
+  marked.LoadFromFile(kit.RenderPng(list, "list_box_focus_by_tab"));
+  ASSERT_EQ(plain.Width(), marked.Width());
+  ASSERT_EQ(plain.Height(), marked.Height());
+
+  std::vector<TPoint> changed;
+  TRect box{plain.Width(), plain.Height(), -1, -1};
+  for (int y = 0; y < plain.Height(); ++y)
+    for (int x = 0; x < plain.Width(); ++x) {
+      const std::uint32_t before = plain.ScanLine(y)[x] & 0xFFFFFF, after = marked.ScanLine(y)[x] & 0xFFFFFF;
+      if (before == after) continue;
+      EXPECT_EQ(after, before ^ 0xFFFFFF) << "at " << x << "," << y;
+      changed.push_back({x, y});
+      box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x), std::max(box.Bottom, y)};
+    }
+  ASSERT_FALSE(changed.empty()) << "a user moving with the keyboard sees the focus mark";
+  EXPECT_GT(box.Top, 8) << "on the second item, not the first";
+  EXPECT_LT(box.Bottom - box.Top, 30) << "around one item";
+  EXPECT_GT(box.Right - box.Left, 150) << "across the list's width";
+  for (const TPoint& p : changed) {
+    EXPECT_TRUE(p.X == box.Left || p.X == box.Right || p.Y == box.Top || p.Y == box.Bottom)
+        << "on the outline: " << p.X << "," << p.Y;
+    EXPECT_EQ((p.X + p.Y) % 2, (changed[0].X + changed[0].Y) % 2) << "every other pixel";
+  }
 }
 
 TEST_F(StdCtrlsTest, PageControlReachedByTabShowsWhereTheFocusIs) {

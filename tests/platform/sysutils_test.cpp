@@ -141,6 +141,7 @@ TEST(Text, PosAndCopyCountFromOne) {
   EXPECT_EQ(Copy("abcdef", 2, 3), "bcd");
   EXPECT_EQ(Copy("abcdef", 0, 2), "ab");
   EXPECT_EQ(Copy("abcdef", 5, 100), "ef");
+  EXPECT_EQ(Copy("abcdef", 6, 1), "f");
   EXPECT_EQ(Copy("abcdef", 7, 1), "");
   EXPECT_EQ(Copy("abcdef", 2, -1), "");
   EXPECT_EQ(StringReplaceAll("a.b.c", ".", ".."), "a..b..c");

@@ -96,5 +96,18 @@ TEST(TextFile, WriteLinesThenReadThemBack) {
   EXPECT_THROW(ReadTextLines(tmp.File("missing.lng")), EFOpenError);
 }
 
+TEST(TextFile, OemCodePageRoundTripsWhatItCanHold) {
+  // "Perché 1½ €": the euro sign has no place in the OEM code page.
+  const std::string text = "Perch\xC3\xA9 1\xC2\xBD \xE2\x82\xAC";
+  const std::string oem = Utf8ToOem(text);
+  EXPECT_EQ(oem, "Perch\x82 1\xAB ?");
+  EXPECT_EQ(OemToUtf8(oem), "Perch\xC3\xA9 1\xC2\xBD ?");
+  // Box drawing and the last position of the table.
+  EXPECT_EQ(OemToUtf8("\xC9\xFF"), "\xE2\x95\x94\xC2\xA0");
+  EXPECT_EQ(Utf8ToOem("\xE2\x95\x94\xC2\xA0"), "\xC9\xFF");
+  // Malformed UTF-8 becomes one '?' per byte it skips, never a lost character after it.
+  EXPECT_EQ(Utf8ToOem("a\xFFz"), "a?z");
+}
+
 }  // namespace
 }  // namespace hd

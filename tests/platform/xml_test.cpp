@@ -170,6 +170,16 @@ TEST(Xml, SavingDropsALoadedDeclaration) {
   EXPECT_EQ(doc.SaveToString(), "<!--c-->\n<a>1</a>\n");
 }
 
+TEST(Xml, CompactLayoutPutsNothingBetweenNodes) {
+  TXmlDocument doc;
+  doc.LoadFromString("<a>\n  <b x=\" 1 \"/>\n  <!--c-->\n  <d/>\n</a>\n<!--v-->\n");
+  const std::string compact = doc.SaveToString(xlCompact);
+  EXPECT_EQ(compact, "<a><b x=\" 1 \"/><!--c--><d/></a><!--v-->");
+  TXmlDocument back;
+  back.LoadFromString(compact);
+  EXPECT_EQ(back.SaveToString(), doc.SaveToString());
+}
+
 TEST(Xml, FilesFromOutsideAreDecodedTolerantly) {
   const std::string xml = "<r m=\"\xC2\xB6\">Caf\xC3\xA9</r>";
   struct Case {

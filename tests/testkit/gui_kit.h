@@ -111,6 +111,19 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   TClipboardSink* previous_clipboard_ = nullptr;
 };
 
+// While it lives, Screen() reports this size instead of the display's: windows place
+// themselves on a small screen, as on a laptop.
+class TScreenSizeScope {
+ public:
+  TScreenSizeScope(int width, int height) : previous_(SetScreenSizeOverride({width, height})) {}
+  ~TScreenSizeScope() { SetScreenSizeOverride(previous_); }
+  TScreenSizeScope(const TScreenSizeScope&) = delete;
+  TScreenSizeScope& operator=(const TScreenSizeScope&) = delete;
+
+ private:
+  TSize previous_;
+};
+
 // Records the messages a control's window procedure receives, in order, by hooking its
 // WindowProc; the hook is removed when the spy goes.
 class TMessageSpy {

@@ -13,6 +13,14 @@ void TButtonControl::NativeSetText(const std::string& text) {
   if (auto* b = WidgetOf<QAbstractButton>(this)) b->setText(ToQString(text));
 }
 
+void TButtonControl::NativeSetColor() {
+  TWinControl::NativeSetColor();
+  // Of its parent's colour, a check box or radio button is drawn on what its parent painted
+  // (a group box's panel among them), as the platform's themed buttons are; a colour of its
+  // own fills its bounds.
+  if (Native() && ParentColor()) Native()->widget->setAutoFillBackground(false);
+}
+
 void TButtonControl::DefaultHandler(TMessage& m) {
   if (m.Msg == WM_GETDLGCODE) {
     m.Result = DLGC_BUTTON | (dynamic_cast<TRadioButton*>(this) ? DLGC_RADIOBUTTON : 0);

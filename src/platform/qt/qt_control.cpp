@@ -63,15 +63,18 @@ void TControl::NativeSetBounds() {
   QWidget* w = native_->widget;
   TNativeUpdate guard(native_);
   if (auto* form = dynamic_cast<TCustomForm*>(this)) {
-    w->move(left_, top_);
     int cw = form->ClientWidth(), ch = form->ClientHeight();
     if (IsSizeable(form)) {
       w->setMinimumSize(0, 0);
       w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-      w->resize(cw, ch);
     } else {
       w->setFixedSize(cw, ch);
     }
+    // Left and Top are the outer frame's corner: the native client area goes where the form's
+    // own frame puts it, below the title bar, whatever frame the window system reports (none
+    // before the window is first shown).
+    const TPoint origin = form->ClientOrigin();
+    w->setGeometry(origin.X, origin.Y, cw, ch);
     return;
   }
   w->setGeometry(left_, top_, width_, height_);

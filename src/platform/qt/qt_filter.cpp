@@ -28,9 +28,12 @@ void FollowUserGeometry(TCustomForm* form, QWidget* widget) {
   TNativeWindow* native = form->Native();
   ++native->updating;
   try {
-    QPoint pos = widget->pos();
-    int fw = form->Width() - form->ClientWidth(), fh = form->Height() - form->ClientHeight();
-    form->SetBounds(pos.x(), pos.y(), widget->width() + fw, widget->height() + fh);
+    // The client area moved; the frame around it is the form's own, as where it was placed.
+    const QRect client = widget->geometry();
+    const TPoint origin = form->ClientOrigin();
+    const int dx = origin.X - form->Left(), dy = origin.Y - form->Top();
+    const int fw = form->Width() - form->ClientWidth(), fh = form->Height() - form->ClientHeight();
+    form->SetBounds(client.x() - dx, client.y() - dy, client.width() + fw, client.height() + fh);
   } catch (...) {
     ReportHandlerException(std::current_exception());
   }

@@ -1,11 +1,52 @@
 // The native side of the list box.
 #include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include "platform/qt/qt_native.h"
 #include "platform/qt/qt_std_ctrls_p.h"
 #include "platform/std_ctrls.h"
 
 namespace hd {
+namespace {
+
+// The list box marks the item that has the focus with the platform's focus rectangle: every
+// other pixel of its outline inverted, so it shows on the selection as on the window colour.
+// The style's own mark is a faint tint nobody sees. Like the other controls' marks, it shows
+// once the user moves through the window with the keyboard.
+class TListFocusDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(p, option, index);
+    const QStyle::State marked = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    if ((option.state & marked) == marked) DrawFocusRect(p, option.rect);
+  }
+
+ private:
+  static void DrawFocusRect(QPainter* p, const QRect& r) {
+    if (r.width() < 1 || r.height() < 1) return;
+    p->save();
+    p->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p->setPen(Qt::white);
+    p->setRenderHint(QPainter::Antialiasing, false);
+    auto dot = [p](int x, int y) {
+      if (((x + y) & 1) == 0) p->drawPoint(x, y);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+      dot(x, r.top());
+      if (r.bottom() != r.top()) dot(x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+      dot(r.left(), y);
+      if (r.right() != r.left()) dot(r.right(), y);
+    }
+    p->restore();
+  }
+};
+
+}  // namespace
 
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TWinControl(owner), items_(std::make_unique<TControlItems>([this] { SyncItems(); })) {
@@ -14,6 +55,7 @@ TCustomListBox::TCustomListBox(TComponent* owner)
   SetParentColor(false);
   color_ = clWindow;
   auto* list = new QListWidget;
+  list->setItemDelegate(new TListFocusDelegate(list));
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setUniformItemSizes(true);
   TNativeWindow* n = MakeNative(this, list);

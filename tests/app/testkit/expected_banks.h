@@ -2,6 +2,8 @@
 // and independent of the compile's own code, so the tests can compare whole files.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -47,6 +49,14 @@ struct ExpectedRule {
 Bytes ExpectedBank1(const std::optional<ParGenValues>& p, std::uint32_t requests);
 Bytes ExpectedBankK64(const std::optional<ParGenValues>& p, std::uint32_t requests);
 Bytes ExpectedBank2(const std::vector<ExpectedRule>& rules);
+
+enum class TBankFile { Bank1, Bank2, BankK64 };
+
+// The field a byte of the bank belongs to, for failure messages ("record 3, function code").
+std::string BankFieldAt(TBankFile bank, int offset);
+// Whole-image comparison that names, on a difference, the first differing offset, its field
+// and both values.
+::testing::AssertionResult SameBank(TBankFile bank, const Bytes& actual, const Bytes& expected);
 
 std::uint32_t StoredSum(const Bytes& image);  // the 32-bit word at offset 2044
 Bytes ReadFile(const std::string& path);

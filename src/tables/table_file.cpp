@@ -1,0 +1,130 @@
+#include "tables/table_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+
+#include "platform/exceptions.h"
+#include "platform/files.h"
+#include "platform/sysutils.h"
+#include "platform/xml.h"
+
+namespace hd {
+
+namespace {
+
+void CheckGridCount(const TTableFile& file, const std::vector<TCellTableView>& grids) {
+  if (grids.size() != file.Sections.size())
+    throw std::logic_error("Table \"" + file.Root + "\" has " + std::to_string(file.Sections.size()) +
+                           " sections but was given " + std::to_string(grids.size()) + " grids");
+}
+
+void ClearGrid(const TCellTableView& grid) {
+  for (int r = 1; r < grid.RowCount(); ++r) {
+    grid.SetCells(0, r, IntToStr(r));
+    for (int c = 1; c < grid.ColCount(); ++c) grid.SetCells(c, r, "");
+  }
+}
+
+std::string LoadFailure(const std::string& path, const std::string& reason) {
+  return "Cannot load \"" + path + "\": " + reason;
+}
+
+std::string SectionName(const TTableSection& section) {
+  return section.Name.empty() ? std::string("the table") : "\"" + section.Name + "\"";
+}
+
+// Fills one grid from its section; answers the failure that ended the reading, or "".
+std::string LoadSection(const TTableSection& section, const TXmlNode& root, const TCellTableView& grid,
+                        const std::string& path) {
+  TXmlNode parent = section.Name.empty() ? root : root.FindNode(section.Name);
+  if (!parent) return LoadFailure(path, "the section \"" + section.Name + "\" is missing.");
+  // Any element is a row whatever its name; comments and text between rows are not.
+  const std::vector<TXmlNode> rows = parent.ChildElements();
+  const int rowCount = std::min(static_cast<int>(rows.size()), std::max(grid.RowCount() - 1, 0));
+  const int colCount = std::min(static_cast<int>(section.Columns.size()), std::max(grid.ColCount() - 1, 0));
+  for (int k = 0; k < rowCount; ++k) {
+    for (int i = 0; i < colCount; ++i) {
+      const TTableColumn& column = section.Columns[static_cast<std::size_t>(i)];
+      std::optional<std::string> value = rows[static_cast<std::size_t>(k)].Attribute(column.Attribute);
+      if (!value && column.Required)
+        return LoadFailure(path, "row " + IntToStr(k + 1) + " of " + SectionName(section) +
+                                     " has no attribute \"" + column.Attribute +
+                                     "\"; only what stands before it was loaded.");
+      grid.SetCells(i + 1, k + 1, value ? *value : column.Default);
+    }
+  }
+  return {};
+}
+
+void BuildDocument(const TTableFile& file, const std::vector<TCellTableView>& grids, TXmlDocument& doc) {
+  CheckGridCount(file, grids);
+  doc.SetActive(true);
+  doc.Clear();
+  TXmlNode root = doc.AddChild(file.Root);
+  if (!file.Version.empty()) doc.AddComment("SW_VERSION = " + file.Version);
+  for (std::size_t g = 0; g < grids.size(); ++g) {
+    const TTableSection& section = file.Sections[g];
+    const TCellTableView& grid = grids[g];
+    // A section is written even when it holds no row.
+    TXmlNode parent = section.Name.empty() ? root : root.AddChild(section.Name);
+    const int used = UsedRowCount(file, grid);
+    for (int r = 1; r <= used; ++r) {
+      TXmlNode row = parent.AddChild(file.RowElement);
+      for (std::size_t i = 0; i < section.Columns.size(); ++i)
+        row.SetAttribute(section.Columns[i].Attribute, grid.CellOrEmpty(static_cast<int>(i) + 1, r));
+    }
+  }
+}
+
+}  // namespace
+
+bool KeyCellEmpty(const TTableFile& file, const TCellTableView& grid, int r) {
+  if (file.KeyColumn <= 0) return false;
+  const std::string key = grid.CellOrEmpty(file.KeyColumn, r);
+  return file.TrimKey ? Trim(key).empty() : key.empty();
+}
+
+int UsedRowCount(const TTableFile& file, const TCellTableView& grid) {
+  const int last = grid.RowCount() - 1;
+  for (int r = 1; r <= last; ++r)
+    if (KeyCellEmpty(file, grid, r)) return r - 1;
+  return std::max(last, 0);
+}
+
+std::string LoadTableFile(const TTableFile& file, const std::string& path,
+                          const std::vector<TCellTableView>& grids) {
+  CheckGridCount(file, grids);
+  for (const TCellTableView& grid : grids) ClearGrid(grid);
+  if (!FileExists(path)) return {};
+  TXmlDocument doc;
+  try {
+    doc.LoadFromFile(path);
+  } catch (const Exception& e) {
+    return e.Message();  // not well-formed, or unreadable
+  }
+  // The first node is the root whatever its name, as the compile reads it.
+  TXmlNode root = doc.FirstChild();
+  if (root.NodeType() != ntElement) return LoadFailure(path, "the file does not start with its root element.");
+  for (std::size_t g = 0; g < grids.size(); ++g) {
+    std::string failure = LoadSection(file.Sections[g], root, grids[g], path);
+    if (!failure.empty()) return failure;
+  }
+  return {};
+}
+
+std::string TableFileText(const TTableFile& file, const std::vector<TCellTableView>& grids) {
+  TXmlDocument doc;
+  BuildDocument(file, grids, doc);
+  return doc.SaveToString(xlCompact);
+}
+
+void SaveTableFile(const TTableFile& file, const std::string& path, const std::vector<TCellTableView>& grids) {
+  // With no file set for the table, nothing else of the configuration may be written instead.
+  if (path.empty()) throw EFCreateError("Cannot save the table: no file is set for it in this configuration.");
+  TXmlDocument doc;
+  BuildDocument(file, grids, doc);
+  doc.SaveToFile(path, xlCompact);
+}
+
+}  // namespace hd

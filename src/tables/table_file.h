@@ -1,0 +1,66 @@
+// Rule tables described as data: one loader and one saver serve every table window's file.
+//
+// A table file is one XML document: the root element, then (in tables with a version) the
+// comment "SW_VERSION = <version>" at document level. Under the root stand the rows of a
+// single-grid table, or one section element per grid holding that grid's rows. A row element
+// carries one attribute per data column, in column order, holding the cell text unchanged.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tables/cell_table.h"
+
+namespace hd {
+
+// How a data column is edited in its grid.
+enum TTableEditor { teNormal, teComboList, teDataCheckBox };
+
+struct TTableColumn {
+  std::string Attribute;
+  int HeaderText = 0;  // Lang_Table number of the column header
+  TTableEditor Editor = teNormal;
+  // A required attribute missing from a row ends the loading; any other reads as Default.
+  bool Required = true;
+  std::string Default;
+  // The combo list's choices fixed at design; empty where the window fills them.
+  std::vector<std::string> Choices;
+};
+
+// The part of a file that one grid is read from and written to.
+struct TTableSection {
+  std::string Name;  // the section element; empty when the rows stand under the root
+  std::vector<TTableColumn> Columns;  // data columns 1 to ColCount-1
+};
+
+struct TTableFile {
+  std::string Root;
+  std::string Version;  // empty: no version comment
+  std::string RowElement = "row";
+  // The first row whose key cell is empty ends the table; 0 for tables whose every row is
+  // written.
+  int KeyColumn = 1;
+  bool TrimKey = true;  // a key of blanks (characters up to 0x20) counts as empty
+  std::vector<TTableSection> Sections;  // one per grid, in grid order
+};
+
+// Whether row r ends the table (always false for a table without a key column).
+bool KeyCellEmpty(const TTableFile& file, const TCellTableView& grid, int r);
+// The rows that are checked and saved: 1 up to the row before the first empty key.
+int UsedRowCount(const TTableFile& file, const TCellTableView& grid);
+
+// Clears the grids (row numbers in column 0, every data cell empty), then fills them from the
+// file at path when it exists: the k-th element of a section fills row k+1, elements beyond the
+// grid's rows are ignored. Answers "" when everything was read; otherwise the text of the error
+// to show, with the rows and cells read before the failure left in the grids.
+std::string LoadTableFile(const TTableFile& file, const std::string& path,
+                          const std::vector<TCellTableView>& grids);
+
+// Rebuilds the document from the grids (rows above the first empty key, values unchanged) and
+// replaces the file. EFCreateError when the path is empty or the file cannot be written; the
+// old file is then as it was.
+void SaveTableFile(const TTableFile& file, const std::string& path, const std::vector<TCellTableView>& grids);
+// The text SaveTableFile writes.
+std::string TableFileText(const TTableFile& file, const std::vector<TCellTableView>& grids);
+
+}  // namespace hd
