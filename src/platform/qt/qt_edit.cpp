@@ -1,6 +1,10 @@
 // The native side of the edit: a line edit whose typing, clipboard and selection go through
 // the edit's messages.
 #include <QLineEdit>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QVariant>
+#include <algorithm>
 
 #include "platform/clipboard.h"
 #include "platform/qt/qt_native.h"
@@ -9,6 +13,37 @@
 #include "platform/sysutils.h"
 
 namespace hd {
+namespace {
+
+constexpr int kCaretPad = 5;
+
+// The client point where a character starts: a character past the end gives the point just
+// after the text. The widget tells only where its caret is, so the caret visits the character
+// and goes back; the selection is put back as it was.
+QPoint CharPosition(QLineEdit* edit, int index) {
+  const QString text = edit->text();
+  const int units = UnitsOf(text, std::max(index, 0));
+  const int cursor = edit->cursorPosition();
+  const int selStart = edit->selectionStart(), selLength = static_cast<int>(edit->selectedText().size());
+  const QSignalBlocker quiet(edit);
+  // The line's place inside the widget is settled when it paints; a widget not shown yet
+  // has not painted, so it renders a pixel of itself first.
+  edit->grab(QRect(0, 0, 1, 1));
+  edit->setCursorPosition(units);
+  QRect caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  if (selStart >= 0 && selLength > 0) {
+    // The caret sits at one end of a selection; setSelection puts it at the far end.
+    if (cursor == selStart)
+      edit->setSelection(selStart + selLength, -selLength);
+    else
+      edit->setSelection(selStart, selLength);
+  } else {
+    edit->setCursorPosition(cursor);
+  }
+  return {caret.x() + kCaretPad, caret.y()};
+}
+
+}  // namespace
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   control_style_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight};
@@ -166,6 +201,11 @@ void TCustomEdit::DefaultHandler(TMessage& m) {
     case EM_SETREADONLY: SetReadOnly(m.WParam != 0); m.Result = 1; return;
     case EM_SETPASSWORDCHAR: SetPasswordChar(static_cast<TKeyChar>(m.WParam)); return;
     case EM_LINEFROMCHAR: m.Result = 0; return;
+    case EM_POSFROMCHAR: {
+      QPoint p = CharPosition(edit, static_cast<int>(m.WParam));
+      m.Result = MAKELPARAM(p.x(), p.y());
+      return;
+    }
     case EM_CHARFROMPOS: {
       int pos = edit->cursorPositionAt(QPoint(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)));
       m.Result = CharsBefore(edit->text(), pos);
