@@ -1,6 +1,7 @@
 #include "app/lb_button.h"
 
 #include "app/button_glyphs.h"
+#include "platform/ext_ctrls.h"
 #include "platform/timers.h"
 
 namespace hd {

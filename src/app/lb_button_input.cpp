@@ -1,6 +1,7 @@
 #include "app/lb_button.h"
 #include "platform/std_ctrls.h"
 #include "platform/sysutils.h"
+#include "platform/ext_ctrls.h"
 #include "platform/timers.h"
 
 namespace hd {

@@ -80,6 +80,8 @@ void TControl::SetVisible(bool v) {
   NativeSetVisible();
   Perform(CM_VISIBLECHANGED, v ? 1 : 0);
   if (!IsWindow(self)) return;
+  if (v && parent_ && parent_->HandleAllocated())
+    if (auto* w = dynamic_cast<TWinControl*>(this)) w->HandleNeeded();
   if (parent_ && align_ != alNone) parent_->Realign();
   if (!v) {
     if (auto* w = dynamic_cast<TWinControl*>(this))
@@ -365,58 +367,6 @@ TCustomForm* GetParentForm(const TControl* control) {
   const TControl* c = control;
   while (c->Parent()) c = c->Parent();
   return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
-}
-
-TCanvas& TOwnDrawing::Canvas() {
-  if (!canvas_) throw EInvalidOperation("The canvas is only available while the control paints");
-  return *canvas_;
-}
-
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
-  control_style_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks, csAcceptsControls};
-  AttachNative(CreateOwnDrawnWindow(this, this));
-}
-
-void TCustomControl::Dispatch(TMessage& m) {
-  if (m.Msg == WM_PAINT) {
-    PaintOwnDrawn(*this, *this, [this] { Paint(); });
-    return;
-  }
-  if (m.Msg == CM_ENABLEDCHANGED || m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED || m.Msg == CM_COLORCHANGED)
-    Invalidate();
-  TWinControl::Dispatch(m);
-}
-
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {
-  AttachNative(CreateOwnDrawnWindow(this, this));
-}
-
-void TGraphicControl::Dispatch(TMessage& m) {
-  if (m.Msg == WM_PAINT) {
-    PaintOwnDrawn(*this, *this, [this] { Paint(); });
-    return;
-  }
-  if (m.Msg == CM_ENABLEDCHANGED || m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED || m.Msg == CM_COLORCHANGED)
-    Invalidate();
-  TControl::Dispatch(m);
-}
-
-void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint) {
-  int w = control.ClientWidth(), h = control.ClientHeight();
-  if (w <= 0 || h <= 0) return;
-  auto bitmap = std::make_shared<TBitmap>(w, h);
-  TCanvas& canvas = bitmap->Canvas();
-  canvas.SetFont(control.Font());
-  canvas.Brush().Color = control.Color();
-  canvas.Brush().Style = bsSolid;
-  canvas.FillRect(Rect(0, 0, w, h));
-  drawing.canvas_ = &canvas;
-  struct Reset {
-    TOwnDrawing& d;
-    ~Reset() { d.canvas_ = nullptr; }
-  } reset{drawing};
-  paint();
-  drawing.image_ = std::move(bitmap);
 }
 
 }  // namespace hd

@@ -12,6 +12,8 @@
 #include "platform/component.h"
 #include "platform/exceptions.h"
 #include "platform/messages.h"
+#include "platform/region.h"
+#include "platform/scroll_bars.h"
 #include "platform/types.h"
 
 namespace hd {
@@ -22,10 +24,6 @@ class TCustomForm;
 class TBitmap;
 class TOwnDrawing;
 struct TNativeWindow;
-// Paints an own-drawn control (WM_PAINT's handling): a bitmap of the client size, filled with
-// the control's colour and set to its font, whose canvas Paint draws on; the widget then shows
-// that image.
-void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint);
 
 using TKeyChar = char32_t;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
@@ -58,6 +56,8 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
 // Border of a form or of a framed control.
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
+// The window scroll bars a control shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Fills the hint shown for a control; CM_HINTSHOW's LParam points at it. A non-zero result
 // of CM_HINTSHOW suppresses the hint.
@@ -160,11 +160,18 @@ class TControl : public TComponent, public TWindowTarget {
   // Synchronous call of the window procedure, without the exception guard.
   LRESULT Perform(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 
-  // Invalidate asks for a later repaint; Repaint paints now; Update paints what is pending.
+  // Invalidate asks for a later repaint of the whole client area; Repaint paints it now;
+  // Update paints what is pending now.
   void Invalidate();
   void Repaint();
   void Update();
   void Refresh() { Repaint(); }
+  // Adds client pixels (all of them for null) to the update region; erase fills them with
+  // the control's colour before it paints them.
+  virtual void InvalidateRegion(const TRegion* region, bool erase);
+  // Offsets from the window's top-left corner to the client area's, and from the client
+  // area's right and bottom to the window's: the border and the scroll bars.
+  virtual TRect NonClientInsets() const { return {}; }
   void BringToFront();
   void SendToBack();
 
@@ -200,6 +207,8 @@ class TControl : public TComponent, public TWindowTarget {
 
   // Qt side: takes the native window made for this control.
   void AttachNative(TNativeWindow* native);
+  // Qt side: the native window goes (a windowed control's DestroyWnd).
+  void DestroyNative();
   // Pushes the text to the native control.
   virtual void NativeSetText(const std::string& text);
   virtual void NativeSetColor();
@@ -223,7 +232,6 @@ class TControl : public TComponent, public TWindowTarget {
   void NativeSetBounds();
   void NativeSetEnabled();
   void NativeSetCursor();
-  void DestroyNative();
 
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -279,6 +287,35 @@ class TWinControl : public TControl {
   void Realign();
   int ClientWidth() const override;
   int ClientHeight() const override;
+  TPoint ClientOrigin() const override;
+
+  // The window: it exists once the control is parented into a form that is shown, or once
+  // HandleNeeded asks for it. Handle() names the control for messages at any time.
+  bool HandleAllocated() const { return handle_allocated_; }
+  void HandleNeeded();
+  // Takes the window down and makes it again (for settings the native window takes only
+  // when it is made); nothing when there is none.
+  void RecreateWnd();
+
+  // The non-client area: a border (bsSingle, sunken edges with Ctl3D, else a line) and the
+  // window scroll bars. Forms keep their own frame.
+  TBorderStyle BorderStyle() const { return border_style_; }
+  void SetBorderStyle(TBorderStyle s);
+  bool Ctl3D() const { return ctl3d_; }
+  void SetCtl3D(bool v);
+  // The bars shown from the start; SetScrollInfo and ShowScrollBar show and hide them later.
+  TScrollStyle ScrollBars() const { return scroll_bars_; }
+  void SetScrollBars(TScrollStyle s);
+  TRect NonClientInsets() const override;
+  // The state of SB_HORZ or SB_VERT (read-only; the scroll functions change it).
+  const TScrollBarState& ScrollBarState(int nBar) const { return nBar == SB_VERT ? vbar_ : hbar_; }
+  // Where a window point (0,0 = the window's top-left) lies: HTCLIENT, HTVSCROLL,
+  // HTHSCROLL, HTBORDER, HTSIZE (the corner between two bars) or HTNOWHERE.
+  int NonClientHitTest(TPoint windowPoint) const;
+  // True while the user drags a thumb or holds an arrow or the track of a bar.
+  bool ScrollBarTracking() const;
+  // Draws the border and the scroll bars onto a canvas of the window's size.
+  void PaintNonClient(TCanvas& canvas) const;
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
@@ -305,12 +342,56 @@ class TWinControl : public TControl {
   // A child was inserted or removed.
   virtual void ControlsChanged(TControl*, bool /*inserted*/) {}
 
+  // Makes the window: the native window of the class (CreateNativeWindow), when it has none
+  // yet, with the children's windows inside it. An override calls the base first and then
+  // hands the new window what the control holds. HandleAllocated is true from here on.
+  virtual void CreateWnd();
+  // Takes the window down; the control keeps its state for the next CreateWnd.
+  virtual void DestroyWnd();
+  // The native window of a class whose windows are made on demand (own-drawn controls and
+  // those that RecreateWnd rebuilds); null for a class that made its window itself.
+  virtual TNativeWindow* CreateNativeWindow() { return nullptr; }
+  void CreateHandle();
+  void DestroyHandle();
+  // The border, the bars or their state changed: the non-client area needs painting.
+  virtual void NonClientChanged();
+
  private:
   friend class TControl;
+  friend int SetScrollInfo(HWND, int, const SCROLLINFO&, bool);
+  friend bool ShowScrollBar(HWND, int, bool);
+  friend bool EnableScrollBar(HWND, unsigned, unsigned);
+  // The bar input in progress: which bar and part, where the pointer is (window point), its
+  // offset into a dragged thumb, and the position the drag reached.
+  struct ScrollTrack {
+    int bar = SB_VERT;
+    int part = 0;
+    TPoint last;
+    int grab = 0;
+    int trackPos = 0;
+  };
   void InsertControl(TControl* c);
   void RemoveControl(TControl* c);
   void HandleCNKeyDown(TMessage& m);
+  // Sets the client size after a non-client change, keeping the window size.
+  void NonClientResized(int oldClientWidth, int oldClientHeight);
+  TScrollBarState& Bar(int nBar) { return nBar == SB_VERT ? vbar_ : hbar_; }
+  // Scroll-bar input: the non-client mouse messages and the repeat timer.
+  bool HandleNonClientMouse(TMessage& m);
+  void ScrollBarPress(int nBar, TPoint windowPoint);
+  void ScrollBarDrag(TPoint windowPoint);
+  void ScrollBarRelease();
+  void ScrollBarRepeat();
+  void SendScroll(unsigned code, int pos);
+  TRect BarRect(int nBar) const;
 
+  bool handle_allocated_ = false;
+  bool native_on_demand_ = false;
+  TBorderStyle border_style_ = bsNone;
+  bool ctl3d_ = true;
+  TScrollStyle scroll_bars_ = ssNone;
+  TScrollBarState hbar_, vbar_;
+  std::unique_ptr<ScrollTrack> track_;
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tab_list_;
   bool tab_stop_ = false;
@@ -321,19 +402,76 @@ class TWinControl : public TControl {
 // The form that contains the control (the first form up the parent chain), or null.
 TCustomForm* GetParentForm(const TControl* control);
 
-// Shared by the own-drawn bases: a canvas over a bitmap of the client size while painting.
+// The paint cycle shared by every control that paints itself: an update region that
+// invalidations add to, one back buffer of the client size that WM_PAINT paints into (with the
+// canvas clipped to the update region), and the image the window shows.
 class TOwnDrawing {
  public:
-  // Valid inside Paint.
+  explicit TOwnDrawing(TControl* control);
+  virtual ~TOwnDrawing();
+  TOwnDrawing(const TOwnDrawing&) = delete;
+  TOwnDrawing& operator=(const TOwnDrawing&) = delete;
+
+  // While the control paints: the canvas it paints on, clipped to the update region, set to
+  // the control's font and colour. At other times the control canvas: it measures with the
+  // control's font and draws straight onto the shown image (a sizing line, a focus mark).
   TCanvas& Canvas();
-  // The last painted image of the control.
+  bool Painting() const { return paint_canvas_ != nullptr; }
+  // The bounding rectangle of what the current paint must cover (the platform's rcPaint).
+  TRect PaintRect() const { return paint_rect_; }
+  // Client pixels waiting to be painted.
+  const TRegion& UpdateRegion() const { return update_; }
+  // Painting is on unless WM_SETREDRAW switched it off.
+  bool RedrawEnabled() const { return redraw_; }
+  // The image the control shows (its back buffer), null before the first paint.
   const TBitmap* PaintedImage() const { return image_.get(); }
+  // The whole control (its client area), or the part inside clip (client coordinates),
+  // painted onto any canvas, as WM_PAINT would paint it.
+  void PaintTo(TCanvas& canvas);
+  void PaintTo(TCanvas& canvas, const TRect& clip);
+  void PaintTo(TCanvas& canvas, const TRegion& clip);
+
+  // Internal to the layer: the window's non-client image (border and bars), null when the
+  // control has none.
+  const TBitmap* NonClientImage();
+
+ protected:
+  // Paints the control on Canvas().
+  virtual void Paint() {}
+  // The shared handling of WM_PAINT, WM_SETREDRAW and the changes that repaint; true when
+  // the message was handled here.
+  bool HandleOwnDrawnMessage(TMessage& m);
+  void NonClientDirty() { nc_dirty_ = true; }
 
  private:
-  friend void PaintOwnDrawn(TControl& control, TOwnDrawing& drawing, const std::function<void()>& paint);
-  std::shared_ptr<TBitmap> image_;
-  TCanvas* canvas_ = nullptr;
+  friend class TControl;
+  friend bool ValidateRect(HWND, const TRect*);
+  friend bool UpdateWindow(HWND);
+  void AddUpdate(const TRegion& region, bool erase);
+  void PaintPending();
+  void RunPaint(TCanvas& canvas, const TRegion& clip, bool erase);
+  TBitmap& Buffer();
+
+  TControl* control_;
+  std::unique_ptr<TBitmap> image_;
+  std::unique_ptr<TBitmap> nc_image_;
+  TRegion update_;
+  bool erase_ = false;
+  bool redraw_ = true;
+  bool nc_dirty_ = true;
+  TCanvas* paint_canvas_ = nullptr;
+  TRect paint_rect_;
 };
+
+// The paint cycle by window handle. Rectangles and regions are in client coordinates; null
+// means the whole client area.
+bool InvalidateRect(HWND h, const TRect* r, bool erase);
+bool InvalidateRgn(HWND h, const TRegion* region, bool erase);
+bool ValidateRect(HWND h, const TRect* r);
+// The bounding rectangle of the update region; false when nothing waits.
+bool GetUpdateRect(HWND h, TRect* r, bool erase);
+// Paints what waits now (WM_PAINT), when the window shows.
+bool UpdateWindow(HWND h);
 
 // A windowed control that paints itself: focus, keys and mouse, drawn on a canvas.
 class TCustomControl : public TWinControl, public TOwnDrawing {
@@ -343,7 +481,8 @@ class TCustomControl : public TWinControl, public TOwnDrawing {
   void Dispatch(TMessage& message) override;
 
  protected:
-  virtual void Paint() {}
+  TNativeWindow* CreateNativeWindow() override;
+  void NonClientChanged() override;
 };
 
 // A control without focus that paints itself on its parent.
@@ -352,10 +491,6 @@ class TGraphicControl : public TControl, public TOwnDrawing {
   explicit TGraphicControl(TComponent* owner);
   const char* ClassName() const override { return "TGraphicControl"; }
   void Dispatch(TMessage& message) override;
-
- protected:
-  virtual void Paint() {}
 };
-
 
 }  // namespace hd

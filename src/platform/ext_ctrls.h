@@ -1,7 +1,8 @@
-// Panels, shapes, images, paint boxes and link labels.
+// Panels, shapes, images, paint boxes, link labels and the timer component.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/controls.h"
@@ -171,5 +172,35 @@ struct TLinkSegment {
   bool ById = false;
 };
 std::vector<TLinkSegment> ParseLinkCaption(const std::string& caption);
+
+// A component that calls OnTimer every Interval milliseconds while Enabled.
+// Setting Enabled to the value it has changes nothing (a running timer keeps its count);
+// switching it off and on, or changing Interval, starts the count again.
+class TTimer : public TComponent {
+ public:
+  explicit TTimer(TComponent* owner);
+  ~TTimer() override;
+  const char* ClassName() const override { return "TTimer"; }
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+  unsigned Interval() const { return interval_; }
+  void SetInterval(unsigned value);
+  // True while the underlying window timer runs.
+  bool Running() const;
+
+  TNotifyEvent OnTimer;
+
+ protected:
+  virtual void Timer();
+
+ private:
+  class Window;
+  void UpdateTimer();
+
+  std::unique_ptr<Window> window_;
+  bool enabled_ = true;
+  unsigned interval_ = 1000;
+};
 
 }  // namespace hd

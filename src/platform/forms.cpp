@@ -177,6 +177,8 @@ void TCustomForm::SetVisible(bool v) {
   if (v == Visible()) return;
   HWND self = Handle();
   if (v) {
+    // The form's window and those of its visible controls exist from its first showing on.
+    HandleNeeded();
     ApplyPosition();
     SetVisibleFlag(true);
     try {
@@ -363,6 +365,7 @@ void TCustomForm::DefocusControl(TWinControl* control, bool removing) {
   if (removing) {
     // The window is going away: it gets no more messages.
     SetFocusHandle(0);
+    if (ContainsWindow(control, FocusNotifiedWindow())) SetFocusNotifiedWindow(0);
     if (active_ && CanFocus()) hd::SetFocus(Handle());
   } else if (CanFocus()) {
     hd::SetFocus(Handle());
@@ -486,8 +489,7 @@ HWND TScreen::FocusWindow(HWND h) {
   auto& scr = Screen();
   HWND old = GetFocus();
   if (h == 0) {
-    SetFocusHandle(0);
-    if (old) SendMessage(old, WM_KILLFOCUS, 0);
+    MoveFocusWithMessages(0);
     if (TCustomForm* f = scr.focused_form_) {
       scr.focused_form_ = nullptr;
       SendMessage(f->Handle(), CM_DEACTIVATE);
@@ -500,9 +502,7 @@ HWND TScreen::FocusWindow(HWND h) {
   if (old == h) return old;
   // The focus changes first; the old window hears of it, then the new one, unless the old
   // one's handler moved the focus again.
-  SetFocusHandle(h);
-  if (old) SendMessage(old, WM_KILLFOCUS, h);
-  if (GetFocus() == h && IsWindow(h)) SendMessage(h, WM_SETFOCUS, old);
+  MoveFocusWithMessages(h);
   NativeFocusChanged(GetFocus());
   return old;
 }

@@ -31,6 +31,9 @@ struct MessageState {
   std::deque<QueuedMessage> queue;
   std::array<std::uint8_t, 256> keys{};
   HWND focus = 0;
+  HWND focus_notified = 0;
+  HWND focus_lost = 0;  // the window being told it lost the focus
+  int killing = 0;      // depth of WM_KILLFOCUS deliveries
   HWND capture = 0;
   TMessageHooks hooks;
   bool trace = false;
@@ -80,6 +83,8 @@ TWindowTarget::~TWindowTarget() {
   auto& s = S();
   s.windows.erase(handle_);
   if (s.focus == handle_) s.focus = 0;
+  if (s.focus_notified == handle_) s.focus_notified = 0;
+  if (s.focus_lost == handle_) s.focus_lost = 0;
   if (s.capture == handle_) {
     s.capture = 0;
     if (s.hooks.CaptureChanged) s.hooks.CaptureChanged(0);
@@ -390,15 +395,38 @@ TShiftState KeysToShiftState(unsigned keys) {
 HWND GetFocus() { return S().focus; }
 void SetFocusHandle(HWND h) { S().focus = h; }
 
+HWND FocusNotifiedWindow() { return S().focus_notified; }
+void SetFocusNotifiedWindow(HWND h) { S().focus_notified = h; }
+
+void MoveFocusWithMessages(HWND h) {
+  auto& s = S();
+  s.focus = h;
+  HWND lost = s.focus_notified;
+  if (lost == h) return;
+  s.focus_notified = 0;
+  // The window that lost the focus; inside its WM_KILLFOCUS, the one being told.
+  HWND from = lost ? lost : (s.killing > 0 ? s.focus_lost : 0);
+  if (lost && IsWindow(lost)) {
+    HWND outer = s.focus_lost;
+    s.focus_lost = lost;
+    ++s.killing;
+    SendMessage(lost, WM_KILLFOCUS, h, 0);
+    --s.killing;
+    s.focus_lost = outer;
+  }
+  // A handler that moved the focus again has told the windows itself.
+  if (h == 0 || s.focus != h || s.focus_notified != 0 || !IsWindow(h)) return;
+  s.focus_notified = h;
+  SendMessage(h, WM_SETFOCUS, from, 0);
+}
+
 HWND SetFocus(HWND h) {
   auto& hooks = S().hooks;
   if (hooks.SetFocus) return hooks.SetFocus(h);
   if (h != 0 && !IsWindow(h)) return 0;
   HWND old = S().focus;
   if (old == h) return old;
-  S().focus = h;
-  if (old) SendMessage(old, WM_KILLFOCUS, h, 0);
-  if (h && S().focus == h) SendMessage(h, WM_SETFOCUS, old, 0);
+  MoveFocusWithMessages(h);
   return old;
 }
 
@@ -436,7 +464,9 @@ std::string MessageName(UINT msg) {
       {WM_SETTEXT, "WM_SETTEXT"}, {WM_GETTEXT, "WM_GETTEXT"}, {WM_PAINT, "WM_PAINT"},
       {WM_CLOSE, "WM_CLOSE"}, {WM_QUIT, "WM_QUIT"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
       {WM_SHOWWINDOW, "WM_SHOWWINDOW"}, {WM_CANCELMODE, "WM_CANCELMODE"}, {WM_SETCURSOR, "WM_SETCURSOR"},
-      {WM_NOTIFY, "WM_NOTIFY"}, {WM_CONTEXTMENU, "WM_CONTEXTMENU"}, {WM_GETDLGCODE, "WM_GETDLGCODE"},
+      {WM_NOTIFY, "WM_NOTIFY"}, {WM_NCHITTEST, "WM_NCHITTEST"}, {WM_NCPAINT, "WM_NCPAINT"},
+      {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"}, {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+      {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"}, {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"}, {WM_CONTEXTMENU, "WM_CONTEXTMENU"}, {WM_GETDLGCODE, "WM_GETDLGCODE"},
       {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_KEYUP, "WM_KEYUP"}, {WM_CHAR, "WM_CHAR"},
       {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"}, {WM_SYSKEYUP, "WM_SYSKEYUP"}, {WM_SYSCHAR, "WM_SYSCHAR"},
       {WM_COMMAND, "WM_COMMAND"}, {WM_TIMER, "WM_TIMER"}, {WM_HSCROLL, "WM_HSCROLL"},

@@ -46,7 +46,9 @@ constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOV
                WM_GETTEXTLENGTH = 0x000E, WM_PAINT = 0x000F, WM_CLOSE = 0x0010, WM_QUIT = 0x0012,
                WM_ERASEBKGND = 0x0014, WM_SHOWWINDOW = 0x0018, WM_ACTIVATEAPP = 0x001C,
                WM_CANCELMODE = 0x001F, WM_SETCURSOR = 0x0020, WM_MOUSEACTIVATE = 0x0021,
-               WM_NOTIFY = 0x004E, WM_CONTEXTMENU = 0x007B, WM_NCPAINT = 0x0085,
+               WM_NOTIFY = 0x004E, WM_CONTEXTMENU = 0x007B, WM_NCCALCSIZE = 0x0083,
+               WM_NCHITTEST = 0x0084, WM_NCPAINT = 0x0085, WM_NCMOUSEMOVE = 0x00A0,
+               WM_NCLBUTTONDOWN = 0x00A1, WM_NCLBUTTONUP = 0x00A2, WM_NCLBUTTONDBLCLK = 0x00A3,
                WM_GETDLGCODE = 0x0087, WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102,
                WM_DEADCHAR = 0x0103, WM_SYSKEYDOWN = 0x0104, WM_SYSKEYUP = 0x0105, WM_SYSCHAR = 0x0106,
                WM_COMMAND = 0x0111, WM_SYSCOMMAND = 0x0112, WM_TIMER = 0x0113, WM_HSCROLL = 0x0114,
@@ -125,7 +127,7 @@ constexpr LRESULT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLK
 // Key flags of mouse messages' WParam.
 constexpr unsigned MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_CONTROL = 0x0008,
                    MK_MBUTTON = 0x0010;
-constexpr int HTCLIENT = 1;
+constexpr int HTCLIENT = 1;  // the other hit codes are in scroll_bars.h
 
 // Bits of a key message's LParam.
 constexpr LPARAM KF_EXTENDED_BIT = LPARAM{1} << 24;
@@ -268,6 +270,14 @@ TMessageHooks& MessageHooks();
 
 // Internal to the layer: records the focused window without any message.
 void SetFocusHandle(HWND h);
+// Internal to the layer: the window that heard WM_SETFOCUS last and no WM_KILLFOCUS since.
+// Only it hears WM_KILLFOCUS when the focus moves on, so that every WM_KILLFOCUS follows a
+// WM_SETFOCUS even when a handler moves the focus while it is moving.
+HWND FocusNotifiedWindow();
+void SetFocusNotifiedWindow(HWND h);
+// Moves the focus to h (0: nowhere) with the messages: WM_KILLFOCUS to the window that had
+// heard it got the focus, then, unless a handler moved the focus meanwhile, WM_SETFOCUS to h.
+void MoveFocusWithMessages(HWND h);
 // Internal to the layer: queues a window timer's WM_TIMER, and takes it back when the timer
 // is killed or set again before the message was delivered, as the platform generates
 // WM_TIMER only for a timer that still runs.

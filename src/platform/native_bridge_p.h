@@ -30,6 +30,13 @@ void NativeSetScreenCursor(TCursor cursor);
 
 // The native focus follows the layer's focus model.
 void NativeFocusChanged(HWND focused);
+// Asks the window to show the control's image again over a client rectangle (all of it for
+// null); it paints what waits first.
+void NativeUpdateRect(TControl* control, const TRect* clientRect);
+// The control's window is shown on the screen.
+bool NativeShowing(const TControl* control);
+// Delivers the window's pending repaints now.
+void NativeFlushUpdates(TControl* control);
 // The window of a control that paints itself.
 TNativeWindow* CreateOwnDrawnWindow(TControl* control, TOwnDrawing* drawing);
 // A form's window: created for the form; its border, modality and activation.

@@ -1,12 +1,10 @@
-// Window timers on a replaceable clock, and the timer component.
+// Window timers on a replaceable clock (the timer component is in ext_ctrls.h).
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 
-#include "platform/component.h"
 #include "platform/messages.h"
 
 namespace hd {
@@ -58,34 +56,5 @@ int PostDueTimers();
 // Told whenever the set of timers changes (the native loop re-arms its wake-up).
 void SetTimerChangeListener(std::function<void()> listener);
 
-// A component that calls OnTimer every Interval milliseconds while Enabled.
-// Setting Enabled to the value it has changes nothing (a running timer keeps its count);
-// switching it off and on, or changing Interval, starts the count again.
-class TTimer : public TComponent {
- public:
-  explicit TTimer(TComponent* owner);
-  ~TTimer() override;
-  const char* ClassName() const override { return "TTimer"; }
-
-  bool Enabled() const { return enabled_; }
-  void SetEnabled(bool value);
-  unsigned Interval() const { return interval_; }
-  void SetInterval(unsigned value);
-  // True while the underlying window timer runs.
-  bool Running() const;
-
-  TNotifyEvent OnTimer;
-
- protected:
-  virtual void Timer();
-
- private:
-  class Window;
-  void UpdateTimer();
-
-  std::unique_ptr<Window> window_;
-  bool enabled_ = true;
-  unsigned interval_ = 1000;
-};
 
 }  // namespace hd

@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 #include "platform/forms.h"
+#include "platform/timers.h"
 
 namespace hd {
 
@@ -9,6 +10,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   MarkDestroying();
+  if (track_) KillTimer(Handle(), kScrollRepeatTimerId);
   // Leave the parent while this is still a windowed control: from ~TControl on, the parent
   // could no longer tell, and would keep it in its tab order and its form in its focus.
   if (TWinControl* parent = Parent()) parent->RemoveControl(this);
@@ -190,14 +192,12 @@ void TWinControl::BoundsChanged(int oldCw, int oldCh) {
   }
 }
 
-int TWinControl::ClientWidth() const { return Width(); }
-int TWinControl::ClientHeight() const { return Height(); }
-
 void TWinControl::InsertControl(TControl* c) {
   controls_.push_back(c);
   if (auto* w = dynamic_cast<TWinControl*>(c)) tab_list_.push_back(w);
   c->parent_ = this;
   c->NativeSetParent();
+  if (auto* w = dynamic_cast<TWinControl*>(c); w && handle_allocated_ && w->Visible()) w->HandleNeeded();
   if (c->parent_color_) c->ParentColorChanged(Color());
   if (c->parent_font_) c->ParentFontChanged(Font());
   if (c->Align() != alNone) Realign();
@@ -288,6 +288,24 @@ void TWinControl::Dispatch(TMessage& m) {
         DefaultHandler(m);
       break;
     }
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONUP:
+      if (!HandleNonClientMouse(m)) TControl::Dispatch(m);
+      break;
+    case WM_CAPTURECHANGED:
+      // Losing the mouse ends the bar input as a release would.
+      if (track_ && static_cast<HWND>(m.LParam) != Handle()) ScrollBarRelease();
+      TControl::Dispatch(m);
+      break;
+    case WM_TIMER:
+      if (m.WParam == kScrollRepeatTimerId && track_) {
+        ScrollBarRepeat();
+        break;
+      }
+      TControl::Dispatch(m);
+      break;
     case WM_NOTIFY: {
       auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
       if (hdr && hdr->hwndFrom != Handle() && IsWindow(hdr->hwndFrom))

@@ -261,6 +261,52 @@ TEST(ApplicationTest, CreatesFormsInOrderAndRunsUntilTheMainFormCloses) {
   g_log = nullptr;
 }
 
+// A control that notes its Loaded and whether it was still loading in its form's OnCreate.
+class TLoadingEdit : public TEdit {
+ public:
+  TLoadingEdit(TComponent* owner, const std::string& name) : TEdit(owner) { SetName(name); }
+
+ protected:
+  void Loaded() override {
+    TEdit::Loaded();
+    g_log->Note("loaded-" + Name());
+  }
+};
+
+class TLoadingForm : public TForm {
+ public:
+  explicit TLoadingForm(TComponent* owner) : TForm(owner) {
+    SetName("Loading");
+    for (const char* n : {"a", "b"}) (new TLoadingEdit(this, n))->SetParent(this);
+    g_log->Note(std::string("building, loading=") + (ComponentState().Contains(csLoading) ? "yes" : "no"));
+    OnCreate = [this](TObject*) {
+      bool loading = false;
+      for (int i = 0; i < ComponentCount(); ++i) loading = loading || Components(i)->ComponentState().Contains(csLoading);
+      g_log->Note(std::string("create, loading=") + (loading ? "yes" : "no"));
+    };
+  }
+
+ protected:
+  void Loaded() override {
+    TForm::Loaded();
+    g_log->Note("loaded-form");
+  }
+};
+
+TEST(ApplicationTest, FormsLoadingPhaseEndsWithLoadedOnEachComponentBeforeOnCreate) {
+  TGuiKit kit;
+  TEventLog log;
+  g_log = &log;
+  TLoadingForm* form = nullptr;
+  Application().CreateForm(form);
+  EXPECT_EQ(log.Text(), "building, loading=yes loaded-form loaded-a loaded-b create, loading=no");
+  log.Clear();
+  (new TLoadingEdit(form, "late"))->SetParent(form);
+  form->Show();
+  EXPECT_EQ(log.Text(), "");
+  g_log = nullptr;
+}
+
 TEST(ApplicationTest, HintAppearsAfterThePauseAndGoesWithThePointer) {
   TGuiKit kit;
   TForm form(nullptr);

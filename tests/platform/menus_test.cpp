@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "platform/ext_ctrls.h"
 #include "platform/menus.h"
 #include "testkit/gui_kit.h"
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/ext_ctrls.h"
 #include "platform/forms.h"
 #include "testkit/gui_kit.h"
 

@@ -145,18 +145,15 @@ std::vector<TClipboardFormat> TMemoryClipboard::Formats() {
   return out;
 }
 
-TMessageSpy::TMessageSpy(TControl* control, std::vector<UINT> only)
-    : control_(control), handle_(control->Handle()), only_(std::move(only)), previous_(control->WindowProc) {
-  control->WindowProc = [this](TMessage& m) {
+TMessageSpy::TMessageSpy(TControl* control, std::vector<UINT> only) : only_(std::move(only)) {
+  hook_ = HookEvent(control->WindowProc, [this](const std::function<void(TMessage&)>& next, TMessage& m) {
     if (only_.empty() || std::find(only_.begin(), only_.end(), m.Msg) != only_.end())
       entries_.push_back({m.Msg, m.WParam});
-    previous_(m);
-  };
+    next(m);
+  });
 }
 
-TMessageSpy::~TMessageSpy() {
-  if (IsWindow(handle_)) control_->WindowProc = previous_;
-}
+TMessageSpy::~TMessageSpy() = default;
 
 std::string TMessageSpy::Text() const {
   std::string s;

@@ -12,6 +12,7 @@
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/event_chain.h"
 #include "platform/forms.h"
 #include "platform/modal_loop.h"
 #include "platform/native_input.h"
@@ -76,6 +77,12 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   void Click(TControl* c) { Click(c, c->ClientWidth() / 2, c->ClientHeight() / 2); }
   void DoubleClick(TControl* c, int x, int y) { NativeDoubleClick(c, {x, y}); }
   void MoveMouse(TControl* c, int x, int y, TShiftState s = {}) { NativeMouseMove(c, {x, y}, s); }
+  // Press and release apart, for drags; points outside the client area reach the border and
+  // the scroll bars (a vertical bar lies right of ClientWidth()).
+  void MouseDown(TControl* c, int x, int y, TMouseButton b = mbLeft, TShiftState s = {}) { NativeMouseDown(c, {x, y}, b, s); }
+  void MouseUp(TControl* c, int x, int y, TMouseButton b = mbLeft, TShiftState s = {}) { NativeMouseUp(c, {x, y}, b, s); }
+  // Wheel notches (120 each, positive away from the user) over a client point.
+  void Wheel(TControl* c, int x, int y, int delta, TShiftState s = {}) { NativeWheel(c, {x, y}, delta, s); }
   void Press(int vk, TShiftState s = {}) { NativeKeyPress(vk, s); }
   void Type(const std::string& text) { NativeType(text); }
   void CloseByTitleBar(TCustomForm* f) { NativeCloseWindow(f); }
@@ -125,7 +132,7 @@ class TScreenSizeScope {
 };
 
 // Records the messages a control's window procedure receives, in order, by hooking its
-// WindowProc; the hook is removed when the spy goes.
+// WindowProc; the hook is removed when the spy goes (spies may go in any order).
 class TMessageSpy {
  public:
   explicit TMessageSpy(TControl* control, std::vector<UINT> only = {});
@@ -143,11 +150,9 @@ class TMessageSpy {
   void Clear() { entries_.clear(); }
 
  private:
-  TControl* control_;
-  HWND handle_;
   std::vector<UINT> only_;
   std::vector<Entry> entries_;
-  std::function<void(TMessage&)> previous_;
+  TEventLink hook_;
 };
 
 // A shared event log for order tests: each Note appends "what".

@@ -29,7 +29,11 @@ void TControl::AttachNative(TNativeWindow* native) {
   NativeSetColor();
   NativeSetCursor();
   if (!text_.empty()) NativeSetText(text_);
-  NativeSetVisible();
+  // A window made after the control was parented goes inside its parent's now.
+  if (parent_)
+    NativeSetParent();
+  else
+    NativeSetVisible();
 }
 
 void TControl::DestroyNative() {
@@ -77,15 +81,18 @@ void TControl::NativeSetBounds() {
     w->setGeometry(origin.X, origin.Y, cw, ch);
     return;
   }
-  w->setGeometry(left_, top_, width_, height_);
+  // Children stand in the parent's client area, inside its border and bars.
+  TRect in = parent_ ? parent_->NonClientInsets() : TRect{};
+  w->setGeometry(left_ + in.Left, top_ + in.Top, width_, height_);
 }
 
 void TControl::NativeSetVisible() {
   if (!native_) return;
   QWidget* w = native_->widget;
   TNativeUpdate guard(native_);
-  // A control without a parent never becomes a window of its own.
-  bool show = visible_ && (parent_ || IsForm(this));
+  // A control without a parent window (none yet, or its parent's is not made) never becomes
+  // a window of its own.
+  bool show = visible_ && (IsForm(this) || (parent_ && w->parentWidget()));
   if (show) {
     w->show();
     if (!IsForm(this)) w->raise();
@@ -136,17 +143,25 @@ void TControl::NativeSetCursor() {
     native_->widget->setCursor(QtCursorShape(cursor_));
 }
 
-void TControl::Invalidate() {
-  if (native_) native_->widget->update();
+void NativeUpdateRect(TControl* control, const TRect* clientRect) {
+  TNativeWindow* n = NativeOf(control);
+  if (!n) return;
+  if (!clientRect) {
+    n->widget->update();
+    return;
+  }
+  TRect in = control->NonClientInsets();
+  n->widget->update(clientRect->Left + in.Left, clientRect->Top + in.Top, clientRect->Width(), clientRect->Height());
 }
 
-void TControl::Repaint() {
-  if (native_ && native_->widget->isVisible()) native_->widget->repaint();
+bool NativeShowing(const TControl* control) {
+  TNativeWindow* n = NativeOf(control);
+  return n && n->widget->isVisible();
 }
 
-void TControl::Update() {
-  if (native_ && native_->widget->isVisible())
-    QCoreApplication::sendPostedEvents(native_->widget->window(), QEvent::UpdateRequest);
+void NativeFlushUpdates(TControl* control) {
+  TNativeWindow* n = NativeOf(control);
+  if (n && n->widget->isVisible()) QCoreApplication::sendPostedEvents(n->widget->window(), QEvent::UpdateRequest);
 }
 
 void TControl::BringToFront() {

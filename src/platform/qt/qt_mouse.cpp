@@ -84,14 +84,52 @@ UINT ButtonMessage(Qt::MouseButton b, int kind) {  // kind 0 down, 1 up, 2 doubl
   return base + static_cast<UINT>(kind);
 }
 
+// Input on a window's border or scroll bars: the WM_NC mouse messages (screen point in LParam),
+// and the bar input the control holds the mouse for. False for the client area.
+bool TranslateNonClientMouse(TControl* target, TPoint client, TPoint screen, bool captured, QMouseEvent* e) {
+  auto* win = dynamic_cast<TWinControl*>(target);
+  if (!win) return false;
+  int hit = HTCLIENT;
+  if (win->ScrollBarTracking()) {
+    hit = HTVSCROLL;
+  } else if (!captured) {
+    TRect in = win->NonClientInsets();
+    hit = win->NonClientHitTest({client.X + in.Left, client.Y + in.Top});
+  }
+  if (hit == HTCLIENT) return false;
+  HWND h = win->Handle();
+  LPARAM lp = MAKELPARAM(screen.X, screen.Y);
+  auto& s = M();
+  switch (e->type()) {
+    case QEvent::MouseMove:
+      UpdateHover(target);
+      if (IsWindow(h)) SendMessage(h, WM_NCMOUSEMOVE, static_cast<WPARAM>(hit), lp);
+      break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      s.last_press_target = 0;
+      s.qt_press_time = e->timestamp();
+      if (e->button() == Qt::LeftButton) SendMessage(h, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), lp);
+      break;
+    case QEvent::MouseButtonRelease:
+      if (e->button() == Qt::LeftButton) SendMessage(h, WM_NCLBUTTONUP, static_cast<WPARAM>(hit), lp);
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
 }  // namespace
 
 void TranslateMouseEvent(TControl* receiver, QWidget* widget, QMouseEvent* e) {
   auto& s = M();
   QPointF pos = e->position();
-  // Screen coordinates of the layer's own geometry, so that they agree with ClientToScreen.
+  // Screen coordinates of the layer's own geometry, so that they agree with ClientToScreen;
+  // the widget holds the non-client area too.
   QPoint inControl = widget->mapTo(receiver->Native()->widget, pos.toPoint());
-  TPoint screen = receiver->ClientToScreen({inControl.x(), inControl.y()});
+  TRect insets = receiver->NonClientInsets();
+  TPoint screen = receiver->ClientToScreen({inControl.x() - insets.Left, inControl.y() - insets.Top});
   SetCursorPosition(screen);
   SyncButtonsAndModifiers(e->buttons(), e->modifiers());
 
@@ -102,6 +140,10 @@ void TranslateMouseEvent(TControl* receiver, QWidget* widget, QMouseEvent* e) {
   HWND h = target->Handle();
   TPoint client = target->ScreenToClient(screen);
   WPARAM mk = KeyFlags(e->buttons(), e->modifiers());
+  if (TranslateNonClientMouse(target, client, screen, capture == h, e)) {
+    ProcessPostedMessages();
+    return;
+  }
 
   switch (e->type()) {
     case QEvent::MouseMove: {
@@ -146,7 +188,8 @@ void TranslateMouseEvent(TControl* receiver, QWidget* widget, QMouseEvent* e) {
 
 void TranslateWheelEvent(TControl* receiver, QWidget* widget, QWheelEvent* e) {
   QPoint inControl = widget->mapTo(receiver->Native()->widget, e->position().toPoint());
-  TPoint screen = receiver->ClientToScreen({inControl.x(), inControl.y()});
+  TRect insets = receiver->NonClientInsets();
+  TPoint screen = receiver->ClientToScreen({inControl.x() - insets.Left, inControl.y() - insets.Top});
   SetCursorPosition(screen);
   SyncButtonsAndModifiers(e->buttons(), e->modifiers());
   // The wheel turns the focused window; its handling asks the parents first.

@@ -89,8 +89,6 @@ Qt::CursorShape QtCursorShape(TCursor c);
 // The Qt font of a control's font: the shipped family at the font's character height, as the
 // canvas draws it.
 inline QFont QtControlFont(const TFont& font) { return MakeQFont(font, font.Height()); }
-// Shows the image an own-drawn control painted.
-void DrawPaintedImage(class QPainter& painter, const TOwnDrawing& drawing);
 QString ToQString(const std::string& s);
 std::string FromQString(const QString& s);
 QColor ToQColor(TColor c);

@@ -44,7 +44,9 @@ WindowPoint Locate(TControl* control, TPoint p) {
   if (!n) return wp;
   wp.top = n->widget->window();
   wp.window = wp.top->windowHandle();
-  QPoint local = n->widget->mapTo(wp.top, QPoint(p.X, p.Y));
+  // Client points lie inside the window's border and bars.
+  TRect in = control->NonClientInsets();
+  QPoint local = n->widget->mapTo(wp.top, QPoint(p.X + in.Left, p.Y + in.Top));
   wp.local = QPointF(local);
   wp.global = QPointF(wp.top->mapToGlobal(local));
   return wp;
@@ -179,6 +181,7 @@ void NativeCloseWindow(TCustomForm* form) {
 }
 
 bool RenderToPng(TControl* control, const std::string& path) {
+  if (auto* w = dynamic_cast<TWinControl*>(control)) w->HandleNeeded();
   TNativeWindow* n = NativeOf(control);
   if (!n) return false;
   std::error_code ec;

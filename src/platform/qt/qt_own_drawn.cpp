@@ -1,5 +1,6 @@
 // Own-drawn controls on the Qt side: the widget's paint event sends WM_PAINT, whose handling
-// paints into a bitmap of the client size through its canvas; the widget then shows that image.
+// paints what waits into the control's back buffer; the widget then shows that image inside
+// the non-client image.
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
@@ -11,38 +12,42 @@
 namespace hd {
 namespace {
 
+// Shows the window: the non-client image (border, bars) and the client's back buffer, after
+// WM_PAINT has painted what waits into it.
 class QtOwnDrawnWidget : public QWidget {
  public:
-  QtOwnDrawnWidget(TControl* control, TOwnDrawing* drawing) : control_(control), drawing_(drawing) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-  }
+  explicit QtOwnDrawnWidget(HWND control) : control_(control) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    TControl* control = control_;
-    if (!control) return;
-    QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(control->Color()));
-    HWND h = control->Handle();
+  void paintEvent(QPaintEvent* e) override {
+    // The widget may outlive its control until Qt deletes it: it finds the control by handle.
+    auto* control = dynamic_cast<TControl*>(FindWindowTarget(control_));
+    if (!control || control->Destroying()) return;
+    HWND h = control_;
     SendMessage(h, WM_PAINT);
     if (!IsWindow(h)) return;
-    DrawPaintedImage(painter, *drawing_);
+    auto* drawing = dynamic_cast<TOwnDrawing*>(control);
+    QPainter painter(this);
+    painter.setClipRegion(e->region());
+    TRect in = control->NonClientInsets();
+    if (const TBitmap* nc = drawing->NonClientImage()) painter.drawImage(0, 0, BitmapImage(*nc));
+    QRect client(in.Left, in.Top, std::max(0, control->ClientWidth()), std::max(0, control->ClientHeight()));
+    const TBitmap* image = drawing->PaintedImage();
+    if (image && !image->Empty())
+      painter.drawImage(client.topLeft(), BitmapImage(*image));
+    else
+      painter.fillRect(client, ToQColor(control->Color()));
   }
 
  private:
-  TControl* control_;
-  TOwnDrawing* drawing_;
+  HWND control_;
 };
 
 }  // namespace
 
-TNativeWindow* CreateOwnDrawnWindow(TControl* control, TOwnDrawing* drawing) {
+TNativeWindow* CreateOwnDrawnWindow(TControl* control, TOwnDrawing*) {
   EnsureNativeApplication();
-  return MakeNative(control, new QtOwnDrawnWidget(control, drawing));
-}
-
-void DrawPaintedImage(QPainter& painter, const TOwnDrawing& drawing) {
-  if (const TBitmap* image = drawing.PaintedImage()) painter.drawImage(0, 0, BitmapImage(*image));
+  return MakeNative(control, new QtOwnDrawnWidget(control->Handle()));
 }
 
 }  // namespace hd
