@@ -154,5 +154,43 @@ TEST_F(MaskEditTest, EscapeGoesBackToTheTextOfTheFocusAndPasteFillsThePlaces) {
   EXPECT_EQ(kit.Beeps().size(), beeps + 1) << "a paste that does not fit stops with a beep";
 }
 
+// An in-place editor asks for its window's styles: several lines, right-aligned, wrapping.
+class StyledEdit : public TMaskEdit {
+ public:
+  using TMaskEdit::TMaskEdit;
+  bool right = true;
+  void Restyle() { RecreateWnd(); }
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TMaskEdit::CreateParams(params);
+    params.Style |= ES_MULTILINE | ES_WANTRETURN;
+    params.Style &= ~ES_AUTOHSCROLL;
+    if (right) params.Style |= ES_RIGHT;
+  }
+};
+
+TEST_F(MaskEditTest, DescendantStylesMakeTheWindowTheyAskFor) {
+  auto* styled = new StyledEdit(form.get());
+  styled->SetParent(form.get());
+  styled->SetBounds(10, 100, 200, 60);
+  kit.Process();
+  styled->SetText("ab\r\ncd");
+  EXPECT_EQ(styled->Perform(EM_GETLINECOUNT), 2);
+  EXPECT_EQ(styled->Perform(EM_LINEINDEX, 1), 4);
+  EXPECT_GT(GET_X_LPARAM(styled->Perform(EM_POSFROMCHAR, 0)), 100) << "right-aligned";
+  styled->SetFocus();
+  styled->SetSelStart(2);
+  kit.Press(VK_RETURN);
+  EXPECT_EQ(styled->Text(), "ab\r\n\r\ncd") << "Return types a line break into several lines";
+
+  styled->right = false;
+  styled->Restyle();
+  EXPECT_LT(GET_X_LPARAM(styled->Perform(EM_POSFROMCHAR, 0)), 20);
+  EXPECT_EQ(styled->Text(), "ab\r\n\r\ncd");
+  EXPECT_EQ(styled->SelStart(), 4);
+  EXPECT_TRUE(styled->Focused());
+}
+
 }  // namespace
 }  // namespace hd
