@@ -1,7 +1,9 @@
 # One static library per layer. Sources are collected from the layer's folder
 # so that adding a file needs no edit here.
+# DEPS are public (their headers are part of the layer's); PRIVATE_DEPS are linked but
+# not seen by the layer's users.
 function(hd_add_layer name dir)
-  cmake_parse_arguments(L "" "" "DEPS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(L "" "" "DEPS;PRIVATE_DEPS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
   foreach(x IN LISTS L_EXCLUDE)
     list(FILTER srcs EXCLUDE REGEX "${x}")
@@ -10,6 +12,7 @@ function(hd_add_layer name dir)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${L_DEPS})
+    target_link_libraries(${name} PRIVATE ${L_PRIVATE_DEPS})
   else()
     # A layer whose first file has not been written yet.
     add_library(${name} INTERFACE)

@@ -4,6 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup-deps.sh"
+# Includes keep to the layers before anything is built.
+"$root/scripts/check_layers.sh" "$root"
 
 build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja \

@@ -1,8 +1,12 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <list>
 #include <map>
+#include <memory>
+#include <string>
 #include <tuple>
+#include <unordered_map>
 
 #include "platform/gui_application.h"
 #include "platform/qt/qt_fonts.h"
@@ -31,6 +35,48 @@ const CachedFont& Lookup(const TFont& font, int pixelHeight) {
   return it->second;
 }
 
+// Rendered runs and measured advances, kept per font (height and style: every name is served
+// by one family) and text, so that a screen of cells renders each text once and then copies.
+// The least recently used go when the cache is full.
+template <class Value>
+class TextCache {
+ public:
+  explicit TextCache(size_t capacity) : capacity_(capacity) {}
+  const Value* Find(const std::string& key) {
+    auto it = index_.find(key);
+    if (it == index_.end()) return nullptr;
+    order_.splice(order_.begin(), order_, it->second);
+    return &it->second->second;
+  }
+  const Value& Put(const std::string& key, Value value) {
+    order_.emplace_front(key, std::move(value));
+    index_[key] = order_.begin();
+    if (order_.size() > capacity_) {
+      index_.erase(order_.back().first);
+      order_.pop_back();
+    }
+    return order_.front().second;
+  }
+
+ private:
+  size_t capacity_;
+  std::list<std::pair<std::string, Value>> order_;
+  std::unordered_map<std::string, typename std::list<std::pair<std::string, Value>>::iterator> index_;
+};
+
+std::string CacheKey(const TFont& font, int pixelHeight, const std::string& text, bool rtl) {
+  std::string key;
+  key.reserve(text.size() + 16);
+  key += std::to_string(pixelHeight);
+  key += ':';
+  key += std::to_string(font.Style.Bits());
+  key += rtl ? 'r' : 'l';
+  key += text;
+  return key;
+}
+
+Mask RenderUncached(const CachedFont& f, const std::string& text, bool rtl);
+
 }  // namespace
 
 TTextMetric Metrics(const TFont& font, int pixelHeight) {
@@ -50,12 +96,24 @@ TTextMetric Metrics(const TFont& font, int pixelHeight) {
 int Advance(const TFont& font, int pixelHeight, const std::string& text) {
   if (IsTestFont(font)) return test_font::Advance(pixelHeight, text);
   if (text.empty()) return 0;
-  return Lookup(font, pixelHeight).metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  static TextCache<int> cache(16384);
+  std::string key = CacheKey(font, pixelHeight, text, false);
+  if (const int* known = cache.Find(key)) return *known;
+  int advance = Lookup(font, pixelHeight).metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  return cache.Put(key, advance);
 }
 
 Mask Render(const TFont& font, int pixelHeight, const std::string& text, bool rtl) {
   if (IsTestFont(font)) return test_font::Render(font, pixelHeight, text);
-  const CachedFont& f = Lookup(font, pixelHeight);
+  static TextCache<std::shared_ptr<const Mask>> cache(4096);
+  std::string key = CacheKey(font, pixelHeight, text, rtl);
+  if (const auto* known = cache.Find(key)) return **known;
+  return *cache.Put(key, std::make_shared<const Mask>(RenderUncached(Lookup(font, pixelHeight), text, rtl)));
+}
+
+namespace {
+
+Mask RenderUncached(const CachedFont& f, const std::string& text, bool rtl) {
   QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   Mask mask;
   mask.Width = f.metrics.horizontalAdvance(s);
@@ -84,5 +142,7 @@ Mask Render(const TFont& font, int pixelHeight, const std::string& text, bool rt
   }
   return mask;
 }
+
+}  // namespace
 
 }  // namespace hd::text_render

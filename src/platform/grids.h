@@ -1,0 +1,302 @@
+// The platform's grid control: a scrollable grid of cells with fixed rows and columns, a
+// current cell and a selection, column widths and row heights, painted cell by cell through
+// the DrawCell hook. TCustomGrid holds the geometry, the selection, scrolling and painting;
+// TCustomDrawGrid turns the hooks into events; TStringGrid adds a text and an object per cell.
+// The key, mouse, sizing, moving and in-place editor handling are added on these classes.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/exceptions.h"
+#include "platform/grids/grid_axis.h"
+
+namespace hd {
+
+class TCellStore;
+class TInplaceEdit;
+
+// A grid operation with an index or count the grid cannot take.
+class EInvalidGridOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+enum class TGridOption {
+  goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
+  goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect,
+  goAlwaysShowEditor, goThumbTracking
+};
+using enum TGridOption;
+using TGridOptions = TSet<TGridOption>;
+
+// What the grid's interaction is doing; set by the mouse handling.
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+enum class TGridDrawStateItem { gdSelected, gdFocused, gdFixed };
+using enum TGridDrawStateItem;
+using TGridDrawState = TSet<TGridDrawStateItem>;
+
+struct TGridCoord {
+  int X = 0;
+  int Y = 0;
+  friend constexpr bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+// A range of cells, both corners inclusive.
+struct TGridRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+  constexpr TGridCoord TopLeft() const { return {Left, Top}; }
+  constexpr TGridCoord BottomRight() const { return {Right, Bottom}; }
+  constexpr bool Contains(int col, int row) const { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
+  friend constexpr bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+// The rectangle spanned by two cells, corners put in order.
+constexpr TGridRect GridRect(TGridCoord a, TGridCoord b) {
+  return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+}
+
+// The layout of both axes in the client area.
+struct TGridDrawInfo {
+  TGridAxisDrawInfo Horz;
+  TGridAxisDrawInfo Vert;
+};
+
+class TCustomGrid : public TCustomControl {
+ public:
+  explicit TCustomGrid(TComponent* owner);
+  ~TCustomGrid() override;
+  const char* ClassName() const override { return "TCustomGrid"; }
+  void Dispatch(TMessage& message) override;
+
+  int ColCount() const { return cols_.Count(); }
+  void SetColCount(int value);
+  int RowCount() const { return rows_.Count(); }
+  void SetRowCount(int value);
+  int FixedCols() const { return cols_.FixedCount(); }
+  // Raises EInvalidGridOperation unless 0 <= value < ColCount.
+  void SetFixedCols(int value);
+  int FixedRows() const { return rows_.FixedCount(); }
+  void SetFixedRows(int value);
+  int DefaultColWidth() const { return cols_.DefaultSize(); }
+  // Every column takes the width.
+  void SetDefaultColWidth(int value);
+  int DefaultRowHeight() const { return rows_.DefaultSize(); }
+  void SetDefaultRowHeight(int value);
+  // The default width for an index outside the columns.
+  int ColWidths(int index) const { return cols_.Size(index); }
+  // Raises EInvalidGridOperation for an index outside the columns. 0 hides the column.
+  void SetColWidths(int index, int value);
+  int RowHeights(int index) const { return rows_.Size(index); }
+  void SetRowHeights(int index, int value);
+  int GridLineWidth() const { return grid_line_width_; }
+  void SetGridLineWidth(int value);
+  TColor FixedColor() const { return fixed_color_; }
+  void SetFixedColor(TColor value);
+  TGridOptions Options() const { return options_; }
+  // An option change repaints the grid.
+  void SetOptions(TGridOptions value);
+  // The window scroll bars the grid may show; each shows while its axis has lines to scroll.
+  void SetScrollBars(TScrollStyle value);
+
+  // The current cell. Every move asks SelectCell and happens only when it answers true; an
+  // index outside the grid raises EInvalidGridOperation "Grid index out of range".
+  int Col() const { return current_.X; }
+  void SetCol(int value);
+  int Row() const { return current_.Y; }
+  void SetRow(int value);
+  // The first scrolled column and row shown, kept within the scrollable lines.
+  int LeftCol() const { return top_left_.X; }
+  void SetLeftCol(int value);
+  int TopRow() const { return top_left_.Y; }
+  void SetTopRow(int value);
+  // Scrollable columns and rows shown whole (at least one).
+  int VisibleColCount() const;
+  int VisibleRowCount() const;
+  // The range between the anchor and the current cell; setting it puts the anchor at its
+  // top-left and the current cell at its bottom-right without asking SelectCell.
+  TGridRect Selection() const { return GridRect(current_, anchor_); }
+  void SetSelection(const TGridRect& value);
+  // An in-place editor is shown or about to be.
+  bool EditorMode() const { return FEditorMode; }
+
+  // The client rectangle of a cell, cut at the client edge; all zeros when the cell is not in
+  // view. Right and bottom edges are exclusive.
+  TRect CellRect(int ACol, int ARow) const;
+  // The cell under a client point; -1 and -1 outside the cells.
+  TGridCoord MouseCoord(int X, int Y) const;
+  void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+
+ protected:
+  // Paints one cell; the grid paints nothing of its own inside a cell.
+  virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) = 0;
+  // Calls DrawCell for every cell that meets the area being painted: the fixed corner, the
+  // fixed rows, the fixed columns, then the body, each row by row; then the grid lines and
+  // the area past the last cell.
+  void Paint() override;
+  // Asked before the current cell moves; false keeps it where it is.
+  virtual bool SelectCell(int ACol, int ARow);
+  // After LeftCol or TopRow changed.
+  virtual void TopLeftChanged() {}
+  // After ColCount or RowCount changed, with the counts before.
+  virtual void SizeChanged(int /*OldColCount*/, int /*OldRowCount*/) {}
+  virtual void ColWidthsChanged();
+  virtual void RowHeightsChanged();
+  // After MoveColumn or MoveRow moved the line's size and the current cell.
+  virtual void ColumnMoved(int /*FromIndex*/, int /*ToIndex*/) {}
+  virtual void RowMoved(int /*FromIndex*/, int /*ToIndex*/) {}
+  // What the in-place editor shows and stores.
+  virtual std::string GetEditText(int ACol, int ARow);
+  virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+  virtual std::string GetEditMask(int ACol, int ARow);
+  // The most characters the in-place editor takes; 0 for no limit.
+  virtual int GetEditLimit();
+  // Whether the in-place editor may be shown now.
+  virtual bool CanEditShow();
+  // The sizing a press at (X, Y) would start: gsColSizing or gsRowSizing on the border of a
+  // fixed cell with the matching option, else gsNormal with Index -1.
+  virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                               TGridDrawInfo& FixedInfo);
+
+  // Moves the current cell after SelectCell agreed; the anchor follows when MoveAnchor or
+  // without goRangeSelect; Show scrolls the cell into view.
+  void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
+  // MoveColRow with Show, then Click.
+  void FocusCell(int ACol, int ARow, bool MoveAnchor);
+  // Move a whole column or row (size, current cell and anchor follow) and tell the hook.
+  void MoveColumn(int FromIndex, int ToIndex);
+  void MoveRow(int FromIndex, int ToIndex);
+  // Moves the line to the end and drops the last line.
+  virtual void DeleteColumn(int ACol);
+  virtual void DeleteRow(int ARow);
+
+  void InvalidateCell(int ACol, int ARow);
+  void InvalidateCol(int ACol);
+  void InvalidateRow(int ARow);
+  void InvalidateGrid();
+  // The client area of a cell range, grid lines included.
+  void InvalidateRect(const TGridRect& ARect);
+
+  void CalcDrawInfo(TGridDrawInfo& DrawInfo) const;
+  void CalcDrawInfoXY(TGridDrawInfo& DrawInfo, int UseWidth, int UseHeight) const;
+  // The client rectangle of a cell range, cut at the client edge; all zeros out of view.
+  TRect BoxRect(int ALeft, int ATop, int ARight, int ABottom) const;
+  void GridRectToScreenRect(const TGridRect& GridRect, TRect& ScreenRect, bool IncludeLine) const;
+  TGridCoord CalcCoordFromPoint(int X, int Y, const TGridDrawInfo& DrawInfo) const;
+  // The grid has the focus, or is its form's active control.
+  bool IsActiveControl() const;
+  // Scrolls so that the cell is shown whole.
+  void ClampInView(const TGridCoord& Coord);
+  // The largest LeftCol and TopRow with which the given cell is still shown whole.
+  TGridCoord CalcMaxTopLeft(const TGridCoord& Coord, const TGridDrawInfo& DrawInfo) const;
+  // A scroll-bar request (SB_HORZ or SB_VERT, the SB_ code and the thumb position).
+  void ModifyScrollBar(int ScrollBar, int ScrollCode, int Pos);
+  void UpdateScrollPos();
+  void UpdateScrollRange();
+
+  TGridState FGridState = gsNormal;
+  TInplaceEdit* FInplaceEdit = nullptr;
+  bool FEditorMode = false;
+
+ private:
+  void ChangeSize(int newColCount, int newRowCount);
+  void SetFixedCount(TGridAxis& axis, int value, const char* tooBig);
+  bool SetLineSize(TGridAxis& axis, int index, int value);
+  bool MoveLine(bool columns, int from, int to);
+  void Initialize();
+  void MoveTopLeft(int ALeft, int ATop);
+  void TopLeftMoved(const TGridCoord& OldTopLeft);
+  void SelectionMoved(const TGridRect& OldSel);
+  void UpdateLineWidths();
+  int ClampCoord(int value, bool horizontal) const;
+  bool ScrollsOn(int bar) const;
+  void SetBarPos(int bar, int pos);
+  struct TGridPart;
+  void PaintCells(TCanvas& canvas, const TGridDrawInfo& info, const TGridPart& part, const TRect& area, bool focused);
+  void PaintLines(TCanvas& canvas, const TGridDrawInfo& info, const TGridPart& part, const TRect& area);
+
+  TGridAxis cols_;
+  TGridAxis rows_;
+  int grid_line_width_ = 1;
+  TColor fixed_color_ = clBtnFace;
+  TGridOptions options_;
+  bool updating_scroll_range_ = false;
+  TGridCoord current_;
+  TGridCoord anchor_;
+  TGridCoord top_left_;
+};
+
+using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
+using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TGetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TSetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+
+// The grid whose hooks fire events.
+class TCustomDrawGrid : public TCustomGrid {
+ public:
+  using TCustomGrid::TCustomGrid;
+  const char* ClassName() const override { return "TCustomDrawGrid"; }
+
+  TDrawCellEvent OnDrawCell;
+  TSelectCellEvent OnSelectCell;
+  TGetEditEvent OnGetEditMask;
+  TGetEditEvent OnGetEditText;
+  TSetEditEvent OnSetEditText;
+  TMovedEvent OnColumnMoved;
+  TMovedEvent OnRowMoved;
+  TNotifyEvent OnTopLeftChanged;
+
+ protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  bool SelectCell(int ACol, int ARow) override;
+  void TopLeftChanged() override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  std::string GetEditMask(int ACol, int ARow) override;
+  std::string GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const std::string& Value) override;
+};
+
+class TDrawGrid : public TCustomDrawGrid {
+ public:
+  using TCustomDrawGrid::TCustomDrawGrid;
+  const char* ClassName() const override { return "TDrawGrid"; }
+};
+
+// A text and an object per cell, kept in a sparse store: any column and row from 0 up can be
+// written whatever the counts, and nothing is lost when the counts shrink. The grid does not
+// own the objects.
+class TStringGrid : public TDrawGrid {
+ public:
+  explicit TStringGrid(TComponent* owner);
+  ~TStringGrid() override;
+  const char* ClassName() const override { return "TStringGrid"; }
+
+  std::string Cells(int ACol, int ARow) const;
+  // Repaints the cell when it is in view.
+  void SetCells(int ACol, int ARow, const std::string& Value);
+  TObject* Objects(int ACol, int ARow) const;
+  void SetObjects(int ACol, int ARow, TObject* Value);
+
+ protected:
+  // Moves the texts and objects of the whole line, every stored column or row, then fires
+  // the event.
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  std::string GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const std::string& Value) override;
+  const TCellStore& Store() const { return *store_; }
+
+ private:
+  std::unique_ptr<TCellStore> store_;
+};
+
+}  // namespace hd

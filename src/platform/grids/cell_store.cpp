@@ -1,0 +1,257 @@
+#include "platform/grids/cell_store.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <type_traits>
+
+namespace hd {
+
+// 32 bytes: texts up to 16 bytes sit inside the cell, longer ones in a block of their own.
+struct TCellStore::Cell {
+  static constexpr std::uint32_t kInline = 16;
+
+  std::int32_t col;
+  std::uint32_t len;
+  TObject* object;
+  union {
+    char inline_text[kInline];
+    char* heap_text;
+  };
+
+  std::string_view Text() const { return {len <= kInline ? inline_text : heap_text, len}; }
+  bool Empty() const { return len == 0 && object == nullptr; }
+  void ReleaseText() {
+    if (len > kInline) std::free(heap_text);
+    len = 0;
+  }
+  void SetText(std::string_view t) {
+    char* heap = nullptr;
+    if (t.size() > kInline) {
+      heap = static_cast<char*>(std::malloc(t.size()));
+      if (!heap) throw std::bad_alloc();
+      std::memcpy(heap, t.data(), t.size());
+    }
+    ReleaseText();
+    len = static_cast<std::uint32_t>(t.size());
+    if (heap)
+      heap_text = heap;
+    else if (!t.empty())
+      std::memcpy(inline_text, t.data(), t.size());
+  }
+};
+
+// The written cells of one row, sorted by column, in one allocation behind this header.
+struct TCellStore::RowBlock {
+  std::uint32_t size;
+  std::uint32_t capacity;
+
+  Cell* Cells() { return reinterpret_cast<Cell*>(this + 1); }
+  const Cell* Cells() const { return reinterpret_cast<const Cell*>(this + 1); }
+  Cell* begin() { return Cells(); }
+  Cell* end() { return Cells() + size; }
+  const Cell* begin() const { return Cells(); }
+  const Cell* end() const { return Cells() + size; }
+
+  static RowBlock* Resize(RowBlock* old, std::uint32_t capacity) {
+    auto* block = static_cast<RowBlock*>(std::realloc(old, sizeof(RowBlock) + sizeof(Cell) * capacity));
+    if (!block) throw std::bad_alloc();
+    if (!old) block->size = 0;
+    block->capacity = capacity;
+    return block;
+  }
+  static void Free(RowBlock* block) {
+    if (!block) return;
+    for (Cell& c : *block) c.ReleaseText();
+    std::free(block);
+  }
+};
+
+namespace {
+
+constexpr int kPageBits = 8;        // 256 rows per page
+constexpr int kDirectoryBits = 12;  // 4096 pages (a million rows) per directory
+constexpr int kPageSize = 1 << kPageBits;
+constexpr int kDirectorySize = 1 << kDirectoryBits;
+
+}  // namespace
+
+struct TCellStore::Page {
+  RowBlock* rows[kPageSize] = {};
+};
+
+struct TCellStore::Directory {
+  std::unique_ptr<Page> pages[kDirectorySize];
+};
+
+TCellStore::TCellStore() {
+  // Cells are moved with memmove and realloc, and a row's cells follow its header.
+  static_assert(std::is_trivially_copyable_v<Cell>);
+  static_assert(sizeof(Cell) == 32 || sizeof(void*) != 8);
+  static_assert(sizeof(RowBlock) % alignof(Cell) == 0);
+}
+
+TCellStore::~TCellStore() { Clear(); }
+
+TCellStore::RowBlock* TCellStore::FindRow(int row) const {
+  auto d = static_cast<size_t>(row >> (kPageBits + kDirectoryBits));
+  if (d >= directories_.size() || !directories_[d]) return nullptr;
+  const auto& page = directories_[d]->pages[(row >> kPageBits) & (kDirectorySize - 1)];
+  return page ? page->rows[row & (kPageSize - 1)] : nullptr;
+}
+
+TCellStore::RowBlock*& TCellStore::RowSlot(int row) {
+  auto d = static_cast<size_t>(row >> (kPageBits + kDirectoryBits));
+  if (d >= directories_.size()) directories_.resize(d + 1);
+  if (!directories_[d]) directories_[d] = std::make_unique<Directory>();
+  auto& page = directories_[d]->pages[(row >> kPageBits) & (kDirectorySize - 1)];
+  if (!page) page = std::make_unique<Page>();
+  return page->rows[row & (kPageSize - 1)];
+}
+
+TCellStore::Cell* TCellStore::FindCell(int col, int row) const {
+  if (col < 0) return nullptr;
+  RowBlock* block = RowAt(row);
+  if (!block) return nullptr;
+  Cell* it = std::lower_bound(block->begin(), block->end(), col, [](const Cell& c, int v) { return c.col < v; });
+  return it != block->end() && it->col == col ? it : nullptr;
+}
+
+TCellStore::Cell& TCellStore::CellFor(int col, int row) {
+  RowBlock*& block = RowSlot(row);
+  if (!block) block = RowBlock::Resize(nullptr, 1);
+  Cell* it = std::lower_bound(block->begin(), block->end(), col, [](const Cell& c, int v) { return c.col < v; });
+  if (it != block->end() && it->col == col) return *it;
+  auto index = static_cast<std::uint32_t>(it - block->begin());
+  if (block->size == block->capacity) {
+    // A quarter more at a time: little slack per row, still amortised constant time.
+    block = RowBlock::Resize(block, block->capacity + std::max<std::uint32_t>(1, block->capacity / 4));
+  }
+  Cell* cells = block->Cells();
+  std::memmove(static_cast<void*>(cells + index + 1), cells + index, sizeof(Cell) * (block->size - index));
+  ++block->size;
+  ++cells_;
+  Cell& cell = cells[index];
+  cell.col = col;
+  cell.len = 0;
+  cell.object = nullptr;
+  return cell;
+}
+
+void TCellStore::DropIfEmpty(int col, int row) {
+  Cell* cell = FindCell(col, row);
+  if (!cell || !cell->Empty()) return;
+  RowBlock*& block = RowSlot(row);
+  auto index = static_cast<std::uint32_t>(cell - block->Cells());
+  cell->ReleaseText();
+  std::memmove(static_cast<void*>(cell), cell + 1, sizeof(Cell) * (block->size - index - 1));
+  --block->size;
+  --cells_;
+  if (block->size == 0) {
+    RowBlock::Free(block);
+    block = nullptr;
+  }
+}
+
+std::string_view TCellStore::Text(int col, int row) const {
+  const Cell* cell = FindCell(col, row);
+  return cell ? cell->Text() : std::string_view{};
+}
+
+TObject* TCellStore::Object(int col, int row) const {
+  const Cell* cell = FindCell(col, row);
+  return cell ? cell->object : nullptr;
+}
+
+void TCellStore::SetText(int col, int row, std::string_view text) {
+  if (col < 0 || row < 0) return;
+  if (text.empty()) {
+    if (Cell* cell = FindCell(col, row)) {
+      cell->ReleaseText();
+      DropIfEmpty(col, row);
+    }
+    return;
+  }
+  CellFor(col, row).SetText(text);
+}
+
+void TCellStore::SetObject(int col, int row, TObject* object) {
+  if (col < 0 || row < 0) return;
+  if (!object) {
+    if (Cell* cell = FindCell(col, row)) {
+      cell->object = nullptr;
+      DropIfEmpty(col, row);
+    }
+    return;
+  }
+  CellFor(col, row).object = object;
+}
+
+void TCellStore::MoveRow(int from, int to) {
+  if (from == to || from < 0 || to < 0) return;
+  RowBlock* moving = FindRow(from);
+  int step = from < to ? 1 : -1;
+  for (int i = from; i != to; i += step) {
+    RowBlock* next = FindRow(i + step);
+    if (next || FindRow(i)) RowSlot(i) = next;
+  }
+  if (moving || FindRow(to)) RowSlot(to) = moving;
+}
+
+void TCellStore::MoveColumn(int from, int to) {
+  if (from == to || from < 0 || to < 0) return;
+  int lo = std::min(from, to), hi = std::max(from, to);
+  ForEachRow([&](RowBlock& block) {
+    auto less = [](const Cell& c, int v) { return c.col < v; };
+    Cell* first = std::lower_bound(block.begin(), block.end(), lo, less);
+    Cell* last = std::lower_bound(first, block.end(), hi + 1, less);
+    if (first == last) return;
+    for (Cell* c = first; c != last; ++c) {
+      if (c->col == from)
+        c->col = to;
+      else
+        c->col += from < to ? -1 : 1;
+    }
+    // Only the moved cell can be out of place: it goes to the far end of the range.
+    if (from < to && first->col == to)
+      std::rotate(first, first + 1, last);
+    else if (from > to && (last - 1)->col == to)
+      std::rotate(first, last - 1, last);
+  });
+}
+
+template <typename F>
+void TCellStore::ForEachRow(F f) const {
+  for (const auto& dir : directories_) {
+    if (!dir) continue;
+    for (const auto& page : dir->pages) {
+      if (!page) continue;
+      for (RowBlock* block : page->rows)
+        if (block) f(*block);
+    }
+  }
+}
+
+void TCellStore::Clear() {
+  ForEachRow([](RowBlock& block) { RowBlock::Free(&block); });
+  directories_.clear();
+  cells_ = 0;
+}
+
+bool TCellStore::CheckConsistency() const {
+  std::size_t count = 0;
+  bool ok = true;
+  ForEachRow([&](const RowBlock& block) {
+    if (block.size == 0 || block.size > block.capacity) ok = false;
+    int previous = -1;
+    for (const Cell& c : block) {
+      if (c.col <= previous || c.Empty()) ok = false;
+      previous = c.col;
+    }
+    count += block.size;
+  });
+  return ok && count == cells_;
+}
+
+}  // namespace hd

@@ -1,0 +1,62 @@
+// The sparse store behind the string grid: a text and an object per cell, for any column and
+// row from 0 up, whatever the grid's counts. Memory grows with the cells written.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hd {
+
+class TObject;
+
+class TCellStore {
+ public:
+  TCellStore();
+  ~TCellStore();
+  TCellStore(const TCellStore&) = delete;
+  TCellStore& operator=(const TCellStore&) = delete;
+
+  // "" and null for a cell never written; negative indexes read as such a cell.
+  std::string_view Text(int col, int row) const;
+  TObject* Object(int col, int row) const;
+  // Negative indexes are ignored. A cell whose text is empty and whose object is null takes
+  // no memory.
+  void SetText(int col, int row, std::string_view text);
+  void SetObject(int col, int row, TObject* object);
+
+  // Take a whole row (every stored column) or a whole column (every stored row) out and put
+  // it back at `to`; the lines between shift by one. The store does not own the objects.
+  void MoveRow(int from, int to);
+  void MoveColumn(int from, int to);
+  // Forgets every cell.
+  void Clear();
+
+  std::size_t CellCount() const { return cells_; }
+  // Rows keep their cells sorted by column, without duplicates or empty cells, and the count
+  // of cells agrees with them.
+  bool CheckConsistency() const;
+
+ private:
+  struct Cell;
+  struct RowBlock;
+  struct Page;
+  struct Directory;
+
+  RowBlock* FindRow(int row) const;
+  RowBlock*& RowSlot(int row);
+  RowBlock* RowAt(int row) const { return row < 0 ? nullptr : FindRow(row); }
+  Cell* FindCell(int col, int row) const;
+  Cell& CellFor(int col, int row);
+  void DropIfEmpty(int col, int row);
+  template <typename F>
+  void ForEachRow(F f) const;
+
+  std::vector<std::unique_ptr<Directory>> directories_;
+  std::size_t cells_ = 0;
+};
+
+}  // namespace hd

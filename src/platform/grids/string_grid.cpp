@@ -1,0 +1,80 @@
+// The grid whose hooks fire events, and the string grid with its sparse cell store.
+#include "platform/grids.h"
+#include "platform/grids/cell_store.h"
+
+namespace hd {
+
+void TCustomDrawGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+  if (OnDrawCell) OnDrawCell(this, ACol, ARow, ARect, AState);
+}
+
+bool TCustomDrawGrid::SelectCell(int ACol, int ARow) {
+  bool result = true;
+  if (OnSelectCell) OnSelectCell(this, ACol, ARow, result);
+  return result;
+}
+
+void TCustomDrawGrid::TopLeftChanged() {
+  TCustomGrid::TopLeftChanged();
+  if (OnTopLeftChanged) OnTopLeftChanged(this);
+}
+
+void TCustomDrawGrid::ColumnMoved(int FromIndex, int ToIndex) {
+  if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
+}
+
+void TCustomDrawGrid::RowMoved(int FromIndex, int ToIndex) {
+  if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
+}
+
+std::string TCustomDrawGrid::GetEditMask(int ACol, int ARow) {
+  std::string result;
+  if (OnGetEditMask) OnGetEditMask(this, ACol, ARow, result);
+  return result;
+}
+
+std::string TCustomDrawGrid::GetEditText(int ACol, int ARow) {
+  std::string result;
+  if (OnGetEditText) OnGetEditText(this, ACol, ARow, result);
+  return result;
+}
+
+void TCustomDrawGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
+  if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+}
+
+TStringGrid::TStringGrid(TComponent* owner) : TDrawGrid(owner), store_(std::make_unique<TCellStore>()) {}
+
+TStringGrid::~TStringGrid() = default;
+
+std::string TStringGrid::Cells(int ACol, int ARow) const { return std::string(store_->Text(ACol, ARow)); }
+
+void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
+  store_->SetText(ACol, ARow, Value);
+  InvalidateCell(ACol, ARow);
+}
+
+TObject* TStringGrid::Objects(int ACol, int ARow) const { return store_->Object(ACol, ARow); }
+
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { store_->SetObject(ACol, ARow, Value); }
+
+void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
+  store_->MoveColumn(FromIndex, ToIndex);
+  InvalidateGrid();
+  TDrawGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
+  store_->MoveRow(FromIndex, ToIndex);
+  InvalidateGrid();
+  TDrawGrid::RowMoved(FromIndex, ToIndex);
+}
+
+std::string TStringGrid::GetEditText(int ACol, int ARow) { return Cells(ACol, ARow); }
+
+void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
+  if (Value != store_->Text(ACol, ARow)) SetCells(ACol, ARow, Value);
+  TDrawGrid::SetEditText(ACol, ARow, Value);
+}
+
+}  // namespace hd

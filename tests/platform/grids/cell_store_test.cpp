@@ -1,0 +1,151 @@
+// The sparse cell store against a plain map: reads, writes anywhere, and whole-line moves.
+#include "platform/grids/cell_store.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+
+#include "platform/string_list.h"
+
+namespace hd {
+namespace {
+
+struct TPlainCell {
+  std::string text;
+  TObject* object = nullptr;
+};
+using TPlainStore = std::map<std::pair<int, int>, TPlainCell>;  // (row, col)
+
+void ExpectSame(const TCellStore& store, const TPlainStore& plain, const std::string& step) {
+  SCOPED_TRACE(step);
+  ASSERT_TRUE(store.CheckConsistency());
+  size_t written = 0;
+  for (const auto& [key, cell] : plain) {
+    if (cell.text.empty() && !cell.object) continue;
+    ++written;
+    EXPECT_EQ(store.Text(key.second, key.first), cell.text) << "cell " << key.second << "," << key.first;
+    EXPECT_EQ(store.Object(key.second, key.first), cell.object) << "cell " << key.second << "," << key.first;
+  }
+  EXPECT_EQ(store.CellCount(), written);
+}
+
+// Moves a line of the plain map: the line at `from` goes to `to`, the lines between shift.
+void PlainMove(TPlainStore& plain, int from, int to, bool rows) {
+  TPlainStore moved;
+  for (auto& [key, cell] : plain) {
+    int line = rows ? key.first : key.second;
+    int target = line;
+    if (line == from)
+      target = to;
+    else if (from < to && line > from && line <= to)
+      target = line - 1;
+    else if (from > to && line >= to && line < from)
+      target = line + 1;
+    auto newKey = rows ? std::make_pair(target, key.second) : std::make_pair(key.first, target);
+    moved[newKey] = cell;
+  }
+  plain = std::move(moved);
+}
+
+TEST(CellStoreTest, UnwrittenAndOutOfRangeCellsReadEmpty) {
+  TCellStore store;
+  EXPECT_EQ(store.Text(0, 0), "");
+  EXPECT_EQ(store.Object(3, 7), nullptr);
+  store.SetText(-1, 0, "x");
+  store.SetText(0, -1, "x");
+  EXPECT_EQ(store.Text(-1, 0), "");
+  EXPECT_EQ(store.CellCount(), 0u);
+}
+
+TEST(CellStoreTest, WritesAnywhereAndDropsEmptiedCells) {
+  TCellStore store;
+  TPlainStore plain;
+  TObject a, b;
+  struct Write {
+    const char* name;
+    int col, row;
+    std::string text;
+    TObject* object;
+    bool setObject;
+  };
+  const std::string sixteen(16, 's'), seventeen(17, 'l');
+  const Write writes[] = {
+      {"first cell", 0, 0, "a", nullptr, false},
+      {"far column", 100000, 0, "far", nullptr, false},
+      {"far row", 2, 2000000000, "deep", nullptr, false},
+      {"text that fits inside the cell", 1, 0, sixteen, nullptr, false},
+      {"text one byte longer", 2, 0, seventeen, nullptr, false},
+      {"long text shortened", 2, 0, "short", nullptr, false},
+      {"object without text", 5, 3, "", &a, true},
+      {"text beside the object", 5, 3, "t", nullptr, false},
+      {"object replaced", 5, 3, "", &b, true},
+      {"text cleared keeps the object", 5, 3, "", nullptr, false},
+      {"object cleared drops the cell", 5, 3, "", nullptr, true},
+      {"first cell cleared", 0, 0, "", nullptr, false},
+      {"cell between two others", 1, 0, "", nullptr, false},
+      {"row emptied", 100000, 0, "", nullptr, false},
+      {"row filled again", 0, 0, "again", nullptr, false},
+  };
+  for (const Write& w : writes) {
+    if (w.setObject) {
+      store.SetObject(w.col, w.row, w.object);
+      plain[{w.row, w.col}].object = w.object;
+    } else {
+      store.SetText(w.col, w.row, w.text);
+      plain[{w.row, w.col}].text = w.text;
+    }
+    ExpectSame(store, plain, w.name);
+  }
+}
+
+TEST(CellStoreTest, MovesCarryWholeLinesBeyondAnyCount) {
+  TCellStore store;
+  TPlainStore plain;
+  TObject o;
+  auto put = [&](int col, int row, const std::string& text) {
+    store.SetText(col, row, text);
+    plain[{row, col}].text = text;
+  };
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 4; ++c)
+      if ((r + c) % 3 != 0) put(c, r, std::to_string(c) + ":" + std::to_string(r) + (c == 3 ? " a longer text here" : ""));
+  put(40, 2, "far right");   // a column far past the others
+  put(1, 700, "far below");  // a row far past the others
+  store.SetObject(2, 1, &o);
+  plain[{1, 2}].object = &o;
+  ExpectSame(store, plain, "filled");
+
+  struct Move {
+    const char* name;
+    bool rows;
+    int from, to;
+  };
+  const Move moves[] = {
+      {"row 1 down to 4", true, 1, 4},
+      {"row 5 up to 0", true, 5, 0},
+      {"row 2 (with the far column) to 3", true, 2, 3},
+      {"empty row 9 to 1", true, 9, 1},
+      {"far row 700 to 2", true, 700, 2},
+      {"column 0 right to 3", false, 0, 3},
+      {"column 3 left to 1", false, 3, 1},
+      {"far column 40 to 0", false, 40, 0},
+      {"empty column 20 to 2", false, 20, 2},
+      {"column 2 to far column 50", false, 2, 50},
+  };
+  for (const Move& m : moves) {
+    if (m.rows)
+      store.MoveRow(m.from, m.to);
+    else
+      store.MoveColumn(m.from, m.to);
+    PlainMove(plain, m.from, m.to, m.rows);
+    ExpectSame(store, plain, m.name);
+  }
+  store.Clear();
+  EXPECT_EQ(store.CellCount(), 0u);
+  EXPECT_EQ(store.Text(1, 2), "");
+}
+
+}  // namespace
+}  // namespace hd

@@ -1,0 +1,98 @@
+// A string grid on a shown form for the grid tests: its protected operations made reachable,
+// and its hooks logged in order.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "platform/forms.h"
+#include "platform/grids.h"
+#include "testkit/gui_kit.h"
+
+namespace hd::test {
+
+class TTestGrid : public TStringGrid {
+ public:
+  using TStringGrid::TStringGrid;
+  using TCustomGrid::DeleteColumn;
+  using TCustomGrid::DeleteRow;
+  using TCustomGrid::FocusCell;
+  using TCustomGrid::InvalidateCell;
+  using TCustomGrid::MoveColRow;
+  using TCustomGrid::MoveColumn;
+  using TCustomGrid::MoveRow;
+  using TCustomGrid::CalcSizingState;
+
+  TEventLog log;
+  // Cells SelectCell refuses, and whole rows it refuses.
+  std::set<std::pair<int, int>> refused;
+  std::set<int> refusedRows;
+  bool logDraws = false;
+
+ protected:
+  bool SelectCell(int c, int r) override {
+    log.Note("select " + std::to_string(c) + "," + std::to_string(r));
+    if (refused.count({c, r}) || refusedRows.count(r)) return false;
+    return TStringGrid::SelectCell(c, r);
+  }
+  void TopLeftChanged() override {
+    log.Note("topleft " + std::to_string(LeftCol()) + "," + std::to_string(TopRow()));
+    TStringGrid::TopLeftChanged();
+  }
+  void SizeChanged(int oldCols, int oldRows) override {
+    log.Note("size " + std::to_string(oldCols) + "," + std::to_string(oldRows));
+  }
+  void ColWidthsChanged() override {
+    log.Note("colwidths");
+    TStringGrid::ColWidthsChanged();
+  }
+  void RowHeightsChanged() override {
+    log.Note("rowheights");
+    TStringGrid::RowHeightsChanged();
+  }
+  void DrawCell(int c, int r, const TRect& rect, TGridDrawState state) override {
+    if (logDraws) {
+      std::string s = std::to_string(c) + "," + std::to_string(r);
+      if (state.Contains(gdFixed)) s += "F";
+      if (state.Contains(gdSelected)) s += "S";
+      if (state.Contains(gdFocused)) s += "*";
+      log.Note(s);
+    }
+    TStringGrid::DrawCell(c, r, rect, state);
+  }
+};
+
+// Ten columns of 50 and twenty rows of 20 with grid lines of 1 (51 and 21 pixels a line), one
+// fixed column and row, in a client area of 200 x 100 without border or scroll bars.
+class GridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm>(nullptr);
+    form->SetClientSize(400, 300);
+    grid = new TTestGrid(form.get());
+    grid->SetBorderStyle(bsNone);
+    grid->SetScrollBars(ssNone);
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 200, 100);
+    grid->SetColCount(10);
+    grid->SetRowCount(20);
+    grid->SetDefaultColWidth(50);
+    grid->SetDefaultRowHeight(20);
+    form->Show();
+    kit.Process();
+    ASSERT_EQ(grid->ClientWidth(), 200);
+    ASSERT_EQ(grid->ClientHeight(), 100);
+    grid->log.Clear();
+  }
+  void TearDown() override { form.reset(); }
+
+  TGuiKit kit;
+  std::unique_ptr<TForm> form;
+  TTestGrid* grid = nullptr;
+};
+
+}  // namespace hd::test
