@@ -48,6 +48,8 @@ void TExtGridUndoRedo::StartSequence() { AddMarker(true); }
 void TExtGridUndoRedo::StopSequence() { AddMarker(false); }
 
 void TExtGridUndoRedo::Apply(const TUndoRedoItem& E, bool Backwards) {
+  // A marker left unpaired (a stray StopSequence) holds no cell.
+  if (E.SequenceStart() || E.SequenceStop()) return;
   const std::string& text = Backwards ? E.OrigValue() : E.Value();
   if (const TExtGridUndoRedoEvent& event = Backwards ? OnUndo : OnRedo)
     event(this, FGrid, E.Col(), E.Row(), FGrid->GetCellEx(E.Col(), E.Row()), text);
