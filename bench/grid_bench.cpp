@@ -6,7 +6,6 @@
 //   a grid of a hundred rows, at the top, in the middle and at the end; the goal is a ratio of
 //   at most 1.2.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <QStandardItem>
 #include <QStandardItemModel>
@@ -14,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_helpers.h"
 #include "platform/bitmap.h"
 #include "platform/forms.h"
 #include "platform/grids.h"
@@ -21,20 +21,9 @@
 
 namespace {
 
-std::size_t HeapInUse() {
-  struct mallinfo2 m = mallinfo2();
-  return m.uordblks + m.hblkhd;
-}
-
-std::string ShortText(int col, int row) {
-  std::string s = "R";
-  s += std::to_string(row);
-  s += 'C';
-  s += std::to_string(col);
-  return s;
-}
-
-constexpr int kCells = 1000000;
+using hd::bench::HeapInUse;
+using hd::bench::kCells;
+using hd::bench::ShortText;
 
 // Arg: cells written per row (the rows follow from a million cells).
 void BM_CellMemory_StringGrid(benchmark::State& state) {

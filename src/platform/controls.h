@@ -161,8 +161,9 @@ class TControl : public TComponent, public TWindowTarget {
   LRESULT Perform(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
 
   // Invalidate asks for a later repaint of the whole client area; Repaint paints it now;
-  // Update paints what is pending now.
-  void Invalidate();
+  // Update paints what is pending now. Virtual so that a control that holds its repaints
+  // back (an update lock) sees every request, the layer's own ones included.
+  virtual void Invalidate();
   void Repaint();
   void Update();
   void Refresh() { Repaint(); }

@@ -194,6 +194,9 @@ class TCustomGrid : public TCustomControl {
   bool IsActiveControl() const;
   // Scrolls so that the cell is shown whole.
   void ClampInView(const TGridCoord& Coord);
+  // The axes themselves, for positions of far lines in O(log n).
+  const TGridAxis& ColAxis() const { return cols_; }
+  const TGridAxis& RowAxis() const { return rows_; }
   // The largest LeftCol and TopRow with which the given cell is still shown whole.
   TGridCoord CalcMaxTopLeft(const TGridCoord& Coord, const TGridDrawInfo& DrawInfo) const;
   // A scroll-bar request (SB_HORZ or SB_VERT, the SB_ code and the thumb position).
@@ -294,6 +297,8 @@ class TStringGrid : public TDrawGrid {
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
   const TCellStore& Store() const { return *store_; }
+  // Raw writes: no repaint.
+  TCellStore& Store() { return *store_; }
 
  private:
   std::unique_ptr<TCellStore> store_;

@@ -125,6 +125,35 @@ TEST_F(PaintCycleTest, ValidatedPartIsNotPainted) {
   EXPECT_FALSE(GetUpdateRect(pad->Handle(), nullptr, false));
 }
 
+// A control that holds its repaints back while locked sees the layer's own requests too.
+class TLockedPad : public TCellPad {
+ public:
+  using TCellPad::TCellPad;
+  bool locked = false;
+  int requests = 0;
+  void Invalidate() override {
+    ++requests;
+    if (!locked) TCellPad::Invalidate();
+  }
+};
+
+TEST_F(PaintCycleTest, LayerRepaintRequestsReachTheControlsOwnInvalidate) {
+  auto* locked = new TLockedPad(form.get());
+  locked->SetBounds(0, 0, 50, 50);
+  locked->SetParent(form.get());
+  kit.Process();
+  locked->Update();
+  locked->locked = true;
+  locked->SetColor(clRed);  // the colour change repaints through Invalidate
+  locked->Repaint();
+  EXPECT_EQ(locked->requests, 2);
+  EXPECT_FALSE(GetUpdateRect(locked->Handle(), nullptr, false));
+  locked->locked = false;
+  static_cast<TControl*>(locked)->Invalidate();
+  EXPECT_EQ(locked->requests, 3);
+  EXPECT_TRUE(GetUpdateRect(locked->Handle(), nullptr, false));
+}
+
 TEST_F(PaintCycleTest, ControlCanvasMeasuresAnytimeAndDrawsOnTheShownImage) {
   TFont font;
   font.Name = kTestFontName;

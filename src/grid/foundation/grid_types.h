@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/grids.h"
 #include "platform/string_list.h"
 #include "platform/types.h"
 #include "platform/unicode.h"
@@ -127,6 +128,8 @@ using TAnchorClickEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Anchor, bool& AutoHandle)>;
 using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, std::string& Anchor)>;
 using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Anchor)>;
+using TGridColorEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont)>;
 using TGridGradientEvent = std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
                                               TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
 using TGridBorderEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen& APen, TCellBorders& Borders)>;
@@ -145,6 +148,9 @@ using TButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow
 using TExpandClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)>;
 using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
 using TGetEditorTypeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+// The canvas comes before the column.
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas& Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, const TRect& ARect, bool Printing)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
 using TGridBalloonEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle,
                                              std::string& AText, int& AIcon)>;

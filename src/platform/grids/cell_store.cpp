@@ -202,7 +202,7 @@ void TCellStore::MoveRow(int from, int to) {
 void TCellStore::MoveColumn(int from, int to) {
   if (from == to || from < 0 || to < 0) return;
   int lo = std::min(from, to), hi = std::max(from, to);
-  ForEachRow([&](RowBlock& block) {
+  ForEachRow([&](int, RowBlock& block) {
     auto less = [](const Cell& c, int v) { return c.col < v; };
     Cell* first = std::lower_bound(block.begin(), block.end(), lo, less);
     Cell* last = std::lower_bound(first, block.end(), hi + 1, less);
@@ -223,18 +223,29 @@ void TCellStore::MoveColumn(int from, int to) {
 
 template <typename F>
 void TCellStore::ForEachRow(F f) const {
-  for (const auto& dir : directories_) {
-    if (!dir) continue;
-    for (const auto& page : dir->pages) {
+  for (std::size_t d = 0; d < directories_.size(); ++d) {
+    if (!directories_[d]) continue;
+    for (int p = 0; p < kDirectorySize; ++p) {
+      const auto& page = directories_[d]->pages[p];
       if (!page) continue;
-      for (RowBlock* block : page->rows)
-        if (block) f(*block);
+      int first = static_cast<int>(d << (kPageBits + kDirectoryBits)) | (p << kPageBits);
+      for (int s = 0; s < kPageSize; ++s)
+        if (RowBlock* block = page->rows[s]) f(first | s, *block);
     }
   }
 }
 
+std::vector<TCellStore::TObjectCell> TCellStore::ObjectCells() const {
+  std::vector<TObjectCell> result;
+  ForEachRow([&](int row, const RowBlock& block) {
+    for (const Cell& c : block)
+      if (c.object) result.push_back({c.col, row, c.object});
+  });
+  return result;
+}
+
 void TCellStore::Clear() {
-  ForEachRow([](RowBlock& block) { RowBlock::Free(&block); });
+  ForEachRow([](int, RowBlock& block) { RowBlock::Free(&block); });
   directories_.clear();
   cells_ = 0;
 }
@@ -242,7 +253,7 @@ void TCellStore::Clear() {
 bool TCellStore::CheckConsistency() const {
   std::size_t count = 0;
   bool ok = true;
-  ForEachRow([&](const RowBlock& block) {
+  ForEachRow([&](int, const RowBlock& block) {
     if (block.size == 0 || block.size > block.capacity) ok = false;
     int previous = -1;
     for (const Cell& c : block) {

@@ -35,6 +35,15 @@ class TCellStore {
   // Forgets every cell.
   void Clear();
 
+  // The cells that hold an object, row by row, each row by column, whatever the grid's
+  // counts; a copy, so the store may change while the caller walks it.
+  struct TObjectCell {
+    int Col;
+    int Row;
+    TObject* Object;
+  };
+  std::vector<TObjectCell> ObjectCells() const;
+
   std::size_t CellCount() const { return cells_; }
   // Rows keep their cells sorted by column, without duplicates or empty cells, and the count
   // of cells agrees with them.
@@ -52,6 +61,7 @@ class TCellStore {
   Cell* FindCell(int col, int row) const;
   Cell& CellFor(int col, int row);
   void DropIfEmpty(int col, int row);
+  // Calls f(row, block) for every row that has cells, in row order.
   template <typename F>
   void ForEachRow(F f) const;
 

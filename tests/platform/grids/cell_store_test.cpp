@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/string_list.h"
 
@@ -22,12 +23,21 @@ void ExpectSame(const TCellStore& store, const TPlainStore& plain, const std::st
   SCOPED_TRACE(step);
   ASSERT_TRUE(store.CheckConsistency());
   size_t written = 0;
+  std::vector<TCellStore::TObjectCell> objects = store.ObjectCells();
+  size_t nextObject = 0;
   for (const auto& [key, cell] : plain) {
     if (cell.text.empty() && !cell.object) continue;
     ++written;
     EXPECT_EQ(store.Text(key.second, key.first), cell.text) << "cell " << key.second << "," << key.first;
     EXPECT_EQ(store.Object(key.second, key.first), cell.object) << "cell " << key.second << "," << key.first;
+    if (!cell.object) continue;
+    // The object cells are listed in the map's own order: by row, then by column.
+    ASSERT_LT(nextObject, objects.size());
+    const TCellStore::TObjectCell& listed = objects[nextObject++];
+    EXPECT_EQ(std::make_pair(listed.Row, listed.Col), key);
+    EXPECT_EQ(listed.Object, cell.object);
   }
+  EXPECT_EQ(nextObject, objects.size());
   EXPECT_EQ(store.CellCount(), written);
 }
 
@@ -79,10 +89,12 @@ TEST(CellStoreTest, WritesAnywhereAndDropsEmptiedCells) {
       {"text one byte longer", 2, 0, seventeen, nullptr, false},
       {"long text shortened", 2, 0, "short", nullptr, false},
       {"object without text", 5, 3, "", &a, true},
+      {"object in a far row", 7, 2000000000, "", &b, true},
       {"text beside the object", 5, 3, "t", nullptr, false},
       {"object replaced", 5, 3, "", &b, true},
       {"text cleared keeps the object", 5, 3, "", nullptr, false},
       {"object cleared drops the cell", 5, 3, "", nullptr, true},
+      {"far object cleared", 7, 2000000000, "", nullptr, true},
       {"first cell cleared", 0, 0, "", nullptr, false},
       {"cell between two others", 1, 0, "", nullptr, false},
       {"row emptied", 100000, 0, "", nullptr, false},
