@@ -458,6 +458,15 @@ void TScreen::SetCursor(TCursor c) {
   NativeSetScreenCursor(c);
 }
 
+std::vector<TCustomForm*> TScreen::VisibleFormsInZOrder() const {
+  std::vector<TCustomForm*> out;
+  for (auto it = activation_order_.rbegin(); it != activation_order_.rend(); ++it)
+    if ((*it)->Visible()) out.push_back(*it);
+  for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+    if ((*it)->Visible() && std::find(out.begin(), out.end(), *it) == out.end()) out.push_back(*it);
+  return out;
+}
+
 void TScreen::RemoveForm(TCustomForm* f) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), f), forms_.end());
   activation_order_.erase(std::remove(activation_order_.begin(), activation_order_.end(), f), activation_order_.end());

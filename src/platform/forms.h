@@ -140,6 +140,9 @@ class TScreen {
   void SetCursor(TCursor c);
   // The focus model behind SetFocus(HWND).
   static HWND FocusWindow(HWND h);
+  // The visible forms, topmost first: the most recently activated on top, then those never
+  // activated, the newest first.
+  std::vector<TCustomForm*> VisibleFormsInZOrder() const;
 
  private:
   friend class TCustomForm;

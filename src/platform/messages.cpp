@@ -85,7 +85,10 @@ TWindowTarget::~TWindowTarget() {
   if (s.focus == handle_) s.focus = 0;
   if (s.focus_notified == handle_) s.focus_notified = 0;
   if (s.focus_lost == handle_) s.focus_lost = 0;
-  if (s.capture == handle_) s.capture = 0;
+  if (s.capture == handle_) {
+    s.capture = 0;
+    if (s.hooks.CaptureChanged) s.hooks.CaptureChanged(0);
+  }
   KillTimersOf(handle_);
   if (s.hooks.WindowDestroyed) s.hooks.WindowDestroyed(handle_);
 }
@@ -433,6 +436,7 @@ HWND SetCapture(HWND h) {
   HWND old = S().capture;
   if (old == h) return old;
   S().capture = IsWindow(h) ? h : 0;
+  if (S().hooks.CaptureChanged) S().hooks.CaptureChanged(S().capture);
   if (old) SendMessage(old, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(S().capture));
   return old;
 }
@@ -441,6 +445,7 @@ bool ReleaseCapture() {
   HWND old = S().capture;
   if (!old) return true;
   S().capture = 0;
+  if (S().hooks.CaptureChanged) S().hooks.CaptureChanged(0);
   SendMessage(old, WM_CAPTURECHANGED, 0, 0);
   return true;
 }

@@ -64,8 +64,11 @@ constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOV
 // CB_GETLBTEXT's LParam points at a std::string that receives the item.
 constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_LINEFROMCHAR = 0x00C9, EM_LIMITTEXT = 0x00C5,
                EM_SETREADONLY = 0x00CF, EM_SETPASSWORDCHAR = 0x00CC, EM_CHARFROMPOS = 0x00D7;
-constexpr UINT CB_GETCOUNT = 0x0146, CB_GETCURSEL = 0x0147, CB_GETLBTEXT = 0x0148,
-               CB_SETCURSEL = 0x014E, CB_SHOWDROPDOWN = 0x014F, CB_GETDROPPEDSTATE = 0x0157;
+constexpr UINT CB_GETEDITSEL = 0x0140, CB_SETEDITSEL = 0x0142, CB_GETCOUNT = 0x0146, CB_GETCURSEL = 0x0147,
+               CB_GETLBTEXT = 0x0148, CB_SETCURSEL = 0x014E, CB_SHOWDROPDOWN = 0x014F,
+               CB_SETITEMHEIGHT = 0x0153, CB_GETITEMHEIGHT = 0x0154, CB_GETDROPPEDSTATE = 0x0157,
+               CB_GETDROPPEDWIDTH = 0x015F, CB_SETDROPPEDWIDTH = 0x0160;
+constexpr LRESULT CB_ERR = -1;
 constexpr UINT LB_SETCURSEL = 0x0186, LB_GETCURSEL = 0x0188, LB_GETCOUNT = 0x018B;
 constexpr UINT BM_GETCHECK = 0x00F0, BM_SETCHECK = 0x00F1, BM_CLICK = 0x00F5;
 
@@ -79,6 +82,28 @@ constexpr unsigned CBN_SELCHANGE = 1, CBN_DBLCLK = 2, CBN_SETFOCUS = 3, CBN_KILL
                    CBN_SELENDOK = 9;
 constexpr int NM_CLICK = -2;
 constexpr int TCN_SELCHANGE = -551, TCN_SELCHANGING = -552;
+
+// Owner drawing: the control sends itself CN_DRAWITEM and CN_MEASUREITEM (the platform's
+// WM_DRAWITEM and WM_MEASUREITEM reflected back) with LParam pointing at these. The canvas
+// stands where the platform passes a device context.
+class TCanvas;
+constexpr UINT ODT_COMBOBOX = 3;
+constexpr UINT ODS_SELECTED = 0x1, ODS_GRAYED = 0x2, ODS_DISABLED = 0x4, ODS_CHECKED = 0x8, ODS_FOCUS = 0x10,
+               ODS_DEFAULT = 0x20, ODS_COMBOBOXEDIT = 0x1000;
+struct TDrawItemStruct {
+  UINT CtlType = ODT_COMBOBOX;
+  int itemID = -1;  // -1 when no item is shown
+  UINT itemState = 0;
+  HWND hwndItem = 0;
+  TCanvas* Canvas = nullptr;
+  TRect rcItem;
+};
+struct TMeasureItemStruct {
+  UINT CtlType = ODT_COMBOBOX;
+  int itemID = -1;
+  int itemWidth = 0;
+  int itemHeight = 0;
+};
 
 // WM_NOTIFY's LParam points at this header (followed by the notification's own fields).
 struct NMHDR {
@@ -127,6 +152,7 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_ENABLE
 // Notifications reflected back to the control that sent them to its parent.
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND, CN_NOTIFY = CN_BASE + WM_NOTIFY,
+               CN_DRAWITEM = CN_BASE + 0x002B, CN_MEASUREITEM = CN_BASE + 0x002C,
                CN_KEYDOWN = CN_BASE + WM_KEYDOWN, CN_KEYUP = CN_BASE + WM_KEYUP,
                CN_CHAR = CN_BASE + WM_CHAR, CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN,
                CN_SYSKEYUP = CN_BASE + WM_SYSKEYUP, CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
@@ -235,6 +261,9 @@ struct TMessageHooks {
   std::function<HWND(HWND)> SetFocus;
   // Told when a window handle goes away.
   std::function<void(HWND)> WindowDestroyed;
+  // Told the window that holds the mouse capture now (0 for none), so that the windowing
+  // system sends it the mouse also from outside its window.
+  std::function<void(HWND)> CaptureChanged;
 };
 TMessageHooks& MessageHooks();
 

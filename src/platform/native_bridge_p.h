@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,8 @@ void NativeProcessEvents();
 void NativeWaitForEvents();
 
 TSize NativeScreenSize();
+void NativeBeep();
+unsigned NativeDoubleClickTime();
 std::string NativeExecutablePath();
 void NativeSetScreenCursor(TCursor cursor);
 
@@ -48,5 +51,20 @@ TSize NativeHintSize(const std::string& text, const TFont& font, int maxWidth);
 
 // Shows native message boxes and file dialogs.
 TDialogSink& NativeDialogSink();
+// A native popup menu showing the items of a menu item; it reports the command of the item
+// the user picks and when it has closed, and goes away with this object.
+class TMenuItem;
+class TNativePopupMenu {
+ public:
+  virtual ~TNativePopupMenu() = default;
+  virtual void Close() = 0;
+  WORD Chosen = 0;
+  bool Closed = false;
+};
+std::unique_ptr<TNativePopupMenu> NativeShowPopupMenu(TMenuItem& menu, TPoint screen, unsigned flags);
+
+// The windowing system's clipboard.
+class TClipboardSink;
+TClipboardSink& NativeClipboardSink();
 
 }  // namespace hd

@@ -1,4 +1,4 @@
-// Message handling of the standard controls; their native sides are in qt/qt_std_ctrls.cpp.
+// Message handling of the standard controls; their native sides are in qt/, a file per family.
 #include "platform/std_ctrls.h"
 
 #include "platform/forms.h"
@@ -269,7 +269,74 @@ void TCustomComboBox::Dispatch(TMessage& m) {
     }
     return;
   }
+  if (m.Msg == CN_DRAWITEM) {
+    if (auto* item = reinterpret_cast<TDrawItemStruct*>(m.LParam)) CNDrawItem(*item);
+    m.Result = 1;
+    return;
+  }
+  if (m.Msg == CN_MEASUREITEM) {
+    if (auto* item = reinterpret_cast<TMeasureItemStruct*>(m.LParam)) CNMeasureItem(*item);
+    m.Result = 1;
+    return;
+  }
   TWinControl::Dispatch(m);
+}
+
+void TCustomComboBox::CNDrawItem(TDrawItemStruct& item) {
+  if (!item.Canvas) return;
+  TOwnerDrawState state;
+  if (item.itemState & ODS_SELECTED) state.Include(odSelected);
+  if (item.itemState & ODS_GRAYED) state.Include(odGrayed);
+  if (item.itemState & ODS_DISABLED) state.Include(odDisabled);
+  if (item.itemState & ODS_CHECKED) state.Include(odChecked);
+  if (item.itemState & ODS_FOCUS) state.Include(odFocused);
+  if (item.itemState & ODS_DEFAULT) state.Include(odDefault);
+  if (item.itemState & ODS_COMBOBOXEDIT) state.Include(odComboBoxEdit);
+  TCanvas& canvas = *item.Canvas;
+  canvas.SetFont(Font());
+  canvas.Brush().Color = Color();
+  canvas.Brush().Style = bsSolid;
+  if (item.itemID >= 0 && state.Contains(odSelected)) {
+    canvas.Brush().Color = clHighlight;
+    canvas.Font().Color = clHighlightText;
+  }
+  TCanvas* outer = canvas_;
+  canvas_ = &canvas;
+  struct Restore {
+    TCanvas*& slot;
+    TCanvas* value;
+    ~Restore() { slot = value; }
+  } restore{canvas_, outer};
+  if (item.itemID >= 0)
+    DrawItem(item.itemID, item.rcItem, state);
+  else
+    canvas.FillRect(item.rcItem);
+  if (state.Contains(odFocused)) canvas.DrawFocusRect(item.rcItem);
+}
+
+void TCustomComboBox::CNMeasureItem(TMeasureItemStruct& item) {
+  item.itemHeight = ItemHeight();
+  if (style_ == csOwnerDrawVariable && item.itemID >= 0) MeasureItem(item.itemID, item.itemHeight);
+}
+
+void TCustomComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
+  if (OnDrawItem) {
+    OnDrawItem(this, index, rect, state);
+    return;
+  }
+  Canvas().FillRect(rect);
+  if (index < items_->Count()) Canvas().TextOut(rect.Left + 2, rect.Top, items_->Strings(index));
+}
+
+void TCustomComboBox::MeasureItem(int index, int& height) {
+  if (OnMeasureItem) OnMeasureItem(this, index, height);
+}
+
+TCanvas& TCustomComboBox::Canvas() {
+  if (canvas_) return *canvas_;
+  if (!measure_) measure_ = std::make_unique<TBitmap>(1, 1);
+  measure_->Canvas().SetFont(Font());
+  return measure_->Canvas();
 }
 
 void TCustomComboBox::Change() {

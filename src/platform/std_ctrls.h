@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/bitmap.h"
 #include "platform/controls.h"
+#include "platform/edit_rules.h"
 #include "platform/string_list.h"
 
 namespace hd {
@@ -99,8 +101,6 @@ class TStaticText : public TWinControl {
   TStaticBorderStyle border_style_ = sbsNone;
   TWinControl* focus_control_ = nullptr;
 };
-
-enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TCustomEdit : public TWinControl {
  public:
@@ -298,8 +298,22 @@ class TListBox : public TCustomListBox {
   using TCustomListBox::TCustomListBox;
 };
 
-enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+// The owner-drawn styles show a list the program paints, without an edit part.
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
+enum class TOwnerDrawStateFlag {
+  odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight, odInactive, odNoAccel,
+  odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit
+};
+using enum TOwnerDrawStateFlag;
+using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
+// Rect is the item's rectangle on the control's Canvas; odComboBoxEdit marks the closed face.
+using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
+using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, int& Height)>;
+
+// The native combo box. Its painting goes through WM_PAINT with a canvas in WParam: a handler
+// may draw before and after calling the default handling, which paints the native face over
+// what is on the canvas, within its clip (PaintWindow).
 class TCustomComboBox : public TWinControl {
  public:
   explicit TCustomComboBox(TComponent* owner);
@@ -319,16 +333,36 @@ class TCustomComboBox : public TWinControl {
   void SetSorted(bool v) { items_->SetSorted(v); }
   int DropDownCount() const { return drop_down_count_; }
   void SetDropDownCount(int n);
+  // Limits what the user types or pastes into the edit part; 0 is no limit.
   int MaxLength() const { return max_length_; }
   void SetMaxLength(int n) { max_length_ = n < 0 ? 0 : n; }
+  TEditCharCase CharCase() const { return char_case_; }
+  void SetCharCase(TEditCharCase c) { char_case_ = c; }
   bool DroppedDown() const;
   void SetDroppedDown(bool v);
   void Clear();
+  // The height of the list's items (16 for the owner-drawn styles, whose face is drawn this
+  // high too; else the font's); CB_SETITEMHEIGHT sets it for the list or the face.
+  int ItemHeight() const;
+  void SetItemHeight(int h);
+  // Caret and selection of the edit part, in characters.
+  int SelStart() const;
+  void SetSelStart(int pos);
+  int SelLength() const;
+  void SetSelLength(int len);
+  std::string SelText() const;
+  void SetSelText(const std::string& text);
+  void SelectAll();
+  // Where items are drawn: the canvas being painted while an item draws, else one for
+  // measuring text in the control's font.
+  TCanvas& Canvas();
 
   TNotifyEvent OnChange;
   TNotifyEvent OnSelect;
   TNotifyEvent OnDropDown;
   TNotifyEvent OnCloseUp;
+  TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
 
   void Dispatch(TMessage& m) override;
   void DefaultHandler(TMessage& m) override;
@@ -338,16 +372,33 @@ class TCustomComboBox : public TWinControl {
   virtual void Select();
   virtual void DropDown();
   virtual void CloseUp();
+  // Without OnDrawItem: the rectangle filled and the item's text at its left, 2 pixels in.
+  virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+  virtual void MeasureItem(int index, int& height);
+  // The native face (frame, button, and the text or the owner-drawn item) over the canvas.
+  virtual void PaintWindow(TCanvas& canvas);
+  bool IsOwnerDrawn() const { return style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable; }
   void NativeSetText(const std::string& text) override;
   void NativeSetColor() override;
 
  private:
+  void CNDrawItem(TDrawItemStruct& item);
+  void CNMeasureItem(TMeasureItemStruct& item);
+  // The list draws through the control while it is owner-drawn or its item height is set.
+  void UpdateListDrawing();
   void SyncItems();
   void CreateWidget();
+  // Inserts typed or pasted text into the edit part, cased and within MaxLength.
+  void InsertTyped(const std::string& text);
   std::unique_ptr<TControlItems> items_;
   TComboBoxStyle style_ = csDropDown;
   int drop_down_count_ = 8;
   int max_length_ = 0;
+  TEditCharCase char_case_ = ecNormal;
+  int item_height_ = 0;  // 0: the default of the style
+  int dropped_width_ = 0;
+  TCanvas* canvas_ = nullptr;
+  std::unique_ptr<TBitmap> measure_;
 };
 
 class TComboBox : public TCustomComboBox {

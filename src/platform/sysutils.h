@@ -17,6 +17,11 @@ std::string TrimRight(const std::string& s);
 // ASCII case mapping; other bytes are left alone.
 std::string UpperCase(const std::string& s);
 std::string LowerCase(const std::string& s);
+// Case mapping and letter tests of the user's locale, for every character.
+std::string AnsiUpperCase(const std::string& s);
+std::string AnsiLowerCase(const std::string& s);
+bool IsCharAlpha(char32_t c);
+bool IsCharAlphaNumeric(char32_t c);
 bool SameText(const std::string& a, const std::string& b);
 int CompareText(const std::string& a, const std::string& b);
 int CompareStr(const std::string& a, const std::string& b);

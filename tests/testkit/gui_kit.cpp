@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/menus.h"
+#include "platform/std_ctrls.h"
+
 namespace hd::test {
 
 TGuiKit::TGuiKit() {
@@ -14,6 +17,8 @@ TGuiKit::TGuiKit() {
   SetClock(&clock_);
   previous_runner_ = SetModalRunner(this);
   previous_sink_ = SetDialogSink(this);
+  previous_clipboard_ = SetClipboardSink(&clipboard_);
+  previous_beep_ = SetMessageBeepSink([this](unsigned type) { beeps_.push_back(type); });
   ResetKeyStates();
   ClearPostedMessages();
   Process();
@@ -25,6 +30,8 @@ TGuiKit::~TGuiKit() {
   ClearPostedMessages();
   SetModalRunner(previous_runner_);
   SetDialogSink(previous_sink_);
+  SetClipboardSink(previous_clipboard_);
+  SetMessageBeepSink(std::move(previous_beep_));
   SetClock(nullptr);
   ResetKeyStates();
   if (!modal_actions_.empty()) ADD_FAILURE() << modal_actions_.size() << " scripted modal action(s) never ran";
@@ -60,7 +67,10 @@ void TGuiKit::Run(TModalLoop& loop) {
   }
   TModalAction action = std::move(modal_actions_.front());
   modal_actions_.pop_front();
+  TModalLoop* outer = current_loop_;
+  current_loop_ = &loop;
   action(form);
+  current_loop_ = outer;
   Process();
   if (!loop.Done()) {
     ADD_FAILURE() << "the scripted action left the modal loop (" << (form ? form->Name() : std::string("no form"))
@@ -68,6 +78,28 @@ void TGuiKit::Run(TModalLoop& loop) {
     loop.Cancel();
     Process();
   }
+}
+
+void TGuiKit::ChooseMenuItem(const std::string& path) {
+  OnModal([this, path](TCustomForm*) {
+    if (!current_loop_ || current_loop_->Kind != TModalKind::PopupMenu) {
+      ADD_FAILURE() << "the modal loop that ran is not a popup menu";
+      return;
+    }
+    auto* loop = static_cast<TPopupMenuLoop*>(current_loop_);
+    TMenuItem* item = path.empty() ? nullptr : loop->Menu;
+    for (size_t from = 0; item && from <= path.size();) {
+      size_t bar = std::min(path.find('|', from), path.size());
+      std::string caption = path.substr(from, bar - from);
+      TMenuItem* found = nullptr;
+      for (int i = 0; i < item->Count() && !found; ++i)
+        if (StripAccel(item->Items(i)->Caption()) == caption) found = item->Items(i);
+      if (!found) ADD_FAILURE() << "the popup menu has no item \"" << caption << "\"";
+      item = found;
+      from = bar + 1;
+    }
+    loop->Choose(item);
+  });
 }
 
 TModalResult TGuiKit::ShowMessageBox(const TMessageBoxRequest& request) {
@@ -99,6 +131,18 @@ std::string TGuiKit::RenderPng(TControl* c, const std::string& name) {
   std::string path = std::string(dir && *dir ? dir : "/tmp/hd-test") + "/" + name + ".png";
   Process();
   return RenderToPng(c, path) ? path : std::string();
+}
+
+std::optional<std::string> TMemoryClipboard::GetData(TClipboardFormat format) {
+  auto it = data_.find(format);
+  if (it == data_.end()) return std::nullopt;
+  return it->second;
+}
+
+std::vector<TClipboardFormat> TMemoryClipboard::Formats() {
+  std::vector<TClipboardFormat> out;
+  for (const auto& [format, bytes] : data_) out.push_back(format);
+  return out;
 }
 
 TMessageSpy::TMessageSpy(TControl* control, std::vector<UINT> only) : only_(std::move(only)) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/application.h"
+#include "platform/clipboard.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/event_chain.h"
 #include "platform/forms.h"
@@ -17,6 +19,25 @@
 #include "platform/timers.h"
 
 namespace hd::test {
+
+// The clipboard of a test: the formats the program set, held in memory.
+class TMemoryClipboard : public TClipboardSink {
+ public:
+  void SetData(const TClipboardData& data) override {
+    data_ = data;
+    ++writes_;
+  }
+  bool HasFormat(TClipboardFormat format) override { return data_.count(format) > 0; }
+  std::optional<std::string> GetData(TClipboardFormat format) override;
+  std::vector<TClipboardFormat> Formats() override;
+  const TClipboardData& Data() const { return data_; }
+  // How often the content was replaced.
+  int Writes() const { return writes_; }
+
+ private:
+  TClipboardData data_;
+  int writes_ = 0;
+};
 
 class TGuiKit : public TModalRunner, public TDialogSink {
  public:
@@ -33,6 +54,12 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   // A loop that the action does not end fails the test and is cancelled.
   using TModalAction = std::function<void(TCustomForm* form)>;
   void OnModal(TModalAction action);
+  // The next popup menu picks the item with this caption, accelerator marks left out; "|"
+  // walks into sub-menus ("Units|mm"). An empty path dismisses the menu. An item that is not
+  // there fails the test and dismisses the menu.
+  void ChooseMenuItem(const std::string& path);
+  // The loop being run now (inside a scripted action), or null.
+  TModalLoop* CurrentLoop() const { return current_loop_; }
   // Modal loops run so far, with the form's name (empty for other loops).
   const std::vector<std::string>& ModalLog() const { return modal_log_; }
 
@@ -60,6 +87,11 @@ class TGuiKit : public TModalRunner, public TDialogSink {
   void Type(const std::string& text) { NativeType(text); }
   void CloseByTitleBar(TCustomForm* f) { NativeCloseWindow(f); }
 
+  // The types of the beeps sounded so far (MessageBeep).
+  const std::vector<unsigned>& Beeps() const { return beeps_; }
+  // The clipboard the program sees while the kit lives.
+  TMemoryClipboard& TestClipboard() { return clipboard_; }
+
   // Renders the control to <HD_TEST_TMP>/<name>.png; returns the path, empty on failure.
   std::string RenderPng(TControl* c, const std::string& name);
 
@@ -72,13 +104,18 @@ class TGuiKit : public TModalRunner, public TDialogSink {
  private:
   TVirtualClock clock_;
   std::deque<TModalAction> modal_actions_;
+  TModalLoop* current_loop_ = nullptr;
   std::vector<std::string> modal_log_;
   std::vector<TMessageBoxRequest> boxes_;
   std::deque<TModalResult> box_answers_;
   std::vector<TFileDialogRequest> file_requests_;
   std::deque<TFileDialogAnswer> file_answers_;
+  TMemoryClipboard clipboard_;
+  std::vector<unsigned> beeps_;
+  TBeepSink previous_beep_;
   TModalRunner* previous_runner_ = nullptr;
   TDialogSink* previous_sink_ = nullptr;
+  TClipboardSink* previous_clipboard_ = nullptr;
 };
 
 // While it lives, Screen() reports this size instead of the display's: windows place

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QTimer>
 
 #include <cstdlib>
@@ -79,6 +80,7 @@ void EnsureNativeApplication() {
   QObject::connect(g_wake, &QTimer::timeout, [] {});
   MessageHooks().PumpNativeEvents = NativeProcessEvents;
   MessageHooks().WindowDestroyed = [](HWND h) { MouseControlGone(h); };
+  MessageHooks().CaptureChanged = NativeCaptureChanged;
   SetTimerChangeListener(ArmWake);
 }
 
@@ -104,6 +106,16 @@ TSize NativeScreenSize() {
   if (!s) return {1024, 768};
   QRect g = s->geometry();
   return {g.width(), g.height()};
+}
+
+void NativeBeep() {
+  EnsureNativeApplication();
+  QApplication::beep();
+}
+
+unsigned NativeDoubleClickTime() {
+  EnsureNativeApplication();
+  return static_cast<unsigned>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 std::string NativeExecutablePath() {

@@ -52,6 +52,16 @@ constexpr int VK_OEM_8 = 0xDF;
 
 int g_modifier_vks[][3] = {{VK_SHIFT, VK_LSHIFT, 0}, {VK_CONTROL, VK_LCONTROL, 0}, {VK_MENU, VK_LMENU, 0}};
 
+// The platform reports AltGr as the right Alt key held together with Control; the state table
+// keeps it so while AltGr is down.
+bool AltGrHeld() { return GetKeyState(VK_RMENU) < 0; }
+
+Qt::KeyboardModifiers EffectiveModifiers(const QKeyEvent* e) {
+  Qt::KeyboardModifiers mods = e->modifiers();
+  if (AltGrHeld()) mods |= Qt::ControlModifier | Qt::AltModifier;
+  return mods;
+}
+
 void SyncModifiers(Qt::KeyboardModifiers mods) {
   const Qt::KeyboardModifier flags[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier};
   for (int i = 0; i < 3; ++i) {
@@ -65,7 +75,7 @@ void SyncModifiers(Qt::KeyboardModifiers mods) {
 
 // The character the key yields, computed as the platform's keyboard translation does.
 std::optional<char32_t> CharOf(const QKeyEvent* e, int vk) {
-  Qt::KeyboardModifiers mods = e->modifiers();
+  Qt::KeyboardModifiers mods = EffectiveModifiers(e);
   bool ctrl = mods.testFlag(Qt::ControlModifier), alt = mods.testFlag(Qt::AltModifier);
   TShiftState shift;
   if (mods.testFlag(Qt::ShiftModifier)) shift.Include(ssShift);
@@ -134,33 +144,53 @@ Qt::KeyboardModifiers QtModifiers(TShiftState shift) {
   return m;
 }
 
+namespace {
+
+// Keys go to the focused window, as the platform's keyboard does.
+HWND KeyTarget(TControl* receiver) {
+  if (HWND focus = GetFocus()) return focus;
+  TCustomForm* form = Screen().ActiveForm();
+  if (!form) form = GetParentForm(receiver);
+  return form ? form->Handle() : receiver->Handle();
+}
+
+// AltGr goes down as Control and then the right Alt key, and up in the same order.
+void TranslateAltGr(TControl* receiver, bool down, bool repeat) {
+  if (!down && !AltGrHeld()) return;
+  for (int vk : {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}) SetKeyDown(vk, down);
+  UINT msg = down ? WM_KEYDOWN : WM_KEYUP;
+  DispatchKeyInput(KeyTarget(receiver), msg, VK_CONTROL, KeyDataFor(VK_LCONTROL, !down, false, repeat), std::nullopt);
+  DispatchKeyInput(KeyTarget(receiver), msg, VK_MENU, KeyDataFor(VK_RMENU, !down, true, repeat), std::nullopt);
+  ProcessPostedMessages();
+}
+
+}  // namespace
+
 void TranslateKeyEvent(TControl* receiver, QKeyEvent* e) {
   bool down = e->type() == QEvent::KeyPress;
   // X11 reports a held key as pairs of release and press, both marked as repeats; the platform
   // repeats only the key down and sends one key up when the key is let go.
   if (!down && e->isAutoRepeat()) return;
+  if (e->key() == Qt::Key_AltGr) {
+    TranslateAltGr(receiver, down, e->isAutoRepeat());
+    return;
+  }
   int vk = VirtualKeyFromQt(e->key(), e->modifiers(), e->text());
+  Qt::KeyboardModifiers mods = EffectiveModifiers(e);
   // The key-state table first, so that handlers read the state the key leaves.
-  SyncModifiers(e->modifiers());
+  SyncModifiers(mods);
   if (vk == 0) return;
   if (vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU) {
     for (auto& row : g_modifier_vks)
       if (row[0] == vk) SetKeyDown(row[1], down);
   }
   SetKeyDown(vk, down);
-  // Keys go to the focused window, as the platform's keyboard does.
-  HWND target = GetFocus();
-  if (!target) {
-    TCustomForm* form = Screen().ActiveForm();
-    if (!form) form = GetParentForm(receiver);
-    target = form ? form->Handle() : receiver->Handle();
-  }
-  bool alt = e->modifiers().testFlag(Qt::AltModifier), ctrl = e->modifiers().testFlag(Qt::ControlModifier);
+  bool alt = mods.testFlag(Qt::AltModifier), ctrl = mods.testFlag(Qt::ControlModifier);
   bool sys = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
   UINT msg = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
   LPARAM keyData = KeyDataFor(vk, !down, alt, e->isAutoRepeat());
   if (e->modifiers().testFlag(Qt::KeypadModifier) && vk == VK_RETURN) keyData |= KF_EXTENDED_BIT;
-  DispatchKeyInput(target, msg, vk, keyData, down ? CharOf(e, vk) : std::nullopt);
+  DispatchKeyInput(KeyTarget(receiver), msg, vk, keyData, down ? CharOf(e, vk) : std::nullopt);
   ProcessPostedMessages();
 }
 

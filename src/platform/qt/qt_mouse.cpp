@@ -2,12 +2,12 @@
 // capture, hover enter and leave, and WM_SETCURSOR before every move.
 #include <QApplication>
 #include <QMouseEvent>
-#include <QStyleHints>
 #include <QWheelEvent>
 
 #include <cstdlib>
 
 #include "platform/application.h"
+#include "platform/desktop.h"
 #include "platform/forms.h"
 #include "platform/qt/qt_native.h"
 
@@ -161,7 +161,7 @@ void TranslateMouseEvent(TControl* receiver, QWidget* widget, QMouseEvent* e) {
       // platform's rule below decides, so that one is dropped.
       if (e->type() == QEvent::MouseButtonDblClick && s.qt_press_time == now && s.last_press_button == b) break;
       s.qt_press_time = now;
-      int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+      unsigned interval = GetDoubleClickTime();
       bool dbl = !s.last_was_double && s.last_press_target == h && s.last_press_button == b &&
                  now - s.last_press_time <= static_cast<std::uint64_t>(interval) &&
                  std::abs(screen.X - s.last_press_pos.X) <= kDoubleClickDistance &&
@@ -204,6 +204,13 @@ void TranslateWheelEvent(TControl* receiver, QWidget* widget, QWheelEvent* e) {
 void TranslateMouseLeave(TControl*) {
   UpdateHover(nullptr);
   ProcessPostedMessages();
+}
+
+void NativeCaptureChanged(HWND capture) {
+  QWidget* grabber = QWidget::mouseGrabber();
+  if (grabber && ControlOfWidget(grabber)) grabber->releaseMouse();
+  auto* control = dynamic_cast<TControl*>(FindWindowTarget(capture));
+  if (TNativeWindow* n = NativeOf(control)) n->widget->grabMouse();
 }
 
 void MouseControlGone(HWND h) {

@@ -74,6 +74,9 @@ void TranslateMouseEvent(TControl* receiver, QWidget* widget, class QMouseEvent*
 void TranslateWheelEvent(TControl* receiver, QWidget* widget, class QWheelEvent* e);
 void TranslateMouseLeave(TControl* receiver);
 void MouseControlGone(HWND h);
+// The widget of the window that holds the capture grabs the mouse, so that moves from outside
+// every window of the program reach it too.
+void NativeCaptureChanged(HWND capture);
 
 int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers mods, const QString& text);
 int QtKeyFromVirtualKey(int vk);

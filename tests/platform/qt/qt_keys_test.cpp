@@ -46,5 +46,39 @@ TEST(QtKeys, HeldKeyRepeatsItsKeyDownAndGoesUpOnce) {
   EXPECT_GE(GetKeyState(VK_LEFT), 0);
 }
 
+// AltGr types the third character of a key ("@" on a German Q). The platform reports it as
+// Control and the right Alt key held: handlers see both, and the character still arrives.
+TEST(QtKeys, AltGrIsReportedAsRightAltPlusControl) {
+  TGuiKit kit;
+  auto form = std::make_unique<TForm>(nullptr);
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  form->Show();
+  kit.Process();
+  edit->SetFocus();
+  QWindow* window = form->Native()->widget->windowHandle();
+  std::string states;
+  edit->OnKeyDown = [&](TObject*, WORD& key, TShiftState shift) {
+    if (key != 'Q') return;
+    states += shift.Contains(ssCtrl) ? "ctrl " : "";
+    states += shift.Contains(ssAlt) ? "alt " : "";
+    states += GetKeyState(VK_RMENU) < 0 ? "right-alt " : "";
+    states += GetKeyState(VK_LMENU) < 0 ? "left-alt " : "";
+    states += GetKeyState(VK_CONTROL) < 0 ? "control" : "";
+  };
+  TMessageSpy spy(edit, {WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_CHAR});
+  qt_handleKeyEvent(window, QEvent::KeyPress, Qt::Key_AltGr, Qt::NoModifier, QString(), false, 1);
+  qt_handleKeyEvent(window, QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "@", false, 1);
+  qt_handleKeyEvent(window, QEvent::KeyRelease, Qt::Key_Q, Qt::NoModifier, "@", false, 1);
+  qt_handleKeyEvent(window, QEvent::KeyRelease, Qt::Key_AltGr, Qt::NoModifier, QString(), false, 1);
+  kit.Process();
+
+  EXPECT_EQ(spy.Text(),
+            "WM_KEYDOWN(17) WM_KEYDOWN(18) WM_KEYDOWN(81) WM_CHAR(64) WM_KEYUP(81) WM_KEYUP(17) WM_KEYUP(18)");
+  EXPECT_EQ(states, "ctrl alt right-alt control");
+  EXPECT_EQ(edit->Text(), "@");
+  for (int vk : {VK_CONTROL, VK_LCONTROL, VK_MENU, VK_RMENU}) EXPECT_GE(GetKeyState(vk), 0) << vk;
+}
+
 }  // namespace
 }  // namespace hd

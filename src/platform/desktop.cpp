@@ -1,0 +1,52 @@
+#include "platform/desktop.h"
+
+#include "platform/forms.h"
+#include "platform/native_bridge_p.h"
+
+namespace hd {
+namespace {
+
+TBeepSink& BeepSink() {
+  static TBeepSink sink;
+  return sink;
+}
+
+// The windowed child under a client point, depth first; hidden and disabled windows are
+// passed through, as the platform does not report them.
+TWinControl* WindowAt(TWinControl* parent, TPoint client) {
+  for (int i = parent->ControlCount() - 1; i >= 0; --i) {
+    auto* child = dynamic_cast<TWinControl*>(parent->Controls(i));
+    if (!child || !child->Visible() || !child->Enabled() || !child->BoundsRect().Contains(client)) continue;
+    return WindowAt(child, {client.X - child->Left(), client.Y - child->Top()});
+  }
+  return parent;
+}
+
+}  // namespace
+
+void MessageBeep(unsigned type) {
+  if (BeepSink())
+    BeepSink()(type);
+  else
+    NativeBeep();
+}
+
+TBeepSink SetMessageBeepSink(TBeepSink sink) {
+  TBeepSink previous = std::move(BeepSink());
+  BeepSink() = std::move(sink);
+  return previous;
+}
+
+unsigned GetDoubleClickTime() { return NativeDoubleClickTime(); }
+
+HWND WindowFromPoint(TPoint screen) {
+  for (TCustomForm* form : Screen().VisibleFormsInZOrder()) {
+    if (!form->BoundsRect().Contains(screen)) continue;
+    TPoint client = form->ScreenToClient(screen);
+    if (!form->ClientRect().Contains(client)) return form->Handle();
+    return WindowAt(form, client)->Handle();
+  }
+  return 0;
+}
+
+}  // namespace hd

@@ -1,0 +1,375 @@
+#include "platform/edit_mask.h"
+
+#include <algorithm>
+
+#include "platform/regional.h"
+#include "platform/sysutils.h"
+
+namespace hd {
+namespace {
+
+constexpr char32_t kEscape = U'\\';
+constexpr char32_t kFieldSeparator = U';';
+
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+// A case mapping that keeps one character one character (the German sharp s stays).
+char32_t CaseOf(char32_t c, TMaskCase mode) {
+  if (mode == TMaskCase::mcNone) return c;
+  std::string one = CodePointsToUtf8(std::u32string(1, c));
+  std::u32string mapped = Utf8ToCodePoints(mode == TMaskCase::mcUpper ? AnsiUpperCase(one) : AnsiLowerCase(one));
+  return mapped.size() == 1 ? mapped[0] : c;
+}
+
+bool Escaped(const std::u32string& mask, size_t i) {
+  return i > 0 && mask[i - 1] == kEscape && !(i > 1 && mask[i - 2] == kEscape);
+}
+
+}  // namespace
+
+TEditMask::TEditMask(const std::string& mask) : mask_(mask) { Parse(Utf8ToCodePoints(mask)); }
+
+void TEditMask::Parse(const std::u32string& mask) {
+  // The save and blank fields sit among the last four characters, after an unescaped ";".
+  size_t body = mask.size();
+  for (size_t i = mask.size() >= 4 ? mask.size() - 4 : 0; i < mask.size(); ++i) {
+    if (mask[i] == kFieldSeparator && !Escaped(mask, i)) {
+      body = i;
+      break;
+    }
+  }
+  if (body + 1 < mask.size()) save_literals_ = mask[body + 1] != U'0';
+  if (body + 3 < mask.size() && mask[body + 2] == kFieldSeparator) blank_ = mask[body + 3];
+
+  TFormatSettings fs = FormatSettings();
+  TMaskCase mode = TMaskCase::mcNone;
+  for (size_t i = 0; i < body; ++i) {
+    char32_t c = mask[i];
+    TMaskPosition p;
+    p.Case = mode;
+    switch (c) {
+      case U'\\':
+        if (i + 1 < body) {
+          p.Literal = true;
+          p.Char = mask[++i];
+          positions_.push_back(p);
+        }
+        continue;
+      case U'!': reverse_ = true; continue;
+      case U'>': mode = TMaskCase::mcUpper; continue;
+      case U'<':
+        if (i + 1 < body && mask[i + 1] == U'>') {
+          ++i;
+          mode = TMaskCase::mcNone;
+        } else {
+          mode = TMaskCase::mcLower;
+        }
+        continue;
+      case U':': p.Literal = true; p.Char = static_cast<unsigned char>(fs.TimeSeparator); break;
+      case U'/': p.Literal = true; p.Char = static_cast<unsigned char>(fs.DateSeparator); break;
+      case U'L': case U'A': case U'C': case U'0': p.Char = c; p.Required = true; break;
+      case U'l': case U'a': case U'c': case U'9': case U'#': p.Char = c; break;
+      default: p.Literal = true; p.Char = c; break;
+    }
+    positions_.push_back(p);
+  }
+}
+
+int TEditMask::NextInput(int pos) const {
+  pos = std::max(pos, 0);
+  while (pos < Size() && !IsInput(pos)) ++pos;
+  return std::min(pos, Size());
+}
+
+bool TEditMask::HasLiteral(char32_t ch) const {
+  return std::any_of(positions_.begin(), positions_.end(), [ch](const TMaskPosition& p) { return p.Literal && p.Char == ch; });
+}
+
+int TEditMask::PriorInput(int pos) const {
+  for (int i = std::min(pos, Size()) - 1; i >= 0; --i)
+    if (IsInput(i)) return i;
+  return -1;
+}
+
+bool TEditMask::Accepts(int pos, char32_t& ch) const {
+  if (!IsInput(pos) || ch < 32) return false;
+  const TMaskPosition& p = positions_[static_cast<size_t>(pos)];
+  bool ok = false;
+  switch (p.Char) {
+    case U'L': case U'l': ok = IsCharAlpha(ch); break;
+    case U'A': case U'a': ok = IsCharAlphaNumeric(ch); break;
+    case U'C': case U'c': ok = true; break;
+    case U'0': case U'9': ok = IsDigit(ch); break;
+    case U'#': ok = IsDigit(ch) || ch == U'+' || ch == U'-' || ch == U' '; break;
+    default: break;
+  }
+  if (ok) ch = CaseOf(ch, p.Case);
+  return ok;
+}
+
+std::u32string TEditMask::EmptyEditText() const { return EditTextFromRaw(U""); }
+
+std::u32string TEditMask::RawOf(const std::u32string& editText) const {
+  std::u32string raw;
+  for (int i = 0; i < Size() && i < static_cast<int>(editText.size()); ++i)
+    if (IsInput(i)) raw += editText[static_cast<size_t>(i)];
+  return raw;
+}
+
+std::u32string TEditMask::LeftAligned(const std::u32string& raw) const {
+  std::u32string out;
+  size_t next = 0;
+  for (const TMaskPosition& p : positions_) {
+    if (p.Literal)
+      out += p.Char;
+    else
+      out += next < raw.size() ? raw[next++] : blank_;
+  }
+  return out;
+}
+
+std::u32string TEditMask::RightAligned(const std::u32string& raw) const {
+  std::u32string out(positions_.size(), blank_);
+  size_t left = raw.size();
+  for (size_t i = positions_.size(); i-- > 0;) {
+    const TMaskPosition& p = positions_[i];
+    if (p.Literal)
+      out[i] = p.Char;
+    else if (left > 0)
+      out[i] = raw[--left];
+  }
+  return out;
+}
+
+std::u32string TEditMask::EditTextFromRaw(const std::u32string& raw) const {
+  std::u32string out = reverse_ ? RightAligned(raw) : LeftAligned(raw);
+  // A space typed or set where a character is optional shows as the blank, except where any
+  // character (a space too) may stand.
+  for (int i = 0; i < Size(); ++i) {
+    const TMaskPosition& p = positions_[static_cast<size_t>(i)];
+    if (!p.Literal && out[static_cast<size_t>(i)] == U' ' && p.Char != U'C' && p.Char != U'c')
+      out[static_cast<size_t>(i)] = blank_;
+  }
+  return out;
+}
+
+std::u32string TEditMask::TextOf(const std::u32string& editText) const {
+  if (save_literals_) {
+    std::u32string out = editText;
+    for (int i = 0; i < Size() && i < static_cast<int>(out.size()); ++i)
+      if (IsInput(i) && out[static_cast<size_t>(i)] == blank_) out[static_cast<size_t>(i)] = U' ';
+    return out;
+  }
+  std::u32string raw = RawOf(editText);
+  if (reverse_) {
+    size_t first = raw.find_first_not_of(blank_);
+    raw.erase(0, first == std::u32string::npos ? raw.size() : first);
+  } else {
+    size_t last = raw.find_last_not_of(blank_);
+    raw.erase(last == std::u32string::npos ? 0 : last + 1);
+  }
+  std::replace(raw.begin(), raw.end(), blank_, U' ');
+  return raw;
+}
+
+std::u32string TEditMask::EditTextOf(const std::u32string& text) const {
+  if (!save_literals_) return EditTextFromRaw(text);
+  // Each literal of the mask found in the text ends a field; the field's characters go
+  // left-aligned into the input positions before that literal.
+  std::u32string raw;
+  size_t from = 0;
+  int field_start = 0;
+  auto take_field = [&](int inputs, size_t end) {
+    std::u32string field = text.substr(from, std::min(end, text.size()) - from);
+    field.resize(static_cast<size_t>(inputs), U' ');
+    raw += field;
+  };
+  for (int i = 0; i <= Size(); ++i) {
+    if (i < Size() && !positions_[static_cast<size_t>(i)].Literal) continue;
+    int inputs = 0;
+    for (int k = field_start; k < i; ++k) inputs += IsInput(k) ? 1 : 0;
+    size_t end = i < Size() ? text.find(positions_[static_cast<size_t>(i)].Char, from) : std::u32string::npos;
+    if (end == std::u32string::npos) {
+      // No such literal in the text: the field takes as many characters as it has places.
+      end = std::min(text.size(), from + static_cast<size_t>(inputs));
+      take_field(inputs, end);
+      from = end;
+    } else {
+      take_field(inputs, end);
+      from = end + 1;
+    }
+    field_start = i + 1;
+  }
+  std::u32string out = LeftAligned(raw);
+  for (int i = 0; i < Size(); ++i) {
+    const TMaskPosition& p = positions_[static_cast<size_t>(i)];
+    if (!p.Literal && out[static_cast<size_t>(i)] == U' ' && p.Char != U'C' && p.Char != U'c')
+      out[static_cast<size_t>(i)] = blank_;
+  }
+  return out;
+}
+
+int TEditMask::FirstIncomplete(const std::u32string& editText) const {
+  if (editText.empty()) return -1;
+  for (int i = 0; i < Size(); ++i) {
+    const TMaskPosition& p = positions_[static_cast<size_t>(i)];
+    if (p.Literal || !p.Required) continue;
+    char32_t c = i < static_cast<int>(editText.size()) ? editText[static_cast<size_t>(i)] : blank_;
+    if (c == blank_ || (c == U' ' && p.Char != U'C')) return i;
+  }
+  return -1;
+}
+
+TMaskedText::TMaskedText(const TEditMask& mask) : mask_(mask), text_(mask.EmptyEditText()) { SetCursor(0); }
+
+void TMaskedText::SetEditText(const std::u32string& text) {
+  text_ = text;
+  text_.resize(static_cast<size_t>(mask_.Size()), mask_.Blank());
+  Select(std::min(anchor_, mask_.Size()), std::min(caret_, mask_.Size()));
+}
+
+void TMaskedText::Select(int anchor, int caret) {
+  anchor_ = std::clamp(anchor, 0, mask_.Size());
+  caret_ = std::clamp(caret, 0, mask_.Size());
+  sel_start_ = std::min(anchor_, caret_);
+  sel_length_ = std::abs(caret_ - anchor_);
+}
+
+void TMaskedText::SetSelection(int start, int length) { Select(start, start + std::max(length, 0)); }
+
+void TMaskedText::SetCursor(int pos) {
+  pos = mask_.NextInput(pos);
+  if (pos >= mask_.Size())
+    Select(mask_.Size(), mask_.Size());
+  else
+    Select(pos, pos + 1);
+}
+
+void TMaskedText::BlankRange(int from, int to) {
+  for (int i = std::max(from, 0); i < std::min(to, mask_.Size()); ++i)
+    if (mask_.IsInput(i)) text_[static_cast<size_t>(i)] = mask_.Blank();
+}
+
+int TMaskedText::ClearWideSelection() {
+  if (sel_length_ > 1) BlankRange(sel_start_, sel_start_ + sel_length_);
+  return mask_.NextInput(sel_start_);
+}
+
+bool TMaskedText::TypeChar(char32_t ch) {
+  int pos = ClearWideSelection();
+  if (pos >= mask_.Size()) {
+    SetCursor(pos);
+    return false;
+  }
+  char32_t c = ch;
+  if (mask_.Accepts(pos, c)) {
+    text_[static_cast<size_t>(pos)] = c;
+    SetCursor(pos + 1);
+    return true;
+  }
+  int after = PastLiteral(pos, ch);
+  SetCursor(after < 0 ? pos : after);
+  return after >= 0;
+}
+
+int TMaskedText::PastLiteral(int pos, char32_t ch) const {
+  while (pos < mask_.Size() && mask_.IsInput(pos)) ++pos;
+  return pos < mask_.Size() && mask_.Position(pos).Char == ch ? pos + 1 : -1;
+}
+
+bool TMaskedText::Backspace() {
+  if (sel_length_ > 1) {
+    BlankRange(sel_start_, sel_start_ + sel_length_);
+    SetCursor(sel_start_);
+    return true;
+  }
+  int prior = mask_.PriorInput(sel_start_);
+  if (prior < 0) return false;
+  text_[static_cast<size_t>(prior)] = mask_.Blank();
+  SetCursor(prior);
+  return true;
+}
+
+bool TMaskedText::Delete() {
+  if (sel_length_ > 1) {
+    BlankRange(sel_start_, sel_start_ + sel_length_);
+    SetCursor(sel_start_);
+    return true;
+  }
+  int pos = sel_start_;
+  if (!mask_.IsInput(pos)) return false;
+  text_[static_cast<size_t>(pos)] = mask_.Blank();
+  SetCursor(pos);
+  return true;
+}
+
+bool TMaskedText::Paste(const std::u32string& text) {
+  BlankRange(sel_start_, sel_start_ + sel_length_);
+  int pos = sel_start_;
+  bool all = true;
+  for (size_t k = 0; k < text.size();) {
+    if (pos >= mask_.Size()) {
+      all = false;
+      break;
+    }
+    char32_t c = text[k];
+    if (!mask_.IsInput(pos)) {
+      // The text's own literals line up with the mask's; other characters go to the next input.
+      if (mask_.Position(pos).Char == c) ++k;
+      ++pos;
+      continue;
+    }
+    ++k;
+    if (mask_.Accepts(pos, c)) {
+      text_[static_cast<size_t>(pos++)] = c;
+    } else if (int after = PastLiteral(pos, c); after >= 0) {
+      pos = after;
+    } else if (mask_.HasLiteral(c)) {
+      // Copied text carries the mask's literals where this paste does not expect them.
+      continue;
+    } else {
+      all = false;
+      break;
+    }
+  }
+  SetCursor(pos);
+  return all;
+}
+
+void TMaskedText::MoveLeft(bool extend) {
+  if (extend) {
+    Select(anchor_, caret_ - 1);
+    return;
+  }
+  int prior = mask_.PriorInput(sel_start_);
+  SetCursor(prior < 0 ? sel_start_ : prior);
+}
+
+void TMaskedText::MoveRight(bool extend) {
+  if (extend) {
+    Select(anchor_, caret_ + 1);
+    return;
+  }
+  SetCursor(sel_length_ > 1 ? sel_start_ + sel_length_ : sel_start_ + 1);
+}
+
+void TMaskedText::MoveHome(bool extend) {
+  if (extend)
+    Select(anchor_, 0);
+  else
+    SetCursor(0);
+}
+
+void TMaskedText::MoveEnd(bool extend) {
+  if (extend)
+    Select(anchor_, mask_.Size());
+  else
+    SetCursor(mask_.Size());
+}
+
+void TMaskedText::Clear() {
+  text_ = mask_.EmptyEditText();
+  SetCursor(0);
+}
+
+}  // namespace hd
