@@ -154,12 +154,14 @@ std::u32string TEditMask::EditTextFromRaw(const std::u32string& raw) const {
 }
 
 std::u32string TEditMask::TextOf(const std::u32string& editText) const {
-  if (save_literals_) {
-    std::u32string out = editText;
-    for (int i = 0; i < Size() && i < static_cast<int>(out.size()); ++i)
-      if (IsInput(i) && out[static_cast<size_t>(i)] == blank_) out[static_cast<size_t>(i)] = U' ';
-    return out;
-  }
+  if (!save_literals_) return ValueOf(editText);
+  std::u32string out = editText;
+  for (int i = 0; i < Size() && i < static_cast<int>(out.size()); ++i)
+    if (IsInput(i) && out[static_cast<size_t>(i)] == blank_) out[static_cast<size_t>(i)] = U' ';
+  return out;
+}
+
+std::u32string TEditMask::ValueOf(const std::u32string& editText) const {
   std::u32string raw = RawOf(editText);
   if (reverse_) {
     size_t first = raw.find_first_not_of(blank_);
@@ -209,6 +211,13 @@ std::u32string TEditMask::EditTextOf(const std::u32string& text) const {
   return out;
 }
 
+std::u32string TEditMask::Normalized(const std::u32string& editText) const {
+  std::u32string out(positions_.size(), blank_);
+  for (size_t i = 0; i < positions_.size(); ++i)
+    out[i] = positions_[i].Literal ? positions_[i].Char : i < editText.size() ? editText[i] : blank_;
+  return out;
+}
+
 int TEditMask::FirstIncomplete(const std::u32string& editText) const {
   if (editText.empty()) return -1;
   for (int i = 0; i < Size(); ++i) {
@@ -223,8 +232,7 @@ int TEditMask::FirstIncomplete(const std::u32string& editText) const {
 TMaskedText::TMaskedText(const TEditMask& mask) : mask_(mask), text_(mask.EmptyEditText()) { SetCursor(0); }
 
 void TMaskedText::SetEditText(const std::u32string& text) {
-  text_ = text;
-  text_.resize(static_cast<size_t>(mask_.Size()), mask_.Blank());
+  text_ = mask_.Normalized(text);
   Select(std::min(anchor_, mask_.Size()), std::min(caret_, mask_.Size()));
 }
 

@@ -60,9 +60,11 @@ class TEditMask {
   // The edit text of an empty field.
   std::u32string EmptyEditText() const;
   // Text as the program reads it: with save literals the edit text with blanks as spaces;
-  // without, the typed characters only, the blanks at the end (at the start with "!") left
-  // out and the others as spaces.
+  // without, its value.
   std::u32string TextOf(const std::u32string& editText) const;
+  // The typed characters only: the blanks at the end (at the start with "!") left out and the
+  // others as spaces.
+  std::u32string ValueOf(const std::u32string& editText) const;
   // The edit text for a Text set by code. With save literals the text's literals split it into
   // fields, each placed into its part of the mask; without, the characters fill the input
   // positions from the start (from the end with "!"). Spaces become blanks.
@@ -71,6 +73,9 @@ class TEditMask {
   std::u32string RawOf(const std::u32string& editText) const;
   // The edit text holding raw characters in the input positions.
   std::u32string EditTextFromRaw(const std::u32string& raw) const;
+  // An edit text of the mask's size with the mask's literals in their places; missing
+  // characters are blanks.
+  std::u32string Normalized(const std::u32string& editText) const;
   // The first required position left empty (a blank, or a space where only "C" allows one);
   // -1 when the edit text is complete. An empty edit text counts as complete.
   int FirstIncomplete(const std::u32string& editText) const;
@@ -101,6 +106,9 @@ class TMaskedText {
   int SelLength() const { return sel_length_; }
   // A selection set from outside (mouse, code): the anchor at start, the caret at its end.
   void SetSelection(int start, int length);
+  void SelectRange(int anchor, int caret) { Select(anchor, caret); }
+  int Anchor() const { return anchor_; }
+  int Caret() const { return caret_; }
 
   // The caret onto an input position at or after pos.
   void SetCursor(int pos);

@@ -62,8 +62,13 @@ constexpr UINT WM_NULL = 0x0000, WM_CREATE = 0x0001, WM_DESTROY = 0x0002, WM_MOV
 
 // Edit, combo box, list box and button messages that the standard controls answer.
 // CB_GETLBTEXT's LParam points at a std::string that receives the item.
-constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_LINEFROMCHAR = 0x00C9, EM_LIMITTEXT = 0x00C5,
-               EM_SETREADONLY = 0x00CF, EM_SETPASSWORDCHAR = 0x00CC, EM_CHARFROMPOS = 0x00D7;
+// EM_GETRECT and EM_SETRECT(NP) carry a TRect* in LParam; EM_POSFROMCHAR answers the client
+// point packed as x and y, or -1; EM_CHARFROMPOS answers the character and its line.
+constexpr UINT EM_GETSEL = 0x00B0, EM_SETSEL = 0x00B1, EM_GETRECT = 0x00B2, EM_SETRECT = 0x00B3,
+               EM_SETRECTNP = 0x00B4, EM_SCROLLCARET = 0x00B7, EM_GETLINECOUNT = 0x00BA,
+               EM_LINEINDEX = 0x00BB, EM_LIMITTEXT = 0x00C5, EM_LINEFROMCHAR = 0x00C9,
+               EM_SETPASSWORDCHAR = 0x00CC, EM_SETREADONLY = 0x00CF, EM_POSFROMCHAR = 0x00D6,
+               EM_CHARFROMPOS = 0x00D7;
 constexpr UINT CB_GETEDITSEL = 0x0140, CB_SETEDITSEL = 0x0142, CB_GETCOUNT = 0x0146, CB_GETCURSEL = 0x0147,
                CB_GETLBTEXT = 0x0148, CB_SETCURSEL = 0x014E, CB_SHOWDROPDOWN = 0x014F,
                CB_SETITEMHEIGHT = 0x0153, CB_GETITEMHEIGHT = 0x0154, CB_GETDROPPEDSTATE = 0x0157,

@@ -102,6 +102,22 @@ class TStaticText : public TWinControl {
   TWinControl* focus_control_ = nullptr;
 };
 
+// Style bits of an edit's window, with the platform's values. A window takes them when it is
+// made; an edit changes its look or kind by making its window again (RecreateWnd).
+constexpr unsigned ES_LEFT = 0x0000, ES_CENTER = 0x0001, ES_RIGHT = 0x0002, ES_MULTILINE = 0x0004,
+                   ES_UPPERCASE = 0x0008, ES_LOWERCASE = 0x0010, ES_PASSWORD = 0x0020,
+                   ES_AUTOVSCROLL = 0x0040, ES_AUTOHSCROLL = 0x0080, ES_NOHIDESEL = 0x0100,
+                   ES_READONLY = 0x0800, ES_WANTRETURN = 0x1000;
+constexpr unsigned WS_HSCROLL = 0x00100000, WS_VSCROLL = 0x00200000, WS_BORDER = 0x00800000;
+
+struct TCreateParams {
+  unsigned Style = 0;
+  unsigned ExStyle = 0;
+};
+
+// The edit: one line, or several with ES_MULTILINE. Positions count characters, a line break
+// counting as the two characters CR LF. The window is made when the edit is first shown or
+// its window is first needed.
 class TCustomEdit : public TWinControl {
  public:
   explicit TCustomEdit(TComponent* owner);
@@ -146,12 +162,27 @@ class TCustomEdit : public TWinControl {
   void DefaultHandler(TMessage& m) override;
 
  protected:
+  // The style bits the window is made with; an override calls the base and adds or removes
+  // bits (ES_MULTILINE, ES_RIGHT, ES_PASSWORD, ...).
+  virtual void CreateParams(TCreateParams& params);
+  TNativeWindow* CreateNativeWindow() override;
+  // Hands a new window the text, selection and settings; taking it down keeps them.
+  void CreateWnd() override;
+  void DestroyWnd() override;
   virtual void Change();
   void DoEnter() override;
   void NativeSetText(const std::string& text) override;
   void NativeSetColor() override;
-  // Inserts typed text at the caret, within MaxLength.
+  // Inserts typed text at the caret, cased and within MaxLength.
   void InsertTyped(const std::string& text);
+  // The selection as its two ends: where it started and where the caret is.
+  int SelAnchor() const;
+  int SelCaret() const;
+  void SelectRange(int anchor, int caret);
+  // Replaces the whole text as the user's change: Modified is set and OnChange runs.
+  void ReplaceText(const std::string& text);
+  // The style bits of the window now, or of the next one when there is none.
+  unsigned EditStyle() const;
 
  private:
   int max_length_ = 0;
@@ -162,6 +193,10 @@ class TCustomEdit : public TWinControl {
   TBorderStyle border_style_ = bsSingle;
   bool modified_ = false;
   bool mouse_down_ = false;
+  // The selection kept while there is no window; the style the window was made with.
+  int kept_anchor_ = 0;
+  int kept_caret_ = 0;
+  unsigned window_style_ = 0;
 };
 
 class TEdit : public TCustomEdit {
