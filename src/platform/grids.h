@@ -340,7 +340,6 @@ class TInplaceEdit : public TCustomMaskEdit {
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  void BoundsChanged(int oldClientWidth, int oldClientHeight) override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(TKeyChar& Key) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;

@@ -61,6 +61,8 @@ void TCustomGrid::UpdateEditor() {
     if (!FInplaceEdit) return;
     FInplaceEdit->SetGrid(this);
     FInplaceEdit->SetParent(this);
+    // Its window first: making it later would hand it the text again, as a change.
+    FInplaceEdit->HandleNeeded();
     load();
   } else if (Col() != inplace_col_ || Row() != inplace_row_) {
     HideEdit();

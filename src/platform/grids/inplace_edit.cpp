@@ -41,22 +41,14 @@ void TInplaceEdit::Move(const TRect& Loc) {
     BringToFront();
     SetVisible(true);
   }
-  if (grid_ && grid_->Focused() && CanFocus()) SetFocus();
-}
-
-void TInplaceEdit::BoundsChanged(int oldClientWidth, int oldClientHeight) {
-  TCustomMaskEdit::BoundsChanged(oldClientWidth, oldClientHeight);
-  if (!HandleAllocated()) return;
-  // The text keeps off the cell's edges as the cell's own text does.
-  TRect format = Rect(2, 2, Width() - 2, Height());
-  Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&format));
-  Perform(EM_SCROLLCARET);
+  // Straight to the window: the grid stays its form's active control.
+  if (grid_ && grid_->Focused()) hd::SetFocus(Handle());
 }
 
 void TInplaceEdit::Hide() {
   if (!Visible()) return;
   // The focus goes back to the grid before the editor hides, so that it stays in the grid.
-  if (Focused() && grid_ && grid_->CanFocus()) grid_->SetFocus();
+  if (Focused() && grid_) hd::SetFocus(grid_->Handle());
   SetVisible(false);
 }
 
