@@ -353,7 +353,7 @@ class TInplaceEdit : public TCustomMaskEdit {
   bool AtLeftSide() const;
   bool AtRightSide() const;
   TCustomGrid* grid_ = nullptr;
-  // The text the editor was loaded with, which Escape puts back.
+  // The cell's text as the editor was loaded with it, which Escape puts back.
   std::string loaded_text_;
 };
 

@@ -166,10 +166,13 @@ void TCustomGrid::KeyPress(TKeyChar& Key) {
       ShowEditor();
     Key = 0;
   } else if (Key == 27 && FEditorMode) {
-    // Escape gives up the edit: the cell keeps the text it had when the editor opened.
-    if (FInplaceEdit && inplace_col_ >= 0) {
+    // Escape gives up the edit: the cell gets back the very text the editor was loaded with
+    // (not that text read back through a mask), and the editor writes nothing more.
+    if (FInplaceEdit && inplace_col_ >= 0 && inplace_row_ >= 0) {
+      int col = inplace_col_, row = inplace_row_;
+      inplace_col_ = inplace_row_ = -1;
       FInplaceEdit->SetText(FInplaceEdit->loaded_text_);
-      UpdateText();
+      SetEditText(col, row, FInplaceEdit->loaded_text_);
     }
     HideEditor();
     Key = 0;

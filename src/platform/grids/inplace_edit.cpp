@@ -25,10 +25,10 @@ void TInplaceEdit::UpdateContents() {
   // The old text goes first, so that the new mask takes nothing over from it.
   SetText("");
   SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
-  SetText(grid_->GetEditText(grid_->Col(), grid_->Row()));
+  loaded_text_ = grid_->GetEditText(grid_->Col(), grid_->Row());
+  SetText(loaded_text_);
   // A mask sets its own length.
   if (!IsMasked()) SetMaxLength(grid_->GetEditLimit());
-  loaded_text_ = Text();
 }
 
 void TInplaceEdit::Move(const TRect& Loc) {

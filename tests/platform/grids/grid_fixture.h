@@ -32,8 +32,11 @@ class TTestGrid : public TStringGrid {
   std::set<std::pair<int, int>> refused;
   std::set<int> refusedRows;
   bool logDraws = false;
+  // What GetEditLimit answers.
+  int editLimit = 0;
 
  protected:
+  int GetEditLimit() override { return editLimit; }
   bool SelectCell(int c, int r) override {
     log.Note("select " + std::to_string(c) + "," + std::to_string(r));
     if (refused.count({c, r}) || refusedRows.count(r)) return false;

@@ -191,11 +191,22 @@ TEST_F(EditorTest, TheEditorTakesTheCellsMaskAndLimit) {
   Key('8');
   Key(VK_RETURN);
   EXPECT_EQ(grid->Cells(2, 1), "78");
-  // The next cell has no mask.
+  // Escape gives back the cell's own text even where the mask could not hold it.
+  grid->SetCells(2, 2, "abc");
+  grid->FocusCell(2, 2, true);
+  Key(VK_F2);
+  Key('5');
+  Key(VK_ESCAPE);
+  EXPECT_EQ(grid->Cells(2, 2), "abc");
+  // The next cell has no mask, but a limit.
+  grid->editLimit = 4;
   grid->FocusCell(1, 1, true);
   Key(VK_F2);
   EXPECT_FALSE(Editor()->IsMasked());
   EXPECT_EQ(Editor()->Text(), "abc");
+  Key('D');
+  Key('E');
+  EXPECT_EQ(Editor()->Text(), "abcd");
 }
 
 TEST_F(EditorTest, TypingAndReturnThroughTheQtAdaptor) {
