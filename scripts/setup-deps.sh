@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, only the packages this project needs that are missing.
+# --fuzz adds what scripts/fuzz.sh needs: clang and its libFuzzer and sanitizer runtimes.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core iputils-ping
 )
+if [[ "${1:-}" == "--fuzz" ]]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -206,15 +206,15 @@ void TBankCompile::Build_Bin_Banks(const std::string& pathParGen, const std::str
 void TBankCompile::Save_Bin_Banks(const std::string& projectFolder) const {
   if (bank1Len_ == 0 || bank2Len_ == 0 || bankK64Len_ == 0)
     throw Exception("The bank files have not been built.");
-  std::string bin = JoinPath(projectFolder, "bin");
-  // When the folder cannot be made, the write below names the file and the reason.
-  ForceDirectories(bin);
+  // When the folder cannot be made, the replace below names the file and the reason.
+  ForceDirectories(projectFolder);
   auto bytes = [](std::span<const std::uint8_t> s) { return std::string(s.begin(), s.end()); };
-  WriteFilesAtomic({
-      {JoinPath(bin, "bank1.bin"), bytes(Bank1())},
-      {JoinPath(bin, "bank2.bin"), bytes(Bank2())},
-      {JoinPath(bin, "bank_K64_1.bin"), bytes(Bank_K64())},
-  });
+  // The device takes the three files as one compile: the bin folder is replaced whole.
+  ReplaceFolderFiles(JoinPath(projectFolder, "bin"), {
+                                                         {"bank1.bin", bytes(Bank1())},
+                                                         {"bank2.bin", bytes(Bank2())},
+                                                         {"bank_K64_1.bin", bytes(Bank_K64())},
+                                                     });
 }
 
 void TBankCompile::Clear_Modbus_Rules() {

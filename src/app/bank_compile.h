@@ -65,8 +65,8 @@ class TBankCompile {
   // than 1024 rows ETooManyRequests; the images are then left unbuilt, so nothing can be saved.
   void Build_Bin_Banks(const std::string& pathParGen, const std::string& pathModbusTCPM_SetAccess);
   // Writes bin/bank1.bin, bin/bank2.bin and bin/bank_K64_1.bin into the configuration folder,
-  // creating bin when missing. Either all three files are replaced or none: EFCreateError names
-  // the file and the system's reason.
+  // creating bin when missing. The bin folder is replaced as one unit, so even a crash leaves
+  // the three files of one compile; on failure EFCreateError names the file and the reason.
   void Save_Bin_Banks(const std::string& projectFolder) const;
 
   void Clear_Modbus_Rules();

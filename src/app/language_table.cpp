@@ -17,6 +17,15 @@ const char kUnlistedText[] = " ";
 const char kFallbackLanguage[] = "English";
 constexpr std::string_view kPilcrow = "\xC2\xB6";  // U+00B6 once the file is decoded
 constexpr std::string_view kComment = "/#/";
+// A language file holds 2500 short texts; this only stops a runaway file.
+constexpr std::uint64_t kMaxLanguageFileSize = 4 * 1024 * 1024;
+
+// The language name comes from the settings file: one that would leave LANGUAGE (a path
+// separator, a dot component) names no language file.
+bool Is_Unsafe_Language_Name(const std::string& name) {
+  return name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos ||
+         name.find('\0') != std::string::npos;
+}
 
 // Optional sign and decimal digits only; a hexadecimal form is not a text number.
 bool ReadTextNumber(const std::string& s, int& number) {
@@ -66,14 +75,14 @@ void TAppState::Load_Default_Texts() {
 void TAppState::Load_Lng_File(const std::string& fileName) {
   int number = 0;
   std::string text;
-  for (const std::string& line : ReadTextLines(fileName))
+  for (const std::string& line : ReadTextLines(fileName, kMaxLanguageFileSize))
     if (ParseLngLine(line, Lang_Table_Size, number, text)) Lang_Table.SetStrings(number, text);
 }
 
 void TAppState::Load_Language() {
   Load_Default_Texts();
   const std::string file = JoinPath(Language_Folder, Current_Language + Language_File_Ext);
-  if (FileExists(file)) {
+  if (!Is_Unsafe_Language_Name(Current_Language) && FileExists(file)) {
     Load_Lng_File(file);
     return;
   }

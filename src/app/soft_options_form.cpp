@@ -205,7 +205,7 @@ void TFSoftOptions::ShowFlag(TImage* image, const std::string& language) {
   if (!FileExists(file)) file = JoinPath(FState.Language_Folder, "DefaultFlag.bmp");
   if (!FileExists(file)) return image->Hide();
   try {
-    image->Picture().LoadFromFile(file);
+    image->Picture().LoadFromFile(file, kSmallPicturePixels);
   } catch (const Exception&) {
     // A flag that is no picture leaves the slot with its name alone.
     image->Hide();

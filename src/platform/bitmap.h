@@ -15,6 +15,14 @@ namespace hd {
 // colours of 3-3-2 bits, and pf32bit keeps the top byte as alpha (premultiplied).
 enum TPixelFormat { pf1bit, pf8bit, pf24bit, pf32bit };
 
+// Pixels a picture from outside may have: the bound Qt's readers keep (128 MB of 32-bit pixels).
+constexpr std::int64_t kMaxPicturePixels = 32 * 1024 * 1024;
+// Small pictures (flags, glyphs) read from the program's folders: anything larger is refused
+// on its header, before a few bytes can ask for hundreds of megabytes.
+constexpr std::int64_t kSmallPicturePixels = 512 * 512;
+// The largest picture file read.
+constexpr std::uint64_t kMaxPictureFileSize = 64 * 1024 * 1024;
+
 class TBitmap {
  public:
   TBitmap();
@@ -50,9 +58,10 @@ class TBitmap {
   const std::uint32_t* ScanLine(int row) const;
 
   // BMP, PNG, GIF and ICO through Qt, JPEG through libjpeg; EInvalidGraphic for data that is
-  // no picture, EFOpenError / EFCreateError for files that cannot be read or written.
-  void LoadFromFile(const std::string& path);
-  void LoadFromMemory(const std::string& bytes);
+  // no picture or has more than maxPixels pixels, EFOpenError / EFCreateError for files that
+  // cannot be read (or are over kMaxPictureFileSize) or written.
+  void LoadFromFile(const std::string& path, std::int64_t maxPixels = kMaxPicturePixels);
+  void LoadFromMemory(const std::string& bytes, std::int64_t maxPixels = kMaxPicturePixels);
   // The format follows the file's extension: .bmp (also the default), .png, .jpg/.jpeg;
   // written through the atomic replace.
   void SaveToFile(const std::string& path) const;

@@ -431,15 +431,21 @@ class TOwnDrawing {
   void PaintTo(TCanvas& canvas, const TRect& clip);
   void PaintTo(TCanvas& canvas, const TRegion& clip);
 
-  // Internal to the layer: the window's non-client image (border and bars), null when the
-  // control has none.
+  // The whole window's canvas (0,0 = the window's top-left corner) over its non-client
+  // image, as the platform's window device context: WM_NCPAINT paints the border and the bars
+  // there, and a control may draw its own border after that, or at any time. What lies over
+  // the client area is covered by the client's image.
+  TCanvas& WindowCanvas();
+
+  // Internal to the layer: the window's non-client image (border and bars), painted through
+  // WM_NCPAINT when it changed; null when the control has no non-client area.
   const TBitmap* NonClientImage();
 
  protected:
   // Paints the control on Canvas().
   virtual void Paint() {}
-  // The shared handling of WM_PAINT, WM_SETREDRAW and the changes that repaint; true when
-  // the message was handled here.
+  // The shared handling of WM_PAINT, WM_NCPAINT, WM_SETREDRAW and the changes that repaint;
+  // true when the message was handled here.
   bool HandleOwnDrawnMessage(TMessage& m);
   void NonClientDirty() { nc_dirty_ = true; }
 
@@ -451,6 +457,7 @@ class TOwnDrawing {
   void PaintPending();
   void RunPaint(TCanvas& canvas, const TRegion& clip, bool erase);
   TBitmap& Buffer();
+  TBitmap& WindowBuffer();
 
   TControl* control_;
   std::unique_ptr<TBitmap> image_;
@@ -459,6 +466,7 @@ class TOwnDrawing {
   bool erase_ = false;
   bool redraw_ = true;
   bool nc_dirty_ = true;
+  bool nc_painting_ = false;
   TCanvas* paint_canvas_ = nullptr;
   TRect paint_rect_;
 };

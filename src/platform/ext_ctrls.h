@@ -75,8 +75,12 @@ class TShape : public TGraphicControl {
 // A picture that tells its image when it changes.
 class TImagePicture : public TPicture {
  public:
-  void LoadFromFile(const std::string& path) { Changing([&] { TPicture::LoadFromFile(path); }); }
-  void LoadFromMemory(const std::string& bytes) { Changing([&] { TPicture::LoadFromMemory(bytes); }); }
+  void LoadFromFile(const std::string& path, std::int64_t maxPixels = kMaxPicturePixels) {
+    Changing([&] { TPicture::LoadFromFile(path, maxPixels); });
+  }
+  void LoadFromMemory(const std::string& bytes, std::int64_t maxPixels = kMaxPicturePixels) {
+    Changing([&] { TPicture::LoadFromMemory(bytes, maxPixels); });
+  }
   void Assign(const TBitmap& bmp) { Changing([&] { TPicture::Assign(bmp); }); }
   void Clear() { Changing([&] { TPicture::Clear(); }); }
   std::function<void()> OnChange;

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,27 +14,36 @@
 #include <system_error>
 
 #include "platform/exceptions.h"
+#include "platform/files_p.h"
 
 namespace hd {
 
-namespace {
+using namespace files_detail;
 
-std::string SysReason(int err) { return std::strerror(err); }
+namespace files_detail {
 
 std::string OpenErrorText(const std::string& path, int err) {
-  return "Cannot open file \"" + path + "\". " + SysReason(err);
+  return "Cannot open file \"" + path + "\". " + std::strerror(err);
 }
 
 std::string CreateErrorText(const std::string& path, int err) {
-  return "Cannot create file \"" + path + "\". " + SysReason(err);
+  return "Cannot create file \"" + path + "\". " + std::strerror(err);
 }
+
+bool ModeIsReadOnly(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
+
+std::string DirOf(const std::string& path) {
+  std::string dir = ExtractFileDir(path);
+  return dir.empty() ? std::string(".") : dir;
+}
+
+}  // namespace files_detail
+
+namespace {
 
 bool StatPath(const std::string& path, struct stat& st) {
   return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
-
-// A file nobody may write to counts as read-only, whoever runs the program.
-bool ModeIsReadOnly(mode_t mode) { return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -54,84 +62,6 @@ bool MatchesMask(const char* name, const char* mask) {
     ++name;
   }
   return *name == '\0';
-}
-
-std::string DirOf(const std::string& path) {
-  std::string dir = ExtractFileDir(path);
-  return dir.empty() ? std::string(".") : dir;
-}
-
-void SyncFolder(const std::string& dir) {
-  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);  // the rename is already visible; this only hastens its durability
-  ::close(fd);
-}
-
-bool WriteAll(int fd, const std::string& bytes, int& err) {
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      return false;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// A fresh file beside the target, named so that a long target name cannot make it too long.
-int CreateTempBeside(const std::string& path, std::string& tempPath, int& err) {
-  static std::atomic<unsigned> counter{0};
-  std::string name = ExtractFileName(path).substr(0, 100);
-  std::string prefix = IncludeTrailingPathDelimiter(DirOf(path)) + ".~" + name + ".";
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = prefix + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
-    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST) break;
-  }
-  err = errno;
-  tempPath.clear();
-  return -1;
-}
-
-// The old file's target state must allow a replace: not a folder, not read-only.
-void CheckReplaceable(const std::string& path) {
-  struct stat st;
-  if (path.empty()) throw EFCreateError(CreateErrorText(path, ENOENT));
-  if (::stat(path.c_str(), &st) != 0) return;
-  if (S_ISDIR(st.st_mode)) throw EFCreateError(CreateErrorText(path, EISDIR));
-  if (ModeIsReadOnly(st.st_mode)) throw EFCreateError(CreateErrorText(path, EACCES));
-}
-
-// Writes the complete content to a temporary file beside path and syncs it; returns its name.
-std::string WriteTemp(const std::string& path, const std::string& bytes) {
-  CheckReplaceable(path);
-  std::string temp;
-  int err = 0;
-  int fd = CreateTempBeside(path, temp, err);
-  if (fd < 0) throw EFCreateError(CreateErrorText(path, err));
-  bool ok = WriteAll(fd, bytes, err);
-  if (ok && ::fsync(fd) != 0) {
-    err = errno;
-    ok = false;
-  }
-  struct stat st;
-  if (ok && ::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-  if (::close(fd) != 0 && ok) {
-    err = errno;
-    ok = false;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    throw EFCreateError(CreateErrorText(path, err));
-  }
-  return temp;
 }
 
 }  // namespace
@@ -162,11 +92,11 @@ bool DeleteFile(const std::string& path) {
 bool RenameFile(const std::string& from, const std::string& to) {
   if (from.empty() || to.empty()) return false;
   // Never replaces an existing file or folder.
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (RenamePath(from, to, RENAME_NOREPLACE) == 0) return true;
   if (errno != EINVAL && errno != ENOSYS) return false;
   struct stat st;
   if (::lstat(to.c_str(), &st) == 0) return false;
-  return ::rename(from.c_str(), to.c_str()) == 0;
+  return RenamePath(from, to, 0) == 0;
 }
 
 std::string ExtractFilePath(const std::string& path) {
@@ -280,10 +210,19 @@ std::string TempFolder() {
   return dir;
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, std::uint64_t maxBytes) {
   if (path.empty()) throw EFOpenError(OpenErrorText(path, ENOENT));
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw EFOpenError(OpenErrorText(path, errno));
+  auto tooLarge = [&](std::uint64_t size) {
+    ::close(fd);
+    return EFOpenError("Cannot open file \"" + path + "\". It is too large: " +
+                       (size ? std::to_string(size) + " bytes" : std::string("more")) + " where at most " +
+                       std::to_string(maxBytes) + " bytes are read.");
+  };
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > maxBytes)
+    throw tooLarge(static_cast<std::uint64_t>(st.st_size));
   std::string bytes;
   char buf[65536];
   for (;;) {
@@ -295,76 +234,12 @@ std::string ReadFileBytes(const std::string& path) {
       ::close(fd);
       throw EFOpenError(OpenErrorText(path, err));
     }
+    // A file that grows while read, or a device that never ends.
+    if (static_cast<std::uint64_t>(n) > maxBytes - bytes.size()) throw tooLarge(0);
     bytes.append(buf, static_cast<std::size_t>(n));
   }
   ::close(fd);
   return bytes;
-}
-
-void WriteFileAtomic(const std::string& path, const std::string& bytes) {
-  std::string temp = WriteTemp(path, bytes);
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    int err = errno;
-    ::unlink(temp.c_str());
-    throw EFCreateError(CreateErrorText(path, err));
-  }
-  SyncFolder(DirOf(path));
-}
-
-void WriteFilesAtomic(const std::vector<TFileContent>& files) {
-  struct Pending {
-    std::string path, temp, backup;
-    bool hadOld = false;
-  };
-  std::vector<Pending> pending;
-  auto dropTemps = [&pending] {
-    for (const Pending& p : pending) {
-      if (!p.temp.empty()) ::unlink(p.temp.c_str());
-      if (!p.backup.empty()) ::unlink(p.backup.c_str());
-    }
-  };
-  try {
-    for (const TFileContent& f : files) {
-      Pending p;
-      p.path = f.Path;
-      p.temp = WriteTemp(f.Path, f.Bytes);
-      pending.push_back(std::move(p));
-    }
-  } catch (...) {
-    dropTemps();
-    throw;
-  }
-  // A second name for each old file lets a failed rename further on put it back.
-  for (Pending& p : pending) {
-    struct stat st;
-    p.hadOld = ::stat(p.path.c_str(), &st) == 0;
-    if (p.hadOld) {
-      std::string backup = p.temp + ".old";
-      if (::link(p.path.c_str(), backup.c_str()) == 0) p.backup = backup;
-    }
-  }
-  for (std::size_t i = 0; i < pending.size(); ++i) {
-    if (::rename(pending[i].temp.c_str(), pending[i].path.c_str()) == 0) {
-      pending[i].temp.clear();
-      continue;
-    }
-    int err = errno;
-    for (std::size_t j = 0; j < i; ++j) {
-      Pending& done = pending[j];
-      if (!done.backup.empty() && ::rename(done.backup.c_str(), done.path.c_str()) == 0)
-        done.backup.clear();
-      else if (!done.hadOld)
-        ::unlink(done.path.c_str());
-    }
-    dropTemps();
-    throw EFCreateError(CreateErrorText(pending[i].path, err));
-  }
-  dropTemps();
-  std::vector<std::string> dirs;
-  for (const Pending& p : pending) dirs.push_back(DirOf(p.path));
-  std::sort(dirs.begin(), dirs.end());
-  dirs.erase(std::unique(dirs.begin(), dirs.end()), dirs.end());
-  for (const std::string& d : dirs) SyncFolder(d);
 }
 
 }  // namespace hd

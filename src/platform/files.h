@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hd {
@@ -47,18 +49,31 @@ std::string ExeFolder();
 std::string GetCurrentDir();
 std::string TempFolder();
 
-std::string ReadFileBytes(const std::string& path);  // EFOpenError naming the file and the reason
+constexpr std::uint64_t kNoFileSizeLimit = std::numeric_limits<std::uint64_t>::max();
+
+// EFOpenError naming the file and the reason. Readers of outside files pass the most they can
+// sensibly hold: a larger file (or an endless device) is refused without being read whole.
+std::string ReadFileBytes(const std::string& path, std::uint64_t maxBytes = kNoFileSizeLimit);
 // Replaces the file only once the new content is complete: a temporary file beside it, then a
-// rename. On failure the old file is intact and EFCreateError names the file and the reason.
-// A read-only old file is refused as a plain overwrite would be, not silently replaced.
+// rename. On failure the old file is intact, no temporary is left and EFCreateError names the
+// file and the reason (a file-size limit included). A read-only old file is refused as a plain
+// overwrite would be, not silently replaced. A symbolic link is written through: the file it
+// names is replaced and the link stays. Temporaries left beside the file by a save that was
+// killed are removed.
 void WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 struct TFileContent {
-  std::string Path;
+  std::string Path;  // a name inside the folder
   std::string Bytes;
 };
-// Writes every file beside its old one first and replaces them only when all were written,
-// so a failure leaves all the old files as they were.
-void WriteFilesAtomic(const std::vector<TFileContent>& files);
+// Writes the files into a fresh copy of the folder (its other entries linked over) and swaps
+// that copy in with one atomic exchange, so a crash at any moment leaves either the whole old
+// folder or the whole new one. The folder is made when missing; its parent must exist. A
+// failure leaves the old folder as it was and raises EFCreateError naming the file.
+void ReplaceFolderFiles(const std::string& folder, const std::vector<TFileContent>& files);
+
+// For tests of the failure paths: each pair (n, errno) makes the n-th rename of the file layer
+// from now on (1 = the next) fail with that error. An empty list switches it off.
+void SetRenameFailuresForTests(std::vector<std::pair<int, int>> failures);
 
 }  // namespace hd

@@ -407,7 +407,13 @@ double StrToFloatDef(const std::string& s, double def) {
   return TryStrToFloat(s, v) ? v : def;
 }
 
-std::string FloatToStr(double value, const TFormatSettings& fs) { return FloatToText(value, ffGeneral, 15, 0, fs); }
+std::string FloatToStr(double value, const TFormatSettings& fs) {
+  std::string text = FloatToText(value, ffGeneral, 15, 0, fs);
+  // Near the largest doubles 15 digits round past the range; 17 always read back.
+  double back = 0;
+  if (std::isfinite(value) && !TryStrToFloat(text, back, fs)) text = FloatToText(value, ffGeneral, 17, 0, fs);
+  return text;
+}
 
 std::string FloatToStr(double value) { return FloatToStr(value, FormatSettings()); }
 

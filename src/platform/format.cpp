@@ -9,6 +9,10 @@
 namespace hd {
 namespace {
 
+// Written-out widths and precisions stop growing at six digits; a "*" value beyond that is
+// refused rather than padded to gigabytes.
+constexpr std::int64_t kMaxWidth = 999999;
+
 // One "%..." directive of a format text.
 struct Directive {
   bool leftAlign = false;
@@ -54,13 +58,13 @@ class Formatter {
     if (i < format_.size() && format_[i] == '*') {
       ++i;
       const auto* v = std::get_if<std::int64_t>(&NextArg().Value());
-      if (!v) Invalid();
+      if (!v || *v > kMaxWidth || *v < -kMaxWidth) Invalid();
       return static_cast<int>(*v);
     }
     if (i >= format_.size() || format_[i] < '0' || format_[i] > '9') return -1;
     int n = 0;
     for (; i < format_.size() && format_[i] >= '0' && format_[i] <= '9'; ++i)
-      if (n < 100000) n = n * 10 + (format_[i] - '0');
+      if (n * 10 + 9 <= kMaxWidth) n = n * 10 + (format_[i] - '0');
     return n;
   }
 

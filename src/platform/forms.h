@@ -71,6 +71,8 @@ class TCustomForm : public TWinControl {
   int ClientHeight() const override;
   void SetClientSize(int w, int h) override;
   TPoint ClientOrigin() const override;
+  // A form's frame is its native window's title bar and edges, outside its widget.
+  TRect NonClientInsets() const override { return {}; }
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

@@ -8,14 +8,12 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "platform/exceptions.h"
 
 namespace hd::jpeg {
 namespace {
-
-// The bound Qt's readers keep for the other picture formats (128 MB of 32-bit pixels).
-constexpr std::uint64_t kMaxDecodedBytes = 128ull * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr base;
@@ -29,13 +27,28 @@ void OnError(j_common_ptr info) {
   std::longjmp(err->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {}  // warnings of damaged data are not shown
+// Warnings of damaged data are not shown, but data that ends early is no picture: libjpeg
+// would fill the rest with grey.
+void OnMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) OnError(info);
+}
+
+// Called between the scans of a progressive file.
+void OnProgress(j_common_ptr info) {
+  auto* d = reinterpret_cast<j_decompress_ptr>(info);
+  if (d->input_scan_number <= kMaxScans) return;
+  auto* err = reinterpret_cast<ErrorManager*>(info->err);
+  std::snprintf(err->message, JMSG_LENGTH_MAX, "More than %d scans", kMaxScans);
+  std::longjmp(err->jump, 1);
+}
 
 // Plain C flow between setjmp and longjmp: nothing here has a destructor to skip.
-bool DecodeRgb(const unsigned char* data, unsigned long size, std::vector<unsigned char>* rgb, int* width,
-               int* height, char* message) {
+bool DecodeRgb(const unsigned char* data, unsigned long size, std::int64_t maxPixels, std::vector<unsigned char>* rgb,
+               int* width, int* height, char* message) {
   jpeg_decompress_struct info;
   ErrorManager err;
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = OnProgress;
   info.err = jpeg_std_error(&err.base);
   err.base.error_exit = OnError;
   err.base.emit_message = OnMessage;
@@ -45,10 +58,11 @@ bool DecodeRgb(const unsigned char* data, unsigned long size, std::vector<unsign
     return false;
   }
   jpeg_create_decompress(&info);
+  info.progress = &progress;
   jpeg_mem_src(&info, const_cast<unsigned char*>(data), size);
   jpeg_read_header(&info, TRUE);
   // The header alone names the size: a few bytes may ask for gigabytes.
-  if (static_cast<std::uint64_t>(info.image_width) * info.image_height * 4 > kMaxDecodedBytes) {
+  if (static_cast<std::int64_t>(info.image_width) * info.image_height > maxPixels) {
     std::snprintf(message, JMSG_LENGTH_MAX, "Picture of %u x %u pixels is too large", info.image_width,
                   info.image_height);
     jpeg_destroy_decompress(&info);
@@ -107,11 +121,12 @@ bool IsJpeg(const std::string& bytes) {
          static_cast<unsigned char>(bytes[1]) == 0xD8 && static_cast<unsigned char>(bytes[2]) == 0xFF;
 }
 
-TBitmap Decode(const std::string& bytes) {
+TBitmap Decode(const std::string& bytes, std::int64_t maxPixels) {
   std::vector<unsigned char> rgb;
   int w = 0, h = 0;
   char message[JMSG_LENGTH_MAX] = {};
-  if (!DecodeRgb(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), &rgb, &w, &h, message))
+  if (!DecodeRgb(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), maxPixels, &rgb, &w, &h,
+                 message))
     throw EInvalidGraphic(std::string("JPEG error: ") + message);
   TBitmap bmp(w, h);
   for (int y = 0; y < h; ++y) {

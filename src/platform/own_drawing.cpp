@@ -99,22 +99,35 @@ void TOwnDrawing::PaintTo(TCanvas& canvas, const TRegion& clip) {
   RunPaint(canvas, r, !control_->ControlStyle().Contains(csOpaque));
 }
 
-const TBitmap* TOwnDrawing::NonClientImage() {
-  auto* win = dynamic_cast<TWinControl*>(control_);
-  TRect insets = control_->NonClientInsets();
-  if (!win || (insets.Left == 0 && insets.Top == 0 && insets.Right == 0 && insets.Bottom == 0)) {
-    nc_image_.reset();
-    return nullptr;
-  }
-  int w = control_->Width(), h = control_->Height();
+TBitmap& TOwnDrawing::WindowBuffer() {
+  int w = std::max(0, control_->Width()), h = std::max(0, control_->Height());
   if (!nc_image_) nc_image_ = std::make_unique<TBitmap>();
   if (nc_image_->Width() != w || nc_image_->Height() != h) {
     nc_image_->SetSize(w, h);
     nc_dirty_ = true;
   }
+  return *nc_image_;
+}
+
+TCanvas& TOwnDrawing::WindowCanvas() {
+  TCanvas& canvas = WindowBuffer().Canvas();
+  // Outside WM_NCPAINT what is drawn goes onto the shown window at once.
+  if (!nc_painting_) NativeUpdateRect(control_, nullptr);
+  return canvas;
+}
+
+const TBitmap* TOwnDrawing::NonClientImage() {
+  TRect insets = control_->NonClientInsets();
+  if (insets.Left == 0 && insets.Top == 0 && insets.Right == 0 && insets.Bottom == 0) return nullptr;
+  WindowBuffer();
   if (nc_dirty_) {
     nc_dirty_ = false;
-    win->PaintNonClient(nc_image_->Canvas());
+    nc_painting_ = true;
+    struct Reset {
+      bool& flag;
+      ~Reset() { flag = false; }
+    } reset{nc_painting_};
+    SendMessage(control_->Handle(), WM_NCPAINT, 1, 0);
   }
   return nc_image_.get();
 }
@@ -123,6 +136,10 @@ bool TOwnDrawing::HandleOwnDrawnMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
       PaintPending();
+      return true;
+    case WM_NCPAINT:
+      if (auto* win = dynamic_cast<TWinControl*>(control_)) win->PaintNonClient(WindowBuffer().Canvas());
+      m.Result = 0;
       return true;
     case WM_SETREDRAW:
       redraw_ = m.WParam != 0;

@@ -1,8 +1,5 @@
 #include "platform/picture.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/exceptions.h"
 #include "platform/files.h"
 #include "platform/icon.h"
@@ -31,24 +28,24 @@ std::string Extension(const std::string& path) {
 
 }  // namespace
 
-void TPicture::LoadFromMemory(const std::string& bytes) {
+void TPicture::LoadFromMemory(const std::string& bytes, std::int64_t maxPixels) {
   Clear();
   TBitmap decoded;
-  decoded.LoadFromMemory(bytes);
+  decoded.LoadFromMemory(bytes, maxPixels);
   bitmap_ = decoded;
   bytes_ = bytes;
   format_ = Sniff(bytes);
 }
 
-void TPicture::LoadFromFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+void TPicture::LoadFromFile(const std::string& path, std::int64_t maxPixels) {
+  std::string bytes;
+  try {
+    bytes = ReadFileBytes(path, kMaxPictureFileSize);
+  } catch (const EInOutError&) {
     Clear();
-    throw EFOpenError("Cannot open file \"" + path + "\"");
+    throw;
   }
-  std::ostringstream data;
-  data << in.rdbuf();
-  LoadFromMemory(data.str());
+  LoadFromMemory(bytes, maxPixels);
 }
 
 void TPicture::SaveToFile(const std::string& path) const {

@@ -16,10 +16,10 @@ class TPicture {
   int Height() const { return bitmap_.Height(); }
   // "bmp", "png", "jpeg", "gif", "ico", or "" for an assigned bitmap.
   const std::string& Format() const { return format_; }
-  // EInvalidGraphic for data that is no picture (the picture is then empty), EFOpenError
-  // for a file that cannot be read.
-  void LoadFromFile(const std::string& path);
-  void LoadFromMemory(const std::string& bytes);
+  // EInvalidGraphic for data that is no picture or has more than maxPixels pixels (the
+  // picture is then empty), EFOpenError for a file that cannot be read.
+  void LoadFromFile(const std::string& path, std::int64_t maxPixels = kMaxPicturePixels);
+  void LoadFromMemory(const std::string& bytes, std::int64_t maxPixels = kMaxPicturePixels);
   // The loaded bytes unchanged, or the pixels in the format of the file's extension;
   // written through the atomic replace.
   void SaveToFile(const std::string& path) const;

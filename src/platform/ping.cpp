@@ -29,7 +29,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kMaxPayload = 65535 - 20 - 8;  // largest IPv4 packet less the IP and ICMP headers
 // The ping program needs a moment to start before its own wait begins.
 constexpr int kProgramStartAllowanceMs = 300;
 
@@ -42,27 +41,6 @@ int RemainingMs(Clock::time_point deadline) {
 
 TUniqueFd OpenIcmpSocket(int type) {
   return TUniqueFd(socket(AF_INET, type | SOCK_CLOEXEC, IPPROTO_ICMP));
-}
-
-// Waits for the target's reply to our request on an ICMP socket.
-TPingResult AwaitEchoReply(int fd, const TEchoFilter& filter, Clock::time_point deadline) {
-  std::vector<unsigned char> buffer(65536);
-  for (;;) {
-    pollfd p{fd, POLLIN, 0};
-    const int ready = poll(&p, 1, RemainingMs(deadline));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready <= 0) return {TPingStatus::NoReply, 0};
-    sockaddr_in from{};
-    socklen_t fromSize = sizeof from;
-    const ssize_t got = recvfrom(fd, buffer.data(), buffer.size(), 0,
-                                 reinterpret_cast<sockaddr*>(&from), &fromSize);
-    if (got < 0) {
-      if (errno == EINTR || errno == EAGAIN) continue;
-      return {TPingStatus::NoReply, 0};
-    }
-    const int payload = MatchEchoReply(buffer.data(), static_cast<std::size_t>(got), from.sin_addr, filter);
-    if (payload >= 0) return {TPingStatus::Reply, payload};
-  }
 }
 
 std::optional<TPingResult> EchoThroughSocket(int type, const in_addr& target, int payloadSize,
@@ -84,7 +62,9 @@ std::optional<TPingResult> EchoThroughSocket(int type, const in_addr& target, in
   if (sendto(fd.Get(), request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&to),
              sizeof to) < 0)
     return TPingResult{TPingStatus::NoReply, 0};
-  return AwaitEchoReply(fd.Get(), filter, deadline);
+  const int payload = AwaitEchoReply(fd.Get(), filter, deadline);
+  if (payload < 0) return TPingResult{TPingStatus::NoReply, 0};
+  return TPingResult{TPingStatus::Reply, payload};
 }
 
 std::string FindPingProgram() {
@@ -128,8 +108,9 @@ std::vector<char*> PointersOf(std::vector<std::string>& texts) {
   return pointers;
 }
 
-// Reads the program's report until it ends or the deadline passes.
+// Reads the program's report until it ends or the deadline passes, however much it writes.
 std::string ReadReport(int fd, Clock::time_point deadline) {
+  constexpr std::size_t kMaxReport = 64 * 1024;
   std::string report;
   char chunk[4096];
   for (;;) {
@@ -141,6 +122,7 @@ std::string ReadReport(int fd, Clock::time_point deadline) {
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return report;
     report.append(chunk, static_cast<std::size_t>(got));
+    if (report.size() > kMaxReport || Clock::now() >= deadline) return report;
   }
 }
 
@@ -190,7 +172,7 @@ class TSystemPinger : public IPinger {
     in_addr target{};
     std::string error;
     if (!ResolveIPv4(host, target, error)) return {TPingStatus::BadAddress, 0};
-    payloadSize = payloadSize < 0 ? 0 : (payloadSize > kMaxPayload ? kMaxPayload : payloadSize);
+    payloadSize = payloadSize < 0 ? 0 : (payloadSize > kMaxEchoPayload ? kMaxEchoPayload : payloadSize);
     timeoutMs = timeoutMs < 0 ? 0 : timeoutMs;
     if (Method == TPingMethod::Auto || Method == TPingMethod::IcmpSocket) {
       if (auto r = EchoThroughSocket(SOCK_DGRAM, target, payloadSize, timeoutMs)) return *r;

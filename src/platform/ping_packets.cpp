@@ -1,6 +1,11 @@
 #include "platform/ping_packets.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <cerrno>
 #include <sstream>
+#include <vector>
 
 namespace hd {
 
@@ -59,6 +64,30 @@ int MatchEchoReply(const unsigned char* packet, std::size_t size, const in_addr&
   return static_cast<int>(size - kIcmpHeaderSize);
 }
 
+int AwaitEchoReply(int fd, const TEchoFilter& filter, std::chrono::steady_clock::time_point deadline) {
+  using Clock = std::chrono::steady_clock;
+  std::vector<unsigned char> buffer(65536);
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    pollfd p{fd, POLLIN, 0};
+    const int ready = poll(&p, 1, left > 0 ? static_cast<int>(left) : 0);
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) return -1;
+    sockaddr_in from{};
+    socklen_t fromSize = sizeof from;
+    const ssize_t got =
+        recvfrom(fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    if (got >= 0) {
+      const int payload = MatchEchoReply(buffer.data(), static_cast<std::size_t>(got), from.sin_addr, filter);
+      if (payload >= 0) return payload;
+    } else if (errno != EINTR && errno != EAGAIN) {
+      return -1;
+    }
+    // Other traffic keeps the socket readable: without this a flood would hold us past the time-out.
+    if (Clock::now() >= deadline) return -1;
+  }
+}
+
 int ParsePingProgramReply(const std::string& report, const std::string& targetDotted) {
   std::istringstream lines(report);
   std::string line;
@@ -68,6 +97,7 @@ int ParsePingProgramReply(const std::string& report, const std::string& targetDo
     std::string word1, word2, from;
     if (!(words >> bytes >> word1 >> word2 >> from)) continue;
     if (word1 != "bytes" || word2 != "from" || bytes < static_cast<long>(kIcmpHeaderSize)) continue;
+    if (bytes - static_cast<long>(kIcmpHeaderSize) > kMaxEchoPayload) continue;
     if (!from.empty() && from.back() == ':') from.pop_back();
     if (from != targetDotted) continue;
     return static_cast<int>(bytes - static_cast<long>(kIcmpHeaderSize));

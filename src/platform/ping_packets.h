@@ -4,6 +4,7 @@
 
 #include <netinet/in.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,8 +29,16 @@ struct TEchoFilter {
 int MatchEchoReply(const unsigned char* packet, std::size_t size, const in_addr& sender,
                    const TEchoFilter& filter);
 
+// Waits on an ICMP socket for the target's reply to our request; the payload size of the
+// reply, -1 when none came by the deadline. The deadline holds however much other traffic
+// arrives meanwhile.
+int AwaitEchoReply(int fd, const TEchoFilter& filter, std::chrono::steady_clock::time_point deadline);
+
+// The largest echo payload an IPv4 packet can carry.
+constexpr int kMaxEchoPayload = 65535 - 20 - 8;
+
 // Payload bytes of the first reply line from the target in the ping program's report
-// ("1032 bytes from 127.0.0.1: icmp_seq=1 ..."), -1 when there is none.
+// ("1032 bytes from 127.0.0.1: icmp_seq=1 ...") that names a possible size, -1 when there is none.
 int ParsePingProgramReply(const std::string& report, const std::string& targetDotted);
 
 }  // namespace hd

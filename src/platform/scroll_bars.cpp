@@ -58,7 +58,7 @@ Part PartAt(const BarLayout& l, int along) {
 
 int TScrollBarState::MaxPos() const { return std::max(Min, Max - std::max(static_cast<int>(Page) - 1, 0)); }
 
-int SetScrollInfo(HWND h, int nBar, const SCROLLINFO& info, bool redraw) {
+int SetScrollInfo(HWND h, int nBar, const SCROLLINFO& info, bool /*redraw*/) {
   TWinControl* c = WinControlOf(h);
   if (!c || (nBar != SB_HORZ && nBar != SB_VERT)) return 0;
   int cw = c->ClientWidth(), ch = c->ClientHeight();
@@ -84,7 +84,7 @@ int SetScrollInfo(HWND h, int nBar, const SCROLLINFO& info, bool redraw) {
   }
   if (c->ClientWidth() != cw || c->ClientHeight() != ch)
     c->NonClientResized(cw, ch);
-  else if (redraw)
+  else
     c->NonClientChanged();
   return b.Pos;
 }

@@ -43,7 +43,8 @@ struct SCROLLINFO {
 
 // Sets what fMask names; the position is kept within nMin .. nMax - max(nPage - 1, 0). A bar
 // whose page covers its whole range hides, or, with SIF_DISABLENOSCROLL, shows disabled; a
-// range that needs scrolling shows it again. Returns the new position; 0 for no window.
+// range that needs scrolling shows it again. The bar is drawn anew either way (redraw is kept
+// for the platform's signature). Returns the new position; 0 for no window.
 int SetScrollInfo(HWND h, int nBar, const SCROLLINFO& info, bool redraw);
 // Fills what info.fMask names; false for no window or no such bar.
 bool GetScrollInfo(HWND h, int nBar, SCROLLINFO& info);

@@ -185,6 +185,23 @@ std::string Windows1252ToUtf8(const std::string& bytes) {
   return out;
 }
 
+std::string ValidUtf8(const std::string& text) {
+  if (IsValidUtf8(text)) return text;
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t start = i;
+    char32_t cp;
+    if (NextCodePoint(text, i, cp)) {
+      out.append(text, start, i - start);
+    } else {
+      const auto b = static_cast<unsigned char>(text[start]);
+      AppendUtf8(out, (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : b);
+    }
+  }
+  return out;
+}
+
 std::string Utf8ToWindows1252(const std::string& utf8) {
   std::string out;
   out.reserve(utf8.size());
@@ -291,9 +308,13 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-std::string ReadTextFile(const std::string& path) { return DecodeText(ReadFileBytes(path)); }
+std::string ReadTextFile(const std::string& path, std::uint64_t maxBytes) {
+  return DecodeText(ReadFileBytes(path, maxBytes));
+}
 
-std::vector<std::string> ReadTextLines(const std::string& path) { return SplitLines(ReadTextFile(path)); }
+std::vector<std::string> ReadTextLines(const std::string& path, std::uint64_t maxBytes) {
+  return SplitLines(ReadTextFile(path, maxBytes));
+}
 
 void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
                     const std::string& lineEnd, TTextEncoding encoding) {

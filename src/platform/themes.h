@@ -2,6 +2,8 @@
 // desktop, and the switch that tells whether themes are active.
 #pragma once
 
+#include <string>
+
 #include "platform/types.h"
 
 namespace hd {
@@ -29,6 +31,16 @@ constexpr int CBS_UNCHECKEDNORMAL = 1, CBS_UNCHECKEDDISABLED = 4, CBS_CHECKEDNOR
 // On in the program; tests set it as they need.
 bool ThemesActive();
 void SetThemesActive(bool active);
+
+// The running style's file, colour scheme and size names, as a theme engine reports them.
+// The shipped style stands for the desktop's default scheme ("NormalColor", "NormalSize");
+// every name is empty while themes are off.
+struct TThemeNames {
+  std::string FileName;
+  std::string ColorName;
+  std::string SizeName;
+};
+TThemeNames CurrentThemeNames();
 
 // The element painted over r of the canvas (what it had there shows through where the
 // style leaves the element transparent).

@@ -12,9 +12,10 @@ namespace hd {
 namespace {
 
 // Comments, declaration, processing instructions and document type stay nodes of the
-// document; whitespace-only text between elements is dropped.
+// document; whitespace-only text between elements is dropped, while an element whose only
+// content is blanks keeps them, so a value of blanks reads back as written.
 constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_pi | pugi::parse_comments |
-                                 pugi::parse_declaration | pugi::parse_doctype;
+                                 pugi::parse_declaration | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
 unsigned SaveFlags(TXmlLayout layout) {
   return (layout == xlCompact ? pugi::format_raw : pugi::format_indent) | pugi::format_no_declaration;
@@ -28,6 +29,58 @@ std::string DecodeXmlBytes(std::string&& bytes) {
     return DecodeText(std::string("\xFE\xFF", 2) + bytes);
   return DecodeText(std::move(bytes));
 }
+
+// Carriage returns outside comments, CDATA and processing instructions become character
+// references: written raw, every reader would turn them into line feeds. Attribute values
+// come escaped already and markup holds none, so only text is touched.
+std::string EscapeCarriageReturns(const std::string& xml) {
+  if (xml.find('\r') == std::string::npos) return xml;
+  std::string out;
+  out.reserve(xml.size() + 64);
+  for (std::size_t i = 0; i < xml.size();) {
+    const char* end = nullptr;
+    std::size_t opener = 0;
+    if (xml.compare(i, 4, "<!--") == 0) end = "-->", opener = 4;
+    else if (xml.compare(i, 9, "<![CDATA[") == 0) end = "]]>", opener = 9;
+    else if (xml.compare(i, 2, "<?") == 0) end = "?>", opener = 2;
+    if (end) {
+      // The end is sought after the whole opener: a comment may begin with ">" ("<!-->").
+      std::size_t stop = xml.find(end, i + opener);
+      stop = stop == std::string::npos ? xml.size() : stop + std::char_traits<char>::length(end);
+      out.append(xml, i, stop - i);
+      i = stop;
+    } else if (xml[i] == '\r') {
+      out += "&#13;";
+      ++i;
+    } else {
+      out += xml[i++];
+    }
+  }
+  return out;
+}
+
+// A character reference may name what is no character (beyond U+10FFFF, a surrogate); the
+// parser writes such a value as bytes that are not UTF-8. They are read as Windows-1252, as a
+// file's own stray bytes are, so every text the document hands out is UTF-8.
+class TUtf8Mender : public pugi::xml_tree_walker {
+ public:
+  bool for_each(pugi::xml_node& node) override {
+    Mend(node.name(), [&](const char* v) { node.set_name(v); });
+    Mend(node.value(), [&](const char* v) { node.set_value(v); });
+    for (pugi::xml_attribute a : node.attributes()) {
+      Mend(a.name(), [&](const char* v) { a.set_name(v); });
+      Mend(a.value(), [&](const char* v) { a.set_value(v); });
+    }
+    return true;
+  }
+
+ private:
+  template <class Set>
+  static void Mend(const char* text, Set set) {
+    const std::string s = text;
+    if (!IsValidUtf8(s)) set(ValidUtf8(s).c_str());
+  }
+};
 
 [[noreturn]] void MissingNode(const char* action) {
   throw EXmlError(std::string("Cannot ") + action + " a missing XML node");
@@ -202,7 +255,7 @@ void TXmlDocument::LoadFromFile(const std::string& path) {
   doc_->reset();
   std::string bytes;
   try {
-    bytes = ReadFileBytes(path);
+    bytes = ReadFileBytes(path, kMaxXmlFileSize);
   } catch (const EInOutError& e) {
     throw EXmlError(e.Message());
   }
@@ -216,12 +269,19 @@ void TXmlDocument::LoadFromString(const std::string& text) {
 
 void TXmlDocument::Parse(std::string bytes, const std::string& what) {
   buffer_ = DecodeXmlBytes(std::move(bytes));
+  // Without character references every text is a piece of the decoded, valid UTF-8 buffer
+  // (the parse works in place, so this is looked at before).
+  const bool references = buffer_.find("&#") != std::string::npos;
   pugi::xml_parse_result result =
       doc_->load_buffer_inplace(buffer_.data(), buffer_.size(), kParseFlags, pugi::encoding_utf8);
   if (!result) {
     Clear();
     throw EXmlError("Cannot load " + what + ": " + result.description() + " at offset " +
                     std::to_string(result.offset));
+  }
+  if (references) {
+    TUtf8Mender mender;
+    doc_->traverse(mender);
   }
   active_ = true;
 }
@@ -267,7 +327,9 @@ std::string TXmlDocument::SaveToString(TXmlLayout layout) const {
   } else {
     doc_->save(out, "  ", SaveFlags(layout), pugi::encoding_utf8);
   }
-  return out.str();
+  // A value from outside (a folder name) may not be UTF-8; the file must be, or the reader
+  // takes all of it for Windows-1252 and every other value changes.
+  return ValidUtf8(EscapeCarriageReturns(out.str()));
 }
 
 }  // namespace hd

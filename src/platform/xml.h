@@ -1,6 +1,7 @@
 // The XML document object the configuration files are read and written with.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -36,7 +37,8 @@ class TXmlNode {
   // Value of a text, CDATA or comment node.
   std::string NodeValue() const;
 
-  // All child nodes (comments included; whitespace-only text was dropped on load).
+  // All child nodes (comments included; whitespace-only text beside other nodes was dropped
+  // on load).
   std::vector<TXmlNode> ChildNodes() const;
   int ChildCount() const;
   TXmlNode Child(int index) const;  // null when out of range
@@ -76,6 +78,10 @@ class TXmlNode {
   pugi::xml_node_struct* node_ = nullptr;
 };
 
+// The largest XML file read: a file of empty elements takes some forty times its size in
+// memory once parsed, and the configuration files stay far below this.
+constexpr std::uint64_t kMaxXmlFileSize = 4 * 1024 * 1024;
+
 class TXmlDocument {
  public:
   TXmlDocument();
@@ -84,8 +90,8 @@ class TXmlDocument {
   TXmlDocument& operator=(const TXmlDocument&) = delete;
 
   // Keeps comments, the declaration and processing instructions, so FirstChild() is whatever
-  // the file starts with. EXmlError (naming the file) on a missing file or a parse error;
-  // the document is then empty.
+  // the file starts with. EXmlError (naming the file) on a missing file, a file over
+  // kMaxXmlFileSize or a parse error; the document is then empty.
   void LoadFromFile(const std::string& path);
   void LoadFromString(const std::string& text);
   bool Active() const { return active_; }
@@ -100,7 +106,9 @@ class TXmlDocument {
   TXmlNode AddChild(const std::string& name);
   TXmlNode AddComment(const std::string& text);
 
-  // UTF-8, no declaration, through the atomic replace; EFCreateError on failure.
+  // UTF-8, no declaration, through the atomic replace; EFCreateError on failure. Every text
+  // reads back as set: carriage returns are written as references, and bytes that are not
+  // UTF-8 are taken as Windows-1252.
   void SaveToFile(const std::string& path, TXmlLayout layout = xlIndented) const;
   std::string SaveToString(TXmlLayout layout = xlIndented) const;
 

@@ -215,6 +215,35 @@ TEST(Settings, SaveWritesTheWholeFileAnewAndReadsBack) {
   EXPECT_EQ(SettingsOf(reread), (TSettings{"Plant <A> & \"B\"", "", "Italiano", 0, 1, 0, 1}));
 }
 
+// Blanks came back empty and a CR as LF; a folder name that was not UTF-8 made the next
+// start decode the whole file as Windows-1252, so the language name changed too.
+TEST(Settings, ValuesReadBackAsSavedEvenBlanksCRAndNamesThatAreNotUTF8) {
+  struct Case {
+    const char* name;
+    std::string project;
+    std::string device;
+    std::string projectBack;
+  } cases[] = {
+      {"blanks and a tab", "  ", "\t", "  "},
+      {"CR inside", "Line\rTwo", "10.0.0.1\r\n", "Line\rTwo"},
+      {"folder name in Windows-1252", "Caf\xE9", "10.0.0.2", "Caf\xC3\xA9"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    TAppState state;
+    state.Set_Folders(folder.Path());
+    state.Project_Name = c.project;
+    state.Device_IP = c.device;
+    state.Current_Language = "Fran\xC3\xA7" "ais";
+    state.Save_Setting();
+    TAppState back;
+    back.Set_Folders(folder.Path());
+    back.Read_Setting();
+    EXPECT_EQ(SettingsOf(back), (TSettings{c.projectBack, c.device, "Fran\xC3\xA7" "ais", 0, 0, 0, 0}));
+  }
+}
+
 // Lowers the file-size limit so that any write of more than a few bytes fails.
 class TinyFileSizeLimit {
  public:

@@ -2,10 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <thread>
 
 #include "app/par_gen.h"
 #include "app/testkit/expected_banks.h"
@@ -342,6 +350,58 @@ TEST_F(BankCompileTest, ABankThatCannotBeReplacedKeepsAllThreeOld) {
   EXPECT_EQ(testkit::ReadFile(BankPath("bank1.bin")), bank1);
   EXPECT_EQ(testkit::ReadFile(BankPath("bank_K64_1.bin")), k64);
   EXPECT_TRUE(std::filesystem::is_directory(BankPath("bank2.bin")));
+}
+
+// A crash between the renames of the three files left banks of two different compiles.
+TEST_F(BankCompileTest, KilledSavesLeaveTheBanksOfOneCompile) {
+  TBankCompile empty, edited;
+  empty.Build_Bin_Banks(ParGenPath(), RequestPath());  // neither file: the defaults
+  SaveParGen(TParGen{}, ParGenPath());
+  WriteText(RequestPath(), RequestFile(Row(kReadRow), ""));
+  edited.Build_Bin_Banks(ParGenPath(), RequestPath());
+  auto bytes = [](std::span<const std::uint8_t> s) { return Bytes(s.begin(), s.end()); };
+  const std::vector<Bytes> first = {bytes(empty.Bank1()), bytes(empty.Bank2()), bytes(empty.Bank_K64())};
+  const std::vector<Bytes> second = {bytes(edited.Bank1()), bytes(edited.Bank2()), bytes(edited.Bank_K64())};
+  for (int k = 0; k < 3; ++k) ASSERT_NE(first[k], second[k]) << "bank " << k << " must tell the compiles apart";
+
+  // Kills fall anywhere within a few saves, however fast this disk is.
+  const auto start = std::chrono::steady_clock::now();
+  for (int k = 0; k < 4; ++k) (k % 2 ? edited : empty).Save_Bin_Banks(tmp_.Path());
+  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 4;
+  std::mt19937 random(25);
+  int seen[2] = {0, 0};
+  for (int run = 0; run < 200; ++run) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ::write(ready[1], "r", 1);
+      for (int k = 0;; ++k) (k % 2 ? edited : empty).Save_Bin_Banks(tmp_.Path());
+    }
+    // The time from here on is spent saving, not starting the child.
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % (3 * saveTime.count() + 1)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the saving child failed by itself";
+    const std::vector<Bytes> found = {testkit::ReadFile(BankPath("bank1.bin")), testkit::ReadFile(BankPath("bank2.bin")),
+                                      testkit::ReadFile(BankPath("bank_K64_1.bin"))};
+    ASSERT_TRUE(found == first || found == second) << "banks of two compiles after kill " << run;
+    ++seen[found == second ? 1 : 0];
+  }
+  EXPECT_GT(seen[0], 0);
+  EXPECT_GT(seen[1], 0);
+  // The next save clears what the killed ones left.
+  empty.Save_Bin_Banks(tmp_.Path());
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(tmp_.Path())) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"ModbusTCPM_SetAccess.xml", "ParGen.xml", "bin"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "platform/exceptions.h"
 #include "testkit/temp_folder.h"
 
 namespace hd {
@@ -160,6 +161,36 @@ TEST(LanguageFile, LoadLanguageChoosesTheFileOrFallsBackToEnglish) {
     EXPECT_EQ(state.Current_Language, c.expectedLanguage);
     EXPECT_EQ(Changes(state), c.expected);
   }
+}
+
+// "<language>../../x" in the settings file loaded a language file from outside LANGUAGE.
+TEST(LanguageFile, LanguageNameThatLeavesTheFolderIsTakenAsMissing) {
+  for (const char* language : {"../x", "../../x", "sub/x", "sub\\x", "..", "."}) {
+    SCOPED_TRACE(language);
+    TempFolder folder;
+    TAppState state;
+    state.Set_Folders(folder.Path());
+    folder.Write("x.lng", "STR17 = outside\r\n");
+    folder.Write("LANGUAGE/sub/x.lng", "STR17 = below\r\n");
+    folder.Write("LANGUAGE/sub\\x.lng", "STR17 = backslash\r\n");
+    folder.Write("LANGUAGE/...lng", "STR17 = dots\r\n");
+    folder.Write("LANGUAGE/..lng", "STR17 = dot\r\n");
+    folder.Write("LANGUAGE/English.lng", "STR18 = English file\r\n");
+    state.Current_Language = language;
+    state.Load_Language();
+    EXPECT_EQ(state.Current_Language, "English");
+    EXPECT_EQ(Changes(state), (Texts{{18, "English file"}}));
+  }
+}
+
+// A language file is read whole; a huge one is refused rather than filling the memory.
+TEST(LanguageFile, OversizedFileIsRefused) {
+  TempFolder folder;
+  TAppState state;
+  state.Set_Folders(folder.Path());
+  state.Load_Default_Texts();
+  const std::string path = folder.Write("LANGUAGE/Big.lng", std::string(4 * 1024 * 1024 + 1, ' '));
+  EXPECT_THROW(state.Load_Lng_File(path), EFOpenError);
 }
 
 TEST(LanguageFile, ChangingLanguageRestoresEnglishForTextsTheNewFileLacks) {

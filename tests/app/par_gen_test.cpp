@@ -56,6 +56,10 @@ TEST(ParGenFile, TextsAreKeptAsTypedAndChecksAsOneOrZero) {
   p.EtherNetIP_GAT4 = "999";
   p.EtherNetIP_NB_Input = "1a";
   p.Modbus_TCP_Master_TimeOut = "";
+  // Blanks came back empty and a CR as LF.
+  p.EtherNetIP_IP2 = "  ";
+  p.Modbus_TCP_Master_Cyclic = "\t";
+  p.EtherNetIP_Diagn_Add = "1\r2";
   p.EtherNetIP_EN_GAT = true;
   p.Modbus_TCP_Master_EN_GAT = true;
   SaveParGen(p, tmp.File("ParGen.xml"));

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include <jpeglib.h>
+
 #include "platform/bitmap.h"
 #include "platform/bitmap_resources.h"
 #include "platform/exceptions.h"
@@ -91,6 +93,100 @@ TEST_F(Bitmaps, JpegClaimingAHugeSizeIsRefusedBeforeDecoding) {
   TBitmap bmp;
   EXPECT_THROW(bmp.LoadFromMemory(bytes), EInvalidGraphic);
   EXPECT_TRUE(bmp.Empty());
+}
+
+// A progressive JPEG of the bitmap, as cameras and web tools write them.
+std::string ProgressiveJpeg(const TBitmap& bmp) {
+  std::vector<unsigned char> rgb;
+  for (int y = 0; y < bmp.Height(); ++y)
+    for (int x = 0; x < bmp.Width(); ++x) {
+      const std::uint32_t p = bmp.ScanLine(y)[x];
+      rgb.insert(rgb.end(), {static_cast<unsigned char>(p), static_cast<unsigned char>(p >> 8),
+                             static_cast<unsigned char>(p >> 16)});
+    }
+  jpeg_compress_struct info;
+  jpeg_error_mgr err;
+  info.err = jpeg_std_error(&err);
+  jpeg_create_compress(&info);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &out, &size);
+  info.image_width = static_cast<JDIMENSION>(bmp.Width());
+  info.image_height = static_cast<JDIMENSION>(bmp.Height());
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_simple_progression(&info);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW row = rgb.data() + static_cast<size_t>(info.next_scanline) * bmp.Width() * 3;
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::string bytes(reinterpret_cast<const char*>(out), size);
+  std::free(out);
+  return bytes;
+}
+
+// A 20 KB progressive file of 2,000 empty scans took 8 s to decode: each scan is a pass over
+// the whole picture. The last scan repeated stands for them.
+TEST_F(Bitmaps, JpegOfTooManyScansIsRefused) {
+  const std::string progressive = ProgressiveJpeg(Quadrants(16));
+  const size_t lastScan = progressive.rfind("\xFF\xDA");
+  const size_t end = progressive.rfind("\xFF\xD9");
+  ASSERT_TRUE(lastScan != std::string::npos && end == progressive.size() - 2);
+  TBitmap bmp;
+  bmp.LoadFromMemory(progressive);
+  EXPECT_EQ(bmp.Width(), 16);
+  std::string repeated = progressive.substr(0, end);
+  for (int k = 0; k < jpeg::kMaxScans; ++k) repeated += progressive.substr(lastScan, end - lastScan);
+  repeated += "\xFF\xD9";
+  try {
+    bmp.LoadFromMemory(repeated);
+    FAIL() << "decoded";
+  } catch (const EInvalidGraphic& e) {
+    EXPECT_NE(e.Message().find("scans"), std::string::npos) << e.Message();
+  }
+}
+
+// libjpeg fills what is missing with grey and calls it a warning; a cut file is no picture.
+TEST_F(Bitmaps, JpegThatEndsEarlyIsRefused) {
+  for (const std::string& whole : {jpeg::Encode(Quadrants(64)), ProgressiveJpeg(Quadrants(64))}) {
+    TBitmap bmp;
+    bmp.LoadFromMemory(whole);
+    EXPECT_THROW(bmp.LoadFromMemory(whole.substr(0, whole.size() * 2 / 3)), EInvalidGraphic);
+    EXPECT_THROW(bmp.LoadFromMemory(whole.substr(0, whole.size() - 2)), EInvalidGraphic);  // no end marker
+  }
+}
+
+// A 150-byte header asked for 312 MB; a language flag is a small picture recognised by its
+// content, so a ".bmp" may well be a JPEG or a PNG.
+TEST_F(Bitmaps, SmallPicturesAreRefusedOverTheSmallLimitByTheirHeader) {
+  testkit::TempFolder tmp;
+  TBitmap big(600, 500);
+  std::string jpegFlag = jpeg::Encode(Quadrants(8));
+  const size_t sof = jpegFlag.find("\xFF\xC0");
+  jpegFlag[sof + 5] = static_cast<char>(0x80);  // 32776 rows
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {{"JPEG of 8 x 32776", jpegFlag}, {"PNG", big.SaveToMemory("png")}, {"BMP", big.SaveToMemory("bmp")}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = tmp.Write("Italiano.bmp", c.bytes);
+    TPicture flag;
+    try {
+      flag.LoadFromFile(path, kSmallPicturePixels);
+      FAIL() << "loaded";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_NE(e.Message().find("too large"), std::string::npos) << e.Message();
+    }
+    EXPECT_TRUE(flag.Empty());
+  }
+  TPicture flag;
+  flag.LoadFromFile(tmp.Write("English.bmp", TBitmap(512, 512).SaveToMemory("png")), kSmallPicturePixels);
+  EXPECT_EQ(flag.Width(), 512);
 }
 
 TEST_F(Bitmaps, PngAndBmpKeepEveryPixel) {

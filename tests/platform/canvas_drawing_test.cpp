@@ -218,5 +218,16 @@ TEST_F(CanvasDrawing, ThemedPartsDrawThroughTheStyleAndFollowTheirState) {
   EXPECT_FALSE(SamePixels(draw(TThemedElement::ProgressChunk, TS_NORMAL), blank));
 }
 
+TEST_F(CanvasDrawing, ThemeNamesReportTheDefaultSchemeOnlyWhileThemesAreOn) {
+  TThemeNames on = CurrentThemeNames();
+  EXPECT_EQ(on.ColorName, "NormalColor");
+  EXPECT_EQ(on.SizeName, "NormalSize");
+  EXPECT_FALSE(on.FileName.empty());
+  SetThemesActive(false);
+  TThemeNames off = CurrentThemeNames();
+  SetThemesActive(true);
+  EXPECT_EQ(off.FileName + off.ColorName + off.SizeName, "");
+}
+
 }  // namespace
 }  // namespace hd

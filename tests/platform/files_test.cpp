@@ -5,7 +5,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <functional>
+#include <map>
 
 #include "platform/exceptions.h"
 #include "testkit/temp_folder.h"
@@ -157,12 +161,10 @@ class AtomicWriteFailure : public testing::Test {
   void RestoreFileSize() {
     if (!limited_) return;
     ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, SIG_DFL);
     limited_ = false;
   }
   void LimitFileSize(rlim_t bytes) {
     ::getrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, SIG_IGN);
     rlimit limit = saved_;
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -217,26 +219,167 @@ TEST_F(AtomicWriteFailure, LeavesTheOldFileIntactAndNoTemporary) {
   }
 }
 
-TEST_F(AtomicWriteFailure, SeveralFilesAreReplacedAllOrNone) {
-  std::string a = tmp_.File("bank1.bin"), b = tmp_.File("bank2.bin"), c = tmp_.File("bank_K64_1.bin");
-  WriteFileAtomic(a, "old a");
-  CreateDir(c);  // the third cannot be replaced
+// The write raised SIGXFSZ, whose default action ends the program without a word.
+TEST_F(AtomicWriteFailure, FileSizeLimitIsAWriteErrorNotASignal) {
+  ASSERT_EQ(::signal(SIGXFSZ, SIG_DFL), SIG_DFL) << "a test before this one changed the signal";
+  std::string path = tmp_.File("Tessaron.xml");
+  LimitFileSize(100);
+  EXPECT_THROW(WriteFileAtomic(path, std::string(1000, 'x')), EFCreateError);
+  RestoreFileSize();
+  EXPECT_TRUE(Names(tmp_.Path()).empty());
+}
+
+TEST(Files, ReadFileBytesRefusesFilesOverTheReadersLimit) {
+  TempFolder tmp;
+  std::string path = tmp.Write("big.xml", std::string(1001, '<'));
+  EXPECT_EQ(ReadFileBytes(path, 1001).size(), 1001u);
   try {
-    WriteFilesAtomic({{a, "new a"}, {b, "new b"}, {c, "new c"}});
+    ReadFileBytes(path, 1000);
+    FAIL() << "no error";
+  } catch (const EFOpenError& e) {
+    EXPECT_NE(e.Message().find(path), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find("too large: 1001 bytes where at most 1000"), std::string::npos) << e.Message();
+  }
+  // A device that never ends is cut off at the limit too.
+  EXPECT_THROW(ReadFileBytes("/dev/zero", 1 << 20), EFOpenError);
+}
+
+// Saving replaced the link with a plain file, so the file it named kept the old settings.
+TEST(Files, AtomicWriteThroughASymbolicLinkKeepsTheLink) {
+  TempFolder tmp;
+  std::string real = tmp.Write("shared/Tessaron.xml", "old");
+  std::string link = tmp.File("Tessaron.xml");
+  ASSERT_EQ(::symlink("shared/Tessaron.xml", link.c_str()), 0);
+  WriteFileAtomic(link, "new");
+  struct stat st;
+  ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(ReadFileBytes(real), "new");
+  EXPECT_EQ(Names(tmp.File("shared")), std::vector<std::string>{"Tessaron.xml"});
+}
+
+// A process that is surely gone: a child that has been reaped.
+pid_t DeadProcessId() {
+  pid_t pid = ::fork();
+  if (pid == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return pid;
+}
+
+// Hundreds of temporaries piled up beside a file whose saves had been killed.
+TEST(Files, LeftoversOfKilledSavesGoAtTheNextSave) {
+  TempFolder tmp;
+  const std::string dead = std::to_string(DeadProcessId());
+  const std::string alive = std::to_string(::getppid());
+  tmp.Write(".~ParGen.xml." + dead + ".3.tmp", "half");
+  tmp.Write(".~ParGen.xml." + dead + ".4.tmp.old", "older");
+  tmp.Write(".~ParGen.xml." + alive + ".5.tmp", "a save in progress elsewhere");
+  tmp.Write(".~Other.xml." + dead + ".6.tmp", "another file's");
+  tmp.Write(".~bin." + dead + ".7.new/bank1.bin", "half a folder");
+  tmp.Write("bin/bank1.bin", "1");
+  WriteFileAtomic(tmp.File("ParGen.xml"), "<Par_Gen/>");
+  EXPECT_EQ(Names(tmp.Path()),
+            (std::vector<std::string>{".~bin." + dead + ".7.new", ".~Other.xml." + dead + ".6.tmp",
+                                      ".~ParGen.xml." + alive + ".5.tmp", "bin", "ParGen.xml"}));
+  ReplaceFolderFiles(tmp.File("bin"), {{"bank1.bin", "2"}});
+  EXPECT_EQ(Names(tmp.Path()), (std::vector<std::string>{".~Other.xml." + dead + ".6.tmp",
+                                                         ".~ParGen.xml." + alive + ".5.tmp", "bin",
+                                                         "ParGen.xml"}));
+}
+
+std::map<std::string, std::string> FolderContent(const std::string& dir) {
+  std::map<std::string, std::string> content;
+  for (const TDirEntry& e : ListFolder(dir)) content[e.Name] = e.IsDir ? "<dir>" : ReadFileBytes(JoinPath(dir, e.Name));
+  return content;
+}
+
+TEST(FolderReplace, ReplacesTheNamedFilesAndKeepsTheOthers) {
+  TempFolder tmp;
+  std::string bin = tmp.File("bin");
+  ReplaceFolderFiles(bin, {{"bank1.bin", "1a"}, {"bank2.bin", "2a"}});
+  EXPECT_EQ(FolderContent(bin), (std::map<std::string, std::string>{{"bank1.bin", "1a"}, {"bank2.bin", "2a"}}));
+  tmp.Write("bin/notes.txt", "kept");
+  tmp.Write("bin/sub/deep.txt", "kept too");
+  ::chmod(JoinPath(bin, "bank2.bin").c_str(), 0640);
+  ReplaceFolderFiles(bin, {{"bank1.bin", "1b"}, {"bank2.bin", "2b"}});
+  EXPECT_EQ(FolderContent(bin), (std::map<std::string, std::string>{
+                                    {"bank1.bin", "1b"}, {"bank2.bin", "2b"}, {"notes.txt", "kept"}, {"sub", "<dir>"}}));
+  EXPECT_EQ(ReadFileBytes(JoinPath(bin, "sub/deep.txt")), "kept too");
+  struct stat st;
+  ASSERT_EQ(::stat(JoinPath(bin, "bank2.bin").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"bin"});  // nothing left beside it
+}
+
+TEST(FolderReplace, AFileThatCannotBeReplacedLeavesTheOldFolder) {
+  TempFolder tmp;
+  std::string bin = tmp.File("bin");
+  ReplaceFolderFiles(bin, {{"bank1.bin", "old"}});
+  CreateDir(JoinPath(bin, "bank2.bin"));
+  try {
+    ReplaceFolderFiles(bin, {{"bank1.bin", "new"}, {"bank2.bin", "new"}});
     FAIL() << "no error";
   } catch (const EFCreateError& e) {
-    EXPECT_NE(e.Message().find(c), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find(JoinPath(bin, "bank2.bin")), std::string::npos) << e.Message();
   }
-  EXPECT_EQ(ReadFileBytes(a), "old a");
-  EXPECT_FALSE(FileExists(b));
-  EXPECT_EQ(Names(tmp_.Path()), (std::vector<std::string>{"bank1.bin", "bank_K64_1.bin"}));
+  EXPECT_EQ(FolderContent(bin), (std::map<std::string, std::string>{{"bank1.bin", "old"}, {"bank2.bin", "<dir>"}}));
+  EXPECT_EQ(Names(tmp.Path()), std::vector<std::string>{"bin"});
+}
 
-  ::rmdir(c.c_str());
-  WriteFilesAtomic({{a, "new a"}, {b, "new b"}, {c, "new c"}});
-  EXPECT_EQ(ReadFileBytes(a), "new a");
-  EXPECT_EQ(ReadFileBytes(b), "new b");
-  EXPECT_EQ(ReadFileBytes(c), "new c");
-  EXPECT_EQ(Names(tmp_.Path()).size(), 3u);
+// Which rename of a save fails (and with what), whether an old folder or file was there, and
+// what must be found afterwards. EINVAL on the exchange stands for a file system without it,
+// where the old folder steps aside first.
+TEST(FolderReplace, AFailedRenameLeavesTheOldFilesWhole) {
+  struct Case {
+    const char* name;
+    bool folder;  // the folder replace, else a single atomic file write
+    bool hadOld;
+    std::vector<std::pair<int, int>> failures;
+    bool saved;
+  } cases[] = {
+      {"exchange fails", true, true, {{1, EIO}}, false},
+      {"first placing of the folder fails", true, false, {{1, EIO}}, false},
+      {"no exchange: setting the old folder aside fails", true, true, {{1, EINVAL}, {2, EIO}}, false},
+      {"no exchange: the new folder cannot follow", true, true, {{1, EINVAL}, {3, EIO}}, false},
+      {"no exchange: both renames work", true, true, {{1, EINVAL}}, true},
+      {"file rename fails over an old file", false, true, {{1, EIO}}, false},
+      {"file rename fails with no old file", false, false, {{1, EIO}}, false},
+      {"a later rename fails, not this save's", true, true, {{2, EIO}}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder tmp;
+    const std::string target = tmp.File(c.folder ? "bin" : "ParGen.xml");
+    std::map<std::string, std::string> old = {{"bank1.bin", "old 1"}, {"bank2.bin", "old 2"}, {"notes", "n"}};
+    if (c.hadOld && c.folder) ReplaceFolderFiles(target, {{"bank1.bin", "old 1"}, {"bank2.bin", "old 2"}, {"notes", "n"}});
+    if (c.hadOld && !c.folder) WriteFileAtomic(target, "old");
+    SetRenameFailuresForTests(c.failures);
+    bool saved = true;
+    try {
+      if (c.folder) ReplaceFolderFiles(target, {{"bank1.bin", "new 1"}, {"bank2.bin", "new 2"}});
+      else WriteFileAtomic(target, "new");
+    } catch (const EFCreateError& e) {
+      saved = false;
+      EXPECT_NE(e.Message().find(target), std::string::npos) << e.Message();
+    }
+    SetRenameFailuresForTests({});
+    EXPECT_EQ(saved, c.saved);
+    if (c.folder && saved) {
+      EXPECT_EQ(FolderContent(target),
+                (std::map<std::string, std::string>{{"bank1.bin", "new 1"}, {"bank2.bin", "new 2"}, {"notes", "n"}}));
+    } else if (c.folder) {
+      EXPECT_EQ(DirectoryExists(target), c.hadOld);
+      if (c.hadOld) {
+        EXPECT_EQ(FolderContent(target), old);
+      }
+    } else if (c.hadOld) {
+      EXPECT_EQ(ReadFileBytes(target), "old");
+    } else {
+      EXPECT_FALSE(FileExists(target));
+    }
+    EXPECT_EQ(Names(tmp.Path()).size(), c.hadOld || saved ? 1u : 0u) << "a temporary was left";
+  }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+
+#include <cmath>
 #include <optional>
 
 #include "platform/exceptions.h"
@@ -209,6 +212,30 @@ TEST_F(FloatFormat, FormatRejectsMissingAndMismatchedArguments) {
   EXPECT_THROW(Format("%f", {"x"}), EConvertError);
   EXPECT_THROW(Format("%q", {1}), EConvertError);
   EXPECT_THROW(Format("%", {1}), EConvertError);
+}
+
+// A "*" width took any integer and padded to it: %*d of two billion allocated gigabytes.
+TEST_F(FloatFormat, StarWidthOrPrecisionBeyondTheWrittenLimitIsAConversionError) {
+  EXPECT_EQ(Format("%*d", {999999, 1}).size(), 999999u);
+  EXPECT_EQ(Format("%9999999d", {1}).size(), 999999u);  // written-out widths stop there
+  EXPECT_THROW(Format("%*d", {1000000, 1}), EConvertError);
+  EXPECT_THROW(Format("%*d", {std::int64_t{2000000000}, 1}), EConvertError);
+  EXPECT_THROW(Format("%*d", {std::int64_t{1} << 32, 1}), EConvertError);  // not 0 once cut to 32 bits
+  EXPECT_THROW(Format("%.*d", {std::int64_t{2000000000}, 1}), EConvertError);
+  EXPECT_THROW(Format("%.*s", {std::int64_t{-2000000000}, "a"}), EConvertError);
+}
+
+// FloatToStr of the largest doubles rounded past the range, so StrToFloat refused its text.
+TEST_F(FloatFormat, FloatToStrOfTheLargestDoublesReadsBack) {
+  const double max = std::numeric_limits<double>::max();
+  for (double v : {max, -max, std::nextafter(max, 0.0), 1.7976931348623150e308, 1.797693134862315e308}) {
+    SCOPED_TRACE(v);
+    const std::string text = FloatToStr(v);
+    double back = 0;
+    ASSERT_TRUE(TryStrToFloat(text, back)) << text;
+    EXPECT_NEAR(back / v, 1.0, 1e-14) << text;
+  }
+  EXPECT_EQ(FloatToStr(1.7e308), "1.7E308");  // below the edge the text stays as short as before
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace hd {
 namespace {
@@ -106,11 +108,36 @@ TEST(PingPackets, PingProgramReportIsReadForTheTargetsReplyOnly) {
       {"reply from another address", "1032 bytes from 127.0.0.2: icmp_seq=1 ttl=64 time=0.045 ms\n", -1},
       {"no reply", "PING 127.0.0.1 (127.0.0.1) 56(84) bytes of data.\n\n1 packets transmitted, 0 received\n", -1},
       {"nothing at all", "", -1},
+      {"impossible size", "65516 bytes from 127.0.0.1: icmp_seq=1 ttl=64 time=0.045 ms\n", -1},
+      {"largest possible size", "65515 bytes from 127.0.0.1: icmp_seq=1 ttl=64 time=0.045 ms\n", 65507},
+      {"size beyond any integer", "99999999999999999999999 bytes from 127.0.0.1: icmp_seq=1\n", -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(ParsePingProgramReply(c.report, "127.0.0.1"), c.payload);
   }
+}
+
+// A 500 ms echo returned after 8 s while the loopback was flooded: each packet that arrived
+// started another wait, even after the deadline.
+TEST(PingPackets, OtherTrafficDoesNotHoldTheWaitPastItsDeadline) {
+  int pair[2];
+  ASSERT_EQ(::socketpair(AF_UNIX, SOCK_DGRAM, 0, pair), 0);
+  const std::string request = BuildEchoRequest(7, 1, 8);
+  int queued = 0;
+  for (; queued < 50; ++queued) ASSERT_EQ(::send(pair[1], request.data(), request.size(), 0), static_cast<ssize_t>(request.size()));
+  TEchoFilter filter;
+  filter.Target = Address("127.0.0.1");
+  filter.Identifier = 7;
+  filter.Sequence = 1;
+  // The deadline has passed: one packet may still be looked at, the rest wait for nobody.
+  EXPECT_EQ(AwaitEchoReply(pair[0], filter, std::chrono::steady_clock::now()), -1);
+  int left = 0;
+  char buffer[64];
+  while (::recv(pair[0], buffer, sizeof buffer, MSG_DONTWAIT) > 0) ++left;
+  EXPECT_EQ(left, queued - 1);
+  ::close(pair[0]);
+  ::close(pair[1]);
 }
 
 }  // namespace

@@ -42,6 +42,38 @@ class StdCtrlsTest : public ::testing::Test {
   std::unique_ptr<TForm> form;
 };
 
+TEST_F(StdCtrlsTest, EditTellsWhereEachCharacterStartsAndKeepsItsSelection) {
+  auto* edit = Add<TEdit>(10, 10);
+  edit->SetText("Wavy line");
+  auto pos = [&](int i) {
+    LRESULT r = SendMessage(edit->Handle(), EM_POSFROMCHAR, static_cast<WPARAM>(i));
+    return TPoint{static_cast<short>(LOWORD(r)), static_cast<short>(HIWORD(r))};
+  };
+  auto charAt = [&](TPoint p) {
+    return static_cast<int>(SendMessage(edit->Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(p.X, p.Y)));
+  };
+  // Asked before the edit was ever shown, it answers as it does once shown.
+  std::vector<TPoint> hidden;
+  for (int i = 0; i <= 9; ++i) hidden.push_back(pos(i));
+  ShowForm();
+  edit->SetSelStart(2);
+  edit->SetSelLength(3);
+  for (int i = 0; i <= 9; ++i) {
+    SCOPED_TRACE(i);
+    TPoint p = pos(i);
+    EXPECT_EQ(p, hidden[static_cast<size_t>(i)]);
+    EXPECT_EQ(p.Y, hidden[0].Y);
+    EXPECT_EQ(charAt(p), i);
+    if (i > 0) {
+      EXPECT_GT(p.X, hidden[static_cast<size_t>(i - 1)].X);
+    }
+  }
+  EXPECT_GT(hidden[0].X, 0);
+  EXPECT_EQ(pos(20), pos(9));  // past the end: just after the text
+  EXPECT_EQ(edit->SelStart(), 2);
+  EXPECT_EQ(edit->SelLength(), 3);
+}
+
 TEST_F(StdCtrlsTest, EditReportsEveryChangeAlsoThoseMadeByCode) {
   auto* edit = Add<TEdit>(10, 10);
   ShowForm();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/bitmap.h"
 #include "platform/forms.h"
 #include "platform/std_ctrls.h"
 #include "testkit/gui_kit.h"
@@ -42,6 +43,13 @@ class TScrollPad : public TCustomControl {
       unsigned code = LOWORD(m.WParam);
       std::string s = std::string(m.Msg == WM_VSCROLL ? "V:" : "H:") + ScrollCodeName(code);
       if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) s += " " + std::to_string(HIWORD(m.WParam));
+      if (code == SB_THUMBTRACK) {
+        // The full track position is there for the asking while the thumb moves.
+        SCROLLINFO si;
+        si.fMask = SIF_TRACKPOS | SIF_POS;
+        GetScrollInfo(Handle(), m.Msg == WM_VSCROLL ? SB_VERT : SB_HORZ, si);
+        s += "/" + std::to_string(si.nTrackPos) + "@" + std::to_string(si.nPos);
+      }
       log_->Note(s);
     }
     TCustomControl::WndProc(m);
@@ -214,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
                    k.MoveMouse(c, 190, 300, {ssLeft});  // beyond the end: the last position
                    k.MouseUp(c, 190, 300);
                  },
-                 "V:THUMBTRACK 46 V:THUMBTRACK 90 V:THUMBPOSITION 90 V:ENDSCROLL"},
+                 "V:THUMBTRACK 46/46@0 V:THUMBTRACK 90/90@0 V:THUMBPOSITION 90 V:ENDSCROLL"},
         BarInput{"HeldArrowRepeatsAfterAPause",
                  [](TGuiKit& k, TControl* c) {
                    k.MouseDown(c, 187, 121);
@@ -233,6 +241,74 @@ TEST_F(WindowFixture, DisabledBarTakesNoInput) {
   log.Clear();
   Press(kit, pad, 190, 140);
   EXPECT_EQ(log.Text(), "");
+}
+
+TEST_F(WindowFixture, ClientInputAndPictureStandInsideTheBorderAndBars) {
+  pad->SetBorderStyle(bsSingle);
+  pad->SetScrollBars(ssVertical);
+  pad->SetColor(clWhite);
+  std::vector<std::string> seen;
+  pad->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) {
+    seen.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+  };
+  pad->OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+    seen.push_back("wheel " + std::to_string(delta));
+    handled = true;
+  };
+  form->Show();
+  pad->SetFocus();
+  kit.Click(pad, 0, 0);
+  kit.Click(pad, 178, 145);
+  kit.Wheel(pad, 50, 50, -120);
+  EXPECT_EQ(seen, (std::vector<std::string>{"down 0,0", "down 178,145", "wheel -120"}));
+
+  TBitmap picture;
+  picture.LoadFromFile(kit.RenderPng(pad, "bordered_pad"));
+  ASSERT_EQ(picture.Width(), 200);
+  ASSERT_EQ(picture.Height(), 150);
+  TCanvas& c = picture.Canvas();
+  EXPECT_EQ(c.Pixel(0, 0), ColorToRGB(clBtnShadow));     // the sunken edge
+  EXPECT_EQ(c.Pixel(199, 149), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(c.Pixel(2, 2), ColorToRGB(clWhite));         // the client's first pixel
+  EXPECT_EQ(c.Pixel(180, 75), ColorToRGB(clWhite));      // the client's last column
+  EXPECT_NE(c.Pixel(185, 75), ColorToRGB(clWhite));      // the bar
+}
+
+// A control that frames its window in its own colour after the platform's non-client paint,
+// as the grid draws its border.
+class TFramedPad : public TCustomControl {
+ public:
+  using TCustomControl::TCustomControl;
+  int ncPaints = 0;
+  void Dispatch(TMessage& m) override {
+    TCustomControl::Dispatch(m);
+    if (m.Msg != WM_NCPAINT) return;
+    ++ncPaints;
+    WindowCanvas().Brush().Color = clRed;
+    WindowCanvas().FrameRect(Rect(0, 0, Width(), Height()));
+  }
+};
+
+TEST_F(WindowFixture, ControlDrawsOverItsNonClientArea) {
+  auto* framed = new TFramedPad(form.get());
+  framed->SetBounds(220, 10, 100, 80);
+  framed->SetBorderStyle(bsSingle);
+  framed->SetParent(form.get());
+  form->Show();
+  TBitmap picture;
+  picture.LoadFromFile(kit.RenderPng(framed, "framed_pad"));
+  EXPECT_EQ(picture.Canvas().Pixel(0, 0), ColorToRGB(clRed));
+  EXPECT_EQ(picture.Canvas().Pixel(1, 1), ColorToRGB(cl3DDkShadow));  // the platform's inner edge
+  EXPECT_EQ(framed->ncPaints, 1);
+  // Drawn at any other time, it shows too; a change of the bars paints the area anew.
+  framed->WindowCanvas().Brush().Color = clBlue;
+  framed->WindowCanvas().FrameRect(Rect(0, 0, 100, 80));
+  picture.LoadFromFile(kit.RenderPng(framed, "framed_pad_blue"));
+  EXPECT_EQ(picture.Canvas().Pixel(0, 0), ColorToRGB(clBlue));
+  framed->SetScrollBars(ssVertical);
+  picture.LoadFromFile(kit.RenderPng(framed, "framed_pad_bar"));
+  EXPECT_EQ(picture.Canvas().Pixel(0, 0), ColorToRGB(clRed));
+  EXPECT_EQ(framed->ncPaints, 2);
 }
 
 TEST(SystemMetricsTest, AnswerThePlatformsClassicSizes) {

@@ -62,7 +62,7 @@ TEST(Xml, ElementTextRules) {
       {"empty pair", "<r></r>", ""},
       {"one text child", "<r>192.168.2.205</r>", "192.168.2.205"},
       {"blanks around text are kept", "<r>  x  </r>", "  x  "},
-      {"whitespace only is dropped", "<r> \n\t </r>", ""},
+      {"whitespace only is kept", "<r> \n\t </r>", " \n\t "},
       {"entities", "<r>a &amp; &lt;b&gt; &#182;</r>", "a & <b> \xC2\xB6"},
       {"CDATA", "<r><![CDATA[a<b]]></r>", "a<b"},
       {"child element", "<r><a>1</a></r>", std::nullopt},
@@ -162,6 +162,71 @@ TEST(Xml, BuildSaveAndReload) {
   EXPECT_EQ(r.Attributes(), (std::vector<std::pair<std::string, std::string>>{
                                 {"Mnemonic", "again"}, {"Bit", ""}, {"Text", odd}}));
   EXPECT_EQ(back.SaveToString(), saved);
+}
+
+// Blanks or a tab came back empty and a CR came back as LF; a value that was not UTF-8 made
+// the reader take the whole file for Windows-1252, changing every other value.
+TEST(Xml, EveryValueReadsBackAsWritten) {
+  struct Case {
+    const char* name;
+    std::string value;
+    std::string readBack;
+  } cases[] = {
+      {"blanks", "   ", "   "},
+      {"a tab", "\t", "\t"},
+      {"a line feed", "\n", "\n"},
+      {"CR", "a\rb", "a\rb"},
+      {"CR LF", "a\r\nb", "a\r\nb"},
+      {"a lone CR", "\r", "\r"},
+      {"not UTF-8: read as Windows-1252", "Caf\xE9 \x80", "Caf\xC3\xA9 \xE2\x82\xAC"},
+      {"a cut UTF-8 sequence", "ab\xC3", "ab\xC3\x83"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TXmlDocument doc;
+    TXmlNode root = doc.AddChild("Conf_Settings");
+    root.AddChild("projectname").SetText(c.value);
+    root.AddChild("language").SetText("Fran\xC3\xA7" "ais");
+    root.AddChild("row").SetAttribute("Mnemonic", c.value);
+    doc.AddComment("SW_VERSION = 1.300");
+    const std::string saved = doc.SaveToString();
+    EXPECT_TRUE(IsValidUtf8(saved)) << saved;
+    TXmlDocument back;
+    back.LoadFromString(saved);
+    EXPECT_EQ(back.FirstChild().FindNode("projectname").Text(), c.readBack);
+    EXPECT_EQ(back.FirstChild().FindNode("row").Attribute("Mnemonic"), c.readBack);
+    EXPECT_EQ(back.FirstChild().FindNode("language").Text(), "Fran\xC3\xA7" "ais");
+    EXPECT_EQ(back.SaveToString(), saved);
+  }
+  // Found by fuzzing: a reference to no character gave a value that was not UTF-8.
+  TXmlDocument refs;
+  refs.LoadFromString("<r a=\"&#x110000;\">&#1566836;|&#xD800;</r>");
+  EXPECT_TRUE(IsValidUtf8(*refs.FirstChild().Attribute("a")));
+  EXPECT_TRUE(IsValidUtf8(refs.FirstChild().Text()));
+  EXPECT_EQ(refs.FirstChild().Text().find('|'), 8u) << "the reference was read as four Windows-1252 characters";
+  // Comments keep their line ends as they are: a reference there would be read as text.
+  TXmlDocument doc;
+  doc.AddComment("a\rb");
+  doc.AddComment("> <![CDATA[");  // "<!-->": the comment's end is not inside its opener
+  doc.AddChild("r").SetText("\r");
+  EXPECT_EQ(doc.SaveToString(), "<!--a\rb-->\n<!--> <![CDATA[-->\n<r>&#13;</r>\n");
+}
+
+// A 10 MB file of empty elements took 448 MB to read.
+TEST(Xml, FileOverTheSizeLimitIsRefusedWithItsName) {
+  TempFolder tmp;
+  std::string big;
+  while (big.size() <= kMaxXmlFileSize) big += "<a/>";
+  const std::string path = tmp.Write("ModbusTCPM_SetAccess.xml", "<r>" + big + "</r>");
+  TXmlDocument doc;
+  try {
+    doc.LoadFromFile(path);
+    FAIL() << "read";
+  } catch (const EXmlError& e) {
+    EXPECT_NE(e.Message().find(path), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find("too large"), std::string::npos) << e.Message();
+  }
+  EXPECT_TRUE(doc.FirstChild().IsNull());
 }
 
 TEST(Xml, SavingDropsALoadedDeclaration) {

@@ -2,11 +2,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QImageReader>
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "platform/bitmap_resources.h"
 #include "platform/exceptions.h"
@@ -47,14 +46,6 @@ std::uint32_t Reduce(std::uint32_t p, TPixelFormat f) {
          (static_cast<std::uint32_t>(b) << 16);
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(errno));
-  std::ostringstream data;
-  data << in.rdbuf();
-  return data.str();
-}
-
 std::string LowerExtension(const std::string& path) {
   size_t dot = path.find_last_of('.');
   size_t slash = path.find_last_of("/\\");
@@ -68,6 +59,23 @@ std::string LowerExtension(const std::string& path) {
 
 const QImage& BitmapImage(const TBitmap& bmp) { return bmp.impl().image; }
 QImage& BitmapImage(TBitmap& bmp) { return bmp.impl().image; }
+
+// The allocation limit stops formats whose header names no size.
+QImage ReadPictureWithQt(const std::string& bytes, std::int64_t maxPixels) {
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  const QSize size = reader.size();
+  if (size.isValid() && static_cast<std::int64_t>(size.width()) * size.height() > maxPixels)
+    throw EInvalidGraphic("Picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                          " pixels is too large");
+  constexpr std::int64_t kMegabyte = 1024 * 1024;
+  reader.setAllocationLimit(static_cast<int>(std::min<std::int64_t>((maxPixels * 4 + kMegabyte - 1) / kMegabyte, 1 << 20)));
+  QImage img = reader.read();
+  if (img.isNull()) throw EInvalidGraphic("Unknown picture format or damaged picture data");
+  return img;
+}
 
 TBitmap BitmapFromImage(const QImage& image) {
   TBitmap bmp;
@@ -167,23 +175,16 @@ const std::uint32_t* TBitmap::ScanLine(int row) const {
   return reinterpret_cast<const std::uint32_t*>(impl_->image.constScanLine(row));
 }
 
-void TBitmap::LoadFromMemory(const std::string& bytes) {
-  TBitmap loaded;
-  if (jpeg::IsJpeg(bytes)) {
-    loaded = jpeg::Decode(bytes);
-  } else {
-    QImage img = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
-    if (img.isNull()) throw EInvalidGraphic("Unknown picture format or damaged picture data");
-    loaded = BitmapFromImage(img);
-  }
+void TBitmap::LoadFromMemory(const std::string& bytes, std::int64_t maxPixels) {
+  TBitmap loaded = jpeg::IsJpeg(bytes) ? jpeg::Decode(bytes, maxPixels) : BitmapFromImage(ReadPictureWithQt(bytes, maxPixels));
   impl_->image = loaded.impl_->image;
   impl_->format = loaded.impl_->format;
 }
 
-void TBitmap::LoadFromFile(const std::string& path) {
-  std::string bytes = ReadFile(path);
+void TBitmap::LoadFromFile(const std::string& path, std::int64_t maxPixels) {
+  std::string bytes = ReadFileBytes(path, kMaxPictureFileSize);
   try {
-    LoadFromMemory(bytes);
+    LoadFromMemory(bytes, maxPixels);
   } catch (const EInvalidGraphic& e) {
     throw EInvalidGraphic(e.Message() + ": " + path);
   }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/bitmap.h"
 #include "platform/raster_canvas.h"
@@ -20,5 +22,8 @@ QImage& BitmapImage(TBitmap& bmp);
 // A bitmap holding a copy of the image, converted to 32-bit pixels (pf32bit when the image
 // has an alpha channel, else pf24bit).
 TBitmap BitmapFromImage(const QImage& image);
+// A picture decoded by Qt's readers, refused (EInvalidGraphic) over maxPixels before its
+// pixels are decoded.
+QImage ReadPictureWithQt(const std::string& bytes, std::int64_t maxPixels);
 
 }  // namespace hd

@@ -9,8 +9,8 @@ namespace hd {
 TIcon::TIcon() { image_.SetPixelFormat(pf32bit); }
 
 void TIcon::LoadFromMemory(const std::string& bytes) {
-  QImage img = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
-  if (img.isNull()) throw EInvalidGraphic("Unknown icon format or damaged icon data");
+  // Icons are small pictures: a header asking for more is refused before it is decoded.
+  QImage img = ReadPictureWithQt(bytes, kSmallPicturePixels);
   TBitmap loaded = BitmapFromImage(img.convertToFormat(QImage::Format_RGBA8888_Premultiplied));
   loaded.SetPixelFormat(pf32bit);
   image_ = loaded;
@@ -18,7 +18,7 @@ void TIcon::LoadFromMemory(const std::string& bytes) {
 
 void TIcon::LoadFromFile(const std::string& path) {
   TBitmap probe;
-  probe.LoadFromFile(path);  // reads the file and reports a missing one
+  probe.LoadFromFile(path, kSmallPicturePixels);  // reads the file and reports a missing one
   if (probe.PixelFormat() != pf32bit) {
     AssignBitmap(probe, clNone);
     return;

@@ -102,6 +102,11 @@ void PaintElement(QPainter& p, QStyle* style, TThemedElement element, int state,
 bool ThemesActive() { return g_themes_active; }
 void SetThemesActive(bool active) { g_themes_active = active; }
 
+TThemeNames CurrentThemeNames() {
+  if (!g_themes_active) return {};
+  return {"Fusion", "NormalColor", "NormalSize"};
+}
+
 void PaintThemedPart(TCanvas& canvas, TThemedElement element, int state, const TRect& r) {
   if (r.IsEmpty()) return;
   EnsureGuiApplication();
