@@ -1,18 +1,21 @@
 // The platform's grid control: a scrollable grid of cells with fixed rows and columns, a
 // current cell and a selection, column widths and row heights, painted cell by cell through
-// the DrawCell hook. TCustomGrid holds the geometry, the selection, scrolling and painting;
+// the DrawCell hook. TCustomGrid holds the geometry, the selection, scrolling, painting, the
+// keys, the mouse (selecting, sizing and moving lines) and the in-place editor;
 // TCustomDrawGrid turns the hooks into events; TStringGrid adds a text and an object per cell.
-// The key, mouse, sizing, moving and in-place editor handling are added on these classes.
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/exceptions.h"
 #include "platform/grids/grid_axis.h"
+#include "platform/mask_edit.h"
 
 namespace hd {
 
@@ -124,8 +127,16 @@ class TCustomGrid : public TCustomControl {
   // top-left and the current cell at its bottom-right without asking SelectCell.
   TGridRect Selection() const { return GridRect(current_, anchor_); }
   void SetSelection(const TGridRect& value);
-  // An in-place editor is shown or about to be.
+  // An in-place editor is shown or about to be. Setting it shows the editor with the caret at
+  // the end of the text, or hides it, writing its text back.
   bool EditorMode() const { return FEditorMode; }
+  void SetEditorMode(bool value);
+  // Whether Tab stops on the column; every column does until told otherwise, and a column
+  // outside the grid reads true. Raises EInvalidGridOperation for a column outside the grid.
+  bool TabStops(int index) const;
+  void SetTabStops(int index, bool value);
+  // What the grid's interaction is doing now (sizing, moving, selecting with the mouse).
+  TGridState GridState() const { return FGridState; }
 
   // The client rectangle of a cell, cut at the client edge; all zeros when the cell is not in
   // view. Right and bottom edges are exclusive.
@@ -164,6 +175,42 @@ class TCustomGrid : public TCustomControl {
   // fixed cell with the matching option, else gsNormal with Index -1.
   virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
                                TGridDrawInfo& FixedInfo);
+
+  // Keys: OnKeyDown, then the navigation (arrows, pages, Home and End with their Ctrl forms,
+  // Tab over the tab stops wrapping rows, F2 into editor mode); Shift extends the selection.
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  // OnKeyPress, then (unless goAlwaysShowEditor) Return shows or hides the editor and Escape
+  // puts back the text the editor started with and hides it.
+  void KeyPress(TKeyChar& Key) override;
+  // The mouse: a press on a border of a fixed cell starts sizing (goColSizing, goRowSizing),
+  // on a fixed cell of a scrolled line moving (goColMoving, goRowMoving), on a body cell
+  // moving the current cell and selecting (with Shift from the anchor); the editor opens on a
+  // press on the current cell with goEditing.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Unless OnMouseWheelDown/Up handled it, one row down or up.
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  // Leaving the grid hides the editor unless goAlwaysShowEditor.
+  void DoExit() override;
+
+  // The in-place editor: made on first use, placed over the current cell, loaded through
+  // GetEditMask, GetEditText and GetEditLimit, and written back through SetEditText.
+  virtual TInplaceEdit* CreateEditor();
+  // Editor mode on, and the editor shown over the current cell when CanEditShow agrees.
+  virtual void ShowEditor();
+  // Editor mode off; the editor's text goes to its cell and the editor hides.
+  virtual void HideEditor();
+  // Shows the editor and hands it the character, as if typed into it.
+  void ShowEditorChar(TKeyChar Ch);
+  // Loads the editor afresh from the current cell (the cell changed under it).
+  void InvalidateEditor();
+  // Places the editor over the current cell (loading it when it showed another cell), or
+  // hides it when the cell is out of view; nothing unless CanEditShow agrees.
+  void UpdateEditor();
+  // Ends what the mouse started (selecting, sizing, moving) without finishing it.
+  void CancelMode();
 
   // Moves the current cell after SelectCell agreed; the anchor follows when MoveAnchor or
   // without goRangeSelect; Show scrolls the cell into view.
@@ -209,6 +256,25 @@ class TCustomGrid : public TCustomControl {
   bool FEditorMode = false;
 
  private:
+  friend class TInplaceEdit;
+  // The timer that scrolls while the pointer selects or moves lines past an edge.
+  static constexpr std::uintptr_t kScrollTimerId = 1;
+  // Keys and mouse.
+  void DispatchChar(TMessage& message);
+  LRESULT DlgCode() const;
+  TGridCoord KeyTarget(WORD key, TShiftState shift, TGridCoord& newTopLeft) const;
+  TGridCoord NextTabStop(bool backward) const;
+  int StepTo(bool horizontal, int from, int target) const;
+  void MoveAnchor(const TGridCoord& NewAnchor);
+  void StartLineMove(bool columns, int index);
+  void MoveAndScroll(bool columns, int mouse, int cellHit);
+  void TimedScroll();
+  void FinishSizing();
+  void DrawSizingLine(const TGridDrawInfo& DrawInfo);
+  void DrawMove();
+  // The editor.
+  void UpdateText();
+  void HideEdit();
   void ChangeSize(int newColCount, int newRowCount);
   void SetFixedCount(TGridAxis& axis, int value, const char* tooBig);
   bool SetLineSize(TGridAxis& axis, int index, int value);
@@ -234,6 +300,64 @@ class TCustomGrid : public TCustomControl {
   TGridCoord current_;
   TGridCoord anchor_;
   TGridCoord top_left_;
+  std::vector<char> tab_stops_;  // empty while every column is a tab stop
+  // The line being sized: its index, where the sizing line is and its offset from the mouse.
+  int sizing_index_ = -1;
+  int sizing_pos_ = 0;
+  int sizing_ofs_ = 0;
+  // The line being moved and where it would go.
+  int move_index_ = -1;
+  int move_pos_ = -1;
+  // Where the mouse was last seen while a button was down, for the timed scrolling.
+  TPoint last_mouse_;
+  // The cell whose text the editor holds; -1 when it holds none.
+  int inplace_col_ = -1;
+  int inplace_row_ = -1;
+};
+
+// The editor the grid opens over a cell: a masked edit that hands the grid the keys that
+// leave it (Tab, Escape, PgUp, PgDn, Up, Down, and with goAlwaysShowEditor Left, Right, Home
+// and End at the ends of the text) and every character first, and keeps the grid its form's
+// active control while it has the focus.
+class TInplaceEdit : public TCustomMaskEdit {
+  friend class TCustomGrid;
+
+ public:
+  explicit TInplaceEdit(TComponent* owner);
+  const char* ClassName() const override { return "TInplaceEdit"; }
+
+  TCustomGrid* Grid() const { return grid_; }
+  void SetGrid(TCustomGrid* grid) { grid_ = grid; }
+  // Places and shows the editor over a client rectangle of the grid, taking the focus when
+  // the grid has it; an empty rectangle hides it.
+  void Move(const TRect& Loc);
+  // Hides the editor; the focus goes back to the grid when the editor had it.
+  void Hide();
+  // The caret to the end of the text, nothing selected.
+  void Deselect();
+  // Takes the grid's mask, text and limit for its current cell.
+  virtual void UpdateContents();
+
+  void WndProc(TMessage& message) override;
+  void Dispatch(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(TKeyChar& Key) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void DblClick() override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
+  // When the grid last took a press: a second press within the double-click time is a double
+  // click.
+  std::uint32_t FClickTime = 0;
+
+ private:
+  bool AtLeftSide() const;
+  bool AtRightSide() const;
+  TCustomGrid* grid_ = nullptr;
+  // The cell's text as the editor was loaded with it, which Escape puts back.
+  std::string loaded_text_;
 };
 
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
@@ -284,7 +408,7 @@ class TStringGrid : public TDrawGrid {
   const char* ClassName() const override { return "TStringGrid"; }
 
   std::string Cells(int ACol, int ARow) const;
-  // Repaints the cell when it is in view.
+  // Repaints the cell when it is in view; the editor showing the cell takes the new text.
   void SetCells(int ACol, int ARow, const std::string& Value);
   TObject* Objects(int ACol, int ARow) const;
   void SetObjects(int ACol, int ARow, TObject* Value);
@@ -302,6 +426,8 @@ class TStringGrid : public TDrawGrid {
 
  private:
   std::unique_ptr<TCellStore> store_;
+  // Above 0 while the editor's text is being written: the editor is not loaded again from it.
+  int edit_update_ = 0;
 };
 
 }  // namespace hd

@@ -1,8 +1,10 @@
-// The grid's dimensions, options, current cell and selection, and whole-line moves.
+// The grid's dimensions, options, current cell and selection, whole-line moves, and the
+// messages the grid answers.
 #include <algorithm>
 
 #include "platform/forms.h"
 #include "platform/grids.h"
+#include "platform/timers.h"
 
 namespace hd {
 
@@ -17,6 +19,8 @@ TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner), cols_(5, 64
   rows_.SetFixedCount(1);
   options_ = {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
   control_style_.Include(csOpaque);
+  // The grid reports clicks itself: a press that moves the current cell is one.
+  control_style_.Exclude(csClickEvents);
   SetColor(clWindow);
   SetParentColor(false);
   SetTabStop(true);
@@ -54,6 +58,7 @@ void TCustomGrid::ChangeSize(int newColCount, int newRowCount) {
   int oldColCount = ColCount(), oldRowCount = RowCount();
   cols_.SetCount(newColCount);
   rows_.SetCount(newRowCount);
+  if (!tab_stops_.empty()) tab_stops_.resize(static_cast<size_t>(newColCount), 1);
   // The current cell comes back into the grid through SelectCell, as any move does; a refusal
   // leaves it where it was.
   TGridCoord coord{std::min(current_.X, newColCount - 1), std::min(current_.Y, newRowCount - 1)};
@@ -114,9 +119,15 @@ bool TCustomGrid::SetLineSize(TGridAxis& axis, int index, int value) {
   return true;
 }
 
-void TCustomGrid::ColWidthsChanged() { UpdateScrollRange(); }
+void TCustomGrid::ColWidthsChanged() {
+  UpdateScrollRange();
+  UpdateEditor();
+}
 
-void TCustomGrid::RowHeightsChanged() { UpdateScrollRange(); }
+void TCustomGrid::RowHeightsChanged() {
+  UpdateScrollRange();
+  UpdateEditor();
+}
 
 void TCustomGrid::SetGridLineWidth(int value) {
   if (grid_line_width_ == value) return;
@@ -145,6 +156,12 @@ void TCustomGrid::SetOptions(TGridOptions value) {
   if (value.Contains(goRowSelect)) value.Exclude(goAlwaysShowEditor);
   options_ = value;
   UpdateLineWidths();
+  if (!FEditorMode) {
+    if (value.Contains(goAlwaysShowEditor))
+      ShowEditor();
+    else
+      HideEditor();
+  }
   if (value.Contains(goRowSelect)) MoveColRow(Col(), Row(), true, false);
   InvalidateGrid();
   UpdateScrollRange();
@@ -160,6 +177,7 @@ void TCustomGrid::SetRow(int value) {
 
 void TCustomGrid::FocusCell(int ACol, int ARow, bool MoveAnchor) {
   MoveColRow(ACol, ARow, MoveAnchor, true);
+  UpdateEditor();
   Click();
 }
 
@@ -169,6 +187,7 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
   TGridRect oldSel = Selection();
   TGridCoord oldCurrent = current_;
   current_ = {ACol, ARow};
+  if (!options_.Contains(goAlwaysShowEditor)) HideEditor();
   if (MoveAnchor || !options_.Contains(goRangeSelect)) {
     anchor_ = current_;
     if (options_.Contains(goRowSelect)) anchor_.X = ColCount() - 1;
@@ -199,6 +218,7 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
   bool sized = MoveLine(true, FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
   if (sized) ColWidthsChanged();
+  UpdateEditor();
 }
 
 void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
@@ -206,6 +226,7 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   bool sized = MoveLine(false, FromIndex, ToIndex);
   RowMoved(FromIndex, ToIndex);
   if (sized) RowHeightsChanged();
+  UpdateEditor();
 }
 
 bool TCustomGrid::MoveLine(bool columns, int from, int to) {
@@ -213,6 +234,13 @@ bool TCustomGrid::MoveLine(bool columns, int from, int to) {
   if (from < 0 || to < 0 || from >= axis.Count() || to >= axis.Count()) throw EInvalidGridOperation(kIndexOutOfRange);
   bool sized = !axis.Uniform();
   axis.MoveLine(from, to);
+  if (columns && !tab_stops_.empty()) {
+    auto first = tab_stops_.begin();
+    if (from < to)
+      std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+      std::rotate(first + to, first + from, first + from + 1);
+  }
   // The current cell and the anchor stay on the lines they were on.
   auto follow = [&](int& index) {
     if (index == from)
@@ -224,6 +252,7 @@ bool TCustomGrid::MoveLine(bool columns, int from, int to) {
   };
   follow(columns ? current_.X : current_.Y);
   follow(columns ? anchor_.X : anchor_.Y);
+  if (int& edited = columns ? inplace_col_ : inplace_row_; edited >= 0) follow(edited);
   InvalidateGrid();
   return sized;
 }
@@ -252,6 +281,64 @@ bool TCustomGrid::CanEditShow() {
   bool editing = options_.Contains(goEditing) && !options_.Contains(goRowSelect);
   return editing && FEditorMode && HandleAllocated() &&
          (options_.Contains(goAlwaysShowEditor) || IsActiveControl());
+}
+
+void TCustomGrid::Dispatch(TMessage& message) {
+  switch (message.Msg) {
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (message.LParam == 0) {
+        ModifyScrollBar(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(message.WParam),
+                        static_cast<std::int16_t>(HIWORD(message.WParam)));
+        return;
+      }
+      break;
+    case WM_SIZE:
+      TCustomControl::Dispatch(message);
+      UpdateScrollRange();
+      UpdateEditor();
+      return;
+    case WM_GETDLGCODE: message.Result = DlgCode(); return;
+    case WM_CHAR: DispatchChar(message); return;
+    case WM_LBUTTONDOWN:
+      TCustomControl::Dispatch(message);
+      if (FInplaceEdit) FInplaceEdit->FClickTime = GetTickCount();
+      return;
+    case WM_TIMER:
+      if (message.WParam == kScrollTimerId) {
+        TimedScroll();
+        return;
+      }
+      break;
+    case WM_CANCELMODE:
+    case CM_CANCELMODE:
+      TCustomControl::Dispatch(message);
+      CancelMode();
+      if (MouseCapture()) SetMouseCapture(false);
+      return;
+    case WM_COMMAND:
+      // The editor's changes go to its cell as they are typed; the edit hears nothing back.
+      if (FInplaceEdit && static_cast<HWND>(message.LParam) == FInplaceEdit->Handle()) {
+        if (HIWORD(message.WParam) == EN_CHANGE) UpdateText();
+        return;
+      }
+      break;
+    case WM_SETFOCUS:
+      TCustomControl::Dispatch(message);
+      // Coming back from its own editor, the grid leaves the editor where it is.
+      if (!FInplaceEdit || static_cast<HWND>(message.WParam) != FInplaceEdit->Handle()) {
+        InvalidateRect(Selection());
+        UpdateEditor();
+      }
+      return;
+    case WM_KILLFOCUS:
+      TCustomControl::Dispatch(message);
+      InvalidateRect(Selection());
+      if (FInplaceEdit && static_cast<HWND>(message.WParam) != FInplaceEdit->Handle()) FInplaceEdit->Hide();
+      return;
+    default: break;
+  }
+  TCustomControl::Dispatch(message);
 }
 
 }  // namespace hd

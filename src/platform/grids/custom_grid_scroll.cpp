@@ -44,6 +44,7 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
 void TCustomGrid::TopLeftMoved(const TGridCoord&) {
   UpdateScrollPos();
   InvalidateGrid();
+  UpdateEditor();
   TopLeftChanged();
 }
 
@@ -167,25 +168,6 @@ void TCustomGrid::ModifyScrollBar(int ScrollBar, int ScrollCode, int Pos) {
     MoveTopLeft(target, TopRow());
   else
     MoveTopLeft(LeftCol(), target);
-}
-
-void TCustomGrid::Dispatch(TMessage& message) {
-  switch (message.Msg) {
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      if (message.LParam == 0) {
-        ModifyScrollBar(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(message.WParam),
-                        static_cast<std::int16_t>(HIWORD(message.WParam)));
-        return;
-      }
-      break;
-    case WM_SIZE:
-      TCustomControl::Dispatch(message);
-      UpdateScrollRange();
-      return;
-    default: break;
-  }
-  TCustomControl::Dispatch(message);
 }
 
 }  // namespace hd

@@ -52,6 +52,9 @@ std::string TStringGrid::Cells(int ACol, int ARow) const { return std::string(st
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
   store_->SetText(ACol, ARow, Value);
   InvalidateCell(ACol, ARow);
+  // A text written from code shows in the editor open on the cell; the editor's own text
+  // coming back is not loaded again.
+  if (edit_update_ == 0 && ACol == Col() && ARow == Row()) InvalidateEditor();
 }
 
 TObject* TStringGrid::Objects(int ACol, int ARow) const { return store_->Object(ACol, ARow); }
@@ -73,7 +76,14 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
 std::string TStringGrid::GetEditText(int ACol, int ARow) { return Cells(ACol, ARow); }
 
 void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
-  if (Value != store_->Text(ACol, ARow)) SetCells(ACol, ARow, Value);
+  ++edit_update_;
+  try {
+    if (Value != store_->Text(ACol, ARow)) SetCells(ACol, ARow, Value);
+  } catch (...) {
+    --edit_update_;
+    throw;
+  }
+  --edit_update_;
   TDrawGrid::SetEditText(ACol, ARow, Value);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -93,13 +94,16 @@ class QtLineEditBox : public QLineEdit, public QtEditBox {
   int LineFromChar(int) const override { return 0; }
   int LineIndex(int line) const override { return line == 0 ? 0 : -1; }
   std::optional<TPoint> PosFromChar(int index) const override {
-    if (index < 0 || index >= Length()) return std::nullopt;
-    // The line edit tells the caret's rectangle only: the caret visits the character.
+    if (index < 0) return std::nullopt;
+    // Past the end of its one line the edit answers the point just after the text, where the
+    // next character would go (the cells' error underline measures up to there).
+    index = std::min(index, Length());
     auto* self = const_cast<QtLineEditBox*>(this);
+    // The line's place inside the widget is settled when it paints; one not shown yet renders
+    // a pixel of itself first, so that it answers as it will once shown.
+    self->grab(QRect(0, 0, 1, 1));
+    // The line edit tells the caret's rectangle only: the caret visits the character.
     int anchor = Anchor(), caret = Caret();
-    // The line's place inside the widget is settled when it paints; a widget not shown yet
-    // has not painted, so it renders a pixel of itself first.
-    if (!isVisible()) self->grab(QRect(0, 0, 1, 1));
     self->setCursorPosition(PositionOfIndex(text(), index));
     QRect r = cursorRect();
     self->Select(anchor, caret);

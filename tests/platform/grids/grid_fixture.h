@@ -32,8 +32,11 @@ class TTestGrid : public TStringGrid {
   std::set<std::pair<int, int>> refused;
   std::set<int> refusedRows;
   bool logDraws = false;
+  // What GetEditLimit answers.
+  int editLimit = 0;
 
  protected:
+  int GetEditLimit() override { return editLimit; }
   bool SelectCell(int c, int r) override {
     log.Note("select " + std::to_string(c) + "," + std::to_string(r));
     if (refused.count({c, r}) || refusedRows.count(r)) return false;
@@ -73,6 +76,17 @@ class GridTest : public ::testing::Test {
   void SetUp() override {
     form = std::make_unique<TForm>(nullptr);
     form->SetClientSize(400, 300);
+    form->Show();
+    NewGrid();
+  }
+  void TearDown() override {
+    form.reset();
+    ResetKeyStates();
+  }
+
+  // Puts a fresh grid in place of the one there is (cases of a table start from scratch).
+  void NewGrid() {
+    delete grid;
     grid = new TTestGrid(form.get());
     grid->SetBorderStyle(bsNone);
     grid->SetScrollBars(ssNone);
@@ -82,13 +96,31 @@ class GridTest : public ::testing::Test {
     grid->SetRowCount(20);
     grid->SetDefaultColWidth(50);
     grid->SetDefaultRowHeight(20);
-    form->Show();
     kit.Process();
     ASSERT_EQ(grid->ClientWidth(), 200);
     ASSERT_EQ(grid->ClientHeight(), 100);
     grid->log.Clear();
   }
-  void TearDown() override { form.reset(); }
+
+  // Input through the message queue, as the windowing system delivers it: keys to the window
+  // with the focus (the character a key yields follows it), mouse messages to the grid.
+  void Key(int vk, TShiftState shift = {}) {
+    SetKeyDown(VK_SHIFT, shift.Contains(ssShift));
+    SetKeyDown(VK_CONTROL, shift.Contains(ssCtrl));
+    PostMessage(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(vk), KeyDataFor(vk, false, shift.Contains(ssAlt), false));
+    kit.Process();
+    PostMessage(GetFocus(), WM_KEYUP, static_cast<WPARAM>(vk), KeyDataFor(vk, true, shift.Contains(ssAlt), false));
+    kit.Process();
+    SetKeyDown(VK_SHIFT, false);
+    SetKeyDown(VK_CONTROL, false);
+  }
+  void Mouse(UINT msg, int x, int y, unsigned keys = 0) {
+    SendMessage(grid->Handle(), msg, keys, MAKELPARAM(x, y));
+    kit.Process();
+  }
+  void Press(int x, int y, unsigned keys = 0) { Mouse(WM_LBUTTONDOWN, x, y, MK_LBUTTON | keys); }
+  void Drag(int x, int y) { Mouse(WM_MOUSEMOVE, x, y, MK_LBUTTON); }
+  void Release(int x, int y) { Mouse(WM_LBUTTONUP, x, y); }
 
   TGuiKit kit;
   std::unique_ptr<TForm> form;

@@ -1,0 +1,67 @@
+// The platform's grid answering the user at a million rows: a round of navigation keys (a page
+// down, a row down, to the last cell and back to the first) and an edit of the current cell
+// (the editor opened, filled and closed, its text written back), in a grid of a million rows
+// against the same in a grid of a hundred. The goal is a ratio of at most 1.2.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "platform/forms.h"
+#include "platform/grids.h"
+#include "platform/gui_application.h"
+
+namespace {
+
+struct TEditedGrid {
+  explicit TEditedGrid(int rows) {
+    hd::EnsureGuiApplication();
+    form = std::make_unique<hd::TForm>(nullptr);
+    form->SetClientSize(800, 600);
+    grid = new hd::TStringGrid(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 800, 600);
+    grid->SetRowCount(rows);
+    grid->SetOptions(grid->Options() + hd::TGridOptions{hd::goEditing});
+    form->Show();
+    grid->SetFocus();
+  }
+  void Round(int i) {
+    for (int vk : {hd::VK_NEXT, hd::VK_DOWN}) grid->Perform(hd::WM_KEYDOWN, static_cast<hd::WPARAM>(vk));
+    hd::SetKeyDown(hd::VK_CONTROL, true);
+    for (int vk : {hd::VK_END, hd::VK_HOME}) grid->Perform(hd::WM_KEYDOWN, static_cast<hd::WPARAM>(vk));
+    hd::SetKeyDown(hd::VK_CONTROL, false);
+    grid->SetEditorMode(true);
+    grid->SetCells(grid->Col(), grid->Row(), std::to_string(i));
+    grid->SetEditorMode(false);
+  }
+  std::unique_ptr<hd::TForm> form;
+  hd::TStringGrid* grid = nullptr;
+};
+
+void BM_KeysAndEdit_MillionRowsAgainstHundred(benchmark::State& state) {
+  static TEditedGrid big(1000000), small(100);
+  using Clock = std::chrono::steady_clock;
+  Clock::duration bigTime{}, smallTime{};
+  int i = 0;
+  for (auto _ : state) {
+    auto t0 = Clock::now();
+    big.Round(i);
+    auto t1 = Clock::now();
+    small.Round(i);
+    auto t2 = Clock::now();
+    bigTime += t1 - t0;
+    smallTime += t2 - t1;
+    ++i;
+  }
+  auto us = [&](Clock::duration d) {
+    return std::chrono::duration<double, std::micro>(d).count() / static_cast<double>(state.iterations());
+  };
+  state.counters["us_million"] = us(bigTime);
+  state.counters["us_hundred"] = us(smallTime);
+  state.counters["ratio"] = us(bigTime) / us(smallTime);
+}
+BENCHMARK(BM_KeysAndEdit_MillionRowsAgainstHundred)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
