@@ -158,3 +158,203 @@ TEST(ExtStringGridDefaults, NewGridHasEveryDefault) {
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+// A window description's grid: its properties are set while the window loads, and Loaded
+// follows once the window is whole.
+class TGridForm : public TForm {
+ public:
+  using TForm::TForm;
+  TExtStringGrid* grid = nullptr;
+
+ protected:
+  void Create() override {
+    TForm::Create();
+    SetClientSize(500, 300);
+    grid = New<TExtStringGrid>(this);
+    grid->SetParent(this);
+    grid->SetColCount(7);
+    grid->SetRowCount(6);
+    grid->SetFixedRowAlways(true);
+    grid->SetFixedRows(2);
+    grid->SetDefaultRowHeight(30);
+    grid->SetColWidths(3, 90);
+    grid->SetOptions(grid->Options() + TGridOptions{goAlwaysShowEditor});
+    TStringList headers;
+    headers.SetCommaText("Name,Two\\nLines");
+    grid->ColumnHeaders().Assign(headers);
+  }
+};
+
+TEST(ExtStringGridLoading, GridLoadedInCodeSetsWhatALoadedWindowSets) {
+  TGuiKit kit;
+  std::unique_ptr<TGridForm> form(New<TGridForm>(nullptr));
+  TExtStringGrid& g = *form->grid;
+  EXPECT_EQ(g.MinColWidth(), 10);
+  EXPECT_EQ(g.MinRowHeight(), 30);
+  EXPECT_EQ(g.ColumnOrder().StrValue(), "0,1,2,3,4,5,6");
+  EXPECT_EQ(g.OrigColSizes().StrValue(), "64,64,64,90,64,64,64");
+  EXPECT_EQ(g.MaxRowCount(), 6);
+  // The editor-always option becomes the navigation setting.
+  EXPECT_FALSE(g.Options().Contains(goAlwaysShowEditor));
+  EXPECT_TRUE(g.Navigation().AlwaysEdit());
+  EXPECT_EQ(g.Cells(0, 0), "Name");
+  EXPECT_EQ(g.Cells(1, 0), "Two\rLines");
+  // The fixed rows read while loading are the minimum the grid keeps coming back to.
+  g.SetRowCount(2);
+  EXPECT_EQ(g.FixedRows(), 1);
+  g.SetRowCount(10);
+  EXPECT_EQ(g.FixedRows(), 2);
+
+  form->Show();
+  kit.Process();
+  EXPECT_TRUE(TimerActive(g.Handle(), 111));
+}
+
+TEST_F(StringGridTest, FixedRowAlwaysKeepsAFixedRowAndRemembersWhatWasAsked) {
+  grid->SetFixedRowAlways(true);
+  grid->SetRowCount(1);
+  EXPECT_EQ(grid->RowCount(), 1);
+  EXPECT_EQ(grid->FixedRows(), 1);
+
+  grid->SetRowCount(2);
+  grid->SetFixedRows(3);
+  EXPECT_EQ(grid->TBaseGrid::FixedRows(), 1);
+  grid->SetRowCount(10);
+  EXPECT_EQ(grid->FixedRows(), 3);
+
+  grid->SetFixedRowAlways(false);
+  EXPECT_THROW(grid->SetFixedRows(10), EInvalidGridOperation);
+}
+
+TEST_F(StringGridTest, AssignCopiesSettingsSizesAndCells) {
+  std::unique_ptr<TExtStringGrid> source(New<TExtStringGrid>(nullptr));
+  source->SetColCount(3);
+  source->SetRowCount(4);
+  source->SetColWidths(1, 40);
+  source->SetColWidths(2, 77);
+  source->SetRowHeights(3, 50);
+  source->SetCheckTrue("X");
+  source->Navigation().SetAdvanceOnEnter(true);
+  source->SetActiveCellColor(clRed);
+  source->SetCells(2, 3, "c");
+  source->SetCells(0, 0, "h");
+  grid->SetColWidths(4, 99);
+  grid->SetCells(1, 1, "old");
+
+  grid->Assign(source.get());
+  EXPECT_EQ(grid->ColCount(), 3);
+  EXPECT_EQ(grid->RowCount(), 4);
+  EXPECT_EQ(grid->ColWidths(1), 40);
+  EXPECT_EQ(grid->ColWidths(2), 77);
+  EXPECT_EQ(grid->RowHeights(3), 50);
+  EXPECT_TRUE(grid->Navigation().AdvanceOnEnter());
+  EXPECT_EQ(grid->ActiveCellColor(), clRed);
+  EXPECT_EQ(grid->Cells(2, 3), "c");
+  EXPECT_EQ(grid->Cells(0, 0), "h");
+  EXPECT_EQ(grid->Cells(1, 1), "");
+  // CheckTrue is not among what a grid copies.
+  EXPECT_EQ(grid->CheckTrue(), "Y");
+
+  TPersistent other;
+  grid->Assign(&other);
+  EXPECT_EQ(grid->ColCount(), 3);
+}
+
+TEST_F(StringGridTest, IntegralHeightCutsTheHeightToWholeRows) {
+  grid->SetColCount(3);
+  grid->SetIntegralHeight(true);
+  grid->SetHeight(250);
+  // 250 + 2 - (248 mod 22) with a single border and every column shown.
+  EXPECT_EQ(grid->Height(), 246);
+}
+
+TEST_F(StringGridTest, StretchColumnFillsTheClientWidth) {
+  grid->SetBorderStyle(bsNone);
+  grid->SetScrollBars(ssNone);
+  grid->SetBounds(0, 0, 500, 200);
+  grid->SetColCount(3);
+  grid->SetColWidths(0, 100);
+  grid->SetColWidths(1, 100);
+  grid->SetColWidths(2, 50);
+  grid->StretchColumn(-1);
+  EXPECT_EQ(grid->ColWidths(2), 50);  // only with ColumnSize.Stretch
+  grid->ColumnSize().SetStretch(true);
+  grid->StretchColumn(-1);
+  EXPECT_EQ(grid->ColWidths(2), 299);
+  try {
+    grid->StretchColumn(3);
+    FAIL() << "no error";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "Stretch column index out of range");
+  }
+}
+
+TEST_F(StringGridTest, SpreadSheetTurnsOnRangeEditing) {
+  grid->SetSpreadSheet(false);
+  EXPECT_TRUE(grid->SelectionRectangle());
+  EXPECT_TRUE(grid->SelectionResizer());
+  EXPECT_TRUE(grid->Navigation().AllowSmartClipboard());
+  EXPECT_TRUE(grid->MouseActions().RangeSelectAndEdit());
+  EXPECT_TRUE(grid->Options().Contains(goEditing));
+  EXPECT_TRUE(grid->Options().Contains(goRangeSelect));
+  grid->SetSelectionColorMixerFactor(140);
+  EXPECT_EQ(grid->SelectionColorMixerFactor(), 100);
+  grid->SetSelectionColorMixerFactor(-3);
+  EXPECT_EQ(grid->SelectionColorMixerFactor(), 0);
+}
+
+// Which grids are made on the form and in which order they go.
+struct ResizeCase {
+  const char* name;
+  bool firstGoesFirst;
+};
+
+class TwoGridsOnOneFormKeepTheirResizeHandlers : public ::testing::TestWithParam<ResizeCase> {};
+
+TEST_P(TwoGridsOnOneFormKeepTheirResizeHandlers, EachGridTakesAwayOnlyItsOwn) {
+  TGuiKit kit;
+  TForm form(nullptr);
+  form.SetClientSize(400, 300);
+  int formResizes = 0;
+  form.OnResize = [&](TObject*) { ++formResizes; };
+  TExtStringGrid* a = New<TExtStringGrid>(&form);
+  TExtStringGrid* b = New<TExtStringGrid>(&form);
+  for (TExtStringGrid* g : {a, b}) {
+    g->SetParent(&form);
+    g->SetSizeWithForm(true);
+  }
+  form.Show();
+  kit.Process();
+
+  auto grow = [&](int dx) {
+    formResizes = 0;
+    form.SetClientSize(form.ClientWidth() + dx, form.ClientHeight());
+    kit.Process();
+  };
+  grow(20);
+  EXPECT_EQ(formResizes, 1);
+  EXPECT_EQ(a->Width(), 420);
+  EXPECT_EQ(b->Width(), 420);
+
+  TExtStringGrid* gone = GetParam().firstGoesFirst ? a : b;
+  TExtStringGrid* kept = gone == a ? b : a;
+  delete gone;
+  grow(20);
+  EXPECT_EQ(formResizes, 1);
+  EXPECT_EQ(kept->Width(), 440);
+
+  delete kept;
+  grow(20);
+  EXPECT_EQ(formResizes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(StringGrid, TwoGridsOnOneFormKeepTheirResizeHandlers,
+                         ::testing::Values(ResizeCase{"FirstMadeGoesFirst", true},
+                                           ResizeCase{"LastMadeGoesFirst", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace hd::test
