@@ -49,7 +49,14 @@ int TExtStringGrid::TextToInt(const std::string& Text) {
 
 double TExtStringGrid::TextToFloat(const std::string& Text) {
   std::string s = FinancialToNumberText(Text);
-  if (s.empty() || s == "-") return 0;
+  if (s.empty() || s == "-") {
+    // Signs and separators alone read as 0; words are no number, though the reduction drops
+    // them as it drops currency signs.
+    for (char ch : Text)
+      if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'))
+        throw EExtGridError(kNoFloat);
+    return 0;
+  }
   double v = 0;
   // The plain number is written with "." whatever the locale.
   if (!TryStrToFloat(s, v, InvariantFormatSettings())) throw EExtGridError(kNoFloat);
