@@ -112,9 +112,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
 
   // --- Dimensions (display rows and columns; hidden ones are not counted).
   int RowCount() const { return TBaseGrid::RowCount(); }
-  void SetRowCount(int Value);
+  virtual void SetRowCount(int Value);
   int ColCount() const { return TBaseGrid::ColCount(); }
-  void SetColCount(int Value);
+  virtual void SetColCount(int Value);
   // 0 fixed rows read as 1 while FixedRowAlways is on.
   int FixedRows() const override;
   void SetFixedRows(int Value);
@@ -211,6 +211,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetDates(int ACol, int ARow, TDateTime Value);
   TDateTime Times(int ACol, int ARow) const;
   void SetTimes(int ACol, int ARow, TDateTime Value);
+  // The value of the control with that ID in the cell's markup; empty when there is none.
+  // Writing stores the rewritten text only when the cell has such a control.
+  std::string ControlValues(int ACol, int ARow, const std::string& ID) const { return GetCtrlVal(ACol, ARow, ID); }
+  void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value) {
+    SetCtrlVal(ACol, ARow, ID, Value);
+  }
+  std::string GetCtrlVal(int ACol, int ARow, const std::string& ID) const;
+  void SetCtrlVal(int ACol, int ARow, const std::string& ID, const std::string& Value);
   WideString WideCells(int ACol, int ARow) const;
   void SetWideCells(int ACol, int ARow, const WideString& Value);
   // The width and left offset of a column as the last print laid it out (columns 0 to 511).

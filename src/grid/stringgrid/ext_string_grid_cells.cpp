@@ -102,6 +102,16 @@ TDateTime TExtStringGrid::Times(int ACol, int ARow) const { return StrToTime(Cel
 
 void TExtStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, TimeToStr(Value)); }
 
+std::string TExtStringGrid::GetCtrlVal(int ACol, int ARow, const std::string& ID) const {
+  std::string value;
+  return GetControlValue(Cells(ACol, ARow), ID, value) ? value : std::string();
+}
+
+void TExtStringGrid::SetCtrlVal(int ACol, int ARow, const std::string& ID, const std::string& Value) {
+  std::string markup = Cells(ACol, ARow);
+  if (SetControlValue(markup, ID, Value)) SetCells(ACol, ARow, markup);
+}
+
 WideString TExtStringGrid::WideCells(int ACol, int ARow) const { return Utf8ToWide(Cells(ACol, ARow)); }
 
 void TExtStringGrid::SetWideCells(int ACol, int ARow, const WideString& Value) {

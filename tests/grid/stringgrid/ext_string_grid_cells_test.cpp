@@ -299,3 +299,20 @@ TEST_F(StringGridTest, HeaderListsFillRowAndColumnZero) {
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(StringGridTest, ControlValuesChangeOnlyCellsWithThatControl) {
+  grid->SetCells(1, 1, "<CONTROL TYPE=\"CHECK\" ID=\"ok\" VALUE=\"FALSE\" WIDTH=\"15\">");
+  EXPECT_EQ(grid->ControlValues(1, 1, "ok"), "FALSE");
+  grid->SetControlValues(1, 1, "ok", "TRUE");
+  EXPECT_EQ(grid->ControlValues(1, 1, "ok"), "TRUE");
+  grid->SetCells(2, 1, "plain");
+  grid->SetControlValues(2, 1, "ok", "TRUE");
+  EXPECT_EQ(grid->Cells(2, 1), "plain");
+  EXPECT_EQ(grid->ControlValues(2, 1, "ok"), "");
+}
+
+}  // namespace
+}  // namespace hd::test
