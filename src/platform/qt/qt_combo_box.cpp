@@ -30,9 +30,11 @@ class QtComboWidget : public QComboBox {
     Notify(CBN_DROPDOWN);
     QComboBox::showPopup();
   }
+  // Qt also calls this when the combo itself is hidden: only a list that was open closes.
   void hidePopup() override {
+    bool open = view() && view()->isVisible();
     QComboBox::hidePopup();
-    Notify(CBN_CLOSEUP);
+    if (open) Notify(CBN_CLOSEUP);
   }
   QStyleOptionComboBox StyleOption() const {
     QStyleOptionComboBox opt;

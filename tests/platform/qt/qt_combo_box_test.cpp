@@ -81,6 +81,24 @@ TEST_F(QtComboBoxTest, NonClientPaintFollowsThePaintOnTheSameCanvasAndShows) {
   EXPECT_EQ(shown.pixelColor(40, 20), QColor(255, 0, 0)) << "the bottom row kept the paint's frame";
 }
 
+// Qt closes the list whenever the combo is hidden; only a list that was open reports it.
+TEST_F(QtComboBoxTest, HidingTheComboReportsCloseUpOnlyForAnOpenList) {
+  int closeUps = 0;
+  combo->OnCloseUp = [&](TObject*) { ++closeUps; };
+  combo->SetVisible(false);
+  kit.Process();
+  EXPECT_EQ(closeUps, 0);
+  combo->SetVisible(true);
+  combo->SetDroppedDown(true);
+  kit.Process();
+  ASSERT_TRUE(combo->DroppedDown());
+  combo->SetVisible(false);
+  kit.Process();
+  EXPECT_EQ(closeUps, 1);
+  EXPECT_FALSE(combo->DroppedDown());
+  combo->OnCloseUp = nullptr;
+}
+
 TEST_F(QtComboBoxTest, OwnerDrawnListItemsAreDrawnAndMeasuredByTheControl) {
   combo->SetStyle(csOwnerDrawVariable);
   combo->SetItemIndex(1);
