@@ -348,7 +348,9 @@ using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, in
 
 // The native combo box. Its painting goes through WM_PAINT with a canvas in WParam: a handler
 // may draw before and after calling the default handling, which paints the native face over
-// what is on the canvas, within its clip (PaintWindow).
+// what is on the canvas, within its clip (PaintWindow). Each paint then sends WM_NCPAINT
+// (WParam 1) with the window's canvas in LParam, the same canvas, as the combo has no frame
+// of its own: a control draws its own border there; the default handling draws nothing.
 class TCustomComboBox : public TWinControl {
  public:
   explicit TCustomComboBox(TComponent* owner);

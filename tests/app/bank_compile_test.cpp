@@ -364,28 +364,33 @@ TEST_F(BankCompileTest, KilledSavesLeaveTheBanksOfOneCompile) {
   const std::vector<Bytes> second = {bytes(edited.Bank1()), bytes(edited.Bank2()), bytes(edited.Bank_K64())};
   for (int k = 0; k < 3; ++k) ASSERT_NE(first[k], second[k]) << "bank " << k << " must tell the compiles apart";
 
-  // Kills fall anywhere within a few saves, however fast this disk is.
+  // Kills fall anywhere within a few saves: the child reports each finished save, and the
+  // kill comes after a random number of them plus a random part of one more, so both compiles
+  // are seen however fast or loaded the machine is.
   const auto start = std::chrono::steady_clock::now();
   for (int k = 0; k < 4; ++k) (k % 2 ? edited : empty).Save_Bin_Banks(tmp_.Path());
   const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 4;
   std::mt19937 random(25);
   int seen[2] = {0, 0};
   for (int run = 0; run < 200; ++run) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
+    int saved[2];
+    ASSERT_EQ(::pipe(saved), 0);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      ::write(ready[1], "r", 1);
-      for (int k = 0;; ++k) (k % 2 ? edited : empty).Save_Bin_Banks(tmp_.Path());
+      ::write(saved[1], "s", 1);  // started
+      for (int k = 0;; ++k) {
+        (k % 2 ? edited : empty).Save_Bin_Banks(tmp_.Path());
+        ::write(saved[1], "s", 1);
+      }
     }
-    // The time from here on is spent saving, not starting the child.
+    const unsigned finished = random() % 4;
     char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::close(ready[0]);
-    ::close(ready[1]);
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % (3 * saveTime.count() + 1)));
+    for (unsigned k = 0; k <= finished; ++k) ASSERT_EQ(::read(saved[0], &byte, 1), 1);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % (saveTime.count() + 1)));
     ::kill(child, SIGKILL);
+    ::close(saved[0]);
+    ::close(saved[1]);
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the saving child failed by itself";

@@ -30,9 +30,11 @@ class QtComboWidget : public QComboBox {
     Notify(CBN_DROPDOWN);
     QComboBox::showPopup();
   }
+  // Qt also calls this when the combo itself is hidden: only a list that was open closes.
   void hidePopup() override {
+    bool open = view() && view()->isVisible();
     QComboBox::hidePopup();
-    Notify(CBN_CLOSEUP);
+    if (open) Notify(CBN_CLOSEUP);
   }
   QStyleOptionComboBox StyleOption() const {
     QStyleOptionComboBox opt;
@@ -42,7 +44,9 @@ class QtComboWidget : public QComboBox {
 
  protected:
   // The control paints through WM_PAINT on a bitmap holding its parent's colour; the default
-  // handling draws the native face onto it.
+  // handling draws the native face onto it. WM_NCPAINT follows on the same bitmap: the combo
+  // has no frame of its own, so its window's canvas is the face's, and what a control draws
+  // there (its own border) lies over the face.
   void paintEvent(QPaintEvent* e) override {
     TCustomComboBox* owner = ComboOf(owner_);
     if (!owner || width() <= 0 || height() <= 0) {
@@ -54,6 +58,7 @@ class QtComboWidget : public QComboBox {
     canvas.Brush().Color = owner->Parent() ? owner->Parent()->Color() : owner->Color();
     canvas.FillRect(Rect(0, 0, width(), height()));
     SendMessage(owner_, WM_PAINT, reinterpret_cast<WPARAM>(&canvas), 0);
+    if (IsWindow(owner_)) SendMessage(owner_, WM_NCPAINT, 1, reinterpret_cast<LPARAM>(&canvas));
     QPainter painter(this);
     painter.drawImage(0, 0, BitmapImage(image));
   }

@@ -50,6 +50,55 @@ TEST_F(QtComboBoxTest, WhatTheHandlerPaintsOverTheFaceIsWhatTheScreenShows) {
   combo->WindowProc = previous;
 }
 
+// A control's own border goes on in WM_NCPAINT, which every paint sends after WM_PAINT with
+// the same canvas: it lies over whatever the face painted.
+TEST_F(QtComboBoxTest, NonClientPaintFollowsThePaintOnTheSameCanvasAndShows) {
+  std::vector<UINT> order;
+  TCanvas* painted = nullptr;
+  auto previous = combo->WindowProc;
+  combo->WindowProc = [&](TMessage& m) {
+    previous(m);
+    if (m.Msg == WM_PAINT) {
+      order.push_back(m.Msg);
+      painted = reinterpret_cast<TCanvas*>(m.WParam);
+      painted->Brush().Color = clRed;
+      painted->FrameRect(combo->ClientRect());
+    }
+    if (m.Msg == WM_NCPAINT && m.LParam) {
+      order.push_back(m.Msg);
+      auto* window = reinterpret_cast<TCanvas*>(m.LParam);
+      EXPECT_EQ(window, painted);
+      EXPECT_EQ(m.WParam, 1u);
+      window->Brush().Color = clBlue;
+      window->FrameRect(Rect(0, 0, combo->Width(), combo->Height() - 1));
+    }
+  };
+  QImage shown = Widget()->grab().toImage();
+  combo->WindowProc = previous;
+  EXPECT_EQ(order, (std::vector<UINT>{WM_PAINT, WM_NCPAINT}));
+  EXPECT_EQ(shown.pixelColor(0, 0), QColor(0, 0, 255));
+  EXPECT_EQ(shown.pixelColor(144, 19), QColor(0, 0, 255));
+  EXPECT_EQ(shown.pixelColor(40, 20), QColor(255, 0, 0)) << "the bottom row kept the paint's frame";
+}
+
+// Qt closes the list whenever the combo is hidden; only a list that was open reports it.
+TEST_F(QtComboBoxTest, HidingTheComboReportsCloseUpOnlyForAnOpenList) {
+  int closeUps = 0;
+  combo->OnCloseUp = [&](TObject*) { ++closeUps; };
+  combo->SetVisible(false);
+  kit.Process();
+  EXPECT_EQ(closeUps, 0);
+  combo->SetVisible(true);
+  combo->SetDroppedDown(true);
+  kit.Process();
+  ASSERT_TRUE(combo->DroppedDown());
+  combo->SetVisible(false);
+  kit.Process();
+  EXPECT_EQ(closeUps, 1);
+  EXPECT_FALSE(combo->DroppedDown());
+  combo->OnCloseUp = nullptr;
+}
+
 TEST_F(QtComboBoxTest, OwnerDrawnListItemsAreDrawnAndMeasuredByTheControl) {
   combo->SetStyle(csOwnerDrawVariable);
   combo->SetItemIndex(1);
