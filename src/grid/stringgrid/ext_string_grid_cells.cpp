@@ -286,12 +286,7 @@ TCellGraphic* TExtStringGrid::FindStateRecord(int ACol, int ARow, bool& FromProp
   if (NumHiddenRows() == 0) return GetCellGraphic(ACol, ARow);
   // ARow is a real row: its properties wait with the hidden row or sit at its display row.
   TCellProperties* props = nullptr;
-  if (const TGridItem* item = [&]() -> const TGridItem* {
-        const TGridItems& items = *FP->GridItems;
-        for (int i = 0; i < items.Count(); ++i)
-          if (items.Items(i)->Idx() == ARow) return items.Items(i);
-        return nullptr;
-      }()) {
+  if (const TGridItem* item = FP->GridItems->FindIdx(ARow)) {
     if (ACol >= 0 && ACol < item->Items().Count()) props = dynamic_cast<TCellProperties*>(item->Items().Objects(ACol));
   } else {
     props = FindCellProperties(ACol, RealToDisplRow(ARow));

@@ -5,6 +5,8 @@
 #include "platform/classes.h"
 #include "platform/string_list.h"
 
+#include <vector>
+
 namespace hd {
 
 class TGridItem : public TCollectionItem {
@@ -14,7 +16,7 @@ class TGridItem : public TCollectionItem {
 
   // The real row index of the hidden row.
   int Idx() const { return FIdx; }
-  void SetIdx(int Value) { FIdx = Value; }
+  void SetIdx(int Value);
   // The row's height when it was hidden.
   int Height() const { return FHeight; }
   void SetHeight(int Value) { FHeight = Value; }
@@ -41,6 +43,24 @@ class TGridItems : public TCollection {
   TGridItem* Items(int Index) const { return static_cast<TGridItem*>(TCollection::Items(Index)); }
   TGridItem* Add() { return static_cast<TGridItem*>(TCollection::Add()); }
   TGridItem* Insert(int Index) { return static_cast<TGridItem*>(TCollection::Insert(Index)); }
+
+  // The hidden real rows in ascending order, kept between changes so that mapping a row
+  // costs a search, not a walk over every hidden row.
+  const std::vector<int>& SortedIdx() const;
+  // How many hidden rows lie below a real row; the real row of a display row.
+  int CountBelow(int ARow) const;
+  int RealOfDisplay(int ARow) const;
+  // The item of a hidden real row, or null.
+  TGridItem* FindIdx(int ARow) const;
+  // An item's index changed.
+  void IdxChanged() { FSortedValid = false; }
+
+ protected:
+  void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
+
+ private:
+  mutable std::vector<int> FSorted;
+  mutable bool FSortedValid = false;
 };
 
 }  // namespace hd

@@ -37,26 +37,12 @@ int TExtStringGrid::DisplToRealCol(int ACol) const {
 
 int TExtStringGrid::RealToDisplRow(int ARow) const {
   const TGridItems& items = *FP->GridItems;
-  int below = 0;
-  for (int i = 0; i < items.Count(); ++i)
-    if (items.Items(i)->Idx() < ARow) ++below;
-  return ARow - below;
+  return items.Count() == 0 ? ARow : ARow - items.CountBelow(ARow);
 }
 
 int TExtStringGrid::DisplToRealRow(int ARow) const {
   const TGridItems& items = *FP->GridItems;
-  if (items.Count() == 0) return ARow;
-  std::vector<int> hidden;
-  hidden.reserve(static_cast<size_t>(items.Count()));
-  for (int i = 0; i < items.Count(); ++i) hidden.push_back(items.Items(i)->Idx());
-  std::sort(hidden.begin(), hidden.end());
-  // Each hidden row at or before the candidate pushes it one further.
-  int real = ARow;
-  for (int h : hidden) {
-    if (h > real) break;
-    ++real;
-  }
-  return real;
+  return items.Count() == 0 ? ARow : items.RealOfDisplay(ARow);
 }
 
 int TExtStringGrid::GetRealRow() const { return DisplToRealRow(GetRowEx()); }
@@ -118,10 +104,8 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
 void TExtStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + FP->NumHidden); }
 
 bool TExtStringGrid::IsHiddenRow(int ARow) const {
-  const TGridItems& items = *FP->GridItems;
-  for (int i = 0; i < items.Count(); ++i)
-    if (items.Items(i)->Idx() == ARow) return true;
-  return false;
+  const std::vector<int>& hidden = FP->GridItems->SortedIdx();
+  return std::binary_search(hidden.begin(), hidden.end(), ARow);
 }
 
 int TExtStringGrid::NumHiddenRows() const { return FP->GridItems->Count(); }
@@ -154,19 +138,9 @@ void TExtStringGrid::SetTopRowEx(int Value) {
   TBaseGrid::SetTopRow(Value);
 }
 
-namespace {
-
-const TGridItem* FindHiddenRow(const TGridItems& items, int ARow) {
-  for (int i = 0; i < items.Count(); ++i)
-    if (items.Items(i)->Idx() == ARow) return items.Items(i);
-  return nullptr;
-}
-
-}  // namespace
-
 std::string TExtStringGrid::GetCellsEx(int ACol, int ARow) const {
   if (ACol < 0 || ARow < 0) return "";
-  if (const TGridItem* item = FindHiddenRow(*FP->GridItems, ARow)) {
+  if (const TGridItem* item = FP->GridItems->FindIdx(ARow)) {
     std::string s = ACol < item->Items().Count() ? item->Items().Strings(ACol) : std::string();
     GetDisplText(ACol, ARow, s);
     return s;
@@ -176,7 +150,7 @@ std::string TExtStringGrid::GetCellsEx(int ACol, int ARow) const {
 
 void TExtStringGrid::SetCellsEx(int ACol, int ARow, const std::string& Value) {
   if (ACol < 0 || ARow < 0) return;
-  if (auto* item = const_cast<TGridItem*>(FindHiddenRow(*FP->GridItems, ARow))) {
+  if (TGridItem* item = FP->GridItems->FindIdx(ARow)) {
     TStringList& cells = item->Items();
     while (cells.Count() <= ACol) cells.Add("");
     cells.SetStrings(ACol, Value);

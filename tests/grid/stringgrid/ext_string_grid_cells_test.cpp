@@ -70,10 +70,11 @@ TEST_F(StringGridTest, FloatsReadAmountsAndWriteInTheColumnFormat) {
                                                    {"1.2.3", std::nullopt}}) {
     SCOPED_TRACE(std::string("text \"") + c.text + "\"");
     grid->SetCells(2, 3, c.text);
-    if (c.value)
+    if (c.value) {
       EXPECT_DOUBLE_EQ(grid->Floats(2, 3), *c.value);
-    else
+    } else {
       EXPECT_EQ(GridError([&] { grid->Floats(2, 3); }), "Cell does not contain a float value");
+    }
   }
   grid->SetFloats(1, 1, 3.14159);
   EXPECT_EQ(grid->Cells(1, 1), "3.14");
@@ -211,7 +212,9 @@ TEST_F(StringGridTest, CheckBoxStateOfEachKind) {
     SCOPED_TRACE(c.name);
     TCheckBoxState state = cbGrayed;
     EXPECT_EQ(grid->GetCheckBoxState(c.col, c.row, state), c.state.has_value());
-    if (c.state) EXPECT_EQ(state, *c.state);
+    if (c.state) {
+      EXPECT_EQ(state, *c.state);
+    }
   }
   // The check-true text is asked per cell.
   grid->OnGetCheckTrue = [](TObject*, int, int ARow, std::string& v) { if (ARow == 2) v = "yes"; };

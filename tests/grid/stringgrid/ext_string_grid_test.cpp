@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -311,6 +312,8 @@ struct ResizeCase {
   const char* name;
   bool firstGoesFirst;
 };
+
+void PrintTo(const ResizeCase& c, std::ostream* os) { *os << c.name; }
 
 class TwoGridsOnOneFormKeepTheirResizeHandlers : public ::testing::TestWithParam<ResizeCase> {};
 

@@ -88,6 +88,26 @@ TEST_F(StringGridTest, RowMappingBothWaysWithHiddenRows) {
   EXPECT_EQ(grid->RealRow(), 6);
 }
 
+TEST_F(StringGridTest, RowMappingWithSeparateRunsFollowsEachHide) {
+  HideRowsAsTheFilterDoes(*grid, {1});
+  EXPECT_EQ(grid->RealRowIndex(4), 5);
+  // Rows hidden later, after the mapping was asked, count at once.
+  HideRowsAsTheFilterDoes(*grid, {5, 6});
+  // Real rows 0 2 3 4 7 8 ... stand at display rows 0 1 2 3 4 5 ...
+  for (const MapCase& m : std::vector<MapCase>{
+           {"first row", 0, 0}, {"between the runs", 1, 2}, {"before the second run", 3, 4}, {"after both", 4, 7}}) {
+    SCOPED_TRACE(m.name);
+    EXPECT_EQ(grid->RealRowIndex(m.index), m.expected);
+    EXPECT_EQ(grid->DisplRowIndex(m.expected), m.index);
+  }
+  grid->GridItems().Items(0)->SetIdx(9);
+  EXPECT_EQ(grid->RealRowIndex(1), 1);
+  EXPECT_TRUE(grid->IsHiddenRow(9));
+  EXPECT_FALSE(grid->IsHiddenRow(1));
+  grid->GridItems().Delete(0);
+  EXPECT_EQ(grid->RealRowIndex(8), 10);
+}
+
 TEST_F(StringGridTest, CellsByRealRowReadHiddenRowsAndTheStoreAtTheDisplayRow) {
   grid->SetCells(1, 3, "display 3");
   HideRowsAsTheFilterDoes(*grid, {3});
