@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/foundation/input_settings.h"
+#include "grid/foundation/text_utils.h"
+#include "grid/stringgrid/column_grid.h"
+#include "grid/stringgrid/look_objects.h"
+#include "platform/forms.h"
+#include "platform/menus.h"
+#include "platform/sysutils.h"
+#include "testkit/gui_kit.h"
+
+namespace hd::test {
+namespace {
+
+class TTestColumnGrid : public TExtColumnGrid {
+ public:
+  using TExtColumnGrid::TExtColumnGrid;
+  using TExtColumnGrid::GetEditLimit;
+  using TExtColumnGrid::GetEditMask;
+};
+
+// Columns of the Modbus read table: Slave ID, a 500-entry combo, a Y/N check box, a read-only
+// column at the end.
+constexpr int kCols = 14;
+constexpr int kRows = 513;
+constexpr int kComboCol = 3;
+constexpr int kCheckCol = 9;
+constexpr int kReadOnlyCol = 13;
+
+// A column grid shaped like the Modbus read table, on a shown form.
+class ColumnGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm>(nullptr);
+    form->SetClientSize(800, 600);
+    grid = New<TTestColumnGrid>(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 780, 580);
+    form->Show();
+    kit.Process();
+  }
+  void TearDown() override { form.reset(); }
+
+  // The window's design: counts, kinds, lists and titles through the items.
+  void ShapeLikeReadTable() {
+    grid->SetColCount(kCols);
+    grid->SetRowCount(kRows);
+    TGridColumnCollection& columns = grid->Columns();
+    columns.Items(kComboCol)->SetEditor(edComboList);
+    TStringList& combo = columns.Items(kComboCol)->ComboItems();
+    for (int i = 0; i < 500; ++i) combo.Add(IntToStr(i));
+    columns.Items(kCheckCol)->SetEditor(edDataCheckBox);
+    columns.Items(kReadOnlyCol)->SetReadOnly(true);
+    for (int c = 0; c < kCols; ++c) columns.Items(c)->SetHeader("H" + IntToStr(c));
+  }
+
+  TEditorType EditorOf(int c, int r) {
+    TEditorType editor = edNormal;
+    grid->GetCellEditor(c, r, editor);
+    return editor;
+  }
+
+  bool CanEdit(int c, int r) {
+    bool can = true;
+    grid->CanEditCell(c, r, can);
+    return can;
+  }
+
+  TGuiKit kit;
+  std::unique_ptr<TForm> form;
+  TTestColumnGrid* grid = nullptr;
+};
+
+TEST_F(ColumnGridTest, ItemsFollowColCountAndNewOnesCopyTheVisualsOfTheLast) {
+  ASSERT_EQ(grid->Columns().Count(), 5);
+  TGridColumnItem& last = *grid->Columns().Items(4);
+  EXPECT_EQ(last.Width(), grid->ColWidths(4));
+  EXPECT_EQ(last.CheckTrue(), "Y");
+  EXPECT_EQ(last.CheckFalse(), "N");
+  EXPECT_EQ(last.Color(), grid->Color());
+  last.SetEditor(edComboList);
+  last.ComboItems().Add("a");
+  last.SetReadOnly(true);
+  last.SetCheckTrue("1");
+  last.SetSpinMax(9);
+  last.SetAlignment(taCenter);
+  last.SetColor(clRed);
+  last.SetName("Last");
+
+  grid->SetColCount(kCols);
+  ASSERT_EQ(grid->Columns().Count(), kCols);
+  for (int c = 5; c < kCols; ++c) {
+    SCOPED_TRACE("item " + IntToStr(c));
+    const TGridColumnItem& item = *grid->Columns().Items(c);
+    EXPECT_EQ(item.Editor(), edComboList);
+    EXPECT_TRUE(item.ReadOnly());
+    EXPECT_EQ(item.CheckTrue(), "1");
+    EXPECT_EQ(item.SpinMax(), 9);
+    EXPECT_EQ(item.Alignment(), taCenter);
+    // Lists, names and colours are not visuals that travel: colour and font are the grid's.
+    EXPECT_EQ(item.ComboItems().Count(), 0);
+    EXPECT_EQ(item.Name(), "");
+    EXPECT_EQ(item.Color(), grid->Color());
+  }
+
+  grid->SetColCount(10);
+  EXPECT_EQ(grid->Columns().Count(), 10);
+  grid->Columns().Items(9)->SetEditor(edDataCheckBox);
+  grid->SetColCount(12);
+  EXPECT_EQ(grid->Columns().Items(11)->Editor(), edDataCheckBox);
+
+  // Items added by the program resize the grid; hidden columns keep their items.
+  grid->Columns().Add();
+  EXPECT_EQ(grid->ColCount(), 13);
+  grid->HideColumn(2);
+  EXPECT_EQ(grid->ColCount(), 12);
+  EXPECT_EQ(grid->Columns().Count(), 13);
+}
+
+TEST_F(ColumnGridTest, HeadersSetThroughItemsShowInRowZeroAndInColumnHeaders) {
+  // A title typed into row 0 is taken by an item without a header.
+  grid->SetCells(2, 0, "Typed");
+  ShapeLikeReadTable();
+  grid->Columns().Items(3)->SetHeader("Slave ID");
+  EXPECT_EQ(grid->Cells(3, 0), "Slave ID");
+  ASSERT_EQ(grid->ColumnHeaders().Count(), kCols);
+  EXPECT_EQ(grid->ColumnHeaders()[3], "Slave ID");
+  EXPECT_EQ(grid->Cells(13, 0), "H13");
+  EXPECT_EQ(grid->Columns().Items(2)->Header(), "H2");
+
+  // "\n" is a line break on screen only.
+  grid->Columns().Items(5)->SetHeader("Max\\nError");
+  EXPECT_EQ(grid->Columns().Items(5)->Header(), "Max\\nError");
+  EXPECT_EQ(grid->ColumnHeaders()[5], "Max\\nError");
+  EXPECT_EQ(grid->Cells(5, 0), UnescapeLineBreaks("Max\\nError"));
+  EXPECT_NE(grid->Cells(5, 0), "Max\\nError");
+
+  // A whole list reaches every item, the last included.
+  TStringList headers;
+  for (int c = 0; c < kCols; ++c) headers.Add("T" + IntToStr(c));
+  grid->SetColumnHeaders(headers);
+  for (int c = 0; c < kCols; ++c) EXPECT_EQ(grid->Columns().Items(c)->Header(), "T" + IntToStr(c));
+  EXPECT_EQ(grid->Cells(kCols - 1, 0), "T13");
+
+  // Without a fixed row the cells stay as they are.
+  grid->SetFixedRows(0);
+  grid->SetCells(4, 0, "data");
+  grid->Columns().Items(4)->SetHeader("Z");
+  EXPECT_EQ(grid->Cells(4, 0), "data");
+  EXPECT_EQ(grid->ColumnHeaders()[4], "Z");
+}
+
+TEST_F(ColumnGridTest, ItemsFoundByExactNameAndNamedForDesigners) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(6)->SetName("Position");
+  EXPECT_EQ(grid->ColumnByName("Position"), grid->Columns().Items(6));
+  EXPECT_EQ(grid->ColumnByName("position"), nullptr);
+  EXPECT_EQ(grid->Columns().Items(6)->GetDisplayName(), "Col 6: Position");
+  EXPECT_EQ(grid->Columns().Items(7)->GetDisplayName(), "Column 7");
+  EXPECT_THROW(grid->Columns().Items(kCols), EListError);
+  EXPECT_EQ(grid->GetVersionString(), "3.1.3.1 Aug, 2012");
+}
+
+}  // namespace
+}  // namespace hd::test
