@@ -165,5 +165,133 @@ TEST_F(ColumnGridTest, ItemsFoundByExactNameAndNamedForDesigners) {
   EXPECT_EQ(grid->GetVersionString(), "3.1.3.1 Aug, 2012");
 }
 
+struct EditorCase {
+  const char* name;
+  int col, row;
+  TEditorType editor;
+  bool combo;
+};
+
+TEST_F(ColumnGridTest, EditorKindsAndComboListsComeFromTheColumns) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(kComboCol)->SetDropDownCount(12);
+  for (const EditorCase& c : std::vector<EditorCase>{{"plain column", 1, 1, edNormal, false},
+                                                     {"combo column", kComboCol, 1, edComboList, true},
+                                                     {"combo column, last row", kComboCol, kRows - 1, edComboList, true},
+                                                     {"combo column, header", kComboCol, 0, edNormal, false},
+                                                     {"check-box column", kCheckCol, 7, edDataCheckBox, false}}) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(EditorOf(c.col, c.row), c.editor);
+    EXPECT_EQ(grid->HasComboBox(c.col, c.row), c.combo);
+  }
+
+  // The editor copies the list each time it opens on the column.
+  EditorOf(kComboCol, 4);
+  const TEditorSetup& setup = grid->EditorSetup();
+  ASSERT_EQ(setup.ComboItems.Count(), 500);
+  EXPECT_EQ(setup.ComboItems[499], "499");
+  EXPECT_EQ(setup.DropDownCount, 12);
+  EXPECT_EQ(grid->ControlLook().DropDownCount(), 12);
+  TStringList& combo = grid->Columns().Items(kComboCol)->ComboItems();
+  combo.Clear();
+  combo.Add("10");
+  combo.Add("20");
+  EXPECT_EQ(setup.ComboItems.Count(), 500);
+  EditorOf(kComboCol, 4);
+  ASSERT_EQ(setup.ComboItems.Count(), 2);
+  EXPECT_EQ(setup.ComboItems[1], "20");
+
+  // The event keeps the last word on the kind.
+  grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
+    if (ACol == 1) AEditor = edSpinEdit;
+  };
+  EXPECT_EQ(EditorOf(1, 2), edSpinEdit);
+  EXPECT_EQ(EditorOf(kComboCol, 2), edComboList);
+}
+
+TEST_F(ColumnGridTest, ReadOnlyAndFixedColumnsRefuseEditingUnlessTheEventAllows) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(4)->SetFixed(true);
+  EXPECT_TRUE(CanEdit(1, 1));
+  EXPECT_FALSE(CanEdit(kReadOnlyCol, 1));
+  EXPECT_FALSE(CanEdit(4, 1));
+  EXPECT_FALSE(CanEdit(1, 0));
+  // A cell's own read-only flag in an editable column.
+  grid->CellProperties(2, 5)->SetReadOnly(true);
+  EXPECT_FALSE(CanEdit(2, 5));
+  EXPECT_TRUE(CanEdit(2, 6));
+
+  std::vector<std::pair<int, int>> asked;
+  grid->OnCanEditCell = [&](TObject*, int ARow, int ACol, bool& CanEdit) {
+    asked.emplace_back(ARow, ACol);
+    if (ACol == kReadOnlyCol) CanEdit = true;
+  };
+  EXPECT_TRUE(CanEdit(kReadOnlyCol, 3));
+  EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{3, kReadOnlyCol}}));
+
+  // A fixed column counts as fixed in every normal row and takes the fixed colour.
+  bool isFixed = false;
+  grid->IsFixedCell(4, 200, isFixed);
+  EXPECT_TRUE(isFixed);
+  isFixed = false;
+  grid->IsFixedCell(5, 200, isFixed);
+  EXPECT_FALSE(isFixed);
+  TBrush brush;
+  TFont font;
+  grid->GetCellColor(4, 200, {}, brush, font);
+  EXPECT_EQ(brush.Color, grid->FixedColor());
+  grid->Columns().Items(5)->SetColor(clYellow);
+  grid->GetCellColor(5, 200, {}, brush, font);
+  EXPECT_EQ(brush.Color, clYellow);
+}
+
+TEST_F(ColumnGridTest, DataCheckBoxColumnFollowsItsCellTextAndWritesTheColumnsTexts) {
+  ShapeLikeReadTable();
+  grid->SetCells(kCheckCol, 1, "Y");
+  grid->SetCells(kCheckCol, 2, "N");
+  grid->SetCells(kCheckCol, 3, "maybe");
+  // The column's texts win over the event's.
+  grid->OnGetCheckTrue = [](TObject*, int, int, std::string& Value) { Value = "1"; };
+
+  EXPECT_EQ(grid->GetCellType(kCheckCol, 1), ctDataCheckBox);
+  ASSERT_NE(grid->GetCellGraphic(kCheckCol, 1), nullptr);
+  EXPECT_EQ(grid->GetCellGraphic(kCheckCol, 1)->CellType(), ctVirtCheckBox);
+  EXPECT_EQ(grid->GetCellGraphic(kCheckCol, 0), nullptr);
+  EXPECT_EQ(grid->GetCellGraphic(kCheckCol - 1, 1), nullptr);
+  EXPECT_TRUE(grid->HasCheckBox(kCheckCol, 400));
+  EXPECT_TRUE(grid->HasDataCheckBox(kCheckCol, 400));
+  EXPECT_TRUE(grid->HasClickableGraphic(kCheckCol, 400));
+  EXPECT_FALSE(grid->HasClickableGraphic(kCheckCol, 0));
+  EXPECT_TRUE(grid->IsChecked(kCheckCol, 1));
+  EXPECT_FALSE(grid->IsChecked(kCheckCol, 2));
+  EXPECT_FALSE(grid->IsChecked(kCheckCol, 3));
+
+  std::vector<std::string> changes;
+  grid->OnCheckBoxChange = [&](TObject*, int ACol, int ARow, bool State) {
+    changes.push_back(IntToStr(ACol) + ":" + IntToStr(ARow) + (State ? " on" : " off"));
+  };
+  EXPECT_TRUE(grid->ToggleCheckBox(kCheckCol, 1));
+  EXPECT_EQ(grid->Cells(kCheckCol, 1), "N");
+  // A text that is neither counted as unticked.
+  EXPECT_TRUE(grid->ToggleCheckBox(kCheckCol, 3));
+  EXPECT_EQ(grid->Cells(kCheckCol, 3), "Y");
+  EXPECT_TRUE(grid->ApplyCheckBoxState(kCheckCol, 2, false));
+  EXPECT_TRUE(grid->ApplyCheckBoxState(kCheckCol, 2, true));
+  EXPECT_EQ(grid->Cells(kCheckCol, 2), "Y");
+  EXPECT_EQ(changes, (std::vector<std::string>{"9:1 off", "9:3 on", "9:2 on"}));
+
+  // A read-only column refuses the toggle of mouse and keys, not the program's.
+  grid->Columns().Items(kCheckCol)->SetReadOnly(true);
+  EXPECT_FALSE(grid->ToggleCheckBoxCell(kCheckCol, 2, true));
+  EXPECT_EQ(grid->Cells(kCheckCol, 2), "Y");
+  EXPECT_TRUE(grid->SetCheckBoxState(kCheckCol, 2, false));
+  EXPECT_EQ(grid->Cells(kCheckCol, 2), "N");
+
+  // A plain column has no check box; the kind can change at run time.
+  grid->Columns().Items(kCheckCol)->SetEditor(edNormal);
+  EXPECT_EQ(grid->GetCellType(kCheckCol, 1), ctEmpty);
+  EXPECT_FALSE(grid->ToggleCheckBox(kCheckCol, 1));
+}
+
 }  // namespace
 }  // namespace hd::test
