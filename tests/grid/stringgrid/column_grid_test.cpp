@@ -7,6 +7,7 @@
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/column_grid.h"
+#include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/look_objects.h"
 #include "platform/forms.h"
 #include "platform/menus.h"
@@ -291,6 +292,84 @@ TEST_F(ColumnGridTest, DataCheckBoxColumnFollowsItsCellTextAndWritesTheColumnsTe
   grid->Columns().Items(kCheckCol)->SetEditor(edNormal);
   EXPECT_EQ(grid->GetCellType(kCheckCol, 1), ctEmpty);
   EXPECT_FALSE(grid->ToggleCheckBox(kCheckCol, 1));
+}
+
+TEST_F(ColumnGridTest, AutoSizeColFitsTextObjectsAndButtonsWithinTheLimits) {
+  ShapeLikeReadTable();
+  TFont fixedMetrics;
+  fixedMetrics.Name = kTestFontName;
+  grid->SetFont(fixedMetrics);
+  grid->SetFixedFont(fixedMetrics);
+  for (int c = 0; c < kCols; ++c) {
+    grid->Columns().Items(c)->SetFont(fixedMetrics);
+    grid->Columns().Items(c)->SetHeaderFont(fixedMetrics);
+  }
+  for (int r = 1; r < kRows; ++r) grid->SetCells(1, r, IntToStr(r));
+  grid->SetCells(kCheckCol, 1, "Y");
+  grid->SetCells(kComboCol, 7, "499");
+  TCanvas& canvas = grid->Canvas();
+  canvas.Font() = fixedMetrics;
+  const int ch = canvas.TextWidth("x");
+  ASSERT_GT(ch, 0);
+  // Text offsets on both sides, and a line and a pixel on each side of the text.
+  const int room = 2 * grid->XYOffset().X + 2 * (grid->GridLineWidth() + 1);
+  const int check = grid->ControlLook().CheckSize();
+
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 3 * ch + room);
+  EXPECT_EQ(grid->Columns().Items(1)->Width(), 3 * ch + room);
+  grid->AutoSizeCol(kCheckCol, 0);
+  EXPECT_EQ(grid->ColWidths(kCheckCol), std::max(2 * ch, check + ch) + room);
+  grid->AutoSizeCol(kComboCol, 5);
+  EXPECT_EQ(grid->ColWidths(kComboCol), 3 * ch + room + 5);
+  grid->ControlLook().SetDropDownAlwaysVisible(true);
+  grid->AutoSizeCol(kComboCol, 0);
+  EXPECT_EQ(grid->ColWidths(kComboCol), 3 * ch + 16 + room);
+
+  // Only the header row, with arFixed; a column's own font counts.
+  grid->ColumnSize().SetRows(arFixed);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 2 * ch + room);
+  TFont wide = fixedMetrics;
+  wide.Size = 16;
+  grid->Columns().Items(1)->SetHeaderFont(wide);
+  grid->AutoSizeCol(1, 0);
+  canvas.Font() = wide;
+  EXPECT_EQ(grid->ColWidths(1), canvas.TextWidth("H1") + room);
+  grid->ColumnSize().SetRows(arAll);
+  grid->Columns().Items(1)->SetHeaderFont(fixedMetrics);
+
+  // Growing only, and the limits of the column and of the grid.
+  grid->SetColWidths(1, 200);
+  grid->SetSizeGrowOnly(true);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 200);
+  grid->SetSizeGrowOnly(false);
+  grid->Columns().Items(1)->SetAutoMaxSize(20);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 20);
+  grid->Columns().Items(1)->SetAutoMaxSize(0);
+  grid->Columns().Items(1)->SetAutoMinSize(90);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 90);
+  grid->SetMinColWidth(120);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 120);
+  int reported = -1;
+  grid->OnUpdateColumnSize = [&](TObject*, int, int& AWidth) { reported = AWidth; };
+  grid->SetMinColWidth(0);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(reported, 90);
+
+  // A width set by the user keeps within MinSize and MaxSize.
+  TGridColumnItem& item = *grid->Columns().Items(2);
+  item.SetMinSize(30);
+  item.SetMaxSize(100);
+  for (auto [asked, got] : std::vector<std::pair<int, int>>{{10, 30}, {50, 50}, {150, 100}}) {
+    int w = asked;
+    grid->UpdateColSize(2, w);
+    EXPECT_EQ(w, got) << "asked " << asked;
+  }
 }
 
 }  // namespace
