@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "platform/exceptions.h"
 #include "platform/grids.h"
 #include "platform/string_list.h"
 #include "platform/types.h"
@@ -15,6 +16,12 @@
 namespace hd {
 
 class TBaseGrid;
+
+// The error the grid raises where a cell or index cannot give what was asked of it.
+class EExtGridError : public Exception {
+ public:
+  using Exception::Exception;
+};
 
 // The editor a cell or a column asks for. The kinds ending in DropDown are the drop-down edits.
 enum TEditorType {

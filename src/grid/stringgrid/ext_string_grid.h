@@ -1,0 +1,789 @@
+// The spreadsheet-like grid control of the program: the cell store with its settings objects,
+// its looks, hidden rows and columns with the mapping between display and real indexes, typed
+// cell values, and the per-cell questions that painting, editing, filtering and printing ask.
+// Its methods are spread over files by concern; its private state is ext_string_grid_p.h.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "grid/foundation/base_grid.h"
+#include "grid/foundation/grid_types.h"
+#include "grid/stringgrid/cell_graphic.h"
+#include "grid/stringgrid/grid_settings_host.h"
+#include "platform/clipboard.h"
+#include "platform/dateutils.h"
+#include "platform/std_ctrls.h"
+#include "platform/string_list.h"
+
+namespace hd {
+
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TCellNode;
+class TColumnSize;
+class TControlList;
+class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TDropList;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
+class TFocusHelper;
+class TFooterPanel;
+class TGridItems;
+class TGridProgressAppearance;
+class TGrouping;
+class THTMLSettings;
+class TIntList;
+class TMouseActions;
+class TNavigation;
+class TPrintSettings;
+class TSearchFooter;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortSettings;
+class TSyncGrid;
+struct TExtStringGridPrivate;
+
+// How fixed cells, borders and selections are drawn. Ordinals are kept in stored settings.
+enum TGridLook { glStandard, glSoft, glClassic, glDAZ, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+// The look of the scroll bars.
+enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
+// Scroll bars shown even when everything fits.
+enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+// Which fixed cells take the hover look.
+enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
+// The icon of the balloon that reports an invalid entry.
+enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+// Where the hint with a clipped cell's full text shows.
+enum THintShowLargeTextPos { hpCell, hpCursor };
+// Which columns' headers offer a filter drop-down.
+enum TFilterDropDownColumns { fdNormal, fdAll };
+enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+
+// Events of the string grid (the argument order of each is kept exactly).
+using TSearchFooterActionEvent =
+    std::function<void(TObject* Sender, const std::string& Value, int ACol, int ARow, TSearchAction SearchAction)>;
+using TComboCloseUpEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TGridWideHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, WideString& hintstr)>;
+using TIsFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)>;
+using TIsPasswordCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;
+using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
+using THasComboEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasComboBox)>;
+using THasSpinEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)>;
+using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
+using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStringList& Filter)>;
+using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+
+// Registrations every string grid shares: the private clipboard format of cells, the message
+// posted when an edit is done and the one that moves the focus between date-picker parts.
+TClipboardFormat GridCellsClipboardFormat();
+UINT GridEditDoneMessage();
+UINT ShiftFocusMessage();
+// The cursor shown over links in cells.
+TCursor LinkCursor();
+// Rich text may be dropped into grids (the program-wide switch of the drag-and-drop settings).
+bool RTFDropEnabled();
+
+class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
+ public:
+  // Construction runs in Create (New<TExtStringGrid>(owner)); a grid made in code is loaded
+  // as a window description's grid would be.
+  explicit TExtStringGrid(TComponent* AOwner);
+  ~TExtStringGrid() override;
+  const char* ClassName() const override { return "TExtStringGrid"; }
+
+  // Settings, sizes and cells of another string grid; any other source is ignored.
+  void Assign(const TPersistent* Source) override;
+  // Repaints the grid and a visible floating footer; a pending edit-change repaint is only
+  // dropped.
+  void Invalidate() override;
+  // With IntegralHeight the height is cut to whole default rows.
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  // --- Dimensions (display rows and columns; hidden ones are not counted).
+  int RowCount() const { return TBaseGrid::RowCount(); }
+  virtual void SetRowCount(int Value);
+  int ColCount() const { return TBaseGrid::ColCount(); }
+  virtual void SetColCount(int Value);
+  // 0 fixed rows read as 1 while FixedRowAlways is on.
+  int FixedRows() const override;
+  void SetFixedRows(int Value);
+  int FixedCols() const;
+  void SetFixedCols(int Value);
+  bool FixedRowAlways() const { return FFixedRowAlways; }
+  void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+  bool FixedColAlways() const { return FFixedColAlways; }
+  void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+  int DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
+  void SetDefaultRowHeight(int Value);
+  int FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(int Value);
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  // Rows at the bottom that stay fixed, and columns at the right.
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value) override;
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  // The largest counts the grid ever had.
+  int MaxRowCount() const;
+  int MaxColCount() const;
+
+  // --- The current cell (display indexes).
+  int Col() const { return TBaseGrid::Col(); }
+  void SetCol(int Value);
+  int Row() const { return GetRowEx(); }
+  void SetRow(int Value) { SetRowEx(Value); }
+  int GetRowEx() const { return TBaseGrid::Row(); }
+  void SetRowEx(int Value);
+  int TopRow() const { return GetTopRowEx(); }
+  void SetTopRow(int Value) { SetTopRowEx(Value); }
+  int GetTopRowEx() const { return TBaseGrid::TopRow(); }
+  // Ignored unless FixedRows <= Value <= RowCount - 1.
+  void SetTopRowEx(int Value);
+  // The current cell in real indexes.
+  int RealRow() const { return GetRealRow(); }
+  int RealCol() const { return GetRealCol(); }
+  int GetRealRow() const;
+  int GetRealCol() const;
+
+  // --- Display and real indexes. Real columns 512 and above are always visible.
+  int RealToDisplCol(int ACol) const;
+  int DisplToRealCol(int ACol) const;
+  int RealToDisplRow(int ARow) const;
+  int DisplToRealRow(int ARow) const;
+  int DisplColIndex(int ACol) const override { return RealToDisplCol(ACol); }
+  int RealColIndex(int ACol) const { return DisplToRealCol(ACol); }
+  int DisplRowIndex(int ARow) const { return RealToDisplRow(ARow); }
+  int RealRowIndex(int ARow) const { return DisplToRealRow(ARow); }
+  // Visible columns plus hidden ones; rows likewise.
+  int TotalColCount() const override;
+  int TotalRowCount() const;
+  bool IsHiddenColumn(int ACol) const;
+  int NumHiddenColumns() const;
+  // One entry of the visibility table (indexes 0 to 512); outside it every column is visible.
+  bool GetColVisible(int ACol) const;
+  void SetColVisible(int ACol, bool Value);
+  // Real columns; the last visible column, columns already hidden and columns beyond the
+  // store or the table are left as they are.
+  void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+  void HideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumnsAll();
+  bool IsHiddenRow(int ARow) const;
+  int NumHiddenRows() const;
+  // The hidden rows, in ascending real index while the hiding keeps them so.
+  TGridItems& GridItems();
+  bool IsIgnoredColumn(int ACol) const;
+
+  // --- Cell values. ACol is a real column, ARow a display row; the All forms take a real row.
+  // Cell text of a real row, hidden rows included.
+  std::string AllCells(int ACol, int ARow) const { return GetCellsEx(ACol, ARow); }
+  void SetAllCells(int ACol, int ARow, const std::string& Value) { SetCellsEx(ACol, ARow, Value); }
+  std::string GetCellsEx(int ACol, int ARow) const;
+  void SetCellsEx(int ACol, int ARow, const std::string& Value);
+  // The cell text without markup.
+  std::string StrippedCells(int ACol, int ARow) const { return GetStrippedCell(ACol, ARow); }
+  std::string GetStrippedCell(int ACol, int ARow) const;
+  // Empty and "-" read as 0; any other text that is no whole number raises EExtGridError.
+  int Ints(int ACol, int ARow) const;
+  void SetInts(int ACol, int ARow, int Value);
+  int AllInts(int ACol, int ARow) const;
+  void SetAllInts(int ACol, int ARow, int Value);
+  // Amounts read with currency signs and thousands separators; written in the column's format.
+  double Floats(int ACol, int ARow) const;
+  void SetFloats(int ACol, int ARow, double Value);
+  double AllFloats(int ACol, int ARow) const;
+  void SetAllFloats(int ACol, int ARow, double Value);
+  // In the locale's formats; a text that is no date or time raises EConvertError.
+  TDateTime Dates(int ACol, int ARow) const;
+  void SetDates(int ACol, int ARow, TDateTime Value);
+  TDateTime Times(int ACol, int ARow) const;
+  void SetTimes(int ACol, int ARow, TDateTime Value);
+  // The value of the control with that ID in the cell's markup; empty when there is none.
+  // Writing stores the rewritten text only when the cell has such a control.
+  std::string ControlValues(int ACol, int ARow, const std::string& ID) const { return GetCtrlVal(ACol, ARow, ID); }
+  void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value) {
+    SetCtrlVal(ACol, ARow, ID, Value);
+  }
+  std::string GetCtrlVal(int ACol, int ARow, const std::string& ID) const;
+  void SetCtrlVal(int ACol, int ARow, const std::string& ID, const std::string& Value);
+  WideString WideCells(int ACol, int ARow) const;
+  void SetWideCells(int ACol, int ARow, const WideString& Value);
+  // The width and left offset of a column as the last print laid it out (columns 0 to 511).
+  int PrintColWidth(int ACol) const;
+  void SetPrintColWidth(int ACol, int Value);
+  int PrintColOffset(int ACol) const;
+  void SetPrintColOffset(int ACol, int Value);
+
+  // --- Fills of the normal cells (every cell with DoFixed).
+  void TextFill(bool DoFixed, const std::string& Txt);
+  // Fmt takes two integers: the column, then the row.
+  void FormatFill(bool DoFixed, const std::string& Fmt);
+  void RandomFill(bool DoFixed, int Rnd);
+  // "column:row" in each cell.
+  void LinearFill(bool DoFixed);
+
+  // --- Cell objects.
+  // The record of the cell (the grid's shared row check box in column 0 while hotmail row
+  // selection is on), or null.
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  // ctEmpty for a cell without a record.
+  virtual TCellType GetCellType(int ACol, int ARow);
+  // A fresh record in the cell, replacing (and freeing) the one it had.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  // Frees the cell's record; true when it had one. The shared records are never freed.
+  bool RemoveCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+  // The base cell holds a record of one of the types.
+  bool HasCellGraphicType(int ACol, int ARow, TCellTypes Types);
+  // Column 0 of the row holds a node (a group summary).
+  bool IsNode(int ARow);
+  bool IsSummary(int ARow);
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+  // A tri-state check box in a cell of the store (hidden columns and rows counted);
+  // Exception "Invalid cell" for any other cell, negative indexes included.
+  void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+  void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+  // False when the cell holds no check box.
+  bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+
+  // --- Header lists: row 0 and column 0 from lists ("\n" stands for a line break).
+  TStringList& ColumnHeaders();
+  void SetColumnHeaders(const TStringList& Value);
+  TStringList& RowHeaders();
+  void SetRowHeaders(const TStringList& Value);
+  void ShowColumnHeaders();
+  void ClearColumnHeaders();
+  void ShowRowHeaders();
+  void ClearRowHeaders();
+  // Records the current column order (0 .. ColCount - 1).
+  void SetColumnOrder();
+  TIntList& ColumnOrder();
+
+  // --- The grid's own window and its parent form.
+  // The first form up the parent chain, or null.
+  static TCustomForm* FindParentForm(TControl* Control);
+  // Forgets the column widths remembered for stretching with the form and records them again.
+  void InitOrigColSizes();
+  TIntList& OrigColSizes();
+  // Shows (and hides, with Hide) the scroll bars ScrollBarAlways asks for.
+  void ApplyScrollBarAlways(bool Hide);
+  // The handler the grid chains onto its form's OnResize.
+  void OwnerFormResize(TObject* Sender);
+  // Stretches a display column (-1: the last) over the room left in the client area.
+  void StretchColumn(int ACol) override;
+  void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+
+  // --- Version.
+  virtual std::uint32_t GetVersionNr() const;
+  virtual std::string GetVersionString() const;
+  std::string Version() const;
+  // Ignored: the version is the class's.
+  void SetVersion(const std::string&) {}
+
+  // --- Settings objects.
+  TFocusHelper& FocusHelper();
+  TSearchFooter& SearchFooter();
+  TFloatingFooter& FloatingFooter();
+  TPrintSettings& PrintSettings();
+  THTMLSettings& HTMLSettings();
+  TSortSettings& SortSettings();
+  void SetSortSettings(const TSortSettings& Value);
+  TDragDropSettings& DragDropSettings();
+  TDragScrollOptions& DragScrollOptions();
+  void SetDragScrollOptions(const TDragScrollOptions& Value);
+  TControlLook& ControlLook();
+  TNavigation& Navigation();
+  TColumnSize& ColumnSize();
+  TCellNode& CellNode();
+  TBands& Bands();
+  TSizeWhileTyping& SizeWhileTyping();
+  TMouseActions& MouseActions();
+  TGrouping& Grouping();
+  TStringList& Sortlist();
+  TStringList& LookupItems();
+  // Copies the list; null is ignored.
+  void SetLookupItems(const TStringList* Value);
+  TBackGround& BackGround();
+  TGridProgressAppearance& ProgressAppearance();
+  TSyncGrid& SyncGrid();
+  TFilter& Filter();
+  TBalloonSettings& Balloon();
+  TShowModified& ShowModified();
+  TFilterDropDown& FilterDropDown();
+  TStringList& FilterList();
+  TIntList& IgnoreColumns();
+  TIntList& MergedColumns();
+  TControlList& ControlList();
+  TFooterPanel* FooterPanel() const;
+  TDropList* DropList() const;
+  TSortIndexList& SortIndexes() override;
+
+  // --- Fonts.
+  const TFont& FixedFont() const { return FFixedFont; }
+  void SetFixedFont(const TFont& Value);
+  const TFont& ActiveCellFont() const { return FActiveCellFont; }
+  void SetActiveCellFont(const TFont& Value);
+
+  // --- Text settings.
+  const std::string& FloatFormat() const { return FFloatFormat; }
+  void SetFloatFormat(const std::string& Value) { FFloatFormat = Value; }
+  const std::string& CheckTrue() const { return FCheckTrue; }
+  void SetCheckTrue(const std::string& Value) { FCheckTrue = Value; }
+  const std::string& CheckFalse() const { return FCheckFalse; }
+  void SetCheckFalse(const std::string& Value) { FCheckFalse = Value; }
+  char PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(char Value) { FPasswordChar = Value; }
+  // The separator of the text files; character 0 for none.
+  char Delimiter() const { return FDelimiter; }
+  void SetDelimiter(char Value) { FDelimiter = Value; }
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment Value);
+  TVAlignment VAlignment() const { return FVAlignment; }
+  void SetVAlignment(TVAlignment Value);
+  // The text-format flags of VAlignment (top 0, vertical centre 4, bottom 8).
+  unsigned VAlign() const { return FVAlign; }
+  TEditorType DefaultEditor() const { return FDefaultEditor; }
+  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+  bool WordWrap() const { return FWordWrapEx; }
+  void SetWordWrap(bool Value);
+  bool EnableHTML() const { return FEnableHTML; }
+  void SetEnableHTML(bool Value) { FEnableHTML = Value; }
+  const std::string& XMLEncoding() const { return FXMLEncoding; }
+  void SetXMLEncoding(const std::string& Value) { FXMLEncoding = Value; }
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+  const std::string& InvalidEntryTitle() const { return FInvalidEntryTitle; }
+  void SetInvalidEntryTitle(const std::string& Value) { FInvalidEntryTitle = Value; }
+  const std::string& InvalidEntryText() const { return FInvalidEntryText; }
+  void SetInvalidEntryText(const std::string& Value) { FInvalidEntryText = Value; }
+  TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
+  void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
+
+  // --- Colours.
+  TColor SelectionColor() const { return FSelectionColor; }
+  void SetSelectionColor(TColor Value) { SetAndInvalidate(FSelectionColor, Value); }
+  TColor SelectionColorTo() const { return FSelectionColorTo; }
+  void SetSelectionColorTo(TColor Value) { SetAndInvalidate(FSelectionColorTo, Value); }
+  TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+  void SetSelectionMirrorColor(TColor Value) { SetAndInvalidate(FSelectionMirrorColor, Value); }
+  TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+  void SetSelectionMirrorColorTo(TColor Value) { SetAndInvalidate(FSelectionMirrorColorTo, Value); }
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value) { SetAndInvalidate(FSelectionTextColor, Value); }
+  bool SelectionColorMixer() const { return FSelectionColorMixer; }
+  void SetSelectionColorMixer(bool Value) { SetAndInvalidate(FSelectionColorMixer, Value); }
+  // Percent, kept within 0 to 100.
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  void SetSelectionColorMixerFactor(int Value);
+  bool SelectionRectangle() const { return FSelectionRectangle; }
+  void SetSelectionRectangle(bool Value) { SetAndInvalidate(FSelectionRectangle, Value); }
+  bool SelectionResizer() const { return FSelectionResizer; }
+  void SetSelectionResizer(bool Value) { SetAndInvalidate(FSelectionResizer, Value); }
+  TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
+  void SetSelectionRectangleColor(TColor Value) { SetAndInvalidate(FSelectionRectangleColor, Value); }
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor Value) { FHintColor = Value; }
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value) { FHighlightColor = Value; }
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value) { FHighlightTextColor = Value; }
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value) { FURLColor = Value; }
+  TColor DisabledFontColor() const { return FDisabledFontColor; }
+  void SetDisabledFontColor(TColor Value) { FDisabledFontColor = Value; }
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value) { SetAndInvalidate(FActiveCellShow, Value); }
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(TColor Value) { SetAndInvalidate(FActiveCellColor, Value); }
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(TColor Value) { SetAndInvalidate(FActiveCellColorTo, Value); }
+  // The fixed cells' gradients, which the control look mirrors (see TFixedGradientColor).
+  TColor DAZGradientColor(TFixedGradientColor Which) const { return FDAZGradient[Which]; }
+  void SetDAZGradientColor(TFixedGradientColor Which, TColor Value) override;
+  TColor DAZGradientFrom() const { return FDAZGradient[fgFrom]; }
+  TColor DAZGradientTo() const { return FDAZGradient[fgTo]; }
+  TColor DAZGradientMirrorFrom() const { return FDAZGradient[fgMirrorFrom]; }
+  TColor DAZGradientMirrorTo() const { return FDAZGradient[fgMirrorTo]; }
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor Value) { FScrollColor = Value; }
+  // The non-client border's colour.
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+
+  // --- Look.
+  TGridLook Look() const { return FLook; }
+  void SetLook(TGridLook Value);
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value) { FScrollType = Value; }
+  int ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(int Value) { FScrollWidth = Value; }
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+  bool ScrollSynch() const { return FScrollSynch; }
+  void SetScrollSynch(bool Value) { FScrollSynch = Value; }
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool HideFocusRect() const { return FHideFocusRect; }
+  void SetHideFocusRect(bool Value) { SetAndInvalidate(FHideFocusRect, Value); }
+  bool FixedAsButtons() const { return FFixedAsButtons; }
+  void SetFixedAsButtons(bool Value) { SetAndInvalidate(FFixedAsButtons, Value); }
+  THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
+  void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
+  THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
+  void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
+  bool UseInternalHintClass() const { return FUseInternalHintClass; }
+  void SetUseInternalHintClass(bool Value) { FUseInternalHintClass = Value; }
+  bool UseDisabledFont() const { return FUseDisabledFont; }
+  void SetUseDisabledFont(bool Value) { FUseDisabledFont = Value; }
+  bool ShowDesignHelper() const { return FShowDesignHelper; }
+  void SetShowDesignHelper(bool Value) { FShowDesignHelper = Value; }
+  // Dates of day 0 and before are written as dates rather than left empty.
+  bool ShowNullDates() const { return FShowNullDates; }
+  void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+  bool IntelliZoom() const { return FIntelliZoom; }
+  void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+  bool EnableWheel() const { return FEnableWheel; }
+  void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+  // Column moves carry the widths and hidden state along.
+  bool EnhRowColMove() const { return FEnhRowColMove; }
+  void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+  bool FitCellsInGrid() const { return FFitCellsInGrid; }
+  void SetFitCellsInGrid(bool Value) { FFitCellsInGrid = Value; }
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  bool IntegralHeight() const { return FIntegralHeight; }
+  void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
+  bool AutoNumAlign() const { return FAutoNumAlign; }
+  void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value) { FAutoThemeAdapt = Value; }
+  bool AnchorHint() const { return FAnchorHint; }
+  void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+  // The grid follows its form's size.
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  // Turns on what a spreadsheet needs: the selection rectangle and resizer, smart clipboard,
+  // range selection with editing.
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(bool Value);
+
+  // --- Filter settings.
+  const std::string& FilterDropDownClear() const { return FFilterDropDownClear; }
+  void SetFilterDropDownClear(const std::string& Value) { FFilterDropDownClear = Value; }
+  TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
+  void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownColumns = Value; }
+  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
+  bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
+  void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
+  bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
+  void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
+  bool FilterIncremental() const { return FFilterIncremental; }
+  void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+
+  // --- Files and clipboard settings.
+  bool SaveFixedCells() const { return FSaveFixedCells; }
+  void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+  bool SaveFixedRows() const { return FSaveFixedRows; }
+  void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+  bool SaveFixedCols() const { return FSaveFixedCols; }
+  void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+  bool SaveHiddenCells() const { return FSaveHiddenCells; }
+  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+  bool SaveVirtCells() const { return FSaveVirtCells; }
+  void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
+  bool SaveWithHTML() const { return FSaveWithHTML; }
+  void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
+  bool LoadFirstRow() const { return FLoadFirstRow; }
+  void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
+  bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+  void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+  bool AlwaysQuotes() const { return FAlwaysQuotes; }
+  void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+  bool JavaCSV() const { return FJavaCSV; }
+  void SetJavaCSV(bool Value) { FJavaCSV = Value; }
+  bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
+  void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
+  bool ClearTextOnly() const { return FClearTextOnly; }
+  void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+  bool PrinterDriverFix() const { return FPrinterDriverFix; }
+  void SetPrinterDriverFix(bool Value) { FPrinterDriverFix = Value; }
+
+  // --- Size limits.
+  int MinRowHeight() const { return FMinRowHeight; }
+  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+  int MaxRowHeight() const { return FMaxRowHeight; }
+  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+  int MinColWidth() const { return FMinColWidth; }
+  void SetMinColWidth(int Value) { FMinColWidth = Value; }
+  int MaxColWidth() const { return FMaxColWidth; }
+  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
+  bool SizeGrowOnly() const { return FSizeGrowOnly; }
+  void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+  int ZoomFactor() const { return FZoomFactor; }
+  void SetZoomFactor(int Value) { FZoomFactor = Value; }
+  // The grouped column, -1 for none.
+  int GroupColumn() const { return FGroupColumn; }
+  // Where cell text starts inside the cell.
+  TPoint XYOffset() const { return FXYOffset; }
+  void SetXYOffset(TPoint Value) { FXYOffset = Value; }
+
+  // --- The grid as the settings objects see it.
+  void InvalidateGrid() override;
+  void RepaintRow(int ARow) override;
+  void RepaintCell(int ACol, int ARow) override;
+  bool IsDesigning() const override;
+  bool HasParent() const override { return Parent() != nullptr; }
+  void SetHideLastRow(bool Value) override;
+  void SetFooterPanelHeight(int Value) override;
+  void SetFooterPanelVisible(bool Value) override;
+  void SetFooterPanelShowHint(bool Value) override;
+  void UpdateFooter() override;
+  void ApplyOleDropTarget(bool Value) override;
+  void SetRTFDropEnabled(bool Value) override;
+
+  // --- Per-cell questions. ACol is a real column (GetCellHint's a display column); the
+  // events fire after the grid's own answer and keep the last word.
+  virtual void GetFloatFormat(int ACol, std::string& Format);
+  virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void DoSearchFooterAction(const std::string& Value, int ACol, int ARow, TSearchAction SearchAction);
+  virtual void DoButtonClick(int ACol, int ARow);
+  virtual void DoComboCloseUp(int ARow, int ACol);
+  virtual void DoComboDropDown(int ARow, int ACol);
+  // Many cells changed at once (fills, loads, pastes).
+  virtual void AllCellsChanged() {}
+  virtual void GetCellHint(int ACol, int ARow, std::string& Hint, WideString& WideHint);
+  virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+  virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+  virtual void GetCellBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders);
+  virtual void GetCellPrintBorder(int ACol, int ARow, TPen& APen, TCellBorders& Borders);
+  virtual void GetCellAlign(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void GetColFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
+  // The editor kind asked without preparing an editor, and when one is prepared.
+  virtual void QueryCellEditor(int ACol, int ARow, TEditorType& AEditor);
+  virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+  virtual bool IsNoEditorCell(int ACol, int ARow);
+  virtual void IsFixedCell(int ACol, int ARow, bool& IsFixed);
+  // CanEdit comes in with the caller's proposal.
+  virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+  virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+  virtual bool HasComboBox(int ACol, int ARow);
+  virtual bool HasSpinEdit(int ACol, int ARow);
+  // The texts of a ticked and an unticked data check box.
+  virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
+  virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
+  // Fills FilterList for the column's filter drop-down; true when it has entries.
+  virtual bool GetColumnFilter(int ACol);
+  virtual void MouseActionsChanged() {}
+  virtual void NavigationChanged() {}
+  // Editing stops being an option of the grid.
+  virtual void ClearEditingOption();
+  // The cells of another string grid; any other source is ignored.
+  virtual void AssignCells(const TPersistent* Source);
+
+  // --- Events.
+  TCanEditCellEvent OnCanEditCell;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TButtonClickEvent OnButtonClick;
+  TComboCloseUpEvent OnComboCloseUp;
+  TComboCloseUpEvent OnComboDropDown;
+  TGridHintEvent OnGridHint;
+  TGridWideHintEvent OnGridWideHint;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TGetEditorTypeEvent OnGetEditorType;
+  TIsFixedCellEvent OnIsFixedCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TWordWrapEvent OnGetWordWrap;
+  THasComboEvent OnHasComboBox;
+  THasSpinEditEvent OnHasSpinEdit;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TEditChangeEvent OnEditChange;
+  TComboCloseUpEvent OnDatePickerCloseUp;
+  TComboCloseUpEvent OnDatePickerDropDown;
+  TNotifyEvent OnRichEditSelectionChange;
+  TRowChangedEvent OnRowChanged;
+
+ protected:
+  // The construction body: every owned object in its order, then the defaults.
+  void Create() override;
+  void Loaded() override;
+  void CreateWnd() override;
+  void Resize() override;
+  void GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
+                                TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
+                                bool& WW, TCellGradientDirection& GD) override;
+  // The column headers list changed.
+  virtual void ColumnHeadersChanged();
+  // Copies ColumnHeaders into column settings; the column grid has some.
+  virtual void SyncColumnHeaders() {}
+  // The record every row check box of column 0 shares.
+  TCellGraphic& SharedCellGraphic();
+  // The record a check-box state operation works on: with hidden rows ARow is a real row and
+  // the record comes from the cell's properties (FromProperties), wherever they wait.
+  TCellGraphic* FindStateRecord(int ACol, int ARow, bool& FromProperties);
+  // The row-selection mark of a real row, and how many rows carry one.
+  bool RowSelectMark(int ARow) const;
+  int RowSelectCount() const;
+  // Takes the record the cell stores out of it, freeing it unless it is a shared one.
+  void FreeStoredCellGraphic(int ACol, int ARow);
+
+  // Internal state (see ext_string_grid_p.h).
+  std::unique_ptr<TExtStringGridPrivate> FP;
+
+  bool FFixedRowAlways = false;
+  bool FFixedColAlways = false;
+  int FFixedRowHeight = 0;
+  int FFixedFooters = 0;
+  int FFixedRightCols = 0;
+  bool FWordWrapEx = true;
+  TVAlignment FVAlignment = vtaTop;
+  unsigned FVAlign = 0;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  TEditorType FDefaultEditor = edNormal;
+  std::string FFloatFormat = "%.2f";
+  std::string FCheckTrue = "Y";
+  std::string FCheckFalse = "N";
+  char FPasswordChar = '*';
+  char FDelimiter = '\0';
+  bool FEnableHTML = true;
+  std::string FXMLEncoding = "ISO-8859-1";
+  int FMaxEditLength = 0;
+  std::string FInvalidEntryTitle;
+  std::string FInvalidEntryText;
+  TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
+  TFont FFixedFont;
+  TFont FActiveCellFont;
+
+  TColor FSelectionColor = 0xEACAB6;
+  TColor FSelectionColorTo = clNone;
+  TColor FSelectionMirrorColor = clNone;
+  TColor FSelectionMirrorColorTo = clNone;
+  TColor FSelectionTextColor = clBlack;
+  bool FSelectionColorMixer = false;
+  int FSelectionColorMixerFactor = 50;
+  bool FSelectionRectangle = false;
+  bool FSelectionResizer = false;
+  TColor FSelectionRectangleColor = clBlack;
+  TColor FHintColor = clInfoBk;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  TColor FURLColor = clBlue;
+  TColor FDisabledFontColor = clSilver;
+  bool FActiveCellShow = false;
+  TColor FActiveCellColor = clGray;
+  TColor FActiveCellColorTo = clNone;
+  std::array<TColor, kFixedGradientColorCount> FDAZGradient{};
+  TColor FScrollColor = clNone;
+  TColor FBorderColor = 0x808080;
+
+  TGridLook FLook = glXP;
+  TScrollType FScrollType = ssNormal;
+  int FScrollWidth = 0;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  bool FScrollProportional = false;
+  bool FScrollSynch = false;
+  TScrollHintType FScrollHints = shNone;
+  bool FShowSelection = true;
+  bool FHideFocusRect = false;
+  bool FFixedAsButtons = false;
+  THoverFixedCells FHoverFixedCells = hfNone;
+  THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+  bool FUseInternalHintClass = true;
+  bool FUseDisabledFont = true;
+  bool FShowDesignHelper = true;
+  bool FShowNullDates = true;
+  bool FIntelliZoom = true;
+  bool FEnableWheel = true;
+  bool FEnhRowColMove = true;
+  bool FFitCellsInGrid = true;
+  bool FFlat = false;
+  bool FIntegralHeight = false;
+  bool FAutoSize = false;
+  bool FAutoNumAlign = false;
+  bool FAutoThemeAdapt = false;
+  bool FAnchorHint = false;
+  bool FSizeWithForm = false;
+  bool FSpreadSheet = false;
+
+  std::string FFilterDropDownClear = "(All)";
+  TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+  bool FFilterDropDownAuto = false;
+  bool FFilterNormalCellsOnly = true;
+  bool FAutoFilterUpdate = true;
+  bool FFilterIncremental = false;
+
+  bool FSaveFixedCells = true;
+  bool FSaveFixedRows = false;
+  bool FSaveFixedCols = false;
+  bool FSaveHiddenCells = false;
+  bool FSaveVirtCells = true;
+  bool FSaveWithHTML = true;
+  bool FLoadFirstRow = true;
+  bool FQuoteEmptyCells = true;
+  bool FAlwaysQuotes = false;
+  bool FJavaCSV = false;
+  bool FExcelClipboardFormat = false;
+  bool FClearTextOnly = false;
+  bool FPrinterDriverFix = false;
+
+  int FMinRowHeight = 0;
+  int FMaxRowHeight = 0;
+  int FMinColWidth = 0;
+  int FMaxColWidth = 0;
+  bool FSizeGrowOnly = false;
+  int FZoomFactor = 0;
+  int FGroupColumn = -1;
+  TPoint FXYOffset{2, 2};
+
+ private:
+  template <class T>
+  void SetAndInvalidate(T& Field, const T& Value) {
+    if (Field == Value) return;
+    Field = Value;
+    InvalidateGrid();
+  }
+  bool Loading() const { return ComponentState().Contains(csLoading); }
+  // The texts of the typed accessors, read and checked once.
+  static int TextToInt(const std::string& Text);
+  static double TextToFloat(const std::string& Text);
+  // Cells of a fill: the normal ones, or all.
+  void FillCells(bool DoFixed, const std::function<void(int, int)>& Fill);
+  // Frees what the grid owns, in its order (the destructor's body).
+  void Destroy();
+  // The properties objects kept with hidden rows.
+  void FreeHiddenRows();
+  // The grid's part of a resize of its form: following the form's size with SizeWithForm.
+  void SizeWithOwnerForm(TObject* Sender);
+  // The grid's link in the form's OnResize chain.
+  void FormResized(const TNotifyEvent& next, TObject* Sender);
+};
+
+}  // namespace hd

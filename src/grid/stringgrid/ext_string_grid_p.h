@@ -1,0 +1,164 @@
+// The private state of TExtStringGrid, shared by the files that implement the grid (its
+// editing and data operations included).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "grid/foundation/input_settings.h"
+#include "grid/foundation/lists.h"
+#include "grid/foundation/settings.h"
+#include "grid/foundation/theme.h"
+#include "grid/stringgrid/cell_graphic.h"
+#include "grid/stringgrid/column_size.h"
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/filter_settings.h"
+#include "grid/stringgrid/grid_items.h"
+#include "grid/stringgrid/grid_panels.h"
+#include "grid/stringgrid/grid_settings_data.h"
+#include "grid/stringgrid/grid_settings_edit.h"
+#include "grid/stringgrid/look_objects.h"
+#include "grid/stringgrid/print_settings.h"
+#include "platform/bitmap.h"
+#include "platform/event_chain.h"
+#include "platform/string_list.h"
+
+namespace hd {
+
+// The grid timer: hovering, incremental search and blinking text.
+inline constexpr std::uintptr_t kGridTimerId = 111;
+inline constexpr unsigned kGridTimerInterval = 500;
+// Real columns that take part in hiding; beyond them every column is visible.
+inline constexpr int kMaxHideColumns = 512;
+// Columns whose print layout is kept.
+inline constexpr int kPrintColumns = 512;
+
+struct TExtStringGridPrivate {
+  // The owned objects, created in this order by Create.
+  TFooterPanel* FooterPanel = nullptr;
+  // The scratch font handed out as a cell's font.
+  TFont cf;
+  std::unique_ptr<TFocusHelper> FocusHelper;
+  std::unique_ptr<TSearchFooter> SearchFooter;
+  std::unique_ptr<TFloatingFooter> FloatingFooter;
+  std::unique_ptr<TPrintSettings> PrintSettings;
+  std::unique_ptr<THTMLSettings> HTMLSettings;
+  std::unique_ptr<TSortSettings> SortSettings;
+  std::unique_ptr<TDragDropSettings> DragDropSettings;
+  std::unique_ptr<TDragScrollOptions> DragScrollOptions;
+  std::unique_ptr<TControlLook> ControlLook;
+  std::unique_ptr<TNavigation> Navigation;
+  std::unique_ptr<TColumnSize> ColumnSize;
+  std::unique_ptr<TCellNode> CellNode;
+  std::unique_ptr<TBands> Bands;
+  std::unique_ptr<TSizeWhileTyping> SizeWhileTyping;
+  std::unique_ptr<TMouseActions> MouseActions;
+  std::unique_ptr<TGrouping> Grouping;
+  std::unique_ptr<TStringList> ColumnHeaders;
+  // Column widths remembered for stretching with the form.
+  std::unique_ptr<TIntList> OrigColSizes;
+  std::unique_ptr<TStringList> RowHeaders;
+  std::unique_ptr<TStringList> Sortlist;
+  std::unique_ptr<TStringList> LookupItems;
+  // Row and column selection marks (1: marked).
+  std::unique_ptr<TIntList> RowSelect;
+  std::unique_ptr<TIntList> ColSelect;
+  std::unique_ptr<TSortIndexList> SortIndexes;
+  std::unique_ptr<TIntList> SortRowXRef;
+  std::unique_ptr<TIntList> UnSortRowXRef;
+  std::unique_ptr<TIntList> MergedColumns;
+  std::unique_ptr<TIntList> SelectedCells;
+  std::unique_ptr<TIntList> SelectedRows;
+  std::unique_ptr<TIntList> ModifiedRows;
+  std::unique_ptr<TIntList> EnabledRows;
+  std::unique_ptr<TBitmap> RowIndicator;
+  std::unique_ptr<TBackGround> BackGround;
+  std::unique_ptr<TControlList> ControlList;
+  std::unique_ptr<TGridProgressAppearance> ProgressAppearance;
+  std::unique_ptr<TSyncGrid> SyncGrid;
+  std::unique_ptr<TGridItems> GridItems;
+  std::unique_ptr<TFilter> Filter;
+  std::unique_ptr<TBalloonSettings> Balloon;
+  std::unique_ptr<TShowModified> ShowModified;
+  std::unique_ptr<TIntList> ColumnOrder;
+  // The record every row check box of column 0 shares; never freed by a cell.
+  std::unique_ptr<TCellGraphic> CellGraphic;
+  std::unique_ptr<TIntList> IgnoreColumns;
+  std::unique_ptr<TFilterDropDown> FilterDropDown;
+  TDropList* DropList = nullptr;
+  std::unique_ptr<TStringList> FilterList;
+
+  // Hidden columns: per real column its visibility and the width it had when hidden.
+  std::array<bool, kMaxHideColumns + 1> VisibleCol;
+  std::array<std::int16_t, kMaxHideColumns + 1> AllColWidths{};
+  int NumHidden = 0;
+  // Row lists hidden by the filter and not restored yet.
+  int FilterLevel = 0;
+
+  // Fixed rows and columns last asked for outside loading; restored as rows or columns come
+  // back (FixedRowAlways, FixedColAlways).
+  int FixedRowsMin = 0;
+  int FixedColsMin = 0;
+  int MaxRowCount = 0;
+  int MaxColCount = 0;
+  // The row OnRowChanged last reported.
+  int LastReportedRow = -1;
+  // Platform facts taken at construction.
+  bool IsXP = false;
+  bool IsWin7 = false;
+  bool IsVista = false;
+  bool IsComCtl6 = false;
+  bool IsLoaded = false;
+  TCursor OldCursor = crDefault;
+  // The form whose OnResize the grid follows, its size then, and the grid's handler there.
+  int PrevSizeX = 0;
+  int PrevSizeY = 0;
+  TEventLink FormResizeLink;
+  // Pending bulk update (BeginUpdate/EndUpdate) and paint passes.
+  int UpdateCount = 0;
+  int PaintCount = 0;
+  int NumCellControls = 0;
+  // An edit changed the text: the next Invalidate only drops this flag.
+  bool EditChange = false;
+  // The grid's edit-disable state: editing is off for the moment, not by the options.
+  bool EditDisable = false;
+  bool StretchInProgress = false;
+  bool StretchAllowed = true;
+  // Where the last print put each column.
+  std::array<int, kPrintColumns> PrintColWidths{};
+  std::array<int, kPrintColumns> PrintColOffsets{};
+  int PrintPageFrom = 1;
+  int PrintPageTo = 1;
+  int PrintPageNum = 0;
+
+  // Interaction state the editing and painting read, with its start values.
+  TGridCoord LastTabCell{-1, -1};
+  TGridCoord HoverLink{-1, -1};
+  int OleDragColumn = -1;
+  int LastDesignChoice = -1;
+  int FilterColumn = -1;
+  int HoverFixedX = -1;
+  int HoverFixedY = -1;
+  int ComboIndex = -1;
+  TGridCoord MouseSelectStart{-1, -1};
+  int OldSelectedRow = -1;
+  int ClickedCol = -1;
+  int ClickedRow = -1;
+  int OldSize = -1;
+  TGridCoord PushedCellButton{-1, -1};
+  TGridCoord ClipTopLeft{-1, -1};
+  TPoint LastHintPos{-1, -1};
+  TColorTones ColorTones;
+  TOfficeTheme PrevOfficeTheme = otUnknown;
+  bool LastValidation = true;
+  bool ShowColumnNumbers = true;
+  bool ColChanged = true;
+  std::string IncrSearchText;
+  TDAZStyle Style = tsWindowsXP;
+  int OldLeftCol = 0;
+  int OldTopRow = 0;
+};
+
+}  // namespace hd

@@ -1,0 +1,66 @@
+// The rows a grid has hidden: a hidden row leaves the cell store and waits, with its cells and
+// their properties objects, in an item of the grid's collection until it is shown again.
+#pragma once
+
+#include "platform/classes.h"
+#include "platform/string_list.h"
+
+#include <vector>
+
+namespace hd {
+
+class TGridItem : public TCollectionItem {
+ public:
+  explicit TGridItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  const char* ClassName() const override { return "TGridItem"; }
+
+  // The real row index of the hidden row.
+  int Idx() const { return FIdx; }
+  void SetIdx(int Value);
+  // The row's height when it was hidden.
+  int Height() const { return FHeight; }
+  void SetHeight(int Value) { FHeight = Value; }
+  // One string per store column (hidden columns included), each with the cell's properties
+  // object as its object. The item does not free those objects: they go back to the store.
+  TStringList& Items() { return FItems; }
+  const TStringList& Items() const { return FItems; }
+  void SetItems(const TStringList& Value) { FItems.Assign(Value); }
+  // The filter level that hid the row; 0 for rows hidden otherwise.
+  int Level() const { return FLevel; }
+  void SetLevel(int Value) { FLevel = Value; }
+
+ private:
+  int FIdx = 0;
+  int FHeight = 0;
+  TStringList FItems;
+  int FLevel = 0;
+};
+
+class TGridItems : public TCollection {
+ public:
+  TGridItems() : TCollection(ItemClassOf<TGridItem>()) {}
+  const char* ClassName() const override { return "TGridItems"; }
+  TGridItem* Items(int Index) const { return static_cast<TGridItem*>(TCollection::Items(Index)); }
+  TGridItem* Add() { return static_cast<TGridItem*>(TCollection::Add()); }
+  TGridItem* Insert(int Index) { return static_cast<TGridItem*>(TCollection::Insert(Index)); }
+
+  // The hidden real rows in ascending order, kept between changes so that mapping a row
+  // costs a search, not a walk over every hidden row.
+  const std::vector<int>& SortedIdx() const;
+  // How many hidden rows lie below a real row; the real row of a display row.
+  int CountBelow(int ARow) const;
+  int RealOfDisplay(int ARow) const;
+  // The item of a hidden real row, or null.
+  TGridItem* FindIdx(int ARow) const;
+  // An item's index changed.
+  void IdxChanged() { FSortedValid = false; }
+
+ protected:
+  void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
+
+ private:
+  mutable std::vector<int> FSorted;
+  mutable bool FSortedValid = false;
+};
+
+}  // namespace hd
