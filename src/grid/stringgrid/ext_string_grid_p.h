@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/lists.h"
@@ -159,6 +160,54 @@ struct TExtStringGridPrivate {
   TDAZStyle Style = tsWindowsXP;
   int OldLeftCol = 0;
   int OldTopRow = 0;
+
+  // --- Editing state: the editor life cycle.
+  // The editor kind last prepared for the current cell.
+  TEditorType EditControl = edNormal;
+  // An editor of any kind was prepared for the current cell and not yet read back.
+  bool EditMode = false;
+  // An edit is under way whose value must pass validation before the focus leaves.
+  bool Editing = false;
+  // A special editor opened by the set-up; its read-back reports the end of the edit.
+  bool EditActive = false;
+  bool SpecialEditor = false;
+  // The control of the open special editor.
+  TWinControl* EditCtrl = nullptr;
+  bool Validating = false;
+  // The read-back runs: focus loss is answered and ignored.
+  bool BlockKill = false;
+  // DoneInplaceEdit runs.
+  bool BlockFocus = false;
+  // An editor was shown since the last click on the grid.
+  bool Entered = false;
+  // The editor is being loaded: no OnEditChange.
+  bool NoEditChange = false;
+  bool ShowEditProcess = false;
+  // The character that started the edit; 0 for none.
+  TKeyChar StartEditChar = 0;
+  // The current cell's text when the focus came or the editor was prepared (Escape).
+  std::string CellCache;
+  std::string EditText;
+  WideString EditWideText;
+  // A click simulated from code selects without the editing decisions.
+  bool ForceSel = false;
+  bool DisableChange = false;
+  // A left click opened the editor.
+  bool LButFlg = false;
+  // --- Validation: the old-cell record.
+  int OldCol = -1;
+  int OldRow = -1;
+  std::string OldCellText;
+  WideString OldCellTextWide;
+  bool OldModifiedValue = false;
+  std::string NewCellText;
+  bool GridModified = false;
+  bool Modified = false;
+  std::vector<TGridChangeNotifier*> Notifiers;
+  // --- The editors, made on first use, owned by the grid.
+  TGridCombo* Combo = nullptr;
+  TGridCheckBox* CheckEdit = nullptr;
+  TGridButton* ButtonEdit = nullptr;
 };
 
 }  // namespace hd
