@@ -295,7 +295,26 @@ void TExtStringGrid::NotifyEditDone(int ACol, int ARow) {
     PostMessage(Handle(), GridEditDoneMessage(), static_cast<WPARAM>(ACol), static_cast<LPARAM>(ARow));
 }
 
+void TExtStringGrid::SetCellQuietly(int ACol, int ARow, const std::string& Value) {
+  BeginEditUpdate();
+  try {
+    SetCellEx(ACol, ARow, Value);
+  } catch (...) {
+    EndEditUpdate();
+    throw;
+  }
+  EndEditUpdate();
+}
+
 void TExtStringGrid::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_COMMAND && FInplaceEdit && static_cast<HWND>(Message.LParam) == FInplaceEdit->Handle() &&
+      HIWORD(Message.WParam) == EN_CHANGE) {
+    // The editor's own change handling first (OnEditChange), then its text to the cell; a
+    // text the editor is loaded with is not written back.
+    SendMessage(FInplaceEdit->Handle(), CN_COMMAND, Message.WParam, Message.LParam);
+    if (!FP->NoEditChange) TBaseGrid::WndProc(Message);
+    return;
+  }
   if (Message.Msg == GridEditDoneMessage() && GridEditDoneMessage() != 0) {
     if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
     if (FP->MouseActions->EditOnDblClickOnly()) {
@@ -328,7 +347,7 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow) {
 
 void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
   TPoint base = BaseCell(RealColIndex(ACol), ARow);
-  if (GetGridCell(base.X, base.Y) != Value) SetCellEx(base.X, base.Y, Value);
+  if (GetGridCell(base.X, base.Y) != Value) SetCellQuietly(base.X, base.Y, Value);
   if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
 }
 
@@ -375,7 +394,7 @@ std::string TExtStringGrid::CurrentCell() {
 
 void TExtStringGrid::SetCurrentCell(const std::string& Value) {
   TPoint base = BaseCell(RealColIndex(Col()), Row());
-  SetCellEx(base.X, base.Y, Value);
+  SetCellQuietly(base.X, base.Y, Value);
 }
 
 bool TExtStringGrid::IsWideCell(int ACol, int ARow) { return GetCellEx(ACol, ARow).starts_with("|\\"); }

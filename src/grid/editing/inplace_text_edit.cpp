@@ -171,7 +171,7 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message) {
   TInplaceEdit::WndProc(Message);
   if (!IsWindow(self)) return;
   if (!FAltBack) {
-    if (reinterpret_cast<HWND>(Message.WParam) != grid->Handle() && !p.BlockKill) {
+    if (static_cast<HWND>(Message.WParam) != grid->Handle() && !p.BlockKill) {
       grid->ValidateCell(text);
       {
         bool noChange = p.NoEditChange;

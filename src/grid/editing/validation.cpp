@@ -45,9 +45,9 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
       navigation.SetAdvanceOnEnter(advance);
       p.NewCellText = value;
       if (valid) {
-        SetCellEx(real, p.OldRow, value);
+        SetCellQuietly(real, p.OldRow, value);
         TPoint base = BaseCell(real, p.OldRow);
-        if (base.X != real || base.Y != p.OldRow) SetCellEx(base.X, base.Y, value);
+        if (base.X != real || base.Y != p.OldRow) SetCellQuietly(base.X, base.Y, value);
       } else {
         p.LastValidation = false;
         bool proposal = value != NewValue;

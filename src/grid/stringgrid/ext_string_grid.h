@@ -903,6 +903,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ReadBackEditor(int ACol, int ARow);
   // Reports the end of an edit (real column): OnEditingDone, then "GridEditDone" posted.
   void NotifyEditDone(int ACol, int ARow);
+  // Writes a cell without loading the open editor again from it.
+  void SetCellQuietly(int ACol, int ARow, const std::string& Value);
   // After Return ended an edit: with AdvanceOnEnter the next cell in AdvanceDirection.
   virtual void AdvanceAfterEdit();
 
