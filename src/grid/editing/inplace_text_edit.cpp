@@ -227,10 +227,7 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
   HWND self = Handle();
   FOldSelStart = SelStart();
   if (key == VK_ESCAPE) {
-    bool noChange = p.NoEditChange;
-    p.NoEditChange = true;
     SetText(p.CellCache);
-    p.NoEditChange = noChange;
     grid->HideInplaceEdit();
     if (!IsWindow(self)) return true;
   }

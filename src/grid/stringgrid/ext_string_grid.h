@@ -905,6 +905,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void NotifyEditDone(int ACol, int ARow);
   // Writes a cell without loading the open editor again from it.
   void SetCellQuietly(int ACol, int ARow, const std::string& Value);
+  // A notification of the combo editor (CBN_ code).
+  void ComboNotification(WORD Code);
   // After Return ended an edit: with AdvanceOnEnter the next cell in AdvanceDirection.
   virtual void AdvanceAfterEdit();
 
