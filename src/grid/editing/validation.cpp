@@ -54,8 +54,9 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
         if (!proposal && p.EditMode) p.Validating = false;
         HideEditor();
         SetCellEx(real, p.OldRow, proposal ? value : p.OldCellText);
+        // The focus goes back to the refused cell, never into a fixed one.
         int col = p.OldCol, row = p.OldRow;
-        if (col != Col() || row != Row()) MoveColRow(col, row, true, true);
+        if ((col != Col() || row != Row()) && !IsFixedForEditing(col, row)) MoveColRow(col, row, true, true);
         p.Validating = false;
         p.Editing = true;
         p.EditMode = false;
@@ -91,7 +92,8 @@ bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) {
       p.LastValidation = false;
       HideEditor();
       SetWideCells(real, p.OldRow, value != NewValue ? value : p.OldCellTextWide);
-      if (p.OldCol != Col() || p.OldRow != Row()) MoveColRow(p.OldCol, p.OldRow, true, true);
+      if ((p.OldCol != Col() || p.OldRow != Row()) && !IsFixedForEditing(p.OldCol, p.OldRow))
+        MoveColRow(p.OldCol, p.OldRow, true, true);
       p.Validating = false;
       p.Editing = true;
       p.EditMode = false;
@@ -107,6 +109,11 @@ bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) {
   StoreOldCell(Col(), Row());
   p.Validating = false;
   return valid;
+}
+
+bool TExtStringGrid::IsFixedForEditing(int ACol, int ARow) {
+  return ACol < FixedCols() || ARow < FixedRows() || ACol >= ColCount() || ARow >= RowCount() ||
+         IsFocusFixed(ACol, ARow);
 }
 
 void TExtStringGrid::StoreOldCell(int ACol, int ARow) {

@@ -907,6 +907,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetCellQuietly(int ACol, int ARow, const std::string& Value);
   // A notification of the combo editor (CBN_ code).
   void ComboNotification(WORD Code);
+  // A fixed cell, or one outside the grid: the focus never goes back into it.
+  bool IsFixedForEditing(int ACol, int ARow);
   // After Return ended an edit: with AdvanceOnEnter the next cell in AdvanceDirection.
   virtual void AdvanceAfterEdit();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/editing/editing_fixture.h"
+#include "grid/foundation/input_settings.h"
 
 namespace hd::test {
 namespace {
@@ -138,6 +139,44 @@ TEST_F(EditingTest, CheckBoxCellsOpenNoEditor) {
   EXPECT_EQ(grid->Cells(kEnableCol, 2), "N");
   EXPECT_TRUE(grid->ToggleCheckBoxCell(kEnableCol, 2, true));
   EXPECT_EQ(grid->Cells(kEnableCol, 2), "Y");
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, TheComboEventsNameTheItemActuallySelected) {
+  // The raw text is markup, the edit text without it is item 1.
+  grid->SetCells(kFuncCol, 4, "<b>Read Input Status</b>");
+  ClickCell(kFuncCol, 4);
+  LogEvents();
+  Press(VK_F2);
+  TGridCombo* combo = grid->Combobox();
+  ASSERT_TRUE(combo->Visible());
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(Events(), "combo 2,4 1=Read Input Status");
+}
+
+TEST_F(EditingTest, AListClosedWithNothingSelectedKeepsTheTextAndReportsNoItem) {
+  grid->Columns().Items(kFuncCol)->SetEditor(edComboEdit);
+  grid->MouseActions().SetDirectComboClose(true);
+  ClickCell(kFuncCol, 2);
+  Press(VK_F2);
+  TGridCombo* combo = grid->Combobox();
+  ASSERT_TRUE(combo->Visible());
+  combo->SetText("Custom");
+  ASSERT_EQ(combo->ItemIndex(), -1);
+  LogEvents();
+  combo->SetDroppedDown(true);
+  kit.Process();
+  combo->SetDroppedDown(false);
+  kit.Process();
+  EXPECT_FALSE(combo->Visible());
+  EXPECT_EQ(grid->Cells(kFuncCol, 2), "Custom");
+  // The read-back reports the end, then the cell's value is validated.
+  EXPECT_EQ(Events(), "combo 2,2 -1=Custom | done | validate 2,2=Custom | cells 2,2 | celldone 2,2");
 }
 
 }  // namespace

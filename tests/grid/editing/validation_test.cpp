@@ -111,3 +111,21 @@ TEST_F(EditingTest, ChangeNotifiersHearEveryValidatedChangeInRegistrationOrder) 
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, ARefusalRecordedForAHeaderCellLeavesTheCurrentCellWhereItIs) {
+  grid->OnCellValidate = [](TObject*, int, int, std::string&, bool& valid) { valid = false; };
+  ClickCell(kAddrCol, 3);
+  Type("5");
+  ASSERT_TRUE(TextEditorShown());
+  // The record names a header cell (as after the focus entered the grid on one).
+  grid->StoreOldCell(kAddrCol, 0);
+  EXPECT_FALSE(grid->ValidateCell("6"));
+  EXPECT_EQ(grid->Col(), kAddrCol);
+  EXPECT_EQ(grid->Row(), 3);
+}
+
+}  // namespace
+}  // namespace hd::test
