@@ -246,5 +246,30 @@ TEST_F(ModbusTcpMasterFormTest, ATextStillBeingTypedReachesTheFileOnOk) {
   EXPECT_NE(RequestFile().find("Mnemonic=\"typed\""), std::string::npos) << RequestFile();
 }
 
+TEST_F(ModbusTcpMasterFormTest, EnterWalksTheCellsWhenTheOptionIsOn) {
+  Show([&] {
+    TExtColumnGrid* g = form->ACG_Modbus_Read;
+    g->SetFocus();
+    g->SetRow(1);
+    g->SetCol(12);
+    kit.Press(VK_RETURN);
+    EXPECT_EQ(g->Col(), 12) << "option off: Enter opens the editor in place";
+    EXPECT_TRUE(g->EditorMode());
+    kit.Press(VK_RETURN);
+    EXPECT_FALSE(g->EditorMode());
+
+    state.Opt_Jump_Field_Tables = 1;
+    kit.Press(VK_RETURN);
+    EXPECT_EQ(g->Col(), 13);
+    kit.Type("ab");
+    kit.Press(VK_RETURN);
+    EXPECT_EQ(g->Col(), 1);
+    EXPECT_EQ(g->Row(), 2);
+    kit.Type("cd");
+    EXPECT_EQ(g->Cells(13, 1), "ab");
+    EXPECT_EQ(g->Cells(1, 2), "cd");
+  });
+}
+
 }  // namespace
 }  // namespace hd
