@@ -535,5 +535,33 @@ TEST_F(ColumnGridTest, ColumnPopupOpensOnTheClickItsTypeNamesAndIsForgottenWhenF
   EXPECT_EQ(item.ColumnPopup(), nullptr);
 }
 
+TEST_F(ColumnGridTest, EditLimitAndMaskOfTheCurrentColumn) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(2)->SetEditLength(15);
+  grid->Columns().Items(2)->SetEditMask("999;0;_");
+  grid->Columns().Items(0)->SetEditLength(3);
+  grid->SetCol(2);
+  EXPECT_EQ(grid->GetEditLimit(), 15);
+  EXPECT_EQ(grid->GetEditMask(2, 4), "999;0;_");
+  EXPECT_EQ(grid->GetEditMask(0, 4), "");
+  grid->SetCol(1);
+  EXPECT_EQ(grid->GetEditLimit(), 0);
+  // A hidden column before it: the current display column reads its real column's item.
+  grid->HideColumn(1);
+  grid->SetCol(1);
+  EXPECT_EQ(grid->GetEditLimit(), 15);
+  EXPECT_EQ(grid->GetEditMask(1, 4), "999;0;_");
+}
+
+TEST_F(ColumnGridTest, CellFontIsTheGridsUnlessTheCellHasItsOwnSettings) {
+  EXPECT_EQ(&grid->GetCellFont(1, 1), &grid->Font());
+  TCellProperties& props = *grid->CellProperties(1, 1);
+  props.SetFontName("Courier");
+  props.SetFontSize(12);
+  const TFont& font = grid->GetCellFont(1, 1);
+  EXPECT_EQ(font.Name, "Courier");
+  EXPECT_EQ(font.Size, 12);
+}
+
 }  // namespace
 }  // namespace hd::test
