@@ -563,5 +563,22 @@ TEST_F(ColumnGridTest, CellFontIsTheGridsUnlessTheCellHasItsOwnSettings) {
   EXPECT_EQ(font.Size, 12);
 }
 
+TEST_F(ColumnGridTest, AssignedColumnsBringTheirCountAndSettings) {
+  ShapeLikeReadTable();
+  TTestColumnGrid* other = New<TTestColumnGrid>(form.get());
+  other->SetColCount(3);
+  other->Columns().Items(2)->SetEditor(edDataCheckBox);
+  other->Columns().Items(2)->SetHeader("Enable");
+  other->Columns().Items(1)->SetComboItems(grid->Columns().Items(kComboCol)->ComboItems());
+
+  grid->SetColumns(other->Columns());
+  EXPECT_EQ(grid->ColCount(), 3);
+  ASSERT_EQ(grid->Columns().Count(), 3);
+  EXPECT_EQ(grid->Columns().Items(2)->Editor(), edDataCheckBox);
+  EXPECT_EQ(grid->Columns().Items(1)->ComboItems().Count(), 500);
+  EXPECT_EQ(grid->Cells(2, 0), "Enable");
+  EXPECT_EQ(grid->GetCellType(2, 5), ctDataCheckBox);
+}
+
 }  // namespace
 }  // namespace hd::test
