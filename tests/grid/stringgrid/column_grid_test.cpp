@@ -362,6 +362,15 @@ TEST_F(ColumnGridTest, AutoSizeColFitsTextObjectsAndButtonsWithinTheLimits) {
   grid->AutoSizeCol(1, 0);
   EXPECT_EQ(reported, 90);
 
+  // Every normal column, each with its padding; the fixed column keeps its width.
+  int fixedWidth = grid->ColWidths(0);
+  grid->OnUpdateColumnSize = nullptr;
+  grid->Columns().Items(1)->SetAutoMinSize(0);
+  grid->AutoSizeColumns(false, 3);
+  EXPECT_EQ(grid->ColWidths(0), fixedWidth);
+  EXPECT_EQ(grid->ColWidths(1), 3 * ch + room + 3);
+  EXPECT_EQ(grid->ColWidths(kCols - 1), 3 * ch + room + 3);
+
   // A width set by the user keeps within MinSize and MaxSize.
   TGridColumnItem& item = *grid->Columns().Items(2);
   item.SetMinSize(30);
