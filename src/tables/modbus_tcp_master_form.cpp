@@ -85,6 +85,7 @@ void TFModbus_TCP_Master_Set_Access::Create_Grids() {
   for (TExtColumnGrid* g : Grids()) {
     g->SetRowCount(kRowCount);
     g->OnKeyPress = [this](TObject* s, TKeyChar& k) { sgaKeyPress(s, k); };
+    g->OnDblClickCell = [this](TObject* s, int r, int c) { sgaDblClickCell(s, r, c); };
   }
   PageControl1->SetActivePage(TS_Modbus_Read);
 }

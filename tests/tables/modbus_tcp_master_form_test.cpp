@@ -271,5 +271,21 @@ TEST_F(ModbusTcpMasterFormTest, EnterWalksTheCellsWhenTheOptionIsOn) {
   });
 }
 
+TEST_F(ModbusTcpMasterFormTest, AHeaderDoubleClickOnEitherGridSizesItsColumn) {
+  state.Opt_Double_Click_Auto_Size = 1;
+  Show([&] {
+    for (TExtColumnGrid* g : {form->ACG_Modbus_Read, form->ACG_Modbus_Write}) {
+      const int mnemonic = g->ColCount() - 1;
+      g->SetCells(mnemonic, 1, "a mnemonic much wider than its column");
+      const int before = g->ColWidths(mnemonic);
+      // As the grid reports it: row first.
+      g->OnDblClickCell(g, 1, mnemonic);
+      EXPECT_EQ(g->ColWidths(mnemonic), before);
+      g->OnDblClickCell(g, 0, mnemonic);
+      EXPECT_GT(g->ColWidths(mnemonic), before);
+    }
+  });
+}
+
 }  // namespace
 }  // namespace hd
