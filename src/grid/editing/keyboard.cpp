@@ -27,7 +27,7 @@ bool IsNavigationKey(WORD k) { return k >= VK_PRIOR && k <= VK_DOWN; }
 
 }  // namespace
 
-void TExtStringGrid::WndProc(TMessage& message) {
+void TExtStringGrid::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case WM_KEYDOWN: WMKeyDown(message); return;
     case WM_CHAR: WMChar(message); return;
@@ -36,7 +36,7 @@ void TExtStringGrid::WndProc(TMessage& message) {
     case WM_LBUTTONDBLCLK: WMLButtonDblClk(message); return;
     case WM_RBUTTONDOWN: WMRButtonDown(message); return;
     case WM_RBUTTONUP: WMRButtonUp(message); return;
-    default: TBaseGrid::WndProc(message);
+    default: TBaseGrid::Dispatch(message);
   }
 }
 
@@ -76,7 +76,7 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
   const int R0 = Row(), L0 = LeftCol();
   const bool keepHorz = IsVerticalKey(K) && Options().Contains(goRowSelect) && LeftCol() != FixedCols() &&
                         nav.KeepHorizScroll();
-  auto editable = [&] { return CellAcceptsEdit(RealColIndex(Col()), Row()); };
+  auto editable = [&] { return IsEditable(Col(), Row()); };
   auto setEditing = [&] {
     TGridOptions o = Options();
     o.Include(goEditing);
@@ -117,7 +117,7 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
       return;
     }
     setEditing();
-    ShowEditor();
+    ShowInplaceEdit();
   }
   if (editKey && Options().Contains(goEditing) && !editable()) {
     k.Report();
@@ -143,7 +143,7 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
       if (FP->ShowModified->Enabled()) SetRowModified(Row(), true);
       bool state = false;
       GetCheckBoxState(RC, RealRowIndex(Row()), state);
-      if (OnCheckBoxClick) OnCheckBoxClick(this, RC, Row(), state);
+      DoCheckBoxClick(RC, Row(), state);
     }
     RepaintCell(Col(), Row());
   }
@@ -261,8 +261,8 @@ bool TExtStringGrid::SkipFixedCellsKey(WORD Key) {
   if (Key == VK_LEFT || Key == VK_RIGHT) {
     int step = left ? -1 : 1, end = left ? FixedCols() - 1 : ColCount() - FFixedRightCols;
     int c = col + step;
-    if (c == end || !CellIsFixed(c, row)) return false;
-    while (c != end && CellIsFixed(c, row)) c += step;
+    if (c == end || !IsFocusFixed(c, row)) return false;
+    while (c != end && IsFocusFixed(c, row)) c += step;
     if (c == end) return false;
     SetCol(c);
     return true;
@@ -271,9 +271,9 @@ bool TExtStringGrid::SkipFixedCellsKey(WORD Key) {
   int step = Key == VK_UP ? -1 : 1, end = Key == VK_UP ? FixedRows() - 1 : RowCount() - FFixedFooters;
   if (Key == VK_DOWN && row + 1 >= RowCount()) return false;
   int r = row + step;
-  if (r == end || !CellIsFixed(col, r)) return false;
-  while (!rowSelect && r != end && CellIsFixed(col, r)) r += step;
-  if (r == end || (!rowSelect && CellIsFixed(col, r))) return false;
+  if (r == end || !IsFocusFixed(col, r)) return false;
+  while (!rowSelect && r != end && IsFocusFixed(col, r)) r += step;
+  if (r == end || (!rowSelect && IsFocusFixed(col, r))) return false;
   SetRow(r);
   return true;
 }
@@ -318,6 +318,7 @@ void TExtStringGrid::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
   }
   if (Key == VK_SPACE && ma.DisjunctRowSelect()) SetRowSelect(R, !GetRowSelect(R));
   if (Key == VK_SPACE && ma.DisjunctColSelect()) SetColSelect(Col(), !GetColSelect(Col()));
+  if (Key == VK_RETURN || Key == VK_F2) StoreOldCell(Col(), Row());
   (void)Alt;
   ReportSelectionChange();
 }
@@ -407,7 +408,7 @@ void TExtStringGrid::WMChar(TMessage& message) {
   }
   const int RC = RealColIndex(Col());
   const bool clickable = HasClickableGraphic(RC, Row());
-  if (ma.RangeSelectAndEdit() && !clickable && CellAcceptsEdit(RC, Row()) && ch != '\t' && ch != 27 && !ctrl) {
+  if (ma.RangeSelectAndEdit() && !clickable && IsEditable(Col(), Row()) && ch != '\t' && ch != 27 && !ctrl) {
     TKeyChar copy = ch;
     if (OnKeyPress) OnKeyPress(this, copy);
     FP->StartEditChar = ch;
@@ -437,15 +438,12 @@ void TExtStringGrid::WMChar(TMessage& message) {
 void TExtStringGrid::KeyPress(TKeyChar& Key) {
   const TNavigation& nav = *FP->Navigation;
   if (Key == 27) {
-    // Only a running edit takes the text back; the grid alone just reports the key.
-    if (EditorMode())
-      TBaseGrid::KeyPress(Key);
-    else if (OnKeyPress)
-      OnKeyPress(this, Key);
+    if (Options().Contains(goEditing) && Editing()) RestoreCellCache();
+    if (OnKeyPress) OnKeyPress(this, Key);
     return;
   }
   const int col = Col();
-  if (Key == '\r' && !nav.AdvanceOnEnter() && !CellAcceptsEdit(RealColIndex(col), Row())) {
+  if (Key == '\r' && !nav.AdvanceOnEnter() && !IsEditable(col, Row())) {
     if (OnKeyPress) OnKeyPress(this, Key);
     Key = 0;
     return;
@@ -459,7 +457,7 @@ void TExtStringGrid::KeyPress(TKeyChar& Key) {
     }
     if (HasClickableGraphic(RealColIndex(col), Row())) {
       if (OnKeyPress) OnKeyPress(this, Key);
-      if (nav.AdvanceOnEnter()) ShowEditor();
+      if (nav.AdvanceOnEnter()) ShowInplaceEdit();
       Key = 0;
       return;
     }
@@ -474,7 +472,7 @@ void TExtStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
   TBaseGrid::KeyUp(Key, Shift);
   const bool tab = key == VK_TAB && Options().Contains(goTabs);
   if (FP->Navigation->AlwaysEdit() && (IsArrow(key) || tab) && !HasClickableGraphic(RealColIndex(Col()), Row()))
-    ShowEditor();
+    ShowInplaceEdit();
   if (IsArrow(key) || key == VK_TAB) ReportSelectionChange();
 }
 

@@ -67,7 +67,7 @@ void TExtStringGrid::CutCellsToClipboard() {
   TGridRect s = GridRect(Selection().TopLeft(), Selection().BottomRight());
   for (int r = s.Top; r <= s.Bottom; ++r)
     for (int c = s.Left; c <= s.Right; ++c)
-      if (!CellIsFixed(c, r)) SetCells(RealColIndex(c), r, "");
+      if (!IsFocusFixed(c, r)) SetCells(RealColIndex(c), r, "");
 }
 
 void TExtStringGrid::PasteCellsFromClipboard() {
@@ -81,7 +81,7 @@ void TExtStringGrid::PasteCellsFromClipboard() {
     for (size_t j = 0; j < rows[i].size(); ++j) {
       int c = s.Left + static_cast<int>(j);
       if (c >= ColCount()) break;
-      bool canEdit = !CellIsFixed(c, r);
+      bool canEdit = !IsFocusFixed(c, r);
       if (canEdit) CanEditCell(RealColIndex(c), r, canEdit);
       if (canEdit) SetCells(RealColIndex(c), r, rows[i][j]);
     }

@@ -41,7 +41,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   bool allow = true;
   if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
   if (!allow) return;
-  if (ma.DisjunctCellSelect() && !shift.Contains(ssCtrl) && ACol >= 0 && ARow >= 0 && !CellIsFixed(ACol, ARow) &&
+  if (ma.DisjunctCellSelect() && !shift.Contains(ssCtrl) && ACol >= 0 && ARow >= 0 && !IsFocusFixed(ACol, ARow) &&
       ACol >= FixedCols() && ARow >= FixedRows()) {
     p.SelectedCells->Clear();
     InvalidateGrid();
@@ -53,7 +53,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   // The cell whose right or bottom border a drag would move.
   MouseToCell(ACol == 0 ? X : X - 5, ARow == 0 ? Y : Y - 4, p.ClickedCol, p.ClickedRow);
   if (ACol < 0 || ARow < 0) {
-    HideEditor();
+    HideInplaceEdit();
     if (!FFixedRowAlways) StandardHandling(message);
     return;
   }
@@ -63,8 +63,8 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
     ARow = base.Y;
   }
   const bool inFixedLines = ACol < FixedCols() || ARow < FixedRows();
-  const bool fixedOther = !inFixedLines && CellIsFixed(ACol, ARow);
-  if (inFixedLines || fixedOther) HideEditor();
+  const bool fixedOther = !inFixedLines && IsFocusFixed(ACol, ARow);
+  if (inFixedLines || fixedOther) HideInplaceEdit();
   const int RC = RealColIndex(ACol);
   if (ACol >= ColCount() || ARow >= RowCount()) {
     StandardHandling(message);
@@ -80,13 +80,13 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   const bool normal = !inFixedLines && !fixedOther;
   const bool directEdit = normal && canEdit && ma.DirectEdit();
   if (directEdit) {
-    HideEditor();
+    HideInplaceEdit();
     if (CanFocus()) SetFocus();
   }
   TGridRect sel = Selection();
   const bool alreadyCurrent = sel.Left == ACol && sel.Right == ACol && sel.Top == ARow && sel.Bottom == ARow;
   bool selectingAtEnd = false;
-  if (!alreadyCurrent && ma.RangeSelectAndEdit() && !CellIsFixed(ACol, ARow) && !canEdit) {
+  if (!alreadyCurrent && ma.RangeSelectAndEdit() && !IsFocusFixed(ACol, ARow) && !canEdit) {
     TGridOptions o = Options();
     o.Exclude(goEditing);
     SetOptions(o);
@@ -115,6 +115,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
       (Col() != ACol || Row() != ARow || !EditorMode())) {
     if (Col() == ACol && Row() == ARow ? true : ChangeCellAllowed(Col(), Row(), ACol, ARow)) {
       SetSelection({ACol, ARow, ACol, ARow});
+      StoreOldCell(ACol, ARow);
       ShowEditor();
     }
   }
@@ -198,7 +199,7 @@ bool TExtStringGrid::CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdi
   if (!(CanEdit || p.ControlLook->CheckAlwaysActive() || hotmail)) return false;
   if (!HasCheckBox(RC, ARow) || !IsInCheckBox(RC, ARow, X, Y)) return false;
   HWND self = Handle();
-  HideEditor();
+  HideInplaceEdit();
   if (CanFocus()) SetFocus();
   if (!IsWindow(self)) return true;
   const int RR = RealRowIndex(ARow);
@@ -207,9 +208,9 @@ bool TExtStringGrid::CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdi
   if (hotmail) SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
   bool state = false;
   GetCheckBoxState(RC, RR, state);
-  const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && !CellIsFixed(ACol, ARow);
+  const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && !IsFocusFixed(ACol, ARow);
   if (!p.Navigation->AlwaysEdit() && normal) MoveColRow(ACol, ARow, true, true);
-  if (OnCheckBoxClick) OnCheckBoxClick(this, ACol, ARow, state);
+  DoCheckBoxClick(ACol, ARow, state);
   if (FHideFocusRect) RepaintCell(ACol, ARow);
   if (ARow < FixedRows() && ma.CheckAllCheck()) {
     for (int r = FixedRows(); r < RowCount(); ++r) {
@@ -240,12 +241,12 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   MouseToCell(X, Y, ACol, ARow);
   if (ma.RangeSelectAndEdit() && Button == mbLeft && !ma.EditOnDblClickOnly() && ACol >= 0 && ARow >= 0) {
     bool editing = Options().Contains(goEditing);
-    if (ACol == Col() && ARow == Row() && !editing && CellAcceptsEdit(RealColIndex(ACol), ARow)) {
+    if (ACol == Col() && ARow == Row() && !editing && IsEditable(ACol, ARow)) {
       TGridOptions o = Options();
       o.Include(goEditing);
       SetOptions(o);
       TBaseGrid::MouseDown(Button, Shift, X, Y);
-      ShowEditor();
+      ShowInplaceEdit();
       return;
     }
     if ((ACol != Col() || ARow != Row()) && editing && Shift.Contains(ssShift)) {

@@ -79,7 +79,7 @@ void TExtStringGrid::DisjunctCellRelease(TShiftState Shift, int X, int Y) {
   TIntList& cells = *FP->SelectedCells;
   TPoint b = BaseCell(ACol, ARow);
   auto pack = [](int c, int r) { return r * 65536 + c; };
-  if (!CellIsFixed(b.X, b.Y) && b.X >= FixedCols() && b.Y >= FixedRows()) {
+  if (!IsFocusFixed(b.X, b.Y) && b.X >= FixedCols() && b.Y >= FixedRows()) {
     bool canSelect = true;
     if (OnSelectCell) OnSelectCell(this, b.X, b.Y, canSelect);
     if (!canSelect) return;
@@ -166,14 +166,16 @@ void TExtStringGrid::WMLButtonDblClk(TMessage& message) {
   }
   if (valid && ma.EditOnDblClickOnly()) {
     ma.SetRangeSelectAndEdit(true);
-    if (CellAcceptsEdit(RealColIndex(ACol), ARow)) {
+    if (IsEditable(ACol, ARow)) {
       TGridOptions o = Options();
       o.Include(goEditing);
       SetOptions(o);
-      ShowEditor();
+      p.OldCol = ACol;
+      p.OldRow = ARow;
+      ShowInplaceEdit();
     }
     ma.SetRangeSelectAndEdit(false);
-  } else if (valid && ma.RangeSelectAndEdit() && CellAcceptsEdit(RealColIndex(ACol), ARow)) {
+  } else if (valid && ma.RangeSelectAndEdit() && IsEditable(ACol, ARow)) {
     TGridOptions o = Options();
     o.Include(goEditing);
     SetOptions(o);
@@ -193,7 +195,7 @@ void TExtStringGrid::WMRButtonDown(TMessage& message) {
   if (!IsWindow(self)) return;
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
-  bool valid = ACol >= 0 && ARow >= 0 && ACol >= FixedCols() && ARow >= FixedRows() && !CellIsFixed(ACol, ARow);
+  bool valid = ACol >= 0 && ARow >= 0 && ACol >= FixedCols() && ARow >= FixedRows() && !IsFocusFixed(ACol, ARow);
   if (ma.SelectOnRightClick() && valid && !(ma.DisjunctCellSelect() && IsSelected(ACol, ARow))) {
     if (!HasClickableGraphic(RealColIndex(ACol), ARow)) {
       if (OnRightClickCell) {

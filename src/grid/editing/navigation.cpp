@@ -29,23 +29,8 @@ bool TExtStringGrid::IsLastNormalRow(int ARow) const {
   return ARow + 1 == RowCount() - FFixedFooters || (ARow + 2 == RowCount() && FP->FloatingFooter->Visible());
 }
 
-bool TExtStringGrid::CellIsFixed(int ACol, int ARow) {
-  if (ARow >= RowCount() - FFixedFooters || ACol >= ColCount() - FFixedRightCols) return true;
-  bool isFixed = false;
-  IsFixedCell(RealColIndex(ACol), ARow, isFixed);
-  return isFixed;
-}
-
-bool TExtStringGrid::CellAcceptsEdit(int ACol, int ARow) {
-  if (!Options().Contains(goEditing) && !FP->MouseActions->RangeSelectAndEdit() && !FP->EditDisable) return false;
-  if (CellIsFixed(RealToDisplCol(ACol), ARow)) return false;
-  bool canEdit = true;
-  CanEditCell(ACol, ARow, canEdit);
-  return canEdit;
-}
-
 bool TExtStringGrid::CanTabToCell(int ACol, int ARow) {
-  bool canSelect = Options().Contains(goEditing) ? CellAcceptsEdit(RealColIndex(ACol), ARow) : !CellIsFixed(ACol, ARow);
+  bool canSelect = Options().Contains(goEditing) ? IsEditable(ACol, ARow) : !IsFocusFixed(ACol, ARow);
   if (OnSelectCell) OnSelectCell(this, ACol, ARow, canSelect);
   return canSelect;
 }
@@ -243,7 +228,7 @@ bool TExtStringGrid::TabToNextCell(bool Backward) {
     }
     TGridCoord now{Col(), Row()};
     if (now == start) break;
-    bool retry = (Options().Contains(goEditing) && !CellAcceptsEdit(RealColIndex(now.X), now.Y)) ||
+    bool retry = (Options().Contains(goEditing) && !IsEditable(now.X, now.Y)) ||
                  (!Backward && !IsBaseCell(now.X, now.Y));
     if (!retry) break;
   }
@@ -295,7 +280,7 @@ bool TExtStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, in
       NR = ARow + 1;
       if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
       bool editable = false;
-      for (int c = FixedCols(); c < ColCount() && !editable; ++c) editable = CellAcceptsEdit(RealColIndex(c), NR);
+      for (int c = FixedCols(); c < ColCount() && !editable; ++c) editable = IsEditable(c, NR);
       if (!editable) return false;
     } else if (nav.AdvanceOnEnterLoop()) {
       NR = FixedRows();
@@ -371,7 +356,7 @@ void TExtStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool Auto
   }
   if (EditorWasOpen) {
     bool clickable = HasClickableGraphic(RealColIndex(Col()), Row());
-    if (((AutoEdit && nav.AdvanceAutoEdit()) || clickable) && !clickable && CellAcceptsEdit(RealColIndex(Col()), Row()))
+    if (((AutoEdit && nav.AdvanceAutoEdit()) || clickable) && !clickable && IsEditable(Col(), Row()))
       ShowEditor();
   }
   if (FP->MouseActions->DisjunctRowSelect()) {

@@ -157,15 +157,6 @@ void TExtStringGrid::SetColSelect(int ACol, bool Value) {
   RepaintCol(ACol);
 }
 
-bool TExtStringGrid::RowModified(int ARow) const { return ARow >= 0 && ARow < FP->ModifiedRows->Count() && FP->ModifiedRows->Items(ARow) == 1; }
-
-void TExtStringGrid::SetRowModified(int ARow, bool Value) {
-  if (ARow < 0) return;
-  GrowTo(*FP->ModifiedRows, ARow + 1);
-  FP->ModifiedRows->SetItems(ARow, Value ? 1 : 0);
-  RepaintCell(0, ARow);
-}
-
 bool TExtStringGrid::GetRowEnabled(int ARow) const { return !Flag(*FP->EnabledRows, ARow); }
 
 void TExtStringGrid::SetRowEnabled(int ARow, bool Value) {
