@@ -298,6 +298,7 @@ void TExtStringGrid::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
   if (FP->Navigation->AllowClipboardShortCuts() && ClipboardKey(Key, Ctrl, Shift)) return;
   if (Key == 'A' && Ctrl && (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect))) {
     SelectAllCells();
+    ReportSelectionChange();
     return;
   }
   if (IsNavigationKey(Key)) {
