@@ -117,7 +117,7 @@ void TExtStringGrid::SizeColumnToContent(int ACol) {
 bool TExtStringGrid::DblClickAutoSize(int ACol, int ARow, int X, TMessage& message) {
   TExtStringGridPrivate& p = *FP;
   if (ARow >= FixedRows() || !Options().Contains(goColSizing) || !p.MouseActions->AutoSizeColOnDblClick()) return false;
-  TRect r = UnclippedCellRect(ACol, ARow);
+  TRect r = CellRect(ACol, ARow);
   if (std::abs(X - r.Left) < 4) {
     p.DblClk = true;
     if (ACol - 1 >= FixedCols()) SizeColumnToContent(ACol - 1);

@@ -186,21 +186,6 @@ TEST_F(KeyboardTest, ReturnAdvanceWithNoAcceptingCellStaysWhereItWas) {
   EXPECT_EQ(Current(), "2:3");
 }
 
-TEST_F(KeyboardTest, TabIntoARowWithoutTabStopsKeepsAValidColumn) {
-  TGridOptions o = grid->Options();
-  o.Include(goTabs);
-  o.Include(goEditing);
-  grid->SetOptions(o);
-  // Row 1 has no cell Tab may stop at.
-  grid->OnSelectCell = [](TObject*, int, int r, bool& can) { can = can && r != 1; };
-  GoTo(3, 7);
-  grid->SetFocus();
-  Key(VK_TAB);
-  Key(VK_TAB);
-  EXPECT_GE(grid->Col(), grid->FixedCols());
-  EXPECT_LT(grid->Col(), grid->ColCount());
-}
-
 TEST_F(KeyboardTest, SpaceTogglesADataCheckBoxBetweenTheColumnTexts) {
   struct Case {
     const char* before;
