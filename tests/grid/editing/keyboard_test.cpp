@@ -38,6 +38,17 @@ TEST_F(KeyboardTest, ReturnFiresKeyPressOnceWhateverTheCellAllows) {
   }
 }
 
+TEST_F(KeyboardTest, ReturnThroughTheQtAdaptorReachesTheTableWindowOnce) {
+  GoTo(kReadOnlyCol, 2);
+  grid->SetFocus();
+  kit.Process();
+  log.Clear();
+  kit.Press(VK_RETURN);
+  kit.Process();
+  EXPECT_EQ(log.Text(), "down 13 press 13");
+  EXPECT_EQ(Current(), Cell(kReadOnlyCol, 2));
+}
+
 TEST_F(KeyboardTest, ReturnInTheOpenEditorFiresOnceThenClosesOrMovesOn) {
   struct Case {
     const char* name;
