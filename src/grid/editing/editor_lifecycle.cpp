@@ -295,7 +295,36 @@ void TExtStringGrid::NotifyEditDone(int ACol, int ARow) {
     PostMessage(Handle(), GridEditDoneMessage(), static_cast<WPARAM>(ACol), static_cast<LPARAM>(ARow));
 }
 
+void TExtStringGrid::SetCellQuietly(int ACol, int ARow, const std::string& Value) {
+  BeginEditUpdate();
+  try {
+    SetCellEx(ACol, ARow, Value);
+  } catch (...) {
+    EndEditUpdate();
+    throw;
+  }
+  EndEditUpdate();
+}
+
 void TExtStringGrid::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_COMMAND && FInplaceEdit && static_cast<HWND>(Message.LParam) == FInplaceEdit->Handle() &&
+      HIWORD(Message.WParam) == EN_CHANGE) {
+    // The editor's own change handling first (OnEditChange), then its text to the cell; a
+    // text the editor is loaded with is not written back.
+    SendMessage(FInplaceEdit->Handle(), CN_COMMAND, Message.WParam, Message.LParam);
+    if (!FP->NoEditChange) TBaseGrid::WndProc(Message);
+    return;
+  }
+  if (Message.Msg == WM_COMMAND && FP->Combo && static_cast<HWND>(Message.LParam) == FP->Combo->Handle()) {
+    ComboNotification(HIWORD(Message.WParam));
+    TBaseGrid::WndProc(Message);
+    return;
+  }
+  // The character that opens an editor is handed on to a special editor when it opens.
+  if (Message.Msg == WM_CHAR && !FP->EditMode && Options().Contains(goEditing)) {
+    auto ch = static_cast<TKeyChar>(Message.WParam);
+    if (ch == 8 || ch >= 32) FP->StartEditChar = ch;
+  }
   if (Message.Msg == GridEditDoneMessage() && GridEditDoneMessage() != 0) {
     if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
     if (FP->MouseActions->EditOnDblClickOnly()) {
@@ -305,6 +334,40 @@ void TExtStringGrid::WndProc(TMessage& Message) {
     }
   }
   TBaseGrid::WndProc(Message);
+}
+
+void TExtStringGrid::ComboNotification(WORD Code) {
+  TExtStringGridPrivate& p = *FP;
+  TGridCombo* combo = p.Combo;
+  int real = RealColIndex(Col());
+  switch (Code) {
+    case CBN_SELCHANGE:
+    case CBN_EDITCHANGE:
+      if (p.EditMode) combo->FireComboChange(combo->ItemIndex());
+      break;
+    case CBN_CLOSEUP:
+      if (p.MouseActions->DirectComboClose() && p.EditMode) {
+        // With nothing selected the combo keeps its text.
+        int index = combo->ItemIndex();
+        if (index >= 0) combo->SetText(combo->Items()[index]);
+        combo->FireComboChange(index);
+        TMouseActions& actions = *p.MouseActions;
+        bool direct = actions.DirectEdit();
+        actions.SetDirectEdit(false);
+        try {
+          HideInplaceEdit();
+        } catch (...) {
+          actions.SetDirectEdit(direct);
+          throw;
+        }
+        actions.SetDirectEdit(direct);
+        if (CanFocus()) SetFocus();
+      }
+      DoComboCloseUp(Row(), real);
+      break;
+    case CBN_DROPDOWN: DoComboDropDown(Row(), real); break;
+    default: break;
+  }
 }
 
 void TExtStringGrid::SetEditedCellText(int ACol, int ARow, const std::string& Value) {
@@ -328,7 +391,7 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow) {
 
 void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
   TPoint base = BaseCell(RealColIndex(ACol), ARow);
-  if (GetGridCell(base.X, base.Y) != Value) SetCellEx(base.X, base.Y, Value);
+  if (GetGridCell(base.X, base.Y) != Value) SetCellQuietly(base.X, base.Y, Value);
   if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
 }
 
@@ -375,7 +438,7 @@ std::string TExtStringGrid::CurrentCell() {
 
 void TExtStringGrid::SetCurrentCell(const std::string& Value) {
   TPoint base = BaseCell(RealColIndex(Col()), Row());
-  SetCellEx(base.X, base.Y, Value);
+  SetCellQuietly(base.X, base.Y, Value);
 }
 
 bool TExtStringGrid::IsWideCell(int ACol, int ARow) { return GetCellEx(ACol, ARow).starts_with("|\\"); }

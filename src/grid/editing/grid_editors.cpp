@@ -137,6 +137,7 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
       else if (combo->DropWidth() > 0)
         combo->SetDropWidth(combo->DropWidth());
       if (combo->CanFocus()) combo->SetFocus();
+      if (!list && p.Navigation->EditSelectAll()) combo->SelectAll();
       if (list && (p.MouseActions->DirectComboDrop() || p.ControlLook->DropDownAlwaysVisible()))
         combo->SetDroppedDown(true);
       if (fireFirst) {

@@ -98,7 +98,10 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
     int index = Items().IndexOf(old);
     if (Style() != csDropDownList) SetText(old);
     if (index >= 0) SetItemIndex(index);
-    grid->HideInplaceEdit();
+    // Nothing is read back: a list whose items lack the cell's text would store an item.
+    p.EditMode = false;
+    p.Editing = false;
+    grid->ReadBackEditor(grid->Col(), grid->Row());
     if (grid->CanFocus()) grid->SetFocus();
     Key = 0;
     return;
@@ -152,8 +155,9 @@ void TGridCombo::KeyPress(TKeyChar& Key) {
   if (Key == 27) Key = 0;
   if (Key == 13 && OnReturnKey) OnReturnKey(this);
   if (Key == 13 || Key == 9) Key = 0;
+  // A selection the platform's own search makes is reported through its notification.
   TEsgComboBox::KeyPress(Key);
-  if (ItemIndex() != before) FireComboChange(ItemIndex());
+  (void)before;
 }
 
 void TGridCombo::FireComboChange(int Index) {
@@ -193,10 +197,9 @@ void TGridCombo::DoChange() {
     SetSelLength(Utf8Length(text) - length);
   };
   if (int i = find(Items()); i >= 0) {
-    complete(Items()[i]);
+    // The item first: selecting it shows its text, which the typed characters then replace.
     SetItemIndex(i);
-    SetSelStart(length);
-    SetSelLength(Utf8Length(Text()) - length);
+    complete(Items()[i]);
     return;
   }
   if (int i = find(grid->LookupItems()); i >= 0) complete(grid->LookupItems()[i]);

@@ -20,6 +20,8 @@ class TGridCombo : public TEsgComboBox {
   // Widens the dropped list to its widest item, never narrower than the editor.
   void SizeDropDownWidth();
   bool WorkMode() const { return FWorkMode; }
+  // OnComboChange and OnComboObjectChange for an item (-1: none, with the combo's text).
+  void FireComboChange(int Index);
 
   // Return was typed into the editor.
   TNotifyEvent OnReturnKey;
@@ -37,7 +39,6 @@ class TGridCombo : public TEsgComboBox {
   bool IsEditorKey(WORD Key, TShiftState Shift) const;
   // The grid's Tab handling; false when a refused value ended the key.
   bool HandleTab(WORD& Key, TShiftState Shift);
-  void FireComboChange(int Index);
   void MouseWheelStep(bool Down);
 
   bool FWorkMode = true;

@@ -171,7 +171,7 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message) {
   TInplaceEdit::WndProc(Message);
   if (!IsWindow(self)) return;
   if (!FAltBack) {
-    if (reinterpret_cast<HWND>(Message.WParam) != grid->Handle() && !p.BlockKill) {
+    if (static_cast<HWND>(Message.WParam) != grid->Handle() && !p.BlockKill) {
       grid->ValidateCell(text);
       {
         bool noChange = p.NoEditChange;
@@ -227,10 +227,7 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
   HWND self = Handle();
   FOldSelStart = SelStart();
   if (key == VK_ESCAPE) {
-    bool noChange = p.NoEditChange;
-    p.NoEditChange = true;
     SetText(p.CellCache);
-    p.NoEditChange = noChange;
     grid->HideInplaceEdit();
     if (!IsWindow(self)) return true;
   }

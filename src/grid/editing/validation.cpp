@@ -45,17 +45,18 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
       navigation.SetAdvanceOnEnter(advance);
       p.NewCellText = value;
       if (valid) {
-        SetCellEx(real, p.OldRow, value);
+        SetCellQuietly(real, p.OldRow, value);
         TPoint base = BaseCell(real, p.OldRow);
-        if (base.X != real || base.Y != p.OldRow) SetCellEx(base.X, base.Y, value);
+        if (base.X != real || base.Y != p.OldRow) SetCellQuietly(base.X, base.Y, value);
       } else {
         p.LastValidation = false;
         bool proposal = value != NewValue;
         if (!proposal && p.EditMode) p.Validating = false;
         HideEditor();
         SetCellEx(real, p.OldRow, proposal ? value : p.OldCellText);
+        // The focus goes back to the refused cell, never into a fixed one.
         int col = p.OldCol, row = p.OldRow;
-        if (col != Col() || row != Row()) MoveColRow(col, row, true, true);
+        if ((col != Col() || row != Row()) && !IsFixedForEditing(col, row)) MoveColRow(col, row, true, true);
         p.Validating = false;
         p.Editing = true;
         p.EditMode = false;
@@ -91,7 +92,8 @@ bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) {
       p.LastValidation = false;
       HideEditor();
       SetWideCells(real, p.OldRow, value != NewValue ? value : p.OldCellTextWide);
-      if (p.OldCol != Col() || p.OldRow != Row()) MoveColRow(p.OldCol, p.OldRow, true, true);
+      if ((p.OldCol != Col() || p.OldRow != Row()) && !IsFixedForEditing(p.OldCol, p.OldRow))
+        MoveColRow(p.OldCol, p.OldRow, true, true);
       p.Validating = false;
       p.Editing = true;
       p.EditMode = false;
@@ -107,6 +109,11 @@ bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) {
   StoreOldCell(Col(), Row());
   p.Validating = false;
   return valid;
+}
+
+bool TExtStringGrid::IsFixedForEditing(int ACol, int ARow) {
+  return ACol < FixedCols() || ARow < FixedRows() || ACol >= ColCount() || ARow >= RowCount() ||
+         IsFocusFixed(ACol, ARow);
 }
 
 void TExtStringGrid::StoreOldCell(int ACol, int ARow) {

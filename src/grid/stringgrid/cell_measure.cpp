@@ -14,13 +14,13 @@ std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) {
   std::string text = Cells(ACol, ARow);
   if (!OnGetFloatFormat) return text;
   int kind = ClassifyNumber(text);
-  if (kind != ncInteger && kind != ncDecimal) return text;
+  if (kind != ncInteger && kind != ncDecimal && kind != ncExponent) return text;
   bool isFloat = true;
   std::string format = FFloatFormat;
   OnGetFloatFormat(this, ACol, ARow, isFloat, format);
   if (!isFloat || format.empty()) return text;
-  // A format that takes no number leaves the text as it stands: measuring never raises.
   try {
+    if (format.find('d') != std::string::npos) return Format(format, {static_cast<int>(StrToInt64(Trim(text)))});
     return Format(format, {StrToFloat(Trim(text))});
   } catch (const std::exception&) {
     return text;
@@ -35,7 +35,7 @@ void TExtStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlig
     std::string text = Cells(ACol, ARow);
     formula = !text.empty() && text[0] == '=';
     int kind = ClassifyNumber(Trim(text));
-    if (kind == ncInteger || kind == ncDecimal) HA = taRightJustify;
+    if (kind == ncInteger || kind == ncDecimal || kind == ncExponent) HA = taRightJustify;
   }
   if (const TCellProperties* props = FindCellProperties(ACol, ARow); props && !formula) HA = props->Alignment();
   GetCellAlign(ACol, ARow, HA, VA);

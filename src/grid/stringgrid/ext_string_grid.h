@@ -892,6 +892,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TNotifyEvent OnRichEditSelectionChange;
   TRowChangedEvent OnRowChanged;
   TCheckBoxClickEvent OnCheckBoxChange;
+  // A double click on a cell: the display row and column under the mouse (-1 outside).
+  TDblClickCellEvent OnDblClickCell;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
   TFloatFormatEvent OnGetFloatFormat;
 
@@ -1045,6 +1047,12 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ReadBackEditor(int ACol, int ARow);
   // Reports the end of an edit (real column): OnEditingDone, then "GridEditDone" posted.
   void NotifyEditDone(int ACol, int ARow);
+  // Writes a cell without loading the open editor again from it.
+  void SetCellQuietly(int ACol, int ARow, const std::string& Value);
+  // A notification of the combo editor (CBN_ code).
+  void ComboNotification(WORD Code);
+  // A fixed cell, or one outside the grid: the focus never goes back into it.
+  bool IsFixedForEditing(int ACol, int ARow);
   // After Return ended an edit: with AdvanceOnEnter the next cell in AdvanceDirection.
   virtual void AdvanceAfterEdit();
 
