@@ -89,6 +89,9 @@ using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TS
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+// Events of the keys, the mouse and the selection.
+using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
 // Editing events.
 using TCellValidateEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
 using TCellValidateWideEvent =
@@ -98,6 +101,10 @@ using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int Ne
 using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
 using TCellChangingEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TAutoAdvanceEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
 using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
 using TComboChangeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
@@ -889,7 +896,142 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TUpdateColumnSizeEvent OnUpdateColumnSize;
   TFloatFormatEvent OnGetFloatFormat;
 
+  // --- Selection, navigation, keys and mouse (src/grid/editing: selection*, navigation*,
+  // keyboard*, mouse*). Columns are display columns unless called real.
+  // Whole rows (or, with DisjunctRowSelect, row marks) and whole columns; counts are cut at
+  // the grid's end.
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  // Moves the current cell to (ToCol, ToRow), then selects the range.
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void ClearSelectedCells();
+  void ClearModifiedRows();
+  int ModifiedRowCount() const;
+  // False for fixed rows and columns; else by the disjunct mode in use or the selection.
+  bool IsSelected(int ACol, int ARow);
+  // The selection as Tab-separated cells and CR LF-separated rows.
+  std::string SelectedText();
+  void GotoCell(int ACol, int ARow);
+  // The one-cell selection (which moves the current cell there).
+  void FocusCell(int ACol, int ARow);
+  // Exchanges raw texts and cell objects; nothing is repainted.
+  void SwapCells(TPoint FromCell, TPoint ToCell);
+  void RepaintCol(int ACol);
+  // Columns and rows of the range; nothing when a value is negative.
+  void RepaintRect(const TRect& r);
+  // Row marks: reading raises EExtGridError "Invalid row N accessed" outside the rows (never
+  // with RowSelectPersistent), setting "Invalid row accessed".
+  bool RowSelect(int ARow) { return GetRowSelect(ARow); }
+  bool GetRowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  // Column marks: EExtGridError "Invalid column accessed" outside the columns.
+  bool ColSelect(int ACol) { return GetColSelect(ACol); }
+  bool GetColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
+  bool GetRowEnabled(int ARow) const;
+  // Disabling the current row moves it to the first enabled row.
+  void SetRowEnabled(int ARow, bool Value);
+  bool SelectedCells(int ACol, int ARow);
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  // The i-th cell of the disjunct cell list.
+  TGridCoord SelectedCell(int i) const;
+  int SelectedCellsCount();
+  int SelectedRow(int i) const;
+  int SelectedRowCount() const;
+  int SelectedColCount() const;
+  int ColSelectCount() const;
+
+  // The next-cell rules of Tab and Return, and their small queries.
+  int FirstDataCol();
+  int VisibleFixedRightCols() const;
+  bool IsLastNormalRow(int ARow) const;
+  bool CanTabToCell(int ACol, int ARow);
+  // The first and last columns of the row Tab may stop at; -1 when none.
+  int FirstTabCol(int ARow);
+  int LastTabCol(int ARow);
+  virtual void GotoFirstRow();
+  // Row (column) marks from the selection: the rows inside it, or every row with All.
+  void SyncRowSelectWithSelection(bool All);
+  void SyncColSelectWithSelection(bool All);
+  // False when the focus was passed on to the next control (TabToNextAtEnd).
+  bool TabToNextCell(bool Backward);
+  void AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Repeated,
+                         bool EditorWasOpen);
+  // Fires OnSelectionChanged and notes the change.
+  virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+
+  TSelectionChangedEvent OnSelectionChanged;
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnRightClickCell;
+  TCanClickCellEvent OnCanClickCell;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCanAddRowEvent OnCanAddRow;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+  TColumnSizeEvent OnColumnSize;
+  TEndColumnSizeEvent OnEndColumnSize;
+
  protected:
+  // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
+  // Takes the key, character and mouse-button messages before the platform grid's handling.
+  void Dispatch(TMessage& message) override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(TKeyChar& Key) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMKeyDown(TMessage& message);
+  void WMChar(TMessage& message);
+  void WMLButtonDown(TMessage& message);
+  void WMLButtonUp(TMessage& message);
+  void WMLButtonDblClk(TMessage& message);
+  void WMRButtonDown(TMessage& message);
+  void WMRButtonUp(TMessage& message);
+  // The platform's handling of a message (what the grid's own handlers call the standard one).
+  void StandardHandling(TMessage& message) { TBaseGrid::Dispatch(message); }
+  // The platform's move of the current cell, beside the one-cell FocusCell above.
+  using TBaseGrid::FocusCell;
+  // A left press and release at 2 pixels inside the cell's top-left corner through the
+  // platform's mouse handling, OnMouseDown and OnMouseUp kept silent.
+  void SilentClick(int ACol, int ARow);
+  // Moves the current cell after OnRowChanging, OnCellChanging and OnColChanging agree.
+  bool ChangeCellAllowed(int OldCol, int OldRow, int NewCol, int NewRow);
+  int TabStepForward();
+  void TabStepBackward();
+  // One step of the Return walk from (ACol, ARow); false when the walk cannot leave the cell.
+  bool AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, int& NR);
+  void ReportSelectionChange();
+  // The steps of WMKeyDown (keyboard.cpp): true when the key was settled there.
+  bool HomeEndKeyDown(WORD Key, TShiftState Shift, int R0);
+  bool SkipFixedCellsKey(WORD Key);
+  void AppendRowOnArrowDown();
+  void AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt);
+  void SelectAllCells();
+  void MoveSelectedRows(bool Downwards, int R0);
+  void CursorWrap(WORD Key, bool Snake);
+  // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete forms; true when the key was one.
+  bool ClipboardKey(WORD Key, bool Ctrl, bool Shift);
+  void CopyCellsToClipboard();
+  void CutCellsToClipboard();
+  void PasteCellsFromClipboard();
+  // The steps of the mouse handlers (mouse_press.cpp, mouse_release.cpp); true when the
+  // press or double click was settled there.
+  bool CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdit, TShiftState Shift);
+  bool SelectFromHeaders(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel);
+  void DisjunctPress(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel, TMessage& message, bool& Done);
+  bool DblClickAutoSize(int ACol, int ARow, int X, TMessage& message);
+  void SizeColumnToContent(int ACol);
+  void DisjunctCellRelease(TShiftState Shift, int X, int Y);
+
   // --- Editing (src/grid/editing/): the platform grid's hooks.
   bool SelectCell(int ACol, int ARow) override;
   bool CanEditShow() override;

@@ -161,6 +161,33 @@ struct TExtStringGridPrivate {
   int OldLeftCol = 0;
   int OldTopRow = 0;
 
+  // Keys, mouse and navigation (src/grid/editing).
+  // The selection when the key went down; a difference afterwards is reported.
+  TGridRect MoveSelection;
+  // The current cell before the inherited navigation ran (the wrap rules test it).
+  TGridCoord LastKeyCell{-1, -1};
+  // The text typed for the auto-goto search and its age in grid-timer ticks.
+  std::string SearchInc;
+  int SearchTics = 0;
+  // Rows are skipped by Up and Down only once a row was disabled.
+  bool UseEnabledRows = false;
+  // Where a Return advance started; kept while read-only cells are skipped.
+  int AECol = -1;
+  int AERow = -1;
+  bool SelChange = false;
+  // Set by a left press; the release reads them.
+  bool DoOnClick = false;
+  bool MouseDownMove = false;
+  bool MouseKeepDown = false;
+  // A Ctrl press on a marked row or column (unmarked at the release); a plain disjunct press.
+  bool DeselectState = false;
+  bool DisjunctMouseDown = false;
+  // A double click auto-sized a column: the next release must not sort.
+  bool DblClk = false;
+  // The selection when the release's standard handling started.
+  TGridRect ReleaseSelection;
+  bool ReleaseChanged = false;
+
   // --- Editing state: the editor life cycle.
   // The editor kind last prepared for the current cell.
   TEditorType EditControl = edNormal;
