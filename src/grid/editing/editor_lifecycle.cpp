@@ -250,6 +250,10 @@ void TExtStringGrid::ReadBackEditor(int ACol, int ARow) {
       p.EditMode = false;
       hide(p.CheckEdit);
       break;
+    case edButton:
+      p.EditMode = false;
+      hide(p.ButtonEdit);
+      break;
     default: break;
   }
   if (p.EditControl != edNormal && p.EditActive) NotifyEditDone(real, ARow);
