@@ -57,7 +57,8 @@ void TGridCheckBox::KeyDown(WORD& Key, TShiftState Shift) {
   Key = 0;
   grid->HideInplaceEdit();
   if (grid->CanFocus()) grid->SetFocus();
-  if (key == VK_RETURN) grid->AdvanceAfterEdit();
+  // Moves only with AdvanceOnEnter.
+  if (key == VK_RETURN) grid->AdvanceToNextCell(grid->Col(), grid->Row(), false, true, true, false, false);
   if (key == VK_UP || key == VK_DOWN) grid->KeyDown(key, Shift);
 }
 

@@ -93,10 +93,9 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
       ShowEditor();
     return false;
   }
-  int oldCol = Col(), oldRow = Row();
+  int oldRow = Row();
   std::string newText = GetCellEx(real, ARow);
-  TInplaceEdit* editor = FInplaceEdit;
-  bool editorFocused = editor && editor->Focused();
+  bool editorFocused = FInplaceEdit && FInplaceEdit->Focused();
   bool editing = Options().Contains(goEditing);
   bool rangeEdit = p.MouseActions->RangeSelectAndEdit();
   auto setOptions = [this](TGridOptions options) {
@@ -118,8 +117,10 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     if (p.MouseActions->EditOnDblClickOnly()) canEdit = false;
     if (canEdit) {
       p.EditDisable = false;
+      // The record follows the focus whenever no edit is under way, so that the next edit is
+      // validated against the cell it is made in.
+      if (!p.Editing) StoreOldCell(ACol, ARow);
       if (!Options().Contains(goEditing)) {
-        if (!p.Editing) StoreOldCell(ACol, ARow);
         TGridOptions options = Options();
         if (options.Contains(goRowSelect) && rangeEdit) options -= TGridOptions{goRowSelect};
         setOptions(options + TGridOptions{goEditing});
@@ -141,7 +142,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
       }
     }
   }
-  if (p.Editing && !(FInplaceEdit && FInplaceEdit->Focused())) {
+  if (p.Editing && !editorFocused) {
     std::string saved = p.CellCache;
     if (IsWideCell(RealColIndex(Col()), Row()))
       result = ValidateCellWide(p.EditWideText);
@@ -158,8 +159,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     else
       result = (allow && Options().Contains(goRowSelect)) || (FFixedRowAlways && RowCount() == FixedRows());
   }
-  (void)editorFocused;
-  (void)oldCol;
   if (!Loading() && ARow != p.LastReportedRow && OnRowChanged && result && ARow != oldRow) {
     int old = p.LastReportedRow;
     p.LastReportedRow = ARow;
@@ -274,22 +273,12 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   navigation.SetAlwaysEdit(false);
   try {
     if (CanFocus()) SetFocus();
-    if (Key == VK_RETURN) AdvanceAfterEdit();
+    if (Key == VK_RETURN) AdvanceToNextCell(Col(), Row(), false, true, true, false, false);
   } catch (...) {
     navigation.SetAlwaysEdit(alwaysEdit);
     throw;
   }
   navigation.SetAlwaysEdit(alwaysEdit);
-}
-
-void TExtStringGrid::AdvanceAfterEdit() {
-  if (!FP->Navigation->AdvanceOnEnter()) return;
-  bool down = FP->Navigation->AdvanceDirection() == adTopBottom;
-  int col = Col(), row = Row();
-  if (down && row < RowCount() - 1 - FFixedFooters)
-    FocusCell(col, row + 1, true);
-  else if (!down && col < ColCount() - 1 - FFixedRightCols)
-    FocusCell(col + 1, row, true);
 }
 
 void TExtStringGrid::NotifyEditDone(int ACol, int ARow) {

@@ -64,8 +64,7 @@ bool TGridCombo::HandleTab(WORD& Key, TShiftState Shift) {
   if (grid->Options().Contains(goTabs)) {
     grid->HideInplaceEdit();
     if (grid->CanFocus()) grid->SetFocus();
-    WORD tab = VK_TAB;
-    grid->KeyDown(tab, Shift.Contains(ssShift) ? TShiftState{ssShift} : TShiftState{});
+    grid->TabToNextCell(Shift.Contains(ssShift));
     Key = 0;
     return false;
   }

@@ -112,6 +112,11 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
     case WM_CHAR:
       if (WMChar(Message)) return;
       break;
+    case CM_WANTSPECIALKEY:
+      TInplaceEdit::WndProc(Message);
+      // Tab stays in the editor when it validates before moving on.
+      if (Message.WParam == VK_TAB && grid->EditorHandlesTab()) Message.Result = 1;
+      return;
     case WM_PASTE: WMPaste(); return;
     case WM_COPY:
     case WM_CUT: {
@@ -248,8 +253,7 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
     SetText(p.NewCellText);
     grid->HideInplaceEdit();
     if (grid->Options().Contains(goTabs)) {
-      WORD tab = VK_TAB;
-      grid->KeyDown(tab, shift);
+      grid->TabToNextCell(shift.Contains(ssShift));
       return swallow();
     }
     PostMessage(grid->Handle(), WM_KEYDOWN, VK_TAB, 0);

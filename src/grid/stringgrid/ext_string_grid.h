@@ -1052,8 +1052,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ComboNotification(WORD Code);
   // A fixed cell, or one outside the grid: the focus never goes back into it.
   bool IsFixedForEditing(int ACol, int ARow);
-  // After Return ended an edit: with AdvanceOnEnter the next cell in AdvanceDirection.
-  virtual void AdvanceAfterEdit();
 
   // The construction body: every owned object in its order, then the defaults.
   void Create() override;
