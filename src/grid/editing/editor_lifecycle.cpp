@@ -264,6 +264,7 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   TFlagScope blockFocus(p.BlockFocus, true);
   p.Editing = false;
   HideInplaceEdit();
+  if (p.Navigation->AppendOnArrowDown() && Key == VK_DOWN && IsLastNormalRow(Row())) AppendRowOnArrowDown();
   if (Key == VK_TAB || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN) {
     WORD key = Key;
     KeyDown(key, Shift);
@@ -386,6 +387,35 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
   TPoint base = BaseCell(RealColIndex(ACol), ARow);
   if (GetGridCell(base.X, base.Y) != Value) SetCellQuietly(base.X, base.Y, Value);
   if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::CursorWalk(bool Forward, const std::string& Text, bool ShowAgain) {
+  TExtStringGridPrivate& p = *FP;
+  int span = Forward ? CellSpan(RealColIndex(Col()), Row()).X : 0;
+  int target = Forward ? Col() + span + 1 : Col() - 1;
+  bool inside = Forward ? Col() < ColCount() - FFixedRightCols - 1 : Col() > FixedCols();
+  // A control cell beside takes the focus itself; any other cell is walked to as Return would.
+  if (inside && HasClickableGraphic(RealColIndex(target), Row())) {
+    if (ValidateCell(Text)) {
+      HideInplaceEdit();
+      SetCol(target);
+    }
+    return;
+  }
+  if (!ValidateCell(Text)) return;
+  HideInplaceEdit();
+  if (CanFocus()) SetFocus();
+  TNavigation& navigation = *p.Navigation;
+  TAdvanceDirection direction = navigation.AdvanceDirection();
+  navigation.SetAdvanceDirection(adLeftRight);
+  try {
+    AdvanceToNextCell(Col(), Row(), true, true, Forward, false, true);
+  } catch (...) {
+    navigation.SetAdvanceDirection(direction);
+    throw;
+  }
+  navigation.SetAdvanceDirection(direction);
+  if (ShowAgain && navigation.CursorWalkAlwaysEdit()) ShowInplaceEdit();
 }
 
 TInplaceEdit* TExtStringGrid::CreateEditor() { return New<TExtInplaceEdit>(this); }

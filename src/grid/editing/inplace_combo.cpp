@@ -170,6 +170,16 @@ void TGridCombo::FireComboChange(int Index) {
 
 void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
   HWND self = Handle();
+  TExtStringGrid* grid = FGrid;
+  if (Style() == csDropDown && grid->Navigation().CursorWalkEditor() && SelLength() == 0 && Shift.Empty()) {
+    bool left = Key == VK_LEFT && SelStart() == 0;
+    bool right = Key == VK_RIGHT && SelStart() == Utf8Length(Text());
+    if (left || right) {
+      Key = 0;
+      grid->CursorWalk(right, Text(), true);
+      return;
+    }
+  }
   if (Key != VK_RETURN) TEsgComboBox::KeyUp(Key, Shift);
   if (IsWindow(self)) DoChange();
 }

@@ -494,7 +494,19 @@ void TExtInplaceEdit::KeyPress(TKeyChar& Key) {
 }
 
 void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
+  TExtStringGrid* grid = Grid();
   HWND self = Handle();
+  if (grid && grid->Navigation().CursorWalkEditor() && Shift.Empty() && SelLength() == 0) {
+    int length = Utf8Length(EditText());
+    bool left = Key == VK_LEFT && SelStart() == 0 && FSelKeyDown == 0;
+    bool right = Key == VK_RIGHT && FSelKeyDown == length;
+    if (left || right) {
+      Key = 0;
+      grid->CursorWalk(right, Text(), true);
+      return;
+    }
+  }
+  if (Key == VK_LEFT || Key == VK_RIGHT) return;
   TInplaceEdit::KeyUp(Key, Shift);
   if (IsWindow(self)) DoChange();
 }

@@ -219,3 +219,31 @@ TEST_F(EditingTest, TabAndReturnValidateAndMoveOn) {
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, TheCursorWalksOutOfTheEditorAtTheEndsOfItsText) {
+  grid->Navigation().SetCursorWalkEditor(true);
+  ClickCell(kAddrCol, 2);
+  Type("25");
+  Press(VK_LEFT);
+  EXPECT_TRUE(TextEditorShown()) << "inside the text the caret moves";
+  EXPECT_EQ(TextEditor()->SelStart(), 1);
+  Press(VK_END);
+  Press(VK_RIGHT);
+  EXPECT_FALSE(TextEditorShown());
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "25");
+  EXPECT_EQ(grid->Col(), kEnableCol) << "the check box beside takes the focus";
+  // Leftwards the walk opens the editor of the cell it reaches.
+  ClickCell(kAddrCol, 3);
+  Press(VK_F2);
+  Press(VK_HOME);
+  Press(VK_LEFT);
+  EXPECT_EQ(grid->Col(), kFuncCol);
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_TRUE(grid->Combobox()->Visible());
+}
+
+}  // namespace
+}  // namespace hd::test
