@@ -7,6 +7,7 @@
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/stringgrid/grid_settings_edit.h"
 #include "platform/application.h"
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
@@ -508,7 +509,10 @@ void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
   }
   if (Key == VK_LEFT || Key == VK_RIGHT) return;
   TInplaceEdit::KeyUp(Key, Shift);
-  if (IsWindow(self)) DoChange();
+  if (!IsWindow(self)) return;
+  DoChange();
+  // The column grows with the text typed into it.
+  if (grid && grid->SizeWhileTyping().Width()) grid->DoAutoSizeCol(grid->Col(), true);
 }
 
 void TExtInplaceEdit::DoChange() {
