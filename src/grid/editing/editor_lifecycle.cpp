@@ -98,9 +98,12 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   bool editorFocused = FInplaceEdit && FInplaceEdit->Focused();
   bool editing = Options().Contains(goEditing);
   bool rangeEdit = p.MouseActions->RangeSelectAndEdit();
+  // The repaint an option change asks for through Invalidate is dropped; a flag the change
+  // did not use up must not swallow a later one.
   auto setOptions = [this](TGridOptions options) {
     FP->EditChange = true;
     SetOptions(options);
+    FP->EditChange = false;
   };
   if (HasClickableGraphic(real, ARow)) {
     bool canEdit = true;
