@@ -247,3 +247,21 @@ TEST_F(EditingTest, TheCursorWalksOutOfTheEditorAtTheEndsOfItsText) {
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, AFormFreedWhileAnEditorIsOpenTakesItsEditorsAlong) {
+  for (int c : {kAddrCol, kFuncCol}) {
+    SCOPED_TRACE(c);
+    SetUp();
+    ClickCell(c, 2);
+    Press(VK_F2);
+    ASSERT_TRUE(TextEditorShown() || grid->Combobox()->Visible());
+    form.reset();
+    kit.Process();
+  }
+}
+
+}  // namespace
+}  // namespace hd::test
