@@ -855,7 +855,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TEditCellDoneEvent OnEditCellDone;
   TComboChangeEvent OnComboChange;
   TComboObjectChangeEvent OnComboObjectChange;
-  TDblClickCellEvent OnDblClickCell;
   TClipboardEvent OnClipboardCopy;
   TClipboardEvent OnClipboardCut;
   TClipboardEvent OnClipboardPaste;
