@@ -2,6 +2,9 @@
 // cell typed into and left, Escape, a list cell's combo editor, Y/N cells without an editor.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "grid/editing/editing_fixture.h"
 #include "grid/foundation/input_settings.h"
 
@@ -126,18 +129,21 @@ TEST_F(EditingTest, AListCellWhoseTextIsNoItemSelectsTheFirstAndSaysSo) {
   EXPECT_EQ(grid->Cells(kFuncCol, 4), "Unknown");
 }
 
-TEST_F(EditingTest, CheckBoxCellsOpenNoEditor) {
+TEST_F(EditingTest, SpaceAndAClickToggleAYNCellWithoutAnEditor) {
+  std::vector<std::string> clicks;
+  grid->OnCheckBoxClick = [&](TObject*, int c, int r, bool state) {
+    clicks.push_back(IntToStr(c) + "," + IntToStr(r) + (state ? " on" : " off"));
+  };
   ClickCell(kEnableCol, 2);
   EXPECT_EQ(grid->Col(), kEnableCol);
+  EXPECT_EQ(grid->Cells(kEnableCol, 2), "N") << "a click toggles the cell it lands on";
+  Press(VK_SPACE);
+  EXPECT_EQ(grid->Cells(kEnableCol, 2), "Y");
+  EXPECT_EQ(clicks, (std::vector<std::string>{"4,2 off", "4,2 on"}));
   Press(VK_F2);
   Type("x");
   EXPECT_FALSE(TextEditorShown());
   EXPECT_FALSE(grid->EditMode());
-  EXPECT_EQ(grid->Cells(kEnableCol, 2), "Y");
-  // The toggle the mouse and Space use: between the column's texts.
-  EXPECT_TRUE(grid->ToggleCheckBoxCell(kEnableCol, 2, true));
-  EXPECT_EQ(grid->Cells(kEnableCol, 2), "N");
-  EXPECT_TRUE(grid->ToggleCheckBoxCell(kEnableCol, 2, true));
   EXPECT_EQ(grid->Cells(kEnableCol, 2), "Y");
 }
 
