@@ -245,6 +245,65 @@ TEST_F(KeyboardTest, ClipboardShortcutsWorkOnlyWhenAllowed) {
   EXPECT_EQ(grid->Cells(2, 3), "b");
 }
 
+TEST_F(KeyboardTest, InsertAndDeleteChangeRowsWhenAllowedAndNotRefused) {
+  struct Case {
+    const char* name;
+    TInsertPosition position;
+    int startRow;
+    const char* rowsAfter;
+    int rowAfter;
+  };
+  // Column 1 of rows 1..7 holds the row's letter; "." is a new, empty row.
+  const std::vector<Case> cases = {
+      {"before the current row: the new row takes its place", pInsertBefore, 3, "ab.cdefg", 3},
+      {"after the current row", pInsertAfter, 3, "abc.defg", 4},
+      {"after the last row: appended and current", pInsertAfter, 7, "abcdefg.", 8},
+  };
+  auto rows = [&] {
+    std::string text;
+    for (int r = 1; r < grid->RowCount(); ++r) text += grid->Cells(1, r).empty() ? "." : grid->Cells(1, r);
+    return text;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    for (int r = 1; r < 8; ++r) grid->SetCells(1, r, std::string(1, static_cast<char>('a' + r - 1)));
+    grid->Navigation().SetInsertPosition(c.position);
+    GoTo(2, c.startRow);
+    grid->SetFocus();
+    Key(VK_INSERT);
+    EXPECT_EQ(rows(), "abcdefg") << "not allowed";
+    grid->Navigation().SetAllowInsertRow(true);
+    std::vector<int> inserted;
+    grid->OnAutoInsertRow = [&](TObject*, int r) { inserted.push_back(r); };
+    Key(VK_INSERT);
+    EXPECT_EQ(rows(), c.rowsAfter);
+    EXPECT_EQ(grid->Row(), c.rowAfter);
+    EXPECT_EQ(inserted.size(), 1u);
+    EXPECT_TRUE(grid->Modified());
+  }
+
+  grid->Navigation().SetAllowDeleteRow(true);
+  bool allow = false;
+  grid->OnCanDeleteRow = [&](TObject*, int, bool& can) { can = allow; };
+  GoTo(2, 2);
+  grid->SetModified(false);
+  Key(VK_DELETE);
+  EXPECT_EQ(rows(), "abcdefg.");
+  EXPECT_FALSE(grid->Modified());
+  allow = true;
+  grid->OnKeyDown = [](TObject*, WORD& k, TShiftState) {
+    if (k == VK_DELETE) k = 0;
+  };
+  Key(VK_DELETE);
+  EXPECT_EQ(rows(), "abcdefg.") << "a handler that clears the key keeps the row";
+  grid->OnKeyDown = nullptr;
+  Key(VK_DELETE);
+  EXPECT_EQ(rows(), "acdefg.");
+  EXPECT_TRUE(grid->Modified());
+}
+
 TEST_F(KeyboardTest, CtrlASelectsEveryNormalCellAndReportsTheChange) {
   std::vector<std::string> changes;
   grid->OnSelectionChanged = [&](TObject*, int l, int t, int r, int b) {
