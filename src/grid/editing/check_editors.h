@@ -16,12 +16,36 @@ class TGridCheckBox : public TCheckBox {
   const char* ClassName() const override { return "TGridCheckBox"; }
   // Makes the window again before each use.
   void ReCreate() { RecreateWnd(); }
+  // The keys that leave it are its own, not the form's focus moves.
+  void WndProc(TMessage& Message) override;
 
  protected:
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void DoExit() override;
 
  private:
+  TExtStringGrid* FGrid;
+};
+
+class TGridButton : public TButton {
+ public:
+  // The owner must be a string grid (EInvalidCast otherwise); a click fires the grid's
+  // OnButtonClick for the current cell.
+  explicit TGridButton(TComponent* AOwner);
+  const char* ClassName() const override { return "TGridButton"; }
+  void ReCreate() { RecreateWnd(); }
+  void WndProc(TMessage& Message) override;
+
+ protected:
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void DoExit() override;
+
+ private:
+  // The caption through OnEllipsClick, and into the current cell.
+  void PassCaption();
+  // Hidden and disabled, the grid out of edit mode and focused.
+  void LeaveToGrid();
   TExtStringGrid* FGrid;
 };
 

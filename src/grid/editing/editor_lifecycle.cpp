@@ -93,15 +93,17 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
       ShowEditor();
     return false;
   }
-  int oldCol = Col(), oldRow = Row();
+  int oldRow = Row();
   std::string newText = GetCellEx(real, ARow);
-  TInplaceEdit* editor = FInplaceEdit;
-  bool editorFocused = editor && editor->Focused();
+  bool editorFocused = FInplaceEdit && FInplaceEdit->Focused();
   bool editing = Options().Contains(goEditing);
   bool rangeEdit = p.MouseActions->RangeSelectAndEdit();
+  // The repaint an option change asks for through Invalidate is dropped; a flag the change
+  // did not use up must not swallow a later one.
   auto setOptions = [this](TGridOptions options) {
     FP->EditChange = true;
     SetOptions(options);
+    FP->EditChange = false;
   };
   if (HasClickableGraphic(real, ARow)) {
     bool canEdit = true;
@@ -118,8 +120,10 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     if (p.MouseActions->EditOnDblClickOnly()) canEdit = false;
     if (canEdit) {
       p.EditDisable = false;
+      // The record follows the focus whenever no edit is under way, so that the next edit is
+      // validated against the cell it is made in.
+      if (!p.Editing) StoreOldCell(ACol, ARow);
       if (!Options().Contains(goEditing)) {
-        if (!p.Editing) StoreOldCell(ACol, ARow);
         TGridOptions options = Options();
         if (options.Contains(goRowSelect) && rangeEdit) options -= TGridOptions{goRowSelect};
         setOptions(options + TGridOptions{goEditing});
@@ -141,7 +145,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
       }
     }
   }
-  if (p.Editing && !(FInplaceEdit && FInplaceEdit->Focused())) {
+  if (p.Editing && !editorFocused) {
     std::string saved = p.CellCache;
     if (IsWideCell(RealColIndex(Col()), Row()))
       result = ValidateCellWide(p.EditWideText);
@@ -158,8 +162,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     else
       result = (allow && Options().Contains(goRowSelect)) || (FFixedRowAlways && RowCount() == FixedRows());
   }
-  (void)editorFocused;
-  (void)oldCol;
   if (!Loading() && ARow != p.LastReportedRow && OnRowChanged && result && ARow != oldRow) {
     int old = p.LastReportedRow;
     p.LastReportedRow = ARow;
@@ -250,6 +252,10 @@ void TExtStringGrid::ReadBackEditor(int ACol, int ARow) {
       p.EditMode = false;
       hide(p.CheckEdit);
       break;
+    case edButton:
+      p.EditMode = false;
+      hide(p.ButtonEdit);
+      break;
     default: break;
   }
   if (p.EditControl != edNormal && p.EditActive) NotifyEditDone(real, ARow);
@@ -261,6 +267,7 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   TFlagScope blockFocus(p.BlockFocus, true);
   p.Editing = false;
   HideInplaceEdit();
+  if (p.Navigation->AppendOnArrowDown() && Key == VK_DOWN && IsLastNormalRow(Row())) AppendRowOnArrowDown();
   if (Key == VK_TAB || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN) {
     WORD key = Key;
     KeyDown(key, Shift);
@@ -270,22 +277,12 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   navigation.SetAlwaysEdit(false);
   try {
     if (CanFocus()) SetFocus();
-    if (Key == VK_RETURN) AdvanceAfterEdit();
+    if (Key == VK_RETURN) AdvanceToNextCell(Col(), Row(), false, true, true, false, false);
   } catch (...) {
     navigation.SetAlwaysEdit(alwaysEdit);
     throw;
   }
   navigation.SetAlwaysEdit(alwaysEdit);
-}
-
-void TExtStringGrid::AdvanceAfterEdit() {
-  if (!FP->Navigation->AdvanceOnEnter()) return;
-  bool down = FP->Navigation->AdvanceDirection() == adTopBottom;
-  int col = Col(), row = Row();
-  if (down && row < RowCount() - 1 - FFixedFooters)
-    FocusCell(col, row + 1, true);
-  else if (!down && col < ColCount() - 1 - FFixedRightCols)
-    FocusCell(col + 1, row, true);
 }
 
 void TExtStringGrid::NotifyEditDone(int ACol, int ARow) {
@@ -393,6 +390,35 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
   TPoint base = BaseCell(RealColIndex(ACol), ARow);
   if (GetGridCell(base.X, base.Y) != Value) SetCellQuietly(base.X, base.Y, Value);
   if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::CursorWalk(bool Forward, const std::string& Text, bool ShowAgain) {
+  TExtStringGridPrivate& p = *FP;
+  int span = Forward ? CellSpan(RealColIndex(Col()), Row()).X : 0;
+  int target = Forward ? Col() + span + 1 : Col() - 1;
+  bool inside = Forward ? Col() < ColCount() - FFixedRightCols - 1 : Col() > FixedCols();
+  // A control cell beside takes the focus itself; any other cell is walked to as Return would.
+  if (inside && HasClickableGraphic(RealColIndex(target), Row())) {
+    if (ValidateCell(Text)) {
+      HideInplaceEdit();
+      SetCol(target);
+    }
+    return;
+  }
+  if (!ValidateCell(Text)) return;
+  HideInplaceEdit();
+  if (CanFocus()) SetFocus();
+  TNavigation& navigation = *p.Navigation;
+  TAdvanceDirection direction = navigation.AdvanceDirection();
+  navigation.SetAdvanceDirection(adLeftRight);
+  try {
+    AdvanceToNextCell(Col(), Row(), true, true, Forward, false, true);
+  } catch (...) {
+    navigation.SetAdvanceDirection(direction);
+    throw;
+  }
+  navigation.SetAdvanceDirection(direction);
+  if (ShowAgain && navigation.CursorWalkAlwaysEdit()) ShowInplaceEdit();
 }
 
 TInplaceEdit* TExtStringGrid::CreateEditor() { return New<TExtInplaceEdit>(this); }

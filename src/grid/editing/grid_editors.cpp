@@ -31,6 +31,11 @@ TGridCombo* TExtStringGrid::Combobox() {
   return FP->Combo;
 }
 
+TGridButton* TExtStringGrid::Btn() {
+  if (!FP->ButtonEdit) FP->ButtonEdit = MakeEditor<TGridButton>(this);
+  return FP->ButtonEdit;
+}
+
 TGridCheckBox* TExtStringGrid::CheckBoxEditor() {
   if (!FP->CheckEdit) FP->CheckEdit = MakeEditor<TGridCheckBox>(this);
   return FP->CheckEdit;
@@ -160,6 +165,19 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
       check->SetState(cbUnchecked);
       check->SetVisible(true);
       if (check->CanFocus()) check->SetFocus();
+      break;
+    }
+    case edButton: {
+      TGridButton* button = Btn();
+      p.EditMode = true;
+      button->ReCreate();
+      // One pixel outside the cell on every side.
+      button->SetBounds(r.Left - 1, r.Top - 1, w + 2, h + 2);
+      button->SetCaption(text);
+      button->SetVisible(true);
+      button->SetEnabled(true);
+      if (button->CanFocus()) button->SetFocus();
+      p.EditCtrl = button;
       break;
     }
     default:

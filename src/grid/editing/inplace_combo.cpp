@@ -64,8 +64,7 @@ bool TGridCombo::HandleTab(WORD& Key, TShiftState Shift) {
   if (grid->Options().Contains(goTabs)) {
     grid->HideInplaceEdit();
     if (grid->CanFocus()) grid->SetFocus();
-    WORD tab = VK_TAB;
-    grid->KeyDown(tab, Shift.Contains(ssShift) ? TShiftState{ssShift} : TShiftState{});
+    grid->TabToNextCell(Shift.Contains(ssShift));
     Key = 0;
     return false;
   }
@@ -171,6 +170,16 @@ void TGridCombo::FireComboChange(int Index) {
 
 void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
   HWND self = Handle();
+  TExtStringGrid* grid = FGrid;
+  if (Style() == csDropDown && grid->Navigation().CursorWalkEditor() && SelLength() == 0 && Shift.Empty()) {
+    bool left = Key == VK_LEFT && SelStart() == 0;
+    bool right = Key == VK_RIGHT && SelStart() == Utf8Length(Text());
+    if (left || right) {
+      Key = 0;
+      grid->CursorWalk(right, Text(), true);
+      return;
+    }
+  }
   if (Key != VK_RETURN) TEsgComboBox::KeyUp(Key, Shift);
   if (IsWindow(self)) DoChange();
 }

@@ -7,6 +7,7 @@
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/stringgrid/grid_settings_edit.h"
 #include "platform/application.h"
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
@@ -112,6 +113,11 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
     case WM_CHAR:
       if (WMChar(Message)) return;
       break;
+    case CM_WANTSPECIALKEY:
+      TInplaceEdit::WndProc(Message);
+      // Tab stays in the editor when it validates before moving on.
+      if (Message.WParam == VK_TAB && grid->EditorHandlesTab()) Message.Result = 1;
+      return;
     case WM_PASTE: WMPaste(); return;
     case WM_COPY:
     case WM_CUT: {
@@ -248,8 +254,7 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
     SetText(p.NewCellText);
     grid->HideInplaceEdit();
     if (grid->Options().Contains(goTabs)) {
-      WORD tab = VK_TAB;
-      grid->KeyDown(tab, shift);
+      grid->TabToNextCell(shift.Contains(ssShift));
       return swallow();
     }
     PostMessage(grid->Handle(), WM_KEYDOWN, VK_TAB, 0);
@@ -490,9 +495,24 @@ void TExtInplaceEdit::KeyPress(TKeyChar& Key) {
 }
 
 void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
+  TExtStringGrid* grid = Grid();
   HWND self = Handle();
+  if (grid && grid->Navigation().CursorWalkEditor() && Shift.Empty() && SelLength() == 0) {
+    int length = Utf8Length(EditText());
+    bool left = Key == VK_LEFT && SelStart() == 0 && FSelKeyDown == 0;
+    bool right = Key == VK_RIGHT && FSelKeyDown == length;
+    if (left || right) {
+      Key = 0;
+      grid->CursorWalk(right, Text(), true);
+      return;
+    }
+  }
+  if (Key == VK_LEFT || Key == VK_RIGHT) return;
   TInplaceEdit::KeyUp(Key, Shift);
-  if (IsWindow(self)) DoChange();
+  if (!IsWindow(self)) return;
+  DoChange();
+  // The column grows with the text typed into it.
+  if (grid && grid->SizeWhileTyping().Width()) grid->DoAutoSizeCol(grid->Col(), true);
 }
 
 void TExtInplaceEdit::DoChange() {

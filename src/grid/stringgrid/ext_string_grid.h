@@ -1066,8 +1066,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ComboNotification(WORD Code);
   // A fixed cell, or one outside the grid: the focus never goes back into it.
   bool IsFixedForEditing(int ACol, int ARow);
-  // After Return ended an edit: with AdvanceOnEnter the next cell in AdvanceDirection.
-  virtual void AdvanceAfterEdit();
+  // An editor walked out at an end of its text (CursorWalkEditor): Text is validated, then
+  // the focus goes one cell left or right (a control cell beside is focused itself);
+  // ShowAgain opens the editor there with CursorWalkAlwaysEdit.
+  void CursorWalk(bool Forward, const std::string& Text, bool ShowAgain);
 
   // The construction body: every owned object in its order, then the defaults.
   void Create() override;

@@ -187,3 +187,81 @@ TEST_F(EditingTest, AListClosedWithNothingSelectedKeepsTheTextAndReportsNoItem) 
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, TabAndReturnValidateAndMoveOn) {
+  std::vector<std::string> validated;
+  grid->OnCellValidate = [&](TObject*, int c, int r, std::string& v, bool&) {
+    validated.push_back(IntToStr(c) + "," + IntToStr(r) + "=" + v);
+  };
+  // With goTabs the editor keeps Tab, validates and the grid tabs on.
+  grid->SetOptions(grid->Options() + TGridOptions{goTabs});
+  ClickCell(kIdCol, 1);
+  Type("7");
+  Press(VK_TAB);
+  EXPECT_FALSE(TextEditorShown());
+  EXPECT_EQ(grid->Cells(kIdCol, 1), "7");
+  EXPECT_EQ(grid->Col(), kFuncCol);
+  EXPECT_EQ(grid->Row(), 1);
+  // Return with AdvanceOnEnter goes down after the value passed.
+  grid->Navigation().SetAdvanceOnEnter(true);
+  grid->Navigation().SetAdvanceDirection(adTopBottom);
+  ClickCell(kAddrCol, 1);
+  Type("8");
+  Press(VK_RETURN);
+  EXPECT_EQ(grid->Cells(kAddrCol, 1), "8");
+  EXPECT_EQ(grid->Col(), kAddrCol);
+  EXPECT_EQ(grid->Row(), 2);
+  EXPECT_EQ(validated, (std::vector<std::string>{"1,1=7", "3,1=8"}));
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, TheCursorWalksOutOfTheEditorAtTheEndsOfItsText) {
+  grid->Navigation().SetCursorWalkEditor(true);
+  ClickCell(kAddrCol, 2);
+  Type("25");
+  Press(VK_LEFT);
+  EXPECT_TRUE(TextEditorShown()) << "inside the text the caret moves";
+  EXPECT_EQ(TextEditor()->SelStart(), 1);
+  Press(VK_END);
+  Press(VK_RIGHT);
+  EXPECT_FALSE(TextEditorShown());
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "25");
+  EXPECT_EQ(grid->Col(), kEnableCol) << "the check box beside takes the focus";
+  // Leftwards the walk opens the editor of the cell it reaches.
+  ClickCell(kAddrCol, 3);
+  Press(VK_F2);
+  Press(VK_HOME);
+  Press(VK_LEFT);
+  EXPECT_EQ(grid->Col(), kFuncCol);
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_TRUE(grid->Combobox()->Visible());
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, AFormFreedWhileAnEditorIsOpenTakesItsEditorsAlong) {
+  for (int c : {kAddrCol, kFuncCol}) {
+    SCOPED_TRACE(c);
+    SetUp();
+    ClickCell(c, 2);
+    Press(VK_F2);
+    ASSERT_TRUE(TextEditorShown() || grid->Combobox()->Visible());
+    form.reset();
+    kit.Process();
+  }
+}
+
+}  // namespace
+}  // namespace hd::test

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/editing/editing_fixture.h"
+#include "grid/stringgrid/grid_settings_edit.h"
 #include "platform/clipboard.h"
 
 namespace hd::test {
@@ -95,6 +96,24 @@ TEST_F(TextKindTest, TheLengthLimitDropsCharactersButNotBackspace) {
   EXPECT_EQ(TextEditor()->Text(), "abc");
   Press(VK_BACK);
   EXPECT_EQ(TextEditor()->Text(), "ab");
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, TheColumnGrowsWhileTypingWithSizeWhileTyping) {
+  grid->SizeWhileTyping().SetWidth(true);
+  int before = grid->ColWidths(kAddrCol);
+  ClickCell(kAddrCol, 1);
+  Type("a much longer address text than fits");
+  EXPECT_GT(grid->ColWidths(kAddrCol), before);
+  EXPECT_TRUE(TextEditorShown());
+  int grown = grid->ColWidths(kAddrCol);
+  Press(VK_BACK);
+  EXPECT_EQ(grid->ColWidths(kAddrCol), grown) << "it only grows";
 }
 
 }  // namespace
