@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,25 @@ TEST_F(KeyboardTest, ReturnAdvanceWithNoAcceptingCellStaysWhereItWas) {
   GoTo(2, 3);
   grid->AdvanceToNextCell(2, 3, false, false, true, false, false);
   EXPECT_EQ(Current(), "2:3");
+}
+
+TEST_F(KeyboardTest, TabIntoARowWithoutStopsKeepsTheColumnAndTheWalkGoesOn) {
+  // Without a parent every move is accepted, so the walk reaches the row without stops.
+  std::unique_ptr<TExtStringGrid> loose(New<TExtStringGrid>(nullptr));
+  TExtStringGrid* grid = loose.get();
+  grid->SetColCount(6);
+  grid->SetRowCount(8);
+  TGridOptions o = grid->Options();
+  o.Include(goTabs);
+  o.Include(goEditing);
+  grid->SetOptions(o);
+  grid->Navigation().SetAdvanceAutoEdit(false);
+  grid->OnCanEditCell = [](TObject*, int r, int, bool& can) { can = can && r != 1; };
+  grid->SetRow(7);
+  grid->SetCol(5);
+  EXPECT_NO_THROW(grid->TabToNextCell(false));
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_EQ(grid->Row(), 2);
 }
 
 TEST_F(KeyboardTest, SpaceTogglesADataCheckBoxBetweenTheColumnTexts) {
