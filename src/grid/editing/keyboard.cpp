@@ -296,6 +296,7 @@ void TExtStringGrid::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
   TMouseActions& ma = *FP->MouseActions;
   const int R = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? DisplToRealRow(Row()) : Row();
   if (FP->Navigation->AllowClipboardShortCuts() && ClipboardKey(Key, Ctrl, Shift)) return;
+  if (Key == VK_INSERT && FP->Navigation->AllowInsertRow() && !Ctrl && !Shift && !Alt && !InsertRowKey()) return;
   if (Key == 'A' && Ctrl && (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect))) {
     SelectAllCells();
     ReportSelectionChange();
@@ -319,8 +320,8 @@ void TExtStringGrid::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
   }
   if (Key == VK_SPACE && ma.DisjunctRowSelect()) SetRowSelect(R, !GetRowSelect(R));
   if (Key == VK_SPACE && ma.DisjunctColSelect()) SetColSelect(Col(), !GetColSelect(Col()));
+  if (Key == VK_DELETE && FP->Navigation->AllowDeleteRow() && !Alt && !DeleteRowKey()) return;
   if (Key == VK_RETURN || Key == VK_F2) StoreOldCell(Col(), Row());
-  (void)Alt;
   ReportSelectionChange();
 }
 
@@ -470,11 +471,48 @@ void TExtStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
   if (IsNavigationKey(Key) && Key != VK_HOME) FP->SearchInc.clear();
   if (Key == VK_INSERT || Key == VK_DELETE) FP->SearchInc.clear();
   const WORD key = Key;
+  const TGridRect old = GridRect(Selection().TopLeft(), Selection().BottomRight());
   TBaseGrid::KeyUp(Key, Shift);
   const bool tab = key == VK_TAB && Options().Contains(goTabs);
   if (FP->Navigation->AlwaysEdit() && (IsArrow(key) || tab) && !HasClickableGraphic(RealColIndex(Col()), Row()))
     ShowInplaceEdit();
   if (IsArrow(key) || key == VK_TAB) ReportSelectionChange();
+  if (FP->MouseActions->DisjunctCellSelect() && !Options().Contains(goEditing)) DisjunctCellKeyUp(key, Shift, old);
+}
+
+void TExtStringGrid::DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridRect& Old) {
+  TIntList& cells = *FP->SelectedCells;
+  auto pack = [](int c, int r) { return r * 65536 + c; };
+  const TGridRect now = GridRect(Selection().TopLeft(), Selection().BottomRight());
+  auto addSelection = [&](int exceptCol, int exceptRow) {
+    for (int r = now.Top; r <= now.Bottom; ++r)
+      for (int c = now.Left; c <= now.Right; ++c)
+        if ((c != exceptCol || r != exceptRow) && !cells.HasValue(pack(c, r))) cells.Add(pack(c, r));
+  };
+  if (Shift.Contains(ssShift)) {
+    for (int r = Old.Top; r <= Old.Bottom; ++r)
+      for (int c = Old.Left; c <= Old.Right; ++c) cells.DeleteValue(pack(c, r));
+    addSelection(Col(), Row());
+  }
+  if (Key != VK_SPACE) return;
+  TPoint b = BaseCell(Col(), Row());
+  if (!IsFocusFixed(b.X, b.Y)) {
+    bool canSelect = true;
+    if (OnSelectCell) OnSelectCell(this, b.X, b.Y, canSelect);
+    if (!canSelect) return;
+    int packed = pack(b.X, b.Y);
+    if (Shift.Contains(ssCtrl)) {
+      if (cells.HasValue(packed))
+        cells.DeleteValue(packed);
+      else
+        cells.Add(packed);
+    } else {
+      cells.Clear();
+      cells.Add(packed);
+    }
+    if (now.Left != now.Right || now.Top != now.Bottom) addSelection(b.X, b.Y);
+  }
+  InvalidateGrid();
 }
 
 }  // namespace hd

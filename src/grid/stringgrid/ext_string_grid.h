@@ -979,6 +979,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TRowDisjunctSelectedEvent OnRowDisjunctSelected;
   TColumnSizeEvent OnColumnSize;
   TEndColumnSizeEvent OnEndColumnSize;
+  TCanInsertRowEvent OnCanInsertRow;
+  TAutoInsertRowEvent OnAutoInsertRow;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
 
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
@@ -1018,11 +1022,21 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SelectAllCells();
   void MoveSelectedRows(bool Downwards, int R0);
   void CursorWrap(WORD Key, bool Snake);
+  // The disjunct cell list after Shift moves and Space (key-up).
+  void DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridRect& Old);
   // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete forms; true when the key was one.
   bool ClipboardKey(WORD Key, bool Ctrl, bool Shift);
   void CopyCellsToClipboard();
   void CutCellsToClipboard();
   void PasteCellsFromClipboard();
+  // Insert and Delete (keyboard_rows.cpp): false when an event refused. A row inserted at
+  // a real row, and a row deleted (the only normal row is emptied instead unless
+  // FixedRowAlways).
+  bool InsertRowKey();
+  bool DeleteRowKey();
+  void InsertRowAt(int ARow);
+  void DeleteRowAt(int ARow);
+  void ClearRowTexts(int ARow);
   // The steps of the mouse handlers (mouse_press.cpp, mouse_release.cpp); true when the
   // press or double click was settled there.
   bool CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdit, TShiftState Shift);

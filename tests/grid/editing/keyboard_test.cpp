@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -197,6 +198,25 @@ TEST_F(KeyboardTest, ReturnAdvanceWithNoAcceptingCellStaysWhereItWas) {
   EXPECT_EQ(Current(), "2:3");
 }
 
+TEST_F(KeyboardTest, TabIntoARowWithoutStopsKeepsTheColumnAndTheWalkGoesOn) {
+  // Without a parent every move is accepted, so the walk reaches the row without stops.
+  std::unique_ptr<TExtStringGrid> loose(New<TExtStringGrid>(nullptr));
+  TExtStringGrid* grid = loose.get();
+  grid->SetColCount(6);
+  grid->SetRowCount(8);
+  TGridOptions o = grid->Options();
+  o.Include(goTabs);
+  o.Include(goEditing);
+  grid->SetOptions(o);
+  grid->Navigation().SetAdvanceAutoEdit(false);
+  grid->OnCanEditCell = [](TObject*, int r, int, bool& can) { can = can && r != 1; };
+  grid->SetRow(7);
+  grid->SetCol(5);
+  EXPECT_NO_THROW(grid->TabToNextCell(false));
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_EQ(grid->Row(), 2);
+}
+
 TEST_F(KeyboardTest, SpaceTogglesADataCheckBoxBetweenTheColumnTexts) {
   struct Case {
     const char* before;
@@ -243,6 +263,65 @@ TEST_F(KeyboardTest, ClipboardShortcutsWorkOnlyWhenAllowed) {
   Key('V', {ssCtrl});
   EXPECT_EQ(grid->Cells(1, 3), "a");
   EXPECT_EQ(grid->Cells(2, 3), "b");
+}
+
+TEST_F(KeyboardTest, InsertAndDeleteChangeRowsWhenAllowedAndNotRefused) {
+  struct Case {
+    const char* name;
+    TInsertPosition position;
+    int startRow;
+    const char* rowsAfter;
+    int rowAfter;
+  };
+  // Column 1 of rows 1..7 holds the row's letter; "." is a new, empty row.
+  const std::vector<Case> cases = {
+      {"before the current row: the new row takes its place", pInsertBefore, 3, "ab.cdefg", 3},
+      {"after the current row", pInsertAfter, 3, "abc.defg", 4},
+      {"after the last row: appended and current", pInsertAfter, 7, "abcdefg.", 8},
+  };
+  auto rows = [&] {
+    std::string text;
+    for (int r = 1; r < grid->RowCount(); ++r) text += grid->Cells(1, r).empty() ? "." : grid->Cells(1, r);
+    return text;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    for (int r = 1; r < 8; ++r) grid->SetCells(1, r, std::string(1, static_cast<char>('a' + r - 1)));
+    grid->Navigation().SetInsertPosition(c.position);
+    GoTo(2, c.startRow);
+    grid->SetFocus();
+    Key(VK_INSERT);
+    EXPECT_EQ(rows(), "abcdefg") << "not allowed";
+    grid->Navigation().SetAllowInsertRow(true);
+    std::vector<int> inserted;
+    grid->OnAutoInsertRow = [&](TObject*, int r) { inserted.push_back(r); };
+    Key(VK_INSERT);
+    EXPECT_EQ(rows(), c.rowsAfter);
+    EXPECT_EQ(grid->Row(), c.rowAfter);
+    EXPECT_EQ(inserted.size(), 1u);
+    EXPECT_TRUE(grid->Modified());
+  }
+
+  grid->Navigation().SetAllowDeleteRow(true);
+  bool allow = false;
+  grid->OnCanDeleteRow = [&](TObject*, int, bool& can) { can = allow; };
+  GoTo(2, 2);
+  grid->SetModified(false);
+  Key(VK_DELETE);
+  EXPECT_EQ(rows(), "abcdefg.");
+  EXPECT_FALSE(grid->Modified());
+  allow = true;
+  grid->OnKeyDown = [](TObject*, WORD& k, TShiftState) {
+    if (k == VK_DELETE) k = 0;
+  };
+  Key(VK_DELETE);
+  EXPECT_EQ(rows(), "abcdefg.") << "a handler that clears the key keeps the row";
+  grid->OnKeyDown = nullptr;
+  Key(VK_DELETE);
+  EXPECT_EQ(rows(), "acdefg.");
+  EXPECT_TRUE(grid->Modified());
 }
 
 TEST_F(KeyboardTest, CtrlASelectsEveryNormalCellAndReportsTheChange) {

@@ -48,6 +48,28 @@ TEST_F(SelectionTest, SelectedTextSeparatesCellsAndRowsWithoutTrailingSeparators
   EXPECT_EQ(grid->SelectedCell(0), (TGridCoord{2, 3}));
 }
 
+TEST_F(SelectionTest, SpaceBuildsTheDisjunctCellList) {
+  grid->MouseActions().SetDisjunctCellSelect(true);
+  // The read-only column keeps editing off, as the cell list asks.
+  const int c = kReadOnlyCol;
+  GoTo(c, 2);
+  grid->SetFocus();
+  Key(VK_SPACE);
+  GoTo(c, 4);
+  Key(VK_SPACE, {ssCtrl});
+  EXPECT_EQ(grid->SelectedCellsCount(), 2);
+  EXPECT_TRUE(grid->IsSelected(c, 2));
+  EXPECT_TRUE(grid->IsSelected(c, 4));
+  EXPECT_FALSE(grid->IsSelected(c, 3));
+  GoTo(c, 2);
+  Key(VK_SPACE, {ssCtrl});
+  EXPECT_EQ(grid->SelectedCellsCount(), 1);
+  EXPECT_EQ(grid->SelectedCell(0), (TGridCoord{c, 4}));
+  Key(VK_SPACE);
+  EXPECT_EQ(grid->SelectedCell(0), (TGridCoord{c, 2}));
+  EXPECT_EQ(grid->SelectedCellsCount(), 1);
+}
+
 TEST_F(SelectionTest, DisablingTheCurrentRowMovesToTheFirstEnabledRow) {
   GoTo(2, 3);
   grid->SetRowEnabled(1, false);
