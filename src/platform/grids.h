@@ -423,6 +423,10 @@ class TStringGrid : public TDrawGrid {
   const TCellStore& Store() const { return *store_; }
   // Raw writes: no repaint.
   TCellStore& Store() { return *store_; }
+  // While an update is open, writing the cell the editor shows does not load the editor
+  // again from it (the editor's own text going back, or a value it is validated into).
+  void BeginEditUpdate() { ++edit_update_; }
+  void EndEditUpdate() { --edit_update_; }
 
  private:
   std::unique_ptr<TCellStore> store_;

@@ -137,6 +137,14 @@ TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
   SetTabStop(true);
 }
 
+void TButton::Dispatch(TMessage& m) {
+  if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+    Click();
+    return;
+  }
+  TButtonControl::Dispatch(m);
+}
+
 void TCustomCheckBox::SetState(TCheckBoxState s) {
   if (s == state_) return;
   state_ = s;

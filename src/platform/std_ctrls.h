@@ -258,6 +258,15 @@ class TCheckBox : public TCustomCheckBox {
   using TCustomCheckBox::TCustomCheckBox;
 };
 
+// The platform's push button: a click with the mouse, or Space released while it has the
+// focus, fires OnClick.
+class TButton : public TButtonControl {
+ public:
+  explicit TButton(TComponent* owner);
+  const char* ClassName() const override { return "TButton"; }
+  void Dispatch(TMessage& m) override;
+};
+
 class TRadioButton : public TButtonControl {
  public:
   explicit TRadioButton(TComponent* owner);

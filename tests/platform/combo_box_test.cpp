@@ -49,6 +49,22 @@ class ComboBoxTest : public ::testing::Test {
   std::vector<DrawCall> draws;
 };
 
+TEST_F(ComboBoxTest, AListTakingTheFocusStartsAFreshTypeAhead) {
+  combo->SetStyle(csDropDownList);
+  combo->Items().Add("grape");
+  auto* other = new TEdit(form.get());
+  other->SetParent(form.get());
+  other->SetBounds(10, 60, 100, 21);
+  kit.Process();
+  combo->SetFocus();
+  kit.Type("g");
+  ASSERT_EQ(combo->ItemIndex(), 1);
+  other->SetFocus();
+  combo->SetFocus();
+  kit.Type("r");
+  EXPECT_EQ(combo->ItemIndex(), 0) << "\"r\" alone, not \"gr\"";
+}
+
 TEST_F(ComboBoxTest, OwnerDrawnFaceDrawsTheSelectedItemAfterTheNativeFace) {
   auto* other = new TEdit(form.get());
   other->SetParent(form.get());

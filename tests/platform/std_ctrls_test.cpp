@@ -236,6 +236,22 @@ TEST_F(StdCtrlsTest, CheckBoxClicksOnEveryChangeOfState) {
   EXPECT_EQ(clicks, 5);
 }
 
+TEST_F(StdCtrlsTest, ButtonClicksOnceByMouseAndBySpace) {
+  auto* button = Add<TButton>(10, 10);
+  button->SetCaption("Go");
+  ShowForm();
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  kit.Click(button);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(GetFocus(), button->Handle());
+  kit.Press(VK_SPACE);
+  EXPECT_EQ(clicks, 2);
+  kit.Press('G');
+  EXPECT_EQ(clicks, 2) << "other keys do not click";
+  EXPECT_EQ(button->Caption(), "Go");
+}
+
 // The pixels of the control's picture, read back from the PNG the kit renders.
 std::string PictureBytes(TGuiKit& kit, TControl* c, const std::string& name) {
   std::ifstream in(kit.RenderPng(c, name), std::ios::binary);

@@ -253,8 +253,9 @@ TEST_F(ModbusTcpMasterFormTest, EnterWalksTheCellsWhenTheOptionIsOn) {
     g->SetRow(1);
     g->SetCol(12);
     kit.Press(VK_RETURN);
-    EXPECT_EQ(g->Col(), 12) << "option off: Enter opens the editor in place";
-    EXPECT_TRUE(g->EditorMode());
+    // Column 12 holds Y/N check boxes: Enter stays in place and opens no editor there.
+    EXPECT_EQ(g->Col(), 12) << "option off: Enter stays in place";
+    EXPECT_FALSE(g->EditorMode());
     kit.Press(VK_RETURN);
     EXPECT_FALSE(g->EditorMode());
 

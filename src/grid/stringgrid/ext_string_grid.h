@@ -51,6 +51,11 @@ class TSortSettings;
 class TSyncGrid;
 struct TExtStringGridPrivate;
 class TEditLink;
+class TExtInplaceEdit;
+class TGridButton;
+class TGridChangeNotifier;
+class TGridCheckBox;
+class TGridCombo;
 
 // How fixed cells, borders and selections are drawn. Ordinals are kept in stored settings.
 enum TGridLook { glStandard, glSoft, glClassic, glDAZ, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
@@ -84,6 +89,32 @@ using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TS
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+// Events of the keys, the mouse and the selection.
+using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+// Editing events.
+using TCellValidateEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Valid)>;
+using TCellValidateWideEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, WideString& Value, bool& Valid)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TRect& R)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TAutoAdvanceEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const std::string& ASelection, TObject* AObject)>;
+using TEditCellDoneEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
+using TClipboardAfterPasteEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 
 // What the grid's shared editors take when they open on a cell: the combo editor's items and
 // how many of them show at once, and the spin editor's range and step. The column grid fills
@@ -698,6 +729,138 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   int FilterDropDownRow() const { return FFilterDropDownRow; }
   void SetFilterDropDownRow(int Value) { SetAndInvalidate(FFilterDropDownRow, Value); }
 
+  // --- Editing: the editor life cycle, validation and the editors (src/grid/editing/).
+  // Columns are display columns unless called real.
+  // Editing is on for the grid (goEditing, RangeSelectAndEdit or suspended) and the cell
+  // (its base cell) may be edited and is not fixed.
+  bool IsEditable(int ACol, int ARow);
+  bool IsCellEditable(int ACol, int ARow);
+  // Whether the cell counts as fixed for moving the focus: footer rows, fixed right columns,
+  // then IsFixedCell.
+  bool IsFocusFixed(int ACol, int ARow);
+  // SelectCell for the current cell.
+  void Select();
+  // Opens the current cell's editor from code; nothing for a control cell.
+  void ShowInplaceEdit();
+  // F2 to the grid's own window: the key handling decides whether an editor opens.
+  void ShowCellEdit();
+  // Ends the edit of the current cell, storing the editor's value and validating it.
+  void HideInplaceEdit();
+  // Reads an open special editor back into the current cell without hiding the text editor.
+  void HideCellEdit();
+  // An editor ended its edit with Return, Tab or an arrow: read back, then move on.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  // Validates the value of the recorded cell and stores it; false keeps the focus there
+  // with the editor reopened.
+  virtual bool ValidateCell(const std::string& NewValue);
+  virtual bool ValidateCellWide(const WideString& NewValue);
+  // Records the cell whose edit will be validated, with its text and the Modified flag.
+  void StoreOldCell(int ACol, int ARow);
+  // Cancels an edit: the current cell gets back the text it had when the focus came.
+  void RestoreCellCache();
+  // A validated change of a cell rectangle (real columns): the event, then the notifiers.
+  void CellsChanged(const TRect& R);
+  void RecalcColumnFooter(int ACol);
+  // Stores an edited value at a real column: through SetEditText, then SetCellEx.
+  void SetEditedCellText(int ACol, int ARow, const std::string& Value);
+  void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+  void DoCellChanging(int ACol, int ARow, bool& Allow);
+  void DoCheckBoxClick(int ACol, int ARow, bool State);
+  // The button of an edit-button editor was pressed: S comes back as the handler leaves it.
+  void DoEllipsClick(const std::string& Text, std::string& S);
+  // Editors keep Tab for themselves (goTabs, or a validation event is assigned).
+  bool EditorHandlesTab() const;
+  bool CellIsPassword(int ACol, int ARow);
+  // The raw text of the current cell's base cell; written through SetCellEx.
+  std::string CurrentCell();
+  void SetCurrentCell(const std::string& Value);
+  std::string GetCurrentCell() { return CurrentCell(); }
+  // The cell text is packed wide text (starts with "|\\").
+  bool IsWideCell(int ACol, int ARow);
+  // Changed since the flag was last cleared; validation sets it.
+  bool Modified() const;
+  void SetModified(bool Value);
+  // Rows (real) whose cells a validation changed.
+  bool RowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  // The edit state: the kind last prepared, an editor prepared and not read back, an edit
+  // under way that must pass validation.
+  TEditorType EditControl() const;
+  bool EditMode() const;
+  void SetEditMode(bool Value);
+  bool Editing() const;
+  // The character that started the edit, handed to a special editor when it opens.
+  void SetStartEditChar(TKeyChar Value);
+  // A left click opened the editor: the caret goes where the mouse is.
+  void SetLButFlg(bool Value);
+  // The grid's editors: the text editor (null until first shown), the combo editor of
+  // edComboEdit and edComboList, the check-box and button editors.
+  TExtInplaceEdit* NormalEdit() const;
+  TGridCombo* Combobox();
+  TGridCombo* UniCombo() { return Combobox(); }
+  TGridCheckBox* CheckBoxEditor();
+  TGridButton* Btn();
+  // The items of the combo editor, shared by every combo cell (the column grid refills them
+  // from the column before each edit).
+  void ClearComboString();
+  void AddComboString(const std::string& s);
+  void AddComboStringObject(const std::string& s, TObject* AObject);
+  bool RemoveComboString(const std::string& s);
+  // The item preselected when a combo editor opens on a text that is no item.
+  bool SetComboSelectionString(const std::string& s);
+  void SetComboSelection(int idx);
+  int GetComboCount();
+  // The index of the cell's text among the items (-1 when absent); writing sets the cell to
+  // an item and raises EStringListError for an index outside the list.
+  int ComboIndex(int ACol, int ARow);
+  void SetComboIndex(int ACol, int ARow, int Value);
+  void RegisterNotifier(TGridChangeNotifier* Notifier);
+  void UnRegisterNotifier(TGridChangeNotifier* Notifier);
+  // Settings the editors read.
+  bool AlwaysValidate() const { return FAlwaysValidate; }
+  void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+  bool Lookup() const { return FLookup; }
+  void SetLookup(bool Value) { FLookup = Value; }
+  bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+  void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+  bool LookupHistory() const { return FLookupHistory; }
+  void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+  // Characters an edValidChars cell takes; when empty, ValidCharSet (8-bit codes) decides.
+  const std::string& ValidChars() const { return FValidChars; }
+  void SetValidChars(const std::string& Value) { FValidChars = Value; }
+  const std::string& ValidCharSet() const { return FValidCharSet; }
+  void SetValidCharSet(const std::string& Value) { FValidCharSet = Value; }
+  // A '.' of the numeric keypad types the locale's decimal separator.
+  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+  int MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  // Editors show cell markup as it stands instead of its plain text.
+  bool EditWithTags() const { return FEditWithTags; }
+  void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+
+  TCellValidateEvent OnCellValidate;
+  TCellValidateWideEvent OnCellValidateWide;
+  TCellsChangedEvent OnCellsChanged;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TGetEditorPropEvent OnGetEditorProp;
+  // Column in the first integer, row in the second.
+  TClickCellEvent OnGetEditorPropInt;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TEllipsClickEvent OnEllipsClick;
+  TNotifyEvent OnEditingDone;
+  // After the edit ended and the editing events returned (posted "GridEditDone").
+  TEditCellDoneEvent OnEditCellDone;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteEvent OnClipboardAfterPasteCell;
+
   // --- Events.
   TCanEditCellEvent OnCanEditCell;
   TSearchFooterActionEvent OnSearchFooterAction;
@@ -733,7 +896,181 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TUpdateColumnSizeEvent OnUpdateColumnSize;
   TFloatFormatEvent OnGetFloatFormat;
 
+  // --- Selection, navigation, keys and mouse (src/grid/editing: selection*, navigation*,
+  // keyboard*, mouse*). Columns are display columns unless called real.
+  // Whole rows (or, with DisjunctRowSelect, row marks) and whole columns; counts are cut at
+  // the grid's end.
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  // Moves the current cell to (ToCol, ToRow), then selects the range.
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  void ClearRowSelect();
+  void ClearColSelect();
+  void ClearSelectedCells();
+  void ClearModifiedRows();
+  int ModifiedRowCount() const;
+  // False for fixed rows and columns; else by the disjunct mode in use or the selection.
+  bool IsSelected(int ACol, int ARow);
+  // The selection as Tab-separated cells and CR LF-separated rows.
+  std::string SelectedText();
+  void GotoCell(int ACol, int ARow);
+  // The one-cell selection (which moves the current cell there).
+  void FocusCell(int ACol, int ARow);
+  // Exchanges raw texts and cell objects; nothing is repainted.
+  void SwapCells(TPoint FromCell, TPoint ToCell);
+  void RepaintCol(int ACol);
+  // Columns and rows of the range; nothing when a value is negative.
+  void RepaintRect(const TRect& r);
+  // Row marks: reading raises EExtGridError "Invalid row N accessed" outside the rows (never
+  // with RowSelectPersistent), setting "Invalid row accessed".
+  bool RowSelect(int ARow) { return GetRowSelect(ARow); }
+  bool GetRowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  // Column marks: EExtGridError "Invalid column accessed" outside the columns.
+  bool ColSelect(int ACol) { return GetColSelect(ACol); }
+  bool GetColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
+  bool GetRowEnabled(int ARow) const;
+  // Disabling the current row moves it to the first enabled row.
+  void SetRowEnabled(int ARow, bool Value);
+  bool SelectedCells(int ACol, int ARow);
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  // The i-th cell of the disjunct cell list.
+  TGridCoord SelectedCell(int i) const;
+  int SelectedCellsCount();
+  int SelectedRow(int i) const;
+  int SelectedRowCount() const;
+  int SelectedColCount() const;
+  int ColSelectCount() const;
+
+  // The next-cell rules of Tab and Return, and their small queries.
+  int FirstDataCol();
+  int VisibleFixedRightCols() const;
+  bool IsLastNormalRow(int ARow) const;
+  bool CanTabToCell(int ACol, int ARow);
+  // The first and last columns of the row Tab may stop at; -1 when none.
+  int FirstTabCol(int ARow);
+  int LastTabCol(int ARow);
+  virtual void GotoFirstRow();
+  // Row (column) marks from the selection: the rows inside it, or every row with All.
+  void SyncRowSelectWithSelection(bool All);
+  void SyncColSelectWithSelection(bool All);
+  // False when the focus was passed on to the next control (TabToNextAtEnd).
+  bool TabToNextCell(bool Backward);
+  void AdvanceToNextCell(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Repeated,
+                         bool EditorWasOpen);
+  // Fires OnSelectionChanged and notes the change.
+  virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+
+  TSelectionChangedEvent OnSelectionChanged;
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnRightClickCell;
+  TCanClickCellEvent OnCanClickCell;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCanAddRowEvent OnCanAddRow;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+  TColumnSizeEvent OnColumnSize;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TCanInsertRowEvent OnCanInsertRow;
+  TAutoInsertRowEvent OnAutoInsertRow;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+
  protected:
+  // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
+  // Takes the key, character and mouse-button messages before the platform grid's handling.
+  void Dispatch(TMessage& message) override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(TKeyChar& Key) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMKeyDown(TMessage& message);
+  void WMChar(TMessage& message);
+  void WMLButtonDown(TMessage& message);
+  void WMLButtonUp(TMessage& message);
+  void WMLButtonDblClk(TMessage& message);
+  void WMRButtonDown(TMessage& message);
+  void WMRButtonUp(TMessage& message);
+  // The platform's handling of a message (what the grid's own handlers call the standard one).
+  void StandardHandling(TMessage& message) { TBaseGrid::Dispatch(message); }
+  // The platform's move of the current cell, beside the one-cell FocusCell above.
+  using TBaseGrid::FocusCell;
+  // A left press and release at 2 pixels inside the cell's top-left corner through the
+  // platform's mouse handling, OnMouseDown and OnMouseUp kept silent.
+  void SilentClick(int ACol, int ARow);
+  // Moves the current cell after OnRowChanging, OnCellChanging and OnColChanging agree.
+  bool ChangeCellAllowed(int OldCol, int OldRow, int NewCol, int NewRow);
+  int TabStepForward();
+  void TabStepBackward();
+  // One step of the Return walk from (ACol, ARow); false when the walk cannot leave the cell.
+  bool AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, int& NR);
+  void ReportSelectionChange();
+  // The steps of WMKeyDown (keyboard.cpp): true when the key was settled there.
+  bool HomeEndKeyDown(WORD Key, TShiftState Shift, int R0);
+  bool SkipFixedCellsKey(WORD Key);
+  void AppendRowOnArrowDown();
+  void AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt);
+  void SelectAllCells();
+  void MoveSelectedRows(bool Downwards, int R0);
+  void CursorWrap(WORD Key, bool Snake);
+  // The disjunct cell list after Shift moves and Space (key-up).
+  void DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridRect& Old);
+  // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete forms; true when the key was one.
+  bool ClipboardKey(WORD Key, bool Ctrl, bool Shift);
+  void CopyCellsToClipboard();
+  void CutCellsToClipboard();
+  void PasteCellsFromClipboard();
+  // Insert and Delete (keyboard_rows.cpp): false when an event refused. A row inserted at
+  // a real row, and a row deleted (the only normal row is emptied instead unless
+  // FixedRowAlways).
+  bool InsertRowKey();
+  bool DeleteRowKey();
+  void InsertRowAt(int ARow);
+  void DeleteRowAt(int ARow);
+  void ClearRowTexts(int ARow);
+  // The steps of the mouse handlers (mouse_press.cpp, mouse_release.cpp); true when the
+  // press or double click was settled there.
+  bool CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdit, TShiftState Shift);
+  bool SelectFromHeaders(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel);
+  void DisjunctPress(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel, TMessage& message, bool& Done);
+  bool DblClickAutoSize(int ACol, int ARow, int X, TMessage& message);
+  void SizeColumnToContent(int ACol);
+  void DisjunctCellRelease(TShiftState Shift, int X, int Y);
+
+  // --- Editing (src/grid/editing/): the platform grid's hooks.
+  bool SelectCell(int ACol, int ARow) override;
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  std::string GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const std::string& Value) override;
+  // "GridEditDone" becomes OnEditCellDone.
+  void WndProc(TMessage& Message) override;
+  // Places and opens the special editor of EditControl over a cell (base cell, display column).
+  virtual void SetupEditor(int ACol, int ARow);
+  // Reads the special editor that EditControl names back into the cell.
+  void ReadBackEditor(int ACol, int ARow);
+  // Reports the end of an edit (real column): OnEditingDone, then "GridEditDone" posted.
+  void NotifyEditDone(int ACol, int ARow);
+  // Writes a cell without loading the open editor again from it.
+  void SetCellQuietly(int ACol, int ARow, const std::string& Value);
+  // A notification of the combo editor (CBN_ code).
+  void ComboNotification(WORD Code);
+  // A fixed cell, or one outside the grid: the focus never goes back into it.
+  bool IsFixedForEditing(int ACol, int ARow);
+  // An editor walked out at an end of its text (CursorWalkEditor): Text is validated, then
+  // the focus goes one cell left or right (a control cell beside is focused itself);
+  // ShowAgain opens the editor there with CursorWalkAlwaysEdit.
+  void CursorWalk(bool Forward, const std::string& Text, bool ShowAgain);
+
   // The construction body: every owned object in its order, then the defaults.
   void Create() override;
   void Loaded() override;
@@ -866,6 +1203,17 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   int FZoomFactor = 0;
   int FGroupColumn = -1;
   TPoint FXYOffset{2, 2};
+
+  // Editing settings.
+  bool FAlwaysValidate = false;
+  bool FLookup = false;
+  bool FLookupCaseSensitive = false;
+  bool FLookupHistory = false;
+  std::string FValidChars;
+  std::string FValidCharSet;
+  bool FExcelStyleDecimalSeparator = false;
+  int FMaxComboLength = 0;
+  bool FEditWithTags = false;
   bool FXYOffsetTopLeftOnly = false;
   bool FMultilinecells = false;
   bool FURLShow = false;
@@ -875,6 +1223,11 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TEditLink* FEditLink = nullptr;
 
  private:
+  // The editors work on the grid's edit state.
+  friend class TExtInplaceEdit;
+  friend class TGridCombo;
+  friend class TGridCheckBox;
+  friend class TGridButton;
   template <class T>
   void SetAndInvalidate(T& Field, const T& Value) {
     if (Field == Value) return;

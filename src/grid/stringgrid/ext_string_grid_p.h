@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/lists.h"
@@ -159,6 +160,81 @@ struct TExtStringGridPrivate {
   TDAZStyle Style = tsWindowsXP;
   int OldLeftCol = 0;
   int OldTopRow = 0;
+
+  // Keys, mouse and navigation (src/grid/editing).
+  // The selection when the key went down; a difference afterwards is reported.
+  TGridRect MoveSelection;
+  // The current cell before the inherited navigation ran (the wrap rules test it).
+  TGridCoord LastKeyCell{-1, -1};
+  // The text typed for the auto-goto search and its age in grid-timer ticks.
+  std::string SearchInc;
+  int SearchTics = 0;
+  // Rows are skipped by Up and Down only once a row was disabled.
+  bool UseEnabledRows = false;
+  // Where a Return advance started; kept while read-only cells are skipped.
+  int AECol = -1;
+  int AERow = -1;
+  bool SelChange = false;
+  // Set by a left press; the release reads them.
+  bool DoOnClick = false;
+  bool MouseDownMove = false;
+  bool MouseKeepDown = false;
+  // A Ctrl press on a marked row or column (unmarked at the release); a plain disjunct press.
+  bool DeselectState = false;
+  bool DisjunctMouseDown = false;
+  // A double click auto-sized a column: the next release must not sort.
+  bool DblClk = false;
+  // The selection when the release's standard handling started.
+  TGridRect ReleaseSelection;
+  bool ReleaseChanged = false;
+
+  // --- Editing state: the editor life cycle.
+  // The editor kind last prepared for the current cell.
+  TEditorType EditControl = edNormal;
+  // An editor of any kind was prepared for the current cell and not yet read back.
+  bool EditMode = false;
+  // An edit is under way whose value must pass validation before the focus leaves.
+  bool Editing = false;
+  // A special editor opened by the set-up; its read-back reports the end of the edit.
+  bool EditActive = false;
+  bool SpecialEditor = false;
+  // The control of the open special editor.
+  TWinControl* EditCtrl = nullptr;
+  bool Validating = false;
+  // The read-back runs: focus loss is answered and ignored.
+  bool BlockKill = false;
+  // DoneInplaceEdit runs.
+  bool BlockFocus = false;
+  // An editor was shown since the last click on the grid.
+  bool Entered = false;
+  // The editor is being loaded: no OnEditChange.
+  bool NoEditChange = false;
+  bool ShowEditProcess = false;
+  // The character that started the edit; 0 for none.
+  TKeyChar StartEditChar = 0;
+  // The current cell's text when the focus came or the editor was prepared (Escape).
+  std::string CellCache;
+  std::string EditText;
+  WideString EditWideText;
+  // A click simulated from code selects without the editing decisions.
+  bool ForceSel = false;
+  bool DisableChange = false;
+  // A left click opened the editor.
+  bool LButFlg = false;
+  // --- Validation: the old-cell record.
+  int OldCol = -1;
+  int OldRow = -1;
+  std::string OldCellText;
+  WideString OldCellTextWide;
+  bool OldModifiedValue = false;
+  std::string NewCellText;
+  bool GridModified = false;
+  bool Modified = false;
+  std::vector<TGridChangeNotifier*> Notifiers;
+  // --- The editors, made on first use, owned by the grid.
+  TGridCombo* Combo = nullptr;
+  TGridCheckBox* CheckEdit = nullptr;
+  TGridButton* ButtonEdit = nullptr;
 };
 
 }  // namespace hd

@@ -1,6 +1,7 @@
-// The native sides of the check box, the radio button and the group box.
+// The native sides of the push button, the check box, the radio button and the group box.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "platform/qt/qt_native.h"
@@ -62,6 +63,17 @@ void TCustomCheckBox::PushState() {
 void TCustomCheckBox::SetAlignment(TLeftRight a) {
   alignment_ = a;
   if (auto* box = WidgetOf<QCheckBox>(this)) box->setLayoutDirection(a == taLeftSide ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+TButton::TButton(TComponent* owner) : TButtonControl(owner) {
+  auto* button = new QPushButton;
+  button->setAutoDefault(false);
+  TNativeWindow* n = MakeNative(this, button);
+  AttachNative(n);
+  SetBounds(0, 0, 75, 25);
+  QObject::connect(button, &QPushButton::clicked, [this, n](bool) {
+    if (n->updating == 0) NotifyParent(this, BN_CLICKED);
+  });
 }
 
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {

@@ -380,6 +380,12 @@ void TCustomComboBox::DefaultHandler(TMessage& m) {
       if (combo->currentIndex() == index) reportEdit(before);
       return;
     }
+    case WM_SETFOCUS:
+      // A list takes the focus with a fresh type-ahead: what was typed into it before does not
+      // prefix what is typed now, however soon.
+      if (!edit && combo->view()) combo->view()->keyboardSearch(QString());
+      NativeDefault(this, m, false);
+      return;
     case WM_PAINT:
       if (m.WParam) PaintWindow(*reinterpret_cast<TCanvas*>(m.WParam));
       return;

@@ -26,6 +26,8 @@ class TTestGrid : public TStringGrid {
   using TCustomGrid::MoveColumn;
   using TCustomGrid::MoveRow;
   using TCustomGrid::CalcSizingState;
+  using TStringGrid::BeginEditUpdate;
+  using TStringGrid::EndEditUpdate;
 
   TEventLog log;
   // Cells SelectCell refuses, and whole rows it refuses.

@@ -92,6 +92,22 @@ TEST_F(EditorTest, EscapePutsBackTheTextTheEditorStartedWith) {
   EXPECT_EQ(grid->Cells(1, 1), "abc");
 }
 
+TEST_F(EditorTest, AWriteInsideAnEditUpdateLeavesTheOpenEditorAlone) {
+  Key(VK_F2);
+  ASSERT_TRUE(EditorShown());
+  Key(VK_LEFT);
+  ASSERT_EQ(Editor()->SelStart(), 2);
+  grid->BeginEditUpdate();
+  grid->SetCells(1, 1, "abz");
+  grid->EndEditUpdate();
+  EXPECT_TRUE(Editor()->Focused());
+  EXPECT_EQ(Editor()->Text(), "abc") << "the editor is not loaded again";
+  EXPECT_EQ(Editor()->SelStart(), 2);
+  // Outside an update the editor takes the cell's new text.
+  grid->SetCells(1, 1, "xyz");
+  EXPECT_EQ(Editor()->Text(), "xyz");
+}
+
 TEST_F(EditorTest, KeysThatLeaveTheEditorMoveTheCurrentCell) {
   grid->SetOptions(grid->Options() + TGridOptions{goTabs});
   Key('Q');

@@ -1,0 +1,263 @@
+// The grid's answer to a press of the left mouse button: what the click means (selecting all,
+// a row or a column from the headers, toggling a check box, disjunct marks, moving the
+// current cell, starting an edit) and the order of the events a window sees.
+#include <algorithm>
+
+#include "grid/stringgrid/ext_string_grid_p.h"
+
+namespace hd {
+
+namespace {
+
+// What a header press selects: the top-left corner, a row from the fixed columns, a column
+// from the fixed rows.
+enum class THeaderPress { None, All, Row, Column };
+
+THeaderPress HeaderPressOf(const TExtStringGrid& grid, int ACol, int ARow) {
+  bool fixedCol = ACol < grid.FixedCols(), fixedRow = ARow < grid.FixedRows();
+  if (fixedCol && fixedRow) return THeaderPress::All;
+  if (fixedCol) return THeaderPress::Row;
+  if (fixedRow) return THeaderPress::Column;
+  return THeaderPress::None;
+}
+
+}  // namespace
+
+void TExtStringGrid::WMLButtonDown(TMessage& message) {
+  TExtStringGridPrivate& p = *FP;
+  TMouseActions& ma = *p.MouseActions;
+  const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
+  const TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
+  p.DoOnClick = p.MouseDownMove = p.MouseKeepDown = true;
+  int ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  const TGridRect startSel = Selection();
+  p.ReleaseSelection = startSel;
+  if (Options().Contains(goEditing) && ma.RangeSelectAndEdit() && !GridRect(startSel.TopLeft(), startSel.BottomRight()).Contains(ACol, ARow)) {
+    TGridOptions o = Options();
+    o.Exclude(goEditing);
+    SetOptions(o);
+  }
+  bool allow = true;
+  if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
+  if (!allow) return;
+  if (ma.DisjunctCellSelect() && !shift.Contains(ssCtrl) && ACol >= 0 && ARow >= 0 && !IsFocusFixed(ACol, ARow) &&
+      ACol >= FixedCols() && ARow >= FixedRows()) {
+    p.SelectedCells->Clear();
+    InvalidateGrid();
+  }
+  p.SearchInc.clear();
+  p.PushedCellButton = {-1, -1};
+  p.OldLeftCol = LeftCol();
+  p.OldTopRow = TopRow();
+  // The cell whose right or bottom border a drag would move.
+  MouseToCell(ACol == 0 ? X : X - 5, ARow == 0 ? Y : Y - 4, p.ClickedCol, p.ClickedRow);
+  if (ACol < 0 || ARow < 0) {
+    HideInplaceEdit();
+    if (!FFixedRowAlways) StandardHandling(message);
+    return;
+  }
+  if (IsMergedNonBaseCell(ACol, ARow)) {
+    TPoint base = BaseCell(ACol, ARow);
+    ACol = base.X;
+    ARow = base.Y;
+  }
+  const bool inFixedLines = ACol < FixedCols() || ARow < FixedRows();
+  const bool fixedOther = !inFixedLines && IsFocusFixed(ACol, ARow);
+  if (inFixedLines || fixedOther) HideInplaceEdit();
+  const int RC = RealColIndex(ACol);
+  if (ACol >= ColCount() || ARow >= RowCount()) {
+    StandardHandling(message);
+    return;
+  }
+  bool done = false;
+  DisjunctPress(ACol, ARow, shift, startSel, message, done);
+  if (done) return;
+  SelectFromHeaders(ACol, ARow, shift, startSel);
+  bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit();
+  CanEditCell(RC, ARow, canEdit);
+  if (CheckBoxPress(ACol, ARow, X, Y, canEdit, shift)) return;
+  const bool normal = !inFixedLines && !fixedOther;
+  const bool directEdit = normal && canEdit && ma.DirectEdit();
+  if (directEdit) {
+    HideInplaceEdit();
+    if (CanFocus()) SetFocus();
+  }
+  TGridRect sel = Selection();
+  const bool alreadyCurrent = sel.Left == ACol && sel.Right == ACol && sel.Top == ARow && sel.Bottom == ARow;
+  bool selectingAtEnd = false;
+  if (!alreadyCurrent && ma.RangeSelectAndEdit() && !IsFocusFixed(ACol, ARow) && !canEdit) {
+    TGridOptions o = Options();
+    o.Exclude(goEditing);
+    SetOptions(o);
+    selectingAtEnd = true;
+  }
+  if (fixedOther) {
+    bool footerRow = ARow == RowCount() - 1 && p.FloatingFooter->Visible() &&
+                     p.FloatingFooter->FooterStyle() == fsFixedLastRow;
+    if (!footerRow && OnClickCell) OnClickCell(this, ARow, ACol);
+    return;
+  }
+  HWND self = Handle();
+  {
+    // The platform's editor does not open from the click here; the editing rules decide.
+    TNavigation& nav = *p.Navigation;
+    bool alwaysEdit = nav.AlwaysEdit();
+    nav.SetAlwaysEdit(false);
+    if (FShowSelection) StandardHandling(message);
+    if (!IsWindow(self)) return;
+    nav.SetAlwaysEdit(alwaysEdit);
+  }
+  TRect r = CellRect(ACol, ARow);
+  bool onBorder = ARow < FixedRows() && Options().Contains(goColSizing) && (X - r.Left < 4 || r.Right - X < 4);
+  if (!onBorder && OnClickCell) OnClickCell(this, ARow, ACol);
+  if (directEdit && X > r.Left + 3 && X < r.Right - 3 && !HasClickableGraphic(RC, ARow) &&
+      (Col() != ACol || Row() != ARow || !EditorMode())) {
+    if (Col() == ACol && Row() == ARow ? true : ChangeCellAllowed(Col(), Row(), ACol, ARow)) {
+      SetSelection({ACol, ARow, ACol, ARow});
+      StoreOldCell(ACol, ARow);
+      ShowEditor();
+    }
+  }
+  if (selectingAtEnd) FGridState = gsSelecting;
+}
+
+void TExtStringGrid::DisjunctPress(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel,
+                                   TMessage& message, bool& Done) {
+  TExtStringGridPrivate& p = *FP;
+  TMouseActions& ma = *p.MouseActions;
+  const bool ctrl = Shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl();
+  if (ma.DisjunctRowSelect() && ARow >= FixedRows() && !(ACol == 0 && ma.HotmailRowSelect())) {
+    if (Shift.Contains(ssShift)) {
+      StandardHandling(message);
+      SetSelection(GridRect({ACol, ARow}, StartSel.TopLeft()));
+      Done = true;
+      return;
+    }
+    int markRow = ma.RowSelectPersistent() ? DisplToRealRow(ARow) : ARow;
+    if (ctrl) {
+      if (GetRowSelect(markRow)) p.DeselectState = true;
+    } else {
+      p.DisjunctMouseDown = true;
+      if (!Shift.Contains(ssAlt)) ClearRowSelect();
+    }
+  }
+  if (ma.DisjunctColSelect() && ACol >= FixedCols()) {
+    if (Shift.Contains(ssCtrl)) {
+      if (GetColSelect(ACol)) p.DeselectState = true;
+    } else {
+      p.DisjunctMouseDown = true;
+      ClearColSelect();
+    }
+  }
+}
+
+bool TExtStringGrid::SelectFromHeaders(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel) {
+  TExtStringGridPrivate& p = *FP;
+  TMouseActions& ma = *p.MouseActions;
+  const bool range = Options().Contains(goRangeSelect);
+  TGridRect start = GridRect(StartSel.TopLeft(), StartSel.BottomRight());
+  switch (HeaderPressOf(*this, ACol, ARow)) {
+    case THeaderPress::All:
+      if (!ma.AllSelect() || !range) return false;
+      if (CanFocus()) SetFocus();
+      SetSelection({FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1});
+      return true;
+    case THeaderPress::Row:
+      if (!ma.RowSelect()) return false;
+      if (EditorMode() && CanFocus()) SetFocus();
+      if (ma.DisjunctCellSelect()) p.SelectedCells->Clear();
+      SetSelection(GridRect({FixedCols(), Shift.Contains(ssShift) ? start.Top : ARow}, {ColCount() - 1, ARow}));
+      p.MouseSelectStart = {-1, ARow};
+      if (ma.DisjunctRowSelect()) SyncRowSelectWithSelection(false);
+      RepaintCol(0);
+      return true;
+    case THeaderPress::Column: {
+      if (!ma.ColSelect() || !range) return false;
+      if (CanFocus()) SetFocus();
+      if (ma.DisjunctCellSelect()) p.SelectedCells->Clear();
+      int from = ACol, to = ACol;
+      if (Shift.Contains(ssShift)) {
+        if (ACol < start.Left)
+          to = start.Right;
+        else
+          from = start.Left;
+      }
+      SetSelection({from, FixedRows(), to, RowCount() - 1});
+      p.MouseSelectStart = {ACol, -1};
+      return true;
+    }
+    default: return false;
+  }
+}
+
+bool TExtStringGrid::CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdit, TShiftState Shift) {
+  TExtStringGridPrivate& p = *FP;
+  TMouseActions& ma = *p.MouseActions;
+  const int RC = RealColIndex(ACol);
+  bool hotmail = ACol == 0 && ma.HotmailRowSelect();
+  if (!(CanEdit || p.ControlLook->CheckAlwaysActive() || hotmail)) return false;
+  if (!HasCheckBox(RC, ARow) || !IsInCheckBox(RC, ARow, X, Y)) return false;
+  HWND self = Handle();
+  HideInplaceEdit();
+  if (CanFocus()) SetFocus();
+  if (!IsWindow(self)) return true;
+  const int RR = RealRowIndex(ARow);
+  ToggleCheckBoxCell(RC, ARow, true);
+  if (p.ShowModified->Enabled()) SetRowModified(ARow, true);
+  if (hotmail) SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
+  bool state = false;
+  GetCheckBoxState(RC, RR, state);
+  const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && !IsFocusFixed(ACol, ARow);
+  if (!p.Navigation->AlwaysEdit() && normal) MoveColRow(ACol, ARow, true, true);
+  DoCheckBoxClick(ACol, ARow, state);
+  if (FHideFocusRect) RepaintCell(ACol, ARow);
+  if (ARow < FixedRows() && ma.CheckAllCheck()) {
+    for (int r = FixedRows(); r < RowCount(); ++r) {
+      if (hotmail)
+        SetRowSelectMark(RealRowIndex(r), state);
+      else
+        SetCheckBoxState(RC, RealRowIndex(r), state);
+    }
+    InvalidateGrid();
+  }
+  if (OnMouseDown) {
+    TShiftState keys;
+    if (Shift.Contains(ssAlt))
+      keys.Include(ssAlt);
+    else if (Shift.Contains(ssShift))
+      keys.Include(ssShift);
+    else if (Shift.Contains(ssCtrl))
+      keys.Include(ssCtrl);
+    OnMouseDown(this, mbLeft, keys, X, Y);
+  }
+  Click();
+  return true;
+}
+
+void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TMouseActions& ma = *FP->MouseActions;
+  int ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  if (ma.RangeSelectAndEdit() && Button == mbLeft && !ma.EditOnDblClickOnly() && ACol >= 0 && ARow >= 0) {
+    bool editing = Options().Contains(goEditing);
+    if (ACol == Col() && ARow == Row() && !editing && IsEditable(ACol, ARow)) {
+      TGridOptions o = Options();
+      o.Include(goEditing);
+      SetOptions(o);
+      TBaseGrid::MouseDown(Button, Shift, X, Y);
+      ShowInplaceEdit();
+      return;
+    }
+    if ((ACol != Col() || ARow != Row()) && editing && Shift.Contains(ssShift)) {
+      TGridOptions o = Options();
+      o.Exclude(goEditing);
+      SetOptions(o);
+      TBaseGrid::MouseDown(Button, Shift, X, Y);
+      return;
+    }
+  }
+  TBaseGrid::MouseDown(Button, Shift, X, Y);
+}
+
+}  // namespace hd

@@ -1,0 +1,241 @@
+// The release of the left button, the double click (auto-sizing by a header border, the
+// double-click event, editing on a double click) and the right button.
+#include <algorithm>
+#include <cstdlib>
+
+#include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/forms.h"
+
+namespace hd {
+
+void TExtStringGrid::WMLButtonUp(TMessage& message) {
+  TExtStringGridPrivate& p = *FP;
+  TMouseActions& ma = *p.MouseActions;
+  const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
+  p.DisjunctMouseDown = p.MouseKeepDown = p.MouseDownMove = false;
+  p.MouseSelectStart = {-1, -1};
+  int ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  const bool valid = ACol >= 0 && ARow >= 0;
+  if (p.DoOnClick && valid && (ACol < FixedCols() || ARow < FixedRows()) && FGridState != gsColSizing &&
+      FGridState != gsRowSizing) {
+    bool sizingCursor = ARow < FixedRows() && Options().Contains(goColSizing) && Screen().Cursor() == crHSplit;
+    if (!sizingCursor) Click();
+  }
+  p.DoOnClick = false;
+  bool unmarked = false;
+  if (ma.DisjunctRowSelect() && valid && !(ACol == 0 && IsNode(ARow))) {
+    if (!(ACol == 0 && ma.HotmailRowSelect())) SyncRowSelectWithSelection(false);
+    if (ARow >= FixedRows() && ARow < RowCount() - FFixedFooters && p.DeselectState) {
+      SetRowSelect(ma.RowSelectPersistent() ? DisplToRealRow(ARow) : ARow, false);
+      unmarked = true;
+    }
+    p.DeselectState = false;
+  }
+  if (ma.DisjunctColSelect() && valid) {
+    SyncColSelectWithSelection(false);
+    if (ACol >= FixedCols() && ACol <= ColCount() - FFixedRightCols && p.DeselectState) SetColSelect(ACol, false);
+    p.DeselectState = false;
+  }
+  HWND self = Handle();
+  StandardHandling(message);
+  if (!IsWindow(self)) return;
+  if (unmarked) p.SelChange = false;
+  if (FGridState == gsSelecting) FGridState = gsNormal;
+  if (!valid || (ACol < FixedCols() && !p.SortSettings->FixedCols())) return;
+  const int RC = RealColIndex(ACol);
+  if (OnCheckBoxMouseUp && HasCheckBox(RC, ARow)) {
+    bool state = false;
+    GetCheckBoxState(RC, RealRowIndex(ARow), state);
+    OnCheckBoxMouseUp(this, RC, ARow, state);
+  }
+}
+
+void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TExtStringGridPrivate& p = *FP;
+  TMouseActions& ma = *p.MouseActions;
+  const bool counts = Button == mbLeft || (Button == mbRight && ma.SelectOnRightClick());
+  const TGridRect before = Selection();
+  const bool changedBefore = counts && before != p.ReleaseSelection;
+  // A release past the grid ends the sizing without changing the size.
+  if ((FGridState == gsColSizing && X > Width()) || (FGridState == gsRowSizing && Y > Height())) {
+    CancelMode();
+    FGridState = gsNormal;
+    return;
+  }
+  if (ma.DisjunctCellSelect() && Button == mbLeft) DisjunctCellRelease(Shift, X, Y);
+  if (changedBefore) DoSelectionChanged(before.Left, before.Top, before.Right, before.Bottom);
+  if (FGridState == gsColMoving && Button == mbRight) return;
+  TBaseGrid::MouseUp(Button, Shift, X, Y);
+  TGridRect now = Selection();
+  if (now != before) DoSelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+  p.ReleaseSelection = now;
+}
+
+void TExtStringGrid::DisjunctCellRelease(TShiftState Shift, int X, int Y) {
+  int ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  if (ACol < 0 || ARow < 0) return;
+  TIntList& cells = *FP->SelectedCells;
+  TPoint b = BaseCell(ACol, ARow);
+  auto pack = [](int c, int r) { return r * 65536 + c; };
+  if (!IsFocusFixed(b.X, b.Y) && b.X >= FixedCols() && b.Y >= FixedRows()) {
+    bool canSelect = true;
+    if (OnSelectCell) OnSelectCell(this, b.X, b.Y, canSelect);
+    if (!canSelect) return;
+    int packed = pack(b.X, b.Y);
+    if (Shift.Contains(ssShift)) {
+      if (!cells.HasValue(pack(ACol, ARow))) cells.Add(pack(ACol, ARow));
+    } else if (Shift.Contains(ssCtrl)) {
+      if (cells.HasValue(packed))
+        cells.DeleteValue(packed);
+      else
+        cells.Add(packed);
+    } else {
+      cells.Clear();
+      cells.Add(packed);
+    }
+  } else if (!Shift.Contains(ssCtrl)) {
+    cells.Clear();
+  }
+  TGridRect s = GridRect(Selection().TopLeft(), Selection().BottomRight());
+  if (s.Left != s.Right || s.Top != s.Bottom)
+    for (int r = s.Top; r <= s.Bottom; ++r)
+      for (int c = s.Left; c <= s.Right; ++c)
+        if (!cells.HasValue(pack(c, r))) cells.Add(pack(c, r));
+  InvalidateGrid();
+}
+
+void TExtStringGrid::SizeColumnToContent(int ACol) {
+  bool allow = true;
+  if (OnColumnSize) OnColumnSize(this, ACol, allow);
+  if (!allow) return;
+  AutoSizeCol(ACol, 0);
+  if (OnEndColumnSize) OnEndColumnSize(this, ACol);
+}
+
+bool TExtStringGrid::DblClickAutoSize(int ACol, int ARow, int X, TMessage& message) {
+  TExtStringGridPrivate& p = *FP;
+  if (ARow >= FixedRows() || !Options().Contains(goColSizing) || !p.MouseActions->AutoSizeColOnDblClick()) return false;
+  TRect r = CellRect(ACol, ARow);
+  if (std::abs(X - r.Left) < 4) {
+    p.DblClk = true;
+    if (ACol - 1 >= FixedCols()) SizeColumnToContent(ACol - 1);
+    p.ForceSel = false;
+    StandardHandling(message);
+    return true;
+  }
+  if (std::abs(r.Right - X) < 4 && ACol >= FixedCols()) {
+    p.DblClk = true;
+    SizeColumnToContent(ACol);
+    return true;
+  }
+  return false;
+}
+
+void TExtStringGrid::WMLButtonDblClk(TMessage& message) {
+  TExtStringGridPrivate& p = *FP;
+  TMouseActions& ma = *p.MouseActions;
+  const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
+  int ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  const bool valid = ACol >= 0 && ARow >= 0;
+  if (ma.RangeSelectAndEdit() && !(valid && HasClickableGraphic(RealColIndex(ACol), ARow))) p.ForceSel = true;
+  int sizeCol = ACol, sizeRow = ARow;
+  if (!valid) {
+    if (FFixedRowAlways) {
+      StandardHandling(message);
+      return;
+    }
+    sizeCol = ColCount() - 1;
+    sizeRow = 0;
+  }
+  if (DblClickAutoSize(sizeCol, sizeRow, X, message)) return;
+  if (valid && HasClickableGraphic(RealColIndex(ACol), ARow)) {
+    StandardHandling(message);
+    return;
+  }
+  HWND self = Handle();
+  StandardHandling(message);
+  if (!IsWindow(self)) return;
+  if (OnDblClickCell) {
+    int c = -1, r = -1;
+    MouseToCell(X, Y, c, r);
+    OnDblClickCell(this, r, c);
+    if (!IsWindow(self)) return;
+  }
+  if (valid && ma.EditOnDblClickOnly()) {
+    ma.SetRangeSelectAndEdit(true);
+    if (IsEditable(ACol, ARow)) {
+      TGridOptions o = Options();
+      o.Include(goEditing);
+      SetOptions(o);
+      p.OldCol = ACol;
+      p.OldRow = ARow;
+      ShowInplaceEdit();
+    }
+    ma.SetRangeSelectAndEdit(false);
+  } else if (valid && ma.RangeSelectAndEdit() && IsEditable(ACol, ARow)) {
+    TGridOptions o = Options();
+    o.Include(goEditing);
+    SetOptions(o);
+    TPoint base = BaseCell(ACol, ARow);
+    TRect r = CellRect(base.X, base.Y);
+    MouseDown(mbLeft, {}, r.Left + 4, r.Top + 4);
+  }
+  p.ForceSel = false;
+}
+
+void TExtStringGrid::WMRButtonDown(TMessage& message) {
+  TMouseActions& ma = *FP->MouseActions;
+  const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
+  const TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
+  HWND self = Handle();
+  StandardHandling(message);
+  if (!IsWindow(self)) return;
+  int ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  bool valid = ACol >= 0 && ARow >= 0 && ACol >= FixedCols() && ARow >= FixedRows() && !IsFocusFixed(ACol, ARow);
+  if (ma.SelectOnRightClick() && valid && !(ma.DisjunctCellSelect() && IsSelected(ACol, ARow))) {
+    if (!HasClickableGraphic(RealColIndex(ACol), ARow)) {
+      if (OnRightClickCell) {
+        FocusCell(ACol, ARow);
+      } else {
+        MouseDown(mbLeft, {}, X, Y);
+        MouseUp(mbLeft, {}, X, Y);
+        if (!IsWindow(self)) return;
+      }
+    }
+    if (IsSelected(ACol, ARow)) {
+      bool canSelect = true;
+      if (OnSelectCell) OnSelectCell(this, ACol, ARow, canSelect);
+    } else {
+      TPoint base = BaseCell(ACol, ARow);
+      int left = LeftCol();
+      MoveColRow(base.X, base.Y, true, true);
+      if (FP->Navigation->KeepHorizScroll()) SetLeftCol(left);
+    }
+    if (ma.DisjunctRowSelect()) {
+      int markRow = ma.RowSelectPersistent() ? DisplToRealRow(ARow) : ARow;
+      if (shift.Contains(ssCtrl) || ma.DisjunctRowSelectNoCtrl()) {
+        SetRowSelect(markRow, !GetRowSelect(markRow));
+      } else {
+        // The grid has no popup menu of its own to keep several marks for.
+        ClearRowSelect();
+        SetRowSelect(markRow, true);
+      }
+    }
+  }
+  if (OnRightClickCell) OnRightClickCell(this, ARow, ACol);
+}
+
+void TExtStringGrid::WMRButtonUp(TMessage& message) {
+  bool moving = FGridState == gsRowMoving || FGridState == gsColMoving;
+  if (moving && FEnhRowColMove && (Screen().Cursor() == crDrag || Screen().Cursor() == crNoDrop)) {
+    message.Result = 0;
+    return;
+  }
+  StandardHandling(message);
+}
+
+}  // namespace hd

@@ -1,0 +1,120 @@
+// What each text editor kind lets the user type and paste.
+#include <gtest/gtest.h>
+
+#include "grid/editing/editing_fixture.h"
+#include "grid/stringgrid/grid_settings_edit.h"
+#include "platform/clipboard.h"
+
+namespace hd::test {
+namespace {
+
+struct KindCase {
+  const char* name;
+  TEditorType kind;
+  const char* typed;
+  const char* shown;
+  int beeps;
+};
+
+class TextKindTest : public EditingTest {
+ protected:
+  // Opens the editor on an empty address cell of the given kind and types into it.
+  void TypeInto(TEditorType kind, const std::string& typed) {
+    grid->Columns().Items(kAddrCol)->SetEditor(kind);
+    grid->SetCells(kAddrCol, 1, "");
+    ClickCell(kAddrCol, 1);
+    Press(VK_F2);
+    ASSERT_TRUE(TextEditorShown());
+    Type(typed);
+  }
+};
+
+TEST_F(TextKindTest, TypedCharactersPerKind) {
+  const KindCase cases[] = {
+      {"edNormal takes everything", edNormal, "a-1.b", "a-1.b", 0},
+      {"edNumeric, minus only first and once", edNumeric, "-12-3a", "-123", 2},
+      {"edNumeric, minus after a digit", edNumeric, "1-", "1", 1},
+      {"edPositiveNumeric", edPositiveNumeric, "-12x", "12", 2},
+      {"edFloat, one decimal separator, no thousands", edFloat, "-1.5.2,3", "-1.523", 0},
+      {"edPositiveFloat drops the minus", edPositiveFloat, "-2.5", "2.5", 0},
+      {"edFloat drops letters silently", edFloat, "1a2", "12", 0},
+      {"edUpperCase", edUpperCase, "abC", "ABC", 0},
+      {"edCapital", edCapital, "ab", "AB", 0},
+      {"edLowerCase", edLowerCase, "AbC", "abc", 0},
+      {"edMixedCase", edMixedCase, "hello world", "Hello World", 0},
+  };
+  for (const KindCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    size_t beepsBefore = kit.Beeps().size();
+    TypeInto(c.kind, c.typed);
+    EXPECT_EQ(TextEditor()->Text(), c.shown);
+    EXPECT_EQ(static_cast<int>(kit.Beeps().size() - beepsBefore), c.beeps);
+    Press(VK_ESCAPE);
+  }
+}
+
+TEST_F(TextKindTest, ValidCharsAndTheCharacterSet) {
+  grid->SetValidChars("AB");
+  TypeInto(edValidChars, "ABCab");
+  EXPECT_EQ(TextEditor()->Text(), "AB");
+  EXPECT_EQ(kit.Beeps().size(), 3u);
+  Press(VK_ESCAPE);
+  grid->SetValidChars("");
+  grid->SetValidCharSet("0123456789");
+  TypeInto(edValidChars, "1a2");
+  EXPECT_EQ(TextEditor()->Text(), "12");
+}
+
+TEST_F(TextKindTest, PastedTextPerKind) {
+  struct PasteCase {
+    const char* name;
+    TEditorType kind;
+    const char* clip;
+    const char* shown;
+  } cases[] = {
+      {"edNumeric takes a negative integer", edNumeric, "-12", "-12"},
+      {"edPositiveNumeric refuses a negative one", edPositiveNumeric, "-12", ""},
+      {"edNumeric refuses a decimal", edNumeric, "1.5", ""},
+      {"edFloat takes a decimal", edFloat, "1.5", "1.5"},
+      {"edUpperCase upper-cases", edUpperCase, "ab", "AB"},
+      {"edCapital pastes as it stands", edCapital, "ab", "ab"},
+      {"edNormal drops the last line break", edNormal, "x y\r\n", "x y"},
+  };
+  for (const PasteCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Clipboard().SetAsText(c.clip);
+    TypeInto(c.kind, "");
+    TextEditor()->PasteFromClipboard();
+    EXPECT_EQ(TextEditor()->Text(), c.shown);
+    Press(VK_ESCAPE);
+  }
+}
+
+TEST_F(TextKindTest, TheLengthLimitDropsCharactersButNotBackspace) {
+  grid->Columns().Items(kAddrCol)->SetEditLength(3);
+  TypeInto(edNormal, "abcd");
+  EXPECT_EQ(TextEditor()->Text(), "abc");
+  Press(VK_BACK);
+  EXPECT_EQ(TextEditor()->Text(), "ab");
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, TheColumnGrowsWhileTypingWithSizeWhileTyping) {
+  grid->SizeWhileTyping().SetWidth(true);
+  int before = grid->ColWidths(kAddrCol);
+  ClickCell(kAddrCol, 1);
+  Type("a much longer address text than fits");
+  EXPECT_GT(grid->ColWidths(kAddrCol), before);
+  EXPECT_TRUE(TextEditorShown());
+  int grown = grid->ColWidths(kAddrCol);
+  Press(VK_BACK);
+  EXPECT_EQ(grid->ColWidths(kAddrCol), grown) << "it only grows";
+}
+
+}  // namespace
+}  // namespace hd::test
