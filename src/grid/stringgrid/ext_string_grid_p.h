@@ -157,8 +157,19 @@ struct TExtStringGridPrivate {
   bool ColChanged = true;
   std::string IncrSearchText;
   TDAZStyle Style = tsWindowsXP;
+  // The component style the drop-down editors take when they are made.
+  TDAZStyle EditorsStyle = tsWindowsXP;
   int OldLeftCol = 0;
   int OldTopRow = 0;
+  // The selection changed while updates were held back.
+  bool SelChanged = false;
+  // Left by the mouse handling while a line is sized: the column or row, its size when the
+  // press began, and whether the change comes from the mouse.
+  int SizingCol = -1;
+  int SizingRow = -1;
+  int SizingOldSize = 0;
+  bool ColSizedByMouse = false;
+  bool RowSizedByMouse = false;
 };
 
 }  // namespace hd
