@@ -154,6 +154,7 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
   TExtStringGridPrivate& p = *FP;
   TCellGraphic& cg = *P.Placement.Graphic;
   TCellType type = cg.CellType();
+  const TRect cellRect = P.R;
   TRect& R = P.R;
   if (type != ctNode && type != ctProgress && type != ctRangeIndicator && type != ctXPProgress)
     InflateRect(R, -(FXYOffset.X - 1), -(FXYOffset.Y - 1));
@@ -256,6 +257,7 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
     case ctNode: DrawNodeBox(ACanvas, P); break;
     default: break;
   }
+  R = cellRect;
 }
 
 void TExtStringGrid::DrawProgressObject(TCanvas& ACanvas, TCellPaint& P) {

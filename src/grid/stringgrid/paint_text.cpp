@@ -98,6 +98,8 @@ void TExtStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P) {
 
 void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   TExtStringGridPrivate& p = *FP;
+  // The text moves the rectangle about; the steps after it start from the cell's again.
+  const TRect cellRect = P.R;
   TRect& R = P.R;
   TColor urlColor = FURLColor;
   // 2: the selection's colours, or back to the plain ones.
@@ -245,6 +247,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   }
   // 10: the clip of step 4 goes, the one before it comes back.
   if (clipped) ACanvas.RestoreState();
+  R = cellRect;
 }
 
 void TExtStringGrid::DrawSortGlyph(TCanvas& ACanvas, int ACol, int Y, int X) {
