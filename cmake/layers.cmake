@@ -1,10 +1,15 @@
-# One static library per layer. Sources are collected from the layer's folder
-# so that adding a file needs no edit here.
+# One static library per layer. Sources are collected from the layer's folder (and from
+# EXTRA_DIRS, for layers that share one class spread over several folders) so that adding a
+# file needs no edit here.
 # DEPS are public (their headers are part of the layer's); PRIVATE_DEPS are linked but
 # not seen by the layer's users.
 function(hd_add_layer name dir)
-  cmake_parse_arguments(L "" "" "DEPS;PRIVATE_DEPS;EXCLUDE" ${ARGN})
-  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  cmake_parse_arguments(L "" "" "DEPS;PRIVATE_DEPS;EXCLUDE;EXTRA_DIRS" ${ARGN})
+  set(globs ${dir}/*.cpp)
+  foreach(d IN LISTS L_EXTRA_DIRS)
+    list(APPEND globs ${d}/*.cpp)
+  endforeach()
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${globs})
   foreach(x IN LISTS L_EXCLUDE)
     list(FILTER srcs EXCLUDE REGEX "${x}")
   endforeach()
