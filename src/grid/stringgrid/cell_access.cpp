@@ -86,21 +86,6 @@ int TExtStringGrid::UnSortedRowIndex(int ARow) const {
   return at < 0 ? xref.Count() : at;
 }
 
-int TExtStringGrid::AllColWidths(int ACol) const {
-  // Columns beyond the saved-width table are never hidden: their width is the view's.
-  if (ACol >= 0 && ACol <= kMaxHideColumns && IsHiddenColumn(ACol)) return FP->AllColWidths[ACol];
-  return ColWidths(RealToDisplCol(ACol));
-}
-
-void TExtStringGrid::SetAllColWidths(int ACol, int Value) {
-  if (ACol < 0) return;
-  if (ACol <= kMaxHideColumns) FP->AllColWidths[ACol] = static_cast<std::int16_t>(Value);
-  if (ACol > kMaxHideColumns || !IsHiddenColumn(ACol)) {
-    int c = RealToDisplCol(ACol);
-    if (c >= 0 && c < ColCount()) SetColWidths(c, Value);
-  }
-}
-
 void TExtStringGrid::RepaintRealCell(int ACol, int ARow) { RepaintCell(RealToDisplCol(ACol), ARow); }
 
 TColor TExtStringGrid::Colors(int ACol, int ARow) const {
@@ -305,7 +290,5 @@ void TExtStringGrid::SetRowIndicator(const TBitmap& Value) {
   *FP->RowIndicator = Value;
   InvalidateGrid();
 }
-
-void TExtStringGrid::SetURLFull(bool Value) { SetAndInvalidate(FURLFull, Value); }
 
 }  // namespace hd

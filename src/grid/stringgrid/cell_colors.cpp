@@ -39,34 +39,6 @@ TColor TExtStringGrid::MixSelectionColor(TColor SelectionColor, TColor CellColor
   return Mixer ? BlendColors(SelectionColor, CellColor, Factor) : SelectionColor;
 }
 
-void TExtStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA) {
-  HA = FDefaultAlignment;
-  VA = FVAlignment;
-  bool formula = false;
-  if (FAutoNumAlign) {
-    std::string text = Cells(ACol, ARow);
-    formula = !text.empty() && text[0] == '=';
-    int kind = ClassifyNumber(Trim(text));
-    if (kind == ncInteger || kind == ncDecimal || kind == ncExponent) HA = taRightJustify;
-  }
-  if (const TCellProperties* props = FindCellProperties(ACol, ARow); props && !formula) HA = props->Alignment();
-  GetCellAlign(ACol, ARow, HA, VA);
-}
-
-void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont,
-                                       TBrush& ABrush, bool Remap) {
-  bool fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
-  AFont = fixed ? FFixedFont : Font();
-  int col = Remap ? RCol : ACol;
-  if (const TCellProperties* props = FindCellProperties(col, ARow)) {
-    if (props->FontColor() != clNone) AFont.Color = props->FontColor();
-    if (!props->FontStyle().Empty()) AFont.Style = props->FontStyle();
-    if (props->FontSize() != 0) AFont.Size = props->FontSize();
-    if (!props->FontName().empty()) AFont.Name = props->FontName();
-  }
-  GetCellColor(col, ARow, AState, ABrush, AFont);
-}
-
 void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
                                          bool Remap, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                          TColor& AMirrorColorTo, TFont& AFont, TAlignment& HA, TVAlignment& VA,

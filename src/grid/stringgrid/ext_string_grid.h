@@ -54,6 +54,7 @@ class TSyncGrid;
 struct TExtStringGridPrivate;
 struct TCellPaint;
 struct TCellGraphicPlacement;
+class TEditLink;
 
 // How fixed cells, borders and selections are drawn. Ordinals are kept in stored settings.
 enum TGridLook { glStandard, glSoft, glClassic, glDAZ, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
@@ -94,6 +95,17 @@ using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TS
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+
+// What the grid's shared editors take when they open on a cell: the combo editor's items and
+// how many of them show at once, and the spin editor's range and step. The column grid fills
+// it from the cell's column each time an editor is prepared.
+struct TEditorSetup {
+  TStringList ComboItems;
+  int DropDownCount = 8;
+  int SpinMin = 0;
+  int SpinMax = 0;
+  int SpinStep = 1;
+};
 
 // Registrations every string grid shares: the private clipboard format of cells, the message
 // posted when an edit is done and the one that moves the focus between date-picker parts.
@@ -612,6 +624,91 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The cells of another string grid; any other source is ignored.
   virtual void AssignCells(const TPersistent* Source);
 
+  // --- Editors' set-up: filled before an editor opens on a cell, read when it shows.
+  TEditorSetup& EditorSetup() { return FEditorSetup; }
+  // The custom editor of edCustom cells; not owned.
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+
+  // --- Check boxes. ACol is a real column; rows are store rows, real rows while rows are
+  // hidden (ApplyCheckBoxState and ToggleCheckBoxCell take display rows).
+  // A check box whose state is the record's (Data off) or the cell text's (Data on); the
+  // exception "Invalid cell" for a cell beyond the store, negative indexes included.
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  // Removes a plain, data or tri-state check box with the balloon riding on it.
+  void RemoveCheckBox(int ACol, int ARow);
+  bool HasCheckBox(int ACol, int ARow);
+  // The box's state lives in the cell text (or the row's selection mark).
+  bool HasDataCheckBox(int ACol, int ARow);
+  // False when the cell holds no two-state check box (a tri-state one included).
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool IsChecked(int ACol, int ARow);
+  // No change event fires.
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxCell(ACol, ARow, false); }
+  // The toggle of mouse and keys; with CheckEditable a cell that may not be edited refuses.
+  virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable);
+  // Sets a state and fires OnCheckBoxChange when it changed.
+  bool ApplyCheckBoxState(int ACol, int ARow, bool Value);
+  // Whether a client point hits the cell's check box (anywhere in the cell unless
+  // MouseActions.PreciseCheckBoxCheck).
+  bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+  // Cells whose object takes the click; they open no text editor.
+  bool HasClickableGraphic(int ACol, int ARow);
+  // Cells whose object stands for their text (printing leaves the text out).
+  bool IsGraphicOnlyCell(int ACol, int ARow);
+  virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+
+  // --- Sizes of cell objects (real columns), in pixels.
+  virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+  // PaddingY is taken off the height a picture may fill.
+  virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int PaddingY);
+
+  // --- Measuring cells, outside painting, on the control canvas.
+  // The text a cell shows: its float format applied when OnGetFloatFormat asks for it.
+  virtual std::string GetFormattedCell(int ACol, int ARow);
+  // The font a cell's text is measured in (ACol display, RCol real column).
+  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
+                         bool Remap);
+  // The two alignments of a cell's text (real column).
+  void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+  // The size of a cell's text (real column): with VS wrapped within the cell's width, with
+  // SB less 17 pixels of room for a scroll bar.
+  TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+  // The grid's Font, or for a cell with properties the scratch font with their settings.
+  const TFont& GetCellFont(int ACol, int ARow);
+
+  // --- Automatic sizing (display columns).
+  // The room the text offsets take across and down a cell.
+  int GetHorzXYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+  int GetVertXYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+  // Fits a column to its content (never narrower with SizeGrowOnly); Padding is added.
+  void AutoSizeCol(int ACol, int Padding);
+  void AutoSizeColumns(bool DoFixedCols, int Padding);
+  void DoAutoSizeCol(int ACol, bool GrowOnly);
+  // The cell's header shows the sort glyph.
+  bool IsSortGlyphCell(int ACol, int ARow);
+  // A width set by the user, and one set automatically, before it is applied.
+  virtual void UpdateColSize(int ACol, int& AWidth);
+  virtual void UpdateAutoColSize(int ACol, int& AWidth);
+  // The width of a real column; a hidden one keeps the width it had.
+  int AllColWidths(int ACol) const;
+  void SetAllColWidths(int ACol, int Value);
+  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+  void SetXYOffsetTopLeftOnly(bool Value) { SetAndInvalidate(FXYOffsetTopLeftOnly, Value); }
+  // Cell texts break at their line breaks.
+  bool Multilinecells() const { return FMultilinecells; }
+  void SetMultilinecells(bool Value) { SetAndInvalidate(FMultilinecells, Value); }
+  // Links in cell texts show underlined, without their protocol unless URLFull.
+  bool URLShow() const { return FURLShow; }
+  void SetURLShow(bool Value) { SetAndInvalidate(FURLShow, Value); }
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(bool Value) { SetAndInvalidate(FURLFull, Value); }
+  // The row whose header cells offer the filter drop-down.
+  int FilterDropDownRow() const { return FFilterDropDownRow; }
+  void SetFilterDropDownRow(int Value) { SetAndInvalidate(FFilterDropDownRow, Value); }
+
   // --- Events.
   TCanEditCellEvent OnCanEditCell;
   TSearchFooterActionEvent OnSearchFooterAction;
@@ -641,6 +738,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TComboCloseUpEvent OnDatePickerDropDown;
   TNotifyEvent OnRichEditSelectionChange;
   TRowChangedEvent OnRowChanged;
+  TCheckBoxClickEvent OnCheckBoxChange;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TFloatFormatEvent OnGetFloatFormat;
 
   // --- Painting, looks and scrolling.
   // The looks and styles: each preset sets its whole colour set (looks.cpp).
@@ -664,17 +764,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
                            TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
                            TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
                            TCellGradientDirection& GD) override;
-  void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
-                         bool Remap);
-  void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
   // Percent 100 gives Color1, below 1 Color2; clNone on either side gives the other.
   static TColor BlendColors(TColor Color1, TColor Color2, int Percent);
   static TColor MixSelectionColor(TColor SelectionColor, TColor CellColor, bool Mixer, int Factor);
 
-  // Cell text as shown, with the float format event applied.
-  std::string GetFormattedCell(int ACol, int ARow);
-  // Size of a cell's text; VS wraps within the cell width, SB leaves room for a scroll bar.
-  TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
   // The check box and radio pictures in every control look (check_painters.cpp).
   void DrawCheckBox(TCanvas& ACanvas, TRect R, bool Checked, TCheckBoxState TriValue, bool TriState,
                     TControlLookStyle Style, bool Grayed, bool Enabled);
@@ -723,8 +816,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetUnSortedCells(int ACol, int ARow, const std::string& Value);
   int SortedRowIndex(int i) const;
   int UnSortedRowIndex(int ARow) const;
-  int AllColWidths(int ACol) const;
-  void SetAllColWidths(int ACol, int Value);
   int AllColCount() const { return TotalColCount(); }
   int AllRowCount() const { return TotalRowCount(); }
   TColor Colors(int ACol, int ARow) const;
@@ -761,22 +852,12 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual std::string GetCurrentCellText() const;
 
   // Text and look switches of the painter.
-  bool Multilinecells() const { return FMultilinecells; }
-  void SetMultilinecells(bool Value) { SetAndInvalidate(FMultilinecells, Value); }
   bool EnhTextSize() const { return FEnhTextSize; }
   void SetEnhTextSize(bool Value) { SetAndInvalidate(FEnhTextSize, Value); }
-  bool URLShow() const { return FURLShow; }
-  void SetURLShow(bool Value) { SetAndInvalidate(FURLShow, Value); }
-  bool URLFull() const { return FURLFull; }
-  void SetURLFull(bool Value);
   bool NoImageAndText() const { return FNoImageAndText; }
   void SetNoImageAndText(bool Value) { SetAndInvalidate(FNoImageAndText, Value); }
   bool NoDefaultDraw() const { return FNoDefaultDraw; }
   void SetNoDefaultDraw(bool Value) { SetAndInvalidate(FNoDefaultDraw, Value); }
-  int FilterDropDownRow() const { return FFilterDropDownRow; }
-  void SetFilterDropDownRow(int Value) { SetAndInvalidate(FFilterDropDownRow, Value); }
-  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
-  void SetXYOffsetTopLeftOnly(bool Value) { SetAndInvalidate(FXYOffsetTopLeftOnly, Value); }
   const TBitmap& RowIndicator() const;
   void SetRowIndicator(const TBitmap& Value);
   // True when fixed and selected cells take the platform style's elements.
@@ -787,12 +868,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TCustomCellDrawEvent OnCustomCellDraw;
   TGridGradientEvent OnGetCellGradient;
   TGridBorderPropEvent OnGetCellBorderProp;
-  TFloatFormatEvent OnGetFloatFormat;
   TNotifyEvent OnPainted;
   TScrollHintEvent OnScrollHint;
   TEndColumnSizeEvent OnEndColumnSize;
   TEndRowSizeEvent OnEndRowSize;
-  TUpdateColumnSizeEvent OnUpdateColumnSize;
 
  protected:
   // The construction body: every owned object in its order, then the defaults.
@@ -817,6 +896,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   int RowSelectCount() const;
   // Takes the record the cell stores out of it, freeing it unless it is a shared one.
   void FreeStoredCellGraphic(int ACol, int ARow);
+  // Sets or clears the row's selection mark and repaints the row.
+  void SetRowSelectMark(int ARow, bool Value);
 
   // Internal state (see ext_string_grid_p.h).
   std::unique_ptr<TExtStringGridPrivate> FP;
@@ -925,6 +1006,13 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   int FZoomFactor = 0;
   int FGroupColumn = -1;
   TPoint FXYOffset{2, 2};
+  bool FXYOffsetTopLeftOnly = false;
+  bool FMultilinecells = false;
+  bool FURLShow = false;
+  bool FURLFull = false;
+  int FFilterDropDownRow = 0;
+  TEditorSetup FEditorSetup;
+  TEditLink* FEditLink = nullptr;
 
 
   // --- Painting and scrolling.
@@ -934,7 +1022,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ColWidthsChanged() override;
   void RowHeightsChanged() override;
   void SizeChanged(int OldColCount, int OldRowCount) override;
-  virtual void UpdateColSize(int ACol, int& AWidth);
   // The steps of one cell's content, in their order (paint_cell.cpp, paint_text.cpp,
   // paint_graphics.cpp).
   void DrawFixedLook(TCanvas& ACanvas, TCellPaint& P);
@@ -982,14 +1069,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ForRowCells(int ARow, Fn&& Each);
   TGridCoord CurrentBaseCell() const;
 
-  bool FMultilinecells = false;
   bool FEnhTextSize = false;
-  bool FURLShow = false;
-  bool FURLFull = false;
   bool FNoImageAndText = false;
   bool FNoDefaultDraw = false;
-  int FFilterDropDownRow = 0;
-  bool FXYOffsetTopLeftOnly = false;
   bool FStyled = false;
   bool FScrollLock = false;
   // The vertical text flag of the last cell drawn.

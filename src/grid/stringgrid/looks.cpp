@@ -23,17 +23,35 @@ struct TFixedStates {
 // One style's own values; nullopt leaves what the resets and the look left.
 struct TStyleValues {
   std::optional<TGridLook> Look;
-  TColor From, To, MirrorFrom, MirrorTo;
-  bool SetMirror;
-  TColor Active, ActiveTo;
+  TColor From = clNone, To = clNone, MirrorFrom = clNone, MirrorTo = clNone;
+  bool SetMirror = false;
+  TColor Active = clNone, ActiveTo = clNone;
   std::optional<TColor> Selection, SelectionTo;
   std::optional<TColor> GridLines, FixedLines;
   std::optional<TFixedStates> States;
   std::optional<TColor> SortFrom, SortTo, SortMirrorFrom, SortMirrorTo;
   // The control look's fixed gradient ends up as clNone.
-  bool ClearLookGradient;
+  bool ClearLookGradient = false;
   std::optional<TGridSelectionStyle> SelStyle;
 };
+
+// The columns every style gives: look, gradient, mirror, active cell and selection colours.
+TStyleValues Values(std::optional<TGridLook> look, TColor from, TColor to, TColor mirrorFrom, TColor mirrorTo,
+                    bool setMirror, TColor active, TColor activeTo, std::optional<TColor> selection = std::nullopt,
+                    std::optional<TColor> selectionTo = std::nullopt) {
+  TStyleValues v;
+  v.Look = look;
+  v.From = from;
+  v.To = to;
+  v.MirrorFrom = mirrorFrom;
+  v.MirrorTo = mirrorTo;
+  v.SetMirror = setMirror;
+  v.Active = active;
+  v.ActiveTo = activeTo;
+  v.Selection = selection;
+  v.SelectionTo = selectionTo;
+  return v;
+}
 
 constexpr TFixedStates kVistaStates{0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993,
                                     0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F};
@@ -45,11 +63,11 @@ constexpr TFixedStates k2010States{0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3AB
                                    0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2};
 
 TStyleValues Office2003(TColor from, TColor to) {
-  return {glXP, from, to, clNone, clNone, true, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE};
+  return Values(glXP, from, to, clNone, clNone, true, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE);
 }
 
 TStyleValues Office2010(TColor all, TColor sort, TColor fixedLines) {
-  TStyleValues v{glOffice2007, all, all, all, all, true, 0x5BD5FF, 0x71EFFF, 0xFFDBB7};
+  TStyleValues v = Values(glOffice2007, all, all, all, all, true, 0x5BD5FF, 0x71EFFF, 0xFFDBB7);
   v.FixedLines = fixedLines;
   v.States = k2010States;
   v.SortFrom = v.SortTo = v.SortMirrorFrom = v.SortMirrorTo = sort;
@@ -64,42 +82,42 @@ TStyleValues ValuesOf(TExtGridStyle style) {
     case gsOffice2003Silver: return Office2003(0xECE2E1, 0xB39698);
     case gsOffice2003Olive: return Office2003(0xCFF0EA, 0x8CC0B1);
     case gsOffice2003Classic: {
-      TStyleValues v{glXP, kWhite, 0xCCD4D8, clNone, clNone, true, 0xD8D5D4, 0xD8D5D4};
+      TStyleValues v = Values(glXP, kWhite, 0xCCD4D8, clNone, clNone, true, 0xD8D5D4, 0xD8D5D4);
       v.ClearLookGradient = true;
       return v;
     }
     case gsOffice2007Luna: {
-      TStyleValues v{glOffice2007, 0xFBF9F6, 0xE8DBD2, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1};
+      TStyleValues v = Values(glOffice2007, 0xFBF9F6, 0xE8DBD2, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1);
       v.GridLines = 0xF1EDEB;
       v.FixedLines = 0xD1BBA4;
       v.States = kLunaStates;
       return v;
     }
     case gsOffice2007Obsidian: {
-      TStyleValues v{glOffice2007, 0xF7F7F7, 0xDEDEDE, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1};
+      TStyleValues v = Values(glOffice2007, 0xF7F7F7, 0xDEDEDE, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1);
       v.GridLines = 0xE5D7D0;
       return v;
     }
     case gsWindowsXP: {
-      TStyleValues v{glXP, clBtnFace, clBtnFace, clNone, clNone, true, clBtnFace, clBtnFace};
+      TStyleValues v = Values(glXP, clBtnFace, clBtnFace, clNone, clNone, true, clBtnFace, clBtnFace);
       v.ClearLookGradient = true;
       return v;
     }
     case gsWhidbey: {
-      TStyleValues v{std::nullopt, kWhite, clBtnFace, clNone, clNone, true, 0x94E6FB, 0x1595EE};
+      TStyleValues v = Values(std::nullopt, kWhite, clBtnFace, clNone, clNone, true, 0x94E6FB, 0x1595EE);
       v.ClearLookGradient = true;
       return v;
     }
     case gsOffice2007Silver: {
-      TStyleValues v{glOffice2007, 0xF3F3F1, 0xCAC9C8, clNone, clNone, false, 0x99CCFF, 0x699CFF, 0x95C7F5};
+      TStyleValues v = Values(glOffice2007, 0xF3F3F1, 0xCAC9C8, clNone, clNone, false, 0x99CCFF, 0x699CFF, 0x95C7F5);
       v.GridLines = 0xE5D7D0;
       return v;
     }
     case gsWindowsVista:
     case gsWindows7: {
       bool vista = style == gsWindowsVista;
-      TStyleValues v = vista ? TStyleValues{glVista, kWhite, kWhite, 0xFAF8F7, 0xF4F2F1, true, 0xFDF8F1, 0xFCEFD5, 0xEACAB6}
-                             : TStyleValues{glWin7, 0xFDFCFA, 0xFAF0E6, 0xF4E6DC, 0xF7E9DD, true, 0xFCEBDC, 0xFCDBC1, 0xEACAB6};
+      TStyleValues v = vista ? Values(glVista, kWhite, kWhite, 0xFAF8F7, 0xF4F2F1, true, 0xFDF8F1, 0xFCEFD5, 0xEACAB6)
+                             : Values(glWin7, 0xFDFCFA, 0xFAF0E6, 0xF4E6DC, 0xF7E9DD, true, 0xFCEBDC, 0xFCDBC1, 0xEACAB6);
       v.States = vista ? kVistaStates : kWin7States;
       v.SortFrom = v.SortTo = 0xFCF9F2;
       v.SortMirrorFrom = 0xF9F1E1;

@@ -37,23 +37,6 @@ void KeepFirstLine(std::string& text) {
 
 }  // namespace
 
-std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) {
-  std::string text = Cells(ACol, ARow);
-  if (!OnGetFloatFormat) return text;
-  int kind = ClassifyNumber(text);
-  if (kind != ncInteger && kind != ncDecimal && kind != ncExponent) return text;
-  bool isFloat = true;
-  std::string format = FFloatFormat;
-  OnGetFloatFormat(this, ACol, ARow, isFloat, format);
-  if (!isFloat || format.empty()) return text;
-  try {
-    if (format.find('d') != std::string::npos) return Format(format, {static_cast<int>(StrToInt64(Trim(text)))});
-    return Format(format, {StrToFloat(Trim(text))});
-  } catch (const std::exception&) {
-    return text;
-  }
-}
-
 void TExtStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P) {
   TExtStringGridPrivate& p = *FP;
   const TBackGround& bg = *p.BackGround;
@@ -340,41 +323,6 @@ void TExtStringGrid::DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect
   }
   if (borders.Contains(cbBottom)) line(bottom, R.Left - gw - 1, R.Bottom - 1, R.Right, R.Bottom - 1);
   ACanvas.Pen() = saved;
-}
-
-TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
-  std::string text = GetFormattedCell(ACol, ARow);
-  if (GetTextKind(text, FEnableHTML) == ttMarkup) text = MarkupToText(text);
-  TBitmap scratch(1, 1);
-  TCanvas& canvas = scratch.Canvas();
-  TGridDrawState state;
-  TBrush brush;
-  GetFontProperties(RealToDisplCol(ACol), ACol, ARow, state, canvas.Font(), brush, true);
-  bool activeHeader = FActiveCellShow && FActiveCellFont.Style.Contains(fsBold) &&
-                      ((ARow == Row() && ACol == FixedCols() - 1) || (ACol == Col() && ARow == FixedRows() - 1));
-  if (activeHeader) canvas.Font().Style.Include(fsBold);
-  canvas.Font().Size += FZoomFactor;
-  TRect r = Rect(0, 0, ColWidths(RealToDisplCol(ACol)), RowHeights(ARow));
-  r.Left += FXYOffset.X;
-  r.Top += FXYOffset.Y;
-  if (!FXYOffsetTopLeftOnly) r.Right -= FXYOffset.X;
-  if (SB) r.Right -= 17;
-  if (VS) {
-    InflateRect(r, -2, -2);
-    if (EditorMode() && ACol == RealCol() && ARow == Row() && !text.empty() && text.back() == '\n') text += "w";
-    TRect m = r;
-    canvas.DrawText(text, m, DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK);
-    return {r.Width(), m.Height()};
-  }
-  int lines = std::max(1, CountLines(text, FMultilinecells));
-  int widest = 0;
-  std::string rest = text, line;
-  for (int i = 0; i < lines; ++i) {
-    CutFirstLine(rest, true, line);
-    if (FURLShow && !FURLFull) StripURLProtocol(line);
-    widest = std::max(widest, canvas.TextWidth(line));
-  }
-  return {widest, lines * canvas.TextHeight("gh")};
 }
 
 }  // namespace hd

@@ -204,10 +204,6 @@ void TExtStringGrid::UpdateVertScrollProportional() {
   SetScrollInfo(Handle(), SB_VERT, info, true);
 }
 
-void TExtStringGrid::UpdateColSize(int ACol, int& AWidth) {
-  if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
-}
-
 void TExtStringGrid::ColWidthsChanged() {
   TExtStringGridPrivate& p = *FP;
   if (p.StretchAllowed) StretchColumn(p.ColumnSize->StretchColumn());

@@ -1,0 +1,86 @@
+// Fitting column widths to their content: the text extent and object size of every measured
+// cell, the glyphs drawn beside the text, the text offsets and grid lines, then the limits.
+#include <algorithm>
+
+#include "grid/foundation/text_utils.h"
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/ext_string_grid_p.h"
+
+namespace hd {
+
+void TExtStringGrid::AutoSizeCol(int ACol, int Padding) {
+  DoAutoSizeCol(ACol, FSizeGrowOnly);
+  if (Padding != 0) SetColWidths(ACol, LimitToRange(ColWidths(ACol) + Padding, FMinColWidth, FMaxColWidth));
+}
+
+void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
+  int first = DoFixedCols ? 0 : FixedCols();
+  int last = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+  for (int c = first; c <= last; ++c) {
+    AutoSizeCol(c, 0);
+    if (Padding != 0) SetColWidths(c, LimitToRange(ColWidths(c) + Padding, FMinColWidth, FMaxColWidth));
+  }
+}
+
+void TExtStringGrid::DoAutoSizeCol(int ACol, bool GrowOnly) {
+  if (ACol < 0 || ACol >= ColCount()) return;
+  const TExtStringGridPrivate& p = *FP;
+  int rc = DisplToRealCol(ACol);
+  int first = 0, last = RowCount() - 1;
+  switch (p.ColumnSize->Rows()) {
+    case arNormal:
+      first = FixedRows();
+      last = RowCount() - FFixedFooters - 1;
+      break;
+    case arFixed: last = FixedRows() - 1; break;
+    case arAll: break;
+  }
+  int gw = GridLineWidth();
+  int widest = 0;
+  for (int r = first; r <= last; ++r) {
+    if (IsXMergedCell(ACol, r)) continue;
+    TPoint graphic = GetCellGraphicSize(rc, r);
+    int w = graphic.X + GetCellTextSize(rc, r, false, false).cx;
+    if (p.ControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r)) w += 16;
+    if (FFilterDropDownAuto && r == FFilterDropDownRow && GetColumnFilter(rc)) w += 12;
+    if (IsSortGlyphCell(ACol, r) && ACol == p.SortSettings->Column()) w += 10;
+    // An object filling the cell's width sets the width alone.
+    if (const TCellGraphic* record = GetCellGraphic(rc, r); record && record->CellHAlign() == haFull)
+      w = graphic.X - (2 * (gw + 1) + FXYOffset.X);
+    widest = std::max(widest, w);
+  }
+  int width = widest + GetHorzXYOffset() + 2 * (gw + 1);
+  if (GrowOnly && ColWidths(ACol) >= width) return;
+  UpdateAutoColSize(ACol, width);
+  SetColWidths(ACol, LimitToRange(width, FMinColWidth, FMaxColWidth));
+}
+
+bool TExtStringGrid::IsSortGlyphCell(int ACol, int ARow) {
+  int r = ARow;
+  if (IsMergedCell(ACol, ARow)) r += CellSpan(ACol, ARow).Y;
+  const TSortSettings& sort = *FP->SortSettings;
+  return r == sort.Row() && sort.Show() && RowCount() > FixedRows() + 1;
+}
+
+void TExtStringGrid::UpdateColSize(int ACol, int& AWidth) {
+  if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+void TExtStringGrid::UpdateAutoColSize(int ACol, int& AWidth) {
+  if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+int TExtStringGrid::AllColWidths(int ACol) const {
+  if (ACol >= 0 && ACol <= kMaxHideColumns && IsHiddenColumn(ACol)) return FP->AllColWidths[ACol];
+  return ColWidths(RealToDisplCol(ACol));
+}
+
+void TExtStringGrid::SetAllColWidths(int ACol, int Value) {
+  // A hidden column takes the width when it shows again.
+  if (ACol >= 0 && ACol <= kMaxHideColumns && IsHiddenColumn(ACol))
+    FP->AllColWidths[ACol] = static_cast<std::int16_t>(std::clamp(Value, 0, 32767));
+  else
+    SetColWidths(RealToDisplCol(ACol), Value);
+}
+
+}  // namespace hd

@@ -1,0 +1,276 @@
+// Check boxes in cells: adding and removing them, reading, setting and toggling their state
+// wherever it lives (the record, the cell text or the row's selection mark), and the hit test
+// of a click.
+#include <algorithm>
+
+#include "grid/foundation/undo.h"
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/sysutils.h"
+
+namespace hd {
+
+namespace {
+
+constexpr TCellTypes kCheckBoxTypes{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctTriStateCheckBox};
+constexpr TCellTypes kTextCheckBoxTypes{ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox};
+
+TCellVAlign CellVAlignOf(TVAlignment VA) {
+  switch (VA) {
+    case vtaCenter: return vaCenter;
+    case vtaBottom: return vaBottom;
+    default: return vaTop;
+  }
+}
+
+}  // namespace
+
+void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
+  // Negative indexes are refused like those past the end: either would write outside the grid.
+  if (ACol < 0 || ARow < 0 || ACol >= ColCount() + FP->NumHidden || ARow >= RowCount() + NumHiddenRows())
+    throw Exception("Invalid cell");
+  TCellGraphic* record = CreateCellGraphic(ACol, ARow);
+  record->SetCellType(Data ? ctDataCheckBox : ctCheckBox);
+  record->SetCellBoolean(State);
+  record->SetCellAngle(0);
+  record->SetCellTransparent(true);
+  record->SetCellHAlign(haBeforeText);
+  record->SetCellVAlign(CellVAlignOf(FVAlignment));
+  if (Data) {
+    // A text that already means ticked or unticked stays: the text, not State, decides.
+    const std::string& text = Cells(ACol, ARow);
+    if (text != FCheckTrue && text != FCheckFalse) SetCells(ACol, ARow, State ? FCheckTrue : FCheckFalse);
+  }
+  RepaintCell(RealToDisplCol(ACol), ARow);
+}
+
+void TExtStringGrid::RemoveCheckBox(int ACol, int ARow) {
+  TCellGraphic* record = GetCellGraphic(ACol, ARow);
+  if (!record) return;
+  TCellType type = record->CellType();
+  if (type != ctCheckBox && type != ctDataCheckBox && type != ctTriStateCheckBox) return;
+  if (record->CellAngle() == 1) {
+    // The balloon riding on the box goes with it.
+    record->SetCellAngle(0);
+    delete TCellGraphic::SlotObject<TStringList>(record->CellBitmap());
+    record->SetCellBitmap({});
+  }
+  RemoveCellGraphic(ACol, ARow);
+  RepaintCell(RealToDisplCol(ACol), ARow);
+}
+
+bool TExtStringGrid::HasCheckBox(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, kCheckBoxTypes); }
+
+bool TExtStringGrid::HasDataCheckBox(int ACol, int ARow) {
+  return HasCellGraphicType(ACol, ARow, kTextCheckBoxTypes);
+}
+
+bool TExtStringGrid::HasClickableGraphic(int ACol, int ARow) {
+  static constexpr TCellTypes kClickable{ctCheckBox,     ctDataCheckBox, ctRadio,       ctButton,
+                                         ctVirtCheckBox, ctRowCheckBox,  ctRadioButton, ctTriStateCheckBox};
+  return HasCellGraphicType(ACol, ARow, kClickable);
+}
+
+bool TExtStringGrid::IsGraphicOnlyCell(int ACol, int ARow) {
+  static constexpr TCellTypes kGraphicOnly{ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox};
+  return HasCellGraphicType(ACol, ARow, kGraphicOnly);
+}
+
+bool TExtStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State) {
+  bool fromProps = false;
+  TCellGraphic* record = FindStateRecord(ACol, ARow, fromProps);
+  if (!record) return false;
+  switch (record->CellType()) {
+    case ctCheckBox:
+      State = record->CellBoolean();
+      return true;
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    // Among hidden rows a tri-state box with its own properties reads its text.
+    case ctTriStateCheckBox: {
+      if (record->CellType() == ctTriStateCheckBox && !fromProps) return false;
+      std::string checkTrue;
+      GetCheckTrue(ACol, ARow, checkTrue);
+      State = (fromProps ? GetCellsEx(ACol, ARow) : Cells(ACol, ARow)) == checkTrue;
+      return true;
+    }
+    case ctRowCheckBox:
+      if (ACol != 0) return false;
+      State = RowSelectMark(ARow);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TExtStringGrid::IsChecked(int ACol, int ARow) {
+  bool state = false;
+  return GetCheckBoxState(ACol, ARow, state) && state;
+}
+
+bool TExtStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
+  bool fromProps = false;
+  TCellGraphic* record = FindStateRecord(ACol, ARow, fromProps);
+  if (!record) return false;
+  switch (record->CellType()) {
+    case ctCheckBox:
+      record->SetCellBoolean(State);
+      RepaintCell(ACol, RealToDisplRow(ARow));
+      return true;
+    case ctDataCheckBox:
+    case ctVirtCheckBox: {
+      std::string text;
+      if (State)
+        GetCheckTrue(ACol, ARow, text);
+      else
+        GetCheckFalse(ACol, ARow, text);
+      if (fromProps)
+        SetCellsEx(ACol, ARow, text);
+      else
+        SetCells(ACol, ARow, text);
+      return true;
+    }
+    case ctRowCheckBox:
+      if (ACol != 0) return false;
+      SetRowSelectMark(ARow, State);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TExtStringGrid::SetCheckBoxState(int ACol, int ARow, TCheckBoxState State) {
+  bool fromProps = false;
+  TCellGraphic* record = FindStateRecord(ACol, ARow, fromProps);
+  if (!record || record->CellType() != ctTriStateCheckBox) return false;
+  record->SetCellCheckBoxState(State);
+  RepaintCell(ACol, RealToDisplRow(ARow));
+  return true;
+}
+
+bool TExtStringGrid::ApplyCheckBoxState(int ACol, int ARow, bool Value) {
+  int realRow = DisplToRealRow(ARow);
+  bool fromProps = false;
+  TCellGraphic* record = FindStateRecord(ACol, NumHiddenRows() > 0 ? realRow : ARow, fromProps);
+  if (!record) return false;
+  switch (record->CellType()) {
+    case ctCheckBox:
+      if (record->CellBoolean() != Value) {
+        record->SetCellBoolean(Value);
+        DoCheckBoxChange(ACol, ARow, Value);
+        RepaintCell(RealToDisplCol(ACol), ARow);
+      }
+      return true;
+    case ctDataCheckBox:
+    case ctVirtCheckBox: {
+      std::string checkTrue, checkFalse;
+      GetCheckTrue(ACol, ARow, checkTrue);
+      GetCheckFalse(ACol, ARow, checkFalse);
+      bool was = Cells(ACol, ARow) == checkTrue;
+      SetCells(ACol, ARow, Value ? checkTrue : checkFalse);
+      if (was != Value) DoCheckBoxChange(ACol, ARow, Value);
+      return true;
+    }
+    case ctRowCheckBox:
+      if (ACol != 0) return false;
+      if (RowSelectMark(realRow) != Value) {
+        SetRowSelectMark(realRow, Value);
+        DoCheckBoxChange(ACol, ARow, Value);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) {
+  TCellGraphic* record = GetCellGraphic(ACol, ARow);
+  if (!record || !kCheckBoxTypes.Contains(record->CellType())) return false;
+  if (CheckEditable && !FP->ControlLook->CheckAlwaysActive()) {
+    bool canEdit = true;
+    CanEditCell(ACol, ARow, canEdit);
+    if (!canEdit) return false;
+  }
+  bool state = false;
+  switch (record->CellType()) {
+    case ctCheckBox:
+      record->SetCellBoolean(!record->CellBoolean());
+      state = record->CellBoolean();
+      break;
+    case ctTriStateCheckBox: {
+      // Outside a group the box steps unchecked, grayed, checked.
+      TCheckBoxState s = record->CellCheckBoxState();
+      record->SetCellCheckBoxState(s == cbUnchecked ? cbGrayed : s == cbChecked ? cbUnchecked : cbChecked);
+      break;
+    }
+    default: {
+      std::string checkTrue, checkFalse;
+      GetCheckTrue(ACol, ARow, checkTrue);
+      GetCheckFalse(ACol, ARow, checkFalse);
+      state = Cells(ACol, ARow) != checkTrue;
+      if (record->CellType() == ctRowCheckBox)
+        SetRowSelectMark(DisplToRealRow(ARow), state);
+      else
+        SetCells(ACol, ARow, state ? checkTrue : checkFalse);
+      break;
+    }
+  }
+  RepaintCell(RealToDisplCol(ACol), ARow);
+  DoCheckBoxChange(ACol, ARow, state);
+  if (TExtGridUndoRedo* undo = UndoRedo()) {
+    std::string checkTrue, checkFalse;
+    GetCheckTrue(ACol, ARow, checkTrue);
+    GetCheckFalse(ACol, ARow, checkFalse);
+    if (record->CellBoolean())
+      undo->RegisterChange(ACol, ARow, checkFalse, checkTrue);
+    else
+      undo->RegisterChange(ACol, ARow, checkTrue, checkFalse);
+  }
+  return true;
+}
+
+void TExtStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) {
+  if (OnCheckBoxChange) OnCheckBoxChange(this, ACol, ARow, State);
+}
+
+bool TExtStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
+  static constexpr TCellTypes kHit{ctCheckBox,    ctDataCheckBox, ctVirtCheckBox,
+                                   ctRowCheckBox, ctRadioButton,  ctTriStateCheckBox};
+  TCellGraphic* record = GetCellGraphic(ACol, ARow);
+  if (!record || !kHit.Contains(record->CellType())) return false;
+  if (!FP->MouseActions->PreciseCheckBoxCheck()) return true;
+  TRect R = CellRect(RealToDisplCol(ACol), ARow);
+  int S = FP->ControlLook->CheckSize();
+  TRect box;
+  switch (record->CellVAlign()) {
+    case vaBottom: box.Top = R.Bottom - S - 2; break;
+    case vaCenter: box.Top = R.Top + (R.Height() - S) / 2; break;
+    default: box.Top = R.Top + 2; break;
+  }
+  box.Bottom = box.Top + S;
+  TAlignment HA = taLeftJustify;
+  TVAlignment VA = FVAlignment;
+  GetCellAlignment(ACol, ARow, HA, VA);
+  switch (HA) {
+    case taRightJustify: {
+      box.Left = R.Right - S - 2;
+      std::string text = Cells(ACol, ARow);
+      if (!text.empty()) box.Left -= GetCellTextSize(ACol, ARow, false, false).cx;
+      break;
+    }
+    case taCenter: box.Left = R.Left + (R.Width() - S) / 2; break;
+    default: box.Left = R.Left + 2; break;
+  }
+  box.Right = box.Left + S;
+  return PtInRect(box, TPoint{XPos, YPos});
+}
+
+void TExtStringGrid::SetRowSelectMark(int ARow, bool Value) {
+  if (ARow < 0) return;
+  TIntList& marks = *FP->RowSelect;
+  while (marks.Count() <= ARow) marks.Add(0);
+  marks.SetItems(ARow, Value ? 1 : 0);
+  RepaintRow(RealToDisplRow(ARow));
+}
+
+}  // namespace hd

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grid/foundation/input_settings.h"
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/look_objects.h"
+#include "grid/stringgrid/string_grid_fixture.h"
+#include "platform/sysutils.h"
+
+namespace hd::test {
+namespace {
+
+using CheckBoxTest = StringGridTest;
+
+TEST_F(CheckBoxTest, AddCheckBoxRefusesCellsOutsideTheStoreAndKeepsAMeaningfulText) {
+  for (auto [c, r] : std::vector<std::pair<int, int>>{{-1, 1}, {1, -1}, {5, 1}, {1, 10}}) {
+    SCOPED_TRACE(IntToStr(c) + ":" + IntToStr(r));
+    try {
+      grid->AddCheckBox(c, r, true, true);
+      ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message(), "Invalid cell");
+    }
+  }
+  // A text that already means unticked stays, so the text decides the state.
+  grid->SetCells(2, 2, "N");
+  grid->AddCheckBox(2, 2, true, true);
+  EXPECT_EQ(grid->Cells(2, 2), "N");
+  EXPECT_FALSE(grid->IsChecked(2, 2));
+  grid->SetCells(2, 3, "other");
+  grid->AddCheckBox(2, 3, true, true);
+  EXPECT_EQ(grid->Cells(2, 3), "Y");
+  EXPECT_TRUE(grid->IsChecked(2, 3));
+  // A plain box keeps its state in the record and leaves the text alone.
+  grid->SetCells(3, 3, "text");
+  grid->AddCheckBox(3, 3, true, false);
+  EXPECT_EQ(grid->Cells(3, 3), "text");
+  bool state = false;
+  EXPECT_TRUE(grid->GetCheckBoxState(3, 3, state));
+  EXPECT_TRUE(state);
+  EXPECT_EQ(grid->GetCellType(3, 3), ctCheckBox);
+  EXPECT_FALSE(grid->IsGraphicOnlyCell(3, 3));
+  EXPECT_TRUE(grid->IsGraphicOnlyCell(2, 3));
+
+  grid->RemoveCheckBox(3, 3);
+  EXPECT_FALSE(grid->HasCheckBox(3, 3));
+  EXPECT_FALSE(grid->GetCheckBoxState(3, 3, state));
+  EXPECT_FALSE(grid->SetCheckBoxState(3, 3, true));
+  EXPECT_FALSE(grid->ToggleCheckBox(3, 3));
+}
+
+TEST_F(CheckBoxTest, TogglesStepEachKindAndReportTheNewState) {
+  std::vector<std::string> changes;
+  grid->OnCheckBoxChange = [&](TObject*, int ACol, int ARow, bool State) {
+    changes.push_back(IntToStr(ACol) + ":" + IntToStr(ARow) + (State ? " on" : " off"));
+  };
+  grid->AddCheckBox(1, 1, false, false);
+  EXPECT_TRUE(grid->ToggleCheckBox(1, 1));
+  EXPECT_TRUE(grid->IsChecked(1, 1));
+  // Applying the state it has changes nothing and reports nothing.
+  EXPECT_TRUE(grid->ApplyCheckBoxState(1, 1, true));
+  EXPECT_TRUE(grid->ApplyCheckBoxState(1, 1, false));
+  EXPECT_EQ(changes, (std::vector<std::string>{"1:1 on", "1:1 off"}));
+
+  // Outside a group a tri-state box cycles unchecked, grayed, checked, unchecked.
+  grid->AddCheckBox(2, 1, cbUnchecked);
+  std::vector<TCheckBoxState> seen;
+  for (int i = 0; i < 3; ++i) {
+    grid->ToggleCheckBox(2, 1);
+    TCheckBoxState s = cbUnchecked;
+    grid->GetCheckBoxState(2, 1, s);
+    seen.push_back(s);
+  }
+  EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbGrayed, cbChecked, cbUnchecked}));
+  EXPECT_TRUE(grid->SetCheckBoxState(2, 1, cbGrayed));
+  EXPECT_FALSE(grid->SetCheckBoxState(1, 1, cbGrayed));
+
+  // The toggle of mouse and keys asks whether the cell may be edited.
+  grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+  EXPECT_FALSE(grid->ToggleCheckBoxCell(1, 1, true));
+  grid->ControlLook().SetCheckAlwaysActive(true);
+  EXPECT_TRUE(grid->ToggleCheckBoxCell(1, 1, true));
+}
+
+TEST_F(CheckBoxTest, PreciseHitTestFindsTheBoxByAlignment) {
+  grid->AddCheckBox(1, 1, false, false);
+  TRect R = grid->CellRect(1, 1);
+  int S = grid->ControlLook().CheckSize();
+  EXPECT_TRUE(grid->IsInCheckBox(1, 1, R.Right - 1, R.Bottom - 1));
+  EXPECT_FALSE(grid->IsInCheckBox(2, 1, R.Left + 3, R.Top + 3));
+
+  grid->MouseActions().SetPreciseCheckBoxCheck(true);
+  EXPECT_TRUE(grid->IsInCheckBox(1, 1, R.Left + 2, R.Top + 2));
+  EXPECT_FALSE(grid->IsInCheckBox(1, 1, R.Left + 1, R.Top + 2));
+  EXPECT_TRUE(grid->IsInCheckBox(1, 1, R.Left + 2 + S - 1, R.Top + 2 + S - 1));
+  EXPECT_FALSE(grid->IsInCheckBox(1, 1, R.Left + 2 + S, R.Top + 2));
+
+  grid->CellProperties(1, 1)->SetAlignment(taCenter);
+  int left = R.Left + (R.Width() - S) / 2;
+  EXPECT_TRUE(grid->IsInCheckBox(1, 1, left, R.Top + 2));
+  EXPECT_FALSE(grid->IsInCheckBox(1, 1, left - 1, R.Top + 2));
+}
+
+TEST_F(CheckBoxTest, CellGraphicSizesOfTheBoxesAndButtons) {
+  grid->AddCheckBox(1, 1, false, false);
+  grid->ControlLook().SetCheckSize(17);
+  grid->ControlLook().SetRadioSize(13);
+  EXPECT_EQ(grid->GetCellGraphicSize(1, 1), (TPoint{17, 17}));
+  EXPECT_EQ(grid->GetCellGraphicSize(1, 2), (TPoint{0, 0}));
+  TCellGraphic* radio = grid->CreateCellGraphic(2, 1);
+  radio->SetCellType(ctRadioButton);
+  EXPECT_EQ(grid->GetCellGraphicSize(2, 1), (TPoint{13, 13}));
+  // A button's size is packed into its index; a centred one beside text takes no width.
+  TCellGraphic* button = grid->CreateCellGraphic(3, 1);
+  button->SetCellType(ctButton);
+  button->SetCellIndex(40 | (18 << 16));
+  button->SetCellVAlign(vaUnderText);
+  EXPECT_EQ(grid->GetCellGraphicSize(3, 1), (TPoint{40, 18}));
+  grid->SetCells(3, 1, "text");
+  EXPECT_EQ(grid->GetCellGraphicSize(3, 1), (TPoint{0, 18}));
+  TCellGraphic* rating = grid->CreateCellGraphic(4, 1);
+  rating->SetCellType(ctRating);
+  rating->SetCellAngle(5);
+  rating->SetCellHAlign(haFull);
+  EXPECT_EQ(grid->GetCellGraphicSize(4, 1), (TPoint{90, 16}));
+}
+
+}  // namespace
+}  // namespace hd::test

@@ -1,0 +1,376 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/foundation/input_settings.h"
+#include "grid/foundation/text_utils.h"
+#include "grid/stringgrid/column_grid.h"
+#include "grid/stringgrid/column_size.h"
+#include "grid/stringgrid/look_objects.h"
+#include "platform/forms.h"
+#include "platform/menus.h"
+#include "platform/sysutils.h"
+#include "testkit/gui_kit.h"
+
+namespace hd::test {
+namespace {
+
+class TTestColumnGrid : public TExtColumnGrid {
+ public:
+  using TExtColumnGrid::TExtColumnGrid;
+  using TExtColumnGrid::GetEditLimit;
+  using TExtColumnGrid::GetEditMask;
+};
+
+// Columns of the Modbus read table: Slave ID, a 500-entry combo, a Y/N check box, a read-only
+// column at the end.
+constexpr int kCols = 14;
+constexpr int kRows = 513;
+constexpr int kComboCol = 3;
+constexpr int kCheckCol = 9;
+constexpr int kReadOnlyCol = 13;
+
+// A column grid shaped like the Modbus read table, on a shown form.
+class ColumnGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm>(nullptr);
+    form->SetClientSize(800, 600);
+    grid = New<TTestColumnGrid>(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 780, 580);
+    form->Show();
+    kit.Process();
+  }
+  void TearDown() override { form.reset(); }
+
+  // The window's design: counts, kinds, lists and titles through the items.
+  void ShapeLikeReadTable() {
+    grid->SetColCount(kCols);
+    grid->SetRowCount(kRows);
+    TGridColumnCollection& columns = grid->Columns();
+    columns.Items(kComboCol)->SetEditor(edComboList);
+    TStringList& combo = columns.Items(kComboCol)->ComboItems();
+    for (int i = 0; i < 500; ++i) combo.Add(IntToStr(i));
+    columns.Items(kCheckCol)->SetEditor(edDataCheckBox);
+    columns.Items(kReadOnlyCol)->SetReadOnly(true);
+    for (int c = 0; c < kCols; ++c) columns.Items(c)->SetHeader("H" + IntToStr(c));
+  }
+
+  TEditorType EditorOf(int c, int r) {
+    TEditorType editor = edNormal;
+    grid->GetCellEditor(c, r, editor);
+    return editor;
+  }
+
+  bool CanEdit(int c, int r) {
+    bool can = true;
+    grid->CanEditCell(c, r, can);
+    return can;
+  }
+
+  TGuiKit kit;
+  std::unique_ptr<TForm> form;
+  TTestColumnGrid* grid = nullptr;
+};
+
+TEST_F(ColumnGridTest, ItemsFollowColCountAndNewOnesCopyTheVisualsOfTheLast) {
+  ASSERT_EQ(grid->Columns().Count(), 5);
+  TGridColumnItem& last = *grid->Columns().Items(4);
+  EXPECT_EQ(last.Width(), grid->ColWidths(4));
+  EXPECT_EQ(last.CheckTrue(), "Y");
+  EXPECT_EQ(last.CheckFalse(), "N");
+  EXPECT_EQ(last.Color(), grid->Color());
+  last.SetEditor(edComboList);
+  last.ComboItems().Add("a");
+  last.SetReadOnly(true);
+  last.SetCheckTrue("1");
+  last.SetSpinMax(9);
+  last.SetAlignment(taCenter);
+  last.SetColor(clRed);
+  last.SetName("Last");
+
+  grid->SetColCount(kCols);
+  ASSERT_EQ(grid->Columns().Count(), kCols);
+  for (int c = 5; c < kCols; ++c) {
+    SCOPED_TRACE("item " + IntToStr(c));
+    const TGridColumnItem& item = *grid->Columns().Items(c);
+    EXPECT_EQ(item.Editor(), edComboList);
+    EXPECT_TRUE(item.ReadOnly());
+    EXPECT_EQ(item.CheckTrue(), "1");
+    EXPECT_EQ(item.SpinMax(), 9);
+    EXPECT_EQ(item.Alignment(), taCenter);
+    // Lists, names and colours are not visuals that travel: colour and font are the grid's.
+    EXPECT_EQ(item.ComboItems().Count(), 0);
+    EXPECT_EQ(item.Name(), "");
+    EXPECT_EQ(item.Color(), grid->Color());
+  }
+
+  grid->SetColCount(10);
+  EXPECT_EQ(grid->Columns().Count(), 10);
+  grid->Columns().Items(9)->SetEditor(edDataCheckBox);
+  grid->SetColCount(12);
+  EXPECT_EQ(grid->Columns().Items(11)->Editor(), edDataCheckBox);
+
+  // Items added by the program resize the grid; hidden columns keep their items.
+  grid->Columns().Add();
+  EXPECT_EQ(grid->ColCount(), 13);
+  grid->HideColumn(2);
+  EXPECT_EQ(grid->ColCount(), 12);
+  EXPECT_EQ(grid->Columns().Count(), 13);
+}
+
+TEST_F(ColumnGridTest, HeadersSetThroughItemsShowInRowZeroAndInColumnHeaders) {
+  // A title typed into row 0 is taken by an item without a header.
+  grid->SetCells(2, 0, "Typed");
+  ShapeLikeReadTable();
+  grid->Columns().Items(3)->SetHeader("Slave ID");
+  EXPECT_EQ(grid->Cells(3, 0), "Slave ID");
+  ASSERT_EQ(grid->ColumnHeaders().Count(), kCols);
+  EXPECT_EQ(grid->ColumnHeaders()[3], "Slave ID");
+  EXPECT_EQ(grid->Cells(13, 0), "H13");
+  EXPECT_EQ(grid->Columns().Items(2)->Header(), "H2");
+
+  // "\n" is a line break on screen only.
+  grid->Columns().Items(5)->SetHeader("Max\\nError");
+  EXPECT_EQ(grid->Columns().Items(5)->Header(), "Max\\nError");
+  EXPECT_EQ(grid->ColumnHeaders()[5], "Max\\nError");
+  EXPECT_EQ(grid->Cells(5, 0), UnescapeLineBreaks("Max\\nError"));
+  EXPECT_NE(grid->Cells(5, 0), "Max\\nError");
+
+  // A whole list reaches every item, the last included.
+  TStringList headers;
+  for (int c = 0; c < kCols; ++c) headers.Add("T" + IntToStr(c));
+  grid->SetColumnHeaders(headers);
+  for (int c = 0; c < kCols; ++c) EXPECT_EQ(grid->Columns().Items(c)->Header(), "T" + IntToStr(c));
+  EXPECT_EQ(grid->Cells(kCols - 1, 0), "T13");
+
+  // Without a fixed row the cells stay as they are.
+  grid->SetFixedRows(0);
+  grid->SetCells(4, 0, "data");
+  grid->Columns().Items(4)->SetHeader("Z");
+  EXPECT_EQ(grid->Cells(4, 0), "data");
+  EXPECT_EQ(grid->ColumnHeaders()[4], "Z");
+}
+
+TEST_F(ColumnGridTest, ItemsFoundByExactNameAndNamedForDesigners) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(6)->SetName("Position");
+  EXPECT_EQ(grid->ColumnByName("Position"), grid->Columns().Items(6));
+  EXPECT_EQ(grid->ColumnByName("position"), nullptr);
+  EXPECT_EQ(grid->Columns().Items(6)->GetDisplayName(), "Col 6: Position");
+  EXPECT_EQ(grid->Columns().Items(7)->GetDisplayName(), "Column 7");
+  EXPECT_THROW(grid->Columns().Items(kCols), EListError);
+  EXPECT_EQ(grid->GetVersionString(), "3.1.3.1 Aug, 2012");
+}
+
+struct EditorCase {
+  const char* name;
+  int col, row;
+  TEditorType editor;
+  bool combo;
+};
+
+TEST_F(ColumnGridTest, EditorKindsAndComboListsComeFromTheColumns) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(kComboCol)->SetDropDownCount(12);
+  for (const EditorCase& c : std::vector<EditorCase>{{"plain column", 1, 1, edNormal, false},
+                                                     {"combo column", kComboCol, 1, edComboList, true},
+                                                     {"combo column, last row", kComboCol, kRows - 1, edComboList, true},
+                                                     {"combo column, header", kComboCol, 0, edNormal, false},
+                                                     {"check-box column", kCheckCol, 7, edDataCheckBox, false}}) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(EditorOf(c.col, c.row), c.editor);
+    EXPECT_EQ(grid->HasComboBox(c.col, c.row), c.combo);
+  }
+
+  // The editor copies the list each time it opens on the column.
+  EditorOf(kComboCol, 4);
+  const TEditorSetup& setup = grid->EditorSetup();
+  ASSERT_EQ(setup.ComboItems.Count(), 500);
+  EXPECT_EQ(setup.ComboItems[499], "499");
+  EXPECT_EQ(setup.DropDownCount, 12);
+  EXPECT_EQ(grid->ControlLook().DropDownCount(), 12);
+  TStringList& combo = grid->Columns().Items(kComboCol)->ComboItems();
+  combo.Clear();
+  combo.Add("10");
+  combo.Add("20");
+  EXPECT_EQ(setup.ComboItems.Count(), 500);
+  EditorOf(kComboCol, 4);
+  ASSERT_EQ(setup.ComboItems.Count(), 2);
+  EXPECT_EQ(setup.ComboItems[1], "20");
+
+  // The event keeps the last word on the kind.
+  grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
+    if (ACol == 1) AEditor = edSpinEdit;
+  };
+  EXPECT_EQ(EditorOf(1, 2), edSpinEdit);
+  EXPECT_EQ(EditorOf(kComboCol, 2), edComboList);
+}
+
+TEST_F(ColumnGridTest, ReadOnlyAndFixedColumnsRefuseEditingUnlessTheEventAllows) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(4)->SetFixed(true);
+  EXPECT_TRUE(CanEdit(1, 1));
+  EXPECT_FALSE(CanEdit(kReadOnlyCol, 1));
+  EXPECT_FALSE(CanEdit(4, 1));
+  EXPECT_FALSE(CanEdit(1, 0));
+  // A cell's own read-only flag in an editable column.
+  grid->CellProperties(2, 5)->SetReadOnly(true);
+  EXPECT_FALSE(CanEdit(2, 5));
+  EXPECT_TRUE(CanEdit(2, 6));
+
+  std::vector<std::pair<int, int>> asked;
+  grid->OnCanEditCell = [&](TObject*, int ARow, int ACol, bool& CanEdit) {
+    asked.emplace_back(ARow, ACol);
+    if (ACol == kReadOnlyCol) CanEdit = true;
+  };
+  EXPECT_TRUE(CanEdit(kReadOnlyCol, 3));
+  EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{3, kReadOnlyCol}}));
+
+  // A fixed column counts as fixed in every normal row and takes the fixed colour.
+  bool isFixed = false;
+  grid->IsFixedCell(4, 200, isFixed);
+  EXPECT_TRUE(isFixed);
+  isFixed = false;
+  grid->IsFixedCell(5, 200, isFixed);
+  EXPECT_FALSE(isFixed);
+  TBrush brush;
+  TFont font;
+  grid->GetCellColor(4, 200, {}, brush, font);
+  EXPECT_EQ(brush.Color, grid->FixedColor());
+  grid->Columns().Items(5)->SetColor(clYellow);
+  grid->GetCellColor(5, 200, {}, brush, font);
+  EXPECT_EQ(brush.Color, clYellow);
+}
+
+TEST_F(ColumnGridTest, DataCheckBoxColumnFollowsItsCellTextAndWritesTheColumnsTexts) {
+  ShapeLikeReadTable();
+  grid->SetCells(kCheckCol, 1, "Y");
+  grid->SetCells(kCheckCol, 2, "N");
+  grid->SetCells(kCheckCol, 3, "maybe");
+  // The column's texts win over the event's.
+  grid->OnGetCheckTrue = [](TObject*, int, int, std::string& Value) { Value = "1"; };
+
+  EXPECT_EQ(grid->GetCellType(kCheckCol, 1), ctDataCheckBox);
+  ASSERT_NE(grid->GetCellGraphic(kCheckCol, 1), nullptr);
+  EXPECT_EQ(grid->GetCellGraphic(kCheckCol, 1)->CellType(), ctVirtCheckBox);
+  EXPECT_EQ(grid->GetCellGraphic(kCheckCol, 0), nullptr);
+  EXPECT_EQ(grid->GetCellGraphic(kCheckCol - 1, 1), nullptr);
+  EXPECT_TRUE(grid->HasCheckBox(kCheckCol, 400));
+  EXPECT_TRUE(grid->HasDataCheckBox(kCheckCol, 400));
+  EXPECT_TRUE(grid->HasClickableGraphic(kCheckCol, 400));
+  EXPECT_FALSE(grid->HasClickableGraphic(kCheckCol, 0));
+  EXPECT_TRUE(grid->IsChecked(kCheckCol, 1));
+  EXPECT_FALSE(grid->IsChecked(kCheckCol, 2));
+  EXPECT_FALSE(grid->IsChecked(kCheckCol, 3));
+
+  std::vector<std::string> changes;
+  grid->OnCheckBoxChange = [&](TObject*, int ACol, int ARow, bool State) {
+    changes.push_back(IntToStr(ACol) + ":" + IntToStr(ARow) + (State ? " on" : " off"));
+  };
+  EXPECT_TRUE(grid->ToggleCheckBox(kCheckCol, 1));
+  EXPECT_EQ(grid->Cells(kCheckCol, 1), "N");
+  // A text that is neither counted as unticked.
+  EXPECT_TRUE(grid->ToggleCheckBox(kCheckCol, 3));
+  EXPECT_EQ(grid->Cells(kCheckCol, 3), "Y");
+  EXPECT_TRUE(grid->ApplyCheckBoxState(kCheckCol, 2, false));
+  EXPECT_TRUE(grid->ApplyCheckBoxState(kCheckCol, 2, true));
+  EXPECT_EQ(grid->Cells(kCheckCol, 2), "Y");
+  EXPECT_EQ(changes, (std::vector<std::string>{"9:1 off", "9:3 on", "9:2 on"}));
+
+  // A read-only column refuses the toggle of mouse and keys, not the program's.
+  grid->Columns().Items(kCheckCol)->SetReadOnly(true);
+  EXPECT_FALSE(grid->ToggleCheckBoxCell(kCheckCol, 2, true));
+  EXPECT_EQ(grid->Cells(kCheckCol, 2), "Y");
+  EXPECT_TRUE(grid->SetCheckBoxState(kCheckCol, 2, false));
+  EXPECT_EQ(grid->Cells(kCheckCol, 2), "N");
+
+  // A plain column has no check box; the kind can change at run time.
+  grid->Columns().Items(kCheckCol)->SetEditor(edNormal);
+  EXPECT_EQ(grid->GetCellType(kCheckCol, 1), ctEmpty);
+  EXPECT_FALSE(grid->ToggleCheckBox(kCheckCol, 1));
+}
+
+TEST_F(ColumnGridTest, AutoSizeColFitsTextObjectsAndButtonsWithinTheLimits) {
+  ShapeLikeReadTable();
+  TFont fixedMetrics;
+  fixedMetrics.Name = kTestFontName;
+  grid->SetFont(fixedMetrics);
+  grid->SetFixedFont(fixedMetrics);
+  for (int c = 0; c < kCols; ++c) {
+    grid->Columns().Items(c)->SetFont(fixedMetrics);
+    grid->Columns().Items(c)->SetHeaderFont(fixedMetrics);
+  }
+  for (int r = 1; r < kRows; ++r) grid->SetCells(1, r, IntToStr(r));
+  grid->SetCells(kCheckCol, 1, "Y");
+  grid->SetCells(kComboCol, 7, "499");
+  TCanvas& canvas = grid->Canvas();
+  canvas.Font() = fixedMetrics;
+  const int ch = canvas.TextWidth("x");
+  ASSERT_GT(ch, 0);
+  // Text offsets on both sides, and a line and a pixel on each side of the text.
+  const int room = 2 * grid->XYOffset().X + 2 * (grid->GridLineWidth() + 1);
+  const int check = grid->ControlLook().CheckSize();
+
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 3 * ch + room);
+  EXPECT_EQ(grid->Columns().Items(1)->Width(), 3 * ch + room);
+  grid->AutoSizeCol(kCheckCol, 0);
+  EXPECT_EQ(grid->ColWidths(kCheckCol), std::max(2 * ch, check + ch) + room);
+  grid->AutoSizeCol(kComboCol, 5);
+  EXPECT_EQ(grid->ColWidths(kComboCol), 3 * ch + room + 5);
+  grid->ControlLook().SetDropDownAlwaysVisible(true);
+  grid->AutoSizeCol(kComboCol, 0);
+  EXPECT_EQ(grid->ColWidths(kComboCol), 3 * ch + 16 + room);
+
+  // Only the header row, with arFixed; a column's own font counts.
+  grid->ColumnSize().SetRows(arFixed);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 2 * ch + room);
+  TFont wide = fixedMetrics;
+  wide.Size = 16;
+  grid->Columns().Items(1)->SetHeaderFont(wide);
+  grid->AutoSizeCol(1, 0);
+  canvas.Font() = wide;
+  EXPECT_EQ(grid->ColWidths(1), canvas.TextWidth("H1") + room);
+  grid->ColumnSize().SetRows(arAll);
+  grid->Columns().Items(1)->SetHeaderFont(fixedMetrics);
+
+  // Growing only, and the limits of the column and of the grid.
+  grid->SetColWidths(1, 200);
+  grid->SetSizeGrowOnly(true);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 200);
+  grid->SetSizeGrowOnly(false);
+  grid->Columns().Items(1)->SetAutoMaxSize(20);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 20);
+  grid->Columns().Items(1)->SetAutoMaxSize(0);
+  grid->Columns().Items(1)->SetAutoMinSize(90);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 90);
+  grid->SetMinColWidth(120);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(grid->ColWidths(1), 120);
+  int reported = -1;
+  grid->OnUpdateColumnSize = [&](TObject*, int, int& AWidth) { reported = AWidth; };
+  grid->SetMinColWidth(0);
+  grid->AutoSizeCol(1, 0);
+  EXPECT_EQ(reported, 90);
+
+  // A width set by the user keeps within MinSize and MaxSize.
+  TGridColumnItem& item = *grid->Columns().Items(2);
+  item.SetMinSize(30);
+  item.SetMaxSize(100);
+  for (auto [asked, got] : std::vector<std::pair<int, int>>{{10, 30}, {50, 50}, {150, 100}}) {
+    int w = asked;
+    grid->UpdateColSize(2, w);
+    EXPECT_EQ(w, got) << "asked " << asked;
+  }
+}
+
+}  // namespace
+}  // namespace hd::test
