@@ -79,6 +79,11 @@ enum THintShowLargeTextPos { hpCell, hpCursor };
 // Which columns' headers offer a filter drop-down.
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// Where a drag is relative to the control.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// The edges a drag scrolls toward.
+enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };
+using TDragScrollDirections = TSet<TDragScrollDirection>;
 
 // Events of the string grid (the argument order of each is kept exactly).
 using TSearchFooterActionEvent =
@@ -95,6 +100,8 @@ using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TS
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol, TDragScrollDirections& DragScrollDir,
+                                            bool& CanScroll)>;
 
 // What the grid's shared editors take when they open on a cell: the combo editor's items and
 // how many of them show at once, and the spin editor's range and step. The column grid fills
@@ -797,6 +804,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Scrolling (scrolling.cpp).
   void UpdateHorzScrollProportional();
   void UpdateVertScrollProportional();
+  // Something dragged over the grid: near an edge the grid scrolls that way, first after the
+  // initial delay, then at the repeat delay (DragScrollOptions).
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
   bool ScrollProportionalLocked() const { return FScrollLock; }
   void SetScrollLock(bool Value) { FScrollLock = Value; }
 
@@ -869,6 +879,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridGradientEvent OnGetCellGradient;
   TGridBorderPropEvent OnGetCellBorderProp;
   TNotifyEvent OnPainted;
+  TDragScrollEvent OnDragScroll;
+  // May refuse that a press on a fixed cell's border starts sizing the column (row).
+  TColumnSizeEvent OnColumnSize;
+  TRowSizeEvent OnRowSize;
   TScrollHintEvent OnScrollHint;
   TEndColumnSizeEvent OnEndColumnSize;
   TEndRowSizeEvent OnEndRowSize;
@@ -1049,6 +1063,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawSizeLine(int X1, int Y1, int X2, int Y2);
   // The scroll messages and what they keep in step (scrolling.cpp).
   void HorzScroll(TMessage& message);
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                       TGridDrawInfo& FixedInfo) override;
+  void StopDragScroll();
+  void DragScrollTick();
   void VertScroll(TMessage& message);
   // The line a scroll position 0..127 stands for.
   int ScrollLineOf(int Pos, bool Horizontal) const;

@@ -23,6 +23,7 @@
 #include "grid/stringgrid/print_settings.h"
 #include "platform/bitmap.h"
 #include "platform/event_chain.h"
+#include "platform/ext_ctrls.h"
 #include "platform/string_list.h"
 
 namespace hd {
@@ -170,6 +171,9 @@ struct TExtStringGridPrivate {
   int SizingOldSize = 0;
   bool ColSizedByMouse = false;
   bool RowSizedByMouse = false;
+  // Drag scrolling: the edges the drag is near and the timer that scrolls, made on demand.
+  TDragScrollDirections DragScrollDir;
+  std::unique_ptr<TTimer> DragScrollTimer;
 };
 
 }  // namespace hd
