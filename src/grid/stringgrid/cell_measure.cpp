@@ -19,7 +19,6 @@ std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) {
   std::string format = FFloatFormat;
   OnGetFloatFormat(this, ACol, ARow, isFloat, format);
   if (!isFloat || format.empty()) return text;
-  // A format that takes no number leaves the text as it stands: measuring never raises.
   try {
     // A "d" format takes the cell's integer value.
     if (format.find('d') != std::string::npos) return Format(format, {static_cast<int>(StrToInt64(Trim(text)))});

@@ -128,9 +128,11 @@ void TExtColumnGrid::ColumnMoved(int FromIndex, int ToIndex) {
 void TExtColumnGrid::Notification(TComponent* AComponent, TOperation Operation) {
   TExtStringGrid::Notification(AComponent, Operation);
   if (Operation != opRemove || !FColumnCollection) return;
-  if (auto* menu = dynamic_cast<TPopupMenu*>(AComponent)) {
-    for (int i = 0; i < FColumnCollection->Count(); ++i)
-      if (FColumnCollection->Items(i)->ColumnPopup() == menu) FColumnCollection->Items(i)->FColumnPopup = nullptr;
+  // The menu is compared by address: it is already past its own destructor and no longer
+  // answers as a popup menu.
+  for (int i = 0; i < FColumnCollection->Count(); ++i) {
+    TGridColumnItem& item = *FColumnCollection->Items(i);
+    if (item.FColumnPopup && static_cast<TComponent*>(item.FColumnPopup) == AComponent) item.FColumnPopup = nullptr;
   }
 }
 

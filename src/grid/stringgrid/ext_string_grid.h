@@ -746,6 +746,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TNotifyEvent OnRichEditSelectionChange;
   TRowChangedEvent OnRowChanged;
   TCheckBoxClickEvent OnCheckBoxChange;
+  // A double click on a cell: the display row and column under the mouse (-1 outside).
+  TDblClickCellEvent OnDblClickCell;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
   TFloatFormatEvent OnGetFloatFormat;
 

@@ -22,6 +22,7 @@ class TTestColumnGrid : public TExtColumnGrid {
   using TExtColumnGrid::TExtColumnGrid;
   using TExtColumnGrid::GetEditLimit;
   using TExtColumnGrid::GetEditMask;
+  using TExtColumnGrid::MoveColumn;
 };
 
 // Columns of the Modbus read table: Slave ID, a 500-entry combo, a Y/N check box, a read-only
@@ -361,6 +362,15 @@ TEST_F(ColumnGridTest, AutoSizeColFitsTextObjectsAndButtonsWithinTheLimits) {
   grid->AutoSizeCol(1, 0);
   EXPECT_EQ(reported, 90);
 
+  // Every normal column, each with its padding; the fixed column keeps its width.
+  int fixedWidth = grid->ColWidths(0);
+  grid->OnUpdateColumnSize = nullptr;
+  grid->Columns().Items(1)->SetAutoMinSize(0);
+  grid->AutoSizeColumns(false, 3);
+  EXPECT_EQ(grid->ColWidths(0), fixedWidth);
+  EXPECT_EQ(grid->ColWidths(1), 3 * ch + room + 3);
+  EXPECT_EQ(grid->ColWidths(kCols - 1), 3 * ch + room + 3);
+
   // A width set by the user keeps within MinSize and MaxSize.
   TGridColumnItem& item = *grid->Columns().Items(2);
   item.SetMinSize(30);
@@ -370,6 +380,213 @@ TEST_F(ColumnGridTest, AutoSizeColFitsTextObjectsAndButtonsWithinTheLimits) {
     grid->UpdateColSize(2, w);
     EXPECT_EQ(w, got) << "asked " << asked;
   }
+}
+
+TEST_F(ColumnGridTest, MovedColumnTakesItsItemAlong) {
+  ShapeLikeReadTable();
+  TGridColumnItem& moving = *grid->Columns().Items(kComboCol);
+  moving.SetName("Combo");
+  moving.SetColor(clAqua);
+  grid->SetCells(kComboCol, 5, "cell");
+  std::vector<std::pair<int, int>> moves;
+  grid->OnAfterColumnMoved = [&](TObject*, int FromIndex, int ToIndex) { moves.emplace_back(FromIndex, ToIndex); };
+
+  grid->MoveColumn(kComboCol, 6);
+  EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{kComboCol, 6}}));
+  ASSERT_EQ(grid->Columns().Count(), kCols);
+  const TGridColumnItem& moved = *grid->Columns().Items(6);
+  EXPECT_EQ(moved.Name(), "Combo");
+  EXPECT_EQ(moved.Editor(), edComboList);
+  EXPECT_EQ(moved.ComboItems().Count(), 500);
+  EXPECT_EQ(moved.Color(), clAqua);
+  EXPECT_EQ(moved.Header(), "H3");
+  EXPECT_EQ(grid->Cells(6, 5), "cell");
+  EXPECT_EQ(grid->Cells(6, 0), "H3");
+  // The columns between moved one place to the left with their items.
+  EXPECT_EQ(grid->Columns().Items(kComboCol)->Header(), "H4");
+  EXPECT_EQ(grid->Cells(kComboCol, 0), "H4");
+  EXPECT_EQ(EditorOf(6, 5), edComboList);
+  EXPECT_EQ(EditorOf(kComboCol, 5), edNormal);
+  EXPECT_EQ(grid->ColCount(), kCols);
+}
+
+TEST_F(ColumnGridTest, CellAnswersTakeTheColumnsLooks) {
+  ShapeLikeReadTable();
+  TGridColumnItem& item = *grid->Columns().Items(2);
+  item.SetAlignment(taRightJustify);
+  item.SetHeaderAlignment(taCenter);
+  TFont header;
+  header.Size = 14;
+  item.SetHeaderFont(header);
+  item.SetBorders({cbLeft, cbBottom});
+  item.SetBorderPen(TPen{clRed, 2});
+  item.SetSortPrefix("$");
+
+  struct AlignCase {
+    int row;
+    TAlignment expected;
+  };
+  for (const AlignCase& c : std::vector<AlignCase>{{0, taCenter}, {1, taRightJustify}, {512, taRightJustify}}) {
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    grid->GetCellAlign(2, c.row, ha, va);
+    EXPECT_EQ(ha, c.expected) << "row " << c.row;
+  }
+  // The header row takes the header font; the grid's alignment event still has the last word.
+  TBrush brush;
+  TFont font;
+  grid->GetCellColor(2, 0, {}, brush, font);
+  EXPECT_EQ(font.Size, 14);
+  grid->OnGetAlignment = [](TObject*, int, int, TAlignment& HAlign, TVAlignment&) { HAlign = taLeftJustify; };
+  TAlignment ha = taCenter;
+  TVAlignment va = vtaTop;
+  grid->GetCellAlign(2, 3, ha, va);
+  EXPECT_EQ(ha, taLeftJustify);
+
+  TPen pen;
+  TCellBorders borders;
+  grid->GetCellBorder(2, 3, pen, borders);
+  EXPECT_EQ(borders, (TCellBorders{cbLeft, cbBottom}));
+  EXPECT_EQ(pen.Color, clRed);
+  EXPECT_EQ(pen.Width, 2);
+  borders = {};
+  grid->GetCellBorder(2, 0, pen, borders);
+  EXPECT_TRUE(borders.Empty());
+
+  TSortStyle style = ssAlphabetic;
+  std::string prefix, suffix;
+  grid->GetColFormat(2, style, prefix, suffix);
+  EXPECT_EQ(style, ssAutomatic);
+  EXPECT_EQ(prefix, "$");
+
+  // Print looks: the column's printer colour, font and borders.
+  item.SetPrintColor(clLime);
+  grid->GetCellPrintColor(2, 3, {}, brush, font);
+  EXPECT_EQ(brush.Color, clLime);
+  EXPECT_EQ(font, item.PrintFont());
+  grid->GetCellPrintBorder(2, 3, pen, borders);
+  EXPECT_EQ(borders, (TCellBorders{cbTop, cbLeft, cbRight, cbBottom}));
+  EXPECT_EQ(pen.Color, clBlack);
+}
+
+TEST_F(ColumnGridTest, FloatFormatOfTheColumnShowsNumbersAndStaysAfterAnEdit) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(4)->SetFloatFormat("%.3f");
+  grid->SetCells(4, 2, "2.5");
+  grid->SetCells(4, 3, "abc");
+  EXPECT_EQ(grid->GetFormattedCell(4, 2), "2.500");
+  EXPECT_EQ(grid->GetFormattedCell(4, 3), "abc");
+  EXPECT_EQ(grid->GetFormattedCell(5, 2), "");
+  // The event decides: a text it calls a number that is none shows as it stands.
+  grid->OnGetFloatFormat = [](TObject*, int, int ARow, bool& IsFloat, std::string&) { IsFloat = ARow == 3; };
+  EXPECT_EQ(grid->GetFormattedCell(4, 2), "2.5");
+  EXPECT_EQ(grid->GetFormattedCell(4, 3), "abc");
+
+  std::string format;
+  grid->GetFloatFormat(5, format);
+  EXPECT_EQ(format, "%.2f");
+  grid->GetFloatFormat(4, format);
+  EXPECT_EQ(format, "%.3f");
+  EditorOf(4, 0);
+  EXPECT_EQ(grid->FloatFormat(), "%.3f");
+}
+
+TEST_F(ColumnGridTest, ColumnFilterListsShowTheDisplayParts) {
+  ShapeLikeReadTable();
+  TStringList filter;
+  filter.Add("Small=<10");
+  filter.Add("Large=>=10");
+  filter.Add("Exact");
+  grid->Columns().Items(2)->SetFilter(filter);
+  ASSERT_TRUE(grid->GetColumnFilter(2));
+  const TStringList& list = grid->FilterList();
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list[0], "Small");
+  EXPECT_EQ(list[1], "Large");
+  EXPECT_EQ(list[2], "Exact");
+  EXPECT_FALSE(grid->GetColumnFilter(1));
+  EXPECT_FALSE(grid->GetColumnFilter(kCols + 3));
+}
+
+// A menu that records where it would open instead of running its loop.
+class TRecordingMenu : public TPopupMenu {
+ public:
+  using TPopupMenu::TPopupMenu;
+  void Popup(int x, int y) override { opened.push_back(TPoint{x, y}); }
+  std::vector<TPoint> opened;
+};
+
+TEST_F(ColumnGridTest, ColumnPopupOpensOnTheClickItsTypeNamesAndIsForgottenWhenFreed) {
+  ShapeLikeReadTable();
+  auto* menu = new TRecordingMenu(form.get());
+  TGridColumnItem& item = *grid->Columns().Items(2);
+  item.SetColumnPopup(menu);
+  std::vector<std::string> events;
+  grid->OnColumnPopup = [&](TObject*, int ACol, int ARow, TPopupMenu* PopupMenu) {
+    events.push_back(IntToStr(ACol) + ":" + IntToStr(ARow) + (PopupMenu == menu ? " menu" : " other"));
+  };
+  TRect header = grid->CellRect(2, 0), body = grid->CellRect(2, 2);
+  kit.Click(grid, header.Left + 5, header.Top + 5, mbRight);
+  kit.Click(grid, body.Left + 5, body.Top + 5, mbRight);
+  kit.Click(grid, header.Left + 5, header.Top + 5, mbLeft);
+  kit.Process();
+  // Right clicks on the column fire the event; only the header one opens the menu there.
+  EXPECT_EQ(events, (std::vector<std::string>{"2:0 menu", "2:2 menu"}));
+  ASSERT_EQ(menu->opened.size(), 1u);
+  EXPECT_EQ(menu->opened[0], grid->ClientToScreen(TPoint{header.Left, header.Bottom}));
+
+  item.SetColumnPopupType(cpAllCellsLClick);
+  kit.Click(grid, body.Left + 5, body.Top + 5, mbLeft);
+  kit.Process();
+  EXPECT_EQ(menu->opened.size(), 2u);
+
+  delete menu;
+  EXPECT_EQ(item.ColumnPopup(), nullptr);
+}
+
+TEST_F(ColumnGridTest, EditLimitAndMaskOfTheCurrentColumn) {
+  ShapeLikeReadTable();
+  grid->Columns().Items(2)->SetEditLength(15);
+  grid->Columns().Items(2)->SetEditMask("999;0;_");
+  grid->Columns().Items(0)->SetEditLength(3);
+  grid->SetCol(2);
+  EXPECT_EQ(grid->GetEditLimit(), 15);
+  EXPECT_EQ(grid->GetEditMask(2, 4), "999;0;_");
+  EXPECT_EQ(grid->GetEditMask(0, 4), "");
+  grid->SetCol(1);
+  EXPECT_EQ(grid->GetEditLimit(), 0);
+  // A hidden column before it: the current display column reads its real column's item.
+  grid->HideColumn(1);
+  grid->SetCol(1);
+  EXPECT_EQ(grid->GetEditLimit(), 15);
+  EXPECT_EQ(grid->GetEditMask(1, 4), "999;0;_");
+}
+
+TEST_F(ColumnGridTest, CellFontIsTheGridsUnlessTheCellHasItsOwnSettings) {
+  EXPECT_EQ(&grid->GetCellFont(1, 1), &grid->Font());
+  TCellProperties& props = *grid->CellProperties(1, 1);
+  props.SetFontName("Courier");
+  props.SetFontSize(12);
+  const TFont& font = grid->GetCellFont(1, 1);
+  EXPECT_EQ(font.Name, "Courier");
+  EXPECT_EQ(font.Size, 12);
+}
+
+TEST_F(ColumnGridTest, AssignedColumnsBringTheirCountAndSettings) {
+  ShapeLikeReadTable();
+  TTestColumnGrid* other = New<TTestColumnGrid>(form.get());
+  other->SetColCount(3);
+  other->Columns().Items(2)->SetEditor(edDataCheckBox);
+  other->Columns().Items(2)->SetHeader("Enable");
+  other->Columns().Items(1)->SetComboItems(grid->Columns().Items(kComboCol)->ComboItems());
+
+  grid->SetColumns(other->Columns());
+  EXPECT_EQ(grid->ColCount(), 3);
+  ASSERT_EQ(grid->Columns().Count(), 3);
+  EXPECT_EQ(grid->Columns().Items(2)->Editor(), edDataCheckBox);
+  EXPECT_EQ(grid->Columns().Items(1)->ComboItems().Count(), 500);
+  EXPECT_EQ(grid->Cells(2, 0), "Enable");
+  EXPECT_EQ(grid->GetCellType(2, 5), ctDataCheckBox);
 }
 
 }  // namespace
