@@ -284,6 +284,18 @@ std::string TExtStringGrid::GetCurrentCellText() const {
   return Cells(c.X, c.Y);
 }
 
+void TExtStringGrid::SetIntegralHeight(bool Value) {
+  FIntegralHeight = Value;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TExtStringGrid::CellTextChanged(int ACol, int ARow) {
+  TCellGraphic* cg = GetCellGraphic(ACol, ARow);
+  if (!cg || cg->CellType() != ctScrollbar || !cg->CellBoolean()) return;
+  cg->SetCellAngle(RowHeights(ARow));
+  cg->SetCellErrFrom(GetCellTextSize(ACol, ARow, true, true).cy);
+}
+
 const TBitmap& TExtStringGrid::RowIndicator() const { return *FP->RowIndicator; }
 
 void TExtStringGrid::SetRowIndicator(const TBitmap& Value) {

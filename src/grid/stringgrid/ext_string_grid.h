@@ -499,7 +499,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool Flat() const { return FFlat; }
   void SetFlat(bool Value);
   bool IntegralHeight() const { return FIntegralHeight; }
-  void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+  // Applies the bounds again, so that the height is cut to whole rows at once.
+  void SetIntegralHeight(bool Value);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool Value);
   bool AutoNumAlign() const { return FAutoNumAlign; }
@@ -1065,6 +1066,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawSizeLine(int X1, int Y1, int X2, int Y2);
   // The scroll messages and what they keep in step (scrolling.cpp).
   void HorzScroll(TMessage& message);
+  // A scroll bar with automatic range follows its cell's text: page the row, range the text.
+  void CellTextChanged(int ACol, int ARow) override;
+  void DrawRotatedText(TCanvas& ACanvas, TCellPaint& P);
   void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
                        TGridDrawInfo& FixedInfo) override;
   void StopDragScroll();

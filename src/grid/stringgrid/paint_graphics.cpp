@@ -255,6 +255,7 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
       break;
     }
     case ctNode: DrawNodeBox(ACanvas, P); break;
+    case ctRotated: DrawRotatedText(ACanvas, P); break;
     default: break;
   }
   R = cellRect;
@@ -425,6 +426,32 @@ void TExtStringGrid::DrawNodeBox(TCanvas& ACanvas, TCellPaint& P) {
   } else {
     ACanvas.DrawEdge(box, contracted ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_SOFT);
   }
+}
+
+void TExtStringGrid::DrawRotatedText(TCanvas& ACanvas, TCellPaint& P) {
+  const TCellGraphic& cg = *P.Placement.Graphic;
+  TRect clip = P.R;
+  InflateRect(clip, -2, -2);
+  TFont saved = ACanvas.Font();
+  std::string& text = *P.Text;
+  FetchCellText(P.RealCol, P.Row, text);
+  TSize size = ACanvas.TextExtent(text);
+  ACanvas.Font().Orientation = cg.CellAngle() * 10;
+  // The text's box turns about the cell's centre: its top-left corner starts half the text
+  // back along the baseline and half a line up across it.
+  double a = cg.CellAngle() * 3.14159265358979 / 180;
+  double cx = (P.R.Left + P.R.Right) / 2.0, cy = (P.R.Top + P.R.Bottom) / 2.0;
+  double ux = std::cos(a), uy = -std::sin(a), vx = std::sin(a), vy = std::cos(a);
+  int x = static_cast<int>(std::lround(cx - ux * size.cx / 2 - vx * size.cy / 2));
+  int y = static_cast<int>(std::lround(cy - uy * size.cx / 2 - vy * size.cy / 2));
+  ACanvas.SaveState();
+  ACanvas.IntersectClipRect(clip);
+  TBrushStyle style = ACanvas.Brush().Style;
+  ACanvas.Brush().Style = bsClear;
+  ACanvas.TextOut(x, y, text);
+  ACanvas.Brush().Style = style;
+  ACanvas.RestoreState();
+  ACanvas.Font() = saved;
 }
 
 void TExtStringGrid::DrawCellScrollBar(TCanvas& ACanvas, TCellPaint& P) {

@@ -251,5 +251,32 @@ TEST_F(StringGridTest, SortGlyphOutlinePerDirection) {
   }
 }
 
+TEST_F(StringGridTest, RotatedCellTurnsItsTextAboutTheCentreInsteadOfTheTextStep) {
+  grid->SetCells(2, 2, "up");
+  grid->CreateCellGraphic(2, 2)->SetAngle(90);
+  TRecordingCanvas canvas(600, 400);
+  grid->PaintCell(canvas, 2, 2, grid->CellRect(2, 2), {});
+  EXPECT_EQ(FindText(canvas, "up"), nullptr) << "no plain text";
+  auto outs = canvas.CallsOf("TextOut");
+  ASSERT_EQ(outs.size(), 1u) << canvas.Dump();
+  EXPECT_EQ(outs[0].Text, "up");
+  // Turned a quarter, the text runs upwards: it starts below the centre, left of it by half
+  // a line.
+  TRect r = grid->CellRect(2, 2);
+  EXPECT_LT(outs[0].Rect.Left, (r.Left + r.Right) / 2);
+  EXPECT_GT(outs[0].Rect.Top, (r.Top + r.Bottom) / 2);
+}
+
+TEST_F(StringGridTest, AutoRangeScrollBarFollowsTheCellText) {
+  TCellGraphic* bar = grid->CreateCellGraphic(2, 2);
+  bar->SetCellType(ctScrollbar);
+  bar->SetCellBoolean(true);
+  grid->SetCells(2, 2, "one");
+  int oneLine = bar->CellErrFrom();
+  grid->SetCells(2, 2, "one two three four five six seven eight nine ten eleven twelve");
+  EXPECT_GT(bar->CellErrFrom(), oneLine);
+  EXPECT_EQ(bar->CellAngle(), grid->RowHeights(2));
+}
+
 }  // namespace
 }  // namespace hd
