@@ -100,6 +100,8 @@ using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TS
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin,
+                                            int ScrollMax)>;
 using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol, TDragScrollDirections& DragScrollDir,
                                             bool& CanScroll)>;
 
@@ -810,6 +812,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Something dragged over the grid: near an edge the grid scrolls that way, first after the
   // initial delay, then at the repeat delay (DragScrollOptions).
   virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  // A scroll code of the current cell's scroll bar: lines of 10 pixels, pages of 100, the thumb
+  // to its position, all kept within the bar's range. True when the position changed.
+  bool ScrollCellBar(unsigned Code, int Pos);
+  virtual void DoScrollCell(int ACol, int ARow, int Position, int Min, int Max);
   bool ScrollProportionalLocked() const { return FScrollLock; }
   void SetScrollLock(bool Value) { FScrollLock = Value; }
 
@@ -883,6 +889,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridBorderPropEvent OnGetCellBorderProp;
   TNotifyEvent OnPainted;
   TDragScrollEvent OnDragScroll;
+  TScrollCellEvent OnScrollCell;
   // May refuse that a press on a fixed cell's border starts sizing the column (row).
   TColumnSizeEvent OnColumnSize;
   TRowSizeEvent OnRowSize;

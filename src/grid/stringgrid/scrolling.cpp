@@ -111,6 +111,11 @@ void TExtStringGrid::VertScroll(TMessage& message) {
   }
   unsigned code = LOWORD(message.WParam);
   int pos = static_cast<short>(HIWORD(message.WParam));
+  // A scroll bar control in a cell sends its own handle; the window's bar sends none.
+  if (message.LParam != 0) {
+    if (ScrollCellBar(code, pos)) message.Result = 1;
+    return;
+  }
   if (code == SB_THUMBTRACK && FScrollSynch) SetTopRow(ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), false));
   TGridRect before = HasFixedBackgroundPicture() ? BackgroundPictureCells() : TGridRect{};
   bool footer = FP->SearchFooter->Visible();
@@ -126,6 +131,33 @@ void TExtStringGrid::VertScroll(TMessage& message) {
   }
   RepaintMovedBackground(before, code);
   if (GetCellType(RealCol(), Row()) == ctCheckBox && EditorMode()) HideInplaceEditor();
+}
+
+bool TExtStringGrid::ScrollCellBar(unsigned Code, int Pos) {
+  int col = RealCol(), row = Row();
+  TCellGraphic* bar = GetCellGraphic(col, row);
+  if (!bar || bar->CellType() != ctScrollbar) return false;
+  // Every step stays within the bar, pages and the thumb included.
+  int max = std::max(bar->CellErrFrom() - bar->CellAngle(), 0);
+  int old = bar->CellIndex(), pos = old;
+  switch (Code) {
+    case SB_LINEUP: pos -= 10; break;
+    case SB_LINEDOWN: pos += 10; break;
+    case SB_PAGEUP: pos -= 100; break;
+    case SB_PAGEDOWN: pos += 100; break;
+    case SB_THUMBTRACK: pos = Pos; break;
+    default: return false;
+  }
+  pos = std::clamp(pos, 0, max);
+  if (pos == old) return false;
+  bar->SetCellIndex(pos);
+  RepaintCell(Col(), row);
+  DoScrollCell(col, row, pos, 0, max);
+  return true;
+}
+
+void TExtStringGrid::DoScrollCell(int ACol, int ARow, int Position, int Min, int Max) {
+  if (OnScrollCell) OnScrollCell(this, ACol, ARow, Position, Min, Max);
 }
 
 void TExtStringGrid::HideInplaceEditor() {

@@ -2,6 +2,8 @@
 // its delays, and the sizing vetoes of the hot zone.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/string_grid_fixture.h"
@@ -74,6 +76,32 @@ TEST_F(StringGridTest, ColumnSizeEventRefusesSizingInTheHeader) {
     kit.Process();
     EXPECT_EQ(grid->ColWidths(col) != before, col != 2);
   }
+}
+
+TEST_F(StringGridTest, CellScrollBarStepsStayWithinItsRange) {
+  grid->SetRow(2);
+  grid->SetCol(2);
+  TCellGraphic* bar = grid->CreateCellGraphic(2, 2);
+  bar->SetCellType(ctScrollbar);
+  bar->SetCellAngle(20);    // page
+  bar->SetCellErrFrom(70);  // range: positions 0 .. 50
+  std::vector<int> reported;
+  grid->OnScrollCell = [&](TObject*, int, int, int pos, int, int max) {
+    reported.push_back(pos);
+    EXPECT_EQ(max, 50);
+  };
+  struct Step {
+    unsigned code;
+    int pos;
+    int expected;
+  };
+  const Step steps[] = {{SB_LINEDOWN, 0, 10}, {SB_PAGEDOWN, 0, 50}, {SB_LINEDOWN, 0, 50},
+                        {SB_PAGEUP, 0, 0},    {SB_THUMBTRACK, 30, 30}, {SB_THUMBTRACK, 900, 50}};
+  for (const Step& s : steps) {
+    grid->ScrollCellBar(s.code, s.pos);
+    EXPECT_EQ(bar->CellIndex(), s.expected) << s.code;
+  }
+  EXPECT_EQ(reported, (std::vector<int>{10, 50, 0, 30, 50}));
 }
 
 }  // namespace
