@@ -11,6 +11,7 @@
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/bitmap_resources.h"
+#include "platform/grids/grid_axis.h"
 #include "platform/sysutils.h"
 
 namespace hd {
@@ -53,11 +54,11 @@ void TExtStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P) {
     if (bg.Display() == bdTile) {
       // The tiles line up with the cells, counted from the first normal column and row.
       int fromCol = cells == bcNormal ? FixedCols() : 0, fromRow = cells == bcNormal ? FixedRows() : 0;
-      int x = 0, y = 0;
-      for (int c = fromCol; c < P.Col; ++c) x += ColWidths(c) + gw;
-      for (int rr = fromRow; rr < P.Row; ++rr) y += RowHeights(rr) + gw;
+      // Positions from the axes, so that a far row costs what a near one does.
+      std::int64_t x = ColAxis().Span(fromCol, std::max(P.Col, fromCol));
+      std::int64_t y = RowAxis().Span(fromRow, std::max(P.Row, fromRow));
       int w = bg.Bitmap().Width(), h = bg.Bitmap().Height();
-      int ox = w > 0 ? x % w : 0, oy = h > 0 ? y % h : 0;
+      int ox = w > 0 ? static_cast<int>(x % w) : 0, oy = h > 0 ? static_cast<int>(y % h) : 0;
       for (int ty = r.Top - oy; ty < r.Bottom; ty += h)
         for (int tx = r.Left - ox; tx < r.Right; tx += w) ACanvas.Draw(tx, ty, bg.Bitmap());
     } else {

@@ -7,6 +7,7 @@
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/application.h"
+#include "platform/grids/grid_axis.h"
 #include "platform/scroll_bars.h"
 
 namespace hd {
@@ -172,16 +173,10 @@ void TExtStringGrid::UpdateHorzScrollProportional() {
   if (ProportionalScrollSkipped()) return;
   int g = GridLineWidth();
   int fixedCols = TBaseGrid::FixedCols();
-  int fixedW = g, totalW = g, beforeW = g;
-  for (int c = 0; c < ColCount(); ++c) {
-    int w = g + ColWidths(c);
-    if (c < fixedCols) {
-      fixedW += w;
-    } else {
-      totalW += w;
-      if (c < LeftCol()) beforeW += w;
-    }
-  }
+  const TGridAxis& axis = ColAxis();
+  int fixedW = g + static_cast<int>(axis.Span(0, fixedCols));
+  int totalW = g + static_cast<int>(axis.Span(fixedCols, ColCount()));
+  int beforeW = g + static_cast<int>(axis.Span(fixedCols, std::max(LeftCol(), fixedCols)));
   float e = static_cast<float>(ClientWidth() - fixedW) / static_cast<float>(totalW);
   if (e >= 0.9999f) return;
   int max = static_cast<int>((e + 127) / (1 - e));
@@ -208,16 +203,11 @@ void TExtStringGrid::UpdateVertScrollProportional() {
   int fixedRows = TBaseGrid::FixedRows();
   if (VisibleRowCount() + fixedRows >= RowCount()) return;
   int g = GridLineWidth();
-  int fixedH = g, totalH = g, beforeH = g;
-  for (int r = 0; r < RowCount(); ++r) {
-    int h = g + RowHeights(r);
-    if (r < fixedRows) {
-      fixedH += h;
-    } else {
-      totalH += h;
-      if (r < TopRow()) beforeH += h;
-    }
-  }
+  // Positions from the axis: a million rows cost what a hundred do.
+  const TGridAxis& axis = RowAxis();
+  std::int64_t fixedH = g + axis.Span(0, fixedRows);
+  std::int64_t totalH = g + axis.Span(fixedRows, RowCount());
+  std::int64_t beforeH = g + axis.Span(fixedRows, std::max(TopRow(), fixedRows));
   if (totalH == 0) return;
   float e = static_cast<float>(ClientHeight() - fixedH) / static_cast<float>(totalH);
   if (e >= 0.9999f) return;
