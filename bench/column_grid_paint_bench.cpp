@@ -11,6 +11,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -145,5 +146,36 @@ void BM_ColumnGridRepaintCompared(benchmark::State& state) {
   state.counters["ratio"] = peerMs > 0 ? oursMs / peerMs : 0;
 }
 BENCHMARK(BM_ColumnGridRepaintCompared)->Name("ColumnGridRepaint/Compared")->Unit(benchmark::kMillisecond);
+
+// The same screen over a hundred rows and over a million, each scrolled to its middle: the
+// repaint must not grow with the rows.
+void BM_ColumnGridRepaintRows(benchmark::State& state) {
+  Initialize();
+  const int rows = static_cast<int>(state.range(0));
+  auto form = std::make_unique<hd::TForm>(nullptr);
+  form->SetClientSize(kWidth, kHeight);
+  auto* grid = hd::New<hd::TExtColumnGrid>(form.get());
+  grid->SetParent(form.get());
+  grid->SetBounds(0, 0, kWidth, kHeight);
+  hd::test::ShapeLikeModbusReadTable(*grid, 100);
+  grid->SetRowCount(rows);
+  form->Show();
+  int top = rows / 2;
+  for (int r = top; r < std::min(rows, top + 40); ++r)
+    for (int c = 0; c < kModbusCols; ++c) grid->SetCells(c, r, hd::test::ModbusCellText(c, r));
+  grid->SetTopRow(top);
+  grid->SetSelection({kSelLeft, top + 3, kSelRight, top + 6});
+  hd::TBitmap image(grid->ClientWidth(), grid->ClientHeight());
+  for (auto _ : state) {
+    grid->PaintTo(image.Canvas());
+    benchmark::DoNotOptimize(image.ScanLine(0));
+  }
+  form.reset();
+}
+BENCHMARK(BM_ColumnGridRepaintRows)
+    ->Name("ColumnGridRepaint/Rows")
+    ->Arg(100)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
