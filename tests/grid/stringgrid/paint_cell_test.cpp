@@ -278,5 +278,48 @@ TEST_F(StringGridTest, AutoRangeScrollBarFollowsTheCellText) {
   EXPECT_EQ(bar->CellAngle(), grid->RowHeights(2));
 }
 
+TEST_F(StringGridTest, RadioGroupPlacesItsRadiosAndChecksByIndexOrCellText) {
+  TStringList items;
+  items.Add("one");
+  items.Add("two");
+  grid->SetCells(2, 2, "two");
+  const TRect r = Rect(100, 100, 200, 160);
+  {
+    SCOPED_TRACE("classic, vertical, index -1 follows the cell text");
+    TRecordingCanvas canvas(400, 300);
+    int t = canvas.TextHeight("gh");
+    grid->DrawRadioGroup(canvas, r, false, 1.0, csClassic, 2, 2, false, &items, false, false, -1, 2);
+    auto frames = canvas.CallsOf("DrawFrameControl");
+    ASSERT_EQ(frames.size(), 2u) << canvas.Dump();
+    EXPECT_EQ(frames[0].Rect, Rect(102, 102, 112, 112));
+    EXPECT_EQ(frames[1].Rect, Rect(102, 102 + t, 112, 112 + t));
+    EXPECT_EQ(frames[0].Flags & DFCS_CHECKED, 0u);
+    EXPECT_EQ(frames[1].Flags & DFCS_CHECKED, DFCS_CHECKED);
+    auto texts = canvas.CallsOf("TextOut");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].Rect.Left, 102 + 14);
+    EXPECT_EQ(texts[0].Rect.Top, 100);
+  }
+  {
+    SCOPED_TRACE("bevel, horizontal, index 0, disabled look dropped");
+    grid->ControlLook().SetRadioAlwaysActive(true);
+    grid->ControlLook().SetColor(clRed);
+    TRecordingCanvas canvas(400, 300);
+    grid->DrawRadioGroup(canvas, r, false, 1.0, csBevel, 2, 2, false, &items, true, true, 0, 2);
+    auto polygons = canvas.CallsOf("Polygon");
+    ASSERT_EQ(polygons.size(), 3u) << canvas.Dump();  // two diamonds and the checked dot
+    // Radio 1 at x = R.left + 16 - 14, vertically centred for 16.
+    const int x = 102, y = 100 + (60 - 16) / 2;
+    EXPECT_EQ(polygons[0].Points, (std::vector<TPoint>{{x + 2, y + 8}, {x + 8, y + 2}, {x + 14, y + 8}, {x + 8, y + 14}}));
+    EXPECT_EQ(polygons[1].Brush, clRed) << "the dot of the checked radio";
+  }
+  {
+    SCOPED_TRACE("no items, nothing drawn");
+    TRecordingCanvas canvas(400, 300);
+    grid->DrawRadioGroup(canvas, r, false, 1.0, csClassic, 2, 2, false, &items, false, false, 0, 0);
+    EXPECT_TRUE(canvas.Calls().empty());
+  }
+}
+
 }  // namespace
 }  // namespace hd
