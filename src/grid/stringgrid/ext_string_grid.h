@@ -508,7 +508,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool AutoNumAlign() const { return FAutoNumAlign; }
   void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
   bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
-  void SetAutoThemeAdapt(bool Value) { FAutoThemeAdapt = Value; }
+  // On: the grid follows the office colour theme now and whenever the theme notifier reports
+  // a change.
+  void SetAutoThemeAdapt(bool Value);
   bool AnchorHint() const { return FAnchorHint; }
   void SetAnchorHint(bool Value) { FAnchorHint = Value; }
   // The grid follows its form's size.

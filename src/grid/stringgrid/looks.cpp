@@ -403,6 +403,23 @@ void TExtStringGrid::SetTheme(TXPColorScheme Scheme) {
   InvalidateGrid();
 }
 
+void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
+  if (Value == FAutoThemeAdapt) return;
+  FAutoThemeAdapt = Value;
+  FP->SearchFooter->SetAutoThemeAdapt(Value);
+  if (Value) {
+    FollowOfficeTheme();
+    InvalidateGrid();
+  }
+  if (IsDesigning() || Loading() || !HandleAllocated()) return;
+  if (TThemeNotifier* notifier = GetThemeNotifier(this)) {
+    if (Value)
+      notifier->RegisterWindow(Handle());
+    else
+      notifier->UnRegisterWindow(Handle());
+  }
+}
+
 void TExtStringGrid::FollowOfficeTheme() {
   if (IsDesigning()) return;
   TOfficeTheme theme = GetOfficeTheme();

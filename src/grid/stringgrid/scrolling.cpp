@@ -80,6 +80,9 @@ void TExtStringGrid::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case WM_HSCROLL: HorzScroll(message); return;
     case WM_VSCROLL: VertScroll(message); return;
+    case WM_OFFICETHEMECHANGED:
+      if (FAutoThemeAdapt) FollowOfficeTheme();
+      return;
     case WM_NCPAINT:
       TBaseGrid::Dispatch(message);
       if (FP->UpdateCount <= 0) {
