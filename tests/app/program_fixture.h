@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,7 @@ class ProgramFixture : public ::testing::Test {
   void Run(const TScript& script) {
     TProgramStart start;
     start.App_Folder = Folder.Path();
+    start.Layer_Windows = Layer_Windows;
     start.Before_Run = [this](TFTessaroneFirmWare& main) {
       auto http = std::make_unique<TRecordingHttp>();
       Http = http.get();
@@ -103,6 +105,8 @@ class ProgramFixture : public ::testing::Test {
   testkit::TempFolder Folder;
   // Runs when every window exists, before the loop.
   TScript Before_Run;
+  // The windows of other layers the program creates at start-up (none: the core's alone).
+  std::map<std::string, TWindowMaker> Layer_Windows;
   TRecordingHttp* Http = nullptr;
   std::vector<std::string> Links;
 
