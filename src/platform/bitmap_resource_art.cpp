@@ -75,6 +75,32 @@ TBitmap Radio(bool xp, bool checked, bool enabled) {
   return bmp;
 }
 
+// The flat tone look: a square box and a round radio in one dark tone, filled when on.
+TBitmap ToneCheckBox(bool checked) {
+  TBitmap bmp = Blank(15, 15);
+  TCanvas& c = bmp.Canvas();
+  const TColor tone = RGB(68, 68, 68);
+  c.Pen().Color = tone;
+  c.Brush().Color = checked ? tone : clWhite;
+  c.Rectangle({1, 1, 14, 14});
+  if (checked) Stamp(c, kCheckMark, 4, 4, clWhite);
+  return bmp;
+}
+
+TBitmap ToneRadio(bool checked) {
+  TBitmap bmp = Blank(16, 16);
+  TCanvas& c = bmp.Canvas();
+  const TColor tone = RGB(68, 68, 68);
+  c.Pen().Color = tone;
+  c.Brush().Color = clWhite;
+  c.Ellipse({2, 2, 14, 14});
+  if (checked) {
+    c.Brush().Color = tone;
+    c.Ellipse({5, 5, 11, 11});
+  }
+  return bmp;
+}
+
 TBitmap FilterGlyph() {
   return BitmapFromRows({
                      "................",
@@ -259,6 +285,10 @@ std::vector<std::pair<std::string, std::function<TBitmap()>>> BuiltIn() {
     add("ESGCHK" + n, [=] { return CheckBox(xp, checked, enabled); });
     add("ESGRAD" + n, [=] { return Radio(xp, checked, enabled); });
   }
+  add("metrocheckon", [] { return ToneCheckBox(true); });
+  add("metrocheckoff", [] { return ToneCheckBox(false); });
+  add("metroradioon", [] { return ToneRadio(true); });
+  add("metroradiooff", [] { return ToneRadio(false); });
   add("ESGFILT", FilterGlyph);
   add("ESGLEAFOPEN", [] { return NodeBox(10, false, false); });
   add("ESGLEAFCLOSE", [] { return NodeBox(10, true, false); });

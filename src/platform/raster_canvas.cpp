@@ -118,10 +118,30 @@ bool TRasterCanvas::IsDrawable(int x, int y) const {
 }
 
 void TRasterCanvas::PutSpan(int y, int x0, int x1, TColor rgb, TPenMode mode) {
-  ForEachDrawable(y, x0, x1, [&](int row, int a, int b) {
-    std::uint32_t* line = Row(row);
+  // The same walk as ForEachDrawable, without a function object per span: the grids fill
+  // thousands of short spans per paint.
+  if (y < 0 || y >= target_->Height()) return;
+  x0 = std::max(x0, 0);
+  x1 = std::min(x1, target_->Width());
+  if (x1 <= x0) return;
+  auto fill = [&](int a, int b) {
+    std::uint32_t* line = Row(y);
+    if (mode == pmCopy) {
+      std::fill(line + a, line + b, Apply(0, rgb, pmCopy));
+      return;
+    }
     for (int x = a; x < b; ++x) line[x] = Apply(line[x], rgb, mode);
-  });
+  };
+  if (!clip_) {
+    fill(x0, x1);
+    return;
+  }
+  const auto* spans = clip_->RowSpans(y);
+  if (!spans) return;
+  for (const TRegion::Span& s : *spans) {
+    int a = std::max(x0, s.X0), b = std::min(x1, s.X1);
+    if (a < b) fill(a, b);
+  }
 }
 
 void TRasterCanvas::PutPixel(int x, int y, TColor rgb, TPenMode mode) {
@@ -166,6 +186,19 @@ void TRasterCanvas::MoveTo(int x, int y) {
 }
 
 void TRasterCanvas::StyledLine(TPoint a, TPoint b, TColor rgb) {
+  // A solid straight line is a span (end point excluded, as every line here).
+  if ((pen_.Style == psSolid || pen_.Style == psInsideFrame) && (a.X == b.X || a.Y == b.Y) && a != b) {
+    if (a.Y == b.Y) {
+      int x0 = a.X < b.X ? a.X : b.X + 1, x1 = a.X < b.X ? b.X : a.X + 1;
+      PutSpan(a.Y, x0, x1, rgb, pen_.Mode);
+      pattern_pos_ += x1 - x0;
+    } else {
+      int step = a.Y < b.Y ? 1 : -1;
+      for (int y = a.Y; y != b.Y; y += step) PutSpan(y, a.X, a.X + 1, rgb, pen_.Mode);
+      pattern_pos_ += step * (b.Y - a.Y);
+    }
+    return;
+  }
   std::vector<int> runs = StyleRuns(pen_.Style);
   TColor gap = runs.empty() ? clNone : BackgroundColor();
   if (gap != clNone) gap = ColorToRGB(gap);
@@ -219,6 +252,18 @@ void TRasterCanvas::Rectangle(const TRect& r) {
   }
   if (r.Width() > 2 && r.Height() > 2) FillRegionWithBrush(TRegion({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}));
   int w = std::max(1, pen_.Width);
+  if (w == 1 && (pen_.Style == psSolid || pen_.Style == psInsideFrame)) {
+    // The one-pixel frame as four spans: the top and bottom rows, then the sides between.
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    TColor rgb = ColorToRGB(pen_.Color);
+    PutSpan(r.Top, r.Left, r.Right, rgb, pen_.Mode);
+    if (r.Height() > 1) PutSpan(r.Bottom - 1, r.Left, r.Right, rgb, pen_.Mode);
+    for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
+      PutSpan(y, r.Left, r.Left + 1, rgb, pen_.Mode);
+      if (r.Width() > 1) PutSpan(y, r.Right - 1, r.Right, rgb, pen_.Mode);
+    }
+    return;
+  }
   if (w == 1 && pen_.Style != psSolid && pen_.Style != psInsideFrame) {
     OutlinePath({{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}});
     return;

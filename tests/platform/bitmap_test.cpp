@@ -315,7 +315,7 @@ TEST_F(Bitmaps, NamedResourcesExistWithTheirSizesAndKeyCorners) {
   const Case cases[] = {
       {"ESGCHK01", 15, 15}, {"ESGCHK08", 15, 15}, {"ESGRAD01", 16, 16}, {"ESGRAD08", 16, 16},
       {"ESGFILT", 16, 16},  {"LBARROW", 9, 5},    {"LBOK", 32, 16},     {"LBALL", 32, 16},
-      {"XPNODEC", 10, 10},  {"ESGLEAFOPEN", 12, 12},
+      {"XPNODEC", 10, 10},  {"ESGLEAFOPEN", 12, 12}, {"metrocheckon", 15, 15}, {"metroradiooff", 16, 16},
   };
   for (const Case& tc : cases) {
     SCOPED_TRACE(tc.name);

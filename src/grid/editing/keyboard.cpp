@@ -36,7 +36,7 @@ void TExtStringGrid::Dispatch(TMessage& message) {
     case WM_LBUTTONDBLCLK: WMLButtonDblClk(message); return;
     case WM_RBUTTONDOWN: WMRButtonDown(message); return;
     case WM_RBUTTONUP: WMRButtonUp(message); return;
-    default: TBaseGrid::Dispatch(message);
+    default: DispatchSurface(message);
   }
 }
 

@@ -20,6 +20,7 @@ std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) {
   OnGetFloatFormat(this, ACol, ARow, isFloat, format);
   if (!isFloat || format.empty()) return text;
   try {
+    // A "d" format takes the cell's integer value.
     if (format.find('d') != std::string::npos) return Format(format, {static_cast<int>(StrToInt64(Trim(text)))});
     return Format(format, {StrToFloat(Trim(text))});
   } catch (const std::exception&) {
@@ -63,6 +64,10 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   TGridDrawState state;
   TBrush brush;
   GetFontProperties(RealToDisplCol(ACol), ACol, ARow, state, canvas.Font(), brush, true);
+  // The header of the current cell is measured bold when the active cell font is.
+  bool activeHeader = FActiveCellShow && FActiveCellFont.Style.Contains(fsBold) &&
+                      ((ARow == Row() && ACol == FixedCols() - 1) || (ACol == RealCol() && ARow == FixedRows() - 1));
+  if (activeHeader) canvas.Font().Style.Include(fsBold);
   canvas.Font().Size += FZoomFactor;
   TSize size;
   if (VS) {
@@ -72,6 +77,8 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
     if (!FXYOffsetTopLeftOnly) r.Right -= FXYOffset.X;
     if (SB) r.Right -= 17;
     InflateRect(r, -2, -2);
+    // While the cell is edited, an empty last line counts.
+    if (EditorMode() && ACol == RealCol() && ARow == Row() && !text.empty() && text.back() == '\n') text += "w";
     TRect m = r;
     canvas.DrawText(text, m, DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK);
     size = {r.Width(), m.Height()};

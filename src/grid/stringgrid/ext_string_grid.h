@@ -12,8 +12,10 @@
 
 #include "grid/foundation/base_grid.h"
 #include "grid/foundation/grid_types.h"
+#include "grid/foundation/theme.h"
 #include "grid/stringgrid/cell_graphic.h"
 #include "grid/stringgrid/grid_settings_host.h"
+#include "grid/stringgrid/look_objects.h"
 #include "platform/clipboard.h"
 #include "platform/dateutils.h"
 #include "platform/std_ctrls.h"
@@ -50,6 +52,8 @@ class TSizeWhileTyping;
 class TSortSettings;
 class TSyncGrid;
 struct TExtStringGridPrivate;
+struct TCellPaint;
+struct TCellGraphicPlacement;
 class TEditLink;
 class TExtInplaceEdit;
 class TGridButton;
@@ -59,6 +63,13 @@ class TGridCombo;
 
 // How fixed cells, borders and selections are drawn. Ordinals are kept in stored settings.
 enum TGridLook { glStandard, glSoft, glClassic, glDAZ, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+// Complete colour schemes imitating an office or desktop theme; in the order of TDAZStyle.
+enum TExtGridStyle {
+  gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
+  gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
+  gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
+};
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 // The look of the scroll bars.
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 // Scroll bars shown even when everything fits.
@@ -73,6 +84,11 @@ enum THintShowLargeTextPos { hpCell, hpCursor };
 // Which columns' headers offer a filter drop-down.
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// Where a drag is relative to the control.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// The edges a drag scrolls toward.
+enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };
+using TDragScrollDirections = TSet<TDragScrollDirection>;
 
 // Events of the string grid (the argument order of each is kept exactly).
 using TSearchFooterActionEvent =
@@ -115,6 +131,10 @@ using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
 using TClipboardCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
 using TClipboardAfterPasteEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TScrollCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin,
+                                            int ScrollMax)>;
+using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol, TDragScrollDirections& DragScrollDir,
+                                            bool& CanScroll)>;
 
 // What the grid's shared editors take when they open on a cell: the combo editor's items and
 // how many of them show at once, and the spin editor's range and step. The column grid fills
@@ -512,13 +532,16 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool Flat() const { return FFlat; }
   void SetFlat(bool Value);
   bool IntegralHeight() const { return FIntegralHeight; }
-  void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+  // Applies the bounds again, so that the height is cut to whole rows at once.
+  void SetIntegralHeight(bool Value);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool Value);
   bool AutoNumAlign() const { return FAutoNumAlign; }
   void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
   bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
-  void SetAutoThemeAdapt(bool Value) { FAutoThemeAdapt = Value; }
+  // On: the grid follows the office colour theme now and whenever the theme notifier reports
+  // a change.
+  void SetAutoThemeAdapt(bool Value);
   bool AnchorHint() const { return FAnchorHint; }
   void SetAnchorHint(bool Value) { FAnchorHint = Value; }
   // The grid follows its form's size.
@@ -977,12 +1000,149 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TAutoInsertColEvent OnAutoInsertCol;
   TRowDisjunctSelectEvent OnRowDisjunctSelect;
   TRowDisjunctSelectedEvent OnRowDisjunctSelected;
-  TColumnSizeEvent OnColumnSize;
-  TEndColumnSizeEvent OnEndColumnSize;
   TCanInsertRowEvent OnCanInsertRow;
   TAutoInsertRowEvent OnAutoInsertRow;
   TCanDeleteRowEvent OnCanDeleteRow;
   TAutoDeleteRowEvent OnAutoDeleteRow;
+  // --- Painting, looks and scrolling.
+  // The looks and styles: each preset sets its whole colour set (looks.cpp).
+  void SetStyle(TExtGridStyle AStyle);
+  void SetComponentStyle(TDAZStyle AStyle);
+  TDAZStyle GetComponentStyle() const;
+  void SetColorTones(const TColorTones& ATones);
+  void SetTheme(TXPColorScheme Scheme);
+  void FollowOfficeTheme();
+  // The style the drop-down editors take when the grid makes them.
+  void SetEditorsComponentStyle(TDAZStyle AStyle);
+  static std::string GridLookToString(TGridLook ALook);
+  static std::string GridLookCaption(TGridLook ALook);
+  void SetDAZGradientFrom(TColor Value);
+  void SetDAZGradientTo(TColor Value);
+  void SetDAZGradientMirrorFrom(TColor Value);
+  void SetDAZGradientMirrorTo(TColor Value);
+
+  // The decision of a cell's colours, font, alignment and word wrap (cell_colors.cpp).
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  // Percent 100 gives Color1, below 1 Color2; clNone on either side gives the other.
+  static TColor BlendColors(TColor Color1, TColor Color2, int Percent);
+  static TColor MixSelectionColor(TColor SelectionColor, TColor CellColor, bool Mixer, int Factor);
+
+  // The check box and radio pictures in every control look (check_painters.cpp).
+  void DrawCheckBox(TCanvas& ACanvas, TRect R, bool Checked, TCheckBoxState TriValue, bool TriState,
+                    TControlLookStyle Style, bool Grayed, bool Enabled);
+  void DrawRadioGroup(TCanvas& ACanvas, const TRect& R, bool Upward, double Scale, TControlLookStyle Style, int ARow,
+                      int ACol, bool Selected, const TStringList* Items, bool Disabled, bool Horizontal, int Index,
+                      int Count);
+  void DrawSortGlyph(TCanvas& ACanvas, int ACol, int Y, int X);
+  // Size and placement of the cell's object, before the text is drawn (paint_graphics.cpp).
+  TCellGraphicPlacement GetCellGraphicPlacement(int ACol, int ARow);
+
+  // The surface and the update lock (grid_surface.cpp).
+  void BeginUpdate();
+  void EndUpdate();
+  // Counts without switching redrawing off.
+  void StartUpdate();
+  void ResetUpdate();
+  bool LockUpdate() const;
+  void SetLockUpdate(bool Value);
+  void PaintEmptyArea(TCanvas& ACanvas);
+  void DrawBackgroundPictureAt(TCanvas& ACanvas, const TRect& R);
+  void TileBackgroundPicture(TCanvas& ACanvas, const TRect& R);
+  void DrawNCBorder();
+  // Dotted XOR lines shown while a line is sized: drawn twice they are gone.
+  void DrawColSizeLine(int X);
+  void DrawRowSizeLine(int Y);
+
+  // Scrolling (scrolling.cpp).
+  void UpdateHorzScrollProportional();
+  void UpdateVertScrollProportional();
+  // Something dragged over the grid: near an edge the grid scrolls that way, first after the
+  // initial delay, then at the repeat delay (DragScrollOptions).
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  // A scroll code of the current cell's scroll bar: lines of 10 pixels, pages of 100, the thumb
+  // to its position, all kept within the bar's range. True when the position changed.
+  bool ScrollCellBar(unsigned Code, int Pos);
+  virtual void DoScrollCell(int ACol, int ARow, int Position, int Min, int Max);
+  bool ScrollProportionalLocked() const { return FScrollLock; }
+  void SetScrollLock(bool Value) { FScrollLock = Value; }
+
+  // Cells by real index, per-cell styles and cell controls (cell_access.cpp). The setters of
+  // the style accessors repaint the cell at its display column.
+  std::string AllGridCells(int ACol, int ARow) const { return GetGridCellsEx(ACol, ARow); }
+  void SetAllGridCells(int ACol, int ARow, const std::string& Value) { SetGridCellsEx(ACol, ARow, Value); }
+  std::string GetGridCellsEx(int ACol, int ARow) const;
+  void SetGridCellsEx(int ACol, int ARow, const std::string& Value);
+  WideString AllWideCells(int ACol, int ARow) const;
+  void SetAllWideCells(int ACol, int ARow, const WideString& Value);
+  TObject* AllObjects(int ACol, int ARow) const { return GetObjectsEx(ACol, ARow); }
+  void SetAllObjects(int ACol, int ARow, TObject* Value) { SetObjectsEx(ACol, ARow, Value); }
+  TObject* GetObjectsEx(int ACol, int ARow) const;
+  void SetObjectsEx(int ACol, int ARow, TObject* Value);
+  std::string UnSortedCells(int ACol, int ARow) const;
+  void SetUnSortedCells(int ACol, int ARow, const std::string& Value);
+  int SortedRowIndex(int i) const;
+  int UnSortedRowIndex(int ARow) const;
+  int AllColCount() const { return TotalColCount(); }
+  int AllRowCount() const { return TotalRowCount(); }
+  TColor Colors(int ACol, int ARow) const;
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor ColorsTo(int ACol, int ARow) const;
+  void SetColorsTo(int ACol, int ARow, TColor Value);
+  TCellGradientDirection GetGradientDir(int ACol, int ARow) const;
+  void SetGradientDir(int ACol, int ARow, TCellGradientDirection Value);
+  TColor FontColors(int ACol, int ARow) const;
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles FontStyles(int ACol, int ARow) const;
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  int FontSizes(int ACol, int ARow) const;
+  void SetFontSizes(int ACol, int ARow, int Value);
+  std::string FontNames(int ACol, int ARow) const;
+  void SetFontNames(int ACol, int ARow, const std::string& Value);
+  void SetCellFont(int ACol, int ARow, const TFont& AFont);
+  TAlignment Alignments(int ACol, int ARow) const;
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
+  bool WordWraps(int ACol, int ARow);
+  void SetWordWraps(int ACol, int ARow, bool Value);
+  bool ReadOnly(int ACol, int ARow) const;
+  void SetReadOnly(int ACol, int ARow, bool Value);
+  int LinesInCell(int ACol, int ARow) const;
+  TControl* CellControls(int ACol, int ARow) const;
+  void SetCellControls(int ACol, int ARow, TControl* Value);
+  void SetRowColor(int ARow, TColor Value);
+  void SetRowColorTo(int ARow, TColor Value);
+  void SetRowFontColor(int ARow, TColor Value);
+  // The current cell's display text, a covered cell of a merge resolved to its base cell.
+  virtual std::string GetCurrentCellText() const;
+
+  // Text and look switches of the painter.
+  bool EnhTextSize() const { return FEnhTextSize; }
+  void SetEnhTextSize(bool Value) { SetAndInvalidate(FEnhTextSize, Value); }
+  bool NoImageAndText() const { return FNoImageAndText; }
+  void SetNoImageAndText(bool Value) { SetAndInvalidate(FNoImageAndText, Value); }
+  bool NoDefaultDraw() const { return FNoDefaultDraw; }
+  void SetNoDefaultDraw(bool Value) { SetAndInvalidate(FNoDefaultDraw, Value); }
+  const TBitmap& RowIndicator() const;
+  void SetRowIndicator(const TBitmap& Value);
+  // True when fixed and selected cells take the platform style's elements.
+  bool IsStyled() const override { return FStyled; }
+  void SetStyled(bool Value) { SetAndInvalidate(FStyled, Value); }
+
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TGridGradientEvent OnGetCellGradient;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TNotifyEvent OnPainted;
+  TDragScrollEvent OnDragScroll;
+  TScrollCellEvent OnScrollCell;
+  // May refuse that a press on a fixed cell's border starts sizing the column (row).
+  TColumnSizeEvent OnColumnSize;
+  TRowSizeEvent OnRowSize;
+  TScrollHintEvent OnScrollHint;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TEndRowSizeEvent OnEndRowSize;
 
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
@@ -1222,6 +1382,76 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TEditorSetup FEditorSetup;
   TEditLink* FEditLink = nullptr;
 
+
+  // --- Painting and scrolling.
+  // The scroll, theme and non-client messages; the key and mouse handling passes the rest here.
+  void DispatchSurface(TMessage& message);
+  void Paint() override;
+  void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  // The steps of one cell's content, in their order (paint_cell.cpp, paint_text.cpp,
+  // paint_graphics.cpp).
+  void DrawFixedLook(TCanvas& ACanvas, TCellPaint& P);
+  void DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P);
+  void DrawCellText(TCanvas& ACanvas, TCellPaint& P);
+  void DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect R);
+  void DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P);
+  void DrawCellBackground(TCanvas& ACanvas, TCellPaint& P);
+  // A scroll bar object takes the right edge of its cell.
+  void DrawCellScrollBar(TCanvas& ACanvas, TCellPaint& P);
+  // The cell text into a buffer the painter keeps, as Cells reads it.
+  void FetchCellText(int ACol, int ARow, std::string& Text) const;
+  // The fixed-cell gradient of the hot and pressed looks.
+  void DrawHotFixedGradient(TCanvas& ACanvas, const TRect& R, bool Down);
+  // The cell's number for the kinds that show one; a text that is no number reads as 0.
+  double CellNumber(int ACol, int ARow);
+  // Where the cell's object goes inside the painter's rectangle.
+  void PlaceCellGraphic(const TCellPaint& P, TRect& G) const;
+  void DrawProgressObject(TCanvas& ACanvas, TCellPaint& P);
+  void DrawStyledProgressObject(TCanvas& ACanvas, TCellPaint& P);
+  void DrawCellButton(TCanvas& ACanvas, TCellPaint& P, TRect G);
+  void DrawNodeBox(TCanvas& ACanvas, TCellPaint& P);
+  // One radio button of a group at (X, Y) in a look.
+  void DrawRadio(TCanvas& ACanvas, int X, int Y, TControlLookStyle Style, double Scale, bool Checked, bool Enabled);
+  void DrawSizeLine(int X1, int Y1, int X2, int Y2);
+  // The scroll messages and what they keep in step (scrolling.cpp).
+  void HorzScroll(TMessage& message);
+  // A scroll bar with automatic range follows its cell's text: page the row, range the text.
+  void CellTextChanged(int ACol, int ARow) override;
+  void DrawRotatedText(TCanvas& ACanvas, TCellPaint& P);
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                       TGridDrawInfo& FixedInfo) override;
+  void StopDragScroll();
+  void DragScrollTick();
+  void VertScroll(TMessage& message);
+  // The line a scroll position 0..127 stands for.
+  int ScrollLineOf(int Pos, bool Horizontal) const;
+  bool HasFixedBackgroundPicture() const;
+  // The cells under a fixed background picture's corners.
+  TGridRect BackgroundPictureCells() const;
+  void RepaintMovedBackground(const TGridRect& Before, unsigned Code);
+  // Invalidates a range of display cells; the whole grid when a corner is out of view.
+  void RepaintCellRange(const TGridRect& R);
+  bool IsLastRowClearOfSearchFooter() const;
+  void ScrollClearOfSearchFooter();
+  void HideInplaceEditor();
+  bool ProportionalScrollSkipped() const;
+  // The rows of the unsorted order, and the cell accessors' shared helpers (cell_access.cpp).
+  int UnSortedRow(int ARow) const;
+  void RepaintRealCell(int ACol, int ARow);
+  template <class Fn>
+  void ForRowCells(int ARow, Fn&& Each);
+  TGridCoord CurrentBaseCell() const;
+
+  bool FEnhTextSize = false;
+  bool FNoImageAndText = false;
+  bool FNoDefaultDraw = false;
+  bool FStyled = false;
+  bool FScrollLock = false;
+  // The vertical text flag of the last cell drawn.
+  unsigned FLastVAlign = 0;
  private:
   // The editors work on the grid's edit state.
   friend class TExtInplaceEdit;

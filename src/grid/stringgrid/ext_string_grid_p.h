@@ -24,6 +24,7 @@
 #include "grid/stringgrid/print_settings.h"
 #include "platform/bitmap.h"
 #include "platform/event_chain.h"
+#include "platform/ext_ctrls.h"
 #include "platform/string_list.h"
 
 namespace hd {
@@ -158,6 +159,8 @@ struct TExtStringGridPrivate {
   bool ColChanged = true;
   std::string IncrSearchText;
   TDAZStyle Style = tsWindowsXP;
+  // The component style the drop-down editors take when they are made.
+  TDAZStyle EditorsStyle = tsWindowsXP;
   int OldLeftCol = 0;
   int OldTopRow = 0;
 
@@ -235,6 +238,18 @@ struct TExtStringGridPrivate {
   TGridCombo* Combo = nullptr;
   TGridCheckBox* CheckEdit = nullptr;
   TGridButton* ButtonEdit = nullptr;
+  // The selection changed while updates were held back.
+  bool SelChanged = false;
+  // Left by the mouse handling while a line is sized: the column or row, its size when the
+  // press began, and whether the change comes from the mouse.
+  int SizingCol = -1;
+  int SizingRow = -1;
+  int SizingOldSize = 0;
+  bool ColSizedByMouse = false;
+  bool RowSizedByMouse = false;
+  // Drag scrolling: the edges the drag is near and the timer that scrolls, made on demand.
+  TDragScrollDirections DragScrollDir;
+  std::unique_ptr<TTimer> DragScrollTimer;
 };
 
 }  // namespace hd

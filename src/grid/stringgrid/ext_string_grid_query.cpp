@@ -157,8 +157,6 @@ void TExtStringGrid::SetSelectionColorMixerFactor(int Value) {
   SetAndInvalidate(FSelectionColorMixerFactor, std::clamp(Value, 0, 100));
 }
 
-void TExtStringGrid::SetLook(TGridLook Value) { SetAndInvalidate(FLook, Value); }
-
 void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
   FScrollBarAlways = Value;
   ApplyScrollBarAlways(true);

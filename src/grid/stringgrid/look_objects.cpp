@@ -35,6 +35,14 @@ TControlLook::TControlLook(TGridSettingsHost* Grid) : FGrid(Grid), FDropDownHead
   SetFixedGradient(fgDownMirrorTo, clNone);
 }
 
+void TControlLook::ResetColors() {
+  TControlLook defaults(nullptr);
+  FColor = defaults.FColor;
+  FCommentColor = defaults.FCommentColor;
+  FProgressBorderColor = defaults.FProgressBorderColor;
+  FFixedGradient = defaults.FFixedGradient;
+}
+
 void TControlLook::SetFixedGradient(TFixedGradientColor Which, TColor Value) {
   FFixedGradient[Which] = Value;
   if (FGrid && (Value != clNone || IsMirrorColor(Which))) FGrid->SetDAZGradientColor(Which, Value);

@@ -14,7 +14,7 @@ namespace hd {
 
 // Drawing style of check boxes, radio buttons and cell buttons. (The platform's TControlStyle
 // is the set of control flags, hence the name.) Value 3 is kept for the files that store it.
-enum TControlLookStyle { csClassic, csFlat, csWinXP, csCorvane, csDAZ, csGlyph, csTheme };
+enum TControlLookStyle { csClassic, csFlat, csWinXP, csBevel, csDAZ, csGlyph, csTheme };
 
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
@@ -88,6 +88,9 @@ class TControlLook : public TPersistent {
   int HintMaxWidth() const { return FHintMaxWidth; }
   void SetHintMaxWidth(int Value) { Store(FHintMaxWidth, Value); }
 
+  // Every colour back to its default, the fixed gradients included; the grid's own gradient
+  // colours are left alone and nothing is repainted (a style starts from here).
+  void ResetColors();
   // The fixed-cell gradients, read by name or by kind.
   TColor FixedGradient(TFixedGradientColor Which) const { return FFixedGradient[Which]; }
   void SetFixedGradient(TFixedGradientColor Which, TColor Value);

@@ -1,0 +1,329 @@
+// A cell's text with its filter and sort glyphs, the cell background picture or gradient slice,
+// the selection rectangle, the cell borders, the display text and the text measurement.
+#include <algorithm>
+#include <cmath>
+
+#include "grid/foundation/draw_utils.h"
+#include "grid/foundation/error_underline.h"
+#include "grid/foundation/markup_text.h"
+#include "grid/foundation/text_utils.h"
+#include "grid/stringgrid/cell_paint_p.h"
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/bitmap_resources.h"
+#include "platform/grids/grid_axis.h"
+#include "platform/sysutils.h"
+
+namespace hd {
+
+namespace {
+
+constexpr unsigned kVFlags[] = {0, DT_VCENTER, DT_BOTTOM};  // vtaTop, vtaCenter, vtaBottom
+constexpr unsigned kHFlags[] = {0, DT_RIGHT, DT_CENTER};    // taLeftJustify, taRightJustify, taCenter
+constexpr int kFilterGlyph = 16;
+
+int GlyphY(TVAlignment va, const TRect& r) {
+  switch (va) {
+    case vtaCenter: return r.Top + (r.Bottom - r.Top) / 2;
+    case vtaBottom: return r.Bottom - 8;
+    default: return r.Top + 8;
+  }
+}
+
+// The first line of a text: up to its first line break.
+void KeepFirstLine(std::string& text) {
+  std::size_t end = text.find_first_of("\r\n");
+  if (end != std::string::npos) text.resize(end);
+}
+
+}  // namespace
+
+void TExtStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P) {
+  TExtStringGridPrivate& p = *FP;
+  const TBackGround& bg = *p.BackGround;
+  TRect& R = P.R;
+  TBackGroundCells cells = bg.Cells();
+  bool covered = cells == bcAll || (cells == bcNormal && !P.Fixed) || (cells == bcFixed && P.Fixed);
+  bool ownColor = Colors(P.RealCol, P.Row) != clNone;
+  bool selected = P.State.Contains(gdSelected) && FShowSelection;
+  int gw = GridLineWidth();
+  if (!bg.Bitmap().Empty() && !ownColor && covered && !selected) {
+    TRect r = Rect(R.Left - gw + 1, R.Top - gw + 1, R.Right, R.Bottom);
+    ACanvas.SaveState();
+    ACanvas.IntersectClipRect(r);
+    if (bg.Display() == bdTile) {
+      // The tiles line up with the cells, counted from the first normal column and row.
+      int fromCol = cells == bcNormal ? FixedCols() : 0, fromRow = cells == bcNormal ? FixedRows() : 0;
+      // Positions from the axes, so that a far row costs what a near one does.
+      std::int64_t x = ColAxis().Span(fromCol, std::max(P.Col, fromCol));
+      std::int64_t y = RowAxis().Span(fromRow, std::max(P.Row, fromRow));
+      int w = bg.Bitmap().Width(), h = bg.Bitmap().Height();
+      int ox = w > 0 ? static_cast<int>(x % w) : 0, oy = h > 0 ? static_cast<int>(y % h) : 0;
+      for (int ty = r.Top - oy; ty < r.Bottom; ty += h)
+        for (int tx = r.Left - ox; tx < r.Right; tx += w) ACanvas.Draw(tx, ty, bg.Bitmap());
+    } else {
+      DrawBackgroundPictureAt(ACanvas, r);
+    }
+    ACanvas.RestoreState();
+  }
+  static constexpr TCellTypes kControlKinds{ctCheckBox, ctDataCheckBox, ctRadio, ctButton, ctRadioButton};
+  bool controlKind = P.Placement.Graphic && kControlKinds.Contains(P.Placement.Graphic->CellType());
+  bool focusedDrawn = P.State.Contains(gdFocused) && !Options().Contains(goDrawFocusSelected);
+  if ((bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert) && (!ownColor || controlKind) && covered &&
+      (!selected || focusedDrawn) && bg.ColorTo() != clNone) {
+    bool horz = bg.Display() == bdGradientHorz;
+    TRect r = Rect(R.Left - 1, R.Top - gw, R.Right, R.Bottom + gw - 1);
+    int extent = horz ? Width() : Height();
+    TColor from = GradientColorAt(bg.Color(), bg.ColorTo(), 0, horz ? r.Left : r.Top, extent);
+    TColor to = GradientColorAt(bg.Color(), bg.ColorTo(), 0, horz ? r.Right : r.Bottom, extent);
+    DrawGradient(ACanvas, from, to, horz, r, 128);
+  }
+}
+
+void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
+  TExtStringGridPrivate& p = *FP;
+  // The text moves the rectangle about; the steps after it start from the cell's again.
+  const TRect cellRect = P.R;
+  TRect& R = P.R;
+  TColor urlColor = FURLColor;
+  // 2: the selection's colours, or back to the plain ones.
+  bool rowMarked = Options().Contains(goRowSelect) && RowSelectMark(P.Row);
+  if ((P.State.Contains(gdSelected) || rowMarked) && !P.Fixed) {
+    if (FShowSelection) {
+      if (FSelectionColor != clNone) ACanvas.Brush().Color = FSelectionColor;
+      if (Enabled() && FSelectionTextColor != clNone) ACanvas.Font().Color = FSelectionTextColor;
+      urlColor = FSelectionTextColor;
+    } else if (!Focused() || (P.Placement.Graphic && P.Placement.Graphic->CellType() == ctCheckBox)) {
+      ACanvas.Brush().Color = P.BrushColor;
+      ACanvas.Font().Color = P.FontColor;
+    }
+  }
+  // 3: the text as shown.
+  std::string& text = *P.Text;
+  if (OnGetFloatFormat)
+    text = GetFormattedCell(P.RealCol, P.Row);
+  else
+    FetchCellText(P.RealCol, P.Row, text);
+  int kind = GetTextKind(text, FEnableHTML);
+  bool password = false;
+  IsPasswordCell(P.RealCol, P.Row, password);
+  if (password) FillWithChar(text, FPasswordChar);
+  // 4: fixed cells start a grid line further in; a scrolled cell is clipped to itself.
+  if (P.Fixed) {
+    R.Left += GridLineWidth();
+    R.Top += GridLineWidth();
+  }
+  TRect textArea = R;
+  bool clipped = P.ScrollPos > 0;
+  if (clipped) {
+    ACanvas.SaveState();
+    ACanvas.IntersectClipRect(R);
+    R.Top -= P.ScrollPos;
+  }
+  // 5: the filter glyph.
+  if (P.ShowFilter) {
+    const TFilterDropDown& fd = *p.FilterDropDown;
+    const TBitmap& glyph = p.Filter->HasFilter(P.RealCol) ? fd.GlyphActive() : fd.Glyph();
+    if (!glyph.Empty()) {
+      TBitmap t = glyph;
+      t.SetTransparent(true);
+      ACanvas.Draw(R.Right - kFilterGlyph, R.Top, t);
+    } else {
+      DrawResourceBitmapTransparent(ACanvas, FixedColor(), Rect(R.Right - kFilterGlyph, R.Top, R.Right, R.Bottom),
+                                    "ESGFILT");
+    }
+  }
+  // 7: a background picture or gradient slice behind the text.
+  DrawCellBackground(ACanvas, P);
+  // 8: the selection rectangle along the selection's outline.
+  if (FSelectionRectangle && !P.Fixed) {
+    TGridRect sel = Selection();
+    TPoint base = BaseCell(P.Col, P.Row);
+    if (sel.Contains(base.X, base.Y)) {
+      int gw = GridLineWidth();
+      TPen saved = ACanvas.Pen();
+      ACanvas.Pen() = TPen{FSelectionRectangleColor, 2};
+      TPoint ext = CellSpan(base.X, base.Y);
+      auto seg = [&](int x1, int y1, int x2, int y2) {
+        ACanvas.MoveTo(x1, y1);
+        ACanvas.LineTo(x2, y2);
+      };
+      TRect c = textArea;
+      if (base.X == sel.Left) seg(c.Left - gw + 1, c.Top - gw, c.Left - gw + 1, c.Bottom + 1);
+      if (base.X + ext.X == sel.Right) seg(c.Right - 1, c.Top - gw, c.Right - 1, c.Bottom + 1);
+      if (base.Y == sel.Top) seg(c.Left - gw, c.Top - gw + 1, c.Right, c.Top - gw + 1);
+      if (base.Y + ext.Y == sel.Bottom) seg(c.Left - gw, c.Bottom, c.Right, c.Bottom);
+      ACanvas.Pen() = saved;
+      if (FSelectionResizer && base.X + ext.X == sel.Right && base.Y + ext.Y == sel.Bottom) {
+        TBrush brush = ACanvas.Brush();
+        ACanvas.Brush() = TBrush{FSelectionRectangleColor, bsSolid};
+        ACanvas.FillRect(Rect(c.Right - 4, c.Bottom - 4, c.Right + 1, c.Bottom + 1));
+        ACanvas.Brush() = brush;
+      }
+    }
+  }
+  // 9: the text itself, unless the cell's object takes its place.
+  if (P.Placement.TextToo || !P.Placement.Graphic) {
+    R.Left += FXYOffset.X;
+    R.Top += FXYOffset.Y;
+    if (!FXYOffsetTopLeftOnly) R.Right -= FXYOffset.X;
+    P.TextAlign = P.HA;
+    const TCellGraphicPlacement& g = P.Placement;
+    if (g.Graphic) {
+      if (g.HAlign == haBeforeText) R.Left += g.Width;
+      if (g.HAlign == haAfterText) R.Right -= g.Width;
+      if (g.VAlign == vaAboveText) R.Top += g.Height;
+      if (g.VAlign == vaUnderText) R.Bottom -= g.Height;
+    }
+    // Markup is shown as its plain text; rich text likewise.
+    if (kind == ttMarkup) text = MarkupToText(text);
+    const TSortSettings& sort = *p.SortSettings;
+    bool sortHeader = sort.Show() && P.Row == sort.Row();
+    if (sortHeader && P.HA == taCenter) R.Left += 10;
+    bool link = FURLShow && HasURLProtocol(text);
+    if (link) {
+      if (!FURLFull) StripURLProtocol(text);
+      ACanvas.Font().Color = urlColor;
+      ACanvas.Font().Style.Include(fsUnderline);
+    }
+    unsigned flags = DT_EDITCONTROL;
+    bool oneLine = FMultilinecells ? CountLines(text, true) <= 1 : true;
+    if (oneLine && !P.WW) {
+      KeepFirstLine(text);
+      flags = DT_SINGLELINE;
+      if (FEnhTextSize) flags |= DT_END_ELLIPSIS;
+    } else if (P.WW && !FMultilinecells && FEnhTextSize) {
+      flags |= DT_END_ELLIPSIS;
+    }
+    flags |= DT_EXPANDTABS | DT_NOPREFIX | kHFlags[P.HA] | kVFlags[P.VA];
+    if (P.WW || FMultilinecells)
+      flags |= DT_WORDBREAK | DT_EDITCONTROL;
+    else
+      flags |= DT_SINGLELINE;
+    FLastVAlign = kVFlags[P.VA];
+    ACanvas.Brush().Style = bsClear;
+    if (P.ShowFilter) R.Right -= kFilterGlyph;
+    if (g.Graphic) {
+      TRect m = R;
+      ACanvas.DrawText(text, m, flags | DT_CALCRECT);
+      P.TextWidth = m.Width() + 2;
+    }
+    TRect drawn = R;
+    ACanvas.DrawText(text, drawn, flags);
+    ACanvas.Brush().Style = bsSolid;
+    // 7: a marked range of the text.
+    if (g.Graphic && (g.Graphic->CellType() == ctEmpty || g.Graphic->CellType() == ctValue) &&
+        g.Graphic->CellErrLen() > 0)
+      DrawWavyUnderline(this, ACanvas, text, g.Graphic->CellErrLen(), g.Graphic->CellErrFrom(), 0, R);
+    // 8: the sort glyph of a header.
+    bool sortColumn = P.RealCol == sort.Column() || p.SortIndexes->IndexOf(P.RealCol) >= 0;
+    bool glyphCell = sortHeader && RowCount() > FixedRows() + 1;
+    bool firstIndex = p.SortIndexes->Count() == 0 || p.SortIndexes->Items(0) == P.RealCol || sort.IndexShow();
+    if (glyphCell && sortColumn && FixedRows() > 0 && (P.Col >= FixedCols() || sort.FixedCols()) && firstIndex) {
+      TRect g4 = textArea;
+      if (P.ShowFilter) g4.Right -= kFilterGlyph;
+      int q = std::max(0, std::min(ACanvas.TextWidth(text), g4.Width() - 16));
+      int gw = g.Graphic && (g.HAlign == haLeft || g.HAlign == haBeforeText) ? g.Width : 0;
+      int x = P.HA == taLeftJustify ? g4.Left + q + gw + 10 : P.HA == taRightJustify ? g4.Right - q - 10 : g4.Left + 8;
+      DrawSortGlyph(ACanvas, P.RealCol, GlyphY(P.VA, g4), x);
+    }
+    if (link) ACanvas.Font().Style.Exclude(fsUnderline);
+  }
+  // 10: the clip of step 4 goes, the one before it comes back.
+  if (clipped) ACanvas.RestoreState();
+  R = cellRect;
+}
+
+void TExtStringGrid::DrawSortGlyph(TCanvas& ACanvas, int ACol, int Y, int X) {
+  TExtStringGridPrivate& p = *FP;
+  const TSortSettings& sort = *p.SortSettings;
+  TPen& pen = ACanvas.Pen();
+  int k = p.SortIndexes->IndexOf(ACol);
+  if (sort.IndexShow() && k >= 0) {
+    TBrush savedBrush = ACanvas.Brush();
+    TFont savedFont = ACanvas.Font();
+    ACanvas.Brush() = TBrush{sort.IndexColor(), bsSolid};
+    ACanvas.SetBkMode(bkTransparent);
+    ACanvas.Font().Color = clBlack;
+    ACanvas.Font().Size = 6;
+    bool up = (static_cast<unsigned>(p.SortIndexes->Items(k)) & 0x80000000u) != 0;
+    bool noGlyphs = sort.IndexUpGlyph().Empty() || sort.IndexDownGlyph().Empty();
+    pen.Color = clBlack;
+    if (up) {
+      if (noGlyphs)
+        ACanvas.Polygon({{X - 7, Y - 5}, {X + 7, Y - 5}, {X, Y + 8}});
+      else
+        ACanvas.Draw(X - 7, Y - 7, sort.IndexUpGlyph());
+      ACanvas.TextOut(X - 2, Y - 4, std::to_string(k + 1));
+    } else {
+      if (noGlyphs)
+        ACanvas.Polygon({{X - 6, Y + 8}, {X + 6, Y + 8}, {X, Y - 4}});
+      else
+        ACanvas.Draw(X - 7, Y - 7, sort.IndexDownGlyph());
+      ACanvas.TextOut(X - 2, Y - 2, std::to_string(k + 1));
+    }
+    ACanvas.Brush() = savedBrush;
+    ACanvas.Font() = savedFont;
+    return;
+  }
+  if (sort.UpGlyph().Empty() || sort.DownGlyph().Empty()) {
+    pen.Width = 1;
+    if (sort.Direction() == sdDescending) {
+      pen.Color = clWhite;
+      ACanvas.MoveTo(X + 4, Y - 4);
+      ACanvas.LineTo(X, Y + 4);
+      pen.Color = 0x808080;
+      ACanvas.LineTo(X - 4, Y - 4);
+      ACanvas.LineTo(X + 4, Y - 4);
+    } else {
+      pen.Color = clWhite;
+      ACanvas.MoveTo(X - 4, Y + 4);
+      ACanvas.LineTo(X + 4, Y + 4);
+      ACanvas.LineTo(X, Y - 4);
+      pen.Color = 0x808080;
+      ACanvas.LineTo(X - 4, Y + 4);
+    }
+    pen.Color = clBlack;
+    return;
+  }
+  TBitmap glyph = sort.Direction() == sdDescending ? sort.DownGlyph() : sort.UpGlyph();
+  glyph.SetTransparent(true);
+  ACanvas.Draw(X - 4, Y - 4, glyph);
+  ACanvas.Brush().Color = FixedColor();
+}
+
+void TExtStringGrid::DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect R) {
+  TCellBorders borders;
+  TPen saved = ACanvas.Pen();
+  TPen pen = saved;
+  GetCellBorder(ACol, ARow, pen, borders);
+  if (borders.Empty()) {
+    ACanvas.Pen() = saved;
+    return;
+  }
+  TPen left = pen, top = pen, right = pen, bottom = pen;
+  if (OnGetCellBorderProp) OnGetCellBorderProp(this, ARow, ACol, left, top, right, bottom);
+  int e = (pen.Width + 1) / 2;
+  int leftInset = Options().Contains(goVertLine) ? e : 0;
+  int bottomInset = Options().Contains(goHorzLine) ? e : 0;
+  int gw = GridLineWidth();
+  R.Left += leftInset;
+  R.Bottom -= bottomInset;
+  auto line = [&](const TPen& p, int x1, int y1, int x2, int y2) {
+    ACanvas.Pen() = p;
+    ACanvas.MoveTo(x1, y1);
+    ACanvas.LineTo(x2, y2);
+  };
+  if (borders.Contains(cbLeft)) line(left, std::max(0, R.Left), R.Top, std::max(0, R.Left), R.Bottom);
+  R.Right -= leftInset;
+  if (borders.Contains(cbRight)) line(right, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
+  if (borders.Contains(cbTop)) {
+    R.Top += bottomInset;
+    int y = gw == 0 ? R.Top + 1 : std::max(0, R.Top - gw);
+    line(top, R.Left, y, R.Right, y);
+  }
+  if (borders.Contains(cbBottom)) line(bottom, R.Left - gw - 1, R.Bottom - 1, R.Right, R.Bottom - 1);
+  ACanvas.Pen() = saved;
+}
+
+}  // namespace hd

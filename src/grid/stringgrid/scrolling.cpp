@@ -1,0 +1,286 @@
+// Scrolling by the scroll bars' messages, thumbs proportional to the real sizes, keeping clear
+// of the search footer and of a fixed background picture, and the reactions to size changes:
+// stretching, proportional sizing of all lines, and the events that end a sizing.
+#include <algorithm>
+#include <cmath>
+
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/application.h"
+#include "platform/grids/grid_axis.h"
+#include "platform/scroll_bars.h"
+
+namespace hd {
+
+namespace {
+
+constexpr int kMaxScrollPos = 127;
+constexpr int kSearchPanelHeight = 32;
+
+}  // namespace
+
+int TExtStringGrid::ScrollLineOf(int Pos, bool Horizontal) const {
+  int fixed = Horizontal ? TBaseGrid::FixedCols() : TBaseGrid::FixedRows();
+  int count = Horizontal ? ColCount() : RowCount();
+  int visible = Horizontal ? VisibleColCount() : VisibleRowCount();
+  return MulDiv(Pos, std::max(count - visible - fixed, 0), kMaxScrollPos) + fixed;
+}
+
+TGridRect TExtStringGrid::BackgroundPictureCells() const {
+  const TBackGround& bg = *FP->BackGround;
+  TGridCoord a = MouseCoord(bg.Left(), bg.Top());
+  TGridCoord b = MouseCoord(bg.Left() + bg.Bitmap().Width(), bg.Top() + bg.Bitmap().Height());
+  return {a.X, a.Y, b.X, b.Y};
+}
+
+bool TExtStringGrid::HasFixedBackgroundPicture() const {
+  return !FP->BackGround->Bitmap().Empty() && FP->BackGround->Display() == bdFixed;
+}
+
+void TExtStringGrid::RepaintMovedBackground(const TGridRect& Before, unsigned Code) {
+  if (Code == SB_THUMBTRACK || !HasFixedBackgroundPicture()) return;
+  TGridRect after = BackgroundPictureCells();
+  if (after == Before) return;
+  RepaintCellRange(Before);
+  RepaintCellRange(after);
+}
+
+void TExtStringGrid::RepaintCellRange(const TGridRect& R) {
+  if (R.Left < 0 || R.Top < 0 || R.Right < 0 || R.Bottom < 0) return;
+  int right = std::min(R.Right, VisibleColCount() + FixedCols());
+  TRect a = CellRect(R.Left, R.Top), b = CellRect(right, R.Bottom);
+  if (a.Width() == 0 || b.Width() == 0) {
+    InvalidateGrid();
+    return;
+  }
+  TRect r;
+  UnionRect(r, a, b);
+  ::hd::InvalidateRect(Handle(), &r, true);
+}
+
+bool TExtStringGrid::IsLastRowClearOfSearchFooter() const {
+  if (!FP->SearchFooter->Visible()) return false;
+  if (TopRow() + VisibleRowCount() < RowCount() - 1) return false;
+  TRect last = CellRect(0, RowCount() - 1);
+  return last.Bottom < ClientHeight() - kSearchPanelHeight + 2;
+}
+
+void TExtStringGrid::ScrollClearOfSearchFooter() {
+  if (!FP->SearchFooter->Visible() || ClientHeight() <= DefaultRowHeight() + kSearchPanelHeight) return;
+  while (TopRow() < RowCount() - 1) {
+    TRect last = CellRect(0, RowCount() - 1);
+    if (last.Height() > 0 && last.Bottom < ClientHeight() - kSearchPanelHeight + 2) break;
+    int before = TopRow();
+    SetTopRow(before + 1);
+    if (TopRow() == before) break;
+  }
+}
+
+void TExtStringGrid::DispatchSurface(TMessage& message) {
+  switch (message.Msg) {
+    case WM_HSCROLL: HorzScroll(message); return;
+    case WM_VSCROLL: VertScroll(message); return;
+    case WM_OFFICETHEMECHANGED:
+      if (FAutoThemeAdapt) FollowOfficeTheme();
+      return;
+    case WM_NCPAINT:
+      TBaseGrid::Dispatch(message);
+      if (FP->UpdateCount <= 0) {
+        DrawNCBorder();
+        message.Result = 0;
+      }
+      return;
+    default: TBaseGrid::Dispatch(message);
+  }
+}
+
+void TExtStringGrid::HorzScroll(TMessage& message) {
+  unsigned code = LOWORD(message.WParam);
+  int pos = static_cast<short>(HIWORD(message.WParam));
+  int k = ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), true);
+  if (code == SB_THUMBTRACK && FScrollSynch) SetLeftCol(k);
+  TGridRect before = HasFixedBackgroundPicture() ? BackgroundPictureCells() : TGridRect{};
+  if (FixedCols() == 0 && k >= Col() && EditorMode()) HideInplaceEditor();
+  TBaseGrid::Dispatch(message);
+  RepaintMovedBackground(before, code);
+  if (code == SB_ENDSCROLL && ColCount() == 1) InvalidateGrid();
+  if (GetCellType(RealCol(), Row()) == ctCheckBox && EditorMode()) HideInplaceEditor();
+  UpdateFooter();
+}
+
+void TExtStringGrid::VertScroll(TMessage& message) {
+  if (IsDesigning()) {
+    TBaseGrid::Dispatch(message);
+    return;
+  }
+  unsigned code = LOWORD(message.WParam);
+  int pos = static_cast<short>(HIWORD(message.WParam));
+  // A scroll bar control in a cell sends its own handle; the window's bar sends none.
+  if (message.LParam != 0) {
+    if (ScrollCellBar(code, pos)) message.Result = 1;
+    return;
+  }
+  if (code == SB_THUMBTRACK && FScrollSynch) SetTopRow(ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), false));
+  TGridRect before = HasFixedBackgroundPicture() ? BackgroundPictureCells() : TGridRect{};
+  bool footer = FP->SearchFooter->Visible();
+  if (footer && (code == SB_ENDSCROLL || code == SB_LINEDOWN) && IsLastRowClearOfSearchFooter()) {
+    message.Result = 1;
+    return;
+  }
+  TBaseGrid::Dispatch(message);
+  if (footer) {
+    bool atEnd = TopRow() == RowCount() - VisibleRowCount();
+    if (code == SB_LINEUP && atEnd) SetTopRow(TopRow() - 1);
+    if ((code == SB_ENDSCROLL || code == SB_LINEDOWN) && atEnd) ScrollClearOfSearchFooter();
+  }
+  RepaintMovedBackground(before, code);
+  if (GetCellType(RealCol(), Row()) == ctCheckBox && EditorMode()) HideInplaceEditor();
+}
+
+bool TExtStringGrid::ScrollCellBar(unsigned Code, int Pos) {
+  int col = RealCol(), row = Row();
+  TCellGraphic* bar = GetCellGraphic(col, row);
+  if (!bar || bar->CellType() != ctScrollbar) return false;
+  // Every step stays within the bar, pages and the thumb included.
+  int max = std::max(bar->CellErrFrom() - bar->CellAngle(), 0);
+  int old = bar->CellIndex(), pos = old;
+  switch (Code) {
+    case SB_LINEUP: pos -= 10; break;
+    case SB_LINEDOWN: pos += 10; break;
+    case SB_PAGEUP: pos -= 100; break;
+    case SB_PAGEDOWN: pos += 100; break;
+    case SB_THUMBTRACK: pos = Pos; break;
+    default: return false;
+  }
+  pos = std::clamp(pos, 0, max);
+  if (pos == old) return false;
+  bar->SetCellIndex(pos);
+  RepaintCell(Col(), row);
+  DoScrollCell(col, row, pos, 0, max);
+  return true;
+}
+
+void TExtStringGrid::DoScrollCell(int ACol, int ARow, int Position, int Min, int Max) {
+  if (OnScrollCell) OnScrollCell(this, ACol, ARow, Position, Min, Max);
+}
+
+void TExtStringGrid::HideInplaceEditor() {
+  if (EditorMode()) SetEditorMode(false);
+}
+
+bool TExtStringGrid::ProportionalScrollSkipped() const {
+  return Loading() || IsDesigning() || !FScrollProportional || FScrollLock || !HandleAllocated();
+}
+
+void TExtStringGrid::UpdateHorzScrollProportional() {
+  if (ProportionalScrollSkipped()) return;
+  int g = GridLineWidth();
+  int fixedCols = TBaseGrid::FixedCols();
+  const TGridAxis& axis = ColAxis();
+  int fixedW = g + static_cast<int>(axis.Span(0, fixedCols));
+  int totalW = g + static_cast<int>(axis.Span(fixedCols, ColCount()));
+  int beforeW = g + static_cast<int>(axis.Span(fixedCols, std::max(LeftCol(), fixedCols)));
+  float e = static_cast<float>(ClientWidth() - fixedW) / static_cast<float>(totalW);
+  if (e >= 0.9999f) return;
+  int max = static_cast<int>((e + 127) / (1 - e));
+  int page = max - 126;
+  int w = Width();
+  int position = w < totalW && totalW - w != 0
+                     ? static_cast<int>(static_cast<double>(beforeW) / (totalW - w) * 128)
+                     : GetScrollPos(Handle(), SB_HORZ);
+  if (fixedW + totalW - w < 5) return;
+  SCROLLINFO info;
+  info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+  info.nMin = 0;
+  info.nMax = max;
+  info.nPage = static_cast<UINT>(std::max(page, 0));
+  info.nPos = position;
+  SetScrollInfo(Handle(), SB_HORZ, info, true);
+  if (FScrollBarAlways == saHorz || FScrollBarAlways == saBoth) return;
+  bool wide = totalW + fixedW >= w;
+  if (!(wide && (ScrollBars() == ssHorizontal || ScrollBars() == ssBoth))) ShowScrollBar(Handle(), SB_HORZ, false);
+}
+
+void TExtStringGrid::UpdateVertScrollProportional() {
+  if (ProportionalScrollSkipped()) return;
+  int fixedRows = TBaseGrid::FixedRows();
+  if (VisibleRowCount() + fixedRows >= RowCount()) return;
+  int g = GridLineWidth();
+  // Positions from the axis: a million rows cost what a hundred do.
+  const TGridAxis& axis = RowAxis();
+  std::int64_t fixedH = g + axis.Span(0, fixedRows);
+  std::int64_t totalH = g + axis.Span(fixedRows, RowCount());
+  std::int64_t beforeH = g + axis.Span(fixedRows, std::max(TopRow(), fixedRows));
+  if (totalH == 0) return;
+  float e = static_cast<float>(ClientHeight() - fixedH) / static_cast<float>(totalH);
+  if (e >= 0.9999f) return;
+  int max = static_cast<int>((e + 127) / (1 - e));
+  int page = max - 126;
+  int h = Height();
+  int position = h < totalH && totalH - h != 0 ? static_cast<int>(static_cast<double>(beforeH) / (totalH - h) * 128)
+                                                : kMaxScrollPos;
+  if (fixedH + totalH - h < 5) return;
+  SCROLLINFO info;
+  info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+  info.nMin = 0;
+  info.nMax = max;
+  info.nPage = static_cast<UINT>(std::max(page, 0));
+  info.nPos = position;
+  SetScrollInfo(Handle(), SB_VERT, info, true);
+}
+
+void TExtStringGrid::ColWidthsChanged() {
+  TExtStringGridPrivate& p = *FP;
+  if (p.StretchAllowed) StretchColumn(p.ColumnSize->StretchColumn());
+  TBaseGrid::ColWidthsChanged();
+  int col = p.SizingCol;
+  if (p.ColSizedByMouse && col >= 0 && p.MouseActions->AllColumnSize() && p.SizingOldSize > 0) {
+    double f = static_cast<double>(ColWidths(col)) / p.SizingOldSize;
+    // The other columns follow without repeating this step.
+    p.ColSizedByMouse = false;
+    for (int c = TBaseGrid::FixedCols(); c < ColCount(); ++c)
+      if (c != col) SetColWidths(c, static_cast<int>(std::lround(ColWidths(c) * f)));
+    p.ColSizedByMouse = true;
+  }
+  if (p.ColSizedByMouse && col >= 0) {
+    if (OnEndColumnSize) OnEndColumnSize(this, col);
+    int w = ColWidths(col);
+    UpdateColSize(col, w);
+    if (w != ColWidths(col)) {
+      p.ColSizedByMouse = false;
+      SetColWidths(col, w);
+    }
+    if (p.ColSizedByMouse) p.SizingCol = p.SizingRow = -1;
+  }
+  p.ColSizedByMouse = false;
+  if (EditorMode() && GetCellType(RealCol(), Row()) == ctCheckBox) HideInplaceEditor();
+  UpdateFooter();
+  if (p.ColumnSize->Stretch() && FScrollProportional) UpdateVertScrollProportional();
+}
+
+void TExtStringGrid::RowHeightsChanged() {
+  TExtStringGridPrivate& p = *FP;
+  TBaseGrid::RowHeightsChanged();
+  int row = p.SizingRow;
+  if (p.RowSizedByMouse && row >= 0 && p.MouseActions->AllRowSize() && p.SizingOldSize > 0) {
+    double f = static_cast<double>(RowHeights(row)) / p.SizingOldSize;
+    p.RowSizedByMouse = false;
+    for (int r = TBaseGrid::FixedRows(); r < RowCount(); ++r)
+      if (r != row) SetRowHeights(r, static_cast<int>(std::lround(RowHeights(r) * f)));
+    p.RowSizedByMouse = true;
+  }
+  if (p.RowSizedByMouse && row >= 0) {
+    if (OnEndRowSize) OnEndRowSize(this, row);
+    p.SizingCol = p.SizingRow = -1;
+  }
+  p.RowSizedByMouse = false;
+  if (EditorMode() && GetCellType(RealCol(), Row()) == ctCheckBox) HideInplaceEditor();
+}
+
+void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
+  if (!Parent() || Loading() || Application().Terminated()) return;
+  if (FP->ColumnSize->Stretch()) StretchColumn(FP->ColumnSize->StretchColumn());
+  TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+}
+
+}  // namespace hd

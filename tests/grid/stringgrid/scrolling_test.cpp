@@ -1,0 +1,108 @@
+// Scrolling of the string grid: thumb tracking by messages, drag scrolling near the edges with
+// its delays, and the sizing vetoes of the hot zone.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/grid_settings_edit.h"
+#include "grid/stringgrid/string_grid_fixture.h"
+#include "platform/scroll_bars.h"
+
+namespace hd {
+namespace {
+
+using test::StringGridTest;
+
+TEST_F(StringGridTest, ThumbTrackWithScrollSynchMovesTopRowToTheRowOfThePosition) {
+  // 1 fixed and 200 data rows: position 127 stands for the last first row that still fills.
+  grid->SetRowCount(201);
+  kit.Process();
+  int visible = grid->VisibleRowCount();
+  grid->SetScrollSynch(true);
+  SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 127), 0);
+  EXPECT_EQ(grid->TopRow(), 201 - visible);
+  SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+  EXPECT_EQ(grid->TopRow(), 1);
+}
+
+TEST_F(StringGridTest, DragNearTheTopScrollsUpAfterTheInitialDelayThenAtTheRepeatDelay) {
+  grid->SetRowCount(100);
+  grid->SetTopRow(5);
+  kit.Process();
+  grid->DragScrollOptions().SetActive(true);
+  bool accept = true;
+  grid->DragOver(nullptr, 100, 10, dsDragEnter, accept);
+  kit.Advance(999);
+  EXPECT_EQ(grid->TopRow(), 5);
+  kit.Advance(1);
+  EXPECT_EQ(grid->TopRow(), 4);
+  kit.Advance(250);
+  EXPECT_EQ(grid->TopRow(), 3);
+  // The event may stop a step.
+  grid->OnDragScroll = [](TObject*, int, int, TDragScrollDirections& dir, bool& canScroll) {
+    canScroll = !dir.Contains(dsdUp);
+  };
+  kit.Advance(250);
+  EXPECT_EQ(grid->TopRow(), 3);
+  grid->OnDragScroll = nullptr;
+  // Up to the first scrollable row, and not past it.
+  kit.Advance(250 * 5);
+  EXPECT_EQ(grid->TopRow(), 1);
+  // Leaving ends it.
+  grid->SetTopRow(5);
+  grid->DragOver(nullptr, 100, 10, dsDragLeave, accept);
+  kit.Advance(2000);
+  EXPECT_EQ(grid->TopRow(), 5);
+  // Away from the edges nothing scrolls.
+  grid->DragOver(nullptr, 100, 150, dsDragMove, accept);
+  kit.Advance(2000);
+  EXPECT_EQ(grid->TopRow(), 5);
+}
+
+TEST_F(StringGridTest, ColumnSizeEventRefusesSizingInTheHeader) {
+  TGridOptions options = grid->Options();
+  options.Include(goColSizing);
+  grid->SetOptions(options);
+  grid->OnColumnSize = [](TObject*, int ACol, bool& Allow) { Allow = ACol != 2; };
+  // The border right of column 2 and the one right of column 3, in the header.
+  for (int col : {2, 3}) {
+    SCOPED_TRACE(col);
+    TRect r = grid->CellRect(col, 0);
+    int before = grid->ColWidths(col);
+    kit.MouseDown(grid, r.Right - 1, r.Top + 5);
+    kit.MoveMouse(grid, r.Right + 20, r.Top + 5, {ssLeft});
+    kit.MouseUp(grid, r.Right + 20, r.Top + 5);
+    kit.Process();
+    EXPECT_EQ(grid->ColWidths(col) != before, col != 2);
+  }
+}
+
+TEST_F(StringGridTest, CellScrollBarStepsStayWithinItsRange) {
+  grid->SetRow(2);
+  grid->SetCol(2);
+  TCellGraphic* bar = grid->CreateCellGraphic(2, 2);
+  bar->SetCellType(ctScrollbar);
+  bar->SetCellAngle(20);    // page
+  bar->SetCellErrFrom(70);  // range: positions 0 .. 50
+  std::vector<int> reported;
+  grid->OnScrollCell = [&](TObject*, int, int, int pos, int, int max) {
+    reported.push_back(pos);
+    EXPECT_EQ(max, 50);
+  };
+  struct Step {
+    unsigned code;
+    int pos;
+    int expected;
+  };
+  const Step steps[] = {{SB_LINEDOWN, 0, 10}, {SB_PAGEDOWN, 0, 50}, {SB_LINEDOWN, 0, 50},
+                        {SB_PAGEUP, 0, 0},    {SB_THUMBTRACK, 30, 30}, {SB_THUMBTRACK, 900, 50}};
+  for (const Step& s : steps) {
+    grid->ScrollCellBar(s.code, s.pos);
+    EXPECT_EQ(bar->CellIndex(), s.expected) << s.code;
+  }
+  EXPECT_EQ(reported, (std::vector<int>{10, 50, 0, 30, 50}));
+}
+
+}  // namespace
+}  // namespace hd
