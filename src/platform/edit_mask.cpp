@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/edit_rules.h"
 #include "platform/regional.h"
 #include "platform/sysutils.h"
 
@@ -13,12 +14,10 @@ constexpr char32_t kFieldSeparator = U';';
 
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
-// A case mapping that keeps one character one character (the German sharp s stays).
 char32_t CaseOf(char32_t c, TMaskCase mode) {
   if (mode == TMaskCase::mcNone) return c;
   std::string one = CodePointsToUtf8(std::u32string(1, c));
-  std::u32string mapped = Utf8ToCodePoints(mode == TMaskCase::mcUpper ? AnsiUpperCase(one) : AnsiLowerCase(one));
-  return mapped.size() == 1 ? mapped[0] : c;
+  return Utf8ToCodePoints(CasedText(one, mode == TMaskCase::mcUpper ? ecUpperCase : ecLowerCase))[0];
 }
 
 bool Escaped(const std::u32string& mask, size_t i) {
