@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/edit_rules.h"
 #include "platform/regional.h"
 #include "platform/sysutils.h"
 
@@ -13,12 +14,10 @@ constexpr char32_t kFieldSeparator = U';';
 
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
-// A case mapping that keeps one character one character (the German sharp s stays).
 char32_t CaseOf(char32_t c, TMaskCase mode) {
   if (mode == TMaskCase::mcNone) return c;
   std::string one = CodePointsToUtf8(std::u32string(1, c));
-  std::u32string mapped = Utf8ToCodePoints(mode == TMaskCase::mcUpper ? AnsiUpperCase(one) : AnsiLowerCase(one));
-  return mapped.size() == 1 ? mapped[0] : c;
+  return Utf8ToCodePoints(CasedText(one, mode == TMaskCase::mcUpper ? ecUpperCase : ecLowerCase))[0];
 }
 
 bool Escaped(const std::u32string& mask, size_t i) {
@@ -141,16 +140,19 @@ std::u32string TEditMask::RightAligned(const std::u32string& raw) const {
   return out;
 }
 
-std::u32string TEditMask::EditTextFromRaw(const std::u32string& raw) const {
-  std::u32string out = reverse_ ? RightAligned(raw) : LeftAligned(raw);
+std::u32string TEditMask::BlankedSpaces(std::u32string editText) const {
   // A space typed or set where a character is optional shows as the blank, except where any
   // character (a space too) may stand.
   for (int i = 0; i < Size(); ++i) {
     const TMaskPosition& p = positions_[static_cast<size_t>(i)];
-    if (!p.Literal && out[static_cast<size_t>(i)] == U' ' && p.Char != U'C' && p.Char != U'c')
-      out[static_cast<size_t>(i)] = blank_;
+    if (!p.Literal && editText[static_cast<size_t>(i)] == U' ' && p.Char != U'C' && p.Char != U'c')
+      editText[static_cast<size_t>(i)] = blank_;
   }
-  return out;
+  return editText;
+}
+
+std::u32string TEditMask::EditTextFromRaw(const std::u32string& raw) const {
+  return BlankedSpaces(reverse_ ? RightAligned(raw) : LeftAligned(raw));
 }
 
 std::u32string TEditMask::TextOf(const std::u32string& editText) const {
@@ -176,39 +178,47 @@ std::u32string TEditMask::ValueOf(const std::u32string& editText) const {
 
 std::u32string TEditMask::EditTextOf(const std::u32string& text) const {
   if (!save_literals_) return EditTextFromRaw(text);
-  // Each literal of the mask found in the text ends a field; the field's characters go
-  // left-aligned into the input positions before that literal.
-  std::u32string raw;
-  size_t from = 0;
-  int field_start = 0;
-  auto take_field = [&](int inputs, size_t end) {
-    std::u32string field = text.substr(from, std::min(end, text.size()) - from);
-    field.resize(static_cast<size_t>(inputs), U' ');
-    raw += field;
+  // Each literal of the mask ends a run of places (the end of the mask ends the last one).
+  std::vector<int> ends;
+  for (int i = 0; i < Size(); ++i)
+    if (positions_[static_cast<size_t>(i)].Literal) ends.push_back(i);
+  ends.push_back(Size());
+  std::u32string out = Normalized(U"");
+  // A field too long for its places is cut; a short one leaves its blanks at the end of its
+  // run, or at the start with "!".
+  auto place = [&](int first, int last, std::u32string field) {
+    size_t places = static_cast<size_t>(last - first);
+    if (field.size() > places) field = reverse_ ? field.substr(field.size() - places) : field.substr(0, places);
+    size_t at = reverse_ ? static_cast<size_t>(last) - field.size() : static_cast<size_t>(first);
+    out.replace(at, field.size(), field);
   };
-  for (int i = 0; i <= Size(); ++i) {
-    if (i < Size() && !positions_[static_cast<size_t>(i)].Literal) continue;
-    int inputs = 0;
-    for (int k = field_start; k < i; ++k) inputs += IsInput(k) ? 1 : 0;
-    size_t end = i < Size() ? text.find(positions_[static_cast<size_t>(i)].Char, from) : std::u32string::npos;
-    if (end == std::u32string::npos) {
-      // No such literal in the text: the field takes as many characters as it has places.
-      end = std::min(text.size(), from + static_cast<size_t>(inputs));
-      take_field(inputs, end);
-      from = end;
-    } else {
-      take_field(inputs, end);
-      from = end + 1;
+  if (!reverse_) {
+    size_t from = 0;
+    int first = 0;
+    for (int end : ends) {
+      size_t stop = end < Size() ? text.find(positions_[static_cast<size_t>(end)].Char, from) : std::u32string::npos;
+      size_t next = stop + 1;
+      if (stop == std::u32string::npos) {
+        // Without its literal in the text, a field takes as many characters as it has places.
+        stop = next = std::min(text.size(), from + static_cast<size_t>(end - first));
+      }
+      place(first, end, text.substr(from, stop - from));
+      from = next;
+      first = end + 1;
     }
-    field_start = i + 1;
+  } else {
+    // Fields are matched from the end, so that a short text fills the last fields.
+    size_t to = text.size();
+    for (size_t k = ends.size(); k-- > 0;) {
+      int first = k > 0 ? ends[k - 1] + 1 : 0;
+      size_t literal = k > 0 && to > 0 ? text.rfind(positions_[static_cast<size_t>(ends[k - 1])].Char, to - 1) : std::u32string::npos;
+      size_t start = literal + 1;
+      if (literal == std::u32string::npos) literal = start = to - std::min(to, static_cast<size_t>(ends[k] - first));
+      place(first, ends[k], text.substr(start, to - start));
+      to = literal;
+    }
   }
-  std::u32string out = LeftAligned(raw);
-  for (int i = 0; i < Size(); ++i) {
-    const TMaskPosition& p = positions_[static_cast<size_t>(i)];
-    if (!p.Literal && out[static_cast<size_t>(i)] == U' ' && p.Char != U'C' && p.Char != U'c')
-      out[static_cast<size_t>(i)] = blank_;
-  }
-  return out;
+  return BlankedSpaces(out);
 }
 
 std::u32string TEditMask::Normalized(const std::u32string& editText) const {

@@ -67,7 +67,8 @@ class TEditMask {
   std::u32string ValueOf(const std::u32string& editText) const;
   // The edit text for a Text set by code. With save literals the text's literals split it into
   // fields, each placed into its part of the mask; without, the characters fill the input
-  // positions from the start (from the end with "!"). Spaces become blanks.
+  // positions. "!" fills from the end and leaves a short field's blanks at its start. Spaces
+  // become blanks.
   std::u32string EditTextOf(const std::u32string& text) const;
   // The typed characters of an edit text, for carrying a value into another mask.
   std::u32string RawOf(const std::u32string& editText) const;
@@ -84,6 +85,7 @@ class TEditMask {
   void Parse(const std::u32string& mask);
   std::u32string LeftAligned(const std::u32string& raw) const;
   std::u32string RightAligned(const std::u32string& raw) const;
+  std::u32string BlankedSpaces(std::u32string editText) const;
 
   std::string mask_;
   std::vector<TMaskPosition> positions_;

@@ -4,12 +4,26 @@
 
 namespace hd {
 
+namespace {
+
+std::string Mapped(const std::string& text, TEditCharCase charCase) {
+  return charCase == ecUpperCase ? AnsiUpperCase(text) : AnsiLowerCase(text);
+}
+
+}  // namespace
+
 std::string CasedText(const std::string& text, TEditCharCase charCase) {
-  switch (charCase) {
-    case ecUpperCase: return AnsiUpperCase(text);
-    case ecLowerCase: return AnsiLowerCase(text);
-    default: return text;
+  if (charCase == ecNormal) return text;
+  std::string whole = Mapped(text, charCase);
+  if (Utf8Length(whole) == Utf8Length(text)) return whole;
+  // The edit maps character for character: one that would become several (the German sharp
+  // s upper-cased) stays as it is.
+  std::u32string out;
+  for (char32_t c : Utf8ToCodePoints(text)) {
+    std::u32string one = Utf8ToCodePoints(Mapped(CodePointsToUtf8(std::u32string(1, c)), charCase));
+    out += one.size() == 1 ? one[0] : c;
   }
+  return CodePointsToUtf8(out);
 }
 
 std::string FittingText(const std::string& add, int length, int selected, int maxLength) {

@@ -8,6 +8,7 @@ namespace hd {
 
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
+// The text in the case, character for character.
 std::string CasedText(const std::string& text, TEditCharCase charCase);
 // The part of `add` that fits when it replaces `selected` of the `length` characters of the
 // text; MaxLength limits only what the user types or pastes, 0 is no limit.

@@ -117,7 +117,11 @@ TEST(EditMaskTest, TextSetByCodeIsPlacedFieldByField) {
     const char* editText;
   };
   const std::vector<Case> cases = {
-      {"short fields padded before their literal", "!99/99/00;1;_", "1/2/99", "1_/2_/99"},
+      {"short fields padded before their literal", "99/99/00;1;_", "1/2/99", "1_/2_/99"},
+      {"\"!\": a short field's blanks lead", "!99/99/00;1;_", "1/2/99", "_1/_2/99"},
+      {"\"!\": a one-digit hour", "!90:00:00;1; ", "9:05:00", " 9:05:00"},
+      {"\"!\": a short text fills the last fields", "!99/99/00;1;_", "2/99", "__/_2/99"},
+      {"\"!\": text without literals fills from the end", "!99/99/00;1;_", "12345", "_1/23/45"},
       {"text without literals fills the places", "99/99/00;1;_", "123456", "12/34/56"},
       {"too long a field is cut", "99-99;1;_", "123-4", "12-4_"},
       {"literals not saved: characters in order", "(999)000;0;_", "12345", "(123)45_"},

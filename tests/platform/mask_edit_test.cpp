@@ -74,8 +74,8 @@ TEST_F(MaskEditTest, TypedKeysFillThePlacesAndRefusedOnesBeep) {
 TEST_F(MaskEditTest, TextSetByCodeGoesThroughTheMaskAndANewMaskKeepsTheTypedCharacters) {
   edit->SetEditMask("!99/99/00;1;_");
   edit->SetText("1/2/99");
-  EXPECT_EQ(edit->EditText(), "1_/2_/99");
-  EXPECT_EQ(edit->Text(), "1 /2 /99");
+  EXPECT_EQ(edit->EditText(), "_1/_2/99") << "\"!\" puts the blanks of a short field first";
+  EXPECT_EQ(edit->Text(), " 1/ 2/99");
   EXPECT_FALSE(edit->Modified());
 
   edit->SetEditMask("000;0;_");

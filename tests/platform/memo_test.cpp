@@ -155,6 +155,39 @@ TEST_F(MemoTest, PositionMessagesAgreeWithTheLaidOutText) {
   EXPECT_EQ(memo->Lines().Count(), 1) << "the lines are the text's, not the wrapped ones";
 }
 
+// A character more than a screen away from the shown lines was placed near them, as if one
+// line off, so a caret far down did not seem out of view.
+TEST_F(MemoTest, PositionsOfLinesScrolledFarAwayAndScrollCaret) {
+  memo->SetWordWrap(false);
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
+  memo->SetText(text + "last");
+  int lineHeight = PosFromChar(Msg(EM_LINEINDEX, 1)).Y - PosFromChar(0).Y;
+  ASSERT_GT(lineHeight, 0);
+  int top = PosFromChar(0).Y;
+  for (int line : {5, 20, 40}) EXPECT_EQ(PosFromChar(Msg(EM_LINEINDEX, line)).Y, top + line * lineHeight) << line;
+
+  memo->SetFocus();
+  int last = Msg(EM_LINEINDEX, 40);
+  memo->SetSelStart(last);
+  kit.Process();
+  TPoint shown = PosFromChar(last);
+  EXPECT_GE(shown.Y, 0);
+  EXPECT_LT(shown.Y, memo->ClientHeight());
+  EXPECT_EQ(PosFromChar(0).Y, shown.Y - 40 * lineHeight) << "the first line, scrolled far up";
+
+  for (int notch = 0; notch < 8; ++notch) kit.Wheel(memo, 50, 50, 120);
+  kit.Process();
+  int scrolled = PosFromChar(last).Y - shown.Y;
+  ASSERT_GT(scrolled, memo->ClientHeight()) << "the wheel took the caret's line out of view";
+  EXPECT_EQ(PosFromChar(0).Y, shown.Y + scrolled - 40 * lineHeight);
+  EXPECT_EQ(memo->Perform(EM_SCROLLCARET), 1);
+  TPoint back = PosFromChar(last);
+  EXPECT_GE(back.Y, 0);
+  EXPECT_LT(back.Y, memo->ClientHeight());
+  EXPECT_EQ(memo->SelStart(), last) << "scrolling moves no caret";
+}
+
 TEST_F(MemoTest, StyleChangesMakeTheWindowAgainKeepingTextSelectionAndFocus) {
   memo->SetText("one\r\ntwo");
   memo->SetFocus();

@@ -212,10 +212,27 @@ class QtTextEditBox : public QPlainTextEdit, public QtEditBox {
   std::optional<TPoint> PosFromChar(int index) const override {
     QString p = Plain();
     if (index < 0 || index >= IndexOfPosition(p, static_cast<int>(p.size()))) return std::nullopt;
-    QTextCursor c(document());
-    c.setPosition(PositionOfIndex(p, index));
-    QPoint at = viewport()->mapTo(this, cursorRect(c).topLeft());
-    return TPoint{at.x(), at.y()};
+    int pos = PositionOfIndex(p, index);
+    QTextBlock block = document()->findBlock(pos);
+    // The view places its first shown block; the others lie the heights of the blocks
+    // between away (the view's own answer only guesses at blocks a screen off).
+    QTextBlock top = firstVisibleBlock();
+    QPointF at = contentOffset();
+    if (block.blockNumber() >= top.blockNumber()) {
+      for (QTextBlock b = top; b.isValid() && b != block; b = b.next()) at.ry() += blockBoundingRect(b).height();
+    } else {
+      for (QTextBlock b = top.previous(); b.isValid(); b = b.previous()) {
+        at.ry() -= blockBoundingRect(b).height();
+        if (b == block) break;
+      }
+    }
+    LinesIn(block);
+    QTextLayout* layout = block.layout();
+    QTextLine line = layout->lineForTextPosition(pos - block.position());
+    at += layout->position();
+    if (line.isValid()) at += QPointF(line.cursorToX(pos - block.position()), line.y());
+    QPoint inWidget = viewport()->mapTo(this, at.toPoint());
+    return TPoint{inWidget.x(), inWidget.y()};
   }
   int CharFromPos(TPoint p) const override {
     QPoint in = viewport()->mapFrom(this, QPoint(p.X, p.Y));
