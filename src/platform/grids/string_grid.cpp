@@ -73,7 +73,13 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
   TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 
-std::string TStringGrid::GetEditText(int ACol, int ARow) { return Cells(ACol, ARow); }
+// The event may change what the editor starts with; the cell keeps its text until the edit
+// comes back.
+std::string TStringGrid::GetEditText(int ACol, int ARow) {
+  std::string text = Cells(ACol, ARow);
+  if (OnGetEditText) OnGetEditText(this, ACol, ARow, text);
+  return text;
+}
 
 void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
   ++edit_update_;

@@ -51,6 +51,20 @@ TEST_F(GridTest, SelectingWithShiftAndByDraggingPastTheBottom) {
   kit.Advance(600);
   EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 2, 8})) << "the release stops the scrolling";
   EXPECT_EQ(grid->TopRow(), 6);
+
+  // WM_CANCELMODE ends the selecting where it is: the timer stops and the mouse is let go.
+  Press(60, 30);
+  Drag(110, 150);
+  kit.Advance(60);
+  TGridRect reached = grid->Selection();
+  int top = grid->TopRow();
+  SendMessage(grid->Handle(), WM_CANCELMODE);
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  EXPECT_FALSE(grid->MouseCapture());
+  kit.Advance(600);
+  EXPECT_EQ(grid->Selection(), reached);
+  EXPECT_EQ(grid->TopRow(), top);
+  Release(110, 150);
 }
 
 TEST_F(GridTest, DraggingThroughTheQtAdaptorSelects) {
@@ -128,6 +142,14 @@ TEST_F(GridTest, SizingAColumnByItsBorder) {
   EXPECT_FALSE(grid->MouseCapture());
   Release(190, 10);
   EXPECT_EQ(grid->ColWidths(2), 50);
+
+  // The same drag through the Qt adaptor: column 2 now starts at 122 and ends at 172.
+  kit.MouseDown(grid, 172, 10);
+  EXPECT_EQ(grid->GridState(), gsColSizing);
+  kit.MoveMouse(grid, 182, 10, {ssLeft});
+  kit.MouseUp(grid, 182, 10);
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  EXPECT_EQ(grid->ColWidths(2), 60);
 
   // Without goColSizing the border is no hot zone: the press in the fixed row selects nothing.
   grid->SetOptions(grid->Options() - TGridOptions{goColSizing});

@@ -102,6 +102,16 @@ TEST_F(GridTest, InvalidatedCellRepaintsAlone) {
     grid->Update();
     EXPECT_EQ(grid->log.Text(), s.cells) << s.name;
   }
+  // An option change repaints every cell in view (4 columns by 5 rows, the last ones cut);
+  // setting the options they already are repaints nothing.
+  grid->log.Clear();
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSizing});
+  grid->Update();
+  EXPECT_EQ(grid->log.Entries().size(), 20u) << grid->log.Text();
+  grid->log.Clear();
+  grid->SetOptions(grid->Options());
+  grid->Update();
+  EXPECT_EQ(grid->log.Text(), "");
 }
 
 TEST_F(GridTest, TheFocusedCellIsLeftToAShownEditor) {

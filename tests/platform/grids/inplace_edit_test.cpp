@@ -225,6 +225,23 @@ TEST_F(EditorTest, TheEditorTakesTheCellsMaskAndLimit) {
   EXPECT_EQ(Editor()->Text(), "abcd");
 }
 
+TEST_F(EditorTest, OnGetEditTextDecidesWhatTheEditorStartsWith) {
+  std::vector<std::string> asked;
+  grid->OnGetEditText = [&](TObject*, int c, int r, std::string& value) {
+    asked.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + value);
+    value = "[" + value + "]";
+  };
+  Key(VK_F2);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_EQ(asked, std::vector<std::string>{"1,1=abc"}) << "the handler sees the cell's own text";
+  EXPECT_EQ(Editor()->Text(), "[abc]");
+  EXPECT_EQ(grid->Cells(1, 1), "abc") << "loading the editor writes nothing";
+  Key('X');
+  Key(VK_RETURN);
+  EXPECT_EQ(grid->Cells(1, 1), "[abc]x");
+  EXPECT_EQ(Sets(), "set 1,1=[abc]x set 1,1=[abc]x");
+}
+
 TEST_F(EditorTest, TypingAndReturnThroughTheQtAdaptor) {
   kit.Type("hi");
   ASSERT_TRUE(EditorShown());
