@@ -74,7 +74,9 @@ int SetScrollInfo(HWND h, int nBar, const SCROLLINFO& info, bool /*redraw*/) {
   if (info.fMask & (SIF_RANGE | SIF_PAGE)) {
     if (b.NeedsScrolling()) {
       b.Visible = true;
-      if (info.fMask & SIF_DISABLENOSCROLL) b.DisabledArrows = ESB_ENABLE_BOTH;
+      // A new range enables the bar again, also one EnableScrollBar turned off, as the
+      // platform does; a change of the page alone leaves the arrows as they are.
+      if (info.fMask != SIF_PAGE) b.DisabledArrows = ESB_ENABLE_BOTH;
     } else if (info.fMask & SIF_DISABLENOSCROLL) {
       b.Visible = true;
       b.DisabledArrows = ESB_DISABLE_BOTH;

@@ -43,7 +43,7 @@ struct SCROLLINFO {
 
 // Sets what fMask names; the position is kept within nMin .. nMax - max(nPage - 1, 0). A bar
 // whose page covers its whole range hides, or, with SIF_DISABLENOSCROLL, shows disabled; a
-// range that needs scrolling shows it again. The bar is drawn anew either way (redraw is kept
+// range that needs scrolling shows it again, enabled unless only the page was set. The bar is drawn anew either way (redraw is kept
 // for the platform's signature). Returns the new position; 0 for no window.
 int SetScrollInfo(HWND h, int nBar, const SCROLLINFO& info, bool redraw);
 // Fills what info.fMask names; false for no window or no such bar.

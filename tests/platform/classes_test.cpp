@@ -214,6 +214,54 @@ TEST(CollectionTest, ItemMadeWithNewEntersWhenWhole) {
   delete item;
 }
 
+// A part that notes when it goes; a watcher that notes the components it watched going.
+class TPart : public TComponent {
+ public:
+  TPart(TComponent* owner, std::vector<std::string>* log, const std::string& name) : TComponent(owner), log_(log) {
+    SetName(name);
+  }
+  ~TPart() override { log_->push_back(Name() + " goes"); }
+
+ private:
+  std::vector<std::string>* log_;
+};
+
+class TWatcher : public TComponent {
+ public:
+  explicit TWatcher(std::vector<std::string>* log) : TComponent(nullptr), log_(log) {}
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove)
+      log_->push_back("watcher hears " + component->Name() + (component->Destroying() ? " destroying" : ""));
+  }
+
+ private:
+  std::vector<std::string>* log_;
+};
+
+TEST(ComponentTest, OwnerFreesItsPartsLastMadeFirstAndWatchersHearThem) {
+  std::vector<std::string> log;
+  auto* owner = new TComponent(nullptr);
+  owner->SetName("owner");
+  auto* a = new TPart(owner, &log, "a");
+  auto* b = new TPart(owner, &log, "b");
+  new TPart(owner, &log, "c");
+  TWatcher watcher(&log), quiet(&log);
+  watcher.FreeNotification(owner);
+  watcher.FreeNotification(b);
+  quiet.FreeNotification(a);
+  quiet.RemoveFreeNotification(a);
+  EXPECT_EQ(owner->FindComponent("B"), b);
+  delete a;
+  EXPECT_EQ(Joined(log), "a goes");
+  EXPECT_EQ(owner->ComponentCount(), 2);
+  delete owner;
+  // Watchers hear first, then the parts go, last made first.
+  EXPECT_EQ(Joined(log), "watcher hears owner destroying; c goes; b goes; watcher hears b destroying");
+}
+
 // Construction bodies that call a virtual, and components that record their loading.
 class TLoggedComponent : public TComponent {
  public:

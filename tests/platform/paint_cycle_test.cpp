@@ -88,15 +88,23 @@ TEST_F(PaintCycleTest, InvalidatedRectangleRepaintsOnlyTheCellsInsideIt) {
   EXPECT_EQ(CellFills(rec), 100);
 
   int before = pad->paints;
+  const TBitmap* buffer = pad->PaintedImage();
   pad->fill = clRed;
   UpdateWindow(pad->Handle());
   EXPECT_EQ(pad->paints, before + 1);
   EXPECT_FALSE(GetUpdateRect(pad->Handle(), nullptr, false));
   const TBitmap* image = pad->PaintedImage();
   ASSERT_NE(image, nullptr);
-  EXPECT_EQ(const_cast<TBitmap*>(image)->Canvas().Pixel(30, 30), clRed);    // inside
-  EXPECT_EQ(const_cast<TBitmap*>(image)->Canvas().Pixel(60, 30), clYellow); // painted before
-  EXPECT_EQ(const_cast<TBitmap*>(image)->Canvas().Pixel(10, 10), clYellow);
+  EXPECT_EQ(image, buffer) << "one back buffer for every paint";
+  TCanvas& shown = const_cast<TBitmap*>(image)->Canvas();
+  EXPECT_EQ(shown.Pixel(30, 30), clRed);    // inside
+  EXPECT_EQ(shown.Pixel(32, 47), clRed);    // inside the second rectangle only
+  EXPECT_EQ(shown.Pixel(60, 30), clYellow); // painted before
+  EXPECT_EQ(shown.Pixel(10, 10), clYellow);
+  // Cells that meet the region are filled whole, but the canvas keeps to the region itself,
+  // not to its bounding rectangle.
+  EXPECT_EQ(shown.Pixel(21, 21), clYellow);
+  EXPECT_EQ(shown.Pixel(50, 47), clYellow);
 }
 
 TEST_F(PaintCycleTest, RedrawSwitchedOffStopsPaintingUntilSwitchedOn) {
@@ -171,6 +179,9 @@ TEST_F(PaintCycleTest, ControlCanvasMeasuresAnytimeAndDrawsOnTheShownImage) {
   pad->Canvas().DrawFocusRect(mark);
   EXPECT_NE(pad->PaintedImage()->Width(), 0);
   EXPECT_NE(pad->Canvas().Pixel(40, 40), was);
+  TBitmap picture;
+  picture.LoadFromFile(kit.RenderPng(pad, "control_canvas_mark"));
+  EXPECT_EQ(picture.Canvas().Pixel(40, 40), pad->Canvas().Pixel(40, 40)) << "the window shows the mark";
   pad->Canvas().DrawFocusRect(mark);
   EXPECT_EQ(pad->Canvas().Pixel(40, 40), was);
   EXPECT_EQ(pad->paints, before + 1);  // the font change's repaint only

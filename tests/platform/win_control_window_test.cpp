@@ -243,6 +243,43 @@ TEST_F(WindowFixture, DisabledBarTakesNoInput) {
   EXPECT_EQ(log.Text(), "");
 }
 
+TEST_F(WindowFixture, ScrollFunctionsByHandleKeepThePositionAndEnableANewRange) {
+  pad->SetBorderStyle(bsSingle);
+  form->Show();
+  HWND h = pad->Handle();
+  ASSERT_TRUE(SetScrollRange(h, SB_VERT, 0, 99, true));
+  EXPECT_TRUE(pad->ScrollBarState(SB_VERT).Visible);
+  EXPECT_EQ(pad->ClientWidth(), 179);
+  EXPECT_EQ(SetScrollPos(h, SB_VERT, 500, true), 0);  // the previous position
+  EXPECT_EQ(SetScrollPos(h, SB_VERT, -5, true), 99);
+  EXPECT_EQ(GetScrollPos(h, SB_VERT), 0);
+
+  // A bar switched off takes no input until a new range switches it on again; a new page
+  // alone does not.
+  EnableScrollBar(h, SB_VERT, ESB_DISABLE_BOTH);
+  SCROLLINFO si;
+  si.fMask = SIF_PAGE;
+  si.nPage = 10;
+  SetScrollInfo(h, SB_VERT, si, true);
+  EXPECT_EQ(pad->ScrollBarState(SB_VERT).DisabledArrows, ESB_DISABLE_BOTH);
+  kit.Process();
+  log.Clear();
+  Press(kit, pad, 187, 140);
+  EXPECT_EQ(log.Text(), "");
+  SetScrollRange(h, SB_VERT, 0, 199, true);
+  EXPECT_EQ(pad->ScrollBarState(SB_VERT).DisabledArrows, ESB_ENABLE_BOTH);
+  Press(kit, pad, 187, 140);
+  EXPECT_EQ(log.Text(), "V:LINEDOWN V:ENDSCROLL");
+
+  // A range without room to scroll takes the bar away and gives its width back.
+  SetScrollRange(h, SB_VERT, 0, 0, true);
+  EXPECT_FALSE(pad->ScrollBarState(SB_VERT).Visible);
+  EXPECT_EQ(pad->ClientWidth(), 196);
+  EXPECT_EQ(SetScrollInfo(h, SB_CTL, si, true), 0);
+  EXPECT_FALSE(GetScrollInfo(HWND{0}, SB_VERT, si));
+  EXPECT_FALSE(SetScrollRange(HWND{0}, SB_VERT, 0, 9, true));
+}
+
 TEST_F(WindowFixture, ClientInputAndPictureStandInsideTheBorderAndBars) {
   pad->SetBorderStyle(bsSingle);
   pad->SetScrollBars(ssVertical);
