@@ -45,6 +45,71 @@ TEST_F(BaseGridTest, MergedRangeIsDrawnOncePerPaintPassThroughItsCoveredCells) {
   EXPECT_EQ(DrawsOf(canvas, "merged"), 2);
 }
 
+TEST_F(BaseGridTest, RangeScrolledUnderTheFixedColumnDoesNotPaintOverIt) {
+  // The hover colour marks the range; the fixed cell of its row keeps its own look.
+  grid->SetHoverRow(true);
+  grid->FHoverRowIdx = 3;
+  grid->SetHoverRowColor(clYellow);
+  grid->MergeCells(1, 3, 2, 1);
+  grid->SetLeftCol(2);
+  ASSERT_EQ(grid->CellRect(2, 3), Rect(0, 60, 100, 80)) << "the range reaches under the fixed column";
+  TRecordingCanvas canvas(200, 100);
+  grid->PaintTo(canvas);
+  EXPECT_EQ(canvas.Pixel(20, 70), clWhite) << "the fixed cell";
+  EXPECT_EQ(canvas.Pixel(60, 70), clYellow) << "the visible part of the range";
+  EXPECT_EQ(canvas.Pixel(60, 50), clWhite) << "the row above the range";
+}
+
+TEST_F(BaseGridTest, HiddenLastRowIsCoveredInTheGridColour) {
+  grid->SetColor(clAqua);
+  grid->SetCells(2, 19, "footer");
+  grid->SetTopRow(16);  // rows 16-19 in view, row 19 at y 80..100
+  grid->FHideLastRow = true;
+  TRecordingCanvas canvas(200, 100);
+  grid->PaintTo(canvas);
+  EXPECT_EQ(DrawsOf(canvas, "footer"), 0);
+  for (const auto& content : grid->contents) EXPECT_NE(content.row, 19) << content.col;
+  EXPECT_EQ(canvas.Pixel(120, 99), clAqua) << "no line along its bottom";
+  EXPECT_EQ(canvas.Pixel(149, 90), clAqua) << "nor between its cells";
+  EXPECT_EQ(canvas.Pixel(149, 70), static_cast<TColor>(0xC0C0C0)) << "the row above keeps its lines";
+
+  grid->FHideLastRow = false;
+  canvas.ClearCalls();
+  grid->PaintTo(canvas);
+  EXPECT_EQ(DrawsOf(canvas, "footer"), 1);
+}
+
+TEST_F(BaseGridTest, PaintCellExtUsesTheRectangleAsGivenAndDrawsNoContent) {
+  grid->SetCells(2, 2, "text");
+  grid->MergeCells(2, 2, 2, 1);
+  grid->SetActiveRowColor(clLime);
+  struct Case {
+    const char* name;
+    TGridDrawState state;
+    TColor fill;
+  };
+  const Case cases[] = {
+      {"selected takes the active-row colour", {gdSelected}, clLime},
+      {"unselected keeps the grid's look", {}, clWhite},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->contents.clear();
+    TRecordingCanvas canvas(200, 100);
+    const TColor paper = RGB(1, 2, 3);
+    canvas.Brush().Color = paper;
+    canvas.FillRect(Rect(0, 0, 200, 100));
+    canvas.ClearCalls();
+    // The range's own rectangle would be (100, 40, 200, 60).
+    grid->PaintCellExt(canvas, 2, 2, Rect(60, 25, 90, 45), c.state);
+    EXPECT_EQ(canvas.Pixel(70, 35), c.fill);
+    EXPECT_EQ(canvas.Pixel(89, 35), static_cast<TColor>(0xC0C0C0)) << "its lines on the given rectangle";
+    EXPECT_EQ(canvas.Pixel(150, 50), paper) << "not the range's rectangle";
+    EXPECT_TRUE(grid->contents.empty());
+    EXPECT_EQ(DrawsOf(canvas, "text"), 0);
+  }
+}
+
 TEST_F(BaseGridTest, GridLinesLieInsideTheCellAndInsetTheContent) {
   struct Case {
     const char* name;

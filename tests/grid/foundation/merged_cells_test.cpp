@@ -133,8 +133,9 @@ TEST_F(BaseGridTest, ColumnOfWidthZeroInARangeCountsOnePixel) {
   EXPECT_EQ(grid->CellSize(2, 1), (TPoint{0, 40}));
 }
 
-// Where the arrow keys leave the current cell before the platform moves it one cell on: at the
-// range's edge on the side of the key, never on a fixed or negative index.
+// Where the arrow keys leave the current cell before the platform moves it one cell on (at the
+// range's edge on the side of the key, never on a fixed or negative index), and where it lands:
+// on the cell just past the range, or back on the base cell when there is nowhere to go.
 TEST_F(BaseGridTest, ArrowKeysLeaveARangeFromItsEdge) {
   grid->MergeCells(2, 2, 3, 3);   // columns 2-4, rows 2-4
   grid->MergeCells(1, 7, 2, 1);   // starts at the first scrolled column
@@ -145,18 +146,18 @@ TEST_F(BaseGridTest, ArrowKeysLeaveARangeFromItsEdge) {
     const char* name;
     int col, row;
     WORD key;
-    TPoint seen;
+    TPoint seen, lands;
   };
   const Case cases[] = {
-      {"Left from inside", 3, 3, VK_LEFT, {2, 3}},
-      {"Up from inside", 3, 3, VK_UP, {3, 2}},
-      {"Right from inside", 3, 3, VK_RIGHT, {4, 3}},
-      {"Down from inside", 3, 3, VK_DOWN, {3, 4}},
-      {"Right from the base cell", 2, 2, VK_RIGHT, {4, 2}},
-      {"Left stays at the first scrolled column", 2, 7, VK_LEFT, {1, 7}},
-      {"Up stays at the first scrolled row", 6, 3, VK_UP, {6, 1}},
-      {"Down stops at the last row", 7, 18, VK_DOWN, {7, 19}},
-      {"Left from the base cell moves nothing first", 2, 2, VK_LEFT, {2, 2}},
+      {"Left from inside", 3, 3, VK_LEFT, {2, 3}, {1, 3}},
+      {"Up from inside", 3, 3, VK_UP, {3, 2}, {3, 1}},
+      {"Right from inside", 3, 3, VK_RIGHT, {4, 3}, {5, 3}},
+      {"Down from inside", 3, 3, VK_DOWN, {3, 4}, {3, 5}},
+      {"Right from the base cell", 2, 2, VK_RIGHT, {4, 2}, {5, 2}},
+      {"Left stays at the first scrolled column", 2, 7, VK_LEFT, {1, 7}, {1, 7}},
+      {"Up stays at the first scrolled row", 6, 3, VK_UP, {6, 1}, {6, 1}},
+      {"Down stops at the last row", 7, 18, VK_DOWN, {7, 19}, {7, 18}},
+      {"Left from the base cell moves nothing first", 2, 2, VK_LEFT, {2, 2}, {1, 2}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -165,6 +166,33 @@ TEST_F(BaseGridTest, ArrowKeysLeaveARangeFromItsEdge) {
     grid->OnKeyDown = [&](TObject*, WORD&, TShiftState) { seen = {grid->Col(), grid->Row()}; };
     grid->Perform(WM_KEYDOWN, c.key);
     EXPECT_EQ(seen, c.seen);
+    EXPECT_EQ((TPoint{grid->Col(), grid->Row()}), c.lands);
+  }
+}
+
+// With the last row kept out of view, PageDown on the last page starts from the row above it.
+TEST_F(BaseGridTest, PageDownOnTheLastPageStartsAboveTheHiddenLastRow) {
+  struct Case {
+    const char* name;
+    bool hideLastRow;
+    int topRow;
+    int seenRow;
+  };
+  const Case cases[] = {
+      {"last page, hidden last row", true, 16, 18},
+      {"last page, last row shown", false, 16, 17},
+      {"an earlier page", true, 15, 17},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->FHideLastRow = c.hideLastRow;
+    grid->FocusCell(3, 17, true);
+    grid->SetTopRow(c.topRow);
+    ASSERT_EQ(grid->TopRow(), c.topRow);
+    int seen = -1;
+    grid->OnKeyDown = [&](TObject*, WORD&, TShiftState) { seen = grid->Row(); };
+    grid->Perform(WM_KEYDOWN, VK_NEXT);
+    EXPECT_EQ(seen, c.seenRow);
   }
 }
 
