@@ -95,6 +95,21 @@ TEST_F(EditingTest, AListCellOpensTheComboWithTheColumnsItemsAndTheCellsItemSele
             "combo 2,3 3=Read Input Registers | change 2,3=Read Input Registers | validate 2,3=Read Input Registers | cells 2,3 | done | celldone 2,3");
 }
 
+TEST_F(EditingTest, TypingIntoAListCellPicksTheItemItsTextBegins) {
+  ClickCell(kFuncCol, 3);
+  LogEvents();
+  // The first character opens the list on the cell's item and searches with the rest; the
+  // blank is searched for, it does not drop the list.
+  Type("read i");
+  TGridCombo* combo = grid->Combobox();
+  ASSERT_TRUE(combo->Visible());
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 3);
+  EXPECT_EQ(Events(), "combo 2,3 3=Read Input Registers | change 2,3=Read Input Registers");
+  Press(VK_RETURN);
+  EXPECT_EQ(grid->Cells(kFuncCol, 3), "Read Input Registers");
+}
+
 TEST_F(EditingTest, TypeAheadCompletesFromTheItemsKeepingTheTypedCase) {
   grid->Columns().Items(kFuncCol)->SetEditor(edComboEdit);
   grid->SetLookup(true);
