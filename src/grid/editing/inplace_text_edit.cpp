@@ -477,7 +477,6 @@ void TExtInplaceEdit::WMPaste() {
       SetSelStart(start + static_cast<int>(inserted.size()));
       SetSelLength(0);
     }
-    Change();
   }
   if (grid->OnClipboardAfterPasteCell) grid->OnClipboardAfterPasteCell(this, grid->Col(), grid->Row(), EditText());
 }
