@@ -83,6 +83,7 @@ TEST_F(EditingTest, AListCellOpensTheComboWithTheColumnsItemsAndTheCellsItemSele
   EXPECT_EQ(combo->Left(), cell.Left);
   EXPECT_EQ(combo->Top(), cell.Top);
   EXPECT_EQ(combo->Width(), cell.Width() - 1);
+  EXPECT_EQ(combo->Height(), cell.Height() - 1) << "the face covers its cell, not the rows below";
 
   // Down steps through the closed list; Return stores and validates the item.
   Press(VK_DOWN);
