@@ -260,6 +260,26 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
     PostMessage(grid->Handle(), WM_KEYDOWN, VK_TAB, 0);
     return swallow();
   }
+  const bool shifted = shift.Contains(ssShift);
+  if (shifted && navigation.CursorWalkEditor() &&
+      ((key == VK_LEFT && SelStart() == 0) || (key == VK_RIGHT && SelStart() == Utf8Length(EditText())))) {
+    // Shift at an end of the text closes the editor on its cell.
+    {
+      bool validating = p.Validating;
+      p.Validating = true;
+      grid->SetCurrentCell(text);
+      p.Validating = validating;
+    }
+    if (!grid->ValidateCell(text)) {
+      Refused(saved, Utf8Length(text));
+      Invalidate();
+      return swallow();
+    }
+    SetText(p.NewCellText);
+    grid->HideInplaceEdit();
+    if (grid->CanFocus()) grid->SetFocus();
+    return swallow();
+  }
   if ((key == VK_UP && CaretOnFirstLine()) || (key == VK_DOWN && CaretOnLastLine())) {
     {
       bool validating = p.Validating;

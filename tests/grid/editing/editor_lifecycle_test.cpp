@@ -259,6 +259,16 @@ TEST_F(EditingTest, TheCursorWalksOutOfTheEditorAtTheEndsOfItsText) {
   EXPECT_EQ(grid->Col(), kFuncCol);
   EXPECT_EQ(grid->Row(), 3);
   EXPECT_TRUE(grid->Combobox()->Visible());
+  // With Shift an end of the text closes the editor where it is.
+  Press(VK_ESCAPE);
+  ClickCell(kIdCol, 4);
+  Type("9");
+  Press(VK_RIGHT, TShiftState{ssShift});
+  EXPECT_FALSE(TextEditorShown());
+  EXPECT_TRUE(grid->Focused());
+  EXPECT_EQ(grid->Cells(kIdCol, 4), "9");
+  EXPECT_EQ(grid->Col(), kIdCol);
+  EXPECT_EQ(grid->Row(), 4);
 }
 
 }  // namespace
