@@ -65,6 +65,27 @@ TEST_F(ComboBoxTest, AListTakingTheFocusStartsAFreshTypeAhead) {
   EXPECT_EQ(combo->ItemIndex(), 0) << "\"r\" alone, not \"gr\"";
 }
 
+TEST_F(ComboBoxTest, ACharacterTypedIntoAListSearchesByItsTextNeverActsAsAKey) {
+  // The codes of " " and "(" are those of VK_SPACE and VK_DOWN.
+  combo->SetStyle(csDropDownList);
+  combo->Items().Clear();
+  for (const char* item : {"Read Coil Status", "Read Input Status", "(spare)"}) combo->Items().Add(item);
+  combo->SetItemIndex(0);
+  auto* other = new TEdit(form.get());
+  other->SetParent(form.get());
+  other->SetTop(100);
+  combo->SetFocus();
+  kit.Process();
+  kit.Type("(");
+  EXPECT_EQ(combo->ItemIndex(), 2) << "\"(\" picks the item it begins, not the next one";
+  other->SetFocus();
+  combo->SetFocus();
+  kit.Process();
+  kit.Type("read i");
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_FALSE(combo->DroppedDown()) << "the blank is part of the search";
+}
+
 TEST_F(ComboBoxTest, OwnerDrawnFaceDrawsTheSelectedItemAfterTheNativeFace) {
   auto* other = new TEdit(form.get());
   other->SetParent(form.get());

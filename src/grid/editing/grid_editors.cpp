@@ -110,8 +110,13 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
       DoGetEditorProp(real, ARow, FEditLink);
       combo->SetBounds(r.Left, r.Top, 0, 0);
       combo->SetEnabled(true);
+      combo->SetDroppedDown(false);
       combo->SetStyle(list ? csDropDownList : csDropDown);
-      combo->SetBounds(r.Left, r.Top, w, combo->ItemHeight() * (combo->DropDownCount() + 1) + h);
+      // The face of a free-text combo fits the cell.
+      if (!list) combo->Perform(CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), h - 6);
+      // The platform's combo is as high as its face; the dropped list's length comes from
+      // DropDownCount, not from the height, so the face keeps to the cell.
+      combo->SetBounds(r.Left, r.Top, w, h);
       combo->SetColor(color);
       bool fireFirst = false;
       if (list) {
@@ -143,8 +148,11 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
         combo->SetDropWidth(combo->DropWidth());
       if (combo->CanFocus()) combo->SetFocus();
       if (!list && p.Navigation->EditSelectAll()) combo->SelectAll();
-      if (list && (p.MouseActions->DirectComboDrop() || p.ControlLook->DropDownAlwaysVisible()))
-        combo->SetDroppedDown(true);
+      if (p.MouseActions->DirectComboDrop() || p.ControlLook->DropDownAlwaysVisible()) combo->SetDroppedDown(true);
+      if (p.MouseActions->DirectEdit() && p.MouseActions->DirectComboDrop()) {
+        TGridRect sel = Selection();
+        DoSelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+      }
       if (fireFirst) {
         int index = combo->ItemIndex();
         std::string selection = combo->Items()[index];

@@ -198,6 +198,21 @@ void TExtInplaceEdit::WMKillFocus(TMessage& Message) {
   }
 }
 
+bool TExtInplaceEdit::StoreAndValidate(const std::string& Text, const std::string& Saved) {
+  TExtStringGrid* grid = Grid();
+  TExtStringGridPrivate& p = *grid->FP;
+  {
+    bool validating = p.Validating;
+    p.Validating = true;
+    grid->SetCurrentCell(Text);
+    p.Validating = validating;
+  }
+  if (grid->ValidateCell(Text)) return true;
+  Refused(Saved, Utf8Length(Text));
+  Invalidate();
+  return false;
+}
+
 void TExtInplaceEdit::Refused(const std::string& Saved, int Caret) {
   TExtStringGrid* grid = Grid();
   TExtStringGridPrivate& p = *grid->FP;
@@ -260,18 +275,18 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
     PostMessage(grid->Handle(), WM_KEYDOWN, VK_TAB, 0);
     return swallow();
   }
+  const bool shifted = shift.Contains(ssShift);
+  if (shifted && navigation.CursorWalkEditor() &&
+      ((key == VK_LEFT && SelStart() == 0) || (key == VK_RIGHT && SelStart() == Utf8Length(EditText())))) {
+    // Shift at an end of the text closes the editor on its cell.
+    if (!StoreAndValidate(text, saved)) return swallow();
+    SetText(p.NewCellText);
+    grid->HideInplaceEdit();
+    if (grid->CanFocus()) grid->SetFocus();
+    return swallow();
+  }
   if ((key == VK_UP && CaretOnFirstLine()) || (key == VK_DOWN && CaretOnLastLine())) {
-    {
-      bool validating = p.Validating;
-      p.Validating = true;
-      grid->SetCurrentCell(text);
-      p.Validating = validating;
-    }
-    if (!grid->ValidateCell(text)) {
-      Refused(saved, Utf8Length(text));
-      Invalidate();
-      return swallow();
-    }
+    if (!StoreAndValidate(text, saved)) return swallow();
     if (IsWindow(self) && Visible()) SetText(p.NewCellText);
     return false;
   }
@@ -477,7 +492,6 @@ void TExtInplaceEdit::WMPaste() {
       SetSelStart(start + static_cast<int>(inserted.size()));
       SetSelLength(0);
     }
-    Change();
   }
   if (grid->OnClipboardAfterPasteCell) grid->OnClipboardAfterPasteCell(this, grid->Col(), grid->Row(), EditText());
 }

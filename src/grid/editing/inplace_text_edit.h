@@ -55,6 +55,8 @@ class TExtInplaceEdit : public TInplaceEdit {
   bool AcceptPaste(std::string& New) const;
   // After a refused value: the validation's proposal back with the caret where it was.
   void Refused(const std::string& Saved, int Caret);
+  // The text to the cell, then validated; a refusal puts the proposal back in the editor.
+  bool StoreAndValidate(const std::string& Text, const std::string& Saved);
   bool CaretOnFirstLine();
   bool CaretOnLastLine();
 

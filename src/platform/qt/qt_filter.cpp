@@ -218,8 +218,11 @@ void ForwardMouse(TNativeWindow* native, const TMessage& m) {
 void ForwardKey(TNativeWindow* native, const TMessage& m, const QString& text) {
   if (!native || !native->key_target) return;
   bool up = m.Msg == WM_KEYUP || m.Msg == WM_SYSKEYUP;
-  int vk = static_cast<int>(m.WParam);
-  int key = QtKeyFromVirtualKey(vk);
+  bool character = m.Msg == WM_CHAR || m.Msg == WM_SYSCHAR;
+  int vk = character ? 0 : static_cast<int>(m.WParam);
+  // A character's code is no key code: "(" read as VK_DOWN would step a list, " " as
+  // VK_SPACE would drop one; the widget searches by the text instead.
+  int key = character ? Qt::Key_unknown : QtKeyFromVirtualKey(vk);
   if (key == 0 && text.isEmpty()) return;
   Qt::KeyboardModifiers mods = QtModifiers(KeyDataToShiftState(m.LParam));
   if ((vk >= VK_NUMPAD0 && vk <= VK_DIVIDE)) mods |= Qt::KeypadModifier;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/editing/editing_fixture.h"
+#include "grid/foundation/input_settings.h"
 #include "platform/exceptions.h"
 
 namespace hd::test {
@@ -53,6 +54,29 @@ TEST_F(EditingTest, TheWheelStepsThroughTheItemsAndStopsAtTheEnds) {
   EXPECT_EQ(grid->TopRow(), top) << "the grid does not scroll";
   EXPECT_EQ(log.Entries().at(0), "change 2,2=Read Input Registers");
   EXPECT_EQ(log.Entries().at(1), "combo 2,2 3=Read Input Registers");
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, DirectComboDropOpensEitherComboKindDropped) {
+  grid->MouseActions().SetDirectComboDrop(true);
+  int row = 2;
+  for (TEditorType kind : {edComboList, edComboEdit}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    grid->Columns().Items(kFuncCol)->SetEditor(kind);
+    ClickCell(kFuncCol, ++row);
+    Press(VK_F2);
+    TGridCombo* combo = grid->Combobox();
+    ASSERT_TRUE(combo->Visible());
+    EXPECT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->Height(), grid->CellRect(kFuncCol, row).Height() - 1);
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(combo->Visible());
+  }
 }
 
 }  // namespace

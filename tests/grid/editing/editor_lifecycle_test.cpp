@@ -83,6 +83,7 @@ TEST_F(EditingTest, AListCellOpensTheComboWithTheColumnsItemsAndTheCellsItemSele
   EXPECT_EQ(combo->Left(), cell.Left);
   EXPECT_EQ(combo->Top(), cell.Top);
   EXPECT_EQ(combo->Width(), cell.Width() - 1);
+  EXPECT_EQ(combo->Height(), cell.Height() - 1) << "the face covers its cell, not the rows below";
 
   // Down steps through the closed list; Return stores and validates the item.
   Press(VK_DOWN);
@@ -93,6 +94,21 @@ TEST_F(EditingTest, AListCellOpensTheComboWithTheColumnsItemsAndTheCellsItemSele
   EXPECT_TRUE(grid->Focused());
   EXPECT_EQ(Events(),
             "combo 2,3 3=Read Input Registers | change 2,3=Read Input Registers | validate 2,3=Read Input Registers | cells 2,3 | done | celldone 2,3");
+}
+
+TEST_F(EditingTest, TypingIntoAListCellPicksTheItemItsTextBegins) {
+  ClickCell(kFuncCol, 3);
+  LogEvents();
+  // The first character opens the list on the cell's item and searches with the rest; the
+  // blank is searched for, it does not drop the list.
+  Type("read i");
+  TGridCombo* combo = grid->Combobox();
+  ASSERT_TRUE(combo->Visible());
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 3);
+  EXPECT_EQ(Events(), "combo 2,3 3=Read Input Registers | change 2,3=Read Input Registers");
+  Press(VK_RETURN);
+  EXPECT_EQ(grid->Cells(kFuncCol, 3), "Read Input Registers");
 }
 
 TEST_F(EditingTest, TypeAheadCompletesFromTheItemsKeepingTheTypedCase) {
@@ -243,6 +259,16 @@ TEST_F(EditingTest, TheCursorWalksOutOfTheEditorAtTheEndsOfItsText) {
   EXPECT_EQ(grid->Col(), kFuncCol);
   EXPECT_EQ(grid->Row(), 3);
   EXPECT_TRUE(grid->Combobox()->Visible());
+  // With Shift an end of the text closes the editor where it is.
+  Press(VK_ESCAPE);
+  ClickCell(kIdCol, 4);
+  Type("9");
+  Press(VK_RIGHT, TShiftState{ssShift});
+  EXPECT_FALSE(TextEditorShown());
+  EXPECT_TRUE(grid->Focused());
+  EXPECT_EQ(grid->Cells(kIdCol, 4), "9");
+  EXPECT_EQ(grid->Col(), kIdCol);
+  EXPECT_EQ(grid->Row(), 4);
 }
 
 }  // namespace

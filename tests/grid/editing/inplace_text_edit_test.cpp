@@ -1,6 +1,9 @@
 // What each text editor kind lets the user type and paste.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "grid/editing/editing_fixture.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "platform/clipboard.h"
@@ -88,6 +91,27 @@ TEST_F(TextKindTest, PastedTextPerKind) {
     EXPECT_EQ(TextEditor()->Text(), c.shown);
     Press(VK_ESCAPE);
   }
+}
+
+TEST_F(TextKindTest, APasteOverASelectionIsOneChangeThatLeavesThePastedTextSelected) {
+  std::vector<std::string> changes, after;
+  TypeInto(edNormal, "abcdef");
+  grid->OnEditChange = [&](TObject*, int, int, const std::string& v) { changes.push_back(v); };
+  grid->OnClipboardAfterPasteCell = [&](TObject*, int, int, const std::string& v) { after.push_back(v); };
+  TextEditor()->SetSelStart(2);
+  TextEditor()->SetSelLength(2);
+  Clipboard().SetAsText("XYZ");
+  TextEditor()->PasteFromClipboard();
+  EXPECT_EQ(TextEditor()->Text(), "abXYZef");
+  EXPECT_EQ(TextEditor()->SelText(), "XYZ");
+  EXPECT_EQ(changes, (std::vector<std::string>{"abXYZef"}));
+  EXPECT_EQ(after, (std::vector<std::string>{"abXYZef"}));
+  // A refusal before the paste changes nothing and reports nothing after it.
+  grid->OnClipboardBeforePasteCell = [](TObject*, int, int, std::string&, bool& allow) { allow = false; };
+  TextEditor()->PasteFromClipboard();
+  EXPECT_EQ(TextEditor()->Text(), "abXYZef");
+  EXPECT_EQ(changes.size(), 1u);
+  EXPECT_EQ(after.size(), 1u);
 }
 
 TEST_F(TextKindTest, TheLengthLimitDropsCharactersButNotBackspace) {
