@@ -197,6 +197,41 @@ TEST_F(ColumnGridTest, ItemsFollowColCountAndNewOnesCopyTheVisualsOfTheLast) {
   EXPECT_EQ(grid->Columns().Count(), 13);
 }
 
+// A table window's grid as its window description makes it: the count, then the items.
+class TTableForm : public TForm {
+ public:
+  using TForm::TForm;
+  TTestColumnGrid* grid = nullptr;
+
+ protected:
+  void Create() override {
+    TForm::Create();
+    grid = New<TTestColumnGrid>(this);
+    grid->SetParent(this);
+    grid->SetColCount(kCols);
+    grid->Columns().Items(kComboCol)->SetEditor(edComboList);
+    grid->Columns().Items(kComboCol)->SetHeader("Slave ID");
+    grid->Columns().Items(kCheckCol)->SetEditor(edDataCheckBox);
+  }
+};
+
+TEST(ColumnGridLoading, LoadedGridKeepsItsItemsAndRecordsTheirDesignPositions) {
+  TGuiKit kit;
+  std::unique_ptr<TTableForm> form(New<TTableForm>(nullptr));
+  TTestColumnGrid& g = *form->grid;
+  EXPECT_EQ(g.ColCount(), kCols);
+  ASSERT_EQ(g.Columns().Count(), kCols);
+  for (int i = 0; i < kCols; ++i) EXPECT_EQ(g.Columns().Items(i)->DefIdx(), i) << i;
+  EXPECT_EQ(g.Cells(kComboCol, 0), "Slave ID");
+  EXPECT_EQ(g.ColumnHeaders()[kComboCol], "Slave ID");
+  EXPECT_EQ(g.GetCellType(kCheckCol, 1), ctDataCheckBox);
+
+  // The design position travels with a moved column.
+  g.MoveColumn(kComboCol, 6);
+  EXPECT_EQ(g.Columns().Items(6)->DefIdx(), kComboCol);
+  EXPECT_EQ(g.Columns().Items(kComboCol)->DefIdx(), kComboCol + 1);
+}
+
 TEST_F(ColumnGridTest, HeadersSetThroughItemsShowInRowZeroAndInColumnHeaders) {
   // A title typed into row 0 is taken by an item without a header.
   grid->SetCells(2, 0, "Typed");
