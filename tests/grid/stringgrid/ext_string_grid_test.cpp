@@ -212,6 +212,21 @@ TEST(ExtStringGridLoading, GridLoadedInCodeSetsWhatALoadedWindowSets) {
   form->Show();
   kit.Process();
   EXPECT_TRUE(TimerActive(g.Handle(), 111));
+  // The grid timer ticks every 500 ms.
+  TMessageSpy spy(&g, {WM_TIMER});
+  auto ticks = [&] {
+    int n = 0;
+    for (const TMessageSpy::Entry& e : spy.Entries()) n += e.wp == 111;
+    return n;
+  };
+  std::vector<int> tickTimes;
+  for (int ms = 1; ms <= 1200 && tickTimes.size() < 2; ++ms) {
+    int n = ticks();
+    kit.Advance(1);
+    if (ticks() > n) tickTimes.push_back(ms);
+  }
+  ASSERT_EQ(tickTimes.size(), 2u);
+  EXPECT_EQ(tickTimes[1] - tickTimes[0], 500);
 }
 
 // A window description's grid that fits its columns to their texts.
