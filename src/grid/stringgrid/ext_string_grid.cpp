@@ -178,6 +178,8 @@ void TExtStringGrid::Loaded() {
     SetLook(glCustom);
     SetLook(glDAZ);
   }
+  // Set while loading, AutoSize could not size yet.
+  if (FAutoSize) AutoSizeColumns(false, 4);
   p.FixedRowsMin = TBaseGrid::FixedRows();
   p.FixedColsMin = TBaseGrid::FixedCols();
   FMinRowHeight = DefaultRowHeight();

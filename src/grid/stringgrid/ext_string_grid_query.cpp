@@ -130,7 +130,10 @@ void TExtStringGrid::SetVAlignment(TVAlignment Value) {
   if (FP->UpdateCount == 0) InvalidateGrid();
 }
 
-void TExtStringGrid::SetAutoSize(bool Value) { FAutoSize = Value; }
+void TExtStringGrid::SetAutoSize(bool Value) {
+  FAutoSize = Value;
+  if (FAutoSize && !Loading()) AutoSizeColumns(false, 10);
+}
 
 void TExtStringGrid::SetFlat(bool Value) {
   FFlat = Value;

@@ -124,6 +124,7 @@ void TExtStringGrid::SetRowEx(int Value) {
     p.LastReportedRow = row;
     if (OnRowChanged) OnRowChanged(this, old, row);
   }
+  if (p.MouseActions->DisjunctRowSelect()) SyncRowSelectWithSelection(false);
   TSyncGrid& sync = *p.SyncGrid;
   if (TStringGrid* other = sync.Grid(); other && sync.SelectionRow() && other->Row() != row) {
     if (auto* ext = dynamic_cast<TExtStringGrid*>(other))
@@ -131,6 +132,8 @@ void TExtStringGrid::SetRowEx(int Value) {
     else
       other->SetRow(row);
   }
+  // The last row must not end up under the search bar.
+  if (Value == RowCount() - 1 && p.SearchFooter->Visible()) ScrollClearOfSearchFooter();
 }
 
 void TExtStringGrid::SetTopRowEx(int Value) {

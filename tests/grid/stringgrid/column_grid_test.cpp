@@ -9,6 +9,7 @@
 #include "grid/stringgrid/column_grid.h"
 #include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/look_objects.h"
+#include "grid/stringgrid/settings_kit.h"
 #include "platform/forms.h"
 #include "platform/menus.h"
 #include "platform/sysutils.h"
@@ -77,6 +78,79 @@ class ColumnGridTest : public ::testing::Test {
   TTestColumnGrid* grid = nullptr;
 };
 
+TEST_F(ColumnGridTest, InsertedItemHasEveryDefaultWithTheGridsFontsAndColour) {
+  TFont gridFont;
+  gridFont.Name = "Courier";
+  gridFont.Size = 13;
+  grid->SetFont(gridFont);
+  grid->SetColor(clAqua);
+  // Insert makes a plain item: nothing of its neighbours' settings.
+  grid->Columns().Items(1)->SetEditor(edComboList);
+  grid->Columns().Items(1)->SetCheckTrue("1");
+  const TGridColumnItem& item = *grid->Columns().Insert(2);
+  ASSERT_EQ(grid->Columns().Items(2), &item);
+  const TCellBorders all{cbTop, cbLeft, cbRight, cbBottom};
+  ExpectDefaults({
+      HD_DEFAULT(item.Alignment(), taLeftJustify),
+      HD_DEFAULT(item.Header(), ""),
+      HD_DEFAULT(item.SortStyle(), ssAutomatic),
+      HD_DEFAULT(item.SortPrefix(), ""),
+      HD_DEFAULT(item.SortSuffix(), ""),
+      HD_DEFAULT(item.EditMask(), ""),
+      HD_DEFAULT(item.EditLength(), 0),
+      HD_DEFAULT(item.EditLink() == nullptr, true),
+      HD_DEFAULT(item.Font() == gridFont, true),
+      HD_DEFAULT(item.Color(), clAqua),
+      HD_DEFAULT(item.Editor(), edNormal),
+      HD_DEFAULT(item.Fixed(), false),
+      HD_DEFAULT(item.ReadOnly(), false),
+      HD_DEFAULT(item.ComboItems().Count(), 0),
+      HD_DEFAULT(item.DropDownCount(), 8),
+      HD_DEFAULT(item.SpinMin(), 0),
+      HD_DEFAULT(item.SpinMax(), 0),
+      HD_DEFAULT(item.SpinStep(), 1),
+      HD_DEFAULT(item.Password(), false),
+      HD_DEFAULT(item.PrintFont() == gridFont, true),
+      HD_DEFAULT(item.PrintColor(), 0xFFFFFF),
+      HD_DEFAULT(item.Borders().Bits(), TCellBorders{}.Bits()),
+      HD_DEFAULT(item.BorderPen().Width, 1),
+      HD_DEFAULT(item.BorderPen().Color, 0xC0C0C0),
+      HD_DEFAULT(item.PrintBorders().Bits(), all.Bits()),
+      HD_DEFAULT(item.PrintBorderPen().Width, 1),
+      HD_DEFAULT(item.PrintBorderPen().Color, 0),
+      HD_DEFAULT(item.Tag(), 0),
+      HD_DEFAULT(item.DefIdx(), 0),
+      HD_DEFAULT(item.Name(), ""),
+      HD_DEFAULT(item.CheckFalse(), "N"),
+      HD_DEFAULT(item.CheckTrue(), "Y"),
+      HD_DEFAULT(item.ShowBands(), false),
+      HD_DEFAULT(item.Filter().Count(), 0),
+      HD_DEFAULT(item.MaxSize(), 0),
+      HD_DEFAULT(item.MinSize(), 0),
+      HD_DEFAULT(item.AutoMinSize(), 0),
+      HD_DEFAULT(item.AutoMaxSize(), 0),
+      HD_DEFAULT(item.ColumnPopupType(), cpFixedCellsRClick),
+      HD_DEFAULT(item.ColumnPopup() == nullptr, true),
+      HD_DEFAULT(item.FilterCaseSensitive(), false),
+      HD_DEFAULT(item.FloatFormat(), ""),
+      HD_DEFAULT(item.HeaderAlignment(), taLeftJustify),
+      HD_DEFAULT(item.HeaderFont() == gridFont, true),
+      HD_DEFAULT(item.PrintBorderCustom(), true),
+      HD_DEFAULT(item.PrintFontCustom(), true),
+      HD_DEFAULT(item.GetDisplayName(), "Column 2"),
+  });
+  // The grid took the new column.
+  EXPECT_EQ(grid->ColCount(), 6);
+  EXPECT_EQ(grid->Columns().Items(1)->Editor(), edComboList);
+
+  // A column item made without a grid (the one grouping keeps) has the same plain settings
+  // and no width of its own in a grid.
+  TGridColumnItem loose(nullptr);
+  EXPECT_EQ(loose.Width(), 0);
+  EXPECT_EQ(loose.CheckTrue(), "Y");
+  EXPECT_EQ(loose.DropDownCount(), 8);
+}
+
 TEST_F(ColumnGridTest, ItemsFollowColCountAndNewOnesCopyTheVisualsOfTheLast) {
   ASSERT_EQ(grid->Columns().Count(), 5);
   TGridColumnItem& last = *grid->Columns().Items(4);
@@ -121,6 +195,41 @@ TEST_F(ColumnGridTest, ItemsFollowColCountAndNewOnesCopyTheVisualsOfTheLast) {
   grid->HideColumn(2);
   EXPECT_EQ(grid->ColCount(), 12);
   EXPECT_EQ(grid->Columns().Count(), 13);
+}
+
+// A table window's grid as its window description makes it: the count, then the items.
+class TTableForm : public TForm {
+ public:
+  using TForm::TForm;
+  TTestColumnGrid* grid = nullptr;
+
+ protected:
+  void Create() override {
+    TForm::Create();
+    grid = New<TTestColumnGrid>(this);
+    grid->SetParent(this);
+    grid->SetColCount(kCols);
+    grid->Columns().Items(kComboCol)->SetEditor(edComboList);
+    grid->Columns().Items(kComboCol)->SetHeader("Slave ID");
+    grid->Columns().Items(kCheckCol)->SetEditor(edDataCheckBox);
+  }
+};
+
+TEST(ColumnGridLoading, LoadedGridKeepsItsItemsAndRecordsTheirDesignPositions) {
+  TGuiKit kit;
+  std::unique_ptr<TTableForm> form(New<TTableForm>(nullptr));
+  TTestColumnGrid& g = *form->grid;
+  EXPECT_EQ(g.ColCount(), kCols);
+  ASSERT_EQ(g.Columns().Count(), kCols);
+  for (int i = 0; i < kCols; ++i) EXPECT_EQ(g.Columns().Items(i)->DefIdx(), i) << i;
+  EXPECT_EQ(g.Cells(kComboCol, 0), "Slave ID");
+  EXPECT_EQ(g.ColumnHeaders()[kComboCol], "Slave ID");
+  EXPECT_EQ(g.GetCellType(kCheckCol, 1), ctDataCheckBox);
+
+  // The design position travels with a moved column.
+  g.MoveColumn(kComboCol, 6);
+  EXPECT_EQ(g.Columns().Items(6)->DefIdx(), kComboCol);
+  EXPECT_EQ(g.Columns().Items(kComboCol)->DefIdx(), kComboCol + 1);
 }
 
 TEST_F(ColumnGridTest, HeadersSetThroughItemsShowInRowZeroAndInColumnHeaders) {

@@ -212,6 +212,70 @@ TEST(ExtStringGridLoading, GridLoadedInCodeSetsWhatALoadedWindowSets) {
   form->Show();
   kit.Process();
   EXPECT_TRUE(TimerActive(g.Handle(), 111));
+  // The grid timer ticks every 500 ms.
+  TMessageSpy spy(&g, {WM_TIMER});
+  auto ticks = [&] {
+    int n = 0;
+    for (const TMessageSpy::Entry& e : spy.Entries()) n += e.wp == 111;
+    return n;
+  };
+  std::vector<int> tickTimes;
+  for (int ms = 1; ms <= 1200 && tickTimes.size() < 2; ++ms) {
+    int n = ticks();
+    kit.Advance(1);
+    if (ticks() > n) tickTimes.push_back(ms);
+  }
+  ASSERT_EQ(tickTimes.size(), 2u);
+  EXPECT_EQ(tickTimes[1] - tickTimes[0], 500);
+}
+
+// A window description's grid that fits its columns to their texts.
+class TAutoSizeForm : public TForm {
+ public:
+  using TForm::TForm;
+  TExtStringGrid* grid = nullptr;
+
+ protected:
+  void Create() override {
+    TForm::Create();
+    grid = New<TExtStringGrid>(this);
+    grid->SetParent(this);
+    TFont fixedMetrics;
+    fixedMetrics.Name = kTestFontName;
+    grid->SetFont(fixedMetrics);
+    grid->SetCells(1, 1, "abc");
+    grid->SetCells(2, 3, "abcdef");
+    grid->SetAutoSize(true);
+  }
+};
+
+TEST(ExtStringGridLoading, AutoSizeFitsTheNormalColumnsOnceLoadedAndWhenSwitchedOn) {
+  TGuiKit kit;
+  std::unique_ptr<TAutoSizeForm> form(New<TAutoSizeForm>(nullptr));
+  TExtStringGrid& g = *form->grid;
+  TCanvas& canvas = g.Canvas();
+  canvas.Font() = g.Font();
+  const int ch = canvas.TextWidth("x");
+  ASSERT_GT(ch, 0);
+  // Text offsets on both sides and a line and a pixel beside the text.
+  const int room = 2 * g.XYOffset().X + 2 * (g.GridLineWidth() + 1);
+
+  // Loading sizes with a margin of 4, the fixed column left alone.
+  EXPECT_EQ(g.ColWidths(0), 64);
+  EXPECT_EQ(g.ColWidths(1), 3 * ch + room + 4);
+  EXPECT_EQ(g.ColWidths(2), 6 * ch + room + 4);
+  EXPECT_EQ(g.ColWidths(4), room + 4);
+  // What the loaded grid remembers for stretching are the fitted widths.
+  EXPECT_EQ(g.OrigColSizes().Items(1), 3 * ch + room + 4);
+
+  g.SetAutoSize(false);
+  g.SetCells(1, 2, "abcdefgh");
+  EXPECT_EQ(g.ColWidths(1), 3 * ch + room + 4);
+  // Switched on in a loaded grid: a margin of 10, added after MinColWidth raised the width.
+  g.SetMinColWidth(room + 12);
+  g.SetAutoSize(true);
+  EXPECT_EQ(g.ColWidths(1), 8 * ch + room + 10);
+  EXPECT_EQ(g.ColWidths(4), room + 12 + 10);
 }
 
 TEST_F(StringGridTest, FixedRowAlwaysKeepsAFixedRowAndRemembersWhatWasAsked) {
@@ -291,6 +355,45 @@ TEST_F(StringGridTest, StretchColumnFillsTheClientWidth) {
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message(), "Stretch column index out of range");
   }
+}
+
+struct ScrollBarAlwaysCase {
+  const char* name;
+  TScrollBarAlways always;
+  int rows;
+  bool vertShown, horzShown;
+  unsigned vertArrows;
+};
+
+TEST_F(StringGridTest, ScrollBarAlwaysShowsTheBarsItNamesAndDisablesThoseWithNothingToScroll) {
+  // 5 columns of 64 and 22-pixel rows in a 400 x 250 grid: columns fit, 10 rows fit, 40 do not.
+  for (const ScrollBarAlwaysCase& c : std::vector<ScrollBarAlwaysCase>{
+           {"vertical, rows fit", saVert, 10, true, false, ESB_DISABLE_BOTH},
+           {"horizontal, rows fit", saHorz, 10, false, true, ESB_DISABLE_BOTH},
+           {"both, rows fit", saBoth, 10, true, true, ESB_DISABLE_BOTH},
+           {"horizontal, rows do not fit", saHorz, 40, true, true, ESB_ENABLE_BOTH},
+           {"vertical, rows do not fit", saVert, 40, true, false, ESB_ENABLE_BOTH}}) {
+    SCOPED_TRACE(c.name);
+    grid->SetScrollBarAlways(saNone);
+    grid->SetRowCount(c.rows);
+    grid->SetScrollBarAlways(c.always);
+    kit.Process();
+    EXPECT_EQ(grid->ScrollBarState(SB_VERT).Visible, c.vertShown);
+    EXPECT_EQ(grid->ScrollBarState(SB_HORZ).Visible, c.horzShown);
+    EXPECT_EQ(grid->ScrollBarState(SB_VERT).DisabledArrows, c.vertArrows);
+    if (c.horzShown) {
+      EXPECT_EQ(grid->ScrollBarState(SB_HORZ).DisabledArrows, ESB_DISABLE_BOTH);
+    }
+  }
+  // Back to none hides what fits and keeps what is needed.
+  grid->SetScrollBarAlways(saBoth);
+  grid->SetScrollBarAlways(saNone);
+  EXPECT_TRUE(grid->ScrollBarState(SB_VERT).Visible);
+  EXPECT_FALSE(grid->ScrollBarState(SB_HORZ).Visible);
+  grid->SetRowCount(10);
+  grid->SetScrollBarAlways(saBoth);
+  grid->SetScrollBarAlways(saNone);
+  EXPECT_FALSE(grid->ScrollBarState(SB_VERT).Visible);
 }
 
 TEST_F(StringGridTest, SpreadSheetTurnsOnRangeEditing) {

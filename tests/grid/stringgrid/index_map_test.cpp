@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/foundation/input_settings.h"
+#include "grid/foundation/settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/grid_items.h"
 #include "grid/stringgrid/string_grid_fixture.h"
@@ -168,6 +170,24 @@ TEST_F(StringGridTest, CurrentRowAndTopRowGoThroughTheMapping) {
     grid->SetTopRow(ignored);
     EXPECT_EQ(grid->TopRow(), 5) << ignored;
   }
+}
+
+TEST_F(StringGridTest, CurrentRowMarksDisjunctRowsAndKeepsTheLastRowClearOfTheSearchBar) {
+  grid->MouseActions().SetDisjunctRowSelect(true);
+  grid->SetRow(3);
+  grid->SetRow(5);
+  // Rows are marked as the current row comes to them; earlier marks stay.
+  EXPECT_TRUE(grid->RowSelect(3));
+  EXPECT_TRUE(grid->RowSelect(5));
+  EXPECT_FALSE(grid->RowSelect(4));
+
+  grid->SetRowCount(40);
+  grid->SearchFooter().SetVisible(true);
+  kit.Process();
+  grid->SetRow(39);
+  // The search bar is 32 pixels high at the bottom of the grid.
+  EXPECT_LT(grid->CellRect(0, 39).Bottom, grid->ClientHeight() - 32 + 2);
+  EXPECT_GT(grid->CellRect(0, 39).Bottom, 0);
 }
 
 }  // namespace
