@@ -1153,6 +1153,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // A move while a line is sized marks it sized by the mouse, for the size-change reactions.
+  void MouseMove(TShiftState Shift, int X, int Y) override;
   void WMKeyDown(TMessage& message);
   void WMChar(TMessage& message);
   void WMLButtonDown(TMessage& message);
