@@ -259,6 +259,11 @@ TEST_F(StringGridTest, NumberShowingCellsPaintTextThatIsNoNumberAsZero) {
     TRecordingCanvas canvas(600, 400);
     EXPECT_NO_THROW(grid->PaintCell(canvas, 2, 2, grid->CellRect(2, 2), {}));
     EXPECT_FALSE(canvas.Calls().empty());
+    // Exactly as a cell holding 0.
+    grid->SetCells(2, 2, "0");
+    TRecordingCanvas zero(600, 400);
+    grid->PaintCell(zero, 2, 2, grid->CellRect(2, 2), {});
+    EXPECT_EQ(canvas.Dump(), zero.Dump());
   }
 }
 
