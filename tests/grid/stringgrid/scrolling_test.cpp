@@ -8,6 +8,8 @@
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/string_grid_fixture.h"
+#include "platform/application.h"
+#include "platform/hint_window.h"
 #include "platform/scroll_bars.h"
 
 namespace hd {
@@ -25,6 +27,55 @@ TEST_F(StringGridTest, ThumbTrackWithScrollSynchMovesTopRowToTheRowOfThePosition
   EXPECT_EQ(grid->TopRow(), 201 - visible);
   SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
   EXPECT_EQ(grid->TopRow(), 1);
+}
+
+TEST_F(StringGridTest, ThumbDragShowsTheLineItWouldReachUntilTheScrollEnds) {
+  grid->SetRowCount(201);
+  grid->SetColCount(40);
+  grid->SetHintColor(clYellow);
+  kit.Process();
+  const int lastTop = 201 - grid->VisibleRowCount();
+  const int lastLeft = 40 - grid->VisibleColCount();
+  struct Case {
+    const char* name;
+    TScrollHintType hints;
+    UINT message;
+    int pos;
+    std::string shown;  // empty: no hint
+  };
+  const Case cases[] = {
+      {"rows, bottom", shVertical, WM_VSCROLL, 127, "Row : " + std::to_string(lastTop)},
+      {"rows, top", shBoth, WM_VSCROLL, 0, "Row : 1"},
+      {"columns, right", shHorizontal, WM_HSCROLL, 127, "Col : " + std::to_string(lastLeft)},
+      {"columns with row hints only", shVertical, WM_HSCROLL, 127, ""},
+      {"rows without hints", shNone, WM_VSCROLL, 127, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetScrollHints(c.hints);
+    SendMessage(grid->Handle(), c.message, MAKEWPARAM(SB_THUMBTRACK, c.pos), 0);
+    const THintWindow* hint = grid->ScrollHintWindow();
+    bool showing = hint && hint->Showing();
+    EXPECT_EQ(showing, !c.shown.empty());
+    if (showing) {
+      EXPECT_EQ(hint->Caption(), c.shown);
+      EXPECT_EQ(hint->Color(), clYellow);
+      // Right of the pointer, by 10 pixels.
+      EXPECT_EQ(hint->BoundsRect().Left, GetCursorPos().X + 10);
+    }
+    SendMessage(grid->Handle(), c.message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    EXPECT_FALSE(hint && hint->Showing()) << "the end of the scroll takes it away";
+  }
+  // The event may change the text; the column comes in the row argument.
+  grid->SetScrollHints(shBoth);
+  std::vector<int> asked;
+  grid->OnScrollHint = [&](TObject*, int line, std::string& text) {
+    asked.push_back(line);
+    text = "to " + std::to_string(line);
+  };
+  SendMessage(grid->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+  EXPECT_EQ(grid->ScrollHintWindow()->Caption(), "to 1");
+  EXPECT_EQ(asked, std::vector<int>{1});
 }
 
 TEST_F(StringGridTest, DragNearTheTopScrollsUpAfterTheInitialDelayThenAtTheRepeatDelay) {
