@@ -48,6 +48,14 @@ void NativeActivateForm(TCustomForm* form);
 void NativeShowHint(const std::string& text, const TRect& screenRect, TColor color);
 void NativeHideHint();
 TSize NativeHintSize(const std::string& text, const TFont& font, int maxWidth);
+// A hint window of a control's own, beside the application's one.
+class TNativeHintWindow {
+ public:
+  virtual ~TNativeHintWindow() = default;
+  virtual void Show(const std::string& text, const TRect& screenRect, TColor color) = 0;
+  virtual void Hide() = 0;
+};
+std::unique_ptr<TNativeHintWindow> NativeCreateHintWindow();
 
 // Shows native message boxes and file dialogs.
 TDialogSink& NativeDialogSink();

@@ -61,6 +61,8 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
   if ((FGridState == gsColSizing && X > Width()) || (FGridState == gsRowSizing && Y > Height())) {
     CancelMode();
     FGridState = gsNormal;
+    // Nothing was sized, so no later width change may count as sized by the mouse.
+    p.ColSizedByMouse = p.RowSizedByMouse = false;
     return;
   }
   if (ma.DisjunctCellSelect() && Button == mbLeft) DisjunctCellRelease(Shift, X, Y);

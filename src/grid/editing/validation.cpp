@@ -158,12 +158,18 @@ void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* Notifier) {
 bool TExtStringGrid::Modified() const { return FP->Modified; }
 void TExtStringGrid::SetModified(bool Value) { FP->Modified = Value; }
 
-bool TExtStringGrid::RowModified(int ARow) const { return FP->ModifiedRows->HasValue(ARow); }
+// One entry per row, 1 when modified: the painter's marker and ModifiedRowCount read the same
+// list by index.
+bool TExtStringGrid::RowModified(int ARow) const {
+  const TIntList& rows = *FP->ModifiedRows;
+  return ARow >= 0 && ARow < rows.Count() && rows.Items(ARow) == 1;
+}
 
 void TExtStringGrid::SetRowModified(int ARow, bool Value) {
+  if (ARow < 0) return;
   TIntList& rows = *FP->ModifiedRows;
-  if (Value && !rows.HasValue(ARow)) rows.Add(ARow);
-  if (!Value) rows.DeleteValue(ARow);
+  while (rows.Count() <= ARow) rows.Add(0);
+  rows.SetItems(ARow, Value ? 1 : 0);
 }
 
 }  // namespace hd

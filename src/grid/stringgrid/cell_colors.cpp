@@ -146,7 +146,8 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
       AState = {gdSelected};
       takeSelection();
     }
-  } else if (canSelect && !mouse.DisjunctCellSelect() && Selection().Contains(ACol, ARow)) {
+  } else if (canSelect && !mouse.DisjunctCellSelect() &&
+             (IsSelected(ACol, ARow) || (pressed && AState.Contains(gdSelected)))) {
     takeSelection();
     AState.Include(gdSelected);
   }
@@ -161,7 +162,8 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
       AFont.Color = plainFont;
     }
   }
-  if (FUseDisabledFont && !Enabled()) AFont.Color = FDisabledFontColor;
+  if (FUseDisabledFont && (!Enabled() || (p.UseEnabledRows && !GetRowEnabled(DisplToRealRow(ARow)))))
+    AFont.Color = FDisabledFontColor;
   if (AState.Contains(gdSelected) && ARow != Row() && mouse.DisjunctRowSelect() && FSelectionColorTo == clNone)
     ABrush.Color = AdjustBrightness(ABrush.Color, 7);
   GetCellWordWrap(rc, ARow, WW);

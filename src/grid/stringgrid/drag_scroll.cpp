@@ -83,6 +83,21 @@ void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index
       Index = -1;
     }
   }
+  // The line a press starts sizing and its size then, for sizing all lines in proportion.
+  TExtStringGridPrivate& p = *FP;
+  if (State == gsColSizing || State == gsRowSizing) {
+    bool cols = State == gsColSizing;
+    p.SizingCol = cols ? Index : -1;
+    p.SizingRow = cols ? -1 : Index;
+    p.SizingOldSize = cols ? ColWidths(Index) : RowHeights(Index);
+  }
+}
+
+void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  TExtStringGridPrivate& p = *FP;
+  if (FGridState == gsColSizing) p.ColSizedByMouse = true;
+  if (FGridState == gsRowSizing) p.RowSizedByMouse = true;
+  TBaseGrid::MouseMove(Shift, X, Y);
 }
 
 }  // namespace hd

@@ -37,6 +37,7 @@ class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
+class THintWindow;
 class TFooterPanel;
 class TGridItems;
 class TGridProgressAppearance;
@@ -1140,7 +1141,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // May refuse that a press on a fixed cell's border starts sizing the column (row).
   TColumnSizeEvent OnColumnSize;
   TRowSizeEvent OnRowSize;
+  // May change the text shown while a scroll thumb is dragged ("Row : 12", "Col : 3").
   TScrollHintEvent OnScrollHint;
+  // The window of that text; null before the first thumb drag with ScrollHints.
+  const THintWindow* ScrollHintWindow() const;
   TEndColumnSizeEvent OnEndColumnSize;
   TEndRowSizeEvent OnEndRowSize;
 
@@ -1153,6 +1157,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // A move while a line is sized marks it sized by the mouse, for the size-change reactions.
+  void MouseMove(TShiftState Shift, int X, int Y) override;
   void WMKeyDown(TMessage& message);
   void WMChar(TMessage& message);
   void WMLButtonDown(TMessage& message);
@@ -1418,6 +1424,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawSizeLine(int X1, int Y1, int X2, int Y2);
   // The scroll messages and what they keep in step (scrolling.cpp).
   void HorzScroll(TMessage& message);
+  // The scroll hint of a thumb drag towards Line; the end of a scroll takes it away.
+  void ShowScrollHint(unsigned Code, int Line, bool Horizontal);
+  void ReleaseScrollHint();
   // A scroll bar with automatic range follows its cell's text: page the row, range the text.
   void CellTextChanged(int ACol, int ARow) override;
   void DrawRotatedText(TCanvas& ACanvas, TCellPaint& P);

@@ -25,6 +25,7 @@
 #include "platform/bitmap.h"
 #include "platform/event_chain.h"
 #include "platform/ext_ctrls.h"
+#include "platform/hint_window.h"
 #include "platform/string_list.h"
 
 namespace hd {
@@ -250,6 +251,8 @@ struct TExtStringGridPrivate {
   // Drag scrolling: the edges the drag is near and the timer that scrolls, made on demand.
   TDragScrollDirections DragScrollDir;
   std::unique_ptr<TTimer> DragScrollTimer;
+  // Shows the line a dragged scroll thumb would reach; made on first use.
+  std::unique_ptr<THintWindow> ScrollHintWindow;
 };
 
 }  // namespace hd

@@ -249,11 +249,8 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
     }
   }
   // 13: the modified marker.
-  if (ACol == 0 && p.ShowModified->Enabled()) {
-    int rr = DisplToRealRow(ARow);
-    if (rr < p.ModifiedRows->Count() && p.ModifiedRows->Items(rr) == 1)
-      FillRectColor(ACanvas, Rect(R.Right - 4, R.Top, R.Right, R.Bottom), p.ShowModified->Color());
-  }
+  if (ACol == 0 && p.ShowModified->Enabled() && RowModified(DisplToRealRow(ARow)))
+    FillRectColor(ACanvas, Rect(R.Right - 4, R.Top, R.Right, R.Bottom), p.ShowModified->Color());
   // 14.
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RealCol, ARow, P.State, R, false);
 

@@ -133,6 +133,21 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
                                     "ESGFILT");
     }
   }
+  // 6: under disjunct selection a cell of an unmarked row (column) shows the grid's colours,
+  // whatever the selection rectangle underneath says.
+  const TMouseActions& mouse = *p.MouseActions;
+  if (!P.Fixed && FGridState != gsSelecting && (mouse.DisjunctRowSelect() || mouse.DisjunctColSelect())) {
+    bool marked = mouse.DisjunctRowSelect()
+                      ? RowSelectMark(mouse.RowSelectPersistent() ? DisplToRealRow(P.Row) : P.Row)
+                      : P.RealCol < p.ColSelect->Count() && p.ColSelect->Items(P.RealCol) != 0;
+    if (!marked) {
+      ACanvas.Brush().Color = Color();
+      ACanvas.Font() = Font();
+      urlColor = FURLColor;
+      GetCellColor(P.RealCol, P.Row, P.State, ACanvas.Brush(), ACanvas.Font());
+      ACanvas.Font().Size += FZoomFactor;
+    }
+  }
   // 7: a background picture or gradient slice behind the text.
   DrawCellBackground(ACanvas, P);
   // 8: the selection rectangle along the selection's outline.

@@ -98,6 +98,7 @@ void TExtStringGrid::HorzScroll(TMessage& message) {
   unsigned code = LOWORD(message.WParam);
   int pos = static_cast<short>(HIWORD(message.WParam));
   int k = ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), true);
+  if (FScrollHints == shHorizontal || FScrollHints == shBoth) ShowScrollHint(code, k, true);
   if (code == SB_THUMBTRACK && FScrollSynch) SetLeftCol(k);
   TGridRect before = HasFixedBackgroundPicture() ? BackgroundPictureCells() : TGridRect{};
   if (FixedCols() == 0 && k >= Col() && EditorMode()) HideInplaceEditor();
@@ -120,7 +121,9 @@ void TExtStringGrid::VertScroll(TMessage& message) {
     if (ScrollCellBar(code, pos)) message.Result = 1;
     return;
   }
-  if (code == SB_THUMBTRACK && FScrollSynch) SetTopRow(ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), false));
+  int k = ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), false);
+  if (FScrollHints == shVertical || FScrollHints == shBoth) ShowScrollHint(code, k, false);
+  if (code == SB_THUMBTRACK && FScrollSynch) SetTopRow(k);
   TGridRect before = HasFixedBackgroundPicture() ? BackgroundPictureCells() : TGridRect{};
   bool footer = FP->SearchFooter->Visible();
   if (footer && (code == SB_ENDSCROLL || code == SB_LINEDOWN) && IsLastRowClearOfSearchFooter()) {
@@ -136,6 +139,31 @@ void TExtStringGrid::VertScroll(TMessage& message) {
   RepaintMovedBackground(before, code);
   if (GetCellType(RealCol(), Row()) == ctCheckBox && EditorMode()) HideInplaceEditor();
 }
+
+void TExtStringGrid::ShowScrollHint(unsigned Code, int Line, bool Horizontal) {
+  if (Code == SB_ENDSCROLL) {
+    ReleaseScrollHint();
+    return;
+  }
+  if (Code != SB_THUMBTRACK) return;
+  std::string text = (Horizontal ? "Col : " : "Row : ") + std::to_string(Line);
+  // The horizontal bar hands the event its column in the row argument.
+  if (OnScrollHint) OnScrollHint(this, Line, text);
+  auto& window = FP->ScrollHintWindow;
+  if (!window) window = std::make_unique<THintWindow>();
+  TRect r = window->CalcHintRect(100, text);
+  window->SetCaption(text);
+  window->SetColor(FHintColor);
+  TPoint cursor = GetCursorPos();
+  OffsetRect(r, cursor.X + 10, cursor.Y);
+  window->ActivateHint(r, text);
+}
+
+void TExtStringGrid::ReleaseScrollHint() {
+  if (FP->ScrollHintWindow) FP->ScrollHintWindow->ReleaseHandle();
+}
+
+const THintWindow* TExtStringGrid::ScrollHintWindow() const { return FP->ScrollHintWindow.get(); }
 
 bool TExtStringGrid::ScrollCellBar(unsigned Code, int Pos) {
   int col = RealCol(), row = Row();
@@ -232,6 +260,7 @@ void TExtStringGrid::UpdateVertScrollProportional() {
 void TExtStringGrid::ColWidthsChanged() {
   TExtStringGridPrivate& p = *FP;
   if (p.StretchAllowed) StretchColumn(p.ColumnSize->StretchColumn());
+  if (IsDesigning()) ReleaseScrollHint();
   TBaseGrid::ColWidthsChanged();
   int col = p.SizingCol;
   if (p.ColSizedByMouse && col >= 0 && p.MouseActions->AllColumnSize() && p.SizingOldSize > 0) {
@@ -260,6 +289,7 @@ void TExtStringGrid::ColWidthsChanged() {
 
 void TExtStringGrid::RowHeightsChanged() {
   TExtStringGridPrivate& p = *FP;
+  if (IsDesigning()) ReleaseScrollHint();
   TBaseGrid::RowHeightsChanged();
   int row = p.SizingRow;
   if (p.RowSizedByMouse && row >= 0 && p.MouseActions->AllRowSize() && p.SizingOldSize > 0) {

@@ -166,23 +166,46 @@ void NativeFocusChanged(HWND focused) {
   w->setFocus(Qt::OtherFocusReason);
 }
 
-void NativeShowHint(const std::string& text, const TRect& r, TColor color) {
+namespace {
+
+// The application's hint and every control's own hint window look alike.
+void ShowHintLabel(QLabel*& label, const std::string& text, const TRect& r, TColor color) {
   EnsureNativeApplication();
-  if (!g_hint) {
-    g_hint = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
-    g_hint->setFrameStyle(QFrame::Box | QFrame::Plain);
-    g_hint->setMargin(2);
-    g_hint->setAutoFillBackground(true);
+  if (!label) {
+    label = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setMargin(2);
+    label->setAutoFillBackground(true);
   }
-  QPalette p = g_hint->palette();
+  QPalette p = label->palette();
   p.setColor(QPalette::Window, ToQColor(color));
   p.setColor(QPalette::WindowText, ToQColor(clInfoText));
-  g_hint->setPalette(p);
-  g_hint->setFont(QtControlFont(TFont{}));
-  g_hint->setText(ToQString(text));
-  g_hint->setGeometry(r.Left, r.Top, r.Width(), r.Height());
-  g_hint->show();
+  label->setPalette(p);
+  label->setFont(QtControlFont(TFont{}));
+  label->setText(ToQString(text));
+  label->setGeometry(r.Left, r.Top, r.Width(), r.Height());
+  label->show();
 }
+
+class TQtHintWindow : public TNativeHintWindow {
+ public:
+  ~TQtHintWindow() override {
+    if (QApplication::instance()) delete label_;
+  }
+  void Show(const std::string& text, const TRect& r, TColor color) override { ShowHintLabel(label_, text, r, color); }
+  void Hide() override {
+    if (label_) label_->hide();
+  }
+
+ private:
+  QLabel* label_ = nullptr;
+};
+
+}  // namespace
+
+void NativeShowHint(const std::string& text, const TRect& r, TColor color) { ShowHintLabel(g_hint, text, r, color); }
+
+std::unique_ptr<TNativeHintWindow> NativeCreateHintWindow() { return std::make_unique<TQtHintWindow>(); }
 
 void NativeHideHint() {
   if (g_hint) g_hint->hide();

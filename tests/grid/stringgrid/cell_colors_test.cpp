@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "grid/foundation/input_settings.h"
 #include "grid/foundation/lists.h"
 #include "grid/foundation/settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
@@ -22,6 +23,7 @@ using test::StringGridTest;
 struct TCellLook {
   TColor Brush;
   TGridDrawState State;
+  TColor FontColor;
 };
 
 TCellLook LookOf(TExtStringGrid& grid, int col, int row, TGridDrawState state = {}) {
@@ -33,7 +35,7 @@ TCellLook LookOf(TExtStringGrid& grid, int col, int row, TGridDrawState state = 
   bool ww = false;
   TCellGradientDirection gd = GradientVertical;
   grid.GetVisualProperties(col, row, state, false, true, true, brush, to, mirror, mirrorTo, font, ha, va, ww, gd);
-  return {brush.Color, state};
+  return {brush.Color, state, font.Color};
 }
 
 TEST(BlendColorsTest, PercentPicksBetweenTheTwoAndClNoneGivesTheOther) {
@@ -94,6 +96,63 @@ TEST_F(StringGridTest, OwnColourBandsFixedColourAndSelectionInTheirOrder) {
   grid->Bands().SetPrimaryLength(0);
   grid->Bands().SetSecondaryLength(0);
   EXPECT_EQ(LookOf(*grid, 4, 6).Brush, grid->Color());
+}
+
+TEST_F(StringGridTest, DisabledFontForADisabledRowOrADisabledGrid) {
+  grid->SetDisabledFontColor(clGray);
+  struct Case {
+    const char* name;
+    bool useDisabledFont, gridEnabled, rowEnabled;
+    TColor expected;
+  };
+  const Case cases[] = {
+      {"all enabled", true, true, true, clBlack},
+      {"row disabled", true, true, false, clGray},
+      {"grid disabled", true, false, true, clGray},
+      {"row disabled, setting off", false, true, false, clBlack},
+  };
+  TFont font = grid->Font();
+  font.Color = clBlack;
+  grid->SetFont(font);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetUseDisabledFont(c.useDisabledFont);
+    grid->SetEnabled(c.gridEnabled);
+    grid->SetRowEnabled(4, c.rowEnabled);
+    EXPECT_EQ(LookOf(*grid, 2, 4).FontColor, c.expected);
+    EXPECT_EQ(LookOf(*grid, 2, 5).FontColor, c.gridEnabled || !c.useDisabledFont ? clBlack : clGray)
+        << "another row";
+  }
+  grid->SetEnabled(true);
+}
+
+// Under disjunct column selection the selection rectangle of the platform grid does not make a
+// cell selected: only marked columns show the selection, in the background and in the text.
+TEST_F(StringGridTest, DisjunctColumnSelectionShowsOnlyTheMarkedColumns) {
+  grid->MouseActions().SetDisjunctColSelect(true);
+  grid->SetSelectionColor(0x800000);
+  grid->SetSelectionTextColor(clWhite);
+  TFont font = grid->Font();
+  font.Color = clBlack;
+  grid->SetFont(font);
+  grid->SetSelection({2, 2, 3, 3});
+  grid->SetColSelect(3, true);
+  for (int col : {2, 3}) grid->SetCells(col, 2, "c" + std::to_string(col));
+  TRecordingCanvas canvas(600, 400);
+  for (int col : {2, 3}) grid->PaintCell(canvas, col, 2, grid->CellRect(col, 2), {gdSelected});
+  struct Case {
+    int col;
+    TColor brush, font;
+  };
+  for (const Case& c : {Case{2, grid->Color(), clBlack}, Case{3, 0x800000, clWhite}}) {
+    SCOPED_TRACE(c.col);
+    EXPECT_EQ(LookOf(*grid, c.col, 2, {gdSelected}).Brush, c.brush);
+    const TCanvasCall* text = nullptr;
+    for (const TCanvasCall& call : canvas.Calls())
+      if (call.Op == "DrawText" && call.Text == "c" + std::to_string(c.col)) text = &call;
+    ASSERT_NE(text, nullptr) << canvas.Dump();
+    EXPECT_EQ(text->FontColor, c.font);
+  }
 }
 
 TEST_F(StringGridTest, StylesAndTonesSetTheirColourSets) {
@@ -200,6 +259,11 @@ TEST_F(StringGridTest, NumberShowingCellsPaintTextThatIsNoNumberAsZero) {
     TRecordingCanvas canvas(600, 400);
     EXPECT_NO_THROW(grid->PaintCell(canvas, 2, 2, grid->CellRect(2, 2), {}));
     EXPECT_FALSE(canvas.Calls().empty());
+    // Exactly as a cell holding 0.
+    grid->SetCells(2, 2, "0");
+    TRecordingCanvas zero(600, 400);
+    grid->PaintCell(zero, 2, 2, grid->CellRect(2, 2), {});
+    EXPECT_EQ(canvas.Dump(), zero.Dump());
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/grid_settings_data.h"
+#include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/look_objects.h"
 #include "grid/stringgrid/string_grid_fixture.h"
 #include "platform/bitmap_resources.h"
@@ -76,6 +77,62 @@ TEST_F(StringGridTest, OneCellPaintsItsStepsInTheirFixedOrder) {
   EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << canvas.Dump();
   // The focus rectangle lies one pixel inside the cell's lines.
   EXPECT_EQ(canvas.Calls()[focus].Rect, Rect(r.Left + 1, r.Top + 1, r.Right - 2, r.Bottom - 2)) << canvas.Dump();
+}
+
+// A fixed cell of the current row: its look, the row indicator and the modified marker come
+// before the background event and the text; the fixed frame comes after the cell's borders.
+TEST_F(StringGridTest, FixedCellPaintsItsLookIndicatorMarkerAndFrameInOrder) {
+  grid->SetLook(glXP);
+  TGridOptions options = grid->Options();
+  options.Include(goFixedHorzLine);
+  grid->SetOptions(options);
+  grid->SetCells(0, 3, "3");
+  TBitmap indicator(6, 6);
+  indicator.Canvas().Brush().Color = clBlue;
+  indicator.Canvas().FillRect(Rect(0, 0, 6, 6));
+  grid->SetRowIndicator(indicator);
+  grid->ShowModified().SetEnabled(true);
+  grid->ShowModified().SetColor(clLime);
+  grid->SetRowModified(3, true);
+  grid->OnGetCellBorder = [](TObject*, int, int, TPen& pen, TCellBorders& borders) {
+    pen.Color = clRed;
+    borders = TCellBorders{cbBottom};
+  };
+  grid->OnCustomCellBkgDraw = [](TObject*, TCanvas& c, int, int, TGridDrawState, const TRect&, bool) {
+    c.TextOut(0, 0, "background event");
+  };
+  grid->SetRow(3);
+  TRecordingCanvas canvas(600, 400);
+  const TRect r = grid->CellRect(0, 3);
+  canvas.ClearCalls();
+  grid->PaintCell(canvas, 0, 3, r, {gdFixed});
+
+  const auto& calls = canvas.Calls();
+  auto first = [&](auto&& pred) {
+    for (int i = 0; i < static_cast<int>(calls.size()); ++i)
+      if (pred(calls[i])) return i;
+    return -1;
+  };
+  // The cell store's background runs over the whole cell; the look's gradient stops at the
+  // content's right edge, one pixel short.
+  TRect content = Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 2);
+  int look = first([&](const TCanvasCall& c) {
+    return c.Op == "Rectangle" && c.Brush == grid->DAZGradientFrom() && c.Rect.Right == content.Right;
+  });
+  int row = first([](const TCanvasCall& c) { return c.Op == "Draw"; });
+  int marker = first([](const TCanvasCall& c) { return c.Op == "FillRect" && c.Brush == clLime; });
+  int background = IndexOf(canvas, "TextOut", "background event");
+  int text = IndexOf(canvas, "DrawText", "3");
+  int border = first([](const TCanvasCall& c) { return c.Op == "LineTo" && c.Pen == clRed; });
+  int frame = first([](const TCanvasCall& c) { return c.Op == "LineTo" && c.Pen == clWhite; });
+  std::vector<int> order{look, row, marker, background, text, border, frame};
+  for (int i : order) EXPECT_GE(i, 0) << canvas.Dump();
+  EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << canvas.Dump();
+  // The indicator sits 2 pixels in; the marker is a bar 4 wide at the right; the text starts
+  // after the indicator's room.
+  if (row >= 0) EXPECT_EQ(calls[row].Rect.Left, content.Left + 2);
+  if (marker >= 0) EXPECT_EQ(calls[marker].Rect, Rect(content.Right - 4, content.Top, content.Right, content.Bottom));
+  if (text >= 0) EXPECT_GE(calls[text].Rect.Left, content.Left + 2 + 6 + 2);
 }
 
 TEST_F(StringGridTest, FocusRectangleNeedsTheFocusAndNoRowSelection) {

@@ -4,9 +4,12 @@
 
 #include <vector>
 
+#include "grid/foundation/input_settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/string_grid_fixture.h"
+#include "platform/application.h"
+#include "platform/hint_window.h"
 #include "platform/scroll_bars.h"
 
 namespace hd {
@@ -24,6 +27,55 @@ TEST_F(StringGridTest, ThumbTrackWithScrollSynchMovesTopRowToTheRowOfThePosition
   EXPECT_EQ(grid->TopRow(), 201 - visible);
   SendMessage(grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
   EXPECT_EQ(grid->TopRow(), 1);
+}
+
+TEST_F(StringGridTest, ThumbDragShowsTheLineItWouldReachUntilTheScrollEnds) {
+  grid->SetRowCount(201);
+  grid->SetColCount(40);
+  grid->SetHintColor(clYellow);
+  kit.Process();
+  const int lastTop = 201 - grid->VisibleRowCount();
+  const int lastLeft = 40 - grid->VisibleColCount();
+  struct Case {
+    const char* name;
+    TScrollHintType hints;
+    UINT message;
+    int pos;
+    std::string shown;  // empty: no hint
+  };
+  const Case cases[] = {
+      {"rows, bottom", shVertical, WM_VSCROLL, 127, "Row : " + std::to_string(lastTop)},
+      {"rows, top", shBoth, WM_VSCROLL, 0, "Row : 1"},
+      {"columns, right", shHorizontal, WM_HSCROLL, 127, "Col : " + std::to_string(lastLeft)},
+      {"columns with row hints only", shVertical, WM_HSCROLL, 127, ""},
+      {"rows without hints", shNone, WM_VSCROLL, 127, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetScrollHints(c.hints);
+    SendMessage(grid->Handle(), c.message, MAKEWPARAM(SB_THUMBTRACK, c.pos), 0);
+    const THintWindow* hint = grid->ScrollHintWindow();
+    bool showing = hint && hint->Showing();
+    EXPECT_EQ(showing, !c.shown.empty());
+    if (showing) {
+      EXPECT_EQ(hint->Caption(), c.shown);
+      EXPECT_EQ(hint->Color(), clYellow);
+      // Right of the pointer, by 10 pixels.
+      EXPECT_EQ(hint->BoundsRect().Left, GetCursorPos().X + 10);
+    }
+    SendMessage(grid->Handle(), c.message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    EXPECT_FALSE(hint && hint->Showing()) << "the end of the scroll takes it away";
+  }
+  // The event may change the text; the column comes in the row argument.
+  grid->SetScrollHints(shBoth);
+  std::vector<int> asked;
+  grid->OnScrollHint = [&](TObject*, int line, std::string& text) {
+    asked.push_back(line);
+    text = "to " + std::to_string(line);
+  };
+  SendMessage(grid->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+  EXPECT_EQ(grid->ScrollHintWindow()->Caption(), "to 1");
+  EXPECT_EQ(asked, std::vector<int>{1});
 }
 
 TEST_F(StringGridTest, DragNearTheTopScrollsUpAfterTheInitialDelayThenAtTheRepeatDelay) {
@@ -75,6 +127,63 @@ TEST_F(StringGridTest, ColumnSizeEventRefusesSizingInTheHeader) {
     kit.MouseUp(grid, r.Right + 20, r.Top + 5);
     kit.Process();
     EXPECT_EQ(grid->ColWidths(col) != before, col != 2);
+  }
+}
+
+// A line dragged wider with the mouse: with the all-lines setting every other normal line
+// follows in proportion; the end event fires once, for the dragged line only.
+TEST_F(StringGridTest, LineSizedByTheMouseSizesTheOthersInProportionAndEndsOnce) {
+  struct Case {
+    const char* name;
+    bool columns, all;
+    int line;  // apart from the case before, so that two presses never make a double click
+  };
+  const Case cases[] = {
+      {"column 2, all columns", true, true, 2},
+      {"column 3 alone", true, false, 3},
+      {"row 2, all rows", false, true, 2},
+      {"row 3 alone", false, false, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int i = 0; i < 5; ++i) grid->SetColWidths(i, 64);
+    for (int i = 0; i < 10; ++i) grid->SetRowHeights(i, 22);
+    TGridOptions options = grid->Options();
+    options.Include(goColSizing);
+    options.Include(goRowSizing);
+    grid->SetOptions(options);
+    grid->MouseActions().SetAllColumnSize(c.columns && c.all);
+    grid->MouseActions().SetAllRowSize(!c.columns && c.all);
+    std::vector<int> ended;
+    grid->OnEndColumnSize = [&](TObject*, int col) { ended.push_back(col); };
+    grid->OnEndRowSize = [&](TObject*, int row) { ended.push_back(100 + row); };
+    kit.Process();
+    // 64 -> 96 and 22 -> 33: half as large again.
+    TRect r = c.columns ? grid->CellRect(c.line, 0) : grid->CellRect(0, c.line);
+    TPoint from = c.columns ? TPoint{r.Right - 1, r.Top + 5} : TPoint{r.Left + 5, r.Bottom - 1};
+    TPoint to = c.columns ? TPoint{from.X + 32, from.Y} : TPoint{from.X, from.Y + 11};
+    kit.MouseDown(grid, from.X, from.Y);
+    kit.MoveMouse(grid, to.X, to.Y, {ssLeft});
+    kit.MouseUp(grid, to.X, to.Y);
+    kit.Process();
+    if (c.columns) {
+      EXPECT_EQ(grid->ColWidths(c.line), 96);
+      EXPECT_EQ(grid->ColWidths(0), 64) << "fixed columns keep their width";
+      for (int i = 1; i < 5; ++i)
+        if (i != c.line) EXPECT_EQ(grid->ColWidths(i), c.all ? 96 : 64) << i;
+      EXPECT_EQ(ended, std::vector<int>{c.line});
+    } else {
+      EXPECT_EQ(grid->RowHeights(c.line), 33);
+      EXPECT_EQ(grid->RowHeights(0), 22) << "fixed rows keep their height";
+      for (int i = 1; i < 10; ++i)
+        if (i != c.line) EXPECT_EQ(grid->RowHeights(i), c.all ? 33 : 22) << i;
+      EXPECT_EQ(ended, std::vector<int>{100 + c.line});
+    }
+    // A size set later in code is not a mouse sizing.
+    ended.clear();
+    grid->SetColWidths(4, 70);
+    grid->SetRowHeights(4, 25);
+    EXPECT_TRUE(ended.empty());
   }
 }
 
