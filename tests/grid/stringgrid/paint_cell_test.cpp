@@ -130,9 +130,15 @@ TEST_F(StringGridTest, FixedCellPaintsItsLookIndicatorMarkerAndFrameInOrder) {
   EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << canvas.Dump();
   // The indicator sits 2 pixels in; the marker is a bar 4 wide at the right; the text starts
   // after the indicator's room.
-  if (row >= 0) EXPECT_EQ(calls[row].Rect.Left, content.Left + 2);
-  if (marker >= 0) EXPECT_EQ(calls[marker].Rect, Rect(content.Right - 4, content.Top, content.Right, content.Bottom));
-  if (text >= 0) EXPECT_GE(calls[text].Rect.Left, content.Left + 2 + 6 + 2);
+  if (row >= 0) {
+    EXPECT_EQ(calls[row].Rect.Left, content.Left + 2);
+  }
+  if (marker >= 0) {
+    EXPECT_EQ(calls[marker].Rect, Rect(content.Right - 4, content.Top, content.Right, content.Bottom));
+  }
+  if (text >= 0) {
+    EXPECT_GE(calls[text].Rect.Left, content.Left + 2 + 6 + 2);
+  }
 }
 
 TEST_F(StringGridTest, FocusRectangleNeedsTheFocusAndNoRowSelection) {

@@ -170,13 +170,17 @@ TEST_F(StringGridTest, LineSizedByTheMouseSizesTheOthersInProportionAndEndsOnce)
       EXPECT_EQ(grid->ColWidths(c.line), 96);
       EXPECT_EQ(grid->ColWidths(0), 64) << "fixed columns keep their width";
       for (int i = 1; i < 5; ++i)
-        if (i != c.line) EXPECT_EQ(grid->ColWidths(i), c.all ? 96 : 64) << i;
+        if (i != c.line) {
+          EXPECT_EQ(grid->ColWidths(i), c.all ? 96 : 64) << i;
+        }
       EXPECT_EQ(ended, std::vector<int>{c.line});
     } else {
       EXPECT_EQ(grid->RowHeights(c.line), 33);
       EXPECT_EQ(grid->RowHeights(0), 22) << "fixed rows keep their height";
       for (int i = 1; i < 10; ++i)
-        if (i != c.line) EXPECT_EQ(grid->RowHeights(i), c.all ? 33 : 22) << i;
+        if (i != c.line) {
+          EXPECT_EQ(grid->RowHeights(i), c.all ? 33 : 22) << i;
+        }
       EXPECT_EQ(ended, std::vector<int>{100 + c.line});
     }
     // A size set later in code is not a mouse sizing.
