@@ -83,6 +83,8 @@ void TControl::SetVisible(bool v) {
   if (v && parent_ && parent_->HandleAllocated())
     if (auto* w = dynamic_cast<TWinControl*>(this)) w->HandleNeeded();
   if (parent_ && align_ != alNone) parent_->Realign();
+  if (parent_ && parent_->Showing()) ShowingChanged();
+  if (!IsWindow(self)) return;
   if (!v) {
     if (auto* w = dynamic_cast<TWinControl*>(this))
       if (auto* f = GetParentForm(this); f && f != this) f->DefocusControl(w, false);
@@ -90,6 +92,13 @@ void TControl::SetVisible(bool v) {
 }
 
 bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+
+void TControl::ShowingChanged() {
+  auto* w = dynamic_cast<TWinControl*>(this);
+  if (!w) return;
+  w->Perform(CM_SHOWINGCHANGED, w->Showing() ? 1 : 0);
+  for (int i = 0; i < w->ControlCount(); ++i) w->Controls(i)->ShowingChanged();
+}
 
 void TControl::SetEnabled(bool v) {
   if (v == enabled_) return;

@@ -116,6 +116,9 @@ class TControl : public TComponent, public TWindowTarget {
   void Hide() { SetVisible(false); }
   // Visible, and so is every parent up to a visible form.
   virtual bool Showing() const;
+  // Tells every windowed control from this one down (CM_SHOWINGCHANGED, wParam the new
+  // Showing) that it may have been shown or hidden with it.
+  void ShowingChanged();
   bool Enabled() const { return enabled_; }
   virtual void SetEnabled(bool v);
 

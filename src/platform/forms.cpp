@@ -190,6 +190,7 @@ void TCustomForm::SetVisible(bool v) {
     if (!IsWindow(self) || !Visible()) return;
     NativeSetVisible();
     Perform(CM_VISIBLECHANGED, 1);
+    if (IsWindow(self)) ShowingChanged();
     if (IsWindow(self)) ActivateForm();
     return;
   }
@@ -199,6 +200,7 @@ void TCustomForm::SetVisible(bool v) {
   SetVisibleFlag(false);
   NativeSetVisible();
   Perform(CM_VISIBLECHANGED, 0);
+  if (IsWindow(self)) ShowingChanged();
   if (!IsWindow(self) || modal_ || !hadFocus) return;
   // The form that was active before takes over, as the platform activates the next window.
   if (TCustomForm* next = Screen().LastActiveVisible(this))

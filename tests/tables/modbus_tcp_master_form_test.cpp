@@ -208,6 +208,15 @@ TEST_F(ModbusTcpMasterFormTest, RowCommandsActOnTheGridOfTheActiveTab) {
     EXPECT_EQ(form->ACG_Modbus_Read->Cells(13, 2), "r2") << "the read grid is not touched";
   });
   EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Are you sure to delete the Row number 2"));
+
+  // Each showing starts on the read tab, where the commands then act.
+  Show([&] {
+    EXPECT_EQ(form->PageControl1->ActivePage(), form->TS_Modbus_Read);
+    SetRow(form->ACG_Modbus_Read, 1, kRead);
+    form->ACG_Modbus_Read->SetRow(1);
+    kit.Click(form->Btn_InsRow);
+    EXPECT_EQ(Row(form->ACG_Modbus_Read, 2), kRead);
+  });
 }
 
 TEST_F(ModbusTcpMasterFormTest, ARowIsPastedOnlyIntoItsGridDuringTheShowingItWasCopiedIn) {
@@ -244,6 +253,59 @@ TEST_F(ModbusTcpMasterFormTest, ATextStillBeingTypedReachesTheFileOnOk) {
     form->Btn_OKClick(form->Btn_OK);
   });
   EXPECT_NE(RequestFile().find("Mnemonic=\"typed\""), std::string::npos) << RequestFile();
+}
+
+// A row command run while the mnemonic of row 1 is still being typed (from the keyboard, so
+// no click took the focus from the editor) works on what was typed, and the editor writes
+// nothing afterwards into the row that now stands there.
+TEST_F(ModbusTcpMasterFormTest, ARowCommandTakesTheTextStillBeingTyped) {
+  struct Case {
+    const char* name;
+    std::function<void()> command;
+    std::vector<std::string> mnemonics;  // of rows 1 to 3 once the window is closed
+    std::string clipboardMnemonic;       // "": nothing copied
+  };
+  const Case cases[] = {
+      {"Insert Row", [&] { form->Btn_InsRowClick(form->Btn_InsRow); }, {"", "typed", "r2"}, ""},
+      {"Delete Row",
+       [&] {
+         kit.AnswerMessageBox(mrYes);
+         form->Btn_DelRowClick(form->Btn_DelRow);
+       },
+       {"r2", "r3", ""}, ""},
+      {"Copy Row", [&] { form->Btn_CopyRowClick(form->Btn_CopyRow); }, {"typed", "r2", "r3"}, "typed"},
+      {"Paste Row over it",
+       [&] {
+         kit.AnswerMessageBox(mrYes);
+         form->Btn_PasteRowClick(form->Btn_PasteRow);
+       },
+       {"r3", "r2", "r3"}, "r3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    state.Row_Clipboard.Clear();
+    TExtColumnGrid* g = form->ACG_Modbus_Read;
+    Show([&] {
+      for (int r = 1; r <= 3; ++r) {
+        SetRow(g, r, kRead);
+        g->SetCells(13, r, "r" + IntToStr(r));
+      }
+      g->SetRow(3);
+      form->Btn_CopyRowClick(form->Btn_CopyRow);  // row 3 waits in the clipboard
+      g->SetFocus();
+      g->SetRow(1);
+      g->SetCol(13);
+      kit.Type("typed");
+      ASSERT_TRUE(g->EditorMode());
+      c.command();
+      EXPECT_FALSE(g->EditorMode());
+    });
+    EXPECT_EQ((std::vector<std::string>{g->Cells(13, 1), g->Cells(13, 2), g->Cells(13, 3)}), c.mnemonics);
+    if (!c.clipboardMnemonic.empty()) {
+      ASSERT_EQ(state.Row_Clipboard.Count(), 13);
+      EXPECT_EQ(state.Row_Clipboard[12], c.clipboardMnemonic);
+    }
+  }
 }
 
 TEST_F(ModbusTcpMasterFormTest, EnterWalksTheCellsWhenTheOptionIsOn) {

@@ -188,6 +188,8 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
   P.WW = FWordWrapEx;
   GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas.Brush(), P.ColorTo, P.MirrorColor,
                       P.MirrorColorTo, ACanvas.Font(), P.HA, P.VA, P.WW, P.GD);
+  // A check box that stands without its text still takes the cell's alignment.
+  P.TextAlign = P.HA;
   P.Placement = GetCellGraphicPlacement(P.RealCol, ARow);
   if (P.RealCol == 0 && IsNode(ARow)) {
     const TCellProperties* node = FindCellProperties(0, ARow);

@@ -298,6 +298,12 @@ void TCustomGrid::Dispatch(TMessage& message) {
       UpdateScrollRange();
       UpdateEditor();
       return;
+    case CM_SHOWINGCHANGED:
+      // A grid laid out while its window was hidden (a page not shown, a form created at
+      // start) has had no range yet: its bars would keep their defaults.
+      TCustomControl::Dispatch(message);
+      if (Showing()) UpdateScrollRange();
+      return;
     case WM_GETDLGCODE: message.Result = DlgCode(); return;
     case WM_CHAR: DispatchChar(message); return;
     case WM_LBUTTONDOWN:

@@ -267,6 +267,36 @@ TEST_F(StringGridTest, CheckBoxGeometryAndStatePerControlLook) {
   SetThemesActive(true);
 }
 
+// A data check box shows no text, yet stands where the cell's alignment puts it (the table
+// windows centre their Y/N columns so).
+TEST_F(StringGridTest, DataCheckBoxWithoutTextFollowsTheCellAlignment) {
+  struct Case {
+    const char* name;
+    TAlignment align;
+    int left;  // of the 15-pixel box in a cell 64 wide, whose graphic area lies 2 pixels inside
+  };
+  const Case cases[] = {
+      {"left", taLeftJustify, 3},
+      {"centre", taCenter, 2 + (60 - 15) / 2},
+      {"right", taRightJustify, 64 - 2 - 1 - 15},
+  };
+  grid->ControlLook().SetControlStyle(csClassic);
+  grid->SetColWidths(2, 64);
+  grid->SetCells(2, 2, "Y");
+  grid->AddCheckBox(2, 2, true, true);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->CellProperties(2, 2)->SetAlignment(c.align);
+    TRecordingCanvas canvas(600, 400);
+    grid->PaintCell(canvas, 2, 2, grid->CellRect(2, 2), {});
+    int i = IndexOf(canvas, "DrawFrameControl");
+    ASSERT_GE(i, 0) << canvas.Dump();
+    const TRect cell = grid->CellRect(2, 2);
+    ASSERT_EQ(cell.Width(), 64);
+    EXPECT_EQ(canvas.Calls()[i].Rect, Rect(cell.Left + c.left, cell.Top + 3, cell.Left + c.left + 15, cell.Top + 18));
+  }
+}
+
 TEST_F(StringGridTest, BitmapCheckBoxLooksPickTheirPictureAndBevelDrawsItsMark) {
   TRecordingCanvas canvas(100, 100);
   grid->ControlLook().SetColor(clRed);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "platform/ext_ctrls.h"
 #include "platform/grids/grid_fixture.h"
 
 namespace hd {
@@ -101,6 +103,54 @@ TEST_F(GridTest, BarsShowWhileThereIsSomethingToScroll) {
   EXPECT_FALSE(grid->ScrollBarState(SB_VERT).Visible);
   EXPECT_EQ(grid->TopRow(), 1);
   EXPECT_EQ(grid->log.Text(), "topleft 1,1");
+}
+
+// Table windows are created hidden at start and lay their grids out then; the bars must come
+// out as for a grid laid out in view once the grid shows, by its form or by its own parent.
+TEST_F(GridTest, AGridLaidOutWhileHiddenTakesItsBarsWhenShown) {
+  auto layOut = [](TStringGrid& g, TWinControl* parent) {
+    g.SetBorderStyle(bsNone);
+    g.SetScrollBars(ssBoth);
+    g.SetParent(parent);
+    g.SetBounds(0, 0, 200, 100);
+    g.SetColCount(3);  // fits: nothing to scroll sideways
+    g.SetRowCount(20);
+    g.SetDefaultColWidth(50);
+    g.SetDefaultRowHeight(20);
+  };
+  layOut(*grid, form.get());
+  kit.Process();
+  ASSERT_FALSE(grid->ScrollBarState(SB_HORZ).Visible);
+  const TScrollBarState inView = grid->ScrollBarState(SB_VERT);
+  ASSERT_TRUE(inView.Visible);
+
+  struct Case {
+    const char* name;
+    bool byPanel;  // else by the form
+  } cases[] = {{"the form is shown", false}, {"a panel of a shown form is shown", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto hidden = std::make_unique<TForm>(nullptr);
+    hidden->SetClientSize(400, 300);
+    TWinControl* parent = hidden.get();
+    if (c.byPanel) {
+      hidden->Show();
+      auto* panel = new TPanel(hidden.get());
+      panel->SetVisible(false);
+      panel->SetParent(hidden.get());
+      panel->SetBounds(0, 0, 300, 200);
+      parent = panel;
+    }
+    TStringGrid* g = new TStringGrid(hidden.get());
+    layOut(*g, parent);
+    parent->Show();
+    kit.Process();
+    EXPECT_FALSE(g->ScrollBarState(SB_HORZ).Visible);
+    const TScrollBarState& vert = g->ScrollBarState(SB_VERT);
+    EXPECT_TRUE(vert.Visible);
+    EXPECT_EQ(vert.Min, inView.Min);
+    EXPECT_EQ(vert.Max, inView.Max);
+  }
 }
 
 }  // namespace
