@@ -772,6 +772,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void AutoSizeCol(int ACol, int Padding);
   void AutoSizeColumns(bool DoFixedCols, int Padding);
   void DoAutoSizeCol(int ACol, bool GrowOnly);
+  // Fits a row's height to its cells (never lower with SizeGrowOnly); Padding is added, and
+  // the graphics of the cells measured without it.
+  void AutoSizeRow(int ARow, int Padding);
+  void DoAutoSizeRow(int ARow, bool GrowOnly, int Padding);
+  // Height for Lines lines of the row's font, plus Extra.
+  void SetRowLineHeight(int ARow, int Lines, int Extra);
+  // The most lines any visible cell of the row holds; 1 without Multilinecells.
+  int GetMaxLinesInRow(int ARow);
   // The cell's header shows the sort glyph.
   bool IsSortGlyphCell(int ACol, int ARow);
   // A width set by the user, and one set automatically, before it is applied.

@@ -176,5 +176,34 @@ TEST_F(CheckBoxTest, AButtonKeepsSixteenBitsOfEachSideAndIsFoundWhereItWasPainte
   EXPECT_TRUE(grid->GetCellGraphic(2, 2)->CellBoolean());
 }
 
+TEST_F(CheckBoxTest, AutoSizeRowFitsTheTallestCellAndLinesFollowTheFont) {
+  grid->SetWordWrap(false);
+  const int h = grid->Canvas().TextHeight("gh");
+  const int frame = grid->GetVertXYOffset() + 2 * grid->GridLineWidth();
+  grid->SetCells(2, 3, "one\rtwo\rthree");
+  grid->SetMultilinecells(true);
+  grid->AutoSizeRow(3, 0);
+  EXPECT_EQ(grid->RowHeights(3), 3 * h + frame);
+  EXPECT_EQ(grid->GetMaxLinesInRow(3), 3);
+  grid->SetRowLineHeight(3, 3, 5);
+  EXPECT_EQ(grid->RowHeights(3), 3 * (h + h / 8) + 5);
+  // A check box asks for a whole default row.
+  grid->AddCheckBox(1, 4, false, false);
+  grid->SetRowHeights(4, 5);
+  grid->AutoSizeRow(4, 0);
+  EXPECT_EQ(grid->RowHeights(4), grid->DefaultRowHeight() + frame);
+  // Grow only keeps a taller row; padding comes on top.
+  grid->SetSizeGrowOnly(true);
+  grid->SetRowHeights(4, 80);
+  grid->AutoSizeRow(4, 0);
+  EXPECT_EQ(grid->RowHeights(4), 80);
+  grid->SetSizeGrowOnly(false);
+  grid->AutoSizeRow(4, 6);
+  EXPECT_EQ(grid->RowHeights(4), grid->DefaultRowHeight() + frame + 6);
+  // Hidden columns are not counted.
+  grid->HideColumn(2);
+  EXPECT_EQ(grid->GetMaxLinesInRow(3), 1);
+}
+
 }  // namespace
 }  // namespace hd::test
