@@ -269,6 +269,16 @@ TEST_F(CellControlMouseTest, ACellButtonClicksWhenReleasedOverItself) {
   Click({button.Right + 5, button.Top + 5});
   EXPECT_EQ(Current(), "3:2");
   EXPECT_EQ(log.Text().find("button"), std::string::npos);
+
+  // A button in a cell that may not be edited clicks nothing, and does not stay down.
+  grid->AddButton(kReadOnlyCol, 2, 40, 14, "Go", haLeft, vaTop);
+  grid->Repaint();
+  kit.Process();
+  const TRect locked = grid->GetCellGraphicRect(kReadOnlyCol, 2);
+  log.Clear();
+  Click({locked.Left + 5, locked.Top + 5});
+  EXPECT_FALSE(grid->GetCellGraphic(kReadOnlyCol, 2)->CellBoolean());
+  EXPECT_EQ(log.Text().find("button"), std::string::npos);
 }
 
 TEST_F(CellControlMouseTest, AFixedCellDrawnAsAButtonClicksAtTheRelease) {
