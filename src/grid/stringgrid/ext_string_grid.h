@@ -1262,6 +1262,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool CellButtonPress(int ACol, int ARow, int X, int Y);
   // A fixed cell drawn as a button goes down at the press and up at the release.
   void PushFixedCell(int ACol, int ARow);
+  // A check box or radio button record in a cell of the store, placed before the text;
+  // Exception "Invalid cell" for any other cell.
+  TCellGraphic* AddBoxRecord(int ACol, int ARow, TCellType AType, bool State);
   // The release of a held cell button (or pushed fixed cell): the button comes up and clicks
   // when released over it.
   void ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Valid);

@@ -4,21 +4,12 @@
 
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
-#include "platform/sysutils.h"
 
 namespace hd {
 
 namespace {
 
 constexpr TCellTypes kButtonTypes{ctButton, ctBitButton};
-
-TCellVAlign CellVAlignOf(TVAlignment VA) {
-  switch (VA) {
-    case vtaCenter: return vaCenter;
-    case vtaBottom: return vaBottom;
-    default: return vaTop;
-  }
-}
 
 }  // namespace
 
@@ -86,15 +77,7 @@ void TExtStringGrid::SelectNextRadio(int ACol, int ARow, bool CheckEditable) {
 }
 
 void TExtStringGrid::AddRadioButton(int ACol, int ARow, bool State) {
-  if (ACol < 0 || ARow < 0 || ACol >= ColCount() + FP->NumHidden || ARow >= RowCount() + NumHiddenRows())
-    throw Exception("Invalid cell");
-  TCellGraphic* record = CreateCellGraphic(ACol, ARow);
-  record->SetCellType(ctRadioButton);
-  record->SetCellBoolean(State);
-  record->SetCellAngle(0);
-  record->SetCellTransparent(true);
-  record->SetCellHAlign(haBeforeText);
-  record->SetCellVAlign(CellVAlignOf(FVAlignment));
+  AddBoxRecord(ACol, ARow, ctRadioButton, State);
   RepaintCell(RealToDisplCol(ACol), ARow);
 }
 
