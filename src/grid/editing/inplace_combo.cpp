@@ -8,6 +8,7 @@
 #include "grid/foundation/input_settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/application.h"
 #include "platform/sysutils.h"
 
 namespace hd {
@@ -250,6 +251,18 @@ void TGridCombo::WndProc(TMessage& Message) {
         SetSelStart(Utf8Length(Text()));
         SetSelLength(0);
       }
+      // A click opened the combo: the caret goes where the mouse is.
+      if (p.LButFlg) {
+        TPoint mouse = ScreenToClient(GetCursorPos());
+        if (mouse.X >= 0 && mouse.Y >= 0 && mouse.X <= Width() && mouse.Y <= Height()) {
+          LRESULT at = Perform(EM_CHARFROMPOS, 0, MAKELPARAM(mouse.X, mouse.Y));
+          if (at >= 0) {
+            SetSelStart(LOWORD(at));
+            SetSelLength(0);
+          }
+        }
+      }
+      // Cleared in every case, so that a later editor opened by the keyboard does not take it.
       p.LButFlg = false;
       return;
     }

@@ -107,9 +107,18 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
     case WM_SYSKEYUP:
       if (Message.WParam == VK_BACK) FAltBack = false;
       break;
-    case WM_KEYDOWN:
-      if (WMKeyDown(Message)) return;
-      break;
+    case WM_KEYDOWN: {
+      bool remark = false;
+      if (WMKeyDown(Message, remark)) return;
+      HWND self = Handle();
+      TInplaceEdit::WndProc(Message);
+      // An arrow that left the editor for another row moves the disjunct row mark along.
+      if (remark && IsWindow(self) && grid->MouseActions().DisjunctRowSelect()) {
+        grid->ClearRowSelect();
+        grid->SetRowSelect(grid->Row(), true);
+      }
+      return;
+    }
     case WM_CHAR:
       if (WMChar(Message)) return;
       break;
@@ -235,7 +244,7 @@ bool TExtInplaceEdit::CaretOnLastLine() {
   return caretLine >= lastLine;
 }
 
-bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
+bool TExtInplaceEdit::WMKeyDown(TMessage& Message, bool& Remark) {
   TExtStringGrid* grid = Grid();
   TExtStringGridPrivate& p = *grid->FP;
   TNavigation& navigation = grid->Navigation();
@@ -288,6 +297,7 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
   if ((key == VK_UP && CaretOnFirstLine()) || (key == VK_DOWN && CaretOnLastLine())) {
     if (!StoreAndValidate(text, saved)) return swallow();
     if (IsWindow(self) && Visible()) SetText(p.NewCellText);
+    Remark = true;
     return false;
   }
   if (key == VK_RETURN && !navigation.LineFeedOnEnter() && !ctrl) {
@@ -306,6 +316,22 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message) {
   return false;
 }
 
+void TExtInplaceEdit::GrowRow(const std::string& Text) {
+  TExtStringGrid* grid = Grid();
+  TColumnSize& sizes = grid->ColumnSize();
+  bool synch = sizes.SynchWithGrid();
+  sizes.SetSynchWithGrid(false);
+  // The line the key is about to add counts already.
+  int lines = CountLines(Text + "\r\n ", grid->Multilinecells());
+  int row = grid->Row();
+  if (lines < grid->GetMaxLinesInRow(row))
+    grid->AutoSizeRow(row, 0);
+  else
+    grid->SetRowLineHeight(row, lines, grid->GetVertXYOffset());
+  sizes.SetSynchWithGrid(synch);
+  if (grid->OnEndRowSize) grid->OnEndRowSize(grid, row);
+}
+
 void TExtInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
   TExtStringGrid* grid = Grid();
   FSelKeyDown = SelStart();
@@ -319,6 +345,9 @@ void TExtInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_RETURN:
       if (!grid->Navigation().AllowCtrlEnter() && (grid->WordWrap() || grid->Multilinecells()))
         grid->FP->Editing = false;
+      if ((Shift.Contains(ssShift) || Shift.Contains(ssCtrl)) && grid->SizeWhileTyping().Height() &&
+          grid->Multilinecells())
+        GrowRow(Text());
       break;
     case VK_UP:
       // Inside a text of several lines the arrows move the caret only.
@@ -483,15 +512,15 @@ void TExtInplaceEdit::WMPaste() {
                           text.substr(static_cast<size_t>(start + length));
   std::string candidate = CodePointsToUtf8(merged);
   if (FLengthLimit >= 1 && Utf8Length(candidate) > FLengthLimit) return;
-  if (AcceptPaste(candidate)) {
-    SetText(candidate);
-    if (length > 0) {
-      SetSelStart(start);
-      SetSelLength(static_cast<int>(inserted.size()));
-    } else {
-      SetSelStart(start + static_cast<int>(inserted.size()));
-      SetSelLength(0);
-    }
+  if (AcceptPaste(candidate)) SetText(candidate);
+  grid->SetEditText(grid->Col(), grid->Row(), EditText());
+  // Taken or not, the selection goes where the pasted text was meant to go.
+  if (length > 0) {
+    SetSelStart(start);
+    SetSelLength(static_cast<int>(inserted.size()));
+  } else {
+    SetSelStart(start + static_cast<int>(inserted.size()));
+    SetSelLength(0);
   }
   if (grid->OnClipboardAfterPasteCell) grid->OnClipboardAfterPasteCell(this, grid->Col(), grid->Row(), EditText());
 }
@@ -505,7 +534,16 @@ void TExtInplaceEdit::KeyPress(TKeyChar& Key) {
       return;
     }
   }
+  const TKeyChar typed = Key;
+  HWND self = Handle();
   TInplaceEdit::KeyPress(Key);
+  if (!grid || !IsWindow(self)) return;
+  // A typed character that fills the mask moves on as Return would.
+  if (typed >= 32 && grid->Navigation().AdvanceAuto() && IsMasked() && Text().find(' ') == std::string::npos &&
+      SelStart() == Utf8Length(EditText())) {
+    Key = 13;
+    grid->KeyPress(Key);
+  }
 }
 
 void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
@@ -525,8 +563,17 @@ void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
   TInplaceEdit::KeyUp(Key, Shift);
   if (!IsWindow(self)) return;
   DoChange();
-  // The column grows with the text typed into it.
-  if (grid && grid->SizeWhileTyping().Width()) grid->DoAutoSizeCol(grid->Col(), true);
+  // The column grows with the text typed into it, and a wrapping row with its lines.
+  if (!grid) return;
+  if (grid->SizeWhileTyping().Width()) grid->DoAutoSizeCol(grid->Col(), true);
+  if (grid->SizeWhileTyping().Height() && grid->WordWrap()) {
+    TColumnSize& sizes = grid->ColumnSize();
+    bool synch = sizes.SynchWithGrid();
+    sizes.SetSynchWithGrid(false);
+    grid->AutoSizeRow(grid->Row(), 0);
+    sizes.SetSynchWithGrid(synch);
+    if (grid->OnEndRowSize) grid->OnEndRowSize(grid, grid->Row());
+  }
 }
 
 void TExtInplaceEdit::DoChange() {

@@ -44,7 +44,9 @@ class TExtInplaceEdit : public TInplaceEdit {
  private:
   TExtStringGrid* Grid() const;
   // The steps of the messages; true when the message is done with.
-  bool WMKeyDown(TMessage& Message);
+  // True when the key is settled here; Remark asks for the current row to be marked once the
+  // platform's handling moved it.
+  bool WMKeyDown(TMessage& Message, bool& Remark);
   bool WMChar(TMessage& Message);
   void WMPaste();
   void WMKillFocus(TMessage& Message);
@@ -57,6 +59,8 @@ class TExtInplaceEdit : public TInplaceEdit {
   void Refused(const std::string& Saved, int Caret);
   // The text to the cell, then validated; a refusal puts the proposal back in the editor.
   bool StoreAndValidate(const std::string& Text, const std::string& Saved);
+  // The row grows to the lines of the text (SizeWhileTyping.Height).
+  void GrowRow(const std::string& Text);
   bool CaretOnFirstLine();
   bool CaretOnLastLine();
 

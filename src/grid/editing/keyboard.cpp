@@ -138,13 +138,24 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
   if ((K == VK_RETURN || K == VK_SPACE) && HasClickableGraphic(RC, Row())) {
     bool active = Options().Contains(goEditing) || ma.RangeSelectAndEdit();
     CanEditCell(RC, Row(), active);
-    if (K == VK_SPACE && HasCheckBox(RC, Row()) && (active || FP->ControlLook->CheckAlwaysActive())) {
+    const TControlLook& look = *FP->ControlLook;
+    HWND self = Handle();
+    if (K == VK_SPACE && HasCheckBox(RC, Row()) && (active || look.CheckAlwaysActive())) {
       ToggleCheckBoxCell(RC, Row(), true);
       if (FP->ShowModified->Enabled()) SetRowModified(Row(), true);
       bool state = false;
       GetCheckBoxState(RC, RealRowIndex(Row()), state);
       DoCheckBoxClick(RC, Row(), state);
+    } else if (K == VK_SPACE && IsRadio(RC, Row()) && (active || look.RadioAlwaysActive())) {
+      SelectNextRadio(RC, Row(), true);
+      if (OnRadioClick) OnRadioClick(this, RC, Row(), RadioItemIndex(RC, Row()));
+    } else if (K == VK_SPACE && HasRadioButton(RC, Row()) && (active || look.RadioAlwaysActive())) {
+      SetRadioButtonColumnIndex(RC, Row());
+      if (OnRadioButtonClick) OnRadioButtonClick(this, RC, Row());
+    } else if (HasButton(RC, Row()) && active) {
+      DoButtonClick(RC, Row());
     }
+    if (!IsWindow(self)) return;
     RepaintCell(Col(), Row());
   }
   if ((K == VK_HOME || K == VK_END) && HomeEndKeyDown(k.key, k.shift, R0)) {

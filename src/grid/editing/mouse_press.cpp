@@ -62,14 +62,20 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
     ACol = base.X;
     ARow = base.Y;
   }
+  // An editor this press opens puts its caret under the mouse.
+  if (ma.CaretPositioning()) p.LButFlg = true;
   const bool inFixedLines = ACol < FixedCols() || ARow < FixedRows();
   const bool fixedOther = !inFixedLines && IsFocusFixed(ACol, ARow);
-  if (inFixedLines || fixedOther) HideInplaceEdit();
+  if (inFixedLines || fixedOther) {
+    HideInplaceEdit();
+    PushFixedCell(ACol, ARow);
+  }
   const int RC = RealColIndex(ACol);
   if (ACol >= ColCount() || ARow >= RowCount()) {
     StandardHandling(message);
     return;
   }
+  if (RadioPress(ACol, ARow, X, Y) || RatingPress(ACol, ARow, X) || CellButtonPress(ACol, ARow, X, Y)) return;
   bool done = false;
   DisjunctPress(ACol, ARow, shift, startSel, message, done);
   if (done) return;
@@ -120,6 +126,105 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
     }
   }
   if (selectingAtEnd) FGridState = gsSelecting;
+}
+
+void TExtStringGrid::PushFixedCell(int ACol, int ARow) {
+  TExtStringGridPrivate& p = *FP;
+  const TGridOptions o = Options();
+  if (!FFixedAsButtons || !o.Contains(goFixedVertLine) || !o.Contains(goFixedHorzLine) || !Ctl3D()) return;
+  TRect r = CellRect(ACol, ARow);
+  TCanvas& canvas = Canvas();
+  canvas.DrawEdge(r, BDR_SUNKENINNER, BF_BOTTOMRIGHT);
+  canvas.DrawEdge(r, BDR_SUNKENINNER, BF_TOPLEFT);
+  p.PushedFixedCell = CellRect(ACol, ARow);
+  p.PushedCellButton = {ACol, ARow};
+  p.FixedCellPushed = true;
+}
+
+bool TExtStringGrid::RadioPress(int ACol, int ARow, int X, int Y) {
+  const int RC = RealColIndex(ACol);
+  if (!IsRadio(RC, ARow) || !(IsEditable(ACol, ARow) || FP->ControlLook->RadioAlwaysActive())) return false;
+  HWND self = Handle();
+  HideInplaceEdit();
+  if (!IsWindow(self)) return true;
+  TRect r = CellRect(ACol, ARow);
+  PickRadioItem(ACol, ARow, X - r.Left, Y - r.Top);
+  if (IsWindow(self) && CanFocus()) SetFocus();
+  return true;
+}
+
+void TExtStringGrid::PickRadioItem(int ACol, int ARow, int DX, int DY) {
+  const TControlLook& look = *FP->ControlLook;
+  const int RC = RealColIndex(ACol);
+  TPoint base = BaseCell(RC, ARow);
+  TCellGraphic* record = GetCellGraphic(base.X, base.Y);
+  TStringList* items = GetRadioStrings(RC, ARow);
+  if (!record || !items) return;
+  TBrush brush;
+  brush.Color = Color();
+  TFont font = Font();
+  GetCellColor(RC, ARow, TGridDrawState{}, brush, font);
+  TCanvas& canvas = Canvas();
+  canvas.Font() = font;
+  if (!IsFocusFixed(ACol, ARow)) MoveColRow(RealToDisplCol(base.X), base.Y, true, true);
+  const int glyph = look.ControlStyle() >= csWinXP ? 16 : look.RadioSize();
+  const bool across = record->CellBoolean();
+  const int at = across ? DX : DY;
+  const int line = std::max(glyph, canvas.TextHeight("gh"));
+  int before = 0, hit = -1;
+  for (int i = 0; i < items->Count(); ++i) {
+    int after = before + (across ? canvas.TextWidth(items->Strings(i)) + glyph : line);
+    if (at > before && after > at) {
+      hit = i;
+      break;
+    }
+    before = after;
+  }
+  if (hit < 0) return;
+  // A group keeping its choice as the cell text stays one: an index set here would leave the
+  // text behind.
+  const bool byText = record->CellIndex() == -1;
+  if (byText) SetCells(base.X, base.Y, items->Strings(hit));
+  // Written again so that the change is reported.
+  SetCells(base.X, base.Y, Cells(base.X, base.Y));
+  if (byText)
+    RepaintCell(RealToDisplCol(base.X), base.Y);
+  else
+    SetRadioIdx(base.X, base.Y, hit);
+  if (OnRadioClick) OnRadioClick(this, ACol, ARow, hit);
+}
+
+bool TExtStringGrid::RatingPress(int ACol, int ARow, int X) {
+  const int RC = RealColIndex(ACol);
+  if (!HasRating(RC, ARow) || !IsEditable(ACol, ARow)) return false;
+  HideInplaceEdit();
+  // Every 9 pixels from the cell's left add half a point.
+  double rate = ((X - CellRect(ACol, ARow).Left) / 9) / 2.0;
+  if (DoRatingChange(RC, ARow, rate)) {
+    SetFloats(RC, ARow, rate);
+    RepaintCell(ACol, ARow);
+  }
+  return true;
+}
+
+bool TExtStringGrid::CellButtonPress(int ACol, int ARow, int X, int Y) {
+  TExtStringGridPrivate& p = *FP;
+  if (!HasButton(RealColIndex(ACol), ARow)) return false;
+  HWND self = Handle();
+  HideInplaceEdit();
+  if (!IsWindow(self)) return true;
+  if (!IsFocusFixed(ACol, ARow)) {
+    bool forced = p.ForceSel;
+    p.ForceSel = true;
+    SelectCell(ACol, ARow);
+    p.ForceSel = forced;
+  }
+  if (!PtInRect(GetCellGraphicRect(ACol, ARow), TPoint{X, Y})) return false;
+  PushButton(ACol, ARow, true);
+  p.PushedCellButton = {ACol, ARow};
+  SetMouseCapture(true);
+  if (OnClickCell) OnClickCell(this, ARow, ACol);
+  return true;
 }
 
 void TExtStringGrid::DisjunctPress(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel,
@@ -197,17 +302,25 @@ bool TExtStringGrid::CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdi
   const int RC = RealColIndex(ACol);
   bool hotmail = ACol == 0 && ma.HotmailRowSelect();
   if (!(CanEdit || p.ControlLook->CheckAlwaysActive() || hotmail)) return false;
-  if (!HasCheckBox(RC, ARow) || !IsInCheckBox(RC, ARow, X, Y)) return false;
+  const bool radio = HasRadioButton(RC, ARow);
+  if (!(HasCheckBox(RC, ARow) || radio) || !IsInCheckBox(RC, ARow, X, Y)) return false;
   HWND self = Handle();
   HideInplaceEdit();
   if (CanFocus()) SetFocus();
   if (!IsWindow(self)) return true;
   const int RR = RealRowIndex(ARow);
-  ToggleCheckBoxCell(RC, ARow, true);
+  if (radio) {
+    CheckRadioButtonCell(RC, ARow, true);
+    if (OnRadioButtonClick) OnRadioButtonClick(this, RC, ARow);
+    if (!IsWindow(self)) return true;
+  } else {
+    ToggleCheckBoxCell(RC, ARow, true);
+  }
   if (p.ShowModified->Enabled()) SetRowModified(ARow, true);
   if (hotmail) SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
-  bool state = false;
-  GetCheckBoxState(RC, RR, state);
+  // A radio button reports the state it has now, not the "no check box" answer.
+  bool state = radio && IsRadioButtonChecked(RC, ARow);
+  if (!radio) GetCheckBoxState(RC, RR, state);
   const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && !IsFocusFixed(ACol, ARow);
   if (!p.Navigation->AlwaysEdit() && normal) MoveColRow(ACol, ARow, true, true);
   DoCheckBoxClick(ACol, ARow, state);

@@ -14,9 +14,23 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
   p.DisjunctMouseDown = p.MouseKeepDown = p.MouseDownMove = false;
   p.MouseSelectStart = {-1, -1};
+  if (p.FixedCellPushed) {
+    TCanvas& canvas = Canvas();
+    TRect r = p.PushedFixedCell;
+    canvas.DrawEdge(r, BDR_RAISEDINNER, BF_BOTTOMRIGHT);
+    canvas.DrawEdge(r, BDR_RAISEDINNER, BF_TOPLEFT);
+    p.FixedCellPushed = false;
+  }
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
   const bool valid = ACol >= 0 && ARow >= 0;
+  HWND self = Handle();
+  if (p.PushedCellButton.X != -1 || p.PushedCellButton.Y != -1) {
+    ReleaseCellButton(ACol, ARow, X, Y, valid);
+    if (!IsWindow(self)) return;
+  }
+  // A release on a cell's button belongs to the button alone.
+  if (valid && HasButton(RealColIndex(ACol), ARow) && PtInRect(GetCellGraphicRect(ACol, ARow), TPoint{X, Y})) return;
   if (p.DoOnClick && valid && (ACol < FixedCols() || ARow < FixedRows()) && FGridState != gsColSizing &&
       FGridState != gsRowSizing) {
     bool sizingCursor = ARow < FixedRows() && Options().Contains(goColSizing) && Screen().Cursor() == crHSplit;
@@ -37,7 +51,6 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
     if (ACol >= FixedCols() && ACol <= ColCount() - FFixedRightCols && p.DeselectState) SetColSelect(ACol, false);
     p.DeselectState = false;
   }
-  HWND self = Handle();
   StandardHandling(message);
   if (!IsWindow(self)) return;
   if (unmarked) p.SelChange = false;
@@ -49,6 +62,23 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
     GetCheckBoxState(RC, RealRowIndex(ARow), state);
     OnCheckBoxMouseUp(this, RC, ARow, state);
   }
+  if (OnRadioMouseUp && IsRadio(RC, ARow)) OnRadioMouseUp(this, RC, ARow, RadioItemIndex(RC, ARow));
+}
+
+void TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Valid) {
+  TExtStringGridPrivate& p = *FP;
+  const TControlLook& look = *p.ControlLook;
+  const TGridCoord pushed = p.PushedCellButton;
+  p.PushedCellButton = {-1, -1};
+  SetMouseCapture(false);
+  const bool fixedCol = pushed.X < FixedCols(), fixedRow = pushed.Y < FixedRows();
+  const bool enabled = Valid && !look.NoDisabledButtonLook() ? IsEditable(ACol, ARow) : Options().Contains(goEditing);
+  // The button comes up whatever happens: a button left down would show pushed for good.
+  if (!IsNode(pushed.Y)) PushButton(pushed.X, pushed.Y, false);
+  if (!(enabled || look.NoDisabledButtonLook() || fixedCol || fixedRow) || !Valid) return;
+  TPoint base = BaseCell(RealColIndex(ACol), ARow);
+  bool overButton = PtInRect(GetCellGraphicRect(RealToDisplCol(base.X), base.Y), TPoint{X, Y});
+  if (overButton || (FFixedAsButtons && fixedCol) || fixedRow) DoButtonClick(pushed.X, pushed.Y);
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

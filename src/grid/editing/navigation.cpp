@@ -346,6 +346,9 @@ void TExtStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool Auto
     if (allow) {
       SetCol(nc);
       SetRow(nr);
+    } else {
+      // The refused move leaves the old cell current: its editing state is settled again.
+      SelectCell(ACol, ARow);
     }
     FP->DisableChange = false;
   } else if (!nav.AdvanceSkipReadOnlyCells()) {

@@ -55,6 +55,55 @@ void TExtStringGrid::DoAutoSizeCol(int ACol, bool GrowOnly) {
   SetColWidths(ACol, LimitToRange(width, FMinColWidth, FMaxColWidth));
 }
 
+void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
+  DoAutoSizeRow(ARow, FSizeGrowOnly, Padding);
+  if (Padding != 0) SetRowHeights(ARow, LimitToRange(RowHeights(ARow) + Padding, FMinRowHeight, FMaxRowHeight));
+}
+
+void TExtStringGrid::DoAutoSizeRow(int ARow, bool GrowOnly, int Padding) {
+  if (ARow < 0 || ARow >= RowCount()) return;
+  const TIntList& ignored = *FP->IgnoreColumns;
+  int tallest = 0;
+  for (int c = 0; c < ColCount(); ++c) {
+    int rc = DisplToRealCol(c);
+    if (IsYMergedCell(c, ARow) || ignored.HasValue(rc)) continue;
+    int t = GetCellTextSize(rc, ARow, FWordWrap, false).cy;
+    int g = CalcCellGraphicSize(rc, ARow, Padding).Y;
+    const TCellGraphic* record = GetCellGraphic(rc, ARow);
+    TCellType type = record ? record->CellType() : ctEmpty;
+    if (record && record->CellVAlign() == vaFull) g = t != 0 ? 0 : DefaultRowHeight();
+    // A data check box stands for its text.
+    if ((type == ctDataCheckBox || type == ctVirtCheckBox) && g > 0) t = 0;
+    int h = IsMergedNonBaseCell(rc, ARow) ? 0 : t + g;
+    if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton)
+      h = DefaultRowHeight();
+    tallest = std::max(tallest, h);
+  }
+  int height = tallest + GetVertXYOffset() + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
+  if (GrowOnly && RowHeights(ARow) >= height) return;
+  SetRowHeights(ARow, LimitToRange(height, FMinRowHeight, FMaxRowHeight));
+}
+
+void TExtStringGrid::SetRowLineHeight(int ARow, int Lines, int Extra) {
+  TBrush brush;
+  brush.Color = Color();
+  TFont font = Font();
+  GetCellColor(DisplToRealCol(FixedCols()), ARow, TGridDrawState{}, brush, font);
+  TCanvas& canvas = Canvas();
+  TFont saved = canvas.Font();
+  canvas.Font() = font;
+  int h = canvas.TextHeight("gh");
+  canvas.Font() = saved;
+  SetRowHeights(ARow, LimitToRange(Extra + Lines * (h + h / 8), FMinRowHeight, FMaxRowHeight));
+}
+
+int TExtStringGrid::GetMaxLinesInRow(int ARow) {
+  if (ColCount() == 0 || !FMultilinecells) return 1;
+  int most = 1;
+  for (int c = 0; c < ColCount(); ++c) most = std::max(most, CountLines(Cells(DisplToRealCol(c), ARow), true));
+  return most;
+}
+
 bool TExtStringGrid::IsSortGlyphCell(int ACol, int ARow) {
   int r = ARow;
   if (IsMergedCell(ACol, ARow)) r += CellSpan(ACol, ARow).Y;

@@ -25,17 +25,22 @@ TCellVAlign CellVAlignOf(TVAlignment VA) {
 
 }  // namespace
 
-void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
+TCellGraphic* TExtStringGrid::AddBoxRecord(int ACol, int ARow, TCellType AType, bool State) {
   // Negative indexes are refused like those past the end: either would write outside the grid.
   if (ACol < 0 || ARow < 0 || ACol >= ColCount() + FP->NumHidden || ARow >= RowCount() + NumHiddenRows())
     throw Exception("Invalid cell");
   TCellGraphic* record = CreateCellGraphic(ACol, ARow);
-  record->SetCellType(Data ? ctDataCheckBox : ctCheckBox);
+  record->SetCellType(AType);
   record->SetCellBoolean(State);
   record->SetCellAngle(0);
   record->SetCellTransparent(true);
   record->SetCellHAlign(haBeforeText);
   record->SetCellVAlign(CellVAlignOf(FVAlignment));
+  return record;
+}
+
+void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
+  AddBoxRecord(ACol, ARow, Data ? ctDataCheckBox : ctCheckBox, State);
   if (Data) {
     // A text that already means ticked or unticked stays: the text, not State, decides.
     const std::string& text = Cells(ACol, ARow);

@@ -704,6 +704,48 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool IsGraphicOnlyCell(int ACol, int ARow);
   virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
 
+  // --- Radio groups, radio buttons, cell buttons and ratings. ACol is a real column unless
+  // said otherwise.
+  // A radio group over Items (kept by the caller), side by side when DirRadio is not 0. With
+  // IdxRadio -1 the group keeps its choice as the cell text, else as the item's index.
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* Items);
+  bool IsRadio(int ACol, int ARow);
+  TStringList* GetRadioStrings(int ACol, int ARow);
+  // False without a cell object; else IdxRadio is the object's index and the answer whether
+  // the object is a radio group.
+  bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+  // -1 empties the cell text.
+  bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+  // The chosen item of a radio group, whichever way the group keeps it; -1 for none.
+  int RadioItemIndex(int ACol, int ARow);
+  // Steps a radio group to its next item, from the last back to the first; with CheckEditable
+  // a cell that may not be edited stays (unless ControlLook.RadioAlwaysActive).
+  void SelectNextRadio(int ACol, int ARow, bool CheckEditable);
+  // The radio buttons of a column form one group. Exception "Invalid cell" beyond the store.
+  void AddRadioButton(int ACol, int ARow, bool State);
+  bool HasRadioButton(int ACol, int ARow);
+  bool IsRadioButtonChecked(int ACol, int ARow);
+  // Leaves the column's other buttons alone.
+  bool SetRadioButtonState(int ACol, int ARow, bool State);
+  // Checks the button of row Index and unchecks the column's others.
+  void SetRadioButtonColumnIndex(int ACol, int Index);
+  // The first checked row from the fixed rows on; -1 when none.
+  int GetRadioButtonColumnIndex(int ACol);
+  // The check of mouse and keys: exactly one button of the column stays checked.
+  virtual bool CheckRadioButtonCell(int ACol, int ARow, bool CheckEditable);
+  // A push button of bw x bh pixels (each kept in 16 bits) with a caption.
+  void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal, TCellVAlign val);
+  bool HasButton(int ACol, int ARow);
+  // Display column: the pushed look of the cell's object (a node's excepted).
+  void PushButton(int ACol, int ARow, bool Push);
+  // Display column: where the cell's object was last painted; empty without one.
+  TRect GetCellGraphicRect(int ACol, int ARow);
+  // Scale stars, the cell's number telling how many are full.
+  void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  bool HasRating(int ACol, int ARow);
+  // Fires OnRatingChange; false when the handler refuses the new rate.
+  virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+
   // --- Sizes of cell objects (real columns), in pixels.
   virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
   // PaddingY is taken off the height a picture may fill.
@@ -731,6 +773,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void AutoSizeCol(int ACol, int Padding);
   void AutoSizeColumns(bool DoFixedCols, int Padding);
   void DoAutoSizeCol(int ACol, bool GrowOnly);
+  // Fits a row's height to its cells (never lower with SizeGrowOnly); Padding is added, and
+  // the graphics of the cells measured without it.
+  void AutoSizeRow(int ARow, int Padding);
+  void DoAutoSizeRow(int ARow, bool GrowOnly, int Padding);
+  // Height for Lines lines of the row's font, plus Extra.
+  void SetRowLineHeight(int ARow, int Lines, int Extra);
+  // The most lines any visible cell of the row holds; 1 without Multilinecells.
+  int GetMaxLinesInRow(int ARow);
   // The cell's header shows the sort glyph.
   bool IsSortGlyphCell(int ACol, int ARow);
   // A width set by the user, and one set automatically, before it is applied.
@@ -995,6 +1045,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TClickCellEvent OnRightClickCell;
   TCanClickCellEvent OnCanClickCell;
   TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TRadioClickEvent OnRadioClick;
+  TButtonClickEvent OnRadioButtonClick;
+  TRadioClickEvent OnRadioMouseUp;
+  TRatingChangeEvent OnRatingChange;
   TAutoAdvanceEvent OnAutoAdvance;
   TCanAddRowEvent OnCanAddRow;
   TAutoAddRowEvent OnAutoAddRow;
@@ -1206,6 +1260,20 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The steps of the mouse handlers (mouse_press.cpp, mouse_release.cpp); true when the
   // press or double click was settled there.
   bool CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdit, TShiftState Shift);
+  // Presses the grid takes itself on a radio group, a rating and a cell button; true when
+  // the press ends there.
+  bool RadioPress(int ACol, int ARow, int X, int Y);
+  void PickRadioItem(int ACol, int ARow, int DX, int DY);
+  bool RatingPress(int ACol, int ARow, int X);
+  bool CellButtonPress(int ACol, int ARow, int X, int Y);
+  // A fixed cell drawn as a button goes down at the press and up at the release.
+  void PushFixedCell(int ACol, int ARow);
+  // A check box or radio button record in a cell of the store, placed before the text;
+  // Exception "Invalid cell" for any other cell.
+  TCellGraphic* AddBoxRecord(int ACol, int ARow, TCellType AType, bool State);
+  // The release of a held cell button (or pushed fixed cell): the button comes up and clicks
+  // when released over it.
+  void ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Valid);
   bool SelectFromHeaders(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel);
   void DisjunctPress(int ACol, int ARow, TShiftState Shift, const TGridRect& StartSel, TMessage& message, bool& Done);
   bool DblClickAutoSize(int ACol, int ARow, int X, TMessage& message);

@@ -150,7 +150,11 @@ struct TExtStringGridPrivate {
   int ClickedCol = -1;
   int ClickedRow = -1;
   int OldSize = -1;
+  // The cell whose button (or fixed cell drawn as a button) is held down.
   TGridCoord PushedCellButton{-1, -1};
+  // A fixed cell drawn pushed by the press, and its rectangle.
+  bool FixedCellPushed = false;
+  TRect PushedFixedCell;
   TGridCoord ClipTopLeft{-1, -1};
   TPoint LastHintPos{-1, -1};
   TColorTones ColorTones;

@@ -291,3 +291,77 @@ TEST_F(EditingTest, AFormFreedWhileAnEditorIsOpenTakesItsEditorsAlong) {
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, AClickThatOpensAnEditorPutsTheCaretWhereItClicked) {
+  grid->Columns().Items(kFuncCol)->SetEditor(edComboEdit);
+  grid->MouseActions().SetDirectEdit(true);
+  grid->Navigation().SetEditSelectAll(false);
+  // Wide enough for the text on one line.
+  grid->SetColWidths(kAddrCol, 150);
+  grid->SetColWidths(kFuncCol, 150);
+  struct Case {
+    const char* name;
+    int col;
+    bool caretPositioning;
+    bool atClick;
+  };
+  const std::vector<Case> cases = {
+      {"text editor, at the click", kAddrCol, true, true},
+      {"combo, at the click", kFuncCol, true, true},
+      {"text editor, at the end", kAddrCol, false, false},
+      {"combo, at the end", kFuncCol, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->MouseActions().SetCaretPositioning(c.caretPositioning);
+    grid->SetCells(c.col, 2, "abcdefghij");
+    TRect cell = grid->CellRect(c.col, 2);
+    // Into the text, past its first characters.
+    kit.Click(grid, cell.Left + 6 + grid->Canvas().TextWidth("abcd"), (cell.Top + cell.Bottom) / 2);
+    kit.Process();
+    TCustomEdit* text = TextEditorShown() ? static_cast<TCustomEdit*>(TextEditor()) : nullptr;
+    TGridCombo* combo = grid->Combobox();
+    int selStart = c.col == kAddrCol ? TextEditor()->SelStart() : combo->SelStart();
+    int selLength = c.col == kAddrCol ? TextEditor()->SelLength() : combo->SelLength();
+    if (c.col == kAddrCol) ASSERT_NE(text, nullptr);
+    if (c.col == kFuncCol) ASSERT_TRUE(combo->Visible());
+    EXPECT_EQ(selLength, 0);
+    if (c.atClick) {
+      EXPECT_GE(selStart, 3);
+      EXPECT_LE(selStart, 6);
+    } else {
+      EXPECT_EQ(selStart, 10);
+    }
+    Press(VK_ESCAPE);
+  }
+}
+
+TEST_F(EditingTest, ARefusedReturnAdvanceSettlesTheOldCellAgain) {
+  grid->Navigation().SetAdvanceOnEnter(true);
+  std::vector<std::string> selected;
+  grid->OnSelectCell = [&](TObject*, int c, int r, bool&) { selected.push_back(IntToStr(c) + "," + IntToStr(r)); };
+  struct Case {
+    const char* name;
+    bool refuseAdvance, refuseChange;
+  };
+  const std::vector<Case> cases = {{"OnAutoAdvance refuses", true, false}, {"OnCellChanging refuses", false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->OnAutoAdvance = [&](TObject*, int, int, int&, int&, bool& allow) { allow = !c.refuseAdvance; };
+    grid->OnCellChanging = [&](TObject*, int, int, int, int, bool& allow) { allow = !c.refuseChange; };
+    ClickCell(kIdCol, 2);
+    Type("5");
+    selected.clear();
+    Press(VK_RETURN);
+    EXPECT_EQ(grid->Cells(kIdCol, 2), "5");
+    EXPECT_EQ(grid->Col(), kIdCol);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(selected, (std::vector<std::string>{"1,2"}));
+  }
+}
+
+}  // namespace
+}  // namespace hd::test

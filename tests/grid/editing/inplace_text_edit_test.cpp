@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/editing/editing_fixture.h"
+#include "grid/foundation/input_settings.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "platform/clipboard.h"
 
@@ -138,6 +139,108 @@ TEST_F(EditingTest, TheColumnGrowsWhileTypingWithSizeWhileTyping) {
   int grown = grid->ColWidths(kAddrCol);
   Press(VK_BACK);
   EXPECT_EQ(grid->ColWidths(kAddrCol), grown) << "it only grows";
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+TEST_F(EditingTest, AnArrowThatLeavesTheEditorTakesTheDisjunctRowMarkAlong) {
+  grid->MouseActions().SetDisjunctRowSelect(true);
+  ClickCell(kAddrCol, 2);
+  ASSERT_TRUE(grid->RowSelect(2));
+  Type("7");
+  ASSERT_TRUE(TextEditorShown());
+  Press(VK_DOWN);
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "7");
+  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_FALSE(grid->RowSelect(2));
+  EXPECT_TRUE(grid->RowSelect(3));
+  EXPECT_EQ(grid->SelectedRowCount(), 1);
+}
+
+TEST_F(EditingTest, APasteMovesTheCaretWhetherTheKindTakesItOrNot) {
+  grid->Columns().Items(kAddrCol)->SetEditor(edNumeric);
+  grid->SetCells(kAddrCol, 2, "1234");
+  ClickCell(kAddrCol, 2);
+  Press(VK_F2);
+  ASSERT_TRUE(TextEditorShown());
+  std::vector<std::string> after;
+  grid->OnClipboardAfterPasteCell = [&](TObject*, int, int, const std::string& v) { after.push_back(v); };
+  struct Case {
+    const char* name;
+    const char* clip;
+    int start, length;
+    const char* text;
+    int selStart, selLength;
+  };
+  const std::vector<Case> cases = {
+      {"refused at the caret", "ab", 1, 0, "1234", 3, 0},
+      {"refused over a selection", "x", 0, 2, "1234", 0, 1},
+      {"taken at the caret", "56", 4, 0, "123456", 6, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Clipboard().SetAsText(c.clip);
+    TextEditor()->SetSelStart(c.start);
+    TextEditor()->SetSelLength(c.length);
+    TextEditor()->PasteFromClipboard();
+    EXPECT_EQ(TextEditor()->Text(), c.text);
+    EXPECT_EQ(TextEditor()->SelStart(), c.selStart);
+    EXPECT_EQ(TextEditor()->SelLength(), c.selLength);
+    EXPECT_EQ(after.back(), c.text);
+    EXPECT_EQ(grid->Cells(kAddrCol, 2), c.text) << "the cell follows the editor at once";
+  }
+}
+
+TEST_F(EditingTest, AFilledEditMaskMovesOnWithAdvanceAuto) {
+  grid->Columns().Items(kAddrCol)->SetEditMask("000;1;_");
+  grid->Navigation().SetAdvanceOnEnter(true);
+  grid->Navigation().SetAdvanceAuto(true);
+  grid->SetCells(kAddrCol, 2, "");
+  ClickCell(kAddrCol, 2);
+  Type("12");
+  EXPECT_EQ(grid->Col(), kAddrCol) << "a mask with places left waits";
+  Type("3");
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "123");
+  EXPECT_EQ(grid->Col(), kEnableCol);
+  EXPECT_EQ(grid->Row(), 2);
+  // Without AdvanceAuto a full mask stays where it is.
+  grid->Navigation().SetAdvanceAuto(false);
+  grid->SetCells(kAddrCol, 3, "");
+  ClickCell(kAddrCol, 3);
+  Type("456");
+  EXPECT_EQ(grid->Col(), kAddrCol);
+  EXPECT_TRUE(TextEditorShown());
+}
+
+TEST_F(EditingTest, SizeWhileTypingGrowsTheRowWithTheLinesOfTheText) {
+  std::vector<int> sized;
+  grid->OnEndRowSize = [&](TObject*, int r) { sized.push_back(r); };
+  grid->SizeWhileTyping().SetHeight(true);
+  // Multi-line cells: Ctrl+Return makes room for the line it adds.
+  grid->SetWordWrap(false);
+  grid->SetMultilinecells(true);
+  ClickCell(kAddrCol, 2);
+  Press(VK_F2);
+  Press(VK_RETURN, TShiftState{ssCtrl});
+  const int h = grid->Canvas().TextHeight("gh");
+  EXPECT_EQ(grid->RowHeights(2), 2 * (h + h / 8) + grid->GetVertXYOffset());
+  EXPECT_EQ(sized, (std::vector<int>{2}));
+  Press(VK_ESCAPE);
+  grid->SetMultilinecells(false);
+  // Word wrap: the row follows the wrapped text as it is typed.
+  grid->SetWordWrap(true);
+  ClickCell(kAddrCol, 3);
+  Type("a");
+  const int oneLine = grid->RowHeights(3);
+  sized.clear();
+  Type(" text far too long for one line of this column");
+  EXPECT_GT(grid->RowHeights(3), oneLine);
+  EXPECT_FALSE(sized.empty());
+  EXPECT_EQ(sized.back(), 3);
 }
 
 }  // namespace

@@ -250,6 +250,49 @@ TEST_F(KeyboardTest, SpaceTogglesADataCheckBoxBetweenTheColumnTexts) {
   }
 }
 
+TEST_F(KeyboardTest, SpaceAndReturnWorkRadiosAndCellButtons) {
+  TStringList items;
+  for (const char* i : {"A", "B", "C"}) items.Add(i);
+  grid->AddRadio(2, 2, 1, 1, &items);
+  grid->AddRadio(2, 3, 1, -1, &items);
+  grid->SetCells(2, 3, "C");
+  for (int r = 1; r <= 3; ++r) grid->AddRadioButton(3, r, r == 1);
+  grid->AddButton(1, 4, 30, 14, "Go", haLeft, vaTop);
+  grid->OnRadioClick = [this](TObject*, int c, int r, int i) { log.Note("radio " + Cell(c, r) + " " + IntToStr(i)); };
+  grid->OnRadioButtonClick = [this](TObject*, int c, int r) { log.Note("radiobutton " + Cell(c, r)); };
+  grid->OnButtonClick = [this](TObject*, int c, int r) { log.Note("button " + Cell(c, r)); };
+  struct Case {
+    const char* name;
+    int col, row, key;
+    const char* events;
+    const char* text;
+  };
+  const std::vector<Case> cases = {
+      {"an index group steps to its next item", 2, 2, VK_SPACE, "radio 2:2 2 down 32 press 32", "C"},
+      {"and from the last back to the first", 2, 2, VK_SPACE, "radio 2:2 0 down 32 press 32", "A"},
+      {"a text group steps from its text", 2, 3, VK_SPACE, "radio 2:3 0 down 32 press 32", "A"},
+      {"a radio button is checked", 3, 3, VK_SPACE, "radiobutton 3:3 down 32 press 32", ""},
+      {"Space clicks a cell button", 1, 4, VK_SPACE, "button 1:4 down 32 press 32", ""},
+      {"so does Return", 1, 4, VK_RETURN, "button 1:4 down 13 press 13", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GoTo(c.col, c.row);
+    grid->SetFocus();
+    kit.Process();
+    log.Clear();
+    Key(c.key);
+    EXPECT_EQ(log.Text(), c.events);
+    EXPECT_EQ(grid->Cells(c.col, c.row), c.text);
+    EXPECT_FALSE(grid->EditorMode());
+  }
+  int index = -2;
+  grid->GetRadioIdx(2, 3, index);
+  EXPECT_EQ(index, -1) << "the text group keeps its choice as text";
+  EXPECT_EQ(grid->GetRadioButtonColumnIndex(3), 3);
+  EXPECT_FALSE(grid->IsRadioButtonChecked(3, 1));
+}
+
 TEST_F(KeyboardTest, ClipboardShortcutsWorkOnlyWhenAllowed) {
   grid->SetCells(1, 1, "a");
   grid->SetCells(2, 1, "b");

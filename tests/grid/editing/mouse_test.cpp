@@ -142,3 +142,173 @@ TEST_F(MouseTest, TheQtAdaptorDeliversClicksAndDoubleClicks) {
 
 }  // namespace
 }  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+// Radio groups, radio buttons, cell buttons and ratings in the cells of the column grid.
+class CellControlMouseTest : public MouseTest {
+ protected:
+  void SetUp() override {
+    MouseTest::SetUp();
+    grid->OnRadioClick = [this](TObject*, int c, int r, int i) { log.Note("radio " + Cell(c, r) + " " + IntToStr(i)); };
+    grid->OnRadioMouseUp = [this](TObject*, int c, int r, int i) { log.Note("radioup " + Cell(c, r) + " " + IntToStr(i)); };
+    grid->OnButtonClick = [this](TObject*, int c, int r) { log.Note("button " + Cell(c, r)); };
+    items.Add("One");
+    items.Add("Two");
+    grid->SetColWidths(kRadioCol, 220);
+    EnableEditing();
+  }
+  // Where a press at an offset from the cell's top-left corner lands.
+  TPoint At(int c, int r, int dx, int dy) const {
+    TRect rc = grid->CellRect(c, r);
+    return {rc.Left + dx, rc.Top + dy};
+  }
+  int Width(const std::string& s) { return grid->Canvas().TextWidth(s); }
+
+  static constexpr int kRadioCol = 2;
+  // The glyph of the default control look.
+  static constexpr int kGlyph = 16;
+  TStringList items;
+};
+
+TEST_F(CellControlMouseTest, APressPicksTheRadioItemUnderItAndATextGroupKeepsItsChoiceAsText) {
+  grid->AddRadio(kRadioCol, 3, 1, -1, &items);
+  grid->AddRadio(kRadioCol, 5, 1, 0, &items);
+  const int one = Width("One") + kGlyph, two = Width("Two") + kGlyph;
+  struct Case {
+    const char* name;
+    int row, dx;
+    const char* events;
+    const char* text;
+    int index;
+  };
+  const std::vector<Case> cases = {
+      {"text group, second item", 3, one + 2, "radio 2:3 1 radioup 2:3 1", "Two", -1},
+      // Before the mend the group took the index at its first pick and left the text behind.
+      {"text group, first item", 3, one - 2, "radio 2:3 0 radioup 2:3 0", "One", -1},
+      {"text group, beyond the items", 3, one + two + 4, "radioup 2:3 0", "One", -1},
+      {"index group, second item", 5, one + 2, "radio 2:5 1 radioup 2:5 1", "", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    log.Clear();
+    Click(At(kRadioCol, c.row, c.dx, 5));
+    std::string events;
+    for (const std::string& e : log.Entries())
+      if (e.rfind("radio", 0) == 0) events += (events.empty() ? "" : " ") + e;
+    EXPECT_EQ(events, c.events);
+    EXPECT_EQ(grid->Cells(kRadioCol, c.row), c.text);
+    int index = -2;
+    EXPECT_TRUE(grid->GetRadioIdx(kRadioCol, c.row, index));
+    EXPECT_EQ(index, c.index);
+    EXPECT_EQ(Current(), Cell(kRadioCol, c.row));
+    EXPECT_EQ(log.Text().find("click "), std::string::npos) << "a radio press is no cell click";
+  }
+  // Stacked items are picked by the height of a line each.
+  grid->AddRadio(kRadioCol, 4, 0, -1, &items);
+  grid->SetRowHeights(4, 60);
+  const int line = std::max(kGlyph, grid->Canvas().TextHeight("gh"));
+  Click(At(kRadioCol, 4, 5, line + 2));
+  EXPECT_EQ(grid->Cells(kRadioCol, 4), "Two");
+}
+
+TEST_F(CellControlMouseTest, ARadioGroupIsPickedOnlyWhereItsCellMayBeEdited) {
+  grid->SetColWidths(kRadioCol, 64);
+  grid->SetColWidths(kReadOnlyCol, 200);
+  grid->AddRadio(kReadOnlyCol, 2, 1, 0, &items);
+  const TPoint second = At(kReadOnlyCol, 2, Width("One") + kGlyph + 2, 5);
+  Click(second);
+  int index = -2;
+  grid->GetRadioIdx(kReadOnlyCol, 2, index);
+  EXPECT_EQ(index, 0);
+  EXPECT_EQ(log.Text().find("radio "), std::string::npos);
+  grid->ControlLook().SetRadioAlwaysActive(true);
+  Click(second);
+  grid->GetRadioIdx(kReadOnlyCol, 2, index);
+  EXPECT_EQ(index, 1);
+}
+
+TEST_F(CellControlMouseTest, AClickChecksOneRadioButtonOfTheColumn) {
+  grid->OnRadioButtonClick = [this](TObject*, int c, int r) { log.Note("radiobutton " + Cell(c, r)); };
+  for (int r = 1; r <= 4; ++r) grid->AddRadioButton(3, r, r == 2);
+  Click(Centre(3, 3));
+  EXPECT_EQ(log.Text(), "radiobutton 3:3 check 3:3 on onclick selection 3:3-3:3") << "no cell click for a radio button";
+  EXPECT_EQ(grid->GetRadioButtonColumnIndex(3), 3);
+  EXPECT_FALSE(grid->IsRadioButtonChecked(3, 2));
+}
+
+TEST_F(CellControlMouseTest, ACellButtonClicksWhenReleasedOverItself) {
+  grid->AddButton(3, 2, 40, 14, "Go", haLeft, vaTop);
+  grid->Repaint();
+  kit.Process();
+  const TRect button = grid->GetCellGraphicRect(3, 2);
+  ASSERT_EQ(button.Width(), 40);
+  const TPoint inside{button.Left + 5, button.Top + 5};
+  auto pushed = [&] { return grid->GetCellGraphic(3, 2)->CellBoolean(); };
+
+  Mouse(WM_LBUTTONDOWN, inside, MK_LBUTTON);
+  EXPECT_TRUE(pushed());
+  EXPECT_EQ(log.Text(), "click 3:2");
+  Mouse(WM_LBUTTONUP, inside);
+  kit.Process();
+  EXPECT_FALSE(pushed());
+  EXPECT_EQ(log.Text(), "click 3:2 button 3:2") << "the release over the button ends the handling there";
+  EXPECT_EQ(Current(), "1:1") << "the button takes the press, the current cell stays";
+
+  // Released elsewhere the button comes up without a click.
+  log.Clear();
+  Mouse(WM_LBUTTONDOWN, inside, MK_LBUTTON);
+  Mouse(WM_LBUTTONUP, Centre(1, 5));
+  kit.Process();
+  EXPECT_FALSE(pushed());
+  EXPECT_EQ(log.Text().find("button"), std::string::npos);
+
+  // Beside the button the press is an ordinary one.
+  log.Clear();
+  Click({button.Right + 5, button.Top + 5});
+  EXPECT_EQ(Current(), "3:2");
+  EXPECT_EQ(log.Text().find("button"), std::string::npos);
+
+  // A button in a cell that may not be edited clicks nothing, and does not stay down.
+  grid->AddButton(kReadOnlyCol, 2, 40, 14, "Go", haLeft, vaTop);
+  grid->Repaint();
+  kit.Process();
+  const TRect locked = grid->GetCellGraphicRect(kReadOnlyCol, 2);
+  log.Clear();
+  Click({locked.Left + 5, locked.Top + 5});
+  EXPECT_FALSE(grid->GetCellGraphic(kReadOnlyCol, 2)->CellBoolean());
+  EXPECT_EQ(log.Text().find("button"), std::string::npos);
+}
+
+TEST_F(CellControlMouseTest, AFixedCellDrawnAsAButtonClicksAtTheRelease) {
+  grid->SetFixedAsButtons(true);
+  Click(Centre(3, 0));
+  EXPECT_NE(log.Text().find("button 3:0"), std::string::npos) << log.Text();
+  log.Clear();
+  grid->SetFixedAsButtons(false);
+  Click(Centre(3, 0));
+  EXPECT_EQ(log.Text().find("button"), std::string::npos) << log.Text();
+}
+
+TEST_F(CellControlMouseTest, ARatingTakesHalfAPointForEveryNinePixels) {
+  grid->AddRating(3, 4, 5, clYellow, clGray);
+  std::vector<double> asked;
+  bool allow = true;
+  grid->OnRatingChange = [&](TObject*, int, int, double& rate, bool& a) {
+    asked.push_back(rate);
+    a = allow;
+  };
+  // The rate is written in the grid's float format.
+  Click(At(3, 4, 40, 5));
+  EXPECT_EQ(grid->Cells(3, 4), "2.00");
+  Click(At(3, 4, 49, 5));
+  EXPECT_EQ(grid->Cells(3, 4), "2.50");
+  allow = false;
+  Click(At(3, 4, 5, 5));
+  EXPECT_EQ(grid->Cells(3, 4), "2.50");
+  EXPECT_EQ(asked, (std::vector<double>{2, 2.5, 0}));
+}
+
+}  // namespace
+}  // namespace hd::test

@@ -7,6 +7,7 @@
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/look_objects.h"
 #include "grid/stringgrid/string_grid_fixture.h"
+#include "platform/string_list.h"
 #include "platform/sysutils.h"
 
 namespace hd::test {
@@ -125,6 +126,83 @@ TEST_F(CheckBoxTest, CellGraphicSizesOfTheBoxesAndButtons) {
   rating->SetCellAngle(5);
   rating->SetCellHAlign(haFull);
   EXPECT_EQ(grid->GetCellGraphicSize(4, 1), (TPoint{90, 16}));
+}
+
+TEST_F(CheckBoxTest, RadioGroupsAndRadioButtonsKeepTheirChoice) {
+  TStringList items;
+  items.Add("a");
+  items.Add("b");
+  grid->AddRadio(1, 1, 0, 1, &items);
+  int idx = -2;
+  EXPECT_TRUE(grid->GetRadioIdx(1, 1, idx));
+  EXPECT_EQ(idx, 1);
+  EXPECT_EQ(grid->GetRadioStrings(1, 1), &items);
+  grid->SetCells(1, 1, "b");
+  EXPECT_TRUE(grid->SetRadioIdx(1, 1, -1));
+  EXPECT_EQ(grid->Cells(1, 1), "") << "-1 empties the text";
+  // Any record answers its index, but only a radio group says yes.
+  grid->AddCheckBox(2, 1, false, false);
+  grid->GetCellGraphic(2, 1)->SetCellIndex(7);
+  EXPECT_FALSE(grid->GetRadioIdx(2, 1, idx));
+  EXPECT_EQ(idx, 7);
+
+  EXPECT_EQ(grid->GetRadioButtonColumnIndex(3), -1);
+  for (int r = 1; r < 4; ++r) grid->AddRadioButton(3, r, false);
+  grid->SetRadioButtonState(3, 1, true);
+  grid->SetRadioButtonState(3, 2, true);
+  EXPECT_TRUE(grid->IsRadioButtonChecked(3, 1) && grid->IsRadioButtonChecked(3, 2)) << "the state alone excludes nothing";
+  EXPECT_TRUE(grid->CheckRadioButtonCell(3, 3, false));
+  EXPECT_EQ(grid->GetRadioButtonColumnIndex(3), 3);
+  EXPECT_FALSE(grid->IsRadioButtonChecked(3, 1) || grid->IsRadioButtonChecked(3, 2));
+  grid->SetRadioButtonColumnIndex(3, 2);
+  EXPECT_EQ(grid->GetRadioButtonColumnIndex(3), 2);
+  EXPECT_FALSE(grid->IsRadioButtonChecked(3, 3));
+  EXPECT_THROW(grid->AddRadioButton(3, 10, false), Exception);
+}
+
+TEST_F(CheckBoxTest, AButtonKeepsSixteenBitsOfEachSideAndIsFoundWhereItWasPainted) {
+  grid->AddButton(2, 2, 70000, 20, "Go", haLeft, vaTop);
+  EXPECT_EQ(grid->GetCellGraphic(2, 2)->CellIndex() & 0xFFFF, 70000 & 0xFFFF);
+  grid->AddButton(2, 2, 30, 14, "Go", haLeft, vaTop);
+  EXPECT_TRUE(grid->HasButton(2, 2));
+  EXPECT_FALSE(grid->HasClickableGraphic(1, 1));
+  grid->GetCellGraphic(2, 2)->SetCellValue(3 + 4 * 65536.0);
+  TRect cell = grid->CellRect(2, 2);
+  EXPECT_EQ(grid->GetCellGraphicRect(2, 2), Rect(cell.Left + 3, cell.Top + 4, cell.Left + 33, cell.Top + 18));
+  grid->GetCellGraphic(2, 2)->SetCellHAlign(haFull);
+  EXPECT_EQ(grid->GetCellGraphicRect(2, 2), Rect(cell.Left, cell.Top + 4, cell.Right, cell.Top + 18));
+  EXPECT_EQ(grid->GetCellGraphicRect(3, 3), TRect{});
+  grid->PushButton(2, 2, true);
+  EXPECT_TRUE(grid->GetCellGraphic(2, 2)->CellBoolean());
+}
+
+TEST_F(CheckBoxTest, AutoSizeRowFitsTheTallestCellAndLinesFollowTheFont) {
+  grid->SetWordWrap(false);
+  const int h = grid->Canvas().TextHeight("gh");
+  const int frame = grid->GetVertXYOffset() + 2 * grid->GridLineWidth();
+  grid->SetCells(2, 3, "one\rtwo\rthree");
+  grid->SetMultilinecells(true);
+  grid->AutoSizeRow(3, 0);
+  EXPECT_EQ(grid->RowHeights(3), 3 * h + frame);
+  EXPECT_EQ(grid->GetMaxLinesInRow(3), 3);
+  grid->SetRowLineHeight(3, 3, 5);
+  EXPECT_EQ(grid->RowHeights(3), 3 * (h + h / 8) + 5);
+  // A check box asks for a whole default row.
+  grid->AddCheckBox(1, 4, false, false);
+  grid->SetRowHeights(4, 5);
+  grid->AutoSizeRow(4, 0);
+  EXPECT_EQ(grid->RowHeights(4), grid->DefaultRowHeight() + frame);
+  // Grow only keeps a taller row; padding comes on top.
+  grid->SetSizeGrowOnly(true);
+  grid->SetRowHeights(4, 80);
+  grid->AutoSizeRow(4, 0);
+  EXPECT_EQ(grid->RowHeights(4), 80);
+  grid->SetSizeGrowOnly(false);
+  grid->AutoSizeRow(4, 6);
+  EXPECT_EQ(grid->RowHeights(4), grid->DefaultRowHeight() + frame + 6);
+  // Hidden columns are not counted.
+  grid->HideColumn(2);
+  EXPECT_EQ(grid->GetMaxLinesInRow(3), 1);
 }
 
 }  // namespace
