@@ -9,7 +9,6 @@
 
 #include <QStandardItem>
 #include <QStandardItemModel>
-#include <chrono>
 #include <memory>
 #include <string>
 
@@ -113,23 +112,9 @@ void BM_PaintScreen_MillionRowsAgainstHundred(benchmark::State& state) {
   big.ScrollTo(where);
   small.ScrollTo(where);
   hd::TBitmap image(800, 600);
-  using Clock = std::chrono::steady_clock;
-  Clock::duration bigTime{}, smallTime{};
-  for (auto _ : state) {
-    auto t0 = Clock::now();
-    big.grid->PaintTo(image.Canvas());
-    auto t1 = Clock::now();
-    small.grid->PaintTo(image.Canvas());
-    auto t2 = Clock::now();
-    bigTime += t1 - t0;
-    smallTime += t2 - t1;
-  }
-  auto us = [&](Clock::duration d) {
-    return std::chrono::duration<double, std::micro>(d).count() / static_cast<double>(state.iterations());
-  };
-  state.counters["us_million"] = us(bigTime);
-  state.counters["us_hundred"] = us(smallTime);
-  state.counters["ratio"] = us(bigTime) / us(smallTime);
+  hd::bench::CompareAlternating(
+      state, 1e6, "us_million", [&] { big.grid->PaintTo(image.Canvas()); }, "us_hundred",
+      [&] { small.grid->PaintTo(image.Canvas()); });
 }
 BENCHMARK(BM_PaintScreen_MillionRowsAgainstHundred)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 

@@ -4,10 +4,10 @@
 // against the same in a grid of a hundred. The goal is a ratio of at most 1.2.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 
+#include "bench_helpers.h"
 #include "platform/forms.h"
 #include "platform/grids.h"
 #include "platform/gui_application.h"
@@ -42,25 +42,8 @@ struct TEditedGrid {
 
 void BM_KeysAndEdit_MillionRowsAgainstHundred(benchmark::State& state) {
   static TEditedGrid big(1000000), small(100);
-  using Clock = std::chrono::steady_clock;
-  Clock::duration bigTime{}, smallTime{};
   int i = 0;
-  for (auto _ : state) {
-    auto t0 = Clock::now();
-    big.Round(i);
-    auto t1 = Clock::now();
-    small.Round(i);
-    auto t2 = Clock::now();
-    bigTime += t1 - t0;
-    smallTime += t2 - t1;
-    ++i;
-  }
-  auto us = [&](Clock::duration d) {
-    return std::chrono::duration<double, std::micro>(d).count() / static_cast<double>(state.iterations());
-  };
-  state.counters["us_million"] = us(bigTime);
-  state.counters["us_hundred"] = us(smallTime);
-  state.counters["ratio"] = us(bigTime) / us(smallTime);
+  hd::bench::CompareAlternating(state, 1e6, "us_million", [&] { big.Round(i); }, "us_hundred", [&] { small.Round(i++); });
 }
 BENCHMARK(BM_KeysAndEdit_MillionRowsAgainstHundred)->Unit(benchmark::kMicrosecond);
 

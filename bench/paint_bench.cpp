@@ -10,12 +10,12 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench_helpers.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
@@ -120,23 +120,7 @@ void BM_PaintScreenCompared(benchmark::State& state) {
   Initialize();
   OurScreen ours;
   PeerScreen peer;
-  using Clock = std::chrono::steady_clock;
-  Clock::duration oursTime{}, peerTime{};
-  for (auto _ : state) {
-    auto t0 = Clock::now();
-    ours.Paint();
-    auto t1 = Clock::now();
-    peer.Paint();
-    auto t2 = Clock::now();
-    oursTime += t1 - t0;
-    peerTime += t2 - t1;
-  }
-  double n = static_cast<double>(state.iterations());
-  double oursMs = std::chrono::duration<double, std::milli>(oursTime).count() / n;
-  double peerMs = std::chrono::duration<double, std::milli>(peerTime).count() / n;
-  state.counters["ours_ms"] = oursMs;
-  state.counters["peer_ms"] = peerMs;
-  state.counters["ratio"] = peerMs > 0 ? oursMs / peerMs : 0;
+  hd::bench::CompareAlternating(state, 1e3, "ours_ms", [&] { ours.Paint(); }, "peer_ms", [&] { peer.Paint(); });
 }
 BENCHMARK(BM_PaintScreenCompared)->Name("PaintScreen/Compared")->Unit(benchmark::kMillisecond);
 

@@ -9,16 +9,6 @@
 
 namespace hd {
 
-namespace {
-
-TExtStringGrid* OwningGrid(TComponent* AOwner) {
-  auto* grid = dynamic_cast<TExtStringGrid*>(AOwner);
-  if (!grid) throw EInvalidCast();
-  return grid;
-}
-
-}  // namespace
-
 TGridCheckBox::TGridCheckBox(TComponent* AOwner) : TCheckBox(AOwner), FGrid(OwningGrid(AOwner)) {}
 
 namespace {

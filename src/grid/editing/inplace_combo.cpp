@@ -15,12 +15,6 @@ namespace hd {
 
 namespace {
 
-TExtStringGrid* OwningGrid(TComponent* AOwner) {
-  auto* grid = dynamic_cast<TExtStringGrid*>(AOwner);
-  if (!grid) throw EInvalidCast();
-  return grid;
-}
-
 // Holds a flag of the grid's settings at a value for a scope.
 template <class Get, class Set>
 class THeld {

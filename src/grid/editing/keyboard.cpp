@@ -493,16 +493,15 @@ void TExtStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
 
 void TExtStringGrid::DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridRect& Old) {
   TIntList& cells = *FP->SelectedCells;
-  auto pack = [](int c, int r) { return r * 65536 + c; };
   const TGridRect now = GridRect(Selection().TopLeft(), Selection().BottomRight());
   auto addSelection = [&](int exceptCol, int exceptRow) {
     for (int r = now.Top; r <= now.Bottom; ++r)
       for (int c = now.Left; c <= now.Right; ++c)
-        if ((c != exceptCol || r != exceptRow) && !cells.HasValue(pack(c, r))) cells.Add(pack(c, r));
+        if ((c != exceptCol || r != exceptRow) && !cells.HasValue(PackCell(c, r))) cells.Add(PackCell(c, r));
   };
   if (Shift.Contains(ssShift)) {
     for (int r = Old.Top; r <= Old.Bottom; ++r)
-      for (int c = Old.Left; c <= Old.Right; ++c) cells.DeleteValue(pack(c, r));
+      for (int c = Old.Left; c <= Old.Right; ++c) cells.DeleteValue(PackCell(c, r));
     addSelection(Col(), Row());
   }
   if (Key != VK_SPACE) return;
@@ -511,16 +510,7 @@ void TExtStringGrid::DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridR
     bool canSelect = true;
     if (OnSelectCell) OnSelectCell(this, b.X, b.Y, canSelect);
     if (!canSelect) return;
-    int packed = pack(b.X, b.Y);
-    if (Shift.Contains(ssCtrl)) {
-      if (cells.HasValue(packed))
-        cells.DeleteValue(packed);
-      else
-        cells.Add(packed);
-    } else {
-      cells.Clear();
-      cells.Add(packed);
-    }
+    PickDisjunctCell(cells, PackCell(b.X, b.Y), Shift.Contains(ssCtrl));
     if (now.Left != now.Right || now.Top != now.Bottom) addSelection(b.X, b.Y);
   }
   InvalidateGrid();

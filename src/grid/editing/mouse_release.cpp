@@ -110,22 +110,14 @@ void TExtStringGrid::DisjunctCellRelease(TShiftState Shift, int X, int Y) {
   if (ACol < 0 || ARow < 0) return;
   TIntList& cells = *FP->SelectedCells;
   TPoint b = BaseCell(ACol, ARow);
-  auto pack = [](int c, int r) { return r * 65536 + c; };
   if (!IsFocusFixed(b.X, b.Y) && b.X >= FixedCols() && b.Y >= FixedRows()) {
     bool canSelect = true;
     if (OnSelectCell) OnSelectCell(this, b.X, b.Y, canSelect);
     if (!canSelect) return;
-    int packed = pack(b.X, b.Y);
     if (Shift.Contains(ssShift)) {
-      if (!cells.HasValue(pack(ACol, ARow))) cells.Add(pack(ACol, ARow));
-    } else if (Shift.Contains(ssCtrl)) {
-      if (cells.HasValue(packed))
-        cells.DeleteValue(packed);
-      else
-        cells.Add(packed);
+      if (!cells.HasValue(PackCell(ACol, ARow))) cells.Add(PackCell(ACol, ARow));
     } else {
-      cells.Clear();
-      cells.Add(packed);
+      PickDisjunctCell(cells, PackCell(b.X, b.Y), Shift.Contains(ssCtrl));
     }
   } else if (!Shift.Contains(ssCtrl)) {
     cells.Clear();
@@ -134,7 +126,7 @@ void TExtStringGrid::DisjunctCellRelease(TShiftState Shift, int X, int Y) {
   if (s.Left != s.Right || s.Top != s.Bottom)
     for (int r = s.Top; r <= s.Bottom; ++r)
       for (int c = s.Left; c <= s.Right; ++c)
-        if (!cells.HasValue(pack(c, r))) cells.Add(pack(c, r));
+        if (!cells.HasValue(PackCell(c, r))) cells.Add(PackCell(c, r));
   InvalidateGrid();
 }
 

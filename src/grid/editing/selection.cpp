@@ -10,9 +10,6 @@ namespace hd {
 
 namespace {
 
-// Cells of the disjunct list are packed as row * 65536 + column.
-int PackCell(int ACol, int ARow) { return ARow * 65536 + ACol; }
-
 TGridRect Ordered(const TGridRect& r) { return GridRect(r.TopLeft(), r.BottomRight()); }
 
 void GrowTo(TIntList& list, int count) {

@@ -54,14 +54,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
         if (!proposal && p.EditMode) p.Validating = false;
         HideEditor();
         SetCellEx(real, p.OldRow, proposal ? value : p.OldCellText);
-        // The focus goes back to the refused cell, never into a fixed one.
-        int col = p.OldCol, row = p.OldRow;
-        if ((col != Col() || row != Row()) && !IsFixedForEditing(col, row)) MoveColRow(col, row, true, true);
-        p.Validating = false;
-        p.Editing = true;
-        p.EditMode = false;
-        ShowInplaceEdit();
-        p.Modified = p.OldModifiedValue;
+        ReopenRefusedEdit();
       }
       p.OldCellText = GetGridCell(real, p.OldRow);
     }
@@ -74,6 +67,18 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
   return valid;
 }
 
+// The focus goes back to the refused cell, never into a fixed one, and its editor opens again.
+void TExtStringGrid::ReopenRefusedEdit() {
+  TExtStringGridPrivate& p = *FP;
+  int col = p.OldCol, row = p.OldRow;
+  if ((col != Col() || row != Row()) && !IsFixedForEditing(col, row)) MoveColRow(col, row, true, true);
+  p.Validating = false;
+  p.Editing = true;
+  p.EditMode = false;
+  ShowInplaceEdit();
+  p.Modified = p.OldModifiedValue;
+}
+
 bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) {
   TExtStringGridPrivate& p = *FP;
   if (!p.Editing || p.Validating) return true;
@@ -82,29 +87,28 @@ bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) {
   bool valid = true;
   int real = RealColIndex(p.OldCol);
   p.NewCellText = WideToUtf8(NewValue);
-  if (NewValue != p.OldCellTextWide || FAlwaysValidate) {
-    RecalcColumnFooter(real);
-    WideString value = NewValue;
-    if (OnCellValidateWide) OnCellValidateWide(this, real, p.OldRow, value, valid);
-    if (valid) {
-      SetWideCells(real, p.OldRow, value);
-    } else {
-      p.LastValidation = false;
-      HideEditor();
-      SetWideCells(real, p.OldRow, value != NewValue ? value : p.OldCellTextWide);
-      if ((p.OldCol != Col() || p.OldRow != Row()) && !IsFixedForEditing(p.OldCol, p.OldRow))
-        MoveColRow(p.OldCol, p.OldRow, true, true);
-      p.Validating = false;
-      p.Editing = true;
-      p.EditMode = false;
-      ShowInplaceEdit();
-      p.Modified = p.OldModifiedValue;
+  try {
+    if (NewValue != p.OldCellTextWide || FAlwaysValidate) {
+      RecalcColumnFooter(real);
+      WideString value = NewValue;
+      if (OnCellValidateWide) OnCellValidateWide(this, real, p.OldRow, value, valid);
+      if (valid) {
+        SetWideCells(real, p.OldRow, value);
+      } else {
+        p.LastValidation = false;
+        HideEditor();
+        SetWideCells(real, p.OldRow, value != NewValue ? value : p.OldCellTextWide);
+        ReopenRefusedEdit();
+      }
+      if (valid && value != p.OldCellTextWide && p.ShowModified->Enabled() && FixedCols() > 0) {
+        SetRowModified(p.OldRow, true);
+        RepaintCell(0, p.OldRow);
+      }
+      p.OldCellTextWide = WideCells(real, p.OldRow);
     }
-    if (valid && value != p.OldCellTextWide && p.ShowModified->Enabled() && FixedCols() > 0) {
-      SetRowModified(p.OldRow, true);
-      RepaintCell(0, p.OldRow);
-    }
-    p.OldCellTextWide = WideCells(real, p.OldRow);
+  } catch (...) {
+    p.Validating = false;
+    throw;
   }
   StoreOldCell(Col(), Row());
   p.Validating = false;

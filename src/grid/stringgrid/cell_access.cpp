@@ -13,16 +13,14 @@ namespace hd {
 std::string TExtStringGrid::GetGridCellsEx(int ACol, int ARow) const {
   if (ACol < 0 || ARow < 0) return "";
   if (const TGridItem* item = FP->GridItems->FindIdx(ARow))
-    return ACol < item->Items().Count() ? item->Items().Strings(ACol) : std::string();
+    return item->Text(ACol);
   return GridCells(ACol, RealToDisplRow(ARow));
 }
 
 void TExtStringGrid::SetGridCellsEx(int ACol, int ARow, const std::string& Value) {
   if (ACol < 0 || ARow < 0) return;
   if (TGridItem* item = FP->GridItems->FindIdx(ARow)) {
-    TStringList& cells = item->Items();
-    while (cells.Count() <= ACol) cells.Add("");
-    cells.SetStrings(ACol, Value);
+    item->ItemsThrough(ACol).SetStrings(ACol, Value);
     return;
   }
   SetGridCells(ACol, RealToDisplRow(ARow), Value);
@@ -38,8 +36,7 @@ void TExtStringGrid::SetAllWideCells(int ACol, int ARow, const WideString& Value
 TObject* TExtStringGrid::GetObjectsEx(int ACol, int ARow) const {
   if (ACol < 0 || ARow < 0) return nullptr;
   if (const TGridItem* item = FP->GridItems->FindIdx(ARow)) {
-    if (ACol >= item->Items().Count()) return nullptr;
-    TObject* saved = item->Items().Objects(ACol);
+    TObject* saved = item->Object(ACol);
     if (auto* props = dynamic_cast<TCellProperties*>(saved)) return props->CellObject();
     return saved;
   }
@@ -49,8 +46,7 @@ TObject* TExtStringGrid::GetObjectsEx(int ACol, int ARow) const {
 void TExtStringGrid::SetObjectsEx(int ACol, int ARow, TObject* Value) {
   if (ACol < 0 || ARow < 0) return;
   if (TGridItem* item = FP->GridItems->FindIdx(ARow)) {
-    TStringList& cells = item->Items();
-    while (cells.Count() <= ACol) cells.Add("");
+    TStringList& cells = item->ItemsThrough(ACol);
     if (auto* props = dynamic_cast<TCellProperties*>(cells.Objects(ACol)))
       props->SetCellObject(Value);
     else

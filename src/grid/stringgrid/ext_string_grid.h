@@ -1300,6 +1300,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ComboNotification(WORD Code);
   // A fixed cell, or one outside the grid: the focus never goes back into it.
   bool IsFixedForEditing(int ACol, int ARow);
+  // After a refused value: the focus back on the edited cell and its editor open again.
+  void ReopenRefusedEdit();
   // An editor walked out at an end of its text (CursorWalkEditor): Text is validated, then
   // the focus goes one cell left or right (a control cell beside is focused itself);
   // ShowAgain opens the editor there with CursorWalkAlwaysEdit.

@@ -287,7 +287,7 @@ TCellGraphic* TExtStringGrid::FindStateRecord(int ACol, int ARow, bool& FromProp
   // ARow is a real row: its properties wait with the hidden row or sit at its display row.
   TCellProperties* props = nullptr;
   if (const TGridItem* item = FP->GridItems->FindIdx(ARow)) {
-    if (ACol >= 0 && ACol < item->Items().Count()) props = dynamic_cast<TCellProperties*>(item->Items().Objects(ACol));
+    props = dynamic_cast<TCellProperties*>(item->Object(ACol));
   } else {
     props = FindCellProperties(ACol, RealToDisplRow(ARow));
   }

@@ -23,6 +23,7 @@
 #include "grid/stringgrid/look_objects.h"
 #include "grid/stringgrid/print_settings.h"
 #include "platform/bitmap.h"
+#include "platform/exceptions.h"
 #include "platform/event_chain.h"
 #include "platform/ext_ctrls.h"
 #include "platform/hint_window.h"
@@ -258,5 +259,27 @@ struct TExtStringGridPrivate {
   // Shows the line a dragged scroll thumb would reach; made on first use.
   std::unique_ptr<THintWindow> ScrollHintWindow;
 };
+
+// The grid an in-place editor is made for: its owner, which must be a string grid.
+inline TExtStringGrid* OwningGrid(TComponent* AOwner) {
+  auto* grid = dynamic_cast<TExtStringGrid*>(AOwner);
+  if (!grid) throw EInvalidCast();
+  return grid;
+}
+
+// Cells of the disjunct list are packed as row * 65536 + column.
+inline int PackCell(int ACol, int ARow) { return ARow * 65536 + ACol; }
+
+// A cell picked for the disjunct list: with Ctrl it toggles, else it becomes the only one.
+inline void PickDisjunctCell(TIntList& cells, int packed, bool toggle) {
+  if (!toggle) {
+    cells.Clear();
+    cells.Add(packed);
+  } else if (cells.HasValue(packed)) {
+    cells.DeleteValue(packed);
+  } else {
+    cells.Add(packed);
+  }
+}
 
 }  // namespace hd

@@ -25,6 +25,14 @@ class TGridItem : public TCollectionItem {
   TStringList& Items() { return FItems; }
   const TStringList& Items() const { return FItems; }
   void SetItems(const TStringList& Value) { FItems.Assign(Value); }
+  // The text and object kept for one column; a column past the list reads "" and null, and
+  // writing one grows the list to it.
+  std::string Text(int ACol) const { return ACol >= 0 && ACol < FItems.Count() ? FItems.Strings(ACol) : std::string(); }
+  TObject* Object(int ACol) const { return ACol >= 0 && ACol < FItems.Count() ? FItems.Objects(ACol) : nullptr; }
+  TStringList& ItemsThrough(int ACol) {
+    while (FItems.Count() <= ACol) FItems.Add("");
+    return FItems;
+  }
   // The filter level that hid the row; 0 for rows hidden otherwise.
   int Level() const { return FLevel; }
   void SetLevel(int Value) { FLevel = Value; }

@@ -144,7 +144,7 @@ void TExtStringGrid::SetTopRowEx(int Value) {
 std::string TExtStringGrid::GetCellsEx(int ACol, int ARow) const {
   if (ACol < 0 || ARow < 0) return "";
   if (const TGridItem* item = FP->GridItems->FindIdx(ARow)) {
-    std::string s = ACol < item->Items().Count() ? item->Items().Strings(ACol) : std::string();
+    std::string s = item->Text(ACol);
     GetDisplText(ACol, ARow, s);
     return s;
   }
@@ -154,9 +154,7 @@ std::string TExtStringGrid::GetCellsEx(int ACol, int ARow) const {
 void TExtStringGrid::SetCellsEx(int ACol, int ARow, const std::string& Value) {
   if (ACol < 0 || ARow < 0) return;
   if (TGridItem* item = FP->GridItems->FindIdx(ARow)) {
-    TStringList& cells = item->Items();
-    while (cells.Count() <= ACol) cells.Add("");
-    cells.SetStrings(ACol, Value);
+    item->ItemsThrough(ACol).SetStrings(ACol, Value);
     return;
   }
   SetCells(ACol, RealToDisplRow(ARow), Value);

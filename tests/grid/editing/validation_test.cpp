@@ -4,6 +4,7 @@
 
 #include "grid/editing/editing_fixture.h"
 #include "grid/foundation/undo.h"
+#include "platform/unicode.h"
 
 namespace hd::test {
 namespace {
@@ -52,6 +53,41 @@ TEST_F(EditingTest, AHandlersProposalIsWhatTheReopenedEditorShows) {
   Press(VK_RETURN);
   EXPECT_FALSE(TextEditorShown());
   EXPECT_EQ(grid->Cells(kIdCol, 1), "123");
+}
+
+// A validation handler that throws must not leave the grid believing it is still validating:
+// every later edit would then pass unchecked.
+TEST_F(EditingTest, AHandlerThatThrowsLeavesLaterEditsValidated) {
+  struct Case {
+    const char* name;
+    bool wide;
+  };
+  for (const Case& c : {Case{"narrow text", false}, Case{"wide text", true}}) {
+    SCOPED_TRACE(c.name);
+    int validations = 0;
+    bool fail = true;
+    auto check = [&] {
+      ++validations;
+      if (fail) throw Exception("handler failed");
+    };
+    grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool&) { check(); };
+    grid->OnCellValidateWide = [&](TObject*, int, int, WideString&, bool&) { check(); };
+    auto validate = [&](const std::string& text) {
+      return c.wide ? grid->ValidateCellWide(Utf8ToWide(text)) : grid->ValidateCell(text);
+    };
+    ClickCell(kAddrCol, 2);
+    Press(VK_F2);
+    ASSERT_TRUE(TextEditorShown());
+    EXPECT_THROW(validate("1"), Exception);
+    fail = false;
+    Press(VK_ESCAPE);
+    ClickCell(kAddrCol, 3);
+    Press(VK_F2);
+    ASSERT_TRUE(TextEditorShown());
+    EXPECT_TRUE(validate("2"));
+    EXPECT_EQ(validations, 2) << "the second edit is validated too";
+    Press(VK_ESCAPE);
+  }
 }
 
 TEST_F(EditingTest, AnEditFollowedByUndo) {
