@@ -315,7 +315,11 @@ std::string EscapeLineBreaks(const std::string& Text) { return RemoveChar(Replac
 std::string UnescapeLineBreaks(const std::string& Text) { return StringReplaceAll(Text, "\\n", "\r"); }
 
 std::string QuoteMultiLineField(const std::string& Text) {
-  return "\"" + StringReplaceAll(Text, "\r\n", std::string(1, VT)) + "\"";
+  // Appended, not "x" + temporary: GCC 12 warns falsely about the latter in release builds.
+  std::string r = "\"";
+  r += StringReplaceAll(Text, "\r\n", std::string(1, VT));
+  r += '"';
+  return r;
 }
 
 std::string VTToLineBreaks(const std::string& Text) {

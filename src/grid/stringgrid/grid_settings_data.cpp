@@ -28,8 +28,10 @@ void TSortSettings::RepaintSortRow() {
 }
 
 std::string TSortSettings::SaveToString() const {
-  if (FIndexShow) return "i;" + (FGrid ? FGrid->SortIndexes().SaveToString() : std::string());
-  return (FDirection == sdDescending ? "d" : "u") + std::to_string(FColumn);
+  // Appended, not "x" + temporary: GCC 12 warns falsely about the latter in release builds.
+  std::string r = FIndexShow ? "i;" : (FDirection == sdDescending ? "d" : "u");
+  r += FIndexShow ? (FGrid ? FGrid->SortIndexes().SaveToString() : std::string()) : std::to_string(FColumn);
+  return r;
 }
 
 void TSortSettings::Remove() {
