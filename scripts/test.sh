@@ -10,6 +10,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=Debug -DHD_SANITIZE=ON -DHD_BUILD_TESTS=ON -DHD_BUILD_BENCH=ON
-cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --parallel "${HD_JOBS:-$(nproc)}"
 cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" "$@"
+ctest --output-on-failure --parallel "${HD_JOBS:-$(nproc)}" "$@"
