@@ -14,28 +14,13 @@ constexpr int kRowHeight = 21;
 constexpr TColor kBackground = 0xEDF7F8;  // (248,247,237) as 0x00BBGGRR
 
 TTableFile BuildFile() {
-  TTableColumn enable;
-  enable.Attribute = "Enable_ReStart";
-  enable.HeaderText = 2407;
-  enable.Editor = teDataCheckBox;
-  enable.Required = false;
-  enable.Default = "N";
-  enable.Width = 90;
-  enable.Color = 0xFEFAE0;  // (224,250,254)
-  enable.BoldHeader = true;
-  TTableColumn mnemonic;
-  mnemonic.Attribute = "Mnemonic";
-  mnemonic.HeaderText = 2408;
-  mnemonic.Required = false;
-  mnemonic.Width = 440;
-  mnemonic.Color = clWhite;
-  mnemonic.BoldHeader = true;
-  TTableFile file;
-  file.Root = "Enable_ReStart_CANopen";
-  file.Version = "1.304";
-  file.KeyColumn = 0;
-  file.Sections = {TTableSection{"", {enable, mnemonic}, kNodes, 80}};
-  return file;
+  const TTableColumn enable{.Attribute = "Enable_ReStart", .HeaderText = 2407, .Editor = teDataCheckBox,
+                            .Required = false, .Default = "N", .Width = 90, .Color = 0xFEFAE0,  // (224,250,254)
+                            .BoldHeader = true};
+  const TTableColumn mnemonic{.Attribute = "Mnemonic", .HeaderText = 2408, .Required = false, .Width = 440,
+                              .Color = clWhite, .BoldHeader = true};
+  return TTableFile{.Root = "Enable_ReStart_CANopen", .Version = "1.304", .KeyColumn = 0,
+                    .Sections = {TTableSection{"", {enable, mnemonic}, kNodes, 80}}};
 }
 
 }  // namespace

@@ -14,25 +14,11 @@ constexpr int kPrefixText = 1407;
 constexpr int kRangeText = 1408;
 
 TTableFile BuildFile() {
-  TTableColumn value;
-  value.Attribute = "Default_Value";
-  value.HeaderText = 1405;
-  value.Required = false;
-  value.Default = "0";
-  value.Width = 100;
-  value.Color = 0xFEFAE0;  // as 0x00BBGGRR
-  TTableColumn mnemonic;
-  mnemonic.Attribute = "Mnemonic";
-  mnemonic.HeaderText = 1406;
-  mnemonic.Required = false;
-  mnemonic.Width = 250;
-  TTableFile file;
-  file.Root = "DMX_Default_Values";
-  file.Version = "1.101";
-  file.RowElement = "Row";
-  file.KeyColumn = 0;
-  file.Sections = {TTableSection{"", {value, mnemonic}, kChannels, 100}};
-  return file;
+  const TTableColumn value{.Attribute = "Default_Value", .HeaderText = 1405, .Required = false, .Default = "0",
+                           .Width = 100, .Color = 0xFEFAE0};  // as 0x00BBGGRR
+  const TTableColumn mnemonic{.Attribute = "Mnemonic", .HeaderText = 1406, .Required = false, .Width = 250};
+  return TTableFile{.Root = "DMX_Default_Values", .Version = "1.101", .RowElement = "Row", .KeyColumn = 0,
+                    .Sections = {TTableSection{"", {value, mnemonic}, kChannels, 100}}};
 }
 
 }  // namespace

@@ -18,14 +18,14 @@ namespace hd {
 enum TTableEditor { teNormal, teComboList, teDataCheckBox };
 
 struct TTableColumn {
-  std::string Attribute;
+  std::string Attribute{};
   int HeaderText = 0;  // Lang_Table number of the column header
   TTableEditor Editor = teNormal;
   // A required attribute missing from a row ends the loading; any other reads as Default.
   bool Required = true;
-  std::string Default;
+  std::string Default{};
   // The combo list's choices fixed at design; empty where the window fills them.
-  std::vector<std::string> Choices;
+  std::vector<std::string> Choices{};
   // The column's look in its grid: width in pixels (0: the grid's default) and the tint of
   // its data cells (clNone: the grid's colour).
   int Width = 0;
@@ -45,14 +45,14 @@ struct TTableSection {
 };
 
 struct TTableFile {
-  std::string Root;
-  std::string Version;  // empty: no version comment
+  std::string Root{};
+  std::string Version{};  // empty: no version comment
   std::string RowElement = "row";
   // The first row whose key cell is empty ends the table; 0 for tables whose every row is
   // written, where a row the file does not fill shows its columns' defaults.
   int KeyColumn = 1;
   bool TrimKey = true;  // a key of blanks (characters up to 0x20) counts as empty
-  std::vector<TTableSection> Sections;  // one per grid, in grid order
+  std::vector<TTableSection> Sections{};  // one per grid, in grid order
 
   bool HasKey() const { return KeyColumn > 0; }
 };
