@@ -19,10 +19,13 @@ void CheckGridCount(const TTableFile& file, const std::vector<TCellTableView>& g
                            " sections but was given " + std::to_string(grids.size()) + " grids");
 }
 
-void ClearGrid(const TCellTableView& grid) {
+void ClearGrid(const TTableFile& file, const TTableSection& section, const TCellTableView& grid) {
   for (int r = 1; r < grid.RowCount(); ++r) {
     grid.SetCells(0, r, IntToStr(r));
-    for (int c = 1; c < grid.ColCount(); ++c) grid.SetCells(c, r, "");
+    for (int c = 1; c < grid.ColCount(); ++c) {
+      const std::size_t i = static_cast<std::size_t>(c - 1);
+      grid.SetCells(c, r, !file.HasKey() && i < section.Columns.size() ? section.Columns[i].Default : std::string());
+    }
   }
 }
 
@@ -80,7 +83,7 @@ void BuildDocument(const TTableFile& file, const std::vector<TCellTableView>& gr
 }  // namespace
 
 bool KeyCellEmpty(const TTableFile& file, const TCellTableView& grid, int r) {
-  if (file.KeyColumn <= 0) return false;
+  if (!file.HasKey()) return false;
   const std::string key = grid.CellOrEmpty(file.KeyColumn, r);
   return file.TrimKey ? Trim(key).empty() : key.empty();
 }
@@ -95,7 +98,7 @@ int UsedRowCount(const TTableFile& file, const TCellTableView& grid) {
 std::string LoadTableFile(const TTableFile& file, const std::string& path,
                           const std::vector<TCellTableView>& grids) {
   CheckGridCount(file, grids);
-  for (const TCellTableView& grid : grids) ClearGrid(grid);
+  for (std::size_t g = 0; g < grids.size(); ++g) ClearGrid(file, file.Sections[g], grids[g]);
   if (!FileExists(path)) return {};
   TXmlDocument doc;
   try {

@@ -10,23 +10,13 @@
 #include "platform/ext_ctrls.h"
 #include "platform/sysutils.h"
 #include "tables/row_operations.h"
+#include "tables/table_grid.h"
 
 namespace hd {
 
 namespace {
 
 constexpr int kButtonLeft = 8, kButtonTop = 6, kButtonWidth = 110, kButtonHeight = 28, kButtonGap = 4;
-constexpr int kNumberColWidth = 40;
-constexpr int kHeaderHeight = 22;
-
-TEditorType EditorOf(TTableEditor editor) {
-  switch (editor) {
-    case teComboList: return edComboList;
-    case teDataCheckBox: return edDataCheckBox;
-    case teNormal: break;
-  }
-  return edNormal;
-}
 
 }  // namespace
 
@@ -57,37 +47,11 @@ TLbButton* TRuleTableForm::Add_Button(const std::string& name, int index, TModal
 
 TExtColumnGrid* TRuleTableForm::Make_Table_Grid(TWinControl* parent, const std::string& name,
                                                 const TTableSection& section) {
-  auto* grid = New<TExtColumnGrid>(this);
-  grid->SetName(name);
-  grid->SetParent(parent);
-  grid->SetAlign(alClient);
-  grid->SetColCount(static_cast<int>(section.Columns.size()) + 1);
-  grid->SetFixedCols(1);
-  grid->SetFixedRows(1);
-  grid->SetColWidths(0, kNumberColWidth);
-  grid->SetRowHeights(0, kHeaderHeight);
-  grid->SetScrollBars(ssBoth);
-  grid->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing,
-                    goEditing});
-  for (std::size_t i = 0; i < section.Columns.size(); ++i) {
-    const TTableColumn& column = section.Columns[i];
-    TGridColumnItem* item = grid->Columns().Items(static_cast<int>(i) + 1);
-    item->SetEditor(EditorOf(column.Editor));
-    item->ComboItems().Clear();
-    for (const std::string& choice : column.Choices) item->ComboItems().Add(choice);
-    if (column.Editor == teDataCheckBox) {
-      item->SetCheckTrue("Y");
-      item->SetCheckFalse("N");
-      item->SetAlignment(taCenter);
-    }
-  }
-  return grid;
+  return hd::Make_Table_Grid(this, parent, name, section);
 }
 
 void TRuleTableForm::Set_Column_Headers(TExtColumnGrid& grid, const TTableSection& section, int numberHeaderText) {
-  grid.Columns().Items(0)->SetHeader(Lang(numberHeaderText));
-  for (std::size_t i = 0; i < section.Columns.size(); ++i)
-    grid.Columns().Items(static_cast<int>(i) + 1)->SetHeader(Lang(section.Columns[i].HeaderText));
+  hd::Set_Column_Headers(grid, section, numberHeaderText, FState.Lang_Table);
 }
 
 const std::string& TRuleTableForm::Lang(int number) const { return FState.Lang_Table.Strings(number); }

@@ -55,8 +55,7 @@ class TRuleTableForm : public TForm {
   virtual void Insert_Row(int Num_Row, TExtColumnGrid& grid);
   virtual void Delete_Row(int Num_Row, TExtColumnGrid& grid);
 
-  // A table grid: a fixed header row and row-number column, and a column item per data
-  // column with its editor kind and choices from the description.
+  // A grid of the window as table_grid.h makes it from the description.
   TExtColumnGrid* Make_Table_Grid(TWinControl* parent, const std::string& name, const TTableSection& section);
   // The column headers of a grid from the description's text numbers.
   void Set_Column_Headers(TExtColumnGrid& grid, const TTableSection& section, int numberHeaderText);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "testkit/temp_folder.h"
 
@@ -47,6 +48,25 @@ TEST(ImageSizes, EachKeyIsReadOnItsOwn) {
     else
       EXPECT_EQ(sizes.Error, "");
   }
+}
+
+TEST(ImageSizes, AnyKeyTakesItsOwnDefault) {
+  TempFolder tmp;
+  const std::vector<TParGenSize> sizes = {{"Eth_NumByte_IN", 496}, {"Eth_NumByte_OUT", 500}, {"EtherNetIP_NB_Input", 1}};
+  const std::vector<TParGenText> texts = {{"PROFINET_IP1", "192"}, {"PROFINET_IP2", "168"}};
+  EXPECT_EQ(ReadParGenSizes(tmp.File("ParGen.xml"), sizes).Values, (std::vector<int>{496, 500, 1}));
+
+  tmp.Write("ParGen.xml",
+            "<Par_Gen><Eth_NumByte_OUT>x</Eth_NumByte_OUT><EtherNetIP_NB_Input>64</EtherNetIP_NB_Input>"
+            "<PROFINET_IP1> 10 </PROFINET_IP1><PROFINET_IP2><b/></PROFINET_IP2></Par_Gen>");
+  EXPECT_EQ(ReadParGenSizes(tmp.File("ParGen.xml"), sizes).Values, (std::vector<int>{496, 500, 64}));
+  // Texts are taken as they stand; one that is no plain text gives its default.
+  EXPECT_EQ(ReadParGenTexts(tmp.File("ParGen.xml"), texts).Values, (std::vector<std::string>{" 10 ", "168"}));
+
+  tmp.Write("ParGen.xml", "<Par_Gen>");
+  const TParGenValues<std::string> broken = ReadParGenTexts(tmp.File("ParGen.xml"), texts);
+  EXPECT_EQ(broken.Values, (std::vector<std::string>{"192", "168"}));
+  EXPECT_NE(broken.Error.find("ParGen.xml"), std::string::npos) << broken.Error;
 }
 
 TEST(ImageSizes, PositionListsOfferTheBytesOfTheImage) {

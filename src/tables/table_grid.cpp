@@ -1,0 +1,67 @@
+#include "tables/table_grid.h"
+
+#include "grid/stringgrid/column_grid.h"
+
+namespace hd {
+
+namespace {
+
+TEditorType EditorOf(TTableEditor editor) {
+  switch (editor) {
+    case teComboList: return edComboList;
+    case teDataCheckBox: return edDataCheckBox;
+    case teNormal: break;
+  }
+  return edNormal;
+}
+
+void Describe_Column(TExtColumnGrid& grid, int col, const TTableColumn& column) {
+  TGridColumnItem* item = grid.Columns().Items(col);
+  item->SetEditor(EditorOf(column.Editor));
+  item->ComboItems().Clear();
+  for (const std::string& choice : column.Choices) item->ComboItems().Add(choice);
+  if (column.Editor == teDataCheckBox) {
+    item->SetCheckTrue("Y");
+    item->SetCheckFalse("N");
+    item->SetAlignment(taCenter);
+  }
+  if (column.Width > 0) grid.SetColWidths(col, column.Width);
+  if (column.Color != clNone) item->SetColor(column.Color);
+  item->SetReadOnly(column.ReadOnly);
+  if (column.BoldHeader) {
+    TFont font = item->HeaderFont();
+    font.Style = {fsBold};
+    item->SetHeaderFont(font);
+  }
+}
+
+}  // namespace
+
+TExtColumnGrid* Make_Table_Grid(TComponent* owner, TWinControl* parent, const std::string& name,
+                                const TTableSection& section) {
+  auto* grid = New<TExtColumnGrid>(owner);
+  grid->SetName(name);
+  grid->SetParent(parent);
+  grid->SetAlign(alClient);
+  grid->SetColCount(static_cast<int>(section.Columns.size()) + 1);
+  if (section.DataRows > 0) grid->SetRowCount(section.DataRows + 1);
+  grid->SetFixedCols(1);
+  grid->SetFixedRows(1);
+  grid->SetColWidths(0, section.NumberWidth);
+  grid->SetRowHeights(0, Table_Header_Height);
+  grid->SetScrollBars(ssBoth);
+  grid->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing,
+                    goEditing});
+  for (std::size_t i = 0; i < section.Columns.size(); ++i)
+    Describe_Column(*grid, static_cast<int>(i) + 1, section.Columns[i]);
+  return grid;
+}
+
+void Set_Column_Headers(TExtColumnGrid& grid, const TTableSection& section, int numberHeaderText,
+                        const TStringList& langTable) {
+  grid.Columns().Items(0)->SetHeader(langTable[numberHeaderText]);
+  for (std::size_t i = 0; i < section.Columns.size(); ++i)
+    grid.Columns().Items(static_cast<int>(i) + 1)->SetHeader(langTable[section.Columns[i].HeaderText]);
+}
+
+}  // namespace hd

@@ -1,0 +1,80 @@
+// The table windows of the Modbus side, DMX and restart as the user sees them, filled. The
+// pictures stay under $HD_TEST_TMP/table_*.png for review (scripts/review-pictures.sh).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/testkit/window_picture.h"
+#include "grid/stringgrid/column_grid.h"
+#include "tables/access_poll_form.h"
+#include "tables/device_command_form.h"
+#include "tables/device_restart_form.h"
+#include "tables/dmx_default_values_form.h"
+#include "tables/testkit/table_window_fixture.h"
+
+namespace hd {
+namespace {
+
+class TableWindowPicturesTest : public testkit::TableWindowFixture {
+ protected:
+  testkit::TWindowPicture Render(TControl* window, const std::string& name) {
+    return testkit::RenderWindow(Kit, window, "table_" + name);
+  }
+};
+
+TEST_F(TableWindowPicturesTest, FilledWindows) {
+  WriteConfigFile("SetAccess.xml",
+                  "<EtherNetIP_to_Modbus><Modbus_Read>"
+                  R"(<row Slave_ID="1" Type="Coil Status" Address="0" NPoint="16" PollTime="100" MaxError="3" )"
+                  R"(Position="0" Bit="0" Swap="N" Mnemonic="door contacts"/>)"
+                  R"(<row Slave_ID="2" Type="Holding Register" Address="400" NPoint="4" PollTime="250" )"
+                  R"(MaxError="3" Position="2" Bit="0" Swap="Y" Mnemonic="pump speeds"/>)"
+                  "</Modbus_Read><Modbus_Write>"
+                  R"(<row Slave_ID="2" Type="Holding Register" Address="100" NPoint="2" PollTime="0" OnChange="Y" )"
+                  R"(MaxError="0" Position="0" Bit="0" Swap="N" Force_F16="Y" Mnemonic="set points"/>)"
+                  "</Modbus_Write></EtherNetIP_to_Modbus>");
+  std::string dmx = "<DMX_Default_Values>";
+  for (int r = 1; r <= 12; ++r)
+    dmx += "<Row Default_Value=\"" + std::to_string(r * 20) + "\" Mnemonic=\"dimmer " + std::to_string(r) + "\"/>";
+  WriteConfigFile("DMX_Default_Values.xml", dmx + "</DMX_Default_Values>");
+  WriteConfigFile("ReStart_Devices.xml",
+                  "<Enable_ReStart_CANopen><row Enable_ReStart=\"Y\" Mnemonic=\"drive left\"/>"
+                  "<row Enable_ReStart=\"N\" Mnemonic=\"drive right\"/><row Enable_ReStart=\"Y\" Mnemonic=\"io\"/>"
+                  "</Enable_ReStart_CANopen>");
+  Run([&](TFTessaroneFirmWare& main) {
+    Open<TFSetAccess>(main, "TFSetAccess", [&](TFSetAccess& form) {
+      EXPECT_TRUE(Render(&form, "access_polls_read").Shows(form.ACG_Modbus_Read, 0xF4D6FC)) << "position tint";
+      form.PageControl1->SetActivePage(form.TS_Modbus_Write);
+      EXPECT_TRUE(Render(&form, "access_polls_write").Shows(form.ACG_Modbus_Write, 0xFFD5D5)) << "Force F16 tint";
+      Kit.Click(form.Btn_Cancel);
+    });
+    Open<TFAdvanceFunctions>(main, "TFAdvanceFunctions", [&](TFAdvanceFunctions& page) {
+      for (int r = 1; r <= 12; ++r) {
+        page.ACG->SetCells(1, r, r % 3 ? "Enable" : "Disable");
+        page.ACG2->SetCells(1, r, std::to_string(r * 7 % 5));
+      }
+      page.ACG->SetCells(2, 3, "Disable");
+      Render(&page, "device_page_polls");
+      page.PageControl1->SetActivePage(page.TS_B2);
+      Render(&page, "device_page_errors");
+      page.PageControl1->SetActivePage(page.TS_B3B4);
+      page.L_Status_TransparenMode->SetCaption("Transparent Mode Enable");
+      Render(&page, "device_page_transparent_mode");
+      page.PageControl1->SetActivePage(page.TS_B5B6);
+      Render(&page, "device_page_commands");
+      Kit.Click(page.Btn_Exit);
+    });
+    Open<TFDMXDefVal>(main, "TFDMXDefVal", [&](TFDMXDefVal& dmx) {
+      EXPECT_TRUE(Render(&dmx, "dmx_default_values").Shows(dmx.ACG_DMX_Def_Val, 0xFEFAE0)) << "value tint";
+      Kit.Click(dmx.Btn_Cancel);
+    });
+    Open<TFReStart_Devices>(main, "TFReStart_Devices", [&](TFReStart_Devices& form) {
+      EXPECT_TRUE(Render(&form, "device_restart").Shows(form.sga, 0xFEFAE0)) << "enable tint";
+      Kit.Click(form.Btn_Cancel);
+    });
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace hd
