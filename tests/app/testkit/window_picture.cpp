@@ -60,7 +60,11 @@ std::vector<std::string> TWindowPicture::CaptionsDrawnWrong() const {
     if (!c->Showing() || StripAccel(c->Caption()).empty() || Place(c).IsEmpty()) continue;
     bool enabled = true;
     for (const TControl* p = c; p && p != window_; p = p->Parent()) enabled = enabled && p->Enabled();
-    if (Shows(c, c->Font().Color) != enabled)
+    // A focused edit whose text is selected draws it in the selection's text colour.
+    const auto* edit = dynamic_cast<const TCustomEdit*>(c);
+    const bool selected = edit && edit->Focused() && edit->SelLength() > 0;
+    const bool inked = Shows(c, c->Font().Color) || (selected && Shows(c, clHighlightText));
+    if (inked != enabled)
       wrong.push_back(c->Name() + " \"" + c->Caption() + (enabled ? "\" shows no ink" : "\" is not greyed"));
   }
   return wrong;
