@@ -73,8 +73,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   TGridEditSession& session = *p.Session;
   if (p.ForceSel) return true;
   if (!Parent()) return true;
-  bool result = false;
-  bool allow = true;
   if (ACol < 0 || ARow < 0) return false;
   // The last row is the footer itself while the floating footer shows it.
   if (p.FloatingFooter->Visible() && p.FloatingFooter->FooterStyle() == fsFixedLastRow && ARow == RowCount() - 1)
@@ -82,83 +80,17 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   int real = RealColIndex(ACol);
   session.EditText = GetCellEx(real, ARow);
   if (IsMergedNonBaseCell(real, ARow) && !Options().Contains(goRangeSelect)) {
-    TPoint base = BaseCell(real, ARow);
-    MoveColRow(RealToDisplCol(base.X), base.Y, true, true);
-    RepaintCell(base.X, base.Y);
-    if (p.MouseActions->DirectEdit() ||
-        (p.ControlLook->DropDownAlwaysVisible() && HasComboBox(real, ARow)))
-      ShowEditor();
+    SelectMergedBaseCell(real, ARow);
     return false;
   }
   int oldRow = Row();
   std::string newText = GetCellEx(real, ARow);
   bool editorFocused = FInplaceEdit && FInplaceEdit->Focused();
-  bool editing = Options().Contains(goEditing);
-  bool rangeEdit = p.MouseActions->RangeSelectAndEdit();
-  // The repaint an option change asks for through Invalidate is dropped; a flag the change
-  // did not use up must not swallow a later one.
-  auto setOptions = [this](TGridOptions options) {
-    FP->EditChange = true;
-    SetOptions(options);
-    FP->EditChange = false;
-  };
-  if (HasClickableGraphic(real, ARow)) {
-    bool canEdit = true;
-    CanEditCell(real, ARow, canEdit);
-    if (!p.EditDisable) p.EditDisable = !canEdit && (editing || rangeEdit);
-    if (!editing && !Options().Contains(goRowSelect) && canEdit) setOptions(Options() + TGridOptions{goEditing});
-  } else {
-    bool canEdit = editing || p.EditDisable;
-    CanEditCell(real, ARow, canEdit);
-    if (canEdit && p.MouseActions->DirectEdit()) {
-      session.EditControl = FDefaultEditor;
-      canEdit = !IsNoEditorCell(real, ARow);
-    }
-    if (p.MouseActions->EditOnDblClickOnly()) canEdit = false;
-    if (canEdit) {
-      p.EditDisable = false;
-      // The record follows the focus whenever no edit is under way, so that the next edit is
-      // validated against the cell it is made in.
-      if (!session.Editing) StoreOldCell(ACol, ARow);
-      if (!Options().Contains(goEditing)) {
-        TGridOptions options = Options();
-        if (options.Contains(goRowSelect) && rangeEdit) options -= TGridOptions{goRowSelect};
-        setOptions(options + TGridOptions{goEditing});
-      }
-      if (session.Editing) {
-        HideInplaceEdit();
-        newText = GetCellEx(real, ARow);
-      }
-    } else {
-      if (session.Editing) {
-        HideInplaceEdit();
-        newText = GetCellEx(real, ARow);
-      }
-      if (Options().Contains(goEditing)) {
-        session.EditMode = false;
-        p.EditDisable = true;
-        setOptions(Options() - TGridOptions{goEditing});
-        SetEditorMode(false);
-      }
-    }
-  }
-  if (session.Editing && !editorFocused) {
-    std::string saved = session.CellCache;
-    if (IsWideCell(RealColIndex(Col()), Row()))
-      result = ValidateCellWide(session.EditWideText);
-    else
-      result = ValidateCell(CurrentCell());
-    DoCellChanging(ACol, ARow, allow);
-    if (!allow) result = false;
-    if (result) result = TBaseGrid::SelectCell(ACol, ARow);
-    if (!result) newText = saved;
-  } else {
-    DoCellChanging(ACol, ARow, allow);
-    if (!IsFocusFixed(ACol, ARow) && allow)
-      result = TBaseGrid::SelectCell(ACol, ARow);
-    else
-      result = (allow && Options().Contains(goRowSelect)) || (FFixedRowAlways && RowCount() == FixedRows());
-  }
+  if (HasClickableGraphic(real, ARow))
+    EditingForGraphicCell(real, ARow);
+  else
+    EditingForTextCell(ACol, ARow, real, newText);
+  bool result = p.Session->Editing && !editorFocused ? LeaveEditedCell(ACol, ARow, newText) : LeaveCell(ACol, ARow);
   if (!Loading() && ARow != p.LastReportedRow && OnRowChanged && result && ARow != oldRow) {
     int old = p.LastReportedRow;
     p.LastReportedRow = ARow;
@@ -166,6 +98,100 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   }
   session.CellCache = newText;
   return result;
+}
+
+// A covered cell of a merged range hands the focus to the range's base cell.
+void TExtStringGrid::SelectMergedBaseCell(int ACol, int ARow) {
+  TExtStringGridPrivate& p = *FP;
+  TPoint base = BaseCell(ACol, ARow);
+  MoveColRow(RealToDisplCol(base.X), base.Y, true, true);
+  RepaintCell(base.X, base.Y);
+  if (p.MouseActions->DirectEdit() || (p.ControlLook->DropDownAlwaysVisible() && HasComboBox(ACol, ARow)))
+    ShowEditor();
+}
+
+// The repaint an option change asks for through Invalidate is dropped; a flag the change did
+// not use up must not swallow a later one.
+void TExtStringGrid::SetOptionsWithoutRepaint(TGridOptions Options) {
+  FP->EditChange = true;
+  SetOptions(Options);
+  FP->EditChange = false;
+}
+
+// A check box, radio or button cell takes goEditing so that a click reaches it.
+void TExtStringGrid::EditingForGraphicCell(int ACol, int ARow) {
+  TExtStringGridPrivate& p = *FP;
+  bool editing = Options().Contains(goEditing);
+  bool rangeEdit = p.MouseActions->RangeSelectAndEdit();
+  bool canEdit = true;
+  CanEditCell(ACol, ARow, canEdit);
+  if (!p.EditDisable) p.EditDisable = !canEdit && (editing || rangeEdit);
+  if (!editing && !Options().Contains(goRowSelect) && canEdit)
+    SetOptionsWithoutRepaint(Options() + TGridOptions{goEditing});
+}
+
+// goEditing follows whether the cell (real column ARealCol) can be edited; an editor open on
+// the cell left is closed and NewText read again after it.
+void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::string& NewText) {
+  TExtStringGridPrivate& p = *FP;
+  bool canEdit = Options().Contains(goEditing) || p.EditDisable;
+  CanEditCell(ARealCol, ARow, canEdit);
+  if (canEdit && p.MouseActions->DirectEdit()) {
+    p.Session->EditControl = FDefaultEditor;
+    canEdit = !IsNoEditorCell(ARealCol, ARow);
+  }
+  if (p.MouseActions->EditOnDblClickOnly()) canEdit = false;
+  if (canEdit) {
+    p.EditDisable = false;
+    // The record follows the focus whenever no edit is under way, so that the next edit is
+    // validated against the cell it is made in.
+    if (!p.Session->Editing) StoreOldCell(ACol, ARow);
+    if (!Options().Contains(goEditing)) {
+      TGridOptions options = Options();
+      if (options.Contains(goRowSelect) && p.MouseActions->RangeSelectAndEdit()) options -= TGridOptions{goRowSelect};
+      SetOptionsWithoutRepaint(options + TGridOptions{goEditing});
+    }
+    if (p.Session->Editing) {
+      HideInplaceEdit();
+      NewText = GetCellEx(ARealCol, ARow);
+    }
+  } else {
+    if (p.Session->Editing) {
+      HideInplaceEdit();
+      NewText = GetCellEx(ARealCol, ARow);
+    }
+    if (Options().Contains(goEditing)) {
+      p.Session->EditMode = false;
+      p.EditDisable = true;
+      SetOptionsWithoutRepaint(Options() - TGridOptions{goEditing});
+      SetEditorMode(false);
+    }
+  }
+}
+
+// Leaving a cell under edit: its value validated, then OnCellChanging; refused, the text the
+// cell had is kept as the one the focus stays on.
+bool TExtStringGrid::LeaveEditedCell(int ACol, int ARow, std::string& NewText) {
+  TExtStringGridPrivate& p = *FP;
+  bool allow = true;
+  std::string saved = p.Session->CellCache;
+  bool result;
+  if (IsWideCell(RealColIndex(Col()), Row()))
+    result = ValidateCellWide(p.Session->EditWideText);
+  else
+    result = ValidateCell(CurrentCell());
+  DoCellChanging(ACol, ARow, allow);
+  if (!allow) result = false;
+  if (result) result = TBaseGrid::SelectCell(ACol, ARow);
+  if (!result) NewText = saved;
+  return result;
+}
+
+bool TExtStringGrid::LeaveCell(int ACol, int ARow) {
+  bool allow = true;
+  DoCellChanging(ACol, ARow, allow);
+  if (!IsFocusFixed(ACol, ARow) && allow) return TBaseGrid::SelectCell(ACol, ARow);
+  return (allow && Options().Contains(goRowSelect)) || (FFixedRowAlways && RowCount() == FixedRows());
 }
 
 bool TExtStringGrid::CanEditShow() {
@@ -301,8 +327,8 @@ void TExtStringGrid::SetCellQuietly(int ACol, int ARow, const std::string& Value
   EndEditUpdate();
 }
 
-void TExtStringGrid::WndProc(TMessage& Message) {
-  if (Message.Msg == WM_COMMAND && FInplaceEdit && static_cast<HWND>(Message.LParam) == FInplaceEdit->Handle() &&
+void TExtStringGrid::WMCommand(TMessage& Message) {
+  if (FInplaceEdit && static_cast<HWND>(Message.LParam) == FInplaceEdit->Handle() &&
       HIWORD(Message.WParam) == EN_CHANGE) {
     // The editor's own change handling first (OnEditChange), then its text to the cell; a
     // text the editor is loaded with is not written back.
@@ -310,25 +336,24 @@ void TExtStringGrid::WndProc(TMessage& Message) {
     if (!FP->Session->NoEditChange) TBaseGrid::WndProc(Message);
     return;
   }
-  if (Message.Msg == WM_COMMAND && FP->Session->Combo && static_cast<HWND>(Message.LParam) == FP->Session->Combo->Handle()) {
-    ComboNotification(HIWORD(Message.WParam));
-    TBaseGrid::WndProc(Message);
-    return;
-  }
-  // The character that opens an editor is handed on to a special editor when it opens.
-  if (Message.Msg == WM_CHAR && !FP->Session->EditMode && Options().Contains(goEditing)) {
-    auto ch = static_cast<TKeyChar>(Message.WParam);
-    if (ch == 8 || ch >= 32) FP->Session->StartEditChar = ch;
-  }
-  if (Message.Msg == GridEditDoneMessage() && GridEditDoneMessage() != 0) {
-    if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
-    if (FP->MouseActions->EditOnDblClickOnly()) {
-      HideInplaceEdit();
-      FP->Session->EditMode = false;
-      ClearEditingOption();
-    }
-  }
+  if (FP->Session->Combo && static_cast<HWND>(Message.LParam) == FP->Session->Combo->Handle()) ComboNotification(HIWORD(Message.WParam));
   TBaseGrid::WndProc(Message);
+}
+
+// The character that opens an editor is handed on to a special editor when it opens.
+void TExtStringGrid::NoteStartEditChar(const TMessage& Message) {
+  if (FP->Session->EditMode || !Options().Contains(goEditing)) return;
+  auto ch = static_cast<TKeyChar>(Message.WParam);
+  if (ch == 8 || ch >= 32) FP->Session->StartEditChar = ch;
+}
+
+void TExtStringGrid::WMGridEditDone(const TMessage& Message) {
+  if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+  if (FP->MouseActions->EditOnDblClickOnly()) {
+    HideInplaceEdit();
+    FP->Session->EditMode = false;
+    ClearEditingOption();
+  }
 }
 
 void TExtStringGrid::ComboNotification(WORD Code) {

@@ -28,27 +28,12 @@ bool IsNavigationKey(WORD k) { return k >= VK_PRIOR && k <= VK_DOWN; }
 
 }  // namespace
 
-void TExtStringGrid::Dispatch(TMessage& message) {
-  switch (message.Msg) {
-    case WM_KEYDOWN: WMKeyDown(message); return;
-    case WM_CHAR: WMChar(message); return;
-    case WM_LBUTTONDOWN: WMLButtonDown(message); return;
-    case WM_LBUTTONUP: WMLButtonUp(message); return;
-    case WM_LBUTTONDBLCLK: WMLButtonDblClk(message); return;
-    case WM_RBUTTONDOWN: WMRButtonDown(message); return;
-    case WM_RBUTTONUP: WMRButtonUp(message); return;
-    default: DispatchSurface(message);
-  }
-}
-
 void TExtStringGrid::ReportSelectionChange() {
   TGridRect s = Selection();
   if (s == FP->MoveSelection) return;
   DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
   FP->MoveSelection = s;
 }
-
-namespace {
 
 // What WMKeyDown does with a key it settles: report it through OnKeyDown, consume it.
 struct TKeyDownContext {
@@ -65,117 +50,29 @@ struct TKeyDownContext {
   }
 };
 
-}  // namespace
-
 void TExtStringGrid::WMKeyDown(TMessage& message) {
   TKeyDownContext k{*this, message, static_cast<WORD>(message.WParam), KeyboardShift()};
   const WORD K = k.key;
   const bool ctrl = k.shift.Contains(ssCtrl), shift = k.shift.Contains(ssShift), alt = k.shift.Contains(ssAlt);
   TNavigation& nav = *FP->Navigation;
-  TMouseActions& ma = *FP->MouseActions;
   FP->MoveSelection = Selection();
   const int R0 = Row(), L0 = LeftCol();
   const bool keepHorz = IsVerticalKey(K) && Options().Contains(goRowSelect) && LeftCol() != FixedCols() &&
                         nav.KeepHorizScroll();
-  auto editable = [&] { return IsEditable(Col(), Row()); };
-  auto setEditing = [&] {
-    TGridOptions o = Options();
-    o.Include(goEditing);
-    SetOptions(o);
-  };
 
   if (nav.MoveScrollOnly() && (IsVerticalKey(K) || K == VK_HOME || K == VK_END)) {
-    int top = TopRow(), visible = VisibleRowCount();
-    switch (K) {
-      case VK_PRIOR: SetTopRow(visible + FixedRows() < top ? top - visible : FixedRows()); break;
-      case VK_NEXT:
-        if (top + visible < RowCount()) SetTopRow(top + visible);
-        break;
-      case VK_END: SetTopRow(RowCount() - visible); break;
-      case VK_HOME: SetTopRow(FixedRows()); break;
-      case VK_UP:
-        if (top > FixedRows()) SetTopRow(top - 1);
-        break;
-      default:
-        if (top + visible < RowCount()) SetTopRow(top + 1);
-        break;
-    }
+    ScrollOnlyKeyDown(K);
     message.Result = 1;
     return;
   }
-  const bool editKey = K == VK_RETURN || K == VK_F2;
-  if (editKey && ma.EditOnDblClickOnly() && !Options().Contains(goEditing)) {
-    bool was = ma.RangeSelectAndEdit();
-    ma.SetRangeSelectAndEdit(true);
-    bool ok = editable();
-    ma.SetRangeSelectAndEdit(was);
-    if (ok) setEditing();
-  }
-  if (editKey && ma.RangeSelectAndEdit() && !Options().Contains(goEditing)) {
-    if (!editable()) {
-      k.Report();
-      k.Consume();
-      return;
-    }
-    setEditing();
-    ShowInplaceEdit();
-  }
-  if (editKey && Options().Contains(goEditing) && !editable()) {
-    k.Report();
-    k.Consume();
+  if ((K == VK_RETURN || K == VK_F2) && EditKeyDown(k)) return;
+  if ((K == VK_RETURN || K == VK_SPACE) && HasClickableGraphic(RealColIndex(Col()), Row()) && !ClickGraphicKey(K))
     return;
-  }
-  if (K == VK_RETURN && !editable()) {
-    TCustomForm* form = FindParentForm(this);
-    if (form && form->KeyPreview()) {
-      StandardHandling(message);
-    } else {
-      k.Report();
-      k.Consume();
-    }
-    return;
-  }
-  const int RC = RealColIndex(Col());
-  if ((K == VK_RETURN || K == VK_SPACE) && HasClickableGraphic(RC, Row())) {
-    bool active = Options().Contains(goEditing) || ma.RangeSelectAndEdit();
-    CanEditCell(RC, Row(), active);
-    const TControlLook& look = *FP->ControlLook;
-    HWND self = Handle();
-    if (K == VK_SPACE && HasCheckBox(RC, Row()) && (active || look.CheckAlwaysActive())) {
-      ToggleCheckBoxCell(RC, Row(), true);
-      if (FP->ShowModified->Enabled()) SetRowModified(Row(), true);
-      bool state = false;
-      GetCheckBoxState(RC, RealRowIndex(Row()), state);
-      DoCheckBoxClick(RC, Row(), state);
-    } else if (K == VK_SPACE && IsRadio(RC, Row()) && (active || look.RadioAlwaysActive())) {
-      SelectNextRadio(RC, Row(), true);
-      if (OnRadioClick) OnRadioClick(this, RC, Row(), RadioItemIndex(RC, Row()));
-    } else if (K == VK_SPACE && HasRadioButton(RC, Row()) && (active || look.RadioAlwaysActive())) {
-      SetRadioButtonColumnIndex(RC, Row());
-      if (OnRadioButtonClick) OnRadioButtonClick(this, RC, Row());
-    } else if (HasButton(RC, Row()) && active) {
-      DoButtonClick(RC, Row());
-    }
-    if (!IsWindow(self)) return;
-    RepaintCell(Col(), Row());
-  }
   if ((K == VK_HOME || K == VK_END) && HomeEndKeyDown(k.key, k.shift, R0)) {
     message.Result = 0;
     return;
   }
-  if (Options().Contains(goRowSelect) && !IsNode(Row()) && VisibleColCount() < ColCount() &&
-      (K == VK_LEFT || K == VK_RIGHT)) {
-    int left = LeftCol();
-    if (nav.LeftRightRowSelect()) {
-      if (ctrl && K == VK_LEFT && left > FixedCols()) SetLeftCol(left - 1);
-      if (ctrl && K == VK_RIGHT && left + VisibleColCount() < ColCount()) SetLeftCol(left + 1);
-    } else {
-      SetLeftCol(K == VK_LEFT ? std::max(FixedCols(), left - 1) : left + 1);
-      k.Report();
-      message.Result = 0;
-      return;
-    }
-  }
+  if ((K == VK_LEFT || K == VK_RIGHT) && RowSelectSideKeyDown(k)) return;
   if (K == VK_TAB && Options().Contains(goTabs)) {
     TabToNextCell(shift);
     ReportSelectionChange();
@@ -199,6 +96,105 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
   WORD key = static_cast<WORD>(message.WParam);
   if (key == 0) return;
   AfterKeyDown(key, ctrl, shift, alt);
+}
+
+void TExtStringGrid::ScrollOnlyKeyDown(WORD Key) {
+  int top = TopRow(), visible = VisibleRowCount();
+  switch (Key) {
+    case VK_PRIOR: SetTopRow(visible + FixedRows() < top ? top - visible : FixedRows()); break;
+    case VK_NEXT:
+      if (top + visible < RowCount()) SetTopRow(top + visible);
+      break;
+    case VK_END: SetTopRow(RowCount() - visible); break;
+    case VK_HOME: SetTopRow(FixedRows()); break;
+    case VK_UP:
+      if (top > FixedRows()) SetTopRow(top - 1);
+      break;
+    default:
+      if (top + visible < RowCount()) SetTopRow(top + 1);
+      break;
+  }
+}
+
+bool TExtStringGrid::EditKeyDown(TKeyDownContext& k) {
+  TMouseActions& ma = *FP->MouseActions;
+  auto editable = [&] { return IsEditable(Col(), Row()); };
+  auto setEditing = [&] {
+    TGridOptions o = Options();
+    o.Include(goEditing);
+    SetOptions(o);
+  };
+  if (ma.EditOnDblClickOnly() && !Options().Contains(goEditing)) {
+    bool was = ma.RangeSelectAndEdit();
+    ma.SetRangeSelectAndEdit(true);
+    bool ok = editable();
+    ma.SetRangeSelectAndEdit(was);
+    if (ok) setEditing();
+  }
+  if (ma.RangeSelectAndEdit() && !Options().Contains(goEditing)) {
+    if (!editable()) {
+      k.Report();
+      k.Consume();
+      return true;
+    }
+    setEditing();
+    ShowInplaceEdit();
+  }
+  if (Options().Contains(goEditing) && !editable()) {
+    k.Report();
+    k.Consume();
+    return true;
+  }
+  if (k.key != VK_RETURN || editable()) return false;
+  TCustomForm* form = FindParentForm(this);
+  if (form && form->KeyPreview()) {
+    StandardHandling(k.message);
+  } else {
+    k.Report();
+    k.Consume();
+  }
+  return true;
+}
+
+bool TExtStringGrid::ClickGraphicKey(WORD Key) {
+  const int RC = RealColIndex(Col());
+  bool active = Options().Contains(goEditing) || FP->MouseActions->RangeSelectAndEdit();
+  CanEditCell(RC, Row(), active);
+  const TControlLook& look = *FP->ControlLook;
+  HWND self = Handle();
+  if (Key == VK_SPACE && HasCheckBox(RC, Row()) && (active || look.CheckAlwaysActive())) {
+    ToggleCheckBoxCell(RC, Row(), true);
+    if (FP->ShowModified->Enabled()) SetRowModified(Row(), true);
+    bool state = false;
+    GetCheckBoxState(RC, RealRowIndex(Row()), state);
+    DoCheckBoxClick(RC, Row(), state);
+  } else if (Key == VK_SPACE && IsRadio(RC, Row()) && (active || look.RadioAlwaysActive())) {
+    SelectNextRadio(RC, Row(), true);
+    if (OnRadioClick) OnRadioClick(this, RC, Row(), RadioItemIndex(RC, Row()));
+  } else if (Key == VK_SPACE && HasRadioButton(RC, Row()) && (active || look.RadioAlwaysActive())) {
+    SetRadioButtonColumnIndex(RC, Row());
+    if (OnRadioButtonClick) OnRadioButtonClick(this, RC, Row());
+  } else if (HasButton(RC, Row()) && active) {
+    DoButtonClick(RC, Row());
+  }
+  if (!IsWindow(self)) return false;
+  RepaintCell(Col(), Row());
+  return true;
+}
+
+bool TExtStringGrid::RowSelectSideKeyDown(TKeyDownContext& k) {
+  if (!Options().Contains(goRowSelect) || IsNode(Row()) || VisibleColCount() >= ColCount()) return false;
+  int left = LeftCol();
+  if (FP->Navigation->LeftRightRowSelect()) {
+    bool ctrl = k.shift.Contains(ssCtrl);
+    if (ctrl && k.key == VK_LEFT && left > FixedCols()) SetLeftCol(left - 1);
+    if (ctrl && k.key == VK_RIGHT && left + VisibleColCount() < ColCount()) SetLeftCol(left + 1);
+    return false;
+  }
+  SetLeftCol(k.key == VK_LEFT ? std::max(FixedCols(), left - 1) : left + 1);
+  k.Report();
+  k.message.Result = 0;
+  return true;
 }
 
 bool TExtStringGrid::HomeEndKeyDown(WORD Key, TShiftState Shift, int R0) {

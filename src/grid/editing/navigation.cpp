@@ -82,65 +82,76 @@ bool TExtStringGrid::ChangeCellAllowed(int OldCol, int OldRow, int NewCol, int N
 int TExtStringGrid::TabStepForward() {
   int col = Col(), row = Row();
   TPoint span = CellSpan(col, row);
+  if (FP->Navigation->TabAdvanceDirection() != adLeftRight) return TabStepDown(col, row + span.Y + 1);
+  if (col + span.X + 1 < ColCount() - VisibleFixedRightCols()) return TabAlongRow(col, row, col + span.X + 1);
+  if (!IsLastNormalRow(row) && TabToRowBelow(row)) return 0;
+  // No row below has a stop: go on as from the end of the grid.
+  return TabPastGridEnd();
+}
+
+int TExtStringGrid::TabStepDown(int ACol, int NextRow) {
+  if (NextRow < RowCount() - FFixedFooters) {
+    SetRow(NextRow);
+    return 0;
+  }
+  GotoFirstRow();
+  if (ACol < ColCount() - VisibleFixedRightCols() - 1) {
+    SetCol(ACol + 1);
+    return 0;
+  }
+  SetCol(FirstDataCol());
+  return 1;
+}
+
+int TExtStringGrid::TabAlongRow(int ACol, int ARow, int From) {
   int last = ColCount() - VisibleFixedRightCols();
-  if (FP->Navigation->TabAdvanceDirection() != adLeftRight) {
-    if (row + span.Y + 1 < RowCount() - FFixedFooters) {
-      SetRow(row + span.Y + 1);
-      return 0;
-    }
-    GotoFirstRow();
-    if (col < last - 1) {
-      SetCol(col + 1);
-      return 0;
-    }
-    SetCol(FirstDataCol());
-    return 1;
+  int c = From;
+  while (c < last && !CanTabToCell(c, ARow)) ++c;
+  if (c < last) {
+    SetCol(c);
+    return 0;
   }
-  if (col + span.X + 1 < last) {
-    int c = col + span.X + 1;
-    while (c < last && !CanTabToCell(c, row)) ++c;
-    if (c < last) {
+  int result = 0;
+  FP->ForceSel = true;
+  if (!IsLastNormalRow(ARow)) {
+    int v = FirstTabCol(ARow + 1);
+    if (ChangeCellAllowed(ACol, ARow, v, ARow + 1)) {
+      SetCol(v < 0 ? FixedCols() : v);
+      SetRow(ARow + 1);
+    }
+  } else {
+    int v = FirstTabCol(FixedRows());
+    if (v >= 0) {
+      SetSelection({v, FixedRows(), v, FixedRows()});
+      ClampInView({v, FixedRows()});
+    }
+    result = 1;
+  }
+  FP->ForceSel = false;
+  return result;
+}
+
+bool TExtStringGrid::TabToRowBelow(int ARow) {
+  for (int c = FirstDataCol(); c < ColCount(); ++c) {
+    if (IsBaseCell(c, ARow + 1) && CanTabToCell(c, ARow + 1)) {
+      FP->ForceSel = true;
       SetCol(c);
-      return 0;
+      FP->ForceSel = false;
+      SetRow(ARow + 1);
+      return true;
     }
-    int result = 0;
-    FP->ForceSel = true;
-    if (!IsLastNormalRow(row)) {
-      int v = FirstTabCol(row + 1);
-      if (ChangeCellAllowed(col, row, v, row + 1)) {
-        SetCol(v < 0 ? FixedCols() : v);
-        SetRow(row + 1);
-      }
-    } else {
-      int v = FirstTabCol(FixedRows());
-      if (v >= 0) {
-        SetSelection({v, FixedRows(), v, FixedRows()});
-        ClampInView({v, FixedRows()});
-      }
-      result = 1;
-    }
-    FP->ForceSel = false;
-    return result;
   }
-  if (!IsLastNormalRow(row)) {
-    for (int c = FirstDataCol(); c < ColCount(); ++c) {
-      if (IsBaseCell(c, row + 1) && CanTabToCell(c, row + 1)) {
-        FP->ForceSel = true;
-        SetCol(c);
-        FP->ForceSel = false;
-        SetRow(row + 1);
-        return 0;
-      }
+  for (int r = ARow + 2; r <= LastNormalRowOf(*this); ++r) {
+    if (int v = FirstTabCol(r); v >= 0) {
+      SetRow(r);
+      SetCol(v);
+      return true;
     }
-    for (int r = row + 2; r <= LastNormalRowOf(*this); ++r) {
-      if (int v = FirstTabCol(r); v >= 0) {
-        SetRow(r);
-        SetCol(v);
-        return 0;
-      }
-    }
-    // No row below has a stop: go on as from the end of the grid.
   }
+  return false;
+}
+
+int TExtStringGrid::TabPastGridEnd() {
   const TNavigation& nav = *FP->Navigation;
   bool added = false;
   if (!nav.TabToNextAtEnd() && nav.AdvanceInsert()) {

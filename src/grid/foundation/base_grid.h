@@ -15,6 +15,30 @@ namespace hd {
 
 class TExtGridUndoRedo;
 
+// The look of one cell as decided once per paint: what the cell store paints its background in
+// and what the content is drawn in. The plain colours are the look before the selection took it.
+struct TCellLook {
+  TGridDrawState State;
+  TBrush Brush;
+  TFont Font;
+  TColor ColorTo = clNone;
+  TColor MirrorColor = clNone;
+  TColor MirrorColorTo = clNone;
+  TAlignment HA = taLeftJustify;
+  TVAlignment VA = vtaTop;
+  bool WW = false;
+  TCellGradientDirection GD = GradientVertical;
+  // Where the cell stands: its real column, and whether it is fixed or in the normal area.
+  int RealCol = 0;
+  bool Fixed = false;
+  bool Normal = true;
+  TColor PlainBrush = clNone;
+  TColor PlainFont = clNone;
+  TColor PlainColorTo = clNone;
+  TColor PlainMirrorColor = clNone;
+  TColor PlainMirrorColorTo = clNone;
+};
+
 // The platform's string grid under the name the grid's classes derive from.
 class TObjStringGrid : public TStringGrid {
  public:
@@ -173,6 +197,8 @@ class TBaseGrid : public TObjStringGrid {
   virtual bool HasNodes() const { return false; }
   // The cell's content in the content rectangle: its text on one line, centred.
   virtual void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+  // The content with the look the background was painted in; the cell store's draws as above.
+  virtual void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, const TCellLook& Look);
   // Written into the last row while it is kept out of view.
   virtual void LastRowChanged() {}
   virtual void GetDisplText(int ACol, int ARow, std::string& Value) const;
@@ -187,10 +213,11 @@ class TBaseGrid : public TObjStringGrid {
   // True leaves fixed and selected cells' backgrounds to the platform style.
   virtual bool IsStyled() const { return false; }
   // The look of a cell for the painter; the cell store leaves everything as it is passed.
-  virtual void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
-                                   TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                                   TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
-                                   TCellGradientDirection& GD);
+  virtual void GetCellLook(int ACol, int ARow, TCellLook& Look, bool Print, bool Select, bool Remap);
+  // GetCellLook with each part of the look passed on its own.
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD);
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Paint() override;

@@ -59,14 +59,36 @@ void TBaseGrid::PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, const TRect& 
 
 bool TBaseGrid::IsFixed(int, int) const { return false; }
 
-void TBaseGrid::GetVisualProperties(int, int, TGridDrawState&, bool, bool, bool, TBrush&, TColor&, TColor&, TColor&,
-                                    TFont&, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&) {}
+void TBaseGrid::GetCellLook(int, int, TCellLook&, bool, bool, bool) {}
+
+void TBaseGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                                    TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                                    TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                                    TCellGradientDirection& GD) {
+  TCellLook look{.State = AState, .Brush = ABrush, .Font = AFont, .ColorTo = AColorTo, .MirrorColor = AMirrorColor,
+                 .MirrorColorTo = AMirrorColorTo, .HA = HA, .VA = VA, .WW = WW, .GD = GD};
+  GetCellLook(ACol, ARow, look, Print, Select, Remap);
+  AState = look.State;
+  ABrush = look.Brush;
+  AFont = look.Font;
+  AColorTo = look.ColorTo;
+  AMirrorColor = look.MirrorColor;
+  AMirrorColorTo = look.MirrorColorTo;
+  HA = look.HA;
+  VA = look.VA;
+  WW = look.WW;
+  GD = look.GD;
+}
 
 void TBaseGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState) {
   // Over the background already painted.
   ACanvas.Brush().Style = bsClear;
   TRect r = ARect;
   ACanvas.DrawText(GetCellEx(ACol, ARow), r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+}
+
+void TBaseGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, const TCellLook& Look) {
+  DrawCellContent(ACanvas, ACol, ARow, ARect, Look.State);
 }
 
 void TBaseGrid::DoPaintCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState,
@@ -104,17 +126,20 @@ void TBaseGrid::DoPaintCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, T
     ACanvas.IntersectClipRect(Rect(fixedW, fixedH, Width(), Height()));
   }
   ACanvas.Pen().Width = 1;
-  ACanvas.Font() = Font();
 
-  // The look starts from the grid's own, so that nothing is left over from the last cell.
-  ACanvas.Brush() = TBrush{Color(), bsSolid};
-  TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-  TAlignment ha = taLeftJustify;
-  TVAlignment va = vtaTop;
-  bool ww = FWordWrap;
-  TCellGradientDirection gd = GradientVertical;
-  GetVisualProperties(ACol, ARow, AState, false, true, true, ACanvas.Brush(), colorTo, mirror, mirrorTo,
-                      ACanvas.Font(), ha, va, ww, gd);
+  // The look starts from the grid's own, so that nothing is left over from the last cell; the
+  // content is drawn with the same look, so the cell's questions are asked once.
+  TCellLook look;
+  look.State = AState;
+  look.Brush = TBrush{Color(), bsSolid};
+  look.Font = Font();
+  look.WW = FWordWrap;
+  GetCellLook(ACol, ARow, look, false, true, true);
+  AState = look.State;
+  ACanvas.Brush() = look.Brush;
+  ACanvas.Font() = look.Font;
+  TColor colorTo = look.ColorTo, mirror = look.MirrorColor, mirrorTo = look.MirrorColorTo;
+  TCellGradientDirection gd = look.GD;
   bool selected = AState.Contains(gdSelected), fixed = AState.Contains(gdFixed);
   bool hoverReaches = !(selected && !FHoverRowCells.Contains(hcSelected)) && !(fixed && !FHoverRowCells.Contains(hcFixed));
   if (hoverReaches && FHoverRow && ARow == FHoverRowIdx) {
@@ -183,7 +208,7 @@ void TBaseGrid::DoPaintCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, T
     } else {
       InflateRect(content, -FGridLineWidth, -FGridLineWidth);
     }
-    DrawCellContent(ACanvas, ACol, ARow, content, AState);
+    DrawCellContent(ACanvas, ACol, ARow, content, look);
   }
   if (clipped) ACanvas.RestoreState();
   ACanvas.Brush().Style = bsSolid;

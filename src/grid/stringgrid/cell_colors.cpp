@@ -39,21 +39,37 @@ TColor TExtStringGrid::MixSelectionColor(TColor SelectionColor, TColor CellColor
   return Mixer ? BlendColors(SelectionColor, CellColor, Factor) : SelectionColor;
 }
 
-void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
-                                         bool Remap, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
-                                         TColor& AMirrorColorTo, TFont& AFont, TAlignment& HA, TVAlignment& VA,
-                                         bool& WW, TCellGradientDirection& GD) {
+void TExtStringGrid::GetCellLook(int ACol, int ARow, TCellLook& Look, bool Print, bool Select, bool Remap) {
+  Look.RealCol = Remap ? DisplToRealCol(ACol) : ACol;
+  Look.Normal = ACol >= FixedCols() && ARow >= FixedRows();
+  Look.Fixed = IsFixed(ACol, ARow) || !Look.Normal;
+  PlainCellLook(ACol, ARow, Look, Print);
+  SelectionLook(ACol, ARow, Look, Print, Select);
+  GetCellWordWrap(Look.RealCol, ARow, Look.WW);
+  GetCellAlignment(Look.RealCol, ARow, Look.HA, Look.VA);
+}
+
+void TExtStringGrid::ContentLook(int ACol, int ARow, TCellLook& Look) {
+  Look.Brush.Color = Look.PlainBrush;
+  Look.Font.Color = Look.PlainFont;
+  Look.ColorTo = Look.PlainColorTo;
+  Look.MirrorColor = Look.PlainMirrorColor;
+  Look.MirrorColorTo = Look.PlainMirrorColorTo;
+  SelectionLook(ACol, ARow, Look, false, false);
+}
+
+void TExtStringGrid::PlainCellLook(int ACol, int ARow, TCellLook& Look, bool Print) {
   const TExtStringGridPrivate& p = *FP;
-  int fixedCols = FixedCols(), fixedRows = FixedRows();
-  bool normal = ACol >= fixedCols && ARow >= fixedRows;
-  if (normal)
+  TFont& AFont = Look.Font;
+  TBrush& ABrush = Look.Brush;
+  if (Look.Normal)
     AFont = Print && !p.PrintSettings->UseDisplayFont() ? p.PrintSettings->Font() : Font();
   else
     AFont = Print && !p.PrintSettings->UseDisplayFont() ? p.PrintSettings->FixedFont() : FFixedFont;
-  int rc = Remap ? DisplToRealCol(ACol) : ACol;
+  int rc = Look.RealCol;
 
   ABrush.Color = clNone;
-  AColorTo = AMirrorColor = AMirrorColorTo = clNone;
+  Look.ColorTo = Look.MirrorColor = Look.MirrorColorTo = clNone;
   bool ownColor = false;
   if (const TCellProperties* props = FindCellProperties(rc, ARow)) {
     TCellType type = GetCellType(rc, ARow);
@@ -69,15 +85,16 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     if (!props->FontStyle().Empty()) AFont.Style = props->FontStyle();
     if (props->FontSize() != 0) AFont.Size = props->FontSize();
     if (!props->FontName().empty()) AFont.Name = props->FontName();
-    WW = props->WordWrap();
-    AColorTo = props->BrushColorTo();
-    GD = props->GradientDirection();
+    Look.WW = props->WordWrap();
+    Look.ColorTo = props->BrushColorTo();
+    Look.GD = props->GradientDirection();
   }
-  if (AState.Contains(gdSelected)) GD = GradientVertical;
+  if (Look.State.Contains(gdSelected)) Look.GD = GradientVertical;
 
   if (ABrush.Color == clNone) {
     ABrush.Color = Color();
     const TBands& bands = *p.Bands;
+    int fixedCols = FixedCols(), fixedRows = FixedRows();
     int firstRightFixed = TotalColCount() - FFixedRightCols;
     int footerRow = RowCount() - FFixedFooters;
     bool bandArea = ACol >= fixedCols && rc < firstRightFixed && ARow >= fixedRows && ARow < footerRow;
@@ -91,44 +108,52 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
       }
     }
   }
-  bool fixed = IsFixed(ACol, ARow) || !normal;
-  if (fixed && !ownColor) {
+  if (Look.Fixed && !ownColor) {
     if (!Print) {
       ABrush.Color = FixedColor();
       AFont = FFixedFont;
-      AState.Include(gdFixed);
+      Look.State.Include(gdFixed);
     }
     if (FLook >= glDAZ) {
       ABrush.Color = FDAZGradient[fgFrom];
-      AColorTo = FDAZGradient[fgTo];
-      AMirrorColor = FDAZGradient[fgMirrorFrom];
-      AMirrorColorTo = FDAZGradient[fgMirrorTo];
+      Look.ColorTo = FDAZGradient[fgTo];
+      Look.MirrorColor = FDAZGradient[fgMirrorFrom];
+      Look.MirrorColorTo = FDAZGradient[fgMirrorTo];
     }
   }
   if (Print)
-    GetCellPrintColor(rc, ARow, AState, ABrush, AFont);
+    GetCellPrintColor(rc, ARow, Look.State, ABrush, AFont);
   else
-    GetCellColor(rc, ARow, AState, ABrush, AFont);
+    GetCellColor(rc, ARow, Look.State, ABrush, AFont);
   if (OnGetCellGradient) {
     TColor c = ABrush.Color;
-    OnGetCellGradient(this, ARow, rc, c, AColorTo, AMirrorColor, AMirrorColorTo, GD);
+    OnGetCellGradient(this, ARow, rc, c, Look.ColorTo, Look.MirrorColor, Look.MirrorColorTo, Look.GD);
     ABrush.Color = c;
   }
-  TColor plainBrush = ABrush.Color, plainFont = AFont.Color;
+  Look.PlainBrush = ABrush.Color;
+  Look.PlainFont = AFont.Color;
+  Look.PlainColorTo = Look.ColorTo;
+  Look.PlainMirrorColor = Look.MirrorColor;
+  Look.PlainMirrorColorTo = Look.MirrorColorTo;
+}
 
+void TExtStringGrid::SelectionLook(int ACol, int ARow, TCellLook& Look, bool Print, bool Select) {
+  const TExtStringGridPrivate& p = *FP;
+  TGridDrawState& AState = Look.State;
   auto takeSelection = [&] {
-    ABrush.Color = ABrush.Color == Color()
-                       ? FSelectionColor
-                       : MixSelectionColor(FSelectionColor, ABrush.Color, FSelectionColorMixer,
-                                           FSelectionColorMixerFactor);
-    AColorTo = FSelectionColorTo;
-    AMirrorColor = FSelectionMirrorColor;
-    AMirrorColorTo = FSelectionMirrorColorTo;
-    if (FSelectionTextColor != clNone) AFont.Color = FSelectionTextColor;
+    Look.Brush.Color = Look.Brush.Color == Color()
+                           ? FSelectionColor
+                           : MixSelectionColor(FSelectionColor, Look.Brush.Color, FSelectionColorMixer,
+                                               FSelectionColorMixerFactor);
+    Look.ColorTo = FSelectionColorTo;
+    Look.MirrorColor = FSelectionMirrorColor;
+    Look.MirrorColorTo = FSelectionMirrorColorTo;
+    if (FSelectionTextColor != clNone) Look.Font.Color = FSelectionTextColor;
   };
   const TMouseActions& mouse = *p.MouseActions;
   bool pressed = FGridState == gsSelecting;
-  bool canSelect = !Print && Select && FShowSelection && !fixed;
+  bool normal = Look.Normal;
+  bool canSelect = !Print && Select && FShowSelection && !Look.Fixed;
   if (canSelect && normal && mouse.DisjunctRowSelect()) {
     int rr = mouse.RowSelectPersistent() ? DisplToRealRow(ARow) : ARow;
     bool marked = RowSelectMark(rr), drawn = AState.Contains(gdSelected);
@@ -140,7 +165,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
       AState.Exclude(gdSelected);
     }
   } else if (canSelect && normal && mouse.DisjunctColSelect()) {
-    int cc = rc;
+    int cc = Look.RealCol;
     bool marked = cc < p.ColSelect->Count() && p.ColSelect->Items(cc) != 0;
     if ((marked && !(pressed && ACol == Col())) || (pressed && AState.Contains(gdSelected) && !marked)) {
       AState = {gdSelected};
@@ -158,16 +183,14 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
       AState.Include(gdSelected);
     } else if (ACol == Col() && ARow == Row()) {
       AState.Exclude(gdSelected);
-      ABrush.Color = plainBrush;
-      AFont.Color = plainFont;
+      Look.Brush.Color = Look.PlainBrush;
+      Look.Font.Color = Look.PlainFont;
     }
   }
   if (FUseDisabledFont && (!Enabled() || (p.UseEnabledRows && !GetRowEnabled(DisplToRealRow(ARow)))))
-    AFont.Color = FDisabledFontColor;
+    Look.Font.Color = FDisabledFontColor;
   if (AState.Contains(gdSelected) && ARow != Row() && mouse.DisjunctRowSelect() && FSelectionColorTo == clNone)
-    ABrush.Color = AdjustBrightness(ABrush.Color, 7);
-  GetCellWordWrap(rc, ARow, WW);
-  GetCellAlignment(rc, ARow, HA, VA);
+    Look.Brush.Color = AdjustBrightness(Look.Brush.Color, 7);
 }
 
 }  // namespace hd

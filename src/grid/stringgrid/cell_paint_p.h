@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "grid/foundation/base_grid.h"
 #include "grid/foundation/grid_types.h"
 #include "grid/stringgrid/cell_graphic.h"
 #include "platform/canvas.h"
@@ -31,19 +32,12 @@ struct TCellPaint {
   int Col = 0;      // display column
   int RealCol = 0;  // real column
   int Row = 0;
-  TGridDrawState State;
   TRect R;
   bool Fixed = false;
   bool ShowFilter = false;
   bool StylePainted = false;
-  // The look decided for the cell.
-  TColor ColorTo = clNone;
-  TColor MirrorColor = clNone;
-  TColor MirrorColorTo = clNone;
-  TAlignment HA = taLeftJustify;
-  TVAlignment VA = vtaTop;
-  bool WW = false;
-  TCellGradientDirection GD = GradientVertical;
+  // The look decided for the cell, as the content is drawn in it.
+  TCellLook Look;
   // The brush and font colours before the selection took them.
   TColor BrushColor = clNone;
   TColor FontColor = clNone;

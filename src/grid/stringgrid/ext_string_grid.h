@@ -53,6 +53,7 @@ class TSizeWhileTyping;
 class TSortSettings;
 class TSyncGrid;
 struct TExtStringGridPrivate;
+struct TKeyDownContext;
 struct TCellPaint;
 struct TCellGraphicPlacement;
 class TEditLink;
@@ -1077,10 +1078,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetDAZGradientMirrorTo(TColor Value);
 
   // The decision of a cell's colours, font, alignment and word wrap (cell_colors.cpp).
-  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
-                           TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
-                           TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
-                           TCellGradientDirection& GD) override;
+  using TBaseGrid::GetVisualProperties;
+  void GetCellLook(int ACol, int ARow, TCellLook& Look, bool Print, bool Select, bool Remap) override;
   // Percent 100 gives Color1, below 1 Color2; clNone on either side gives the other.
   static TColor BlendColors(TColor Color1, TColor Color2, int Percent);
   static TColor MixSelectionColor(TColor SelectionColor, TColor CellColor, bool Mixer, int Factor);
@@ -1204,7 +1203,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
 
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
-  // Takes the key, character and mouse-button messages before the platform grid's handling.
+  // The grid's one message map (grid_messages.cpp): the key, character, mouse-button, scroll,
+  // theme and non-client messages before the platform grid's handling.
   void Dispatch(TMessage& message) override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(TKeyChar& Key) override;
@@ -1230,11 +1230,23 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Moves the current cell after OnRowChanging, OnCellChanging and OnColChanging agree.
   bool ChangeCellAllowed(int OldCol, int OldRow, int NewCol, int NewRow);
   int TabStepForward();
+  // The steps of a forward Tab: down a column, along a row, into a row below, past the end.
+  int TabStepDown(int ACol, int NextRow);
+  int TabAlongRow(int ACol, int ARow, int From);
+  bool TabToRowBelow(int ARow);
+  int TabPastGridEnd();
   void TabStepBackward();
   // One step of the Return walk from (ACol, ARow); false when the walk cannot leave the cell.
   bool AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, int& NR);
   void ReportSelectionChange();
   // The steps of WMKeyDown (keyboard.cpp): true when the key was settled there.
+  void ScrollOnlyKeyDown(WORD Key);
+  // Return and F2: an editor where the cell takes one, else the key reported and consumed.
+  bool EditKeyDown(TKeyDownContext& k);
+  // Return or Space on a check box, radio or button cell; false when the grid went away.
+  bool ClickGraphicKey(WORD Key);
+  // Left and Right under row selection scroll the columns.
+  bool RowSelectSideKeyDown(TKeyDownContext& k);
   bool HomeEndKeyDown(WORD Key, TShiftState Shift, int R0);
   bool SkipFixedCellsKey(WORD Key);
   void AppendRowOnArrowDown();
@@ -1282,12 +1294,24 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
 
   // --- Editing (src/grid/editing/): the platform grid's hooks.
   bool SelectCell(int ACol, int ARow) override;
+  // The steps of SelectCell: a covered cell's base cell, goEditing for the new cell, and the
+  // leaving of the old one.
+  void SelectMergedBaseCell(int ACol, int ARow);
+  void SetOptionsWithoutRepaint(TGridOptions Options);
+  void EditingForGraphicCell(int ACol, int ARow);
+  void EditingForTextCell(int ACol, int ARow, int ARealCol, std::string& NewText);
+  bool LeaveEditedCell(int ACol, int ARow, std::string& NewText);
+  bool LeaveCell(int ACol, int ARow);
   bool CanEditShow() override;
   TInplaceEdit* CreateEditor() override;
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
-  // "GridEditDone" becomes OnEditCellDone.
+  // The messages the grid sees before the platform grid: the editors' notifications, the
+  // character that opens an edit, and "GridEditDone", which becomes OnEditCellDone.
   void WndProc(TMessage& Message) override;
+  void WMCommand(TMessage& Message);
+  void NoteStartEditChar(const TMessage& Message);
+  void WMGridEditDone(const TMessage& Message);
   // Places and opens the special editor of EditControl over a cell (base cell, display column).
   virtual void SetupEditor(int ACol, int ARow);
   // Reads the special editor that EditControl names back into the cell.
@@ -1460,15 +1484,34 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
 
 
   // --- Painting and scrolling.
-  // The scroll, theme and non-client messages; the key and mouse handling passes the rest here.
-  void DispatchSurface(TMessage& message);
+  // The platform's non-client painting, then the border of the look.
+  void WMNCPaint(TMessage& message);
   void Paint() override;
-  void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  using TBaseGrid::DrawCellContent;
+  void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, const TCellLook& Look) override;
+  // The steps of the look: the cell's own colours and fonts, then the selection's; the look
+  // of the content is the plain one with only the selection the cell list keeps.
+  void PlainCellLook(int ACol, int ARow, TCellLook& Look, bool Print);
+  void SelectionLook(int ACol, int ARow, TCellLook& Look, bool Print, bool Select);
+  void ContentLook(int ACol, int ARow, TCellLook& Look);
   void ColWidthsChanged() override;
   void RowHeightsChanged() override;
+  // The reaction to new sizes on one axis: a mouse sizing spreads to the other lines when all
+  // lines size together, then ends with its event.
+  void LineSizesChanged(bool Cols);
+  void SpreadMouseSizing(bool Cols, int Line, bool& ByMouse);
+  void EndMouseSizing(bool Cols, int Line, bool& ByMouse);
   void SizeChanged(int OldColCount, int OldRowCount) override;
   // The steps of one cell's content, in their order (paint_cell.cpp, paint_text.cpp,
   // paint_graphics.cpp).
+  void TakeContentLook(TCanvas& ACanvas, TCellPaint& P);
+  void DrawStyledCell(TCanvas& ACanvas, TCellPaint& P);
+  int DrawRowIndicator(TCanvas& ACanvas, TCellPaint& P);
+  void DrawListViewHeader(TCanvas& ACanvas, TCellPaint& P);
+  void DrawAlwaysVisibleButtons(TCanvas& ACanvas, TCellPaint& P);
+  void DrawFixedRightFrame(TCanvas& ACanvas, const TRect& R);
+  void DrawCellFocusRect(TCanvas& ACanvas, const TCellPaint& P);
+  void DrawColumnNumber(TCanvas& ACanvas, const TCellPaint& P);
   void DrawFixedLook(TCanvas& ACanvas, TCellPaint& P);
   void DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P);
   void DrawCellText(TCanvas& ACanvas, TCellPaint& P);

@@ -101,6 +101,15 @@ void TExtStringGrid::TileBackgroundPicture(TCanvas& ACanvas, const TRect& R) {
     }
 }
 
+// The frame some looks draw goes over the platform's own non-client painting.
+void TExtStringGrid::WMNCPaint(TMessage& message) {
+  TBaseGrid::Dispatch(message);
+  if (FP->UpdateCount <= 0) {
+    DrawNCBorder();
+    message.Result = 0;
+  }
+}
+
 void TExtStringGrid::DrawNCBorder() {
   bool look = FLook == glSoft || (FLook >= glDAZ && FLook <= glOffice2007);
   if (!look || BorderStyle() == bsNone || FBorderColor == clNone || FFlat || !HandleAllocated()) return;

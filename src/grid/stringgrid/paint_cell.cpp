@@ -93,7 +93,7 @@ void TExtStringGrid::DrawFixedLook(TCanvas& ACanvas, TCellPaint& P) {
     DrawMirroredGradient(ACanvas, R, sort.HeaderColor(), sort.HeaderColorTo(), sort.HeaderMirrorColor(),
                          sort.HeaderMirrorColorTo(), true, clNone, true, true);
   } else if (!FFlat) {
-    DrawMirroredGradient(ACanvas, R, ACanvas.Brush().Color, P.ColorTo, P.MirrorColor, P.MirrorColorTo, true, border,
+    DrawMirroredGradient(ACanvas, R, ACanvas.Brush().Color, P.Look.ColorTo, P.Look.MirrorColor, P.Look.MirrorColorTo, true, border,
                          true, true);
   }
 }
@@ -164,173 +164,184 @@ void TExtStringGrid::DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P) {
   }
 }
 
-void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
-  TExtStringGridPrivate& p = *FP;
-  // 1-2: the cell's indexes and flags.
+void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, const TCellLook& Look) {
   SetCtl3D(!FFlat);
   TCellPaint P;
   P.Col = ACol;
   P.Row = ARow;
-  P.State = AState;
+  P.Look = Look;
   P.R = ARect;
-  P.RealCol = DisplToRealCol(ACol);
+  P.RealCol = Look.RealCol;
   P.Text = &PaintTextBuffer();
-  int fixedCols = FixedCols(), fixedRows = FixedRows();
-  P.Fixed = IsFixed(ACol, ARow) || ACol < fixedCols || ARow < fixedRows;
+  P.Fixed = Look.Fixed;
   if (FHoverRow && ARow == FHoverRowIdx && FHoverRowCells.Contains(hcFixed)) P.Fixed = false;
   if (ARow == FFilterDropDownRow && FFilterDropDownAuto) P.ShowFilter = GetColumnFilter(P.RealCol);
   TRect& R = P.R;
 
-  // 3: a cell scroll bar takes its width off the right edge.
+  // A cell scroll bar takes its width off the right edge.
   DrawCellScrollBar(ACanvas, P);
-
-  // 4-8: the cell's look on the canvas.
-  P.WW = FWordWrapEx;
-  GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas.Brush(), P.ColorTo, P.MirrorColor,
-                      P.MirrorColorTo, ACanvas.Font(), P.HA, P.VA, P.WW, P.GD);
-  // A check box that stands without its text still takes the cell's alignment.
-  P.TextAlign = P.HA;
-  P.Placement = GetCellGraphicPlacement(P.RealCol, ARow);
-  if (P.RealCol == 0 && IsNode(ARow)) {
-    const TCellProperties* node = FindCellProperties(0, ARow);
-    P.Placement.Width = (node ? node->NodeLevel() : 0) * 12 + 4;
-  }
-  if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && FSelectionColor == clNone)
-    ACanvas.Brush().Color = clHighlight;
-  ACanvas.Font().Size += FZoomFactor;
-  P.BrushColor = ACanvas.Brush().Color;
-  P.FontColor = ACanvas.Font().Color;
+  TakeContentLook(ACanvas, P);
   int savedRight = R.Right;
-
-  // 9: the application style paints fixed and selected cells.
-  if (IsStyled() && (P.Fixed || P.State.Contains(gdSelected))) {
-    TRect s = R;
-    if (P.Fixed) {
-      s.Bottom += 2;
-      s.Right += 1;
-    } else {
-      InflateRect(s, 1, 1);
-    }
-    ACanvas.SaveState();
-    ACanvas.DrawThemedPart(P.Fixed ? TThemedElement::HeaderItem : TThemedElement::PushButton, TS_NORMAL, s);
-    ACanvas.RestoreState();
-    ACanvas.Brush().Style = bsClear;
-    P.StylePainted = true;
-  }
-  // 10: the looks of fixed cells.
+  if (IsStyled() && (P.Fixed || P.Look.State.Contains(gdSelected))) DrawStyledCell(ACanvas, P);
   if (P.Fixed && !P.StylePainted) DrawFixedLook(ACanvas, P);
+  int indicatorWidth = DrawRowIndicator(ACanvas, P);
+  if (FLook == glListView && P.Fixed && !P.StylePainted && !FFlat) DrawListViewHeader(ACanvas, P);
+  if (ACol == 0 && FP->ShowModified->Enabled() && RowModified(DisplToRealRow(ARow)))
+    FillRectColor(ACanvas, Rect(R.Right - 4, R.Top, R.Right, R.Bottom), FP->ShowModified->Color());
+  if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RealCol, ARow, P.Look.State, R, false);
+  if (!P.Fixed) DrawAlwaysVisibleButtons(ACanvas, P);
 
-  // 11: the row indicator in column 0 of the current row.
-  const TBitmap& indicator = *p.RowIndicator;
-  bool indicatorRow = P.RealCol == 0 && ARow == Row() && fixedCols > 0 && !indicator.Empty() &&
-                      !(FFixedRowAlways && RowCount() == fixedRows);
-  if (indicatorRow) {
-    int y = R.Top;
-    if (FVAlignment == vtaCenter) y = R.Top + (R.Height() - indicator.Height()) / 2;
-    if (FVAlignment == vtaBottom) y = R.Bottom - indicator.Height();
-    TBitmap transparent = indicator;
-    transparent.SetTransparent(true);
-    ACanvas.Draw(R.Left + 2, y, transparent);
-    R.Left += indicator.Width() + 2;
-  }
-  // 12: the list-view header look.
-  if (FLook == glListView && P.Fixed && !P.StylePainted && !FFlat) {
-    if (ThemesActive()) {
-      TRect h = R;
-      h.Bottom += 1;
-      ACanvas.DrawThemedPart(TThemedElement::HeaderItem, TS_NORMAL, h);
-      ACanvas.Pen().Color = kWhite;
-      ACanvas.MoveTo(R.Left, R.Top);
-      ACanvas.LineTo(R.Right, R.Top);
-    } else {
-      ACanvas.Pen().Color = kWhite;
-      TBrush brush = ACanvas.Brush();
-      ACanvas.Brush() = TBrush{clBtnFace, bsSolid};
-      ACanvas.Rectangle(R);
-      ACanvas.Brush() = brush;
-    }
-  }
-  // 13: the modified marker.
-  if (ACol == 0 && p.ShowModified->Enabled() && RowModified(DisplToRealRow(ARow)))
-    FillRectColor(ACanvas, Rect(R.Right - 4, R.Top, R.Right, R.Bottom), p.ShowModified->Color());
-  // 14.
-  if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RealCol, ARow, P.State, R, false);
-
-  // 15: buttons that show without an editor.
-  const TControlLook& look = *p.ControlLook;
-  if (!P.Fixed && (look.DropDownAlwaysVisible() || look.SpinButtonsAlwaysVisible())) {
-    int mode = look.FlatButton() ? fdmFlat : ThemesActive() ? fdmTheme : fdmClassic;
-    if (FFlat && p.ColorTones.Background.BrushColor != clNone) mode = fdmTones;
-    bool canEdit = true;
-    CanEditCell(P.RealCol, ARow, canEdit);
-    int state = canEdit ? fdsNormal : fdsDisabled;
-    if (look.DropDownAlwaysVisible() && HasComboBox(P.RealCol, ARow)) {
-      DrawComboButton(ACanvas, Handle(), Rect(R.Right - kDropDownPart - 2, R.Top - 1, R.Right + 1, R.Bottom), mode,
-                      state, p.ColorTones);
-      R.Right -= kDropDownPart;
-    }
-    if (look.SpinButtonsAlwaysVisible() && HasSpinEdit(P.RealCol, ARow)) {
-      DrawSpinButtons(ACanvas, Handle(), Rect(R.Right - kDropDownPart, R.Top, R.Right, R.Bottom), mode, state,
-                      p.ColorTones);
-      R.Right -= kDropDownPart;
-    }
-  }
-  // 16: a background object, then the text.
+  // A cell object drawn alone, or draw events that replace the default, leave out the text.
   TCellGraphic* graphic = P.Placement.Graphic;
   bool hasGraphic = graphic && graphic->CellType() != ctEmpty && graphic->CellType() != ctNone;
   bool eventsDraw = (OnDrawCell || OnCustomCellDraw) && FNoDefaultDraw;
   if (!(hasGraphic && FNoImageAndText) && !eventsDraw) DrawCellText(ACanvas, P);
 
-  // 17: colours back, then the borders.
+  // The colours back for the borders, which take the whole cell again.
   R.Right = savedRight;
   ACanvas.Brush().Color = P.BrushColor;
   ACanvas.Font().Color = P.FontColor;
   DrawCellBorders(ACanvas, P.RealCol, ARow, Rect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1));
-  // 18.
-  if (indicatorRow) R.Left -= indicator.Width() + 2;
-  // 19-20: the frames of fixed cells.
+  R.Left -= indicatorWidth;
   if (P.Fixed && !FFlat && !P.StylePainted) DrawFixedFrame(ACanvas, P);
-  if (FFixedRightCols > 0 && P.RealCol >= TotalColCount() - FFixedRightCols && FLook != glClassic && !Ctl3D()) {
-    ACanvas.Pen().Color = FFlat ? 0x808080 : clBlack;
-    ACanvas.Brush().Style = bsClear;
-    ACanvas.Rectangle(Rect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1));
-    ACanvas.Brush().Style = bsSolid;
-  }
-  // 22: the cell's object.
+  if (FFixedRightCols > 0 && P.RealCol >= TotalColCount() - FFixedRightCols && FLook != glClassic && !Ctl3D())
+    DrawFixedRightFrame(ACanvas, R);
   if (hasGraphic) {
     if (P.Fixed) R.Top += 1;
     DrawCellGraphic(ACanvas, P);
     if (P.Fixed) R.Top -= 1;
   }
-  // 23: the draw events.
   if (OnDrawCell) {
     TRect e = Rect(R.Left + 1, R.Top + 1, R.Right - GridLineWidth(), R.Bottom - GridLineWidth());
-    OnDrawCell(this, P.RealCol, ARow, e, P.State);
+    OnDrawCell(this, P.RealCol, ARow, e, P.Look.State);
   }
-  if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, P.RealCol, ARow, P.State, R, false);
+  if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, P.RealCol, ARow, P.Look.State, R, false);
+  DrawCellFocusRect(ACanvas, P);
+  if (ARow == 0 && IsDesigning() && FShowDesignHelper && FP->ShowColumnNumbers) DrawColumnNumber(ACanvas, P);
+}
 
-  // 24: the focus rectangle, never over the fixed cells.
-  TPoint cur = BaseCell(Col(), Row());
-  TPoint me = BaseCell(ACol, ARow);
-  if (!FHideFocusRect && me == cur && Focused() && !Options().Contains(goRowSelect) && Row() >= fixedRows &&
-      Col() >= fixedCols) {
-    TRect f = R;
-    InflateRect(f, GridLineWidth() - 1, GridLineWidth() - 1);
-    f.Right -= 1;
-    f.Bottom -= 1;
-    ACanvas.Brush().Color = clWhite;
-    ACanvas.Font().Color = clBlack;
-    ACanvas.DrawFocusRect(f);
+void TExtStringGrid::TakeContentLook(TCanvas& ACanvas, TCellPaint& P) {
+  ContentLook(P.Col, P.Row, P.Look);
+  ACanvas.Brush().Color = P.Look.Brush.Color;
+  ACanvas.Font() = P.Look.Font;
+  // A check box that stands without its text still takes the cell's alignment.
+  P.TextAlign = P.Look.HA;
+  P.Placement = GetCellGraphicPlacement(P.RealCol, P.Row);
+  if (P.RealCol == 0 && IsNode(P.Row)) {
+    const TCellProperties* node = FindCellProperties(0, P.Row);
+    P.Placement.Width = (node ? node->NodeLevel() : 0) * 12 + 4;
   }
-  // 25: column numbers while designing.
-  if (ARow == 0 && IsDesigning() && FShowDesignHelper && p.ShowColumnNumbers) {
-    ACanvas.Brush().Style = bsClear;
-    ACanvas.Font() = TFont{};
-    ACanvas.Font().Color = 0x808080;
-    TRect n = R;
-    n.Right -= 2;
-    ACanvas.DrawText(std::to_string(P.RealCol), n, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT);
+  if (P.Look.State.Contains(gdSelected) && !P.Look.State.Contains(gdFocused) && FSelectionColor == clNone)
+    ACanvas.Brush().Color = clHighlight;
+  ACanvas.Font().Size += FZoomFactor;
+  P.BrushColor = ACanvas.Brush().Color;
+  P.FontColor = ACanvas.Font().Color;
+}
+
+// The application style paints fixed and selected cells.
+void TExtStringGrid::DrawStyledCell(TCanvas& ACanvas, TCellPaint& P) {
+  TRect s = P.R;
+  if (P.Fixed) {
+    s.Bottom += 2;
+    s.Right += 1;
+  } else {
+    InflateRect(s, 1, 1);
   }
+  ACanvas.SaveState();
+  ACanvas.DrawThemedPart(P.Fixed ? TThemedElement::HeaderItem : TThemedElement::PushButton, TS_NORMAL, s);
+  ACanvas.RestoreState();
+  ACanvas.Brush().Style = bsClear;
+  P.StylePainted = true;
+}
+
+// The row indicator in column 0 of the current row; answers the width it took off the left.
+int TExtStringGrid::DrawRowIndicator(TCanvas& ACanvas, TCellPaint& P) {
+  const TBitmap& indicator = *FP->RowIndicator;
+  int fixedCols = FixedCols(), fixedRows = FixedRows();
+  if (P.RealCol != 0 || P.Row != Row() || fixedCols <= 0 || indicator.Empty() ||
+      (FFixedRowAlways && RowCount() == fixedRows))
+    return 0;
+  TRect& R = P.R;
+  int y = R.Top;
+  if (FVAlignment == vtaCenter) y = R.Top + (R.Height() - indicator.Height()) / 2;
+  if (FVAlignment == vtaBottom) y = R.Bottom - indicator.Height();
+  TBitmap transparent = indicator;
+  transparent.SetTransparent(true);
+  ACanvas.Draw(R.Left + 2, y, transparent);
+  R.Left += indicator.Width() + 2;
+  return indicator.Width() + 2;
+}
+
+void TExtStringGrid::DrawListViewHeader(TCanvas& ACanvas, TCellPaint& P) {
+  const TRect& R = P.R;
+  if (ThemesActive()) {
+    TRect h = R;
+    h.Bottom += 1;
+    ACanvas.DrawThemedPart(TThemedElement::HeaderItem, TS_NORMAL, h);
+    ACanvas.Pen().Color = kWhite;
+    ACanvas.MoveTo(R.Left, R.Top);
+    ACanvas.LineTo(R.Right, R.Top);
+  } else {
+    ACanvas.Pen().Color = kWhite;
+    TBrush brush = ACanvas.Brush();
+    ACanvas.Brush() = TBrush{clBtnFace, bsSolid};
+    ACanvas.Rectangle(R);
+    ACanvas.Brush() = brush;
+  }
+}
+
+// The drop-down and spin buttons the look shows without an editor.
+void TExtStringGrid::DrawAlwaysVisibleButtons(TCanvas& ACanvas, TCellPaint& P) {
+  TExtStringGridPrivate& p = *FP;
+  const TControlLook& look = *p.ControlLook;
+  if (!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) return;
+  TRect& R = P.R;
+  int mode = look.FlatButton() ? fdmFlat : ThemesActive() ? fdmTheme : fdmClassic;
+  if (FFlat && p.ColorTones.Background.BrushColor != clNone) mode = fdmTones;
+  bool canEdit = true;
+  CanEditCell(P.RealCol, P.Row, canEdit);
+  int state = canEdit ? fdsNormal : fdsDisabled;
+  if (look.DropDownAlwaysVisible() && HasComboBox(P.RealCol, P.Row)) {
+    DrawComboButton(ACanvas, Handle(), Rect(R.Right - kDropDownPart - 2, R.Top - 1, R.Right + 1, R.Bottom), mode, state,
+                    p.ColorTones);
+    R.Right -= kDropDownPart;
+  }
+  if (look.SpinButtonsAlwaysVisible() && HasSpinEdit(P.RealCol, P.Row)) {
+    DrawSpinButtons(ACanvas, Handle(), Rect(R.Right - kDropDownPart, R.Top, R.Right, R.Bottom), mode, state,
+                    p.ColorTones);
+    R.Right -= kDropDownPart;
+  }
+}
+
+void TExtStringGrid::DrawFixedRightFrame(TCanvas& ACanvas, const TRect& R) {
+  ACanvas.Pen().Color = FFlat ? 0x808080 : clBlack;
+  ACanvas.Brush().Style = bsClear;
+  ACanvas.Rectangle(Rect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1));
+  ACanvas.Brush().Style = bsSolid;
+}
+
+// The focus rectangle of the current cell, never over the fixed cells.
+void TExtStringGrid::DrawCellFocusRect(TCanvas& ACanvas, const TCellPaint& P) {
+  if (FHideFocusRect || !Focused() || Options().Contains(goRowSelect) || Row() < FixedRows() || Col() < FixedCols())
+    return;
+  if (BaseCell(P.Col, P.Row) != BaseCell(Col(), Row())) return;
+  TRect f = P.R;
+  InflateRect(f, GridLineWidth() - 1, GridLineWidth() - 1);
+  f.Right -= 1;
+  f.Bottom -= 1;
+  ACanvas.Brush().Color = clWhite;
+  ACanvas.Font().Color = clBlack;
+  ACanvas.DrawFocusRect(f);
+}
+
+// The column numbers shown while designing.
+void TExtStringGrid::DrawColumnNumber(TCanvas& ACanvas, const TCellPaint& P) {
+  ACanvas.Brush().Style = bsClear;
+  ACanvas.Font() = TFont{};
+  ACanvas.Font().Color = 0x808080;
+  TRect n = P.R;
+  n.Right -= 2;
+  ACanvas.DrawText(std::to_string(P.RealCol), n, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT);
 }
 
 }  // namespace hd

@@ -110,7 +110,7 @@ void TExtStringGrid::PlaceCellGraphic(const TCellPaint& P, TRect& G) const {
   int x = R.Left + 1;
   if (IsCheckKind(type)) {
     // Check boxes follow the cell's own alignment where it differs from the grid's.
-    if (P.VA != FVAlignment) va = P.VA == vtaTop ? vaTop : P.VA == vtaCenter ? vaCenter : vaBottom;
+    if (P.Look.VA != FVAlignment) va = P.Look.VA == vtaTop ? vaTop : P.Look.VA == vtaCenter ? vaCenter : vaBottom;
     int text = g.TextToo ? tw : 0;
     if (P.TextAlign == taRightJustify)
       x = R.Right - 1 - w - text;
@@ -207,7 +207,7 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
     }
     case ctRadio: {
       TStringList* items = TCellGraphic::SlotObject<TStringList>(cg.CellBitmap());
-      DrawRadioGroup(ACanvas, R, false, 1.0, look.ControlStyle(), P.Row, P.RealCol, P.State.Contains(gdSelected),
+      DrawRadioGroup(ACanvas, R, false, 1.0, look.ControlStyle(), P.Row, P.RealCol, P.Look.State.Contains(gdSelected),
                      items, !editable(), cg.CellBoolean(), cg.CellIndex(), items ? items->Count() : 0);
       break;
     }

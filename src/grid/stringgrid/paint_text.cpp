@@ -45,7 +45,7 @@ void TExtStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P) {
   TBackGroundCells cells = bg.Cells();
   bool covered = cells == bcAll || (cells == bcNormal && !P.Fixed) || (cells == bcFixed && P.Fixed);
   bool ownColor = Colors(P.RealCol, P.Row) != clNone;
-  bool selected = P.State.Contains(gdSelected) && FShowSelection;
+  bool selected = P.Look.State.Contains(gdSelected) && FShowSelection;
   int gw = GridLineWidth();
   if (!bg.Bitmap().Empty() && !ownColor && covered && !selected) {
     TRect r = Rect(R.Left - gw + 1, R.Top - gw + 1, R.Right, R.Bottom);
@@ -68,7 +68,7 @@ void TExtStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P) {
   }
   static constexpr TCellTypes kControlKinds{ctCheckBox, ctDataCheckBox, ctRadio, ctButton, ctRadioButton};
   bool controlKind = P.Placement.Graphic && kControlKinds.Contains(P.Placement.Graphic->CellType());
-  bool focusedDrawn = P.State.Contains(gdFocused) && !Options().Contains(goDrawFocusSelected);
+  bool focusedDrawn = P.Look.State.Contains(gdFocused) && !Options().Contains(goDrawFocusSelected);
   if ((bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert) && (!ownColor || controlKind) && covered &&
       (!selected || focusedDrawn) && bg.ColorTo() != clNone) {
     bool horz = bg.Display() == bdGradientHorz;
@@ -86,9 +86,9 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   const TRect cellRect = P.R;
   TRect& R = P.R;
   TColor urlColor = FURLColor;
-  // 2: the selection's colours, or back to the plain ones.
+  // The selection's colours, or back to the plain ones.
   bool rowMarked = Options().Contains(goRowSelect) && RowSelectMark(P.Row);
-  if ((P.State.Contains(gdSelected) || rowMarked) && !P.Fixed) {
+  if ((P.Look.State.Contains(gdSelected) || rowMarked) && !P.Fixed) {
     if (FShowSelection) {
       if (FSelectionColor != clNone) ACanvas.Brush().Color = FSelectionColor;
       if (Enabled() && FSelectionTextColor != clNone) ACanvas.Font().Color = FSelectionTextColor;
@@ -98,7 +98,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       ACanvas.Font().Color = P.FontColor;
     }
   }
-  // 3: the text as shown.
+  // The text as shown.
   std::string& text = *P.Text;
   if (OnGetFloatFormat)
     text = GetFormattedCell(P.RealCol, P.Row);
@@ -108,7 +108,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   bool password = false;
   IsPasswordCell(P.RealCol, P.Row, password);
   if (password) FillWithChar(text, FPasswordChar);
-  // 4: fixed cells start a grid line further in; a scrolled cell is clipped to itself.
+  // Fixed cells start a grid line further in; a scrolled cell is clipped to itself.
   if (P.Fixed) {
     R.Left += GridLineWidth();
     R.Top += GridLineWidth();
@@ -120,7 +120,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     ACanvas.IntersectClipRect(R);
     R.Top -= P.ScrollPos;
   }
-  // 5: the filter glyph.
+  // The filter glyph.
   if (P.ShowFilter) {
     const TFilterDropDown& fd = *p.FilterDropDown;
     const TBitmap& glyph = p.Filter->HasFilter(P.RealCol) ? fd.GlyphActive() : fd.Glyph();
@@ -133,7 +133,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
                                     "ESGFILT");
     }
   }
-  // 6: under disjunct selection a cell of an unmarked row (column) shows the grid's colours,
+  // Under disjunct selection a cell of an unmarked row (column) shows the grid's colours,
   // whatever the selection rectangle underneath says.
   const TMouseActions& mouse = *p.MouseActions;
   if (!P.Fixed && FGridState != gsSelecting && (mouse.DisjunctRowSelect() || mouse.DisjunctColSelect())) {
@@ -144,13 +144,13 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       ACanvas.Brush().Color = Color();
       ACanvas.Font() = Font();
       urlColor = FURLColor;
-      GetCellColor(P.RealCol, P.Row, P.State, ACanvas.Brush(), ACanvas.Font());
+      GetCellColor(P.RealCol, P.Row, P.Look.State, ACanvas.Brush(), ACanvas.Font());
       ACanvas.Font().Size += FZoomFactor;
     }
   }
-  // 7: a background picture or gradient slice behind the text.
+  // A background picture or gradient slice behind the text.
   DrawCellBackground(ACanvas, P);
-  // 8: the selection rectangle along the selection's outline.
+  // The selection rectangle along the selection's outline.
   if (FSelectionRectangle && !P.Fixed) {
     TGridRect sel = Selection();
     TPoint base = BaseCell(P.Col, P.Row);
@@ -177,12 +177,12 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       }
     }
   }
-  // 9: the text itself, unless the cell's object takes its place.
+  // The text itself, unless the cell's object takes its place.
   if (P.Placement.TextToo || !P.Placement.Graphic) {
     R.Left += FXYOffset.X;
     R.Top += FXYOffset.Y;
     if (!FXYOffsetTopLeftOnly) R.Right -= FXYOffset.X;
-    P.TextAlign = P.HA;
+    P.TextAlign = P.Look.HA;
     const TCellGraphicPlacement& g = P.Placement;
     if (g.Graphic) {
       if (g.HAlign == haBeforeText) R.Left += g.Width;
@@ -194,7 +194,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     if (kind == ttMarkup) text = MarkupToText(text);
     const TSortSettings& sort = *p.SortSettings;
     bool sortHeader = sort.Show() && P.Row == sort.Row();
-    if (sortHeader && P.HA == taCenter) R.Left += 10;
+    if (sortHeader && P.Look.HA == taCenter) R.Left += 10;
     bool link = FURLShow && HasURLProtocol(text);
     if (link) {
       if (!FURLFull) StripURLProtocol(text);
@@ -203,19 +203,19 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     }
     unsigned flags = DT_EDITCONTROL;
     bool oneLine = FMultilinecells ? CountLines(text, true) <= 1 : true;
-    if (oneLine && !P.WW) {
+    if (oneLine && !P.Look.WW) {
       KeepFirstLine(text);
       flags = DT_SINGLELINE;
       if (FEnhTextSize) flags |= DT_END_ELLIPSIS;
-    } else if (P.WW && !FMultilinecells && FEnhTextSize) {
+    } else if (P.Look.WW && !FMultilinecells && FEnhTextSize) {
       flags |= DT_END_ELLIPSIS;
     }
-    flags |= DT_EXPANDTABS | DT_NOPREFIX | kHFlags[P.HA] | kVFlags[P.VA];
-    if (P.WW || FMultilinecells)
+    flags |= DT_EXPANDTABS | DT_NOPREFIX | kHFlags[P.Look.HA] | kVFlags[P.Look.VA];
+    if (P.Look.WW || FMultilinecells)
       flags |= DT_WORDBREAK | DT_EDITCONTROL;
     else
       flags |= DT_SINGLELINE;
-    FLastVAlign = kVFlags[P.VA];
+    FLastVAlign = kVFlags[P.Look.VA];
     ACanvas.Brush().Style = bsClear;
     if (P.ShowFilter) R.Right -= kFilterGlyph;
     if (g.Graphic) {
@@ -226,11 +226,11 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     TRect drawn = R;
     ACanvas.DrawText(text, drawn, flags);
     ACanvas.Brush().Style = bsSolid;
-    // 7: a marked range of the text.
+    // A marked range of the text.
     if (g.Graphic && (g.Graphic->CellType() == ctEmpty || g.Graphic->CellType() == ctValue) &&
         g.Graphic->CellErrLen() > 0)
       DrawWavyUnderline(this, ACanvas, text, g.Graphic->CellErrLen(), g.Graphic->CellErrFrom(), 0, R);
-    // 8: the sort glyph of a header.
+    // The sort glyph of a header.
     bool sortColumn = P.RealCol == sort.Column() || p.SortIndexes->IndexOf(P.RealCol) >= 0;
     bool glyphCell = sortHeader && RowCount() > FixedRows() + 1;
     bool firstIndex = p.SortIndexes->Count() == 0 || p.SortIndexes->Items(0) == P.RealCol || sort.IndexShow();
@@ -239,12 +239,12 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       if (P.ShowFilter) g4.Right -= kFilterGlyph;
       int q = std::max(0, std::min(ACanvas.TextWidth(text), g4.Width() - 16));
       int gw = g.Graphic && (g.HAlign == haLeft || g.HAlign == haBeforeText) ? g.Width : 0;
-      int x = P.HA == taLeftJustify ? g4.Left + q + gw + 10 : P.HA == taRightJustify ? g4.Right - q - 10 : g4.Left + 8;
-      DrawSortGlyph(ACanvas, P.RealCol, GlyphY(P.VA, g4), x);
+      int x = P.Look.HA == taLeftJustify ? g4.Left + q + gw + 10 : P.Look.HA == taRightJustify ? g4.Right - q - 10 : g4.Left + 8;
+      DrawSortGlyph(ACanvas, P.RealCol, GlyphY(P.Look.VA, g4), x);
     }
     if (link) ACanvas.Font().Style.Exclude(fsUnderline);
   }
-  // 10: the clip of step 4 goes, the one before it comes back.
+  // The clip of the scrolled cell goes, the one before it comes back.
   if (clipped) ACanvas.RestoreState();
   R = cellRect;
 }

@@ -76,24 +76,6 @@ void TExtStringGrid::ScrollClearOfSearchFooter() {
   }
 }
 
-void TExtStringGrid::DispatchSurface(TMessage& message) {
-  switch (message.Msg) {
-    case WM_HSCROLL: HorzScroll(message); return;
-    case WM_VSCROLL: VertScroll(message); return;
-    case WM_OFFICETHEMECHANGED:
-      if (FAutoThemeAdapt) FollowOfficeTheme();
-      return;
-    case WM_NCPAINT:
-      TBaseGrid::Dispatch(message);
-      if (FP->UpdateCount <= 0) {
-        DrawNCBorder();
-        message.Result = 0;
-      }
-      return;
-    default: TBaseGrid::Dispatch(message);
-  }
-}
-
 void TExtStringGrid::HorzScroll(TMessage& message) {
   unsigned code = LOWORD(message.WParam);
   int pos = static_cast<short>(HIWORD(message.WParam));
@@ -260,51 +242,59 @@ void TExtStringGrid::UpdateVertScrollProportional() {
 void TExtStringGrid::ColWidthsChanged() {
   TExtStringGridPrivate& p = *FP;
   if (p.StretchAllowed) StretchColumn(p.ColumnSize->StretchColumn());
-  if (IsDesigning()) ReleaseScrollHint();
-  TBaseGrid::ColWidthsChanged();
-  int col = p.SizingCol;
-  if (p.ColSizedByMouse && col >= 0 && p.MouseActions->AllColumnSize() && p.SizingOldSize > 0) {
-    double f = static_cast<double>(ColWidths(col)) / p.SizingOldSize;
-    // The other columns follow without repeating this step.
-    p.ColSizedByMouse = false;
-    for (int c = TBaseGrid::FixedCols(); c < ColCount(); ++c)
-      if (c != col) SetColWidths(c, static_cast<int>(std::lround(ColWidths(c) * f)));
-    p.ColSizedByMouse = true;
-  }
-  if (p.ColSizedByMouse && col >= 0) {
-    if (OnEndColumnSize) OnEndColumnSize(this, col);
-    int w = ColWidths(col);
-    UpdateColSize(col, w);
-    if (w != ColWidths(col)) {
-      p.ColSizedByMouse = false;
-      SetColWidths(col, w);
-    }
-    if (p.ColSizedByMouse) p.SizingCol = p.SizingRow = -1;
-  }
-  p.ColSizedByMouse = false;
-  if (EditorMode() && GetCellType(RealCol(), Row()) == ctCheckBox) HideInplaceEditor();
+  LineSizesChanged(true);
   UpdateFooter();
   if (p.ColumnSize->Stretch() && FScrollProportional) UpdateVertScrollProportional();
 }
 
-void TExtStringGrid::RowHeightsChanged() {
+void TExtStringGrid::RowHeightsChanged() { LineSizesChanged(false); }
+
+void TExtStringGrid::LineSizesChanged(bool Cols) {
   TExtStringGridPrivate& p = *FP;
   if (IsDesigning()) ReleaseScrollHint();
-  TBaseGrid::RowHeightsChanged();
-  int row = p.SizingRow;
-  if (p.RowSizedByMouse && row >= 0 && p.MouseActions->AllRowSize() && p.SizingOldSize > 0) {
-    double f = static_cast<double>(RowHeights(row)) / p.SizingOldSize;
-    p.RowSizedByMouse = false;
-    for (int r = TBaseGrid::FixedRows(); r < RowCount(); ++r)
-      if (r != row) SetRowHeights(r, static_cast<int>(std::lround(RowHeights(r) * f)));
-    p.RowSizedByMouse = true;
-  }
-  if (p.RowSizedByMouse && row >= 0) {
-    if (OnEndRowSize) OnEndRowSize(this, row);
-    p.SizingCol = p.SizingRow = -1;
-  }
-  p.RowSizedByMouse = false;
+  if (Cols)
+    TBaseGrid::ColWidthsChanged();
+  else
+    TBaseGrid::RowHeightsChanged();
+  bool& byMouse = Cols ? p.ColSizedByMouse : p.RowSizedByMouse;
+  int line = Cols ? p.SizingCol : p.SizingRow;
+  bool all = Cols ? p.MouseActions->AllColumnSize() : p.MouseActions->AllRowSize();
+  if (byMouse && line >= 0 && all && p.SizingOldSize > 0) SpreadMouseSizing(Cols, line, byMouse);
+  if (byMouse && line >= 0) EndMouseSizing(Cols, line, byMouse);
+  byMouse = false;
   if (EditorMode() && GetCellType(RealCol(), Row()) == ctCheckBox) HideInplaceEditor();
+}
+
+void TExtStringGrid::SpreadMouseSizing(bool Cols, int Line, bool& ByMouse) {
+  double f = static_cast<double>(Cols ? ColWidths(Line) : RowHeights(Line)) / FP->SizingOldSize;
+  // The other lines follow without repeating this step.
+  ByMouse = false;
+  int count = Cols ? ColCount() : RowCount();
+  for (int i = Cols ? TBaseGrid::FixedCols() : TBaseGrid::FixedRows(); i < count; ++i) {
+    if (i == Line) continue;
+    if (Cols)
+      SetColWidths(i, static_cast<int>(std::lround(ColWidths(i) * f)));
+    else
+      SetRowHeights(i, static_cast<int>(std::lround(RowHeights(i) * f)));
+  }
+  ByMouse = true;
+}
+
+void TExtStringGrid::EndMouseSizing(bool Cols, int Line, bool& ByMouse) {
+  if (Cols) {
+    if (OnEndColumnSize) OnEndColumnSize(this, Line);
+    // A width the column's limits change is set again, as a sizing of its own.
+    int w = ColWidths(Line);
+    UpdateColSize(Line, w);
+    if (w != ColWidths(Line)) {
+      ByMouse = false;
+      SetColWidths(Line, w);
+    }
+    if (ByMouse) FP->SizingCol = FP->SizingRow = -1;
+    return;
+  }
+  if (OnEndRowSize) OnEndRowSize(this, Line);
+  FP->SizingCol = FP->SizingRow = -1;
 }
 
 void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {

@@ -79,6 +79,45 @@ TEST_F(StringGridTest, OneCellPaintsItsStepsInTheirFixedOrder) {
   EXPECT_EQ(canvas.Calls()[focus].Rect, Rect(r.Left + 1, r.Top + 1, r.Right - 2, r.Bottom - 2)) << canvas.Dump();
 }
 
+// The cell store's background and the content share one decision of the look: a paint asks
+// the colour and gradient events once per cell, and the content keeps what the events gave.
+TEST_F(StringGridTest, OnePaintAsksTheCellsLookOnceAndTheTextKeepsIt) {
+  struct Case {
+    const char* name;
+    int col, row;
+    TGridDrawState state;
+    TColor text;
+  };
+  const Case cases[] = {
+      {"plain cell", 2, 2, {}, clBlue},
+      {"selected cell takes the selection's text colour", 2, 3, {gdSelected}, clRed},
+      {"fixed cell", 0, 2, {}, clBlue},
+  };
+  grid->SetSelectionTextColor(clRed);
+  grid->SetRow(3);
+  grid->SetCol(2);
+  int colours = 0, gradients = 0;
+  grid->OnGetCellColor = [&](TObject*, int, int, TGridDrawState, TBrush&, TFont& font) {
+    ++colours;
+    font.Color = clBlue;
+  };
+  grid->OnGetCellGradient = [&](TObject*, int, int, TColor&, TColor&, TColor&, TColor&, TCellGradientDirection&) {
+    ++gradients;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetCells(c.col, c.row, c.name);
+    TRecordingCanvas canvas(600, 400);
+    colours = gradients = 0;
+    grid->PaintCell(canvas, c.col, c.row, grid->CellRect(c.col, c.row), c.state);
+    EXPECT_EQ(colours, 1);
+    EXPECT_EQ(gradients, 1);
+    const TCanvasCall* text = FindText(canvas, c.name);
+    ASSERT_NE(text, nullptr) << canvas.Dump();
+    EXPECT_EQ(text->FontColor, c.text) << canvas.Dump();
+  }
+}
+
 // A fixed cell of the current row: its look, the row indicator and the modified marker come
 // before the background event and the text; the fixed frame comes after the cell's borders.
 TEST_F(StringGridTest, FixedCellPaintsItsLookIndicatorMarkerAndFrameInOrder) {
