@@ -2,6 +2,7 @@
 
 #include "platform/forms.h"
 #include "platform/native_bridge_p.h"
+#include "platform/top_level_p.h"
 
 namespace hd {
 namespace {
@@ -11,13 +12,16 @@ TBeepSink& BeepSink() {
   return sink;
 }
 
-// The windowed child under a client point, depth first; hidden and disabled windows are
-// passed through, as the platform does not report them.
+// The windowed child under a client point, depth first; hidden and disabled windows, and
+// those that let the mouse through there, are passed through, as the platform does not report
+// them.
 TWinControl* WindowAt(TWinControl* parent, TPoint client) {
   for (int i = parent->ControlCount() - 1; i >= 0; --i) {
     auto* child = dynamic_cast<TWinControl*>(parent->Controls(i));
     if (!child || !child->Visible() || !child->Enabled() || !child->BoundsRect().Contains(client)) continue;
-    return WindowAt(child, {client.X - child->Left(), client.Y - child->Top()});
+    TPoint inChild{client.X - child->Left(), client.Y - child->Top()};
+    if (!WindowTakesMouseAt(child->Handle(), inChild)) continue;
+    return WindowAt(child, inChild);
   }
   return parent;
 }
@@ -42,6 +46,8 @@ unsigned GetDoubleClickTime() { return NativeDoubleClickTime(); }
 HWND WindowFromPoint(TPoint screen) {
   for (TCustomForm* form : Screen().VisibleFormsInZOrder()) {
     if (!form->BoundsRect().Contains(screen)) continue;
+    // Shaped and mouse-transparent forms let the mouse through to what lies below.
+    if (!WindowTakesMouseAt(form->Handle(), {screen.X - form->Left(), screen.Y - form->Top()})) continue;
     TPoint client = form->ScreenToClient(screen);
     if (!form->ClientRect().Contains(client)) return form->Handle();
     return WindowAt(form, client)->Handle();

@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/modal_loop.h"
 #include "platform/native_bridge_p.h"
+#include "platform/top_level_p.h"
 
 namespace hd {
 namespace {
@@ -39,8 +40,12 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 
 TCustomForm::~TCustomForm() {
   MarkDestroying();
+  StopSizing();
   auto& scr = Screen();
   scr.RemoveForm(this);
+  // Popups of this form stay, on their own.
+  for (TCustomForm* f : scr.forms_)
+    if (f->popup_parent_ == this) f->SetPopupParent(nullptr);
   if (scr.focused_form_ == this) scr.focused_form_ = nullptr;
 }
 
@@ -191,7 +196,7 @@ void TCustomForm::SetVisible(bool v) {
     NativeSetVisible();
     Perform(CM_VISIBLECHANGED, 1);
     if (IsWindow(self)) ShowingChanged();
-    if (IsWindow(self)) ActivateForm();
+    if (IsWindow(self) && !show_no_activate_) ActivateForm();
     return;
   }
   bool hadFocus = ContainsWindow(this, GetFocus());
@@ -297,7 +302,9 @@ TModalResult TCustomForm::ShowModal() {
       // The modal form hears that it is no longer active before it hides.
       if (Screen().focused_form_ == this) {
         Screen().focused_form_ = nullptr;
-        SendMessage(self, CM_DEACTIVATE);
+        SendMessage(self, WM_NCACTIVATE, 0);
+        if (IsWindow(self)) SendMessage(self, WM_ACTIVATE, WA_INACTIVE, 0);
+        if (IsWindow(self)) SendMessage(self, CM_DEACTIVATE);
       }
       if (IsWindow(self)) Hide();
     }
@@ -327,18 +334,27 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
   else
     active_control_ = nullptr;
   // Each notification may move the focus itself; then this one is stale and stops.
-  auto send = [&](HWND h, UINT msg) {
-    SendMessage(h, msg);
+  auto send = [&](HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+    SendMessage(h, msg, wp, lp);
     return scr.focus_count_ == count;
   };
   if (scr.focused_form_ != this) {
+    // The form losing the activation learns which window takes it (a popup keeps open for a
+    // window it owns); the one taking it learns which window had it.
+    HWND self = Handle();
+    HWND before = 0;
     if (TCustomForm* old = scr.focused_form_) {
+      before = old->Handle();
       scr.focused_form_ = nullptr;
-      if (!send(old->Handle(), CM_DEACTIVATE)) return false;
+      if (!send(before, WM_NCACTIVATE, 0) || !send(before, WM_ACTIVATE, WA_INACTIVE, static_cast<LPARAM>(self)) ||
+          !send(before, CM_DEACTIVATE))
+        return false;
     }
     scr.focused_form_ = this;
     scr.NoteActivated(this);
-    if (!send(Handle(), CM_ACTIVATE)) return false;
+    if (!send(self, WM_NCACTIVATE, 1) || !send(self, WM_ACTIVATE, WA_ACTIVE, static_cast<LPARAM>(before)) ||
+        !send(self, CM_ACTIVATE))
+      return false;
   }
   if (!focused_control_) focused_control_ = this;
   if (focused_control_ != control) {
@@ -404,7 +420,12 @@ void TCustomForm::HandleDialogKey(TMessage& m) {
 }
 
 void TCustomForm::Dispatch(TMessage& m) {
+  if (HandleSizing(m)) return;
   switch (m.Msg) {
+    case WM_NCACTIVATE:
+      caption_active_ = m.WParam != 0;
+      m.Result = 1;
+      break;
     case WM_CLOSE:
       Close();
       break;
@@ -440,25 +461,7 @@ void TCustomForm::Dispatch(TMessage& m) {
 
 TWinControl* TScreen::ActiveControl() const { return focused_form_ ? focused_form_->ActiveControl() : nullptr; }
 
-namespace {
 
-TSize g_screen_size_override{0, 0};
-
-TSize ScreenSize() {
-  return g_screen_size_override.cx > 0 && g_screen_size_override.cy > 0 ? g_screen_size_override : NativeScreenSize();
-}
-
-}  // namespace
-
-TSize SetScreenSizeOverride(TSize size) { return std::exchange(g_screen_size_override, size); }
-
-int TScreen::Width() const { return ScreenSize().cx; }
-int TScreen::Height() const { return ScreenSize().cy; }
-
-void TScreen::SetCursor(TCursor c) {
-  cursor_ = c;
-  NativeSetScreenCursor(c);
-}
 
 std::vector<TCustomForm*> TScreen::VisibleFormsInZOrder() const {
   std::vector<TCustomForm*> out;
@@ -466,6 +469,17 @@ std::vector<TCustomForm*> TScreen::VisibleFormsInZOrder() const {
     if ((*it)->Visible()) out.push_back(*it);
   for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
     if ((*it)->Visible() && std::find(out.begin(), out.end(), *it) == out.end()) out.push_back(*it);
+  // Topmost forms lie above the others, and a popup above the form that owns it.
+  std::stable_partition(out.begin(), out.end(), [](TCustomForm* f) { return IsTopmostForm(f); });
+  for (size_t i = 0; i < out.size(); ++i) {
+    TCustomForm* owner = out[i]->PopupParent();
+    auto at = std::find(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(i), owner);
+    if (owner && at != out.begin() + static_cast<std::ptrdiff_t>(i)) {
+      TCustomForm* popup = out[i];
+      out.erase(out.begin() + static_cast<std::ptrdiff_t>(i));
+      out.insert(at, popup);
+    }
+  }
   return out;
 }
 
@@ -494,7 +508,10 @@ HWND TScreen::FocusWindow(HWND h) {
     MoveFocusWithMessages(0);
     if (TCustomForm* f = scr.focused_form_) {
       scr.focused_form_ = nullptr;
-      SendMessage(f->Handle(), CM_DEACTIVATE);
+      HWND fh = f->Handle();
+      SendMessage(fh, WM_NCACTIVATE, 0);
+      if (IsWindow(fh)) SendMessage(fh, WM_ACTIVATE, WA_INACTIVE, 0);
+      if (IsWindow(fh)) SendMessage(fh, CM_DEACTIVATE);
     }
     NativeFocusChanged(GetFocus());
     return old;
@@ -502,6 +519,11 @@ HWND TScreen::FocusWindow(HWND h) {
   auto* control = dynamic_cast<TWinControl*>(FindWindowTarget(h));
   if (!control || !control->CanFocus()) return 0;
   if (old == h) return old;
+  // A press that its form answered with MA_NOACTIVATE leaves the focus where it is.
+  if (HWND held = NoActivateForm()) {
+    TCustomForm* form = GetParentForm(control);
+    if (form && form->Handle() == held && form != scr.focused_form_) return 0;
+  }
   // The focus changes first; the old window hears of it, then the new one, unless the old
   // one's handler moved the focus again.
   MoveFocusWithMessages(h);

@@ -6,6 +6,7 @@
 
 #include "platform/canvas.h"
 #include "platform/controls.h"
+#include "platform/forms.h"
 #include "platform/native_bridge_p.h"
 #include "platform/timers.h"
 
@@ -160,8 +161,9 @@ bool EnableScrollBar(HWND h, unsigned wSBflags, unsigned wArrows) {
 
 int GetSystemMetrics(int index) {
   switch (index) {
-    case SM_CXSCREEN: return NativeScreenSize().cx;
-    case SM_CYSCREEN: return NativeScreenSize().cy;
+    // The primary monitor, as the screen reports it (a test's layout included).
+    case SM_CXSCREEN: return Screen().Width();
+    case SM_CYSCREEN: return Screen().Height();
     case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL: case SM_CYVTHUMB:
     case SM_CXHTHUMB: return 17;
     case SM_CYCAPTION: return 23;

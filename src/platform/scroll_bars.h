@@ -73,7 +73,8 @@ struct TScrollBarState {
 
 // Non-client hit codes (WM_NCHITTEST's answers, the WParam of the WM_NC mouse messages).
 constexpr int HTERROR = -2, HTTRANSPARENT = -1, HTNOWHERE = 0, HTSIZE = 4, HTGROWBOX = 4, HTHSCROLL = 6,
-              HTVSCROLL = 7, HTBORDER = 18;
+              HTVSCROLL = 7, HTLEFT = 10, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13, HTTOPRIGHT = 14,
+              HTBOTTOM = 15, HTBOTTOMLEFT = 16, HTBOTTOMRIGHT = 17, HTBORDER = 18;
 
 // GetSystemMetrics indexes and what they answer here.
 constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4,

@@ -46,6 +46,18 @@ TEST_F(TimersTest, WindowTimerFiresEveryIntervalAndStopsWhenKilled) {
   EXPECT_EQ(w.ticks.size(), 2u);
 }
 
+// The platform runs no timer faster than every 10 ms; a balloon's or a repeat's short delay
+// must not flood the queue.
+TEST_F(TimersTest, OneMillisecondTimerFiresEveryTenMilliseconds) {
+  TTickWindow w(kit.Clock());
+  SetTimer(w.Handle(), 1, 1);
+  kit.Advance(35);
+  ASSERT_EQ(w.ticks.size(), 3u);
+  EXPECT_EQ(w.ticks[0].second, T0() + 10);
+  EXPECT_EQ(w.ticks[1].second, T0() + 20);
+  EXPECT_EQ(w.ticks[2].second, T0() + 30);
+}
+
 TEST_F(TimersTest, LateTimerFiresOnceAndCountsOnFromThen) {
   TTickWindow w(kit.Clock());
   SetTimer(w.Handle(), 1, 100);

@@ -131,6 +131,20 @@ class TScreenSizeScope {
   TSize previous_;
 };
 
+// While it lives, the layer reports these monitors (the first one primary) instead of the
+// display's: several monitors, one of them left of x = 0, on any machine.
+class TMonitorLayoutScope {
+ public:
+  explicit TMonitorLayoutScope(std::vector<TMonitorLayout> monitors)
+      : previous_(SetMonitorLayoutOverride(std::move(monitors))) {}
+  ~TMonitorLayoutScope() { SetMonitorLayoutOverride(std::move(previous_)); }
+  TMonitorLayoutScope(const TMonitorLayoutScope&) = delete;
+  TMonitorLayoutScope& operator=(const TMonitorLayoutScope&) = delete;
+
+ private:
+  std::vector<TMonitorLayout> previous_;
+};
+
 // Records the messages a control's window procedure receives, in order, by hooking its
 // WindowProc; the hook is removed when the spy goes (spies may go in any order).
 class TMessageSpy {

@@ -151,7 +151,7 @@ Qt::CursorShape QtCursorShape(TCursor c) {
 void NativeSetScreenCursor(TCursor cursor) {
   EnsureNativeApplication();
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-  if (cursor != crDefault) QApplication::setOverrideCursor(QCursor(QtCursorShape(cursor)));
+  if (cursor != crDefault) QApplication::setOverrideCursor(QtCursor(cursor));
 }
 
 void NativeFocusChanged(HWND focused) {

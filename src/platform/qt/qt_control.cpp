@@ -140,7 +140,7 @@ void TControl::NativeSetCursor() {
   if (cursor_ == crDefault)
     native_->widget->unsetCursor();
   else
-    native_->widget->setCursor(QtCursorShape(cursor_));
+    native_->widget->setCursor(QtCursor(cursor_));
 }
 
 void NativeUpdateRect(TControl* control, const TRect* clientRect) {
@@ -210,7 +210,13 @@ void NativeSetFormStyle(TCustomForm* form) {
       if (icons.Contains(biMaximize) && form->BorderStyle() == bsSizeable) flags |= Qt::WindowMaximizeButtonHint;
       break;
   }
-  w->setWindowFlags(flags);
+  flags |= TopLevelFlags(form);
+  // A popup's window belongs to its owner's: it stays above it and keeps out of the taskbar.
+  QWidget* owner = OwnerWidget(form);
+  if (w->parentWidget() != owner)
+    w->setParent(owner, flags);
+  else
+    w->setWindowFlags(flags);
   if (wasVisible) w->show();
 }
 

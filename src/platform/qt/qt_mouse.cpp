@@ -10,6 +10,8 @@
 #include "platform/desktop.h"
 #include "platform/forms.h"
 #include "platform/qt/qt_native.h"
+#include "platform/scroll_bars.h"
+#include "platform/top_level_p.h"
 
 namespace hd {
 namespace {
@@ -26,6 +28,8 @@ struct MouseState {
   TPoint last_press_pos;
   bool last_was_double = false;
   std::uint64_t qt_press_time = ~std::uint64_t{0};
+  // The window showing a sizing cursor over an edge its hit test answered.
+  HWND sizing_cursor = 0;
 };
 
 MouseState& M() {
@@ -84,6 +88,42 @@ UINT ButtonMessage(Qt::MouseButton b, int kind) {  // kind 0 down, 1 up, 2 doubl
   return base + static_cast<UINT>(kind);
 }
 
+// A form decides by WM_NCHITTEST whether a point is an edge the user sizes it by; the other
+// answers leave the point to the layer's own hit test.
+int FormSizingHit(TWinControl* win, TPoint screen) {
+  if (!dynamic_cast<TCustomForm*>(win)) return HTCLIENT;
+  auto hit = static_cast<int>(SendMessage(win->Handle(), WM_NCHITTEST, 0, MAKELPARAM(screen.X, screen.Y)));
+  return hit >= HTLEFT && hit <= HTBOTTOMRIGHT ? hit : HTCLIENT;
+}
+
+Qt::CursorShape SizingCursor(int hit) {
+  switch (hit) {
+    case HTLEFT: case HTRIGHT: return Qt::SizeHorCursor;
+    case HTTOP: case HTBOTTOM: return Qt::SizeVerCursor;
+    case HTTOPLEFT: case HTBOTTOMRIGHT: return Qt::SizeFDiagCursor;
+    default: return Qt::SizeBDiagCursor;
+  }
+}
+
+void ShowSizingCursor(TWinControl* win, int hit) {
+  auto& s = M();
+  bool sizing = hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
+  if (sizing) {
+    win->Native()->widget->setCursor(SizingCursor(hit));
+    s.sizing_cursor = win->Handle();
+    return;
+  }
+  if (s.sizing_cursor == 0) return;
+  auto* had = dynamic_cast<TControl*>(FindWindowTarget(s.sizing_cursor));
+  s.sizing_cursor = 0;
+  if (TNativeWindow* n = NativeOf(had)) {
+    if (had->Cursor() == crDefault)
+      n->widget->unsetCursor();
+    else
+      n->widget->setCursor(QtCursor(had->Cursor()));
+  }
+}
+
 // Input on a window's border or scroll bars: the WM_NC mouse messages (screen point in LParam),
 // and the bar input the control holds the mouse for. False for the client area.
 bool TranslateNonClientMouse(TControl* target, TPoint client, TPoint screen, bool captured, QMouseEvent* e) {
@@ -93,9 +133,12 @@ bool TranslateNonClientMouse(TControl* target, TPoint client, TPoint screen, boo
   if (win->ScrollBarTracking()) {
     hit = HTVSCROLL;
   } else if (!captured) {
+    hit = FormSizingHit(win, screen);
+    if (!IsWindow(win->Handle())) return true;
     TRect in = win->NonClientInsets();
-    hit = win->NonClientHitTest({client.X + in.Left, client.Y + in.Top});
+    if (hit == HTCLIENT) hit = win->NonClientHitTest({client.X + in.Left, client.Y + in.Top});
   }
+  if (e->type() == QEvent::MouseMove && !captured) ShowSizingCursor(win, hit);
   if (hit == HTCLIENT) return false;
   HWND h = win->Handle();
   LPARAM lp = MAKELPARAM(screen.X, screen.Y);
@@ -173,7 +216,10 @@ void TranslateMouseEvent(TControl* receiver, QWidget* widget, QMouseEvent* e) {
       s.last_press_pos = screen;
       s.last_was_double = dbl;
       UpdateHover(under);
-      if (IsWindow(h)) SendMessage(h, ButtonMessage(b, dbl ? 2 : 0), mk, PosParam(client));
+      if (!IsWindow(h)) break;
+      UINT msg = ButtonMessage(b, dbl ? 2 : 0);
+      TMouseActivation activation(h, msg);
+      if (!activation.Eat() && IsWindow(h)) SendMessage(h, msg, mk, PosParam(client));
       break;
     }
     case QEvent::MouseButtonRelease: {

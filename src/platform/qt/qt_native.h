@@ -2,6 +2,7 @@
 // into messages, and the forwarding of messages' default handling back to the widget.
 #pragma once
 
+#include <QCursor>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -86,6 +87,13 @@ Qt::KeyboardModifiers QtModifiers(TShiftState shift);
 int FilterDepth();
 
 Qt::CursorShape QtCursorShape(TCursor c);
+// The cursor a number shows: a stock shape, or a cursor registered on the screen.
+QCursor QtCursor(TCursor c);
+// What a form's extended style, form style and owner add to its window flags, and its owner's
+// widget (its native parent), or null.
+class TCustomForm;
+Qt::WindowFlags TopLevelFlags(const TCustomForm* form);
+QWidget* OwnerWidget(const TCustomForm* form);
 // The Qt font of a control's font: the shipped family at the font's character height, as the
 // canvas draws it.
 inline QFont QtControlFont(const TFont& font) { return MakeQFont(font, font.Height()); }
