@@ -60,7 +60,7 @@ int THTMLPicture::FrameTime(int i) {
   if (i < 1 || i > static_cast<int>(frames.size())) return -1;
   const TGifFrame& f = frames[static_cast<size_t>(i - 1)];
   FFrameTransp = (f.Flags & 1) != 0;
-  FFrameDisposal = (f.Flags >> 3) & 7;
+  FFrameDisposal = (f.Flags >> 2) & 7;
   return f.Delay;
 }
 
