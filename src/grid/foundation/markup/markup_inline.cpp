@@ -105,7 +105,7 @@ void TMarkupRenderer::Picture(TMarkupLine& L, const std::string& Tag) {
     size = sized ? TSize{Scaled(w, ppi), Scaled(h, ppi)}
                  : TSize{Scaled(picture->MaxWidth(), ppi), Scaled(picture->MaxHeight(), ppi)};
   }
-  if (L.Measuring && InAnchor) {
+  if (InAnchor) {
     int px = In.X - L.R.Left;
     if (px > L.WidthSoFar && px < L.WidthSoFar + size.cx && In.Y > top && In.Y < top + size.cy) {
       L.ObjectHit = true;
@@ -218,7 +218,7 @@ void TMarkupRenderer::Control(TMarkupLine& L, const std::string& Tag) {
   if (box) hitWidth = hitHeight = 16;
   int px = In.X - L.R.Left;
   bool over = px > L.WidthSoFar && px < L.WidthSoFar + hitWidth && In.Y > L.R.Top && In.Y < L.R.Top + hitHeight;
-  if (L.Measuring && (over || (In.HitTest && t.ID == WantedControlID))) {
+  if (over || (In.HitTest && t.ID == WantedControlID)) {
     L.ObjectHit = true;
     Out.AnchorVal = "ctrl";
     HitPicture = PictureCounter;
