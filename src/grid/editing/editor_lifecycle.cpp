@@ -7,7 +7,7 @@
 #include "grid/editing/editor_host.h"
 #include "grid/editing/inplace_combo.h"
 #include "grid/editing/inplace_text_edit.h"
-#include "grid/foundation/markup_text.h"
+#include "grid/foundation/markup/markup_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 

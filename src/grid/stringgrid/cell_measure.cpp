@@ -2,7 +2,7 @@
 // in, the extent of its text on the control canvas, and the font a caller may read.
 #include <algorithm>
 
-#include "grid/foundation/markup_text.h"
+#include "grid/foundation/markup/markup_renderer.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
@@ -58,7 +58,7 @@ void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawSt
 
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   std::string text = GetFormattedCell(ACol, ARow);
-  if (GetTextKind(text, FEnableHTML) == ttMarkup) text = MarkupToText(text);
+  bool markup = GetTextKind(text, FEnableHTML) == ttMarkup;
   TCanvas& canvas = Canvas();
   TFont saved = canvas.Font();
   TGridDrawState state;
@@ -70,12 +70,21 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   if (activeHeader) canvas.Font().Style.Include(fsBold);
   canvas.Font().Size += FZoomFactor;
   TSize size;
-  if (VS) {
-    TRect r = Rect(0, 0, ColWidths(RealToDisplCol(ACol)), RowHeights(ARow));
-    r.Left += FXYOffset.X;
-    r.Top += FXYOffset.Y;
-    if (!FXYOffsetTopLeftOnly) r.Right -= FXYOffset.X;
-    if (SB) r.Right -= 17;
+  TRect r = Rect(0, 0, ColWidths(RealToDisplCol(ACol)), RowHeights(ARow));
+  r.Left += FXYOffset.X;
+  r.Top += FXYOffset.Y;
+  if (!FXYOffsetTopLeftOnly) r.Right -= FXYOffset.X;
+  if (SB) r.Right -= 17;
+  if (markup) {
+    // Measured as drawn, within the cell's width or without a limit.
+    TMarkupCall call;
+    call.Rect = Rect(r.Left, 0, VS ? r.Right : 65535, 65535);
+    call.MeasureOnly = true;
+    call.WordWrap = VS;
+    TMarkupResult result;
+    DrawMarkup(canvas, text, call, result);
+    size = {result.XSize + 2, result.YSize + 2};
+  } else if (VS) {
     InflateRect(r, -2, -2);
     // While the cell is edited, an empty last line counts.
     if (EditorMode() && ACol == RealCol() && ARow == Row() && !text.empty() && text.back() == '\n') text += "w";

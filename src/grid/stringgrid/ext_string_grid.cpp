@@ -73,6 +73,7 @@ void TExtStringGrid::Create() {
   p.FloatingFooter = std::make_unique<TFloatingFooter>(this);
   p.PrintSettings = std::make_unique<TPrintSettings>(this);
   p.HTMLSettings = std::make_unique<THTMLSettings>();
+  p.ImageCache = std::make_unique<THTMLPictureCache>();
   p.SortSettings = std::make_unique<TSortSettings>(this);
   p.DragDropSettings = std::make_unique<TDragDropSettings>(this);
   p.DragScrollOptions = std::make_unique<TDragScrollOptions>();

@@ -42,10 +42,12 @@ class TFooterPanel;
 class TGridItems;
 class TGridProgressAppearance;
 class TGrouping;
+class THTMLPictureCache;
 class THTMLSettings;
 class TIntList;
 class TMouseActions;
 class TNavigation;
+class TPictureContainer;
 class TPrintSettings;
 class TSearchFooter;
 class TShowModified;
@@ -462,11 +464,16 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TColor HintColor() const { return FHintColor; }
   void SetHintColor(TColor Value) { FHintColor = Value; }
   TColor HighlightColor() const { return FHighlightColor; }
-  void SetHighlightColor(TColor Value) { FHighlightColor = Value; }
+  // The highlight pair is also what markup's HI tag shows.
+  void SetHighlightColor(TColor Value);
   TColor HighlightTextColor() const { return FHighlightTextColor; }
-  void SetHighlightTextColor(TColor Value) { FHighlightTextColor = Value; }
+  void SetHighlightTextColor(TColor Value);
   TColor URLColor() const { return FURLColor; }
   void SetURLColor(TColor Value) { FURLColor = Value; }
+  // Pictures that markup cells show by name, and those they loaded by URL.
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value) { SetAndInvalidate(FPictureContainer, Value); }
+  THTMLPictureCache& ImageCache() const;
   TColor DisabledFontColor() const { return FDisabledFontColor; }
   void SetDisabledFontColor(TColor Value) { FDisabledFontColor = Value; }
   bool ActiveCellShow() const { return FActiveCellShow; }
@@ -1396,6 +1403,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TColor FHintColor = clInfoBk;
   TColor FHighlightColor = clHighlight;
   TColor FHighlightTextColor = clHighlightText;
+  TPictureContainer* FPictureContainer = nullptr;
   TColor FURLColor = clBlue;
   TColor FDisabledFontColor = clSilver;
   bool FActiveCellShow = false;
@@ -1515,6 +1523,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawFixedLook(TCanvas& ACanvas, TCellPaint& P);
   void DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P);
   void DrawCellText(TCanvas& ACanvas, TCellPaint& P);
+  void DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::string& Text, TColor URLColor);
+  bool SortGlyphShown(const TCellPaint& P) const;
   void DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect R);
   void DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P);
   void DrawCellBackground(TCanvas& ACanvas, TCellPaint& P);

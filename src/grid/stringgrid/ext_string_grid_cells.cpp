@@ -2,7 +2,7 @@
 // boxes, the header lists and the recorded column order.
 #include <random>
 
-#include "grid/foundation/markup_text.h"
+#include "grid/foundation/markup/markup_utils.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"

@@ -10,6 +10,7 @@
 
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/lists.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/foundation/settings.h"
 #include "grid/foundation/theme.h"
 #include "grid/stringgrid/cell_graphic.h"
@@ -59,6 +60,7 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TFloatingFooter> FloatingFooter;
   std::unique_ptr<TPrintSettings> PrintSettings;
   std::unique_ptr<THTMLSettings> HTMLSettings;
+  std::unique_ptr<THTMLPictureCache> ImageCache;
   std::unique_ptr<TSortSettings> SortSettings;
   std::unique_ptr<TDragDropSettings> DragDropSettings;
   std::unique_ptr<TDragScrollOptions> DragScrollOptions;

@@ -5,7 +5,9 @@
 
 #include "grid/foundation/draw_utils.h"
 #include "grid/foundation/error_underline.h"
-#include "grid/foundation/markup_text.h"
+#include "grid/foundation/markup/markup_renderer.h"
+#include "grid/foundation/markup/markup_utils.h"
+#include "grid/foundation/picture_container.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/cell_paint_p.h"
 #include "grid/stringgrid/ext_string_grid.h"
@@ -190,8 +192,12 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       if (g.VAlign == vaAboveText) R.Top += g.Height;
       if (g.VAlign == vaUnderText) R.Bottom -= g.Height;
     }
-    // Markup is shown as its plain text; rich text likewise.
-    if (kind == ttMarkup) text = MarkupToText(text);
+    if (kind == ttMarkup) {
+      DrawMarkupText(ACanvas, P, text, urlColor);
+      if (clipped) ACanvas.RestoreState();
+      R = cellRect;
+      return;
+    }
     const TSortSettings& sort = *p.SortSettings;
     bool sortHeader = sort.Show() && P.Row == sort.Row();
     if (sortHeader && P.Look.HA == taCenter) R.Left += 10;
@@ -231,10 +237,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
         g.Graphic->CellErrLen() > 0)
       DrawWavyUnderline(this, ACanvas, text, g.Graphic->CellErrLen(), g.Graphic->CellErrFrom(), 0, R);
     // The sort glyph of a header.
-    bool sortColumn = P.RealCol == sort.Column() || p.SortIndexes->IndexOf(P.RealCol) >= 0;
-    bool glyphCell = sortHeader && RowCount() > FixedRows() + 1;
-    bool firstIndex = p.SortIndexes->Count() == 0 || p.SortIndexes->Items(0) == P.RealCol || sort.IndexShow();
-    if (glyphCell && sortColumn && FixedRows() > 0 && (P.Col >= FixedCols() || sort.FixedCols()) && firstIndex) {
+    if (SortGlyphShown(P)) {
       TRect g4 = textArea;
       if (P.ShowFilter) g4.Right -= kFilterGlyph;
       int q = std::max(0, std::min(ACanvas.TextWidth(text), g4.Width() - 16));
@@ -248,6 +251,50 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   if (clipped) ACanvas.RestoreState();
   R = cellRect;
 }
+
+bool TExtStringGrid::SortGlyphShown(const TCellPaint& P) const {
+  const TExtStringGridPrivate& p = *FP;
+  const TSortSettings& sort = *p.SortSettings;
+  bool sortHeader = sort.Show() && P.Row == sort.Row();
+  bool sortColumn = P.RealCol == sort.Column() || p.SortIndexes->IndexOf(P.RealCol) >= 0;
+  bool glyphCell = sortHeader && RowCount() > FixedRows() + 1;
+  bool firstIndex = p.SortIndexes->Count() == 0 || p.SortIndexes->Items(0) == P.RealCol || sort.IndexShow();
+  return glyphCell && sortColumn && FixedRows() > 0 && (P.Col >= FixedCols() || sort.FixedCols()) && firstIndex;
+}
+
+void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::string& Text, TColor URLColor) {
+  TRect& R = P.R;
+  bool glyph = SortGlyphShown(P);
+  if (P.ShowFilter) R.Right -= 18;
+  R.Left -= 1;
+  if (glyph) R.Right -= 10;
+  TMarkupCall call;
+  call.Rect = R;
+  call.WordWrap = P.WW;
+  call.BlinkOn = true;
+  call.URLColor = URLColor;
+  call.ShadowColor = clGray;
+  call.PictureCache = &ImageCache();
+  call.PictureContainer = FPictureContainer;
+  TMarkupResult result;
+  DrawMarkup(ACanvas, Text, call, result);
+  P.TextWidth = result.XSize + 2;
+  if (glyph) DrawSortGlyph(ACanvas, P.RealCol, GlyphY(P.VA, R), R.Right + 2);
+}
+
+void TExtStringGrid::SetHighlightColor(TColor Value) {
+  FHighlightColor = Value;
+  SetMarkupHighlightColors(FHighlightColor, FHighlightTextColor);
+  Invalidate();
+}
+
+void TExtStringGrid::SetHighlightTextColor(TColor Value) {
+  FHighlightTextColor = Value;
+  SetMarkupHighlightColors(FHighlightColor, FHighlightTextColor);
+  Invalidate();
+}
+
+THTMLPictureCache& TExtStringGrid::ImageCache() const { return *FP->ImageCache; }
 
 void TExtStringGrid::DrawSortGlyph(TCanvas& ACanvas, int ACol, int Y, int X) {
   TExtStringGridPrivate& p = *FP;
