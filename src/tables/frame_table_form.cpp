@@ -50,6 +50,14 @@ bool Cell_In_Range(const TCellTableView& g, int column, int row, std::int64_t lo
   return v >= lo && v <= hi;
 }
 
+std::optional<TCellFailure> Test_Byte_Range(const TCellTableView& g, int row, int startColumn, int countColumn,
+                                            int maxBytes, int startText) {
+  if (!Cell_In_Range(g, startColumn, row, 0, maxBytes)) return TCellFailure{startText};
+  const std::int64_t count = CellNumber(g.Cells(countColumn, row));
+  if (count < 0 || CellNumber(g.Cells(startColumn, row)) + count > maxBytes) return TCellFailure{startText + 1};
+  return std::nullopt;
+}
+
 std::optional<TCellFailure> Add_Frame_Bytes(std::int64_t& total, std::int64_t bytes, int imageSize,
                                             int tooManyText) {
   total += bytes;

@@ -30,6 +30,10 @@ TTableFile Frame_File(const std::string& root, const std::string& version, int k
 
 // The tests the frame checks share, on the cell's number.
 bool Cell_In_Range(const TCellTableView& g, int column, int row, std::int64_t lo, std::int64_t hi);
+// A byte range within a message of at most maxBytes: the start must lie in it (else startText)
+// and the count be 0 or more with start plus count in it (else the text after startText).
+std::optional<TCellFailure> Test_Byte_Range(const TCellTableView& g, int row, int startColumn, int countColumn,
+                                            int maxBytes, int startText);
 // Adds a row's bytes to the running total; past the image's size the failure names no row
 // and ends with the size.
 std::optional<TCellFailure> Add_Frame_Bytes(std::int64_t& total, std::int64_t bytes, int imageSize,

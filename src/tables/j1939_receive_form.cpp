@@ -30,14 +30,6 @@ TTableFile BuildFile() {
        Frame_Check("Delete", 1513, 75, kCancelTint), Frame_Column("Mnemonic", 1514, 180, clWhite)});
 }
 
-// A byte range of a transport protocol message; answers the bytes taken.
-std::optional<TCellFailure> TestTransport(const TCellTableView& g, int r) {
-  if (!Cell_In_Range(g, jrTP_Start, r, 0, kTransportBytes)) return TCellFailure{1519};
-  const std::int64_t count = CellNumber(g.Cells(jrTP_NByte, r));
-  if (count < 0 || CellNumber(g.Cells(jrTP_Start, r)) + count > kTransportBytes) return TCellFailure{1520};
-  return std::nullopt;
-}
-
 // A byte range of a single frame: none (the whole frame), or both ends given, each a number of
 // the frame's bytes, so that no text lowers the byte total.
 std::optional<TCellFailure> TestFrameRange(const TCellTableView& g, int r) {
@@ -69,7 +61,9 @@ TTableCheck Check_Receive_J1939(const TCellTableView& grid, int numByteIn) {
         // Its text names 239, but source addresses up to 255 have always passed.
         if (!Cell_In_Range(g, jrSA, r, 0, 255)) return TCellFailure{1518};
         const bool transport = g.Cells(jrTP, r) == "Y";
-        if (auto failure = transport ? TestTransport(g, r) : TestFrameRange(g, r)) return failure;
+        const auto failure =
+            transport ? Test_Byte_Range(g, r, jrTP_Start, jrTP_NByte, kTransportBytes, 1519) : TestFrameRange(g, r);
+        if (failure) return failure;
         const bool wholeFrame = !transport && Trim(g.Cells(jrTP_NByte, r)).empty();
         const std::int64_t bytes = wholeFrame ? kFrameBytes : CellNumber(g.Cells(jrTP_NByte, r));
         return Add_Frame_Bytes(total, bytes, numByteIn, 1521);

@@ -26,14 +26,6 @@ TTableFile BuildFile() {
                      Frame_Check("Delete", 713, 75, kCancelTint), Frame_Column("Mnemonic", 714, 180, clWhite)});
 }
 
-// A byte range within a message of at most maxBytes: the start, then start plus count.
-std::optional<TCellFailure> TestByteRange(const TCellTableView& g, int r, int maxBytes, int startText) {
-  if (!Cell_In_Range(g, nrTP_Start, r, 0, maxBytes)) return TCellFailure{startText};
-  const std::int64_t count = CellNumber(g.Cells(nrTP_NByte, r));
-  if (count < 0 || CellNumber(g.Cells(nrTP_Start, r)) + count > maxBytes) return TCellFailure{startText + 1};
-  return std::nullopt;
-}
-
 }  // namespace
 
 const TTableFile& Receive_NMEA_File() {
@@ -51,9 +43,10 @@ TTableCheck Check_Receive_NMEA(const TCellTableView& grid, int numByteIn) {
                           // With both boxes ticked the transport protocol's limits apply.
                           const bool transport = g.Cells(nrTP, r) == "Y";
                           if (transport || g.Cells(nrFP, r) == "Y") {
-                            const auto failure = transport ? TestByteRange(g, r, kTransportBytes, 718)
-                                                           : TestByteRange(g, r, kFastPacketBytes, 720);
-                            if (failure) return failure;
+                            const int maxBytes = transport ? kTransportBytes : kFastPacketBytes;
+                            if (auto failure = Test_Byte_Range(g, r, nrTP_Start, nrTP_NByte, maxBytes,
+                                                               transport ? 718 : 720))
+                              return failure;
                             bytes = CellNumber(g.Cells(nrTP_NByte, r));
                           }
                           return Add_Frame_Bytes(total, bytes, numByteIn, 722);

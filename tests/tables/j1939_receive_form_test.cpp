@@ -13,15 +13,12 @@
 #include "grid/stringgrid/column_grid.h"
 #include "tables/j1939_transmit_form.h"
 #include "tables/testkit/english_check.h"
-#include "tables/testkit/memory_table.h"
 #include "tables/testkit/table_window_fixture.h"
 
 namespace hd {
 namespace {
 
-using TRows = std::vector<std::vector<std::string>>;
-
-TRows Repeat(const std::vector<std::string>& row, int n) { return TRows(static_cast<std::size_t>(n), row); }
+using testkit::TRows;
 
 TEST(ReceiveJ1939Check, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) {
   // DataPage, PGN, SA, TP, TP_Start, TP_NByte, Delete, Mnemonic
@@ -32,7 +29,7 @@ TEST(ReceiveJ1939Check, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) 
   const std::string startByte = "Error in row 1!! The Start Byte must be between 1 and 8";
   const std::string countByte = "Error in row 1!! The Number Bytes must be between 1 and 8";
   const std::string tooMany = "Error!! Too many bytes of data, the max number is ";
-  TRows overByOne = Repeat(range("N", "", ""), 62);
+  TRows overByOne = TRows(62, range("N", "", ""));
   overByOne[20] = range("Y", "0", "9");
   struct Case {
     const char* name;
@@ -63,16 +60,15 @@ TEST(ReceiveJ1939Check, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) 
        "Error in row 1!! Start Byte plus Number Bytes must be between 0 and 1785"},
       {"transport: start 1786", {range("Y", "1786", "0")}, 496,
        "Error in row 1!! Start Byte must be between 0 and 1785"},
-      {"62 whole frames, their ends blank, fit the default image", Repeat(range("N", " ", "  "), 62), 496, ""},
-      {"62 frames given as ranges of 8 bytes", Repeat(range("N", "0", "8"), 62), 496, ""},
+      {"62 whole frames, their ends blank, fit the default image", TRows(62, range("N", " ", "  ")), 496, ""},
+      {"62 frames given as ranges of 8 bytes", TRows(62, range("N", "0", "8")), 496, ""},
       {"one byte more anywhere", overByOne, 496, tooMany + "496"},
       {"a range counts its bytes, not the frame's", {range("Y", "0", "490"), range("N", "1", "6")}, 496, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    testkit::MemoryTable t(9, 63);
-    for (std::size_t i = 0; i < c.rows.size(); ++i) t.SetRow(static_cast<int>(i) + 1, c.rows[i]);
-    EXPECT_EQ(testkit::English_Check_Text(Check_Receive_J1939(t, c.size), 1515), c.box);
+    const auto check = [&](const TCellTableView& t) { return Check_Receive_J1939(t, c.size); };
+    EXPECT_EQ(testkit::Check_Box(c.rows, 9, 63, check, 1515), c.box);
   }
 }
 

@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "tables/testkit/english_check.h"
-#include "tables/testkit/memory_table.h"
 
 namespace hd {
 namespace {
 
-using TRows = std::vector<std::vector<std::string>>;
-
-TRows Repeat(const std::vector<std::string>& row, int n) { return TRows(static_cast<std::size_t>(n), row); }
+using testkit::TRows;
 
 TEST(ReceiveNMEACheck, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) {
   const std::string pgn = "Error in row 1!! PGN must be between 0x00000 and 0x1FFFF";
@@ -53,8 +50,8 @@ TEST(ReceiveNMEACheck, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) {
       {"both boxes: the transport limits, 100 bytes counted", {{"1", "1", "Y", "Y", "200", "100"}}, 100, ""},
       {"both boxes: 100 bytes over an image of 99", {{"1", "1", "Y", "Y", "200", "100"}}, 99,
        "Error!! Too many bytes of data, the max number is 99"},
-      {"62 frames of 8 bytes fit the default image", Repeat({"1", "1", "N", "N"}, 62), 500, ""},
-      {"the 61st frame of 8 bytes overflows 480", Repeat({"1", "1", "N", "N"}, 62), 480,
+      {"62 frames of 8 bytes fit the default image", TRows(62, {"1", "1", "N", "N"}), 500, ""},
+      {"the 61st frame of 8 bytes overflows 480", TRows(62, {"1", "1", "N", "N"}), 480,
        "Error!! Too many bytes of data, the max number is 480"},
       {"a later row is named by its number",
        {{"1", "1", "Y", "N", "0", "100"}, {"2", "1", "N", "Y", "0", "0"}, {"3", "-1", "N", "N"}}, 500,
@@ -63,9 +60,8 @@ TEST(ReceiveNMEACheck, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    testkit::MemoryTable t(9, 63);
-    for (std::size_t i = 0; i < c.rows.size(); ++i) t.SetRow(static_cast<int>(i) + 1, c.rows[i]);
-    EXPECT_EQ(testkit::English_Check_Text(Check_Receive_NMEA(t, c.size), 715), c.box);
+    const auto check = [&](const TCellTableView& t) { return Check_Receive_NMEA(t, c.size); };
+    EXPECT_EQ(testkit::Check_Box(c.rows, 9, 63, check, 715), c.box);
   }
 }
 
