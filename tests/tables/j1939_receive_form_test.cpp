@@ -31,12 +31,7 @@ TEST(ReceiveJ1939Check, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) 
   const std::string tooMany = "Error!! Too many bytes of data, the max number is ";
   TRows overByOne = TRows(62, range("N", "", ""));
   overByOne[20] = range("Y", "0", "9");
-  struct Case {
-    const char* name;
-    TRows rows;
-    int size;
-    std::string box;  // empty: passes
-  } cases[] = {
+  const std::vector<testkit::TCheckCase> cases = {
       {"an empty first PGN ends the table", {{"", "", "x"}}, 496, ""},
       {"PGN 0xFFFF, source address 255", {{"1", "0xFFFF", "255", "N"}}, 496, ""},
       {"PGN $FFFF", {{"1", "$FFFF", "0", "N"}}, 496, ""},
@@ -65,11 +60,7 @@ TEST(ReceiveJ1939Check, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) 
       {"one byte more anywhere", overByOne, 496, tooMany + "496"},
       {"a range counts its bytes, not the frame's", {range("Y", "0", "490"), range("N", "1", "6")}, 496, ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto check = [&](const TCellTableView& t) { return Check_Receive_J1939(t, c.size); };
-    EXPECT_EQ(testkit::Check_Box(c.rows, 9, 63, check, 1515), c.box);
-  }
+  testkit::Expect_Check_Boxes(cases, 9, Check_Receive_J1939, 1515);
 }
 
 class ReceiveJ1939Test : public testkit::TableWindowFixture {

@@ -20,12 +20,7 @@ TEST(TransmitJ1939Check, RowsAreCheckedInOrderAndTheirBytesAgainstTheOutputImage
   const std::vector<std::string> frame = {"6", "0", "61444", "0", "8", "N", "Y", "N", ""};
   const std::string numByte = "Error in row 1!! Num Byte must be between 1 and496";
   const std::string timer = "Error in row 1!! Send Timer must be between 1 and 65535 ms";
-  struct Case {
-    const char* name;
-    TRows rows;
-    int size;
-    std::string box;  // empty: passes
-  } cases[] = {
+  const std::vector<testkit::TCheckCase> cases = {
       {"a priority before an empty PGN ends the table", {{"3", "0", "", "x"}}, 496, ""},
       {"62 frames of 8 bytes fill the default image", TRows(62, frame), 496, ""},
       {"497 bytes in one frame", {With(frame, 5, "497")}, 496, numByte},
@@ -42,11 +37,7 @@ TEST(TransmitJ1939Check, RowsAreCheckedInOrderAndTheirBytesAgainstTheOutputImage
       {"on timer with 65536 ms", {With(With(frame, 8, "Y"), 9, "65536")}, 496, timer},
       {"on timer with 65535 ms", {With(With(frame, 8, "Y"), 9, "65535")}, 496, ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto check = [&](const TCellTableView& t) { return Check_Transmit_J1939(t, c.size); };
-    EXPECT_EQ(testkit::Check_Box(c.rows, 11, 63, check, 1616), c.box);
-  }
+  testkit::Expect_Check_Boxes(cases, 11, Check_Transmit_J1939, 1616);
 }
 
 }  // namespace

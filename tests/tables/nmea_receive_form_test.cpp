@@ -18,12 +18,8 @@ TEST(ReceiveNMEACheck, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) {
   const std::string pgn = "Error in row 1!! PGN must be between 0x00000 and 0x1FFFF";
   const std::string transportRange = "Error in row 1!! Start Byte plus Number Bytes must be between 0 and 1785";
   const std::string fastRange = "Error in row 1!! Start Byte plus Number Bytes must be between 0 and 223";
-  struct Case {
-    const char* name;
-    TRows rows;  // PGN, SA, TP, FP, TP_Start, TP_NByte, Delete, Mnemonic
-    int size;
-    std::string box;  // empty: passes
-  } cases[] = {
+  // PGN, SA, TP, FP, TP_Start, TP_NByte, Delete, Mnemonic
+  const std::vector<testkit::TCheckCase> cases = {
       {"an empty first PGN ends the table before anything is tested", {{"", "999", "Y", "N", "x"}}, 500, ""},
       {"PGN 0x1FFFF", {{"0x1FFFF", "0", "N", "N"}}, 500, ""},
       {"PGN $1FFFF", {{"$1FFFF", "255", "N", "N"}}, 500, ""},
@@ -58,11 +54,7 @@ TEST(ReceiveNMEACheck, RowsAreCheckedInOrderAndTheirBytesAgainstTheInputImage) {
        "Error in row 3!! Source Address must be between 0 and 255"},
       {"rows below an empty PGN are not checked", {{"1", "1", "N", "N"}, {""}, {"x", "x"}}, 500, ""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto check = [&](const TCellTableView& t) { return Check_Receive_NMEA(t, c.size); };
-    EXPECT_EQ(testkit::Check_Box(c.rows, 9, 63, check, 715), c.box);
-  }
+  testkit::Expect_Check_Boxes(cases, 9, Check_Receive_NMEA, 715);
 }
 
 }  // namespace

@@ -23,12 +23,7 @@ TEST(TransmitNMEACheck, RowsAreCheckedInOrderWithTheTotalBeforeTheTransmissionTy
   };
   const std::string tooMany = "Error!! Too many bytes of data, the max number is ";
   const std::string timer = "Error in row 1!! Send Timer must be between 1 and 65535 ms";
-  struct Case {
-    const char* name;
-    TRows rows;
-    int size;
-    std::string box;  // empty: passes
-  } cases[] = {
+  const std::vector<testkit::TCheckCase> cases = {
       {"an empty PGN ends the table though the priority is filled", {{"3", "", "999"}}, 500, ""},
       {"a frame sent on data change", {onChange}, 500, ""},
       {"priority 8", {With(onChange, 1, "8")}, 500, "Error in row 1!! Priority must be between 0 and 7"},
@@ -56,11 +51,7 @@ TEST(TransmitNMEACheck, RowsAreCheckedInOrderWithTheTotalBeforeTheTransmissionTy
       {"a row within the image reports its empty type", {onChange, With(onChange, 7, "")}, 16,
        "Error in row 2!! Transmition Type must be \"On Data Change\" or \"On Timer\""},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const auto check = [&](const TCellTableView& t) { return Check_Transmit_NMEA(t, c.size); };
-    EXPECT_EQ(testkit::Check_Box(c.rows, 10, 63, check, 816), c.box);
-  }
+  testkit::Expect_Check_Boxes(cases, 10, Check_Transmit_NMEA, 816);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // case tables that check tests are written in.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -31,6 +33,26 @@ inline std::string Check_Box(const TRows& rows, int colCount, int rowCount,
   MemoryTable t(colCount, rowCount);
   for (std::size_t i = 0; i < rows.size(); ++i) t.SetRow(static_cast<int>(i) + 1, rows[i]);
   return English_Check_Text(check(t), prefixText);
+}
+
+// A check case of a one-grid table: its rows from row 1 on, the image size they are checked
+// against, and the box the check shows ("" when it passes).
+struct TCheckCase {
+  const char* name;
+  TRows rows;
+  int size;
+  std::string box;
+};
+
+// Runs every case on a grid of the table's shape, the header and 62 data rows.
+inline void Expect_Check_Boxes(const std::vector<TCheckCase>& cases, int colCount,
+                               const std::function<TTableCheck(const TCellTableView&, int size)>& check,
+                               int prefixText) {
+  for (const TCheckCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto checkCase = [&](const TCellTableView& grid) { return check(grid, c.size); };
+    EXPECT_EQ(Check_Box(c.rows, colCount, 63, checkCase, prefixText), c.box);
+  }
 }
 
 // The row with its data column `column` (from 1) set to value.
