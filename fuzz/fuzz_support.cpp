@@ -85,4 +85,24 @@ void Broken(const std::string& what) {
   std::abort();
 }
 
+void CheckRoundTrip(const TTableFile& file, const std::string& path, const std::vector<TGrid*>& grids) {
+  std::vector<TCellTableView> views, backViews;
+  std::vector<TGrid> back;
+  back.reserve(grids.size());
+  for (TGrid* g : grids) {
+    views.emplace_back(*g);
+    back.emplace_back(g->cols, g->rows);
+  }
+  for (TGrid& g : back) backViews.emplace_back(g);
+  SaveTableFile(file, path, views);
+  if (!LoadTableFile(file, path, backViews).empty()) Broken("a saved table does not load");
+  for (std::size_t k = 0; k < grids.size(); ++k) {
+    const int used = UsedRowCount(file, *grids[k]);
+    if (UsedRowCount(file, back[k]) != used) Broken("a saved table reads back another row count");
+    for (int r = 1; r <= used; ++r)
+      for (int c = 1; c < grids[k]->ColCount(); ++c)
+        if (grids[k]->Cells(c, r) != back[k].Cells(c, r)) Broken("a saved cell reads back different");
+  }
+}
+
 }  // namespace hd::fuzz

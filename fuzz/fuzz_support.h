@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "tables/table_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -32,6 +35,21 @@ class TInput {
   const std::uint8_t* data_;
   std::size_t size_;
 };
+
+// A grid of a table window's shape in memory: header row, row-number column, data from 1 on.
+struct TGrid {
+  int rows, cols;
+  std::vector<std::string> cells;
+  TGrid(int c, int r) : rows(r), cols(c), cells(static_cast<std::size_t>(c * r)) {}
+  int RowCount() const { return rows; }
+  int ColCount() const { return cols; }
+  std::string Cells(int c, int r) const { return cells[static_cast<std::size_t>(r * cols + c)]; }
+  void SetCells(int c, int r, const std::string& s) { cells[static_cast<std::size_t>(r * cols + c)] = s; }
+};
+
+// What a save writes loads back into the same cells: the rows down to the first empty key and
+// every cell of them.
+void CheckRoundTrip(const TTableFile& file, const std::string& path, const std::vector<TGrid*>& grids);
 
 // Ends the run with a message when a property the reader promises does not hold.
 [[noreturn]] void Broken(const std::string& what);

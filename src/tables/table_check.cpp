@@ -3,7 +3,8 @@
 namespace hd {
 
 std::string TTableCheck::Message(int prefixText, const std::function<std::string(int)>& langText) const {
-  std::string text = langText(prefixText) + IntToStr(Row) + langText(Failure.TextIndex);
+  std::string text = Failure.NamesRow ? langText(prefixText) + IntToStr(Row) : std::string();
+  text += langText(Failure.TextIndex);
   if (Failure.Bound) text += IntToStr(*Failure.Bound);
   return text;
 }

@@ -21,7 +21,10 @@ inline int CellNumber(const std::string& text, int def = -1) { return StrToIntDe
 // that bound.
 struct TCellFailure {
   int TextIndex = 0;
-  std::optional<std::int64_t> Bound;
+  std::optional<std::int64_t> Bound{};
+  // False for a failure of the whole table (a byte total), whose text stands without the row
+  // prefix and number.
+  bool NamesRow = true;
 
   friend bool operator==(const TCellFailure&, const TCellFailure&) = default;
 };
@@ -36,7 +39,8 @@ struct TTableCheck {
   TCellFailure Failure;
 
   bool Passed() const { return Grid < 0; }
-  // Row prefix, row number, the test's text and its bound, joined with nothing between them.
+  // Row prefix, row number, the test's text and its bound, joined with nothing between them;
+  // the prefix and row left out for a failure that names no row.
   std::string Message(int prefixText, const std::function<std::string(int)>& langText) const;
   friend bool operator==(const TTableCheck&, const TTableCheck&) = default;
 };

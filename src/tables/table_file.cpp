@@ -50,6 +50,7 @@ std::string LoadSection(const TTableSection& section, const TXmlNode& root, cons
     for (int i = 0; i < colCount; ++i) {
       const TTableColumn& column = section.Columns[static_cast<std::size_t>(i)];
       std::optional<std::string> value = rows[static_cast<std::size_t>(k)].Attribute(column.Attribute);
+      if (value && value->empty() && column.EmptyReadsDefault) value.reset();
       if (!value && column.Required)
         return LoadFailure(path, "row " + IntToStr(k + 1) + " of " + SectionName(section) +
                                      " has no attribute \"" + column.Attribute +
@@ -95,10 +96,14 @@ int UsedRowCount(const TTableFile& file, const TCellTableView& grid) {
   return std::max(last, 0);
 }
 
-std::string LoadTableFile(const TTableFile& file, const std::string& path,
-                          const std::vector<TCellTableView>& grids) {
+void ClearTableGrids(const TTableFile& file, const std::vector<TCellTableView>& grids) {
   CheckGridCount(file, grids);
   for (std::size_t g = 0; g < grids.size(); ++g) ClearGrid(file, file.Sections[g], grids[g]);
+}
+
+std::string LoadTableFile(const TTableFile& file, const std::string& path,
+                          const std::vector<TCellTableView>& grids) {
+  ClearTableGrids(file, grids);
   if (!FileExists(path)) return {};
   TXmlDocument doc;
   try {

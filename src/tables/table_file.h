@@ -32,6 +32,8 @@ struct TTableColumn {
   TColor Color = clNone;
   bool ReadOnly = false;  // shown only; the window still writes it
   bool BoldHeader = false;
+  // A present but empty attribute reads as Default too.
+  bool EmptyReadsDefault = false;
 };
 
 // The part of a file that one grid is read from and written to.
@@ -61,6 +63,10 @@ struct TTableFile {
 bool KeyCellEmpty(const TTableFile& file, const TCellTableView& grid, int r);
 // The rows that are checked and saved: 1 up to the row before the first empty key.
 int UsedRowCount(const TTableFile& file, const TCellTableView& grid);
+
+// Row numbers in column 0 and every data cell empty, or its column's default in a table
+// without a key.
+void ClearTableGrids(const TTableFile& file, const std::vector<TCellTableView>& grids);
 
 // Clears the grids (row numbers in column 0, every data cell empty, or its column's default in
 // a table without a key), then fills them from the file at path when it exists: the k-th element of a section fills row k+1, elements beyond the

@@ -42,5 +42,6 @@ std::pair<std::string, TWindowMaker> Table_Window(const std::string& className, 
 TTableWindowFamily Modbus_Windows();   // Modbus TCP master requests, access polls, device page
 TTableWindowFamily DMX_Windows();      // DMX default values
 TTableWindowFamily CANopen_Windows();  // device restart
+TTableWindowFamily Bus_Frame_Windows();  // NMEA 2000 and J1939 frames
 
 }  // namespace hd

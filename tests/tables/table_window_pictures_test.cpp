@@ -10,6 +10,7 @@
 #include "tables/device_command_form.h"
 #include "tables/device_restart_form.h"
 #include "tables/dmx_default_values_form.h"
+#include "tables/frame_table_form.h"
 #include "tables/testkit/table_window_fixture.h"
 
 namespace hd {
@@ -72,6 +73,45 @@ TEST_F(TableWindowPicturesTest, FilledWindows) {
       EXPECT_TRUE(Render(&form, "device_restart").Shows(form.sga, 0xFEFAE0)) << "enable tint";
       Kit.Click(form.Btn_Cancel);
     });
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
+}
+
+TEST_F(TableWindowPicturesTest, FilledFrameWindows) {
+  WriteConfigFile("Receive_NMEA.xml",
+                  R"(<Receive_NMEA_2000><row PGN="0x1F801" SA="3" TP="N" FP="N" Mnemonic="position"/>)"
+                  R"(<row PGN="129029" SA="3" TP="N" FP="Y" TP_Start="0" TP_NByte="43" Delete="Y" Mnemonic="fix"/>)"
+                  "</Receive_NMEA_2000>");
+  WriteConfigFile("Transmit_NMEA.xml",
+                  R"(<Transmit_NMEA_2000><row Priority="3" PGN="130306" SA="7" TP="N" FP="N" )"
+                  R"(T_Type="On Timer" SendTimer="100" Mnemonic="wind"/></Transmit_NMEA_2000>)");
+  WriteConfigFile("Receive_J1939.xml",
+                  R"(<Receive_J1939><row DataPage="0" PGN="61444" SA="0" TP="N" TP_Start="3" TP_NByte="2" )"
+                  R"(Delete="Y" Mnemonic="engine speed"/></Receive_J1939>)");
+  WriteConfigFile("Transmit_J1939.xml",
+                  R"(<Receive_J1939><row Priority="6" DataPage="0" PGN="65265" SA="0" On_Timer="Y" )"
+                  R"(Send_Timer="100" Mnemonic="vehicle speed"/></Receive_J1939>)");
+  struct Window {
+    const char* name;
+    const char* picture;
+    TColor lastTint;  // of the flags before the mnemonic
+  } windows[] = {
+      {"TFReceiveNMEA", "receive_nmea", 0xCAFFCA},
+      {"TFTransmitNMEA", "transmit_nmea", 0xCAFFCA},
+      {"TFReceiveJ1939", "receive_j1939", 0xF4D6FC},
+      {"TFTransmitJ1939", "transmit_j1939", 0xCAFFCA},
+  };
+  Run([&](TFTessaroneFirmWare& main) {
+    for (const Window& w : windows) {
+      SCOPED_TRACE(w.name);
+      Open<TFrameTableForm>(main, w.name, [&](TFrameTableForm& form) {
+        const testkit::TWindowPicture picture = Render(&form, w.picture);
+        EXPECT_TRUE(picture.Shows(form.sga, 0xFEFAE0)) << "frame tint";
+        EXPECT_TRUE(picture.Shows(form.sga, w.lastTint));
+        EXPECT_TRUE(picture.Shows(&form, 0xEDF7F8)) << "window background";
+        Kit.Click(form.Btn_Cancel);
+      });
+    }
   });
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
 }

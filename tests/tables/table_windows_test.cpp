@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/program_start.h"
+#include "grid/stringgrid/column_grid.h"
+#include "tables/frame_table_form.h"
 #include "tables/testkit/table_window_fixture.h"
 
 namespace hd {
@@ -47,7 +49,9 @@ TEST_F(TableWindowsTest, EveryTableWindowIsCreatedAtStartUpAndOpensThroughItsSte
 TEST_F(TableWindowsTest, ALanguageChangeRelabelsOnlyTheWindowsTheMainWindowNames) {
   Folder.Write("LANGUAGE/Italiano.lng",
                "STR1400 = Valori DMX\r\nSTR2400 = Riavvio\r\nSTR600 = Accesso\r\nSTR1200 = Funzioni\r\n"
-               "STR1300 = Richieste\r\n");
+               "STR1300 = Richieste\r\n"
+               "STR700 = Ricezione NMEA\r\nSTR714 = Mnemonico\r\nSTR800 = Trasmissione NMEA\r\n"
+               "STR1500 = Ricezione J1939\r\nSTR1514 = Mnemonico\r\nSTR1600 = Trasmissione J1939\r\n");
   Run([&](TFTessaroneFirmWare& main) {
     main.State().Current_Language = "Italiano";
     main.State().Load_Language();
@@ -58,6 +62,15 @@ TEST_F(TableWindowsTest, ALanguageChangeRelabelsOnlyTheWindowsTheMainWindowNames
     EXPECT_EQ(caption("TFSetAccess"), "Set Modbus Access");
     EXPECT_EQ(caption("TFAdvanceFunctions"), "Advance Functions");
     EXPECT_EQ(caption("TFModbus_TCP_Master_Set_Access"), "Set Modbus TCP Master Access");
+    auto header = [&](const char* name, int col) {
+      return dynamic_cast<TFrameTableForm&>(*main.Table_Windows[name].Form).sga->Cells(col, 0);
+    };
+    EXPECT_EQ(caption("TFReceiveNMEA"), "Ricezione NMEA");
+    EXPECT_EQ(header("TFReceiveNMEA", 8), "Mnemonico");
+    EXPECT_EQ(caption("TFTransmitNMEA"), "Trasmissione NMEA");
+    EXPECT_EQ(caption("TFReceiveJ1939"), "Receive J1939 Frames");
+    EXPECT_EQ(header("TFReceiveJ1939", 8), "Mnemonic");
+    EXPECT_EQ(caption("TFTransmitJ1939"), "Transmit J1939 Frames");
   });
 }
 

@@ -55,6 +55,13 @@ const std::vector<TTableStep>& Table_Steps() {
        Step(&TFTessaroneFirmWare::Btn_DMX_Default)},
       {"TFReStart_Devices", &TAppState::Path_ReStart_Devices, "ReStart_Devices.xml",
        Step(&TFTessaroneFirmWare::Btn_ReStart_Devices_CANopen)},
+      {"TFReceiveNMEA", &TAppState::Path_Receive_NMEA, "Receive_NMEA.xml", Step(&TFTessaroneFirmWare::Btn_Receive_NMEA)},
+      {"TFTransmitNMEA", &TAppState::Path_Transmit_NMEA, "Transmit_NMEA.xml",
+       Step(&TFTessaroneFirmWare::Btn_Transmit_NMEA)},
+      {"TFReceiveJ1939", &TAppState::Path_Receive_J1939, "Receive_J1939.xml",
+       Step(&TFTessaroneFirmWare::Btn_J1939_Rec_Frame)},
+      {"TFTransmitJ1939", &TAppState::Path_Transmit_J1939, "Transmit_J1939.xml",
+       Step(&TFTessaroneFirmWare::Btn_J1939_Send_Frame)},
   };
   return steps;
 }
