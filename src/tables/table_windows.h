@@ -41,6 +41,6 @@ std::pair<std::string, TWindowMaker> Table_Window(const std::string& className, 
 // The families, one file each.
 TTableWindowFamily Modbus_Windows();   // Modbus TCP master requests, access polls, device page
 TTableWindowFamily DMX_Windows();      // DMX default values
-TTableWindowFamily CANopen_Windows();  // device restart
+TTableWindowFamily CANopen_Windows();  // SDO server and client, PDO, node guarding, device restart
 
 }  // namespace hd
