@@ -31,20 +31,16 @@ std::optional<TCellFailure> Test_Address_Bytes(const TCellTableView& g, int row,
   return std::nullopt;
 }
 
-TTwoPageTableForm::TTwoPageTableForm(TComponent* owner, TAppState& state, const TTableFile& file, int deleteText,
-                                     const std::string& formName, int clientWidth, int clientHeight,
+TTwoPageTableForm::TTwoPageTableForm(TComponent* owner, TAppState& state, const TTableFile& file, int firstText,
+                                     int deleteText, const std::string& formName, int clientWidth, int clientHeight,
                                      const std::string& firstPage, const std::string& secondPage)
-    : TRuleTableForm(owner, state, file, 0, deleteText), FClientWidth(clientWidth), FClientHeight(clientHeight) {
+    : TRuleTableForm(owner, state, file, firstText, deleteText),
+      FClientWidth(clientWidth),
+      FClientHeight(clientHeight) {
   SetName(formName);
   SetColor(0xEDF7F8);  // (248,247,237)
   SetClientSize(clientWidth, clientHeight);
-  Btn_OK = Add_Button("Btn_OK", 0);
-  Btn_Cancel = Add_Button("Btn_Cancel", 1, mrCancel);
-  Btn_DelRow = Add_Button("Btn_DelRow", 2);
-  Btn_InsRow = Add_Button("Btn_InsRow", 3);
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
-  Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
+  Add_Row_Buttons();
 
   PageControl1 = new TPageControl(this);
   PageControl1->SetName("PageControl1");
@@ -70,6 +66,20 @@ void TTwoPageTableForm::FormCreate(TObject*) {
   L_SW_Code->SetCaption(FState.SW_Code);
   SetClientSize(FClientWidth, FClientHeight);
   Set_Lang();
+}
+
+void TTwoPageTableForm::Set_Lang() {
+  const int base = Ind_Lang;
+  SetCaption(Lang(base));
+  L_SW_Desc->SetCaption(Lang(base + 1));
+  Btn_OK->SetCaption(Lang(base + 2));
+  Btn_Cancel->SetCaption(Lang(base + 3));
+  Btn_DelRow->SetCaption(Lang(base + 4));
+  Btn_InsRow->SetCaption(Lang(base + 5));
+  Page(0)->SetCaption(Lang(base + 6));
+  Page(1)->SetCaption(Lang(base + 7));
+  Set_Column_Headers(*sga, FFile.Sections[0], base + 8);
+  Set_Column_Headers(*sgb, FFile.Sections[1], base + 8 + sga->ColCount());
 }
 
 void TTwoPageTableForm::FormShow(TObject*) {

@@ -47,11 +47,13 @@ class TTwoPageTableForm : public TRuleTableForm {
 
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);
-  virtual void Set_Lang() = 0;
+  // The texts from Ind_Lang on: caption and description, the four buttons, the two pages, the
+  // headers of the first grid and right after them those of the second.
+  void Set_Lang();
 
  protected:
-  // Sizes are the window's client area; pageNames name the two tab pages.
-  TTwoPageTableForm(TComponent* owner, TAppState& state, const TTableFile& file, int deleteText,
+  // firstText begins the window's text block; the sizes are its client area.
+  TTwoPageTableForm(TComponent* owner, TAppState& state, const TTableFile& file, int firstText, int deleteText,
                     const std::string& formName, int clientWidth, int clientHeight,
                     const std::string& firstPage, const std::string& secondPage);
 

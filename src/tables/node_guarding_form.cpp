@@ -54,13 +54,7 @@ TFNodeGuard::TFNodeGuard(TComponent* owner, TAppState& state)
   SetCaption("Node Guarding Access");
   SetColor(0xEDF7F8);  // (248,247,237)
   SetClientSize(kClientWidth, kClientHeight);
-  Btn_OK = Add_Button("Btn_OK", 0);
-  Btn_Cancel = Add_Button("Btn_Cancel", 1, mrCancel);
-  Btn_DelRow = Add_Button("Btn_DelRow", 2);
-  Btn_InsRow = Add_Button("Btn_InsRow", 3);
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
-  Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
+  Add_Row_Buttons();
   ESG = Make_Table_Grid(this, "ESG", Node_Guarding_File().Sections[0]);
   OnCreate = [this](TObject* s) { FormCreate(s); };
   OnShow = [this](TObject* s) { FormShow(s); };

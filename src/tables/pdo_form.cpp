@@ -61,24 +61,11 @@ TTableCheck Check_PDO(const TCellTableView& receive, const TCellTableView& trans
 }
 
 TFSet_PDO_Access::TFSet_PDO_Access(TComponent* owner, TAppState& state)
-    : TTwoPageTableForm(owner, state, PDO_File(), kDeleteText, "FSet_PDO_Access", 798, 337, "TS_Receive_PDO",
+    : TTwoPageTableForm(owner, state, PDO_File(), 900, kDeleteText, "FSet_PDO_Access", 798, 337, "TS_Receive_PDO",
                         "TS_Transmit_PDO") {
   SetCaption("Set PDO Access");
   TS_Receive_PDO = Page(0);
   TS_Transmit_PDO = Page(1);
-}
-
-void TFSet_PDO_Access::Set_Lang() {
-  SetCaption(Lang(900));
-  L_SW_Desc->SetCaption(Lang(901));
-  Btn_OK->SetCaption(Lang(902));
-  Btn_Cancel->SetCaption(Lang(903));
-  Btn_DelRow->SetCaption(Lang(904));
-  Btn_InsRow->SetCaption(Lang(905));
-  TS_Receive_PDO->SetCaption(Lang(906));
-  TS_Transmit_PDO->SetCaption(Lang(907));
-  Set_Column_Headers(*sga, PDO_File().Sections[0], 908);
-  Set_Column_Headers(*sgb, PDO_File().Sections[1], 921);
 }
 
 void TFSet_PDO_Access::Take_Image_Sizes(const TImageSizes& sizes) {

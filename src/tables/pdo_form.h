@@ -30,7 +30,6 @@ class TFSet_PDO_Access : public TTwoPageTableForm {
   TFSet_PDO_Access(TComponent* owner, TAppState& state);
   const char* ClassName() const override { return "TFSet_PDO_Access"; }
 
-  void Set_Lang() override;
   bool Controllo_dati() override;
 
   TTabSheet* TS_Receive_PDO = nullptr;

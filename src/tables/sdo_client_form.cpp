@@ -64,24 +64,11 @@ TTableCheck Check_SDO_Client(const TCellTableView& read, const TCellTableView& w
 }
 
 TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(TComponent* owner, TAppState& state)
-    : TTwoPageTableForm(owner, state, SDO_Client_File(), kDeleteText, "FSet_SDO_Client_Access", 798, 337,
+    : TTwoPageTableForm(owner, state, SDO_Client_File(), 1000, kDeleteText, "FSet_SDO_Client_Access", 798, 337,
                         "TS_SDO_Read", "TS_SDO_Write") {
   SetCaption("Set SDO Client Access");
   TS_SDO_Read = Page(0);
   TS_SDO_Write = Page(1);
-}
-
-void TFSet_SDO_Client_Access::Set_Lang() {
-  SetCaption(Lang(1000));
-  L_SW_Desc->SetCaption(Lang(1001));
-  Btn_OK->SetCaption(Lang(1002));
-  Btn_Cancel->SetCaption(Lang(1003));
-  Btn_DelRow->SetCaption(Lang(1004));
-  Btn_InsRow->SetCaption(Lang(1005));
-  TS_SDO_Read->SetCaption(Lang(1006));
-  TS_SDO_Write->SetCaption(Lang(1007));
-  Set_Column_Headers(*sga, SDO_Client_File().Sections[0], 1008);
-  Set_Column_Headers(*sgb, SDO_Client_File().Sections[1], 1019);
 }
 
 void TFSet_SDO_Client_Access::Take_Image_Sizes(const TImageSizes& sizes) {

@@ -30,7 +30,6 @@ class TFSet_SDO_Client_Access : public TTwoPageTableForm {
   TFSet_SDO_Client_Access(TComponent* owner, TAppState& state);
   const char* ClassName() const override { return "TFSet_SDO_Client_Access"; }
 
-  void Set_Lang() override;
   bool Controllo_dati() override;
 
   TTabSheet* TS_SDO_Read = nullptr;

@@ -71,24 +71,11 @@ TTableCheck Check_SDO_Server(const TCellTableView& read, const TCellTableView& w
 }
 
 TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* owner, TAppState& state)
-    : TTwoPageTableForm(owner, state, SDO_Server_File(), kDeleteText, "FSet_SDO_Server_Access", 798, 337,
+    : TTwoPageTableForm(owner, state, SDO_Server_File(), 1100, kDeleteText, "FSet_SDO_Server_Access", 798, 337,
                         "TS_SDO_Read", "TS_SDO_Write") {
   SetCaption("Set SDO Server Access");
   TS_SDO_Read = Page(0);
   TS_SDO_Write = Page(1);
-}
-
-void TFSet_SDO_Server_Access::Set_Lang() {
-  SetCaption(Lang(1100));
-  L_SW_Desc->SetCaption(Lang(1101));
-  Btn_OK->SetCaption(Lang(1102));
-  Btn_Cancel->SetCaption(Lang(1103));
-  Btn_DelRow->SetCaption(Lang(1104));
-  Btn_InsRow->SetCaption(Lang(1105));
-  TS_SDO_Read->SetCaption(Lang(1106));
-  TS_SDO_Write->SetCaption(Lang(1107));
-  Set_Column_Headers(*sga, SDO_Server_File().Sections[0], 1108);
-  Set_Column_Headers(*sgb, SDO_Server_File().Sections[1], 1117);
 }
 
 void TFSet_SDO_Server_Access::Take_Image_Sizes(const TImageSizes& sizes) {

@@ -27,7 +27,6 @@ class TFSet_SDO_Server_Access : public TTwoPageTableForm {
   TFSet_SDO_Server_Access(TComponent* owner, TAppState& state);
   const char* ClassName() const override { return "TFSet_SDO_Server_Access"; }
 
-  void Set_Lang() override;
   // A failure is shown twice: in fixed English, then in the user's language.
   bool Controllo_dati() override;
 

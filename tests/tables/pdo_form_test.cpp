@@ -13,12 +13,15 @@
 #include "app/lb_button.h"
 #include "grid/stringgrid/column_grid.h"
 #include "tables/testkit/memory_table.h"
+#include "tables/testkit/two_table_cases.h"
 #include "tables/testkit/table_window_fixture.h"
 
 namespace hd {
 namespace {
 
+using testkit::FirstTable;
 using testkit::MemoryTable;
+using testkit::SecondTable;
 
 constexpr const char* kFile = "PDO.xml";
 
@@ -29,49 +32,30 @@ const std::vector<std::string> kTransmit = {"0x7FF", "8", "0", "1", "2", "3", "4
                                             "t"};
 
 TEST(PdoCheck, FirstFailedTestOfEachPDO) {
-  using Cells = std::vector<std::pair<int, std::string>>;
-  struct Case {
-    const char* name;
-    Cells receive, transmit;  // changes to row 1 of each table
-    std::optional<TTableCheck> failure;  // none: passes
-  };
-  auto receive = [](int text, std::optional<std::int64_t> bound = std::nullopt) {
-    return TTableCheck{0, 1, {text, bound}};
-  };
-  auto transmit = [](int text, std::optional<std::int64_t> bound = std::nullopt) {
-    return TTableCheck{1, 1, {text, bound}};
-  };
   // The receive table's address bytes are bounded by 9, the transmit table's by 19.
-  const Case cases[] = {
+  const std::vector<testkit::TTwoTableCase> cases = {
       {"valid PDOs", {}, {}, std::nullopt},
-      {"COB-ID 0x800", {{1, "0x800"}}, {}, receive(936)},
-      {"COB-ID -1", {{1, "-1"}}, {}, receive(936)},
-      {"Dimension 0", {{2, "0"}}, {}, receive(937)},
-      {"Dimension 9", {{2, "9"}}, {}, receive(937)},
-      {"Add B1 10 of 10 bytes", {{3, "10"}}, {}, receive(938, 9)},
-      {"Dimension 3 tests Add B3", {{2, "3"}, {4, "0"}}, {}, receive(940, 9)},
+      {"COB-ID 0x800", {{1, "0x800"}}, {}, FirstTable(936)},
+      {"COB-ID -1", {{1, "-1"}}, {}, FirstTable(936)},
+      {"Dimension 0", {{2, "0"}}, {}, FirstTable(937)},
+      {"Dimension 9", {{2, "9"}}, {}, FirstTable(937)},
+      {"Add B1 10 of 10 bytes", {{3, "10"}}, {}, FirstTable(938, 9)},
+      {"Dimension 3 tests Add B3", {{2, "3"}, {4, "0"}}, {}, FirstTable(940, 9)},
       {"Dimension 3 leaves Add B4 to B8 alone", {{2, "3"}, {4, "0"}, {5, "1"}, {6, "?"}, {10, "500"}}, {},
        std::nullopt},
-      {"TimeOut 0 passes, an empty one fails", {{11, ""}}, {}, receive(946)},
-      {"TimeOut 100000001", {{11, "100000001"}}, {}, receive(946)},
+      {"TimeOut 0 passes, an empty one fails", {{11, ""}}, {}, FirstTable(946)},
+      {"TimeOut 100000001", {{11, "100000001"}}, {}, FirstTable(946)},
       {"a blank COB-ID ends the receive table, the transmit table is still tested", {{1, "  "}, {2, "0"}},
-       {{2, "0"}}, transmit(948)},
-      {"transmit COB-ID 2048", {}, {{1, "2048"}}, transmit(947)},
-      {"transmit Add B1 -1", {}, {{3, "-1"}}, transmit(949, 19)},
-      {"transmit Add B8 20 of 20 bytes", {}, {{10, "20"}}, transmit(956, 19)},
+       {{2, "0"}}, SecondTable(948)},
+      {"transmit COB-ID 2048", {}, {{1, "2048"}}, SecondTable(947)},
+      {"transmit Add B1 -1", {}, {{3, "-1"}}, SecondTable(949, 19)},
+      {"transmit Add B8 20 of 20 bytes", {}, {{10, "20"}}, SecondTable(956, 19)},
       {"transmit Dimension 7 leaves Add B8 alone", {}, {{2, "7"}, {10, "20"}}, std::nullopt},
-      {"Send Time -1", {}, {{11, "-1"}}, transmit(957)},
+      {"Send Time -1", {}, {{11, "-1"}}, SecondTable(957)},
       {"On Change is not tested", {}, {{12, ""}}, std::nullopt},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    MemoryTable r(13, 31), t(14, 31);
-    r.SetRow(1, kReceive);
-    t.SetRow(1, kTransmit);
-    for (const auto& [col, text] : c.receive) r.SetCells(col, 1, text);
-    for (const auto& [col, text] : c.transmit) t.SetCells(col, 1, text);
-    EXPECT_EQ(Check_PDO(r, t, 9, 19), c.failure.value_or(TTableCheck{}));
-  }
+  testkit::ExpectTwoTableCases(cases, testkit::TableWithRow(13, 31, kReceive), testkit::TableWithRow(14, 31, kTransmit),
+                               [](MemoryTable& a, MemoryTable& b) { return Check_PDO(a, b, 9, 19); });
 }
 
 class PdoFormTest : public testkit::TableWindowFixture {};

@@ -13,12 +13,15 @@
 #include "app/lb_button.h"
 #include "grid/stringgrid/column_grid.h"
 #include "tables/testkit/memory_table.h"
+#include "tables/testkit/two_table_cases.h"
 #include "tables/testkit/table_window_fixture.h"
 
 namespace hd {
 namespace {
 
+using testkit::FirstTable;
 using testkit::MemoryTable;
+using testkit::SecondTable;
 
 constexpr const char* kFile = "SDO_Client.xml";
 
@@ -28,53 +31,34 @@ const std::vector<std::string> kRead = {"1", "0x1000", "0", "4", "0", "6", "7", 
 const std::vector<std::string> kWrite = {"127", "0xFFFF", "255", "1", "100000000", "Y", "19", "x", "", "", "w"};
 
 TEST(SdoClientCheck, FirstFailedTestOfEachTransfer) {
-  using Cells = std::vector<std::pair<int, std::string>>;
-  struct Case {
-    const char* name;
-    Cells read, write;  // changes to row 1 of each table
-    std::optional<TTableCheck> failure;  // none: passes
-  };
-  auto read = [](int text, std::optional<std::int64_t> bound = std::nullopt) {
-    return TTableCheck{0, 1, {text, bound}};
-  };
-  auto write = [](int text, std::optional<std::int64_t> bound = std::nullopt) {
-    return TTableCheck{1, 1, {text, bound}};
-  };
   // The read table's address bytes are bounded by 9, the write table's by 19.
-  const Case cases[] = {
+  const std::vector<testkit::TTwoTableCase> cases = {
       {"valid transfers", {}, {}, std::nullopt},
-      {"ID Device 0", {{1, "0"}}, {}, read(1032)},
-      {"ID Device 128", {{1, "128"}}, {}, read(1032)},
-      {"Index 0x0FFF", {{2, "0x0FFF"}}, {}, read(1033)},
-      {"Index 0x10000", {{2, "0x10000"}}, {}, read(1033)},
-      {"SubIndex 256", {{3, "256"}}, {}, read(1034)},
-      {"N Byte 3", {{4, "3"}}, {}, read(1035)},
-      {"no Poll Time", {{5, ""}}, {}, read(1036)},
-      {"Poll Time 100000001", {{5, "100000001"}}, {}, read(1036)},
-      {"Add Byte1 10 of 10 bytes", {{6, "10"}}, {}, read(1037, 9)},
-      {"Add Byte4 10 of 10 bytes", {{9, "10"}}, {}, read(1040, 9)},
+      {"ID Device 0", {{1, "0"}}, {}, FirstTable(1032)},
+      {"ID Device 128", {{1, "128"}}, {}, FirstTable(1032)},
+      {"Index 0x0FFF", {{2, "0x0FFF"}}, {}, FirstTable(1033)},
+      {"Index 0x10000", {{2, "0x10000"}}, {}, FirstTable(1033)},
+      {"SubIndex 256", {{3, "256"}}, {}, FirstTable(1034)},
+      {"N Byte 3", {{4, "3"}}, {}, FirstTable(1035)},
+      {"no Poll Time", {{5, ""}}, {}, FirstTable(1036)},
+      {"Poll Time 100000001", {{5, "100000001"}}, {}, FirstTable(1036)},
+      {"Add Byte1 10 of 10 bytes", {{6, "10"}}, {}, FirstTable(1037, 9)},
+      {"Add Byte4 10 of 10 bytes", {{9, "10"}}, {}, FirstTable(1040, 9)},
       {"N Byte 2 leaves Add Byte3 and 4 alone", {{4, "2"}, {8, "x"}, {9, "x"}}, {}, std::nullopt},
       {"a blank ID Device ends the read table, the write table is still tested", {{1, " "}, {2, ""}}, {{1, "0"}},
-       write(1041)},
-      {"write Index 0x0FFF", {}, {{2, "0x0FFF"}}, write(1042)},
-      {"write SubIndex -1", {}, {{3, "-1"}}, write(1043)},
-      {"write N Byte 0", {}, {{4, "0"}}, write(1044)},
-      {"write Poll Time -1", {}, {{5, "-1"}}, write(1045)},
+       SecondTable(1041)},
+      {"write Index 0x0FFF", {}, {{2, "0x0FFF"}}, SecondTable(1042)},
+      {"write SubIndex -1", {}, {{3, "-1"}}, SecondTable(1043)},
+      {"write N Byte 0", {}, {{4, "0"}}, SecondTable(1044)},
+      {"write Poll Time -1", {}, {{5, "-1"}}, SecondTable(1045)},
       {"On Change is not tested", {}, {{6, "?"}}, std::nullopt},
-      {"write Add Byte1 20 of 20 bytes", {}, {{7, "20"}}, write(1046, 19)},
-      {"write N Byte 2 tests Add Byte2", {}, {{4, "2"}}, write(1047, 19)},
-      {"write N Byte 4, Add Byte3 20", {}, {{4, "4"}, {8, "0"}, {9, "20"}}, write(1048, 19)},
-      {"write N Byte 4, Add Byte4 empty", {}, {{4, "4"}, {8, "0"}, {9, "0"}}, write(1049, 19)},
+      {"write Add Byte1 20 of 20 bytes", {}, {{7, "20"}}, SecondTable(1046, 19)},
+      {"write N Byte 2 tests Add Byte2", {}, {{4, "2"}}, SecondTable(1047, 19)},
+      {"write N Byte 4, Add Byte3 20", {}, {{4, "4"}, {8, "0"}, {9, "20"}}, SecondTable(1048, 19)},
+      {"write N Byte 4, Add Byte4 empty", {}, {{4, "4"}, {8, "0"}, {9, "0"}}, SecondTable(1049, 19)},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    MemoryTable r(11, 257), w(12, 257);
-    r.SetRow(1, kRead);
-    w.SetRow(1, kWrite);
-    for (const auto& [col, text] : c.read) r.SetCells(col, 1, text);
-    for (const auto& [col, text] : c.write) w.SetCells(col, 1, text);
-    EXPECT_EQ(Check_SDO_Client(r, w, 9, 19), c.failure.value_or(TTableCheck{}));
-  }
+  testkit::ExpectTwoTableCases(cases, testkit::TableWithRow(11, 257, kRead), testkit::TableWithRow(12, 257, kWrite),
+                               [](MemoryTable& a, MemoryTable& b) { return Check_SDO_Client(a, b, 9, 19); });
 }
 
 class SdoClientFormTest : public testkit::TableWindowFixture {};
@@ -112,7 +96,9 @@ TEST_F(SdoClientFormTest, TransfersRoundTripAsAWholeDocument) {
 }
 
 TEST_F(SdoClientFormTest, AFailureIsShownOnceAndTheRowsOfABrokenFileStay) {
-  // The second read row lacks its Poll_Time: the loading stops there.
+  // ParGen.xml is no XML: both sizes are the defaults. The second read row lacks its
+  // Poll_Time: the loading stops there.
+  WriteConfigFile("ParGen.xml", "<Par_Gen><EtherNetIP_NB_Input>10");
   WriteConfigFile(kFile,
                   "<EtherNetIP_to_SDO_CANopen><SDO_Read>"
                   R"(<row Device_ID="5" Index="0x6040" SubIndex="0" NByte="1" Poll_Time="100" Address_B1="500" )"
@@ -121,6 +107,7 @@ TEST_F(SdoClientFormTest, AFailureIsShownOnceAndTheRowsOfABrokenFileStay) {
                   "<SDO_Write/></EtherNetIP_to_SDO_CANopen>");
   Run([&](TFTessaroneFirmWare& main) {
     Open<TFSet_SDO_Client_Access>(main, "TFSet_SDO_Client_Access", [&](TFSet_SDO_Client_Access& f) {
+      EXPECT_EQ(f.EtherNetIP_NByte_IN, 500);
       EXPECT_EQ(f.sga->Cells(10, 1), "kept");
       EXPECT_EQ(f.sga->Cells(4, 2), "1");
       EXPECT_EQ(f.sga->Cells(5, 2), "");
@@ -131,9 +118,10 @@ TEST_F(SdoClientFormTest, AFailureIsShownOnceAndTheRowsOfABrokenFileStay) {
     });
   });
   const std::vector<std::string> boxes = BoxTexts();
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_NE(boxes[0].find("row 2 of \"SDO_Read\" has no attribute \"Poll_Time\""), std::string::npos) << boxes[0];
-  EXPECT_EQ(boxes[1], "Error row 1!! [SDO Read] Address Byte1 must be between 0 and 499");
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_NE(boxes[0].find("ParGen.xml"), std::string::npos) << boxes[0];
+  EXPECT_NE(boxes[1].find("row 2 of \"SDO_Read\" has no attribute \"Poll_Time\""), std::string::npos) << boxes[1];
+  EXPECT_EQ(boxes[2], "Error row 1!! [SDO Read] Address Byte1 must be between 0 and 499");
 }
 
 }  // namespace

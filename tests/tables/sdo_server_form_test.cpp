@@ -12,12 +12,15 @@
 #include "app/lb_button.h"
 #include "grid/stringgrid/column_grid.h"
 #include "tables/testkit/memory_table.h"
+#include "tables/testkit/two_table_cases.h"
 #include "tables/testkit/table_window_fixture.h"
 
 namespace hd {
 namespace {
 
+using testkit::FirstTable;
 using testkit::MemoryTable;
+using testkit::SecondTable;
 
 constexpr const char* kFile = "SDO_Server.xml";
 
@@ -26,54 +29,35 @@ const std::vector<std::string> kRead = {"0x2000", "0", "4", "0", "1", "2", "9", 
 const std::vector<std::string> kWrite = {"24575", "255", "1", "19", "x", "", "", ""};
 
 TEST(SdoServerCheck, FirstFailedTestOfEachObject) {
-  using Cells = std::vector<std::pair<int, std::string>>;
-  struct Case {
-    const char* name;
-    Cells read, write;  // changes to row 1 of each table
-    std::optional<TTableCheck> failure;  // none: passes
-  };
-  auto read = [](int text, std::optional<std::int64_t> bound = std::nullopt) {
-    return TTableCheck{0, 1, {text, bound}};
-  };
-  auto write = [](int text, std::optional<std::int64_t> bound = std::nullopt) {
-    return TTableCheck{1, 1, {text, bound}};
-  };
   // The read table's address bytes are bounded by 9, the write table's by 19.
-  const Case cases[] = {
+  const std::vector<testkit::TTwoTableCase> cases = {
       {"valid objects", {}, {}, std::nullopt},
       {"Index $5FFF", {{1, "$5FFF"}}, {}, std::nullopt},
-      {"Index 0x1FFF", {{1, "0x1FFF"}}, {}, read(1127)},
-      {"Index 0x6000", {{1, "0x6000"}}, {}, read(1127)},
-      {"Index with a trailing blank", {{1, "8192 "}}, {}, read(1127)},
-      {"SubIndex 256", {{2, "256"}}, {}, read(1128)},
-      {"no SubIndex", {{2, ""}}, {}, read(1128)},
-      {"N Byte 3", {{3, "3"}}, {}, read(1129)},
-      {"N Byte 0", {{3, "0"}}, {}, read(1129)},
-      {"Add Byte1 10 of 10 bytes", {{4, "10"}}, {}, read(1130, 9)},
-      {"Add Byte4 of a word", {{7, "nine"}}, {}, read(1133, 9)},
+      {"Index 0x1FFF", {{1, "0x1FFF"}}, {}, FirstTable(1127)},
+      {"Index 0x6000", {{1, "0x6000"}}, {}, FirstTable(1127)},
+      {"Index with a trailing blank", {{1, "8192 "}}, {}, FirstTable(1127)},
+      {"SubIndex 256", {{2, "256"}}, {}, FirstTable(1128)},
+      {"no SubIndex", {{2, ""}}, {}, FirstTable(1128)},
+      {"N Byte 3", {{3, "3"}}, {}, FirstTable(1129)},
+      {"N Byte 0", {{3, "0"}}, {}, FirstTable(1129)},
+      {"Add Byte1 10 of 10 bytes", {{4, "10"}}, {}, FirstTable(1130, 9)},
+      {"Add Byte4 of a word", {{7, "nine"}}, {}, FirstTable(1133, 9)},
       {"N Byte 2 leaves Add Byte3 and 4 alone", {{3, "2"}, {6, "x"}, {7, "600"}}, {}, std::nullopt},
-      {"N Byte 2 tests Add Byte2", {{3, "2"}, {5, "10"}}, {}, read(1131, 9)},
-      {"N Byte 4 tests Add Byte3", {{6, "-1"}}, {}, read(1132, 9)},
-      {"a bad read waits for nothing in the write table", {{2, "-1"}}, {{1, "0"}}, read(1128)},
+      {"N Byte 2 tests Add Byte2", {{3, "2"}, {5, "10"}}, {}, FirstTable(1131, 9)},
+      {"N Byte 4 tests Add Byte3", {{6, "-1"}}, {}, FirstTable(1132, 9)},
+      {"a bad read waits for nothing in the write table", {{2, "-1"}}, {{1, "0"}}, FirstTable(1128)},
       {"a blank Index ends the read table, the write table is still tested", {{1, "   "}, {2, "x"}}, {{1, "0"}},
-       write(1134)},
-      {"write Index 0x6000", {}, {{1, "0x6000"}}, write(1134)},
-      {"write SubIndex -1", {}, {{2, "-1"}}, write(1135)},
-      {"write N Byte 8", {}, {{3, "8"}}, write(1136)},
-      {"write Add Byte1 20 of 20 bytes", {}, {{4, "20"}}, write(1137, 19)},
-      {"write N Byte 2, Add Byte2 20", {}, {{3, "2"}, {5, "20"}}, write(1138, 19)},
-      {"write N Byte 4, Add Byte3 empty", {}, {{3, "4"}, {5, "0"}, {6, ""}}, write(1139, 19)},
-      {"write N Byte 4, Add Byte4 20", {}, {{3, "4"}, {5, "0"}, {6, "0"}, {7, "20"}}, write(1140, 19)},
+       SecondTable(1134)},
+      {"write Index 0x6000", {}, {{1, "0x6000"}}, SecondTable(1134)},
+      {"write SubIndex -1", {}, {{2, "-1"}}, SecondTable(1135)},
+      {"write N Byte 8", {}, {{3, "8"}}, SecondTable(1136)},
+      {"write Add Byte1 20 of 20 bytes", {}, {{4, "20"}}, SecondTable(1137, 19)},
+      {"write N Byte 2, Add Byte2 20", {}, {{3, "2"}, {5, "20"}}, SecondTable(1138, 19)},
+      {"write N Byte 4, Add Byte3 empty", {}, {{3, "4"}, {5, "0"}, {6, ""}}, SecondTable(1139, 19)},
+      {"write N Byte 4, Add Byte4 20", {}, {{3, "4"}, {5, "0"}, {6, "0"}, {7, "20"}}, SecondTable(1140, 19)},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    MemoryTable r(9, 501), w(9, 501);
-    r.SetRow(1, kRead);
-    w.SetRow(1, kWrite);
-    for (const auto& [col, text] : c.read) r.SetCells(col, 1, text);
-    for (const auto& [col, text] : c.write) w.SetCells(col, 1, text);
-    EXPECT_EQ(Check_SDO_Server(r, w, 9, 19), c.failure.value_or(TTableCheck{}));
-  }
+  testkit::ExpectTwoTableCases(cases, testkit::TableWithRow(9, 501, kRead), testkit::TableWithRow(9, 501, kWrite),
+                               [](MemoryTable& a, MemoryTable& b) { return Check_SDO_Server(a, b, 9, 19); });
 }
 
 class SdoServerFormTest : public testkit::TableWindowFixture {};
