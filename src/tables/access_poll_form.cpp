@@ -27,13 +27,8 @@ TFSetAccess::TFSetAccess(TComponent* owner, TAppState& state)
     : TRuleTableForm(owner, state, Access_Poll_File(), 0, kDeleteText) {
   SetName("FSetAccess");
   SetClientSize(kClientWidth, kClientHeight);
-  Btn_OK = Add_Button("Btn_OK", 0);
-  Btn_Cancel = Add_Button("Btn_Cancel", 1, mrCancel);
-  Btn_DelRow = Add_Button("Btn_DelRow", 2);
-  Btn_InsRow = Add_Button("Btn_InsRow", 3);
+  Add_Row_Buttons();
   Btn_OK->OnClick = [this](TObject* s) { bitbtn1Click(s); };
-  Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
-  Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
 
   PageControl1 = new TPageControl(this);
   PageControl1->SetName("PageControl1");

@@ -50,17 +50,11 @@ TFModbus_TCP_Master_Set_Access::TFModbus_TCP_Master_Set_Access(TComponent* owner
 }
 
 void TFModbus_TCP_Master_Set_Access::Create_Buttons() {
-  Btn_OK = Add_Button("Btn_OK", 0);
-  Btn_Cancel = Add_Button("Btn_Cancel", 1, mrCancel);
-  Btn_DelRow = Add_Button("Btn_DelRow", 2);
-  Btn_InsRow = Add_Button("Btn_InsRow", 3);
+  Add_Row_Buttons();
   Btn_CopyRow = Add_Button("Btn_CopyRow", 4);
   Btn_PasteRow = Add_Button("Btn_PasteRow", 5);
   Btn_CopyRow->SetCaption("Copy Row");
   Btn_PasteRow->SetCaption("Paste Row");
-  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-  Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
-  Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
   Btn_CopyRow->OnClick = [this](TObject* s) { Btn_CopyRowClick(s); };
   Btn_PasteRow->OnClick = [this](TObject* s) { Btn_PasteRowClick(s); };
 }

@@ -44,6 +44,7 @@ struct TTableSection {
   // the row-number column.
   int DataRows = 0;
   int NumberWidth = 40;
+  bool BoldNumberHeader = false;
 };
 
 struct TTableFile {

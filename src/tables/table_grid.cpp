@@ -15,6 +15,12 @@ TEditorType EditorOf(TTableEditor editor) {
   return edNormal;
 }
 
+void Bold_Header(TGridColumnItem& item) {
+  TFont font = item.HeaderFont();
+  font.Style = {fsBold};
+  item.SetHeaderFont(font);
+}
+
 void Describe_Column(TExtColumnGrid& grid, int col, const TTableColumn& column) {
   TGridColumnItem* item = grid.Columns().Items(col);
   item->SetEditor(EditorOf(column.Editor));
@@ -28,11 +34,7 @@ void Describe_Column(TExtColumnGrid& grid, int col, const TTableColumn& column) 
   if (column.Width > 0) grid.SetColWidths(col, column.Width);
   if (column.Color != clNone) item->SetColor(column.Color);
   item->SetReadOnly(column.ReadOnly);
-  if (column.BoldHeader) {
-    TFont font = item->HeaderFont();
-    font.Style = {fsBold};
-    item->SetHeaderFont(font);
-  }
+  if (column.BoldHeader) Bold_Header(*item);
 }
 
 }  // namespace
@@ -52,6 +54,7 @@ TExtColumnGrid* Make_Table_Grid(TComponent* owner, TWinControl* parent, const st
   grid->SetScrollBars(ssBoth);
   grid->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing,
                     goEditing});
+  if (section.BoldNumberHeader) Bold_Header(*grid->Columns().Items(0));
   for (std::size_t i = 0; i < section.Columns.size(); ++i)
     Describe_Column(*grid, static_cast<int>(i) + 1, section.Columns[i]);
   return grid;

@@ -45,6 +45,16 @@ TLbButton* TRuleTableForm::Add_Button(const std::string& name, int index, TModal
   return b;
 }
 
+void TRuleTableForm::Add_Row_Buttons() {
+  Btn_OK = Add_Button("Btn_OK", 0);
+  Btn_Cancel = Add_Button("Btn_Cancel", 1, mrCancel);
+  Btn_DelRow = Add_Button("Btn_DelRow", 2);
+  Btn_InsRow = Add_Button("Btn_InsRow", 3);
+  Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
+  Btn_DelRow->OnClick = [this](TObject* s) { Btn_DelRowClick(s); };
+  Btn_InsRow->OnClick = [this](TObject* s) { Btn_InsRowClick(s); };
+}
+
 TExtColumnGrid* TRuleTableForm::Make_Table_Grid(TWinControl* parent, const std::string& name,
                                                 const TTableSection& section) {
   return hd::Make_Table_Grid(this, parent, name, section);

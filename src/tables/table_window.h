@@ -61,6 +61,8 @@ class TRuleTableForm : public TForm {
   void Set_Column_Headers(TExtColumnGrid& grid, const TTableSection& section, int numberHeaderText);
   // The push buttons of the table windows on the bottom panel, from its left in tab order.
   TLbButton* Add_Button(const std::string& name, int index, TModalResult modalResult = mrNone);
+  // OK, Cancel, Delete Row and Insert Row, each wired to its command.
+  void Add_Row_Buttons();
 
   // Clears the grids and loads the file; a failure to read is shown, the window keeps what was
   // read before it.

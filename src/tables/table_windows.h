@@ -41,7 +41,7 @@ std::pair<std::string, TWindowMaker> Table_Window(const std::string& className, 
 // The families, one file each.
 TTableWindowFamily Modbus_Windows();   // Modbus TCP master requests, access polls, device page
 TTableWindowFamily DMX_Windows();      // DMX default values
-TTableWindowFamily CANopen_Windows();  // device restart
+TTableWindowFamily CANopen_Windows();  // SDO server and client, PDO, node guarding, device restart
 TTableWindowFamily Bus_Frame_Windows();  // NMEA 2000 and J1939 frames
 
 }  // namespace hd

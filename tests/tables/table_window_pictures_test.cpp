@@ -1,5 +1,6 @@
-// The table windows of the Modbus side, DMX and restart as the user sees them, filled. The
-// pictures stay under $HD_TEST_TMP/table_*.png for review (scripts/review-pictures.sh).
+// The table windows of the Modbus side, DMX, restart and the other CANopen tables as the user
+// sees them, filled. The pictures stay under $HD_TEST_TMP/table_*.png for review
+// (scripts/review-pictures.sh).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +12,10 @@
 #include "tables/device_restart_form.h"
 #include "tables/dmx_default_values_form.h"
 #include "tables/frame_table_form.h"
+#include "tables/node_guarding_form.h"
+#include "tables/pdo_form.h"
+#include "tables/sdo_client_form.h"
+#include "tables/sdo_server_form.h"
 #include "tables/testkit/table_window_fixture.h"
 
 namespace hd {
@@ -112,6 +117,46 @@ TEST_F(TableWindowPicturesTest, FilledFrameWindows) {
         Kit.Click(form.Btn_Cancel);
       });
     }
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
+}
+
+TEST_F(TableWindowPicturesTest, CANopenWindows) {
+  WriteConfigFile("SDO_Server.xml",
+                  "<EtherNetIP_to_SDO_CANopen><SDO_Read>"
+                  R"(<row Index="0x2000" SubIndex="1" NByte="4" Address_B1="0" Address_B2="1" Address_B3="2" )"
+                  R"(Address_B4="3" Mnemonic="position"/></SDO_Read><SDO_Write/></EtherNetIP_to_SDO_CANopen>)");
+  WriteConfigFile("SDO_Client.xml",
+                  "<EtherNetIP_to_SDO_CANopen><SDO_Read/><SDO_Write>"
+                  R"(<row Device_ID="3" Index="0x6040" SubIndex="0" NByte="2" Poll_Time="100" On_Change="Y" )"
+                  R"(Address_B1="0" Address_B2="1" Address_B3="" Address_B4="" Mnemonic="control word"/>)"
+                  "</SDO_Write></EtherNetIP_to_SDO_CANopen>");
+  WriteConfigFile("PDO.xml",
+                  "<EtherNetIP_to_SDO_CANopen><Receive_PDO>"
+                  R"(<row COB-ID="0x181" Dimension="2" Address_B1="0" Address_B2="1" Address_B3="" Address_B4="" )"
+                  R"(Address_B5="" Address_B6="" Address_B7="" Address_B8="" TimeOut="500" Mnemonic="drive"/>)"
+                  "</Receive_PDO><Transmit_PDO/></EtherNetIP_to_SDO_CANopen>");
+  WriteConfigFile("Node_Guarding.xml",
+                  R"(<Node_Guarding><row NodeID="3" GuardTime="100" LifeTimeFactor="3" Mnemonic="drive"/>)"
+                  "</Node_Guarding>");
+  Run([&](TFTessaroneFirmWare& main) {
+    Open<TFSet_SDO_Server_Access>(main, "TFSet_SDO_Server_Access", [&](TFSet_SDO_Server_Access& f) {
+      EXPECT_TRUE(Render(&f, "sdo_server").Shows(f.sga, 0xF4D6FC)) << "address tint";
+      Kit.Click(f.Btn_Cancel);
+    });
+    Open<TFSet_SDO_Client_Access>(main, "TFSet_SDO_Client_Access", [&](TFSet_SDO_Client_Access& f) {
+      f.PageControl1->SetActivePage(f.TS_SDO_Write);
+      EXPECT_TRUE(Render(&f, "sdo_client_write").Shows(f.sgb, 0xA8FFA8)) << "timing tint";
+      Kit.Click(f.Btn_Cancel);
+    });
+    Open<TFSet_PDO_Access>(main, "TFSet_PDO_Access", [&](TFSet_PDO_Access& f) {
+      EXPECT_TRUE(Render(&f, "pdo_receive").Shows(f.sga, 0xFEFAE0)) << "object tint";
+      Kit.Click(f.Btn_Cancel);
+    });
+    Open<TFNodeGuard>(main, "TFNodeGuard", [&](TFNodeGuard& f) {
+      EXPECT_TRUE(Render(&f, "node_guarding").Shows(f.ESG, 0xA8FFFF)) << "guard time tint";
+      Kit.Click(f.Btn_Cancel);
+    });
   });
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
 }

@@ -62,6 +62,12 @@ const std::vector<TTableStep>& Table_Steps() {
        Step(&TFTessaroneFirmWare::Btn_J1939_Rec_Frame)},
       {"TFTransmitJ1939", &TAppState::Path_Transmit_J1939, "Transmit_J1939.xml",
        Step(&TFTessaroneFirmWare::Btn_J1939_Send_Frame)},
+      {"TFSet_SDO_Server_Access", &TAppState::Path_SDO_Server, "SDO_Server.xml",
+       Step(&TFTessaroneFirmWare::Btn_SDO_Server_CANopen)},
+      {"TFSet_SDO_Client_Access", &TAppState::Path_SDO_Client, "SDO_Client.xml",
+       Step(&TFTessaroneFirmWare::Btn_SDO_Client_CANopen)},
+      {"TFSet_PDO_Access", &TAppState::Path_PDO, "PDO.xml", Step(&TFTessaroneFirmWare::Btn_PDO_CANopen)},
+      {"TFNodeGuard", &TAppState::Path_NodeGuard, "Node_Guarding.xml", Step(&TFTessaroneFirmWare::Btn_NodeGuard_CANopen)},
   };
   return steps;
 }
