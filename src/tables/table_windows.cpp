@@ -4,7 +4,8 @@ namespace hd {
 
 std::map<std::string, TWindowMaker> Table_Layer_Windows() {
   std::map<std::string, TWindowMaker> makers;
-  for (TTableWindowFamily family : {Modbus_Windows(), DMX_Windows(), CANopen_Windows()})
+  for (TTableWindowFamily family : {Modbus_Windows(), DMX_Windows(), CANopen_Windows(),
+                                    CAN_Windows()})
     for (auto& [name, maker] : family) makers.emplace(name, std::move(maker));
   return makers;
 }

@@ -42,5 +42,6 @@ std::pair<std::string, TWindowMaker> Table_Window(const std::string& className, 
 TTableWindowFamily Modbus_Windows();   // Modbus TCP master requests, access polls, device page
 TTableWindowFamily DMX_Windows();      // DMX default values
 TTableWindowFamily CANopen_Windows();  // device restart
+TTableWindowFamily CAN_Windows();      // CAN frame tables and their byte maps
 
 }  // namespace hd

@@ -55,6 +55,11 @@ const std::vector<TTableStep>& Table_Steps() {
        Step(&TFTessaroneFirmWare::Btn_DMX_Default)},
       {"TFReStart_Devices", &TAppState::Path_ReStart_Devices, "ReStart_Devices.xml",
        Step(&TFTessaroneFirmWare::Btn_ReStart_Devices_CANopen)},
+      {"TFCAN_Rec_Frames", &TAppState::Path_Receive_Frame, "Receive_Frame.xml",
+       Step(&TFTessaroneFirmWare::Btn_CAN_Rec_Frame)},
+      {"TF_Rec_Info", &TAppState::Path_Receive_Info, "Receive_Info.xml", Step(&TFTessaroneFirmWare::Btn_CAN_Rec_Info)},
+      {"TFCAN_Send_Frame", &TAppState::Path_Send_Frame, "Send_Frame.xml", Step(&TFTessaroneFirmWare::Btn_CAN_Send_Frame)},
+      {"TF_Sen_Info", &TAppState::Path_Send_Info, "Send_Info.xml", Step(&TFTessaroneFirmWare::Btn_CAN_Send_Info)},
   };
   return steps;
 }
