@@ -18,7 +18,7 @@ constexpr TColor kPanelTint = 0xFEFAE0;   // (224,250,254)
 constexpr TColor kNotInUseColor = clMaroon;
 
 // The list under its title at the left, the byte panels one under the other at the right.
-constexpr int kTitlesTop = 72, kBodyTop = 92;
+constexpr int kTitlesTop = 70, kBodyTop = 90;
 constexpr TRect kList{8, kBodyTop, 8 + 169, kBodyTop + 377};
 constexpr int kPanelLeft = 188, kPanelWidth = 457, kPanelHeight = 41, kPanelStep = 48;
 // Inside a panel: the label, the field, the trailing label, "Not in use".
@@ -76,6 +76,8 @@ void TCANMapForm::Create_Byte_Panel(int k) {
   panel->SetBounds(kPanelLeft, kBodyTop + (k - 1) * kPanelStep, kPanelWidth, kPanelHeight);
   panel->SetBevelOuter(bvNone);
   panel->SetCaption("");
+  // The labels take the panel's colour, so they stand on the shape's tint without a box.
+  panel->SetColor(kPanelTint);
   TShape* shape = Shape[i] = new TShape(this);
   shape->SetName("Shape" + n);
   shape->SetParent(panel);
