@@ -307,6 +307,8 @@ class TControlItems : public TStringList {
   explicit TControlItems(std::function<void()> changed);
 };
 
+// A press takes the focus before it selects: when the control that held the focus keeps it
+// (its exit handler refused what it holds), the press selects nothing.
 class TCustomListBox : public TWinControl {
  public:
   explicit TCustomListBox(TComponent* owner);
@@ -324,6 +326,8 @@ class TCustomListBox : public TWinControl {
   void SetSorted(bool v) { items_->SetSorted(v); }
   int TopIndex() const;
   void SetTopIndex(int index);
+  // Where item index lies in client coordinates; empty for an index outside the items.
+  TRect ItemRect(int index) const;
   void Clear() { items_->Clear(); }
 
   void Dispatch(TMessage& m) override;

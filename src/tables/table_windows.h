@@ -43,5 +43,6 @@ TTableWindowFamily Modbus_Windows();   // Modbus TCP master requests, access pol
 TTableWindowFamily DMX_Windows();      // DMX default values
 TTableWindowFamily CANopen_Windows();  // SDO server and client, PDO, node guarding, device restart
 TTableWindowFamily Bus_Frame_Windows();  // NMEA 2000 and J1939 frames
+TTableWindowFamily CAN_Windows();      // CAN frame tables and their byte maps
 
 }  // namespace hd

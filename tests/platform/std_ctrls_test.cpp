@@ -389,6 +389,41 @@ TEST_F(StdCtrlsTest, ListBoxClicksWhenTheSelectionMovesByMouseOrKeyboard) {
   EXPECT_EQ(SendMessage(list->Handle(), LB_GETCOUNT), 2);
 }
 
+// A field checked on exit and a list that picks what the field shows: the exit runs on the
+// item shown before, and a refusal keeps both the focus and the selection.
+TEST_F(StdCtrlsTest, ListBoxPressRunsTheFieldExitFirstAndSelectsNothingWhenItIsRefused) {
+  auto* edit = Add<TEdit>(10, 10);
+  auto* list = Add<TListBox>(10, 40);
+  list->SetBounds(10, 40, 200, 100);
+  for (const char* item : {"0x181", "0x182", "0x183"}) list->Items().Add(item);
+  list->SetItemIndex(0);
+  ShowForm();
+  TEventLog log;
+  bool refuse = true;
+  edit->OnExit = [&](TObject*) {
+    log.Note("exit@" + std::to_string(list->ItemIndex()));
+    if (refuse) edit->SetFocus();
+  };
+  list->OnClick = [&](TObject*) { log.Note("click@" + std::to_string(list->ItemIndex())); };
+  const TRect second = list->ItemRect(1);
+  ASSERT_GT(second.Top, list->ItemRect(0).Top);
+  ASSERT_GT(second.Height(), 0);
+  EXPECT_EQ(list->ItemRect(3), TRect());
+  const int y = (second.Top + second.Bottom) / 2;
+
+  edit->SetFocus();
+  kit.Click(list, 20, y);
+  EXPECT_EQ(log.Text(), "exit@0");
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  EXPECT_EQ(list->ItemIndex(), 0) << "a refused exit keeps the selection";
+
+  log.Clear();
+  refuse = false;
+  kit.Click(list, 20, y);
+  EXPECT_EQ(log.Text(), "exit@0 click@1");
+  EXPECT_EQ(GetFocus(), list->Handle());
+}
+
 TEST_F(StdCtrlsTest, ComboBoxNotifiesUserChangesOnly) {
   auto* combo = Add<TComboBox>(10, 10);
   combo->SetStyle(csDropDownList);

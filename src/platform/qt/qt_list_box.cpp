@@ -111,6 +111,16 @@ void TCustomListBox::SetTopIndex(int index) {
     list->scrollToItem(list->item(index), QAbstractItemView::PositionAtTop);
 }
 
+TRect TCustomListBox::ItemRect(int index) const {
+  auto* list = WidgetOf<QListWidget>(this);
+  if (!list || index < 0 || index >= list->count()) return {};
+  const QRect r = list->visualItemRect(list->item(index));
+  const QPoint at = list->viewport()->mapTo(list, r.topLeft());
+  const TRect insets = NonClientInsets();
+  const int left = at.x() - insets.Left, top = at.y() - insets.Top;
+  return {left, top, left + r.width(), top + r.height()};
+}
+
 void TCustomListBox::NativeSetColor() {
   TWinControl::NativeSetColor();
   if (auto* list = WidgetOf<QListWidget>(this)) SetBaseColor(list, Color());
@@ -129,6 +139,17 @@ void TCustomListBox::DefaultHandler(TMessage& m) {
     case LB_GETCURSEL: m.Result = ItemIndex(); return;
     case LB_SETCURSEL: SetItemIndex(static_cast<int>(static_cast<std::intptr_t>(m.WParam))); m.Result = ItemIndex(); return;
     case LB_GETCOUNT: m.Result = Count(); return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The control that had the focus checks what it holds before the press selects
+      // anything; when it refuses to let the focus go, the selection stays.
+      if (!Focused() && CanFocus()) {
+        HWND self = Handle();
+        SetFocus();
+        if (!IsWindow(self) || !Focused()) return;
+      }
+      NativeDefault(this, m, false);
+      return;
     default: NativeDefault(this, m, false);
   }
 }

@@ -68,6 +68,11 @@ const std::vector<TTableStep>& Table_Steps() {
        Step(&TFTessaroneFirmWare::Btn_SDO_Client_CANopen)},
       {"TFSet_PDO_Access", &TAppState::Path_PDO, "PDO.xml", Step(&TFTessaroneFirmWare::Btn_PDO_CANopen)},
       {"TFNodeGuard", &TAppState::Path_NodeGuard, "Node_Guarding.xml", Step(&TFTessaroneFirmWare::Btn_NodeGuard_CANopen)},
+      {"TFCAN_Rec_Frames", &TAppState::Path_Receive_Frame, "Receive_Frame.xml",
+       Step(&TFTessaroneFirmWare::Btn_CAN_Rec_Frame)},
+      {"TF_Rec_Info", &TAppState::Path_Receive_Info, "Receive_Info.xml", Step(&TFTessaroneFirmWare::Btn_CAN_Rec_Info)},
+      {"TFCAN_Send_Frame", &TAppState::Path_Send_Frame, "Send_Frame.xml", Step(&TFTessaroneFirmWare::Btn_CAN_Send_Frame)},
+      {"TF_Sen_Info", &TAppState::Path_Send_Info, "Send_Info.xml", Step(&TFTessaroneFirmWare::Btn_CAN_Send_Info)},
   };
   return steps;
 }
