@@ -37,7 +37,8 @@ std::optional<TRegion> GetWindowRgn(HWND h) {
 }
 
 bool SetLayeredWindowAttributes(HWND h, TColor, std::uint8_t alpha, unsigned flags) {
-  TControl* control = ControlOf(h);
+  // Only top-level windows are made translucent here; a child asking is refused.
+  auto* control = dynamic_cast<TCustomForm*>(ControlOf(h));
   if (!control || !(ExStyleOf(h) & WS_EX_LAYERED) || (flags & LWA_COLORKEY) || !(flags & LWA_ALPHA)) return false;
   TWindowAttributes& a = WindowAttributes(h);
   a.alpha = alpha;

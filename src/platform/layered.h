@@ -1,11 +1,12 @@
-// Window shapes and translucency: a window's region, constant alpha and per-pixel alpha.
+// Window shapes and translucency: a window's region, constant alpha and per-pixel alpha
+// (translucency needs the extended style WS_EX_LAYERED, from forms.h).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
 #include "platform/bitmap.h"
-#include "platform/messages.h"
+#include "platform/forms.h"
 #include "platform/region.h"
 
 namespace hd {
@@ -17,8 +18,8 @@ bool SetWindowRgn(HWND h, std::optional<TRegion> region, bool redraw = true);
 std::optional<TRegion> GetWindowRgn(HWND h);
 
 constexpr unsigned LWA_COLORKEY = 0x1, LWA_ALPHA = 0x2;
-// A layered window's constant alpha (0 invisible .. 255 opaque). Needs WS_EX_LAYERED and
-// LWA_ALPHA; a colour key is not offered and is refused.
+// A layered form's constant alpha (0 invisible .. 255 opaque). Needs WS_EX_LAYERED and
+// LWA_ALPHA; a colour key is not offered and is refused, as is a window that is not a form.
 bool SetLayeredWindowAttributes(HWND h, TColor key, std::uint8_t alpha, unsigned flags);
 // The window's constant alpha (255 when none is set).
 std::uint8_t LayeredWindowAlpha(HWND h);

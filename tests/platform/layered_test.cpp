@@ -76,6 +76,9 @@ TEST_F(LayeredTest, TransparentWindowsLetTheMouseThrough) {
   EXPECT_EQ(At(50, 50), below->Handle());
   SetWindowLongPtr(shaped->Handle(), GWL_EXSTYLE, 0);
   EXPECT_EQ(At(50, 50), shaped->Handle());
+  // A child is not made translucent here: refused rather than reported done.
+  SetWindowLongPtr(edit->Handle(), GWL_EXSTYLE, WS_EX_LAYERED);
+  EXPECT_FALSE(SetLayeredWindowAttributes(edit->Handle(), 0, 128, LWA_ALPHA));
 }
 
 TEST_F(LayeredTest, ConstantAlphaNeedsTheLayeredStyle) {
