@@ -270,7 +270,7 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   if (glyph) R.Right -= 10;
   TMarkupCall call;
   call.Rect = R;
-  call.WordWrap = P.WW;
+  call.WordWrap = P.Look.WW;
   call.BlinkOn = true;
   call.URLColor = URLColor;
   call.ShadowColor = clGray;
@@ -279,7 +279,7 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   TMarkupResult result;
   DrawMarkup(ACanvas, Text, call, result);
   P.TextWidth = result.XSize + 2;
-  if (glyph) DrawSortGlyph(ACanvas, P.RealCol, GlyphY(P.VA, R), R.Right + 2);
+  if (glyph) DrawSortGlyph(ACanvas, P.RealCol, GlyphY(P.Look.VA, R), R.Right + 2);
 }
 
 void TExtStringGrid::SetHighlightColor(TColor Value) {
