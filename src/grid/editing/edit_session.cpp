@@ -1,10 +1,16 @@
-// The edit session is freed here, where its class is complete, for the grid that owns it.
+// The edit session's record of the cell an edit began in.
 #include "grid/editing/edit_session.h"
 
-#include "grid/stringgrid/ext_string_grid_p.h"
+#include <utility>
 
 namespace hd {
 
-void TEditingFree::operator()(TGridEditSession* Session) const noexcept { delete Session; }
+void TGridEditSession::RememberOldCell(int ACol, int ARow, std::string Text, WideString WideText, bool ModifiedNow) {
+  OldCol = ACol;
+  OldRow = ARow;
+  OldCellText = std::move(Text);
+  OldCellTextWide = std::move(WideText);
+  OldModifiedValue = ModifiedNow;
+}
 
 }  // namespace hd

@@ -57,6 +57,10 @@ class TGridEditSession {
   // The value validation stored or proposes; a refused editor shows it.
   std::string NewCellText;
 
+  // The record validation compares with: the cell (display column), its text in both kinds
+  // and whether the grid was modified then.
+  void RememberOldCell(int ACol, int ARow, std::string Text, WideString WideText, bool ModifiedNow);
+
   // The special editors, made on first use and owned by the grid as their owner.
   TGridCombo* Combo = nullptr;
   TGridCheckBox* CheckEdit = nullptr;

@@ -1,5 +1,6 @@
 // The string grid as the host of its in-place editors: each question an editor may ask
-// answered by the grid's own members, and the editing objects the grid owns.
+// answered by the grid's own members; and the editing objects the grid owns, made and freed
+// here.
 #include "grid/editing/edit_session.h"
 #include "grid/editing/editor_host.h"
 #include "grid/stringgrid/column_size.h"
@@ -131,6 +132,8 @@ void TExtStringGrid::CreateEditing() {
   FP->Session.reset(new TGridEditSession);
   FP->EditorHost.reset(new TEditorHost(*this));
 }
+
+void TEditingFree::operator()(TGridEditSession* Session) const noexcept { delete Session; }
 
 void TEditingFree::operator()(TGridEditorHost* Host) const noexcept { delete Host; }
 

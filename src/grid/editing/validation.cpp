@@ -132,14 +132,8 @@ bool TExtStringGrid::IsFixedForEditing(int ACol, int ARow) {
 }
 
 void TExtStringGrid::StoreOldCell(int ACol, int ARow) {
-  TExtStringGridPrivate& p = *FP;
-  TGridEditSession& session = *p.Session;
-  session.OldCol = ACol;
-  session.OldRow = ARow;
   int real = RealColIndex(ACol);
-  session.OldCellText = GetGridCell(real, ARow);
-  session.OldCellTextWide = WideCells(real, ARow);
-  session.OldModifiedValue = p.Modified;
+  FP->Session->RememberOldCell(ACol, ARow, GetGridCell(real, ARow), WideCells(real, ARow), FP->Modified);
 }
 
 void TExtStringGrid::RestoreCellCache() {

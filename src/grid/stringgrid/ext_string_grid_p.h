@@ -44,7 +44,7 @@ class TGridEditSession;
 class TGridEditorHost;
 
 // Frees the concern objects whose classes live with the editing, a folder this one cannot
-// include (defined there).
+// include (defined in editing/grid_editor_host.cpp).
 struct TEditingFree {
   void operator()(TGridEditSession* Session) const noexcept;
   void operator()(TGridEditorHost* Host) const noexcept;
