@@ -5,7 +5,7 @@
 #include <deque>
 #include <mutex>
 
-#include "platform/qt/qt_main_thread.h"
+#include "platform/native_bridge_p.h"
 
 namespace hd {
 
@@ -32,7 +32,7 @@ void PostToMainThread(std::function<void()> fn) {
   }
   q.Posted.notify_all();
   // Every post wakes the loop; a wake that finds the queue already emptied runs nothing.
-  WakeQtMainLoop();
+  NativeWakeMainLoop();
 }
 
 int RunPostedCalls() { return RunPostedCalls(nullptr); }

@@ -19,6 +19,9 @@ class TDialogSink;
 void EnsureNativeApplication();
 // Processes pending native events without waiting.
 void NativeProcessEvents();
+// Asks the native event loop to run the calls posted to the main thread; false when there is
+// no application object yet.
+bool NativeWakeMainLoop();
 // Waits until a native event arrives or the next timer falls due (real clock only).
 void NativeWaitForEvents();
 

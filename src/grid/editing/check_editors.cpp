@@ -3,13 +3,12 @@
 // into the cell); the keys that leave them end the edit and move the grid.
 #include "grid/editing/check_editors.h"
 
-#include "grid/foundation/input_settings.h"
-#include "grid/stringgrid/ext_string_grid.h"
-#include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/editing/edit_session.h"
+#include "grid/editing/editor_host.h"
 
 namespace hd {
 
-TGridCheckBox::TGridCheckBox(TComponent* AOwner) : TCheckBox(AOwner), FGrid(OwningGrid(AOwner)) {}
+TGridCheckBox::TGridCheckBox(TComponent* AOwner, TGridEditorHost& Host) : TCheckBox(AOwner), FHost(&Host) {}
 
 namespace {
 
@@ -42,23 +41,23 @@ void TGridCheckBox::KeyDown(WORD& Key, TShiftState Shift) {
     TCheckBox::KeyDown(Key, Shift);
     return;
   }
-  TExtStringGrid* grid = FGrid;
+  TGridEditorHost& host = *FHost;
   WORD key = Key;
   Key = 0;
-  grid->HideInplaceEdit();
-  if (grid->CanFocus()) grid->SetFocus();
+  host.HideInplaceEdit();
+  if (host.Window().CanFocus()) host.Window().SetFocus();
   // Moves only with AdvanceOnEnter.
-  if (key == VK_RETURN) grid->AdvanceToNextCell(grid->Col(), grid->Row(), false, true, true, false, false);
-  if (key == VK_UP || key == VK_DOWN) grid->KeyDown(key, Shift);
+  if (key == VK_RETURN) host.AdvanceOnReturn();
+  if (key == VK_UP || key == VK_DOWN) host.GridKeyDown(key, Shift);
 }
 
 void TGridCheckBox::DoExit() {
-  FGrid->HideInplaceEdit();
+  FHost->HideInplaceEdit();
   TCheckBox::DoExit();
 }
 
-TGridButton::TGridButton(TComponent* AOwner) : TButton(AOwner), FGrid(OwningGrid(AOwner)) {
-  OnClick = [this](TObject*) { FGrid->DoButtonClick(FGrid->Col(), FGrid->Row()); };
+TGridButton::TGridButton(TComponent* AOwner, TGridEditorHost& Host) : TButton(AOwner), FHost(&Host) {
+  OnClick = [this](TObject*) { FHost->ButtonClick(); };
 }
 
 void TGridButton::WndProc(TMessage& Message) {
@@ -76,7 +75,7 @@ void TGridButton::WndProc(TMessage& Message) {
     case WM_LBUTTONUP:
       // The caption reaches the cell before the click completes (OnEllipsClick, then
       // OnButtonClick).
-      if (dynamic_cast<TExtStringGrid*>(Parent())) PassCaption();
+      if (Parent() == &FHost->Window()) PassCaption();
       break;
     default: break;
   }
@@ -86,12 +85,12 @@ void TGridButton::WndProc(TMessage& Message) {
 void TGridButton::LeaveToGrid() {
   SetVisible(false);
   SetEnabled(false);
-  FGrid->SetEditMode(false);
-  if (FGrid->CanFocus()) FGrid->SetFocus();
+  FHost->Session().EditMode = false;
+  if (FHost->Window().CanFocus()) FHost->Window().SetFocus();
 }
 
 void TGridButton::KeyDown(WORD& Key, TShiftState Shift) {
-  TExtStringGrid* grid = FGrid;
+  HWND grid = FHost->Window().Handle();
   switch (Key) {
     case VK_LEFT:
     case VK_UP:
@@ -99,16 +98,16 @@ void TGridButton::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_DOWN: {
       WORD key = Key;
       Key = 0;
-      SendMessage(grid->Handle(), WM_KEYDOWN, key, 0);
+      SendMessage(grid, WM_KEYDOWN, key, 0);
       LeaveToGrid();
-      SendMessage(grid->Handle(), WM_KEYUP, key, 0);
+      SendMessage(grid, WM_KEYUP, key, 0);
       return;
     }
     case VK_ESCAPE:
       Key = 0;
       LeaveToGrid();
-      grid->RestoreCellCache();
-      SendMessage(grid->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+      FHost->RestoreCellCache();
+      SendMessage(grid, WM_KEYDOWN, VK_ESCAPE, 0);
       return;
     default: TButton::KeyDown(Key, Shift);
   }
@@ -125,14 +124,13 @@ void TGridButton::KeyUp(WORD& Key, TShiftState) {
 }
 
 void TGridButton::PassCaption() {
-  std::string caption;
-  FGrid->DoEllipsClick(Caption(), caption);
+  std::string caption = FHost->EllipsClick(Caption());
   SetCaption(caption);
-  FGrid->SetCurrentCell(caption);
+  FHost->SetCurrentCell(caption);
 }
 
 void TGridButton::DoExit() {
-  FGrid->HideInplaceEdit();
+  FHost->HideInplaceEdit();
   TButton::DoExit();
 }
 

@@ -7,12 +7,12 @@
 
 namespace hd {
 
-class TExtStringGrid;
+class TGridEditorHost;
 
 class TGridCheckBox : public TCheckBox {
  public:
-  // The owner must be a string grid (EInvalidCast otherwise).
-  explicit TGridCheckBox(TComponent* AOwner);
+  // AOwner: the grid whose editor it is; Host: what it asks of that grid.
+  TGridCheckBox(TComponent* AOwner, TGridEditorHost& Host);
   const char* ClassName() const override { return "TGridCheckBox"; }
   // Makes the window again before each use.
   void ReCreate() { RecreateWnd(); }
@@ -24,14 +24,14 @@ class TGridCheckBox : public TCheckBox {
   void DoExit() override;
 
  private:
-  TExtStringGrid* FGrid;
+  TGridEditorHost* FHost;
 };
 
 class TGridButton : public TButton {
  public:
-  // The owner must be a string grid (EInvalidCast otherwise); a click fires the grid's
-  // OnButtonClick for the current cell.
-  explicit TGridButton(TComponent* AOwner);
+  // AOwner: the grid whose editor it is; Host: what it asks of that grid. A click fires the
+  // grid's OnButtonClick for the current cell.
+  TGridButton(TComponent* AOwner, TGridEditorHost& Host);
   const char* ClassName() const override { return "TGridButton"; }
   void ReCreate() { RecreateWnd(); }
   void WndProc(TMessage& Message) override;
@@ -46,7 +46,7 @@ class TGridButton : public TButton {
   void PassCaption();
   // Hidden and disabled, the grid out of edit mode and focused.
   void LeaveToGrid();
-  TExtStringGrid* FGrid;
+  TGridEditorHost* FHost;
 };
 
 // Told of the cells a validated edit changed; registered with a grid (RegisterNotifier).

@@ -3,6 +3,8 @@
 // platform grid or a special editor through the set-up, reading a closed editor back and
 // reporting the end of an edit at once (OnEditingDone) and later (the posted "GridEditDone").
 #include "grid/editing/check_editors.h"
+#include "grid/editing/edit_session.h"
+#include "grid/editing/editor_host.h"
 #include "grid/editing/inplace_combo.h"
 #include "grid/editing/inplace_text_edit.h"
 #include "grid/foundation/markup_text.h"
@@ -30,18 +32,12 @@ bool IsTextKind(TEditorType kind) {
   }
 }
 
-// Restores a flag when the scope ends, also when a handler throws.
-class TFlagScope {
- public:
-  TFlagScope(bool& flag, bool value) : flag_(flag), old_(flag) { flag_ = value; }
-  ~TFlagScope() { flag_ = old_; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool old_;
-};
+// OnComboChange and OnComboObjectChange for an item of the combo editor (-1: none, with the
+// combo's text).
+void FireComboItemChange(TGridEditorHost& Host, TEsgComboBox& Combo, int Index) {
+  bool item = Index >= 0 && Index < Combo.Items().Count();
+  Host.FireComboChange(Index, item ? Combo.Items()[Index] : Combo.Text(), item ? Combo.Items().Objects(Index) : nullptr);
+}
 
 }  // namespace
 
@@ -74,6 +70,7 @@ void TExtStringGrid::Select() { SelectCell(Col(), Row()); }
 
 bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *p.Session;
   if (p.ForceSel) return true;
   if (!Parent()) return true;
   if (ACol < 0 || ARow < 0) return false;
@@ -81,7 +78,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   if (p.FloatingFooter->Visible() && p.FloatingFooter->FooterStyle() == fsFixedLastRow && ARow == RowCount() - 1)
     return false;
   int real = RealColIndex(ACol);
-  p.EditText = GetCellEx(real, ARow);
+  session.EditText = GetCellEx(real, ARow);
   if (IsMergedNonBaseCell(real, ARow) && !Options().Contains(goRangeSelect)) {
     SelectMergedBaseCell(real, ARow);
     return false;
@@ -93,13 +90,13 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     EditingForGraphicCell(real, ARow);
   else
     EditingForTextCell(ACol, ARow, real, newText);
-  bool result = p.Editing && !editorFocused ? LeaveEditedCell(ACol, ARow, newText) : LeaveCell(ACol, ARow);
+  bool result = session.Editing && !editorFocused ? LeaveEditedCell(ACol, ARow, newText) : LeaveCell(ACol, ARow);
   if (!Loading() && ARow != p.LastReportedRow && OnRowChanged && result && ARow != oldRow) {
     int old = p.LastReportedRow;
     p.LastReportedRow = ARow;
     OnRowChanged(this, old, ARow);
   }
-  p.CellCache = newText;
+  session.CellCache = newText;
   return result;
 }
 
@@ -137,10 +134,11 @@ void TExtStringGrid::EditingForGraphicCell(int ACol, int ARow) {
 // the cell left is closed and NewText read again after it.
 void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::string& NewText) {
   TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *p.Session;
   bool canEdit = Options().Contains(goEditing) || p.EditDisable;
   CanEditCell(ARealCol, ARow, canEdit);
   if (canEdit && p.MouseActions->DirectEdit()) {
-    p.EditControl = FDefaultEditor;
+    session.EditControl = FDefaultEditor;
     canEdit = !IsNoEditorCell(ARealCol, ARow);
   }
   if (p.MouseActions->EditOnDblClickOnly()) canEdit = false;
@@ -148,23 +146,23 @@ void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::s
     p.EditDisable = false;
     // The record follows the focus whenever no edit is under way, so that the next edit is
     // validated against the cell it is made in.
-    if (!p.Editing) StoreOldCell(ACol, ARow);
+    if (!session.Editing) StoreOldCell(ACol, ARow);
     if (!Options().Contains(goEditing)) {
       TGridOptions options = Options();
       if (options.Contains(goRowSelect) && p.MouseActions->RangeSelectAndEdit()) options -= TGridOptions{goRowSelect};
       SetOptionsWithoutRepaint(options + TGridOptions{goEditing});
     }
-    if (p.Editing) {
+    if (session.Editing) {
       HideInplaceEdit();
       NewText = GetCellEx(ARealCol, ARow);
     }
   } else {
-    if (p.Editing) {
+    if (session.Editing) {
       HideInplaceEdit();
       NewText = GetCellEx(ARealCol, ARow);
     }
     if (Options().Contains(goEditing)) {
-      p.EditMode = false;
+      session.EditMode = false;
       p.EditDisable = true;
       SetOptionsWithoutRepaint(Options() - TGridOptions{goEditing});
       SetEditorMode(false);
@@ -175,12 +173,12 @@ void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::s
 // Leaving a cell under edit: its value validated, then OnCellChanging; refused, the text the
 // cell had is kept as the one the focus stays on.
 bool TExtStringGrid::LeaveEditedCell(int ACol, int ARow, std::string& NewText) {
-  TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *FP->Session;
   bool allow = true;
-  std::string saved = p.CellCache;
+  std::string saved = session.CellCache;
   bool result;
   if (IsWideCell(RealColIndex(Col()), Row()))
-    result = ValidateCellWide(p.EditWideText);
+    result = ValidateCellWide(session.EditWideText);
   else
     result = ValidateCell(CurrentCell());
   DoCellChanging(ACol, ARow, allow);
@@ -198,33 +196,33 @@ bool TExtStringGrid::LeaveCell(int ACol, int ARow) {
 }
 
 bool TExtStringGrid::CanEditShow() {
-  TExtStringGridPrivate& p = *FP;
-  if (p.Validating) return false;
+  TGridEditSession& session = *FP->Session;
+  if (session.Validating) return false;
   bool result = TBaseGrid::CanEditShow();
   if (IsDesigning()) return result;
   TPoint base = BaseCell(RealColIndex(Col()), Row());
-  if (result && !p.EditMode && HasClickableGraphic(base.X, base.Y)) return false;
-  if (result && !p.EditMode) {
-    p.NoEditChange = true;
-    p.CellCache = CurrentCell();
-    p.EditControl = FDefaultEditor;
-    GetCellEditor(base.X, base.Y, p.EditControl);
-    if (p.EditControl == edNone) {
-      p.NoEditChange = false;
+  if (result && !session.EditMode && HasClickableGraphic(base.X, base.Y)) return false;
+  if (result && !session.EditMode) {
+    session.NoEditChange = true;
+    session.CellCache = CurrentCell();
+    session.EditControl = FDefaultEditor;
+    GetCellEditor(base.X, base.Y, session.EditControl);
+    if (session.EditControl == edNone) {
+      session.NoEditChange = false;
       return false;
     }
-    p.EditMode = true;
-    if (!IsTextKind(p.EditControl)) {
+    session.EditMode = true;
+    if (!IsTextKind(session.EditControl)) {
       SetupEditor(RealToDisplCol(base.X), base.Y);
-      p.Entered = true;
-      p.NoEditChange = false;
+      session.Entered = true;
+      session.NoEditChange = false;
       return false;
     }
-    p.ShowEditProcess = true;
+    session.ShowEditProcess = true;
   }
   if (result) {
-    p.Entered = true;
-    p.Editing = true;
+    session.Entered = true;
+    session.Editing = true;
   }
   return result;
 }
@@ -233,7 +231,7 @@ void TExtStringGrid::ShowInplaceEdit() {
   if (HasClickableGraphic(RealColIndex(Col()), Row())) return;
   if (Row() < TopRow()) SetTopRow(Row());
   if (Col() < LeftCol()) SetLeftCol(Col());
-  FP->EditText = GetCellEx(RealColIndex(Col()), Row());
+  FP->Session->EditText = GetCellEx(RealColIndex(Col()), Row());
   ShowEditor();
 }
 
@@ -243,55 +241,56 @@ void TExtStringGrid::ShowCellEdit() {
 }
 
 void TExtStringGrid::HideInplaceEdit() {
-  TExtStringGridPrivate& p = *FP;
-  if (!p.EditMode) return;
+  TGridEditSession& session = *FP->Session;
+  if (!session.EditMode) return;
   HideEditor();
   ReadBackEditor(Col(), Row());
-  p.EditMode = false;
+  session.EditMode = false;
   SelectCell(Col(), Row());
 }
 
 void TExtStringGrid::HideCellEdit() { ReadBackEditor(Col(), Row()); }
 
 void TExtStringGrid::ReadBackEditor(int ACol, int ARow) {
-  TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *FP->Session;
   if (ComponentState().Contains(csDestroying)) return;
-  p.SpecialEditor = false;
-  TFlagScope blockKill(p.BlockKill, true);
+  session.SpecialEditor = false;
+  TFlagScope blockKill(session.BlockKill, true);
   int real = RealColIndex(ACol);
-  p.StartEditChar = 0;
+  session.StartEditChar = 0;
   auto hide = [](TWinControl* control) {
     if (!control) return;
     control->SetVisible(false);
     control->SetEnabled(false);
   };
-  switch (p.EditControl) {
+  switch (session.EditControl) {
     case edComboEdit:
     case edComboList:
-      if (p.EditMode) {
-        p.EditMode = false;
-        SetEditedCellText(real, ARow, p.Combo->Text());
+      if (session.EditMode) {
+        session.EditMode = false;
+        SetEditedCellText(real, ARow, session.Combo->Text());
       }
-      hide(p.Combo);
+      hide(session.Combo);
       break;
     case edCheckBox:
-      p.EditMode = false;
-      hide(p.CheckEdit);
+      session.EditMode = false;
+      hide(session.CheckEdit);
       break;
     case edButton:
-      p.EditMode = false;
-      hide(p.ButtonEdit);
+      session.EditMode = false;
+      hide(session.ButtonEdit);
       break;
     default: break;
   }
-  if (p.EditControl != edNormal && p.EditActive) NotifyEditDone(real, ARow);
-  p.EditActive = false;
+  if (session.EditControl != edNormal && session.EditActive) NotifyEditDone(real, ARow);
+  session.EditActive = false;
 }
 
 void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   TExtStringGridPrivate& p = *FP;
-  TFlagScope blockFocus(p.BlockFocus, true);
-  p.Editing = false;
+  TGridEditSession& session = *p.Session;
+  TFlagScope blockFocus(session.BlockFocus, true);
+  session.Editing = false;
   HideInplaceEdit();
   if (p.Navigation->AppendOnArrowDown() && Key == VK_DOWN && IsLastNormalRow(Row())) AppendRowOnArrowDown();
   if (Key == VK_TAB || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN) {
@@ -313,7 +312,7 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
 
 void TExtStringGrid::NotifyEditDone(int ACol, int ARow) {
   if (OnEditingDone) OnEditingDone(this);
-  FP->EditMode = false;
+  FP->Session->EditMode = false;
   if (HandleAllocated())
     PostMessage(Handle(), GridEditDoneMessage(), static_cast<WPARAM>(ACol), static_cast<LPARAM>(ARow));
 }
@@ -335,44 +334,46 @@ void TExtStringGrid::WMCommand(TMessage& Message) {
     // The editor's own change handling first (OnEditChange), then its text to the cell; a
     // text the editor is loaded with is not written back.
     SendMessage(FInplaceEdit->Handle(), CN_COMMAND, Message.WParam, Message.LParam);
-    if (!FP->NoEditChange) TBaseGrid::WndProc(Message);
+    if (!FP->Session->NoEditChange) TBaseGrid::WndProc(Message);
     return;
   }
-  if (FP->Combo && static_cast<HWND>(Message.LParam) == FP->Combo->Handle()) ComboNotification(HIWORD(Message.WParam));
+  const TGridCombo* combo = FP->Session->Combo;
+  if (combo && static_cast<HWND>(Message.LParam) == combo->Handle()) ComboNotification(HIWORD(Message.WParam));
   TBaseGrid::WndProc(Message);
 }
 
 // The character that opens an editor is handed on to a special editor when it opens.
 void TExtStringGrid::NoteStartEditChar(const TMessage& Message) {
-  if (FP->EditMode || !Options().Contains(goEditing)) return;
+  if (FP->Session->EditMode || !Options().Contains(goEditing)) return;
   auto ch = static_cast<TKeyChar>(Message.WParam);
-  if (ch == 8 || ch >= 32) FP->StartEditChar = ch;
+  if (ch == 8 || ch >= 32) FP->Session->StartEditChar = ch;
 }
 
 void TExtStringGrid::WMGridEditDone(const TMessage& Message) {
   if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
   if (FP->MouseActions->EditOnDblClickOnly()) {
     HideInplaceEdit();
-    FP->EditMode = false;
+    FP->Session->EditMode = false;
     ClearEditingOption();
   }
 }
 
 void TExtStringGrid::ComboNotification(WORD Code) {
   TExtStringGridPrivate& p = *FP;
-  TGridCombo* combo = p.Combo;
+  TGridEditSession& session = *p.Session;
+  TGridCombo* combo = session.Combo;
   int real = RealColIndex(Col());
   switch (Code) {
     case CBN_SELCHANGE:
     case CBN_EDITCHANGE:
-      if (p.EditMode) combo->FireComboChange(combo->ItemIndex());
+      if (session.EditMode) FireComboItemChange(*p.EditorHost, *combo, combo->ItemIndex());
       break;
     case CBN_CLOSEUP:
-      if (p.MouseActions->DirectComboClose() && p.EditMode) {
+      if (p.MouseActions->DirectComboClose() && session.EditMode) {
         // With nothing selected the combo keeps its text.
         int index = combo->ItemIndex();
         if (index >= 0) combo->SetText(combo->Items()[index]);
-        combo->FireComboChange(index);
+        FireComboItemChange(*p.EditorHost, *combo, index);
         TMouseActions& actions = *p.MouseActions;
         bool direct = actions.DirectEdit();
         actions.SetDirectEdit(false);
@@ -446,7 +447,7 @@ void TExtStringGrid::CursorWalk(bool Forward, const std::string& Text, bool Show
   if (ShowAgain && navigation.CursorWalkAlwaysEdit()) ShowInplaceEdit();
 }
 
-TInplaceEdit* TExtStringGrid::CreateEditor() { return New<TExtInplaceEdit>(this); }
+TInplaceEdit* TExtStringGrid::CreateEditor() { return New<TExtInplaceEdit>(this, *FP->EditorHost); }
 
 TExtInplaceEdit* TExtStringGrid::NormalEdit() const { return dynamic_cast<TExtInplaceEdit*>(FInplaceEdit); }
 
@@ -494,11 +495,11 @@ void TExtStringGrid::SetCurrentCell(const std::string& Value) {
 
 bool TExtStringGrid::IsWideCell(int ACol, int ARow) { return GetCellEx(ACol, ARow).starts_with("|\\"); }
 
-TEditorType TExtStringGrid::EditControl() const { return FP->EditControl; }
-bool TExtStringGrid::EditMode() const { return FP->EditMode; }
-void TExtStringGrid::SetEditMode(bool Value) { FP->EditMode = Value; }
-bool TExtStringGrid::Editing() const { return FP->Editing; }
-void TExtStringGrid::SetStartEditChar(TKeyChar Value) { FP->StartEditChar = Value; }
-void TExtStringGrid::SetLButFlg(bool Value) { FP->LButFlg = Value; }
+TEditorType TExtStringGrid::EditControl() const { return FP->Session->EditControl; }
+bool TExtStringGrid::EditMode() const { return FP->Session->EditMode; }
+void TExtStringGrid::SetEditMode(bool Value) { FP->Session->EditMode = Value; }
+bool TExtStringGrid::Editing() const { return FP->Session->Editing; }
+void TExtStringGrid::SetStartEditChar(TKeyChar Value) { FP->Session->StartEditChar = Value; }
+void TExtStringGrid::SetLButFlg(bool Value) { FP->Session->LButFlg = Value; }
 
 }  // namespace hd

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "grid/editing/edit_session.h"
+#include "grid/editing/editor_host.h"
 #include "grid/foundation/input_settings.h"
-#include "grid/stringgrid/ext_string_grid.h"
-#include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/application.h"
 #include "platform/sysutils.h"
 
@@ -31,7 +31,9 @@ class THeld {
 
 }  // namespace
 
-TGridCombo::TGridCombo(TComponent* AOwner) : TEsgComboBox(AOwner), FGrid(OwningGrid(AOwner)) { SetButtonWidth(16); }
+TGridCombo::TGridCombo(TComponent* AOwner, TGridEditorHost& Host) : TEsgComboBox(AOwner), FHost(&Host) {
+  SetButtonWidth(16);
+}
 
 bool TGridCombo::IsEditorKey(WORD Key, TShiftState Shift) const {
   if (Key == VK_DOWN && Shift.Contains(ssAlt)) return false;
@@ -42,10 +44,10 @@ bool TGridCombo::IsEditorKey(WORD Key, TShiftState Shift) const {
 }
 
 bool TGridCombo::HandleTab(WORD& Key, TShiftState Shift) {
-  TExtStringGrid* grid = FGrid;
-  TExtStringGridPrivate& p = *grid->FP;
-  grid->SetCurrentCell(Text());
-  if (!grid->ValidateCell(Text())) {
+  TGridEditorHost& host = *FHost;
+  TGridEditSession& p = host.Session();
+  host.SetCurrentCell(Text());
+  if (!host.ValidateCell(Text())) {
     SetText(p.NewCellText);
     SetSelStart(Utf8Length(Text()));
     Invalidate();
@@ -53,33 +55,33 @@ bool TGridCombo::HandleTab(WORD& Key, TShiftState Shift) {
     return false;
   }
   if (Style() == csDropDownList)
-    SetItemIndex(Items().IndexOf(grid->CurrentCell()));
+    SetItemIndex(Items().IndexOf(host.CurrentCell()));
   else
-    SetText(grid->CurrentCell());
-  if (grid->Options().Contains(goTabs)) {
-    grid->HideInplaceEdit();
-    if (grid->CanFocus()) grid->SetFocus();
-    grid->TabToNextCell(Shift.Contains(ssShift));
+    SetText(host.CurrentCell());
+  if (host.TabsMoveCells()) {
+    host.HideInplaceEdit();
+    if (host.Window().CanFocus()) host.Window().SetFocus();
+    host.TabToNextCell(Shift.Contains(ssShift));
     Key = 0;
     return false;
   }
-  PostMessage(grid->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  PostMessage(host.Window().Handle(), WM_KEYDOWN, VK_TAB, 0);
   return true;
 }
 
 void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
-  TExtStringGrid* grid = FGrid;
-  TExtStringGridPrivate& p = *grid->FP;
-  TNavigation& navigation = grid->Navigation();
+  TGridEditorHost& host = *FHost;
+  TGridEditSession& p = host.Session();
+  TNavigation& navigation = host.Navigation();
   bool editorKey = IsEditorKey(Key, Shift);
   FWorkMode = !(Key == VK_BACK || Key == VK_DELETE);
   if ((Key == VK_UP || Key == VK_DOWN) && !navigation.ComboGetUpDown() && !DroppedDown()) {
-    grid->HideInplaceEdit();
+    host.HideInplaceEdit();
     {
       THeld held([&] { return navigation.AlwaysEdit(); }, [&](bool v) { navigation.SetAlwaysEdit(v); }, false);
-      if (grid->CanFocus()) grid->SetFocus();
+      if (host.Window().CanFocus()) host.Window().SetFocus();
     }
-    grid->KeyDown(Key, Shift);
+    host.GridKeyDown(Key, Shift);
     Key = 0;
     return;
   }
@@ -88,21 +90,21 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
     return;
   }
   if (Key == VK_ESCAPE) {
-    std::string old = grid->CurrentCell();
+    std::string old = host.CurrentCell();
     int index = Items().IndexOf(old);
     if (Style() != csDropDownList) SetText(old);
     if (index >= 0) SetItemIndex(index);
     // Nothing is read back: a list whose items lack the cell's text would store an item.
     p.EditMode = false;
     p.Editing = false;
-    grid->ReadBackEditor(grid->Col(), grid->Row());
-    if (grid->CanFocus()) grid->SetFocus();
+    host.ReadBackEditor();
+    if (host.Window().CanFocus()) host.Window().SetFocus();
     Key = 0;
     return;
   }
   if (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
-    grid->SetCurrentCell(Text());
-    if (!grid->ValidateCell(Text())) {
+    host.SetCurrentCell(Text());
+    if (!host.ValidateCell(Text())) {
       SetText(p.NewCellText);
       if (Style() != csDropDownList) SelectAll();
       Invalidate();
@@ -110,25 +112,25 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
       return;
     }
     if (Style() == csDropDownList) {
-      int index = Items().IndexOf(grid->CurrentCell());
+      int index = Items().IndexOf(host.CurrentCell());
       if (index >= 0) SetItemIndex(index);
     } else {
-      SetText(grid->CurrentCell());
+      SetText(host.CurrentCell());
     }
   }
   if (Key == VK_TAB) {
-    if (!grid->EditorHandlesTab()) return;
+    if (!host.EditorHandlesTab()) return;
     if (!HandleTab(Key, Shift)) return;
   }
   if (Style() == csDropDownList || DroppedDown()) {
     {
-      TMouseActions& actions = grid->MouseActions();
+      TMouseActions& actions = host.MouseActions();
       THeld held([&] { return actions.DirectComboClose(); }, [&](bool v) { actions.SetDirectComboClose(v); }, false);
-      grid->HideInplaceEdit();
+      host.HideInplaceEdit();
     }
     if (Key == VK_LEFT || Key == VK_RIGHT) {
-      if (grid->CanFocus()) grid->SetFocus();
-      grid->KeyDown(Key, Shift);
+      if (host.Window().CanFocus()) host.Window().SetFocus();
+      host.GridKeyDown(Key, Shift);
     }
     if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN)
       Key = 0;
@@ -137,15 +139,15 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
     return;
   }
   WORD key = Key;
-  grid->DoneInplaceEdit(key, Shift);
-  if (navigation.AdvanceOnEnter() && navigation.AdvanceAutoEdit() && key == VK_RETURN) grid->ShowInplaceEdit();
+  host.DoneInplaceEdit(key, Shift);
+  if (navigation.AdvanceOnEnter() && navigation.AdvanceAutoEdit() && key == VK_RETURN) host.ShowInplaceEdit();
   Key = 0;
 }
 
 void TGridCombo::KeyPress(TKeyChar& Key) {
-  TExtStringGrid* grid = FGrid;
+  TGridEditorHost& host = *FHost;
   int before = ItemIndex();
-  if (grid->OnKeyPress) grid->OnKeyPress(this, Key);
+  host.FireKeyPress(this, Key);
   if (Key == 27) Key = 0;
   if (Key == 13 && OnReturnKey) OnReturnKey(this);
   if (Key == 13 || Key == 9) Key = 0;
@@ -154,24 +156,15 @@ void TGridCombo::KeyPress(TKeyChar& Key) {
   (void)before;
 }
 
-void TGridCombo::FireComboChange(int Index) {
-  TExtStringGrid* grid = FGrid;
-  int real = grid->RealColIndex(grid->Col());
-  std::string selection = Index >= 0 && Index < Items().Count() ? Items()[Index] : Text();
-  TObject* object = Index >= 0 && Index < Items().Count() ? Items().Objects(Index) : nullptr;
-  if (grid->OnComboChange) grid->OnComboChange(grid, real, grid->Row(), Index, selection);
-  if (grid->OnComboObjectChange) grid->OnComboObjectChange(grid, real, grid->Row(), Index, selection, object);
-}
-
 void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
   HWND self = Handle();
-  TExtStringGrid* grid = FGrid;
-  if (Style() == csDropDown && grid->Navigation().CursorWalkEditor() && SelLength() == 0 && Shift.Empty()) {
+  TGridEditorHost& host = *FHost;
+  if (Style() == csDropDown && host.Navigation().CursorWalkEditor() && SelLength() == 0 && Shift.Empty()) {
     bool left = Key == VK_LEFT && SelStart() == 0;
     bool right = Key == VK_RIGHT && SelStart() == Utf8Length(Text());
     if (left || right) {
       Key = 0;
-      grid->CursorWalk(right, Text(), true);
+      host.CursorWalk(right, Text(), true);
       return;
     }
   }
@@ -180,9 +173,9 @@ void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
 }
 
 void TGridCombo::DoChange() {
-  TExtStringGrid* grid = FGrid;
-  if (!FWorkMode || !grid->Lookup()) return;
-  bool caseSensitive = grid->LookupCaseSensitive();
+  TGridEditorHost& host = *FHost;
+  if (!FWorkMode || !host.Lookup()) return;
+  bool caseSensitive = host.LookupCaseSensitive();
   std::string typed = Utf8Copy(Text(), 1, SelStart());
   if (typed.empty()) return;
   std::string prefix = caseSensitive ? typed : AnsiUpperCase(typed);
@@ -206,7 +199,7 @@ void TGridCombo::DoChange() {
     complete(Items()[i]);
     return;
   }
-  if (int i = find(grid->LookupItems()); i >= 0) complete(grid->LookupItems()[i]);
+  if (int i = find(host.LookupItems()); i >= 0) complete(host.LookupItems()[i]);
 }
 
 void TGridCombo::MouseWheelStep(bool Down) {
@@ -216,14 +209,11 @@ void TGridCombo::MouseWheelStep(bool Down) {
   } else if (index > 0) {
     SetItemIndex(index - 1);
   }
-  TExtStringGrid* grid = FGrid;
+  TGridEditorHost& host = *FHost;
   index = ItemIndex();
   std::string selection = index >= 0 ? Items()[index] : std::string();
-  int real = grid->RealColIndex(grid->Col());
-  if (grid->OnEditChange) grid->OnEditChange(grid, real, grid->Row(), selection);
-  if (grid->OnComboChange) grid->OnComboChange(grid, real, grid->Row(), index, selection);
-  if (grid->OnComboObjectChange)
-    grid->OnComboObjectChange(grid, real, grid->Row(), index, selection, index >= 0 ? Items().Objects(index) : nullptr);
+  host.FireEditChange(host.RealColIndex(host.Col()), host.Row(), selection);
+  host.FireComboChange(index, selection, index >= 0 ? Items().Objects(index) : nullptr);
 }
 
 void TGridCombo::WndProc(TMessage& Message) {
@@ -235,13 +225,13 @@ void TGridCombo::WndProc(TMessage& Message) {
     case CM_WANTSPECIALKEY: {
       TEsgComboBox::WndProc(Message);
       WORD key = static_cast<WORD>(Message.WParam);
-      if (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && FGrid->EditorHandlesTab())) Message.Result = 1;
+      if (key == VK_RETURN || key == VK_ESCAPE || (key == VK_TAB && FHost->EditorHandlesTab())) Message.Result = 1;
       return;
     }
     case WM_SETFOCUS: {
       TEsgComboBox::WndProc(Message);
-      TExtStringGridPrivate& p = *FGrid->FP;
-      if (!FGrid->Navigation().EditSelectAll() && Style() == csDropDown) {
+      TGridEditSession& p = FHost->Session();
+      if (!FHost->Navigation().EditSelectAll() && Style() == csDropDown) {
         SetSelStart(Utf8Length(Text()));
         SetSelLength(0);
       }
@@ -266,14 +256,14 @@ void TGridCombo::WndProc(TMessage& Message) {
 
 void TGridCombo::Change() {
   TEsgComboBox::Change();
-  TExtStringGrid* grid = FGrid;
-  if (grid->OnEditChange) grid->OnEditChange(grid, grid->Col(), grid->Row(), Text());
+  TGridEditorHost& host = *FHost;
+  host.FireEditChange(host.Col(), host.Row(), Text());
 }
 
 void TGridCombo::DoExit() {
-  TExtStringGrid* grid = FGrid;
-  if (grid->LookupHistory() && !Text().empty() && Items().IndexOf(Text()) < 0) Items().Add(Text());
-  grid->HideInplaceEdit();
+  TGridEditorHost& host = *FHost;
+  if (host.LookupHistory() && !Text().empty() && Items().IndexOf(Text()) < 0) Items().Add(Text());
+  host.HideInplaceEdit();
   TEsgComboBox::DoExit();
 }
 

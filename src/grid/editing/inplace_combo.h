@@ -7,12 +7,12 @@
 
 namespace hd {
 
-class TExtStringGrid;
+class TGridEditorHost;
 
 class TGridCombo : public TEsgComboBox {
  public:
-  // The owner must be a string grid (EInvalidCast otherwise).
-  explicit TGridCombo(TComponent* AOwner);
+  // AOwner: the grid whose editor it is; Host: what it asks of that grid.
+  TGridCombo(TComponent* AOwner, TGridEditorHost& Host);
   const char* ClassName() const override { return "TGridCombo"; }
 
   // Type-ahead: completes the typed prefix from the items, then the grid's lookup items.
@@ -20,8 +20,6 @@ class TGridCombo : public TEsgComboBox {
   // Widens the dropped list to its widest item, never narrower than the editor.
   void SizeDropDownWidth();
   bool WorkMode() const { return FWorkMode; }
-  // OnComboChange and OnComboObjectChange for an item (-1: none, with the combo's text).
-  void FireComboChange(int Index);
 
   // Return was typed into the editor.
   TNotifyEvent OnReturnKey;
@@ -42,7 +40,7 @@ class TGridCombo : public TEsgComboBox {
   void MouseWheelStep(bool Down);
 
   bool FWorkMode = true;
-  TExtStringGrid* FGrid;
+  TGridEditorHost* FHost;
 };
 
 }  // namespace hd

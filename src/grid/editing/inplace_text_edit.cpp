@@ -3,11 +3,10 @@
 // edit when the focus goes, and lookup completion.
 #include "grid/editing/inplace_text_edit.h"
 
+#include "grid/editing/edit_session.h"
+#include "grid/editing/editor_host.h"
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/text_utils.h"
-#include "grid/stringgrid/ext_string_grid.h"
-#include "grid/stringgrid/ext_string_grid_p.h"
-#include "grid/stringgrid/grid_settings_edit.h"
 #include "platform/application.h"
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
@@ -24,9 +23,7 @@ std::string CharToUtf8(TKeyChar ch) { return CodePointsToUtf8(std::u32string(1, 
 
 }  // namespace
 
-TExtInplaceEdit::TExtInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner) {}
-
-TExtStringGrid* TExtInplaceEdit::Grid() const { return dynamic_cast<TExtStringGrid*>(TInplaceEdit::Grid()); }
+TExtInplaceEdit::TExtInplaceEdit(TComponent* AOwner, TGridEditorHost& Host) : TInplaceEdit(AOwner), FHost(&Host) {}
 
 void TExtInplaceEdit::SetVAlign(bool Value) {
   if (FValign == Value) return;
@@ -42,12 +39,10 @@ void TExtInplaceEdit::SetWordWrap(bool Value) {
 
 void TExtInplaceEdit::CreateParams(TCreateParams& Params) {
   TInplaceEdit::CreateParams(Params);
-  if (TExtStringGrid* grid = Grid()) {
-    FWordWrap = grid->WordWrap();
-    if (grid->FP->EditControl == edPassword) {
-      Params.Style |= ES_PASSWORD;
-      Params.Style &= ~static_cast<unsigned>(ES_MULTILINE);
-    }
+  FWordWrap = FHost->WordWrap();
+  if (FHost->Session().EditControl == edPassword) {
+    Params.Style |= ES_PASSWORD;
+    Params.Style &= ~static_cast<unsigned>(ES_MULTILINE);
   }
   if (FValign) Params.Style |= ES_RIGHT;
   if (FWordWrap) Params.Style &= ~static_cast<unsigned>(ES_AUTOHSCROLL);
@@ -58,19 +53,14 @@ void TExtInplaceEdit::CreateParams(TCreateParams& Params) {
 
 void TExtInplaceEdit::CreateWnd() {
   TInplaceEdit::CreateWnd();
-  TExtStringGrid* grid = Grid();
-  if (!grid) return;
-  if (grid->FP->EditControl == edPassword) SetPasswordChar(static_cast<TKeyChar>(grid->PasswordChar()));
-  FLengthLimit = grid->GetEditLimit();
+  TGridEditorHost& host = *FHost;
+  if (host.Session().EditControl == edPassword) SetPasswordChar(host.PasswordChar());
+  FLengthLimit = host.EditLimit();
 }
 
 void TExtInplaceEdit::UpdateContents() {
-  TExtStringGrid* grid = Grid();
-  if (!grid) {
-    TInplaceEdit::UpdateContents();
-    return;
-  }
-  bool& noChange = grid->FP->NoEditChange;
+  TGridEditorHost& host = *FHost;
+  bool& noChange = host.Session().NoEditChange;
   noChange = true;
   try {
     TInplaceEdit::UpdateContents();
@@ -80,26 +70,20 @@ void TExtInplaceEdit::UpdateContents() {
   }
   noChange = false;
   // Password cells hide what is typed; other kinds show it.
-  TKeyChar password = grid->FP->EditControl == edPassword ? static_cast<TKeyChar>(grid->PasswordChar()) : 0;
+  TKeyChar password = host.Session().EditControl == edPassword ? host.PasswordChar() : 0;
   if (PasswordChar() != password) SetPasswordChar(password);
-  int real = grid->RealColIndex(grid->Col());
-  TBrush brush;
-  brush.Color = grid->Color();
-  TFont font = grid->Font();
-  grid->GetCellColor(real, grid->Row(), TGridDrawState{}, brush, font);
-  if (brush.Color != clNone) SetColor(brush.Color);
+  TColor color = clNone;
+  TFont font;
+  host.CellLook(color, font);
+  if (color != clNone) SetColor(color);
   SetFont(font);
-  FColE = grid->Col();
-  FRowE = grid->Row();
-  grid->DoGetEditorProp(grid->Col(), grid->Row(), nullptr);
+  FColE = host.Col();
+  FRowE = host.Row();
+  host.GetEditorProp(host.Col(), host.Row());
 }
 
 void TExtInplaceEdit::WndProc(TMessage& Message) {
-  TExtStringGrid* grid = Grid();
-  if (!grid) {
-    TInplaceEdit::WndProc(Message);
-    return;
-  }
+  TGridEditorHost& host = *FHost;
   switch (Message.Msg) {
     case WM_SYSKEYDOWN:
       if (Message.WParam == VK_BACK) FAltBack = true;
@@ -113,10 +97,7 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
       HWND self = Handle();
       TInplaceEdit::WndProc(Message);
       // An arrow that left the editor for another row moves the disjunct row mark along.
-      if (remark && IsWindow(self) && grid->MouseActions().DisjunctRowSelect()) {
-        grid->ClearRowSelect();
-        grid->SetRowSelect(grid->Row(), true);
-      }
+      if (remark && IsWindow(self) && host.MouseActions().DisjunctRowSelect()) host.MarkOnlyRow(host.Row());
       return;
     }
     case WM_CHAR:
@@ -125,15 +106,12 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
     case CM_WANTSPECIALKEY:
       TInplaceEdit::WndProc(Message);
       // Tab stays in the editor when it validates before moving on.
-      if (Message.WParam == VK_TAB && grid->EditorHandlesTab()) Message.Result = 1;
+      if (Message.WParam == VK_TAB && host.EditorHandlesTab()) Message.Result = 1;
       return;
     case WM_PASTE: WMPaste(); return;
     case WM_COPY:
     case WM_CUT: {
-      bool allow = true;
-      auto& event = Message.Msg == WM_COPY ? grid->OnClipboardCopy : grid->OnClipboardCut;
-      if (event) event(this, allow);
-      if (!allow) return;
+      if (!host.ClipboardAllowed(this, Message.Msg, true)) return;
       break;
     }
     case WM_KILLFOCUS:
@@ -145,7 +123,7 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
       return;
     case WM_LBUTTONDBLCLK:
       TInplaceEdit::WndProc(Message);
-      if (grid->OnDblClickCell) grid->OnDblClickCell(grid, grid->Row(), grid->Col());
+      host.FireDblClickCell();
       return;
     default: break;
   }
@@ -153,20 +131,20 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
 }
 
 void TExtInplaceEdit::WMSetFocus() {
-  TExtStringGrid* grid = Grid();
+  TGridEditorHost& host = *FHost;
   FGotFocus = true;
-  grid->FP->NoEditChange = false;
-  FLengthLimit = grid->GetEditLimit();
+  host.Session().NoEditChange = false;
+  FLengthLimit = host.EditLimit();
   if (!IsMasked()) SetMaxLength(FLengthLimit > 0 ? FLengthLimit : 0);
-  TNavigation& navigation = grid->Navigation();
-  if (IsMasked() && navigation.ImproveMaskSel() && !grid->FP->LButFlg) {
+  TNavigation& navigation = host.Navigation();
+  if (IsMasked() && navigation.ImproveMaskSel() && !host.Session().LButFlg) {
     SetSelStart(0);
     SetSelLength(1);
   } else if (!navigation.EditSelectAll()) {
     Deselect();
   }
-  if (grid->FP->LButFlg) {
-    grid->FP->LButFlg = false;
+  if (host.Session().LButFlg) {
+    host.Session().LButFlg = false;
     TPoint mouse = ScreenToClient(GetCursorPos());
     if (mouse.X >= 0 && mouse.Y >= 0 && mouse.X <= Width() && mouse.Y <= Height()) {
       LRESULT at = Perform(EM_CHARFROMPOS, 0, MAKELPARAM(mouse.X, mouse.Y));
@@ -177,57 +155,57 @@ void TExtInplaceEdit::WMSetFocus() {
 }
 
 void TExtInplaceEdit::WMKillFocus(TMessage& Message) {
-  TExtStringGrid* grid = Grid();
-  TExtStringGridPrivate& p = *grid->FP;
+  TGridEditorHost& host = *FHost;
+  TGridEditSession& p = host.Session();
   p.StartEditChar = 0;
   std::string text = Text();
-  if (grid->LookupHistory() && grid->LookupItems().IndexOf(text) < 0) grid->LookupItems().Add(text);
+  if (host.LookupHistory() && host.LookupItems().IndexOf(text) < 0) host.LookupItems().Add(text);
   HWND self = Handle();
   TInplaceEdit::WndProc(Message);
   if (!IsWindow(self)) return;
   if (!FAltBack) {
-    if (static_cast<HWND>(Message.WParam) != grid->Handle() && !p.BlockKill) {
-      grid->ValidateCell(text);
+    if (static_cast<HWND>(Message.WParam) != host.Window().Handle() && !p.BlockKill) {
+      host.ValidateCell(text);
       {
         bool noChange = p.NoEditChange;
         p.NoEditChange = true;
-        SetText(grid->CurrentCell());
+        SetText(host.CurrentCell());
         p.NoEditChange = noChange;
       }
-      grid->HideInplaceEdit();
+      host.HideInplaceEdit();
       p.Editing = false;
       p.EditMode = false;
-      if (FColE >= 0 && FRowE >= 0 && FColE < grid->ColCount() && FRowE < grid->RowCount())
-        grid->SelectCell(FColE, FRowE);
+      if (FColE >= 0 && FRowE >= 0 && FColE < host.ColCount() && FRowE < host.RowCount())
+        host.SelectCell(FColE, FRowE);
     }
     if (FGotFocus) {
       FGotFocus = false;
-      if (FColE >= 0 && FRowE >= 0) grid->NotifyEditDone(grid->RealColIndex(FColE), FRowE);
+      if (FColE >= 0 && FRowE >= 0) host.NotifyEditDone(host.RealColIndex(FColE), FRowE);
     }
   }
 }
 
 bool TExtInplaceEdit::StoreAndValidate(const std::string& Text, const std::string& Saved) {
-  TExtStringGrid* grid = Grid();
-  TExtStringGridPrivate& p = *grid->FP;
+  TGridEditorHost& host = *FHost;
+  TGridEditSession& p = host.Session();
   {
     bool validating = p.Validating;
     p.Validating = true;
-    grid->SetCurrentCell(Text);
+    host.SetCurrentCell(Text);
     p.Validating = validating;
   }
-  if (grid->ValidateCell(Text)) return true;
+  if (host.ValidateCell(Text)) return true;
   Refused(Saved, Utf8Length(Text));
   Invalidate();
   return false;
 }
 
 void TExtInplaceEdit::Refused(const std::string& Saved, int Caret) {
-  TExtStringGrid* grid = Grid();
-  TExtStringGridPrivate& p = *grid->FP;
+  TGridEditorHost& host = *FHost;
+  TGridEditSession& p = host.Session();
   // The editor may be a fresh load now; it shows the validation's proposal.
   SetText(p.NewCellText);
-  if (grid->Navigation().EditSelectAll()) {
+  if (host.Navigation().EditSelectAll()) {
     SelectAll();
   } else {
     SetSelStart(Caret < 0 ? Utf8Length(EditText()) : Caret);
@@ -245,9 +223,9 @@ bool TExtInplaceEdit::CaretOnLastLine() {
 }
 
 bool TExtInplaceEdit::WMKeyDown(TMessage& Message, bool& Remark) {
-  TExtStringGrid* grid = Grid();
-  TExtStringGridPrivate& p = *grid->FP;
-  TNavigation& navigation = grid->Navigation();
+  TGridEditorHost& host = *FHost;
+  TGridEditSession& p = host.Session();
+  TNavigation& navigation = host.Navigation();
   auto key = static_cast<WORD>(Message.WParam);
   TShiftState shift = KeyDataToShiftState(Message.LParam);
   auto swallow = [&] {
@@ -258,7 +236,7 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message, bool& Remark) {
   FOldSelStart = SelStart();
   if (key == VK_ESCAPE) {
     SetText(p.CellCache);
-    grid->HideInplaceEdit();
+    host.HideInplaceEdit();
     if (!IsWindow(self)) return true;
   }
   bool ctrl = shift.Contains(ssCtrl);
@@ -266,22 +244,22 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message, bool& Remark) {
     SelectAll();
     return swallow();
   }
-  bool multi = grid->WordWrap() || grid->Multilinecells();
+  bool multi = host.WordWrap() || host.Multilinecells();
   if (key == VK_RETURN && ctrl && !(navigation.AllowCtrlEnter() && multi)) return swallow();
   std::string text = Text();
   std::string saved = p.OldCellText;
-  if (key == VK_TAB && grid->EditorHandlesTab()) {
-    if (!grid->ValidateCell(text)) {
+  if (key == VK_TAB && host.EditorHandlesTab()) {
+    if (!host.ValidateCell(text)) {
       Refused(saved, -1);
       return swallow();
     }
     SetText(p.NewCellText);
-    grid->HideInplaceEdit();
-    if (grid->Options().Contains(goTabs)) {
-      grid->TabToNextCell(shift.Contains(ssShift));
+    host.HideInplaceEdit();
+    if (host.TabsMoveCells()) {
+      host.TabToNextCell(shift.Contains(ssShift));
       return swallow();
     }
-    PostMessage(grid->Handle(), WM_KEYDOWN, VK_TAB, 0);
+    PostMessage(host.Window().Handle(), WM_KEYDOWN, VK_TAB, 0);
     return swallow();
   }
   const bool shifted = shift.Contains(ssShift);
@@ -290,8 +268,8 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message, bool& Remark) {
     // Shift at an end of the text closes the editor on its cell.
     if (!StoreAndValidate(text, saved)) return swallow();
     SetText(p.NewCellText);
-    grid->HideInplaceEdit();
-    if (grid->CanFocus()) grid->SetFocus();
+    host.HideInplaceEdit();
+    if (host.Window().CanFocus()) host.Window().SetFocus();
     return swallow();
   }
   if ((key == VK_UP && CaretOnFirstLine()) || (key == VK_DOWN && CaretOnLastLine())) {
@@ -301,7 +279,7 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message, bool& Remark) {
     return false;
   }
   if (key == VK_RETURN && !navigation.LineFeedOnEnter() && !ctrl) {
-    if (!grid->ValidateCell(text)) {
+    if (!host.ValidateCell(text)) {
       Refused(saved, -1);
       return swallow();
     }
@@ -317,36 +295,21 @@ bool TExtInplaceEdit::WMKeyDown(TMessage& Message, bool& Remark) {
 }
 
 void TExtInplaceEdit::GrowRow(const std::string& Text) {
-  TExtStringGrid* grid = Grid();
-  TColumnSize& sizes = grid->ColumnSize();
-  bool synch = sizes.SynchWithGrid();
-  sizes.SetSynchWithGrid(false);
   // The line the key is about to add counts already.
-  int lines = CountLines(Text + "\r\n ", grid->Multilinecells());
-  int row = grid->Row();
-  if (lines < grid->GetMaxLinesInRow(row))
-    grid->AutoSizeRow(row, 0);
-  else
-    grid->SetRowLineHeight(row, lines, grid->GetVertXYOffset());
-  sizes.SetSynchWithGrid(synch);
-  if (grid->OnEndRowSize) grid->OnEndRowSize(grid, row);
+  FHost->SizeRowToLines(FHost->Row(), CountLines(Text + "\r\n ", FHost->Multilinecells()));
 }
 
 void TExtInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
-  TExtStringGrid* grid = Grid();
+  TGridEditorHost& host = *FHost;
   FSelKeyDown = SelStart();
-  if (!grid) {
-    TInplaceEdit::KeyDown(Key, Shift);
-    return;
-  }
   switch (Key) {
     case VK_BACK:
     case VK_DELETE: Workmode = false; break;
     case VK_RETURN:
-      if (!grid->Navigation().AllowCtrlEnter() && (grid->WordWrap() || grid->Multilinecells()))
-        grid->FP->Editing = false;
-      if ((Shift.Contains(ssShift) || Shift.Contains(ssCtrl)) && grid->SizeWhileTyping().Height() &&
-          grid->Multilinecells())
+      if (!host.Navigation().AllowCtrlEnter() && (host.WordWrap() || host.Multilinecells()))
+        host.Session().Editing = false;
+      if ((Shift.Contains(ssShift) || Shift.Contains(ssCtrl)) && host.RowsGrowWhileTyping() &&
+          host.Multilinecells())
         GrowRow(Text());
       break;
     case VK_UP:
@@ -364,7 +327,7 @@ void TExtInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 bool TExtInplaceEdit::FilterChar(TKeyChar& Ch, bool& KindRuleRan) {
-  TExtStringGrid* grid = Grid();
+  TGridEditorHost& host = *FHost;
   TFormatSettings fs = FormatSettings();
   auto beep = [] {
     MessageBeep(0);
@@ -374,7 +337,7 @@ bool TExtInplaceEdit::FilterChar(TKeyChar& Ch, bool& KindRuleRan) {
   std::string selected = SelText();
   bool control = Ch == 8 || Ch == 9 || Ch == 13 || Ch == 27;
   KindRuleRan = true;
-  switch (grid->FP->EditControl) {
+  switch (host.Session().EditControl) {
     case edNormal:
     case edPassword: return true;
     case edNumeric:
@@ -389,7 +352,7 @@ bool TExtInplaceEdit::FilterChar(TKeyChar& Ch, bool& KindRuleRan) {
       return beep();
     case edFloat:
     case edPositiveFloat: {
-      bool positive = grid->FP->EditControl == edPositiveFloat;
+      bool positive = host.Session().EditControl == edPositiveFloat;
       bool candidate = control || (Ch >= '0' && Ch <= '9') || Ch == ',' || Ch == '.' || (Ch == '-' && !positive);
       if (!candidate) {
         if (GetKeyState(VK_CONTROL) < 0) return true;
@@ -430,23 +393,23 @@ bool TExtInplaceEdit::FilterChar(TKeyChar& Ch, bool& KindRuleRan) {
     case edMixedCase: return true;
     case edValidChars: {
       if (Ch == 8 || Ch == 13) return true;
-      const std::string& valid = grid->ValidChars();
+      const std::string& valid = host.ValidChars();
       if (!valid.empty()) return Ch < 128 && Contains(valid, static_cast<char>(Ch)) ? true : beep();
-      return Ch <= 255 && Contains(grid->ValidCharSet(), static_cast<char>(Ch)) ? true : beep();
+      return Ch <= 255 && Contains(host.ValidCharSet(), static_cast<char>(Ch)) ? true : beep();
     }
     default: KindRuleRan = false; return false;
   }
 }
 
 bool TExtInplaceEdit::WMChar(TMessage& Message) {
-  TExtStringGrid* grid = Grid();
-  TExtStringGridPrivate& p = *grid->FP;
-  TNavigation& navigation = grid->Navigation();
+  TGridEditorHost& host = *FHost;
+  TGridEditSession& p = host.Session();
+  TNavigation& navigation = host.Navigation();
   auto ch = static_cast<TKeyChar>(Message.WParam);
-  if (grid->ExcelStyleDecimalSeparator() && ch == '.' && (Message.LParam & (1 << 22)))
+  if (host.ExcelStyleDecimalSeparator() && ch == '.' && (Message.LParam & (1 << 22)))
     ch = static_cast<TKeyChar>(FormatSettings().DecimalSeparator);
   if (ch == 1) return true;
-  bool multi = grid->WordWrap() || grid->Multilinecells();
+  bool multi = host.WordWrap() || host.Multilinecells();
   if (ch == 10 && !(navigation.AllowCtrlEnter() && multi)) return true;
   if (FLengthLimit > 0 && Utf8Length(EditText()) >= FLengthLimit && SelLength() == 0 && ch != 8 && ch != 27 &&
       ch != 13)
@@ -468,17 +431,17 @@ bool TExtInplaceEdit::WMChar(TMessage& Message) {
       SetSelLength(0);
     }
   }
-  if (ran && navigation.AdvanceAuto() && navigation.AdvanceOnEnter() && grid->MaxEditLength() > 0 &&
-      Utf8Length(EditText()) == grid->MaxEditLength() && SelLength() == 0 && SelStart() == Utf8Length(EditText())) {
+  if (ran && navigation.AdvanceAuto() && navigation.AdvanceOnEnter() && host.MaxEditLength() > 0 &&
+      Utf8Length(EditText()) == host.MaxEditLength() && SelLength() == 0 && SelStart() == Utf8Length(EditText())) {
     TKeyChar enter = 13;
-    grid->KeyPress(enter);
+    host.GridKeyPress(enter);
   }
   return true;
 }
 
 bool TExtInplaceEdit::AcceptPaste(std::string& New) const {
-  TExtStringGrid* grid = Grid();
-  switch (grid->FP->EditControl) {
+  TGridEditorHost& host = *FHost;
+  switch (host.Session().EditControl) {
     case edNumeric: return ClassifyNumber(New) == 0;
     case edPositiveNumeric: return ClassifyNumber(New) == 0 && !Contains(New, '-');
     case edFloat: return ClassifyNumber(New) <= 1;
@@ -488,21 +451,19 @@ bool TExtInplaceEdit::AcceptPaste(std::string& New) const {
     case edUpperCase: New = AnsiUpperCase(New); return true;
     case edValidChars:
       for (char c : New)
-        if (!Contains(grid->ValidChars(), c)) return false;
+        if (!Contains(host.ValidChars(), c)) return false;
       return true;
     default: return true;
   }
 }
 
 void TExtInplaceEdit::WMPaste() {
-  TExtStringGrid* grid = Grid();
+  TGridEditorHost& host = *FHost;
   std::optional<std::string> clip = Clipboard().HasFormat(CF_TEXT) ? std::optional(Clipboard().AsText()) : std::nullopt;
   bool allow = clip.has_value();
   std::string value = clip.value_or("");
-  if (grid->OnClipboardPaste) grid->OnClipboardPaste(this, allow);
-  if (!allow) return;
-  if (grid->OnClipboardBeforePasteCell) grid->OnClipboardBeforePasteCell(this, grid->Col(), grid->Row(), value, allow);
-  if (!allow) return;
+  if (!host.ClipboardAllowed(this, WM_PASTE, allow)) return;
+  if (!host.BeforePasteCell(this, value)) return;
   if (FLengthLimit >= 1 && Utf8Length(value) > FLengthLimit) return;
   if (value.size() >= 2 && value.find("\r\n") == value.size() - 2) value.resize(value.size() - 2);
   std::u32string text = Utf8ToCodePoints(EditText());
@@ -513,7 +474,7 @@ void TExtInplaceEdit::WMPaste() {
   std::string candidate = CodePointsToUtf8(merged);
   if (FLengthLimit >= 1 && Utf8Length(candidate) > FLengthLimit) return;
   if (AcceptPaste(candidate)) SetText(candidate);
-  grid->SetEditText(grid->Col(), grid->Row(), EditText());
+  host.SetEditText(host.Col(), host.Row(), EditText());
   // Taken or not, the selection goes where the pasted text was meant to go.
   if (length > 0) {
     SetSelStart(start);
@@ -522,14 +483,14 @@ void TExtInplaceEdit::WMPaste() {
     SetSelStart(start + static_cast<int>(inserted.size()));
     SetSelLength(0);
   }
-  if (grid->OnClipboardAfterPasteCell) grid->OnClipboardAfterPasteCell(this, grid->Col(), grid->Row(), EditText());
+  host.AfterPasteCell(this, EditText());
 }
 
 void TExtInplaceEdit::KeyPress(TKeyChar& Key) {
-  TExtStringGrid* grid = Grid();
-  if (grid && Key == 13 && !grid->Navigation().LineFeedOnEnter()) {
-    if (!grid->ValidateCell(Text())) {
-      SetText(grid->CurrentCell());
+  TGridEditorHost& host = *FHost;
+  if (Key == 13 && !host.Navigation().LineFeedOnEnter()) {
+    if (!host.ValidateCell(Text())) {
+      SetText(host.CurrentCell());
       Key = 0;
       return;
     }
@@ -537,25 +498,25 @@ void TExtInplaceEdit::KeyPress(TKeyChar& Key) {
   const TKeyChar typed = Key;
   HWND self = Handle();
   TInplaceEdit::KeyPress(Key);
-  if (!grid || !IsWindow(self)) return;
+  if (!IsWindow(self)) return;
   // A typed character that fills the mask moves on as Return would.
-  if (typed >= 32 && grid->Navigation().AdvanceAuto() && IsMasked() && Text().find(' ') == std::string::npos &&
+  if (typed >= 32 && host.Navigation().AdvanceAuto() && IsMasked() && Text().find(' ') == std::string::npos &&
       SelStart() == Utf8Length(EditText())) {
     Key = 13;
-    grid->KeyPress(Key);
+    host.GridKeyPress(Key);
   }
 }
 
 void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
-  TExtStringGrid* grid = Grid();
+  TGridEditorHost& host = *FHost;
   HWND self = Handle();
-  if (grid && grid->Navigation().CursorWalkEditor() && Shift.Empty() && SelLength() == 0) {
+  if (host.Navigation().CursorWalkEditor() && Shift.Empty() && SelLength() == 0) {
     int length = Utf8Length(EditText());
     bool left = Key == VK_LEFT && SelStart() == 0 && FSelKeyDown == 0;
     bool right = Key == VK_RIGHT && FSelKeyDown == length;
     if (left || right) {
       Key = 0;
-      grid->CursorWalk(right, Text(), true);
+      host.CursorWalk(right, Text(), true);
       return;
     }
   }
@@ -564,24 +525,16 @@ void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
   if (!IsWindow(self)) return;
   DoChange();
   // The column grows with the text typed into it, and a wrapping row with its lines.
-  if (!grid) return;
-  if (grid->SizeWhileTyping().Width()) grid->DoAutoSizeCol(grid->Col(), true);
-  if (grid->SizeWhileTyping().Height() && grid->WordWrap()) {
-    TColumnSize& sizes = grid->ColumnSize();
-    bool synch = sizes.SynchWithGrid();
-    sizes.SetSynchWithGrid(false);
-    grid->AutoSizeRow(grid->Row(), 0);
-    sizes.SetSynchWithGrid(synch);
-    if (grid->OnEndRowSize) grid->OnEndRowSize(grid, grid->Row());
-  }
+  host.SizeColWhileTyping();
+  if (host.RowsGrowWhileTyping() && host.WordWrap()) host.SizeRowToLines(host.Row(), 0);
 }
 
 void TExtInplaceEdit::DoChange() {
-  TExtStringGrid* grid = Grid();
-  if (!grid || !Workmode || SelLength() != 0 || !grid->Lookup()) return;
-  const TStringList& items = grid->LookupItems();
+  TGridEditorHost& host = *FHost;
+  if (!Workmode || SelLength() != 0 || !host.Lookup()) return;
+  const TStringList& items = host.LookupItems();
   if (items.Count() == 0) return;
-  bool caseSensitive = grid->LookupCaseSensitive();
+  bool caseSensitive = host.LookupCaseSensitive();
   std::string typed = Utf8Copy(EditText(), 1, SelStart());
   if (typed.empty()) return;
   std::string prefix = caseSensitive ? typed : AnsiUpperCase(typed);
@@ -600,9 +553,8 @@ void TExtInplaceEdit::DoChange() {
 
 void TExtInplaceEdit::Change() {
   TInplaceEdit::Change();
-  TExtStringGrid* grid = Grid();
-  if (grid && !grid->FP->NoEditChange && grid->OnEditChange)
-    grid->OnEditChange(grid, grid->Col(), grid->Row(), Text());
+  TGridEditorHost& host = *FHost;
+  if (!host.Session().NoEditChange) host.FireEditChange(host.Col(), host.Row(), Text());
 }
 
 }  // namespace hd

@@ -9,11 +9,12 @@
 
 namespace hd {
 
-class TExtStringGrid;
+class TGridEditorHost;
 
 class TExtInplaceEdit : public TInplaceEdit {
  public:
-  explicit TExtInplaceEdit(TComponent* AOwner);
+  // AOwner: the grid whose editor it is; Host: what it asks of that grid.
+  TExtInplaceEdit(TComponent* AOwner, TGridEditorHost& Host);
   const char* ClassName() const override { return "TExtInplaceEdit"; }
 
   // The text is right-aligned; a change makes the window again.
@@ -42,7 +43,6 @@ class TExtInplaceEdit : public TInplaceEdit {
   void Change() override;
 
  private:
-  TExtStringGrid* Grid() const;
   // The steps of the messages; true when the message is done with.
   // True when the key is settled here; Remark asks for the current row to be marked once the
   // platform's handling moved it.
@@ -75,6 +75,7 @@ class TExtInplaceEdit : public TInplaceEdit {
   int FColE = -1;
   int FRowE = -1;
   bool FAltBack = false;
+  TGridEditorHost* FHost;
 };
 
 }  // namespace hd

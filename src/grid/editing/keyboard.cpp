@@ -3,6 +3,7 @@
 // with the Return rules the table windows rely on, and the key-up.
 #include <algorithm>
 
+#include "grid/editing/edit_session.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/forms.h"
 
@@ -420,7 +421,7 @@ void TExtStringGrid::WMChar(TMessage& message) {
   if (ma.RangeSelectAndEdit() && !clickable && IsEditable(Col(), Row()) && ch != '\t' && ch != 27 && !ctrl) {
     TKeyChar copy = ch;
     if (OnKeyPress) OnKeyPress(this, copy);
-    FP->StartEditChar = ch;
+    FP->Session->StartEditChar = ch;
     TGridOptions o = Options();
     o.Include(goEditing);
     SetOptions(o);
@@ -437,7 +438,7 @@ void TExtStringGrid::WMChar(TMessage& message) {
   if (Options().Contains(goEditing) && ch != '\t' && (ch == 8 || (ch >= 32 && ch <= 255))) {
     if (OnKeyPress) OnKeyPress(this, ch);
     if (ch == 0) return;
-    FP->StartEditChar = ch;
+    FP->Session->StartEditChar = ch;
     if (!clickable) ShowEditorChar(ch);
     return;
   }

@@ -3,6 +3,7 @@
 // current cell, starting an edit) and the order of the events a window sees.
 #include <algorithm>
 
+#include "grid/editing/edit_session.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 
 namespace hd {
@@ -25,6 +26,7 @@ THeaderPress HeaderPressOf(const TExtStringGrid& grid, int ACol, int ARow) {
 
 void TExtStringGrid::WMLButtonDown(TMessage& message) {
   TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *p.Session;
   TMouseActions& ma = *p.MouseActions;
   const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
   const TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
@@ -63,7 +65,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
     ARow = base.Y;
   }
   // An editor this press opens puts its caret under the mouse.
-  if (ma.CaretPositioning()) p.LButFlg = true;
+  if (ma.CaretPositioning()) session.LButFlg = true;
   const bool inFixedLines = ACol < FixedCols() || ARow < FixedRows();
   const bool fixedOther = !inFixedLines && IsFocusFixed(ACol, ARow);
   if (inFixedLines || fixedOther) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "grid/editing/edit_session.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/forms.h"
 
@@ -159,6 +160,7 @@ bool TExtStringGrid::DblClickAutoSize(int ACol, int ARow, int X, TMessage& messa
 
 void TExtStringGrid::WMLButtonDblClk(TMessage& message) {
   TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *p.Session;
   TMouseActions& ma = *p.MouseActions;
   const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
   int ACol = -1, ARow = -1;
@@ -194,8 +196,8 @@ void TExtStringGrid::WMLButtonDblClk(TMessage& message) {
       TGridOptions o = Options();
       o.Include(goEditing);
       SetOptions(o);
-      p.OldCol = ACol;
-      p.OldRow = ARow;
+      session.OldCol = ACol;
+      session.OldRow = ARow;
       ShowInplaceEdit();
     }
     ma.SetRangeSelectAndEdit(false);

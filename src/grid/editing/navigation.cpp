@@ -2,6 +2,7 @@
 // queries they share.
 #include <algorithm>
 
+#include "grid/editing/edit_session.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 
 namespace hd {
@@ -332,7 +333,7 @@ void TExtStringGrid::AdvanceToNextCell(int ACol, int ARow, bool Force, bool Auto
     FP->AECol = ACol;
     FP->AERow = ARow;
   }
-  FP->StartEditChar = 0;
+  FP->Session->StartEditChar = 0;
   // Read-only cells are walked over; a walk that stands still or comes round to where it
   // started leaves the current cell where it was.
   int nc = ACol, nr = ARow;

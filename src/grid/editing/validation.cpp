@@ -3,9 +3,10 @@
 // change notification, and for a refused one the return to the cell with the editor reopened.
 #include <algorithm>
 
+#include <type_traits>
+
 #include "grid/editing/check_editors.h"
-#include "grid/editing/inplace_combo.h"
-#include "grid/editing/inplace_text_edit.h"
+#include "grid/editing/edit_session.h"
 #include "grid/foundation/undo.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
@@ -13,106 +14,116 @@
 
 namespace hd {
 
-bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
+bool TExtStringGrid::ValidateCell(const std::string& NewValue) { return ValidateText(NewValue); }
+
+bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) { return ValidateText(NewValue); }
+
+// Narrow and wide text take one path. Where they part: the narrow value is checked with
+// AdvanceOnEnter held off and leaves the grid's records (modified, footer, undo, change
+// notification) before it is stored; the wide one recalculates the footer first and marks its
+// row as modified only after it is stored.
+template <class S>
+bool TExtStringGrid::ValidateText(const S& NewValue) {
+  constexpr bool wide = std::is_same_v<S, WideString>;
   TExtStringGridPrivate& p = *FP;
-  if (!p.Editing || p.Validating) return true;
-  p.Editing = false;
-  p.Validating = true;
+  TGridEditSession& session = *p.Session;
+  if (!session.Editing || session.Validating) return true;
+  session.Editing = false;
+  session.Validating = true;
   bool valid = true;
-  int real = RealColIndex(p.OldCol);
-  p.NewCellText = NewValue;
+  const int real = RealColIndex(session.OldCol);
+  const int row = session.OldRow;
+  S& old = [&]() -> S& {
+    if constexpr (wide) return session.OldCellTextWide;
+    else return session.OldCellText;
+  }();
+  auto store = [&](const S& value) {
+    if constexpr (wide) SetWideCells(real, row, value);
+    else SetCellEx(real, row, value);
+  };
+  if constexpr (wide) session.NewCellText = WideToUtf8(NewValue);
+  else session.NewCellText = NewValue;
   try {
-    if (NewValue != p.OldCellText || FAlwaysValidate) {
-      bool changed = NewValue != p.OldCellText;
-      TNavigation& navigation = *p.Navigation;
-      bool advance = navigation.AdvanceOnEnter();
-      navigation.SetAdvanceOnEnter(false);
-      std::string value = NewValue;
-      if (OnCellValidate) OnCellValidate(this, real, p.OldRow, value, valid);
-      // A refused value gives the row its mark back below, with Modified.
-      if (value != p.OldCellText) p.GridModified = true;
-      if (value != p.OldCellText && valid) {
-        if (FixedCols() > 0) {
-          SetRowModified(RealRowIndex(p.OldRow), true);
-          if (p.ShowModified->Enabled()) RepaintCell(0, p.OldRow);
+    if (NewValue != old || FAlwaysValidate) {
+      S value = NewValue;
+      if constexpr (wide) {
+        RecalcColumnFooter(real);
+        if (OnCellValidateWide) OnCellValidateWide(this, real, row, value, valid);
+      } else {
+        TNavigation& navigation = *p.Navigation;
+        bool advance = navigation.AdvanceOnEnter();
+        navigation.SetAdvanceOnEnter(false);
+        if (OnCellValidate) OnCellValidate(this, real, row, value, valid);
+        RecordValidatedEdit(real, row, NewValue != old, value, valid);
+        navigation.SetAdvanceOnEnter(advance);
+        session.NewCellText = value;
+      }
+      if (valid) {
+        if constexpr (wide) {
+          store(value);
+        } else {
+          SetCellQuietly(real, row, value);
+          TPoint base = BaseCell(real, row);
+          if (base.X != real || base.Y != row) SetCellQuietly(base.X, base.Y, value);
         }
-      }
-      if (valid) RecalcColumnFooter(real);
-      if (valid) {
-        if (TExtGridUndoRedo* undo = UndoRedo()) undo->RegisterChange(real, p.OldRow, p.OldCellText, value);
-      }
-      if (valid && changed) CellsChanged(TRect{real, p.OldRow, real, p.OldRow});
-      navigation.SetAdvanceOnEnter(advance);
-      p.NewCellText = value;
-      if (valid) {
-        SetCellQuietly(real, p.OldRow, value);
-        TPoint base = BaseCell(real, p.OldRow);
-        if (base.X != real || base.Y != p.OldRow) SetCellQuietly(base.X, base.Y, value);
       } else {
         p.LastValidation = false;
         bool proposal = value != NewValue;
-        if (!proposal && p.EditMode) p.Validating = false;
+        if constexpr (!wide) {
+          if (!proposal && session.EditMode) session.Validating = false;
+        }
         HideEditor();
-        SetCellEx(real, p.OldRow, proposal ? value : p.OldCellText);
+        store(proposal ? value : old);
         ReopenRefusedEdit();
       }
-      p.OldCellText = GetGridCell(real, p.OldRow);
+      if constexpr (wide) {
+        if (valid && value != old && p.ShowModified->Enabled() && FixedCols() > 0) {
+          SetRowModified(row, true);
+          RepaintCell(0, row);
+        }
+        old = WideCells(real, row);
+      } else {
+        old = GetGridCell(real, row);
+      }
     }
   } catch (...) {
-    p.Validating = false;
+    session.Validating = false;
     throw;
   }
   StoreOldCell(Col(), Row());
-  p.Validating = false;
+  session.Validating = false;
   return valid;
+}
+
+// What an answered narrow edit leaves in the grid's records: a changed value marks the grid and,
+// accepted, its row, the footer, the undo list and the change notifiers.
+void TExtStringGrid::RecordValidatedEdit(int ARealCol, int ARow, bool Changed, const std::string& Value,
+                                         bool Valid) {
+  TExtStringGridPrivate& p = *FP;
+  const std::string& old = p.Session->OldCellText;
+  // A refused value gives the row its mark back with Modified.
+  if (Value != old) p.GridModified = true;
+  if (Value != old && Valid && FixedCols() > 0) {
+    SetRowModified(RealRowIndex(ARow), true);
+    if (p.ShowModified->Enabled()) RepaintCell(0, ARow);
+  }
+  if (!Valid) return;
+  RecalcColumnFooter(ARealCol);
+  if (TExtGridUndoRedo* undo = UndoRedo()) undo->RegisterChange(ARealCol, ARow, old, Value);
+  if (Changed) CellsChanged(TRect{ARealCol, ARow, ARealCol, ARow});
 }
 
 // The focus goes back to the refused cell, never into a fixed one, and its editor opens again.
 void TExtStringGrid::ReopenRefusedEdit() {
   TExtStringGridPrivate& p = *FP;
-  int col = p.OldCol, row = p.OldRow;
+  TGridEditSession& session = *p.Session;
+  int col = session.OldCol, row = session.OldRow;
   if ((col != Col() || row != Row()) && !IsFixedForEditing(col, row)) MoveColRow(col, row, true, true);
-  p.Validating = false;
-  p.Editing = true;
-  p.EditMode = false;
+  session.Validating = false;
+  session.Editing = true;
+  session.EditMode = false;
   ShowInplaceEdit();
-  p.Modified = p.OldModifiedValue;
-}
-
-bool TExtStringGrid::ValidateCellWide(const WideString& NewValue) {
-  TExtStringGridPrivate& p = *FP;
-  if (!p.Editing || p.Validating) return true;
-  p.Editing = false;
-  p.Validating = true;
-  bool valid = true;
-  int real = RealColIndex(p.OldCol);
-  p.NewCellText = WideToUtf8(NewValue);
-  try {
-    if (NewValue != p.OldCellTextWide || FAlwaysValidate) {
-      RecalcColumnFooter(real);
-      WideString value = NewValue;
-      if (OnCellValidateWide) OnCellValidateWide(this, real, p.OldRow, value, valid);
-      if (valid) {
-        SetWideCells(real, p.OldRow, value);
-      } else {
-        p.LastValidation = false;
-        HideEditor();
-        SetWideCells(real, p.OldRow, value != NewValue ? value : p.OldCellTextWide);
-        ReopenRefusedEdit();
-      }
-      if (valid && value != p.OldCellTextWide && p.ShowModified->Enabled() && FixedCols() > 0) {
-        SetRowModified(p.OldRow, true);
-        RepaintCell(0, p.OldRow);
-      }
-      p.OldCellTextWide = WideCells(real, p.OldRow);
-    }
-  } catch (...) {
-    p.Validating = false;
-    throw;
-  }
-  StoreOldCell(Col(), Row());
-  p.Validating = false;
-  return valid;
+  p.Modified = session.OldModifiedValue;
 }
 
 bool TExtStringGrid::IsFixedForEditing(int ACol, int ARow) {
@@ -122,17 +133,18 @@ bool TExtStringGrid::IsFixedForEditing(int ACol, int ARow) {
 
 void TExtStringGrid::StoreOldCell(int ACol, int ARow) {
   TExtStringGridPrivate& p = *FP;
-  p.OldCol = ACol;
-  p.OldRow = ARow;
+  TGridEditSession& session = *p.Session;
+  session.OldCol = ACol;
+  session.OldRow = ARow;
   int real = RealColIndex(ACol);
-  p.OldCellText = GetGridCell(real, ARow);
-  p.OldCellTextWide = WideCells(real, ARow);
-  p.OldModifiedValue = p.Modified;
+  session.OldCellText = GetGridCell(real, ARow);
+  session.OldCellTextWide = WideCells(real, ARow);
+  session.OldModifiedValue = p.Modified;
 }
 
 void TExtStringGrid::RestoreCellCache() {
   int real = RealColIndex(Col());
-  SetCellEx(real, Row(), FP->CellCache);
+  SetCellEx(real, Row(), FP->Session->CellCache);
   // Read back and written again, so that the store and what shows agree.
   SetCellEx(real, Row(), GetCellEx(real, Row()));
 }

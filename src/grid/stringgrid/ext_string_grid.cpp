@@ -39,7 +39,9 @@ bool RTFDropEnabled() { return GridUnit().RTFDropEnabled; }
 TFooterPanel::TFooterPanel(TExtStringGrid* AOwner) : TCustomPanel(AOwner), FGrid(AOwner) {}
 
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
-    : TBaseGrid(AOwner), FP(std::make_unique<TExtStringGridPrivate>()) {}
+    : TBaseGrid(AOwner), FP(std::make_unique<TExtStringGridPrivate>()) {
+  CreateEditing();
+}
 
 TExtStringGrid::~TExtStringGrid() { Destroy(); }
 

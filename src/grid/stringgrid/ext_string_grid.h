@@ -1575,11 +1575,20 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The vertical text flag of the last cell drawn.
   unsigned FLastVAlign = 0;
  private:
-  // The editors work on the grid's edit state.
-  friend class TExtInplaceEdit;
-  friend class TGridCombo;
-  friend class TGridCheckBox;
-  friend class TGridButton;
+  // What the in-place editors may ask of the grid (defined with the editing).
+  class TEditorHost;
+  // Makes the edit session and the editor host (the constructor's part from the editing).
+  void CreateEditing();
+  // The set-up of each editor family (editing/editor_setup/), behind SetupEditor's switch.
+  struct TEditorPlace;
+  void SetupComboEditor(const TEditorPlace& At);
+  void SetupCheckBoxEditor(const TEditorPlace& At);
+  void SetupButtonEditor(const TEditorPlace& At);
+  // Validation of narrow or wide text (ValidateCell, ValidateCellWide), and what an answered
+  // narrow edit leaves in the grid's records.
+  template <class S>
+  bool ValidateText(const S& NewValue);
+  void RecordValidatedEdit(int ARealCol, int ARow, bool Changed, const std::string& Value, bool Valid);
   template <class T>
   void SetAndInvalidate(T& Field, const T& Value) {
     if (Field == Value) return;

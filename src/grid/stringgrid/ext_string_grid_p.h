@@ -39,6 +39,16 @@ inline constexpr int kMaxHideColumns = 512;
 // Columns whose print layout is kept.
 inline constexpr int kPrintColumns = 512;
 
+class TGridEditSession;
+class TGridEditorHost;
+
+// Frees the concern objects whose classes live with the editing, a folder this one cannot
+// include (defined there).
+struct TEditingFree {
+  void operator()(TGridEditSession* Session) const noexcept;
+  void operator()(TGridEditorHost* Host) const noexcept;
+};
+
 struct TExtStringGridPrivate {
   // The owned objects, created in this order by Create.
   TFooterPanel* FooterPanel = nullptr;
@@ -197,53 +207,15 @@ struct TExtStringGridPrivate {
   TGridRect ReleaseSelection;
   bool ReleaseChanged = false;
 
-  // --- Editing state: the editor life cycle.
-  // The editor kind last prepared for the current cell.
-  TEditorType EditControl = edNormal;
-  // An editor of any kind was prepared for the current cell and not yet read back.
-  bool EditMode = false;
-  // An edit is under way whose value must pass validation before the focus leaves.
-  bool Editing = false;
-  // A special editor opened by the set-up; its read-back reports the end of the edit.
-  bool EditActive = false;
-  bool SpecialEditor = false;
-  // The control of the open special editor.
-  TWinControl* EditCtrl = nullptr;
-  bool Validating = false;
-  // The read-back runs: focus loss is answered and ignored.
-  bool BlockKill = false;
-  // DoneInplaceEdit runs.
-  bool BlockFocus = false;
-  // An editor was shown since the last click on the grid.
-  bool Entered = false;
-  // The editor is being loaded: no OnEditChange.
-  bool NoEditChange = false;
-  bool ShowEditProcess = false;
-  // The character that started the edit; 0 for none.
-  TKeyChar StartEditChar = 0;
-  // The current cell's text when the focus came or the editor was prepared (Escape).
-  std::string CellCache;
-  std::string EditText;
-  WideString EditWideText;
+  // The edit session and the host the in-place editors see, made by CreateEditing.
+  std::unique_ptr<TGridEditSession, TEditingFree> Session;
+  std::unique_ptr<TGridEditorHost, TEditingFree> EditorHost;
   // A click simulated from code selects without the editing decisions.
   bool ForceSel = false;
   bool DisableChange = false;
-  // A left click opened the editor.
-  bool LButFlg = false;
-  // --- Validation: the old-cell record.
-  int OldCol = -1;
-  int OldRow = -1;
-  std::string OldCellText;
-  WideString OldCellTextWide;
-  bool OldModifiedValue = false;
-  std::string NewCellText;
   bool GridModified = false;
   bool Modified = false;
   std::vector<TGridChangeNotifier*> Notifiers;
-  // --- The editors, made on first use, owned by the grid.
-  TGridCombo* Combo = nullptr;
-  TGridCheckBox* CheckEdit = nullptr;
-  TGridButton* ButtonEdit = nullptr;
   // The selection changed while updates were held back.
   bool SelChanged = false;
   // Left by the mouse handling while a line is sized: the column or row, its size when the
@@ -259,13 +231,6 @@ struct TExtStringGridPrivate {
   // Shows the line a dragged scroll thumb would reach; made on first use.
   std::unique_ptr<THintWindow> ScrollHintWindow;
 };
-
-// The grid an in-place editor is made for: its owner, which must be a string grid.
-inline TExtStringGrid* OwningGrid(TComponent* AOwner) {
-  auto* grid = dynamic_cast<TExtStringGrid*>(AOwner);
-  if (!grid) throw EInvalidCast();
-  return grid;
-}
 
 // Cells of the disjunct list are packed as row * 65536 + column.
 inline int PackCell(int ACol, int ARow) { return ARow * 65536 + ACol; }

@@ -1,14 +1,14 @@
-#include "platform/qt/qt_main_thread.h"
-
+// The Qt side of the main-thread call queue.
 #include <QCoreApplication>
 #include <QMetaObject>
 
 #include "platform/main_thread.h"
 #include "platform/messages.h"
+#include "platform/native_bridge_p.h"
 
 namespace hd {
 
-bool WakeQtMainLoop() {
+bool NativeWakeMainLoop() {
   QCoreApplication* app = QCoreApplication::instance();
   if (!app) return false;
   // A queued call on the application object runs in the thread that owns it, the GUI thread.
