@@ -90,7 +90,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     EditingForGraphicCell(real, ARow);
   else
     EditingForTextCell(ACol, ARow, real, newText);
-  bool result = p.Session->Editing && !editorFocused ? LeaveEditedCell(ACol, ARow, newText) : LeaveCell(ACol, ARow);
+  bool result = session.Editing && !editorFocused ? LeaveEditedCell(ACol, ARow, newText) : LeaveCell(ACol, ARow);
   if (!Loading() && ARow != p.LastReportedRow && OnRowChanged && result && ARow != oldRow) {
     int old = p.LastReportedRow;
     p.LastReportedRow = ARow;
@@ -134,10 +134,11 @@ void TExtStringGrid::EditingForGraphicCell(int ACol, int ARow) {
 // the cell left is closed and NewText read again after it.
 void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::string& NewText) {
   TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *p.Session;
   bool canEdit = Options().Contains(goEditing) || p.EditDisable;
   CanEditCell(ARealCol, ARow, canEdit);
   if (canEdit && p.MouseActions->DirectEdit()) {
-    p.Session->EditControl = FDefaultEditor;
+    session.EditControl = FDefaultEditor;
     canEdit = !IsNoEditorCell(ARealCol, ARow);
   }
   if (p.MouseActions->EditOnDblClickOnly()) canEdit = false;
@@ -145,23 +146,23 @@ void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::s
     p.EditDisable = false;
     // The record follows the focus whenever no edit is under way, so that the next edit is
     // validated against the cell it is made in.
-    if (!p.Session->Editing) StoreOldCell(ACol, ARow);
+    if (!session.Editing) StoreOldCell(ACol, ARow);
     if (!Options().Contains(goEditing)) {
       TGridOptions options = Options();
       if (options.Contains(goRowSelect) && p.MouseActions->RangeSelectAndEdit()) options -= TGridOptions{goRowSelect};
       SetOptionsWithoutRepaint(options + TGridOptions{goEditing});
     }
-    if (p.Session->Editing) {
+    if (session.Editing) {
       HideInplaceEdit();
       NewText = GetCellEx(ARealCol, ARow);
     }
   } else {
-    if (p.Session->Editing) {
+    if (session.Editing) {
       HideInplaceEdit();
       NewText = GetCellEx(ARealCol, ARow);
     }
     if (Options().Contains(goEditing)) {
-      p.Session->EditMode = false;
+      session.EditMode = false;
       p.EditDisable = true;
       SetOptionsWithoutRepaint(Options() - TGridOptions{goEditing});
       SetEditorMode(false);
@@ -172,12 +173,12 @@ void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::s
 // Leaving a cell under edit: its value validated, then OnCellChanging; refused, the text the
 // cell had is kept as the one the focus stays on.
 bool TExtStringGrid::LeaveEditedCell(int ACol, int ARow, std::string& NewText) {
-  TExtStringGridPrivate& p = *FP;
+  TGridEditSession& session = *FP->Session;
   bool allow = true;
-  std::string saved = p.Session->CellCache;
+  std::string saved = session.CellCache;
   bool result;
   if (IsWideCell(RealColIndex(Col()), Row()))
-    result = ValidateCellWide(p.Session->EditWideText);
+    result = ValidateCellWide(session.EditWideText);
   else
     result = ValidateCell(CurrentCell());
   DoCellChanging(ACol, ARow, allow);
@@ -336,7 +337,8 @@ void TExtStringGrid::WMCommand(TMessage& Message) {
     if (!FP->Session->NoEditChange) TBaseGrid::WndProc(Message);
     return;
   }
-  if (FP->Session->Combo && static_cast<HWND>(Message.LParam) == FP->Session->Combo->Handle()) ComboNotification(HIWORD(Message.WParam));
+  const TGridCombo* combo = FP->Session->Combo;
+  if (combo && static_cast<HWND>(Message.LParam) == combo->Handle()) ComboNotification(HIWORD(Message.WParam));
   TBaseGrid::WndProc(Message);
 }
 
