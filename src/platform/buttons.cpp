@@ -42,10 +42,10 @@ TSpeedButton::~TSpeedButton() = default;
 
 void TSpeedButton::SetGlyph(const TBitmap& Value) {
   glyph_ = Value;
-  // A strip of square faces tells how many it holds.
+  // A strip of square faces tells how many it holds; more than four is one wide face.
   if (glyph_.Height() > 0 && glyph_.Width() % glyph_.Height() == 0) {
     int faces = glyph_.Width() / glyph_.Height();
-    if (faces >= 1 && faces <= 4) num_glyphs_ = faces;
+    num_glyphs_ = faces >= 1 && faces <= 4 ? faces : 1;
   }
   Changed();
 }

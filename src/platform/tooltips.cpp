@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 #include "platform/application.h"
 #include "platform/desktop.h"
@@ -13,8 +14,8 @@ namespace hd {
 namespace {
 
 constexpr std::uintptr_t kRestTimer = 1, kAutoPopTimer = 2;
-// The balloon's stem: its tip stands this far from the balloon's left edge, and the body
-// starts this far below it.
+// The balloon's stem: its tip stands this far from the balloon's left edge (unless the screen's
+// edge moves the balloon), and the body starts this far below it.
 constexpr int kStemX = 16, kStemHeight = 12, kStemWidth = 16;
 constexpr int kMargin = 6, kIconSize = 16, kTitleGap = 4;
 // The tip stands below the pointer, clear of the arrow.
@@ -81,18 +82,20 @@ class TToolTipWindow::TipWindow : public THintWindow {
     return Rect(0, 0, std::max(w, balloon ? kStemX + kStemWidth + 8 : 0), h);
   }
 
+  // The tip goes below the point; one that would leave the screen at the bottom goes above
+  // it (a balloon's stem then points down), and one too wide moves left.
   void ShowAt(TPoint stem, const std::string& text) {
     TRect r = CalcHintRect(0, text, nullptr);
     int left = balloon ? stem.X - kStemX : stem.X;
-    OffsetRect(r, left, stem.Y);
-    TRect body = Rect(0, balloon ? kStemHeight : 0, r.Width(), r.Height());
-    if (balloon) {
-      TRegion shape = TRegion::RoundRect(body, 10, 10) |
-                      TRegion::Polygon({{kStemX, 0}, {kStemX, kStemHeight + 1}, {kStemX + kStemWidth, kStemHeight + 1}});
-      SetShape(shape);
-    } else {
+    stemBelow_ = stem.Y + r.Height() > Screen().Height() && stem.Y - 2 * kBelowPointer - r.Height() >= 0;
+    int top = stemBelow_ ? stem.Y - 2 * kBelowPointer - r.Height() : stem.Y;
+    left = std::max(0, std::min(left, Screen().Width() - r.Width()));
+    stemX_ = balloon ? std::clamp(stem.X - left, 4, std::max(4, r.Width() - kStemWidth - 4)) : 0;
+    OffsetRect(r, left, top);
+    if (balloon)
+      SetShape(TRegion::RoundRect(Body(r.Width(), r.Height()), 10, 10) | TRegion::Polygon(Stem(r.Height())));
+    else
       SetShape(std::nullopt);
-    }
     ActivateHint(r, text);
   }
 
@@ -100,21 +103,21 @@ class TToolTipWindow::TipWindow : public THintWindow {
   void Paint() override {
     TCanvas& c = Canvas();
     TRect client = ClientRect();
-    TRect body = client;
-    if (balloon) body.Top += kStemHeight;
+    TRect body = balloon ? Body(client.Width(), client.Height()) : client;
     c.Brush().Color = Color();
     c.Brush().Style = bsSolid;
     c.FillRect(client);
     c.Pen().Color = textColor;
     if (balloon) {
       c.RoundRect(body, 10, 10);
-      // The stem covers the body's edge where it joins it.
+      // The stem covers the body's edge where it joins it, then gets its two outer edges.
+      std::vector<TPoint> stem = Stem(client.Height());
       c.Pen().Color = clNone;
-      c.Polygon({{kStemX, 0}, {kStemX, kStemHeight + 1}, {kStemX + kStemWidth, kStemHeight + 1}});
+      c.Polygon(stem);
       c.Pen().Color = textColor;
-      c.MoveTo(kStemX, kStemHeight);
-      c.LineTo(kStemX, 0);
-      c.LineTo(kStemX + kStemWidth, kStemHeight);
+      c.MoveTo(stem[1].X, stem[1].Y);
+      c.LineTo(stem[0].X, stem[0].Y);
+      c.LineTo(stem[2].X, stem[2].Y);
     } else {
       c.Rectangle(body);
     }
@@ -170,7 +173,23 @@ class TToolTipWindow::TipWindow : public THintWindow {
     c.DrawText(IconMark(icon), mark, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
 
+  TRect Body(int w, int h) const {
+    TRect body = Rect(0, 0, w, h);
+    if (stemBelow_)
+      body.Bottom -= kStemHeight;
+    else
+      body.Top += kStemHeight;
+    return body;
+  }
+  // The tip first, then the two corners on the body's edge.
+  std::vector<TPoint> Stem(int h) const {
+    if (stemBelow_) return {{stemX_, h - 1}, {stemX_, h - kStemHeight - 2}, {stemX_ + kStemWidth, h - kStemHeight - 2}};
+    return {{stemX_, 0}, {stemX_, kStemHeight + 1}, {stemX_ + kStemWidth, kStemHeight + 1}};
+  }
+
   TRect text_;
+  bool stemBelow_ = false;
+  int stemX_ = kStemX;
 };
 
 TToolTipWindow::TToolTipWindow(unsigned style, HWND owner)

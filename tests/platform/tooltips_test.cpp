@@ -182,6 +182,23 @@ TEST(ToolTipTest, TitleIconColoursAndWidthShapeTheBalloon) {
   EXPECT_TRUE(navy);
 }
 
+TEST(ToolTipTest, BalloonKeepsToTheScreen) {
+  TToolFixture f;
+  f.form.SetBounds(200, 300, f.form.Width(), f.form.Height());
+  f.kit.Process();
+  TPoint origin = f.tool->ClientToScreen({0, 0});
+  // A screen that ends just below the tool's first rows, and just right of its left edge.
+  test::TScreenSizeScope screen(origin.X + 60, origin.Y + 40);
+  f.kit.MoveMouse(f.tool, 40, 30);
+  f.kit.Advance(GetDoubleClickTime());
+  ASSERT_TRUE(f.Tip().Showing());
+  TRect r = f.Tip().BoundsRect();
+  TPoint cursor = f.tool->ClientToScreen({40, 30});
+  EXPECT_LT(r.Bottom, cursor.Y) << "above the pointer when below it there is no room";
+  EXPECT_LE(r.Right, origin.X + 60);
+  EXPECT_GE(r.Left, 0);
+}
+
 TEST(ToolTipTest, ToolTipGoesWithItsOwnerAndRemovedToolsAskNothing) {
   TToolFixture f;
   TToolInfo info;
