@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "platform/dialogs.h"
+#include "platform/hint_window.h"
 #include "platform/modal_loop.h"
 #include "platform/native_bridge_p.h"
 #include "platform/timers.h"
@@ -152,7 +153,7 @@ void TApplication::CancelHint() {
 
 bool TApplication::HintShowing() const { return hint_active_; }
 std::string TApplication::HintText() const { return hint_active_ ? hint_text_ : std::string(); }
-TRect TApplication::HintRect() const { return hint_active_ ? hint_rect_ : TRect{}; }
+TRect TApplication::HintRect() const { return hint_active_ && hint_window_ ? hint_window_->BoundsRect() : TRect{}; }
 
 void TApplication::HintMouseMessage(TControl* control, const TMessage& m) {
   if (m.Msg != WM_MOUSEMOVE) {
@@ -186,13 +187,19 @@ void TApplication::ActivateHint() {
   info.HintPos = {cursor.X, cursor.Y + 20};
   info.HideTimeout = hint_hide_pause_;
   if (control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) return;
-  TFont font;
-  TSize size = NativeHintSize(info.HintStr, font, info.HintMaxWidth);
-  hint_rect_ = Bounds(info.HintPos.X, info.HintPos.Y, size.cx, size.cy);
+  THintWindowClass cls = info.HintWindowClass ? info.HintWindowClass : HintWindowClass();
+  if (!hint_window_ || cls != hint_window_class_) {
+    if (hint_window_) hint_window_->ReleaseHandle();
+    hint_window_ = cls();
+    hint_window_class_ = cls;
+  }
+  hint_window_->SetColor(info.HintColor);
+  hint_rect_ = hint_window_->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+  OffsetRect(hint_rect_, info.HintPos.X, info.HintPos.Y);
   hint_text_ = info.HintStr;
   hint_cursor_rect_ = info.CursorRect;
   hint_active_ = true;
-  NativeShowHint(hint_text_, hint_rect_, info.HintColor);
+  hint_window_->ActivateHintData(hint_rect_, hint_text_, info.HintData);
   if (info.HideTimeout > 0) SetTimer(hint_timer_->Handle(), kHideHintTimer, static_cast<unsigned>(info.HideTimeout));
   if (info.ReshowTimeout > 0) SetTimer(hint_timer_->Handle(), kShowHintTimer, static_cast<unsigned>(info.ReshowTimeout));
 }
@@ -202,7 +209,7 @@ void TApplication::HideHint() {
   hint_active_ = false;
   hint_hidden_at_ = Clock().NowMs();
   if (hint_timer_) KillTimer(hint_timer_->Handle(), kHideHintTimer);
-  NativeHideHint();
+  if (hint_window_) hint_window_->ReleaseHandle();
 }
 
 TApplication& Application() {

@@ -75,6 +75,8 @@ class TApplication : public TComponent {
   bool HintShowing() const;
   std::string HintText() const;
   TRect HintRect() const;
+  // The window of the last hint shown, of the class the hint asked for; null before any.
+  THintWindow* HintWindow() const { return hint_window_.get(); }
   // Called for every mouse message a control receives.
   void HintMouseMessage(TControl* control, const TMessage& message);
 
@@ -94,6 +96,8 @@ class TApplication : public TComponent {
   int hint_short_pause_ = 50;
   TColor hint_color_ = clInfoBk;
   std::unique_ptr<HintTimer> hint_timer_;
+  std::unique_ptr<THintWindow> hint_window_;
+  THintWindowClass hint_window_class_ = nullptr;
   HWND hint_control_ = 0;
   bool hint_active_ = false;
   TRect hint_cursor_rect_;

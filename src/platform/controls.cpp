@@ -5,6 +5,7 @@
 #include "platform/application.h"
 #include "platform/bitmap.h"
 #include "platform/forms.h"
+#include "platform/menus.h"
 #include "platform/native_bridge_p.h"
 
 namespace hd {
@@ -256,6 +257,7 @@ void TControl::Dispatch(TMessage& m) {
       break;
     }
     case WM_SETCURSOR: HandleSetCursor(m); break;
+    case WM_CONTEXTMENU: HandleContextMenu(m); break;
     case WM_SIZE: {
       BoundsChanged(size_before_.cx, size_before_.cy);
       size_before_ = {ClientWidth(), ClientHeight()};
@@ -295,6 +297,11 @@ void TControl::HandleMouseButton(TMessage& m, TMouseButton button, bool down, bo
     if (!IsWindow(self)) return;
   }
   if (!control_style_.Contains(csNoStdEvents)) MouseUp(button, shift, x, y);
+  // The right button's release asks for the context menu, at the release point.
+  if (button == mbRight && IsWindow(self)) {
+    TPoint at = ClientToScreen({x, y});
+    Perform(WM_CONTEXTMENU, self, MAKELPARAM(at.X, at.Y));
+  }
 }
 
 void TControl::HandleMouseWheel(TMessage& m) {
@@ -313,6 +320,30 @@ void TControl::HandleSetCursor(TMessage& m) {
     return;
   }
   DefaultHandler(m);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+  if (popup_menu_) RemoveFreeNotification(popup_menu_);
+  popup_menu_ = Value;
+  if (popup_menu_) FreeNotification(popup_menu_);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == popup_menu_) popup_menu_ = nullptr;
+}
+
+// LParam -1 comes from the keyboard: the menu then opens at the middle of the control.
+void TControl::HandleContextMenu(TMessage& m) {
+  if (!popup_menu_) {
+    m.Result = parent_ ? parent_->Perform(WM_CONTEXTMENU, m.WParam, m.LParam) : 0;
+    return;
+  }
+  TPoint at = m.LParam == -1 ? ClientToScreen({ClientWidth() / 2, ClientHeight() / 2})
+                             : TPoint{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  popup_menu_->SetPopupComponent(this);
+  popup_menu_->Popup(at.X, at.Y);
+  m.Result = 1;
 }
 
 void TControl::Click() {

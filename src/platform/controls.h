@@ -23,6 +23,7 @@ class TWinControl;
 class TCustomForm;
 class TBitmap;
 class TOwnDrawing;
+class TPopupMenu;
 struct TNativeWindow;
 
 using TKeyChar = char32_t;
@@ -59,6 +60,10 @@ using TBorderStyle = TFormBorderStyle;
 // The window scroll bars a control shows.
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
+class THintWindow;
+// A hint window class: makes a window of that class (see HintClassOf in hint_window.h).
+using THintWindowClass = std::unique_ptr<THintWindow> (*)();
+
 // Fills the hint shown for a control; CM_HINTSHOW's LParam points at it. A non-zero result
 // of CM_HINTSHOW suppresses the hint.
 struct THintInfo {
@@ -71,6 +76,10 @@ struct THintInfo {
   int ReshowTimeout = 0; // ms; non-zero shows the hint again after that time
   int HideTimeout = 0;   // ms; 0 keeps the application's
   std::string HintStr;
+  // The class that shows this hint (null: the application's HintWindowClass) and the data it
+  // is handed.
+  THintWindowClass HintWindowClass = nullptr;
+  void* HintData = nullptr;
 };
 
 class TControl : public TComponent, public TWindowTarget {
@@ -146,6 +155,10 @@ class TControl : public TComponent, public TWindowTarget {
 
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor c);
+  // The menu WM_CONTEXTMENU pops up (a right-button release, Shift+F10 or the menu key); a
+  // control without one leaves the message to its parent.
+  TPopupMenu* PopupMenu() const { return popup_menu_; }
+  void SetPopupMenu(TPopupMenu* Value);
   TControlStyle ControlStyle() const { return control_style_; }
   void SetControlStyle(TControlStyle s) { control_style_ = s; }
 
@@ -181,6 +194,7 @@ class TControl : public TComponent, public TWindowTarget {
 
   virtual void Click();
   virtual void DblClick();
+  void Notification(TComponent* component, TOperation operation) override;
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -232,6 +246,7 @@ class TControl : public TComponent, public TWindowTarget {
   void HandleMouseButton(TMessage& m, TMouseButton button, bool down, bool dbl);
   void HandleMouseWheel(TMessage& m);
   void HandleSetCursor(TMessage& m);
+  void HandleContextMenu(TMessage& m);
   void NativeSetParent();
   void NativeSetBounds();
   void NativeSetEnabled();
@@ -247,6 +262,7 @@ class TControl : public TComponent, public TWindowTarget {
   bool show_hint_ = false;
   bool parent_show_hint_ = true;
   TCursor cursor_ = crDefault;
+  TPopupMenu* popup_menu_ = nullptr;
   TAlign align_ = alNone;
   TAnchors anchors_{akLeft, akTop};
   bool clicked_ = false;

@@ -48,14 +48,15 @@ void NativeSetFormStyle(TCustomForm* form);
 void NativeSetModal(TCustomForm* form, bool modal);
 void NativeActivateForm(TCustomForm* form);
 
-void NativeShowHint(const std::string& text, const TRect& screenRect, TColor color);
-void NativeHideHint();
-TSize NativeHintSize(const std::string& text, const TFont& font, int maxWidth);
-// A hint window of a control's own, beside the application's one.
+// The top-most window of a hint or a balloon: it shows a picture painted by the layer, never
+// takes the activation, and carries the text for assistive tools.
+class TBitmap;
 class TNativeHintWindow {
  public:
   virtual ~TNativeHintWindow() = default;
-  virtual void Show(const std::string& text, const TRect& screenRect, TColor color) = 0;
+  // A shape (window coordinates) cuts the window to it; null keeps the rectangle.
+  virtual void Show(const std::string& text, const TRect& screenRect, const TBitmap& picture,
+                    const TRegion* shape) = 0;
   virtual void Hide() = 0;
 };
 std::unique_ptr<TNativeHintWindow> NativeCreateHintWindow();

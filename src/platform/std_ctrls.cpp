@@ -2,6 +2,7 @@
 #include "platform/std_ctrls.h"
 
 #include "platform/forms.h"
+#include "platform/tooltips.h"
 
 namespace hd {
 namespace {
@@ -108,6 +109,12 @@ void TStaticText::SetFocusControl(TWinControl* c) {
 
 void TCustomEdit::Dispatch(TMessage& m) {
   switch (m.Msg) {
+    case EM_SHOWBALLOONTIP:
+      m.Result = m.LParam ? ShowEditBalloon(this, *reinterpret_cast<const EDITBALLOONTIP*>(m.LParam)) : 0;
+      break;
+    case EM_HIDEBALLOONTIP:
+      m.Result = HideEditBalloon(this);
+      break;
     case CN_COMMAND:
       if (HIWORD(m.WParam) == EN_CHANGE) Change();
       break;

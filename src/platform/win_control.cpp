@@ -255,9 +255,16 @@ void TWinControl::Dispatch(TMessage& m) {
       break;
     }
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (!DoKeyDown(m)) DefaultHandler(m);
+    case WM_SYSKEYDOWN: {
+      HWND self = Handle();
+      int vk = static_cast<int>(m.WParam);
+      if (DoKeyDown(m)) break;
+      DefaultHandler(m);
+      // The menu key and Shift+F10 ask for the context menu, at no point (LParam -1).
+      bool shiftOnly = KeyboardStateToShiftState() * TShiftState{ssShift, ssCtrl, ssAlt} == TShiftState{ssShift};
+      if (IsWindow(self) && (vk == VK_APPS || (vk == VK_F10 && shiftOnly))) Perform(WM_CONTEXTMENU, self, -1);
       break;
+    }
     case WM_KEYUP:
     case WM_SYSKEYUP:
       if (!DoKeyUp(m)) DefaultHandler(m);

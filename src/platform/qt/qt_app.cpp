@@ -1,9 +1,7 @@
-// The Qt application object, the native event pump and waiting, the screen, hints and focus.
+// The Qt application object, the native event pump and waiting, the screen and focus.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCursor>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
@@ -23,7 +21,6 @@ namespace hd {
 namespace {
 
 QTimer* g_wake = nullptr;
-QLabel* g_hint = nullptr;
 
 // Arms the wake-up for the next window timer when the real clock runs.
 void ArmWake() {
@@ -164,59 +161,6 @@ void NativeFocusChanged(HWND focused) {
   QWidget* w = native->widget;
   if (w->window() && !w->window()->isActiveWindow() && w->window()->isVisible()) w->window()->activateWindow();
   w->setFocus(Qt::OtherFocusReason);
-}
-
-namespace {
-
-// The application's hint and every control's own hint window look alike.
-void ShowHintLabel(QLabel*& label, const std::string& text, const TRect& r, TColor color) {
-  EnsureNativeApplication();
-  if (!label) {
-    label = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setMargin(2);
-    label->setAutoFillBackground(true);
-  }
-  QPalette p = label->palette();
-  p.setColor(QPalette::Window, ToQColor(color));
-  p.setColor(QPalette::WindowText, ToQColor(clInfoText));
-  label->setPalette(p);
-  label->setFont(QtControlFont(TFont{}));
-  label->setText(ToQString(text));
-  label->setGeometry(r.Left, r.Top, r.Width(), r.Height());
-  label->show();
-}
-
-class TQtHintWindow : public TNativeHintWindow {
- public:
-  ~TQtHintWindow() override {
-    if (QApplication::instance()) delete label_;
-  }
-  void Show(const std::string& text, const TRect& r, TColor color) override { ShowHintLabel(label_, text, r, color); }
-  void Hide() override {
-    if (label_) label_->hide();
-  }
-
- private:
-  QLabel* label_ = nullptr;
-};
-
-}  // namespace
-
-void NativeShowHint(const std::string& text, const TRect& r, TColor color) { ShowHintLabel(g_hint, text, r, color); }
-
-std::unique_ptr<TNativeHintWindow> NativeCreateHintWindow() { return std::make_unique<TQtHintWindow>(); }
-
-void NativeHideHint() {
-  if (g_hint) g_hint->hide();
-}
-
-TSize NativeHintSize(const std::string& text, const TFont& font, int maxWidth) {
-  EnsureNativeApplication();
-  QFontMetrics fm(QtControlFont(font));
-  QRect r = fm.boundingRect(QRect(0, 0, std::max(maxWidth - 8, 16), 100000), Qt::TextWordWrap, ToQString(text));
-  // A one-pixel frame and a margin of two on each side.
-  return {r.width() + 6, r.height() + 6};
 }
 
 }  // namespace hd
