@@ -163,6 +163,12 @@ void THTMLPicture::LoadFromResourceName(const std::string& ResName) {
   if (FindRawResource(ResName, bytes)) LoadBytes(bytes, true);
 }
 
+void THTMLPicture::LoadFromResourceID(int ResID) {
+  std::string bytes;
+  if (!FindRawResource(std::to_string(ResID), bytes)) throw EResNotFound("Resource " + std::to_string(ResID) + " not found");
+  LoadBytes(bytes, true);
+}
+
 void THTMLPicture::LoadFromURL(const std::string& URL) {
   std::string upper = UpperCase(URL);
   if (upper.rfind("RES://", 0) == 0) {

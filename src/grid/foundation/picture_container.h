@@ -37,6 +37,8 @@ class THTMLPicture {
   void WriteData(TStream& Stream) const { SaveToStream(&Stream); }
   // The program's raw-data resource of that name; nothing when there is none.
   void LoadFromResourceName(const std::string& ResName);
+  // The raw-data resource of that number; EResNotFound when there is none.
+  void LoadFromResourceID(int ResID);
   // RES:// and FILE:// load; any other URL only records itself (web pictures never load).
   void LoadFromURL(const std::string& URL);
 

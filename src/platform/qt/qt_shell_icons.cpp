@@ -1,9 +1,12 @@
+#include <QApplication>
 #include <QFileIconProvider>
+#include <QStyle>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
+#include "platform/application.h"
 #include "platform/qt/qt_bitmap.h"
 #include "platform/shell_icons.h"
 #include "platform/sysutils.h"
@@ -12,7 +15,25 @@ namespace hd {
 
 namespace {
 
+// The desktop's icon theme where there is one, else the style's own pictures.
+QIcon StockIcon(QAbstractFileIconProvider::IconType type) {
+  static const QFileIconProvider provider;
+  QIcon icon = provider.icon(type);
+  if (!icon.isNull()) return icon;
+  switch (type) {
+    case QAbstractFileIconProvider::Computer: return QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
+    case QAbstractFileIconProvider::Desktop: return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon);
+    case QAbstractFileIconProvider::Trashcan: return QApplication::style()->standardIcon(QStyle::SP_TrashIcon);
+    case QAbstractFileIconProvider::Network: return QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon);
+    case QAbstractFileIconProvider::Drive: return QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon);
+    case QAbstractFileIconProvider::Folder: return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+    default: return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+  }
+}
+
 QIcon IconOf(const std::string& Name) {
+  // The provider and the style draw through the widgets, which need the application.
+  Application().Initialize();
   static const QFileIconProvider provider;
   int index = 0;
   if (TryStrToInt(Name, index)) {
@@ -20,13 +41,13 @@ QIcon IconOf(const std::string& Name) {
         QAbstractFileIconProvider::Computer, QAbstractFileIconProvider::Desktop, QAbstractFileIconProvider::Trashcan,
         QAbstractFileIconProvider::Network,  QAbstractFileIconProvider::Drive,   QAbstractFileIconProvider::Folder,
         QAbstractFileIconProvider::File};
-    return provider.icon(index >= 0 && index < 7 ? kStock[index] : QAbstractFileIconProvider::File);
+    return StockIcon(index >= 0 && index < 7 ? kStock[index] : QAbstractFileIconProvider::File);
   }
+  // A path that is not there shows the icon of its type, which the provider reads from the name.
   QFileInfo info(QString::fromStdString(Name));
-  if (info.exists()) return provider.icon(info);
-  // A path that is not there shows the icon of its type; the provider reads the type from
-  // the name alone.
-  return provider.icon(info);
+  QIcon icon = provider.icon(info);
+  if (!icon.isNull()) return icon;
+  return StockIcon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
 }
 
 }  // namespace

@@ -142,6 +142,13 @@ TEST(HTMLPicture, LoadsFromFileAndResourceURLsOnly) {
     EXPECT_EQ(p.Busy(), c.busy);
   }
   UnregisterRawResource("BLUEDOT");
+
+  RegisterRawResource("7", SolidBmp(3, 1, clBlue));
+  THTMLPicture byNumber;
+  byNumber.LoadFromResourceID(7);
+  EXPECT_EQ(byNumber.Width(), 3);
+  EXPECT_THROW(byNumber.LoadFromResourceID(8), EResNotFound);
+  UnregisterRawResource("7");
 }
 
 TEST(PictureContainer, NamesIgnoreCaseAndCacheIDsDoNot) {

@@ -144,12 +144,12 @@ std::string DecodeMarkupRun(const std::string& Run) {
   return out;
 }
 
-std::string MarkupAttribute(const std::string& Source, const std::string& UpperTag, const std::string& Name,
-                            bool* Found) {
+namespace {
+
+// The text between the first two double quotes at or after From.
+std::string QuotedValue(const std::string& Source, size_t From, bool* Found) {
   if (Found) *Found = false;
-  size_t at = UpperTag.find(Name);
-  if (at == std::string::npos) return "";
-  size_t open = Source.find('"', at + Name.size());
+  size_t open = Source.find('"', From);
   if (open == std::string::npos) return "";
   size_t close = Source.find('"', open + 1);
   if (close == std::string::npos) return "";
@@ -157,14 +157,18 @@ std::string MarkupAttribute(const std::string& Source, const std::string& UpperT
   return Source.substr(open + 1, close - open - 1);
 }
 
+}  // namespace
+
+std::string MarkupAttribute(const std::string& Source, const std::string& UpperTag, const std::string& Name,
+                            bool* Found) {
+  if (Found) *Found = false;
+  size_t at = UpperTag.find(Name);
+  return at == std::string::npos ? "" : QuotedValue(Source, at + Name.size(), Found);
+}
+
 std::string MarkupValueAfterLetter(const std::string& Tag, char Letter) {
   size_t at = MarkupUpper(Tag).find(static_cast<char>(std::toupper(static_cast<unsigned char>(Letter))));
-  if (at == std::string::npos) return "";
-  size_t open = Tag.find('"', at);
-  if (open == std::string::npos) return "";
-  size_t close = Tag.find('"', open + 1);
-  if (close == std::string::npos) return "";
-  return Tag.substr(open + 1, close - open - 1);
+  return at == std::string::npos ? "" : QuotedValue(Tag, at, nullptr);
 }
 
 int MarkupNumber(const std::string& Text, int Default) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "grid/foundation/markup/markup_language.h"
 #include "platform/sysutils.h"
 
 namespace hd {
@@ -208,18 +209,6 @@ std::string MaskText(const std::string& Text) { return std::string(static_cast<s
 
 namespace {
 
-// The text between the first two double quotes after NAME= (found in any case anywhere in
-// the tag, so also inside another attribute).
-std::string Attribute(const std::string& Tag, const std::string& UpperTag, const std::string& Name) {
-  size_t at = UpperTag.find(Name + "=");
-  if (at == std::string::npos) return "";
-  size_t open = Tag.find('"', at);
-  if (open == std::string::npos) return "";
-  size_t close = Tag.find('"', open + 1);
-  if (close == std::string::npos) return "";
-  return Tag.substr(open + 1, close - open - 1);
-}
-
 // The CONTROL tags of a markup text: where each starts and how long it is.
 struct TTagSpan {
   size_t start;
@@ -242,13 +231,13 @@ std::vector<TTagSpan> ControlTags(const std::string& Markup) {
 TControlTag ParseControlTag(const std::string& Tag) {
   std::string upper = UpperCase(Tag);
   TControlTag t;
-  t.Type = UpperCase(Attribute(Tag, upper, "TYPE"));
-  t.ID = Attribute(Tag, upper, "ID");
-  t.MaxLen = Attribute(Tag, upper, "MAXLEN");
-  t.Prop = UnescapeHTML(Attribute(Tag, upper, "PROP"), true);
-  t.Height = Attribute(Tag, upper, "HEIGHT");
-  t.Width = Attribute(Tag, upper, "WIDTH");
-  t.Value = UnescapeHTML(Attribute(Tag, upper, "VALUE"), true);
+  t.Type = UpperCase(MarkupAttribute(Tag, upper, "TYPE="));
+  t.ID = MarkupAttribute(Tag, upper, "ID=");
+  t.MaxLen = MarkupAttribute(Tag, upper, "MAXLEN=");
+  t.Prop = UnescapeHTML(MarkupAttribute(Tag, upper, "PROP="), true);
+  t.Height = MarkupAttribute(Tag, upper, "HEIGHT=");
+  t.Width = MarkupAttribute(Tag, upper, "WIDTH=");
+  t.Value = UnescapeHTML(MarkupAttribute(Tag, upper, "VALUE="), true);
   return t;
 }
 
