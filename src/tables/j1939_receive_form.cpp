@@ -77,7 +77,6 @@ TFReceiveJ1939::TFReceiveJ1939(TComponent* owner, TAppState& state)
   SetShowHint(false);
   Btn_CopyRow->SetShowHint(true);
   Btn_PasteRow->SetShowHint(true);
-  sga->SetShowHint(true);
   OnShow = [this](TObject* s) { FormShow(s); };
 }
 
