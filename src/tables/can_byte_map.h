@@ -3,7 +3,6 @@
 // pairs its rows with the frame file's rows by position, not by Cob-ID.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
