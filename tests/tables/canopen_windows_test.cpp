@@ -68,6 +68,33 @@ TEST_F(CANopenWindowsTest, EachWindowBoundsItsTablesByItsOwnImages) {
   EXPECT_EQ(boxes[3], cases[2].failure);
 }
 
+TEST_F(CANopenWindowsTest, RowCommandsActOnTheGridOfTheActivePage) {
+  const char* windows[] = {"TFSet_SDO_Server_Access", "TFSet_SDO_Client_Access", "TFSet_PDO_Access"};
+  Run([&](TFTessaroneFirmWare& main) {
+    for (const char* window : windows) {
+      SCOPED_TRACE(window);
+      Open<TTwoPageTableForm>(main, window, [&](TTwoPageTableForm& f) {
+        f.sga->SetCells(1, 2, "first");
+        f.sgb->SetCells(1, 2, "second");
+        f.sgb->SetCells(2, 3, "third");
+        f.PageControl1->SetActivePage(f.PageControl1->Pages(1));
+        f.sgb->SetRow(2);
+        Kit.Click(f.Btn_InsRow);
+        EXPECT_EQ(f.sgb->Cells(1, 2), "");
+        EXPECT_EQ(f.sgb->Cells(1, 3), "second");
+        EXPECT_EQ(f.sgb->Cells(2, 4), "third");
+        EXPECT_EQ(f.sga->Cells(1, 2), "first");
+        Kit.AnswerMessageBox(mrYes);
+        Kit.Click(f.Btn_DelRow);
+        EXPECT_EQ(f.sgb->Cells(1, 2), "second");
+        EXPECT_EQ(f.sgb->Cells(0, 3), "3");
+        Kit.Click(f.Btn_Cancel);
+      });
+    }
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(3, "Are you sure to delete the Row number 2"));
+}
+
 TEST_F(CANopenWindowsTest, OnlyTheSDOClientAndPDOWindowsTakeANewLanguage) {
   Folder.Write("LANGUAGE/Italiano.lng",
                "STR1100 = Server SDO\r\nSTR1000 = Client SDO\r\nSTR1006 = Lettura SDO\r\nSTR900 = Accesso PDO\r\n"
