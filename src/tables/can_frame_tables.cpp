@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kFrames = 500;
 constexpr int kNumberWidth = 64;
+constexpr TColor kWindowColour = 0xEDF7F8;  // (248,247,237), the row numbers'
 
 // Tints as 0x00BBGGRR: the frame itself, its timing.
 constexpr TColor kFrameTint = 0xFEFAE0;
@@ -26,7 +27,7 @@ TTableColumn Column(const char* attribute, int header, int width, TColor tint, s
 
 TTableFile FramesFile(const char* root, const char* section, std::vector<TTableColumn> columns) {
   return TTableFile{.Root = root, .Version = "1.100", .KeyColumn = 1, .TrimKey = false,
-                    .Sections = {TTableSection{section, std::move(columns), kFrames, kNumberWidth}}};
+                    .Sections = {TTableSection{section, std::move(columns), kFrames, kNumberWidth, false, kWindowColour}}};
 }
 
 TTableFile BuildReceiveFile() {

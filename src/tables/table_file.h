@@ -45,6 +45,8 @@ struct TTableSection {
   int DataRows = 0;
   int NumberWidth = 40;
   bool BoldNumberHeader = false;
+  // The row-number column's own colour (clNone: the grid's); a fixed column paints in the fixed colour.
+  TColor NumberColor = clNone;
 };
 
 struct TTableFile {

@@ -55,6 +55,7 @@ TExtColumnGrid* Make_Table_Grid(TComponent* owner, TWinControl* parent, const st
   grid->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goColSizing,
                     goEditing});
   if (section.BoldNumberHeader) Bold_Header(*grid->Columns().Items(0));
+  if (section.NumberColor != clNone) grid->Columns().Items(0)->SetColor(section.NumberColor);
   for (std::size_t i = 0; i < section.Columns.size(); ++i)
     Describe_Column(*grid, static_cast<int>(i) + 1, section.Columns[i]);
   return grid;

@@ -49,6 +49,11 @@ class THTMLPicture {
   int Width() const { return FDecoded.Width(); }
   int Height() const { return FDecoded.Height(); }
   const std::string& Bytes() const { return FDatastream; }
+  // A picture's size is its data's; the clipboard carries no such pictures.
+  void SetWidth(int) {}
+  void SetHeight(int) {}
+  void LoadFromClipboardFormat(unsigned, std::intptr_t, std::intptr_t) {}
+  void SaveToClipboardFormat(unsigned&, std::intptr_t&, std::intptr_t&) const {}
 
   bool IsGIF() const;
   // -1 for other data.
