@@ -4,6 +4,7 @@
 
 #include "platform/exceptions.h"
 #include "platform/files.h"
+#include "platform/text_file.h"
 #include "platform/xml.h"
 
 namespace hd {
@@ -39,6 +40,15 @@ std::uint8_t SettingFlag(const TXmlNode& root, const char* name) {
 
 void AddSetting(TXmlNode& root, const char* group, const char* name, const std::string& text) {
   root.AddChild(group).AddChild(name).SetText(text);
+}
+
+// The settings file holds UTF-8 only, so a folder name that is not UTF-8 was saved as its
+// Windows-1252 reading; the folder whose name reads so is the one meant.
+std::string FolderNamed(const std::string& root, const std::string& name) {
+  if (name.empty() || DirectoryExists(JoinPath(root, name))) return name;
+  for (const std::string& folder : ListSubFolders(root))
+    if (!IsValidUtf8(folder) && ValidUtf8(folder) == name) return folder;
+  return name;
 }
 
 }  // namespace
@@ -83,7 +93,7 @@ void TAppState::Read_Setting() {
   // The first node, whatever it is: a file that opens with a declaration or a comment reads
   // as all defaults, as the files already in the field always have.
   const TXmlNode root = doc.FirstChild();
-  Project_Name = SettingOr(root, "lastproj", "projectname", "");
+  Project_Name = FolderNamed(Projects_Root, SettingOr(root, "lastproj", "projectname", ""));
   Device_IP = SettingOr(root, "lastipadd", "ipaddress", kDefaultDeviceIP);
   Current_Language = SettingOr(root, "lastlang", "language", kDefaultLanguage);
   Opt_Enable_Internet = SettingFlag(root, "enable_internet");

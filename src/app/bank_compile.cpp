@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <utility>
 
 #include "app/byte_block.h"
+#include "app/modbus_request.h"
 #include "platform/files.h"
 #include "platform/sysutils.h"
 #include "platform/xml.h"
@@ -43,56 +45,12 @@ class TRequestRow {
   bool Has(TRowAttr a) const { return present_[a]; }
   // A missing attribute reads as empty.
   const std::string& Text(TRowAttr a) const { return values_[a]; }
-  // Type and OnChange are texts, but a row without them is no request the device can run.
-  const std::string& RequiredText(TRowAttr a) const {
-    if (!Has(a)) throw EConvertError("Missing attribute '" + std::string(kRowAttrNames[a]) + "'");
-    return values_[a];
-  }
-  // A missing or empty value raises the platform's conversion error.
-  int Number(TRowAttr a) const { return StrToInt(Text(a)); }
   bool Is(TRowAttr a, const char* value) const { return Has(a) && Text(a) == value; }
 
  private:
   std::array<std::string, raCount> values_;
   std::array<bool, raCount> present_{};
 };
-
-// The request window writes Bit empty for a register request whose start bit was left empty.
-int BitNumber(const TRequestRow& row) {
-  if (row.Has(raBit) && Trim(row.Text(raBit)).empty()) return 0;
-  return row.Number(raBit);
-}
-
-std::uint16_t PortNumber(const TRequestRow& row) {
-  int port = 0;
-  return row.Has(raPort) && TryStrToInt(row.Text(raPort), port) ? static_cast<std::uint16_t>(port)
-                                                                 : Modbus_Default_Port;
-}
-
-// Split at the first three dots; a part whose dot is missing stays empty, as do the parts after
-// it, and fails to convert.
-std::array<std::string, 4> AddressParts(const std::string& text) {
-  std::array<std::string, 4> parts;
-  std::size_t start = 0;
-  for (int i = 0; i < 3; ++i) {
-    std::size_t dot = text.find('.', start);
-    if (dot == std::string::npos) return parts;
-    parts[i] = text.substr(start, dot - start);
-    start = dot + 1;
-  }
-  parts[3] = text.substr(start);
-  return parts;
-}
-
-std::uint32_t IPNumber(const TRequestRow& row) {
-  std::uint32_t ip = 0;
-  for (const std::string& part : AddressParts(row.Text(raIP_Address)))
-    ip = (ip << 8) | static_cast<std::uint8_t>(StrToInt(Trim(part)));
-  return ip;
-}
-
-std::uint8_t BitRequestBytes(std::uint16_t points) { return static_cast<std::uint8_t>((points + 7) / 8); }
-std::uint8_t RegisterRequestBytes(std::uint16_t points) { return static_cast<std::uint8_t>(2 * points); }
 
 std::uint8_t SwapFlags(const TRequestRow& row) {
   // The request window stores "Y" or "N"; these two are compared as stored.
@@ -102,51 +60,76 @@ std::uint8_t SwapFlags(const TRequestRow& row) {
   return flags;
 }
 
-std::uint8_t ReadFunction(const std::string& type) {
-  if (type == "COIL STATUS") return 1;
-  if (type == "INPUT STATUS") return 2;
-  if (type == "HOLDING REGISTER") return 3;
-  if (type == "INPUT REGISTER") return 4;
-  return 0;
+// The attributes of a row's fields in the order of the request reading.
+constexpr std::array<TRowAttr, Request_Field_Count> kFieldAttrs = {
+    raIP_Address, raPort, raSlave_ID, raType, raAddress, raNPoint, raPollTime, raMaxError, raPosition, raBit};
+
+// What a field must hold, for the compile's message.
+const char* FieldRule(TRequestStep step) {
+  switch (step) {
+    case stIP_Address: return "four numbers from 0 to 255 joined by dots";
+    case stSlave_ID: return "a number from 0 to 255";
+    case stType: return "a Modbus type of the section";
+    case stNPoint: return "a number of points from 1 to the type's limit";
+    case stPollTime:
+    case stMaxError: return "a number from 0 to 100000000 (a read's poll time from 1)";
+    case stPosition: return "a byte position from 0 to 65535";
+    case stBit: return "a start bit (0 to 7 for coils and inputs)";
+    default: return "a number from 0 to 65535";
+  }
 }
 
-std::uint8_t WriteFunction(const std::string& type, std::uint16_t points) {
-  if (type == "COIL STATUS") return points == 1 ? 5 : 15;
-  if (type == "HOLDING REGISTER") return points == 1 ? 6 : 16;
-  return 0;
+// One reading with the request window's check, so a row compiles exactly as the check read
+// it; a row it refuses stops the compile with the file, section, row and attribute named.
+TModbusRequest ReadRequest(const TRequestRow& row, TRequestTable table, const std::string& path, int rowNumber) {
+  std::array<std::string, Request_Field_Count> fields;
+  for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = row.Text(kFieldAttrs[i]);
+  // A row without a usable port talks to the Modbus port.
+  const int port = RequestNumber(fields[stPort]);
+  if (port < 0 || port > 65535) fields[stPort] = std::to_string(Modbus_Default_Port);
+  TModbusRequest request;
+  if (std::optional<TRequestFailure> failure = ReadModbusRequest(table, fields, std::nullopt, request)) {
+    const TRowAttr attr = kFieldAttrs[static_cast<std::size_t>(failure->Step)];
+    const std::string section = table == TRequestTable::rtRead ? "Modbus_Read" : "Modbus_Write";
+    throw EConvertError("Cannot compile \"" + path + "\": row " + std::to_string(rowNumber) + " of section \"" +
+                        section + "\", attribute \"" + std::string(kRowAttrNames[attr]) + "\": " +
+                        (row.Has(attr) ? "\"" + row.Text(attr) + "\" is not " : std::string("missing; it must be ")) +
+                        FieldRule(failure->Step) + ".");
+  }
+  return request;
 }
 
-// The attributes are converted in this order, so a file with several bad values reports the
-// same one each time.
-void Read_Modbus_Read(const TRequestRow& row, Modbus_Rule& r) {
-  r.IP_Address = IPNumber(row);
-  r.Port = PortNumber(row);
-  r.Slave_ID = static_cast<std::uint8_t>(row.Number(raSlave_ID));
-  r.Function = ReadFunction(UpperCase(row.RequiredText(raType)));
-  r.NPoint = static_cast<std::uint16_t>(row.Number(raNPoint));
-  r.NByte = r.Function == 1 || r.Function == 2 ? BitRequestBytes(r.NPoint) : RegisterRequestBytes(r.NPoint);
-  r.Address = static_cast<std::uint16_t>(row.Number(raAddress));
-  r.PollTime = static_cast<std::uint32_t>(row.Number(raPollTime));
-  r.MaxError = static_cast<std::uint32_t>(row.Number(raMaxError));
-  r.Position = static_cast<std::uint16_t>(row.Number(raPosition));
-  r.Bit = static_cast<std::uint16_t>(BitNumber(row));
+std::uint8_t RequestBytes(const TModbusRequest& q) {
+  return static_cast<std::uint8_t>(q.Bits ? (q.NPoint + 7) / 8 : 2 * q.NPoint);
+}
+
+void Fill_Rule(const TModbusRequest& q, Modbus_Rule& r) {
+  r.IP_Address = q.IP_Address;
+  r.Port = q.Port;
+  r.Slave_ID = q.Slave_ID;
+  r.Function = q.Function;
+  r.NPoint = q.NPoint;
+  // The byte count follows the single or multiple code chosen by the type, before Force_F16.
+  r.NByte = RequestBytes(q);
+  r.Address = q.Address;
+  r.PollTime = q.PollTime;
+  r.MaxError = q.MaxError;
+  r.Position = q.Position;
+  r.Bit = q.Bit;
+}
+
+void Read_Modbus_Read(const TRequestRow& row, Modbus_Rule& r, const std::string& path, int rowNumber) {
+  Fill_Rule(ReadRequest(row, TRequestTable::rtRead, path, rowNumber), r);
   r.Flags = SwapFlags(row);  // a read has no on-change flag
 }
 
-void Read_Modbus_Write(const TRequestRow& row, Modbus_Rule& r) {
-  r.IP_Address = IPNumber(row);
-  r.Port = PortNumber(row);
-  r.Slave_ID = static_cast<std::uint8_t>(row.Number(raSlave_ID));
-  r.NPoint = static_cast<std::uint16_t>(row.Number(raNPoint));
-  r.Function = WriteFunction(UpperCase(row.RequiredText(raType)), r.NPoint);
-  // The byte count follows the single or multiple code chosen by the type, before Force_F16.
-  r.NByte = r.Function == 5 || r.Function == 15 ? BitRequestBytes(r.NPoint) : RegisterRequestBytes(r.NPoint);
-  r.Address = static_cast<std::uint16_t>(row.Number(raAddress));
-  r.PollTime = static_cast<std::uint32_t>(row.Number(raPollTime));
-  r.MaxError = static_cast<std::uint32_t>(row.Number(raMaxError));
-  r.Flags = UpperCase(row.RequiredText(raOnChange)) == "Y" ? mrOnChange : 0;
-  r.Position = static_cast<std::uint16_t>(row.Number(raPosition));
-  r.Bit = static_cast<std::uint16_t>(BitNumber(row));
+void Read_Modbus_Write(const TRequestRow& row, Modbus_Rule& r, const std::string& path, int rowNumber) {
+  Fill_Rule(ReadRequest(row, TRequestTable::rtWrite, path, rowNumber), r);
+  // A write without OnChange is no request the device can run.
+  if (!row.Has(raOnChange))
+    throw EConvertError("Cannot compile \"" + path + "\": row " + std::to_string(rowNumber) +
+                        " of section \"Modbus_Write\", attribute \"OnChange\": missing; it must be Y or N.");
+  r.Flags = UpperCase(row.Text(raOnChange)) == "Y" ? mrOnChange : 0;
   r.Flags |= SwapFlags(row);
   if (UpperCase(row.Text(raForce_F16)) == "Y") {
     if (r.Function == 5) r.Function = 15;
@@ -228,14 +211,17 @@ void TBankCompile::Read_Modbus_Rules_File(const std::string& path) {
     TXmlDocument doc;
     doc.SetActive(true);
     doc.LoadFromFile(path);
-    TXmlNode root = doc.FirstChild();
+    // Declarations and comments a hand-edited file starts with are not the root.
+    TXmlNode root = doc.DocumentElement();
     std::vector<TXmlNode> reads = SectionRows(root, "Modbus_Read");
     std::vector<TXmlNode> writes = SectionRows(root, "Modbus_Write");
     // A hand-edited file may hold more rows than the table.
     if (reads.size() + writes.size() > Modbus_Rules_Count)
       throw ETooManyRequests(static_cast<int>(reads.size() + writes.size()));
-    for (const TXmlNode& row : reads) Read_Modbus_Read(TRequestRow(row), modbusRules_[index++]);
-    for (const TXmlNode& row : writes) Read_Modbus_Write(TRequestRow(row), modbusRules_[index++]);
+    for (std::size_t k = 0; k < reads.size(); ++k)
+      Read_Modbus_Read(TRequestRow(reads[k]), modbusRules_[index++], path, static_cast<int>(k) + 1);
+    for (std::size_t k = 0; k < writes.size(); ++k)
+      Read_Modbus_Write(TRequestRow(writes[k]), modbusRules_[index++], path, static_cast<int>(k) + 1);
   }
   requestCount_ = index;
   Set_Request_Count(mainParams_, k64Block_, static_cast<std::uint32_t>(index));

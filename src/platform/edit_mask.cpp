@@ -1,6 +1,7 @@
 #include "platform/edit_mask.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/edit_rules.h"
 #include "platform/regional.h"
@@ -23,6 +24,37 @@ char32_t CaseOf(char32_t c, TMaskCase mode) {
 bool Escaped(const std::u32string& mask, size_t i) {
   return i > 0 && mask[i - 1] == kEscape && !(i > 1 && mask[i - 2] == kEscape);
 }
+
+// Where each literal of the mask stands in a text, so that splitting a long text into many
+// fields looks each one up instead of searching the text again.
+class TLiteralIndex {
+ public:
+  TLiteralIndex(const std::u32string& text, const std::vector<char32_t>& literals) {
+    for (size_t i = 0; i < text.size(); ++i)
+      if (std::binary_search(literals.begin(), literals.end(), text[i])) at_[text[i]].push_back(i);
+  }
+  // The first ch at or after from.
+  size_t Find(char32_t ch, size_t from) const {
+    const std::vector<size_t>* v = Of(ch);
+    if (!v) return std::u32string::npos;
+    auto it = std::lower_bound(v->begin(), v->end(), from);
+    return it == v->end() ? std::u32string::npos : *it;
+  }
+  // The last ch at or before last.
+  size_t ReverseFind(char32_t ch, size_t last) const {
+    const std::vector<size_t>* v = Of(ch);
+    if (!v) return std::u32string::npos;
+    auto it = std::upper_bound(v->begin(), v->end(), last);
+    return it == v->begin() ? std::u32string::npos : *(it - 1);
+  }
+
+ private:
+  const std::vector<size_t>* Of(char32_t ch) const {
+    auto it = at_.find(ch);
+    return it == at_.end() ? nullptr : &it->second;
+  }
+  std::unordered_map<char32_t, std::vector<size_t>> at_;
+};
 
 }  // namespace
 
@@ -72,6 +104,13 @@ void TEditMask::Parse(const std::u32string& mask) {
     }
     positions_.push_back(p);
   }
+  next_literal_.assign(positions_.size() + 1, Size());
+  for (size_t i = positions_.size(); i-- > 0;)
+    next_literal_[i] = positions_[i].Literal ? static_cast<int>(i) : next_literal_[i + 1];
+  for (const TMaskPosition& p : positions_)
+    if (p.Literal) literal_chars_.push_back(p.Char);
+  std::sort(literal_chars_.begin(), literal_chars_.end());
+  literal_chars_.erase(std::unique(literal_chars_.begin(), literal_chars_.end()), literal_chars_.end());
 }
 
 int TEditMask::NextInput(int pos) const {
@@ -81,8 +120,10 @@ int TEditMask::NextInput(int pos) const {
 }
 
 bool TEditMask::HasLiteral(char32_t ch) const {
-  return std::any_of(positions_.begin(), positions_.end(), [ch](const TMaskPosition& p) { return p.Literal && p.Char == ch; });
+  return std::binary_search(literal_chars_.begin(), literal_chars_.end(), ch);
 }
+
+int TEditMask::NextLiteral(int pos) const { return next_literal_[static_cast<size_t>(std::clamp(pos, 0, Size()))]; }
 
 int TEditMask::PriorInput(int pos) const {
   for (int i = std::min(pos, Size()) - 1; i >= 0; --i)
@@ -184,6 +225,7 @@ std::u32string TEditMask::EditTextOf(const std::u32string& text) const {
     if (positions_[static_cast<size_t>(i)].Literal) ends.push_back(i);
   ends.push_back(Size());
   std::u32string out = Normalized(U"");
+  const TLiteralIndex literals(text, literal_chars_);
   // A field too long for its places is cut; a short one leaves its blanks at the end of its
   // run, or at the start with "!".
   auto place = [&](int first, int last, std::u32string field) {
@@ -196,7 +238,7 @@ std::u32string TEditMask::EditTextOf(const std::u32string& text) const {
     size_t from = 0;
     int first = 0;
     for (int end : ends) {
-      size_t stop = end < Size() ? text.find(positions_[static_cast<size_t>(end)].Char, from) : std::u32string::npos;
+      size_t stop = end < Size() ? literals.Find(positions_[static_cast<size_t>(end)].Char, from) : std::u32string::npos;
       size_t next = stop + 1;
       if (stop == std::u32string::npos) {
         // Without its literal in the text, a field takes as many characters as it has places.
@@ -211,7 +253,7 @@ std::u32string TEditMask::EditTextOf(const std::u32string& text) const {
     size_t to = text.size();
     for (size_t k = ends.size(); k-- > 0;) {
       int first = k > 0 ? ends[k - 1] + 1 : 0;
-      size_t literal = k > 0 && to > 0 ? text.rfind(positions_[static_cast<size_t>(ends[k - 1])].Char, to - 1) : std::u32string::npos;
+      size_t literal = k > 0 && to > 0 ? literals.ReverseFind(positions_[static_cast<size_t>(ends[k - 1])].Char, to - 1) : std::u32string::npos;
       size_t start = literal + 1;
       if (literal == std::u32string::npos) literal = start = to - std::min(to, static_cast<size_t>(ends[k] - first));
       place(first, ends[k], text.substr(start, to - start));
@@ -291,7 +333,7 @@ bool TMaskedText::TypeChar(char32_t ch) {
 }
 
 int TMaskedText::PastLiteral(int pos, char32_t ch) const {
-  while (pos < mask_.Size() && mask_.IsInput(pos)) ++pos;
+  pos = mask_.NextLiteral(pos);
   return pos < mask_.Size() && mask_.Position(pos).Char == ch ? pos + 1 : -1;
 }
 

@@ -54,6 +54,8 @@ class TEditMask {
   int PriorInput(int pos) const;
 
   bool HasLiteral(char32_t ch) const;
+  // The first literal position at or after pos; Size() when there is none.
+  int NextLiteral(int pos) const;
   // Whether ch may stand at the input position; on success ch carries the position's case.
   bool Accepts(int pos, char32_t& ch) const;
 
@@ -89,6 +91,9 @@ class TEditMask {
 
   std::string mask_;
   std::vector<TMaskPosition> positions_;
+  // Looked up once per pasted character, so a long paste into a long mask stays linear.
+  std::vector<int> next_literal_;
+  std::vector<char32_t> literal_chars_;  // sorted, each once
   bool save_literals_ = true;
   char32_t blank_ = U'_';
   bool reverse_ = false;

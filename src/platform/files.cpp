@@ -212,7 +212,8 @@ std::string TempFolder() {
 
 std::string ReadFileBytes(const std::string& path, std::uint64_t maxBytes) {
   if (path.empty()) throw EFOpenError(OpenErrorText(path, ENOENT));
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a named pipe waits for a writer that may never come.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throw EFOpenError(OpenErrorText(path, errno));
   auto tooLarge = [&](std::uint64_t size) {
     ::close(fd);
@@ -221,8 +222,17 @@ std::string ReadFileBytes(const std::string& path, std::uint64_t maxBytes) {
                        std::to_string(maxBytes) + " bytes are read.");
   };
   struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > maxBytes)
-    throw tooLarge(static_cast<std::uint64_t>(st.st_size));
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    throw EFOpenError(OpenErrorText(path, err));
+  }
+  // A pipe, a device or a folder has no contents to read as a file, and may never end.
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    throw EFOpenError("Cannot open file \"" + path + "\". It is not a regular file.");
+  }
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) throw tooLarge(static_cast<std::uint64_t>(st.st_size));
   std::string bytes;
   char buf[65536];
   for (;;) {

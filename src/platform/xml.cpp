@@ -1,6 +1,9 @@
 #include "platform/xml.h"
 
 #include <pugixml.hpp>
+#include <algorithm>
+#include <cstdint>
+#include <utility>
 #include <sstream>
 
 #include "platform/exceptions.h"
@@ -59,28 +62,62 @@ std::string EscapeCarriageReturns(const std::string& xml) {
   return out;
 }
 
-// A character reference may name what is no character (beyond U+10FFFF, a surrogate); the
-// parser writes such a value as bytes that are not UTF-8. They are read as Windows-1252, as a
-// file's own stray bytes are, so every text the document hands out is UTF-8.
-class TUtf8Mender : public pugi::xml_tree_walker {
- public:
-  bool for_each(pugi::xml_node& node) override {
-    Mend(node.name(), [&](const char* v) { node.set_name(v); });
-    Mend(node.value(), [&](const char* v) { node.set_value(v); });
-    for (pugi::xml_attribute a : node.attributes()) {
-      Mend(a.name(), [&](const char* v) { a.set_name(v); });
-      Mend(a.value(), [&](const char* v) { a.set_value(v); });
+// The first reference that names no character XML allows (NUL, a surrogate, beyond U+10FFFF)
+// or an entity XML does not define; the parser would cut a value at a NUL or keep the text
+// of an unknown entity, and the next save would write the file changed. Markup that holds no
+// references (comments, CDATA, processing instructions, the document type) is skipped.
+// Answers the offset and the reason, or an empty reason.
+std::pair<std::size_t, std::string> BadReference(const std::string& xml) {
+  static const char* const kSkipped[][2] = {{"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+  for (std::size_t i = xml.find_first_of("<&"); i < xml.size(); i = xml.find_first_of("<&", i)) {
+    if (xml[i] == '<') {
+      std::size_t stop = std::string::npos;
+      for (const auto& skip : kSkipped)
+        if (xml.compare(i, std::char_traits<char>::length(skip[0]), skip[0]) == 0) {
+          stop = xml.find(skip[1], i + std::char_traits<char>::length(skip[0]));
+          if (stop != std::string::npos) stop += std::char_traits<char>::length(skip[1]);
+          break;
+        }
+      if (stop == std::string::npos && xml.compare(i, 9, "<!DOCTYPE") == 0) {
+        const std::size_t subset = xml.find_first_of("[>", i);
+        stop = subset != std::string::npos && xml[subset] == '[' ? xml.find("]", subset) : subset;
+        if (stop != std::string::npos) stop = xml.find('>', stop);
+        if (stop != std::string::npos) ++stop;
+      }
+      if (stop == std::string::npos && xml.compare(i, 2, "<!") == 0) return {xml.size(), {}};  // the parser reports it
+      i = stop == std::string::npos ? i + 1 : stop;
+      continue;
     }
-    return true;
+    const std::size_t semicolon = xml.find(';', i);
+    const std::size_t nameEnd = xml.find_first_of("&<>\"' \t\r\n;", i + 1);
+    if (semicolon == std::string::npos || nameEnd != semicolon) {
+      ++i;  // a lone "&", kept as text as it always was
+      continue;
+    }
+    const std::string name = xml.substr(i + 1, semicolon - i - 1);
+    if (name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos") {
+      i = semicolon + 1;
+      continue;
+    }
+    if (name.empty() || name[0] != '#') return {i, "the entity \"&" + name + ";\" is not defined"};
+    const bool hex = name.size() > 1 && name[1] == 'x';
+    const std::string digits = name.substr(hex ? 2 : 1);
+    std::uint64_t code = 0;
+    bool ok = !digits.empty() && digits.size() <= 8;
+    for (char c : digits) {
+      const int d = c >= '0' && c <= '9' ? c - '0'
+                    : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                    : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                  : -1;
+      if (d < 0) ok = false;
+      code = code * (hex ? 16 : 10) + static_cast<std::uint64_t>(std::max(d, 0));
+    }
+    if (!ok || code == 0 || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+      return {i, "the character reference \"&" + name + ";\" names no character XML allows"};
+    i = semicolon + 1;
   }
-
- private:
-  template <class Set>
-  static void Mend(const char* text, Set set) {
-    const std::string s = text;
-    if (!IsValidUtf8(s)) set(ValidUtf8(s).c_str());
-  }
-};
+  return {xml.size(), {}};
+}
 
 [[noreturn]] void MissingNode(const char* action) {
   throw EXmlError(std::string("Cannot ") + action + " a missing XML node");
@@ -269,19 +306,17 @@ void TXmlDocument::LoadFromString(const std::string& text) {
 
 void TXmlDocument::Parse(std::string bytes, const std::string& what) {
   buffer_ = DecodeXmlBytes(std::move(bytes));
-  // Without character references every text is a piece of the decoded, valid UTF-8 buffer
-  // (the parse works in place, so this is looked at before).
-  const bool references = buffer_.find("&#") != std::string::npos;
+  // Every text is then a piece of the decoded, valid UTF-8 buffer or a character it may hold.
+  if (auto [offset, reason] = BadReference(buffer_); !reason.empty()) {
+    Clear();
+    throw EXmlError("Cannot load " + what + ": " + reason + " at offset " + std::to_string(offset));
+  }
   pugi::xml_parse_result result =
       doc_->load_buffer_inplace(buffer_.data(), buffer_.size(), kParseFlags, pugi::encoding_utf8);
   if (!result) {
     Clear();
     throw EXmlError("Cannot load " + what + ": " + result.description() + " at offset " +
                     std::to_string(result.offset));
-  }
-  if (references) {
-    TUtf8Mender mender;
-    doc_->traverse(mender);
   }
   active_ = true;
 }

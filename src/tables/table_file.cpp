@@ -37,15 +37,21 @@ std::string SectionName(const TTableSection& section) {
   return section.Name.empty() ? std::string("the table") : "\"" + section.Name + "\"";
 }
 
-// Fills one grid from its section; answers the failure that ended the reading, or "".
-std::string LoadSection(const TTableSection& section, const TXmlNode& root, const TCellTableView& grid,
-                        const std::string& path) {
+// Fills one grid from its section; answers the failure that ended the reading, or "". Rows
+// beyond the grid's capacity are named in `dropped`, so the user knows before OK saves.
+std::string LoadSection(const TTableFile& file, const TTableSection& section, const TXmlNode& root,
+                        const TCellTableView& grid, const std::string& path, std::string& dropped) {
   TXmlNode parent = section.Name.empty() ? root : root.FindNode(section.Name);
   if (!parent) return LoadFailure(path, "the section \"" + section.Name + "\" is missing.");
   // Any element is a row whatever its name; comments and text between rows are not.
   const std::vector<TXmlNode> rows = parent.ChildElements();
   const int rowCount = std::min(static_cast<int>(rows.size()), std::max(grid.RowCount() - 1, 0));
   const int colCount = std::min(static_cast<int>(section.Columns.size()), std::max(grid.ColCount() - 1, 0));
+  // A table with a fixed set of rows (one per channel or node) has no place for more.
+  if (file.HasKey() && static_cast<int>(rows.size()) > rowCount)
+    dropped += LoadFailure(path, SectionName(section) + " holds " + IntToStr(static_cast<int>(rows.size())) +
+                                     " rows but the table takes " + IntToStr(rowCount) + "; only the first " +
+                                     IntToStr(rowCount) + " are kept, and OK saves only those.");
   for (int k = 0; k < rowCount; ++k) {
     for (int i = 0; i < colCount; ++i) {
       const TTableColumn& column = section.Columns[static_cast<std::size_t>(i)];
@@ -111,14 +117,16 @@ std::string LoadTableFile(const TTableFile& file, const std::string& path,
   } catch (const Exception& e) {
     return e.Message();  // not well-formed, or unreadable
   }
-  // The first node is the root whatever its name, as the compile reads it.
-  TXmlNode root = doc.FirstChild();
-  if (root.NodeType() != ntElement) return LoadFailure(path, "the file does not start with its root element.");
+  // The first element is the root whatever its name, as the compile reads it; a declaration or
+  // comments before it are skipped.
+  TXmlNode root = doc.DocumentElement();
+  if (!root) return LoadFailure(path, "the file holds no root element.");
+  std::string dropped;
   for (std::size_t g = 0; g < grids.size(); ++g) {
-    std::string failure = LoadSection(file.Sections[g], root, grids[g], path);
-    if (!failure.empty()) return failure;
+    std::string failure = LoadSection(file, file.Sections[g], root, grids[g], path, dropped);
+    if (!failure.empty()) return dropped.empty() ? failure : dropped + "\n" + failure;
   }
-  return {};
+  return dropped;
 }
 
 std::string TableFileText(const TTableFile& file, const std::vector<TCellTableView>& grids) {

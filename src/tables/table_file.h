@@ -72,9 +72,10 @@ int UsedRowCount(const TTableFile& file, const TCellTableView& grid);
 void ClearTableGrids(const TTableFile& file, const std::vector<TCellTableView>& grids);
 
 // Clears the grids (row numbers in column 0, every data cell empty, or its column's default in
-// a table without a key), then fills them from the file at path when it exists: the k-th element of a section fills row k+1, elements beyond the
-// grid's rows are ignored. Answers "" when everything was read; otherwise the text of the error
-// to show, with the rows and cells read before the failure left in the grids.
+// a table without a key), then fills them from the file at path when it exists: the first element is the root, the k-th element of a
+// section fills row k+1. Answers "" when everything was read; otherwise the text to show: the
+// sections holding more rows than their grid (only the first are kept), and the error that
+// ended the reading, with the rows and cells read before it left in the grids.
 std::string LoadTableFile(const TTableFile& file, const std::string& path,
                           const std::vector<TCellTableView>& grids);
 

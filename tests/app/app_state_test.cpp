@@ -9,6 +9,7 @@
 
 #include "testkit/temp_folder.h"
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/xml.h"
 
 namespace hd {
@@ -223,16 +224,20 @@ TEST(Settings, ValuesReadBackAsSavedEvenBlanksCRAndNamesThatAreNotUTF8) {
     std::string project;
     std::string device;
     std::string projectBack;
+    bool folder = false;  // the configuration's folder exists
   } cases[] = {
       {"blanks and a tab", "  ", "\t", "  "},
       {"CR inside", "Line\rTwo", "10.0.0.1\r\n", "Line\rTwo"},
-      {"folder name in Windows-1252", "Caf\xE9", "10.0.0.2", "Caf\xC3\xA9"},
+      {"a name that is not UTF-8, without its folder", "Caf\xE9", "10.0.0.2", "Caf\xC3\xA9"},
+      // The configuration was not reopened at start: the name came back converted.
+      {"a name that is not UTF-8 reads back as its folder's bytes", "Caf\xE9", "10.0.0.2", "Caf\xE9", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempFolder folder;
     TAppState state;
     state.Set_Folders(folder.Path());
+    if (c.folder) ForceDirectories(JoinPath(state.Projects_Root, c.project));
     state.Project_Name = c.project;
     state.Device_IP = c.device;
     state.Current_Language = "Fran\xC3\xA7" "ais";

@@ -160,13 +160,13 @@ TEST_F(BankCompileTest, EveryKindOfRequestWithEditedParameters) {
       RequestFile(
           Row(R"(IP_Address="192.168.1.125" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="17" )"
               R"(PollTime="100" MaxError="3" Position="0" Bit="3" Swap="N" Swap_Word="N" Mnemonic="coils")") +
-              Row(R"(IP_Address=" 10 . 0 .0.7" Slave_ID="300" Type="Input Status" Address="$10" NPoint="8" )"
+              Row(R"(IP_Address=" 10.0.0.7" Slave_ID="44" Type="Input Status" Address="$10" NPoint="8" )"
                   R"(PollTime="100000000" MaxError="0" Position="4" Bit="7" Swap="Y" Swap_Word="y" OnChange="Y" )"
                   R"(Mnemonic="")") +
               Row(R"(IP_Address="192.168.0.10" Port="abc" Slave_ID="255" Type="holding register" Address="65535" )"
                   R"(NPoint="125" PollTime="1" MaxError="100000000" Position="10" Bit="" Swap="y" Swap_Word="Y" )"
                   R"(Mnemonic="")") +
-              Row(R"(IP_Address="10.0.0.1" Port="1502" Slave_ID="2" Type="Input Register" Address="7" NPoint="200" )"
+              Row(R"(IP_Address="10.0.0.1" Port="1502" Slave_ID="2" Type="Input Register" Address="7" NPoint="72" )"
                   R"(PollTime="50" MaxError="1" Position="20" Bit=" " Mnemonic="")") +
               Row(R"(IP_Address="10.0.0.2" Port="502" Slave_ID="3" Type=" Coil Status" Address="1" NPoint="3" )"
                   R"(PollTime="50" MaxError="1" Position="30" Bit="0" Swap="N" Swap_Word="N" Mnemonic="")"),
@@ -188,10 +188,10 @@ TEST_F(BankCompileTest, EveryKindOfRequestWithEditedParameters) {
                   R"(Force_F16="Y" Mnemonic="")") +
               Row(R"(IP_Address="192.168.1.21" Port="503" Slave_ID="4" Type="Holding Register" Address="50" NPoint="10" )"
                   R"(PollTime="10" OnChange="N" MaxError="2" Position="10" Bit="" Mnemonic="")") +
-              Row(R"(IP_Address="192.168.1.22" Port="502" Slave_ID="5" Type="Input Register" Address="1" NPoint="1" )"
+              Row(R"(IP_Address="192.168.1.22" Port="502" Slave_ID="5" Type="Holding Register" Address="1" NPoint="1" )"
                   R"(PollTime="10" OnChange="N" MaxError="2" Position="30" Bit="" Swap="N" Swap_Word="N" )"
                   R"(Force_F16="Y" Mnemonic="")") +
-              Row(R"(IP_Address="192 .168. 0 .1" Slave_ID="6" Type="Holding Register" Address="3" NPoint="2" )"
+              Row(R"(IP_Address="192.168. 0.1" Slave_ID="6" Type="Holding Register" Address="3" NPoint="2" )"
                   R"(PollTime="10" OnChange="N" MaxError="2" Position="40" Bit="" Swap="N" Swap_Word="N" )"
                   R"(Force_F16="N" Mnemonic="")")));
 
@@ -203,10 +203,11 @@ TEST_F(BankCompileTest, EveryKindOfRequestWithEditedParameters) {
        .Port = 502, .IP = {10, 0, 0, 7}, .MaxError = 0, .NByte = 1, .Flags = 4},
       {.Position = 10, .Bit = 0, .PollTime = 1, .Slave_ID = 255, .Function = 3, .Address = 65535, .NPoint = 125,
        .Port = 502, .IP = {192, 168, 0, 10}, .MaxError = 100000000, .NByte = 250, .Flags = 8},
-      {.Position = 20, .Bit = 0, .PollTime = 50, .Slave_ID = 2, .Function = 4, .Address = 7, .NPoint = 200,
+      {.Position = 20, .Bit = 0, .PollTime = 50, .Slave_ID = 2, .Function = 4, .Address = 7, .NPoint = 72,
        .Port = 1502, .IP = {10, 0, 0, 1}, .MaxError = 1, .NByte = 144, .Flags = 0},
-      {.Position = 30, .Bit = 0, .PollTime = 50, .Slave_ID = 3, .Function = 0, .Address = 1, .NPoint = 3,
-       .Port = 502, .IP = {10, 0, 0, 2}, .MaxError = 1, .NByte = 6, .Flags = 0},
+      // The type is trimmed as the request window's check trims it.
+      {.Position = 30, .Bit = 0, .PollTime = 50, .Slave_ID = 3, .Function = 1, .Address = 1, .NPoint = 3,
+       .Port = 502, .IP = {10, 0, 0, 2}, .MaxError = 1, .NByte = 1, .Flags = 0},
       // Writes follow the reads.
       {.Position = 0, .Bit = 5, .PollTime = 0, .Slave_ID = 1, .Function = 5, .Address = 100, .NPoint = 1,
        .Port = 502, .IP = {192, 168, 1, 20}, .MaxError = 2, .NByte = 1, .Flags = 1},
@@ -220,7 +221,7 @@ TEST_F(BankCompileTest, EveryKindOfRequestWithEditedParameters) {
        .Port = 503, .IP = {192, 168, 1, 21}, .MaxError = 2, .NByte = 2, .Flags = 0},
       {.Position = 10, .Bit = 0, .PollTime = 10, .Slave_ID = 4, .Function = 16, .Address = 50, .NPoint = 10,
        .Port = 503, .IP = {192, 168, 1, 21}, .MaxError = 2, .NByte = 20, .Flags = 0},
-      {.Position = 30, .Bit = 0, .PollTime = 10, .Slave_ID = 5, .Function = 0, .Address = 1, .NPoint = 1,
+      {.Position = 30, .Bit = 0, .PollTime = 10, .Slave_ID = 5, .Function = 16, .Address = 1, .NPoint = 1,
        .Port = 502, .IP = {192, 168, 1, 22}, .MaxError = 2, .NByte = 2, .Flags = 0},
       {.Position = 40, .Bit = 0, .PollTime = 10, .Slave_ID = 6, .Function = 16, .Address = 3, .NPoint = 2,
        .Port = 502, .IP = {192, 168, 0, 1}, .MaxError = 2, .NByte = 4, .Flags = 0},
@@ -229,6 +230,15 @@ TEST_F(BankCompileTest, EveryKindOfRequestWithEditedParameters) {
   Compile();
   EXPECT_EQ(compile_.Request_Count(), 13);
   ExpectBanks(ExpectedBank1(p, 13), ExpectedBank2(rules), ExpectedBankK64(p, 13));
+}
+
+// A hand-edited file that starts with a declaration or a comment compiled no request at all.
+TEST_F(BankCompileTest, ADeclarationAndCommentsBeforeTheRootAreSkipped) {
+  WriteText(RequestPath(), "<?xml version=\"1.0\"?>\n<!-- edited -->\n" + RequestFile(Row(kReadRow), Row(kWriteRow)));
+  compile_.Build_Bin_Banks(ParGenPath(), RequestPath());
+  EXPECT_EQ(compile_.Request_Count(), 2);
+  EXPECT_EQ(compile_.Modbus_Rules()[0].Function, 3);
+  EXPECT_EQ(compile_.Modbus_Rules()[1].Function, 16);
 }
 
 TEST_F(BankCompileTest, FullTableCompilesAndOneRowMoreWritesNothing) {
@@ -283,7 +293,7 @@ TEST_P(BankCompileBadValueTest, LeavesThePreviousBanks) {
     compile_.Build_Bin_Banks(ParGenPath(), RequestPath());
     FAIL() << "compiled";
   } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), bad.message);
+    EXPECT_EQ(e.Message(), "Cannot compile \"" + RequestPath() + "\": " + bad.message);
   }
   EXPECT_THROW(compile_.Save_Bin_Banks(tmp_.Path()), Exception);
   ExpectBanks(bank1, bank2, k64);
@@ -298,31 +308,42 @@ std::string ReadWith(const std::string& attribute) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, BankCompileBadValueTest,
     ::testing::Values(
-        BadRow{"SlaveIdNotANumber", ReadWith(R"(Slave_ID="1x" Bit="0")"), "", "'1x' is not a valid integer value"},
-        BadRow{"SlaveIdMissing", ReadWith(R"(Bit="0")"), "", "'' is not a valid integer value"},
-        BadRow{"BitNotANumber", ReadWith(R"(Slave_ID="1" Bit="b")"), "", "'b' is not a valid integer value"},
-        BadRow{"BitMissing", ReadWith(R"(Slave_ID="1")"), "", "'' is not a valid integer value"},
+        BadRow{"SlaveIdNotANumber", ReadWith(R"(Slave_ID="1x" Bit="0")"), "",
+               "row 2 of section \"Modbus_Read\", attribute \"Slave_ID\": \"1x\" is not a number from 0 to 255."},
+        BadRow{"SlaveIdMissing", ReadWith(R"(Bit="0")"), "",
+               "row 2 of section \"Modbus_Read\", attribute \"Slave_ID\": missing; it must be a number from 0 to 255."},
+        BadRow{"BitNotANumber", ReadWith(R"(Slave_ID="1" Bit="b")"), "",
+               "row 2 of section \"Modbus_Read\", attribute \"Bit\": \"b\" is not a start bit (0 to 7 for coils and inputs)."},
+        BadRow{"BitMissing", ReadWith(R"(Slave_ID="1")"), "",
+               "row 2 of section \"Modbus_Read\", attribute \"Bit\": missing; it must be a start bit (0 to 7 for coils and inputs)."},
         BadRow{"IPWithThreeParts", Row(R"(IP_Address="192.168.0" Slave_ID="1" Bit="0")"), "",
-               "'' is not a valid integer value"},
+               "row 2 of section \"Modbus_Read\", attribute \"IP_Address\": \"192.168.0\" is not four numbers from 0 to 255 joined by dots."},
         BadRow{"IPWithFiveParts", Row(R"(IP_Address="192.168.0.1.5" Slave_ID="1" Bit="0")"), "",
-               "'1.5' is not a valid integer value"},
+               "row 2 of section \"Modbus_Read\", attribute \"IP_Address\": \"192.168.0.1.5\" is not four numbers from 0 to 255 joined by dots."},
+        BadRow{"PositionBeyondTheRecord", Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" )"
+                                              R"(PollTime="1" MaxError="1" Position="65536" Bit="0")"), "",
+               "row 2 of section \"Modbus_Read\", attribute \"Position\": \"65536\" is not a byte position from 0 to 65535."},
         // Type and OnChange are texts, yet a request file without them is not valid either.
         BadRow{"ReadTypeMissing",
                Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Address="0" NPoint="1" PollTime="1" )"
                    R"(MaxError="1" Position="0" Bit="0")"),
-               "", "Missing attribute 'Type'"},
+               "", "row 2 of section \"Modbus_Read\", attribute \"Type\": missing; it must be a Modbus type of the section."},
         BadRow{"WriteTypeMissing", "",
                Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Address="0" NPoint="1" PollTime="1" )"
                    R"(OnChange="N" MaxError="1" Position="0" Bit="0")"),
-               "Missing attribute 'Type'"},
+               "row 1 of section \"Modbus_Write\", attribute \"Type\": missing; it must be a Modbus type of the section."},
+        BadRow{"WriteInputRegister", "",
+               Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Type="Input Register" Address="0" NPoint="1" )"
+                   R"(PollTime="1" OnChange="N" MaxError="1" Position="0" Bit="")"),
+               "row 1 of section \"Modbus_Write\", attribute \"Type\": \"Input Register\" is not a Modbus type of the section."},
         BadRow{"WriteOnChangeMissing", "",
                Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" )"
                    R"(PollTime="1" MaxError="1" Position="0" Bit="0")"),
-               "Missing attribute 'OnChange'"},
+               "row 1 of section \"Modbus_Write\", attribute \"OnChange\": missing; it must be Y or N."},
         BadRow{"WritePollTimeMissing", "",
                Row(R"(IP_Address="10.0.0.1" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" )"
                    R"(OnChange="N" MaxError="1" Position="0" Bit="0")"),
-               "'' is not a valid integer value"}),
+               "row 1 of section \"Modbus_Write\", attribute \"PollTime\": missing; it must be a number from 0 to 100000000 (a read's poll time from 1)."}),
     [](const ::testing::TestParamInfo<BadRow>& info) { return info.param.name; });
 
 TEST_F(BankCompileTest, UnwritableBinFolderNamesTheFileAndTheReason) {

@@ -152,6 +152,28 @@ TEST(EditMaskTest, PasteMatchesLiteralsAndStopsAtTheFirstMisfit) {
   EXPECT_EQ(U8(m.EditText()), "(555)9__-4567");
 }
 
+// A 1,000,000-character paste took 29.6 s and building an edit text as long 26.9 s: each
+// character or field searched the mask or the text again from its start.
+TEST(EditMaskTest, LongPastesAndTextsCostTimeLinearInTheirLength) {
+  const int n = 200000;
+  // Every "-" of the paste is a literal of the mask that is not the next one, so it is skipped.
+  TEditMask mask(std::string(static_cast<size_t>(n), '0') + "x-;0;_");
+  TMaskedText m(mask);
+  EXPECT_TRUE(m.Paste(std::u32string(static_cast<size_t>(n), U'-') + U"7"));
+  EXPECT_EQ(m.EditText()[0], U'7');
+  EXPECT_EQ(m.SelStart(), 1);
+
+  // Fields without their literal in the text take one character each.
+  std::string fields;
+  for (int i = 0; i < n / 2; ++i) fields += "9-";
+  TEditMask saved(fields + ";1;_");
+  std::string expected;
+  for (int i = 0; i < n / 2; ++i) expected += "1-";
+  EXPECT_EQ(U8(saved.EditTextOf(std::u32string(static_cast<size_t>(n / 2), U'1'))), expected);
+  TEditMask reversed("!" + fields + ";1;_");
+  EXPECT_EQ(U8(reversed.EditTextOf(std::u32string(static_cast<size_t>(n / 2), U'1'))), expected);
+}
+
 TEST(EditMaskTest, WideSelectionIsBlankedBeforeTyping) {
   TEditMask mask("0000;1;_");
   TMaskedText m(mask);

@@ -240,8 +240,29 @@ TEST(Files, ReadFileBytesRefusesFilesOverTheReadersLimit) {
     EXPECT_NE(e.Message().find(path), std::string::npos) << e.Message();
     EXPECT_NE(e.Message().find("too large: 1001 bytes where at most 1000"), std::string::npos) << e.Message();
   }
-  // A device that never ends is cut off at the limit too.
-  EXPECT_THROW(ReadFileBytes("/dev/zero", 1 << 20), EFOpenError);
+}
+
+// A request file that was a named pipe hung the window for good.
+TEST(Files, ReadFileBytesReadsRegularFilesOnly) {
+  TempFolder tmp;
+  const std::string pipe = tmp.File("pipe.xml");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string folder = tmp.File("folder.xml");
+  ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+  for (const std::string& path : {pipe, folder, std::string("/dev/zero"), std::string("/dev/null")}) {
+    SCOPED_TRACE(path);
+    try {
+      ReadFileBytes(path, 1 << 20);
+      ADD_FAILURE() << "read";
+    } catch (const EFOpenError& e) {
+      EXPECT_EQ(e.Message(), "Cannot open file \"" + path + "\". It is not a regular file.");
+    }
+  }
+  // A link to a regular file is read through.
+  const std::string real = tmp.Write("real.xml", "<r/>");
+  const std::string link = tmp.File("link.xml");
+  ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+  EXPECT_EQ(ReadFileBytes(link), "<r/>");
 }
 
 // Saving replaced the link with a plain file, so the file it named kept the old settings.

@@ -198,18 +198,51 @@ TEST(Xml, EveryValueReadsBackAsWritten) {
     EXPECT_EQ(back.FirstChild().FindNode("language").Text(), "Fran\xC3\xA7" "ais");
     EXPECT_EQ(back.SaveToString(), saved);
   }
-  // Found by fuzzing: a reference to no character gave a value that was not UTF-8.
-  TXmlDocument refs;
-  refs.LoadFromString("<r a=\"&#x110000;\">&#1566836;|&#xD800;</r>");
-  EXPECT_TRUE(IsValidUtf8(*refs.FirstChild().Attribute("a")));
-  EXPECT_TRUE(IsValidUtf8(refs.FirstChild().Text()));
-  EXPECT_EQ(refs.FirstChild().Text().find('|'), 8u) << "the reference was read as four Windows-1252 characters";
   // Comments keep their line ends as they are: a reference there would be read as text.
   TXmlDocument doc;
   doc.AddComment("a\rb");
   doc.AddComment("> <![CDATA[");  // "<!-->": the comment's end is not inside its opener
   doc.AddChild("r").SetText("\r");
   EXPECT_EQ(doc.SaveToString(), "<!--a\rb-->\n<!--> <![CDATA[-->\n<r>&#13;</r>\n");
+}
+
+// A reference to NUL cut the value there, one to no character came back as Windows-1252 text
+// and an unknown entity as "&amp;...": each was saved changed by the next write.
+TEST(Xml, ReferencesToNoCharacterOrUnknownEntitiesAreRefused) {
+  struct Case {
+    const char* name;
+    std::string xml;
+    std::string reason;  // empty when the text loads
+  } cases[] = {
+      {"NUL in an attribute", "<r a=\"ab&#0;cd\"/>", "\"&#0;\" names no character"},
+      {"NUL in hexadecimal", "<r>&#x00;</r>", "\"&#x00;\" names no character"},
+      {"a surrogate", "<r a=\"&#xD800;\"/>", "\"&#xD800;\" names no character"},
+      {"beyond U+10FFFF", "<r>&#1566836;</r>", "\"&#1566836;\" names no character"},
+      {"far beyond", "<r>&#x1000000000000041;</r>", "names no character"},
+      {"an upper-case X", "<r>&#X41;</r>", "names no character"},
+      {"an undeclared entity", "<r a=\"x&nbsp;y\"/>", "the entity \"&nbsp;\" is not defined"},
+      {"the five entities and good references", "<r a=\"&amp;&lt;&gt;&quot;&apos;&#65;&#x10FFFF;\"/>", ""},
+      {"references inside comments and CDATA", "<!--&#0;--><r><![CDATA[&bad;]]></r>", ""},
+      {"a lone ampersand", "<r>a & b</r>", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TXmlDocument doc;
+    if (c.reason.empty()) {
+      EXPECT_NO_THROW(doc.LoadFromString(c.xml));
+      continue;
+    }
+    try {
+      doc.LoadFromString(c.xml);
+      ADD_FAILURE() << "loaded";
+    } catch (const EXmlError& e) {
+      EXPECT_NE(e.Message().find(c.reason), std::string::npos) << e.Message();
+      EXPECT_FALSE(doc.DocumentElement()) << "the document is left empty";
+    }
+  }
+  TXmlDocument refs;
+  refs.LoadFromString("<r a=\"&#x10FFFF;|&#65;\"/>");
+  EXPECT_EQ(*refs.DocumentElement().Attribute("a"), "\xF4\x8F\xBF\xBF|A");
 }
 
 // A 10 MB file of empty elements took 448 MB to read.

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/bank_compile.h"
+#include "platform/exceptions.h"
 #include "tables/table_file.h"
 #include "tables/testkit/memory_table.h"
 #include "testkit/temp_folder.h"
@@ -95,8 +96,12 @@ TEST(ModbusTcpMaster, CheckMessagesOfTheFirstFailedTest) {
        "Error row 1" + R + "Type must be Coil Status or Input Status or Holding Register or Input Register"},
       {"address -1", {{0, 1, 5, "-1"}}, "Error row 1" + R + "Address must be between 0 and 65535"},
       {"126 registers", {{0, 1, 6, "126"}}, "Error row 1" + R + "NPoint must be between 1 and 125"},
-      {"a blank type is a register request", {{0, 1, 4, "  "}, {0, 1, 6, "126"}},
-       "Error row 1" + R + "NPoint must be between 1 and 125"},
+      // Blanks or a type the device has no function for compiled to function 0.
+      {"a blank type", {{0, 1, 4, "  "}},
+       "Error row 1" + R + "Type must be Coil Status or Input Status or Holding Register or Input Register"},
+      {"an unknown type", {{0, 1, 4, "Holding"}},
+       "Error row 1" + R + "Type must be Coil Status or Input Status or Holding Register or Input Register"},
+      {"a type with a trailing blank", {{0, 1, 4, "Holding Register "}}, ""},
       {"126 coils", {{0, 1, 4, coil}, {0, 1, 6, "126"}, {0, 1, 10, "0"}}, ""},
       {"2001 inputs, type in other case and blanks", {{0, 1, 4, " input status "}, {0, 1, 6, "2001"}},
        "Error row 1" + R + "NPoint must be between 1 and 2000"},
@@ -108,7 +113,13 @@ TEST(ModbusTcpMaster, CheckMessagesOfTheFirstFailedTest) {
       {"start bit 8", {{0, 1, 4, coil}, {0, 1, 10, "8"}}, "Error row 1" + R + "Bit must be between 0 and 7"},
       {"start bit that is no number", {{0, 1, 4, coil}, {0, 1, 10, "x"}},
        "Error row 1" + R + "Bit must be between 0 and 7"},
-      {"register request ignores its start bit", {{0, 1, 10, "x"}}, ""},
+      // The record holds a register request's start bit too: it must be empty or fit 16 bits.
+      {"register start bit that is no number", {{0, 1, 10, "x"}}, "Error row 1" + R + "Bit must be between 0 and 7"},
+      {"register start bit 65536", {{0, 1, 10, "65536"}}, "Error row 1" + R + "Bit must be between 0 and 7"},
+      {"register start bit 65535 or blank", {{0, 1, 10, "65535"}, {0, 2, 10, " "}}, ""},
+      {"position beyond the record in a large image", {{0, 1, 9, "65536"}},
+       "Error row 1" + R + "Position must be between 0 and 65535", 100000},
+      {"last position of the record", {{0, 1, 9, "65535"}, {0, 1, 6, "1"}, {0, 2, 1, ""}}, "", 100000},
       {"last register byte 500", {{0, 1, 9, "499"}, {0, 1, 6, "1"}},
        "Error row 1" + R + "Too many bytes to save starting from the Position indicate"},
       {"last register byte 499", {{0, 1, 9, "498"}, {0, 1, 6, "1"}}, ""},
@@ -127,8 +138,8 @@ TEST(ModbusTcpMaster, CheckMessagesOfTheFirstFailedTest) {
       {"write type", {{1, 1, 4, ""}}, "Error row 1" + W + "Type must be Coil Status or Holding Register"},
       {"write address", {{1, 1, 5, "65536"}}, "Error row 1" + W + "Address must be between 0 and 65535"},
       {"124 registers written", {{1, 1, 6, "124"}}, "Error row 1" + W + "NPoint must be between 1 and 123"},
-      {"input status is a register write", {{1, 1, 4, "Input Status"}, {1, 1, 6, "124"}},
-       "Error row 1" + W + "NPoint must be between 1 and 123"},
+      {"input status cannot be written", {{1, 1, 4, "Input Status"}},
+       "Error row 1" + W + "Type must be Coil Status or Holding Register"},
       {"1969 coils written", {{1, 2, 4, coil}, {1, 2, 6, "1969"}, {1, 2, 11, "0"}},
        "Error row 2" + W + "NPoint must be between 1 and 1968"},
       {"write poll time -1", {{1, 1, 7, "-1"}}, "Error row 1" + W + "Poll Time must be between 0 and 100000000"},
@@ -164,6 +175,59 @@ TEST(ModbusTcpMaster, SavedRequestsCompileIntoTheirRecords) {
   EXPECT_EQ(compile.Modbus_Rules()[2],
             (Modbus_Rule{0, 0, 0, 1, 16, 40, 1, 503, 0x0A000002, 5, 2, mrOnChange | mrSwapWord}));
   EXPECT_EQ(compile.Modbus_Rules()[3], Modbus_Rule{});
+}
+
+// The check passed rows the compile then wrote otherwise: a type with a trailing blank became
+// function 0, a position or register start bit above 65535 was cut to 16 bits. Every row the
+// check passes now compiles into the numbers the check read; the rows it refuses stop the
+// compile, naming the row and the attribute.
+TEST(ModbusTcpMaster, TheCheckAndTheCompileReadEveryFieldAlike) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> read;  // one read row, in column order
+    bool passes;
+    Modbus_Rule rule;  // the record compiled, when the check passes
+    const char* attribute = "";  // the attribute the compile names, when it does not
+  } cases[] = {
+      {"type with a trailing blank", {"10.0.0.1", "502", "1", "Holding Register ", "0", "2", "1", "0", "0", "", "N", "N", ""},
+       true, {0, 0, 1, 1, 3, 0, 2, 502, 0x0A000001, 0, 4, 0}},
+      {"type after blanks in other case", {" 10.0.0.1", "$1F6", "0x10", " coil status", "7", "9", "5", "6", "3", "7", "Y", "N", ""},
+       true, {3, 7, 5, 16, 1, 7, 9, 502, 0x0A000001, 6, 2, mrSwap}},
+      {"last position and start bit of the record", {"10.0.0.1", "502", "1", "Input Register", "0", "1", "1", "0", "65535", "65535", "N", "Y", ""},
+       true, {65535, 65535, 1, 1, 4, 0, 1, 502, 0x0A000001, 0, 2, mrSwapWord}},
+      {"position beyond 16 bits", {"10.0.0.1", "502", "1", "Holding Register", "0", "1", "1", "0", "65536", "", "N", "N", ""},
+       false, {}, "Position"},
+      {"register start bit beyond 16 bits", {"10.0.0.1", "502", "1", "Holding Register", "0", "1", "1", "0", "0", "65536", "N", "N", ""},
+       false, {}, "Bit"},
+      {"register start bit that is no number", {"10.0.0.1", "502", "1", "Holding Register", "0", "1", "1", "0", "0", "b", "N", "N", ""},
+       false, {}, "Bit"},
+      {"unknown type", {"10.0.0.1", "502", "1", "Register", "0", "1", "1", "0", "0", "", "N", "N", ""},
+       false, {}, "Type"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testkit::TempFolder tmp;
+    MemoryTable read(14), write(16);
+    read.SetRow(1, c.read);
+    EXPECT_EQ(Controllo_dati(read, write, 100000, 500).Passed(), c.passes);
+    // The file as OK writes it (the check aside), then the compile.
+    const std::string path = tmp.File("ModbusTCPM_SetAccess.xml");
+    SaveTableFile(ModbusTCPM_SetAccess_File(), path, {read, write});
+    TBankCompile compile;
+    if (c.passes) {
+      compile.Build_Bin_Banks(tmp.File("ParGen.xml"), path);
+      EXPECT_EQ(compile.Modbus_Rules()[0], c.rule);
+      continue;
+    }
+    try {
+      compile.Build_Bin_Banks(tmp.File("ParGen.xml"), path);
+      ADD_FAILURE() << "compiled";
+    } catch (const EConvertError& e) {
+      const std::string place = "Cannot compile \"" + path + "\": row 1 of section \"Modbus_Read\", attribute \"" +
+                                c.attribute + "\": \"" + c.read[static_cast<std::size_t>(c.attribute == std::string("Type") ? 3 : c.attribute == std::string("Bit") ? 9 : 8)] + "\" is not ";
+      EXPECT_EQ(e.Message().substr(0, place.size()), place);
+    }
+  }
 }
 
 }  // namespace

@@ -132,7 +132,14 @@ TEST_F(RequestFileTest, LoaderDefaultsAndFailures) {
       {"comments and text are not rows, elements of any name are",
        RequestFile("<!--off-->" + Row(kReadAttrs) + "text<Row " + kReadAttrs + " Extra=\"x\"/>", ""),
        {kReadRow, kReadRow}, {}, nullptr},
-      {"a document that starts with a comment", "<!--c-->" + RequestFile(Row(kReadAttrs), ""), {}, {}, "root"},
+      // Hand-edited files often start so; they showed empty grids that OK then saved.
+      {"a declaration and comments before the root are skipped",
+       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--c-->\n" + RequestFile(Row(kReadAttrs), ""), {kReadRow}, {},
+       nullptr},
+      {"no root element", "<!--only a comment-->", {}, {}, "No document element"},
+      {"a reference to NUL is refused, not cut",
+       RequestFile(Row(std::string(kReadAttrs).replace(std::string(kReadAttrs).find("\"m\""), 3, "\"m&#0;x\"")), ""),
+       {}, {}, "names no character"},
       {"not well-formed", "<EtherNetIP_to_Modbus_TCP_Master><Modbus_Read>", {}, {}, "ModbusTCPM_SetAccess.xml"},
   };
   for (const Case& c : cases) {
@@ -150,12 +157,16 @@ TEST_F(RequestFileTest, LoaderDefaultsAndFailures) {
   }
 }
 
-TEST_F(RequestFileTest, RowsBeyondTheGridAreIgnored) {
+// A 20,000-row file showed 512 rows without a word, and OK then dropped the rest.
+TEST_F(RequestFileTest, RowsBeyondTheGridAreNamedWhenShown) {
   std::string rows;
   for (int i = 0; i < 515; ++i) rows += "<row IP_Address=\"10.0.0." + std::to_string(i % 256) + "\" " +
                                         std::string(kReadAttrs).substr(std::string(kReadAttrs).find("Port")) + "/>";
   tmp_.Write("ModbusTCPM_SetAccess.xml", RequestFile(rows, Row(kWriteAttrs)));
-  EXPECT_EQ(Load(), "");  // the memory table raises on any cell outside it
+  // The memory table raises on any cell outside it.
+  EXPECT_EQ(Load(), "Cannot load \"" + Path() +
+                        "\": \"Modbus_Read\" holds 515 rows but the table takes 512; only the first 512 are kept, "
+                        "and OK saves only those.");
   EXPECT_EQ(read_.Cells(1, 512), "10.0.0.255");
   EXPECT_EQ(write_.Row(1), kWriteRow);
 }

@@ -1,6 +1,7 @@
 #include "grid/foundation/filter_match.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/exceptions.h"
 #include "platform/regional.h"
@@ -135,7 +136,15 @@ std::string LocaleShortDateFormat() { return FormatSettings().ShortDateFormat; }
 char LocaleThousandSeparator() { return FormatSettings().ThousandSeparator; }
 char LocaleDecimalSeparator() { return FormatSettings().DecimalSeparator; }
 
-bool MatchFilter(const std::string& Condition, const std::string& Value, bool CaseSensitive) {
+namespace {
+
+// Groups nested deeper than any hand-written condition: the matcher recurses once per group.
+constexpr int kMaxFilterNesting = 64;
+
+// Empty when the condition nests its groups too deep to be read.
+std::optional<bool> MatchGroup(const std::string& Condition, const std::string& Value, bool CaseSensitive,
+                               int depth) {
+  if (depth > kMaxFilterNesting) return std::nullopt;
   std::string s = RemoveSpacesOutsideQuotes(Trim(Condition));
   if (s.starts_with('=')) s.erase(0, 1);
   bool result = false, first = true;
@@ -155,7 +164,10 @@ bool MatchFilter(const std::string& Condition, const std::string& Value, bool Ca
     if (s.starts_with('(')) {
       int close = MatchingParenPos(s);
       if (close == 0) return false;  // an unclosed group can never be satisfied
-      combine(MatchFilter(s.substr(1, static_cast<size_t>(close) - 2), Value, CaseSensitive));
+      const std::optional<bool> group =
+          MatchGroup(s.substr(1, static_cast<size_t>(close) - 2), Value, CaseSensitive, depth + 1);
+      if (!group) return std::nullopt;
+      combine(*group);
       s.erase(0, static_cast<size_t>(close));
     } else {
       combine(MatchOperand(s.substr(0, static_cast<size_t>(pos) - 1), Value, CaseSensitive));
@@ -165,6 +177,12 @@ bool MatchFilter(const std::string& Condition, const std::string& Value, bool Ca
   }
   combine(MatchOperand(s, Value, CaseSensitive));
   return result;
+}
+
+}  // namespace
+
+bool MatchFilter(const std::string& Condition, const std::string& Value, bool CaseSensitive) {
+  return MatchGroup(Condition, Value, CaseSensitive, 0).value_or(false);
 }
 
 bool MatchOperand(const std::string& Operand, const std::string& Value, bool CaseSensitive) {

@@ -21,7 +21,7 @@ std::string LocaleShortDateFormat();
 char LocaleThousandSeparator();
 char LocaleDecimalSeparator();
 
-// A condition that cannot be read (an unmatched "(") matches nothing.
+// A condition that cannot be read (an unmatched "(", groups nested over 64 deep) matches nothing.
 bool MatchFilter(const std::string& Condition, const std::string& Value, bool CaseSensitive);
 // One operand; without CaseSensitive both texts are upper-cased first.
 bool MatchOperand(const std::string& Operand, const std::string& Value, bool CaseSensitive);

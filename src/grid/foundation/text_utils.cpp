@@ -1,6 +1,7 @@
 #include "grid/foundation/text_utils.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/regional.h"
 #include "platform/sysutils.h"
@@ -76,15 +77,29 @@ void MakeClipboardHTML(std::string& Fragment) {
       "<html><head><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\"></head><body>"
       "<!--StartFragment-->";
   static const std::string kTail = "<!--EndFragment--></body></html>";
-  constexpr int kHeaderSize = 97;  // the five lines below, numbers of 8 digits
-  const int start = kHeaderSize + static_cast<int>(kDocType.size() + kHead.size());
-  const int n = static_cast<int>(Fragment.size());
-  std::string doc = "Version:1.0\r\n";
-  doc += Format("%s%.8d\r\n", {"StartHTML:", kHeaderSize});
-  doc += Format("%s%.8d\r\n", {"EndHTML:", start + n + static_cast<int>(kTail.size())});
-  doc += Format("%s%.8d\r\n", {"StartFragment:", start});
-  doc += Format("%s%.8d\r\n", {"EndFragment:", start + n});
-  Fragment = doc + kDocType + kHead + Fragment + kTail;
+  // The five header lines with offsets of `width` digits. Readers take the number up to the line
+  // end, so a fragment too large for eight digits widens all four fields alike.
+  auto headerSize = [](std::uint64_t width) { return 65 + 4 * width; };
+  auto digits = [](std::uint64_t v) { return static_cast<std::uint64_t>(std::to_string(v).size()); };
+  const std::uint64_t n = Fragment.size();
+  std::uint64_t width = 8;
+  while (digits(headerSize(width) + kDocType.size() + kHead.size() + n + kTail.size()) > width) ++width;
+  const std::uint64_t start = headerSize(width) + kDocType.size() + kHead.size();
+  auto field = [&](const char* name, std::uint64_t value) {
+    std::string number = std::to_string(value);
+    return name + std::string(width - number.size(), '0') + number + "\r\n";
+  };
+  std::string header = "Version:1.0\r\n";
+  header += field("StartHTML:", headerSize(width));
+  header += field("EndHTML:", start + n + kTail.size());
+  header += field("StartFragment:", start);
+  header += field("EndFragment:", start + n);
+  header += kDocType;
+  header += kHead;
+  // One move of the fragment, however large it is.
+  Fragment.reserve(header.size() + n + kTail.size());
+  Fragment.insert(0, header);
+  Fragment += kTail;
 }
 
 bool HyperlinkText(const std::string& Text, const std::string& Prefix, std::string& Result) {
@@ -207,6 +222,7 @@ std::string MixedCaseText(const std::string& Text) {
   std::u32string w = Utf8ToCodePoints(Text);
   const size_t len = w.size();
   bool capitalise = true;
+  bool seenSpaceMc = false;
   for (size_t i = 0; i < len; ++i) {
     char32_t& c = w[i];
     if (IsWordBreakChar(c)) {
@@ -219,7 +235,9 @@ std::string MixedCaseText(const std::string& Text) {
     }
     const size_t n = i + 1;  // characters done
     if (n == 2 && w.compare(0, 2, U"Mc") == 0) capitalise = true;
-    if (n > 2 && w.find(U" Mc") == n - 3) capitalise = true;  // only the text's first " Mc"
+    // Only the text's first " Mc" counts; done characters never change again, so it is the
+    // first one met here.
+    if (n > 2 && !seenSpaceMc && w.compare(n - 3, 3, U" Mc") == 0) capitalise = seenSpaceMc = true;
     if (n + 2 >= len) {
       std::u32string_view done(w.data(), n);
       if (done.ends_with(U" I") || done.ends_with(U" II")) capitalise = true;

@@ -110,6 +110,20 @@ TEST(MatchFilter, UnclosedGroupFailsInsteadOfHanging) {
   EXPECT_TRUE(MatchFilter("a)", "a)", true));
 }
 
+TEST(MatchFilter, DeeplyNestedGroupsFailInsteadOfExhaustingTheStack) {
+  FormatSettingsOverride fs{DayFirstSettings()};
+  auto nested = [](int depth, const std::string& inner) {
+    return std::string(static_cast<size_t>(depth), '(') + inner + std::string(static_cast<size_t>(depth), ')');
+  };
+  EXPECT_TRUE(MatchFilter(nested(64, "a|b"), "b", true));
+  EXPECT_FALSE(MatchFilter(nested(65, "a|b"), "b", true));
+  EXPECT_FALSE(MatchFilter(nested(5000, "a"), "a", true));
+  // The limit is on depth, not on the number of groups side by side.
+  std::string wide = "x";
+  for (int i = 0; i < 200; ++i) wide += "|(y" + std::to_string(i) + ")";
+  EXPECT_TRUE(MatchFilter(wide, "y199", true));
+}
+
 TEST(FilterHelpers, OperatorsParenthesesAndSeparators) {
   int pos = 0;
   EXPECT_EQ(FindOperatorOutsideQuotes("&|", "\"a&b\"|c", pos), '|');

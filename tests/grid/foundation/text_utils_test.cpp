@@ -179,6 +179,42 @@ TEST(Words, MixedCaseCapitalisesWordsNamesAndNumerals) {
   }
 }
 
+TEST(Words, MixedCaseOfALongTextIsLinear) {
+  // Each " Mc" used to send a search over the whole text at every character.
+  std::string text;
+  for (int i = 0; i < 25000; ++i) text += " mcx";
+  text += " ii";
+  const std::string mixed = MixedCaseText(text);
+  ASSERT_EQ(mixed.size(), text.size());
+  EXPECT_EQ(mixed.substr(0, 12), " McX Mcx Mcx");
+  EXPECT_EQ(mixed.substr(mixed.size() - 7), " Mcx II");
+}
+
+TEST(ClipboardHTML, OffsetsWidenPastEightDigits) {
+  // Just over 99,999,999 bytes with the header: eight digits no longer hold the end offsets.
+  std::string doc(99999999 - 300, 'x');
+  doc.front() = '<';
+  doc.back() = '>';
+  const size_t n = doc.size();
+  MakeClipboardHTML(doc);
+  auto offset = [&](const std::string& name) {
+    const size_t at = doc.find(name + ":");
+    EXPECT_NE(at, std::string::npos) << name;
+    const size_t from = at + name.size() + 1, end = doc.find("\r\n", from);
+    EXPECT_EQ(end - from, 9u) << name << ": every field takes the same width";
+    return std::stoull(doc.substr(from, end - from));
+  };
+  const size_t startHtml = offset("StartHTML"), endHtml = offset("EndHTML");
+  const size_t startFragment = offset("StartFragment"), endFragment = offset("EndFragment");
+  EXPECT_EQ(doc.compare(startHtml, 9, "<!DOCTYPE"), 0);
+  EXPECT_EQ(endFragment - startFragment, n);
+  EXPECT_EQ(doc[startFragment], '<');
+  EXPECT_EQ(doc[endFragment - 1], '>');
+  EXPECT_EQ(doc.compare(endFragment, 17, "<!--EndFragment--"), 0);
+  EXPECT_EQ(endHtml, doc.size());
+  EXPECT_GT(endHtml, 99999999u);
+}
+
 TEST(Quotes, DoubledCharactersAndTheFirstUndoubledOne) {
   EXPECT_EQ(DoubleQuoteChars("a\"b\""), "a\"\"b\"\"");
   EXPECT_EQ(UndoubleChar('"', "a\"\"b\"\"\"c"), "a\"b\"\"c");
