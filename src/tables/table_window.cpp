@@ -73,8 +73,11 @@ std::vector<TCellTableView> TRuleTableForm::Grid_Views() const {
 }
 
 void TRuleTableForm::Commit_Edits() {
-  for (TExtColumnGrid* g : Grids())
+  for (TExtColumnGrid* g : Grids()) {
     if (g->EditorMode()) g->SetEditorMode(false);
+    // Closing the editor leaves the edit open; ended here, a later Escape has nothing stale to put back.
+    if (g->Editing()) g->ValidateCell(g->Cells(g->Col(), g->Row()));
+  }
 }
 
 void TRuleTableForm::Load_Table() {
