@@ -269,7 +269,7 @@ std::string TExtStringGrid::SelectedText() {
   for (int r : rows) {
     for (int c = left; c <= right; ++c) {
       std::string cell = Cells(RealColIndex(c), r);
-      if (FExcelClipboardFormat && cell.find('\n') != std::string::npos) cell = QuoteMultiLineField(cell);
+      if (FP->Files.FExcelClipboardFormat && cell.find('\n') != std::string::npos) cell = QuoteMultiLineField(cell);
       text += cell;
       if (c != right) text += '\t';
     }

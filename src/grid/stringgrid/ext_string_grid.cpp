@@ -215,8 +215,8 @@ void TExtStringGrid::CreateWnd() {
 void TExtStringGrid::Destroy() {
   TExtStringGridPrivate& p = *FP;
   p.FormResizeLink.Remove();
-  FClearTextOnly = false;
-  FSaveHiddenCells = false;
+  FP->Files.FClearTextOnly = false;
+  FP->Files.FSaveHiddenCells = false;
   if (p.NumHidden > 0) UnHideColumnsAll();
   if (p.GridItems) FreeHiddenRows();
 
@@ -491,5 +491,42 @@ void TExtStringGrid::SetRTFDropEnabled(bool Value) { GridUnit().RTFDropEnabled =
 // OLE drop targets come with the grid's drag and drop; until then the setting is kept by the
 // drag-and-drop settings alone.
 void TExtStringGrid::ApplyOleDropTarget(bool) {}
+
+bool TExtStringGrid::SaveFixedCells() const { return FP->Files.FSaveFixedCells; }
+void TExtStringGrid::SetSaveFixedCells(bool Value) { FP->Files.FSaveFixedCells = Value; }
+bool TExtStringGrid::SaveFixedRows() const { return FP->Files.FSaveFixedRows; }
+void TExtStringGrid::SetSaveFixedRows(bool Value) { FP->Files.FSaveFixedRows = Value; }
+bool TExtStringGrid::SaveFixedCols() const { return FP->Files.FSaveFixedCols; }
+void TExtStringGrid::SetSaveFixedCols(bool Value) { FP->Files.FSaveFixedCols = Value; }
+bool TExtStringGrid::SaveHiddenCells() const { return FP->Files.FSaveHiddenCells; }
+void TExtStringGrid::SetSaveHiddenCells(bool Value) { FP->Files.FSaveHiddenCells = Value; }
+bool TExtStringGrid::SaveVirtCells() const { return FP->Files.FSaveVirtCells; }
+void TExtStringGrid::SetSaveVirtCells(bool Value) { FP->Files.FSaveVirtCells = Value; }
+bool TExtStringGrid::SaveWithHTML() const { return FP->Files.FSaveWithHTML; }
+void TExtStringGrid::SetSaveWithHTML(bool Value) { FP->Files.FSaveWithHTML = Value; }
+bool TExtStringGrid::LoadFirstRow() const { return FP->Files.FLoadFirstRow; }
+void TExtStringGrid::SetLoadFirstRow(bool Value) { FP->Files.FLoadFirstRow = Value; }
+bool TExtStringGrid::QuoteEmptyCells() const { return FP->Files.FQuoteEmptyCells; }
+void TExtStringGrid::SetQuoteEmptyCells(bool Value) { FP->Files.FQuoteEmptyCells = Value; }
+bool TExtStringGrid::AlwaysQuotes() const { return FP->Files.FAlwaysQuotes; }
+void TExtStringGrid::SetAlwaysQuotes(bool Value) { FP->Files.FAlwaysQuotes = Value; }
+bool TExtStringGrid::JavaCSV() const { return FP->Files.FJavaCSV; }
+void TExtStringGrid::SetJavaCSV(bool Value) { FP->Files.FJavaCSV = Value; }
+bool TExtStringGrid::ExcelClipboardFormat() const { return FP->Files.FExcelClipboardFormat; }
+void TExtStringGrid::SetExcelClipboardFormat(bool Value) { FP->Files.FExcelClipboardFormat = Value; }
+bool TExtStringGrid::ClearTextOnly() const { return FP->Files.FClearTextOnly; }
+void TExtStringGrid::SetClearTextOnly(bool Value) { FP->Files.FClearTextOnly = Value; }
+bool TExtStringGrid::PrinterDriverFix() const { return FP->Files.FPrinterDriverFix; }
+void TExtStringGrid::SetPrinterDriverFix(bool Value) { FP->Files.FPrinterDriverFix = Value; }
+bool TExtStringGrid::ScrollProportionalLocked() const { return FP->PaintFlags.FScrollLock; }
+void TExtStringGrid::SetScrollLock(bool Value) { FP->PaintFlags.FScrollLock = Value; }
+bool TExtStringGrid::EnhTextSize() const { return FP->PaintFlags.FEnhTextSize; }
+void TExtStringGrid::SetEnhTextSize(bool Value) { SetAndInvalidate(FP->PaintFlags.FEnhTextSize, Value); }
+bool TExtStringGrid::NoImageAndText() const { return FP->PaintFlags.FNoImageAndText; }
+void TExtStringGrid::SetNoImageAndText(bool Value) { SetAndInvalidate(FP->PaintFlags.FNoImageAndText, Value); }
+bool TExtStringGrid::NoDefaultDraw() const { return FP->PaintFlags.FNoDefaultDraw; }
+void TExtStringGrid::SetNoDefaultDraw(bool Value) { SetAndInvalidate(FP->PaintFlags.FNoDefaultDraw, Value); }
+bool TExtStringGrid::IsStyled() const { return FP->PaintFlags.FStyled; }
+void TExtStringGrid::SetStyled(bool Value) { SetAndInvalidate(FP->PaintFlags.FStyled, Value); }
 
 }  // namespace hd

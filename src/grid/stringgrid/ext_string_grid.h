@@ -576,32 +576,32 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
 
   // --- Files and clipboard settings.
-  bool SaveFixedCells() const { return FSaveFixedCells; }
-  void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
-  bool SaveFixedRows() const { return FSaveFixedRows; }
-  void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
-  bool SaveFixedCols() const { return FSaveFixedCols; }
-  void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
-  bool SaveHiddenCells() const { return FSaveHiddenCells; }
-  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
-  bool SaveVirtCells() const { return FSaveVirtCells; }
-  void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
-  bool SaveWithHTML() const { return FSaveWithHTML; }
-  void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
-  bool LoadFirstRow() const { return FLoadFirstRow; }
-  void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
-  bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
-  void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
-  bool AlwaysQuotes() const { return FAlwaysQuotes; }
-  void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
-  bool JavaCSV() const { return FJavaCSV; }
-  void SetJavaCSV(bool Value) { FJavaCSV = Value; }
-  bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
-  void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
-  bool ClearTextOnly() const { return FClearTextOnly; }
-  void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
-  bool PrinterDriverFix() const { return FPrinterDriverFix; }
-  void SetPrinterDriverFix(bool Value) { FPrinterDriverFix = Value; }
+  bool SaveFixedCells() const;
+  void SetSaveFixedCells(bool Value);
+  bool SaveFixedRows() const;
+  void SetSaveFixedRows(bool Value);
+  bool SaveFixedCols() const;
+  void SetSaveFixedCols(bool Value);
+  bool SaveHiddenCells() const;
+  void SetSaveHiddenCells(bool Value);
+  bool SaveVirtCells() const;
+  void SetSaveVirtCells(bool Value);
+  bool SaveWithHTML() const;
+  void SetSaveWithHTML(bool Value);
+  bool LoadFirstRow() const;
+  void SetLoadFirstRow(bool Value);
+  bool QuoteEmptyCells() const;
+  void SetQuoteEmptyCells(bool Value);
+  bool AlwaysQuotes() const;
+  void SetAlwaysQuotes(bool Value);
+  bool JavaCSV() const;
+  void SetJavaCSV(bool Value);
+  bool ExcelClipboardFormat() const;
+  void SetExcelClipboardFormat(bool Value);
+  bool ClearTextOnly() const;
+  void SetClearTextOnly(bool Value);
+  bool PrinterDriverFix() const;
+  void SetPrinterDriverFix(bool Value);
 
   // --- Size limits.
   int MinRowHeight() const { return FMinRowHeight; }
@@ -1127,8 +1127,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // to its position, all kept within the bar's range. True when the position changed.
   bool ScrollCellBar(unsigned Code, int Pos);
   virtual void DoScrollCell(int ACol, int ARow, int Position, int Min, int Max);
-  bool ScrollProportionalLocked() const { return FScrollLock; }
-  void SetScrollLock(bool Value) { FScrollLock = Value; }
+  bool ScrollProportionalLocked() const;
+  void SetScrollLock(bool Value);
 
   // Cells by real index, per-cell styles and cell controls (cell_access.cpp). The setters of
   // the style accessors repaint the cell at its display column.
@@ -1179,17 +1179,17 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual std::string GetCurrentCellText() const;
 
   // Text and look switches of the painter.
-  bool EnhTextSize() const { return FEnhTextSize; }
-  void SetEnhTextSize(bool Value) { SetAndInvalidate(FEnhTextSize, Value); }
-  bool NoImageAndText() const { return FNoImageAndText; }
-  void SetNoImageAndText(bool Value) { SetAndInvalidate(FNoImageAndText, Value); }
-  bool NoDefaultDraw() const { return FNoDefaultDraw; }
-  void SetNoDefaultDraw(bool Value) { SetAndInvalidate(FNoDefaultDraw, Value); }
+  bool EnhTextSize() const;
+  void SetEnhTextSize(bool Value);
+  bool NoImageAndText() const;
+  void SetNoImageAndText(bool Value);
+  bool NoDefaultDraw() const;
+  void SetNoDefaultDraw(bool Value);
   const TBitmap& RowIndicator() const;
   void SetRowIndicator(const TBitmap& Value);
   // True when fixed and selected cells take the platform style's elements.
-  bool IsStyled() const override { return FStyled; }
-  void SetStyled(bool Value) { SetAndInvalidate(FStyled, Value); }
+  bool IsStyled() const override;
+  void SetStyled(bool Value);
 
   TCustomCellDrawEvent OnCustomCellBkgDraw;
   TCustomCellDrawEvent OnCustomCellDraw;
@@ -1449,19 +1449,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool FAutoFilterUpdate = true;
   bool FFilterIncremental = false;
 
-  bool FSaveFixedCells = true;
-  bool FSaveFixedRows = false;
-  bool FSaveFixedCols = false;
-  bool FSaveHiddenCells = false;
-  bool FSaveVirtCells = true;
-  bool FSaveWithHTML = true;
-  bool FLoadFirstRow = true;
-  bool FQuoteEmptyCells = true;
-  bool FAlwaysQuotes = false;
-  bool FJavaCSV = false;
-  bool FExcelClipboardFormat = false;
-  bool FClearTextOnly = false;
-  bool FPrinterDriverFix = false;
 
   int FMinRowHeight = 0;
   int FMaxRowHeight = 0;
@@ -1577,13 +1564,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ForRowCells(int ARow, Fn&& Each);
   TGridCoord CurrentBaseCell() const;
 
-  bool FEnhTextSize = false;
-  bool FNoImageAndText = false;
-  bool FNoDefaultDraw = false;
-  bool FStyled = false;
-  bool FScrollLock = false;
-  // The vertical text flag of the last cell drawn.
-  unsigned FLastVAlign = 0;
  private:
   // What the in-place editors may ask of the grid (defined with the editing).
   class TEditorHost;

@@ -51,6 +51,31 @@ struct TEditingFree {
 };
 
 struct TExtStringGridPrivate {
+  // What the file, CSV and clipboard operations save and how.
+  struct TFileOptions {
+    bool FSaveFixedCells = true;
+    bool FSaveFixedRows = false;
+    bool FSaveFixedCols = false;
+    bool FSaveHiddenCells = false;
+    bool FSaveVirtCells = true;
+    bool FSaveWithHTML = true;
+    bool FLoadFirstRow = true;
+    bool FQuoteEmptyCells = true;
+    bool FAlwaysQuotes = false;
+    bool FJavaCSV = false;
+    bool FExcelClipboardFormat = false;
+    bool FClearTextOnly = false;
+    bool FPrinterDriverFix = false;
+  } Files;
+  // Switches of painting and scrolling; FLastVAlign is the vertical text flag of the last cell drawn.
+  struct TPaintFlags {
+    bool FEnhTextSize = false;
+    bool FNoImageAndText = false;
+    bool FNoDefaultDraw = false;
+    bool FStyled = false;
+    bool FScrollLock = false;
+    unsigned FLastVAlign = 0;
+  } PaintFlags;
   // The owned objects, created in this order by Create.
   TFooterPanel* FooterPanel = nullptr;
   // The scratch font handed out as a cell's font.

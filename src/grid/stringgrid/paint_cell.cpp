@@ -194,8 +194,8 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
   // A cell object drawn alone, or draw events that replace the default, leave out the text.
   TCellGraphic* graphic = P.Placement.Graphic;
   bool hasGraphic = graphic && graphic->CellType() != ctEmpty && graphic->CellType() != ctNone;
-  bool eventsDraw = (OnDrawCell || OnCustomCellDraw) && FNoDefaultDraw;
-  if (!(hasGraphic && FNoImageAndText) && !eventsDraw) DrawCellText(ACanvas, P);
+  bool eventsDraw = (OnDrawCell || OnCustomCellDraw) && FP->PaintFlags.FNoDefaultDraw;
+  if (!(hasGraphic && FP->PaintFlags.FNoImageAndText) && !eventsDraw) DrawCellText(ACanvas, P);
 
   // The colours back for the borders, which take the whole cell again.
   R.Right = savedRight;

@@ -212,8 +212,8 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     if (oneLine && !P.Look.WW) {
       KeepFirstLine(text);
       flags = DT_SINGLELINE;
-      if (FEnhTextSize) flags |= DT_END_ELLIPSIS;
-    } else if (P.Look.WW && !FMultilinecells && FEnhTextSize) {
+      if (FP->PaintFlags.FEnhTextSize) flags |= DT_END_ELLIPSIS;
+    } else if (P.Look.WW && !FMultilinecells && FP->PaintFlags.FEnhTextSize) {
       flags |= DT_END_ELLIPSIS;
     }
     flags |= DT_EXPANDTABS | DT_NOPREFIX | kHFlags[P.Look.HA] | kVFlags[P.Look.VA];
@@ -221,7 +221,7 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       flags |= DT_WORDBREAK | DT_EDITCONTROL;
     else
       flags |= DT_SINGLELINE;
-    FLastVAlign = kVFlags[P.Look.VA];
+    FP->PaintFlags.FLastVAlign = kVFlags[P.Look.VA];
     ACanvas.Brush().Style = bsClear;
     if (P.ShowFilter) R.Right -= kFilterGlyph;
     if (g.Graphic) {

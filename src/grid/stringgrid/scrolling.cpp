@@ -179,7 +179,7 @@ void TExtStringGrid::HideInplaceEditor() {
 }
 
 bool TExtStringGrid::ProportionalScrollSkipped() const {
-  return Loading() || IsDesigning() || !FScrollProportional || FScrollLock || !HandleAllocated();
+  return Loading() || IsDesigning() || !FScrollProportional || FP->PaintFlags.FScrollLock || !HandleAllocated();
 }
 
 void TExtStringGrid::UpdateHorzScrollProportional() {
