@@ -59,8 +59,8 @@ bool TExtStringGrid::IsEditable(int ACol, int ARow) {
 bool TExtStringGrid::IsFocusFixed(int ACol, int ARow) {
   TPoint base = BaseCell(RealColIndex(ACol), ARow);
   int col = RealToDisplCol(base.X);
-  if (base.Y >= RowCount() - FFixedFooters) return true;
-  if (col >= ColCount() - FFixedRightCols && col < ColCount()) return true;
+  if (base.Y >= RowCount() - FP->Layout.FFixedFooters) return true;
+  if (col >= ColCount() - FP->Layout.FFixedRightCols && col < ColCount()) return true;
   bool fixed = false;
   IsFixedCell(base.X, base.Y, fixed);
   return fixed;
@@ -138,7 +138,7 @@ void TExtStringGrid::EditingForTextCell(int ACol, int ARow, int ARealCol, std::s
   bool canEdit = Options().Contains(goEditing) || p.EditDisable;
   CanEditCell(ARealCol, ARow, canEdit);
   if (canEdit && p.MouseActions->DirectEdit()) {
-    session.EditControl = FDefaultEditor;
+    session.EditControl = FP->EditRules.FDefaultEditor;
     canEdit = !IsNoEditorCell(ARealCol, ARow);
   }
   if (p.MouseActions->EditOnDblClickOnly()) canEdit = false;
@@ -192,7 +192,7 @@ bool TExtStringGrid::LeaveCell(int ACol, int ARow) {
   bool allow = true;
   DoCellChanging(ACol, ARow, allow);
   if (!IsFocusFixed(ACol, ARow) && allow) return TBaseGrid::SelectCell(ACol, ARow);
-  return (allow && Options().Contains(goRowSelect)) || (FFixedRowAlways && RowCount() == FixedRows());
+  return (allow && Options().Contains(goRowSelect)) || (FP->Layout.FFixedRowAlways && RowCount() == FixedRows());
 }
 
 bool TExtStringGrid::CanEditShow() {
@@ -205,7 +205,7 @@ bool TExtStringGrid::CanEditShow() {
   if (result && !session.EditMode) {
     session.NoEditChange = true;
     session.CellCache = CurrentCell();
-    session.EditControl = FDefaultEditor;
+    session.EditControl = FP->EditRules.FDefaultEditor;
     GetCellEditor(base.X, base.Y, session.EditControl);
     if (session.EditControl == edNone) {
       session.NoEditChange = false;
@@ -407,7 +407,7 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow) {
     GetCellAlign(base.X, base.Y, ha, va);
     editor->SetVAlign(ha == taRightJustify);
   }
-  if (!FEditWithTags) text = MarkupToText(text);
+  if (!FP->EditRules.FEditWithTags) text = MarkupToText(text);
   if (OnGetEditText) OnGetEditText(this, ACol, ARow, text);
   return text;
 }
@@ -422,7 +422,7 @@ void TExtStringGrid::CursorWalk(bool Forward, const std::string& Text, bool Show
   TExtStringGridPrivate& p = *FP;
   int span = Forward ? CellSpan(RealColIndex(Col()), Row()).X : 0;
   int target = Forward ? Col() + span + 1 : Col() - 1;
-  bool inside = Forward ? Col() < ColCount() - FFixedRightCols - 1 : Col() > FixedCols();
+  bool inside = Forward ? Col() < ColCount() - FP->Layout.FFixedRightCols - 1 : Col() > FixedCols();
   // A control cell beside takes the focus itself; any other cell is walked to as Return would.
   if (inside && HasClickableGraphic(RealColIndex(target), Row())) {
     if (ValidateCell(Text)) {

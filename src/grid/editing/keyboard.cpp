@@ -83,7 +83,7 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
     k.Consume();
   }
   if (nav.AppendOnArrowDown() && K == VK_DOWN && message.WParam != 0 && IsLastNormalRow(Row())) AppendRowOnArrowDown();
-  if (FSelectionRectangle && Selection() != FP->MoveSelection) {
+  if (FP->Colors.FSelectionRectangle && Selection() != FP->MoveSelection) {
     InvalidateRect(Selection());
     FP->MoveSelection = Selection();
   }
@@ -217,10 +217,10 @@ bool TExtStringGrid::HomeEndKeyDown(WORD Key, TShiftState Shift, int R0) {
       report();
       return true;
     case heFirstLastRow: {
-      if (FFixedRowAlways && RowCount() == 1) return false;
+      if (FP->Layout.FFixedRowAlways && RowCount() == 1) return false;
       int target = home ? FixedRows()
                         : (FP->FloatingFooter->Visible() && RowCount() > 2 ? RowCount() - 2
-                                                                           : RowCount() - FFixedFooters - 1);
+                                                                           : RowCount() - FP->Layout.FFixedFooters - 1);
       SetRow(target);
       MoveToBaseCell();
       if (ma.DisjunctRowSelect() && !shift) {
@@ -243,9 +243,9 @@ bool TExtStringGrid::HomeEndKeyDown(WORD Key, TShiftState Shift, int R0) {
         return true;
       }
       if (ctrl || Options().Contains(goRowSelect)) return false;
-      if (FFixedRowAlways && RowCount() == 1) return false;
+      if (FP->Layout.FFixedRowAlways && RowCount() == 1) return false;
       if (shift) {
-        int to = home ? FixedCols() : ColCount() - FFixedRightCols - 1;
+        int to = home ? FixedCols() : ColCount() - FP->Layout.FFixedRightCols - 1;
         SetSelection(GridRect({Col(), Row()}, {to, Row()}));
         RepaintRow(Row());
       } else if (home) {
@@ -267,7 +267,7 @@ bool TExtStringGrid::SkipFixedCellsKey(WORD Key) {
   int col = Col(), row = Row();
   bool left = Key == VK_LEFT;
   if (Key == VK_LEFT || Key == VK_RIGHT) {
-    int step = left ? -1 : 1, end = left ? FixedCols() - 1 : ColCount() - FFixedRightCols;
+    int step = left ? -1 : 1, end = left ? FixedCols() - 1 : ColCount() - FP->Layout.FFixedRightCols;
     int c = col + step;
     if (c == end || !IsFocusFixed(c, row)) return false;
     while (c != end && IsFocusFixed(c, row)) c += step;
@@ -276,7 +276,7 @@ bool TExtStringGrid::SkipFixedCellsKey(WORD Key) {
     return true;
   }
   bool rowSelect = Options().Contains(goRowSelect);
-  int step = Key == VK_UP ? -1 : 1, end = Key == VK_UP ? FixedRows() - 1 : RowCount() - FFixedFooters;
+  int step = Key == VK_UP ? -1 : 1, end = Key == VK_UP ? FixedRows() - 1 : RowCount() - FP->Layout.FFixedFooters;
   if (Key == VK_DOWN && row + 1 >= RowCount()) return false;
   int r = row + step;
   if (r == end || !IsFocusFixed(col, r)) return false;
@@ -296,8 +296,8 @@ void TExtStringGrid::AppendRowOnArrowDown() {
   // The store keeps texts past the row count: the new row starts empty.
   for (int c = 0; c < TotalColCount(); ++c) SetGridCell(c, RealRowIndex(last), "");
   if (footer) MoveRow(last, last - 1);
-  if (footer || FFixedFooters > 0) SetRow(Row() + 1);
-  if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+  if (footer || FP->Layout.FFixedFooters > 0) SetRow(Row() + 1);
+  if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FP->Layout.FFixedFooters - 1);
 }
 
 void TExtStringGrid::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
@@ -334,7 +334,7 @@ void TExtStringGrid::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
 }
 
 void TExtStringGrid::SelectAllCells() {
-  TGridRect a{FirstDataCol(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
+  TGridRect a{FirstDataCol(), FixedRows(), ColCount() - FP->Layout.FFixedRightCols - 1, RowCount() - FP->Layout.FFixedFooters - 1};
   if (a.Right < a.Left || a.Bottom < a.Top) return;
   if (FP->MouseActions->DisjunctRowSelect())
     for (int r = a.Top; r <= a.Bottom; ++r) SetRowSelect(r, true);
@@ -383,7 +383,7 @@ void TExtStringGrid::MoveSelectedRows(bool Downwards, int R0) {
 
 void TExtStringGrid::CursorWrap(WORD Key, bool Snake) {
   const TGridCoord last = FP->LastKeyCell;
-  const int lastCol = ColCount() - FFixedRightCols - 1, lastRow = RowCount() - FFixedFooters - 1;
+  const int lastCol = ColCount() - FP->Layout.FFixedRightCols - 1, lastRow = RowCount() - FP->Layout.FFixedFooters - 1;
   if (Key == VK_LEFT && last.X == FixedCols()) {
     SetCol(lastCol);
     if (Snake && last.Y > FixedRows()) SetRow(last.Y - 1);

@@ -21,7 +21,7 @@ void TExtStringGrid::InsertRowAt(int ARow) {
 
 void TExtStringGrid::DeleteRowAt(int ARow) {
   int display = RealToDisplRow(ARow);
-  if (RowCount() - FixedRows() - FFixedFooters <= 1 && !FFixedRowAlways) {
+  if (RowCount() - FixedRows() - FP->Layout.FFixedFooters <= 1 && !FP->Layout.FFixedRowAlways) {
     ClearRowTexts(ARow);
   } else {
     TBaseGrid::DeleteRow(display);
@@ -39,7 +39,7 @@ bool TExtStringGrid::InsertRowKey() {
   int n = Row();
   int at = RealRowIndex(Row());
   if (FP->Navigation->InsertPosition() == pInsertAfter) {
-    if (FFixedRowAlways && FixedRows() == RowCount()) {
+    if (FP->Layout.FFixedRowAlways && FixedRows() == RowCount()) {
       n = 1;
     } else {
       at = RealRowIndex(Row()) + 1;
@@ -54,7 +54,7 @@ bool TExtStringGrid::InsertRowKey() {
 }
 
 bool TExtStringGrid::DeleteRowKey() {
-  if (RowCount() - FFixedFooters - FixedRows() < 1) return true;
+  if (RowCount() - FP->Layout.FFixedFooters - FixedRows() < 1) return true;
   int r = RealRowIndex(Row());
   bool canDelete = true;
   if (OnCanDeleteRow) OnCanDeleteRow(this, r, canDelete);

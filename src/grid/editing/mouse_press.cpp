@@ -56,7 +56,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   MouseToCell(ACol == 0 ? X : X - 5, ARow == 0 ? Y : Y - 4, p.ClickedCol, p.ClickedRow);
   if (ACol < 0 || ARow < 0) {
     HideInplaceEdit();
-    if (!FFixedRowAlways) StandardHandling(message);
+    if (!FP->Layout.FFixedRowAlways) StandardHandling(message);
     return;
   }
   if (IsMergedNonBaseCell(ACol, ARow)) {
@@ -112,7 +112,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
     TNavigation& nav = *p.Navigation;
     bool alwaysEdit = nav.AlwaysEdit();
     nav.SetAlwaysEdit(false);
-    if (FShowSelection) StandardHandling(message);
+    if (FP->Colors.FShowSelection) StandardHandling(message);
     if (!IsWindow(self)) return;
     nav.SetAlwaysEdit(alwaysEdit);
   }
@@ -133,7 +133,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
 void TExtStringGrid::PushFixedCell(int ACol, int ARow) {
   TExtStringGridPrivate& p = *FP;
   const TGridOptions o = Options();
-  if (!FFixedAsButtons || !o.Contains(goFixedVertLine) || !o.Contains(goFixedHorzLine) || !Ctl3D()) return;
+  if (!FP->Colors.FFixedAsButtons || !o.Contains(goFixedVertLine) || !o.Contains(goFixedHorzLine) || !Ctl3D()) return;
   TRect r = CellRect(ACol, ARow);
   TCanvas& canvas = Canvas();
   canvas.DrawEdge(r, BDR_SUNKENINNER, BF_BOTTOMRIGHT);
@@ -326,7 +326,7 @@ bool TExtStringGrid::CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdi
   const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && !IsFocusFixed(ACol, ARow);
   if (!p.Navigation->AlwaysEdit() && normal) MoveColRow(ACol, ARow, true, true);
   DoCheckBoxClick(ACol, ARow, state);
-  if (FHideFocusRect) RepaintCell(ACol, ARow);
+  if (FP->Colors.FHideFocusRect) RepaintCell(ACol, ARow);
   if (ARow < FixedRows() && ma.CheckAllCheck()) {
     for (int r = FixedRows(); r < RowCount(); ++r) {
       if (hotmail)

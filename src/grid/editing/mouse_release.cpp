@@ -41,7 +41,7 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   bool unmarked = false;
   if (ma.DisjunctRowSelect() && valid && !(ACol == 0 && IsNode(ARow))) {
     if (!(ACol == 0 && ma.HotmailRowSelect())) SyncRowSelectWithSelection(false);
-    if (ARow >= FixedRows() && ARow < RowCount() - FFixedFooters && p.DeselectState) {
+    if (ARow >= FixedRows() && ARow < RowCount() - FP->Layout.FFixedFooters && p.DeselectState) {
       SetRowSelect(ma.RowSelectPersistent() ? DisplToRealRow(ARow) : ARow, false);
       unmarked = true;
     }
@@ -49,7 +49,7 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   }
   if (ma.DisjunctColSelect() && valid) {
     SyncColSelectWithSelection(false);
-    if (ACol >= FixedCols() && ACol <= ColCount() - FFixedRightCols && p.DeselectState) SetColSelect(ACol, false);
+    if (ACol >= FixedCols() && ACol <= ColCount() - FP->Layout.FFixedRightCols && p.DeselectState) SetColSelect(ACol, false);
     p.DeselectState = false;
   }
   StandardHandling(message);
@@ -79,7 +79,7 @@ void TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Va
   if (!(enabled || look.NoDisabledButtonLook() || fixedCol || fixedRow) || !Valid) return;
   TPoint base = BaseCell(RealColIndex(ACol), ARow);
   bool overButton = PtInRect(GetCellGraphicRect(RealToDisplCol(base.X), base.Y), TPoint{X, Y});
-  if (overButton || (FFixedAsButtons && fixedCol) || fixedRow) DoButtonClick(pushed.X, pushed.Y);
+  if (overButton || (FP->Colors.FFixedAsButtons && fixedCol) || fixedRow) DoButtonClick(pushed.X, pushed.Y);
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -169,7 +169,7 @@ void TExtStringGrid::WMLButtonDblClk(TMessage& message) {
   if (ma.RangeSelectAndEdit() && !(valid && HasClickableGraphic(RealColIndex(ACol), ARow))) p.ForceSel = true;
   int sizeCol = ACol, sizeRow = ARow;
   if (!valid) {
-    if (FFixedRowAlways) {
+    if (FP->Layout.FFixedRowAlways) {
       StandardHandling(message);
       return;
     }
@@ -257,7 +257,7 @@ void TExtStringGrid::WMRButtonDown(TMessage& message) {
 
 void TExtStringGrid::WMRButtonUp(TMessage& message) {
   bool moving = FGridState == gsRowMoving || FGridState == gsColMoving;
-  if (moving && FEnhRowColMove && (Screen().Cursor() == crDrag || Screen().Cursor() == crNoDrop)) {
+  if (moving && FP->Layout.FEnhRowColMove && (Screen().Cursor() == crDrag || Screen().Cursor() == crNoDrop)) {
     message.Result = 0;
     return;
   }

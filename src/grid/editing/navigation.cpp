@@ -19,15 +19,15 @@ int LastNormalRowOf(TExtStringGrid& grid) {
 int TExtStringGrid::FirstDataCol() { return FixedCols() == 0 && HasNodes() ? 1 : FixedCols(); }
 
 int TExtStringGrid::VisibleFixedRightCols() const {
-  if (FP->NumHidden == 0) return FFixedRightCols;
+  if (FP->NumHidden == 0) return FP->Layout.FFixedRightCols;
   int n = 0, total = TotalColCount();
-  for (int c = total - FFixedRightCols; c < total; ++c)
+  for (int c = total - FP->Layout.FFixedRightCols; c < total; ++c)
     if (!IsHiddenColumn(c)) ++n;
   return n;
 }
 
 bool TExtStringGrid::IsLastNormalRow(int ARow) const {
-  return ARow + 1 == RowCount() - FFixedFooters || (ARow + 2 == RowCount() && FP->FloatingFooter->Visible());
+  return ARow + 1 == RowCount() - FP->Layout.FFixedFooters || (ARow + 2 == RowCount() && FP->FloatingFooter->Visible());
 }
 
 bool TExtStringGrid::CanTabToCell(int ACol, int ARow) {
@@ -90,7 +90,7 @@ int TExtStringGrid::TabStepForward() {
 }
 
 int TExtStringGrid::TabStepDown(int ACol, int NextRow) {
-  if (NextRow < RowCount() - FFixedFooters) {
+  if (NextRow < RowCount() - FP->Layout.FFixedFooters) {
     SetRow(NextRow);
     return 0;
   }
@@ -166,7 +166,7 @@ int TExtStringGrid::TabPastGridEnd() {
       } else {
         SetRow(RowCount() - 1);
       }
-      if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+      if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FP->Layout.FFixedFooters - 1);
       added = true;
     }
   }
@@ -263,13 +263,13 @@ bool TExtStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, in
         --NC;
       } else {
         NR = ARow > FixedRows() ? ARow - 1 : LastNormalRowOf(*this);
-        NC = ColCount() - FFixedRightCols - 1;
+        NC = ColCount() - FP->Layout.FFixedRightCols - 1;
       }
     } else if (dir == adTopBottom) {
       if (NR > FixedRows()) {
         --NR;
       } else {
-        NC = NC > first ? NC - 1 : ColCount() - FFixedRightCols - 1;
+        NC = NC > first ? NC - 1 : ColCount() - FP->Layout.FFixedRightCols - 1;
         NR = LastNormalRowOf(*this);
       }
     }
@@ -290,7 +290,7 @@ bool TExtStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, in
       if (!canAdd) return NC != ACol;
       SetRowCount(RowCount() + 1);
       NR = ARow + 1;
-      if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+      if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FP->Layout.FFixedFooters - 1);
       bool editable = false;
       for (int c = FixedCols(); c < ColCount() && !editable; ++c) editable = IsEditable(c, NR);
       if (!editable) return false;
@@ -303,14 +303,14 @@ bool TExtStringGrid::AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, in
       NR = ARow + 1;
     } else if (dir == adTopBottomInCol) {
       NR = FixedRows();
-    } else if (NC + 1 != ColCount() - FFixedRightCols) {
+    } else if (NC + 1 != ColCount() - FP->Layout.FFixedRightCols) {
       NR = FixedRows();
       NC = NC + 1 >= ColCount() ? first : NC + 1;
     } else if (nav.AdvanceInsert()) {
       SetColCount(ColCount() + 1);
       NC = NC + span.X + 1;
       NR = FixedRows();
-      if (OnAutoInsertCol) OnAutoInsertCol(this, ColCount() - FFixedRightCols - 1);
+      if (OnAutoInsertCol) OnAutoInsertCol(this, ColCount() - FP->Layout.FFixedRightCols - 1);
     } else {
       NR = FixedRows();
       NC = first;

@@ -223,7 +223,7 @@ int TExtStringGrid::SelectedRow(int i) const {
 int TExtStringGrid::SelectedRowCount() const {
   if (FP->MouseActions->DisjunctRowSelect()) return FP->SelectedRows->Count();
   TGridRect s = Ordered(Selection());
-  s.Bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
+  s.Bottom = std::min(s.Bottom, RowCount() - FP->Layout.FFixedFooters - 1);
   TPoint topLeft = CellSpan(s.Left, s.Top);
   if (IsMergedCell(s.Left, s.Top) && s.Top + topLeft.Y > s.Bottom) return topLeft.Y + 1;
   if (IsMergedCell(s.Left, s.Bottom)) return s.Bottom - s.Top + CellSpan(s.Left, s.Bottom).Y + 1;
@@ -280,7 +280,7 @@ std::string TExtStringGrid::SelectedText() {
 
 void TExtStringGrid::SyncRowSelectWithSelection(bool All) {
   TGridRect s = Ordered(Selection());
-  s.Bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
+  s.Bottom = std::min(s.Bottom, RowCount() - FP->Layout.FFixedFooters - 1);
   for (int r = FixedRows(); r < RowCount(); ++r) {
     bool inside = r >= s.Top && r <= s.Bottom;
     if (inside || All) SetRowSelect(MarkRow(*this, r), inside);
@@ -297,7 +297,7 @@ void TExtStringGrid::SyncColSelectWithSelection(bool All) {
 }
 
 void TExtStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
-  if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007) InvalidateRect(Selection());
+  if (FP->Colors.FLook == glVista || FP->Colors.FLook == glWin7 || FP->Colors.FLook == glOffice2007) InvalidateRect(Selection());
   FP->SelChange = true;
   if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }

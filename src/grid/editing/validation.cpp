@@ -44,7 +44,7 @@ bool TExtStringGrid::ValidateText(const S& NewValue) {
   if constexpr (wide) session.NewCellText = WideToUtf8(NewValue);
   else session.NewCellText = NewValue;
   try {
-    if (NewValue != old || FAlwaysValidate) {
+    if (NewValue != old || FP->EditRules.FAlwaysValidate) {
       S value = NewValue;
       if constexpr (wide) {
         RecalcColumnFooter(real);

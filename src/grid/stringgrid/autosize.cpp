@@ -9,16 +9,16 @@
 namespace hd {
 
 void TExtStringGrid::AutoSizeCol(int ACol, int Padding) {
-  DoAutoSizeCol(ACol, FSizeGrowOnly);
-  if (Padding != 0) SetColWidths(ACol, LimitToRange(ColWidths(ACol) + Padding, FMinColWidth, FMaxColWidth));
+  DoAutoSizeCol(ACol, FP->Layout.FSizeGrowOnly);
+  if (Padding != 0) SetColWidths(ACol, LimitToRange(ColWidths(ACol) + Padding, FP->Layout.FMinColWidth, FP->Layout.FMaxColWidth));
 }
 
 void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
   int first = DoFixedCols ? 0 : FixedCols();
-  int last = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+  int last = DoFixedCols ? ColCount() - 1 : ColCount() - FP->Layout.FFixedRightCols - 1;
   for (int c = first; c <= last; ++c) {
     AutoSizeCol(c, 0);
-    if (Padding != 0) SetColWidths(c, LimitToRange(ColWidths(c) + Padding, FMinColWidth, FMaxColWidth));
+    if (Padding != 0) SetColWidths(c, LimitToRange(ColWidths(c) + Padding, FP->Layout.FMinColWidth, FP->Layout.FMaxColWidth));
   }
 }
 
@@ -30,7 +30,7 @@ void TExtStringGrid::DoAutoSizeCol(int ACol, bool GrowOnly) {
   switch (p.ColumnSize->Rows()) {
     case arNormal:
       first = FixedRows();
-      last = RowCount() - FFixedFooters - 1;
+      last = RowCount() - FP->Layout.FFixedFooters - 1;
       break;
     case arFixed: last = FixedRows() - 1; break;
     case arAll: break;
@@ -42,22 +42,22 @@ void TExtStringGrid::DoAutoSizeCol(int ACol, bool GrowOnly) {
     TPoint graphic = GetCellGraphicSize(rc, r);
     int w = graphic.X + GetCellTextSize(rc, r, false, false).cx;
     if (p.ControlLook->DropDownAlwaysVisible() && HasComboBox(rc, r)) w += 16;
-    if (FFilterDropDownAuto && r == FFilterDropDownRow && GetColumnFilter(rc)) w += 12;
+    if (FP->FilterOptions.FFilterDropDownAuto && r == FP->FilterOptions.FFilterDropDownRow && GetColumnFilter(rc)) w += 12;
     if (IsSortGlyphCell(ACol, r) && ACol == p.SortSettings->Column()) w += 10;
     // An object filling the cell's width sets the width alone.
     if (const TCellGraphic* record = GetCellGraphic(rc, r); record && record->CellHAlign() == haFull)
-      w = graphic.X - (2 * (gw + 1) + FXYOffset.X);
+      w = graphic.X - (2 * (gw + 1) + FP->Text.FXYOffset.X);
     widest = std::max(widest, w);
   }
   int width = widest + GetHorzXYOffset() + 2 * (gw + 1);
   if (GrowOnly && ColWidths(ACol) >= width) return;
   UpdateAutoColSize(ACol, width);
-  SetColWidths(ACol, LimitToRange(width, FMinColWidth, FMaxColWidth));
+  SetColWidths(ACol, LimitToRange(width, FP->Layout.FMinColWidth, FP->Layout.FMaxColWidth));
 }
 
 void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
-  DoAutoSizeRow(ARow, FSizeGrowOnly, Padding);
-  if (Padding != 0) SetRowHeights(ARow, LimitToRange(RowHeights(ARow) + Padding, FMinRowHeight, FMaxRowHeight));
+  DoAutoSizeRow(ARow, FP->Layout.FSizeGrowOnly, Padding);
+  if (Padding != 0) SetRowHeights(ARow, LimitToRange(RowHeights(ARow) + Padding, FP->Layout.FMinRowHeight, FP->Layout.FMaxRowHeight));
 }
 
 void TExtStringGrid::DoAutoSizeRow(int ARow, bool GrowOnly, int Padding) {
@@ -79,9 +79,9 @@ void TExtStringGrid::DoAutoSizeRow(int ARow, bool GrowOnly, int Padding) {
       h = DefaultRowHeight();
     tallest = std::max(tallest, h);
   }
-  int height = tallest + GetVertXYOffset() + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
+  int height = tallest + GetVertXYOffset() + 2 * GridLineWidth() + (FP->Text.FXYOffsetTopLeftOnly ? 2 : 0);
   if (GrowOnly && RowHeights(ARow) >= height) return;
-  SetRowHeights(ARow, LimitToRange(height, FMinRowHeight, FMaxRowHeight));
+  SetRowHeights(ARow, LimitToRange(height, FP->Layout.FMinRowHeight, FP->Layout.FMaxRowHeight));
 }
 
 void TExtStringGrid::SetRowLineHeight(int ARow, int Lines, int Extra) {
@@ -94,11 +94,11 @@ void TExtStringGrid::SetRowLineHeight(int ARow, int Lines, int Extra) {
   canvas.Font() = font;
   int h = canvas.TextHeight("gh");
   canvas.Font() = saved;
-  SetRowHeights(ARow, LimitToRange(Extra + Lines * (h + h / 8), FMinRowHeight, FMaxRowHeight));
+  SetRowHeights(ARow, LimitToRange(Extra + Lines * (h + h / 8), FP->Layout.FMinRowHeight, FP->Layout.FMaxRowHeight));
 }
 
 int TExtStringGrid::GetMaxLinesInRow(int ARow) {
-  if (ColCount() == 0 || !FMultilinecells) return 1;
+  if (ColCount() == 0 || !FP->Text.FMultilinecells) return 1;
   int most = 1;
   for (int c = 0; c < ColCount(); ++c) most = std::max(most, CountLines(Cells(DisplToRealCol(c), ARow), true));
   return most;

@@ -271,7 +271,7 @@ std::string TExtStringGrid::GetCurrentCellText() const {
 }
 
 void TExtStringGrid::SetIntegralHeight(bool Value) {
-  FIntegralHeight = Value;
+  FP->Layout.FIntegralHeight = Value;
   SetBounds(Left(), Top(), Width(), Height());
 }
 

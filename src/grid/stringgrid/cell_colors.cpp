@@ -65,7 +65,7 @@ void TExtStringGrid::PlainCellLook(int ACol, int ARow, TCellLook& Look, bool Pri
   if (Look.Normal)
     AFont = Print && !p.PrintSettings->UseDisplayFont() ? p.PrintSettings->Font() : Font();
   else
-    AFont = Print && !p.PrintSettings->UseDisplayFont() ? p.PrintSettings->FixedFont() : FFixedFont;
+    AFont = Print && !p.PrintSettings->UseDisplayFont() ? p.PrintSettings->FixedFont() : FP->Colors.FFixedFont;
   int rc = Look.RealCol;
 
   ABrush.Color = clNone;
@@ -95,8 +95,8 @@ void TExtStringGrid::PlainCellLook(int ACol, int ARow, TCellLook& Look, bool Pri
     ABrush.Color = Color();
     const TBands& bands = *p.Bands;
     int fixedCols = FixedCols(), fixedRows = FixedRows();
-    int firstRightFixed = TotalColCount() - FFixedRightCols;
-    int footerRow = RowCount() - FFixedFooters;
+    int firstRightFixed = TotalColCount() - FP->Layout.FFixedRightCols;
+    int footerRow = RowCount() - FP->Layout.FFixedFooters;
     bool bandArea = ACol >= fixedCols && rc < firstRightFixed && ARow >= fixedRows && ARow < footerRow;
     if (bands.Active() && (!Print || bands.Print())) {
       if (bandArea) {
@@ -111,14 +111,14 @@ void TExtStringGrid::PlainCellLook(int ACol, int ARow, TCellLook& Look, bool Pri
   if (Look.Fixed && !ownColor) {
     if (!Print) {
       ABrush.Color = FixedColor();
-      AFont = FFixedFont;
+      AFont = FP->Colors.FFixedFont;
       Look.State.Include(gdFixed);
     }
-    if (FLook >= glDAZ) {
-      ABrush.Color = FDAZGradient[fgFrom];
-      Look.ColorTo = FDAZGradient[fgTo];
-      Look.MirrorColor = FDAZGradient[fgMirrorFrom];
-      Look.MirrorColorTo = FDAZGradient[fgMirrorTo];
+    if (FP->Colors.FLook >= glDAZ) {
+      ABrush.Color = FP->Colors.FDAZGradient[fgFrom];
+      Look.ColorTo = FP->Colors.FDAZGradient[fgTo];
+      Look.MirrorColor = FP->Colors.FDAZGradient[fgMirrorFrom];
+      Look.MirrorColorTo = FP->Colors.FDAZGradient[fgMirrorTo];
     }
   }
   if (Print)
@@ -142,18 +142,18 @@ void TExtStringGrid::SelectionLook(int ACol, int ARow, TCellLook& Look, bool Pri
   TGridDrawState& AState = Look.State;
   auto takeSelection = [&] {
     Look.Brush.Color = Look.Brush.Color == Color()
-                           ? FSelectionColor
-                           : MixSelectionColor(FSelectionColor, Look.Brush.Color, FSelectionColorMixer,
-                                               FSelectionColorMixerFactor);
-    Look.ColorTo = FSelectionColorTo;
-    Look.MirrorColor = FSelectionMirrorColor;
-    Look.MirrorColorTo = FSelectionMirrorColorTo;
-    if (FSelectionTextColor != clNone) Look.Font.Color = FSelectionTextColor;
+                           ? FP->Colors.FSelectionColor
+                           : MixSelectionColor(FP->Colors.FSelectionColor, Look.Brush.Color, FP->Colors.FSelectionColorMixer,
+                                               FP->Colors.FSelectionColorMixerFactor);
+    Look.ColorTo = FP->Colors.FSelectionColorTo;
+    Look.MirrorColor = FP->Colors.FSelectionMirrorColor;
+    Look.MirrorColorTo = FP->Colors.FSelectionMirrorColorTo;
+    if (FP->Colors.FSelectionTextColor != clNone) Look.Font.Color = FP->Colors.FSelectionTextColor;
   };
   const TMouseActions& mouse = *p.MouseActions;
   bool pressed = FGridState == gsSelecting;
   bool normal = Look.Normal;
-  bool canSelect = !Print && Select && FShowSelection && !Look.Fixed;
+  bool canSelect = !Print && Select && FP->Colors.FShowSelection && !Look.Fixed;
   if (canSelect && normal && mouse.DisjunctRowSelect()) {
     int rr = mouse.RowSelectPersistent() ? DisplToRealRow(ARow) : ARow;
     bool marked = RowSelectMark(rr), drawn = AState.Contains(gdSelected);
@@ -176,7 +176,7 @@ void TExtStringGrid::SelectionLook(int ACol, int ARow, TCellLook& Look, bool Pri
     takeSelection();
     AState.Include(gdSelected);
   }
-  if (mouse.DisjunctCellSelect() && FShowSelection && !Print && normal) {
+  if (mouse.DisjunctCellSelect() && FP->Colors.FShowSelection && !Print && normal) {
     bool listed = p.SelectedCells->IndexOf(ARow * 65536 + ACol) >= 0;
     if (listed) {
       takeSelection();
@@ -187,9 +187,9 @@ void TExtStringGrid::SelectionLook(int ACol, int ARow, TCellLook& Look, bool Pri
       Look.Font.Color = Look.PlainFont;
     }
   }
-  if (FUseDisabledFont && (!Enabled() || (p.UseEnabledRows && !GetRowEnabled(DisplToRealRow(ARow)))))
-    Look.Font.Color = FDisabledFontColor;
-  if (AState.Contains(gdSelected) && ARow != Row() && mouse.DisjunctRowSelect() && FSelectionColorTo == clNone)
+  if (FP->Colors.FUseDisabledFont && (!Enabled() || (p.UseEnabledRows && !GetRowEnabled(DisplToRealRow(ARow)))))
+    Look.Font.Color = FP->Colors.FDisabledFontColor;
+  if (AState.Contains(gdSelected) && ARow != Row() && mouse.DisjunctRowSelect() && FP->Colors.FSelectionColorTo == clNone)
     Look.Brush.Color = AdjustBrightness(Look.Brush.Color, 7);
 }
 

@@ -16,7 +16,7 @@ std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) {
   int kind = ClassifyNumber(text);
   if (kind != ncInteger && kind != ncDecimal && kind != ncExponent) return text;
   bool isFloat = true;
-  std::string format = FFloatFormat;
+  std::string format = FP->Text.FFloatFormat;
   OnGetFloatFormat(this, ACol, ARow, isFloat, format);
   if (!isFloat || format.empty()) return text;
   try {
@@ -29,10 +29,10 @@ std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) {
 }
 
 void TExtStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA) {
-  HA = FDefaultAlignment;
-  VA = FVAlignment;
+  HA = FP->Text.FDefaultAlignment;
+  VA = FP->Text.FVAlignment;
   bool formula = false;
-  if (FAutoNumAlign) {
+  if (FP->Text.FAutoNumAlign) {
     std::string text = Cells(ACol, ARow);
     formula = !text.empty() && text[0] == '=';
     int kind = ClassifyNumber(Trim(text));
@@ -45,7 +45,7 @@ void TExtStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlig
 void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont,
                                        TBrush& ABrush, bool Remap) {
   bool fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
-  AFont = fixed ? FFixedFont : Font();
+  AFont = fixed ? FP->Colors.FFixedFont : Font();
   int col = Remap ? RCol : ACol;
   if (const TCellProperties* props = FindCellProperties(col, ARow)) {
     if (props->FontColor() != clNone) AFont.Color = props->FontColor();
@@ -58,22 +58,22 @@ void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawSt
 
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   std::string text = GetFormattedCell(ACol, ARow);
-  bool markup = GetTextKind(text, FEnableHTML) == ttMarkup;
+  bool markup = GetTextKind(text, FP->Text.FEnableHTML) == ttMarkup;
   TCanvas& canvas = Canvas();
   TFont saved = canvas.Font();
   TGridDrawState state;
   TBrush brush;
   GetFontProperties(RealToDisplCol(ACol), ACol, ARow, state, canvas.Font(), brush, true);
   // The header of the current cell is measured bold when the active cell font is.
-  bool activeHeader = FActiveCellShow && FActiveCellFont.Style.Contains(fsBold) &&
+  bool activeHeader = FP->Colors.FActiveCellShow && FP->Colors.FActiveCellFont.Style.Contains(fsBold) &&
                       ((ARow == Row() && ACol == FixedCols() - 1) || (ACol == RealCol() && ARow == FixedRows() - 1));
   if (activeHeader) canvas.Font().Style.Include(fsBold);
-  canvas.Font().Size += FZoomFactor;
+  canvas.Font().Size += FP->Layout.FZoomFactor;
   TSize size;
   TRect r = Rect(0, 0, ColWidths(RealToDisplCol(ACol)), RowHeights(ARow));
-  r.Left += FXYOffset.X;
-  r.Top += FXYOffset.Y;
-  if (!FXYOffsetTopLeftOnly) r.Right -= FXYOffset.X;
+  r.Left += FP->Text.FXYOffset.X;
+  r.Top += FP->Text.FXYOffset.Y;
+  if (!FP->Text.FXYOffsetTopLeftOnly) r.Right -= FP->Text.FXYOffset.X;
   if (SB) r.Right -= 17;
   if (markup) {
     // Measured as drawn, within the cell's width or without a limit.
@@ -92,11 +92,11 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
     canvas.DrawText(text, m, DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK);
     size = {r.Width(), m.Height()};
   } else {
-    int lines = std::max(1, CountLines(text, FMultilinecells));
+    int lines = std::max(1, CountLines(text, FP->Text.FMultilinecells));
     std::string rest = text, line;
     for (int i = 0; i < lines; ++i) {
       CutFirstLine(rest, true, line);
-      if (FURLShow && !FURLFull) StripURLProtocol(line);
+      if (FP->Text.FURLShow && !FP->Text.FURLFull) StripURLProtocol(line);
       size.cx = std::max(size.cx, canvas.TextWidth(line));
     }
     size.cy = lines * canvas.TextHeight("gh");

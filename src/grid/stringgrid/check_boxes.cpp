@@ -35,7 +35,7 @@ TCellGraphic* TExtStringGrid::AddBoxRecord(int ACol, int ARow, TCellType AType, 
   record->SetCellAngle(0);
   record->SetCellTransparent(true);
   record->SetCellHAlign(haBeforeText);
-  record->SetCellVAlign(CellVAlignOf(FVAlignment));
+  record->SetCellVAlign(CellVAlignOf(FP->Text.FVAlignment));
   return record;
 }
 
@@ -44,7 +44,7 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
   if (Data) {
     // A text that already means ticked or unticked stays: the text, not State, decides.
     const std::string& text = Cells(ACol, ARow);
-    if (text != FCheckTrue && text != FCheckFalse) SetCells(ACol, ARow, State ? FCheckTrue : FCheckFalse);
+    if (text != FP->Text.FCheckTrue && text != FP->Text.FCheckFalse) SetCells(ACol, ARow, State ? FP->Text.FCheckTrue : FP->Text.FCheckFalse);
   }
   RepaintCell(RealToDisplCol(ACol), ARow);
 }
@@ -254,7 +254,7 @@ bool TExtStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos) {
   }
   box.Bottom = box.Top + S;
   TAlignment HA = taLeftJustify;
-  TVAlignment VA = FVAlignment;
+  TVAlignment VA = FP->Text.FVAlignment;
   GetCellAlignment(ACol, ARow, HA, VA);
   switch (HA) {
     case taRightJustify: {

@@ -114,7 +114,7 @@ void TExtStringGrid::DrawRadioGroup(TCanvas& ACanvas, const TRect& R, bool Upwar
   int radio = look.RadioSize();
   bool classic = Style == csClassic || Style == csFlat;
   int box = classic ? static_cast<int>(radio * Scale) : kRadioBox;
-  if (Selected && FShowSelection && FSelectionTextColor != clNone) ACanvas.Font().Color = FSelectionTextColor;
+  if (Selected && FP->Colors.FShowSelection && FP->Colors.FSelectionTextColor != clNone) ACanvas.Font().Color = FP->Colors.FSelectionTextColor;
   int before = 0;  // the widths of the texts before this radio
   for (int i = 1; i <= Count; ++i) {
     std::string text = Items && Items->Count() >= i ? Items->Strings(i - 1) : std::string();

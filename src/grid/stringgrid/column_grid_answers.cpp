@@ -16,11 +16,11 @@ TGridColumnItem* TExtColumnGrid::ItemOf(int ACol) const {
 bool TExtColumnGrid::IsNormalCell(int ACol, int ARow) const { return ACol >= FixedCols() && ARow >= FixedRows(); }
 
 bool TExtColumnGrid::IsBodyColumn(int ACol) const {
-  return ACol >= FixedCols() && ACol < ColCount() + NumHiddenColumns() - FFixedRightCols;
+  return ACol >= FixedCols() && ACol < ColCount() + NumHiddenColumns() - FP->Layout.FFixedRightCols;
 }
 
 bool TExtColumnGrid::IsBodyCell(int ACol, int ARow) const {
-  return IsBodyColumn(ACol) && ARow >= FixedRows() && ARow < RowCount() - FFixedFooters;
+  return IsBodyColumn(ACol) && ARow >= FixedRows() && ARow < RowCount() - FP->Layout.FFixedFooters;
 }
 
 TGridColumnItem* TExtColumnGrid::DataCheckBoxItem(int ACol, int ARow) const {
@@ -41,8 +41,8 @@ void TExtColumnGrid::GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, 
   ABrush.Color = item->Color();
   AColorTo = clNone;
   HA = ARow < FixedRows() ? item->HeaderAlignment() : item->Alignment();
-  VA = FVAlignment;
-  WW = FWordWrapEx;
+  VA = FP->Text.FVAlignment;
+  WW = FP->Text.FWordWrapEx;
   GD = GradientVertical;
   // A new properties object keeps no colour that the fixed look or the bands give the cell.
   if (IsFixed(ACol, ARow) || (Bands().Active() && item->ShowBands())) {
@@ -53,7 +53,7 @@ void TExtColumnGrid::GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, 
 
 void TExtColumnGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
   // The fixed rows count here, so that the headers of normal columns take the header font.
-  const TGridColumnItem* item = IsBodyColumn(ACol) && ARow < RowCount() - FFixedFooters ? ItemOf(ACol) : nullptr;
+  const TGridColumnItem* item = IsBodyColumn(ACol) && ARow < RowCount() - FP->Layout.FFixedFooters ? ItemOf(ACol) : nullptr;
   if (item) {
     if (item->Fixed())
       ABrush.Color = FixedColor();
@@ -71,7 +71,7 @@ void TExtColumnGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBr
 void TExtColumnGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
   if (const TGridColumnItem* item = ItemOf(ACol)) {
     bool fixedArea = ACol < FixedCols() || ARow < FixedRows() ||
-                     ACol >= ColCount() + NumHiddenColumns() - FFixedRightCols || ARow >= RowCount() - FFixedFooters;
+                     ACol >= ColCount() + NumHiddenColumns() - FP->Layout.FFixedRightCols || ARow >= RowCount() - FP->Layout.FFixedFooters;
     if (fixedArea) {
       AFont = PrintSettings().FixedFont();
     } else {
@@ -133,7 +133,7 @@ void TExtColumnGrid::GetColFormat(int ACol, TSortStyle& AStyle, std::string& aPr
 }
 
 void TExtColumnGrid::GetFloatFormat(int ACol, std::string& Format) {
-  Format = FFloatFormat;
+  Format = FP->Text.FFloatFormat;
   if (const TGridColumnItem* item = ItemOf(ACol); item && !item->FloatFormat().empty()) Format = item->FloatFormat();
 }
 
@@ -174,7 +174,7 @@ void TExtColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {
   }
   // The column's float format stays the grid's after the edit.
   if (const TGridColumnItem* item = ItemOf(ACol); item && !item->FloatFormat().empty())
-    FFloatFormat = item->FloatFormat();
+    FP->Text.FFloatFormat = item->FloatFormat();
   TExtStringGrid::GetCellEditor(ACol, ARow, AEditor);
 }
 

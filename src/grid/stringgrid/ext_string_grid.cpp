@@ -57,12 +57,12 @@ void TExtStringGrid::Create() {
   TComponentState ownerState = Owner() ? Owner()->ComponentState() : TComponentState{};
   bool initDesign = IsDesigning() && !ownerState.Contains(csReading) && !ownerState.Contains(csLoading);
 
-  FDAZGradient.fill(0);
-  FDAZGradient[fgFrom] = clWhite;
-  FDAZGradient[fgTo] = ColorToRGB(clBtnFace);
-  FDAZGradient[fgMirrorFrom] = clNone;
-  FDAZGradient[fgMirrorTo] = clNone;
-  FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+  FP->Colors.FDAZGradient.fill(0);
+  FP->Colors.FDAZGradient[fgFrom] = clWhite;
+  FP->Colors.FDAZGradient[fgTo] = ColorToRGB(clBtnFace);
+  FP->Colors.FDAZGradient[fgMirrorFrom] = clNone;
+  FP->Colors.FDAZGradient[fgMirrorTo] = clNone;
+  FP->Scrolling.FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
 
   p.FooterPanel = new TFooterPanel(this);
   p.FooterPanel->SetAlign(alBottom);
@@ -93,10 +93,10 @@ void TExtStringGrid::Create() {
   p.ColumnHeaders = std::make_unique<TStringList>();
   p.ColumnHeaders->OnChange = [this](TStringList&) { ColumnHeadersChanged(); };
   p.OrigColSizes = std::make_unique<TIntList>(-1, -1);
-  FFixedFont.Name = "Tahoma";
-  FFixedFont.Style = {fsBold};
-  if (IsDesigning()) FActiveCellFont.Name = "Tahoma";
-  FActiveCellFont.Style = {fsBold};
+  FP->Colors.FFixedFont.Name = "Tahoma";
+  FP->Colors.FFixedFont.Style = {fsBold};
+  if (IsDesigning()) FP->Colors.FActiveCellFont.Name = "Tahoma";
+  FP->Colors.FActiveCellFont.Style = {fsBold};
   p.RowHeaders = std::make_unique<TStringList>();
   p.RowHeaders->OnChange = [this](TStringList&) { ShowRowHeaders(); };
   p.Sortlist = std::make_unique<TStringList>();
@@ -147,7 +147,7 @@ void TExtStringGrid::Create() {
   p.IsXP = IsWinXPOrLater();
   p.IsWin7 = true;
   p.IsComCtl6 = IsComCtl6();
-  FBorderColor = p.IsXP ? 0xB99D7F : 0x808080;
+  FP->Colors.FBorderColor = p.IsXP ? 0xB99D7F : 0x808080;
   p.IsVista = IsVistaOrLater();
 
   p.ColumnOrder = std::make_unique<TIntList>(0, 0);
@@ -177,16 +177,16 @@ void TExtStringGrid::Loaded() {
   ShowColumnHeaders();
   ShowRowHeaders();
   // The DAZ look's colours are applied once the grid is whole.
-  if (FLook == glDAZ) {
+  if (FP->Colors.FLook == glDAZ) {
     SetLook(glCustom);
     SetLook(glDAZ);
   }
   // Set while loading, AutoSize could not size yet.
-  if (FAutoSize) AutoSizeColumns(false, 4);
+  if (FP->Layout.FAutoSize) AutoSizeColumns(false, 4);
   p.FixedRowsMin = TBaseGrid::FixedRows();
   p.FixedColsMin = TBaseGrid::FixedCols();
-  FMinRowHeight = DefaultRowHeight();
-  FMinColWidth = 10;
+  FP->Layout.FMinRowHeight = DefaultRowHeight();
+  FP->Layout.FMinColWidth = 10;
   p.MaxRowCount = RowCount();
   p.IsLoaded = true;
   if (Options().Contains(goAlwaysShowEditor)) {
@@ -194,9 +194,9 @@ void TExtStringGrid::Loaded() {
     SetOptions(Options() - TGridOptions{goAlwaysShowEditor});
   }
   if (!p.IsXP && !IsDesigning() && p.ControlLook->ControlStyle() == csTheme) p.ControlLook->SetControlStyle(csClassic);
-  p.SearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  p.SearchFooter->SetAutoThemeAdapt(FP->Colors.FAutoThemeAdapt);
   ApplyScrollBarAlways(false);
-  if (FAutoThemeAdapt && !IsDesigning())
+  if (FP->Colors.FAutoThemeAdapt && !IsDesigning())
     if (TThemeNotifier* notifier = GetThemeNotifier(this)) notifier->RegisterWindow(Handle());
   InitOrigColSizes();
   SetColumnOrder();
@@ -294,18 +294,18 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   auto& src = const_cast<TExtStringGrid&>(*s);
   TExtStringGridPrivate& p = *FP;
   SetFont(s->Font());
-  SetActiveCellColor(s->FActiveCellColor);
-  SetActiveCellColorTo(s->FActiveCellColorTo);
-  SetActiveCellFont(s->FActiveCellFont);
-  SetActiveCellShow(s->FActiveCellShow);
+  SetActiveCellColor(s->FP->Colors.FActiveCellColor);
+  SetActiveCellColorTo(s->FP->Colors.FActiveCellColorTo);
+  SetActiveCellFont(s->FP->Colors.FActiveCellFont);
+  SetActiveCellShow(s->FP->Colors.FActiveCellShow);
   SetActiveRowShow(s->ActiveRowShow());
   SetAlign(s->Align());
   p.FilterDropDown->Assign(&src.FilterDropDown());
-  FAnchorHint = s->FAnchorHint;
-  FAutoNumAlign = s->FAutoNumAlign;
-  FAutoSize = s->FAutoSize;
-  FAutoThemeAdapt = s->FAutoThemeAdapt;
-  FAutoFilterUpdate = s->FAutoFilterUpdate;
+  FP->Text.FAnchorHint = s->FP->Text.FAnchorHint;
+  FP->Text.FAutoNumAlign = s->FP->Text.FAutoNumAlign;
+  FP->Layout.FAutoSize = s->FP->Layout.FAutoSize;
+  FP->Colors.FAutoThemeAdapt = s->FP->Colors.FAutoThemeAdapt;
+  FP->FilterOptions.FAutoFilterUpdate = s->FP->FilterOptions.FAutoFilterUpdate;
   p.MouseActions->Assign(&src.MouseActions());
   p.Navigation->Assign(&src.Navigation());
   p.Grouping->Assign(&src.Grouping());
@@ -322,7 +322,7 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   p.ColumnSize->Assign(&src.ColumnSize());
   p.SyncGrid->Assign(&src.SyncGrid());
   p.FocusHelper->Assign(&src.FocusHelper());
-  FFixedRowAlways = s->FFixedRowAlways;
+  FP->Layout.FFixedRowAlways = s->FP->Layout.FFixedRowAlways;
 
   SetColCount(s->ColCount());
   SetRowCount(s->RowCount());
@@ -330,24 +330,24 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   SetFixedCols(s->TBaseGrid::FixedCols());
   SetDefaultColWidth(s->DefaultColWidth());
   SetDefaultRowHeight(s->DefaultRowHeight());
-  SetFixedRowHeight(s->FFixedRowHeight);
+  SetFixedRowHeight(s->FP->Layout.FFixedRowHeight);
   SetFixedColWidth(s->FixedColWidth());
-  FInvalidEntryTitle = s->FInvalidEntryTitle;
-  FInvalidEntryIcon = s->FInvalidEntryIcon;
-  FInvalidEntryText = s->FInvalidEntryText;
+  FP->EditRules.FInvalidEntryTitle = s->FP->EditRules.FInvalidEntryTitle;
+  FP->EditRules.FInvalidEntryIcon = s->FP->EditRules.FInvalidEntryIcon;
+  FP->EditRules.FInvalidEntryText = s->FP->EditRules.FInvalidEntryText;
   SetOptions(s->Options());
   for (int c = 0; c < ColCount(); ++c) SetColWidths(c, s->ColWidths(c));
   SetColumnHeaders(src.ColumnHeaders());
   for (int r = 0; r < RowCount(); ++r) SetRowHeights(r, s->RowHeights(r));
-  FScrollProportional = s->FScrollProportional;
-  FScrollSynch = s->FScrollSynch;
-  FScrollWidth = s->FScrollWidth;
-  FScrollHints = s->FScrollHints;
-  FScrollBarAlways = s->FScrollBarAlways;
+  FP->Scrolling.FScrollProportional = s->FP->Scrolling.FScrollProportional;
+  FP->Scrolling.FScrollSynch = s->FP->Scrolling.FScrollSynch;
+  FP->Scrolling.FScrollWidth = s->FP->Scrolling.FScrollWidth;
+  FP->Scrolling.FScrollHints = s->FP->Scrolling.FScrollHints;
+  FP->Scrolling.FScrollBarAlways = s->FP->Scrolling.FScrollBarAlways;
   SetScrollBars(s->ScrollBars());
-  SetScrollColor(s->FScrollColor);
-  SetScrollType(s->FScrollType);
-  SetScrollWidth(s->FScrollWidth);
+  SetScrollColor(s->FP->Scrolling.FScrollColor);
+  SetScrollType(s->FP->Scrolling.FScrollType);
+  SetScrollWidth(s->FP->Scrolling.FScrollWidth);
   AssignCells(Source);
 }
 
@@ -382,7 +382,7 @@ void TExtStringGrid::Resize() {
 
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   int drh = DefaultRowHeight();
-  if (FIntegralHeight && FP && FP->UpdateCount == 0 && drh > 0) {
+  if (FP->Layout.FIntegralHeight && FP && FP->UpdateCount == 0 && drh > 0) {
     int s = VisibleColCount() + TBaseGrid::FixedCols() < ColCount() ? GetSystemMetrics(SM_CYHSCROLL) : 0;
     int b = BorderStyle() == bsSingle ? 2 : 0;
     AHeight = AHeight + b - ((AHeight - s - b) % drh);
@@ -392,8 +392,8 @@ void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TExtStringGrid::SetBorderColor(TColor Value) {
-  if (FBorderColor == Value) return;
-  FBorderColor = Value;
+  if (FP->Colors.FBorderColor == Value) return;
+  FP->Colors.FBorderColor = Value;
   if (Parent() && Parent()->HandleAllocated()) NonClientChanged();
 }
 
@@ -412,7 +412,7 @@ void TExtStringGrid::InitOrigColSizes() {
 
 void TExtStringGrid::SizeWithOwnerForm(TObject* Sender) {
   auto* form = dynamic_cast<TCustomForm*>(Sender);
-  if (!form || !FSizeWithForm) return;
+  if (!form || !FP->Layout.FSizeWithForm) return;
   TExtStringGridPrivate& p = *FP;
   int w = form->Width() + Width() - p.PrevSizeX;
   int h = form->Height() + Height() - p.PrevSizeY;
@@ -470,10 +470,10 @@ void TExtStringGrid::ApplyScrollBarAlways(bool Hide) {
   if (!HandleAllocated()) return;
   bool rowsFit = VisibleRowCount() + TBaseGrid::FixedRows() >= RowCount();
   bool colsFit = VisibleColCount() + TBaseGrid::FixedCols() >= ColCount();
-  if (FScrollBarAlways != saNone) {
+  if (FP->Scrolling.FScrollBarAlways != saNone) {
     // A dimension that does not fit keeps the bar the grid shows anyway.
-    if (rowsFit) ShowScrollBar(Handle(), SB_VERT, FScrollBarAlways == saVert || FScrollBarAlways == saBoth);
-    if (colsFit) ShowScrollBar(Handle(), SB_HORZ, FScrollBarAlways == saHorz || FScrollBarAlways == saBoth);
+    if (rowsFit) ShowScrollBar(Handle(), SB_VERT, FP->Scrolling.FScrollBarAlways == saVert || FP->Scrolling.FScrollBarAlways == saBoth);
+    if (colsFit) ShowScrollBar(Handle(), SB_HORZ, FP->Scrolling.FScrollBarAlways == saHorz || FP->Scrolling.FScrollBarAlways == saBoth);
     EnableScrollBar(Handle(), SB_VERT, rowsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
     EnableScrollBar(Handle(), SB_HORZ, colsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
   } else if (Hide) {

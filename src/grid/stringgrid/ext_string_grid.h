@@ -187,20 +187,20 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetFixedRows(int Value);
   int FixedCols() const;
   void SetFixedCols(int Value);
-  bool FixedRowAlways() const { return FFixedRowAlways; }
-  void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
-  bool FixedColAlways() const { return FFixedColAlways; }
-  void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+  bool FixedRowAlways() const;
+  void SetFixedRowAlways(bool Value);
+  bool FixedColAlways() const;
+  void SetFixedColAlways(bool Value);
   int DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
   void SetDefaultRowHeight(int Value);
-  int FixedRowHeight() const { return FFixedRowHeight; }
+  int FixedRowHeight() const;
   void SetFixedRowHeight(int Value);
   int FixedColWidth() const { return ColWidths(0); }
   void SetFixedColWidth(int Value);
   // Rows at the bottom that stay fixed, and columns at the right.
-  int FixedFooters() const { return FFixedFooters; }
+  int FixedFooters() const;
   void SetFixedFooters(int Value) override;
-  int FixedRightCols() const { return FFixedRightCols; }
+  int FixedRightCols() const;
   void SetFixedRightCols(int Value);
   // The largest counts the grid ever had.
   int MaxRowCount() const;
@@ -399,181 +399,181 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TSortIndexList& SortIndexes() override;
 
   // --- Fonts.
-  const TFont& FixedFont() const { return FFixedFont; }
+  const TFont& FixedFont() const;
   void SetFixedFont(const TFont& Value);
-  const TFont& ActiveCellFont() const { return FActiveCellFont; }
+  const TFont& ActiveCellFont() const;
   void SetActiveCellFont(const TFont& Value);
 
   // --- Text settings.
-  const std::string& FloatFormat() const { return FFloatFormat; }
-  void SetFloatFormat(const std::string& Value) { FFloatFormat = Value; }
-  const std::string& CheckTrue() const { return FCheckTrue; }
-  void SetCheckTrue(const std::string& Value) { FCheckTrue = Value; }
-  const std::string& CheckFalse() const { return FCheckFalse; }
-  void SetCheckFalse(const std::string& Value) { FCheckFalse = Value; }
-  char PasswordChar() const { return FPasswordChar; }
-  void SetPasswordChar(char Value) { FPasswordChar = Value; }
+  const std::string& FloatFormat() const;
+  void SetFloatFormat(const std::string& Value);
+  const std::string& CheckTrue() const;
+  void SetCheckTrue(const std::string& Value);
+  const std::string& CheckFalse() const;
+  void SetCheckFalse(const std::string& Value);
+  char PasswordChar() const;
+  void SetPasswordChar(char Value);
   // The separator of the text files; character 0 for none.
-  char Delimiter() const { return FDelimiter; }
-  void SetDelimiter(char Value) { FDelimiter = Value; }
-  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  char Delimiter() const;
+  void SetDelimiter(char Value);
+  TAlignment DefaultAlignment() const;
   void SetDefaultAlignment(TAlignment Value);
-  TVAlignment VAlignment() const { return FVAlignment; }
+  TVAlignment VAlignment() const;
   void SetVAlignment(TVAlignment Value);
   // The text-format flags of VAlignment (top 0, vertical centre 4, bottom 8).
-  unsigned VAlign() const { return FVAlign; }
-  TEditorType DefaultEditor() const { return FDefaultEditor; }
-  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
-  bool WordWrap() const { return FWordWrapEx; }
+  unsigned VAlign() const;
+  TEditorType DefaultEditor() const;
+  void SetDefaultEditor(TEditorType Value);
+  bool WordWrap() const;
   void SetWordWrap(bool Value);
-  bool EnableHTML() const { return FEnableHTML; }
-  void SetEnableHTML(bool Value) { FEnableHTML = Value; }
-  const std::string& XMLEncoding() const { return FXMLEncoding; }
-  void SetXMLEncoding(const std::string& Value) { FXMLEncoding = Value; }
-  int MaxEditLength() const { return FMaxEditLength; }
-  void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
-  const std::string& InvalidEntryTitle() const { return FInvalidEntryTitle; }
-  void SetInvalidEntryTitle(const std::string& Value) { FInvalidEntryTitle = Value; }
-  const std::string& InvalidEntryText() const { return FInvalidEntryText; }
-  void SetInvalidEntryText(const std::string& Value) { FInvalidEntryText = Value; }
-  TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
-  void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
+  bool EnableHTML() const;
+  void SetEnableHTML(bool Value);
+  const std::string& XMLEncoding() const;
+  void SetXMLEncoding(const std::string& Value);
+  int MaxEditLength() const;
+  void SetMaxEditLength(int Value);
+  const std::string& InvalidEntryTitle() const;
+  void SetInvalidEntryTitle(const std::string& Value);
+  const std::string& InvalidEntryText() const;
+  void SetInvalidEntryText(const std::string& Value);
+  TInvalidEntryIcon InvalidEntryIcon() const;
+  void SetInvalidEntryIcon(TInvalidEntryIcon Value);
 
   // --- Colours.
-  TColor SelectionColor() const { return FSelectionColor; }
-  void SetSelectionColor(TColor Value) { SetAndInvalidate(FSelectionColor, Value); }
-  TColor SelectionColorTo() const { return FSelectionColorTo; }
-  void SetSelectionColorTo(TColor Value) { SetAndInvalidate(FSelectionColorTo, Value); }
-  TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
-  void SetSelectionMirrorColor(TColor Value) { SetAndInvalidate(FSelectionMirrorColor, Value); }
-  TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
-  void SetSelectionMirrorColorTo(TColor Value) { SetAndInvalidate(FSelectionMirrorColorTo, Value); }
-  TColor SelectionTextColor() const { return FSelectionTextColor; }
-  void SetSelectionTextColor(TColor Value) { SetAndInvalidate(FSelectionTextColor, Value); }
-  bool SelectionColorMixer() const { return FSelectionColorMixer; }
-  void SetSelectionColorMixer(bool Value) { SetAndInvalidate(FSelectionColorMixer, Value); }
+  TColor SelectionColor() const;
+  void SetSelectionColor(TColor Value);
+  TColor SelectionColorTo() const;
+  void SetSelectionColorTo(TColor Value);
+  TColor SelectionMirrorColor() const;
+  void SetSelectionMirrorColor(TColor Value);
+  TColor SelectionMirrorColorTo() const;
+  void SetSelectionMirrorColorTo(TColor Value);
+  TColor SelectionTextColor() const;
+  void SetSelectionTextColor(TColor Value);
+  bool SelectionColorMixer() const;
+  void SetSelectionColorMixer(bool Value);
   // Percent, kept within 0 to 100.
-  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  int SelectionColorMixerFactor() const;
   void SetSelectionColorMixerFactor(int Value);
-  bool SelectionRectangle() const { return FSelectionRectangle; }
-  void SetSelectionRectangle(bool Value) { SetAndInvalidate(FSelectionRectangle, Value); }
-  bool SelectionResizer() const { return FSelectionResizer; }
-  void SetSelectionResizer(bool Value) { SetAndInvalidate(FSelectionResizer, Value); }
-  TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
-  void SetSelectionRectangleColor(TColor Value) { SetAndInvalidate(FSelectionRectangleColor, Value); }
-  TColor HintColor() const { return FHintColor; }
-  void SetHintColor(TColor Value) { FHintColor = Value; }
-  TColor HighlightColor() const { return FHighlightColor; }
+  bool SelectionRectangle() const;
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const;
+  void SetSelectionResizer(bool Value);
+  TColor SelectionRectangleColor() const;
+  void SetSelectionRectangleColor(TColor Value);
+  TColor HintColor() const;
+  void SetHintColor(TColor Value);
+  TColor HighlightColor() const;
   // The highlight pair is also what markup's HI tag shows.
   void SetHighlightColor(TColor Value);
-  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  TColor HighlightTextColor() const;
   void SetHighlightTextColor(TColor Value);
-  TColor URLColor() const { return FURLColor; }
-  void SetURLColor(TColor Value) { FURLColor = Value; }
+  TColor URLColor() const;
+  void SetURLColor(TColor Value);
   // Pictures that markup cells show by name, and those they loaded by URL.
-  TPictureContainer* PictureContainer() const { return FPictureContainer; }
-  void SetPictureContainer(TPictureContainer* Value) { SetAndInvalidate(FPictureContainer, Value); }
+  TPictureContainer* PictureContainer() const;
+  void SetPictureContainer(TPictureContainer* Value);
   THTMLPictureCache& ImageCache() const;
-  TColor DisabledFontColor() const { return FDisabledFontColor; }
-  void SetDisabledFontColor(TColor Value) { FDisabledFontColor = Value; }
-  bool ActiveCellShow() const { return FActiveCellShow; }
-  void SetActiveCellShow(bool Value) { SetAndInvalidate(FActiveCellShow, Value); }
-  TColor ActiveCellColor() const { return FActiveCellColor; }
-  void SetActiveCellColor(TColor Value) { SetAndInvalidate(FActiveCellColor, Value); }
-  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
-  void SetActiveCellColorTo(TColor Value) { SetAndInvalidate(FActiveCellColorTo, Value); }
+  TColor DisabledFontColor() const;
+  void SetDisabledFontColor(TColor Value);
+  bool ActiveCellShow() const;
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const;
+  void SetActiveCellColor(TColor Value);
+  TColor ActiveCellColorTo() const;
+  void SetActiveCellColorTo(TColor Value);
   // The fixed cells' gradients, which the control look mirrors (see TFixedGradientColor).
-  TColor DAZGradientColor(TFixedGradientColor Which) const { return FDAZGradient[Which]; }
+  TColor DAZGradientColor(TFixedGradientColor Which) const;
   void SetDAZGradientColor(TFixedGradientColor Which, TColor Value) override;
-  TColor DAZGradientFrom() const { return FDAZGradient[fgFrom]; }
-  TColor DAZGradientTo() const { return FDAZGradient[fgTo]; }
-  TColor DAZGradientMirrorFrom() const { return FDAZGradient[fgMirrorFrom]; }
-  TColor DAZGradientMirrorTo() const { return FDAZGradient[fgMirrorTo]; }
-  TColor ScrollColor() const { return FScrollColor; }
-  void SetScrollColor(TColor Value) { FScrollColor = Value; }
+  TColor DAZGradientFrom() const;
+  TColor DAZGradientTo() const;
+  TColor DAZGradientMirrorFrom() const;
+  TColor DAZGradientMirrorTo() const;
+  TColor ScrollColor() const;
+  void SetScrollColor(TColor Value);
   // The non-client border's colour.
-  TColor BorderColor() const { return FBorderColor; }
+  TColor BorderColor() const;
   void SetBorderColor(TColor Value);
 
   // --- Look.
-  TGridLook Look() const { return FLook; }
+  TGridLook Look() const;
   void SetLook(TGridLook Value);
-  TScrollType ScrollType() const { return FScrollType; }
-  void SetScrollType(TScrollType Value) { FScrollType = Value; }
-  int ScrollWidth() const { return FScrollWidth; }
-  void SetScrollWidth(int Value) { FScrollWidth = Value; }
-  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  TScrollType ScrollType() const;
+  void SetScrollType(TScrollType Value);
+  int ScrollWidth() const;
+  void SetScrollWidth(int Value);
+  TScrollBarAlways ScrollBarAlways() const;
   void SetScrollBarAlways(TScrollBarAlways Value);
-  bool ScrollProportional() const { return FScrollProportional; }
-  void SetScrollProportional(bool Value) { FScrollProportional = Value; }
-  bool ScrollSynch() const { return FScrollSynch; }
-  void SetScrollSynch(bool Value) { FScrollSynch = Value; }
-  TScrollHintType ScrollHints() const { return FScrollHints; }
-  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
-  bool ShowSelection() const { return FShowSelection; }
+  bool ScrollProportional() const;
+  void SetScrollProportional(bool Value);
+  bool ScrollSynch() const;
+  void SetScrollSynch(bool Value);
+  TScrollHintType ScrollHints() const;
+  void SetScrollHints(TScrollHintType Value);
+  bool ShowSelection() const;
   void SetShowSelection(bool Value);
-  bool HideFocusRect() const { return FHideFocusRect; }
-  void SetHideFocusRect(bool Value) { SetAndInvalidate(FHideFocusRect, Value); }
-  bool FixedAsButtons() const { return FFixedAsButtons; }
-  void SetFixedAsButtons(bool Value) { SetAndInvalidate(FFixedAsButtons, Value); }
-  THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
-  void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
-  THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
-  void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
-  bool UseInternalHintClass() const { return FUseInternalHintClass; }
-  void SetUseInternalHintClass(bool Value) { FUseInternalHintClass = Value; }
-  bool UseDisabledFont() const { return FUseDisabledFont; }
-  void SetUseDisabledFont(bool Value) { FUseDisabledFont = Value; }
-  bool ShowDesignHelper() const { return FShowDesignHelper; }
-  void SetShowDesignHelper(bool Value) { FShowDesignHelper = Value; }
+  bool HideFocusRect() const;
+  void SetHideFocusRect(bool Value);
+  bool FixedAsButtons() const;
+  void SetFixedAsButtons(bool Value);
+  THoverFixedCells HoverFixedCells() const;
+  void SetHoverFixedCells(THoverFixedCells Value);
+  THintShowLargeTextPos HintShowLargeTextPos() const;
+  void SetHintShowLargeTextPos(THintShowLargeTextPos Value);
+  bool UseInternalHintClass() const;
+  void SetUseInternalHintClass(bool Value);
+  bool UseDisabledFont() const;
+  void SetUseDisabledFont(bool Value);
+  bool ShowDesignHelper() const;
+  void SetShowDesignHelper(bool Value);
   // Dates of day 0 and before are written as dates rather than left empty.
-  bool ShowNullDates() const { return FShowNullDates; }
-  void SetShowNullDates(bool Value) { FShowNullDates = Value; }
-  bool IntelliZoom() const { return FIntelliZoom; }
-  void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
-  bool EnableWheel() const { return FEnableWheel; }
-  void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+  bool ShowNullDates() const;
+  void SetShowNullDates(bool Value);
+  bool IntelliZoom() const;
+  void SetIntelliZoom(bool Value);
+  bool EnableWheel() const;
+  void SetEnableWheel(bool Value);
   // Column moves carry the widths and hidden state along.
-  bool EnhRowColMove() const { return FEnhRowColMove; }
-  void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
-  bool FitCellsInGrid() const { return FFitCellsInGrid; }
-  void SetFitCellsInGrid(bool Value) { FFitCellsInGrid = Value; }
-  bool Flat() const { return FFlat; }
+  bool EnhRowColMove() const;
+  void SetEnhRowColMove(bool Value);
+  bool FitCellsInGrid() const;
+  void SetFitCellsInGrid(bool Value);
+  bool Flat() const;
   void SetFlat(bool Value);
-  bool IntegralHeight() const { return FIntegralHeight; }
+  bool IntegralHeight() const;
   // Applies the bounds again, so that the height is cut to whole rows at once.
   void SetIntegralHeight(bool Value);
-  bool AutoSize() const { return FAutoSize; }
+  bool AutoSize() const;
   void SetAutoSize(bool Value);
-  bool AutoNumAlign() const { return FAutoNumAlign; }
-  void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
-  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  bool AutoNumAlign() const;
+  void SetAutoNumAlign(bool Value);
+  bool AutoThemeAdapt() const;
   // On: the grid follows the office colour theme now and whenever the theme notifier reports
   // a change.
   void SetAutoThemeAdapt(bool Value);
-  bool AnchorHint() const { return FAnchorHint; }
-  void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+  bool AnchorHint() const;
+  void SetAnchorHint(bool Value);
   // The grid follows its form's size.
-  bool SizeWithForm() const { return FSizeWithForm; }
-  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  bool SizeWithForm() const;
+  void SetSizeWithForm(bool Value);
   // Turns on what a spreadsheet needs: the selection rectangle and resizer, smart clipboard,
   // range selection with editing.
-  bool SpreadSheet() const { return FSpreadSheet; }
+  bool SpreadSheet() const;
   void SetSpreadSheet(bool Value);
 
   // --- Filter settings.
-  const std::string& FilterDropDownClear() const { return FFilterDropDownClear; }
-  void SetFilterDropDownClear(const std::string& Value) { FFilterDropDownClear = Value; }
-  TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
-  void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownColumns = Value; }
-  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
-  void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
-  bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
-  void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
-  bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
-  void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
-  bool FilterIncremental() const { return FFilterIncremental; }
-  void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+  const std::string& FilterDropDownClear() const;
+  void SetFilterDropDownClear(const std::string& Value);
+  TFilterDropDownColumns FilterDropDownColumns() const;
+  void SetFilterDropDownColumns(TFilterDropDownColumns Value);
+  bool FilterDropDownAuto() const;
+  void SetFilterDropDownAuto(bool Value);
+  bool FilterNormalCellsOnly() const;
+  void SetFilterNormalCellsOnly(bool Value);
+  bool AutoFilterUpdate() const;
+  void SetAutoFilterUpdate(bool Value);
+  bool FilterIncremental() const;
+  void SetFilterIncremental(bool Value);
 
   // --- Files and clipboard settings.
   bool SaveFixedCells() const;
@@ -604,23 +604,23 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetPrinterDriverFix(bool Value);
 
   // --- Size limits.
-  int MinRowHeight() const { return FMinRowHeight; }
-  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
-  int MaxRowHeight() const { return FMaxRowHeight; }
-  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
-  int MinColWidth() const { return FMinColWidth; }
-  void SetMinColWidth(int Value) { FMinColWidth = Value; }
-  int MaxColWidth() const { return FMaxColWidth; }
-  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
-  bool SizeGrowOnly() const { return FSizeGrowOnly; }
-  void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
-  int ZoomFactor() const { return FZoomFactor; }
-  void SetZoomFactor(int Value) { FZoomFactor = Value; }
+  int MinRowHeight() const;
+  void SetMinRowHeight(int Value);
+  int MaxRowHeight() const;
+  void SetMaxRowHeight(int Value);
+  int MinColWidth() const;
+  void SetMinColWidth(int Value);
+  int MaxColWidth() const;
+  void SetMaxColWidth(int Value);
+  bool SizeGrowOnly() const;
+  void SetSizeGrowOnly(bool Value);
+  int ZoomFactor() const;
+  void SetZoomFactor(int Value);
   // The grouped column, -1 for none.
-  int GroupColumn() const { return FGroupColumn; }
+  int GroupColumn() const;
   // Where cell text starts inside the cell.
-  TPoint XYOffset() const { return FXYOffset; }
-  void SetXYOffset(TPoint Value) { FXYOffset = Value; }
+  TPoint XYOffset() const;
+  void SetXYOffset(TPoint Value);
 
   // --- The grid as the settings objects see it.
   void InvalidateGrid() override;
@@ -677,10 +677,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual void AssignCells(const TPersistent* Source);
 
   // --- Editors' set-up: filled before an editor opens on a cell, read when it shows.
-  TEditorSetup& EditorSetup() { return FEditorSetup; }
+  TEditorSetup& EditorSetup();
   // The custom editor of edCustom cells; not owned.
-  TEditLink* EditLink() const { return FEditLink; }
-  void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+  TEditLink* EditLink() const;
+  void SetEditLink(TEditLink* Value);
 
   // --- Check boxes. ACol is a real column; rows are store rows, real rows while rows are
   // hidden (ApplyCheckBoxState and ToggleCheckBoxCell take display rows).
@@ -775,8 +775,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
 
   // --- Automatic sizing (display columns).
   // The room the text offsets take across and down a cell.
-  int GetHorzXYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
-  int GetVertXYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+  int GetHorzXYOffset() const;
+  int GetVertXYOffset() const;
   // Fits a column to its content (never narrower with SizeGrowOnly); Padding is added.
   void AutoSizeCol(int ACol, int Padding);
   void AutoSizeColumns(bool DoFixedCols, int Padding);
@@ -797,19 +797,19 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The width of a real column; a hidden one keeps the width it had.
   int AllColWidths(int ACol) const;
   void SetAllColWidths(int ACol, int Value);
-  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
-  void SetXYOffsetTopLeftOnly(bool Value) { SetAndInvalidate(FXYOffsetTopLeftOnly, Value); }
+  bool XYOffsetTopLeftOnly() const;
+  void SetXYOffsetTopLeftOnly(bool Value);
   // Cell texts break at their line breaks.
-  bool Multilinecells() const { return FMultilinecells; }
-  void SetMultilinecells(bool Value) { SetAndInvalidate(FMultilinecells, Value); }
+  bool Multilinecells() const;
+  void SetMultilinecells(bool Value);
   // Links in cell texts show underlined, without their protocol unless URLFull.
-  bool URLShow() const { return FURLShow; }
-  void SetURLShow(bool Value) { SetAndInvalidate(FURLShow, Value); }
-  bool URLFull() const { return FURLFull; }
-  void SetURLFull(bool Value) { SetAndInvalidate(FURLFull, Value); }
+  bool URLShow() const;
+  void SetURLShow(bool Value);
+  bool URLFull() const;
+  void SetURLFull(bool Value);
   // The row whose header cells offer the filter drop-down.
-  int FilterDropDownRow() const { return FFilterDropDownRow; }
-  void SetFilterDropDownRow(int Value) { SetAndInvalidate(FFilterDropDownRow, Value); }
+  int FilterDropDownRow() const;
+  void SetFilterDropDownRow(int Value);
 
   // --- Editing: the editor life cycle, validation and the editors (src/grid/editing/).
   // Columns are display columns unless called real.
@@ -899,27 +899,27 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void RegisterNotifier(TGridChangeNotifier* Notifier);
   void UnRegisterNotifier(TGridChangeNotifier* Notifier);
   // Settings the editors read.
-  bool AlwaysValidate() const { return FAlwaysValidate; }
-  void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
-  bool Lookup() const { return FLookup; }
-  void SetLookup(bool Value) { FLookup = Value; }
-  bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
-  void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
-  bool LookupHistory() const { return FLookupHistory; }
-  void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+  bool AlwaysValidate() const;
+  void SetAlwaysValidate(bool Value);
+  bool Lookup() const;
+  void SetLookup(bool Value);
+  bool LookupCaseSensitive() const;
+  void SetLookupCaseSensitive(bool Value);
+  bool LookupHistory() const;
+  void SetLookupHistory(bool Value);
   // Characters an edValidChars cell takes; when empty, ValidCharSet (8-bit codes) decides.
-  const std::string& ValidChars() const { return FValidChars; }
-  void SetValidChars(const std::string& Value) { FValidChars = Value; }
-  const std::string& ValidCharSet() const { return FValidCharSet; }
-  void SetValidCharSet(const std::string& Value) { FValidCharSet = Value; }
+  const std::string& ValidChars() const;
+  void SetValidChars(const std::string& Value);
+  const std::string& ValidCharSet() const;
+  void SetValidCharSet(const std::string& Value);
   // A '.' of the numeric keypad types the locale's decimal separator.
-  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
-  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
-  int MaxComboLength() const { return FMaxComboLength; }
-  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  bool ExcelStyleDecimalSeparator() const;
+  void SetExcelStyleDecimalSeparator(bool Value);
+  int MaxComboLength() const;
+  void SetMaxComboLength(int Value);
   // Editors show cell markup as it stands instead of its plain text.
-  bool EditWithTags() const { return FEditWithTags; }
-  void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+  bool EditWithTags() const;
+  void SetEditWithTags(bool Value);
 
   TCellValidateEvent OnCellValidate;
   TCellValidateWideEvent OnCellValidateWide;
@@ -1365,118 +1365,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
 
   // Internal state (see ext_string_grid_p.h).
   std::unique_ptr<TExtStringGridPrivate> FP;
-
-  bool FFixedRowAlways = false;
-  bool FFixedColAlways = false;
-  int FFixedRowHeight = 0;
-  int FFixedFooters = 0;
-  int FFixedRightCols = 0;
-  bool FWordWrapEx = true;
-  TVAlignment FVAlignment = vtaTop;
-  unsigned FVAlign = 0;
-  TAlignment FDefaultAlignment = taLeftJustify;
-  TEditorType FDefaultEditor = edNormal;
-  std::string FFloatFormat = "%.2f";
-  std::string FCheckTrue = "Y";
-  std::string FCheckFalse = "N";
-  char FPasswordChar = '*';
-  char FDelimiter = '\0';
-  bool FEnableHTML = true;
-  std::string FXMLEncoding = "ISO-8859-1";
-  int FMaxEditLength = 0;
-  std::string FInvalidEntryTitle;
-  std::string FInvalidEntryText;
-  TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
-  TFont FFixedFont;
-  TFont FActiveCellFont;
-
-  TColor FSelectionColor = 0xEACAB6;
-  TColor FSelectionColorTo = clNone;
-  TColor FSelectionMirrorColor = clNone;
-  TColor FSelectionMirrorColorTo = clNone;
-  TColor FSelectionTextColor = clBlack;
-  bool FSelectionColorMixer = false;
-  int FSelectionColorMixerFactor = 50;
-  bool FSelectionRectangle = false;
-  bool FSelectionResizer = false;
-  TColor FSelectionRectangleColor = clBlack;
-  TColor FHintColor = clInfoBk;
-  TColor FHighlightColor = clHighlight;
-  TColor FHighlightTextColor = clHighlightText;
-  TPictureContainer* FPictureContainer = nullptr;
-  TColor FURLColor = clBlue;
-  TColor FDisabledFontColor = clSilver;
-  bool FActiveCellShow = false;
-  TColor FActiveCellColor = clGray;
-  TColor FActiveCellColorTo = clNone;
-  std::array<TColor, kFixedGradientColorCount> FDAZGradient{};
-  TColor FScrollColor = clNone;
-  TColor FBorderColor = 0x808080;
-
-  TGridLook FLook = glXP;
-  TScrollType FScrollType = ssNormal;
-  int FScrollWidth = 0;
-  TScrollBarAlways FScrollBarAlways = saNone;
-  bool FScrollProportional = false;
-  bool FScrollSynch = false;
-  TScrollHintType FScrollHints = shNone;
-  bool FShowSelection = true;
-  bool FHideFocusRect = false;
-  bool FFixedAsButtons = false;
-  THoverFixedCells FHoverFixedCells = hfNone;
-  THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
-  bool FUseInternalHintClass = true;
-  bool FUseDisabledFont = true;
-  bool FShowDesignHelper = true;
-  bool FShowNullDates = true;
-  bool FIntelliZoom = true;
-  bool FEnableWheel = true;
-  bool FEnhRowColMove = true;
-  bool FFitCellsInGrid = true;
-  bool FFlat = false;
-  bool FIntegralHeight = false;
-  bool FAutoSize = false;
-  bool FAutoNumAlign = false;
-  bool FAutoThemeAdapt = false;
-  bool FAnchorHint = false;
-  bool FSizeWithForm = false;
-  bool FSpreadSheet = false;
-
-  std::string FFilterDropDownClear = "(All)";
-  TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
-  bool FFilterDropDownAuto = false;
-  bool FFilterNormalCellsOnly = true;
-  bool FAutoFilterUpdate = true;
-  bool FFilterIncremental = false;
-
-
-  int FMinRowHeight = 0;
-  int FMaxRowHeight = 0;
-  int FMinColWidth = 0;
-  int FMaxColWidth = 0;
-  bool FSizeGrowOnly = false;
-  int FZoomFactor = 0;
-  int FGroupColumn = -1;
-  TPoint FXYOffset{2, 2};
-
-  // Editing settings.
-  bool FAlwaysValidate = false;
-  bool FLookup = false;
-  bool FLookupCaseSensitive = false;
-  bool FLookupHistory = false;
-  std::string FValidChars;
-  std::string FValidCharSet;
-  bool FExcelStyleDecimalSeparator = false;
-  int FMaxComboLength = 0;
-  bool FEditWithTags = false;
-  bool FXYOffsetTopLeftOnly = false;
-  bool FMultilinecells = false;
-  bool FURLShow = false;
-  bool FURLFull = false;
-  int FFilterDropDownRow = 0;
-  TEditorSetup FEditorSetup;
-  TEditLink* FEditLink = nullptr;
-
 
   // --- Painting and scrolling.
   // The platform's non-client painting, then the border of the look.

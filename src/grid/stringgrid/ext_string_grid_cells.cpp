@@ -79,7 +79,7 @@ void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value) { SetCellsEx(ACol
 double TExtStringGrid::Floats(int ACol, int ARow) const { return TextToFloat(GetStrippedCell(ACol, ARow)); }
 
 void TExtStringGrid::SetFloats(int ACol, int ARow, double Value) {
-  std::string format = FFloatFormat;
+  std::string format = FP->Text.FFloatFormat;
   GetFloatFormat(ACol, format);
   SetCells(ACol, ARow, Format(format, {Value}));
 }
@@ -89,13 +89,13 @@ double TExtStringGrid::AllFloats(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value) {
-  SetCellsEx(ACol, ARow, Format(FFloatFormat, {Value}));
+  SetCellsEx(ACol, ARow, Format(FP->Text.FFloatFormat, {Value}));
 }
 
 TDateTime TExtStringGrid::Dates(int ACol, int ARow) const { return StrToDate(Cells(ACol, ARow)); }
 
 void TExtStringGrid::SetDates(int ACol, int ARow, TDateTime Value) {
-  SetCells(ACol, ARow, Value > 0 || FShowNullDates ? DateToStr(Value) : std::string());
+  SetCells(ACol, ARow, Value > 0 || FP->Text.FShowNullDates ? DateToStr(Value) : std::string());
 }
 
 TDateTime TExtStringGrid::Times(int ACol, int ARow) const { return StrToTime(Cells(ACol, ARow)); }
@@ -268,7 +268,7 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State) {
   record->SetCellBoolean(false);
   record->SetCellTransparent(true);
   record->SetCellHAlign(haBeforeText);
-  switch (FVAlignment) {
+  switch (FP->Text.FVAlignment) {
     case vtaTop: record->SetCellVAlign(vaTop); break;
     case vtaCenter: record->SetCellVAlign(vaCenter); break;
     case vtaBottom: record->SetCellVAlign(vaBottom); break;
@@ -306,7 +306,7 @@ bool TExtStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
       return true;
     case ctDataCheckBox:
     case ctVirtCheckBox: {
-      std::string checkTrue = FCheckTrue;
+      std::string checkTrue = FP->Text.FCheckTrue;
       GetCheckTrue(ACol, ARow, checkTrue);
       std::string text = fromProps ? GetCellsEx(ACol, ARow) : Cells(ACol, ARow);
       State = BoolToCheckBoxState(text == checkTrue);

@@ -51,6 +51,127 @@ struct TEditingFree {
 };
 
 struct TExtStringGridPrivate {
+  // Fixed lines, line sizes and the grid's own sizing.
+  struct TLayoutSettings {
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FFixedRowHeight = 0;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    int FMinRowHeight = 0;
+    int FMaxRowHeight = 0;
+    int FMinColWidth = 0;
+    int FMaxColWidth = 0;
+    bool FSizeGrowOnly = false;
+    int FZoomFactor = 0;
+    int FGroupColumn = -1;
+    bool FIntegralHeight = false;
+    bool FAutoSize = false;
+    bool FSizeWithForm = false;
+    bool FFitCellsInGrid = true;
+    bool FEnhRowColMove = true;
+  } Layout;
+  // How cell texts are placed, read and shown.
+  struct TTextSettings {
+    bool FWordWrapEx = true;
+    TVAlignment FVAlignment = vtaTop;
+    unsigned FVAlign = 0;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    std::string FFloatFormat = "%.2f";
+    std::string FCheckTrue = "Y";
+    std::string FCheckFalse = "N";
+    char FPasswordChar = '*';
+    char FDelimiter = '\0';
+    bool FEnableHTML = true;
+    std::string FXMLEncoding = "ISO-8859-1";
+    TPoint FXYOffset{2, 2};
+    bool FXYOffsetTopLeftOnly = false;
+    bool FMultilinecells = false;
+    bool FURLShow = false;
+    bool FURLFull = false;
+    bool FAutoNumAlign = false;
+    bool FShowNullDates = true;
+    bool FAnchorHint = false;
+  } Text;
+  // Colours, fonts and looks of cells, selection and fixed cells.
+  struct TLookSettings {
+    TFont FFixedFont;
+    TFont FActiveCellFont;
+    TColor FSelectionColor = 0xEACAB6;
+    TColor FSelectionColorTo = clNone;
+    TColor FSelectionMirrorColor = clNone;
+    TColor FSelectionMirrorColorTo = clNone;
+    TColor FSelectionTextColor = clBlack;
+    bool FSelectionColorMixer = false;
+    int FSelectionColorMixerFactor = 50;
+    bool FSelectionRectangle = false;
+    bool FSelectionResizer = false;
+    TColor FSelectionRectangleColor = clBlack;
+    TColor FHintColor = clInfoBk;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    TColor FURLColor = clBlue;
+    TColor FDisabledFontColor = clSilver;
+    bool FActiveCellShow = false;
+    TColor FActiveCellColor = clGray;
+    TColor FActiveCellColorTo = clNone;
+    std::array<TColor, kFixedGradientColorCount> FDAZGradient{};
+    TColor FBorderColor = 0x808080;
+    TGridLook FLook = glXP;
+    bool FShowSelection = true;
+    bool FHideFocusRect = false;
+    bool FFixedAsButtons = false;
+    THoverFixedCells FHoverFixedCells = hfNone;
+    bool FUseDisabledFont = true;
+    bool FShowDesignHelper = true;
+    bool FFlat = false;
+    bool FAutoThemeAdapt = false;
+    THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+    bool FUseInternalHintClass = true;
+    TPictureContainer* FPictureContainer = nullptr;
+  } Colors;
+  // Scroll bars, wheel and zoom.
+  struct TScrollSettings {
+    TColor FScrollColor = clNone;
+    TScrollType FScrollType = ssNormal;
+    int FScrollWidth = 0;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    bool FScrollProportional = false;
+    bool FScrollSynch = false;
+    TScrollHintType FScrollHints = shNone;
+    bool FIntelliZoom = true;
+    bool FEnableWheel = true;
+  } Scrolling;
+  // The filter drop-down and filtering switches.
+  struct TFilterOptions {
+    std::string FFilterDropDownClear = "(All)";
+    TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+    bool FFilterDropDownAuto = false;
+    bool FFilterNormalCellsOnly = true;
+    bool FAutoFilterUpdate = true;
+    bool FFilterIncremental = false;
+    int FFilterDropDownRow = 0;
+  } FilterOptions;
+  // What editing accepts and which editor opens.
+  struct TEditRules {
+    TEditorType FDefaultEditor = edNormal;
+    int FMaxEditLength = 0;
+    std::string FInvalidEntryTitle;
+    std::string FInvalidEntryText;
+    TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
+    bool FAlwaysValidate = false;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    std::string FValidChars;
+    std::string FValidCharSet;
+    bool FExcelStyleDecimalSeparator = false;
+    int FMaxComboLength = 0;
+    bool FEditWithTags = false;
+    TEditorSetup FEditorSetup;
+    TEditLink* FEditLink = nullptr;
+    bool FSpreadSheet = false;
+  } EditRules;
   // What the file, CSV and clipboard operations save and how.
   struct TFileOptions {
     bool FSaveFixedCells = true;

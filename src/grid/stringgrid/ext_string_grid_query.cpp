@@ -13,7 +13,7 @@ void TExtStringGrid::SetRowCount(int Value) {
   TExtStringGridPrivate& p = *FP;
   int oldCount = RowCount();
   TBaseGrid::SetRowCount(Value);
-  if (RowCount() > p.FixedRowsMin && FFixedRowAlways) SetFixedRows(p.FixedRowsMin);
+  if (RowCount() > p.FixedRowsMin && FP->Layout.FFixedRowAlways) SetFixedRows(p.FixedRowsMin);
   p.MaxRowCount = std::max(p.MaxRowCount, Value);
   FNormalRowCount = Value;
   UpdateFooter();
@@ -32,7 +32,7 @@ void TExtStringGrid::SetRowCount(int Value) {
 void TExtStringGrid::SetColCount(int Value) {
   TExtStringGridPrivate& p = *FP;
   TBaseGrid::SetColCount(Value);
-  if (ColCount() > p.FixedColsMin && FFixedColAlways) SetFixedCols(p.FixedColsMin);
+  if (ColCount() > p.FixedColsMin && FP->Layout.FFixedColAlways) SetFixedCols(p.FixedColsMin);
   p.MaxColCount = std::max(p.MaxColCount, Value);
   UpdateFooter();
   // Integral height counts the horizontal scroll bar that the new count may bring.
@@ -42,11 +42,11 @@ void TExtStringGrid::SetColCount(int Value) {
 
 int TExtStringGrid::FixedRows() const {
   int n = TBaseGrid::FixedRows();
-  return n == 0 && FFixedRowAlways ? 1 : n;
+  return n == 0 && FP->Layout.FFixedRowAlways ? 1 : n;
 }
 
 void TExtStringGrid::SetFixedRows(int Value) {
-  if (Value >= RowCount() && FFixedRowAlways)
+  if (Value >= RowCount() && FP->Layout.FFixedRowAlways)
     TBaseGrid::SetFixedRows(RowCount() - 1);
   else
     TBaseGrid::SetFixedRows(Value);
@@ -55,11 +55,11 @@ void TExtStringGrid::SetFixedRows(int Value) {
 
 int TExtStringGrid::FixedCols() const {
   int n = TBaseGrid::FixedCols();
-  return n == 0 && FFixedColAlways ? 1 : n;
+  return n == 0 && FP->Layout.FFixedColAlways ? 1 : n;
 }
 
 void TExtStringGrid::SetFixedCols(int Value) {
-  if (Value >= ColCount() && FFixedColAlways)
+  if (Value >= ColCount() && FP->Layout.FFixedColAlways)
     TBaseGrid::SetFixedCols(ColCount() - 1);
   else
     TBaseGrid::SetFixedCols(Value);
@@ -71,12 +71,12 @@ int TExtStringGrid::MaxColCount() const { return FP->MaxColCount; }
 
 void TExtStringGrid::SetDefaultRowHeight(int Value) {
   TBaseGrid::SetDefaultRowHeight(Value);
-  if (IsDesigning()) FFixedRowHeight = Value;
+  if (IsDesigning()) FP->Layout.FFixedRowHeight = Value;
   FP->FloatingFooter->DefaultRowHeightChanged(Value);
 }
 
 void TExtStringGrid::SetFixedRowHeight(int Value) {
-  FFixedRowHeight = Value;
+  FP->Layout.FFixedRowHeight = Value;
   if (Loading()) return;
   if (Value == DefaultRowHeight()) {
     SetDefaultRowHeight(Value);
@@ -90,15 +90,15 @@ void TExtStringGrid::SetFixedColWidth(int Value) {
   for (int c = 0; c < TBaseGrid::FixedCols(); ++c) SetColWidths(c, Value);
 }
 
-void TExtStringGrid::SetDefaultAlignment(TAlignment Value) { SetAndInvalidate(FDefaultAlignment, Value); }
+void TExtStringGrid::SetDefaultAlignment(TAlignment Value) { SetAndInvalidate(FP->Text.FDefaultAlignment, Value); }
 
 void TExtStringGrid::SetFixedFooters(int Value) {
-  FFixedFooters = Value;
+  FP->Layout.FFixedFooters = Value;
   InvalidateGrid();
 }
 
 void TExtStringGrid::SetFixedRightCols(int Value) {
-  FFixedRightCols = Value;
+  FP->Layout.FFixedRightCols = Value;
   InvalidateGrid();
 }
 
@@ -115,40 +115,40 @@ void TExtStringGrid::SetCol(int Value) {
 }
 
 void TExtStringGrid::SetWordWrap(bool Value) {
-  FWordWrapEx = Value;
+  FP->Text.FWordWrapEx = Value;
   TBaseGrid::SetWordWrap(Value);
   if (FP->UpdateCount == 0) InvalidateGrid();
 }
 
 void TExtStringGrid::SetVAlignment(TVAlignment Value) {
-  FVAlignment = Value;
+  FP->Text.FVAlignment = Value;
   switch (Value) {
-    case vtaTop: FVAlign = DT_TOP; break;
-    case vtaCenter: FVAlign = DT_VCENTER; break;
-    case vtaBottom: FVAlign = DT_BOTTOM; break;
+    case vtaTop: FP->Text.FVAlign = DT_TOP; break;
+    case vtaCenter: FP->Text.FVAlign = DT_VCENTER; break;
+    case vtaBottom: FP->Text.FVAlign = DT_BOTTOM; break;
   }
   if (FP->UpdateCount == 0) InvalidateGrid();
 }
 
 void TExtStringGrid::SetAutoSize(bool Value) {
-  FAutoSize = Value;
-  if (FAutoSize && !Loading()) AutoSizeColumns(false, 10);
+  FP->Layout.FAutoSize = Value;
+  if (FP->Layout.FAutoSize && !Loading()) AutoSizeColumns(false, 10);
 }
 
 void TExtStringGrid::SetFlat(bool Value) {
-  FFlat = Value;
+  FP->Colors.FFlat = Value;
   if (!Loading()) InvalidateGrid();
 }
 
 void TExtStringGrid::SetShowSelection(bool Value) {
-  if (FShowSelection == Value) return;
-  FShowSelection = Value;
+  if (FP->Colors.FShowSelection == Value) return;
+  FP->Colors.FShowSelection = Value;
   FShowSel = Value;
   InvalidateGrid();
 }
 
 void TExtStringGrid::SetSpreadSheet(bool Value) {
-  FSpreadSheet = Value;
+  FP->EditRules.FSpreadSheet = Value;
   SetSelectionRectangle(true);
   SetSelectionResizer(true);
   FP->Navigation->SetAllowSmartClipboard(true);
@@ -157,25 +157,25 @@ void TExtStringGrid::SetSpreadSheet(bool Value) {
 }
 
 void TExtStringGrid::SetSelectionColorMixerFactor(int Value) {
-  SetAndInvalidate(FSelectionColorMixerFactor, std::clamp(Value, 0, 100));
+  SetAndInvalidate(FP->Colors.FSelectionColorMixerFactor, std::clamp(Value, 0, 100));
 }
 
 void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
-  FScrollBarAlways = Value;
+  FP->Scrolling.FScrollBarAlways = Value;
   ApplyScrollBarAlways(true);
 }
 
 void TExtStringGrid::SetFixedFont(const TFont& Value) {
-  FFixedFont = Value;
+  FP->Colors.FFixedFont = Value;
   InvalidateGrid();
 }
 
 void TExtStringGrid::SetActiveCellFont(const TFont& Value) {
-  FActiveCellFont = Value;
+  FP->Colors.FActiveCellFont = Value;
   InvalidateGrid();
 }
 
-void TExtStringGrid::SetDAZGradientColor(TFixedGradientColor Which, TColor Value) { FDAZGradient[Which] = Value; }
+void TExtStringGrid::SetDAZGradientColor(TFixedGradientColor Which, TColor Value) { FP->Colors.FDAZGradient[Which] = Value; }
 
 std::uint32_t TExtStringGrid::GetVersionNr() const { return 0x06020103; }
 

@@ -22,7 +22,7 @@ void TExtStringGrid::GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, 
   }
 }
 
-void TExtStringGrid::GetFloatFormat(int, std::string& Format) { Format = FFloatFormat; }
+void TExtStringGrid::GetFloatFormat(int, std::string& Format) { Format = FP->Text.FFloatFormat; }
 
 void TExtStringGrid::DoCanEditCell(int ACol, int ARow, bool& CanEdit) {
   if (OnCanEditCell) OnCanEditCell(this, ARow, ACol, CanEdit);
@@ -44,8 +44,8 @@ void TExtStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
 void TExtStringGrid::IsFixedCell(int ACol, int ARow, bool& IsFixed) {
   if (IsFixed) return;
   const TExtStringGridPrivate& p = *FP;
-  IsFixed = ACol < FixedCols() || ARow < FixedRows() || (FFixedRowAlways && RowCount() == p.FixedRowsMin) ||
-            (FFixedColAlways && ColCount() == p.FixedColsMin);
+  IsFixed = ACol < FixedCols() || ARow < FixedRows() || (FP->Layout.FFixedRowAlways && RowCount() == p.FixedRowsMin) ||
+            (FP->Layout.FFixedColAlways && ColCount() == p.FixedColsMin);
   if (!IsFixed && OnIsFixedCell) OnIsFixedCell(this, ARow, ACol, IsFixed);
 }
 
@@ -71,7 +71,7 @@ bool TExtStringGrid::HasComboBox(int ACol, int ARow) {
     return has;
   }
   if (!FP->ControlLook->DropDownAlwaysVisible()) return false;
-  TEditorType editor = FDefaultEditor;
+  TEditorType editor = FP->EditRules.FDefaultEditor;
   GetCellEditor(ACol, ARow, editor);
   return editor == edComboEdit || editor == edComboList;
 }
@@ -84,18 +84,18 @@ bool TExtStringGrid::HasSpinEdit(int ACol, int ARow) {
     return has;
   }
   if (!FP->ControlLook->SpinButtonsAlwaysVisible()) return false;
-  TEditorType editor = FDefaultEditor;
+  TEditorType editor = FP->EditRules.FDefaultEditor;
   QueryCellEditor(ACol, ARow, editor);
   return editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit || editor == edDateSpinEdit;
 }
 
 void TExtStringGrid::GetCheckTrue(int ACol, int ARow, std::string& Value) {
-  Value = FCheckTrue;
+  Value = FP->Text.FCheckTrue;
   if (OnGetCheckTrue) OnGetCheckTrue(this, ACol, ARow, Value);
 }
 
 void TExtStringGrid::GetCheckFalse(int ACol, int ARow, std::string& Value) {
-  Value = FCheckFalse;
+  Value = FP->Text.FCheckFalse;
   if (OnGetCheckFalse) OnGetCheckFalse(this, ACol, ARow, Value);
 }
 
@@ -114,14 +114,14 @@ void TExtStringGrid::GetCellHint(int ACol, int ARow, std::string& Hint, WideStri
 }
 
 void TExtStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) {
-  if (FActiveCellShow) {
+  if (FP->Colors.FActiveCellShow) {
     // The headers of the current row and column show the active-cell look.
     int d = RealToDisplCol(ACol);
     int fixedCols = FixedCols(), fixedRows = FixedRows();
     if ((ARow == Row() && fixedCols == d + 1 && fixedCols > 0) ||
         (d == Col() && fixedRows == ARow + 1 && fixedRows > 0)) {
-      AFont = FActiveCellFont;
-      ABrush.Color = FActiveCellColor;
+      AFont = FP->Colors.FActiveCellFont;
+      ABrush.Color = FP->Colors.FActiveCellColor;
     }
   }
   if (const TCellProperties* props = FindCellProperties(ACol, ARow)) {
@@ -172,14 +172,14 @@ void TExtStringGrid::GetColFormat(int ACol, TSortStyle& AStyle, std::string& aPr
 bool TExtStringGrid::GetColumnFilter(int ACol) {
   TStringList& list = *FP->FilterList;
   list.Clear();
-  if (FFilterDropDownAuto && (ACol >= FixedCols() || FFilterDropDownColumns == fdAll)) {
+  if (FP->FilterOptions.FFilterDropDownAuto && (ACol >= FixedCols() || FP->FilterOptions.FFilterDropDownColumns == fdAll)) {
     list.SetSorted(true);
     // A text with a blank becomes "T=\"T\"": shown as T, filtered on T as one quoted value.
     auto add = [&](const std::string& t) {
       list.Add(t.find(' ') == std::string::npos ? t : t + "=\"" + t + "\"");
     };
-    for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) add(Trim(Cells(ACol, r)));
-    if (!FFilterIncremental) {
+    for (int r = FixedRows(); r < RowCount() - FP->Layout.FFixedFooters; ++r) add(Trim(Cells(ACol, r)));
+    if (!FP->FilterOptions.FFilterIncremental) {
       const TGridItems& items = *FP->GridItems;
       for (int i = 0; i < items.Count(); ++i) {
         const TStringList& cells = items.Items(i)->Items();
@@ -187,7 +187,7 @@ bool TExtStringGrid::GetColumnFilter(int ACol) {
       }
     }
     list.SetSorted(false);
-    if (!FFilterDropDownClear.empty()) list.Insert(0, FFilterDropDownClear);
+    if (!FP->FilterOptions.FFilterDropDownClear.empty()) list.Insert(0, FP->FilterOptions.FFilterDropDownClear);
   }
   if (OnGetColumnFilter) OnGetColumnFilter(this, ACol, list);
   return list.Count() > 0;

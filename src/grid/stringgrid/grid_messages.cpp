@@ -28,7 +28,7 @@ void TExtStringGrid::Dispatch(TMessage& message) {
     case WM_HSCROLL: HorzScroll(message); return;
     case WM_VSCROLL: VertScroll(message); return;
     case WM_OFFICETHEMECHANGED:
-      if (FAutoThemeAdapt) FollowOfficeTheme();
+      if (FP->Colors.FAutoThemeAdapt) FollowOfficeTheme();
       return;
     case WM_NCPAINT: WMNCPaint(message); return;
     default: TBaseGrid::Dispatch(message);

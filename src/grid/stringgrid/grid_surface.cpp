@@ -64,8 +64,8 @@ void TExtStringGrid::PaintEmptyArea(TCanvas& ACanvas) {
     if (bg.Cells() != bcFixed) {
       TRect from = client;
       if (bg.Cells() == bcNormal) {
-        from.Left = FixedColsWidth() + FXYOffset.X;
-        from.Top = FixedRowsHeight() + FXYOffset.Y;
+        from.Left = FixedColsWidth() + FP->Text.FXYOffset.X;
+        from.Top = FixedRowsHeight() + FP->Text.FXYOffset.Y;
       }
       TileBackgroundPicture(ACanvas, from);
     }
@@ -111,12 +111,12 @@ void TExtStringGrid::WMNCPaint(TMessage& message) {
 }
 
 void TExtStringGrid::DrawNCBorder() {
-  bool look = FLook == glSoft || (FLook >= glDAZ && FLook <= glOffice2007);
-  if (!look || BorderStyle() == bsNone || FBorderColor == clNone || FFlat || !HandleAllocated()) return;
+  bool look = FP->Colors.FLook == glSoft || (FP->Colors.FLook >= glDAZ && FP->Colors.FLook <= glOffice2007);
+  if (!look || BorderStyle() == bsNone || FP->Colors.FBorderColor == clNone || FP->Colors.FFlat || !HandleAllocated()) return;
   TCanvas& canvas = WindowCanvas();
   canvas.Brush().Style = bsClear;
-  canvas.Pen() = TPen{FBorderColor, 1};
-  if (FFitCellsInGrid) {
+  canvas.Pen() = TPen{FP->Colors.FBorderColor, 1};
+  if (FP->Layout.FFitCellsInGrid) {
     canvas.Rectangle(Rect(1, 1, Width() - 1, Height() - 1));
     if (TWinControl* parent = Parent()) {
       canvas.Pen().Color = parent->Color();

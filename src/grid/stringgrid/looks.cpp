@@ -150,33 +150,33 @@ std::string TExtStringGrid::GridLookCaption(TGridLook ALook) {
 }
 
 void TExtStringGrid::SetDAZGradientFrom(TColor Value) {
-  FDAZGradient[fgFrom] = ColorToRGB(Value);
+  FP->Colors.FDAZGradient[fgFrom] = ColorToRGB(Value);
   InvalidateGrid();
 }
 
 void TExtStringGrid::SetDAZGradientTo(TColor Value) {
-  FDAZGradient[fgTo] = ColorToRGB(Value);
+  FP->Colors.FDAZGradient[fgTo] = ColorToRGB(Value);
   InvalidateGrid();
 }
 
 void TExtStringGrid::SetDAZGradientMirrorFrom(TColor Value) {
-  FDAZGradient[fgMirrorFrom] = ColorToRGB(Value);
+  FP->Colors.FDAZGradient[fgMirrorFrom] = ColorToRGB(Value);
   InvalidateGrid();
 }
 
 void TExtStringGrid::SetDAZGradientMirrorTo(TColor Value) {
-  FDAZGradient[fgMirrorTo] = ColorToRGB(Value);
+  FP->Colors.FDAZGradient[fgMirrorTo] = ColorToRGB(Value);
   InvalidateGrid();
 }
 
 void TExtStringGrid::SetLook(TGridLook Value) {
-  if (Value == FLook) return;
-  FLook = Value;
+  if (Value == FP->Colors.FLook) return;
+  FP->Colors.FLook = Value;
   TExtStringGridPrivate& p = *FP;
   TControlLook& look = *p.ControlLook;
   if (Value != glCustom) {
     for (TFixedGradientColor c : {fgMirrorFrom, fgMirrorTo, fgFrom, fgTo}) look.SetFixedGradient(c, clNone);
-    for (TFixedGradientColor c : {fgFrom, fgTo, fgMirrorFrom, fgMirrorTo}) FDAZGradient[c] = clNone;
+    for (TFixedGradientColor c : {fgFrom, fgTo, fgMirrorFrom, fgMirrorTo}) FP->Colors.FDAZGradient[c] = clNone;
     p.SortSettings->SetHeaderColor(clNone);
   }
   bool loading = Loading();
@@ -213,23 +213,23 @@ void TExtStringGrid::SetLook(TGridLook Value) {
       SetGridFixedLineColor(0x808080);
       look.SetFixedGradientMirrorFrom(clNone);
       look.SetFixedGradientMirrorTo(clNone);
-      FDAZGradient[fgMirrorFrom] = FDAZGradient[fgMirrorTo] = clNone;
+      FP->Colors.FDAZGradient[fgMirrorFrom] = FP->Colors.FDAZGradient[fgMirrorTo] = clNone;
       SetGridLineColor(0xC0C0C0);
       if (plain || Value == glListView) {
-        FActiveCellColor = 0x808080;
-        FActiveCellColorTo = clNone;
-        FSelectionColor = clHighlight;
-        FSelectionTextColor = clHighlightText;
+        FP->Colors.FActiveCellColor = 0x808080;
+        FP->Colors.FActiveCellColorTo = clNone;
+        FP->Colors.FSelectionColor = clHighlight;
+        FP->Colors.FSelectionTextColor = clHighlightText;
         p.SearchFooter->SetColor(clBtnFace);
         p.SearchFooter->SetColorTo(clBtnFace);
       } else {
-        FActiveCellColor = 0xEACAB6;
-        FActiveCellColorTo = clNone;
-        FSelectionColor = 0xEACAB6;
-        FSelectionColorTo = clNone;
-        FSelectionTextColor = kBlack;
-        p.SearchFooter->SetColor(FDAZGradient[fgFrom]);
-        p.SearchFooter->SetColorTo(FDAZGradient[fgTo]);
+        FP->Colors.FActiveCellColor = 0xEACAB6;
+        FP->Colors.FActiveCellColorTo = clNone;
+        FP->Colors.FSelectionColor = 0xEACAB6;
+        FP->Colors.FSelectionColorTo = clNone;
+        FP->Colors.FSelectionTextColor = kBlack;
+        p.SearchFooter->SetColor(FP->Colors.FDAZGradient[fgFrom]);
+        p.SearchFooter->SetColorTo(FP->Colors.FDAZGradient[fgTo]);
         look.SetFixedGradientFrom(kWhite);
         look.SetFixedGradientTo(Value == glXP ? clBtnFace : 0xC0C0C0);
         look.SetFixedGradientHoverFrom(0xCFD0D1);
@@ -243,7 +243,7 @@ void TExtStringGrid::SetLook(TGridLook Value) {
       }
     }
   }
-  FScrollType = ssNormal;
+  FP->Scrolling.FScrollType = ssNormal;
   SetBorderStyle(bsSingle);
   SetBorderColor(0xB99D7F);
   InvalidateGrid();
@@ -253,9 +253,9 @@ void TExtStringGrid::SetLook(TGridLook Value) {
 void TExtStringGrid::SetStyle(TExtGridStyle AStyle) {
   TExtStringGridPrivate& p = *FP;
   TControlLook& look = *p.ControlLook;
-  FSelectionColor = clHighlight;
-  FSelectionColorTo = clNone;
-  FSelectionTextColor = clHighlightText;
+  FP->Colors.FSelectionColor = clHighlight;
+  FP->Colors.FSelectionColorTo = clNone;
+  FP->Colors.FSelectionTextColor = clHighlightText;
   SetSelectionStyle(ssDefault);
   TSortSettings& sort = *p.SortSettings;
   sort.SetHeaderColor(clNone);
@@ -272,24 +272,24 @@ void TExtStringGrid::SetStyle(TExtGridStyle AStyle) {
     return;
   }
   if (v.Look) SetLook(*v.Look);
-  FDAZGradient[fgFrom] = ColorToRGB(v.From);
-  FDAZGradient[fgTo] = ColorToRGB(v.To);
+  FP->Colors.FDAZGradient[fgFrom] = ColorToRGB(v.From);
+  FP->Colors.FDAZGradient[fgTo] = ColorToRGB(v.To);
   if (v.SetMirror) {
-    FDAZGradient[fgMirrorFrom] = v.MirrorFrom;
-    FDAZGradient[fgMirrorTo] = v.MirrorTo;
+    FP->Colors.FDAZGradient[fgMirrorFrom] = v.MirrorFrom;
+    FP->Colors.FDAZGradient[fgMirrorTo] = v.MirrorTo;
   }
-  FActiveCellColor = v.Active;
-  FActiveCellColorTo = v.ActiveTo;
+  FP->Colors.FActiveCellColor = v.Active;
+  FP->Colors.FActiveCellColorTo = v.ActiveTo;
   if (v.Selection) {
-    FSelectionColor = *v.Selection;
-    FSelectionColorTo = v.SelectionTo.value_or(clNone);
-    FSelectionTextColor = kBlack;
+    FP->Colors.FSelectionColor = *v.Selection;
+    FP->Colors.FSelectionColorTo = v.SelectionTo.value_or(clNone);
+    FP->Colors.FSelectionTextColor = kBlack;
   }
   if (AStyle == gsWindows7) {
     // The direct hover gradient of this style, which the control look's values then replace.
-    FDAZGradient[fgHoverFrom] = 0xFDF8F3;
-    FDAZGradient[fgHoverTo] = 0xF9F3EF;
-    FDAZGradient[fgHoverMirrorFrom] = FDAZGradient[fgHoverMirrorTo] = clNone;
+    FP->Colors.FDAZGradient[fgHoverFrom] = 0xFDF8F3;
+    FP->Colors.FDAZGradient[fgHoverTo] = 0xF9F3EF;
+    FP->Colors.FDAZGradient[fgHoverMirrorFrom] = FP->Colors.FDAZGradient[fgHoverMirrorTo] = clNone;
   }
   if (v.SortFrom) {
     sort.SetHeaderColor(*v.SortFrom);
@@ -300,7 +300,7 @@ void TExtStringGrid::SetStyle(TExtGridStyle AStyle) {
   if (v.States && v.ClearLookGradient && v.SelStyle == ssDefault)
     // The office 2010 styles start from no hover colours at all.
     for (TFixedGradientColor c : {fgHoverFrom, fgHoverTo, fgHoverMirrorFrom, fgHoverMirrorTo, fgHoverBorder})
-      FDAZGradient[c] = clNone;
+      FP->Colors.FDAZGradient[c] = clNone;
   if (v.States) {
     const TFixedStates& s = *v.States;
     look.SetFixedGradientHoverFrom(s.HoverFrom);
@@ -314,20 +314,20 @@ void TExtStringGrid::SetStyle(TExtGridStyle AStyle) {
     look.SetFixedGradientDownMirrorTo(s.DownMirrorTo);
     look.SetFixedGradientDownBorder(s.DownBorder);
   }
-  p.SearchFooter->SetColor(FDAZGradient[fgFrom]);
-  p.SearchFooter->SetColorTo(FDAZGradient[fgMirrorTo]);
+  p.SearchFooter->SetColor(FP->Colors.FDAZGradient[fgFrom]);
+  p.SearchFooter->SetColorTo(FP->Colors.FDAZGradient[fgMirrorTo]);
   if (v.ClearLookGradient) {
     look.SetFixedGradientFrom(clNone);
     look.SetFixedGradientTo(clNone);
   } else {
-    look.SetFixedGradientFrom(FDAZGradient[fgFrom]);
-    look.SetFixedGradientTo(FDAZGradient[fgTo]);
+    look.SetFixedGradientFrom(FP->Colors.FDAZGradient[fgFrom]);
+    look.SetFixedGradientTo(FP->Colors.FDAZGradient[fgTo]);
   }
   SetGridLineColor(v.GridLines.value_or(0xC0C0C0));
   SetGridFixedLineColor(v.FixedLines.value_or(0x808080));
   if (v.SelStyle)
     SetSelectionStyle(*v.SelStyle);
-  else if (AStyle == gsOffice2007Luna && FLook == glOffice2007)
+  else if (AStyle == gsOffice2007Luna && FP->Colors.FLook == glOffice2007)
     SetSelectionStyle(ssOffice2007);
   InvalidateGrid();
 }
@@ -336,7 +336,7 @@ void TExtStringGrid::SetComponentStyle(TDAZStyle AStyle) {
   FP->Style = AStyle;
   SetStyle(static_cast<TExtGridStyle>(AStyle));
   if (!IsDesigning()) SetEditorsComponentStyle(AStyle);
-  if (AStyle != tsCustom && FScrollType == ssMetro) FScrollType = ssNormal;
+  if (AStyle != tsCustom && FP->Scrolling.FScrollType == ssMetro) FP->Scrolling.FScrollType = ssNormal;
 }
 
 TDAZStyle TExtStringGrid::GetComponentStyle() const { return FP->Style; }
@@ -348,18 +348,18 @@ void TExtStringGrid::SetColorTones(const TColorTones& ATones) {
   p.ColorTones = ATones;
   SetLook(glClassic);
   SetFlat(true);
-  FScrollType = ssMetro;
+  FP->Scrolling.FScrollType = ssMetro;
   SetFixedColor(ATones.Foreground.BrushColor);
-  FFixedFont.Color = ATones.Foreground.TextColor;
-  FFixedFont.Name = GetDefaultFontName();
+  FP->Colors.FFixedFont.Color = ATones.Foreground.TextColor;
+  FP->Colors.FFixedFont.Name = GetDefaultFontName();
   SetColor(ATones.Background.BrushColor);
   TFont font = Font();
   font.Name = GetDefaultFontName();
   font.Color = ATones.Background.TextColor;
   SetFont(font);
-  FSelectionColor = ATones.Selected.BrushColor;
-  FSelectionTextColor = ATones.Selected.TextColor;
-  FSelectionColorTo = clNone;
+  FP->Colors.FSelectionColor = ATones.Selected.BrushColor;
+  FP->Colors.FSelectionTextColor = ATones.Selected.TextColor;
+  FP->Colors.FSelectionColorTo = clNone;
   SetGridLineColor(0xE6E6E6);
   SetGridFixedLineColor(AdjustBrightness(ATones.Foreground.BrushColor, -20));
   SetBorderStyle(bsNone);
@@ -389,14 +389,14 @@ void TExtStringGrid::SetTheme(TXPColorScheme Scheme) {
       {kWhite, kWhite, 0xFAF8F7, 0xF4F2F1, 0xECE2E1, 0xB39698, 0x94E6FB, 0x1595EE},
   };
   const TScheme& s = kSchemes[Scheme];
-  FDAZGradient[fgFrom] = ColorToRGB(s.From);
-  FDAZGradient[fgTo] = ColorToRGB(s.To);
-  FDAZGradient[fgMirrorFrom] = s.MirrorFrom;
-  FDAZGradient[fgMirrorTo] = s.MirrorTo;
+  FP->Colors.FDAZGradient[fgFrom] = ColorToRGB(s.From);
+  FP->Colors.FDAZGradient[fgTo] = ColorToRGB(s.To);
+  FP->Colors.FDAZGradient[fgMirrorFrom] = s.MirrorFrom;
+  FP->Colors.FDAZGradient[fgMirrorTo] = s.MirrorTo;
   FP->SearchFooter->SetColor(s.FooterFrom);
   FP->SearchFooter->SetColorTo(s.FooterTo);
-  FActiveCellColor = s.Active;
-  FActiveCellColorTo = s.ActiveTo;
+  FP->Colors.FActiveCellColor = s.Active;
+  FP->Colors.FActiveCellColorTo = s.ActiveTo;
   TControlLook& look = *FP->ControlLook;
   look.SetFixedGradientFrom(Scheme == xpNone ? clNone : s.From);
   look.SetFixedGradientTo(Scheme == xpNone ? clNone : s.To);
@@ -404,8 +404,8 @@ void TExtStringGrid::SetTheme(TXPColorScheme Scheme) {
 }
 
 void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
-  if (Value == FAutoThemeAdapt) return;
-  FAutoThemeAdapt = Value;
+  if (Value == FP->Colors.FAutoThemeAdapt) return;
+  FP->Colors.FAutoThemeAdapt = Value;
   FP->SearchFooter->SetAutoThemeAdapt(Value);
   if (Value) {
     FollowOfficeTheme();

@@ -36,7 +36,7 @@ void TExtStringGrid::FetchCellText(int ACol, int ARow, std::string& Text) const 
 }
 
 void TExtStringGrid::DrawHotFixedGradient(TCanvas& ACanvas, const TRect& R, bool Down) {
-  const auto& g = FDAZGradient;
+  const auto& g = FP->Colors.FDAZGradient;
   if (Down)
     DrawMirroredGradient(ACanvas, R, g[fgDownFrom], g[fgDownTo], g[fgDownMirrorFrom], g[fgDownMirrorTo], true,
                          g[fgDownBorder], false, true);
@@ -48,9 +48,9 @@ void TExtStringGrid::DrawHotFixedGradient(TCanvas& ACanvas, const TRect& R, bool
 void TExtStringGrid::DrawFixedLook(TCanvas& ACanvas, TCellPaint& P) {
   TExtStringGridPrivate& p = *FP;
   TRect& R = P.R;
-  bool gradientLook = FLook == glDAZ || FLook == glXP || FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
-  bool hoverCell = ((FHoverFixedCells == hfAll || FHoverFixedCells == hfFixedColumns) && P.Col < FixedCols()) ||
-                   ((FHoverFixedCells == hfAll || FHoverFixedCells == hfFixedRows) && P.Row < FixedRows());
+  bool gradientLook = FP->Colors.FLook == glDAZ || FP->Colors.FLook == glXP || FP->Colors.FLook == glVista || FP->Colors.FLook == glWin7 || FP->Colors.FLook == glOffice2007;
+  bool hoverCell = ((FP->Colors.FHoverFixedCells == hfAll || FP->Colors.FHoverFixedCells == hfFixedColumns) && P.Col < FixedCols()) ||
+                   ((FP->Colors.FHoverFixedCells == hfAll || FP->Colors.FHoverFixedCells == hfFixedRows) && P.Row < FixedRows());
   bool moving = FGridState == gsColMoving;
   bool hovered = (p.HoverFixedX == P.Col && p.HoverFixedY == P.Row && !moving) ||
                  (moving && p.ClickedCol == P.Col && P.Row < FixedRows());
@@ -71,7 +71,7 @@ void TExtStringGrid::DrawFixedLook(TCanvas& ACanvas, TCellPaint& P) {
       DrawHotFixedGradient(ACanvas, R, true);
     }
     if (dropDown) {
-      ACanvas.Pen().Color = pressed ? FDAZGradient[fgDownBorder] : FDAZGradient[fgHoverBorder];
+      ACanvas.Pen().Color = pressed ? FP->Colors.FDAZGradient[fgDownBorder] : FP->Colors.FDAZGradient[fgHoverBorder];
       ACanvas.MoveTo(R.Right - kDropDownPart, R.Top);
       ACanvas.LineTo(R.Right - kDropDownPart, R.Bottom);
       DrawDownTriangle(ACanvas, R.Right - 8, R.Top + 8, clBlack);
@@ -80,19 +80,19 @@ void TExtStringGrid::DrawFixedLook(TCanvas& ACanvas, TCellPaint& P) {
     return;
   }
   int fixedCols = FixedCols(), fixedRows = FixedRows();
-  bool activeHeader = FActiveCellShow && ((P.Row == Row() && P.Col == fixedCols - 1 && fixedCols > 0) ||
+  bool activeHeader = FP->Colors.FActiveCellShow && ((P.Row == Row() && P.Col == fixedCols - 1 && fixedCols > 0) ||
                                           (P.Col == Col() && P.Row == fixedRows - 1 && fixedRows > 0));
   if (activeHeader) {
-    DrawMirroredGradient(ACanvas, R, FActiveCellColor, FActiveCellColorTo, clNone, clNone, true, clNone, false, true);
+    DrawMirroredGradient(ACanvas, R, FP->Colors.FActiveCellColor, FP->Colors.FActiveCellColorTo, clNone, clNone, true, clNone, false, true);
     return;
   }
-  TColor border = FLook == glVista ? kWhite : clNone;
+  TColor border = FP->Colors.FLook == glVista ? kWhite : clNone;
   const TSortSettings& sort = *p.SortSettings;
   if (sort.Column() != -1 && sort.HeaderColor() != clNone && P.RealCol == sort.Column() && P.Row == fixedRows - 1 &&
       (P.Col >= fixedCols || sort.FixedCols())) {
     DrawMirroredGradient(ACanvas, R, sort.HeaderColor(), sort.HeaderColorTo(), sort.HeaderMirrorColor(),
                          sort.HeaderMirrorColorTo(), true, clNone, true, true);
-  } else if (!FFlat) {
+  } else if (!FP->Colors.FFlat) {
     DrawMirroredGradient(ACanvas, R, ACanvas.Brush().Color, P.Look.ColorTo, P.Look.MirrorColor, P.Look.MirrorColorTo, true, border,
                          true, true);
   }
@@ -108,7 +108,7 @@ void TExtStringGrid::DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P) {
     ACanvas.MoveTo(x1, y1);
     ACanvas.LineTo(x2, y2);
   };
-  switch (FLook) {
+  switch (FP->Colors.FLook) {
     case glClassic: {
       R.Top += 1;
       R.Bottom += 1;
@@ -165,7 +165,7 @@ void TExtStringGrid::DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P) {
 }
 
 void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, const TCellLook& Look) {
-  SetCtl3D(!FFlat);
+  SetCtl3D(!FP->Colors.FFlat);
   TCellPaint P;
   P.Col = ACol;
   P.Row = ARow;
@@ -175,7 +175,7 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
   P.Text = &PaintTextBuffer();
   P.Fixed = Look.Fixed;
   if (FHoverRow && ARow == FHoverRowIdx && FHoverRowCells.Contains(hcFixed)) P.Fixed = false;
-  if (ARow == FFilterDropDownRow && FFilterDropDownAuto) P.ShowFilter = GetColumnFilter(P.RealCol);
+  if (ARow == FP->FilterOptions.FFilterDropDownRow && FP->FilterOptions.FFilterDropDownAuto) P.ShowFilter = GetColumnFilter(P.RealCol);
   TRect& R = P.R;
 
   // A cell scroll bar takes its width off the right edge.
@@ -185,7 +185,7 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
   if (IsStyled() && (P.Fixed || P.Look.State.Contains(gdSelected))) DrawStyledCell(ACanvas, P);
   if (P.Fixed && !P.StylePainted) DrawFixedLook(ACanvas, P);
   int indicatorWidth = DrawRowIndicator(ACanvas, P);
-  if (FLook == glListView && P.Fixed && !P.StylePainted && !FFlat) DrawListViewHeader(ACanvas, P);
+  if (FP->Colors.FLook == glListView && P.Fixed && !P.StylePainted && !FP->Colors.FFlat) DrawListViewHeader(ACanvas, P);
   if (ACol == 0 && FP->ShowModified->Enabled() && RowModified(DisplToRealRow(ARow)))
     FillRectColor(ACanvas, Rect(R.Right - 4, R.Top, R.Right, R.Bottom), FP->ShowModified->Color());
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RealCol, ARow, P.Look.State, R, false);
@@ -203,8 +203,8 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
   ACanvas.Font().Color = P.FontColor;
   DrawCellBorders(ACanvas, P.RealCol, ARow, Rect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1));
   R.Left -= indicatorWidth;
-  if (P.Fixed && !FFlat && !P.StylePainted) DrawFixedFrame(ACanvas, P);
-  if (FFixedRightCols > 0 && P.RealCol >= TotalColCount() - FFixedRightCols && FLook != glClassic && !Ctl3D())
+  if (P.Fixed && !FP->Colors.FFlat && !P.StylePainted) DrawFixedFrame(ACanvas, P);
+  if (FP->Layout.FFixedRightCols > 0 && P.RealCol >= TotalColCount() - FP->Layout.FFixedRightCols && FP->Colors.FLook != glClassic && !Ctl3D())
     DrawFixedRightFrame(ACanvas, R);
   if (hasGraphic) {
     if (P.Fixed) R.Top += 1;
@@ -217,7 +217,7 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
   }
   if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, P.RealCol, ARow, P.Look.State, R, false);
   DrawCellFocusRect(ACanvas, P);
-  if (ARow == 0 && IsDesigning() && FShowDesignHelper && FP->ShowColumnNumbers) DrawColumnNumber(ACanvas, P);
+  if (ARow == 0 && IsDesigning() && FP->Colors.FShowDesignHelper && FP->ShowColumnNumbers) DrawColumnNumber(ACanvas, P);
 }
 
 void TExtStringGrid::TakeContentLook(TCanvas& ACanvas, TCellPaint& P) {
@@ -231,9 +231,9 @@ void TExtStringGrid::TakeContentLook(TCanvas& ACanvas, TCellPaint& P) {
     const TCellProperties* node = FindCellProperties(0, P.Row);
     P.Placement.Width = (node ? node->NodeLevel() : 0) * 12 + 4;
   }
-  if (P.Look.State.Contains(gdSelected) && !P.Look.State.Contains(gdFocused) && FSelectionColor == clNone)
+  if (P.Look.State.Contains(gdSelected) && !P.Look.State.Contains(gdFocused) && FP->Colors.FSelectionColor == clNone)
     ACanvas.Brush().Color = clHighlight;
-  ACanvas.Font().Size += FZoomFactor;
+  ACanvas.Font().Size += FP->Layout.FZoomFactor;
   P.BrushColor = ACanvas.Brush().Color;
   P.FontColor = ACanvas.Font().Color;
 }
@@ -259,12 +259,12 @@ int TExtStringGrid::DrawRowIndicator(TCanvas& ACanvas, TCellPaint& P) {
   const TBitmap& indicator = *FP->RowIndicator;
   int fixedCols = FixedCols(), fixedRows = FixedRows();
   if (P.RealCol != 0 || P.Row != Row() || fixedCols <= 0 || indicator.Empty() ||
-      (FFixedRowAlways && RowCount() == fixedRows))
+      (FP->Layout.FFixedRowAlways && RowCount() == fixedRows))
     return 0;
   TRect& R = P.R;
   int y = R.Top;
-  if (FVAlignment == vtaCenter) y = R.Top + (R.Height() - indicator.Height()) / 2;
-  if (FVAlignment == vtaBottom) y = R.Bottom - indicator.Height();
+  if (FP->Text.FVAlignment == vtaCenter) y = R.Top + (R.Height() - indicator.Height()) / 2;
+  if (FP->Text.FVAlignment == vtaBottom) y = R.Bottom - indicator.Height();
   TBitmap transparent = indicator;
   transparent.SetTransparent(true);
   ACanvas.Draw(R.Left + 2, y, transparent);
@@ -297,7 +297,7 @@ void TExtStringGrid::DrawAlwaysVisibleButtons(TCanvas& ACanvas, TCellPaint& P) {
   if (!look.DropDownAlwaysVisible() && !look.SpinButtonsAlwaysVisible()) return;
   TRect& R = P.R;
   int mode = look.FlatButton() ? fdmFlat : ThemesActive() ? fdmTheme : fdmClassic;
-  if (FFlat && p.ColorTones.Background.BrushColor != clNone) mode = fdmTones;
+  if (FP->Colors.FFlat && p.ColorTones.Background.BrushColor != clNone) mode = fdmTones;
   bool canEdit = true;
   CanEditCell(P.RealCol, P.Row, canEdit);
   int state = canEdit ? fdsNormal : fdsDisabled;
@@ -314,7 +314,7 @@ void TExtStringGrid::DrawAlwaysVisibleButtons(TCanvas& ACanvas, TCellPaint& P) {
 }
 
 void TExtStringGrid::DrawFixedRightFrame(TCanvas& ACanvas, const TRect& R) {
-  ACanvas.Pen().Color = FFlat ? 0x808080 : clBlack;
+  ACanvas.Pen().Color = FP->Colors.FFlat ? 0x808080 : clBlack;
   ACanvas.Brush().Style = bsClear;
   ACanvas.Rectangle(Rect(R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1));
   ACanvas.Brush().Style = bsSolid;
@@ -322,7 +322,7 @@ void TExtStringGrid::DrawFixedRightFrame(TCanvas& ACanvas, const TRect& R) {
 
 // The focus rectangle of the current cell, never over the fixed cells.
 void TExtStringGrid::DrawCellFocusRect(TCanvas& ACanvas, const TCellPaint& P) {
-  if (FHideFocusRect || !Focused() || Options().Contains(goRowSelect) || Row() < FixedRows() || Col() < FixedCols())
+  if (FP->Colors.FHideFocusRect || !Focused() || Options().Contains(goRowSelect) || Row() < FixedRows() || Col() < FixedCols())
     return;
   if (BaseCell(P.Col, P.Row) != BaseCell(Col(), Row())) return;
   TRect f = P.R;

@@ -88,7 +88,7 @@ TCellGraphicPlacement TExtStringGrid::GetCellGraphicPlacement(int ACol, int ARow
       break;
     case ctProgressPie: g.Width = g.Height = kPieSize; break;
     case ctRadioButton: g.Width = g.Height = look.RadioSize() + 4; break;
-    case ctShape: g.Width = g.Height = std::max(0, RowHeights(ARow) - 2 * FXYOffset.Y); break;
+    case ctShape: g.Width = g.Height = std::max(0, RowHeights(ARow) - 2 * FP->Text.FXYOffset.Y); break;
     case ctRating:
       g.Width = cg->CellAngle() * kStarPitch;
       g.Height = kStar;
@@ -110,7 +110,7 @@ void TExtStringGrid::PlaceCellGraphic(const TCellPaint& P, TRect& G) const {
   int x = R.Left + 1;
   if (IsCheckKind(type)) {
     // Check boxes follow the cell's own alignment where it differs from the grid's.
-    if (P.Look.VA != FVAlignment) va = P.Look.VA == vtaTop ? vaTop : P.Look.VA == vtaCenter ? vaCenter : vaBottom;
+    if (P.Look.VA != FP->Text.FVAlignment) va = P.Look.VA == vtaTop ? vaTop : P.Look.VA == vtaCenter ? vaCenter : vaBottom;
     int text = g.TextToo ? tw : 0;
     if (P.TextAlign == taRightJustify)
       x = R.Right - 1 - w - text;
@@ -157,7 +157,7 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
   const TRect cellRect = P.R;
   TRect& R = P.R;
   if (type != ctNode && type != ctProgress && type != ctRangeIndicator && type != ctXPProgress)
-    InflateRect(R, -(FXYOffset.X - 1), -(FXYOffset.Y - 1));
+    InflateRect(R, -(FP->Text.FXYOffset.X - 1), -(FP->Text.FXYOffset.Y - 1));
   TRect G;
   PlaceCellGraphic(P, G);
   const TControlLook& look = *p.ControlLook;
@@ -198,7 +198,7 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
       DrawCheckBox(ACanvas, G, false, cg.CellCheckBoxState(), true, look.ControlStyle(), false, editable());
       break;
     case ctRadioButton: {
-      TRect r = Rect(G.Left + FXYOffset.X, G.Top, G.Left + FXYOffset.X + look.RadioSize(), G.Top + look.RadioSize());
+      TRect r = Rect(G.Left + FP->Text.FXYOffset.X, G.Top, G.Left + FP->Text.FXYOffset.X + look.RadioSize(), G.Top + look.RadioSize());
       TStringList one;
       one.Add("");
       DrawRadioGroup(ACanvas, r, false, 1.0, look.ControlStyle(), P.Row, P.RealCol, false, &one, !editable(), true,
@@ -227,7 +227,7 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
     case ctComment: {
       TColor color = cg.CellIndex() != 0 ? static_cast<TColor>(cg.CellIndex()) : look.CommentColor();
       if (look.CommentColor() == clNone) break;
-      int x = R.Right + FXYOffset.X, y = R.Top - FXYOffset.Y;
+      int x = R.Right + FP->Text.FXYOffset.X, y = R.Top - FP->Text.FXYOffset.Y;
       TBrush saved = ACanvas.Brush();
       ACanvas.Brush() = TBrush{color, bsSolid};
       ACanvas.Pen().Color = color;
@@ -337,7 +337,7 @@ void TExtStringGrid::DrawCellButton(TCanvas& ACanvas, TCellPaint& P, TRect G) {
     CanEditCell(P.RealCol, P.Row, enabled);
   }
   int mode = look.FlatButton() ? fdmFlat : ThemesActive() ? fdmTheme : fdmClassic;
-  if (FFlat && p.ColorTones.Background.BrushColor != clNone) mode = fdmTones;
+  if (FP->Colors.FFlat && p.ColorTones.Background.BrushColor != clNone) mode = fdmTones;
   bool hot = p.PushedCellButton.X == P.Col && p.PushedCellButton.Y == P.Row;
   int state = cg.CellBoolean() ? fdsDown : hot ? fdsHot : fdsNormal;
   if (!enabled && type != ctExpand) state = fdsDisabled;

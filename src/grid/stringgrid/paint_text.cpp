@@ -47,7 +47,7 @@ void TExtStringGrid::DrawCellBackground(TCanvas& ACanvas, TCellPaint& P) {
   TBackGroundCells cells = bg.Cells();
   bool covered = cells == bcAll || (cells == bcNormal && !P.Fixed) || (cells == bcFixed && P.Fixed);
   bool ownColor = Colors(P.RealCol, P.Row) != clNone;
-  bool selected = P.Look.State.Contains(gdSelected) && FShowSelection;
+  bool selected = P.Look.State.Contains(gdSelected) && FP->Colors.FShowSelection;
   int gw = GridLineWidth();
   if (!bg.Bitmap().Empty() && !ownColor && covered && !selected) {
     TRect r = Rect(R.Left - gw + 1, R.Top - gw + 1, R.Right, R.Bottom);
@@ -87,14 +87,14 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   // The text moves the rectangle about; the steps after it start from the cell's again.
   const TRect cellRect = P.R;
   TRect& R = P.R;
-  TColor urlColor = FURLColor;
+  TColor urlColor = FP->Colors.FURLColor;
   // The selection's colours, or back to the plain ones.
   bool rowMarked = Options().Contains(goRowSelect) && RowSelectMark(P.Row);
   if ((P.Look.State.Contains(gdSelected) || rowMarked) && !P.Fixed) {
-    if (FShowSelection) {
-      if (FSelectionColor != clNone) ACanvas.Brush().Color = FSelectionColor;
-      if (Enabled() && FSelectionTextColor != clNone) ACanvas.Font().Color = FSelectionTextColor;
-      urlColor = FSelectionTextColor;
+    if (FP->Colors.FShowSelection) {
+      if (FP->Colors.FSelectionColor != clNone) ACanvas.Brush().Color = FP->Colors.FSelectionColor;
+      if (Enabled() && FP->Colors.FSelectionTextColor != clNone) ACanvas.Font().Color = FP->Colors.FSelectionTextColor;
+      urlColor = FP->Colors.FSelectionTextColor;
     } else if (!Focused() || (P.Placement.Graphic && P.Placement.Graphic->CellType() == ctCheckBox)) {
       ACanvas.Brush().Color = P.BrushColor;
       ACanvas.Font().Color = P.FontColor;
@@ -106,10 +106,10 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     text = GetFormattedCell(P.RealCol, P.Row);
   else
     FetchCellText(P.RealCol, P.Row, text);
-  int kind = GetTextKind(text, FEnableHTML);
+  int kind = GetTextKind(text, FP->Text.FEnableHTML);
   bool password = false;
   IsPasswordCell(P.RealCol, P.Row, password);
-  if (password) FillWithChar(text, FPasswordChar);
+  if (password) FillWithChar(text, FP->Text.FPasswordChar);
   // Fixed cells start a grid line further in; a scrolled cell is clipped to itself.
   if (P.Fixed) {
     R.Left += GridLineWidth();
@@ -145,21 +145,21 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     if (!marked) {
       ACanvas.Brush().Color = Color();
       ACanvas.Font() = Font();
-      urlColor = FURLColor;
+      urlColor = FP->Colors.FURLColor;
       GetCellColor(P.RealCol, P.Row, P.Look.State, ACanvas.Brush(), ACanvas.Font());
-      ACanvas.Font().Size += FZoomFactor;
+      ACanvas.Font().Size += FP->Layout.FZoomFactor;
     }
   }
   // A background picture or gradient slice behind the text.
   DrawCellBackground(ACanvas, P);
   // The selection rectangle along the selection's outline.
-  if (FSelectionRectangle && !P.Fixed) {
+  if (FP->Colors.FSelectionRectangle && !P.Fixed) {
     TGridRect sel = Selection();
     TPoint base = BaseCell(P.Col, P.Row);
     if (sel.Contains(base.X, base.Y)) {
       int gw = GridLineWidth();
       TPen saved = ACanvas.Pen();
-      ACanvas.Pen() = TPen{FSelectionRectangleColor, 2};
+      ACanvas.Pen() = TPen{FP->Colors.FSelectionRectangleColor, 2};
       TPoint ext = CellSpan(base.X, base.Y);
       auto seg = [&](int x1, int y1, int x2, int y2) {
         ACanvas.MoveTo(x1, y1);
@@ -171,9 +171,9 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       if (base.Y == sel.Top) seg(c.Left - gw, c.Top - gw + 1, c.Right, c.Top - gw + 1);
       if (base.Y + ext.Y == sel.Bottom) seg(c.Left - gw, c.Bottom, c.Right, c.Bottom);
       ACanvas.Pen() = saved;
-      if (FSelectionResizer && base.X + ext.X == sel.Right && base.Y + ext.Y == sel.Bottom) {
+      if (FP->Colors.FSelectionResizer && base.X + ext.X == sel.Right && base.Y + ext.Y == sel.Bottom) {
         TBrush brush = ACanvas.Brush();
-        ACanvas.Brush() = TBrush{FSelectionRectangleColor, bsSolid};
+        ACanvas.Brush() = TBrush{FP->Colors.FSelectionRectangleColor, bsSolid};
         ACanvas.FillRect(Rect(c.Right - 4, c.Bottom - 4, c.Right + 1, c.Bottom + 1));
         ACanvas.Brush() = brush;
       }
@@ -181,9 +181,9 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   }
   // The text itself, unless the cell's object takes its place.
   if (P.Placement.TextToo || !P.Placement.Graphic) {
-    R.Left += FXYOffset.X;
-    R.Top += FXYOffset.Y;
-    if (!FXYOffsetTopLeftOnly) R.Right -= FXYOffset.X;
+    R.Left += FP->Text.FXYOffset.X;
+    R.Top += FP->Text.FXYOffset.Y;
+    if (!FP->Text.FXYOffsetTopLeftOnly) R.Right -= FP->Text.FXYOffset.X;
     P.TextAlign = P.Look.HA;
     const TCellGraphicPlacement& g = P.Placement;
     if (g.Graphic) {
@@ -201,23 +201,23 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
     const TSortSettings& sort = *p.SortSettings;
     bool sortHeader = sort.Show() && P.Row == sort.Row();
     if (sortHeader && P.Look.HA == taCenter) R.Left += 10;
-    bool link = FURLShow && HasURLProtocol(text);
+    bool link = FP->Text.FURLShow && HasURLProtocol(text);
     if (link) {
-      if (!FURLFull) StripURLProtocol(text);
+      if (!FP->Text.FURLFull) StripURLProtocol(text);
       ACanvas.Font().Color = urlColor;
       ACanvas.Font().Style.Include(fsUnderline);
     }
     unsigned flags = DT_EDITCONTROL;
-    bool oneLine = FMultilinecells ? CountLines(text, true) <= 1 : true;
+    bool oneLine = FP->Text.FMultilinecells ? CountLines(text, true) <= 1 : true;
     if (oneLine && !P.Look.WW) {
       KeepFirstLine(text);
       flags = DT_SINGLELINE;
       if (FP->PaintFlags.FEnhTextSize) flags |= DT_END_ELLIPSIS;
-    } else if (P.Look.WW && !FMultilinecells && FP->PaintFlags.FEnhTextSize) {
+    } else if (P.Look.WW && !FP->Text.FMultilinecells && FP->PaintFlags.FEnhTextSize) {
       flags |= DT_END_ELLIPSIS;
     }
     flags |= DT_EXPANDTABS | DT_NOPREFIX | kHFlags[P.Look.HA] | kVFlags[P.Look.VA];
-    if (P.Look.WW || FMultilinecells)
+    if (P.Look.WW || FP->Text.FMultilinecells)
       flags |= DT_WORDBREAK | DT_EDITCONTROL;
     else
       flags |= DT_SINGLELINE;
@@ -275,7 +275,7 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   call.URLColor = URLColor;
   call.ShadowColor = clGray;
   call.PictureCache = &ImageCache();
-  call.PictureContainer = FPictureContainer;
+  call.PictureContainer = FP->Colors.FPictureContainer;
   TMarkupResult result;
   DrawMarkup(ACanvas, Text, call, result);
   P.TextWidth = result.XSize + 2;
@@ -283,14 +283,14 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
 }
 
 void TExtStringGrid::SetHighlightColor(TColor Value) {
-  FHighlightColor = Value;
-  SetMarkupHighlightColors(FHighlightColor, FHighlightTextColor);
+  FP->Colors.FHighlightColor = Value;
+  SetMarkupHighlightColors(FP->Colors.FHighlightColor, FP->Colors.FHighlightTextColor);
   Invalidate();
 }
 
 void TExtStringGrid::SetHighlightTextColor(TColor Value) {
-  FHighlightTextColor = Value;
-  SetMarkupHighlightColors(FHighlightColor, FHighlightTextColor);
+  FP->Colors.FHighlightTextColor = Value;
+  SetMarkupHighlightColors(FP->Colors.FHighlightColor, FP->Colors.FHighlightTextColor);
   Invalidate();
 }
 

@@ -80,8 +80,8 @@ void TExtStringGrid::HorzScroll(TMessage& message) {
   unsigned code = LOWORD(message.WParam);
   int pos = static_cast<short>(HIWORD(message.WParam));
   int k = ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), true);
-  if (FScrollHints == shHorizontal || FScrollHints == shBoth) ShowScrollHint(code, k, true);
-  if (code == SB_THUMBTRACK && FScrollSynch) SetLeftCol(k);
+  if (FP->Scrolling.FScrollHints == shHorizontal || FP->Scrolling.FScrollHints == shBoth) ShowScrollHint(code, k, true);
+  if (code == SB_THUMBTRACK && FP->Scrolling.FScrollSynch) SetLeftCol(k);
   TGridRect before = HasFixedBackgroundPicture() ? BackgroundPictureCells() : TGridRect{};
   if (FixedCols() == 0 && k >= Col() && EditorMode()) HideInplaceEditor();
   TBaseGrid::Dispatch(message);
@@ -104,8 +104,8 @@ void TExtStringGrid::VertScroll(TMessage& message) {
     return;
   }
   int k = ScrollLineOf(std::clamp(pos, 0, kMaxScrollPos), false);
-  if (FScrollHints == shVertical || FScrollHints == shBoth) ShowScrollHint(code, k, false);
-  if (code == SB_THUMBTRACK && FScrollSynch) SetTopRow(k);
+  if (FP->Scrolling.FScrollHints == shVertical || FP->Scrolling.FScrollHints == shBoth) ShowScrollHint(code, k, false);
+  if (code == SB_THUMBTRACK && FP->Scrolling.FScrollSynch) SetTopRow(k);
   TGridRect before = HasFixedBackgroundPicture() ? BackgroundPictureCells() : TGridRect{};
   bool footer = FP->SearchFooter->Visible();
   if (footer && (code == SB_ENDSCROLL || code == SB_LINEDOWN) && IsLastRowClearOfSearchFooter()) {
@@ -135,7 +135,7 @@ void TExtStringGrid::ShowScrollHint(unsigned Code, int Line, bool Horizontal) {
   if (!window) window = std::make_unique<THintWindow>();
   TRect r = window->CalcHintRect(100, text);
   window->SetCaption(text);
-  window->SetColor(FHintColor);
+  window->SetColor(FP->Colors.FHintColor);
   TPoint cursor = GetCursorPos();
   OffsetRect(r, cursor.X + 10, cursor.Y);
   window->ActivateHint(r, text);
@@ -179,7 +179,7 @@ void TExtStringGrid::HideInplaceEditor() {
 }
 
 bool TExtStringGrid::ProportionalScrollSkipped() const {
-  return Loading() || IsDesigning() || !FScrollProportional || FP->PaintFlags.FScrollLock || !HandleAllocated();
+  return Loading() || IsDesigning() || !FP->Scrolling.FScrollProportional || FP->PaintFlags.FScrollLock || !HandleAllocated();
 }
 
 void TExtStringGrid::UpdateHorzScrollProportional() {
@@ -206,7 +206,7 @@ void TExtStringGrid::UpdateHorzScrollProportional() {
   info.nPage = static_cast<UINT>(std::max(page, 0));
   info.nPos = position;
   SetScrollInfo(Handle(), SB_HORZ, info, true);
-  if (FScrollBarAlways == saHorz || FScrollBarAlways == saBoth) return;
+  if (FP->Scrolling.FScrollBarAlways == saHorz || FP->Scrolling.FScrollBarAlways == saBoth) return;
   bool wide = totalW + fixedW >= w;
   if (!(wide && (ScrollBars() == ssHorizontal || ScrollBars() == ssBoth))) ShowScrollBar(Handle(), SB_HORZ, false);
 }
@@ -244,7 +244,7 @@ void TExtStringGrid::ColWidthsChanged() {
   if (p.StretchAllowed) StretchColumn(p.ColumnSize->StretchColumn());
   LineSizesChanged(true);
   UpdateFooter();
-  if (p.ColumnSize->Stretch() && FScrollProportional) UpdateVertScrollProportional();
+  if (p.ColumnSize->Stretch() && FP->Scrolling.FScrollProportional) UpdateVertScrollProportional();
 }
 
 void TExtStringGrid::RowHeightsChanged() { LineSizesChanged(false); }

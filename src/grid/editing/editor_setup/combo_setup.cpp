@@ -18,23 +18,23 @@ TGridCombo* TExtStringGrid::Combobox() {
   return FP->Session->Combo;
 }
 
-void TExtStringGrid::ClearComboString() { FEditorSetup.ComboItems.Clear(); }
+void TExtStringGrid::ClearComboString() { FP->EditRules.FEditorSetup.ComboItems.Clear(); }
 
-void TExtStringGrid::AddComboString(const std::string& s) { FEditorSetup.ComboItems.Add(s); }
+void TExtStringGrid::AddComboString(const std::string& s) { FP->EditRules.FEditorSetup.ComboItems.Add(s); }
 
 void TExtStringGrid::AddComboStringObject(const std::string& s, TObject* AObject) {
-  FEditorSetup.ComboItems.AddObject(s, AObject);
+  FP->EditRules.FEditorSetup.ComboItems.AddObject(s, AObject);
 }
 
 bool TExtStringGrid::RemoveComboString(const std::string& s) {
-  int index = FEditorSetup.ComboItems.IndexOf(s);
+  int index = FP->EditRules.FEditorSetup.ComboItems.IndexOf(s);
   if (index < 0) return false;
-  FEditorSetup.ComboItems.Delete(index);
+  FP->EditRules.FEditorSetup.ComboItems.Delete(index);
   return true;
 }
 
 bool TExtStringGrid::SetComboSelectionString(const std::string& s) {
-  int index = FEditorSetup.ComboItems.IndexOf(s);
+  int index = FP->EditRules.FEditorSetup.ComboItems.IndexOf(s);
   if (index < 0) return false;
   FP->ComboIndex = index;
   return true;
@@ -42,17 +42,17 @@ bool TExtStringGrid::SetComboSelectionString(const std::string& s) {
 
 void TExtStringGrid::SetComboSelection(int idx) { FP->ComboIndex = idx; }
 
-int TExtStringGrid::GetComboCount() { return FEditorSetup.ComboItems.Count(); }
+int TExtStringGrid::GetComboCount() { return FP->EditRules.FEditorSetup.ComboItems.Count(); }
 
 int TExtStringGrid::ComboIndex(int ACol, int ARow) {
   DoGetEditorProp(ACol, ARow, nullptr);
-  return FEditorSetup.ComboItems.IndexOf(Cells(ACol, ARow));
+  return FP->EditRules.FEditorSetup.ComboItems.IndexOf(Cells(ACol, ARow));
 }
 
 void TExtStringGrid::SetComboIndex(int ACol, int ARow, int Value) {
   DoGetEditorProp(ACol, ARow, nullptr);
   // The list raises its index error for an index outside it before the cell changes.
-  std::string item = FEditorSetup.ComboItems[Value];
+  std::string item = FP->EditRules.FEditorSetup.ComboItems[Value];
   SetCells(ACol, ARow, item);
 }
 
@@ -63,8 +63,8 @@ void TExtStringGrid::SetupComboEditor(const TEditorPlace& At) {
   bool list = session.EditControl == edComboList;
   session.EditMode = true;
   combo->SetDropDownCount(p.ControlLook->DropDownCount());
-  combo->Items().Assign(FEditorSetup.ComboItems);
-  DoGetEditorProp(At.RealCol, At.Row, FEditLink);
+  combo->Items().Assign(FP->EditRules.FEditorSetup.ComboItems);
+  DoGetEditorProp(At.RealCol, At.Row, FP->EditRules.FEditLink);
   combo->SetBounds(At.Cell.Left, At.Cell.Top, 0, 0);
   combo->SetEnabled(true);
   combo->SetDroppedDown(false);
@@ -92,11 +92,11 @@ void TExtStringGrid::SetupComboEditor(const TEditorPlace& At) {
     combo->SetText(At.Text);
     if (p.ComboIndex != -1 && combo->ItemIndex() == -1 && p.ComboIndex < combo->Items().Count())
       combo->SetItemIndex(p.ComboIndex);
-    combo->SetMaxLength(FMaxComboLength);
+    combo->SetMaxLength(FP->EditRules.FMaxComboLength);
   }
   combo->SetVisible(true);
-  bool flat = FLook == glSoft || FLook == glDAZ || FLook == glXP || FLook == glListView || FLook == glVista ||
-              FLook == glWin7 || FLook == glOffice2007;
+  bool flat = FP->Colors.FLook == glSoft || FP->Colors.FLook == glDAZ || FP->Colors.FLook == glXP || FP->Colors.FLook == glListView || FP->Colors.FLook == glVista ||
+              FP->Colors.FLook == glWin7 || FP->Colors.FLook == glOffice2007;
   combo->SetFlat(flat);
   combo->SetEtched(flat);
   if (p.Navigation->AutoComboDropSize())
