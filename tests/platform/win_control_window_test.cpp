@@ -94,11 +94,11 @@ TEST_F(WindowFixture, WindowIsMadeWhenTheFormShowsAndAgainWhenRecreated) {
   auto* child = new TEdit(form.get());
   child->SetParent(pad);
   child->SetBounds(5, 5, 50, 21);
-  TNativeWindow* before = pad->Native();
   pad->RecreateWnd();
+  // The old window went and a new one came; the allocator may well hand the new one the old
+  // one's address, so the log says it, not the pointer.
   EXPECT_EQ(log.Text(), "destroy create");
   EXPECT_NE(pad->Native(), nullptr);
-  EXPECT_NE(pad->Native(), before);
   EXPECT_TRUE(pad->HandleAllocated());
   // The child's window lives on inside the new one: input still reaches it.
   kit.Click(child);

@@ -108,6 +108,9 @@ TEST_F(RequestFileTest, LoaderDefaultsAndFailures) {
   const std::string oldWrite =
       R"(IP_Address="1.2.3.4" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" )"
       R"(PollTime="1" OnChange="N" MaxError="0" Position="0" Bit="0" Mnemonic="old")";
+  const std::string noOnChange =
+      R"(IP_Address="10.0.0.7" Port="502" Slave_ID="2" Type="Coil Status" Address="16" NPoint="9" )"
+      R"(PollTime="0" MaxError="5" Position="4" Bit="3" Swap="N" Swap_Word="Y" Force_F16="Y" Mnemonic="")";
   const std::vector<std::string> noSwapRow = {"1.2.3.4", "502", "1", "Coil Status", "0", "1", "1",
                                               "0",       "0",   "0", "N", "N",          "old"};
   const std::vector<std::string> oldWriteRow = {"1.2.3.4", "502", "1", "Coil Status", "0", "1", "1", "N",
@@ -128,6 +131,12 @@ TEST_F(RequestFileTest, LoaderDefaultsAndFailures) {
        {kReadRow, {"1.2.3.5", "", "", "", "", "", "", "", "", "", "", "", ""}},
        {},
        "row 2 of \"Modbus_Read\" has no attribute \"Port\""},
+      // A write request's on-change flag has no default: a file without it is not one the window wrote.
+      {"a write row without OnChange ends the loading there",
+       RequestFile(Row(kReadAttrs), Row(noOnChange) + Row(kWriteAttrs)),
+       {kReadRow},
+       {{"10.0.0.7", "502", "2", "Coil Status", "16", "9", "0", "", "", "", "", "", "", "", ""}},
+       "row 1 of \"Modbus_Write\" has no attribute \"OnChange\""},
       {"a missing section", readOnly, {kReadRow}, {}, "\"Modbus_Write\" is missing"},
       {"comments and text are not rows, elements of any name are",
        RequestFile("<!--off-->" + Row(kReadAttrs) + "text<Row " + kReadAttrs + " Extra=\"x\"/>", ""),

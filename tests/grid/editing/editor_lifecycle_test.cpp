@@ -2,6 +2,7 @@
 // cell typed into and left, Escape, a list cell's combo editor, Y/N cells without an editor.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,21 @@ TEST_F(EditingTest, EscapeGivesTheCellItsOldTextBack) {
   Press(VK_F2);
   ASSERT_TRUE(TextEditorShown());
   EXPECT_EQ(TextEditor()->Text(), "200");
+}
+
+// An editor closed from code leaves its edit open; Escape in the grid then still gives the
+// cell its text from before the edit.
+TEST_F(EditingTest, EscapeInTheGridEndsAnEditWhoseEditorWasClosed) {
+  ClickCell(kAddrCol, 2);
+  Type("99");
+  ASSERT_TRUE(TextEditorShown());
+  grid->SetEditorMode(false);
+  ASSERT_TRUE(grid->Editing());
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "99");
+  grid->SetFocus();
+  Press(VK_ESCAPE);
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "200");
+  EXPECT_FALSE(grid->RowModified(2));
 }
 
 TEST_F(EditingTest, AListCellOpensTheComboWithTheColumnsItemsAndTheCellsItemSelected) {
@@ -161,6 +177,32 @@ TEST_F(EditingTest, SpaceAndAClickToggleAYNCellWithoutAnEditor) {
   EXPECT_FALSE(TextEditorShown());
   EXPECT_FALSE(grid->EditMode());
   EXPECT_EQ(grid->Cells(kEnableCol, 2), "Y");
+}
+
+// A check box put into a text cell makes it a control cell: whatever would open the text
+// editor there opens nothing, and the text stays.
+TEST_F(EditingTest, APlainCheckBoxInATextCellNeverOpensTheTextEditor) {
+  struct Case {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Case cases[] = {
+      {"F2", [&] { Press(VK_F2); }},
+      {"a typed character", [&] { Type("7"); }},
+      // The box stands at the left; the middle of the cell is beside it.
+      {"a click beside the box on the current cell", [&] { ClickCell(kAddrCol, 2); }},
+  };
+  grid->AddCheckBox(kAddrCol, 2, false, false);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ClickCell(kAddrCol, 2);
+    ASSERT_EQ(grid->Col(), kAddrCol);
+    ASSERT_EQ(grid->Row(), 2);
+    c.act();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_FALSE(TextEditorShown());
+    EXPECT_EQ(grid->Cells(kAddrCol, 2), "200");
+  }
 }
 
 }  // namespace

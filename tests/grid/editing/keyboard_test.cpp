@@ -108,6 +108,12 @@ TEST_F(KeyboardTest, KeysMoveTheCurrentCellByTheNavigationSettings) {
     o.Include(goTabs);
     g.SetOptions(o);
   };
+  auto tabsEditing = [](TExtColumnGrid& g) {
+    TGridOptions o = g.Options();
+    o.Include(goTabs);
+    o.Include(goEditing);
+    g.SetOptions(o);
+  };
   auto none = [](TExtColumnGrid&) {};
   const std::vector<KeyCase> cases = {
       {"Home, first/last cell", homeEnd(heFirstLastCell), {3, 4}, VK_HOME, {}, "1:1", "down 36"},
@@ -125,6 +131,8 @@ TEST_F(KeyboardTest, KeysMoveTheCurrentCellByTheNavigationSettings) {
       {"Shift+Tab wraps into the row above, passing the read-only column", tabs, {1, 3}, VK_TAB, {ssShift}, "4:2",
        "down 9 press 9"},
       {"Tab on the last cell goes to the first row", tabs, {5, 7}, VK_TAB, {}, "1:1", "down 9 press 9"},
+      {"Shift+Tab on the first stop of the first row goes to the last row", tabsEditing, {1, 1}, VK_TAB, {ssShift},
+       "4:7", "down 9 press 9"},
       {"Tab without goTabs is the platform's", none, {2, 2}, VK_TAB, {}, "3:2", "down 9 press 9"},
   };
   for (const KeyCase& c : cases) {
@@ -175,21 +183,25 @@ TEST_F(KeyboardTest, ReturnInTheEditorAdvancesByDirectionAndSkipsReadOnlyCells) 
     TAdvanceDirection dir;
     TGridCoord start;
     const char* cellAfter;
+    bool lastColumnEditable = false;
   };
   const std::vector<Case> cases = {
       {"left to right", adLeftRight, {2, 3}, "3:3"},
       {"left to right over the check box column to the next row", adLeftRight, {3, 3}, "1:4"},
+      {"left to right from an editable last column to the next row", adLeftRight, {5, 3}, "1:4", true},
       {"top to bottom", adTopBottom, {2, 3}, "2:4"},
       {"top to bottom in the column wraps on the last row", adTopBottomInCol, {2, 7}, "2:1"},
       {"in the row loops on its last cell", adLeftRightInRow, {3, 3}, "1:3"},
   };
-  // The data check box column is read-only for the walk here, and the last column is.
+  // The data check box column is read-only for the walk here, and the last column is unless
+  // the case opens it.
   grid->OnCanEditCell = [](TObject*, int, int c, bool& can) { can = can && c != kCheckCol; };
   grid->Navigation().SetAdvanceOnEnter(true);
   grid->Navigation().SetAdvanceAutoEdit(false);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     grid->Navigation().SetAdvanceDirection(c.dir);
+    grid->Columns().Items(kReadOnlyCol)->SetReadOnly(!c.lastColumnEditable);
     GoTo(c.start.X, c.start.Y);
     grid->SetFocus();
     grid->ShowInplaceEdit();

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/editing/inplace_text_edit.h"
 #include "input_fixture.h"
 
 namespace hd::test {
@@ -41,6 +42,31 @@ TEST_F(MouseTest, ClicksMoveTheCellAndExtendOrDragTheSelection) {
   kit.Process();
   EXPECT_EQ(grid->Selection(), (TGridRect{c - 1, 1, c, 4}));
   EXPECT_EQ(grid->GridState(), gsNormal);
+}
+
+// The cell events of input name the row first: a Return advance reports the cell it leaves
+// and the one it goes to, and a press asks whether the cell under it may be clicked.
+TEST_F(MouseTest, InputEventsNameTheirCellsRowFirst) {
+  std::vector<std::string> calls;
+  auto cell = [](int row, int col) { return "row " + IntToStr(row) + " col " + IntToStr(col); };
+  grid->OnCellChanging = [&](TObject*, int oldRow, int oldCol, int newRow, int newCol, bool&) {
+    calls.push_back("changing " + cell(oldRow, oldCol) + " to " + cell(newRow, newCol));
+  };
+  grid->OnCanClickCell = [&](TObject*, int row, int col, bool&) { calls.push_back("can click " + cell(row, col)); };
+  grid->Navigation().SetAdvanceOnEnter(true);
+  grid->Navigation().SetAdvanceAutoEdit(false);
+  GoTo(2, 4);
+  grid->SetFocus();
+  grid->ShowInplaceEdit();
+  kit.Process();
+  ASSERT_NE(grid->NormalEdit(), nullptr);
+  calls.clear();
+  Key(VK_RETURN, {}, grid->NormalEdit()->Handle());
+  ASSERT_EQ(Current(), "3:4");
+  Click(Centre(kReadOnlyCol, 6));
+  EXPECT_EQ(Current(), Cell(kReadOnlyCol, 6));
+  EXPECT_EQ(calls, (std::vector<std::string>{"changing row 4 col 2 to row 4 col 3", "can click row 6 col 5",
+                                             "changing row 4 col 3 to row 6 col 5"}));
 }
 
 TEST_F(MouseTest, APressOnADataCheckBoxTogglesItWithoutAClickCellEvent) {

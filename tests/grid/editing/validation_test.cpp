@@ -2,6 +2,8 @@
 // row's mark as they were, an accepted one is stored with its undo record.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "grid/editing/editing_fixture.h"
 #include "grid/foundation/undo.h"
 #include "platform/unicode.h"
@@ -36,23 +38,39 @@ TEST_F(EditingTest, ARefusedValueKeepsTheCellTheOldTextAndTheRowsMark) {
   EXPECT_TRUE(grid->RowModified(2));
 }
 
+// However the edit ends, the proposal of a handler that refuses the value reaches the cell,
+// the current cell stays, and the editor opens again on the proposal.
 TEST_F(EditingTest, AHandlersProposalIsWhatTheReopenedEditorShows) {
-  grid->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) {
-    if (v.size() > 3) {
-      v = v.substr(0, 3);
-      valid = false;
-    }
+  struct Case {
+    const char* name;
+    std::function<void()> leave;
   };
-  ClickCell(kIdCol, 1);
-  Type("12345");
-  Press(VK_DOWN);
-  ASSERT_TRUE(TextEditorShown());
-  EXPECT_EQ(grid->Row(), 1);
-  EXPECT_EQ(TextEditor()->Text(), "123");
-  EXPECT_EQ(grid->Cells(kIdCol, 1), "123");
-  Press(VK_RETURN);
-  EXPECT_FALSE(TextEditorShown());
-  EXPECT_EQ(grid->Cells(kIdCol, 1), "123");
+  const Case cases[] = {
+      {"Down", [&] { Press(VK_DOWN); }},
+      {"a click on another cell", [&] { ClickCell(kAddrCol, 3); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    grid->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) {
+      if (v.size() > 3) {
+        v = v.substr(0, 3);
+        valid = false;
+      }
+    };
+    ClickCell(kIdCol, 1);
+    Type("12345");
+    c.leave();
+    ASSERT_TRUE(TextEditorShown());
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Col(), kIdCol);
+    EXPECT_EQ(TextEditor()->Text(), "123");
+    EXPECT_EQ(grid->Cells(kIdCol, 1), "123");
+    Press(VK_RETURN);
+    EXPECT_FALSE(TextEditorShown());
+    EXPECT_EQ(grid->Cells(kIdCol, 1), "123");
+  }
 }
 
 // A validation handler that throws must not leave the grid believing it is still validating:

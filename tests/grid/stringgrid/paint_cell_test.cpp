@@ -118,6 +118,33 @@ TEST_F(StringGridTest, OnePaintAsksTheCellsLookOnceAndTheTextKeepsIt) {
   }
 }
 
+// The paint events speak of the real column, and each names the cell in its own order: the
+// colour and gradient events row first, the draw events column first. A hidden column makes
+// the real column differ from the display column, and row and column differ from each other.
+TEST_F(StringGridTest, PaintEventsNameTheRealCellEachInItsOwnOrder) {
+  grid->HideColumn(1);
+  ASSERT_EQ(grid->RealColIndex(2), 3);
+  std::vector<std::string> calls;
+  auto note = [&](const std::string& event, const char* first, int a, const char* second, int b) {
+    calls.push_back(event + " " + first + std::to_string(a) + " " + second + std::to_string(b));
+  };
+  grid->OnGetCellColor = [&](TObject*, int row, int col, TGridDrawState, TBrush&, TFont&) {
+    note("colour", "row ", row, "col ", col);
+  };
+  grid->OnGetCellGradient = [&](TObject*, int row, int col, TColor&, TColor&, TColor&, TColor&,
+                                TCellGradientDirection&) { note("gradient", "row ", row, "col ", col); };
+  grid->OnDrawCell = [&](TObject*, int col, int row, const TRect&, TGridDrawState) {
+    note("draw", "col ", col, "row ", row);
+  };
+  grid->OnCustomCellDraw = [&](TObject*, TCanvas&, int col, int row, TGridDrawState, const TRect&, bool) {
+    note("custom draw", "col ", col, "row ", row);
+  };
+  TRecordingCanvas canvas(600, 400);
+  grid->PaintCell(canvas, 2, 4, grid->CellRect(2, 4), {});
+  EXPECT_EQ(calls, (std::vector<std::string>{"colour row 4 col 3", "gradient row 4 col 3", "draw col 3 row 4",
+                                             "custom draw col 3 row 4"}));
+}
+
 // A fixed cell of the current row: its look, the row indicator and the modified marker come
 // before the background event and the text; the fixed frame comes after the cell's borders.
 TEST_F(StringGridTest, FixedCellPaintsItsLookIndicatorMarkerAndFrameInOrder) {
@@ -177,6 +204,33 @@ TEST_F(StringGridTest, FixedCellPaintsItsLookIndicatorMarkerAndFrameInOrder) {
   }
   if (text >= 0) {
     EXPECT_GE(calls[text].Rect.Left, content.Left + 2 + 6 + 2);
+  }
+}
+
+// Without a selection colour a selected cell shows the system's highlight, but the focused
+// cell keeps its own brush; a progress bar shows the brush in the frame around it.
+TEST_F(StringGridTest, WithoutASelectionColourTheFocusedCellKeepsItsBrush) {
+  struct Case {
+    const char* name;
+    TGridDrawState state;
+    TColor frame;
+  };
+  const Case cases[] = {
+      {"focused in the selection", {gdSelected, gdFocused}, clYellow},
+      {"selected only", {gdSelected}, ColorToRGB(clHighlight)},
+  };
+  grid->CreateCellGraphic(2, 2)->SetCellType(ctProgress);
+  grid->CellProperties(2, 2)->SetBrushColor(clYellow);
+  grid->SetCells(2, 2, "40");
+  grid->SetSelectionColor(clNone);
+  grid->SelectCells(2, 2, 3, 3);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TRecordingCanvas canvas(600, 400);
+    grid->PaintCell(canvas, 2, 2, grid->CellRect(2, 2), c.state);
+    auto frames = canvas.CallsOf("FrameRect");
+    ASSERT_FALSE(frames.empty()) << canvas.Dump();
+    EXPECT_EQ(ColorToRGB(frames.back().Brush), ColorToRGB(c.frame)) << canvas.Dump();
   }
 }
 

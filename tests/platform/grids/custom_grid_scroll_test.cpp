@@ -44,11 +44,26 @@ TEST_F(GridTest, ThumbPositionsMapOntoTheScrollableRows) {
     // The bar follows the row it stands for.
     EXPECT_EQ(GetScrollPos(grid->Handle(), SB_VERT), c.pos);
   }
-  // The other way: a row set in code puts the thumb where a drag to it would have.
-  grid->SetRowCount(1000001);
-  grid->SetHeight(100);
-  grid->SetTopRow(503936);
-  EXPECT_EQ(GetScrollPos(grid->Handle(), SB_VERT), 64);
+  // The other way: a row set in code puts the thumb where a drag to it would have. A short
+  // range shows whether the ends are the bar's ends: rounding hides that in a long one.
+  struct Back {
+    const char* name;
+    int rows, height, top, pos;
+  };
+  const Back backs[] = {
+      {"a million rows, the middle row", 1000001, 100, 503936, 64},
+      {"five rows with three shown, the first", 6, 100, 1, 0},
+      {"five rows with three shown, the middle", 6, 100, 2, 64},
+      {"five rows with three shown, the last", 6, 100, 3, 127},
+  };
+  for (const Back& b : backs) {
+    SCOPED_TRACE(b.name);
+    grid->SetRowCount(b.rows);
+    grid->SetHeight(b.height);
+    grid->SetTopRow(b.top);
+    ASSERT_EQ(grid->TopRow(), b.top);
+    EXPECT_EQ(GetScrollPos(grid->Handle(), SB_VERT), b.pos);
+  }
 }
 
 TEST_F(GridTest, ScrollCodesMoveTheFirstScrolledRow) {

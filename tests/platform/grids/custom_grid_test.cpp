@@ -247,6 +247,43 @@ TEST_F(GridTest, MoveRowCarriesEveryStoredColumn) {
   EXPECT_EQ(grid->Cells(0, 2), "");
 }
 
+// The current cell stays on the line it was on, wherever a move puts that line: moved
+// itself, shifted by a line moved past it, or pushed aside by a line moved onto its place.
+TEST_F(GridTest, TheCurrentLineFollowsALineMovedAroundIt) {
+  struct Case {
+    const char* name;
+    int current, from, to;
+    int after;
+  };
+  const Case cases[] = {
+      {"the current line moved forwards", 3, 3, 7, 7},
+      {"the current line moved backwards", 7, 7, 2, 2},
+      {"a line before it moved past it", 5, 2, 8, 4},
+      {"a line after it moved before it", 5, 8, 2, 6},
+      {"a line before it moved onto it", 5, 2, 5, 4},
+      {"a line after it moved onto it", 5, 8, 5, 6},
+      {"a move wholly before it", 5, 1, 3, 5},
+      {"a move wholly after it", 5, 6, 9, 5},
+  };
+  for (bool columns : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(columns ? "column: " : "row: ") + c.name);
+      NewGrid();
+      if (columns) {
+        grid->FocusCell(c.current, 4, true);
+        grid->MoveColumn(c.from, c.to);
+        EXPECT_EQ(grid->Col(), c.after);
+        EXPECT_EQ(grid->Row(), 4);
+      } else {
+        grid->FocusCell(4, c.current, true);
+        grid->MoveRow(c.from, c.to);
+        EXPECT_EQ(grid->Row(), c.after);
+        EXPECT_EQ(grid->Col(), 4);
+      }
+    }
+  }
+}
+
 TEST_F(GridTest, SizingHotZonesOnFixedBorders) {
   grid->SetOptions(grid->Options() + TGridOptions{goColSizing, goRowSizing});
   struct Case {
