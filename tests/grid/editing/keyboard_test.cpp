@@ -184,11 +184,14 @@ TEST_F(KeyboardTest, ReturnInTheEditorAdvancesByDirectionAndSkipsReadOnlyCells) 
     TGridCoord start;
     const char* cellAfter;
     bool lastColumnEditable = false;
+    bool skipReadOnly = true;
   };
   const std::vector<Case> cases = {
       {"left to right", adLeftRight, {2, 3}, "3:3"},
       {"left to right over the check box column to the next row", adLeftRight, {3, 3}, "1:4"},
       {"left to right from an editable last column to the next row", adLeftRight, {5, 3}, "1:4", true},
+      // Without the skipping, a step past the last column would make a cell that is none current.
+      {"the same without skipping read-only cells", adLeftRight, {5, 3}, "1:4", true, false},
       {"top to bottom", adTopBottom, {2, 3}, "2:4"},
       {"top to bottom in the column wraps on the last row", adTopBottomInCol, {2, 7}, "2:1"},
       {"in the row loops on its last cell", adLeftRightInRow, {3, 3}, "1:3"},
@@ -202,6 +205,7 @@ TEST_F(KeyboardTest, ReturnInTheEditorAdvancesByDirectionAndSkipsReadOnlyCells) 
     SCOPED_TRACE(c.name);
     grid->Navigation().SetAdvanceDirection(c.dir);
     grid->Columns().Items(kReadOnlyCol)->SetReadOnly(!c.lastColumnEditable);
+    grid->Navigation().SetAdvanceSkipReadOnlyCells(c.skipReadOnly);
     GoTo(c.start.X, c.start.Y);
     grid->SetFocus();
     grid->ShowInplaceEdit();
