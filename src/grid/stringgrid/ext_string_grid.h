@@ -40,6 +40,7 @@ class TFloatingFooter;
 class TFocusHelper;
 class THintWindow;
 class TFooterPanel;
+class TGridItem;
 class TGridItems;
 class TGridProgressAppearance;
 class TGrouping;
@@ -254,6 +255,27 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The hidden rows, in ascending real index while the hiding keeps them so.
   TGridItems& GridItems();
   bool IsIgnoredColumn(int ACol) const;
+  // Hiding rows (real indexes; row_hiding.cpp): a hidden row leaves the store with its cells,
+  // their properties, hidden columns' cells included, and its height. Ranges that mix hidden
+  // and visible rows work row by row.
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  void HideRows(int FromRow, int ToRow);
+  // Without heights, appended to the items; nothing when FromRow is hidden already.
+  void HideRowsEx(int FromRow, int ToRow);
+  // Display rows in ascending order, hidden as one filter level.
+  void HideRowList(TIntList& RowList);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  // Nothing unless FromRow is hidden.
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // Brings back the rows of the last filter level between the rows that stayed.
+  void UnHideRowList();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  // The cell under a screen point; -1 and -1 outside the cells.
+  void ScreenToCell(TPoint pt, int& ACol, int& ARow);
+  // A client point less than 4 pixels from a border that the mouse may size.
+  bool IsOnSizingBorder(int X, int Y);
 
   // --- Cell values. ACol is a real column, ARow a display row; the All forms take a real row.
   // Cell text of a real row, hidden rows included.
@@ -1586,6 +1608,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void RowCountSettled();
   void ExchangeRows(int ARow1, int ARow2);
   void FollowMovedControls(bool Columns, int FromIndex, int ToIndex);
+  // A store row's cells (and height) into a new hidden-row item at Position (-1 appends),
+  // and an item's cells and height back into a store row; the objects change hands only.
+  TGridItem* TakeRowIntoItem(int ARow, int Idx, int Position, bool Height);
+  void PutItemIntoRow(TGridItem& Item, int ARow);
 };
 
 }  // namespace hd

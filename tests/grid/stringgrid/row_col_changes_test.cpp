@@ -11,6 +11,7 @@
 #include "grid/stringgrid/grid_settings_data.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/string_grid_fixture.h"
+#include "grid/foundation/lists.h"
 #include "platform/object.h"
 
 namespace hd::test {
@@ -56,12 +57,14 @@ class RowCompanionTest : public StringGridTest {
       if (heightsTravel) {
         EXPECT_EQ(grid->RowHeights(r), 20 + n);
       }
+      // Check boxes and modified marks are asked by real row.
+      int real = grid->DisplToRealRow(r);
       bool state = false;
-      EXPECT_TRUE(grid->GetCheckBoxState(2, r, state));
+      EXPECT_TRUE(grid->GetCheckBoxState(2, real, state));
       EXPECT_EQ(state, n % 2 == 0);
       EXPECT_EQ(grid->Objects(3, r), objectOf[static_cast<size_t>(n)]);
       if (marksTravel) {
-        EXPECT_EQ(grid->RowModified(r), n % 3 == 0);
+        EXPECT_EQ(grid->RowModified(real), n % 3 == 0);
       }
     }
     EXPECT_TRUE(grid->MergedCells().CheckConsistency());
@@ -249,6 +252,133 @@ TEST_F(StringGridTest, ClearFreesCellObjectsUnlessTextOnlyAndKeepsTrackOfHiddenC
   EXPECT_EQ(grid->Cells(3, 2), "kept");
   grid->RemoveRows(2, 1);
   EXPECT_FALSE(grid->HasCheckBox(3, 2));
+}
+
+TEST_F(RowCompanionTest, HiddenRowsLeaveWithTheirCompanionsAndComeBackInPlace) {
+  const Names all{"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"};
+  struct Case {
+    const char* name;
+    std::function<void(TExtStringGrid&)> hide;
+    Names whileHidden;
+    std::function<void(TExtStringGrid&)> show;
+    Names afterwards;
+  };
+  const std::vector<Case> cases{
+      {"a block", [](TExtStringGrid& g) { g.HideRows(3, 5); }, {"r1", "r2", "r6", "r7", "r8", "r9"},
+       [](TExtStringGrid& g) { g.UnHideRows(3, 5); }, all},
+      {"a range holding a hidden row",
+       [](TExtStringGrid& g) {
+         g.HideRow(4);
+         g.HideRows(3, 6);
+       },
+       {"r1", "r2", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRows(3, 6); }, all},
+      {"an all-hidden range again",
+       [](TExtStringGrid& g) {
+         g.HideRows(3, 5);
+         g.HideRows(4, 5);
+       },
+       {"r1", "r2", "r6", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRowsAll(); }, all},
+      {"a visible FromRow shows nothing", [](TExtStringGrid& g) { g.HideRow(5); }, {"r1", "r2", "r3", "r4", "r6", "r7", "r8", "r9"},
+       [](TExtStringGrid& g) { g.UnHideRows(4, 6); }, {"r1", "r2", "r3", "r4", "r6", "r7", "r8", "r9"}},
+      {"two apart, shown by one range",
+       [](TExtStringGrid& g) {
+         g.HideRow(6);
+         g.HideRow(3);
+       },
+       {"r1", "r2", "r4", "r5", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRows(3, 6); }, all},
+      {"as a filter level",
+       [](TExtStringGrid& g) {
+         TIntList list(0, 0);
+         for (int r : {2, 4, 5}) list.Add(r);
+         g.HideRowList(list);
+       },
+       {"r1", "r3", "r6", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRowList(); }, all},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    c.hide(*grid);
+    EXPECT_EQ(Rows(), c.whileHidden);
+    EXPECT_EQ(grid->TotalRowCount(), 10);
+    for (int r = 0; r < grid->RowCount(); ++r) EXPECT_EQ(grid->RealToDisplRow(grid->DisplToRealRow(r)), r);
+    c.show(*grid);
+    EXPECT_EQ(Rows(), c.afterwards);
+    TearDown();
+  }
+}
+
+TEST_F(RowCompanionTest, HiddenRowsCarryHiddenColumnsAndShiftOnRemovalOnly) {
+  grid->SetCells(4, 5, "in a hidden column");
+  grid->AddCheckBox(4, 5, true, false);
+  grid->HideColumn(4);
+  grid->HideRow(5);
+  grid->UnHideColumn(4);
+  EXPECT_EQ(grid->AllCells(4, 5), "in a hidden column");
+  grid->UnHideRow(5);
+  EXPECT_EQ(grid->Cells(4, 5), "in a hidden column");
+  EXPECT_TRUE(grid->HasCheckBox(4, 5));
+
+  grid->HideRow(7);
+  grid->RemoveRows(2, 1);  // r2
+  EXPECT_FALSE(grid->IsHiddenRow(7));
+  EXPECT_TRUE(grid->IsHiddenRow(6));
+  grid->UnHideRows(6, 6);
+  EXPECT_EQ(Rows(), (Names{"r1", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}));
+  grid->HideRow(5);
+  grid->InsertRows(1, 1);
+  EXPECT_TRUE(grid->IsHiddenRow(5)) << "insertion leaves hidden indexes alone";
+}
+
+TEST_F(StringGridTest, RunsOfEqualTextsMergeAndSplit) {
+  grid->SetRowCount(7);
+  const char* texts[] = {"x", "x", "y", "y", "y", "z"};
+  for (int r = 1; r <= 6; ++r) grid->SetCells(1, r, texts[r - 1]);
+  grid->MergeColumnCells(1, true);
+  EXPECT_TRUE(grid->MergedCells().CheckConsistency());
+  EXPECT_EQ(grid->CellSpan(1, 1).Y, 1);
+  EXPECT_EQ(grid->CellSpan(1, 3).Y, 2);
+  EXPECT_FALSE(grid->IsMergedCell(1, 6));
+  grid->SetCells(1, 0, "a");
+  grid->SetCells(2, 0, "b");
+  grid->MergeRowCells(0, true);
+  EXPECT_FALSE(grid->IsMergedCell(1, 0));
+  grid->SplitColumnCells(1);
+  EXPECT_TRUE(grid->MergedCells().CheckConsistency());
+  EXPECT_FALSE(grid->IsMergedCell(1, 1));
+  EXPECT_FALSE(grid->IsMergedCell(1, 4));
+}
+
+TEST_F(StringGridTest, NumberingSearchAndAHiddenSelection) {
+  grid->SetRowCount(5);
+  grid->AutoNumberCol(1);
+  EXPECT_EQ((Names{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3), grid->Cells(1, 4)}),
+            (Names{"1", "2", "3", "4"}));
+  grid->SetAutoNumberDirection(sdDescending);
+  grid->AutoNumberCol(1);
+  EXPECT_EQ((Names{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3), grid->Cells(1, 4)}),
+            (Names{"4", "3", "2", "1"}));
+
+  grid->SetCells(3, 2, "abc");
+  int c = -1, r = -1;
+  EXPECT_FALSE(grid->IsCell("ab", c, r));
+  EXPECT_TRUE(grid->IsCell("abc", c, r));
+  EXPECT_EQ(c, 3);
+  EXPECT_EQ(r, 2);
+
+  grid->SetSelection({2, 3, 3, 4});
+  grid->HideSelection();
+  EXPECT_TRUE(grid->SelectionHidden());
+  grid->UnHideSelection();
+  EXPECT_EQ(grid->Selection(), (TGridRect{2, 3, 3, 4}));
+  grid->HideSelection();
+  grid->RemoveRows(2, 3);
+  grid->UnHideSelection();
+  EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1})) << "the first normal cell once the noted rows are gone";
+  grid->SetSelection({2, 1, 2, 1});
+  grid->HideSelection();
+  grid->SetRowCount(8);
+  EXPECT_FALSE(grid->SelectionHidden()) << "new rows show the selection again";
+  EXPECT_EQ(grid->Selection(), (TGridRect{2, 1, 2, 1}));
 }
 
 }  // namespace
