@@ -223,6 +223,15 @@ class TCustomGrid : public TCustomControl {
   // Moves the line to the end and drops the last line.
   virtual void DeleteColumn(int ACol);
   virtual void DeleteRow(int ARow);
+  // Bulk changes of one axis: Count lines of the default size inserted before Index, or
+  // Count lines from Index dropped (never below one line; fixed lines cut as SetRowCount
+  // cuts them); the other lines keep their sizes and content. The current cell, the anchor
+  // and the first scrolled line keep their indexes, brought back into the grid as a count
+  // change brings them.
+  virtual void InsertLines(bool Columns, int Index, int Count);
+  virtual void DeleteLines(bool Columns, int Index, int Count);
+  // Exchanges two lines' sizes and content.
+  virtual void SwapLines(bool Columns, int A, int B);
 
   void InvalidateCell(int ACol, int ARow);
   void InvalidateCol(int ACol);
@@ -276,6 +285,8 @@ class TCustomGrid : public TCustomControl {
   void UpdateText();
   void HideEdit();
   void ChangeSize(int newColCount, int newRowCount);
+  // ChangeSize's follow-up once an axis has its new count.
+  void SizeSettled(int oldColCount, int oldRowCount);
   void SetFixedCount(TGridAxis& axis, int value, const char* tooBig);
   bool SetLineSize(TGridAxis& axis, int index, int value);
   bool MoveLine(bool columns, int from, int to);
@@ -418,6 +429,10 @@ class TStringGrid : public TDrawGrid {
   // the event.
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
+  // The texts and objects move with their lines.
+  void InsertLines(bool Columns, int Index, int Count) override;
+  void DeleteLines(bool Columns, int Index, int Count) override;
+  void SwapLines(bool Columns, int A, int B) override;
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
   const TCellStore& Store() const { return *store_; }

@@ -14,6 +14,7 @@
 #include "grid/foundation/grid_types.h"
 #include "grid/foundation/theme.h"
 #include "grid/stringgrid/cell_graphic.h"
+#include "grid/stringgrid/grid_settings_data.h"
 #include "grid/stringgrid/grid_settings_host.h"
 #include "grid/stringgrid/look_objects.h"
 #include "platform/clipboard.h"
@@ -39,6 +40,7 @@ class TFloatingFooter;
 class TFocusHelper;
 class THintWindow;
 class TFooterPanel;
+class TGridItem;
 class TGridItems;
 class TGridProgressAppearance;
 class TGrouping;
@@ -253,6 +255,27 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The hidden rows, in ascending real index while the hiding keeps them so.
   TGridItems& GridItems();
   bool IsIgnoredColumn(int ACol) const;
+  // Hiding rows (real indexes; row_hiding.cpp): a hidden row leaves the store with its cells,
+  // their properties, hidden columns' cells included, and its height. Ranges that mix hidden
+  // and visible rows work row by row.
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  void HideRows(int FromRow, int ToRow);
+  // Without heights, appended to the items; nothing when FromRow is hidden already.
+  void HideRowsEx(int FromRow, int ToRow);
+  // Display rows in ascending order, hidden as one filter level.
+  void HideRowList(TIntList& RowList);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  // Nothing unless FromRow is hidden.
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // Brings back the rows of the last filter level between the rows that stayed.
+  void UnHideRowList();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  // The cell under a screen point; -1 and -1 outside the cells.
+  void ScreenToCell(TPoint pt, int& ACol, int& ARow);
+  // A client point less than 4 pixels from a border that the mouse may size.
+  bool IsOnSizingBorder(int X, int Y);
 
   // --- Cell values. ACol is a real column, ARow a display row; the All forms take a real row.
   // Cell text of a real row, hidden rows included.
@@ -301,6 +324,95 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void RandomFill(bool DoFixed, int Rnd);
   // "column:row" in each cell.
   void LinearFill(bool DoFixed);
+
+  // --- Rows and columns in and out (row_col_changes.cpp). Rows are display rows, columns
+  // store columns. Every change carries the rows' heights, cell objects, check boxes,
+  // modified, enabled and selection marks, cell controls and hidden rows' indexes along.
+  // Frees the removed rows' properties and objects; a negative index or a count past the
+  // last row is cut, so fixed rows above RowIndex are never touched.
+  virtual void RemoveRows(int RowIndex, int RCount);
+  // Takes rows out without freeing their properties (the caller copied them).
+  virtual void RemoveRowsEx(int RowIndex, int RCount);
+  // Empty rows of the default height; hidden rows keep their real indexes.
+  virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+  virtual void RemoveCols(int ColIndex, int CCount);
+  virtual void InsertCols(int ColIndex, int CCount);
+  // Frees the rows' properties in the visible columns and deletes the rows.
+  void DoRemoveRows(int ARow, int RCount);
+  // Removal (frees nothing itself, shifts hidden rows) or hiding (neither).
+  void DeleteRowRange(int ARow, int RCount, bool Removal);
+  void InsertRowRange(int RowIndex, int RCount, bool UpdateCellControls);
+  virtual void DoCanAddRow(bool& CanAdd);
+  virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+  // A row before a visible floating footer, else at the end; a column at the end.
+  void AddRow();
+  void AddColumn();
+  void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+  // Later rows whose text in the display column matches an earlier one, case ignored.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+
+  // --- Clearing, moving, swapping, merging and numbering (ranges.cpp).
+  // Frees properties and objects unless ClearTextOnly; columns are display columns mapped
+  // to real ones with SaveHiddenCells.
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  void ClearSelection();
+  void Clear();
+  // Clear, and the cells kept with hidden rows emptied too.
+  void ClearAll();
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void TrimColumn(int ACol);
+  void TrimRow(int ARow);
+  void TrimAll();
+  // The platform's line moves, with the cell controls following.
+  void MoveColumn(int FromIndex, int ToIndex);
+  void MoveRow(int FromIndex, int ToIndex);
+  // Count rows from FromIndex to ToIndex; the moved rows take the default height.
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  void SwapColumns(int ACol1, int ACol2);
+  void SwapRows(int ARow1, int ARow2);
+  // The exchange step of sorting.
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  int Swaps() const;
+  void SetSwaps(int Value);
+  int SortTrackRow() const;
+  void SetSortTrackRow(int Value);
+  // Runs of equal neighbouring texts become merged cells.
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  void SplitAllCells();
+  // Column 2's text joins column 1's after Separator; column 2 goes.
+  void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  // Where numbering starts past the fixed lines, what is added to each number, and which way
+  // the numbers run.
+  int AutoNumberStart() const;
+  void SetAutoNumberStart(int Value);
+  int AutoNumberOffset() const;
+  void SetAutoNumberOffset(int Value);
+  TSortDirection AutoNumberDirection() const;
+  void SetAutoNumberDirection(TSortDirection Value);
+  // Display indexes.
+  void ScrollInView(int ColIndex, int RowIndex);
+  // The selection goes past every cell, and comes back (or to the first normal cell).
+  void HideSelection();
+  void UnHideSelection();
+  bool SelectionHidden() const;
+  void UpdateEditMode();
+  // The first cell, row by row, whose stored text equals SubStr.
+  bool IsCell(const std::string& SubStr, int& ACol, int& ARow);
 
   // --- Cell objects.
   // The record of the cell (the grid's shared row check box in column 0 while hotmail row
@@ -1487,6 +1599,19 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SizeWithOwnerForm(TObject* Sender);
   // The grid's link in the form's OnResize chain.
   void FormResized(const TNotifyEvent& next, TObject* Sender);
+  // Shared steps of the row and column changes (row_col_changes.cpp, ranges.cpp).
+  void FreeRangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ShiftCellControlRows(int FromRealRow, int Delta);
+  void ShiftHiddenRowsForRemoval(int RowIndex, int RCount);
+  void RemoveRowMarks(int RowIndex, int RCount, bool Selection);
+  void RestoreRowAfterRemoval(int OldRow, int OldTop);
+  void RowCountSettled();
+  void ExchangeRows(int ARow1, int ARow2);
+  void FollowMovedControls(bool Columns, int FromIndex, int ToIndex);
+  // A store row's cells (and height) into a new hidden-row item at Position (-1 appends),
+  // and an item's cells and height back into a store row; the objects change hands only.
+  TGridItem* TakeRowIntoItem(int ARow, int Idx, int Position, bool Height);
+  void PutItemIntoRow(TGridItem& Item, int ARow);
 };
 
 }  // namespace hd

@@ -378,6 +378,18 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TTimer> DragScrollTimer;
   // Shows the line a dragged scroll thumb would reach; made on first use.
   std::unique_ptr<THintWindow> ScrollHintWindow;
+
+  // Row and column changes (row_col_changes.cpp, ranges.cpp): the selection put out of view by
+  // HideSelection and where it was; a swap in progress, whose clears must not free the
+  // objects that moved; the exchanges a sort made; the row a sort keeps track of.
+  bool SelectionHidden = false;
+  TGridRect HiddenSelection;
+  bool NilObjects = false;
+  int Swaps = 0;
+  int SortTrackRow = -1;
+  int AutoNumberStart = 0;
+  int AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

@@ -16,6 +16,8 @@ void TExtStringGrid::SetRowCount(int Value) {
   if (RowCount() > p.FixedRowsMin && FP->Layout.FFixedRowAlways) SetFixedRows(p.FixedRowsMin);
   p.MaxRowCount = std::max(p.MaxRowCount, Value);
   FNormalRowCount = Value;
+  // Rows to show again bring back a selection that went out of view with the last row.
+  if (p.SelectionHidden && RowCount() > FixedRows()) UnHideSelection();
   UpdateFooter();
   ApplyScrollBarAlways(false);
   if (p.FloatingFooter->Visible() && RowCount() != oldCount) {

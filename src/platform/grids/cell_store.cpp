@@ -221,6 +221,134 @@ void TCellStore::MoveColumn(int from, int to) {
   });
 }
 
+TCellStore::RowBlock** TCellStore::SlotIfAny(int row) const {
+  auto d = static_cast<size_t>(row >> (kPageBits + kDirectoryBits));
+  if (d >= directories_.size() || !directories_[d]) return nullptr;
+  auto& page = directories_[d]->pages[(row >> kPageBits) & (kDirectorySize - 1)];
+  return page ? &page->rows[row & (kPageSize - 1)] : nullptr;
+}
+
+int TCellStore::LastRow() const {
+  for (std::size_t d = directories_.size(); d-- > 0;) {
+    if (!directories_[d]) continue;
+    for (int p = kDirectorySize; p-- > 0;) {
+      const auto& page = directories_[d]->pages[p];
+      if (!page) continue;
+      for (int s = kPageSize; s-- > 0;)
+        if (page->rows[s]) return static_cast<int>(d << (kPageBits + kDirectoryBits)) | (p << kPageBits) | s;
+    }
+  }
+  return -1;
+}
+
+void TCellStore::MoveSlots(int from, int to, int n) {
+  if (n <= 0 || from == to) return;
+  // Runs never cross a page on either side; moving up walks forwards, moving down backwards,
+  // so no slot is overwritten before it was read.
+  auto run = [&](int src, int dst, int len) {
+    RowBlock** s = SlotIfAny(src);
+    if (!s) {
+      // An empty source page: the destination run becomes empty.
+      if (RowBlock** d = SlotIfAny(dst)) std::fill(d, d + len, nullptr);
+      return;
+    }
+    bool any = std::any_of(s, s + len, [](RowBlock* b) { return b != nullptr; });
+    RowBlock** d = any ? &RowSlot(dst) : SlotIfAny(dst);
+    if (!d) return;
+    s = SlotIfAny(src);  // RowSlot may have made the page the source shares a directory with
+    std::memmove(static_cast<void*>(d), s, sizeof(RowBlock*) * static_cast<size_t>(len));
+  };
+  auto room = [](int row) { return kPageSize - (row & (kPageSize - 1)); };
+  if (to < from) {
+    for (int i = 0; i < n;) {
+      int len = std::min({n - i, room(from + i), room(to + i)});
+      run(from + i, to + i, len);
+      i += len;
+    }
+  } else {
+    for (int end = n; end > 0;) {
+      // The run ends at end - 1; it starts no earlier than either page's first slot.
+      int s_last = from + end - 1, d_last = to + end - 1;
+      int len = std::min({end, (s_last & (kPageSize - 1)) + 1, (d_last & (kPageSize - 1)) + 1});
+      run(from + end - len, to + end - len, len);
+      end -= len;
+    }
+  }
+}
+
+void TCellStore::InsertRows(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  int last = LastRow();
+  if (last < at) return;
+  MoveSlots(at, at + count, last - at + 1);
+  for (int r = at; r < at + count && r <= last; ++r)
+    if (RowBlock** slot = SlotIfAny(r)) *slot = nullptr;
+}
+
+void TCellStore::DeleteRows(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  int last = LastRow();
+  if (last < at) return;
+  for (int r = at; r < at + count && r <= last; ++r)
+    if (RowBlock** slot = SlotIfAny(r); slot && *slot) {
+      cells_ -= (*slot)->size;
+      RowBlock::Free(*slot);
+      *slot = nullptr;
+    }
+  if (last >= at + count) MoveSlots(at + count, at, last - at - count + 1);
+  for (int r = std::max(at, last - count + 1); r <= last; ++r)
+    if (RowBlock** slot = SlotIfAny(r)) *slot = nullptr;
+}
+
+void TCellStore::SwapRows(int a, int b) {
+  if (a == b || a < 0 || b < 0) return;
+  RowBlock* ra = FindRow(a);
+  RowBlock* rb = FindRow(b);
+  if (!ra && !rb) return;
+  RowSlot(a) = rb;
+  RowSlot(b) = ra;
+}
+
+void TCellStore::InsertColumns(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  ForEachRow([&](int, RowBlock& block) {
+    for (Cell& c : block)
+      if (c.col >= at) c.col += count;
+  });
+}
+
+void TCellStore::DeleteColumns(int at, int count) {
+  if (at < 0 || count <= 0) return;
+  std::vector<int> emptied;
+  ForEachRow([&](int row, RowBlock& block) {
+    Cell* out = block.begin();
+    for (Cell& c : block) {
+      if (c.col >= at && c.col < at + count) {
+        c.ReleaseText();
+        --cells_;
+        continue;
+      }
+      if (c.col >= at + count) c.col -= count;
+      if (out != &c) std::memcpy(static_cast<void*>(out), &c, sizeof(Cell));
+      ++out;
+    }
+    block.size = static_cast<std::uint32_t>(out - block.begin());
+    if (block.size == 0) emptied.push_back(row);
+  });
+  for (int row : emptied) {
+    RowBlock*& slot = RowSlot(row);
+    RowBlock::Free(slot);
+    slot = nullptr;
+  }
+}
+
+void TCellStore::SwapColumns(int a, int b) {
+  if (a == b || a < 0 || b < 0) return;
+  int lo = std::min(a, b), hi = std::max(a, b);
+  MoveColumn(lo, hi);
+  MoveColumn(hi - 1, lo);
+}
+
 template <typename F>
 void TCellStore::ForEachRow(F f) const {
   for (std::size_t d = 0; d < directories_.size(); ++d) {

@@ -32,6 +32,18 @@ class TCellStore {
   // it back at `to`; the lines between shift by one. The store does not own the objects.
   void MoveRow(int from, int to);
   void MoveColumn(int from, int to);
+  // Bulk shifts: Insert opens `count` empty lines before `at`, the later lines moving on;
+  // Delete drops the cells of `count` lines from `at` (their objects are the caller's) and
+  // closes the gap. Swap exchanges two whole lines. Each costs one pass over the lines after
+  // the first one touched, whatever the count.
+  void InsertRows(int at, int count);
+  void DeleteRows(int at, int count);
+  void SwapRows(int a, int b);
+  void InsertColumns(int at, int count);
+  void DeleteColumns(int at, int count);
+  void SwapColumns(int a, int b);
+  // The highest row holding a cell, -1 when none does.
+  int LastRow() const;
   // Forgets every cell.
   void Clear();
 
@@ -58,6 +70,10 @@ class TCellStore {
   RowBlock* FindRow(int row) const;
   RowBlock*& RowSlot(int row);
   RowBlock* RowAt(int row) const { return row < 0 ? nullptr : FindRow(row); }
+  // Moves the row slots [from, from + n) to [to, to + n), page run by page run.
+  void MoveSlots(int from, int to, int n);
+  // The slot of a row when its page exists; null otherwise (the row holds nothing).
+  RowBlock** SlotIfAny(int row) const;
   Cell* FindCell(int col, int row) const;
   Cell& CellFor(int col, int row);
   void DropIfEmpty(int col, int row);

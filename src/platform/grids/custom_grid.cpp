@@ -58,6 +58,11 @@ void TCustomGrid::ChangeSize(int newColCount, int newRowCount) {
   int oldColCount = ColCount(), oldRowCount = RowCount();
   cols_.SetCount(newColCount);
   rows_.SetCount(newRowCount);
+  SizeSettled(oldColCount, oldRowCount);
+}
+
+void TCustomGrid::SizeSettled(int oldColCount, int oldRowCount) {
+  int newColCount = ColCount(), newRowCount = RowCount();
   if (!tab_stops_.empty()) tab_stops_.resize(static_cast<size_t>(newColCount), 1);
   // The current cell comes back into the grid through SelectCell, as any move does; a refusal
   // leaves it where it was.
@@ -267,6 +272,51 @@ void TCustomGrid::DeleteColumn(int ACol) {
 void TCustomGrid::DeleteRow(int ARow) {
   MoveRow(ARow, RowCount() - 1);
   SetRowCount(RowCount() - 1);
+}
+
+void TCustomGrid::InsertLines(bool Columns, int Index, int Count) {
+  TGridAxis& axis = Columns ? cols_ : rows_;
+  if (Count <= 0) return;
+  int oldColCount = ColCount(), oldRowCount = RowCount();
+  Index = std::clamp(Index, 0, axis.Count());
+  axis.InsertLines(Index, Count);
+  if (Columns && !tab_stops_.empty()) tab_stops_.insert(tab_stops_.begin() + Index, static_cast<size_t>(Count), 1);
+  SizeSettled(oldColCount, oldRowCount);
+}
+
+void TCustomGrid::DeleteLines(bool Columns, int Index, int Count) {
+  TGridAxis& axis = Columns ? cols_ : rows_;
+  if (Index < 0 || Index >= axis.Count() || Count <= 0) return;
+  Count = std::min(Count, axis.Count() - Index);
+  if (Count >= axis.Count()) Count = axis.Count() - 1;
+  if (Count <= 0) return;
+  int newCount = axis.Count() - Count;
+  if (newCount <= axis.FixedCount()) {
+    if (Columns)
+      SetFixedCols(newCount - 1);
+    else
+      SetFixedRows(newCount - 1);
+  }
+  int oldColCount = ColCount(), oldRowCount = RowCount();
+  axis.DeleteLines(Index, Count);
+  if (Columns && !tab_stops_.empty())
+    tab_stops_.erase(tab_stops_.begin() + Index, tab_stops_.begin() + Index + Count);
+  SizeSettled(oldColCount, oldRowCount);
+}
+
+void TCustomGrid::SwapLines(bool Columns, int A, int B) {
+  TGridAxis& axis = Columns ? cols_ : rows_;
+  if (A == B || A < 0 || B < 0 || A >= axis.Count() || B >= axis.Count()) return;
+  bool sized = axis.Size(A) != axis.Size(B);
+  axis.SwapLines(A, B);
+  if (Columns && !tab_stops_.empty()) std::swap(tab_stops_[static_cast<size_t>(A)], tab_stops_[static_cast<size_t>(B)]);
+  InvalidateGrid();
+  if (sized) {
+    if (Columns)
+      ColWidthsChanged();
+    else
+      RowHeightsChanged();
+  }
 }
 
 std::string TCustomGrid::GetEditText(int, int) { return {}; }

@@ -125,6 +125,32 @@ int TGridAxis::PrevShown(int line) const {
   return p == 0 ? -1 : LineAt(p - 1);
 }
 
+void TGridAxis::InsertLines(int at, int count) {
+  at = std::clamp(at, 0, count_);
+  if (count <= 0) return;
+  count_ += count;
+  if (Uniform()) return;
+  sizes_.insert(sizes_.begin() + at, static_cast<size_t>(count), default_size_);
+  Rebuild();
+}
+
+void TGridAxis::DeleteLines(int at, int count) {
+  if (at < 0 || at >= count_ || count <= 0) return;
+  count = std::min(count, count_ - at);
+  count_ -= count;
+  if (Uniform()) return;
+  sizes_.erase(sizes_.begin() + at, sizes_.begin() + at + count);
+  Rebuild();
+}
+
+void TGridAxis::SwapLines(int a, int b) {
+  if (a == b || a < 0 || b < 0 || a >= count_ || b >= count_ || Uniform()) return;
+  int sa = Size(a), sb = Size(b);
+  if (sa == sb) return;
+  SetSize(a, sb);
+  SetSize(b, sa);
+}
+
 void TGridAxis::MoveLine(int from, int to) {
   if (from == to || Uniform() || from < 0 || to < 0 || from >= count_ || to >= count_) return;
   int lo = std::min(from, to), hi = std::max(from, to);

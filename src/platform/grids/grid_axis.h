@@ -62,6 +62,11 @@ class TGridAxis {
 
   // Takes line `from` out and puts it back at `to`; the lines between shift by one.
   void MoveLine(int from, int to);
+  // Count lines of the default size before `at` (0 <= at <= Count), or Count lines from `at`
+  // dropped; the other lines keep their sizes. Swap exchanges two lines' sizes.
+  void InsertLines(int at, int count);
+  void DeleteLines(int at, int count);
+  void SwapLines(int a, int b);
 
   // The layout of the lines in a client extent with `first` as the first scrolled line.
   TGridAxisDrawInfo DrawInfo(int first, int gridExtent) const;

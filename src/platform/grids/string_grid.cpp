@@ -1,5 +1,7 @@
 // The grid whose hooks fire events, and the string grid with its sparse cell store.
 #include "platform/grids.h"
+
+#include <algorithm>
 #include "platform/grids/cell_store.h"
 
 namespace hd {
@@ -71,6 +73,37 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
   store_->MoveRow(FromIndex, ToIndex);
   InvalidateGrid();
   TDrawGrid::RowMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::InsertLines(bool Columns, int Index, int Count) {
+  if (Count <= 0) return;
+  if (Columns)
+    store_->InsertColumns(Index, Count);
+  else
+    store_->InsertRows(Index, Count);
+  TDrawGrid::InsertLines(Columns, Index, Count);
+}
+
+void TStringGrid::DeleteLines(bool Columns, int Index, int Count) {
+  int lines = Columns ? ColCount() : RowCount();
+  if (Index < 0 || Index >= lines || Count <= 0) return;
+  Count = std::min({Count, lines - Index, lines - 1});
+  if (Count <= 0) return;
+  if (Columns)
+    store_->DeleteColumns(Index, Count);
+  else
+    store_->DeleteRows(Index, Count);
+  TDrawGrid::DeleteLines(Columns, Index, Count);
+}
+
+void TStringGrid::SwapLines(bool Columns, int A, int B) {
+  int lines = Columns ? ColCount() : RowCount();
+  if (A == B || A < 0 || B < 0 || A >= lines || B >= lines) return;
+  if (Columns)
+    store_->SwapColumns(A, B);
+  else
+    store_->SwapRows(A, B);
+  TDrawGrid::SwapLines(Columns, A, B);
 }
 
 // The event may change what the editor starts with; the cell keeps its text until the edit

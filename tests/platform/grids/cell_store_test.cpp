@@ -159,5 +159,71 @@ TEST(CellStoreTest, MovesCarryWholeLinesBeyondAnyCount) {
   EXPECT_EQ(store.Text(1, 2), "");
 }
 
+// Shifts the plain map: lines from `at` move by `count` (negative: the lines at..at-count-1
+// are dropped first).
+void PlainShift(TPlainStore& plain, int at, int count, bool rows) {
+  TPlainStore shifted;
+  for (auto& [key, cell] : plain) {
+    int line = rows ? key.first : key.second;
+    if (count < 0 && line >= at && line < at - count) continue;
+    int target = line >= at ? line + count : line;
+    shifted[rows ? std::make_pair(target, key.second) : std::make_pair(key.first, target)] = cell;
+  }
+  plain = std::move(shifted);
+}
+
+TEST(CellStoreTest, BulkShiftsAndSwapsAcrossPagesAgreeWithAPlainMap) {
+  TCellStore store;
+  TPlainStore plain;
+  TObject o1, o2;
+  auto put = [&](int col, int row, const std::string& text) {
+    store.SetText(col, row, text);
+    plain[{row, col}].text = text;
+  };
+  // Rows on both sides of page edges (256 rows a page) and far below, some pages empty.
+  for (int r : {0, 1, 5, 254, 255, 256, 257, 300, 511, 512, 1000, 5000, 70000})
+    for (int c = 0; c < 3; ++c) put(c * 2, r, std::to_string(c) + ":" + std::to_string(r) + (c == 2 ? " long enough for the heap" : ""));
+  store.SetObject(1, 255, &o1);
+  plain[{255, 1}].object = &o1;
+  store.SetObject(3, 5000, &o2);
+  plain[{5000, 3}].object = &o2;
+  ExpectSame(store, plain, "filled");
+
+  struct Step {
+    const char* name;
+    bool rows;
+    int at, count;  // count < 0 deletes
+  };
+  const Step steps[] = {
+      {"insert 3 rows at 1", true, 1, 3},
+      {"insert a page's worth at 250", true, 250, 300},
+      {"delete 10 rows across a page edge", true, 250, -10},
+      {"delete 1000 rows from 100", true, 100, -1000},
+      {"insert rows past the last one", true, 90000, 5},
+      {"delete down to nothing past row 2", true, 2, -100000},
+      {"insert 2 columns at 1", false, 1, 2},
+      {"delete columns 0 to 2", false, 0, -3},
+  };
+  for (const Step& s : steps) {
+    if (s.rows)
+      s.count > 0 ? store.InsertRows(s.at, s.count) : store.DeleteRows(s.at, -s.count);
+    else
+      s.count > 0 ? store.InsertColumns(s.at, s.count) : store.DeleteColumns(s.at, -s.count);
+    PlainShift(plain, s.at, s.count, s.rows);
+    ExpectSame(store, plain, s.name);
+  }
+
+  put(0, 900, "far");
+  store.SwapRows(0, 900);
+  PlainMove(plain, 0, 900, true);
+  PlainMove(plain, 899, 0, true);
+  ExpectSame(store, plain, "rows 0 and 900 swapped");
+  store.SwapColumns(1, 3);
+  PlainMove(plain, 1, 3, false);
+  PlainMove(plain, 2, 1, false);
+  ExpectSame(store, plain, "columns 1 and 3 swapped");
+  EXPECT_EQ(store.LastRow(), 900);
+}
+
 }  // namespace
 }  // namespace hd

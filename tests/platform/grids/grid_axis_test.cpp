@@ -84,6 +84,26 @@ TEST(GridAxisTest, PositionsFollowEveryStructuralChange) {
       {"move 2 to 12", [&] { move(2, 12); }},
       {"move 16 to 0", [&] { move(16, 0); }},
       {"move 5 to 6", [&] { move(5, 6); }},
+      {"insert 3 at 4", [&] {
+         axis.InsertLines(4, 3);
+         plain.sizes.insert(plain.sizes.begin() + 4, 3, axis.DefaultSize());
+       }},
+      {"delete 5 from 1", [&] {
+         axis.DeleteLines(1, 5);
+         plain.sizes.erase(plain.sizes.begin() + 1, plain.sizes.begin() + 6);
+       }},
+      {"delete past the end", [&] {
+         axis.DeleteLines(12, 100);
+         plain.sizes.resize(12);
+       }},
+      {"swap 0 and 3", [&] {
+         axis.SwapLines(0, 3);
+         std::swap(plain.sizes[0], plain.sizes[3]);
+       }},
+      {"insert at the end", [&] {
+         axis.InsertLines(12, 4);
+         plain.sizes.insert(plain.sizes.end(), 4, axis.DefaultSize());
+       }},
       {"grid line of 3", [&] { axis.SetLineWidth(3); plain.lineWidth = 3; }},
       {"grow by one at a time", [&] { for (int n = 18; n <= 33; ++n) count(n); }},
       {"default 10 resets all", [&] {

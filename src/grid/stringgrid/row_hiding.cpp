@@ -1,0 +1,233 @@
+// Hiding rows: a hidden row leaves the store into an item of the grid's collection, with the
+// cells of every store column (hidden columns' too), their properties objects and its height,
+// and comes back between the rows that stayed. Display positions are worked out row by row,
+// so ranges that mix hidden and visible rows hide and show exactly the rows they name.
+#include <algorithm>
+#include <vector>
+
+#include "grid/foundation/input_settings.h"
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/grids/cell_store.h"
+
+namespace hd {
+
+TGridItem* TExtStringGrid::TakeRowIntoItem(int ARow, int Idx, int Position, bool Height) {
+  TGridItems& items = *FP->GridItems;
+  TGridItem* item = Position < 0 ? items.Add() : items.Insert(Position);
+  TStringList& cells = item->Items();
+  int cols = TotalColCount();
+  for (int c = 0; c < cols; ++c) cells.AddObject(std::string(Store().Text(c, ARow)), Store().Object(c, ARow));
+  item->SetIdx(Idx);
+  if (Height) item->SetHeight(RowHeights(ARow));
+  return item;
+}
+
+void TExtStringGrid::PutItemIntoRow(TGridItem& Item, int ARow) {
+  const TStringList& cells = Item.Items();
+  int cols = std::max(TotalColCount(), cells.Count());
+  for (int c = 0; c < cols; ++c) {
+    Store().SetText(c, ARow, c < cells.Count() ? cells.Strings(c) : std::string());
+    Store().SetObject(c, ARow, c < cells.Count() ? cells.Objects(c) : nullptr);
+  }
+  if (Item.Height() > 0) SetRowHeights(ARow, Item.Height());
+}
+
+void TExtStringGrid::HideRows(int FromRow, int ToRow) {
+  TExtStringGridPrivate& p = *FP;
+  FromRow = std::max(FromRow, 0);
+  if (ToRow < FromRow) return;
+  // The visible real rows of the range stand in consecutive display rows.
+  std::vector<int> rows;
+  for (int r = FromRow; r <= ToRow; ++r) {
+    if (IsHiddenRow(r)) continue;
+    if (RealToDisplRow(r) >= RowCount()) break;
+    rows.push_back(r);
+  }
+  if (rows.empty()) return;
+  // One row always stays in view.
+  if (static_cast<int>(rows.size()) >= RowCount()) rows.resize(static_cast<size_t>(RowCount() - 1));
+  if (rows.empty()) return;
+  if (EditorMode()) SetEditorMode(false);
+  int first = RealToDisplRow(rows.front());
+  int position = p.GridItems->CountBelow(rows.front());
+  for (size_t i = 0; i < rows.size(); ++i)
+    TakeRowIntoItem(first + static_cast<int>(i), rows[i], position + static_cast<int>(i), true);
+  p.GridItems->IdxChanged();
+  TControlList& list = *p.ControlList;
+  for (int i = 0; i < list.Count(); ++i)
+    if (TControlItem* item = list.Control(i); item->Control() && std::binary_search(rows.begin(), rows.end(), item->Y()))
+      item->Control()->SetVisible(false);
+  // The store forgets the rows without freeing: their objects live in the items now.
+  for (int r = first; r < first + static_cast<int>(rows.size()); ++r)
+    for (int c = 0; c < TotalColCount(); ++c) Store().SetObject(c, r, nullptr);
+  DeleteRowRange(first, static_cast<int>(rows.size()), false);
+}
+
+void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
+  TExtStringGridPrivate& p = *FP;
+  if (FromRow < 0 || ToRow < FromRow || IsHiddenRow(FromRow)) return;
+  int first = RealToDisplRow(FromRow);
+  int count = std::min(ToRow - FromRow + 1, RowCount() - first);
+  count = std::min(count, RowCount() - 1);
+  if (count <= 0) return;
+  if (EditorMode()) SetEditorMode(false);
+  for (int i = 0; i < count; ++i) TakeRowIntoItem(first + i, FromRow + i, -1, false);
+  p.GridItems->IdxChanged();
+  for (int r = first; r < first + count; ++r)
+    for (int c = 0; c < TotalColCount(); ++c) Store().SetObject(c, r, nullptr);
+  // Hiding shifts no other hidden row: their real indexes stay what they are.
+  DeleteRowRange(first, count, false);
+}
+
+void TExtStringGrid::HideRowList(TIntList& RowList) {
+  TExtStringGridPrivate& p = *FP;
+  std::vector<int> rows;
+  for (int i = 0; i < RowList.Count(); ++i)
+    if (int r = RowList.Items(i); r >= 0 && r < RowCount()) rows.push_back(r);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  if (static_cast<int>(rows.size()) >= RowCount()) rows.resize(static_cast<size_t>(std::max(RowCount() - 1, 0)));
+  if (EditorMode()) SetEditorMode(false);
+  for (int r : rows) TakeRowIntoItem(r, r, -1, true)->SetLevel(p.FilterLevel);
+  p.GridItems->IdxChanged();
+  ++p.FilterLevel;
+  // The gaps close from the bottom, one run of listed rows at a time.
+  for (size_t end = rows.size(); end > 0;) {
+    size_t start = end - 1;
+    while (start > 0 && rows[start - 1] == rows[start] - 1) --start;
+    int at = rows[start], n = static_cast<int>(end - start);
+    for (int r = at; r < at + n; ++r)
+      for (int c = 0; c < TotalColCount(); ++c) Store().SetObject(c, r, nullptr);
+    DeleteLines(false, at, n);
+    end = start;
+  }
+  RowCountSettled();
+  InvalidateGrid();
+}
+
+void TExtStringGrid::UnHideRowList() {
+  TExtStringGridPrivate& p = *FP;
+  TGridItems& items = *p.GridItems;
+  int level = p.FilterLevel - 1;
+  std::vector<TGridItem*> restored;
+  for (int i = 0; i < items.Count(); ++i)
+    if (items.Items(i)->Level() == level) restored.push_back(items.Items(i));
+  if (restored.empty()) return;
+  if (EditorMode()) SetEditorMode(false);
+  std::stable_sort(restored.begin(), restored.end(), [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
+  int n = static_cast<int>(restored.size());
+  bool footer = p.FloatingFooter->Visible() && p.FloatingFooter->FooterStyle() == fsFixedLastRow;
+  int k = footer ? 2 : 1;
+  int s = RowCount() - k;
+  if (Row() >= RowCount()) FocusCell(FixedCols(), FixedRows(), true);
+  // New rows go before the footer row (or at the end); then, from the bottom, each target
+  // row takes a restored row when one belongs there, else the next kept row from above.
+  InsertLines(false, RowCount() - (k - 1), n);
+  RowCountSettled();
+  int i = n - 1;
+  for (int t = RowCount() - k; t >= 0 && (i >= 0 || s < t); --t) {
+    if (i >= 0 && restored[static_cast<size_t>(i)]->Idx() == t) {
+      PutItemIntoRow(*restored[static_cast<size_t>(i)], t);
+      --i;
+    } else if (s < t && s >= 0) {
+      for (int c = 0; c < TotalColCount(); ++c) {
+        Store().SetText(c, t, Store().Text(c, s));
+        Store().SetObject(c, t, Store().Object(c, s));
+      }
+      SetRowHeights(t, RowHeights(s));
+      --s;
+    }
+  }
+  // Only this level's items go: rows hidden otherwise stay hidden with their cells.
+  for (int j = items.Count() - 1; j >= 0; --j)
+    if (items.Items(j)->Level() == level) items.Delete(j);
+  items.IdxChanged();
+  InvalidateGrid();
+}
+
+void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
+  TExtStringGridPrivate& p = *FP;
+  if (!IsHiddenRow(FromRow)) return;
+  TGridItems& items = *p.GridItems;
+  std::vector<TGridItem*> shown;
+  for (int i = 0; i < items.Count(); ++i)
+    if (int idx = items.Items(i)->Idx(); idx >= FromRow && idx <= ToRow) shown.push_back(items.Items(i));
+  std::sort(shown.begin(), shown.end(), [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
+  if (EditorMode()) SetEditorMode(false);
+  bool modified = p.ShowModified->Enabled();
+  p.ShowModified->SetEnabled(false);
+  // Runs of consecutive hidden rows come back together at the display row they belong at.
+  for (size_t start = 0; start < shown.size();) {
+    size_t end = start + 1;
+    while (end < shown.size() && shown[end]->Idx() == shown[end - 1]->Idx() + 1) ++end;
+    int n = static_cast<int>(end - start);
+    int at = RealToDisplRow(shown[start]->Idx());
+    InsertRowRange(at, n, false);
+    for (size_t j = start; j < end; ++j) {
+      PutItemIntoRow(*shown[j], at + static_cast<int>(j - start));
+      items.Delete(shown[j]->Index());
+    }
+    items.IdxChanged();
+    start = end;
+  }
+  p.ShowModified->SetEnabled(modified);
+  TControlList& list = *p.ControlList;
+  for (int i = 0; i < list.Count(); ++i)
+    if (TControlItem* item = list.Control(i); item->Control() && item->Y() >= FromRow && item->Y() <= ToRow) {
+      TRect r = CellRect(RealToDisplCol(item->X()), RealToDisplRow(item->Y()));
+      item->Control()->SetBounds(r.Left, r.Top, r.Width(), r.Height() - 1);
+      item->Control()->SetVisible(true);
+    }
+  InvalidateGrid();
+}
+
+void TExtStringGrid::UnHideRowsAll() {
+  const std::vector<int>& hidden = FP->GridItems->SortedIdx();
+  if (hidden.empty()) return;
+  UnHideRows(hidden.front(), hidden.back());
+}
+
+void TExtStringGrid::HideSelectedRows() {
+  const TMouseActions& ma = *FP->MouseActions;
+  BeginUpdate();
+  for (int r = RowCount() - 1; r >= FixedRows(); --r) {
+    int real = DisplToRealRow(r);
+    if (RowSelectMark(ma.RowSelectPersistent() ? real : r)) HideRows(real, real);
+  }
+  EndUpdate();
+}
+
+void TExtStringGrid::HideUnSelectedRows() {
+  const TMouseActions& ma = *FP->MouseActions;
+  BeginUpdate();
+  int r = FixedRows();
+  while (r < RowCount()) {
+    int real = DisplToRealRow(r);
+    if (RowSelectMark(ma.RowSelectPersistent() ? real : r)) {
+      ++r;
+      continue;
+    }
+    int before = RowCount();
+    HideRows(real, real);
+    if (RowCount() == before) break;
+  }
+  EndUpdate();
+}
+
+void TExtStringGrid::ScreenToCell(TPoint pt, int& ACol, int& ARow) {
+  TPoint client = ScreenToClient(pt);
+  MouseToCell(client.X, client.Y, ACol, ARow);
+}
+
+bool TExtStringGrid::IsOnSizingBorder(int X, int Y) {
+  TGridCoord cell = MouseCoord(X, Y);
+  if (cell.X < 0 || cell.Y < 0) return false;
+  TRect r = TBaseGrid::CellRect(cell.X, cell.Y);
+  TGridOptions options = Options();
+  if (cell.Y <= FixedRows() && options.Contains(goColSizing) && (X - r.Left < 4 || r.Right - X < 4)) return true;
+  if (cell.X <= FixedCols() && options.Contains(goRowSizing) && (Y - r.Top < 4 || r.Bottom - Y < 4)) return true;
+  return false;
+}
+
+}  // namespace hd

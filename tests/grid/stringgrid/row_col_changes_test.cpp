@@ -1,0 +1,385 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/foundation/input_settings.h"
+#include "grid/stringgrid/ext_string_grid.h"
+#include "grid/stringgrid/grid_items.h"
+#include "grid/stringgrid/grid_settings_data.h"
+#include "grid/stringgrid/grid_settings_edit.h"
+#include "grid/stringgrid/string_grid_fixture.h"
+#include "grid/foundation/lists.h"
+#include "platform/object.h"
+
+namespace hd::test {
+namespace {
+
+// Every row of the fixture carries its own companions: a text naming it, a height, a check
+// box (ticked on even rows), a user object and a modified mark (on rows divisible by 3). A
+// change must leave each row's companions with its name, wherever the row went.
+class RowCompanionTest : public StringGridTest {
+ protected:
+  void SetUp() override {
+    StringGridTest::SetUp();
+    grid->ShowModified().SetEnabled(true);
+    for (int r = 1; r < grid->RowCount(); ++r) Tag(r, "r" + std::to_string(r));
+  }
+
+  void Tag(int r, const std::string& name) {
+    int n = std::stoi(name.substr(1));
+    grid->SetCells(1, r, name);
+    grid->SetRowHeights(r, 20 + n);
+    grid->AddCheckBox(2, r, n % 2 == 0, false);
+    objects.push_back(std::make_unique<TObject>());
+    grid->SetObjects(3, r, objects.back().get());
+    objectOf.resize(static_cast<size_t>(n) + 1);
+    objectOf[static_cast<size_t>(n)] = objects.back().get();
+    if (n % 3 == 0) grid->SetRowModified(r, true);
+  }
+
+  // The names of the rows in display order from row 1, each checked against its companions.
+  std::vector<std::string> Rows() {
+    std::vector<std::string> names;
+    for (int r = 1; r < grid->RowCount(); ++r) {
+      std::string name = grid->Cells(1, r);
+      names.push_back(name);
+      if (name.empty()) {
+        EXPECT_EQ(grid->RowHeights(r), grid->DefaultRowHeight()) << "new row " << r;
+        EXPECT_FALSE(grid->HasCheckBox(2, r)) << "new row " << r;
+        EXPECT_FALSE(grid->RowModified(r)) << "new row " << r;
+        continue;
+      }
+      int n = std::stoi(name.substr(1));
+      SCOPED_TRACE(name);
+      if (heightsTravel) {
+        EXPECT_EQ(grid->RowHeights(r), 20 + n);
+      }
+      // Check boxes and modified marks are asked by real row.
+      int real = grid->DisplToRealRow(r);
+      bool state = false;
+      EXPECT_TRUE(grid->GetCheckBoxState(2, real, state));
+      EXPECT_EQ(state, n % 2 == 0);
+      EXPECT_EQ(grid->Objects(3, r), objectOf[static_cast<size_t>(n)]);
+      if (marksTravel) {
+        EXPECT_EQ(grid->RowModified(real), n % 3 == 0);
+      }
+    }
+    EXPECT_TRUE(grid->MergedCells().CheckConsistency());
+    return names;
+  }
+
+  std::vector<std::unique_ptr<TObject>> objects;
+  std::vector<TObject*> objectOf;
+  bool heightsTravel = true;
+  bool marksTravel = true;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(RowCompanionTest, EachRowOperationKeepsTheRowsCompanionsWithTheirRow) {
+  struct Case {
+    const char* name;
+    std::function<void(TExtStringGrid&)> op;
+    Names expected;
+    bool heights = true;
+    bool marks = true;
+  };
+  const std::vector<Case> cases{
+      {"remove one row", [](TExtStringGrid& g) { g.RemoveRows(2, 1); },
+       {"r1", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}},
+      {"remove a block", [](TExtStringGrid& g) { g.RemoveRows(3, 4); }, {"r1", "r2", "r7", "r8", "r9"}},
+      {"insert two rows", [](TExtStringGrid& g) { g.InsertRows(2, 2); },
+       {"r1", "", "", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}},
+      {"swap two rows", [](TExtStringGrid& g) { g.SwapRows(1, 3); },
+       {"r3", "r2", "r1", "r4", "r5", "r6", "r7", "r8", "r9"}},
+      // The platform's move leaves the modified marks by index.
+      {"move a row down", [](TExtStringGrid& g) { g.MoveRow(2, 5); },
+       {"r1", "r3", "r4", "r5", "r2", "r6", "r7", "r8", "r9"}, true, false},
+      // A block move leaves heights and the modified marks behind.
+      {"move a block of rows", [](TExtStringGrid& g) { g.MoveRows(1, 8, 2); },
+       {"r3", "r4", "r5", "r6", "r7", "r1", "r2", "r8", "r9"}, false, false},
+      {"sort exchange", [](TExtStringGrid& g) { g.SortSwapRows(2, 9); },
+       {"r1", "r9", "r3", "r4", "r5", "r6", "r7", "r8", "r2"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    heightsTravel = c.heights;
+    marksTravel = c.marks;
+    c.op(*grid);
+    EXPECT_EQ(Rows(), c.expected);
+    TearDown();
+  }
+}
+
+TEST_F(RowCompanionTest, RemovalFollowsTheCurrentRowAndCutsBadInput) {
+  grid->SetRow(9);
+  grid->RemoveRows(2, 1);
+  EXPECT_EQ(grid->RowCount(), 9);
+  EXPECT_EQ(grid->Row(), 8) << "the current row stays on the last row";
+
+  struct Case {
+    const char* name;
+    int index;
+    int count;
+    Names expected;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"negative index", -1, 3, {"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}},
+           {"at the row count", 10, 1, {"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}},
+           {"count past the end", 7, 100, {"r1", "r2", "r3", "r4", "r5", "r6"}},
+           {"zero count", 3, 0, {"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}},
+       }) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    grid->RemoveRows(c.index, c.count);
+    EXPECT_EQ(Rows(), c.expected);
+    EXPECT_EQ(grid->FixedRows(), 1);
+  }
+  // Removing from row 0 on leaves one row.
+  grid->RemoveRows(0, 100);
+  EXPECT_EQ(grid->RowCount(), 1);
+}
+
+TEST_F(RowCompanionTest, AddRowAndCheckedRowsAndDuplicates) {
+  grid->AddRow();
+  EXPECT_EQ(grid->RowCount(), 11);
+  EXPECT_EQ(grid->Cells(1, 10), "");
+  grid->RemoveCheckedRows(2, true);
+  EXPECT_EQ(Rows(), (Names{"r1", "r3", "r5", "r7", "r9", ""}));
+
+  TearDown();
+  SetUp();
+  grid->SetCells(4, 1, "a");
+  grid->SetCells(4, 2, "A");
+  grid->SetCells(4, 3, "b");
+  grid->SetCells(4, 4, "a");
+  grid->RemoveDuplicates(4, true);
+  // The empty texts of rows 5 to 9 are duplicates too.
+  EXPECT_EQ(Rows(), (Names{"r1", "r3", "r5"}));
+}
+
+TEST_F(StringGridTest, AddRowGoesBeforeAVisibleFooterRowAndASwapLeavesTheFooterAlone) {
+  grid->SetRowCount(6);
+  for (int r = 1; r < 6; ++r) grid->SetCells(1, r, "r" + std::to_string(r));
+  grid->FloatingFooter().SetFooterStyle(fsFixedLastRow);
+  grid->FloatingFooter().SetVisible(true);
+  grid->SetCells(1, 5, "total");
+  grid->SwapRows(1, 3);
+  EXPECT_EQ(grid->RowCount(), 6);
+  EXPECT_EQ(grid->Cells(1, 1), "r3");
+  EXPECT_EQ(grid->Cells(1, 3), "r1");
+  EXPECT_EQ(grid->Cells(1, 5), "total");
+  grid->AddRow();
+  EXPECT_EQ(grid->RowCount(), 7);
+  EXPECT_EQ(grid->Cells(1, 5), "");
+  EXPECT_EQ(grid->Cells(1, 6), "total");
+}
+
+// Columns carry their texts, widths, check boxes and hidden neighbours.
+TEST_F(StringGridTest, EachColumnOperationKeepsTheColumnsCompanions) {
+  struct Case {
+    const char* name;
+    std::function<void(TExtStringGrid&)> op;
+    Names expected;  // row 1's texts of the real columns, hidden ones included
+    std::vector<int> widths;  // display columns
+  };
+  const std::vector<Case> cases{
+      {"remove a column", [](TExtStringGrid& g) { g.RemoveCols(1, 1); }, {"c0", "c2", "c3", "c4", "c5"}, {10, 13, 14, 15}},
+      {"remove over the hidden column", [](TExtStringGrid& g) { g.RemoveCols(2, 2); }, {"c0", "c1", "c4", "c5"}, {10, 11, 14, 15}},
+      {"remove past the end", [](TExtStringGrid& g) { g.RemoveCols(4, 10); }, {"c0", "c1", "c2", "c3"}, {10, 11, 13}},
+      {"insert a column", [](TExtStringGrid& g) { g.InsertCols(1, 1); }, {"c0", "", "c1", "c2", "c3", "c4", "c5"}, {10, 64, 11, 13, 14, 15}},
+      {"swap columns", [](TExtStringGrid& g) { g.SwapColumns(1, 4); }, {"c0", "c4", "c2", "c3", "c1", "c5"}, {10, 14, 13, 11, 15}},
+      {"move a column",
+       [](TExtStringGrid& g) {
+         g.UnHideColumnsAll();
+         g.MoveColumn(1, 3);
+       },
+       {"c0", "c2", "c3", "c1", "c4", "c5"},
+       {10, 12, 13, 11, 14, 15}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    grid->SetColCount(6);
+    for (int col = 0; col < 6; ++col) {
+      grid->SetCells(col, 1, "c" + std::to_string(col));
+      grid->SetColWidths(col, 10 + col);
+    }
+    grid->AddCheckBox(4, 2, true, false);
+    grid->HideColumn(2);
+    c.op(*grid);
+    Names texts;
+    for (int col = 0; col < grid->TotalColCount(); ++col) texts.push_back(grid->Cells(col, 1));
+    EXPECT_EQ(texts, c.expected);
+    std::vector<int> widths;
+    for (int col = 0; col < grid->ColCount(); ++col) widths.push_back(grid->ColWidths(col));
+    EXPECT_EQ(widths, c.widths);
+    EXPECT_EQ(grid->TotalColCount() - grid->ColCount(), grid->NumHiddenColumns());
+    // The check box stays with column c4's text, where it went.
+    for (int col = 0; col < grid->TotalColCount(); ++col)
+      EXPECT_EQ(grid->HasCheckBox(col, 2), grid->Cells(col, 1) == "c4") << col;
+    EXPECT_TRUE(grid->MergedCells().CheckConsistency());
+  }
+}
+
+TEST_F(StringGridTest, ClearFreesCellObjectsUnlessTextOnlyAndKeepsTrackOfHiddenCells) {
+  grid->SetCells(1, 1, "x");
+  grid->AddCheckBox(1, 1, true, false);
+  grid->SetColors(1, 1, clRed);
+  grid->SetClearTextOnly(true);
+  grid->ClearRect(1, 1, 1, 1);
+  EXPECT_EQ(grid->Cells(1, 1), "");
+  EXPECT_TRUE(grid->HasCheckBox(1, 1));
+  EXPECT_EQ(grid->Colors(1, 1), clRed);
+  grid->SetClearTextOnly(false);
+  grid->ClearRect(1, 1, 1, 1);
+  EXPECT_FALSE(grid->HasCheckBox(1, 1));
+
+  // A check box in a hidden column outlives a clear of every visible cell, and is still
+  // freed with the grid (the leak checker sees it otherwise).
+  grid->AddCheckBox(3, 2, true, false);
+  grid->SetCells(3, 2, "kept");
+  grid->HideColumn(3);
+  grid->SetSaveHiddenCells(true);
+  grid->ClearRect(0, 0, grid->ColCount() - 1, grid->RowCount() - 1);
+  EXPECT_TRUE(grid->HasCheckBox(3, 2));
+  EXPECT_EQ(grid->Cells(3, 2), "kept");
+  grid->RemoveRows(2, 1);
+  EXPECT_FALSE(grid->HasCheckBox(3, 2));
+}
+
+TEST_F(RowCompanionTest, HiddenRowsLeaveWithTheirCompanionsAndComeBackInPlace) {
+  const Names all{"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"};
+  struct Case {
+    const char* name;
+    std::function<void(TExtStringGrid&)> hide;
+    Names whileHidden;
+    std::function<void(TExtStringGrid&)> show;
+    Names afterwards;
+  };
+  const std::vector<Case> cases{
+      {"a block", [](TExtStringGrid& g) { g.HideRows(3, 5); }, {"r1", "r2", "r6", "r7", "r8", "r9"},
+       [](TExtStringGrid& g) { g.UnHideRows(3, 5); }, all},
+      {"a range holding a hidden row",
+       [](TExtStringGrid& g) {
+         g.HideRow(4);
+         g.HideRows(3, 6);
+       },
+       {"r1", "r2", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRows(3, 6); }, all},
+      {"an all-hidden range again",
+       [](TExtStringGrid& g) {
+         g.HideRows(3, 5);
+         g.HideRows(4, 5);
+       },
+       {"r1", "r2", "r6", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRowsAll(); }, all},
+      {"a visible FromRow shows nothing", [](TExtStringGrid& g) { g.HideRow(5); }, {"r1", "r2", "r3", "r4", "r6", "r7", "r8", "r9"},
+       [](TExtStringGrid& g) { g.UnHideRows(4, 6); }, {"r1", "r2", "r3", "r4", "r6", "r7", "r8", "r9"}},
+      {"two apart, shown by one range",
+       [](TExtStringGrid& g) {
+         g.HideRow(6);
+         g.HideRow(3);
+       },
+       {"r1", "r2", "r4", "r5", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRows(3, 6); }, all},
+      {"as a filter level",
+       [](TExtStringGrid& g) {
+         TIntList list(0, 0);
+         for (int r : {2, 4, 5}) list.Add(r);
+         g.HideRowList(list);
+       },
+       {"r1", "r3", "r6", "r7", "r8", "r9"}, [](TExtStringGrid& g) { g.UnHideRowList(); }, all},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    c.hide(*grid);
+    EXPECT_EQ(Rows(), c.whileHidden);
+    EXPECT_EQ(grid->TotalRowCount(), 10);
+    for (int r = 0; r < grid->RowCount(); ++r) EXPECT_EQ(grid->RealToDisplRow(grid->DisplToRealRow(r)), r);
+    c.show(*grid);
+    EXPECT_EQ(Rows(), c.afterwards);
+    TearDown();
+  }
+}
+
+TEST_F(RowCompanionTest, HiddenRowsCarryHiddenColumnsAndShiftOnRemovalOnly) {
+  grid->SetCells(4, 5, "in a hidden column");
+  grid->AddCheckBox(4, 5, true, false);
+  grid->HideColumn(4);
+  grid->HideRow(5);
+  grid->UnHideColumn(4);
+  EXPECT_EQ(grid->AllCells(4, 5), "in a hidden column");
+  grid->UnHideRow(5);
+  EXPECT_EQ(grid->Cells(4, 5), "in a hidden column");
+  EXPECT_TRUE(grid->HasCheckBox(4, 5));
+
+  grid->HideRow(7);
+  grid->RemoveRows(2, 1);  // r2
+  EXPECT_FALSE(grid->IsHiddenRow(7));
+  EXPECT_TRUE(grid->IsHiddenRow(6));
+  grid->UnHideRows(6, 6);
+  EXPECT_EQ(Rows(), (Names{"r1", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}));
+  grid->HideRow(5);
+  grid->InsertRows(1, 1);
+  EXPECT_TRUE(grid->IsHiddenRow(5)) << "insertion leaves hidden indexes alone";
+}
+
+TEST_F(StringGridTest, RunsOfEqualTextsMergeAndSplit) {
+  grid->SetRowCount(7);
+  const char* texts[] = {"x", "x", "y", "y", "y", "z"};
+  for (int r = 1; r <= 6; ++r) grid->SetCells(1, r, texts[r - 1]);
+  grid->MergeColumnCells(1, true);
+  EXPECT_TRUE(grid->MergedCells().CheckConsistency());
+  EXPECT_EQ(grid->CellSpan(1, 1).Y, 1);
+  EXPECT_EQ(grid->CellSpan(1, 3).Y, 2);
+  EXPECT_FALSE(grid->IsMergedCell(1, 6));
+  grid->SetCells(1, 0, "a");
+  grid->SetCells(2, 0, "b");
+  grid->MergeRowCells(0, true);
+  EXPECT_FALSE(grid->IsMergedCell(1, 0));
+  grid->SplitColumnCells(1);
+  EXPECT_TRUE(grid->MergedCells().CheckConsistency());
+  EXPECT_FALSE(grid->IsMergedCell(1, 1));
+  EXPECT_FALSE(grid->IsMergedCell(1, 4));
+}
+
+TEST_F(StringGridTest, NumberingSearchAndAHiddenSelection) {
+  grid->SetRowCount(5);
+  grid->AutoNumberCol(1);
+  EXPECT_EQ((Names{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3), grid->Cells(1, 4)}),
+            (Names{"1", "2", "3", "4"}));
+  grid->SetAutoNumberDirection(sdDescending);
+  grid->AutoNumberCol(1);
+  EXPECT_EQ((Names{grid->Cells(1, 1), grid->Cells(1, 2), grid->Cells(1, 3), grid->Cells(1, 4)}),
+            (Names{"4", "3", "2", "1"}));
+
+  grid->SetCells(3, 2, "abc");
+  int c = -1, r = -1;
+  EXPECT_FALSE(grid->IsCell("ab", c, r));
+  EXPECT_TRUE(grid->IsCell("abc", c, r));
+  EXPECT_EQ(c, 3);
+  EXPECT_EQ(r, 2);
+
+  grid->SetSelection({2, 3, 3, 4});
+  grid->HideSelection();
+  EXPECT_TRUE(grid->SelectionHidden());
+  grid->UnHideSelection();
+  EXPECT_EQ(grid->Selection(), (TGridRect{2, 3, 3, 4}));
+  grid->HideSelection();
+  grid->RemoveRows(2, 3);
+  grid->UnHideSelection();
+  EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1})) << "the first normal cell once the noted rows are gone";
+  grid->SetSelection({2, 1, 2, 1});
+  grid->HideSelection();
+  grid->SetRowCount(8);
+  EXPECT_FALSE(grid->SelectionHidden()) << "new rows show the selection again";
+  EXPECT_EQ(grid->Selection(), (TGridRect{2, 1, 2, 1}));
+}
+
+}  // namespace
+}  // namespace hd::test
