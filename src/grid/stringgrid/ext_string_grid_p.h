@@ -378,6 +378,14 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TTimer> DragScrollTimer;
   // Shows the line a dragged scroll thumb would reach; made on first use.
   std::unique_ptr<THintWindow> ScrollHintWindow;
+  // The scroll-bar looks: the ssMetro indicators (children the grid owns), whether flat
+  // scroll bars took over the window's bars, and the markup-hint switch.
+  struct TScrollLooks {
+    TScrollControl* Vert = nullptr;
+    TScrollControl* Horz = nullptr;
+    bool FlatInitialised = false;
+    bool UseHTMLHints = false;
+  } ScrollLooks;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.
