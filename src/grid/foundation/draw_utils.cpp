@@ -6,6 +6,7 @@
 #include "grid/foundation/draw_utils_p.h"
 #include "platform/bitmap.h"
 #include "platform/bitmap_resources.h"
+#include "platform/layered.h"
 #include "platform/sysutils.h"
 #include "platform/themes.h"
 
@@ -293,6 +294,15 @@ std::string ColorToHexRGB(TColor Color) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "%02X%02X%02X", GetRValue(Color), GetGValue(Color), GetBValue(Color));
   return buf;
+}
+
+bool CallUpdateLayeredWindow(HWND Window, const TPoint* Position, const TBitmap& Image, const BLENDFUNCTION& Blend,
+                             unsigned Flags) {
+  return UpdateLayeredWindow(Window, Position, Image, Blend, Flags);
+}
+
+bool CallSetLayeredWindowAttributes(HWND Window, TColor Key, std::uint8_t Alpha, unsigned Flags) {
+  return SetLayeredWindowAttributes(Window, Key, Alpha, Flags);
 }
 
 }  // namespace hd

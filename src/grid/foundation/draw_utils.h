@@ -3,6 +3,7 @@
 // state; each sets the canvas pen, brush and font as it goes and leaves them so.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "grid/foundation/theme.h"
@@ -13,6 +14,7 @@
 namespace hd {
 
 class TBitmap;
+struct BLENDFUNCTION;
 
 // How the face routines draw: through the visual style, as a classic or a flat frame
 // control, or in the colours of a TColorTones. Other values draw nothing.
@@ -61,5 +63,11 @@ TColor HalveColor(TColor Color);
 TColor AdjustBrightness(TColor Color, int Percent);
 // "RRGGBB" in upper case.
 std::string ColorToHexRGB(TColor Color);
+
+// The platform's layered-window calls, as the grid makes them: UpdateLayeredWindow and
+// SetLayeredWindowAttributes (layered.h), answering what those answer.
+bool CallUpdateLayeredWindow(HWND Window, const TPoint* Position, const TBitmap& Image, const BLENDFUNCTION& Blend,
+                             unsigned Flags);
+bool CallSetLayeredWindowAttributes(HWND Window, TColor Key, std::uint8_t Alpha, unsigned Flags);
 
 }  // namespace hd

@@ -207,6 +207,11 @@ void TExtStringGrid::CreateWnd() {
   TBaseGrid::CreateWnd();
   if (!Parent()) return;
   TExtStringGridPrivate& p = *FP;
+  // The thin indicators replace the bars, which would otherwise show beside them.
+  if (FP->Scrolling.FScrollType == ssMetro && !IsDesigning()) {
+    CreateScrollControls();
+    SetScrollBars(ssNone);
+  }
   p.FooterPanel->SetParent(this);
   p.FooterPanel->SetVisible(p.FloatingFooter->Visible());
   SetTimer(Handle(), kGridTimerId, kGridTimerInterval);
@@ -214,6 +219,7 @@ void TExtStringGrid::CreateWnd() {
 
 void TExtStringGrid::Destroy() {
   TExtStringGridPrivate& p = *FP;
+  FreeScrollControls();
   p.FormResizeLink.Remove();
   FP->Files.FClearTextOnly = false;
   FP->Files.FSaveHiddenCells = false;

@@ -163,6 +163,8 @@ TCursor LinkCursor();
 // Rich text may be dropped into grids (the program-wide switch of the drag-and-drop settings).
 bool RTFDropEnabled();
 
+class TScrollControl;
+
 class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
  public:
   // Construction runs in Create (New<TExtStringGrid>(owner)); a grid made in code is loaded
@@ -622,6 +624,16 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetScrollSynch(bool Value);
   TScrollHintType ScrollHints() const;
   void SetScrollHints(TScrollHintType Value);
+  // Markup hints: the application's hint window class becomes the markup hint window (for
+  // every window of the application), or the standard one again.
+  bool UseHTMLHints() const;
+  void SetUseHTMLHints(bool Value);
+  // The thin indicators of the ssMetro look, children of the grid; null under another look.
+  TScrollControl* VertScrollControl() const;
+  TScrollControl* HorzScrollControl() const;
+  // Flat scroll bars took over the window's bars. Their library is not on this platform, so
+  // ssFlat and ssEncarta keep their setting and show the normal bars.
+  bool FlatScrollBarsInitialised() const;
   bool ShowSelection() const;
   void SetShowSelection(bool Value);
   bool HideFocusRect() const;
@@ -1449,6 +1461,24 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // the focus goes one cell left or right (a control cell beside is focused itself);
   // ShowAgain opens the editor there with CursorWalkAlwaysEdit.
   void CursorWalk(bool Forward, const std::string& Text, bool ShowAgain);
+
+  // The scroll-bar looks (scroll_looks.cpp): the ssMetro indicators, made when missing, and
+  // the flat scroll bars, each step doing nothing while flat scroll bars are off.
+  void CreateScrollControls();
+  void FreeScrollControls();
+  void InitFlatScrollBars();
+  void DoneFlatScrollBars();
+  void UpdateFlatScrollBars();
+  void SetFlatScrollProp(int Prop, int Value);
+  void SetFlatScrollInfo(int Bar, const SCROLLINFO& Info, bool Redraw);
+  void ShowFlatScrollBar(int Bar, bool Show);
+  void SyncFlatVertScrollBar();
+  void SyncFlatHorzScrollBar();
+  void ApplyFlatScrollStyle();
+  void ApplyFlatScrollColor();
+  void ApplyFlatScrollWidth();
+  // The indicators follow the grid's first shown row and column.
+  void TopLeftChanged() override;
 
   // The construction body: every owned object in its order, then the defaults.
   void Create() override;

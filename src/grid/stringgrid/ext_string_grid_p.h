@@ -390,6 +390,14 @@ struct TExtStringGridPrivate {
   int AutoNumberStart = 0;
   int AutoNumberOffset = 0;
   TSortDirection AutoNumberDirection = sdAscending;
+  // The scroll-bar looks: the ssMetro indicators (children the grid owns), whether flat
+  // scroll bars took over the window's bars, and the markup-hint switch.
+  struct TScrollLooks {
+    TScrollControl* Vert = nullptr;
+    TScrollControl* Horz = nullptr;
+    bool FlatInitialised = false;
+    bool UseHTMLHints = false;
+  } ScrollLooks;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

@@ -82,16 +82,12 @@ TColor TExtStringGrid::DAZGradientTo() const { return FP->Colors.FDAZGradient[fg
 TColor TExtStringGrid::DAZGradientMirrorFrom() const { return FP->Colors.FDAZGradient[fgMirrorFrom]; }
 TColor TExtStringGrid::DAZGradientMirrorTo() const { return FP->Colors.FDAZGradient[fgMirrorTo]; }
 TColor TExtStringGrid::ScrollColor() const { return FP->Scrolling.FScrollColor; }
-void TExtStringGrid::SetScrollColor(TColor Value) { FP->Scrolling.FScrollColor = Value; }
 TColor TExtStringGrid::BorderColor() const { return FP->Colors.FBorderColor; }
 TGridLook TExtStringGrid::Look() const { return FP->Colors.FLook; }
 TScrollType TExtStringGrid::ScrollType() const { return FP->Scrolling.FScrollType; }
-void TExtStringGrid::SetScrollType(TScrollType Value) { FP->Scrolling.FScrollType = Value; }
 int TExtStringGrid::ScrollWidth() const { return FP->Scrolling.FScrollWidth; }
-void TExtStringGrid::SetScrollWidth(int Value) { FP->Scrolling.FScrollWidth = Value; }
 TScrollBarAlways TExtStringGrid::ScrollBarAlways() const { return FP->Scrolling.FScrollBarAlways; }
 bool TExtStringGrid::ScrollProportional() const { return FP->Scrolling.FScrollProportional; }
-void TExtStringGrid::SetScrollProportional(bool Value) { FP->Scrolling.FScrollProportional = Value; }
 bool TExtStringGrid::ScrollSynch() const { return FP->Scrolling.FScrollSynch; }
 void TExtStringGrid::SetScrollSynch(bool Value) { FP->Scrolling.FScrollSynch = Value; }
 TScrollHintType TExtStringGrid::ScrollHints() const { return FP->Scrolling.FScrollHints; }

@@ -243,7 +243,7 @@ void TExtStringGrid::SetLook(TGridLook Value) {
       }
     }
   }
-  FP->Scrolling.FScrollType = ssNormal;
+  SetScrollType(ssNormal);
   SetBorderStyle(bsSingle);
   SetBorderColor(0xB99D7F);
   InvalidateGrid();
@@ -336,7 +336,7 @@ void TExtStringGrid::SetComponentStyle(TDAZStyle AStyle) {
   FP->Style = AStyle;
   SetStyle(static_cast<TExtGridStyle>(AStyle));
   if (!IsDesigning()) SetEditorsComponentStyle(AStyle);
-  if (AStyle != tsCustom && FP->Scrolling.FScrollType == ssMetro) FP->Scrolling.FScrollType = ssNormal;
+  if (AStyle != tsCustom && FP->Scrolling.FScrollType == ssMetro) SetScrollType(ssNormal);
 }
 
 TDAZStyle TExtStringGrid::GetComponentStyle() const { return FP->Style; }
@@ -348,7 +348,7 @@ void TExtStringGrid::SetColorTones(const TColorTones& ATones) {
   p.ColorTones = ATones;
   SetLook(glClassic);
   SetFlat(true);
-  FP->Scrolling.FScrollType = ssMetro;
+  SetScrollType(ssMetro);
   SetFixedColor(ATones.Foreground.BrushColor);
   FP->Colors.FFixedFont.Color = ATones.Foreground.TextColor;
   FP->Colors.FFixedFont.Name = GetDefaultFontName();

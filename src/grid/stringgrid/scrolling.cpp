@@ -6,6 +6,7 @@
 
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/stringgrid/scroll_control.h"
 #include "platform/application.h"
 #include "platform/grids/grid_axis.h"
 #include "platform/scroll_bars.h"
@@ -301,6 +302,8 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
   if (!Parent() || Loading() || Application().Terminated()) return;
   if (FP->ColumnSize->Stretch()) StretchColumn(FP->ColumnSize->StretchColumn());
   TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+  if (FP->ScrollLooks.Vert) FP->ScrollLooks.Vert->Invalidate();
+  if (FP->ScrollLooks.Horz) FP->ScrollLooks.Horz->Invalidate();
 }
 
 }  // namespace hd
