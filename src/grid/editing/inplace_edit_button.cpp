@@ -313,7 +313,11 @@ void TGridUnitEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
     host.SetCurrentCell(TextAndUnit());
     if (!host.ValidateCell(TextAndUnit())) {
       host.Session().EditMode = true;
-      SetText(host.CurrentCell());
+      // The cell's text holds its unit: split again, so that the unit is not stored twice.
+      std::string cell = host.CurrentCell();
+      SetUnitID("");
+      SetText(cell);
+      SetTextAndUnit(cell);
       return;
     }
     SetTextAndUnit(host.CurrentCell());

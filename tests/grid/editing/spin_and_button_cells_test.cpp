@@ -160,9 +160,9 @@ TEST_F(SpinAndButtonCellsTest, EscapeGivesTheCellBackTheTextItHadBeforeTheEdit) 
 
 TEST_F(SpinAndButtonCellsTest, ARefusedValueKeepsTheEditorOpenWithTheValidationsText) {
   grid->OnCellValidate = [](TObject*, int, int, std::string& v, bool& valid) {
-    if (v == "5") {
+    if (v == "5" || v == "5mm") {
       valid = false;
-      v = "42";
+      v = v == "5" ? "42" : "42mm";
     }
   };
   OpenAddress(edSpinEdit, "200");
@@ -191,6 +191,19 @@ TEST_F(SpinAndButtonCellsTest, ARefusedValueKeepsTheEditorOpenWithTheValidations
   Press(VK_ESCAPE);
   EXPECT_FALSE(edit->Visible());
   EXPECT_EQ(grid->Cells(kAddrCol, 2), "200");
+
+  // The proposal holds its unit: it is split again, not put whole before the unit.
+  grid->BtnUnitEdit()->Units().Add("mm");
+  OpenAddress(edUnitEditBtn, "12mm");
+  TGridUnitEditBtn* unit = grid->BtnUnitEdit();
+  unit->SelectAll();
+  Type("5");
+  Press(VK_RETURN);
+  ASSERT_TRUE(unit->Visible());
+  EXPECT_EQ(unit->Text(), "42");
+  EXPECT_EQ(unit->UnitID(), "mm");
+  Press(VK_RETURN);
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "42mm");
 }
 
 TEST_F(SpinAndButtonCellsTest, WithGoTabsTabStoresAndMovesToTheNextCell) {
