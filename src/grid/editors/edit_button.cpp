@@ -187,8 +187,9 @@ void TEsgEditBtn::SetEditRect() {
   TRect r;
   Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
   r.Bottom = ClientHeight() + 1;
-  r.Right = ClientWidth() - FButton->Width() - 5 - FUnitSize;
-  if (FUnitSize > 0) r.Right -= 3;
+  int unit = UnitWidth();
+  r.Right = ClientWidth() - FButton->Width() - 5 - unit;
+  if (unit > 0) r.Right -= 3;
   r.Left = r.Top = BorderStyle() == bsNone ? 3 : 1;
   Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
 }
@@ -256,7 +257,17 @@ TEsgUnitEditBtn::~TEsgUnitEditBtn() { delete FUnits; }
 
 void TEsgUnitEditBtn::SetUnitID(const std::string& Value) {
   FUnitID = Value;
-  FUnitLabel->Invalidate();
+  PlaceUnitLabel();
+  SetEditRect();
+  if (FUnitLabel) FUnitLabel->Invalidate();
+}
+
+int TEsgUnitEditBtn::UnitWidth() {
+  if (FUnitSize <= 0) return 0;
+  // A unit wider than its space is shown whole, the text giving way to it.
+  TBitmap probe(1, 1);
+  probe.Canvas().SetFont(Font());
+  return std::max(FUnitSize, probe.Canvas().TextWidth(FUnitID) + 2);
 }
 
 void TEsgUnitEditBtn::SetUnits(const TStringList* Value) {
@@ -284,9 +295,11 @@ void TEsgUnitEditBtn::SetTextAndUnit(const std::string& Value) {
 }
 
 void TEsgUnitEditBtn::PlaceUnitLabel() {
+  if (!FUnitLabel) return;
   int right = ClientWidth() - Button()->Width() - 3;
-  FUnitLabel->SetVisible(FUnitSize > 0);
-  FUnitLabel->SetBounds(right - FUnitSize, 2, FUnitSize, std::max(0, ClientHeight() - 2));
+  int width = UnitWidth();
+  FUnitLabel->SetVisible(width > 0);
+  FUnitLabel->SetBounds(right - width, 2, width, std::max(0, ClientHeight() - 2));
 }
 
 void TEsgUnitEditBtn::PaintUnit(TObject* /*Sender*/) {
@@ -297,7 +310,7 @@ void TEsgUnitEditBtn::PaintUnit(TObject* /*Sender*/) {
   canvas.SetFont(Font());
   canvas.Brush().Style = bsClear;
   TRect r = FUnitLabel->ClientRect();
-  canvas.DrawText(FUnitID, r, DT_EDITCONTROL | DT_RIGHT | DT_SINGLELINE);
+  canvas.DrawText(FUnitID, r, DT_EDITCONTROL | DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }
 
 void TEsgUnitEditBtn::ClickButton(TObject* /*Sender*/) {
@@ -334,6 +347,7 @@ void TEsgUnitEditBtn::Dispatch(TMessage& Message) {
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
       TEsgEditBtn::Dispatch(Message);
+      PlaceUnitLabel();
       FUnitLabel->Invalidate();
       return;
     default: break;

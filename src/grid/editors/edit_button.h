@@ -119,6 +119,8 @@ class TEsgEditBtn : public TCustomMaskEdit {
   void SetEditRect();
   // Pixels kept for a unit text before the button.
   int FUnitSize = 0;
+  // The pixels the unit takes: the unit space, or more for a unit text wider than it.
+  virtual int UnitWidth() { return FUnitSize; }
 
  private:
   void Resized();
@@ -157,6 +159,9 @@ class TEsgUnitEditBtn : public TEsgEditBtn {
 
   void Dispatch(TMessage& Message) override;
 
+ protected:
+  int UnitWidth() override;
+
  private:
   void PlaceUnitLabel();
   void PaintUnit(TObject* Sender);
@@ -164,7 +169,7 @@ class TEsgUnitEditBtn : public TEsgEditBtn {
   std::string FUnitID;
   TStringList* FUnits;
   // Shows the unit in the space left of the button.
-  TPaintBox* FUnitLabel;
+  TPaintBox* FUnitLabel = nullptr;
 };
 
 }  // namespace hd

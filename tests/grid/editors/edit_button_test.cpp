@@ -162,3 +162,30 @@ TEST(UnitEditTest, TheMenuOffersTheUnitsAndReportsOnlyAChange) {
 
 }  // namespace
 }  // namespace hd
+
+namespace hd {
+namespace {
+
+TEST(UnitEditTest, AUnitWiderThanItsSpaceNarrowsTheTextInsteadOfBeingCut) {
+  TGuiKit kit;
+  TForm form(nullptr);
+  form.SetClientSize(300, 200);
+  auto* unit = new TEsgUnitEditBtn(&form);
+  unit->SetParent(&form);
+  unit->SetBounds(20, 20, 160, 24);
+  form.Show();
+  kit.Process();
+  auto textRight = [&] {
+    TRect r;
+    unit->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+    return r.Right;
+  };
+  unit->SetUnitID("m");
+  int narrowUnit = textRight();
+  EXPECT_EQ(narrowUnit, unit->ClientWidth() - unit->Button()->Width() - 5 - unit->UnitSpace() - 3);
+  unit->SetUnitID("kilometres");
+  EXPECT_LT(textRight(), narrowUnit - 20);
+}
+
+}  // namespace
+}  // namespace hd
