@@ -321,5 +321,69 @@ TEST_F(SpinAndButtonCellsTest, APressOnTheSpinButtonsACellShowsStepsTheEditorItO
   EXPECT_EQ(spin->Text(), "199");
 }
 
+TEST_F(SpinAndButtonCellsTest, OnceTheGridShowsEditsAsTheyGoEveryChangeReachesTheCell) {
+  OpenAddress(edSpinEdit, "200");
+  grid->SpinEdit()->SelectAll();
+  Type("7");
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "200") << "not before a text editor was shown";
+  Press(VK_ESCAPE);
+  ClickCell(kIdCol, 2);
+  Press(VK_F2);
+  Press(VK_ESCAPE);
+  for (TEditorType kind : {edSpinEdit, edEditBtn}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    OpenAddress(kind, "200");
+    Open()->SelectAll();
+    Type("7");
+    EXPECT_EQ(grid->Cells(kAddrCol, 2), "7");
+    Press(VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(kAddrCol, 2), "200");
+  }
+}
+
+TEST_F(SpinAndButtonCellsTest, AnEmptiedSpinStoresTheEmptyTextOnlyWhenAllowed) {
+  for (bool allow : {false, true}) {
+    SCOPED_TRACE(allow);
+    grid->SpinEdit()->SetAllowEmptyValue(allow);
+    OpenAddress(edSpinEdit, "200");
+    grid->SpinEdit()->SelectAll();
+    Press(VK_BACK);
+    EXPECT_EQ(grid->SpinEdit()->Text(), "");
+    Press(VK_RETURN);
+    EXPECT_EQ(grid->Cells(kAddrCol, 2), allow ? "" : "0");
+  }
+}
+
+TEST_F(SpinAndButtonCellsTest, TheButtonEditCompletesFromTheLookupListAndWalksToTheCellsBeside) {
+  grid->SetLookup(true);
+  grid->LookupItems().Add("Holding");
+  OpenAddress(edEditBtn, "200");
+  TGridEditBtn* edit = grid->BtnEdit();
+  edit->SelectAll();
+  Type("ho");
+  EXPECT_EQ(edit->Text(), "holding");
+  EXPECT_EQ(edit->SelStart(), 2);
+  EXPECT_EQ(edit->SelLength(), 5);
+  Press(VK_BACK);
+  EXPECT_EQ(edit->Text(), "ho") << "Backspace is not completed again";
+  Press(VK_RETURN);
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "ho");
+
+  grid->Navigation().SetCursorWalkEditor(true);
+  OpenAddress(edEditBtn, "200");
+  edit->SetSelStart(3);
+  Press(VK_RIGHT);
+  EXPECT_FALSE(edit->Visible());
+  EXPECT_EQ(grid->Col(), kAddrCol + 1);
+  OpenAddress(edEditBtn, "200");
+  edit->SetSelStart(1);
+  Press(VK_LEFT);
+  EXPECT_TRUE(edit->Visible()) << "the first press only moves the caret to the start";
+  Press(VK_LEFT);
+  EXPECT_FALSE(edit->Visible());
+  EXPECT_EQ(grid->Col(), kAddrCol - 1);
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "200");
+}
+
 }  // namespace
 }  // namespace hd::test

@@ -8,6 +8,8 @@
 
 #include "platform/clipboard.h"
 #include "platform/forms.h"
+#include "platform/recording_canvas.h"
+#include "platform/regional.h"
 #include "testkit/gui_kit.h"
 
 namespace hd {
@@ -142,6 +144,84 @@ TEST_F(SpinEditTest, TimeAndDateKeepTheCaretAndStepThePartUnderIt) {
   spin->SetShowSeconds(false);
   spin->SetTimeValue(spin->TimeValue());
   EXPECT_EQ(spin->Text(), "23:10");
+}
+
+TEST_F(SpinEditTest, TheKeypadPointTypesTheLocalesDecimalSeparatorWhenAsked) {
+  SetFormatSettingsProvider([] {
+    TFormatSettings fs = PlatformFormatSettings();
+    fs.DecimalSeparator = ',';
+    fs.ThousandSeparator = '.';
+    return fs;
+  });
+  spin->SetSpinType(sptFloat);
+  spin->SetText("1");
+  spin->SetSelStart(1);
+  constexpr LPARAM kKeypad = LPARAM{0x53} << 16;  // the keypad's scan code carries bit 0x40
+  spin->Perform(WM_CHAR, '.', kKeypad);
+  EXPECT_EQ(spin->Text(), "1") << "off: the point is the thousand separator here, refused";
+  spin->SetExcelStyleDecimalSeparator(true);
+  spin->Perform(WM_CHAR, '.', LPARAM{0x34} << 16);
+  EXPECT_EQ(spin->Text(), "1") << "the main keyboard's point stays a point";
+  spin->Perform(WM_CHAR, '.', kKeypad);
+  EXPECT_EQ(spin->Text(), "1,");
+  SetFormatSettingsProvider({});
+}
+
+TEST_F(SpinEditTest, TheCustomLookFillsTheButtonsAndDrawsTheirTrianglesAtFixedPoints) {
+  TEsgSpinButton* pair = spin->Button();
+  pair->ButtonColor = RGB(200, 0, 0);
+  pair->ButtonColorDown = RGB(0, 0, 200);
+  auto painted = [](TExtTimerSpeedButton* b) {
+    TRecordingCanvas canvas(b->Width(), b->Height());
+    b->PaintTo(canvas);
+    return canvas.Calls();
+  };
+  auto triangle = [&](TExtTimerSpeedButton* b) {
+    for (const TCanvasCall& call : painted(b))
+      if (call.Op == "Polygon") return call.Points;
+    return std::vector<TPoint>{};
+  };
+  // The face: the last fill of the whole button (the paint's erase comes first).
+  auto fill = [&](TExtTimerSpeedButton* b) {
+    TColor face = clNone;
+    for (const TCanvasCall& call : painted(b))
+      if (call.Op == "FillRect" && call.Rect == b->ClientRect()) face = call.Brush;
+    return face;
+  };
+  EXPECT_EQ(triangle(pair->UpButton()), (std::vector<TPoint>{{4, 4}, {8, 4}, {6, 2}}));
+  EXPECT_EQ(triangle(pair->DownButton()), (std::vector<TPoint>{{4, 2}, {8, 2}, {6, 4}}));
+  EXPECT_EQ(fill(pair->UpButton()), RGB(200, 0, 0));
+  kit.MouseDown(pair->UpButton(), 3, 3);
+  kit.Process();
+  EXPECT_EQ(fill(pair->UpButton()), RGB(0, 0, 200));
+  kit.MouseUp(pair->UpButton(), 3, 3);
+  kit.Process();
+
+  spin->SetDirection(spHorizontal);
+  EXPECT_EQ(pair->Width(), 20);
+  EXPECT_EQ(pair->DownButton()->BoundsRect(), (TRect{0, 0, 10, pair->Height()}));
+  EXPECT_EQ(pair->UpButton()->BoundsRect(), (TRect{9, 0, 20, pair->Height()}));
+  EXPECT_EQ(triangle(pair->UpButton()), (std::vector<TPoint>{{3, 5}, {5, 7}, {3, 9}}));
+  EXPECT_EQ(triangle(pair->DownButton()), (std::vector<TPoint>{{5, 5}, {3, 7}, {5, 9}}));
+}
+
+TEST_F(SpinEditTest, ThePairsKeysFocusAndClickItsButtons) {
+  TEsgSpinButton* pair = spin->Button();
+  pair->SetTabStop(true);
+  spin->SetValue(10);
+  pair->SetFocus();
+  kit.Process();
+  EXPECT_TRUE(pair->FocusedButton()->TimeBtnState().Contains(tbFocusRect));
+  Press(VK_DOWN);
+  EXPECT_EQ(spin->Text(), "9");
+  EXPECT_EQ(pair->FocusedButton(), pair->DownButton());
+  EXPECT_TRUE(pair->DownButton()->TimeBtnState().Contains(tbFocusRect));
+  EXPECT_FALSE(pair->UpButton()->TimeBtnState().Contains(tbFocusRect));
+  Press(VK_SPACE);
+  EXPECT_EQ(spin->Text(), "8");
+  Press(VK_UP);
+  EXPECT_EQ(spin->Text(), "9");
+  EXPECT_EQ(pair->Perform(WM_GETDLGCODE), DLGC_WANTARROWS);
 }
 
 }  // namespace
