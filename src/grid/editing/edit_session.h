@@ -14,6 +14,9 @@ namespace hd {
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
+class TGridEditBtn;
+class TGridSpin;
+class TGridUnitEditBtn;
 
 class TGridEditSession {
  public:
@@ -65,6 +68,13 @@ class TGridEditSession {
   TGridCombo* Combo = nullptr;
   TGridCheckBox* CheckEdit = nullptr;
   TGridButton* ButtonEdit = nullptr;
+  TGridSpin* Spin = nullptr;
+  TGridEditBtn* EditBtn = nullptr;
+  TGridUnitEditBtn* UnitEditBtn = nullptr;
+  // A press on the upper or lower half of the spin buttons a cell shows always: the editor
+  // that opens steps once.
+  bool SpinUpClick = false;
+  bool SpinDnClick = false;
 };
 
 // Holds a flag at a value for a scope and puts the old value back, also when a handler throws.

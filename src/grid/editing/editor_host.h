@@ -102,6 +102,14 @@ class TGridEditorHost {
   virtual void FireComboChange(int Index, const std::string& Selection, TObject* Object) = 0;
   virtual void FireDblClickCell() = 0;
   virtual void FireKeyPress(TObject* Editor, TKeyChar& Key) = 0;
+  // OnKeyDown and OnKeyUp of the grid, the grid as sender.
+  virtual void FireKeyDown(WORD& Key, TShiftState Shift) = 0;
+  virtual void FireKeyUp(WORD& Key, TShiftState Shift) = 0;
+  // The spin events for the current cell, by the kind of value (UpDown: up).
+  virtual void SpinClick(int AValue, bool UpDown) = 0;
+  virtual void FloatSpinClick(double AValue, bool UpDown) = 0;
+  virtual void DateSpinClick(double AValue, bool UpDown) = 0;
+  virtual void TimeSpinClick(double AValue, bool UpDown) = 0;
   // OnClipboardCopy, OnClipboardCut or OnClipboardPaste (Msg: WM_COPY, WM_CUT, WM_PASTE).
   virtual bool ClipboardAllowed(TObject* Editor, unsigned Msg, bool Allow) = 0;
   virtual bool BeforePasteCell(TObject* Editor, std::string& Value) = 0;

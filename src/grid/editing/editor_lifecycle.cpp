@@ -6,6 +6,8 @@
 #include "grid/editing/edit_session.h"
 #include "grid/editing/editor_host.h"
 #include "grid/editing/inplace_combo.h"
+#include "grid/editing/inplace_edit_button.h"
+#include "grid/editing/inplace_spin.h"
 #include "grid/editing/inplace_text_edit.h"
 #include "grid/foundation/markup/markup_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
@@ -280,7 +282,9 @@ void TExtStringGrid::ReadBackEditor(int ACol, int ARow) {
       session.EditMode = false;
       hide(session.ButtonEdit);
       break;
-    default: break;
+    default:
+      if (!ReadBackSpinEditor(real, ARow)) ReadBackEditBtnEditor(real, ARow);
+      break;
   }
   if (session.EditControl != edNormal && session.EditActive) NotifyEditDone(real, ARow);
   session.EditActive = false;
@@ -337,9 +341,26 @@ void TExtStringGrid::WMCommand(TMessage& Message) {
     if (!FP->Session->NoEditChange) TBaseGrid::WndProc(Message);
     return;
   }
+  if (EditorChangeNotification(Message)) return;
   const TGridCombo* combo = FP->Session->Combo;
   if (combo && static_cast<HWND>(Message.LParam) == combo->Handle()) ComboNotification(HIWORD(Message.WParam));
   TBaseGrid::WndProc(Message);
+}
+
+// A change in an open spin or edit-button editor: its own change handling first, then, while
+// the grid shows every change at once, its text into the cell (not while it is loaded).
+bool TExtStringGrid::EditorChangeNotification(TMessage& Message) {
+  TGridEditSession& session = *FP->Session;
+  if (HIWORD(Message.WParam) != EN_CHANGE || Message.LParam == 0) return false;
+  auto from = static_cast<HWND>(Message.LParam);
+  TCustomEdit* editor = nullptr;
+  if (session.Spin && from == session.Spin->Handle()) editor = session.Spin;
+  if (session.EditBtn && from == session.EditBtn->Handle()) editor = session.EditBtn;
+  if (!editor) return false;
+  TBaseGrid::WndProc(Message);
+  if (session.ShowEditProcess && session.EditMode && !session.NoEditChange && IsWindow(from))
+    SetEditText(Col(), Row(), editor->Text());
+  return true;
 }
 
 // The character that opens an editor is handed on to a special editor when it opens.

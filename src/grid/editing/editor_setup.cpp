@@ -35,6 +35,17 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
     case edComboList: SetupComboEditor(at); break;
     case edCheckBox: SetupCheckBoxEditor(at); break;
     case edButton: SetupButtonEditor(at); break;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit: SetupSpinEditor(at); break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn: SetupEditBtnEditor(at); break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn: SetupUnitEditBtnEditor(at); break;
     default:
       // The kinds whose editors this grid does not have open nothing: the cell keeps its text.
       session.Editing = false;

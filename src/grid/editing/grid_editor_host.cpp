@@ -104,6 +104,24 @@ class TExtStringGrid::TEditorHost final : public TGridEditorHost {
   void FireKeyPress(TObject* Editor, TKeyChar& Key) override {
     if (G.OnKeyPress) G.OnKeyPress(Editor, Key);
   }
+  void FireKeyDown(WORD& Key, TShiftState Shift) override {
+    if (G.OnKeyDown) G.OnKeyDown(&G, Key, Shift);
+  }
+  void FireKeyUp(WORD& Key, TShiftState Shift) override {
+    if (G.OnKeyUp) G.OnKeyUp(&G, Key, Shift);
+  }
+  void SpinClick(int AValue, bool UpDown) override {
+    if (G.OnSpinClick) G.OnSpinClick(&G, G.Col(), G.Row(), AValue, UpDown);
+  }
+  void FloatSpinClick(double AValue, bool UpDown) override {
+    if (G.OnFloatSpinClick) G.OnFloatSpinClick(&G, G.Col(), G.Row(), AValue, UpDown);
+  }
+  void DateSpinClick(double AValue, bool UpDown) override {
+    if (G.OnDateSpinClick) G.OnDateSpinClick(&G, G.Col(), G.Row(), AValue, UpDown);
+  }
+  void TimeSpinClick(double AValue, bool UpDown) override {
+    if (G.OnTimeSpinClick) G.OnTimeSpinClick(&G, G.Col(), G.Row(), AValue, UpDown);
+  }
   bool ClipboardAllowed(TObject* Editor, unsigned Msg, bool Allow) override {
     auto& event = Msg == WM_COPY ? G.OnClipboardCopy : Msg == WM_CUT ? G.OnClipboardCut : G.OnClipboardPaste;
     if (event) event(Editor, Allow);

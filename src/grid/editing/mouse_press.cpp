@@ -10,6 +10,9 @@ namespace hd {
 
 namespace {
 
+// The width of the spin buttons a cell shows always.
+constexpr int kSpinButtonsPart = 18;
+
 // What a header press selects: the top-left corner, a row from the fixed columns, a column
 // from the fixed rows.
 enum class THeaderPress { None, All, Row, Column };
@@ -76,6 +79,17 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   if (ACol >= ColCount() || ARow >= RowCount()) {
     StandardHandling(message);
     return;
+  }
+  session.SpinUpClick = session.SpinDnClick = false;
+  if (p.ControlLook->SpinButtonsAlwaysVisible() && HasSpinEdit(RC, ARow)) {
+    // The buttons the cell shows: the rightmost pixels, up above the middle, down below it.
+    TRect cell = CellRect(ACol, ARow);
+    if (X >= cell.Right - kSpinButtonsPart) {
+      if (Y > (cell.Top + cell.Bottom) / 2)
+        session.SpinDnClick = true;
+      else
+        session.SpinUpClick = true;
+    }
   }
   if (RadioPress(ACol, ARow, X, Y) || RatingPress(ACol, ARow, X) || CellButtonPress(ACol, ARow, X, Y)) return;
   bool done = false;

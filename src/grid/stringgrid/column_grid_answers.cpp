@@ -169,6 +169,7 @@ void TExtColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {
     setup.SpinMin = item->SpinMin();
     setup.SpinMax = item->SpinMax();
     setup.SpinStep = item->SpinStep();
+    setup.SpinRangeGiven = true;
     SetEditLink(item->EditLink());
     ControlLook().SetDropDownCount(item->DropDownCount());
   }

@@ -25,6 +25,9 @@
 namespace hd {
 
 class TBackGround;
+class TGridEditBtn;
+class TGridSpin;
+class TGridUnitEditBtn;
 class TBalloonSettings;
 class TBands;
 class TCellNode;
@@ -110,6 +113,9 @@ using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, s
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStringList& Filter)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
+using TGridUnitChangeEvent = std::function<void(TObject* Sender, const std::string& NewUnit)>;
 using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
 // Events of the keys, the mouse and the selection.
 using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
@@ -151,6 +157,8 @@ struct TEditorSetup {
   int SpinMin = 0;
   int SpinMax = 0;
   int SpinStep = 1;
+  // The range and step above are the column's, for the spin editor that opens next.
+  bool SpinRangeGiven = false;
 };
 
 // Registrations every string grid shares: the private clipboard format of cells, the message
@@ -1006,6 +1014,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridCombo* UniCombo() { return Combobox(); }
   TGridCheckBox* CheckBoxEditor();
   TGridButton* Btn();
+  // The spin editor of the four spin kinds and the edit-button editors, made on first use.
+  TGridSpin* SpinEdit();
+  TGridEditBtn* BtnEdit();
+  TGridUnitEditBtn* BtnUnitEdit();
   // The items of the combo editor, shared by every combo cell (the column grid refills them
   // from the column before each edit).
   void ClearComboString();
@@ -1056,6 +1068,13 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TClickCellEvent OnGetEditorPropInt;
   TCheckBoxClickEvent OnCheckBoxClick;
   TEllipsClickEvent OnEllipsClick;
+  // After a step of the spin editor, by its kind of value (UpDown: up).
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  // Another unit was chosen in the unit editor's menu.
+  TGridUnitChangeEvent OnUnitChanged;
   TNotifyEvent OnEditingDone;
   // After the edit ended and the editing events returned (posted "GridEditDone").
   TEditCellDoneEvent OnEditCellDone;
@@ -1441,6 +1460,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // character that opens an edit, and "GridEditDone", which becomes OnEditCellDone.
   void WndProc(TMessage& Message) override;
   void WMCommand(TMessage& Message);
+  bool EditorChangeNotification(TMessage& Message);
   void NoteStartEditChar(const TMessage& Message);
   void WMGridEditDone(const TMessage& Message);
   // Places and opens the special editor of EditControl over a cell (base cell, display column).
@@ -1604,6 +1624,12 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetupComboEditor(const TEditorPlace& At);
   void SetupCheckBoxEditor(const TEditorPlace& At);
   void SetupButtonEditor(const TEditorPlace& At);
+  void SetupSpinEditor(const TEditorPlace& At);
+  void SetupEditBtnEditor(const TEditorPlace& At);
+  void SetupUnitEditBtnEditor(const TEditorPlace& At);
+  // The read-back of those families (real column); true when the kind is theirs.
+  bool ReadBackSpinEditor(int ARealCol, int ARow);
+  bool ReadBackEditBtnEditor(int ARealCol, int ARow);
   // Validation of narrow or wide text (ValidateCell, ValidateCellWide), and what an answered
   // narrow edit leaves in the grid's records.
   template <class S>

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/editing/inplace_edit_button.h"
+#include "grid/editing/inplace_spin.h"
 #include "grid/editing/recording_editor_host.h"
 #include "platform/forms.h"
 #include "platform/std_ctrls.h"
@@ -29,7 +31,11 @@ struct TEditorScript {
 
 void PrintTo(const TEditorScript& s, std::ostream* os) { *os << s.name; }
 
-bool IsTextKind(TEditorType kind) { return kind != edComboEdit && kind != edComboList && kind != edCheckBox && kind != edButton; }
+bool IsEditBtnKind(TEditorType kind) { return kind == edEditBtn || kind == edUnitEditBtn; }
+bool IsTextKind(TEditorType kind) {
+  return kind != edComboEdit && kind != edComboList && kind != edCheckBox && kind != edButton && kind != edSpinEdit &&
+         !IsEditBtnKind(kind);
+}
 
 class EditorHostConformance : public ::testing::TestWithParam<TEditorScript> {
  protected:
@@ -81,6 +87,25 @@ class EditorHostConformance : public ::testing::TestWithParam<TEditorScript> {
       button->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
       button->SetCaption(host->CurrentCell());
       Show(button);
+    } else if (kind == edSpinEdit) {
+      if (!spin) spin = Made<TGridSpin>();
+      spin->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+      spin->SetText(host->CurrentCell());
+      Show(spin);
+    } else if (kind == edEditBtn) {
+      if (!editBtn) editBtn = Made<TGridEditBtn>();
+      editBtn->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+      editBtn->SetText(host->CurrentCell());
+      Show(editBtn);
+    } else if (kind == edUnitEditBtn) {
+      if (!unitBtn) {
+        unitBtn = Made<TGridUnitEditBtn>();
+        unitBtn->Units().Add("b");
+      }
+      unitBtn->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+      unitBtn->SetUnitID("");
+      unitBtn->SetTextAndUnit(host->CurrentCell());
+      Show(unitBtn);
     } else {
       if (!combo) {
         combo = Made<TGridCombo>();
@@ -114,6 +139,9 @@ class EditorHostConformance : public ::testing::TestWithParam<TEditorScript> {
     TEditorType kind = GetParam().kind;
     if (IsTextKind(kind)) return host->Grid->Editor() ? host->Grid->Editor()->Text() : "";
     if (kind == edComboEdit || kind == edComboList) return combo->Text();
+    if (kind == edSpinEdit) return spin->Text();
+    if (kind == edEditBtn) return editBtn->Text();
+    if (kind == edUnitEditBtn) return unitBtn->TextAndUnit();
     return "";
   }
   // Runs a step and returns the host calls it made.
@@ -143,6 +171,9 @@ class EditorHostConformance : public ::testing::TestWithParam<TEditorScript> {
   TGridCombo* combo = nullptr;
   TGridCheckBox* check = nullptr;
   TGridButton* button = nullptr;
+  TGridSpin* spin = nullptr;
+  TGridEditBtn* editBtn = nullptr;
+  TGridUnitEditBtn* unitBtn = nullptr;
 };
 
 TEST_P(EditorHostConformance, OpenTypeRefuseAcceptCancelAndLeave) {
@@ -186,6 +217,16 @@ const TEditorScript kScripts[] = {
      {"hide"}, "a"},
     {"CheckBox", edCheckBox, " ", {}, {}, {"hide", "hide", "advance"}, {"hide", "hide", "advance"}, {}, {"hide"}, ""},
     {"Button", edButton, " ", {}, {"ellips ab", "setcell ab!", "button"}, {}, {}, {"hide", "restore"}, {"hide"}, ""},
+    // The spin and the button edit report every change of their text, the one that loads them
+    // too; after a refusal the spin shows the cell as validation left it, the button edit the
+    // proposal. The unit edit splits the value from its unit ("b") and stores both together.
+    {"SpinEdit", edSpinEdit, "1", {"change 1,1=0", "change 1,1=ab"}, {"change 1,1=1"}, {"setcell 1", "validate 1"},
+     {"setcell 1", "validate 1", "done 13", "hide"}, {"done 27", "hide"}, {"hide"}, "1"},
+    {"EditBtn", edEditBtn, "b", {"change 1,1=0", "change 1,1=ab"},
+     {"keydown 66", "keypress 98", "change 1,1=b", "keyup 66"}, {"setcell b", "validate b", "change 1,1=a", "keyup 13"},
+     {"setcell a", "validate a", "done 13", "hide"}, {"done 27", "hide", "keypress 27"}, {"hide"}, "a"},
+    {"UnitEditBtn", edUnitEditBtn, "b", {}, {}, {"setcell bb", "validate bb"},
+     {"setcell bb", "validate bb", "done 13", "hide"}, {"done 27", "hide"}, {"hide"}, "bb"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryEditorKind, EditorHostConformance, ::testing::ValuesIn(kScripts),

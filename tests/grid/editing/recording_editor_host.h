@@ -144,6 +144,14 @@ class TRecordingEditorHost : public TGridEditorHost {
   }
   void FireDblClickCell() override { Note("dblclick"); }
   void FireKeyPress(TObject*, TKeyChar& Key) override { Note("keypress " + IntToStr(static_cast<int>(Key))); }
+  void FireKeyDown(WORD& Key, TShiftState) override { Note("keydown " + IntToStr(Key)); }
+  void FireKeyUp(WORD& Key, TShiftState) override { Note("keyup " + IntToStr(Key)); }
+  void SpinClick(int AValue, bool UpDown) override { Note("spin " + IntToStr(AValue) + (UpDown ? " up" : " down")); }
+  void FloatSpinClick(double AValue, bool UpDown) override {
+    Note("floatspin " + FloatToStr(AValue) + (UpDown ? " up" : " down"));
+  }
+  void DateSpinClick(double, bool UpDown) override { Note(std::string("datespin") + (UpDown ? " up" : " down")); }
+  void TimeSpinClick(double, bool UpDown) override { Note(std::string("timespin") + (UpDown ? " up" : " down")); }
   bool ClipboardAllowed(TObject*, unsigned, bool Allow) override { return Allow; }
   bool BeforePasteCell(TObject*, std::string&) override { return true; }
   void AfterPasteCell(TObject*, const std::string&) override {}
