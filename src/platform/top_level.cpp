@@ -151,7 +151,14 @@ TMouseActivation::TMouseActivation(HWND target, UINT buttonMsg) : previous_(g_no
   for (HWND h = target; h && answer == 0; h = h == top ? 0 : GetParent(h))
     answer = SendMessage(h, WM_MOUSEACTIVATE, top, MAKELPARAM(HTCLIENT, static_cast<int>(buttonMsg)));
   if (answer != 0) answer_ = answer;
-  if (answer_ == MA_NOACTIVATE || answer_ == MA_NOACTIVATEANDEAT) g_no_activate_form = top;
+  if (answer_ == MA_NOACTIVATE || answer_ == MA_NOACTIVATEANDEAT) {
+    g_no_activate_form = top;
+    return;
+  }
+  // A windowed control takes the focus, and with it the activation, from its own press; a
+  // graphic control takes no focus, so the press activates its form here, before it arrives.
+  if (!dynamic_cast<TWinControl*>(control) && form->Visible() && form->Enabled() && !form->BlockedByModal())
+    form->SetFocus();
 }
 
 TMouseActivation::~TMouseActivation() { g_no_activate_form = previous_; }

@@ -173,6 +173,24 @@ TEST_F(TopLevelTest, PressInAPopupActivatesItUnlessItAnswersNoActivate) {
   }
 }
 
+TEST_F(TopLevelTest, PressOnAGraphicControlActivatesItsFormFirst) {
+  auto* label = new TLabel(main.get());
+  label->SetParent(main.get());
+  label->SetBounds(10, 100, 60, 20);
+  label->SetCaption("Label");
+  popup->Show();
+  kit.Process();
+  ASSERT_EQ(Screen().ActiveForm(), popup.get());
+  bool activeAtPress = false;
+  label->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    activeAtPress = Screen().ActiveForm() == main.get();
+  };
+  kit.Click(label, 5, 5);
+  EXPECT_TRUE(activeAtPress);
+  EXPECT_FALSE(popup->Visible()) << "the popup lost the activation to its owner";
+  EXPECT_EQ(GetFocus(), main_edit->Handle()) << "the form's active control has the focus again";
+}
+
 TEST_F(TopLevelTest, BottomRightCornerSizesThePopupWithinItsConstraints) {
   popup->sizeable = true;
   popup->SetConstraints({80, 50, 0, 0});

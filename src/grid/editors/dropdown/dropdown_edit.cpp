@@ -52,7 +52,9 @@ TExtCustomDropDown::TExtCustomDropDown(TComponent* AOwner)
 
 TExtCustomDropDown::~TExtCustomDropDown() {
   MarkDestroying();
-  if (FDropDownForm) FDropDownForm->SetExtDropDown(nullptr);
+  // The popup's destroy event reaches this object while it is still whole.
+  delete FDropDownForm;
+  FDropDownForm = nullptr;
 }
 
 void TExtCustomDropDown::AfterConstruction() {
@@ -112,6 +114,15 @@ void TExtCustomDropDown::SetDropDownControl(TControl* Value) {
   if (FControl) RemoveFreeNotification(FControl);
   FControl = Value;
   if (FControl) FreeNotification(FControl);
+  if (FDropDownForm && FControl && !FDropDownForm->Visible()) {
+    // A hidden popup first takes the content's own size, so that filling the popup does not
+    // shrink the content to the size the popup happens to have.
+    const int frame = 2 * FDropDownBorderWidth;
+    int h = FControl->Height() + frame;
+    if (FDropDownHeader->Visible()) h += FDropDownHeader->Height();
+    if (FDropDownFooter->Visible()) h += FDropDownFooter->Height();
+    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), FControl->Width() + frame, h);
+  }
   AdaptDropDownControl();
 }
 
@@ -207,11 +218,14 @@ void TExtCustomDropDown::DoShowDropDown() {
 }
 
 void TExtCustomDropDown::DoHideDropDown(bool CancelChanges) {
-  if (!FDropDownForm || !FDropDownForm->Visible()) return;
+  // Hiding takes the activation from the popup, which asks for the hide again.
+  if (!FDropDownForm || !FDropDownForm->Visible() || FHidingDropDown) return;
+  FHidingDropDown = true;
   if (FOnBeforeDropUp) FOnBeforeDropUp(this);
   FUserDropDownWidth = FDropDownForm->Width();
   FUserDropDownHeight = FDropDownForm->Height();
   FDropDownForm->Hide();
+  FHidingDropDown = false;
   Application().CancelHint();
   if (CancelChanges) SetText(FModel->OldText());
   if (OnDropUp) OnDropUp(this, CancelChanges);

@@ -485,6 +485,7 @@ class TExtCustomDropDown : public TCustomMaskEdit, public IDAZStyle, public IDAZ
   bool FCanUndo = true;
   bool FBlockCopy = false;
   bool FConstructed = false;
+  bool FHidingDropDown = false;
 };
 
 }  // namespace hd
