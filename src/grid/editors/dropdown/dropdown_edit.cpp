@@ -183,6 +183,8 @@ void TExtCustomDropDown::DoShowDropDown() {
   BeforeDropDown();
   if (!FDropDownForm) return;
   FDropDownForm->SetShadow(FDropDownShadow);
+  // Without a footer grip the popup's own corner is where the user sizes it.
+  FDropDownForm->SetSizeable(FDropDownSizeable);
   FDropDownForm->InitializeAndUpdate();
   FDropDownForm->SetPopupParent(GetParentForm(this));
   FDropDownForm->SetFormStyle(fsStayOnTop);
