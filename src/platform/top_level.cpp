@@ -156,12 +156,23 @@ TMouseActivation::TMouseActivation(HWND target, UINT buttonMsg) : previous_(g_no
     return;
   }
   // A windowed control takes the focus, and with it the activation, from its own press; a
-  // graphic control takes no focus, so the press activates its form here, before it arrives.
-  if (!dynamic_cast<TWinControl*>(control) && form->Visible() && form->Enabled() && !form->BlockedByModal())
+  // graphic control or the form's own surface takes none, so the press activates the form
+  // here, before it arrives. A windowed control that takes no focus either gets the same once
+  // its press has been handled.
+  form_ = top;
+  if (!dynamic_cast<TWinControl*>(control) || control == form) ActivatePressedForm(top);
+}
+
+void TMouseActivation::ActivatePressedForm(HWND top) {
+  auto* form = dynamic_cast<TCustomForm*>(FindWindowTarget(top));
+  if (form && form != Screen().ActiveForm() && form->Visible() && form->Enabled() && !form->BlockedByModal())
     form->SetFocus();
 }
 
-TMouseActivation::~TMouseActivation() { g_no_activate_form = previous_; }
+TMouseActivation::~TMouseActivation() {
+  g_no_activate_form = previous_;
+  if (form_) ActivatePressedForm(form_);
+}
 
 HWND NoActivateForm() { return g_no_activate_form; }
 

@@ -189,6 +189,19 @@ TEST_F(TopLevelTest, PressOnAGraphicControlActivatesItsFormFirst) {
   EXPECT_TRUE(activeAtPress);
   EXPECT_FALSE(popup->Visible()) << "the popup lost the activation to its owner";
   EXPECT_EQ(GetFocus(), main_edit->Handle()) << "the form's active control has the focus again";
+  // A press on the form's own surface, and on a windowed control that takes no focus.
+  auto* box = new TGroupBox(main.get());
+  box->SetParent(main.get());
+  box->SetBounds(100, 150, 100, 60);
+  for (TControl* target : {static_cast<TControl*>(main.get()), static_cast<TControl*>(box)}) {
+    SCOPED_TRACE(target->ClassName());
+    popup->Show();
+    kit.Process();
+    ASSERT_EQ(Screen().ActiveForm(), popup.get());
+    kit.Click(target, 50, 40);
+    EXPECT_EQ(Screen().ActiveForm(), main.get());
+    EXPECT_FALSE(popup->Visible());
+  }
 }
 
 TEST_F(TopLevelTest, BottomRightCornerSizesThePopupWithinItsConstraints) {

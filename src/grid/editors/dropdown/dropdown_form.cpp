@@ -90,6 +90,16 @@ void TDropDownForm::Activated(WPARAM State, HWND Other) {
 
 void TDropDownForm::Dispatch(TMessage& m) {
   switch (m.Msg) {
+    case CM_SHOWINGCHANGED:
+      TForm::Dispatch(m);
+      // The background's window may be made after the content's: it goes behind them again,
+      // and lets presses through to the popup, whose corner sizes it.
+      if (FBackground && m.WParam) {
+        FBackground->HandleNeeded();
+        SetWindowLongPtr(FBackground->Handle(), GWL_EXSTYLE, WS_EX_TRANSPARENT);
+        FBackground->SendToBack();
+      }
+      return;
     case WM_ACTIVATE: {
       HWND self = Handle();
       TForm::Dispatch(m);

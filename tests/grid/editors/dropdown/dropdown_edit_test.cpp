@@ -163,7 +163,13 @@ TEST_F(DropDownEditTest, PopupOpensBelowOrAboveAndShiftsOffTheRightEdge) {
 TEST_F(DropDownEditTest, UserSizeComesBackUntilDropDownWidthChanges) {
   drop->SetDropDownSizeable(true);
   drop->ShowDropDown();
-  Popup()->SetBounds(Popup()->Left(), Popup()->Top(), 200, 150);
+  // The frame's bottom-right corner sizes the popup.
+  const int w = Popup()->Width(), h = Popup()->Height();
+  kit.MouseDown(Popup(), w - 1, h - 1);
+  ASSERT_TRUE(Popup()->UserSizing());
+  kit.MoveMouse(Popup(), 199, 149, {ssLeft});
+  kit.MouseUp(Popup(), 199, 149);
+  EXPECT_EQ(Popup()->Width(), 200);
   drop->HideDropDown(false);
   EXPECT_EQ(drop->UserDropDownWidth(), 200);
   drop->ShowDropDown();
