@@ -151,10 +151,28 @@ TMouseActivation::TMouseActivation(HWND target, UINT buttonMsg) : previous_(g_no
   for (HWND h = target; h && answer == 0; h = h == top ? 0 : GetParent(h))
     answer = SendMessage(h, WM_MOUSEACTIVATE, top, MAKELPARAM(HTCLIENT, static_cast<int>(buttonMsg)));
   if (answer != 0) answer_ = answer;
-  if (answer_ == MA_NOACTIVATE || answer_ == MA_NOACTIVATEANDEAT) g_no_activate_form = top;
+  if (answer_ == MA_NOACTIVATE || answer_ == MA_NOACTIVATEANDEAT) {
+    g_no_activate_form = top;
+    return;
+  }
+  // A windowed control takes the focus, and with it the activation, from its own press; a
+  // graphic control or the form's own surface takes none, so the press activates the form
+  // here, before it arrives. A windowed control that takes no focus either gets the same once
+  // its press has been handled.
+  form_ = top;
+  if (!dynamic_cast<TWinControl*>(control) || control == form) ActivatePressedForm(top);
 }
 
-TMouseActivation::~TMouseActivation() { g_no_activate_form = previous_; }
+void TMouseActivation::ActivatePressedForm(HWND top) {
+  auto* form = dynamic_cast<TCustomForm*>(FindWindowTarget(top));
+  if (form && form != Screen().ActiveForm() && form->Visible() && form->Enabled() && !form->BlockedByModal())
+    form->SetFocus();
+}
+
+TMouseActivation::~TMouseActivation() {
+  g_no_activate_form = previous_;
+  if (form_) ActivatePressedForm(form_);
+}
 
 HWND NoActivateForm() { return g_no_activate_form; }
 

@@ -43,8 +43,11 @@ class TMouseActivation {
   bool Eat() const { return answer_ == MA_ACTIVATEANDEAT || answer_ == MA_NOACTIVATEANDEAT; }
 
  private:
+  static void ActivatePressedForm(HWND top);
   LRESULT answer_ = MA_ACTIVATE;
   HWND previous_ = 0;
+  // The form an activating press is for.
+  HWND form_ = 0;
 };
 // The form whose activation a no-activate press holds back, or 0.
 HWND NoActivateForm();

@@ -173,6 +173,37 @@ TEST_F(TopLevelTest, PressInAPopupActivatesItUnlessItAnswersNoActivate) {
   }
 }
 
+TEST_F(TopLevelTest, PressOnAGraphicControlActivatesItsFormFirst) {
+  auto* label = new TLabel(main.get());
+  label->SetParent(main.get());
+  label->SetBounds(10, 100, 60, 20);
+  label->SetCaption("Label");
+  popup->Show();
+  kit.Process();
+  ASSERT_EQ(Screen().ActiveForm(), popup.get());
+  bool activeAtPress = false;
+  label->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    activeAtPress = Screen().ActiveForm() == main.get();
+  };
+  kit.Click(label, 5, 5);
+  EXPECT_TRUE(activeAtPress);
+  EXPECT_FALSE(popup->Visible()) << "the popup lost the activation to its owner";
+  EXPECT_EQ(GetFocus(), main_edit->Handle()) << "the form's active control has the focus again";
+  // A press on the form's own surface, and on a windowed control that takes no focus.
+  auto* box = new TGroupBox(main.get());
+  box->SetParent(main.get());
+  box->SetBounds(100, 150, 100, 60);
+  for (TControl* target : {static_cast<TControl*>(main.get()), static_cast<TControl*>(box)}) {
+    SCOPED_TRACE(target->ClassName());
+    popup->Show();
+    kit.Process();
+    ASSERT_EQ(Screen().ActiveForm(), popup.get());
+    kit.Click(target, 50, 40);
+    EXPECT_EQ(Screen().ActiveForm(), main.get());
+    EXPECT_FALSE(popup->Visible());
+  }
+}
+
 TEST_F(TopLevelTest, BottomRightCornerSizesThePopupWithinItsConstraints) {
   popup->sizeable = true;
   popup->SetConstraints({80, 50, 0, 0});

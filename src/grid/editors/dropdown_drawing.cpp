@@ -1,5 +1,7 @@
 #include "grid/editors/dropdown_drawing.h"
 
+#include <algorithm>
+
 #include "platform/sysutils.h"
 
 namespace hd {
@@ -59,6 +61,24 @@ void DrawButtonBackground(TCanvas* Canvas, const TRect& Rect, TColor Color, TCol
     Canvas->Pen() = TPen{BorderColor, BorderWidth, psSolid, pmCopy};
     Canvas->Rectangle(Rect);
   }
+}
+
+TColor BlendColor(TColor ColorA, TColor ColorB, int Percent) {
+  if (Percent >= 100) return ColorA;
+  if (Percent <= 0) return ColorB;
+  const TColor a = ColorToRGB(ColorA), b = ColorToRGB(ColorB);
+  const double f = Percent / 100.0;
+  auto mix = [f](int x, int y) { return Nearest(f * x + (1 - f) * y); };
+  return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+}
+
+TColor ScaleColor(TColor Color, int DeltaR, int DeltaG, int DeltaB) {
+  const TColor c = ColorToRGB(Color);
+  auto scale = [](int channel, int delta) {
+    if (channel == 0) return std::max(0, delta);
+    return Nearest(std::min(100, 100 + delta) / 100.0 * channel);
+  };
+  return RGB(scale(GetRValue(c), DeltaR), scale(GetGValue(c), DeltaG), scale(GetBValue(c), DeltaB));
 }
 
 }  // namespace hd

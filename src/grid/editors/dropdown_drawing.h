@@ -24,4 +24,11 @@ void DrawSteppedGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, bool
 void DrawButtonBackground(TCanvas* Canvas, const TRect& Rect, TColor Color, TColor ColorTo, TColor BorderColor,
                           int BorderWidth, bool Vertical);
 
+// ColorA weighted by Percent against ColorB, each channel to the nearest integer; 100 or more
+// gives ColorA, 0 or less ColorB, both as given.
+TColor BlendColor(TColor ColorA, TColor ColorB, int Percent);
+// Each non-zero channel scaled to min(100, 100 + Delta) percent (nearest integer, halves to
+// even); a zero channel becomes max(0, Delta).
+TColor ScaleColor(TColor Color, int DeltaR, int DeltaG, int DeltaB);
+
 }  // namespace hd

@@ -1,5 +1,7 @@
 #include "grid/stringgrid/dropdown_appearance.h"
 
+#include <cmath>
+
 namespace hd {
 
 void TAppearanceButton::ButtonsChanged() {
@@ -112,6 +114,56 @@ void TFooterAppearance::Assign(const TPersistent* Source) {
 
 void TFooterAppearance::AssignColors(const TPersistent* Source) {
   if (auto* a = dynamic_cast<const TFooterAppearance*>(Source)) AssignStripColors(*a);
+}
+
+// The checked colours are the hot ones with red and green at 90 %, halves to even, as the
+// colour scaling of the popups' drawing gives them.
+namespace {
+TColor CheckedFromHot(TColor c) {
+  auto scale = [](int channel) { return static_cast<int>(std::nearbyint(0.9 * channel)); };
+  return RGB(scale(GetRValue(c)), scale(GetGValue(c)), GetBValue(c));
+}
+}  // namespace
+
+TExtButtonAppearance::TExtButtonAppearance()
+    : FColorCheckedTo(CheckedFromHot(0xF9D2B2)), FColorChecked(CheckedFromHot(0xF5F0E1)) {
+  FFont.Name = "Tahoma";
+}
+
+void TExtButtonAppearance::Store(TColor& Field, TColor Value) {
+  if (Field == Value) return;
+  Field = Value;
+  if (OnChange) OnChange(this);
+}
+
+void TExtButtonAppearance::SetGradient(TGradientDirection Value) {
+  if (FGradient == Value) return;
+  FGradient = Value;
+  if (OnChange) OnChange(this);
+}
+
+void TExtButtonAppearance::Assign(const TPersistent* Source) {
+  auto* a = dynamic_cast<const TExtButtonAppearance*>(Source);
+  if (!a) {
+    TPersistent::Assign(Source);
+    return;
+  }
+  SetBorderColor(a->FBorderColor);
+  SetBorderColorHot(a->FBorderColorHot);
+  SetBorderColorDown(a->FBorderColorDown);
+  SetBorderColorDisabled(a->FBorderColorDisabled);
+  SetBorderColorChecked(a->FBorderColorChecked);
+  SetColor(a->FColor);
+  SetColorTo(a->FColorTo);
+  SetColorDown(a->FColorDown);
+  SetColorDownTo(a->FColorDownTo);
+  SetColorHot(a->FColorHot);
+  SetColorHotTo(a->FColorHotTo);
+  SetColorChecked(a->FColorChecked);
+  SetColorCheckedTo(a->FColorCheckedTo);
+  SetColorDisabled(a->FColorDisabled);
+  SetColorDisabledTo(a->FColorDisabledTo);
+  SetGradient(a->FGradient);
 }
 
 }  // namespace hd

@@ -195,4 +195,73 @@ class TFooterAppearance : public TStripAppearance {
   TFooterButtons FButtons;
 };
 
+// The colours of the push buttons a popup's header and footer draw, in each state. A colour
+// or Gradient change fires OnChange; the font is only stored.
+class TExtButtonAppearance : public TPersistent {
+ public:
+  TExtButtonAppearance();
+  const char* ClassName() const override { return "TExtButtonAppearance"; }
+
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value) { Store(FBorderColor, Value); }
+  TColor BorderColorHot() const { return FBorderColorHot; }
+  void SetBorderColorHot(TColor Value) { Store(FBorderColorHot, Value); }
+  TColor BorderColorDown() const { return FBorderColorDown; }
+  void SetBorderColorDown(TColor Value) { Store(FBorderColorDown, Value); }
+  TColor BorderColorDisabled() const { return FBorderColorDisabled; }
+  void SetBorderColorDisabled(TColor Value) { Store(FBorderColorDisabled, Value); }
+  TColor BorderColorChecked() const { return FBorderColorChecked; }
+  void SetBorderColorChecked(TColor Value) { Store(FBorderColorChecked, Value); }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value) { Store(FColor, Value); }
+  TColor ColorTo() const { return FColorTo; }
+  void SetColorTo(TColor Value) { Store(FColorTo, Value); }
+  TColor ColorDown() const { return FColorDown; }
+  void SetColorDown(TColor Value) { Store(FColorDown, Value); }
+  TColor ColorDownTo() const { return FColorDownTo; }
+  void SetColorDownTo(TColor Value) { Store(FColorDownTo, Value); }
+  TColor ColorHot() const { return FColorHot; }
+  void SetColorHot(TColor Value) { Store(FColorHot, Value); }
+  TColor ColorHotTo() const { return FColorHotTo; }
+  void SetColorHotTo(TColor Value) { Store(FColorHotTo, Value); }
+  TColor ColorChecked() const { return FColorChecked; }
+  void SetColorChecked(TColor Value) { Store(FColorChecked, Value); }
+  TColor ColorCheckedTo() const { return FColorCheckedTo; }
+  void SetColorCheckedTo(TColor Value) { Store(FColorCheckedTo, Value); }
+  TColor ColorDisabled() const { return FColorDisabled; }
+  void SetColorDisabled(TColor Value) { Store(FColorDisabled, Value); }
+  TColor ColorDisabledTo() const { return FColorDisabledTo; }
+  void SetColorDisabledTo(TColor Value) { Store(FColorDisabledTo, Value); }
+  TGradientDirection Gradient() const { return FGradient; }
+  void SetGradient(TGradientDirection Value);
+  TFont& Font() { return FFont; }
+  const TFont& Font() const { return FFont; }
+  void SetFont(const TFont& Value) { FFont = Value; }
+  // From another button appearance the colours and gradient, through the setters.
+  void Assign(const TPersistent* Source) override;
+
+  TNotifyEvent OnChange;
+
+ private:
+  void Store(TColor& Field, TColor Value);
+
+  TColor FBorderColor = clNone;
+  TColor FBorderColorHot = 0x808080;
+  TColor FBorderColorDown = 0x800000;
+  TColor FBorderColorDisabled = 0x808080;
+  TColor FBorderColorChecked = 0xFF0000;
+  TColor FColor = clNone;
+  TColor FColorTo = clNone;
+  TColor FColorDown = 0xF5D8CA;
+  TColor FColorDownTo = 0xF9BDA0;
+  TColor FColorHot = 0xF5F0E1;
+  TColor FColorHotTo = 0xF9D2B2;
+  TColor FColorCheckedTo;
+  TColor FColorDisabled = 0xF2F2F2;
+  TColor FColorDisabledTo = clNone;
+  TColor FColorChecked;
+  TGradientDirection FGradient = gdVertical;
+  TFont FFont;
+};
+
 }  // namespace hd
