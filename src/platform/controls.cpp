@@ -87,6 +87,8 @@ void TControl::SetVisible(bool v) {
   if (parent_ && parent_->Showing()) ShowingChanged();
   if (!IsWindow(self)) return;
   if (!v) {
+    // Hidden, it would take the next press from wherever the user clicks.
+    if (MouseCapture()) ReleaseCapture();
     if (auto* w = dynamic_cast<TWinControl*>(this))
       if (auto* f = GetParentForm(this); f && f != this) f->DefocusControl(w, false);
   }

@@ -67,6 +67,13 @@ std::string LoadSection(const TTableFile& file, const TTableSection& section, co
   return {};
 }
 
+// A box never ticked holds no text; the file says "N" for it, as for one ticked off.
+std::string WrittenText(const TTableColumn& column, const TCellTableView& grid, int c, int r) {
+  std::string text = grid.CellOrEmpty(c, r);
+  if (column.Editor == teDataCheckBox && text.empty()) return "N";
+  return text;
+}
+
 void BuildDocument(const TTableFile& file, const std::vector<TCellTableView>& grids, TXmlDocument& doc) {
   CheckGridCount(file, grids);
   doc.SetActive(true);
@@ -82,7 +89,7 @@ void BuildDocument(const TTableFile& file, const std::vector<TCellTableView>& gr
     for (int r = 1; r <= used; ++r) {
       TXmlNode row = parent.AddChild(file.RowElement);
       for (std::size_t i = 0; i < section.Columns.size(); ++i)
-        row.SetAttribute(section.Columns[i].Attribute, grid.CellOrEmpty(static_cast<int>(i) + 1, r));
+        row.SetAttribute(section.Columns[i].Attribute, WrittenText(section.Columns[i], grid, static_cast<int>(i) + 1, r));
     }
   }
 }

@@ -88,6 +88,29 @@ TEST_F(RequestFileTest, RoundTripWritesTheWholeDocumentAndStopsAtTheFirstBlankKe
   ExpectTable(write_, {kWriteRow});
 }
 
+TEST_F(RequestFileTest, AnUntouchedCheckBoxIsWrittenNAndAnEmptyOneStillReadsEmpty) {
+  std::vector<std::string> untouched = kWriteRow;
+  untouched[7] = untouched[11] = untouched[12] = untouched[13] = "";  // OnChange, Swap, Swap_Word, Force_F16
+  untouched[14] = "";
+  write_.SetRow(1, untouched);
+  std::vector<std::string> readRow = kReadRow;
+  readRow[9] = "";  // the start bit is no check box: it stays empty
+  readRow[10] = readRow[11] = "";
+  read_.SetRow(1, readRow);
+  Save();
+  const std::string file = tmp_.Read("ModbusTCPM_SetAccess.xml");
+  EXPECT_NE(file.find(R"(Bit="" Swap="N" Swap_Word="N" Mnemonic="m")"), std::string::npos) << file;
+  EXPECT_NE(file.find(R"(PollTime="0" OnChange="N" MaxError="5")"), std::string::npos) << file;
+  EXPECT_NE(file.find(R"(Swap="N" Swap_Word="N" Force_F16="N" Mnemonic="")"), std::string::npos) << file;
+
+  // A file that holds "" for a box reads as not ticked, as it always did.
+  std::string empty = kReadAttrs;
+  empty.replace(empty.find(R"(Swap="N")"), 8, R"(Swap="")");
+  tmp_.Write("ModbusTCPM_SetAccess.xml", RequestFile(Row(empty), ""));
+  EXPECT_EQ(Load(), "");
+  EXPECT_EQ(read_.Cells(11, 1), "");
+}
+
 TEST_F(RequestFileTest, EmptyTablesKeepTheirSections) {
   read_.SetRow(2, kReadRow);  // below an empty row 1
   Save();

@@ -475,14 +475,10 @@ void TExtInplaceEdit::WMPaste() {
   if (FLengthLimit >= 1 && Utf8Length(candidate) > FLengthLimit) return;
   if (AcceptPaste(candidate)) SetText(candidate);
   host.SetEditText(host.Col(), host.Row(), EditText());
-  // Taken or not, the selection goes where the pasted text was meant to go.
-  if (length > 0) {
-    SetSelStart(start);
-    SetSelLength(static_cast<int>(inserted.size()));
-  } else {
-    SetSelStart(start + static_cast<int>(inserted.size()));
-    SetSelLength(0);
-  }
+  // Taken or not, the caret goes after where the pasted text was meant to go, with nothing
+  // selected: a pasted text left selected would be replaced by the next key.
+  SetSelStart(start + static_cast<int>(inserted.size()));
+  SetSelLength(0);
   host.AfterPasteCell(this, EditText());
 }
 

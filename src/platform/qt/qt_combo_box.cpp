@@ -3,7 +3,10 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QApplication>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 
@@ -22,11 +25,34 @@ constexpr int kFaceBorder = 6;
 
 TCustomComboBox* ComboOf(HWND h) { return dynamic_cast<TCustomComboBox*>(FindWindowTarget(h)); }
 
+// Every style keeps the list below the face (above it where the screen ends), DropDownCount
+// items high with a scroll bar; some would lay all the items over the face.
+class QtComboListStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+QStyle* ComboListStyle() {
+  static QPointer<QtComboListStyle> style;
+  if (!style) {
+    style = new QtComboListStyle;
+    style->setParent(qApp);
+  }
+  return style;
+}
+
 // The widget may outlive its control until Qt deletes it: it finds the control by handle.
 class QtComboWidget : public QComboBox {
  public:
-  explicit QtComboWidget(TCustomComboBox* owner) : owner_(owner->Handle()) {}
+  explicit QtComboWidget(TCustomComboBox* owner) : owner_(owner->Handle()) { setStyle(ComboListStyle()); }
   void showPopup() override {
+    // The list takes the mouse from here on: the press that opened it ends in the list, so
+    // a capture the face kept would send the next click anywhere back to the face.
+    if (GetCapture() == owner_) ReleaseCapture();
     Notify(CBN_DROPDOWN);
     QComboBox::showPopup();
   }
@@ -167,8 +193,10 @@ int TCustomComboBox::ItemIndex() const {
   auto* combo = WidgetOf<QComboBox>(this);
   if (!combo) return -1;
   int i = combo->currentIndex();
-  // A typed text that differs from the item leaves no item selected.
-  if (i >= 0 && combo->isEditable() && combo->currentText() != combo->itemText(i)) return -1;
+  // A typed text that differs from the item leaves no item selected; as the platform's list
+  // finds its items, case does not count.
+  if (i >= 0 && combo->isEditable() && combo->currentText().compare(combo->itemText(i), Qt::CaseInsensitive) != 0)
+    return -1;
   return i;
 }
 

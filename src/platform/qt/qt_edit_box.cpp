@@ -160,16 +160,22 @@ class QtTextEditBox : public QPlainTextEdit, public QtEditBox {
     s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return PlatformText(s);
   }
-  void Insert(const std::string& t) override { insertPlainText(LinesOf(t)); }
+  // Like the platform's edit, a change made at the caret scrolls the caret into view.
+  void Insert(const std::string& t) override {
+    insertPlainText(LinesOf(t));
+    ensureCursorVisible();
+  }
   void DeleteBack() override {
     QTextCursor c = textCursor();
     c.deletePreviousChar();
     setTextCursor(c);
+    ensureCursorVisible();
   }
   void DeleteSelection() override {
     QTextCursor c = textCursor();
     c.removeSelectedText();
     setTextCursor(c);
+    ensureCursorVisible();
   }
   void Undo() override { undo(); }
   void SetReadOnly(bool v) override {

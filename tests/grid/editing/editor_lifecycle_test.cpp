@@ -140,6 +140,7 @@ TEST_F(EditingTest, TypeAheadCompletesFromTheItemsKeepingTheTypedCase) {
   EXPECT_EQ(combo->Text(), "read input Status");
   EXPECT_EQ(combo->SelStart(), 6);
   EXPECT_EQ(combo->SelLength(), 11);
+  EXPECT_EQ(combo->ItemIndex(), 1) << "the matched item, though the typed case differs from it";
   Press(VK_BACK);
   EXPECT_EQ(combo->Text(), "read i") << "Backspace never completes";
   Press(VK_RETURN);
