@@ -6,6 +6,7 @@
 
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/stringgrid/html_hint_window.h"
 #include "grid/stringgrid/scroll_control.h"
 #include "platform/application.h"
 #include "platform/grids/grid_axis.h"
@@ -133,7 +134,7 @@ void TExtStringGrid::ShowScrollHint(unsigned Code, int Line, bool Horizontal) {
   // The horizontal bar hands the event its column in the row argument.
   if (OnScrollHint) OnScrollHint(this, Line, text);
   auto& window = FP->ScrollHintWindow;
-  if (!window) window = std::make_unique<THintWindow>();
+  if (!window) window = std::make_unique<THTMLHintWindow>();
   TRect r = window->CalcHintRect(100, text);
   window->SetCaption(text);
   window->SetColor(FP->Colors.FHintColor);

@@ -150,6 +150,26 @@ TEST(GridButtonTest, DropDownMenuPopsUpAtTheLowerLeftCorner) {
   EXPECT_EQ(bench.clicks, 0);
 }
 
+TEST(GridButtonTest, AcceleratorClicksAnEnabledButtonAndDoubleClickCountsOnlyWhileDown) {
+  TButtonBench bench;
+  TExtGridButton* b = bench.buttons[0];
+  int doubles = 0;
+  b->OnDblClick = [&doubles](TObject*) { ++doubles; };
+  b->SetCaption("&Find");
+  bench.kit.Press('F', {ssAlt});
+  EXPECT_EQ(bench.clicks, 1);
+  b->SetEnabled(false);
+  bench.kit.Press('F', {ssAlt});
+  EXPECT_EQ(bench.clicks, 1) << "a disabled button ignores its accelerator";
+  b->SetEnabled(true);
+  bench.kit.DoubleClick(b, 5, 10);
+  EXPECT_EQ(doubles, 0);
+  b->SetGroupIndex(1);
+  b->SetDown(true);
+  bench.kit.DoubleClick(b, 5, 10);
+  EXPECT_EQ(doubles, 1);
+}
+
 TEST(GridButtonTest, LooksSetTheirColoursAndOtherValuesAreIgnored) {
   TButtonBench bench;
   TExtGridButton* b = bench.buttons[0];
