@@ -11,8 +11,7 @@ namespace hd {
 
 class TGridEditorHost;
 
-// The characters the numeric and float kinds take (Ch may be dropped: set to 0); false
-// when the character is refused with a beep.
+// The character rule of an editor kind: anything, digits and a leading minus, or a float.
 enum class TEditBtnFilter { Plain, Numeric, Float, None };
 TEditBtnFilter EditBtnFilterOf(int EditorKind);
 
@@ -68,8 +67,8 @@ class TGridUnitEditBtn : public TEsgUnitEditBtn {
   TGridEditorHost* FHost;
 };
 
-// Whether the kind's filter takes a typed character; Ctrl tells a shortcut. Ch is set to 0
-// when it is dropped silently; Beep asks for the beep of a refusal.
+// Whether the kind's filter takes a typed character; Ctrl tells a shortcut. A character not
+// taken is dropped, with a beep when Beep is set.
 bool EditBtnCharTaken(TEditBtnFilter Filter, TKeyChar& Ch, const std::string& Text, int SelStart, int SelLength,
                       bool Ctrl, bool& Beep);
 

@@ -210,8 +210,12 @@ TEST_F(SpinAndButtonCellsTest, WithGoTabsTabStoresAndMovesToTheNextCell) {
   TGridOptions o = grid->Options();
   o.Include(goTabs);
   grid->SetOptions(o);
+  grid->SetAlwaysValidate(true);
+  int validations = 0;
+  grid->OnCellValidate = [&](TObject*, int, int, std::string&, bool&) { ++validations; };
   for (TEditorType kind : {edSpinEdit, edEditBtn, edUnitEditBtn}) {
     SCOPED_TRACE(static_cast<int>(kind));
+    validations = 0;
     OpenAddress(kind, "200");
     TCustomEdit* editor = Open();
     ASSERT_NE(editor, nullptr);
@@ -222,6 +226,7 @@ TEST_F(SpinAndButtonCellsTest, WithGoTabsTabStoresAndMovesToTheNextCell) {
     EXPECT_EQ(grid->Cells(kAddrCol, 2), "300");
     EXPECT_EQ(grid->Col(), kAddrCol + 1);
     EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(validations, 1) << "one Tab, one validation";
   }
 }
 

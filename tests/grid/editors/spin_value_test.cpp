@@ -61,6 +61,7 @@ TEST(SpinValueTest, CharCheckFollowsKindTextCaretAndSelection) {
   const CharCase cases[] = {
       {"digit in an integer", sptNormal, "12", 2, 0, 0, true, '5', true},
       {"letter in an integer", sptNormal, "12", 2, 0, 0, true, 'a', false},
+      {"dotless i is no digit (not its low byte)", sptNormal, "12", 2, 0, 0, true, 0x131, false},
       {"decimal separator in an integer", sptNormal, "12", 2, 0, 0, true, '.', false},
       {"time separator in an integer", sptNormal, "12", 2, 0, 0, true, ':', false},
       {"minus at the start", sptNormal, "12", 0, 0, 0, true, '-', true},
