@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   whole(m.EditText(), "paste");
   // Each key is checked against the whole edit text, so keys are bounded by the mask's size
   // to keep a run linear in the input.
-  const int keys = std::max(64, (1 << 22) / (mask.Size() + 1));
+  const int keys = std::max(16, (1 << 20) / (mask.Size() + 1));
   int k = 0;
   for (std::uint8_t key = input.Byte(); key != 0 && k < keys; key = input.Byte(), ++k) {
     switch (key % 8) {

@@ -86,14 +86,35 @@ class Layout {
   }
   int Width(const Line& line) const { return Width(line, 0, line.size()); }
 
+  // The end of the longest run from pos on that fits the width. Runs are measured whole (as
+  // they are drawn), but doubling and then halving the run keeps a line's cost near its own
+  // length times a logarithm, where measuring every prefix cost its square.
+  size_t FitEnd(const Line& para, size_t pos, int width) const {
+    const size_t n = para.size();
+    size_t fits = pos, step = 1;
+    while (fits < n && Width(para, pos, std::min(n, fits + step)) <= width) {
+      fits = std::min(n, fits + step);
+      step *= 2;
+    }
+    size_t over = std::min(n, fits + step);  // fits < over; the run to over does not fit
+    if (fits == n) return n;
+    while (over - fits > 1) {
+      size_t mid = fits + (over - fits) / 2;
+      if (Width(para, pos, mid) <= width)
+        fits = mid;
+      else
+        over = mid;
+    }
+    return fits;
+  }
+
   // The lines a paragraph breaks into within the width.
   std::vector<Line> Break(const Line& para, int width) const {
     std::vector<Line> lines;
     size_t n = para.size(), pos = 0;
     if (n == 0) return {Line{}};
     while (pos < n) {
-      size_t end = pos;
-      while (end < n && Width(para, pos, end + 1) <= width) ++end;
+      size_t end = FitEnd(para, pos, width);
       size_t lineEnd, next;
       if (end == n) {
         lineEnd = next = n;
@@ -126,8 +147,7 @@ class Layout {
     if (Width(line) <= width) return line;
     Line dots(3, Unit{".", false});
     int dotsWidth = Width(dots);
-    size_t keep = 0;
-    while (keep < line.size() && Width(line, 0, keep + 1) + dotsWidth <= width) ++keep;
+    size_t keep = FitEnd(line, 0, width - dotsWidth);
     Line out(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(keep));
     out.insert(out.end(), dots.begin(), dots.end());
     return out;
@@ -211,6 +231,8 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
   for (size_t i = 0; i < lines.size(); ++i, y += lh) {
     // An edit control shows no partly visible last line.
     if ((flags & DT_EDITCONTROL) && i > 0 && y + lh > r.Bottom) break;
+    // Lines below a clipped rectangle would draw nothing.
+    if (clip && y >= r.Bottom) break;
     int lw = layout.Width(lines[i]);
     int x = r.Left;
     if (flags & DT_CENTER) x = r.Left + (width - lw) / 2;

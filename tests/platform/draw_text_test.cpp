@@ -3,6 +3,7 @@
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/gui_application.h"
+#include "platform/raster_canvas.h"
 
 namespace hd {
 namespace {
@@ -63,6 +64,42 @@ TEST_F(DrawTextTest, CalcRectMeasuresLinesAndWidestLine) {
     EXPECT_EQ(r, (TRect{5, 7, 5 + tc.expectWidth, 7 + tc.expectHeight}));
   }
   EXPECT_FALSE(AnyInkInColumns(0, bmp_.Width())) << "DT_CALCRECT drew";
+}
+
+// Counts the characters the layout measures.
+class TMeasuringCanvas : public TRasterCanvas {
+ public:
+  using TRasterCanvas::TRasterCanvas;
+  TSize TextExtent(const std::string& text) override {
+    measured += text.size();
+    return TRasterCanvas::TextExtent(text);
+  }
+  size_t measured = 0;
+};
+
+TEST(DrawTextCost, WordBreakOfALongParagraphMeasuresEachCharacterAFewTimesNotEveryPrefix) {
+  EnsureGuiApplication();
+  TBitmap bmp(10, 10);
+  TMeasuringCanvas c(bmp);
+  c.Font().Name = kTestFontName;
+  c.Font().Size = 8;
+  // 20,000 words of five characters in lines of 1,000 characters (6 pixels each).
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += "abcd ";
+  for (unsigned extra : {0u, unsigned(DT_EDITCONTROL)}) {
+    SCOPED_TRACE(extra);
+    c.measured = 0;
+    TRect r{0, 0, 6000, 10};
+    EXPECT_EQ(c.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | extra), 100 * 11);
+    EXPECT_EQ(r.Width(), 999 * 6) << "each line ends before its trailing blank";
+    EXPECT_LT(c.measured, 30 * text.size()) << "measuring every prefix of a line costs 500 a character";
+  }
+  // A long single line cut with an ellipsis measures no prefix after prefix either.
+  c.measured = 0;
+  TRect r{0, 0, 6000, 10};
+  c.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS);
+  EXPECT_EQ(r.Width(), 6000);
+  EXPECT_LT(c.measured, 30 * text.size());
 }
 
 TEST_F(DrawTextTest, WordBreakDrawsLinesBelowEachOther) {

@@ -21,6 +21,16 @@ bool Contains(const std::string& s, char c) { return s.find(c) != std::string::n
 
 std::string CharToUtf8(TKeyChar ch) { return CodePointsToUtf8(std::u32string(1, ch)); }
 
+// A wrapping editor lays its text out again as it changes, and the row follows its lines;
+// without a limit of the column's own it takes as many characters as the one-line editor, so
+// each key stays quick and a huge paste is refused at once.
+constexpr int kWrappedTextLimit = 32767;
+
+int LengthLimitOf(TGridEditorHost& host, bool wrap) {
+  const int own = host.EditLimit();
+  return own > 0 ? own : wrap ? kWrappedTextLimit : 0;
+}
+
 }  // namespace
 
 TExtInplaceEdit::TExtInplaceEdit(TComponent* AOwner, TGridEditorHost& Host) : TInplaceEdit(AOwner), FHost(&Host) {}
@@ -55,7 +65,7 @@ void TExtInplaceEdit::CreateWnd() {
   TInplaceEdit::CreateWnd();
   TGridEditorHost& host = *FHost;
   if (host.Session().EditControl == edPassword) SetPasswordChar(host.PasswordChar());
-  FLengthLimit = host.EditLimit();
+  FLengthLimit = LengthLimitOf(host, FWordWrap);
 }
 
 void TExtInplaceEdit::UpdateContents() {
@@ -134,7 +144,7 @@ void TExtInplaceEdit::WMSetFocus() {
   TGridEditorHost& host = *FHost;
   FGotFocus = true;
   host.Session().NoEditChange = false;
-  FLengthLimit = host.EditLimit();
+  FLengthLimit = LengthLimitOf(host, FWordWrap);
   if (!IsMasked()) SetMaxLength(FLengthLimit > 0 ? FLengthLimit : 0);
   TNavigation& navigation = host.Navigation();
   if (IsMasked() && navigation.ImproveMaskSel() && !host.Session().LButFlg) {
@@ -412,8 +422,10 @@ bool TExtInplaceEdit::WMChar(TMessage& Message) {
   bool multi = host.WordWrap() || host.Multilinecells();
   if (ch == 10 && !(navigation.AllowCtrlEnter() && multi)) return true;
   if (FLengthLimit > 0 && Utf8Length(EditText()) >= FLengthLimit && SelLength() == 0 && ch != 8 && ch != 27 &&
-      ch != 13)
+      ch != 13) {
+    MessageBeep(0);
     return true;
+  }
   TEditorType kind = p.EditControl;
   bool textKind = kind == edNormal || kind == edCapital || kind == edMixedCase || kind == edLowerCase ||
                   kind == edUpperCase || kind == edValidChars;
@@ -464,7 +476,8 @@ void TExtInplaceEdit::WMPaste() {
   std::string value = clip.value_or("");
   if (!host.ClipboardAllowed(this, WM_PASTE, allow)) return;
   if (!host.BeforePasteCell(this, value)) return;
-  if (FLengthLimit >= 1 && Utf8Length(value) > FLengthLimit) return;
+  auto tooLong = [] { MessageBeep(0); };
+  if (FLengthLimit >= 1 && Utf8Length(value) > FLengthLimit) return tooLong();
   if (value.size() >= 2 && value.find("\r\n") == value.size() - 2) value.resize(value.size() - 2);
   std::u32string text = Utf8ToCodePoints(EditText());
   int start = SelStart(), length = SelLength();
@@ -472,7 +485,7 @@ void TExtInplaceEdit::WMPaste() {
   std::u32string merged = text.substr(0, static_cast<size_t>(start)) + inserted +
                           text.substr(static_cast<size_t>(start + length));
   std::string candidate = CodePointsToUtf8(merged);
-  if (FLengthLimit >= 1 && Utf8Length(candidate) > FLengthLimit) return;
+  if (FLengthLimit >= 1 && Utf8Length(candidate) > FLengthLimit) return tooLong();
   if (AcceptPaste(candidate)) SetText(candidate);
   host.SetEditText(host.Col(), host.Row(), EditText());
   // Taken or not, the caret goes after where the pasted text was meant to go, with nothing

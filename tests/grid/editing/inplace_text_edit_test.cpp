@@ -244,5 +244,41 @@ TEST_F(EditingTest, SizeWhileTypingGrowsTheRowWithTheLinesOfTheText) {
   EXPECT_EQ(sized.back(), 3);
 }
 
+TEST_F(EditingTest, AWrappingEditorTakesAsManyCharactersAsTheOneLineEditorAndRefusesAHugePasteAtOnce) {
+  grid->SetWordWrap(true);
+  grid->SizeWhileTyping().SetHeight(true);
+  ClickCell(kAddrCol, 3);
+  Press(VK_F2);
+  ASSERT_TRUE(TextEditorShown());
+  EXPECT_EQ(TextEditor()->LengthLimit(), 32767);
+  // A megabyte is refused whole, with a beep, before anything is laid out.
+  Clipboard().SetAsText(std::string(1 << 20, 'w'));
+  TextEditor()->PasteFromClipboard();
+  EXPECT_EQ(TextEditor()->Text(), "300");
+  EXPECT_EQ(kit.Beeps().size(), 1u);
+  // Up to the limit a paste is taken, and the row grows to the wrapped lines on the next key.
+  std::string words;
+  while (words.size() + 5 <= 32767 - 3) words += "word ";
+  words.resize(32767 - 3, 'x');
+  Clipboard().SetAsText(words);
+  TextEditor()->SetSelStart(3);
+  TextEditor()->PasteFromClipboard();
+  EXPECT_EQ(Utf8Length(TextEditor()->Text()), 32767);
+  const int before = grid->RowHeights(3);
+  Press(VK_END);
+  EXPECT_GT(grid->RowHeights(3), 100 * before);
+  // A full editor refuses one more character as it does a longer paste.
+  Type("z");
+  EXPECT_EQ(Utf8Length(TextEditor()->Text()), 32767);
+  EXPECT_EQ(kit.Beeps().size(), 2u);
+  // A column's own limit still holds.
+  Press(VK_ESCAPE);
+  grid->Columns().Items(kAddrCol)->SetEditLength(4);
+  ClickCell(kAddrCol, 2);
+  Press(VK_F2);
+  EXPECT_EQ(TextEditor()->LengthLimit(), 4);
+}
+
 }  // namespace
 }  // namespace hd::test
+
