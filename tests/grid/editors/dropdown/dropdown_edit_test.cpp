@@ -354,6 +354,10 @@ TEST_F(DropDownEditTest, ButtonKeepsItsWidthAndFollowsTheEdit) {
   drop->SetDropDownButtonWidth(20);
   EXPECT_EQ(drop->Button()->Width(), 20);
   EXPECT_EQ(drop->Button()->Left() + 20, drop->ClientWidth() - 2);
+  TRect format;
+  drop->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  EXPECT_GT(format.Right, drop->ClientWidth() / 2);
+  EXPECT_LE(format.Right, drop->Button()->Left()) << "the text stops before the button";
   drop->SetEnabled(false);
   EXPECT_FALSE(drop->Button()->Enabled());
   EXPECT_FALSE(drop->Button()->SpeedButton()->Enabled());
