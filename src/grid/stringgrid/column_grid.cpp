@@ -3,6 +3,8 @@
 // column popup menus.
 #include "grid/stringgrid/column_grid.h"
 
+#include <algorithm>
+
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/menus.h"
 #include "platform/sysutils.h"
@@ -46,6 +48,37 @@ void TExtColumnGrid::SetColCount(int Value) {
   TExtStringGrid::SetColCount(Value);
   // The string grid's construction sets the count before the collection exists.
   if (FColumnCollection) SyncColumnsQuietly();
+}
+
+void TExtColumnGrid::InsertCols(int ColIndex, int CCount) {
+  if (CCount <= 0 || ColIndex < 0) return;
+  TGridColumnCollection& columns = *FColumnCollection;
+  bool saved = columns.NoRecursiveUpdate();
+  columns.SetNoRecursiveUpdate(true);
+  // The items go in first, so that the count the grid then takes finds them in step.
+  int at = std::min(ColIndex, columns.Count());
+  for (int i = 0; i < CCount; ++i) columns.Insert(at);
+  TExtStringGrid::InsertCols(ColIndex, CCount);
+  SyncColumns();
+  columns.SetNoRecursiveUpdate(saved);
+}
+
+void TExtColumnGrid::RemoveCols(int ColIndex, int CCount) {
+  int total = TotalColCount();
+  if (ColIndex < 0 || ColIndex >= total || CCount <= 0) return;
+  CCount = std::min(CCount, total - ColIndex);
+  int shown = 0;
+  for (int c = ColIndex; c < ColIndex + CCount; ++c)
+    if (!IsHiddenColumn(c)) ++shown;
+  // The string grid keeps one visible column; so do the items.
+  if (shown >= ColCount()) return;
+  TGridColumnCollection& columns = *FColumnCollection;
+  bool saved = columns.NoRecursiveUpdate();
+  columns.SetNoRecursiveUpdate(true);
+  for (int i = 0; i < CCount && ColIndex < columns.Count(); ++i) columns.Delete(ColIndex);
+  TExtStringGrid::RemoveCols(ColIndex, CCount);
+  SyncColumns();
+  columns.SetNoRecursiveUpdate(saved);
 }
 
 void TExtColumnGrid::SetColumns(const TGridColumnCollection& Value) { FColumnCollection->Assign(&Value); }

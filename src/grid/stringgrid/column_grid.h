@@ -40,6 +40,9 @@ class TExtColumnGrid : public TExtStringGrid {
   // Keeps the item count at ColCount plus the hidden columns; new items copy the visuals of
   // the last one.
   void SyncColumns();
+  // Columns in and out take their items along (store columns).
+  void InsertCols(int ColIndex, int CCount) override;
+  void RemoveCols(int ColIndex, int CCount) override;
   // The column filter list picks the column's header.
   bool AutoFilterDisplay() const { return FAutoFilterDisplay; }
   void SetAutoFilterDisplay(bool Value) { FAutoFilterDisplay = Value; }

@@ -241,7 +241,8 @@ void TExtColumnGrid::UpdateColSize(int ACol, int& AWidth) {
 }
 
 void TExtColumnGrid::UpdateAutoColSize(int ACol, int& AWidth) {
-  if (const TGridColumnItem* item = ItemOf(ACol))
+  // ACol is a display column: its limits are those of the real column shown there.
+  if (const TGridColumnItem* item = ItemOf(DisplToRealCol(ACol)))
     AWidth = LimitWidth(AWidth, item->AutoMinSize(), item->AutoMaxSize());
   TExtStringGrid::UpdateAutoColSize(ACol, AWidth);
 }

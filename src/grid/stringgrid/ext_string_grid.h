@@ -923,6 +923,20 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   int GetMaxLinesInRow(int ARow);
   // The cell's header shows the sort glyph.
   bool IsSortGlyphCell(int ACol, int ARow);
+  // Every row (from the first normal one unless DoFixedRows) fitted to its text: by wrapped
+  // extent with WordWrap, else by its most lines.
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  // Columns and rows grow to every cell's unwrapped text and object, plus the padding.
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  // The sized columns spread over the client width in proportion to their widths; nothing
+  // when they have no width at all.
+  void AutoFitColumns(bool DoFixedCells);
+  // The longest line of the column's texts, in characters.
+  int GetMaxColTextLength(int ACol);
+  // The client area takes the columns' (rows', both) whole extent.
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
   // A width set by the user, and one set automatically, before it is applied.
   virtual void UpdateColSize(int ACol, int& AWidth);
   virtual void UpdateAutoColSize(int ACol, int& AWidth);
