@@ -1370,6 +1370,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The platform's non-client painting, then the border of the look.
   void WMNCPaint(TMessage& message);
   void Paint() override;
+  // The cells' part of the client area, without the footers; empty while a picture or a
+  // gradient lies behind the cells, which stay where the window is.
+  TRect ScrollableArea() const override;
   using TBaseGrid::DrawCellContent;
   void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, const TCellLook& Look) override;
   // The steps of the look: the cell's own colours and fonts, then the selection's; the look
