@@ -1381,6 +1381,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SelectionLook(int ACol, int ARow, TCellLook& Look, bool Print, bool Select);
   void ContentLook(int ACol, int ARow, TCellLook& Look);
   void ColWidthsChanged() override;
+  // With ScrollProportional, the proportional ranges again over the platform's.
+  void ScrollRangeUpdated() override;
   void RowHeightsChanged() override;
   // The reaction to new sizes on one axis: a mouse sizing spreads to the other lines when all
   // lines size together, then ends with its event.

@@ -91,7 +91,6 @@ int TExtStringGrid::ScrollWidth() const { return FP->Scrolling.FScrollWidth; }
 void TExtStringGrid::SetScrollWidth(int Value) { FP->Scrolling.FScrollWidth = Value; }
 TScrollBarAlways TExtStringGrid::ScrollBarAlways() const { return FP->Scrolling.FScrollBarAlways; }
 bool TExtStringGrid::ScrollProportional() const { return FP->Scrolling.FScrollProportional; }
-void TExtStringGrid::SetScrollProportional(bool Value) { FP->Scrolling.FScrollProportional = Value; }
 bool TExtStringGrid::ScrollSynch() const { return FP->Scrolling.FScrollSynch; }
 void TExtStringGrid::SetScrollSynch(bool Value) { FP->Scrolling.FScrollSynch = Value; }
 TScrollHintType TExtStringGrid::ScrollHints() const { return FP->Scrolling.FScrollHints; }
