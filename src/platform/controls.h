@@ -460,6 +460,8 @@ class TOwnDrawing {
   // Internal to the layer: the window's non-client image (border and bars), painted through
   // WM_NCPAINT when it changed; null when the control has no non-client area.
   const TBitmap* NonClientImage();
+  // Internal to the layer: the window showed the image over a client region.
+  void ImageShown(const TRegion& client) { unshown_ = unshown_ - client; }
 
  protected:
   // Paints the control on Canvas().
@@ -473,7 +475,11 @@ class TOwnDrawing {
   friend class TControl;
   friend bool ValidateRect(HWND, const TRect*);
   friend bool UpdateWindow(HWND);
+  friend int ScrollWindowEx(HWND, int, int, const TRect*, const TRect*, TRegion*, TRect*, unsigned);
   void AddUpdate(const TRegion& region, bool erase);
+  // Moves the painted pixels of `area` by dx, dy within `clip` (both inside the client area)
+  // and the waiting update region with them; returns what the move uncovered.
+  TRegion ScrollPixels(int dx, int dy, const TRect& area, const TRect& clip);
   void PaintPending();
   void RunPaint(TCanvas& canvas, const TRegion& clip, bool erase);
   TBitmap& Buffer();
@@ -483,6 +489,8 @@ class TOwnDrawing {
   std::unique_ptr<TBitmap> image_;
   std::unique_ptr<TBitmap> nc_image_;
   TRegion update_;
+  // Client pixels the window was asked to show again and has not shown yet.
+  TRegion unshown_;
   bool erase_ = false;
   bool redraw_ = true;
   bool nc_dirty_ = true;

@@ -156,6 +156,10 @@ class TCustomGrid : public TCustomControl {
   virtual bool SelectCell(int ACol, int ARow);
   // After LeftCol or TopRow changed.
   virtual void TopLeftChanged() {}
+  // The client part whose pixels may move when the grid scrolls; what it paints outside the
+  // cells (a footer, a picture fixed to the window) stays out of it. Empty repaints on every
+  // scroll.
+  virtual TRect ScrollableArea() const { return ClientRect(); }
   // After ColCount or RowCount changed, with the counts before.
   virtual void SizeChanged(int /*OldColCount*/, int /*OldRowCount*/) {}
   virtual void ColWidthsChanged();
@@ -259,6 +263,9 @@ class TCustomGrid : public TCustomControl {
   void ModifyScrollBar(int ScrollBar, int ScrollCode, int Pos);
   void UpdateScrollPos();
   void UpdateScrollRange();
+  // After UpdateScrollRange set the bars' ranges again (a resize, a bar shown or hidden, a
+  // count change); a grid whose bars say more than the platform's 0..127 sets them here.
+  virtual void ScrollRangeUpdated() {}
 
   TGridState FGridState = gsNormal;
   TInplaceEdit* FInplaceEdit = nullptr;
@@ -293,6 +300,7 @@ class TCustomGrid : public TCustomControl {
   void Initialize();
   void MoveTopLeft(int ALeft, int ATop);
   void TopLeftMoved(const TGridCoord& OldTopLeft);
+  void ScrollCells(const TGridCoord& OldTopLeft);
   void SelectionMoved(const TGridRect& OldSel);
   void UpdateLineWidths();
   int ClampCoord(int value, bool horizontal) const;

@@ -36,6 +36,9 @@ void NativeFocusChanged(HWND focused);
 // Asks the window to show the control's image again over a client rectangle (all of it for
 // null); it paints what waits first.
 void NativeUpdateRect(TControl* control, const TRect* clientRect);
+// Moves what the window shows inside a client rectangle by dx, dy (the children stay) and asks
+// it to show the control's image again over the part uncovered.
+void NativeScrollRect(TControl* control, int dx, int dy, const TRect& clientRect);
 // The control's window is shown on the screen.
 bool NativeShowing(const TControl* control);
 // Delivers the window's pending repaints now.

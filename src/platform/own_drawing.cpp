@@ -34,6 +34,7 @@ TCanvas& TOwnDrawing::Canvas() {
   if (paint_canvas_) return *paint_canvas_;
   TCanvas& canvas = Buffer().Canvas();
   // What is drawn here outside painting goes onto the shown image.
+  unshown_ = ClientRegion(*control_);
   NativeUpdateRect(control_, nullptr);
   return canvas;
 }
@@ -45,6 +46,7 @@ void TOwnDrawing::AddUpdate(const TRegion& region, bool erase) {
   erase_ = erase_ || erase;
   if (redraw_) {
     TRect bounds = r.Bounds();
+    unshown_ = unshown_ | TRegion(bounds);
     NativeUpdateRect(control_, &bounds);
   }
 }
@@ -144,7 +146,10 @@ bool TOwnDrawing::HandleOwnDrawnMessage(TMessage& m) {
     case WM_SETREDRAW:
       redraw_ = m.WParam != 0;
       // Turned back on, the window shows what waits, as soon as it paints.
-      if (redraw_ && !update_.IsEmpty()) NativeUpdateRect(control_, nullptr);
+      if (redraw_ && !update_.IsEmpty()) {
+        unshown_ = ClientRegion(*control_);
+        NativeUpdateRect(control_, nullptr);
+      }
       return true;
     case WM_SIZE:
       nc_dirty_ = true;

@@ -397,11 +397,17 @@ void TRasterCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* r, c
   if (cell != clNone) cell = ColorToRGB(cell);
   int angle = ((font_.Orientation % 3600) + 3600) % 3600;
   if (angle == 0) {
+    std::uint32_t inkPixel = Apply(0, ink, pmCopy);
     for (int v = 0; v < mask.Height; ++v) {
       if (cell != clNone) PutSpan(y + v, x, x + mask.Width, cell, pmCopy);
       if (ink == clNone) continue;
-      for (int u = 0; u < mask.Width; ++u)
-        if (mask.At(u, v)) PutPixel(x + u, y + v, ink, pmCopy);
+      // A row of the run at a time over the drawable spans, not a clip test per pixel.
+      const std::uint8_t* bits = mask.Bits.data() + static_cast<size_t>(v) * static_cast<size_t>(mask.Width);
+      ForEachDrawable(y + v, x, x + mask.Width, [&](int row, int a, int b) {
+        std::uint32_t* line = Row(row);
+        for (int px = a; px < b; ++px)
+          if (bits[px - x]) line[px] = inkPixel;
+      });
     }
   } else {
     // Sample the unrotated run for each pixel of the turned box (counter-clockwise).

@@ -1546,6 +1546,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The platform's non-client painting, then the border of the look.
   void WMNCPaint(TMessage& message);
   void Paint() override;
+  // The cells' part of the client area, without the footers; empty while a picture or a
+  // gradient lies behind the cells, which stay where the window is.
+  TRect ScrollableArea() const override;
   using TBaseGrid::DrawCellContent;
   void DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, const TCellLook& Look) override;
   // The steps of the look: the cell's own colours and fonts, then the selection's; the look
@@ -1554,6 +1557,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SelectionLook(int ACol, int ARow, TCellLook& Look, bool Print, bool Select);
   void ContentLook(int ACol, int ARow, TCellLook& Look);
   void ColWidthsChanged() override;
+  // With ScrollProportional, the proportional ranges again over the platform's.
+  void ScrollRangeUpdated() override;
   void RowHeightsChanged() override;
   // The reaction to new sizes on one axis: a mouse sizing spreads to the other lines when all
   // lines size together, then ends with its event.

@@ -177,7 +177,10 @@ void TExtStringGrid::SetActiveCellFont(const TFont& Value) {
   InvalidateGrid();
 }
 
-void TExtStringGrid::SetDAZGradientColor(TFixedGradientColor Which, TColor Value) { FP->Colors.FDAZGradient[Which] = Value; }
+// Kept resolved to RGB, as the grid's own gradient setters keep it.
+void TExtStringGrid::SetDAZGradientColor(TFixedGradientColor Which, TColor Value) {
+  FP->Colors.FDAZGradient[Which] = Value == clNone ? clNone : ColorToRGB(Value);
+}
 
 std::uint32_t TExtStringGrid::GetVersionNr() const { return 0x06020103; }
 

@@ -1,6 +1,7 @@
 #include "grid/stringgrid/grid_items.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace hd {
 
@@ -14,23 +15,33 @@ void TGridItems::Notify(TCollectionItem* Item, TCollectionNotification Action) {
   FSortedValid = false;
 }
 
-const std::vector<int>& TGridItems::SortedIdx() const {
-  if (!FSortedValid) {
-    FSorted.clear();
-    FSorted.reserve(static_cast<size_t>(Count()));
-    for (int i = 0; i < Count(); ++i) FSorted.push_back(Items(i)->Idx());
-    std::sort(FSorted.begin(), FSorted.end());
-    FSortedValid = true;
+void TGridItems::Sort() const {
+  std::vector<std::pair<int, TGridItem*>> pairs;
+  pairs.reserve(static_cast<size_t>(Count()));
+  for (int i = 0; i < Count(); ++i) pairs.emplace_back(Items(i)->Idx(), Items(i));
+  // Stable: of two items with one index, the first in the collection is found, as before.
+  std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  FSorted.clear();
+  FSortedItems.clear();
+  FSorted.reserve(pairs.size());
+  FSortedItems.reserve(pairs.size());
+  for (const auto& [idx, item] : pairs) {
+    FSorted.push_back(idx);
+    FSortedItems.push_back(item);
   }
+  FSortedValid = true;
+}
+
+const std::vector<int>& TGridItems::SortedIdx() const {
+  if (!FSortedValid) Sort();
   return FSorted;
 }
 
 TGridItem* TGridItems::FindIdx(int ARow) const {
   const std::vector<int>& h = SortedIdx();
-  if (!std::binary_search(h.begin(), h.end(), ARow)) return nullptr;
-  for (int i = 0; i < Count(); ++i)
-    if (Items(i)->Idx() == ARow) return Items(i);
-  return nullptr;
+  auto it = std::lower_bound(h.begin(), h.end(), ARow);
+  if (it == h.end() || *it != ARow) return nullptr;
+  return FSortedItems[static_cast<size_t>(it - h.begin())];
 }
 
 int TGridItems::CountBelow(int ARow) const {

@@ -67,7 +67,10 @@ class TGridItems : public TCollection {
   void Notify(TCollectionItem* Item, TCollectionNotification Action) override;
 
  private:
+  void Sort() const;
   mutable std::vector<int> FSorted;
+  // The item of each entry of FSorted, so that finding a hidden row is a search too.
+  mutable std::vector<TGridItem*> FSortedItems;
   mutable bool FSortedValid = false;
 };
 

@@ -35,6 +35,15 @@ void TExtStringGrid::Paint() {
   if (OnPainted) OnPainted(this);
 }
 
+TRect TExtStringGrid::ScrollableArea() const {
+  const TBackGround& bg = *FP->BackGround;
+  if (!bg.Bitmap().Empty() || bg.ColorTo() != clNone) return TRect{};
+  TRect client = ClientRect();
+  if (FP->SearchFooter->Visible()) client.Bottom -= kSearchPanelHeight;
+  if (FP->FloatingFooter->Visible() && FP->FooterPanel) client.Bottom -= FP->FooterPanel->Height();
+  return client;
+}
+
 void TExtStringGrid::PaintEmptyArea(TCanvas& ACanvas) {
   const TBackGround& bg = *FP->BackGround;
   bool gradient = bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert;

@@ -3,6 +3,7 @@
 // stretching, proportional sizing of all lines, and the events that end a sizing.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
@@ -18,6 +19,12 @@ namespace {
 
 constexpr int kMaxScrollPos = 127;
 constexpr int kSearchPanelHeight = 32;
+
+// Pixels of the lines from..to-1 with a grid line of g after each, hidden lines included: the
+// platform's axes carry no gap, as this grid draws its own lines inside the cells.
+std::int64_t LinesWithGaps(const TGridAxis& axis, int from, int to, int g) {
+  return axis.Span(from, to) + static_cast<std::int64_t>(std::max(0, to - from)) * g;
+}
 
 }  // namespace
 
@@ -189,9 +196,9 @@ void TExtStringGrid::UpdateHorzScrollProportional() {
   int g = GridLineWidth();
   int fixedCols = TBaseGrid::FixedCols();
   const TGridAxis& axis = ColAxis();
-  int fixedW = g + static_cast<int>(axis.Span(0, fixedCols));
-  int totalW = g + static_cast<int>(axis.Span(fixedCols, ColCount()));
-  int beforeW = g + static_cast<int>(axis.Span(fixedCols, std::max(LeftCol(), fixedCols)));
+  int fixedW = g + static_cast<int>(LinesWithGaps(axis, 0, fixedCols, g));
+  int totalW = g + static_cast<int>(LinesWithGaps(axis, fixedCols, ColCount(), g));
+  int beforeW = g + static_cast<int>(LinesWithGaps(axis, fixedCols, std::max(LeftCol(), fixedCols), g));
   float e = static_cast<float>(ClientWidth() - fixedW) / static_cast<float>(totalW);
   if (e >= 0.9999f) return;
   int max = static_cast<int>((e + 127) / (1 - e));
@@ -220,9 +227,9 @@ void TExtStringGrid::UpdateVertScrollProportional() {
   int g = GridLineWidth();
   // Positions from the axis: a million rows cost what a hundred do.
   const TGridAxis& axis = RowAxis();
-  std::int64_t fixedH = g + axis.Span(0, fixedRows);
-  std::int64_t totalH = g + axis.Span(fixedRows, RowCount());
-  std::int64_t beforeH = g + axis.Span(fixedRows, std::max(TopRow(), fixedRows));
+  std::int64_t fixedH = g + LinesWithGaps(axis, 0, fixedRows, g);
+  std::int64_t totalH = g + LinesWithGaps(axis, fixedRows, RowCount(), g);
+  std::int64_t beforeH = g + LinesWithGaps(axis, fixedRows, std::max(TopRow(), fixedRows), g);
   if (totalH == 0) return;
   float e = static_cast<float>(ClientHeight() - fixedH) / static_cast<float>(totalH);
   if (e >= 0.9999f) return;
@@ -239,6 +246,33 @@ void TExtStringGrid::UpdateVertScrollProportional() {
   info.nPage = static_cast<UINT>(std::max(page, 0));
   info.nPos = position;
   SetScrollInfo(Handle(), SB_VERT, info, true);
+}
+
+void TExtStringGrid::SetScrollProportional(bool Value) {
+  FP->Scrolling.FScrollProportional = Value;
+  if (Value) {
+    ScrollRangeUpdated();
+    return;
+  }
+  if (!HandleAllocated()) return;
+  // Back to plain bars: no page, and the platform's range.
+  SCROLLINFO info;
+  info.fMask = SIF_PAGE;
+  info.nPage = 0;
+  SetScrollInfo(Handle(), SB_VERT, info, true);
+  SetScrollInfo(Handle(), SB_HORZ, info, true);
+  UpdateScrollRange();
+}
+
+void TExtStringGrid::ScrollRangeUpdated() {
+  if (!FP->Scrolling.FScrollProportional) return;
+  // A bar shown or hidden here changes the client area the other bar was measured on.
+  for (int pass = 0; pass < 2; ++pass) {
+    int w = ClientWidth(), h = ClientHeight();
+    UpdateVertScrollProportional();
+    UpdateHorzScrollProportional();
+    if (w == ClientWidth() && h == ClientHeight()) break;
+  }
 }
 
 void TExtStringGrid::ColWidthsChanged() {

@@ -1,8 +1,11 @@
 // Scrolling: the first scrolled column and row, keeping a cell in view, and the window scroll
 // bars, whose positions 0..127 stand for the scrollable range of each axis.
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "platform/grids.h"
+#include "platform/scroll_window.h"
 
 namespace hd {
 
@@ -41,11 +44,44 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop) {
   TopLeftMoved(old);
 }
 
-void TCustomGrid::TopLeftMoved(const TGridCoord&) {
+void TCustomGrid::TopLeftMoved(const TGridCoord& OldTopLeft) {
   UpdateScrollPos();
-  InvalidateGrid();
+  ScrollCells(OldTopLeft);
   UpdateEditor();
   TopLeftChanged();
+}
+
+// The pixels already painted move with the view, so only the lines that came into view are
+// painted; a move as large as the scrolled part repaints it all.
+void TCustomGrid::ScrollCells(const TGridCoord& OldTopLeft) {
+  if (!HandleAllocated()) return;
+  TRect area = ScrollableArea();
+  TGridDrawInfo info;
+  CalcDrawInfo(info);
+  // Fixed rows stay while the rows move, and fixed columns while the columns move.
+  TRect vert{area.Left, std::max(area.Top, info.Vert.FixedBoundary), area.Right, area.Bottom};
+  TRect horz{std::max(area.Left, info.Horz.FixedBoundary), area.Top, area.Right, area.Bottom};
+  std::int64_t dy = rows_.Span(top_left_.Y, OldTopLeft.Y), dx = cols_.Span(top_left_.X, OldTopLeft.X);
+  bool fits = std::abs(dy) < vert.Height() && std::abs(dx) < horz.Width() && !vert.IsEmpty() && !horz.IsEmpty();
+  if (!fits) {
+    InvalidateGrid();
+    return;
+  }
+  if (dy != 0) ScrollWindowEx(Handle(), 0, static_cast<int>(dy), &vert, &vert, nullptr, nullptr, SW_INVALIDATE);
+  if (dx != 0) ScrollWindowEx(Handle(), static_cast<int>(dx), 0, &horz, &horz, nullptr, nullptr, SW_INVALIDATE);
+  // The editor's frame may reach over the grid line of a fixed cell next to the moved part.
+  if (FEditorMode) {
+    int reach = info.Vert.EffectiveLineWidth + 1;
+    if (dy != 0) {
+      TRect edge{area.Left, vert.Top - reach, area.Right, vert.Top + reach};
+      hd::InvalidateRect(Handle(), &edge, false);
+    }
+    reach = info.Horz.EffectiveLineWidth + 1;
+    if (dx != 0) {
+      TRect edge{horz.Left - reach, area.Top, horz.Left + reach, area.Bottom};
+      hd::InvalidateRect(Handle(), &edge, false);
+    }
+  }
 }
 
 TGridCoord TCustomGrid::CalcMaxTopLeft(const TGridCoord& Coord, const TGridDrawInfo& DrawInfo) const {
@@ -125,6 +161,7 @@ void TCustomGrid::UpdateScrollRange() {
   if (width != ClientWidth() && horz) setRange(true, ClientWidth(), height);
   UpdateScrollPos();
   if (top_left_ != old) TopLeftMoved(old);
+  ScrollRangeUpdated();
 }
 
 void TCustomGrid::ModifyScrollBar(int ScrollBar, int ScrollCode, int Pos) {

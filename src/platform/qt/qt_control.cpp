@@ -154,6 +154,18 @@ void NativeUpdateRect(TControl* control, const TRect* clientRect) {
   n->widget->update(clientRect->Left + in.Left, clientRect->Top + in.Top, clientRect->Width(), clientRect->Height());
 }
 
+void NativeScrollRect(TControl* control, int dx, int dy, const TRect& clientRect) {
+  TNativeWindow* n = NativeOf(control);
+  if (!n || clientRect.IsEmpty()) return;
+  TRect in = control->NonClientInsets();
+  QRect r(clientRect.Left + in.Left, clientRect.Top + in.Top, clientRect.Width(), clientRect.Height());
+  n->widget->scroll(dx, dy, r);
+  // Children over the part keep their place and are shown again over what moved under them.
+  for (QObject* o : n->widget->children())
+    if (auto* child = qobject_cast<QWidget*>(o); child && child->isVisible() && child->geometry().intersects(r))
+      child->update();
+}
+
 bool NativeShowing(const TControl* control) {
   TNativeWindow* n = NativeOf(control);
   return n && n->widget->isVisible();

@@ -37,6 +37,9 @@ class QtOwnDrawnWidget : public QWidget {
       painter.drawImage(client.topLeft(), BitmapImage(*image));
     else
       painter.fillRect(client, ToQColor(control->Color()));
+    TRegion shown;
+    for (const QRect& r : e->region()) shown = shown | TRegion(Rect(r.left() - in.Left, r.top() - in.Top, r.right() + 1 - in.Left, r.bottom() + 1 - in.Top));
+    drawing->ImageShown(shown);
   }
 
  private:

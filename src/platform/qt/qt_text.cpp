@@ -1,6 +1,9 @@
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
+#include <cmath>
 #include <list>
 #include <map>
 #include <memory>
@@ -17,20 +20,33 @@ namespace {
 
 bool IsTestFont(const TFont& font) { return font.Name == kTestFontName; }
 
+// One glyph's ink over the height of a run (ascent + descent), from `left` pixels off the pen
+// position, 1 where ink is.
+struct Glyph {
+  int left = 0;
+  int width = 0;
+  std::vector<std::uint8_t> bits;
+};
+
 struct CachedFont {
   QFont font;
   QFontMetrics metrics;
+  QRawFont raw;
+  // Glyphs drawn once and composed into every run after; emptied when it grows past kMaxGlyphs.
+  std::unordered_map<quint32, Glyph> glyphs;
 };
 
+constexpr size_t kMaxGlyphs = 4096;
+
 // Measuring runs often, so fonts and their metrics are kept per height and style.
-const CachedFont& Lookup(const TFont& font, int pixelHeight) {
+CachedFont& Lookup(const TFont& font, int pixelHeight) {
   static std::map<std::tuple<int, std::uint64_t>, CachedFont> cache;
   auto key = std::make_tuple(pixelHeight, font.Style.Bits());
   auto it = cache.find(key);
   if (it == cache.end()) {
     EnsureGuiApplication();
     QFont qf = MakeQFont(font, pixelHeight);
-    it = cache.emplace(key, CachedFont{qf, QFontMetrics(qf)}).first;
+    it = cache.emplace(key, CachedFont{qf, QFontMetrics(qf), QRawFont::fromFont(qf), {}}).first;
   }
   return it->second;
 }
@@ -76,6 +92,7 @@ std::string CacheKey(const TFont& font, int pixelHeight, const std::string& text
 }
 
 Mask RenderUncached(const CachedFont& f, const std::string& text, bool rtl);
+bool Compose(CachedFont& f, const QString& s, Mask& mask);
 
 }  // namespace
 
@@ -108,10 +125,87 @@ Mask Render(const TFont& font, int pixelHeight, const std::string& text, bool rt
   static TextCache<std::shared_ptr<const Mask>> cache(4096);
   std::string key = CacheKey(font, pixelHeight, text, rtl);
   if (const auto* known = cache.Find(key)) return **known;
-  return *cache.Put(key, std::make_shared<const Mask>(RenderUncached(Lookup(font, pixelHeight), text, rtl)));
+  CachedFont& f = Lookup(font, pixelHeight);
+  auto mask = std::make_shared<Mask>();
+  // Text of one direction in the font's own glyphs is put together from glyphs drawn before;
+  // anything else (right to left, other scripts, glyphs from another font) is drawn whole.
+  if (rtl || !Compose(f, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), *mask))
+    *mask = RenderUncached(f, text, rtl);
+  return *cache.Put(key, std::move(mask));
 }
 
 namespace {
+
+// Characters whose glyphs stand side by side without shaping: Latin, no controls.
+bool SimpleText(const QString& s) {
+  for (QChar c : s)
+    if (c.unicode() < 0x20 || c.unicode() >= 0x250 || (c.unicode() >= 0x7F && c.unicode() < 0xA0)) return false;
+  return true;
+}
+
+const Glyph& GlyphOf(CachedFont& f, quint32 index) {
+  auto it = f.glyphs.find(index);
+  if (it != f.glyphs.end()) return it->second;
+  if (f.glyphs.size() >= kMaxGlyphs) f.glyphs.clear();
+  int ascent = f.metrics.ascent(), height = ascent + f.metrics.descent();
+  QRectF box = f.raw.boundingRect(index);
+  Glyph g;
+  g.left = static_cast<int>(std::floor(box.left())) - 1;
+  g.width = std::max(0, static_cast<int>(std::ceil(box.right())) + 1 - g.left);
+  if (box.isEmpty()) g.width = 0;
+  g.bits.assign(static_cast<size_t>(g.width) * static_cast<size_t>(std::max(0, height)), 0);
+  if (g.width > 0 && height > 0) {
+    QImage img(g.width, height, QImage::Format_Grayscale8);
+    img.fill(0);
+    QGlyphRun run;
+    run.setRawFont(f.raw);
+    run.setGlyphIndexes({index});
+    run.setPositions({QPointF(-g.left, ascent)});
+    {
+      QPainter p(&img);
+      p.setRenderHint(QPainter::TextAntialiasing, false);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setPen(Qt::white);
+      p.drawGlyphRun(QPointF(0, 0), run);
+    }
+    for (int y = 0; y < height; ++y) {
+      const uchar* line = img.constScanLine(y);
+      for (int x = 0; x < g.width; ++x) g.bits[static_cast<size_t>(y) * g.width + x] = line[x] > 127 ? 1 : 0;
+    }
+  }
+  return f.glyphs.emplace(index, std::move(g)).first->second;
+}
+
+// The run put together from its glyphs at their advances, as wide as they add up to; false
+// when a glyph is missing from the font or the text needs shaping.
+bool Compose(CachedFont& f, const QString& s, Mask& mask) {
+  if (!f.raw.isValid() || !SimpleText(s)) return false;
+  QList<quint32> indexes = f.raw.glyphIndexesForString(s);
+  if (indexes.size() != s.size()) return false;
+  for (quint32 i : indexes)
+    if (i == 0) return false;
+  QList<QPointF> advances = f.raw.advancesForGlyphIndexes(indexes);
+  if (advances.size() != indexes.size()) return false;
+  double width = 0;
+  for (const QPointF& a : advances) width += a.x();
+  mask.Width = std::max(0, static_cast<int>(std::lround(width)));
+  mask.Height = std::max(0, f.metrics.ascent() + f.metrics.descent());
+  mask.Bits.assign(static_cast<size_t>(mask.Width) * static_cast<size_t>(mask.Height), 0);
+  double pen = 0;
+  for (qsizetype k = 0; k < indexes.size(); ++k) {
+    const Glyph& g = GlyphOf(f, indexes[k]);
+    int x0 = static_cast<int>(std::lround(pen)) + g.left;
+    pen += advances[k].x();
+    int from = std::max(0, -x0), to = std::min(g.width, mask.Width - x0);
+    if (from >= to) continue;
+    for (int y = 0; y < mask.Height; ++y) {
+      const std::uint8_t* src = g.bits.data() + static_cast<size_t>(y) * g.width;
+      std::uint8_t* dst = mask.Bits.data() + static_cast<size_t>(y) * mask.Width + x0;
+      for (int x = from; x < to; ++x) dst[x] |= src[x];
+    }
+  }
+  return true;
+}
 
 Mask RenderUncached(const CachedFont& f, const std::string& text, bool rtl) {
   QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -211,6 +211,22 @@ TEST_F(StringGridTest, ProportionalThumbCoversTheVisibleShareOfTheColumns) {
   EXPECT_EQ(info.nPage, 86u);
 }
 
+TEST_F(StringGridTest, FixedGradientGivenAsASystemColourIsKeptResolved) {
+  // The control look keeps what it was given; the grid's gradient colours hold plain RGB.
+  grid->ControlLook().SetFixedGradientFrom(clBtnFace);
+  EXPECT_EQ(grid->ControlLook().FixedGradientFrom(), clBtnFace);
+  EXPECT_EQ(grid->DAZGradientFrom(), ColorToRGB(clBtnFace));
+  grid->ControlLook().SetFixedGradientHoverTo(clHighlight);
+  EXPECT_EQ(grid->DAZGradientColor(fgHoverTo), ColorToRGB(clHighlight));
+  grid->ControlLook().SetFixedGradientMirrorTo(clNone);
+  EXPECT_EQ(grid->DAZGradientMirrorTo(), clNone) << "none stays none";
+  // The switch to a look with a system colour as the gradient's end.
+  grid->SetLook(glStandard);
+  grid->SetLook(glXP);
+  EXPECT_EQ(grid->DAZGradientTo(), ColorToRGB(clBtnFace));
+  EXPECT_EQ(grid->SearchFooter().ColorTo(), ColorToRGB(clBtnFace));
+}
+
 TEST_F(StringGridTest, StyleAccessorsReadWithoutCreatingAndRowColourNoneDropsTheSettings) {
   EXPECT_EQ(grid->Colors(2, 2), clNone);
   EXPECT_EQ(grid->FontColors(2, 2), clNone);

@@ -2,6 +2,7 @@
 // its delays, and the sizing vetoes of the hot zone.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "grid/foundation/input_settings.h"
@@ -76,6 +77,63 @@ TEST_F(StringGridTest, ThumbDragShowsTheLineItWouldReachUntilTheScrollEnds) {
   SendMessage(grid->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
   EXPECT_EQ(grid->ScrollHintWindow()->Caption(), "to 1");
   EXPECT_EQ(asked, std::vector<int>{1});
+}
+
+// The proportional range of a bar from the line sizes, a grid line after each line: nMax, and
+// 0 when everything fits.
+int ProportionalMax(const TExtStringGrid& g, bool horizontal) {
+  int gw = g.GridLineWidth();
+  int count = horizontal ? g.ColCount() : g.RowCount();
+  int fixedCount = horizontal ? g.FixedCols() : g.FixedRows();
+  long long fixed = gw, total = gw;
+  for (int i = 0; i < count; ++i) (i < fixedCount ? fixed : total) += gw + (horizontal ? g.ColWidths(i) : g.RowHeights(i));
+  float e = static_cast<float>((horizontal ? g.ClientWidth() : g.ClientHeight()) - fixed) / static_cast<float>(total);
+  if (e >= 0.9999f) return 0;
+  return static_cast<int>((e + 127) / (1 - e));
+}
+
+TEST_F(StringGridTest, ProportionalBarsKeepTheirRangeThroughResizesBarsAndCountChanges) {
+  grid->SetScrollBars(ssBoth);
+  grid->SetGridLineWidth(1);
+  grid->SetColCount(9);
+  grid->SetRowCount(5);
+  for (int c = 0; c < 9; ++c) grid->SetColWidths(c, 80);
+  grid->SetBounds(0, 0, 560, 300);
+  kit.Process();
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Step steps[] = {
+      {"switched on", [&] { grid->SetScrollProportional(true); }},
+      // A little narrower than the columns, then narrower still.
+      {"resized", [&] { grid->SetWidth(500); }},
+      // More rows bring the vertical bar, which takes width from the client area.
+      {"rows added, a bar appears", [&] { grid->SetRowCount(100); }},
+      {"columns added", [&] { grid->SetColCount(14); }},
+      {"resized again", [&] { grid->SetBounds(0, 0, 420, 250); }},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.act();
+    kit.Process();
+    for (bool horizontal : {true, false}) {
+      SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
+      int max = ProportionalMax(*grid, horizontal);
+      // Five rows fit before rows are added: that bar has nothing to say yet.
+      if (max == 0 && !horizontal && grid->RowCount() == 5) continue;
+      ASSERT_GT(max, 127);
+      SCROLLINFO info;
+      info.fMask = SIF_ALL;
+      ASSERT_TRUE(GetScrollInfo(grid->Handle(), horizontal ? SB_HORZ : SB_VERT, info));
+      EXPECT_EQ(info.nMax, max);
+      // The thumb travels over the 128 positions of the grid: its last one is 127.
+      EXPECT_EQ(info.nMax - static_cast<int>(info.nPage) + 1, 127);
+    }
+  }
+  // Dragged to its end, the horizontal thumb shows the last column.
+  SendMessage(grid->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 127), 0);
+  EXPECT_EQ(grid->LeftCol() + grid->VisibleColCount(), grid->ColCount());
 }
 
 TEST_F(StringGridTest, DragNearTheTopScrollsUpAfterTheInitialDelayThenAtTheRepeatDelay) {

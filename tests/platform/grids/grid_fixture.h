@@ -26,6 +26,7 @@ class TTestGrid : public TStringGrid {
   using TCustomGrid::MoveColumn;
   using TCustomGrid::MoveRow;
   using TCustomGrid::CalcSizingState;
+  using TCustomGrid::FInplaceEdit;
   using TStringGrid::BeginEditUpdate;
   using TStringGrid::EndEditUpdate;
 
