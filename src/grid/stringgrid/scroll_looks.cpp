@@ -61,24 +61,6 @@ void TExtStringGrid::SetScrollWidth(int Value) {
   ApplyFlatScrollWidth();
 }
 
-void TExtStringGrid::SetScrollProportional(bool Value) {
-  FP->Scrolling.FScrollProportional = Value;
-  if (Value) {
-    UpdateVertScrollProportional();
-    UpdateHorzScrollProportional();
-    return;
-  }
-  if (FP->ScrollLooks.FlatInitialised && FP->Scrolling.FScrollType == ssNormal) {
-    DoneFlatScrollBars();
-    for (int bar : {SB_VERT, SB_HORZ}) {
-      SCROLLINFO info;
-      info.fMask = SIF_PAGE;
-      info.nPage = 0;
-      SetScrollInfo(Handle(), bar, info, true);
-    }
-  }
-}
-
 bool TExtStringGrid::UseHTMLHints() const { return FP->ScrollLooks.UseHTMLHints; }
 
 void TExtStringGrid::SetUseHTMLHints(bool Value) {

@@ -254,6 +254,7 @@ void TExtStringGrid::SetScrollProportional(bool Value) {
     ScrollRangeUpdated();
     return;
   }
+  if (FP->ScrollLooks.FlatInitialised && FP->Scrolling.FScrollType == ssNormal) DoneFlatScrollBars();
   if (!HandleAllocated()) return;
   // Back to plain bars: no page, and the platform's range.
   SCROLLINFO info;
