@@ -83,7 +83,7 @@ class ScrollControlGridTest : public StringGridTest {
     const TBitmap* image = vert->PaintedImage();
     if (!image) return -1;
     for (int y = 0; y < image->Height(); ++y)
-      if ((image->ScanLine(y)[x] & 0xFFFFFFu) == vert->Color()) return y;
+      if (static_cast<TColor>(image->ScanLine(y)[x] & 0xFFFFFFu) == vert->Color()) return y;
     return -1;
   }
   TScrollControl* vert = nullptr;
