@@ -116,17 +116,13 @@ BENCHMARK(BM_RowChanges_SwapPairs_AgainstStandardItemModel)->Unit(benchmark::kMi
 
 void BM_AutoSizeColumns_AgainstResizeColumnsToContents(benchmark::State& state) {
   constexpr int kRows = 100000;
-  static TOurRows ours(kRows);
-  static TPeerRows peer(kRows);
-  static QTableView view;
-  static bool shown = [] {
-    view.setModel(&peer.model);
-    view.horizontalHeader()->setResizeContentsPrecision(-1);
-    view.resize(800, 600);
-    view.show();
-    return true;
-  }();
-  benchmark::DoNotOptimize(shown);
+  TOurRows ours(kRows);
+  TPeerRows peer(kRows);
+  QTableView view;
+  view.setModel(&peer.model);
+  view.horizontalHeader()->setResizeContentsPrecision(-1);
+  view.resize(800, 600);
+  view.show();
   hd::bench::CompareAlternating(
       state, 1e3, "ms_ours", [&] { ours.grid->AutoSizeColumns(true, 0); }, "ms_peer",
       [&] { view.resizeColumnsToContents(); });

@@ -99,7 +99,8 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
       if (FP->Text.FURLShow && !FP->Text.FURLFull) StripURLProtocol(line);
       size.cx = std::max(size.cx, canvas.TextWidth(line));
     }
-    size.cy = lines * canvas.TextHeight("gh");
+    // The line height of the font, as the extent of "gh" reports it, without measuring text.
+    size.cy = lines * canvas.TextMetrics().Height;
   }
   canvas.Font() = saved;
   return size;

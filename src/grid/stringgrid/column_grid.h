@@ -14,6 +14,7 @@
 namespace hd {
 
 class TPopupMenu;
+class TStream;
 
 using TColumnPopupEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu* PopupMenu)>;
 using TAfterColumnMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
@@ -40,6 +41,13 @@ class TExtColumnGrid : public TExtStringGrid {
   // Keeps the item count at ColCount plus the hidden columns; new items copy the visuals of
   // the last one.
   void SyncColumns();
+  // Every setting of every item to a stream and back (column_streams.cpp); a stream that does
+  // not read back whole raises EReadError and changes no column. Links to editors and menus
+  // are not saved.
+  void SaveColumnsToStream(TStream& st);
+  void LoadColumnsFromStream(TStream& st);
+  // The items' fonts and header fonts scaled by M / D.
+  void ChangeScale(int M, int D);
   // Columns in and out take their items along (store columns).
   void InsertCols(int ColIndex, int CCount) override;
   void RemoveCols(int ColIndex, int CCount) override;

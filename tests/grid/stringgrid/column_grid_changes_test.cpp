@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "grid/stringgrid/column_grid.h"
+#include "platform/exceptions.h"
 #include "platform/forms.h"
+#include "platform/streams.h"
 #include "testkit/gui_kit.h"
 
 namespace hd::test {
@@ -63,6 +65,67 @@ TEST_F(ColumnGridChangesTest, AutoSizeTakesTheLimitsOfTheColumnShown) {
   // Display column 2 shows real column 3: its minimum holds, not column 2's maximum.
   grid->AutoSizeCol(2, 0);
   EXPECT_EQ(grid->ColWidths(2), 150);
+}
+
+TEST_F(ColumnGridChangesTest, ColumnStreamReadsBackEverySettingAndRefusesABrokenOne) {
+  TGridColumnItem& item = *grid->Columns().Items(2);
+  item.SetWidth(77);
+  item.SetAlignment(taCenter);
+  item.SetHeader("Slave \\ ID\nsecond line");
+  item.SetEditor(edComboList);
+  item.SetReadOnly(true);
+  TStringList combo;
+  combo.Add("one");
+  combo.Add("two=2");
+  item.SetComboItems(combo);
+  TFont font = item.Font();
+  font.Name = "Courier New";
+  font.Size = 11;
+  font.Style = TFontStyles{fsBold, fsItalic};
+  font.Color = clRed;
+  item.SetFont(font);
+  TPen pen{clBlue, 2, psDot, pmCopy};
+  item.SetBorderPen(pen);
+  item.SetBorders(TCellBorders{cbLeft, cbBottom});
+  item.SetAutoMaxSize(300);
+  item.SetFloatFormat("%.3f");
+  item.SetCheckTrue("yes");
+  TMemoryStream saved;
+  grid->SaveColumnsToStream(saved);
+
+  // A broken stream changes nothing.
+  TMemoryStream broken;
+  broken.WriteString("HD58318 column items 1\nCount=1\n[Item]\nWidth=wide\n");
+  broken.SetPosition(0);
+  EXPECT_THROW(grid->LoadColumnsFromStream(broken), EReadError);
+  EXPECT_EQ(grid->Columns().Count(), 5);
+  EXPECT_EQ(grid->Columns().Items(2)->Header(), "Slave \\ ID\nsecond line");
+
+  // Into a fresh grid: every setting comes back.
+  TearDown();
+  SetUp();
+  saved.SetPosition(0);
+  grid->LoadColumnsFromStream(saved);
+  const TGridColumnItem& back = *grid->Columns().Items(2);
+  EXPECT_EQ(back.Width(), 77);
+  EXPECT_EQ(back.Alignment(), taCenter);
+  EXPECT_EQ(back.Header(), "Slave \\ ID\nsecond line");
+  EXPECT_EQ(back.Editor(), edComboList);
+  EXPECT_TRUE(back.ReadOnly());
+  EXPECT_EQ(back.ComboItems().Text(), combo.Text());
+  EXPECT_EQ(back.Font().Name, "Courier New");
+  EXPECT_EQ(back.Font().Size, 11);
+  EXPECT_EQ(back.Font().Style, (TFontStyles{fsBold, fsItalic}));
+  EXPECT_EQ(back.Font().Color, clRed);
+  EXPECT_EQ(back.BorderPen(), pen);
+  EXPECT_EQ(back.Borders(), (TCellBorders{cbLeft, cbBottom}));
+  EXPECT_EQ(back.AutoMaxSize(), 300);
+  EXPECT_EQ(back.FloatFormat(), "%.3f");
+  EXPECT_EQ(back.CheckTrue(), "yes");
+  EXPECT_EQ(grid->Columns().Items(1)->Name(), "n1");
+
+  grid->ChangeScale(3, 2);
+  EXPECT_EQ(grid->Columns().Items(2)->Font().Size, 17);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "grid/foundation/input_settings.h"
+#include "grid/foundation/settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/grid_items.h"
 #include "grid/stringgrid/grid_settings_data.h"
@@ -379,6 +380,28 @@ TEST_F(StringGridTest, NumberingSearchAndAHiddenSelection) {
   grid->SetRowCount(8);
   EXPECT_FALSE(grid->SelectionHidden()) << "new rows show the selection again";
   EXPECT_EQ(grid->Selection(), (TGridRect{2, 1, 2, 1}));
+}
+
+TEST_F(StringGridTest, ScrollInViewCentresAFarCellAndLeavesAShownOneAlone) {
+  grid->SetRowCount(200);
+  grid->SetBounds(0, 0, 300, 200);
+  grid->SetRow(3);
+  grid->ScrollInView(2, 3);
+  EXPECT_EQ(grid->TopRow(), 1);
+  EXPECT_EQ(grid->Row(), 3);
+  grid->ScrollInView(2, 150);
+  EXPECT_EQ(grid->Row(), 150);
+  EXPECT_LE(grid->TopRow(), 150);
+  EXPECT_GT(grid->TopRow() + grid->VisibleRowCount(), 150);
+  int top = grid->TopRow();
+  grid->ScrollInView(2, 150);
+  EXPECT_EQ(grid->TopRow(), top);
+  grid->ScrollInView(2, 200);  // past the rows: nothing
+  EXPECT_EQ(grid->Row(), 150);
+  // With the search bar shown the walk ends even when the row cannot clear it.
+  grid->SearchFooter().SetVisible(true);
+  grid->ScrollInView(2, 199);
+  EXPECT_EQ(grid->Row(), 199);
 }
 
 }  // namespace
