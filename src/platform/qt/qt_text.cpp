@@ -3,7 +3,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 #include <list>
 #include <map>
 #include <memory>
@@ -28,12 +31,20 @@ struct Glyph {
   std::vector<std::uint8_t> bits;
 };
 
+// A printable ASCII character's glyph and advance, looked up once.
+struct AsciiGlyph {
+  bool known = false;
+  quint32 index = 0;
+  double advance = 0;
+};
+
 struct CachedFont {
   QFont font;
   QFontMetrics metrics;
   QRawFont raw;
   // Glyphs drawn once and composed into every run after; emptied when it grows past kMaxGlyphs.
   std::unordered_map<quint32, Glyph> glyphs;
+  std::array<AsciiGlyph, 128> ascii{};
 };
 
 constexpr size_t kMaxGlyphs = 4096;
@@ -92,7 +103,7 @@ std::string CacheKey(const TFont& font, int pixelHeight, const std::string& text
 }
 
 Mask RenderUncached(const CachedFont& f, const std::string& text, bool rtl);
-bool Compose(CachedFont& f, const QString& s, Mask& mask);
+bool Compose(CachedFont& f, const std::string& text, Mask& mask);
 
 }  // namespace
 
@@ -122,16 +133,19 @@ int Advance(const TFont& font, int pixelHeight, const std::string& text) {
 
 Mask Render(const TFont& font, int pixelHeight, const std::string& text, bool rtl) {
   if (IsTestFont(font)) return test_font::Render(font, pixelHeight, text);
+  CachedFont& f = Lookup(font, pixelHeight);
+  // Text of one direction in the font's own glyphs is put together from glyphs drawn before,
+  // each time: text never drawn costs what text drawn a thousand times does.
+  if (!rtl) {
+    Mask composed;
+    if (Compose(f, text, composed)) return composed;
+  }
+  // Anything else (right to left, other scripts, glyphs from another font) is drawn whole and
+  // kept.
   static TextCache<std::shared_ptr<const Mask>> cache(4096);
   std::string key = CacheKey(font, pixelHeight, text, rtl);
   if (const auto* known = cache.Find(key)) return **known;
-  CachedFont& f = Lookup(font, pixelHeight);
-  auto mask = std::make_shared<Mask>();
-  // Text of one direction in the font's own glyphs is put together from glyphs drawn before;
-  // anything else (right to left, other scripts, glyphs from another font) is drawn whole.
-  if (rtl || !Compose(f, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), *mask))
-    *mask = RenderUncached(f, text, rtl);
-  return *cache.Put(key, std::move(mask));
+  return *cache.Put(key, std::make_shared<const Mask>(RenderUncached(f, text, rtl)));
 }
 
 namespace {
@@ -176,26 +190,64 @@ const Glyph& GlyphOf(CachedFont& f, quint32 index) {
   return f.glyphs.emplace(index, std::move(g)).first->second;
 }
 
-// The run put together from its glyphs at their advances, as wide as they add up to; false
-// when a glyph is missing from the font or the text needs shaping.
-bool Compose(CachedFont& f, const QString& s, Mask& mask) {
-  if (!f.raw.isValid() || !SimpleText(s)) return false;
+using GlyphList = std::vector<std::pair<quint32, double>>;
+
+// The glyphs and advances of a text that needs no shaping; false when it does, or when a glyph
+// is missing from the font. Printable ASCII is looked up per character once per font.
+bool GlyphsOf(CachedFont& f, const std::string& text, GlyphList& out) {
+  out.clear();
+  out.reserve(text.size());
+  bool ascii = true;
+  for (char ch : text) {
+    auto c = static_cast<unsigned char>(ch);
+    if (c < 0x20 || c >= 0x7F) {
+      ascii = false;
+      break;
+    }
+    AsciiGlyph& g = f.ascii[c];
+    if (!g.known) {
+      QList<quint32> index = f.raw.glyphIndexesForString(QString(QChar(c)));
+      if (index.size() == 1) {
+        g.index = index[0];
+        QList<QPointF> advance = f.raw.advancesForGlyphIndexes(index);
+        g.advance = advance.size() == 1 ? advance[0].x() : 0;
+      }
+      g.known = true;
+    }
+    if (g.index == 0) return false;
+    out.emplace_back(g.index, g.advance);
+  }
+  if (ascii) return true;
+  out.clear();
+  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (!SimpleText(s)) return false;
   QList<quint32> indexes = f.raw.glyphIndexesForString(s);
   if (indexes.size() != s.size()) return false;
-  for (quint32 i : indexes)
-    if (i == 0) return false;
   QList<QPointF> advances = f.raw.advancesForGlyphIndexes(indexes);
   if (advances.size() != indexes.size()) return false;
+  for (qsizetype k = 0; k < indexes.size(); ++k) {
+    if (indexes[k] == 0) return false;
+    out.emplace_back(indexes[k], advances[k].x());
+  }
+  return true;
+}
+
+// The run put together from its glyphs at their advances, as wide as they add up to; false
+// when the text needs shaping or a glyph from another font.
+bool Compose(CachedFont& f, const std::string& text, Mask& mask) {
+  if (!f.raw.isValid()) return false;
+  static GlyphList glyphs;
+  if (!GlyphsOf(f, text, glyphs)) return false;
   double width = 0;
-  for (const QPointF& a : advances) width += a.x();
+  for (const auto& [index, advance] : glyphs) width += advance;
   mask.Width = std::max(0, static_cast<int>(std::lround(width)));
   mask.Height = std::max(0, f.metrics.ascent() + f.metrics.descent());
   mask.Bits.assign(static_cast<size_t>(mask.Width) * static_cast<size_t>(mask.Height), 0);
   double pen = 0;
-  for (qsizetype k = 0; k < indexes.size(); ++k) {
-    const Glyph& g = GlyphOf(f, indexes[k]);
+  for (const auto& [index, advance] : glyphs) {
+    const Glyph& g = GlyphOf(f, index);
     int x0 = static_cast<int>(std::lround(pen)) + g.left;
-    pen += advances[k].x();
+    pen += advance;
     int from = std::max(0, -x0), to = std::min(g.width, mask.Width - x0);
     if (from >= to) continue;
     for (int y = 0; y < mask.Height; ++y) {
