@@ -188,7 +188,7 @@ class TCanvas {
   // Lays out, draws or measures text in r and returns its height (with DT_VCENTER or
   // DT_BOTTOM the offset of its bottom from r.Top). DT_CALCRECT draws nothing and sets
   // r.Right to the widest line and r.Bottom below the last one. A trailing line break
-  // starts no line.
+  // starts no line. Drawing clipped, lines below r are not laid out and count no further.
   virtual int DrawText(const std::string& text, TRect& r, unsigned flags);
   // A dotted frame that is its own inverse: every other pixel of the outline inverted.
   virtual void DrawFocusRect(const TRect& r);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -6,15 +7,6 @@
 
 namespace hd {
 namespace {
-
-// One displayed character (a UTF-8 code point) and whether a prefix underlines it.
-struct Unit {
-  std::string text;
-  bool underline = false;
-  bool IsBlank() const { return text == " " || text == "\t"; }
-  bool IsTab() const { return text == "\t"; }
-};
-using Line = std::vector<Unit>;
 
 size_t CodePointLength(unsigned char lead) {
   if (lead < 0x80) return 1;
@@ -24,10 +16,34 @@ size_t CodePointLength(unsigned char lead) {
   return 1;
 }
 
-// Paragraphs of units: line breaks split them unless single-line, where they are dropped;
-// "&x" underlines x and "&&" shows "&" unless DT_NOPREFIX.
-std::vector<Line> Parse(const std::string& text, unsigned flags) {
-  std::vector<Line> paragraphs(1);
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A paragraph as shown, prefixes resolved, with the byte offsets of the characters a prefix
+// underlines. Lines are byte ranges of it, so a long text is held once, not per character.
+struct Para {
+  std::string text;
+  std::vector<size_t> underlined;
+  // The start of the code point at or after i.
+  size_t Snap(size_t i) const {
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    return std::min(i, text.size());
+  }
+  size_t Next(size_t i) const {
+    return std::min(text.size(), i + CodePointLength(static_cast<unsigned char>(text[i])));
+  }
+};
+
+// Bytes [a, b) of a paragraph, followed by "..." when cut to fit.
+struct Line {
+  const Para* para = nullptr;
+  size_t a = 0, b = 0;
+  bool dots = false;
+};
+
+// Paragraphs: line breaks split them unless single-line, where they are dropped; "&x"
+// underlines x and "&&" shows "&" unless DT_NOPREFIX.
+std::vector<Para> Parse(const std::string& text, unsigned flags) {
+  std::vector<Para> paragraphs(1);
   bool prefix = !(flags & DT_NOPREFIX);
   bool pendingUnderline = false;
   for (size_t i = 0; i < text.size();) {
@@ -39,7 +55,7 @@ std::vector<Line> Parse(const std::string& text, unsigned flags) {
     }
     if (prefix && c == '&' && !pendingUnderline) {
       if (i + 1 < text.size() && text[i + 1] == '&') {
-        paragraphs.back().push_back({"&", false});
+        paragraphs.back().text += '&';
         i += 2;
       } else {
         pendingUnderline = true;
@@ -48,11 +64,13 @@ std::vector<Line> Parse(const std::string& text, unsigned flags) {
       continue;
     }
     size_t n = std::min(CodePointLength(static_cast<unsigned char>(c)), text.size() - i);
-    paragraphs.back().push_back({text.substr(i, n), pendingUnderline && !(flags & DT_HIDEPREFIX)});
+    Para& p = paragraphs.back();
+    if (pendingUnderline && !(flags & DT_HIDEPREFIX)) p.underlined.push_back(p.text.size());
+    p.text.append(text, i, n);
     pendingUnderline = false;
     i += n;
   }
-  if (paragraphs.size() > 1 && paragraphs.back().empty()) paragraphs.pop_back();
+  if (paragraphs.size() > 1 && paragraphs.back().text.empty()) paragraphs.pop_back();
   return paragraphs;
 }
 
@@ -69,38 +87,44 @@ class Layout {
   int Ascent() const { return ascent_; }
   bool ExpandTabs() const { return (flags_ & DT_EXPANDTABS) != 0; }
 
-  // Width of units [a, b), tabs stopping every 8 average characters when expanded.
-  int Width(const Line& line, size_t a, size_t b) const {
+  // Width of bytes [a, b), then "..." when dots, tabs stopping every 8 average characters
+  // when expanded.
+  int Width(const Para& p, size_t a, size_t b, bool dots = false) const {
     int x = 0;
-    std::string run;
-    for (size_t i = a; i < b; ++i) {
-      if (line[i].IsTab() && ExpandTabs()) {
-        x += canvas_.TextWidth(run);
-        run.clear();
+    size_t runStart = a;
+    if (ExpandTabs()) {
+      for (size_t i = a; i < b; ++i) {
+        if (p.text[i] != '\t') continue;
+        x += canvas_.TextWidth(p.text.substr(runStart, i - runStart));
         x = (x / tab_ + 1) * tab_;
-      } else {
-        run += line[i].text;
+        runStart = i + 1;
       }
     }
+    std::string run = p.text.substr(runStart, b - runStart);
+    if (dots) run += "...";
     return x + canvas_.TextWidth(run);
   }
-  int Width(const Line& line) const { return Width(line, 0, line.size()); }
+  int Width(const Line& l) const { return Width(*l.para, l.a, l.b, l.dots); }
 
-  // The end of the longest run from pos on that fits the width. Runs are measured whole (as
-  // they are drawn), but doubling and then halving the run keeps a line's cost near its own
-  // length times a logarithm, where measuring every prefix cost its square.
-  size_t FitEnd(const Line& para, size_t pos, int width) const {
-    const size_t n = para.size();
-    size_t fits = pos, step = 1;
-    while (fits < n && Width(para, pos, std::min(n, fits + step)) <= width) {
-      fits = std::min(n, fits + step);
+  // The end of the longest run from pos to at most limit that fits the width. Runs are
+  // measured whole (as they are drawn), but doubling and then halving the run keeps a line's
+  // cost near its own length times a logarithm, where measuring every prefix cost its square.
+  size_t FitEnd(const Para& p, size_t pos, size_t limit, int width, bool dots = false) const {
+    size_t fits = pos, over = limit, step = 1;
+    while (fits < limit) {
+      size_t next = std::min(limit, p.Snap(fits + step));
+      if (Width(p, pos, next, dots) > width) {
+        over = next;
+        break;
+      }
+      fits = next;
       step *= 2;
     }
-    size_t over = std::min(n, fits + step);  // fits < over; the run to over does not fit
-    if (fits == n) return n;
+    if (fits == limit) return limit;
     while (over - fits > 1) {
-      size_t mid = fits + (over - fits) / 2;
-      if (Width(para, pos, mid) <= width)
+      size_t mid = p.Snap(fits + (over - fits) / 2);
+      if (mid >= over) break;
+      if (Width(p, pos, mid, dots) <= width)
         fits = mid;
       else
         over = mid;
@@ -108,74 +132,73 @@ class Layout {
     return fits;
   }
 
-  // The lines a paragraph breaks into within the width.
-  std::vector<Line> Break(const Line& para, int width) const {
-    std::vector<Line> lines;
-    size_t n = para.size(), pos = 0;
-    if (n == 0) return {Line{}};
-    while (pos < n) {
-      size_t end = FitEnd(para, pos, width);
+  // The lines a paragraph breaks into within the width, at most most of them.
+  void Break(const Para& p, int width, size_t most, std::vector<Line>& lines) const {
+    const std::string& s = p.text;
+    size_t n = s.size(), pos = 0;
+    if (n == 0) {
+      lines.push_back({&p, 0, 0});
+      return;
+    }
+    for (size_t made = 0; pos < n && made < most; ++made) {
+      size_t end = FitEnd(p, pos, n, width);
       size_t lineEnd, next;
       if (end == n) {
         lineEnd = next = n;
-      } else if (para[end].IsBlank()) {
+      } else if (IsBlank(s[end])) {
         lineEnd = end;
         next = end;
       } else {
         size_t blank = end;
-        while (blank > pos && !para[blank - 1].IsBlank()) --blank;
+        while (blank > pos && !IsBlank(s[blank - 1])) --blank;
         if (blank > pos) {
           lineEnd = next = blank;
         } else if (flags_ & DT_EDITCONTROL) {
-          lineEnd = next = std::max(end, pos + 1);  // a long word breaks between characters
+          lineEnd = next = std::max(end, p.Next(pos));  // a long word breaks between characters
         } else {
           lineEnd = end;
-          while (lineEnd < n && !para[lineEnd].IsBlank()) ++lineEnd;  // a long word stays whole
+          while (lineEnd < n && !IsBlank(s[lineEnd])) ++lineEnd;  // a long word stays whole
           next = lineEnd;
         }
       }
-      while (lineEnd > pos && para[lineEnd - 1].IsBlank()) --lineEnd;
-      while (next < n && para[next].IsBlank()) ++next;
-      lines.emplace_back(para.begin() + static_cast<std::ptrdiff_t>(pos), para.begin() + static_cast<std::ptrdiff_t>(lineEnd));
+      while (lineEnd > pos && IsBlank(s[lineEnd - 1])) --lineEnd;
+      while (next < n && IsBlank(s[next])) ++next;
+      lines.push_back({&p, pos, lineEnd});
       pos = next;
     }
-    return lines;
   }
 
   // The line cut so that it and "..." fit the width.
   Line Ellipsize(const Line& line, int width) const {
     if (Width(line) <= width) return line;
-    Line dots(3, Unit{".", false});
-    int dotsWidth = Width(dots);
-    size_t keep = FitEnd(line, 0, width - dotsWidth);
-    Line out(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(keep));
-    out.insert(out.end(), dots.begin(), dots.end());
-    return out;
+    int dotsWidth = canvas_.TextWidth("...");
+    size_t keep = FitEnd(*line.para, line.a, line.b, width - dotsWidth);
+    return {line.para, line.a, keep, true};
   }
 
   // Draws the line's runs between tab stops and its prefix underlines.
   void DrawLine(const Line& line, int x, int y) const {
+    const Para& p = *line.para;
     unsigned options = (flags_ & DT_RTLREADING) ? ETO_RTLREADING : 0;
-    std::string run;
-    size_t runStart = 0;
-    auto flush = [&](size_t end) {
-      if (!run.empty()) canvas_.ExtTextOut(x + Width(line, 0, runStart), y, options, nullptr, run);
-      run.clear();
-      runStart = end;
+    size_t runStart = line.a;
+    auto flush = [&](size_t end, bool last) {
+      std::string run = p.text.substr(runStart, end - runStart);
+      if (last && line.dots) run += "...";
+      if (!run.empty()) canvas_.ExtTextOut(x + Width(p, line.a, runStart), y, options, nullptr, run);
     };
-    for (size_t i = 0; i < line.size(); ++i) {
-      if (line[i].IsTab() && ExpandTabs()) {
-        flush(i + 1);
-      } else {
-        run += line[i].text;
+    if (ExpandTabs()) {
+      for (size_t i = line.a; i < line.b; ++i) {
+        if (p.text[i] != '\t') continue;
+        flush(i, false);
+        runStart = i + 1;
       }
     }
-    flush(line.size());
+    flush(line.b, true);
     TColor ink = canvas_.Font().Color;
     int uy = y + std::min(ascent_ + 1, line_height_ - 1);
-    for (size_t i = 0; i < line.size(); ++i) {
-      if (!line[i].underline) continue;
-      int x0 = x + Width(line, 0, i), x1 = x + Width(line, 0, i + 1);
+    for (auto it = std::lower_bound(p.underlined.begin(), p.underlined.end(), line.a);
+         it != p.underlined.end() && *it < line.b; ++it) {
+      int x0 = x + Width(p, line.a, *it), x1 = x + Width(p, line.a, p.Next(*it));
       TBrush saved = canvas_.Brush();
       canvas_.Brush() = {ink, bsSolid};
       canvas_.FillRect({x0, uy, x1, uy + 1});
@@ -197,18 +220,25 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
   Layout layout(*this, flags);
   int width = r.Width();
   bool single = (flags & DT_SINGLELINE) != 0;
+  bool clip = !(flags & DT_NOCLIP);
+  int lh = layout.LineHeight();
+  // Drawn clipped from the top, lines below the rectangle are neither laid out nor drawn, so
+  // a long text costs what the rectangle shows.
+  size_t most = SIZE_MAX;
+  if (!(flags & DT_CALCRECT) && clip && !single && lh > 0)
+    most = static_cast<size_t>(std::max(0, r.Height()) / lh) + 2;
+  const std::vector<Para> paragraphs = Parse(text, flags);
   std::vector<Line> lines;
-  for (const Line& para : Parse(text, flags)) {
-    if ((flags & DT_WORDBREAK) && !single) {
-      for (Line& l : layout.Break(para, width)) lines.push_back(std::move(l));
-    } else {
-      lines.push_back(para);
-    }
+  for (const Para& para : paragraphs) {
+    if (lines.size() >= most) break;
+    if ((flags & DT_WORDBREAK) && !single)
+      layout.Break(para, width, most - lines.size(), lines);
+    else
+      lines.push_back({&para, 0, para.text.size()});
   }
   if (flags & DT_END_ELLIPSIS)
     for (Line& l : lines) l = layout.Ellipsize(l, width);
 
-  int lh = layout.LineHeight();
   int total = lh * static_cast<int>(lines.size());
   if (flags & DT_CALCRECT) {
     int widest = 0;
@@ -223,7 +253,6 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
   else if (single && (flags & DT_BOTTOM)) y = r.Bottom - lh;
   int top = y;
 
-  bool clip = !(flags & DT_NOCLIP);
   if (clip) {
     SaveState();
     IntersectClipRect(r);

@@ -391,11 +391,17 @@ void TRasterCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* r, c
     if (back != clNone) PutRegion(Drawable() & TRegion(*r), ColorToRGB(back), pmCopy);
   }
   if (r && (options & ETO_CLIPPED)) clip_ = Drawable() & TRegion(*r);
-  text_render::Mask mask = text_render::Render(font_, FontPixelHeight(), text, (options & ETO_RTLREADING) != 0);
+  int angle = ((font_.Orientation % 3600) + 3600) % 3600;
+  const std::string* drawn = &text;
+  std::string visible;
+  if (angle == 0 && !(options & ETO_RTLREADING) && text.size() > kLongRun) {
+    visible = VisiblePart(text, x);
+    drawn = &visible;
+  }
+  text_render::Mask mask = text_render::Render(font_, FontPixelHeight(), *drawn, (options & ETO_RTLREADING) != 0);
   TColor ink = font_.Color == clNone ? clNone : ColorToRGB(font_.Color);
   TColor cell = BackgroundColor();
   if (cell != clNone) cell = ColorToRGB(cell);
-  int angle = ((font_.Orientation % 3600) + 3600) % 3600;
   if (angle == 0) {
     std::uint32_t inkPixel = Apply(0, ink, pmCopy);
     for (int v = 0; v < mask.Height; ++v) {
@@ -432,6 +438,35 @@ void TRasterCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* r, c
     }
   }
   clip_ = std::move(saved);
+}
+
+std::string TRasterCanvas::VisiblePart(const std::string& text, int& x) {
+  // Runs are measured whole from a code point on, so the part keeps the place it has in the run.
+  const int h = FontPixelHeight();
+  auto width = [&](std::string_view s) { return text_render::Advance(font_, h, std::string(s)); };
+  auto cut = [](std::string_view s, size_t at) {
+    at = std::min(at, s.size());
+    while (at < s.size() && (static_cast<unsigned char>(s[at]) & 0xC0) == 0x80) ++at;
+    return at;
+  };
+  constexpr int kMargin = 64;  // glyphs overhanging their advance still show whole
+  const TRect vis = Drawable().Bounds();
+  std::string_view run(text);
+  if (x < vis.Left - kMargin) {
+    // From the run's end back: the shortest tail that reaches the left edge.
+    const int end = x + width(run);
+    if (end < vis.Left - kMargin) return {};
+    size_t keep = 256;
+    while (keep < run.size() && end - width(run.substr(cut(run, run.size() - keep))) > vis.Left - kMargin) keep *= 2;
+    if (keep < run.size()) {
+      run = run.substr(cut(run, run.size() - keep));
+      x = end - width(run);
+    }
+  }
+  // Then the shortest head that reaches past the right edge.
+  size_t len = 256;
+  while (len < run.size() && width(run.substr(0, cut(run, len))) <= vis.Right - x + kMargin) len *= 2;
+  return std::string(run.substr(0, cut(run, len)));
 }
 
 TSize TRasterCanvas::TextExtent(const std::string& text) {

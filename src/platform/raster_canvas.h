@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "platform/canvas.h"
 
@@ -46,6 +48,10 @@ class TRasterCanvas : public TCanvas {
   void DrawIcon(int x, int y, const TIcon& icon) override;
 
  private:
+  // Of a run longer than kLongRun bytes, the part that can show in the drawable area; x moves
+  // to where that part starts. A megabyte of text then costs what a screenful does.
+  static constexpr size_t kLongRun = 1024;
+  std::string VisiblePart(const std::string& text, int& x);
   // Calls fn(y, x0, x1) for the drawable runs of row y within [x0, x1).
   void ForEachDrawable(int y, int x0, int x1, const std::function<void(int, int, int)>& fn) const;
   bool IsDrawable(int x, int y) const;

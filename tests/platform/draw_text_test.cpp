@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
@@ -100,6 +101,54 @@ TEST(DrawTextCost, WordBreakOfALongParagraphMeasuresEachCharacterAFewTimesNotEve
   c.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS);
   EXPECT_EQ(r.Width(), 6000);
   EXPECT_LT(c.measured, 30 * text.size());
+}
+
+long PeakKilobytes() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_maxrss;
+}
+
+TEST_F(DrawTextTest, AVeryLongRunDrawsWhatShowsWithoutRenderingTheRest) {
+  // Four million characters of 6 pixels: rendered whole, the run's glyph mask alone would take
+  // some 260 MB.
+  std::string text(4'000'000, 'a');
+  for (size_t i = 0; i < text.size(); i += 7) text[i] = ' ';
+  TBitmap shortRun{120, 60};
+  shortRun.Canvas().Font() = c_.Font();
+  shortRun.Canvas().SetBkMode(bkTransparent);
+  struct Case {
+    const char* name;
+    int x;           // where the long run starts
+    size_t from;     // the first character that shows
+  };
+  const int n = static_cast<int>(text.size());
+  const Case cases[] = {
+      {"the head shows from the left edge", 5, 0},
+      {"the tail ends inside the bitmap", 100 - 6 * n, text.size() - 30},
+      {"a middle part fills the bitmap", -6 * 2'000'003, 2'000'000},
+  };
+  const long before = PeakKilobytes();
+  for (const Case& tc : cases) {
+    SCOPED_TRACE(tc.name);
+    c_.Brush().Color = clWhite;
+    c_.FillRect({0, 0, 120, 60});
+    shortRun.Canvas().Brush().Color = clWhite;
+    shortRun.Canvas().FillRect({0, 0, 120, 60});
+    c_.TextOut(tc.x, 10, text);
+    // The same characters drawn as a short run where they stand.
+    const size_t from = tc.from >= 40 ? tc.from - 40 : 0;
+    shortRun.Canvas().TextOut(tc.x + 6 * static_cast<int>(from), 10, text.substr(from, 100));
+    int differ = 0, ink = 0;
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 120; ++x) {
+        differ += c_.Pixel(x, y) != shortRun.Canvas().Pixel(x, y);
+        ink += c_.Pixel(x, y) == clBlack;
+      }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(ink, 100);
+  }
+  EXPECT_LT(PeakKilobytes() - before, 100'000) << "the whole run was rendered";
 }
 
 TEST_F(DrawTextTest, WordBreakDrawsLinesBelowEachOther) {

@@ -91,6 +91,8 @@ class TextCache {
   std::unordered_map<std::string, typename std::list<std::pair<std::string, Value>>::iterator> index_;
 };
 
+constexpr std::size_t kLongestCachedText = 1024;
+
 std::string CacheKey(const TFont& font, int pixelHeight, const std::string& text, bool rtl) {
   std::string key;
   key.reserve(text.size() + 16);
@@ -124,6 +126,10 @@ TTextMetric Metrics(const TFont& font, int pixelHeight) {
 int Advance(const TFont& font, int pixelHeight, const std::string& text) {
   if (IsTestFont(font)) return test_font::Advance(pixelHeight, text);
   if (text.empty()) return 0;
+  // A long text is measured once, by a caller that lays it out; keeping it as a key would
+  // hold its copy for nothing.
+  if (text.size() > kLongestCachedText)
+    return Lookup(font, pixelHeight).metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   static TextCache<int> cache(16384);
   std::string key = CacheKey(font, pixelHeight, text, false);
   if (const int* known = cache.Find(key)) return *known;
@@ -142,6 +148,7 @@ Mask Render(const TFont& font, int pixelHeight, const std::string& text, bool rt
   }
   // Anything else (right to left, other scripts, glyphs from another font) is drawn whole and
   // kept.
+  if (text.size() > kLongestCachedText) return RenderUncached(f, text, rtl);
   static TextCache<std::shared_ptr<const Mask>> cache(4096);
   std::string key = CacheKey(font, pixelHeight, text, rtl);
   if (const auto* known = cache.Find(key)) return **known;
