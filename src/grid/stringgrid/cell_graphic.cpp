@@ -1,5 +1,9 @@
 #include "grid/stringgrid/cell_graphic.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "grid/foundation/lists.h"
 #include "platform/bitmap.h"
 #include "platform/icon.h"
 #include "platform/picture.h"
@@ -61,6 +65,43 @@ void TCellGraphic::Assign(const TPersistent* Source) {
   FCellErrLen = S->FCellErrLen;
   FCellText = S->FCellText;
   FCellCreated = S->FCellCreated;
+}
+
+TPoint TCellGraphic::GetPictureSize(int cw, int rh, bool /*hastext*/) const {
+  int w = 0, h = 0;
+  if (FCellType == ctPicture) {
+    const TPicture* pic = SlotObject<TPicture>(FCellBitmap);
+    if (!pic) return {0, 0};
+    w = pic->Width();
+    h = pic->Height();
+  } else if (FCellType == ctFilePicture) {
+    const TFilePicture* pic = SlotObject<TFilePicture>(FCellBitmap);
+    if (!pic) return {0, 0};
+    w = pic->Width();
+    h = pic->Height();
+  } else {
+    return {0, 0};
+  }
+  cw -= FCellIndex;
+  rh -= FCellIndex;
+  auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+  double rx = w > 0 ? static_cast<double>(cw) / w : 1.0;
+  double ry = h > 0 ? static_cast<double>(rh) / h : 1.0;
+  switch (static_cast<TStretchMode>(FCellAngle)) {
+    case Stretch:
+      return {cw, rh};
+    case Shrink:
+      return w > cw || h > rh ? TPoint{cw, rh} : TPoint{w, h};
+    case StretchWithAspectRatio:
+      return rx < ry ? TPoint{cw, round(h * rx)} : TPoint{round(w * ry), rh};
+    case ShrinkWithAspectRatio:
+      if (w <= cw && h <= rh) return {w, h};
+      rx = std::min(rx, 1.0);
+      ry = std::min(ry, 1.0);
+      return rx < ry ? TPoint{cw, round(h * rx)} : TPoint{round(w * ry), rh};
+    default:
+      return {w, h};
+  }
 }
 
 void TCellGraphic::SetAngle(int AAngle) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <variant>
 
 #include "platform/classes.h"
@@ -16,6 +17,28 @@ class TBitmap;
 class TIcon;
 class TPicture;
 class TStringList;
+class TCanvas;
+
+// What an application object put into a cell with AddInterfacedCell offers the grid: it draws
+// itself and tells its size (0 for a side: the cell's).
+class IInterfacedCell {
+ public:
+  virtual ~IInterfacedCell() = default;
+  virtual void Draw(TCanvas& Canvas, const TRect& R, TObject* Grid, bool Selected, int ARow, int ACol) = 0;
+  virtual int GetWidth() = 0;
+  virtual int GetHeight() = 0;
+  // Drawn under the cell text rather than beside it.
+  virtual bool IsBackground() = 0;
+};
+
+// The icon of a cell's balloon.
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+
+// The page size and range of a cell scroll bar.
+struct TScrollProp {
+  int PageSize = 0;
+  int Range = 0;
+};
 
 // The kinds of cell object. Ordinals are kept in the grid's files.
 enum TCellType : std::uint8_t {
@@ -110,14 +133,25 @@ class TCellGraphic : public TPersistent {
   TCheckBoxState CellCheckBoxState() const { return FCellCheckBoxState; }
   void SetCellCheckBoxState(TCheckBoxState v) { FCellCheckBoxState = v; }
 
+  // The size a picture kind takes fitted into cw x rh (padding taken off once) by its stretch
+  // mode; other kinds answer (0, 0). hastext is accepted and not used.
+  TPoint GetPictureSize(int cw, int rh, bool hastext) const;
+
   // Makes the record a rotated text: the angle brought into 0..360 (360 itself stays).
   void SetAngle(int AAngle);
 
-  // The object in a slot when it is of that class, else null.
+  // The object in a slot when it is of that class, else null. Objects of other classes (file
+  // pictures, index lists, application objects) are kept as TObject and found by their class.
   template <class T>
   static T* SlotObject(const TCellSlot& Slot) {
-    T* const* p = std::get_if<T*>(&Slot);
-    return p ? *p : nullptr;
+    if constexpr (std::is_same_v<T, TObject> || std::is_same_v<T, TBitmap> || std::is_same_v<T, TIcon> ||
+                  std::is_same_v<T, TPicture> || std::is_same_v<T, TStringList>) {
+      T* const* p = std::get_if<T*>(&Slot);
+      return p ? *p : nullptr;
+    } else {
+      TObject* const* p = std::get_if<TObject*>(&Slot);
+      return p && *p ? dynamic_cast<T*>(*p) : nullptr;
+    }
   }
   // The plain value in a slot (0 when it holds an object or nothing).
   static std::intptr_t SlotValue(const TCellSlot& Slot) {

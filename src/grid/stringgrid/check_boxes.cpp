@@ -197,6 +197,9 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) 
     if (!canEdit) return false;
   }
   bool state = false;
+  // A box whose state is its text is undone to the text it really had.
+  bool textKind = record->CellType() == ctDataCheckBox || record->CellType() == ctVirtCheckBox;
+  std::string textBefore = textKind ? Cells(ACol, ARow) : std::string();
   switch (record->CellType()) {
     case ctCheckBox:
       record->SetCellBoolean(!record->CellBoolean());
@@ -226,7 +229,9 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) 
     std::string checkTrue, checkFalse;
     GetCheckTrue(ACol, ARow, checkTrue);
     GetCheckFalse(ACol, ARow, checkFalse);
-    if (record->CellBoolean())
+    if (textKind)
+      undo->RegisterChange(ACol, ARow, textBefore, Cells(ACol, ARow));
+    else if (record->CellBoolean())
       undo->RegisterChange(ACol, ARow, checkFalse, checkTrue);
     else
       undo->RegisterChange(ACol, ARow, checkTrue, checkFalse);
@@ -276,6 +281,51 @@ void TExtStringGrid::SetRowSelectMark(int ARow, bool Value) {
   while (marks.Count() <= ARow) marks.Add(0);
   marks.SetItems(ARow, Value ? 1 : 0);
   RepaintRow(RealToDisplRow(ARow));
+}
+
+}  // namespace hd
+
+namespace hd {
+
+void TExtStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox) {
+  int first = FP->MouseActions->CheckAllCheck() ? 0 : TBaseGrid::FixedRows();
+  for (int r = first; r < RowCount(); ++r) {
+    if (IsSummary(r)) continue;
+    if (IsNode(r))
+      AddCheckBox(ACol, r, cbUnchecked);
+    else
+      AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+  }
+}
+
+void TExtStringGrid::RemoveCheckBoxColumn(int ACol) {
+  int first = FP->MouseActions->CheckAllCheck() ? 0 : TBaseGrid::FixedRows();
+  for (int r = first; r < RowCount(); ++r)
+    if (!IsSummary(r) && HasCheckBox(ACol, r)) RemoveCheckBox(ACol, r);
+}
+
+void TExtStringGrid::CheckAll(int ACol) {
+  for (int r = TBaseGrid::FixedRows(); r < RowCount(); ++r) ApplyCheckBoxState(ACol, r, true);
+  if (FP->NumHidden > 0) RepaintCol(RealToDisplCol(ACol));
+}
+
+void TExtStringGrid::UnCheckAll(int ACol) {
+  for (int r = TBaseGrid::FixedRows(); r < RowCount(); ++r) ApplyCheckBoxState(ACol, r, false);
+}
+
+void TExtStringGrid::AddRadioButtonColumn(int ACol) {
+  for (int r = TBaseGrid::FixedRows(); r < RowCount(); ++r) AddRadioButton(ACol, r, false);
+}
+
+void TExtStringGrid::RemoveRadioButtonColumn(int ACol) {
+  for (int r = TBaseGrid::FixedRows(); r < RowCount(); ++r)
+    if (HasRadioButton(ACol, r)) RemoveRadioButton(ACol, r);
+}
+
+void TExtStringGrid::RemoveRadioButton(int ACol, int ARow) {
+  if (GetCellType(ACol, ARow) != ctRadioButton) return;
+  RemoveCellGraphic(ACol, ARow);
+  RepaintCell(RealToDisplCol(ACol), ARow);
 }
 
 }  // namespace hd

@@ -107,6 +107,10 @@ void TExtStringGrid::Create() {
   p.SortRowXRef = std::make_unique<TIntList>(0, 0);
   p.UnSortRowXRef = std::make_unique<TIntList>(0, 0);
   p.MergedColumns = std::make_unique<TIntList>(0, 0);
+  p.MergedColumns->OnChange = [this](TObject*, int, int) {
+    SplitAllColumns();
+    RemergeColumns();
+  };
   p.SelectedCells = std::make_unique<TIntList>(0, 0);
   p.SelectedRows = std::make_unique<TIntList>(0, 0);
   p.ModifiedRows = std::make_unique<TIntList>(0, 0);

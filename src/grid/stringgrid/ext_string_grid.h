@@ -12,6 +12,7 @@
 
 #include "grid/foundation/base_grid.h"
 #include "grid/foundation/grid_types.h"
+#include "grid/foundation/progress_shapes.h"
 #include "grid/foundation/theme.h"
 #include "grid/stringgrid/cell_graphic.h"
 #include "grid/stringgrid/grid_settings_data.h"
@@ -50,6 +51,8 @@ class TGrouping;
 class THTMLPictureCache;
 class THTMLSettings;
 class TIntList;
+class TFilePicture;
+class TImageList;
 class TMouseActions;
 class TNavigation;
 class TPictureContainer;
@@ -460,6 +463,30 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Records the current column order (0 .. ColCount - 1).
   void SetColumnOrder();
   TIntList& ColumnOrder();
+  // All columns shown again and moved back to the recorded order.
+  void ResetColumnOrder();
+  // Where the column recorded at position ACol stands now, and which recorded column stands
+  // at position ACol (both corrected for GroupColumn).
+  int ColumnPosition(int ACol);
+  int ColumnAtPosition(int ACol);
+  // The first column whose row-0 text is AValue exactly, hidden columns counted; -1 for none.
+  int ColumnByHeader(const std::string& AValue);
+  // A cell addressed by the position its column had before columns were moved.
+  std::string OriginalCells(int ACol, int ARow);
+  void SetOriginalCells(int ACol, int ARow, const std::string& Value);
+  // A radio group over a new list the record owns, returned for the caller to fill.
+  TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  void RemoveRadio(int ACol, int ARow);
+  // A balloon on a cell without an object, or riding on a check box or radio button; any
+  // other object gets none. A balloon added again replaces the old one.
+  void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ACol, int ARow);
+  // A balloon of its own (one riding on a box does not count).
+  bool HasBalloon(int ACol, int ARow);
+  bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+  void SplitAllColumns();
+  // Merges the columns of MergedColumns again, in their order.
+  void RemergeColumns();
 
   // --- The grid's own window and its parent form.
   // The first form up the parent chain, or null.
@@ -890,6 +917,131 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
   // PaddingY is taken off the height a picture may fill.
   virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int PaddingY);
+  // The printed size in a cell of CW x CH printer units; Scale turns printer into screen units.
+  virtual TPoint CalcPrintCellGraphicSize(int ACol, int ARow, int CW, int CH, double Scale);
+  // The expand button of a ctExpand cell, else the empty rectangle.
+  TRect GetExpandRect(int ACol, int ARow);
+
+  // --- Cell objects of every kind (real columns). An add replaces the cell's record; objects
+  // handed in stay their caller's, those the grid creates go with the record. The adds refuse
+  // a negative column or row and change nothing.
+  void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  void RemoveBitmap(int ACol, int ARow);
+  bool HasBitmap(int ACol, int ARow);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                  TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  void RemovePicture(int ACol, int ARow);
+  bool HasPicture(int ACol, int ARow);
+  TPicture* GetPicture(int ACol, int ARow);
+  void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                      int Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  void RemoveFilePicture(int ACol, int ARow);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ACol, int ARow);
+  // The image-list kinds need GridImages; without it they add nothing.
+  void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  void RemoveImageIdx(int ACol, int ARow);
+  bool GetImageIdx(int ACol, int ARow, int& Idx);
+  void SetImageIdx(int ACol, int ARow, int Idx);
+  // The shown image is the cell's number plus Aidx; an empty cell gets Aidx as its text.
+  void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  // Also empties the cell text.
+  void RemoveDataImage(int ACol, int ARow);
+  bool HasDataImage(int ACol, int ARow);
+  // A list of image indexes, side by side when Dir is 0.
+  void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ACol, int ARow);
+  TIntList* GetCellImages(int ACol, int ARow);
+  void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+  void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+  void RemoveProgress(int ACol, int ARow);
+  bool HasProgress(int ACol, int ARow);
+  void AddExtProgress(int ACol, int ARow, int Min, int Max);
+  void RemoveExtProgress(int ACol, int ARow);
+  void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+  void SetProgressPie(int ACol, int ARow, int Value);
+  void RemoveProgressPie(int ACol, int ARow);
+  void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ACol, int ARow);
+  void AddComment(int ACol, int ARow, const std::string& Comment);
+  void AddColorComment(int ACol, int ARow, const std::string& Comment, TColor Color);
+  void RemoveComment(int ACol, int ARow);
+  std::string GetComment(int ACol, int ARow);
+  bool IsComment(int ACol, int ARow, std::string& Comment);
+  // A cell holding another object keeps it and gets no comment.
+  void SetComment(int ACol, int ARow, const std::string& Value);
+  void RemoveAllComments();
+  void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void RemoveShape(int ACol, int ARow);
+  void SetShapeColor(int ACol, int ARow, TColor FillColor);
+  // 0x1FFFFFFF (no colour) without a shape.
+  TColor GetShapeColor(int ACol, int ARow);
+  void RemoveRating(int ACol, int ARow);
+  // With AutoRange the range follows the cell text at once.
+  void AddScrollBar(int ACol, int ARow, bool AutoRange);
+  void RemoveScrollBar(int ACol, int ARow);
+  bool HasScrollBar(int ACol, int ARow);
+  bool HasAutoRangeScrollBar(int ACol, int ARow);
+  void SetScrollPosition(int ACol, int ARow, int Pos);
+  int GetScrollPosition(int ACol, int ARow);
+  void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+  TScrollProp GetScrollProp(int ACol, int ARow);
+  void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TBitmap* Glyph, TCellHAlign hal,
+                    TCellVAlign val);
+  TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                           TCellVAlign val);
+  void RemoveBitButton(int ACol, int ARow);
+  // A plain button, else a bitmap button.
+  void RemoveButton(int ACol, int ARow);
+  void RemoveAllButtons();
+  // Display column; the caption of any kind of record.
+  void SetButtonText(int ACol, int ARow, const std::string& Caption);
+  std::string GetButtonText(int ACol, int ARow);
+  // AObject (kept by the caller) should offer IInterfacedCell to draw and size itself.
+  void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+  void RemoveInterfacedCell(int ACol, int ARow);
+  TObject* GetInterfacedCell(int ACol, int ARow);
+  // An error marker over ErrLen characters from ErrPos, on the cell's record or a new empty one.
+  void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  void RemoveAllMarkers();
+  void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+  // What an image cell sorts by: its bitmap or icon object, or its image index; -1 otherwise.
+  std::intptr_t GetCellImageKey(int ACol, int ARow);
+  virtual TImageList* GetGridImages();
+  TImageList* GridImages() const;
+  void SetGridImages(TImageList* Value);
+  // The colour (with its text) and the image chosen in the picker drop-downs, for the current cell.
+  virtual void DoColorSelect(TColor Color, const std::string& Value);
+  virtual void DoImageSelect(int Index);
+  bool URLShowInText() const;
+  void SetURLShowInText(bool Value);
+  // The number of node rows the node operations keep.
+  int NumNodes() const;
+  void SetNumNodes(int Value);
+  bool HasNodes() const override;
+  int GetRowIndent(int ARow) const override;
+  void GetDisplText(int ACol, int ARow, std::string& Value) const override;
+  // Check boxes over a column (from row 0 with MouseActions.CheckAllCheck); node rows get
+  // unchecked tri-state boxes, summary rows none.
+  void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+  void RemoveCheckBoxColumn(int ACol);
+  void CheckAll(int ACol);
+  void UnCheckAll(int ACol);
+  void AddRadioButtonColumn(int ACol);
+  void RemoveRadioButtonColumn(int ACol);
+  void RemoveRadioButton(int ACol, int ARow);
 
   // --- Measuring cells, outside painting, on the control canvas.
   // The text a cell shows: its float format applied when OnGetFloatFormat asks for it.
@@ -1214,6 +1366,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TButtonClickEvent OnRadioButtonClick;
   TRadioClickEvent OnRadioMouseUp;
   TRatingChangeEvent OnRatingChange;
+  std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)> OnColorSelect;
+  std::function<void(TObject* Sender, int ACol, int ARow, int Index)> OnImageSelect;
   TAutoAdvanceEvent OnAutoAdvance;
   TCanAddRowEvent OnCanAddRow;
   TAutoAddRowEvent OnAutoAddRow;

@@ -88,6 +88,7 @@ struct TExtStringGridPrivate {
     bool FXYOffsetTopLeftOnly = false;
     bool FMultilinecells = false;
     bool FURLShow = false;
+    bool FURLShowInText = false;
     bool FURLFull = false;
     bool FAutoNumAlign = false;
     bool FShowNullDates = true;
@@ -129,6 +130,7 @@ struct TExtStringGridPrivate {
     THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
     bool FUseInternalHintClass = true;
     TPictureContainer* FPictureContainer = nullptr;
+    TImageList* FGridImages = nullptr;
   } Colors;
   // Scroll bars, wheel and zoom.
   struct TScrollSettings {
@@ -247,6 +249,8 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TIntList> ColumnOrder;
   // The record every row check box of column 0 shares; never freed by a cell.
   std::unique_ptr<TCellGraphic> CellGraphic;
+  // Node rows, counted by the node operations.
+  int NumNodes = 0;
   std::unique_ptr<TIntList> IgnoreColumns;
   std::unique_ptr<TFilterDropDown> FilterDropDown;
   TDropList* DropList = nullptr;

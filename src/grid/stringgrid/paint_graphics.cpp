@@ -9,7 +9,9 @@
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/bitmap_resources.h"
+#include "grid/foundation/lists.h"
 #include "platform/icon.h"
+#include "platform/image_list.h"
 #include "platform/picture.h"
 #include "platform/sysutils.h"
 #include "platform/themes.h"
@@ -62,9 +64,32 @@ TCellGraphicPlacement TExtStringGrid::GetCellGraphicPlacement(int ACol, int ARow
       }
       break;
     case ctPicture:
-      if (TPicture* pic = TCellGraphic::SlotObject<TPicture>(cg->CellBitmap())) {
-        g.Width = pic->Width();
-        g.Height = pic->Height();
+    case ctFilePicture: {
+      // The picture as fitted into its cell by its stretch mode.
+      TPoint cell = CellSize(RealToDisplCol(ACol), ARow);
+      TPoint s = cg->GetPictureSize(cell.X - 1 - GetHorzXYOffset(), cell.Y - 1 - GetVertXYOffset(), false);
+      g.Width = s.X;
+      g.Height = s.Y;
+      break;
+    }
+    case ctImageList:
+      if (const TImageList* images = GetGridImages()) {
+        g.Width = images->Width();
+        g.Height = images->Height();
+      }
+      break;
+    case ctImages:
+      if (const TImageList* images = GetGridImages()) {
+        const TIntList* list = TCellGraphic::SlotObject<TIntList>(cg->CellBitmap());
+        int n = list ? list->Count() : 0;
+        g.Width = cg->CellBoolean() ? n * images->Width() : images->Width();
+        g.Height = cg->CellBoolean() ? images->Height() : n * images->Height();
+      }
+      break;
+    case ctInterface:
+      if (auto* cell = TCellGraphic::SlotObject<IInterfacedCell>(cg->CellBitmap())) {
+        g.Width = cell->GetWidth();
+        g.Height = cell->GetHeight();
       }
       break;
     case ctCheckBox:
@@ -76,6 +101,12 @@ TCellGraphicPlacement TExtStringGrid::GetCellGraphicPlacement(int ACol, int ARow
       g.TextToo = false;
       break;
     case ctDataImage:
+      if (const TImageList* images = GetGridImages()) {
+        g.Width = images->Width();
+        g.Height = images->Height();
+      }
+      g.TextToo = false;
+      break;
     case ctRotated:
     case ctRadio:
     case ctProgress:
@@ -180,6 +211,35 @@ void TExtStringGrid::DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P) {
       break;
     case ctPicture:
       if (TPicture* pic = TCellGraphic::SlotObject<TPicture>(cg.CellBitmap())) pic->Draw(ACanvas, G, cg.CellAngle() != 0);
+      break;
+    case ctFilePicture:
+      if (TFilePicture* pic = TCellGraphic::SlotObject<TFilePicture>(cg.CellBitmap())) pic->DrawPicture(ACanvas, G);
+      break;
+    case ctImageList:
+      if (const TImageList* images = GetGridImages()) images->Draw(ACanvas, G.Left, G.Top, cg.CellIndex());
+      break;
+    case ctDataImage:
+      if (const TImageList* images = GetGridImages()) {
+        int index = static_cast<int>(CellNumber(P.RealCol, P.Row)) + cg.CellIndex();
+        if (index >= 0 && index < images->Count()) images->Draw(ACanvas, G.Left, G.Top, index);
+      }
+      break;
+    case ctImages:
+      if (const TImageList* images = GetGridImages()) {
+        const TIntList* list = TCellGraphic::SlotObject<TIntList>(cg.CellBitmap());
+        int x = G.Left, y = G.Top;
+        for (int i = 0; list && i < list->Count(); ++i) {
+          images->Draw(ACanvas, x, y, list->Items(i));
+          if (cg.CellBoolean())
+            x += images->Width();
+          else
+            y += images->Height();
+        }
+      }
+      break;
+    case ctInterface:
+      if (auto* cell = TCellGraphic::SlotObject<IInterfacedCell>(cg.CellBitmap()))
+        cell->Draw(ACanvas, G, this, P.Look.State.Contains(gdSelected), P.Row, P.RealCol);
       break;
     case ctCheckBox:
     case ctRowCheckBox:

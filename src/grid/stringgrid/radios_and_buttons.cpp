@@ -39,11 +39,12 @@ bool TExtStringGrid::GetRadioIdx(int ACol, int ARow, int& IdxRadio) {
 
 bool TExtStringGrid::SetRadioIdx(int ACol, int ARow, int IdxRadio) {
   TCellGraphic* record = GetCellGraphic(ACol, ARow);
-  if (!record) return false;
+  // Only a radio group keeps an index there; a button keeps its size, an image its number.
+  if (!record || record->CellType() != ctRadio) return false;
   record->SetCellIndex(IdxRadio);
   if (IdxRadio == -1) SetCells(ACol, ARow, "");
   RepaintCell(RealToDisplCol(ACol), ARow);
-  return record->CellType() == ctRadio;
+  return true;
 }
 
 int TExtStringGrid::RadioItemIndex(int ACol, int ARow) {
@@ -65,6 +66,8 @@ void TExtStringGrid::SelectNextRadio(int ACol, int ARow, bool CheckEditable) {
   }
   TStringList* items = TCellGraphic::SlotObject<TStringList>(record->CellBitmap());
   int count = items ? items->Count() : 0;
+  // A group without items has nothing to step to.
+  if (count == 0) return;
   int index = record->CellIndex();
   int next = (index >= 0 ? index : (items ? items->IndexOf(Cells(ACol, ARow)) : -1)) + 1;
   if (next >= count) next = 0;

@@ -181,6 +181,10 @@ void TExtStringGrid::FollowMovedControls(bool Columns, int FromIndex, int ToInde
 
 void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
   if (FP->ColumnOrder->Count() == 0) SetColumnOrder();
+  TIntList& order = *FP->ColumnOrder;
+  // The recorded order moves with its column, so positions can be looked up afterwards.
+  if (FromIndex >= 0 && ToIndex >= 0 && FromIndex < order.Count() && ToIndex < order.Count())
+    order.Move(FromIndex, ToIndex);
   TBaseGrid::MoveColumn(FromIndex, ToIndex);
   FollowMovedControls(true, FromIndex, ToIndex);
 }
