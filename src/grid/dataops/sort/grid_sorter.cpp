@@ -1,0 +1,337 @@
+#include "grid/dataops/sort/grid_sorter.h"
+
+#include <cctype>
+#include <vector>
+
+#include "platform/exceptions.h"
+#include "platform/sysutils.h"
+
+namespace hd {
+namespace {
+
+// The scratch rows below the last row while a sort runs; the pivot is the second of them.
+constexpr int kScratchRows = 3;
+
+bool ReadDecimal(const std::string& Text, int& Value) {
+  std::size_t i = (!Text.empty() && (Text[0] == '-' || Text[0] == '+')) ? 1 : 0;
+  if (i == Text.size()) return false;
+  for (std::size_t k = i; k < Text.size(); ++k)
+    if (!std::isdigit(static_cast<unsigned char>(Text[k]))) return false;
+  return TryStrToInt(Text, Value);
+}
+
+// Column 0's stored texts, kept in place while the rows move under them.
+class TColumnZeroAside {
+ public:
+  TColumnZeroAside(TGridDataHost& Host, bool Active) : FHost(Host) {
+    if (!Active) return;
+    FActive = true;
+    for (int r = 0; r < Host.RowCount(); ++r) FTexts.push_back(Host.StoredText(0, r));
+  }
+  void Restore() {
+    if (!FActive) return;
+    for (int r = 0; r < static_cast<int>(FTexts.size()) && r < FHost.RowCount(); ++r)
+      FHost.SetStoredText(0, r, FTexts[static_cast<std::size_t>(r)]);
+  }
+
+ private:
+  TGridDataHost& FHost;
+  bool FActive = false;
+  std::vector<std::string> FTexts;
+};
+
+// The grid grown by the scratch rows and widened by its hidden columns, put back on Restore
+// (also when a comparison handler raised).
+class TSortShape {
+ public:
+  TSortShape(TGridDataHost& Host, bool ServeRealRows) : FHost(Host), FRows(Host.RowCount()), FCols(Host.ColCount()) {
+    FLastWidth = FCols > 0 ? Host.ColWidth(FCols - 1) : 0;
+    Host.SetRowCount(FRows + kScratchRows);
+    FGrown = true;
+    if (Host.MayHoldCellsFrom(FRows)) Host.ClearRowsDetached(FRows, kScratchRows);
+    if (ServeRealRows) Host.SetNormalRowCount(FRows);
+    Host.SetColCount(FCols + Host.NumHiddenColumns());
+    FWidened = true;
+  }
+  int Rows() const { return FRows; }
+  void Restore() {
+    if (FWidened) {
+      FHost.SetColCount(FCols);
+      if (FCols > 0) FHost.SetColWidth(FCols - 1, FLastWidth);
+      FWidened = false;
+    }
+    if (FGrown) {
+      FHost.ClearRowsDetached(FRows, kScratchRows);
+      FHost.SetRowCount(FRows);
+      FGrown = false;
+    }
+  }
+
+ private:
+  TGridDataHost& FHost;
+  int FRows, FCols, FLastWidth;
+  bool FGrown = false, FWidened = false;
+};
+
+}  // namespace
+
+void TGridSorter::InitSortXRef() {
+  TIntList& xref = FHost.SortRowXRef();
+  xref.Clear();
+  for (int r = 0; r < FHost.RowCount(); ++r) xref.Add(r);
+}
+
+void TGridSorter::CopyPivot(int FromRow, int Pivot) {
+  if (!FHost.HasDisplayHooks()) {
+    FHost.CopyRow(FromRow, Pivot);
+    return;
+  }
+  bool displayed = FHost.SortSettings().SortOnVirtualCells();
+  for (int c = 0; c < FHost.ColCount(); ++c) {
+    if (displayed)
+      FHost.SetDisplayText(c, Pivot, FHost.DisplayText(c, FromRow));
+    else
+      FHost.SetStoredText(c, Pivot, FHost.StoredText(c, FromRow));
+    FHost.SetCellObject(c, Pivot, FHost.CellObject(c, FromRow));
+  }
+}
+
+void TGridSorter::QuickSortRange(int ACol, int L, int R) {
+  FCompare.SortDir = FHost.SortSettings().Direction() == sdAscending ? 1 : -1;
+  const int dir = FCompare.SortDir;
+  // The smaller part is sorted by recursion and the larger by the loop: the parts are
+  // disjoint, so order and counters are those of sorting both by recursion.
+  for (;;) {
+    int pivot = FHost.RowCount() - 2;
+    CopyPivot((L + R) / 2, pivot);
+    int i = L, j = R;
+    do {
+      while (FCompare.CompareLine(ACol, pivot, i) == dir && i < R) ++i;
+      while (FCompare.CompareLine(ACol, j, pivot) == dir && j > L) --j;
+      if (i <= j) {
+        // Equal rows are never exchanged.
+        if (i != j && FCompare.CompareLine(ACol, i, j) != 0) FHost.SortSwapRows(i, j);
+        ++i, --j;
+      }
+    } while (i <= j);
+    bool left = L < j, right = i < R;
+    if (left && right) {
+      if (j - L < R - i) {
+        QuickSortRange(ACol, L, j);
+        L = i;
+      } else {
+        QuickSortRange(ACol, i, R);
+        R = j;
+      }
+    } else if (left) {
+      R = j;
+    } else if (right) {
+      L = i;
+    } else {
+      return;
+    }
+  }
+}
+
+void TGridSorter::QuickSortIndexedRange(int L, int R) {
+  FCompare.SortDir = FHost.SortSettings().Direction() == sdAscending ? 1 : -1;
+  for (;;) {
+    int pivot = FHost.RowCount() - 2;
+    CopyPivot((L + R) / 2, pivot);
+    int i = L, j = R;
+    do {
+      while (FCompare.CompareLineIndexed(0, pivot, i) == 1 && i < R) ++i;
+      while (FCompare.CompareLineIndexed(0, j, pivot) == 1 && j > L) --j;
+      if (i <= j) {
+        if (i != j) FHost.SortSwapRows(i, j);
+        ++i, --j;
+      }
+    } while (i <= j);
+    bool left = L < j, right = i < R;
+    if (left && right) {
+      if (j - L < R - i) {
+        QuickSortIndexedRange(L, j);
+        L = i;
+      } else {
+        QuickSortIndexedRange(i, R);
+        R = j;
+      }
+    } else if (left) {
+      R = j;
+    } else if (right) {
+      L = i;
+    } else {
+      return;
+    }
+  }
+}
+
+void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
+  const TSortSettings& s = FHost.SortSettings();
+  TColumnZeroAside column0(FHost, s.NormalCellsOnly() && FHost.FixedCols() > 0);
+  int top = FHost.TopRow();
+  int footers = FHost.FixedFooters();
+  FHost.BeginUpdate();
+  auto finish = [&] {
+    column0.Restore();
+    if (FHost.KeepScrollOnSort()) FHost.SetTopRow(top);
+    FHost.EndUpdate();
+  };
+  try {
+    TSortShape shape(FHost, true);
+    try {
+      int oldRow = FHost.Row();
+      FHost.SortRow() = oldRow;
+      bool moveRow = FHost.MoveRowOnSort();
+      if (moveRow) FHost.SetRow(shape.Rows() - 1);
+      SortRange(FHost.FixedRows(), shape.Rows() - footers - 1);
+      FHost.ClearRowsDetached(shape.Rows(), kScratchRows);
+      if (Indexed || !FHost.DisjunctRowSelect()) FHost.SetRow(moveRow ? FHost.SortRow() : oldRow);
+      shape.Restore();
+      if (!Indexed && !moveRow) FHost.RowChanged(oldRow, FHost.Row());
+    } catch (...) {
+      shape.Restore();
+      throw;
+    }
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+void TGridSorter::RunRange(const TRangeSort& SortRange) {
+  TSortShape shape(FHost, false);
+  try {
+    SortRange(0, 0);
+  } catch (...) {
+    shape.Restore();
+    throw;
+  }
+  shape.Restore();
+}
+
+void TGridSorter::QSort() {
+  const TSortSettings& s = FHost.SortSettings();
+  int col = s.Column();
+  if (col < 0 || col >= FHost.ColCount() + FHost.NumHiddenColumns()) return;
+  if (FHost.RowCount() != FHost.SortRowXRef().Count()) InitSortXRef();
+  FHost.SortIndexes().Clear();
+  RunFrame(false, [&](int L, int R) { QuickSortRange(col, L, R); });
+}
+
+void TGridSorter::QSortIndexed() {
+  if (FHost.RowCount() != FHost.SortRowXRef().Count()) InitSortXRef();
+  if (FHost.SortIndexes().Count() == 0) throw EExtGridError("No indexes specified for indexed sort");
+  RunFrame(true, [&](int L, int R) { QuickSortIndexedRange(L, R); });
+}
+
+void TGridSorter::QuickSort(int Col, int Left, int Right) {
+  if (Left >= Right) return;
+  RunRange([&](int, int) { QuickSortRange(Col, Left, Right); });
+}
+
+void TGridSorter::QuickSortIndexed(int Left, int Right) {
+  if (Left >= Right || FHost.SortIndexes().Count() == 0) return;
+  RunRange([&](int, int) { QuickSortIndexedRange(Left, Right); });
+}
+
+void TGridSorter::UnSortRange(std::vector<int>& Keys, int L, int R) {
+  auto key = [&](int x) { return Keys[static_cast<std::size_t>(x)]; };
+  for (;;) {
+    int v = key((L + R) / 2);
+    int i = L, j = R;
+    do {
+      while (key(i) < v && i < R) ++i;
+      while (v < key(j) && j > L) --j;
+      if (i <= j) {
+        if (i != j && key(i) != key(j)) {
+          FHost.SortSwapRows(i, j);
+          std::swap(Keys[static_cast<std::size_t>(i)], Keys[static_cast<std::size_t>(j)]);
+        }
+        ++i, --j;
+      }
+    } while (i <= j);
+    bool left = L < j, right = i < R;
+    if (left && right) {
+      if (j - L < R - i) {
+        UnSortRange(Keys, L, j);
+        L = i;
+      } else {
+        UnSortRange(Keys, i, R);
+        R = j;
+      }
+    } else if (left) {
+      R = j;
+    } else if (right) {
+      L = i;
+    } else {
+      return;
+    }
+  }
+}
+
+void TGridSorter::QUnSort() {
+  TIntList& xref = FHost.SortRowXRef();
+  // A list that no longer fits the rows (rows came or went since) cannot say where they came from.
+  if (xref.Count() != FHost.RowCount()) {
+    InitSortXRef();
+    return;
+  }
+  if (xref.Count() < 2) return;
+  std::vector<int> keys;
+  for (int i = 0; i < xref.Count(); ++i) keys.push_back(xref.Items(i));
+  TColumnZeroAside column0(FHost, FHost.SortSettings().NormalCellsOnly() && FHost.FixedCols() > 0);
+  FHost.BeginUpdate();
+  int cols = FHost.ColCount();
+  int lastWidth = cols > 0 ? FHost.ColWidth(cols - 1) : 0;
+  FHost.SetColCount(cols + FHost.NumHiddenColumns());
+  auto finish = [&] {
+    FHost.SetColCount(cols);
+    if (cols > 0) FHost.SetColWidth(cols - 1, lastWidth);
+    column0.Restore();
+    FHost.EndUpdate();
+  };
+  try {
+    UnSortRange(keys, 0, static_cast<int>(keys.size()) - 1);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
+  TSortDirection dir = FHost.SortSettings().Direction();
+  for (int last = FHost.ColCount() + FHost.NumHiddenColumns() - 1;; ++Col) {
+    int r = FCompare.CompareCells(Col, ARow1, ARow2, dir);
+    if (r == FCompare.SortDir) {
+      FHost.SortSwapRows(ARow1, ARow2);
+      return true;
+    }
+    if (r != 0 || Col >= last) return false;
+  }
+}
+
+void TGridSorter::LoadSettingsText(const std::string& Value) {
+  if (Value.empty()) return;
+  TSortSettings& s = FHost.SortSettings();
+  s.SetShow(true);
+  if (Value.size() < 2) throw Exception("Invalid sort settings specifier");
+  if (Value.find("i;") != std::string::npos) {
+    s.SetIndexShow(true);
+    std::string rest = Value.substr(2);
+    if (rest.empty()) return;
+    FHost.SortIndexes().LoadFromString(rest);
+    QSortIndexed();
+    return;
+  }
+  s.SetIndexShow(false);
+  s.SetDirection(Value.find('u') != std::string::npos ? sdAscending : sdDescending);
+  int col = 0;
+  if (!ReadDecimal(Value.substr(1), col)) return;
+  s.SetColumn(col);
+  QSort();
+}
+
+}  // namespace hd

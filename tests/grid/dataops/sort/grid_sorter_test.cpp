@@ -1,0 +1,209 @@
+#include "grid/dataops/sort/grid_sorter.h"
+
+#include <gtest/gtest.h>
+
+#include "grid/dataops/testkit/memory_grid_host.h"
+
+namespace hd::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// A header row above rows of (key, tag).
+TMemoryGridHost KeyedRows(const std::vector<std::pair<std::string, std::string>>& Rows) {
+  std::vector<std::vector<std::string>> table{{"key", "tag"}};
+  for (const auto& [k, t] : Rows) table.push_back({k, t});
+  return TMemoryGridHost(std::move(table));
+}
+
+TEST(GridSorterTest, CountsAndCrossReferencePinnedOnThreeRows) {
+  TMemoryGridHost host({{"h"}, {"3"}, {"1"}, {"2"}});
+  TGridSorter sorter(host);
+  host.settings.SetColumn(0);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(0), (Texts{"h", "1", "2", "3"}));
+  EXPECT_EQ(sorter.Compares(), 7);
+  EXPECT_EQ(host.swaps, 2);
+  EXPECT_EQ(host.xref.StrValue(), "0,2,3,1");
+  EXPECT_EQ(sorter.SortDir(), 1);
+  EXPECT_EQ(host.RowCount(), 4) << "the scratch rows are gone";
+  EXPECT_EQ(host.updateLock, 0);
+}
+
+TEST(GridSorterTest, EqualRowsStayInTheColumnSortAndSwapInTheIndexedOne) {
+  struct Case {
+    const char* name;
+    bool indexed;
+    Texts tags;
+    int compares, swaps;
+  } cases[] = {
+      {"column sort", false, {"tag", "a", "b", "c"}, 5, 0},
+      {"indexed sort", true, {"tag", "c", "b", "a"}, 4, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TMemoryGridHost host = KeyedRows({{"1", "a"}, {"1", "b"}, {"1", "c"}});
+    host.settings.SetFull(false);
+    TGridSorter sorter(host);
+    if (c.indexed) {
+      host.SortIndexes().AddIndex(0, true);
+      sorter.QSortIndexed();
+    } else {
+      host.settings.SetColumn(0);
+      sorter.QSort();
+    }
+    EXPECT_EQ(host.Column(1), c.tags);
+    EXPECT_EQ(sorter.Compares(), c.compares);
+    EXPECT_EQ(host.swaps, c.swaps);
+  }
+}
+
+TEST(GridSorterTest, DescendingWithTiesBrokenToTheRight) {
+  TMemoryGridHost host = KeyedRows({{"2", "x"}, {"10", "b"}, {"2", "a"}, {"", "e"}});
+  host.settings.SetColumn(0);
+  host.settings.SetDirection(sdDescending);
+  TGridSorter sorter(host);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(1), (Texts{"tag", "b", "x", "a", "e"}));
+  EXPECT_EQ(sorter.SortDir(), -1);
+}
+
+TEST(GridSorterTest, UnsortReturnsToTheOrderAtTheLastInitialisation) {
+  TMemoryGridHost host = KeyedRows({{"c", "1"}, {"a", "2"}, {"b", "3"}});
+  host.settings.SetColumn(0);
+  TGridSorter sorter(host);
+  sorter.QSort();
+  sorter.QUnSort();
+  EXPECT_EQ(host.Column(0), (Texts{"key", "c", "a", "b"}));
+  EXPECT_EQ(host.xref.StrValue(), "0,1,2,3");
+  int swaps = host.swaps;
+  sorter.QUnSort();
+  EXPECT_EQ(host.swaps, swaps) << "a second unsort moves nothing";
+
+  // Sort, insert a row, sort again: the order at the start of the second sort comes back.
+  sorter.QSort();
+  host.rows.insert(host.rows.begin() + 1, TMemoryGridHost::TRowData{{"ab", "new"}, {nullptr, nullptr}});
+  Texts before = host.Column(0);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(0), (Texts{"key", "a", "ab", "b", "c"}));
+  sorter.QUnSort();
+  EXPECT_EQ(host.Column(0), before);
+}
+
+TEST(GridSorterTest, UnsortWithAStaleCrossReferenceStartsItAfresh) {
+  TMemoryGridHost host = KeyedRows({{"b", ""}, {"a", ""}});
+  host.settings.SetColumn(0);
+  TGridSorter sorter(host);
+  sorter.QSort();
+  host.rows.push_back({{"z", ""}, {nullptr, nullptr}});
+  sorter.QUnSort();
+  EXPECT_EQ(host.Column(0), (Texts{"key", "a", "b", "z"}));
+  EXPECT_EQ(host.xref.StrValue(), "0,1,2,3");
+}
+
+TEST(GridSorterTest, FixedColumnKeepsItsTextsAndHiddenColumnMovesWithItsRows) {
+  // Column 0 numbers the rows, column 1 is the key, column 2 is hidden (beyond ColCount).
+  TMemoryGridHost host({{"#", "key", "hidden"}, {"1", "b", "hb"}, {"2", "c", "hc"}, {"3", "a", "ha"}});
+  host.cols = 2;
+  host.hiddenColumns = 1;
+  host.fixedCols = 1;
+  host.settings.SetNormalCellsOnly(true);
+  host.settings.SetColumn(1);
+  TGridSorter sorter(host);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(0), (Texts{"#", "1", "2", "3"}));
+  EXPECT_EQ(host.Column(1), (Texts{"key", "a", "b", "c"}));
+  EXPECT_EQ(host.Column(2), (Texts{"hidden", "ha", "hb", "hc"}));
+  EXPECT_EQ(host.ColCount(), 2);
+}
+
+TEST(GridSorterTest, FooterRowsAndFixedRowsKeepTheirPlaces) {
+  TMemoryGridHost host({{"h"}, {"b"}, {"c"}, {"a"}, {"0"}});
+  host.fixedFooters = 1;
+  host.settings.SetColumn(0);
+  TGridSorter sorter(host);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(0), (Texts{"h", "a", "b", "c", "0"}));
+}
+
+TEST(GridSorterTest, NothingToSortAndErrors) {
+  TMemoryGridHost host = KeyedRows({{"b", ""}, {"a", ""}});
+  TGridSorter sorter(host);
+  sorter.QSort();
+  host.settings.SetColumn(7);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(0), (Texts{"key", "b", "a"}));
+  EXPECT_EQ(host.rowCountChanges, 0);
+  try {
+    sorter.QSortIndexed();
+    FAIL() << "no exception";
+  } catch (const EExtGridError& e) {
+    EXPECT_STREQ(e.what(), "No indexes specified for indexed sort");
+  }
+}
+
+TEST(GridSorterTest, ThrowingHandlerLeavesTheGridShapeRestored) {
+  TMemoryGridHost host({{"h", "x"}, {"b", "1"}, {"a", "2"}});
+  host.cols = 1;
+  host.hiddenColumns = 1;
+  host.onFormat = [](int, TSortStyle& s, std::string&, std::string&) { s = ssCustom; };
+  host.onCustom = [](const std::string&, const std::string&, int&) { throw Exception("handler failed"); };
+  host.settings.SetColumn(0);
+  TGridSorter sorter(host);
+  EXPECT_THROW(sorter.QSort(), Exception);
+  EXPECT_EQ(host.RowCount(), 3);
+  EXPECT_EQ(host.ColCount(), 1);
+  EXPECT_EQ(host.updateLock, 0);
+}
+
+TEST(GridSorterTest, MoveRowOnSortFollowsTheData) {
+  for (bool move : {false, true}) {
+    SCOPED_TRACE(move ? "moving" : "staying");
+    TMemoryGridHost host = KeyedRows({{"c", ""}, {"a", ""}, {"b", ""}});
+    host.row = 1;  // on "c"
+    host.moveRowOnSort = move;
+    host.settings.SetColumn(0);
+    TGridSorter sorter(host);
+    sorter.QSort();
+    EXPECT_EQ(host.Row(), move ? 3 : 1);
+    EXPECT_EQ(host.rowChanges.size(), move ? 0u : 1u);
+  }
+}
+
+TEST(GridSorterTest, RangeSortAndSortLine) {
+  TMemoryGridHost host({{"h"}, {"d"}, {"c"}, {"b"}, {"a"}});
+  TGridSorter sorter(host);
+  sorter.QuickSort(0, 2, 4);
+  EXPECT_EQ(host.Column(0), (Texts{"h", "d", "a", "b", "c"}));
+  EXPECT_EQ(host.RowCount(), 5);
+
+  // Before any sort SortDir is 0, so two equal rows are exchanged.
+  TMemoryGridHost equal({{"x", "1"}, {"x", "1"}}, 0);
+  TGridSorter fresh(equal);
+  EXPECT_TRUE(fresh.SortLine(0, 0, 1));
+  EXPECT_EQ(equal.swaps, 1);
+}
+
+TEST(GridSorterTest, SettingsTextSortsAgain) {
+  TMemoryGridHost host({{"a", "b"}, {"1", "z"}, {"3", "y"}, {"2", "y"}});
+  TGridSorter sorter(host);
+  sorter.LoadSettingsText("d0");
+  EXPECT_EQ(host.Column(0), (Texts{"a", "3", "2", "1"}));
+  EXPECT_TRUE(host.settings.Show());
+  sorter.LoadSettingsText("i;u1;d0");
+  EXPECT_EQ(host.Column(0), (Texts{"a", "3", "2", "1"}));
+  EXPECT_TRUE(host.settings.IndexShow());
+  sorter.LoadSettingsText("ux");
+  EXPECT_EQ(host.settings.Direction(), sdAscending);
+  EXPECT_EQ(host.settings.Column(), 0);
+  EXPECT_EQ(host.Column(0), (Texts{"a", "3", "2", "1"}));
+  try {
+    sorter.LoadSettingsText("u");
+    FAIL() << "no exception";
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), "Invalid sort settings specifier");
+  }
+}
+
+}  // namespace
+}  // namespace hd::test

@@ -1,0 +1,186 @@
+// A grid made of plain vectors for the data operations' tests: texts and objects per row,
+// hidden columns kept beyond ColCount, the settings and lists a real grid keeps, and a log of
+// the calls a test may want to count.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "grid/stringgrid/grid_data_host.h"
+#include "grid/stringgrid/grid_settings_data.h"
+
+namespace hd::test {
+
+class TNullSettingsHost : public TGridSettingsHost {
+ public:
+  void InvalidateGrid() override {}
+  void RepaintRow(int) override {}
+  void RepaintCell(int, int) override {}
+  int FixedRows() const override { return 1; }
+  bool IsDesigning() const override { return false; }
+  bool HasParent() const override { return false; }
+  void StretchColumn(int) override {}
+  void SetDAZGradientColor(TFixedGradientColor, TColor) override {}
+  void SetFixedFooters(int) override {}
+  void SetHideLastRow(bool) override {}
+  void SetFooterPanelHeight(int) override {}
+  void SetFooterPanelVisible(bool) override {}
+  void SetFooterPanelShowHint(bool) override {}
+  void UpdateFooter() override {}
+  void ApplyOleDropTarget(bool) override {}
+  void SetRTFDropEnabled(bool) override {}
+  TSortIndexList& SortIndexes() override { return indexes; }
+  TSortIndexList indexes;
+};
+
+class TMemoryGridHost : public TGridDataHost {
+ public:
+  struct TRowData {
+    std::vector<std::string> texts;
+    std::vector<TObject*> objects;
+  };
+
+  // Rows of texts; every row as wide as the first. The list form keeps a row of two texts
+  // from being read as a pair of iterators.
+  TMemoryGridHost(std::initializer_list<std::initializer_list<std::string>> Rows, int FixedRowCount = 1)
+      : TMemoryGridHost(std::vector<std::vector<std::string>>(Rows.begin(), Rows.end()), FixedRowCount) {}
+  explicit TMemoryGridHost(std::vector<std::vector<std::string>> Rows, int FixedRowCount = 1)
+      : fixedRows(FixedRowCount), settings(&settingsHost) {
+    cols = Rows.empty() ? 0 : static_cast<int>(Rows[0].size());
+    for (auto& r : Rows) rows.push_back({std::move(r), std::vector<TObject*>(static_cast<std::size_t>(cols))});
+  }
+
+  // One column's texts from the top, the fixed rows included.
+  std::vector<std::string> Column(int ACol) const {
+    std::vector<std::string> out;
+    for (const TRowData& r : rows) out.push_back(r.texts[static_cast<std::size_t>(ACol)]);
+    return out;
+  }
+
+  int RowCount() const override { return static_cast<int>(rows.size()); }
+  void SetRowCount(int Value) override {
+    ++rowCountChanges;
+    rows.resize(static_cast<std::size_t>(Value), {std::vector<std::string>(Width()), std::vector<TObject*>(Width())});
+  }
+  int ColCount() const override { return cols; }
+  void SetColCount(int Value) override { cols = Value; }
+  int FixedRows() const override { return fixedRows; }
+  int FixedCols() const override { return fixedCols; }
+  int FixedFooters() const override { return fixedFooters; }
+  int NumHiddenColumns() const override { return hiddenColumns; }
+  int ColWidth(int) const override { return 64; }
+  void SetColWidth(int, int) override {}
+  void SetNormalRowCount(int Value) override { normalRowCount = Value; }
+
+  std::string DisplayText(int ACol, int ARow) const override {
+    std::string t = StoredText(ACol, ARow);
+    return displayHook ? displayHook(ACol, ARow, t) : t;
+  }
+  void SetDisplayText(int ACol, int ARow, const std::string& Value) override { SetStoredText(ACol, ARow, Value); }
+  std::string StoredText(int ACol, int ARow) const override {
+    return rows[static_cast<std::size_t>(ARow)].texts[static_cast<std::size_t>(ACol)];
+  }
+  void SetStoredText(int ACol, int ARow, const std::string& Value) override {
+    rows[static_cast<std::size_t>(ARow)].texts[static_cast<std::size_t>(ACol)] = Value;
+  }
+  TObject* CellObject(int ACol, int ARow) const override {
+    return rows[static_cast<std::size_t>(ARow)].objects[static_cast<std::size_t>(ACol)];
+  }
+  void SetCellObject(int ACol, int ARow, TObject* Value) override {
+    rows[static_cast<std::size_t>(ARow)].objects[static_cast<std::size_t>(ACol)] = Value;
+  }
+  std::string StrippedText(int ACol, int ARow) const override {
+    std::string t = DisplayText(ACol, ARow), out;
+    bool inTag = false;
+    for (char ch : t) {
+      if (ch == '<') inTag = true;
+      if (!inTag) out += ch;
+      if (ch == '>') inTag = false;
+    }
+    return out;
+  }
+  TCellType CellType(int ACol, int ARow) override {
+    return checkColumn == ACol && ARow < RowCount() ? ctCheckBox : ctNone;
+  }
+  bool CheckBoxState(int ACol, int ARow, bool& State) override {
+    if (checkColumn != ACol) return false;
+    State = StoredText(ACol, ARow) == "1";
+    return true;
+  }
+  int CellImageKey(int ACol, int ARow) override { return std::atoi(StoredText(ACol, ARow).c_str()); }
+  bool HasDisplayHooks() const override { return static_cast<bool>(displayHook); }
+
+  void SortSwapRows(int ARow1, int ARow2) override {
+    ++swaps;
+    std::swap(rows[static_cast<std::size_t>(ARow1)], rows[static_cast<std::size_t>(ARow2)]);
+    if (ARow1 < xref.Count() && ARow2 < xref.Count()) xref.Exchange(ARow1, ARow2);
+    if (sortRow == ARow1)
+      sortRow = ARow2;
+    else if (sortRow == ARow2)
+      sortRow = ARow1;
+  }
+  void CopyRow(int FromRow, int ToRow) override {
+    rows[static_cast<std::size_t>(ToRow)] = rows[static_cast<std::size_t>(FromRow)];
+  }
+  void ClearRowsDetached(int ARow, int Count) override {
+    for (int r = ARow; r < ARow + Count && r < RowCount(); ++r)
+      rows[static_cast<std::size_t>(r)] = {std::vector<std::string>(Width()), std::vector<TObject*>(Width())};
+  }
+  bool MayHoldCellsFrom(int) const override { return false; }
+
+  int Row() const override { return row; }
+  void SetRow(int Value) override { row = Value; }
+  int TopRow() const override { return topRow; }
+  void SetTopRow(int Value) override { topRow = Value; }
+
+  TSortSettings& SortSettings() override { return settings; }
+  TSortIndexList& SortIndexes() override { return settingsHost.indexes; }
+  TIntList& IgnoreColumns() override { return ignoreColumns; }
+  TIntList& SortRowXRef() override { return xref; }
+  int& SortRow() override { return sortRow; }
+  bool MoveRowOnSort() const override { return moveRowOnSort; }
+  bool KeepScrollOnSort() const override { return false; }
+  bool DisjunctRowSelect() const override { return false; }
+
+  bool HasCompareEvents() const override { return static_cast<bool>(onFormat) || static_cast<bool>(onCustom); }
+  void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override {
+    if (onFormat) onFormat(ACol, AStyle, APrefix, ASuffix);
+  }
+  void CustomCompare(const std::string& Str1, const std::string& Str2, int& Res) override {
+    if (onCustom) onCustom(Str1, Str2, Res);
+  }
+  void RawCompare(int ACol, int ARow1, int ARow2, int& Res) override {
+    if (onRaw) onRaw(ACol, ARow1, ARow2, Res);
+  }
+  void RowChanged(int OldRow, int NewRow) override { rowChanges.emplace_back(OldRow, NewRow); }
+
+  void BeginUpdate() override { ++updateLock; }
+  void EndUpdate() override { --updateLock; }
+  void Invalidate() override {}
+
+  std::vector<TRowData> rows;
+  int cols = 0;
+  int fixedRows = 1, fixedCols = 0, fixedFooters = 0, hiddenColumns = 0;
+  int normalRowCount = 0, rowCountChanges = 0;
+  int row = 1, topRow = 1, sortRow = -1, swaps = 0, updateLock = 0;
+  int checkColumn = -1;
+  bool moveRowOnSort = false;
+  TNullSettingsHost settingsHost;
+  TSortSettings settings;
+  TIntList ignoreColumns{0, 0};
+  TIntList xref{0, 0};
+  std::vector<std::pair<int, int>> rowChanges;
+  std::function<std::string(int, int, const std::string&)> displayHook;
+  std::function<void(int, TSortStyle&, std::string&, std::string&)> onFormat;
+  std::function<void(const std::string&, const std::string&, int&)> onCustom;
+  std::function<void(int, int, int, int&)> onRaw;
+
+ private:
+  std::size_t Width() const { return static_cast<std::size_t>(std::max(cols, static_cast<int>(rows.empty() ? 0 : rows[0].texts.size()))); }
+};
+
+}  // namespace hd::test
