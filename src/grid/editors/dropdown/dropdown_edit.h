@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "grid/editors/dropdown/dropdown_strips.h"
 #include "grid/editors/dropdown/dropdown_styles.h"
 #include "grid/editors/dropdown/dropdown_text_model.h"
 #include "grid/stringgrid/dropdown_appearance.h"
@@ -35,8 +36,6 @@ enum TButtonStyle { bsButton, bsDropDown };
 using TDropDownEvent = std::function<void(TObject* Sender, bool& acceptdrop)>;
 using TDropUpEvent = std::function<void(TObject* Sender, bool Cancelled)>;
 using TDropDownButtonClickEvent = std::function<void(TObject* Sender, int ButtonIndex)>;
-using TDrawBackgroundEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect)>;
-using TGetTextEvent = std::function<void(TObject* Sender, std::string& Text)>;
 using TClipboardEvent = std::function<void(TObject* Sender, const std::string& value, bool& allow)>;
 
 // The popup: a borderless top-level window owned by the edit's form, painting a background and
@@ -63,9 +62,9 @@ class TDropDownForm : public TForm {
   std::uint32_t DeActivateTime() const { return FDeActivate; }
   // The popup is hiding because another window took the activation.
   bool HidingOnDeactivate() const { return FHidingOnDeactivate; }
-  // The header and footer strips are the next kinds' business; the popup answers none yet.
-  TControl* Header() const { return nullptr; }
-  TControl* Footer() const { return nullptr; }
+  // The strips above and below the content; null until their appearance first shows one.
+  TExtHeader* Header() const { return FHeader; }
+  TExtFooter* Footer() const { return FFooter; }
 
   // Header and footer set up from the drop-down's appearances (at each show and change).
   void InitializeAndUpdate();
@@ -93,6 +92,8 @@ class TDropDownForm : public TForm {
   std::uint32_t FDeActivate = 0;
   bool FHidingOnDeactivate = false;
   TCustomControl* FBackground = nullptr;
+  TExtHeader* FHeader = nullptr;
+  TExtFooter* FFooter = nullptr;
 };
 
 // The arrow or push-button face inside the drop-down's button.

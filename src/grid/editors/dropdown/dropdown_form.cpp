@@ -40,8 +40,41 @@ TDropDownForm::~TDropDownForm() {
 TCustomControl* TDropDownForm::BackgroundControl() const { return FBackground; }
 
 void TDropDownForm::InitializeAndUpdate() {
-  // The header and footer strips come with their own controls; until then their appearances
-  // only size the popup.
+  if (!FExtDropDown) return;
+  THeaderAppearance& header = FExtDropDown->DropDownHeader();
+  if (FHeader) {
+    FHeader->AttachDropDown(FExtDropDown);
+    FHeader->BuildButtons();
+    FHeader->SetVisible(header.Visible());
+  } else if (header.Visible()) {
+    FHeader = new TExtHeader(this);
+    FHeader->SetParent(this);
+    FHeader->SetBounds(0, 0, Width(), header.Height());
+    FHeader->AttachDropDown(FExtDropDown);
+    FHeader->BuildButtons();
+    FHeader->SetAlign(alTop);
+  }
+  if (FHeader) {
+    FHeader->OnDrawBackGround = FExtDropDown->OnDrawHeader;
+    FHeader->OnGetText = FExtDropDown->OnGetHeaderText;
+  }
+  TFooterAppearance& footer = FExtDropDown->DropDownFooter();
+  if (FFooter) {
+    FFooter->AttachDropDown(FExtDropDown);
+    FFooter->BuildButtons();
+    FFooter->SetVisible(footer.Visible());
+  } else if (footer.Visible()) {
+    FFooter = new TExtFooter(this);
+    FFooter->SetParent(this);
+    FFooter->SetBounds(0, Height() - footer.Height(), Width(), footer.Height());
+    FFooter->AttachDropDown(FExtDropDown);
+    FFooter->BuildButtons();
+    FFooter->SetAlign(alBottom);
+  }
+  if (FFooter) {
+    FFooter->OnDrawBackGround = FExtDropDown->OnDrawFooter;
+    FFooter->OnGetText = FExtDropDown->OnGetFooterText;
+  }
 }
 
 void TDropDownForm::AlignControls(TRect& rect) {
