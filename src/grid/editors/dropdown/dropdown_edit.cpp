@@ -610,6 +610,11 @@ void TExtCustomDropDown::SetEditRect() {
   Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&given));
 }
 
+void TExtCustomDropDown::CreateWnd() {
+  TCustomMaskEdit::CreateWnd();
+  SetEditRect();
+}
+
 bool TExtCustomDropDown::Hot() const {
   return FMouseInControl || Screen().ActiveControl() == this;
 }

@@ -407,6 +407,8 @@ class TExtCustomDropDown : public TCustomMaskEdit, public IDAZStyle, public IDAZ
 
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyPress(TKeyChar& key) override;
+  // A new window takes the formatting rectangle that keeps the text off the button.
+  void CreateWnd() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
   bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;

@@ -354,6 +354,10 @@ TEST_F(DropDownEditTest, ButtonKeepsItsWidthAndFollowsTheEdit) {
   drop->SetDropDownButtonWidth(20);
   EXPECT_EQ(drop->Button()->Width(), 20);
   EXPECT_EQ(drop->Button()->Left() + 20, drop->ClientWidth() - 2);
+  TRect format;
+  drop->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  EXPECT_GT(format.Right, drop->ClientWidth() / 2);
+  EXPECT_LE(format.Right, drop->Button()->Left()) << "the text stops before the button";
   drop->SetEnabled(false);
   EXPECT_FALSE(drop->Button()->Enabled());
   EXPECT_FALSE(drop->Button()->SpeedButton()->Enabled());
@@ -406,6 +410,38 @@ TEST_F(DropDownEditTest, PopupPaintsItsBackgroundInsideItsFrame) {
   EXPECT_EQ(tall.Canvas().Pixel(20, 0), RGB(10, 20, 30));
   EXPECT_EQ(tall.Canvas().Pixel(20, 1), RGB(10, 20, 30));
   EXPECT_EQ(tall.Canvas().Pixel(0, 199), RGB(247, 247, 247)) << "the last of 80 bands, top to bottom";
+}
+
+TEST_F(DropDownEditTest, ClipboardKeysHandOnTheValueOnlyAndAskTheirEvents) {
+  drop->SetPrefix("$");
+  drop->SetText("12");
+  std::vector<std::string> seen;
+  bool allowPaste = true;
+  drop->FOnClipboardCopy = [&](TObject*, const std::string& value, bool&) { seen.push_back("copy " + value); };
+  drop->FOnClipboardCut = [&](TObject*, const std::string& value, bool&) { seen.push_back("cut " + value); };
+  drop->FOnClipboardPaste = [&](TObject*, const std::string& value, bool& allow) {
+    seen.push_back("paste " + value);
+    allow = allowPaste;
+  };
+  drop->SetFocus();
+  drop->SelectAll();
+  kit.Press('C', {ssCtrl});
+  EXPECT_EQ(Clipboard().AsText(), "12");
+  kit.Press('X', {ssCtrl});
+  EXPECT_EQ(drop->EditText(), "$");
+  Clipboard().SetAsText("34");
+  allowPaste = false;
+  kit.Press('V', {ssCtrl});
+  EXPECT_EQ(drop->EditText(), "$");
+  allowPaste = true;
+  kit.Press('V', {ssCtrl});
+  EXPECT_EQ(drop->Text(), "34");
+  EXPECT_EQ(seen, (std::vector<std::string>{"copy 12", "cut 12", "paste 34", "paste 34"}))
+      << "a cut fires no copy event of its own";
+  drop->SetReadOnly(true);
+  Clipboard().SetAsText("5");
+  kit.Press('V', {ssCtrl});
+  EXPECT_EQ(drop->Text(), "34") << "a read-only edit takes no paste";
 }
 
 }  // namespace
