@@ -109,22 +109,33 @@ class Layout {
   // The end of the longest run from pos to at most limit that fits the width. Runs are
   // measured whole (as they are drawn), but doubling and then halving the run keeps a line's
   // cost near its own length times a logarithm, where measuring every prefix cost its square.
-  size_t FitEnd(const Para& p, size_t pos, size_t limit, int width, bool dots = false) const {
-    size_t fits = pos, over = limit, step = 1;
-    while (fits < limit) {
-      size_t next = std::min(limit, p.Snap(fits + step));
-      if (Width(p, pos, next, dots) > width) {
-        over = next;
-        break;
+  // A hint (the length of the line before, as lines of a paragraph are alike) is tried first.
+  size_t FitEnd(const Para& p, size_t pos, size_t limit, int width, size_t hint = 0) const {
+    size_t fits = pos, over = limit;
+    bool overKnown = false;
+    if (hint > 0 && pos + hint < limit) {
+      size_t guess = std::min(limit, p.Snap(pos + hint));
+      if (Width(p, pos, guess) <= width) {
+        fits = guess;
+      } else {
+        over = guess;
+        overKnown = true;
       }
-      fits = next;
-      step *= 2;
     }
-    if (fits == limit) return limit;
+    for (size_t step = 1; !overKnown && fits < limit; step *= 2) {
+      size_t next = std::min(limit, p.Snap(fits + step));
+      if (Width(p, pos, next) > width) {
+        over = next;
+        overKnown = true;
+      } else {
+        fits = next;
+      }
+    }
+    if (!overKnown) return limit;
     while (over - fits > 1) {
       size_t mid = p.Snap(fits + (over - fits) / 2);
       if (mid >= over) break;
-      if (Width(p, pos, mid, dots) <= width)
+      if (Width(p, pos, mid) <= width)
         fits = mid;
       else
         over = mid;
@@ -140,8 +151,10 @@ class Layout {
       lines.push_back({&p, 0, 0});
       return;
     }
+    size_t hint = 0;
     for (size_t made = 0; pos < n && made < most; ++made) {
-      size_t end = FitEnd(p, pos, n, width);
+      size_t end = FitEnd(p, pos, n, width, hint);
+      hint = end - pos;
       size_t lineEnd, next;
       if (end == n) {
         lineEnd = next = n;
