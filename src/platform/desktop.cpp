@@ -1,5 +1,7 @@
 #include "platform/desktop.h"
 
+#include <algorithm>
+
 #include "platform/forms.h"
 #include "platform/native_bridge_p.h"
 #include "platform/top_level_p.h"
@@ -42,6 +44,8 @@ TBeepSink SetMessageBeepSink(TBeepSink sink) {
 }
 
 unsigned GetDoubleClickTime() { return NativeDoubleClickTime(); }
+
+int GetWheelScrollLines() { return std::max(1, NativeWheelScrollLines()); }
 
 HWND WindowFromPoint(TPoint screen) {
   for (TCustomForm* form : Screen().VisibleFormsInZOrder()) {

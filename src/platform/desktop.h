@@ -18,6 +18,8 @@ TBeepSink SetMessageBeepSink(TBeepSink sink);
 
 // The longest time between the two clicks of a double click, in milliseconds.
 unsigned GetDoubleClickTime();
+// The lines one notch of the mouse wheel moves, as the desktop is set; at least 1.
+int GetWheelScrollLines();
 
 // The window at a screen point: the deepest visible, enabled windowed control there on the
 // topmost visible form (the form itself on its frame); 0 where no form is.

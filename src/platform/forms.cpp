@@ -158,7 +158,22 @@ void TCustomForm::ActivateForm() {
   NativeActivateForm(this);
 }
 
+void TCustomForm::FitIntoWorkArea() {
+  if (!fit_to_work_area_) return;
+  MONITORINFO info;
+  if (!GetMonitorInfo(MonitorFromRect(BoundsRect(), MONITOR_DEFAULTTONEAREST), info)) return;
+  const TRect& work = info.rcWork;
+  if (work.Width() <= 0 || work.Height() <= 0) return;
+  if (Width() <= work.Width() && Height() <= work.Height()) return;
+  // Larger than the work area, its far edge (its scroll bars, its close box) could never be
+  // reached: it shrinks to the area and moves into it; what it holds scrolls.
+  const int w = std::min(Width(), work.Width()), h = std::min(Height(), work.Height());
+  const int x = std::clamp(Left(), work.Left, work.Right - w), y = std::clamp(Top(), work.Top, work.Bottom - h);
+  SetBounds(x, y, w, h);
+}
+
 void TCustomForm::ApplyPosition() {
+  FitIntoWorkArea();
   TCustomForm* main = Application().MainForm();
   TPoint at{(Screen().Width() - Width()) / 2, (Screen().Height() - Height()) / 2};
   switch (position_) {
@@ -173,9 +188,10 @@ void TCustomForm::ApplyPosition() {
     default:
       return;
   }
-  // A window larger than the screen is centred past its top left corner; like the platform,
-  // keep that corner on the screen, so that the title bar can still be reached.
-  SetBounds(std::max(at.X, 0), std::max(at.Y, 0), Width(), Height());
+  // A window centred past the work area's edge keeps its title bar on it, like the platform's.
+  const TRect work = Screen().WorkAreaRect();
+  SetBounds(std::max(std::min(at.X, work.Right - Width()), work.Left),
+            std::max(std::min(at.Y, work.Bottom - Height()), work.Top), Width(), Height());
 }
 
 void TCustomForm::SetVisible(bool v) {

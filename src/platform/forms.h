@@ -89,6 +89,10 @@ class TCustomForm : public TWinControl {
   void SetBorderIcons(TBorderIcons icons);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition p) { position_ = p; }
+  // A form whose content scrolls is shrunk, when shown, to the work area it would run past, so
+  // that every part of it stays reachable. A form of fixed layout keeps its size.
+  bool FitToWorkArea() const { return fit_to_work_area_; }
+  void SetFitToWorkArea(bool v) { fit_to_work_area_ = v; }
   bool KeyPreview() const { return key_preview_; }
   void SetKeyPreview(bool v) { key_preview_ = v; }
 
@@ -179,10 +183,12 @@ class TCustomForm : public TWinControl {
   void ActivateForm();
   void CloseModal();
   void ApplyPosition();
+  void FitIntoWorkArea();
 
   TFormBorderStyle border_style_ = bsSizeable;
   TBorderIcons border_icons_{biSystemMenu, biMinimize, biMaximize};
   TPosition position_ = poDesigned;
+  bool fit_to_work_area_ = false;
   bool key_preview_ = false;
   TWinControl* active_control_ = nullptr;
   TWinControl* focused_control_ = nullptr;

@@ -193,7 +193,7 @@ class TCustomGrid : public TCustomControl {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  // Unless OnMouseWheelDown/Up handled it, one row down or up.
+  // Unless OnMouseWheelDown/Up handled it, the desktop's wheel lines down or up.
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   // Leaving the grid hides the editor unless goAlwaysShowEditor.
@@ -268,6 +268,10 @@ class TCustomGrid : public TCustomControl {
   virtual void ScrollRangeUpdated() {}
 
   TGridState FGridState = gsNormal;
+  // An editing grid reports the click of a selecting press at the press, not at the release.
+  bool clicked_at_press_ = false;
+  // The keys last moved the current cell with Shift: the anchor is where the range began.
+  bool range_end_by_keys_ = false;
   TInplaceEdit* FInplaceEdit = nullptr;
   bool FEditorMode = false;
 
@@ -282,6 +286,8 @@ class TCustomGrid : public TCustomControl {
   TGridCoord NextTabStop(bool backward) const;
   int StepTo(bool horizontal, int from, int target) const;
   void MoveAnchor(const TGridCoord& NewAnchor);
+  // Shift and a press: the range runs from where it began to the cell pressed.
+  void ExtendRangeTo(const TGridCoord& hit);
   void StartLineMove(bool columns, int index);
   void MoveAndScroll(bool columns, int mouse, int cellHit);
   void TimedScroll();

@@ -28,6 +28,7 @@ void NativeWaitForEvents();
 TSize NativeScreenSize();
 void NativeBeep();
 unsigned NativeDoubleClickTime();
+int NativeWheelScrollLines();
 std::string NativeExecutablePath();
 void NativeSetScreenCursor(TCursor cursor);
 

@@ -294,7 +294,12 @@ void TCustomComboBox::Dispatch(TMessage& m) {
     m.Result = 1;
     return;
   }
+  HWND self = Handle();
   TWinControl::Dispatch(m);
+  // A press that dropped the list ends in the list: the face must not keep the mouse, or the
+  // next click anywhere would come back to it and open the list again.
+  if ((m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK) && IsWindow(self) && DroppedDown() && MouseCapture())
+    ReleaseCapture();
 }
 
 void TCustomComboBox::CNDrawItem(TDrawItemStruct& item) {

@@ -153,7 +153,11 @@ void TFModbus_TCP_Master_Set_Access::Btn_PasteRowClick(TObject*) {
 }
 
 void TFModbus_TCP_Master_Set_Access::sgaKeyPress(TObject* Sender, TKeyChar& Key) {
-  if (auto* grid = dynamic_cast<TExtColumnGrid*>(Sender)) Grid_Enter_Jump(FState, *grid, Key);
+  // A key typed into a cell's editor comes with the editor as Sender; its grid is its parent.
+  auto* grid = dynamic_cast<TExtColumnGrid*>(Sender);
+  if (auto* editor = dynamic_cast<TControl*>(Sender); !grid && editor)
+    grid = dynamic_cast<TExtColumnGrid*>(editor->Parent());
+  if (grid) Grid_Enter_Jump(FState, *grid, Key);
 }
 
 void TFModbus_TCP_Master_Set_Access::sgaDblClickCell(TObject* Sender, int ARow, int ACol) {

@@ -26,6 +26,8 @@ TRuleTableForm::TRuleTableForm(TComponent* owner, TAppState& state, const TTable
   SetBorderStyle(bsSingle);
   SetBorderIcons({biSystemMenu});
   SetPosition(poScreenCenter);
+  // Its grids scroll: on a small screen the window shrinks to it, every part reachable.
+  SetFitToWorkArea(true);
   SetFont(Window_Font());
   SetShowHint(true);
   const TTitlePanel title = Make_Title_Panel(this);
@@ -62,6 +64,12 @@ TExtColumnGrid* TRuleTableForm::Make_Table_Grid(TWinControl* parent, const std::
 
 void TRuleTableForm::Set_Column_Headers(TExtColumnGrid& grid, const TTableSection& section, int numberHeaderText) {
   hd::Set_Column_Headers(grid, section, numberHeaderText, FState.Lang_Table);
+}
+
+void TRuleTableForm::DoShow() {
+  TForm::DoShow();
+  TExtColumnGrid* grid = Current_Grid();
+  if (grid && grid->CanFocus()) SetActiveControl(grid);
 }
 
 const std::string& TRuleTableForm::Lang(int number) const { return FState.Lang_Table.Strings(number); }

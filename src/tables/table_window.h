@@ -45,6 +45,9 @@ class TRuleTableForm : public TForm {
   int Ind_Lang = 0;
 
  protected:
+  // After the window's own showing, the grid in sight takes the focus: typing and Return go to
+  // the table, not to a button.
+  void DoShow() override;
   // The grids in the order of the file's sections.
   virtual std::vector<TExtColumnGrid*> Grids() const = 0;
   // The grid the row commands act on.

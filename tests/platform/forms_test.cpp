@@ -165,29 +165,44 @@ TEST_F(DialogFormTest, ScreenCentredFormTakesItsPlaceWhenShown) {
   EXPECT_EQ(dialog->ShowModal(), mrAbort);
 }
 
-TEST_F(DialogFormTest, CentredFormLargerThanTheScreenKeepsItsTitleBarOnIt) {
-  test::TScreenSizeScope screen(640, 480);
-  dialog->SetPosition(poScreenCenter);
+TEST_F(DialogFormTest, AFormLargerThanTheWorkAreaIsFittedToItAndOneThatFitsIsLeftAlone) {
+  // A 1024 x 768 screen whose bottom 40 pixels a task bar takes.
+  test::TMonitorLayoutScope screen({{Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 728)}});
   dialog->SetBorderStyle(bsSingle);
+  dialog->SetFitToWorkArea(true);
   struct Case {
     const char* name;
+    TPosition position;
     int clientWidth, clientHeight;
-    TPoint frame;
+    TRect frame;
   } cases[] = {
-      {"fits", 300, 200, {(640 - 306) / 2, (480 - 229) / 2}},
-      {"too high", 300, 714, {(640 - 306) / 2, 0}},
-      {"too wide", 700, 200, {0, (480 - 229) / 2}},
+      {"fits", poScreenCenter, 300, 200, Bounds((1024 - 306) / 2, (768 - 229) / 2, 306, 229)},
+      {"too wide", poScreenCenter, 1100, 337, Bounds(0, (768 - 366) / 2, 1024, 366)},
+      {"too high", poScreenCenter, 300, 714, Bounds((1024 - 306) / 2, 0, 306, 728)},
+      {"too wide and too high", poScreenCenter, 1100, 900, Bounds(0, 0, 1024, 728)},
+      {"placed by design, too wide", poDesigned, 1100, 337, Bounds(0, 50, 1024, 366)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    dialog->SetPosition(c.position);
+    dialog->SetBounds(30, 50, 10, 10);
     dialog->SetClientSize(c.clientWidth, c.clientHeight);
     kit.OnModal([&](TCustomForm* f) {
-      EXPECT_EQ((TPoint{f->Left(), f->Top()}), c.frame);
-      EXPECT_EQ(f->ClientToScreen({0, 0}), (TPoint{c.frame.X + 3, c.frame.Y + 26}));
+      EXPECT_EQ(f->BoundsRect(), c.frame);
+      EXPECT_EQ(f->ClientToScreen({0, 0}), (TPoint{c.frame.Left + 3, c.frame.Top + 26}));
       f->SetModalResult(mrOk);
     });
     dialog->ShowModal();
   }
+  // A form of fixed layout keeps its size; its title bar stays on the screen.
+  dialog->SetFitToWorkArea(false);
+  dialog->SetPosition(poScreenCenter);
+  dialog->SetClientSize(1100, 337);
+  kit.OnModal([&](TCustomForm* f) {
+    EXPECT_EQ(f->BoundsRect(), Bounds(0, (768 - 366) / 2, 1106, 366));
+    f->SetModalResult(mrOk);
+  });
+  dialog->ShowModal();
 }
 
 TEST_F(DialogFormTest, ActiveControlSetInOnShowGetsTheFocus) {

@@ -49,6 +49,8 @@ const TWindow kTransmitJ1939{"TFTransmitJ1939", &TAppState::Path_Transmit_J1939,
 class BusFrameWindowsTest : public testkit::TableWindowFixture {};
 
 TEST_F(BusFrameWindowsTest, EachTableLoadsWithItsDefaultsAndIsWrittenBackWhole) {
+  // A screen wider than the windows: a smaller one would fit them to itself.
+  test::TScreenSizeScope screen(1280, 1024);
   WriteConfigFile("ParGen.xml",
                   "<Par_Gen><EtherNetIP_NB_Input>300</EtherNetIP_NB_Input><EtherNetIP_NB_Output>200"
                   "</EtherNetIP_NB_Output><Eth_NumByte_IN>100</Eth_NumByte_IN><Eth_NumByte_OUT>50</Eth_NumByte_OUT>"

@@ -260,10 +260,20 @@ void TExtStringGrid::ReadBackEditor(int ACol, int ARow) {
   TFlagScope blockKill(session.BlockKill, true);
   int real = RealColIndex(ACol);
   session.StartEditChar = 0;
-  auto hide = [](TWinControl* control) {
+  auto hide = [this, ACol, ARow](TWinControl* control) {
     if (!control) return;
+    const bool shown = control->Visible();
+    const TRect was = control->BoundsRect();
     control->SetVisible(false);
     control->SetEnabled(false);
+    // What the editor drew over the cell's lines goes with it: the cell and the place it
+    // took are painted again.
+    if (shown && HandleAllocated()) {
+      TRect r;
+      UnionRect(r, was, CellRect(ACol, ARow));
+      InflateRect(r, 1, 1);
+      hd::InvalidateRect(Handle(), &r, false);
+    }
   };
   switch (session.EditControl) {
     case edComboEdit:

@@ -139,6 +139,8 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
       SetSelection({ACol, ARow, ACol, ARow});
       StoreOldCell(ACol, ARow);
       ShowEditor();
+      // A press that opened an editor selects nothing further as the mouse moves.
+      if (IsWindow(self) && EditorMode() && FGridState == gsSelecting) FGridState = gsNormal;
     }
   }
   if (selectingAtEnd) FGridState = gsSelecting;

@@ -153,7 +153,11 @@ void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift) {
   if (topLeft != top_left_) MoveTopLeft(topLeft.X, topLeft.Y);
   target = {StepTo(true, current_.X, target.X), StepTo(false, current_.Y, target.Y)};
   // Shift extends the selection from the anchor; Shift+Tab only goes back.
-  if (target != current_) FocusCell(target.X, target.Y, !Shift.Contains(ssShift) || Key == VK_TAB);
+  if (target != current_) {
+    const bool extend = Shift.Contains(ssShift) && Key != VK_TAB;
+    FocusCell(target.X, target.Y, !extend);
+    range_end_by_keys_ = extend && options_.Contains(goRangeSelect);
+  }
 }
 
 void TCustomGrid::KeyPress(TKeyChar& Key) {

@@ -3,6 +3,7 @@
 // WM_CANCELMODE that gives it up, and the wheel.
 #include <algorithm>
 
+#include "platform/desktop.h"
 #include "platform/forms.h"
 #include "platform/grids.h"
 #include "platform/timers.h"
@@ -45,21 +46,28 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     }
     TGridCoord hit = CalcCoordFromPoint(X, Y, info);
     if (hit.X >= FixedCols() && hit.Y >= FixedRows()) {
-      if (options_.Contains(goEditing)) {
-        if (hit == current_) {
-          ShowEditor();
-        } else {
-          MoveColRow(hit.X, hit.Y, true, true);
-          UpdateEditor();
-        }
+      const bool editing = options_.Contains(goEditing);
+      clicked_at_press_ = false;
+      if (editing && hit == current_ && !Shift.Contains(ssShift)) {
+        // A press on the current cell edits it; it starts no selection.
+        ShowEditor();
         Click();
       } else {
+        // A press starts a selecting drag that the moves extend; with Shift it extends the
+        // range from the anchor. Editing or not, a table is selected the same way.
         FGridState = gsSelecting;
         SetTimer(Handle(), kScrollTimerId, kScrollInterval);
-        if (Shift.Contains(ssShift))
-          MoveAnchor(hit);
-        else
+        if (Shift.Contains(ssShift)) {
+          ExtendRangeTo(hit);
+        } else {
+          range_end_by_keys_ = false;
           MoveColRow(hit.X, hit.Y, true, true);
+        }
+        if (editing && IsWindow(self) && FGridState == gsSelecting) {
+          clicked_at_press_ = true;
+          UpdateEditor();
+          Click();
+        }
       }
     } else if (options_.Contains(goRowMoving) && hit.X >= 0 && hit.X < FixedCols() && hit.Y >= FixedRows()) {
       StartLineMove(false, hit.Y);
@@ -121,7 +129,8 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
       if (!IsWindow(self)) return;
       KillTimer(self, kScrollTimerId);
       UpdateEditor();
-      Click();
+      if (!clicked_at_press_) Click();
+      clicked_at_press_ = false;
       break;
     case gsRowSizing:
     case gsColSizing: FinishSizing(); break;
@@ -162,8 +171,20 @@ void TCustomGrid::FinishSizing() {
     SetRowHeights(sizing_index_, static_cast<int>(size));
 }
 
+void TCustomGrid::ExtendRangeTo(const TGridCoord& hit) {
+  // Keys move the current cell and leave the anchor where the range began; the mouse moves
+  // the anchor. A range the keys made is turned round first, so that Shift and a click
+  // extend it from where it began, as the keys would.
+  if (range_end_by_keys_ && options_.Contains(goRangeSelect) && anchor_ != current_) {
+    range_end_by_keys_ = false;
+    const TGridCoord start = anchor_;
+    MoveColRow(start.X, start.Y, true, false);
+  }
+  MoveAnchor(hit);
+}
+
 void TCustomGrid::MoveAnchor(const TGridCoord& NewAnchor) {
-  if (!options_.Contains(goRangeSelect) || options_.Contains(goEditing)) {
+  if (!options_.Contains(goRangeSelect)) {
     MoveColRow(NewAnchor.X, NewAnchor.Y, true, true);
     return;
   }
@@ -287,14 +308,14 @@ void TCustomGrid::DrawMove() {
 
 bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
   if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;
-  int next = StepTo(false, Row(), Row() + 1);
+  int next = StepTo(false, Row(), Row() + GetWheelScrollLines());
   if (next != Row()) SetRow(next);
   return true;
 }
 
 bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
   if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
-  int prev = StepTo(false, Row(), Row() - 1);
+  int prev = StepTo(false, Row(), Row() - GetWheelScrollLines());
   if (prev != Row()) SetRow(prev);
   return true;
 }

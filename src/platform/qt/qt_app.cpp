@@ -115,6 +115,11 @@ unsigned NativeDoubleClickTime() {
   return static_cast<unsigned>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
+int NativeWheelScrollLines() {
+  EnsureNativeApplication();
+  return QApplication::wheelScrollLines();
+}
+
 std::string NativeExecutablePath() {
   std::error_code ec;
   auto p = std::filesystem::read_symlink("/proc/self/exe", ec);

@@ -1,7 +1,9 @@
 // The native side of the combo box.
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QApplication>
 #include <QPainter>
@@ -50,11 +52,18 @@ class QtComboWidget : public QComboBox {
  public:
   explicit QtComboWidget(TCustomComboBox* owner) : owner_(owner->Handle()) { setStyle(ComboListStyle()); }
   void showPopup() override {
-    // The list takes the mouse from here on: the press that opened it ends in the list, so
-    // a capture the face kept would send the next click anywhere back to the face.
-    if (GetCapture() == owner_) ReleaseCapture();
+    // The list takes the mouse from whichever window held it, as the platform's list does.
+    if (GetCapture()) ReleaseCapture();
     Notify(CBN_DROPDOWN);
     QComboBox::showPopup();
+    if (QAbstractItemView* list = view()) list->installEventFilter(this);
+    // At least as wide as its widest item, which it would otherwise cut.
+    if (QAbstractItemView* list = view(); list && list->isVisible()) {
+      int wanted = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 4;
+      if (count() > maxVisibleItems()) wanted += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+      QWidget* popup = list->window();
+      if (popup->width() < wanted) popup->resize(wanted, popup->height());
+    }
   }
   // Qt also calls this when the combo itself is hidden: only a list that was open closes.
   void hidePopup() override {
@@ -69,6 +78,17 @@ class QtComboWidget : public QComboBox {
   }
 
  protected:
+  // Return in the open list picks the item and closes the list, and then reaches the control
+  // as a key, as the platform's list passes it on: one Return both chooses and acts.
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (watched == view() && e->type() == QEvent::KeyPress && view()->isVisible()) {
+      auto* key = static_cast<QKeyEvent*>(e);
+      if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
+        QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers(), key->text()));
+    }
+    return QComboBox::eventFilter(watched, e);
+  }
+
   // The control paints through WM_PAINT on a bitmap holding its parent's colour; the default
   // handling draws the native face onto it. WM_NCPAINT follows on the same bitmap: the combo
   // has no frame of its own, so its window's canvas is the face's, and what a control draws

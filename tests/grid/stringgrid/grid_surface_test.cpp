@@ -8,6 +8,7 @@
 #include <string>
 
 #include "grid/stringgrid/column_grid.h"
+#include "platform/desktop.h"
 #include "platform/bitmap.h"
 #include "platform/forms.h"
 #include "platform/std_ctrls.h"
@@ -115,14 +116,15 @@ TEST_F(ModbusGridPaintTest, DataCheckBoxShowsTheCellTextTickedOrNot) {
 
 TEST_F(ModbusGridPaintTest, OneWheelStepIsOnePaint) {
   grid->SetTopRow(300);
-  // The wheel moves the current row; from the last row shown the view scrolls by one.
+  // The wheel moves the current row by the desktop's wheel lines; from the last row shown the
+  // view scrolls as far.
   grid->SetRow(300 + grid->VisibleRowCount() - 1);
   kit.Process();
   int paints = 0;
   grid->OnPainted = [&](TObject*) { ++paints; };
   kit.Wheel(grid, 200, 200, -120);
   kit.Process();
-  EXPECT_EQ(grid->TopRow(), 301);
+  EXPECT_EQ(grid->TopRow(), 300 + GetWheelScrollLines());
   EXPECT_EQ(paints, 1);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/desktop.h"
 #include "platform/grids/grid_fixture.h"
 
 namespace hd {
@@ -194,29 +195,36 @@ TEST_F(GridTest, MovingARowByItsFixedCell) {
   EXPECT_TRUE(moved.empty());
 }
 
-TEST_F(GridTest, TheWheelMovesTheCurrentRow) {
-  grid->SetRowHeights(4, 0);
-  grid->FocusCell(1, 2, true);
+TEST_F(GridTest, TheWheelMovesTheCurrentRowByTheDesktopsWheelLines) {
+  const int L = GetWheelScrollLines();
+  ASSERT_GE(L, 1);
+  ASSERT_LE(L, 5) << "the fixture's rows hold a few notches";
+  grid->SetRowHeights(1 + 2 * L, 0);
+  grid->FocusCell(1, 1, true);
   grid->SetFocus();
   auto wheel = [&](int delta) {
     SendMessage(grid->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<unsigned>(delta)), MAKELPARAM(60, 30));
   };
   wheel(-120);
-  EXPECT_EQ(grid->Row(), 3);
+  EXPECT_EQ(grid->Row(), 1 + L);
   wheel(-120);
-  EXPECT_EQ(grid->Row(), 5) << "the hidden row is stepped over";
+  EXPECT_EQ(grid->Row(), 2 + 2 * L) << "a hidden row where the notch ends is stepped over";
   wheel(120);
-  EXPECT_EQ(grid->Row(), 3);
-  grid->FocusCell(1, 1, true);
+  EXPECT_EQ(grid->Row(), 2 + L);
   wheel(120);
-  EXPECT_EQ(grid->Row(), 1) << "the first row stays";
+  wheel(120);
+  EXPECT_EQ(grid->Row(), 1) << "never into the fixed row";
+  grid->FocusCell(1, 18, true);
+  wheel(-120);
+  EXPECT_EQ(grid->Row(), 19) << "nor past the last";
   // A handler that takes the wheel keeps the row.
+  grid->FocusCell(1, 1, true);
   grid->OnMouseWheelDown = [](TObject*, TShiftState, TPoint, bool& handled) { handled = true; };
   wheel(-120);
   EXPECT_EQ(grid->Row(), 1);
   grid->OnMouseWheelDown = nullptr;
   kit.Wheel(grid, 60, 30, -240);
-  EXPECT_EQ(grid->Row(), 3) << "two notches through the Qt adaptor";
+  EXPECT_EQ(grid->Row(), 2 + 2 * L) << "two notches through the Qt adaptor, past the hidden row";
 }
 
 }  // namespace

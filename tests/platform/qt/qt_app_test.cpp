@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/desktop.h"
 #include "platform/hint_window.h"
 #include "platform/qt/qt_native.h"
 #include "platform/std_ctrls.h"
@@ -24,6 +25,14 @@ using test::TGuiKit;
 // A check box's click runs while the layer hands the click to the widget. A handler there that
 // pumps messages (a modal form's loop does) let the input that arrived meanwhile past the
 // layer: typing went into the edit without key messages, so OnKeyPress could not swallow it.
+TEST(QtApp, TheWheelLinesAreTheDesktopsSetting) {
+  TGuiKit kit;
+  const int before = QApplication::wheelScrollLines();
+  QApplication::setWheelScrollLines(5);
+  EXPECT_EQ(GetWheelScrollLines(), 5);
+  QApplication::setWheelScrollLines(before);
+}
+
 TEST(QtApp, InputPumpedFromInsideAForwardedEventGoesThroughTheLayer) {
   TGuiKit kit;
   auto form = std::make_unique<TForm>(nullptr);

@@ -4,11 +4,21 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QImage>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWindow>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "platform/ext_ctrls.h"
 #include "platform/qt/qt_native.h"
 #include "platform/std_ctrls.h"
 #include "testkit/gui_kit.h"
+
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers mods, int timestamp);
 
 namespace hd {
 namespace {
@@ -123,6 +133,101 @@ TEST_F(QtComboBoxTest, OwnerDrawnListItemsAreDrawnAndMeasuredByTheControl) {
   EXPECT_TRUE(drawn[1].second.Contains(odSelected)) << "the current item is drawn selected";
   EXPECT_FALSE(drawn[0].second.Contains(odSelected));
   combo->SetDroppedDown(false);
+}
+
+}  // namespace
+}  // namespace hd
+
+namespace hd {
+namespace {
+
+// A press on the face that drops the list ends in the list; the face must not keep the mouse,
+// or the next click anywhere in the window would reopen the list.
+TEST_F(QtComboBoxTest, AListDroppedByThePressThenClosedLeavesTheNextClickToWhereItIsMade) {
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(10, 100, 200, 60);
+  kit.Process();
+  std::vector<std::string> presses;
+  panel->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) {
+    presses.push_back(std::to_string(x) + "," + std::to_string(y));
+  };
+  struct Case {
+    const char* name;
+    bool pickByMouse;
+  } cases[] = {{"picked by mouse", true}, {"closed by code", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    presses.clear();
+    kit.Click(combo, combo->Width() - 8, 10);
+    ASSERT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(GetCapture(), HWND{0}) << "the list holds the mouse, not the face";
+    if (c.pickByMouse) {
+      QAbstractItemView* list = Widget()->view();
+      QWindow* popup = list->window()->windowHandle();
+      ASSERT_NE(popup, nullptr);
+      QRect item = list->visualRect(list->model()->index(2, 0));
+      QPoint at = list->viewport()->mapTo(list->window(), item.center());
+      QPoint global = list->window()->mapToGlobal(at);
+      static int time = 100000;
+      qt_handleMouseEvent(popup, at, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress,
+                          Qt::NoModifier, time += 10);
+      qt_handleMouseEvent(popup, at, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease,
+                          Qt::NoModifier, time += 10);
+      kit.Process();
+      EXPECT_EQ(combo->ItemIndex(), 2);
+    } else {
+      combo->SetDroppedDown(false);
+      kit.Process();
+    }
+    ASSERT_FALSE(combo->DroppedDown());
+    kit.Click(panel, 30, 20);
+    EXPECT_EQ(presses, (std::vector<std::string>{"30,20"}));
+    EXPECT_FALSE(combo->DroppedDown()) << "the click did not go back to the face";
+  }
+}
+
+TEST_F(QtComboBoxTest, AHiddenControlGivesUpTheMouse) {
+  SetCapture(combo->Handle());
+  combo->SetVisible(false);
+  EXPECT_EQ(GetCapture(), HWND{0});
+}
+
+// The list shows DropDownCount items with a scroll bar, below the face, or above it where the
+// screen ends; it is never narrower than its widest item.
+TEST_F(QtComboBoxTest, TheListShowsDropDownCountItemsBelowTheFaceOrAboveIt) {
+  combo->Items().Clear();
+  for (int i = 0; i < 500; ++i) combo->Items().Add(std::to_string(i));
+  combo->Items().Add("an item much wider than the face");
+  const QRect screen = form->Native()->widget->screen()->availableGeometry();
+  struct Case {
+    const char* name;
+    int formTop;
+    bool below;
+  } cases[] = {{"room below", 100, true}, {"at the screen's foot", screen.bottom() - 60, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    form->SetBounds(100, c.formTop, 320, 50);
+    kit.Process();
+    combo->SetDroppedDown(true);
+    kit.Process();
+    ASSERT_TRUE(combo->DroppedDown());
+    QAbstractItemView* list = Widget()->view();
+    const QRect popup = list->window()->geometry();
+    const QRect face(Widget()->mapToGlobal(QPoint(0, 0)), Widget()->size());
+    const int rowHeight = list->visualRect(list->model()->index(0, 0)).height();
+    ASSERT_GT(rowHeight, 0);
+    EXPECT_LE(popup.height(), rowHeight * 8 + 12) << "8 items at a time";
+    EXPECT_GE(popup.height(), rowHeight * 8);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    if (c.below)
+      EXPECT_GE(popup.top(), face.bottom());
+    else
+      EXPECT_LE(popup.bottom(), face.top());
+    EXPECT_GE(popup.width(), list->sizeHintForColumn(0));
+    combo->SetDroppedDown(false);
+    kit.Process();
+  }
 }
 
 }  // namespace
