@@ -1042,6 +1042,24 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void AddRadioButtonColumn(int ACol);
   void RemoveRadioButtonColumn(int ACol);
   void RemoveRadioButton(int ACol, int ARow);
+  // A rotated text at AAngle degrees; SetRotated keeps the cell text.
+  void AddRotated(int ACol, int ARow, int AAngle, const std::string& s);
+  void SetRotated(int ACol, int ARow, int AAngle);
+  void RemoveRotated(int ACol, int ARow);
+  bool IsRotated(int ACol, int ARow, int& aAngle);
+  virtual void AppendEmptyRow();
+  virtual void AutoInsertRow(int ARow);
+  // The only normal row (without FixedRowAlways) is cleared instead of removed.
+  virtual void AutoDeleteRow(int ARow);
+  virtual void DoFilterDone();
+  // Answers the editor the handler chose.
+  virtual TEditorType DoFixedEdit(int ACol, int ARow, TEditorType AEditor, TStringList& Values);
+  // The value of a cell (a formula engine answers its result); the plain text here.
+  virtual void CalcCellText(int ACol, int ARow, std::string& Value);
+  virtual void LoadCellText(int ACol, int ARow, std::string Value);
+  // The text a file gets: the shown text with SaveVirtCells, an empty check box's state as
+  // its check text, markup as plain text unless SaveWithHTML.
+  virtual void SaveCellText(int ACol, int ARow, std::string& Value);
 
   // --- Measuring cells, outside painting, on the control canvas.
   // The text a cell shows: its float format applied when OnGetFloatFormat asks for it.
@@ -1366,6 +1384,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TButtonClickEvent OnRadioButtonClick;
   TRadioClickEvent OnRadioMouseUp;
   TRatingChangeEvent OnRatingChange;
+  std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnLoadCell;
+  std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnSaveCell;
+  std::function<void(TObject* Sender)> OnFilterDone;
+  std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList& Values)> OnFixedEdit;
   std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)> OnColorSelect;
   std::function<void(TObject* Sender, int ACol, int ARow, int Index)> OnImageSelect;
   TAutoAdvanceEvent OnAutoAdvance;

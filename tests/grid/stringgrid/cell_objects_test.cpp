@@ -11,6 +11,7 @@
 
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/lists.h"
+#include "grid/foundation/undo.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/grid_settings_data.h"
 #include "grid/stringgrid/look_objects.h"
@@ -515,6 +516,113 @@ TEST_F(StringGridTest, OwnedRadioListGoesWithItsGroup) {
   EXPECT_EQ(grid->Cells(1, 1), "b");
   grid->RemoveRadio(1, 1);
   EXPECT_FALSE(grid->IsRadio(1, 1));
+}
+
+}  // namespace
+}  // namespace hd
+
+namespace hd {
+namespace {
+
+using test::StringGridTest;
+
+TEST_F(StringGridTest, SaveCellTextWritesWhatAFileShouldHold) {
+  grid->OnGetDisplText = [](TObject*, int, int ARow, std::string& Value) {
+    if (ARow == 5) Value = "shown";
+  };
+  grid->SetCells(1, 1, "<b>bold</b>");
+  grid->AddCheckBox(2, 1, true, false);
+  grid->AddCheckBox(3, 1, false, false);
+  grid->AddCheckBox(4, 1, cbChecked);
+  grid->AddCheckBox(4, 2, cbGrayed);
+  grid->SetCells(2, 2, "text");
+  grid->AddCheckBox(2, 2, true, false);
+  struct Case {
+    int col, row;
+    bool html;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {1, 1, false, "bold"},
+      {1, 1, true, "<b>bold</b>"},
+      {2, 1, false, grid->CheckTrue()},
+      {3, 1, false, grid->CheckFalse()},
+      {4, 1, false, grid->CheckTrue()},
+      // A grayed tri-state box is not checked.
+      {4, 2, false, grid->CheckFalse()},
+      // A box beside a text keeps the text.
+      {2, 2, false, "text"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.col << "," << c.row << " html " << c.html);
+    grid->SetSaveWithHTML(c.html);
+    std::string value;
+    grid->SaveCellText(c.col, c.row, value);
+    EXPECT_EQ(value, c.expected);
+  }
+  // The handler has the last word.
+  grid->OnSaveCell = [](TObject*, int, int, std::string& Value) { Value += "!"; };
+  std::string value;
+  grid->SaveCellText(3, 1, value);
+  EXPECT_EQ(value, grid->CheckFalse() + "!");
+  grid->OnLoadCell = [](TObject*, int, int, std::string& Value) { Value = "[" + Value + "]"; };
+  grid->LoadCellText(1, 3, "in");
+  EXPECT_EQ(grid->Cells(1, 3), "[in]");
+}
+
+TEST_F(StringGridTest, AutoDeleteRowClearsTheLastNormalRowInsteadOfRemovingIt) {
+  grid->SetRowCount(3);
+  grid->SetCells(1, 1, "a");
+  grid->SetCells(1, 2, "b");
+  std::vector<int> deleted;
+  grid->OnAutoDeleteRow = [&](TObject*, int ARow) { deleted.push_back(ARow); };
+  grid->AutoDeleteRow(1);
+  EXPECT_EQ(grid->RowCount(), 2);
+  EXPECT_EQ(grid->Cells(1, 1), "b");
+  grid->AutoDeleteRow(1);
+  EXPECT_EQ(grid->RowCount(), 2);
+  EXPECT_EQ(grid->Cells(1, 1), "");
+  EXPECT_EQ(deleted, (std::vector<int>{1, 1}));
+  grid->AutoInsertRow(1);
+  grid->AppendEmptyRow();
+  EXPECT_EQ(grid->RowCount(), 4);
+}
+
+TEST_F(StringGridTest, RotatedCellsAndTheFixedEditorChoice) {
+  grid->SetCells(1, 1, "keep");
+  grid->SetRotated(1, 1, -30);
+  int angle = 0;
+  EXPECT_TRUE(grid->IsRotated(1, 1, angle));
+  EXPECT_EQ(angle, 330);
+  EXPECT_EQ(grid->Cells(1, 1), "keep");
+  grid->AddRotated(2, 1, 720, "turned");
+  EXPECT_TRUE(grid->IsRotated(2, 1, angle));
+  EXPECT_EQ(angle, 360);
+  EXPECT_EQ(grid->Cells(2, 1), "turned");
+  grid->RemoveRotated(2, 1);
+  EXPECT_FALSE(grid->IsRotated(2, 1, angle));
+
+  TStringList values;
+  grid->OnFixedEdit = [](TObject*, int, int, TEditorType& AEditor, TStringList& Values) {
+    AEditor = edComboList;
+    Values.Add("x");
+  };
+  EXPECT_EQ(grid->DoFixedEdit(1, 0, edNormal, values), edComboList);
+  EXPECT_EQ(values.Count(), 1);
+}
+
+TEST_F(StringGridTest, UndoOfAToggledDataCheckBoxRestoresItsRealText) {
+  auto* undo = New<TExtGridUndoRedo>(form.get());
+  grid->SetUndoRedo(undo);
+  grid->AddCheckBox(1, 1, false, true);
+  // A text that is neither check text counts as unchecked.
+  grid->SetCells(1, 1, "maybe");
+  ASSERT_TRUE(grid->ToggleCheckBox(1, 1));
+  EXPECT_EQ(grid->Cells(1, 1), grid->CheckTrue());
+  undo->Undo();
+  EXPECT_EQ(grid->Cells(1, 1), "maybe");
+  undo->Redo();
+  EXPECT_EQ(grid->Cells(1, 1), grid->CheckTrue());
 }
 
 }  // namespace
