@@ -36,6 +36,8 @@ class TSelectorItem : public TCollectionItem {
   void SetImageIndex(int Value);
   // A disabled item is neither hot nor selected; only Assign changes it.
   bool Enabled() const { return FEnabled; }
+  // For the kinds that fill a selector from their own items.
+  void SetEnabled(bool Value) { FEnabled = Value; }
   TColor Color() const { return FColor; }
   void SetColor(TColor Value);
   // Shown instead of the image-list image when not empty.

@@ -73,12 +73,20 @@ void TExtMemoDropDown::DoHideDropDown(bool CancelChanges) {
   const bool autoDrop = FAutoDrop;
   FAutoDrop = false;
   const bool down = FDroppedDown;
-  if (CancelChanges && FMemo && down) FMemo->Lines().Assign(FMemoText);
+  if (CancelChanges && FMemo && down) {
+    FMemo->Lines().Assign(FMemoText);
+    // The base puts back the last text set; make that the lines' summary.
+    FInternalUpdate = true;
+    SetText(Summary());
+    FInternalUpdate = false;
+  }
   // The base puts back the edit's last set text on a cancel: that is a summary, or older,
   // and must not become the lines.
-  FInternalUpdate = CancelChanges;
+  // The hide is re-entered (the popup's deactivation asks for it again): keep the outer flag.
+  const bool internal = FInternalUpdate;
+  FInternalUpdate = internal || CancelChanges;
   TExtCustomDropDown::DoHideDropDown(CancelChanges);
-  FInternalUpdate = false;
+  FInternalUpdate = internal;
   if (CancelChanges && down) MemoTextChanged();
   FAutoDrop = autoDrop;
 }
@@ -113,7 +121,9 @@ void TExtMemoDropDown::MemoTextChanged() {
 }
 
 void TExtMemoDropDown::Change() {
-  if (!FInternalUpdate) {
+  // A text that is what the lines already show (the summary, written back late or restored
+  // by a cancel) is no new value for them.
+  if (!FInternalUpdate && Text() != Summary()) {
     auto keep = std::move(FMemoText.OnChange);
     FMemoText.OnChange = nullptr;
     FMemoText.SetText(Text());
