@@ -13,7 +13,7 @@
 
 namespace hd {
 
-class TGridSorter {
+class TGridSorter : public TDataEngine {
  public:
   explicit TGridSorter(TGridDataHost& Host) : FHost(Host), FCompare(Host) {}
 
