@@ -61,6 +61,9 @@ class TSearchFooter;
 class TShowModified;
 class TSizeWhileTyping;
 class TSortSettings;
+class TGridDataHost;
+class TDataEngine;
+class TGridSorter;
 class TSyncGrid;
 struct TExtStringGridPrivate;
 struct TKeyDownContext;
@@ -399,6 +402,21 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetSwaps(int Value);
   int SortTrackRow() const;
   void SetSortTrackRow(int Value);
+  // Sorting by SortSettings.Column, by the sort index list, of a range of rows, and back to
+  // the order the rows had when the cross-reference was last initialised.
+  virtual void QSort();
+  virtual void QSortIndexed();
+  virtual void QUnSort();
+  void Sort(int Column, TSortDirection Direction);
+  void SortByColumn(int Col);
+  void QuickSort(int Col, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  void InitSortXRef();
+  // Compares two rows from column Col on and exchanges them when out of order.
+  bool SortLine(int Col, int ARow1, int ARow2);
+  // Cell comparisons so far; 1 or -1 by the direction of the last sort (0 before any).
+  int Compares() const;
+  int SortDir() const;
   // Runs of equal neighbouring texts become merged cells.
   void MergeColumnCells(int ColIndex, bool MainMerge);
   void MergeRowCells(int RowIndex, bool MainMerge);
@@ -546,6 +564,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TFooterPanel* FooterPanel() const;
   TDropList* DropList() const;
   TSortIndexList& SortIndexes() override;
+  void LoadSortSettings(const std::string& Value) override;
 
   // --- Fonts.
   const TFont& FixedFont() const;
@@ -1284,6 +1303,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridBorderEvent OnGetCellPrintBorder;
   TGridAlignEvent OnGetAlignment;
   TGridFormatEvent OnGetFormat;
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
   TGetEditorTypeEvent OnGetEditorType;
   TIsFixedCellEvent OnIsFixedCell;
   TIsPasswordCellEvent OnIsPasswordCell;
@@ -1863,6 +1884,11 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // and an item's cells and height back into a store row; the objects change hands only.
   TGridItem* TakeRowIntoItem(int ARow, int Idx, int Position, bool Height);
   void PutItemIntoRow(TGridItem& Item, int ARow);
+  // The data operations' view of the grid (grid_data_host.cpp), and the sort engine on it.
+  class TDataHost;
+  TGridDataHost& DataHost();
+  std::unique_ptr<TDataEngine>& SortEngineSlot();
+  TGridSorter& Sorter();
 };
 
 }  // namespace hd

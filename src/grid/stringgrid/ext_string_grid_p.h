@@ -15,6 +15,7 @@
 #include "grid/foundation/theme.h"
 #include "grid/stringgrid/cell_graphic.h"
 #include "grid/stringgrid/column_size.h"
+#include "grid/stringgrid/grid_data_host.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/filter_settings.h"
 #include "grid/stringgrid/grid_items.h"
@@ -232,6 +233,9 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TSortIndexList> SortIndexes;
   std::unique_ptr<TIntList> SortRowXRef;
   std::unique_ptr<TIntList> UnSortRowXRef;
+  // What the data operations see of the grid, and the sort engine made on it when first used.
+  std::unique_ptr<TGridDataHost> DataHost;
+  std::unique_ptr<TDataEngine> Sorter;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;

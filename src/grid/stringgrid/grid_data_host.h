@@ -14,6 +14,13 @@ namespace hd {
 
 class TSortSettings;
 
+// The engines the grid owns (a sorter, a node engine ...), kept by the grid without knowing
+// their types.
+class TDataEngine {
+ public:
+  virtual ~TDataEngine() = default;
+};
+
 class TGridDataHost {
  public:
   virtual ~TGridDataHost() = default;

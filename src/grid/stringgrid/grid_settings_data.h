@@ -97,6 +97,10 @@ class TSortSettings : public TPersistent {
   // The settings text: "i;" and the grid's sort index list with IndexShow, else "u" or "d"
   // (the direction) followed by Column ("u4", "d-1").
   std::string SaveToString() const;
+  // Reads such a text back and sorts the grid by it: Show goes on first; Exception "Invalid
+  // sort settings specifier" for a text of one character; a column that is not an integer
+  // changes nothing.
+  void LoadFromString(const std::string& Value) { FGrid->LoadSortSettings(Value); }
   // Forgets the sort without moving rows: no column, an empty index list, the last fixed row
   // repainted.
   void Remove();

@@ -3,6 +3,8 @@
 // make them with any grid, and tests with a recording one.
 #pragma once
 
+#include <string>
+
 #include "platform/types.h"
 
 namespace hd {
@@ -68,6 +70,8 @@ class TGridSettingsHost {
 
   // The columns of the grid's sort over several columns.
   virtual TSortIndexList& SortIndexes() = 0;
+  // Applies a sort settings text and sorts the grid by it; a host that cannot sort ignores it.
+  virtual void LoadSortSettings(const std::string& Value) { (void)Value; }
 };
 
 }  // namespace hd

@@ -313,6 +313,43 @@ bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
   }
 }
 
+void TGridSorter::ClickSort(int ACol, bool IndexKeyHeld) {
+  TSortSettings& s = FHost.SortSettings();
+  if (FHost.RowCount() != FHost.SortRowXRef().Count()) InitSortXRef();
+  bool initAscending = s.InitSortDirection() == sdAscending;
+  if (s.IndexShow()) {
+    TSortIndexList& list = FHost.SortIndexes();
+    if (IndexKeyHeld) {
+      if (list.FindIndex(ACol) < 0)
+        list.AddIndex(ACol, initAscending);
+      else
+        list.ToggleIndex(ACol);
+    } else if (list.Count() == 1 && list.SortColumns(0) == ACol) {
+      list.ToggleIndex(ACol);
+    } else {
+      list.Clear();
+      list.AddIndex(ACol, initAscending);
+    }
+    QSortIndexed();
+    s.SetColumn(list.Count() > 0 ? list.SortColumns(0) : -1);
+    return;
+  }
+  bool undo = false;
+  if (ACol == s.Column()) {
+    undo = s.Direction() != s.InitSortDirection() && s.UndoSort();
+    s.ToggleDirection();
+  } else {
+    s.SetDirection(s.InitSortDirection());
+    s.SetColumn(ACol);
+  }
+  if (undo) {
+    QUnSort();
+    s.SetColumn(-1);
+  } else {
+    QSort();
+  }
+}
+
 void TGridSorter::LoadSettingsText(const std::string& Value) {
   if (Value.empty()) return;
   TSortSettings& s = FHost.SortSettings();

@@ -13,7 +13,7 @@
 
 namespace hd {
 
-class TGridSorter {
+class TGridSorter : public TDataEngine {
  public:
   explicit TGridSorter(TGridDataHost& Host) : FHost(Host), FCompare(Host) {}
 
@@ -33,6 +33,9 @@ class TGridSorter {
   void InitSortXRef();
   // Compares two rows and exchanges them when out of order; true when exchanged.
   bool SortLine(int Col, int ARow1, int ARow2);
+  // What a click on the header of real column ACol does to the sort state and the rows;
+  // IndexKeyHeld: the key that adds a column to the sort over several columns was down.
+  void ClickSort(int ACol, bool IndexKeyHeld);
   // Applies a settings text ("u4", "d2", "i;u3;d1") and sorts by it.
   void LoadSettingsText(const std::string& Value);
 

@@ -184,6 +184,41 @@ TEST(GridSorterTest, RangeSortAndSortLine) {
   EXPECT_EQ(equal.swaps, 1);
 }
 
+TEST(GridSorterTest, HeaderClicksCycleAndBuildTheIndexList) {
+  TMemoryGridHost host({{"h", "h"}, {"b", "2"}, {"c", "1"}, {"a", "1"}});
+  host.settings.SetUndoSort(true);
+  TGridSorter sorter(host);
+  struct Step {
+    const char* name;
+    Texts order;
+    int column;
+  } steps[] = {
+      {"first click ascending", {"h", "a", "b", "c"}, 0},
+      {"second click descending", {"h", "c", "b", "a"}, 0},
+      {"third click restores the order", {"h", "b", "c", "a"}, -1},
+      {"fourth click ascending again", {"h", "a", "b", "c"}, 0},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    sorter.ClickSort(0, false);
+    EXPECT_EQ(host.Column(0), s.order);
+    EXPECT_EQ(host.settings.Column(), s.column);
+  }
+
+  host.settings.SetIndexShow(true);
+  sorter.ClickSort(1, false);
+  EXPECT_EQ(host.SortIndexes().SaveToString(), "u1");
+  sorter.ClickSort(0, true);
+  EXPECT_EQ(host.SortIndexes().SaveToString(), "u1;u0");
+  EXPECT_EQ(host.Column(0), (Texts{"h", "a", "c", "b"}));
+  sorter.ClickSort(0, true);
+  EXPECT_EQ(host.SortIndexes().SaveToString(), "u1;d0");
+  EXPECT_EQ(host.Column(0), (Texts{"h", "c", "a", "b"}));
+  sorter.ClickSort(0, false);
+  EXPECT_EQ(host.SortIndexes().SaveToString(), "u0");
+  EXPECT_EQ(host.settings.Column(), 0);
+}
+
 TEST(GridSorterTest, SettingsTextSortsAgain) {
   TMemoryGridHost host({{"a", "b"}, {"1", "z"}, {"3", "y"}, {"2", "y"}});
   TGridSorter sorter(host);

@@ -1,0 +1,101 @@
+// The grid as its data operations see it.
+#include "grid/stringgrid/grid_data_host.h"
+
+#include "grid/foundation/input_settings.h"
+#include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/grids/cell_store.h"
+
+namespace hd {
+
+class TExtStringGrid::TDataHost : public TGridDataHost {
+ public:
+  explicit TDataHost(TExtStringGrid& Grid) : G(Grid) {}
+
+  int RowCount() const override { return G.RowCount(); }
+  void SetRowCount(int Value) override { G.SetRowCount(Value); }
+  int ColCount() const override { return G.ColCount(); }
+  void SetColCount(int Value) override { G.SetColCount(Value); }
+  int FixedRows() const override { return G.FixedRows(); }
+  int FixedCols() const override { return G.FixedCols(); }
+  int FixedFooters() const override { return G.FixedFooters(); }
+  int NumHiddenColumns() const override { return G.NumHiddenColumns(); }
+  int ColWidth(int ACol) const override { return G.ColWidths(ACol); }
+  void SetColWidth(int ACol, int Value) override { G.SetColWidths(ACol, Value); }
+  void SetNormalRowCount(int Value) override { G.FNormalRowCount = Value; }
+
+  std::string DisplayText(int ACol, int ARow) const override { return G.Cells(ACol, ARow); }
+  void SetDisplayText(int ACol, int ARow, const std::string& Value) override { G.SetCells(ACol, ARow, Value); }
+  std::string StoredText(int ACol, int ARow) const override { return std::string(G.Store().Text(ACol, ARow)); }
+  void SetStoredText(int ACol, int ARow, const std::string& Value) override { G.Store().SetText(ACol, ARow, Value); }
+  TObject* CellObject(int ACol, int ARow) const override { return G.Store().Object(ACol, ARow); }
+  void SetCellObject(int ACol, int ARow, TObject* Value) override { G.Store().SetObject(ACol, ARow, Value); }
+  std::string StrippedText(int ACol, int ARow) const override { return G.GetStrippedCell(ACol, ARow); }
+  TCellType CellType(int ACol, int ARow) override { return G.GetCellType(ACol, ARow); }
+  bool CheckBoxState(int ACol, int ARow, bool& State) override { return G.GetCheckBoxState(ACol, ARow, State); }
+  // Image keys of cells come with the cell objects that hold pictures; until then all equal.
+  int CellImageKey(int, int) override { return 0; }
+  bool HasDisplayHooks() const override { return static_cast<bool>(G.OnGetDisplText); }
+
+  void SortSwapRows(int ARow1, int ARow2) override { G.SortSwapRows(ARow1, ARow2); }
+  // The pivot shares the objects of its row: they are copied, never duplicated or freed.
+  void CopyRow(int FromRow, int ToRow) override {
+    for (int c = 0; c < G.TotalColCount(); ++c) {
+      G.Store().SetText(c, ToRow, G.Store().Text(c, FromRow));
+      G.Store().SetObject(c, ToRow, G.Store().Object(c, FromRow));
+    }
+  }
+  void ClearRowsDetached(int ARow, int Count) override {
+    for (int r = ARow; r < ARow + Count && r < G.RowCount(); ++r)
+      for (int c = 0; c < G.TotalColCount(); ++c) {
+        G.Store().SetText(c, r, "");
+        G.Store().SetObject(c, r, nullptr);
+      }
+  }
+  bool MayHoldCellsFrom(int ARow) const override { return G.MaxRowCount() - G.NumHiddenRows() > ARow; }
+
+  int Row() const override { return G.Row(); }
+  void SetRow(int Value) override { G.SetRow(Value); }
+  int TopRow() const override { return G.TopRow(); }
+  void SetTopRow(int Value) override { G.SetTopRow(Value); }
+
+  TSortSettings& SortSettings() override { return G.SortSettings(); }
+  TSortIndexList& SortIndexes() override { return G.SortIndexes(); }
+  TIntList& IgnoreColumns() override { return G.IgnoreColumns(); }
+  TIntList& SortRowXRef() override { return *G.FP->SortRowXRef; }
+  int& SortRow() override { return G.FP->SortTrackRow; }
+  bool MoveRowOnSort() const override { return G.FP->Navigation->MoveRowOnSort(); }
+  bool KeepScrollOnSort() const override { return G.FP->Navigation->KeepScrollOnSort(); }
+  bool DisjunctRowSelect() const override { return G.FP->MouseActions->DisjunctRowSelect(); }
+
+  bool HasCompareEvents() const override {
+    return G.OnGetFormat || G.OnCustomCompare || G.OnRawCompare || G.OnGetDisplText;
+  }
+  void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override {
+    G.GetColFormat(ACol, AStyle, APrefix, ASuffix);
+  }
+  void CustomCompare(const std::string& Str1, const std::string& Str2, int& Res) override {
+    if (G.OnCustomCompare) G.OnCustomCompare(&G, Str1, Str2, Res);
+  }
+  void RawCompare(int ACol, int ARow1, int ARow2, int& Res) override {
+    if (G.OnRawCompare) G.OnRawCompare(&G, ACol, ARow1, ARow2, Res);
+  }
+  void RowChanged(int OldRow, int NewRow) override {
+    if (G.OnRowChanged) G.OnRowChanged(&G, OldRow, NewRow);
+  }
+
+  void BeginUpdate() override { G.BeginUpdate(); }
+  void EndUpdate() override { G.EndUpdate(); }
+  void Invalidate() override { G.InvalidateGrid(); }
+
+ private:
+  TExtStringGrid& G;
+};
+
+TGridDataHost& TExtStringGrid::DataHost() {
+  if (!FP->DataHost) FP->DataHost = std::make_unique<TDataHost>(*this);
+  return *FP->DataHost;
+}
+
+std::unique_ptr<TDataEngine>& TExtStringGrid::SortEngineSlot() { return FP->Sorter; }
+
+}  // namespace hd
