@@ -2,11 +2,13 @@
 // cells' properties objects, whole-row colours, the current cell with merges resolved, and
 // controls placed inside cells.
 #include <algorithm>
+#include <vector>
 
 #include "grid/foundation/cell_properties.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/grids/cell_store.h"
 
 namespace hd {
 
@@ -258,6 +260,51 @@ void TExtStringGrid::SetCellControls(int ACol, int ARow, TControl* Value) {
   TRect r = CellRect(RealToDisplCol(ACol), ARow);
   if (auto* parent = dynamic_cast<TWinControl*>(static_cast<TObject*>(this))) Value->SetParent(parent);
   Value->SetBounds(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height() + 1);
+}
+
+void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
+  if (!HandleAllocated()) return;
+  TExtStringGridPrivate& p = *FP;
+  TControlList& list = *p.ControlList;
+  if (RebuildList) {
+    while (list.Count() > 0) list.RemoveControl(list.Count() - 1);
+    int total = TotalColCount();
+    for (const TCellStore::TObjectCell& cell : Store().ObjectCells()) {
+      if (cell.Col >= total || cell.Row >= RowCount()) continue;
+      auto* props = dynamic_cast<TCellProperties*>(cell.Object);
+      if (props && props->Control()) list.AddControl(cell.Col, DisplToRealRow(cell.Row), props->Control());
+    }
+  }
+  if (p.NumCellControls == 0 || list.Count() == 0) return;
+  int left = LeftCol(), right = LeftCol() + VisibleColCount();
+  int top = TopRow(), bottom = TopRow() + VisibleRowCount();
+  int fixedCols = TBaseGrid::FixedCols(), fixedRows = TBaseGrid::FixedRows();
+  std::vector<TControl*> shown;
+  for (int i = 0; i < list.Count(); ++i) {
+    TControlItem& item = *list.Control(i);
+    TControl* control = item.Control();
+    if (!control) continue;
+    if (IsHiddenColumn(item.X()) || IsHiddenRow(item.Y())) {
+      control->Hide();
+      continue;
+    }
+    int c = RealToDisplCol(item.X()), r = RealToDisplRow(item.Y());
+    if (c < fixedCols || r < fixedRows) continue;
+    if (c < left || c > right || r < top || r > bottom || c >= ColCount() || r >= RowCount()) {
+      control->Hide();
+      continue;
+    }
+    TRect cell = CellRect(c, r);
+    control->SetBounds(cell.Left - 1, cell.Top - 1, cell.Width() + 1, cell.Height() + 1);
+    control->Show();
+    shown.push_back(control);
+  }
+  // A shown control lays itself out again at its new size.
+  for (TControl* control : shown) {
+    control->Invalidate();
+    control->SetWidth(control->Width() + 1);
+    control->SetWidth(control->Width() - 1);
+  }
 }
 
 TGridCoord TExtStringGrid::CurrentBaseCell() const {

@@ -47,7 +47,7 @@ class TExtColumnGrid : public TExtStringGrid {
   void SaveColumnsToStream(TStream& st);
   void LoadColumnsFromStream(TStream& st);
   // The items' fonts and header fonts scaled by M / D.
-  void ChangeScale(int M, int D);
+  void ChangeScale(int M, int D) override;
   // Columns in and out take their items along (store columns).
   void InsertCols(int ColIndex, int CCount) override;
   void RemoveCols(int ColIndex, int CCount) override;

@@ -264,6 +264,7 @@ void TExtColumnGrid::LoadColumnsFromStream(TStream& st) {
 }
 
 void TExtColumnGrid::ChangeScale(int M, int D) {
+  TExtStringGrid::ChangeScale(M, D);
   if (IsDesigning() || M == D || D == 0) return;
   TGridColumnCollection& columns = *FColumnCollection;
   for (int i = 0; i < ColCount() && i < columns.Count(); ++i) {

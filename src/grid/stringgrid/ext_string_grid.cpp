@@ -388,6 +388,12 @@ void TExtStringGrid::Resize() {
     InvalidateGrid();
   ApplyScrollBarAlways(false);
   if (IsDesigning()) Invalidate();
+  CellControlsUpdate(false);
+}
+
+void TExtStringGrid::TopLeftChanged() {
+  TBaseGrid::TopLeftChanged();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

@@ -561,6 +561,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TIntList& IgnoreColumns();
   TIntList& MergedColumns();
   TControlList& ControlList();
+  // Places the controls held in cells over their cells and shows them, hiding those out of
+  // view or in hidden rows and columns; with RebuildList the list is first made again from
+  // the cells.
+  void CellControlsUpdate(bool RebuildList);
   TFooterPanel* FooterPanel() const;
   TDropList* DropList() const;
   TSortIndexList& SortIndexes() override;
@@ -571,6 +575,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetFixedFont(const TFont& Value);
   const TFont& ActiveCellFont() const;
   void SetActiveCellFont(const TFont& Value);
+  // The grid's part of scaling its form by M / D: the fixed and active-cell fonts follow.
+  virtual void ChangeScale(int M, int D);
 
   // --- Text settings.
   const std::string& FloatFormat() const;
@@ -1581,6 +1587,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void WMLButtonDblClk(TMessage& message);
   void WMRButtonDown(TMessage& message);
   void WMRButtonUp(TMessage& message);
+  // After a move of display columns: cells, hidden rows' cells, visibility, the column order,
+  // the sort columns and the cell controls follow on real columns.
+  void ColumnMoved(int FromIndex, int ToIndex) override;
   // The platform's handling of a message (what the grid's own handlers call the standard one).
   void StandardHandling(TMessage& message) { TBaseGrid::Dispatch(message); }
   // The platform's move of the current cell, beside the one-cell FocusCell above.
@@ -1716,6 +1725,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void Loaded() override;
   void CreateWnd() override;
   void Resize() override;
+  // Cell controls follow the scrolled cells.
+  void TopLeftChanged() override;
   void GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
                                 TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
                                 bool& WW, TCellGradientDirection& GD) override;

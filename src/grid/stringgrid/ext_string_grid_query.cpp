@@ -5,6 +5,7 @@
 
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/canvas.h"
 #include "platform/sysutils.h"
 
 namespace hd {
@@ -174,6 +175,14 @@ void TExtStringGrid::SetFixedFont(const TFont& Value) {
 
 void TExtStringGrid::SetActiveCellFont(const TFont& Value) {
   FP->Colors.FActiveCellFont = Value;
+  InvalidateGrid();
+}
+
+void TExtStringGrid::ChangeScale(int M, int D) {
+  if (IsDesigning() || M == D || D == 0) return;
+  TExtStringGridPrivate& p = *FP;
+  p.Colors.FFixedFont.Size = MulDiv(p.Colors.FFixedFont.Size, M, D);
+  p.Colors.FActiveCellFont.Size = MulDiv(p.Colors.FActiveCellFont.Size, M, D);
   InvalidateGrid();
 }
 

@@ -82,6 +82,7 @@ void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
     SetColCount(ColCount() - 1);
   }
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
@@ -99,6 +100,7 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
     SetColWidths(d, p.AllColWidths[c]);
   }
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + FP->NumHidden); }

@@ -2,6 +2,7 @@
 // and swapping lines, merging runs of equal texts, numbering, scrolling a cell into view and
 // putting the selection out of view. Columns are store columns unless said otherwise.
 #include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -177,6 +178,7 @@ void TExtStringGrid::FollowMovedControls(bool Columns, int FromIndex, int ToInde
       item->SetY(x);
   }
   if (list.Count() > 0) InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
@@ -186,7 +188,51 @@ void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
   if (FromIndex >= 0 && ToIndex >= 0 && FromIndex < order.Count() && ToIndex < order.Count())
     order.Move(FromIndex, ToIndex);
   TBaseGrid::MoveColumn(FromIndex, ToIndex);
-  FollowMovedControls(true, FromIndex, ToIndex);
+}
+
+namespace {
+
+// Where index i lands when the entry at From is taken out and put in at To.
+int FollowMove(int i, int From, int To) {
+  if (i == From) return To;
+  if (From < To && i > From && i <= To) return i - 1;
+  if (To < From && i >= To && i < From) return i + 1;
+  return i;
+}
+
+template <typename T, size_t N>
+void RotateEntries(std::array<T, N>& table, int From, int To) {
+  if (From < 0 || To < 0 || static_cast<size_t>(std::max(From, To)) >= N) return;
+  auto first = table.begin();
+  if (From < To)
+    std::rotate(first + From, first + From + 1, first + To + 1);
+  else
+    std::rotate(first + To, first + From, first + From + 1);
+}
+
+}  // namespace
+
+// The platform moved the display column's width and the current cell; everything kept by
+// real column moves here, on real indexes, so that hidden columns keep their own cells.
+void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
+  TExtStringGridPrivate& p = *FP;
+  int rFrom = DisplToRealCol(FromIndex), rTo = DisplToRealCol(ToIndex);
+  TIntList& order = *p.ColumnOrder;
+  if (rFrom < order.Count() && rTo < order.Count()) order.Move(rFrom, rTo);
+  if (p.NumHidden > 0) {
+    RotateEntries(p.VisibleCol, rFrom, rTo);
+    RotateEntries(p.AllColWidths, rFrom, rTo);
+  }
+  TStringGrid::ColumnMoved(rFrom, rTo);
+  TGridItems& items = *p.GridItems;
+  for (int i = 0; i < items.Count(); ++i) items.Items(i)->ItemsThrough(std::max(rFrom, rTo)).Move(rFrom, rTo);
+  TSortSettings& sort = *p.SortSettings;
+  if (sort.Column() >= 0) sort.SetColumn(FollowMove(sort.Column(), rFrom, rTo));
+  if (sort.IndexShow()) {
+    TSortIndexList& indexes = *p.SortIndexes;
+    for (int i = 0; i < indexes.Count(); ++i) indexes.SetSortColumns(i, FollowMove(indexes.SortColumns(i), rFrom, rTo));
+  }
+  FollowMovedControls(true, rFrom, rTo);
 }
 
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
@@ -241,6 +287,7 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
   if (p.ShowModified->Enabled()) SwapEntries(*p.ModifiedRows, ARow1, ARow2);
   if (p.MouseActions->DisjunctRowSelect()) SwapEntries(*p.RowSelect, ARow1, ARow2);
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SwapColumns(int ACol1, int ACol2) {
@@ -266,6 +313,7 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2) {
       item->SetX(ACol1);
   }
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {

@@ -126,6 +126,7 @@ void TExtStringGrid::RemoveRows(int RowIndex, int RCount) {
   RestoreRowAfterRemoval(oldRow, oldTop);
   EndUpdate();
   CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
@@ -155,6 +156,7 @@ void TExtStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
     if (TGridItem* item = items.Items(i); item->Idx() > RowIndex + RCount - 1) item->SetIdx(item->Idx() - RCount);
   items.IdxChanged();
   CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::DeleteRowRange(int ARow, int RCount, bool Removal) {
@@ -195,6 +197,7 @@ void TExtStringGrid::DeleteRowRange(int ARow, int RCount, bool Removal) {
   EndUpdate();
   CellsChanged(TRect{0, ARow, ColCount() - 1, ARow + RCount});
   if (TopRow() >= RowCount() - 1) SetTopRowEx(RowCount() - 1);
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::DoRemoveRows(int ARow, int RCount) {
@@ -221,6 +224,7 @@ void TExtStringGrid::InsertRowRange(int RowIndex, int RCount, bool UpdateCellCon
   if (p.UseEnabledRows) InsertEntries(*p.EnabledRows, RowIndex, RCount, 0);
   if (UpdateCellControls && p.ControlList->Count() > 0) ShiftCellControlRows(RealRowIndex(RowIndex), RCount);
   if (!Destroying()) CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::DoCanAddRow(bool& CanAdd) {
@@ -274,6 +278,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount) {
     if (TControlItem* item = list.Control(i); item->X() >= ColIndex + CCount) item->SetX(item->X() - CCount);
   SetColCount(ColCount());
   CellsChanged(TRect{ColIndex, 0, ColIndex + CCount, RowCount() - 1});
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::InsertCols(int ColIndex, int CCount) {
@@ -293,6 +298,7 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount) {
   for (int i = 0; i < list.Count(); ++i)
     if (TControlItem* item = list.Control(i); item->X() >= ColIndex) item->SetX(item->X() + CCount);
   SetColCount(ColCount());
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {

@@ -62,6 +62,7 @@ void TExtStringGrid::HideRows(int FromRow, int ToRow) {
   for (int r = first; r < first + static_cast<int>(rows.size()); ++r)
     for (int c = 0; c < TotalColCount(); ++c) Store().SetObject(c, r, nullptr);
   DeleteRowRange(first, static_cast<int>(rows.size()), false);
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
@@ -104,6 +105,7 @@ void TExtStringGrid::HideRowList(TIntList& RowList) {
   }
   RowCountSettled();
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRowList() {
@@ -144,6 +146,7 @@ void TExtStringGrid::UnHideRowList() {
     if (items.Items(j)->Level() == level) items.Delete(j);
   items.IdxChanged();
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
@@ -180,6 +183,7 @@ void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
       item->Control()->SetVisible(true);
     }
   InvalidateGrid();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRowsAll() {

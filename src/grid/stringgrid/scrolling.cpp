@@ -300,6 +300,7 @@ void TExtStringGrid::LineSizesChanged(bool Cols) {
   if (byMouse && line >= 0) EndMouseSizing(Cols, line, byMouse);
   byMouse = false;
   if (EditorMode() && GetCellType(RealCol(), Row()) == ctCheckBox) HideInplaceEditor();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::SpreadMouseSizing(bool Cols, int Line, bool& ByMouse) {

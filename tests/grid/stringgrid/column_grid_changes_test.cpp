@@ -124,7 +124,20 @@ TEST_F(ColumnGridChangesTest, ColumnStreamReadsBackEverySettingAndRefusesABroken
   EXPECT_EQ(back.CheckTrue(), "yes");
   EXPECT_EQ(grid->Columns().Items(1)->Name(), "n1");
 
-  grid->ChangeScale(3, 2);
+  // Scaled through the string grid: the columns' fonts and the grid's fixed and active-cell
+  // fonts follow, rounded; a scale of 1 changes nothing.
+  TFont fixed = grid->FixedFont(), active = grid->ActiveCellFont();
+  fixed.Size = 9;
+  active.Size = 7;
+  grid->SetFixedFont(fixed);
+  grid->SetActiveCellFont(active);
+  TExtStringGrid& base = *grid;
+  base.ChangeScale(3, 2);
+  EXPECT_EQ(grid->Columns().Items(2)->Font().Size, 17);
+  EXPECT_EQ(grid->FixedFont().Size, 14);
+  EXPECT_EQ(grid->ActiveCellFont().Size, 11);
+  base.ChangeScale(5, 5);
+  EXPECT_EQ(grid->FixedFont().Size, 14);
   EXPECT_EQ(grid->Columns().Items(2)->Font().Size, 17);
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/foundation/input_settings.h"
@@ -14,6 +15,7 @@
 #include "grid/stringgrid/string_grid_fixture.h"
 #include "grid/foundation/lists.h"
 #include "platform/object.h"
+#include "platform/std_ctrls.h"
 
 namespace hd::test {
 namespace {
@@ -202,6 +204,10 @@ TEST_F(StringGridTest, EachColumnOperationKeepsTheColumnsCompanions) {
        },
        {"c0", "c2", "c3", "c1", "c4", "c5"},
        {10, 12, 13, 11, 14, 15}},
+      // Moves over the hidden column act on the real columns: c2 stays hidden with its text.
+      {"move right over the hidden column", [](TExtStringGrid& g) { g.MoveColumn(1, 3); }, {"c0", "c2", "c3", "c4", "c1", "c5"}, {10, 13, 14, 11, 15}},
+      {"move left over the hidden column", [](TExtStringGrid& g) { g.MoveColumn(3, 1); }, {"c0", "c4", "c1", "c2", "c3", "c5"}, {10, 14, 11, 13, 15}},
+      {"move next to the hidden column", [](TExtStringGrid& g) { g.MoveColumn(1, 2); }, {"c0", "c2", "c3", "c1", "c4", "c5"}, {10, 13, 11, 14, 15}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -222,11 +228,91 @@ TEST_F(StringGridTest, EachColumnOperationKeepsTheColumnsCompanions) {
     for (int col = 0; col < grid->ColCount(); ++col) widths.push_back(grid->ColWidths(col));
     EXPECT_EQ(widths, c.widths);
     EXPECT_EQ(grid->TotalColCount() - grid->ColCount(), grid->NumHiddenColumns());
-    // The check box stays with column c4's text, where it went.
-    for (int col = 0; col < grid->TotalColCount(); ++col)
+    // The check box stays with column c4's text, where it went; the only hidden column is c2's.
+    for (int col = 0; col < grid->TotalColCount(); ++col) {
       EXPECT_EQ(grid->HasCheckBox(col, 2), grid->Cells(col, 1) == "c4") << col;
+      if (grid->IsHiddenColumn(col)) EXPECT_EQ(grid->Cells(col, 1), "c2") << col;
+    }
     EXPECT_TRUE(grid->MergedCells().CheckConsistency());
   }
+}
+
+// What is kept by real column away from the visible cells follows a column moved over a
+// hidden one: a hidden row's cells, the sort column, a cell control, the event's indexes.
+TEST_F(StringGridTest, AColumnMovedOverAHiddenOneTakesItsHiddenRowCellsSortAndControl) {
+  grid->SetColCount(5);
+  for (int r = 1; r < 4; ++r)
+    for (int c = 0; c < 5; ++c) grid->SetCells(c, r, "c" + std::to_string(c) + "r" + std::to_string(r));
+  TEdit* edit = New<TEdit>(form.get());
+  grid->SetCellControls(1, 3, edit);
+  grid->SortSettings().SetColumn(3);
+  std::vector<std::pair<int, int>> moved;
+  grid->OnColumnMoved = [&](TObject*, int From, int To) { moved.emplace_back(From, To); };
+  grid->HideColumn(2);
+  grid->HideRow(2);
+  grid->MoveColumn(1, 3);  // c1, shown at 1, goes past c3 and c4 to the end
+  EXPECT_EQ(moved, (std::vector<std::pair<int, int>>{{1, 4}}));
+  EXPECT_EQ(grid->SortSettings().Column(), 2);
+  EXPECT_EQ(grid->ColumnOrder().StrValue(), "0,2,3,4,1");
+  EXPECT_EQ(grid->ControlList().ControlIndex(4, grid->RealRowIndex(2)), 0);
+  grid->UnHideRowsAll();
+  grid->UnHideColumnsAll();
+  const std::vector<std::string> order{"c0", "c2", "c3", "c4", "c1"};
+  for (int r = 1; r < 4; ++r)
+    for (int c = 0; c < 5; ++c) EXPECT_EQ(grid->Cells(c, r), order[static_cast<size_t>(c)] + "r" + std::to_string(r)) << c << "," << r;
+  EXPECT_EQ(grid->CellControls(4, 3), edit);
+}
+
+// A control in a cell sits over its cell after every change of rows, columns, sizes and
+// scrolling, and is hidden while its cell is hidden or out of view.
+TEST_F(StringGridTest, CellControlsFollowTheirCellsAndHideWithThem) {
+  grid->SetRowCount(40);
+  TEdit* edit = New<TEdit>(form.get());
+  grid->SetCellControls(2, 3, edit);
+  auto overCell = [&](int c, int r) {
+    TRect cell = grid->CellRect(c, r);
+    EXPECT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Left(), cell.Left - 1);
+    EXPECT_EQ(edit->Top(), cell.Top - 1);
+    EXPECT_EQ(edit->Width(), cell.Width() + 1);
+    EXPECT_EQ(edit->Height(), cell.Height() + 1);
+  };
+  struct Step {
+    const char* name;
+    std::function<void()> change;
+    int col, row;  // the display cell the control must cover; -1: hidden
+  };
+  const std::vector<Step> steps{
+      {"a row inserted above", [&] { grid->InsertRows(1, 2); }, 2, 5},
+      {"a column inserted before", [&] { grid->InsertCols(0, 1); }, 3, 5},
+      {"a wider column before", [&] { grid->SetColWidths(1, 90); }, 3, 5},
+      {"a higher row above", [&] { grid->SetRowHeights(2, 40); }, 3, 5},
+      {"its column hidden", [&] { grid->HideColumn(3); }, -1, -1},
+      {"its column shown", [&] { grid->UnHideColumnsAll(); }, 3, 5},
+      {"its row hidden", [&] { grid->HideRow(5); }, -1, -1},
+      {"its row shown", [&] { grid->UnHideRowsAll(); }, 3, 5},
+      {"a row above hidden", [&] { grid->HideRow(2); }, 3, 4},
+      {"rows above removed", [&] { grid->UnHideRowsAll(); grid->RemoveRows(1, 3); }, 3, 2},
+      {"swapped with a far row", [&] { grid->SwapRows(2, 30); }, -1, -1},
+      {"scrolled to it", [&] { grid->SetTopRow(25); }, 3, 30},
+      {"scrolled away", [&] { grid->SetTopRow(1); }, -1, -1},
+      {"its column moved", [&] { grid->SwapRows(2, 30); grid->MoveColumn(3, 1); }, 1, 2},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.change();
+    if (step.col < 0) {
+      EXPECT_FALSE(edit->Visible());
+    } else {
+      overCell(step.col, step.row);
+      EXPECT_EQ(grid->CellControls(grid->RealColIndex(step.col), step.row), edit);
+    }
+  }
+  // The list is made again from the cells.
+  while (grid->ControlList().Count() > 0) grid->ControlList().RemoveControl(0);
+  grid->CellControlsUpdate(true);
+  ASSERT_EQ(grid->ControlList().Count(), 1);
+  EXPECT_EQ(grid->ControlList().ControlIndex(1, grid->RealRowIndex(2)), 0);
 }
 
 TEST_F(StringGridTest, ClearFreesCellObjectsUnlessTextOnlyAndKeepsTrackOfHiddenCells) {
