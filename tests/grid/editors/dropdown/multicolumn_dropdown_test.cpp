@@ -1,0 +1,61 @@
+// The multi-column drop-down's item rules: the list search under both case rules, stepping
+// through the items with the edit's keys, and assignment keeping the texts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grid/editors/dropdown/multicolumn_dropdown.h"
+
+namespace hd::multicolumn {
+namespace {
+
+TDropDownItems MakeItems(const std::vector<std::vector<std::string>>& texts) {
+  TDropDownItems items(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) items[i].SetText(texts[i]);
+  return items;
+}
+
+TEST(MultiColumnDropDownTest, LookupFollowsTheCaseRule) {
+  // The second item has no text in the lookup column: it reads as empty, not as a fault.
+  const TDropDownItems items = MakeItems({{"1", "apple"}, {"2"}, {"3", "Banana"}, {"4", "banjo"}});
+  struct Case {
+    std::string entry;
+    bool caseSensitive;
+    int expected;
+  } cases[] = {{"b", false, 2}, {"BANJ", false, 3}, {"b", true, 3}, {"B", true, 2}, {"Ap", true, -1},
+               {"AP", false, 0},  {"", false, -1},  {"x", false, -1}};
+  for (const Case& c : cases)
+    EXPECT_EQ(FindLookup(items, 1, c.entry, c.caseSensitive), c.expected) << c.entry << " " << c.caseSensitive;
+  EXPECT_EQ(FindLookup(items, 5, "a", false), -1);
+}
+
+TEST(MultiColumnDropDownTest, EditKeysStepByOneAndByTen) {
+  struct Case {
+    int from, count;
+    WORD key;
+    bool endKeys;
+    int expected;
+  } cases[] = {
+      {5, 30, VK_DOWN, false, 6},  {29, 30, VK_DOWN, false, 29}, {-1, 30, VK_DOWN, false, 0},
+      {0, 30, VK_UP, false, 0},    {-1, 30, VK_UP, false, 0},    {3, 30, VK_NEXT, false, 13},
+      {25, 30, VK_NEXT, false, 29}, {-1, 30, VK_NEXT, false, 0}, {12, 30, VK_PRIOR, false, 2},
+      {7, 30, VK_PRIOR, false, 0}, {-1, 30, VK_PRIOR, false, 0}, {7, 30, VK_HOME, false, 7},
+      {7, 30, VK_HOME, true, 0},   {7, 30, VK_END, true, 29},    {-1, 0, VK_DOWN, false, -1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(StepItem(c.from, c.count, c.key, c.endKeys), c.expected) << c.from << " key " << c.key;
+  EXPECT_EQ(NormalizeItemIndex(-7), -1);
+}
+
+TEST(MultiColumnDropDownTest, AssignKeepsTheTexts) {
+  TDropDownItem a, b;
+  a.SetImageIndex(3);
+  a.SetText({"x", "y"});
+  b.Assign(a);
+  EXPECT_EQ(b.ImageIndex(), 3);
+  EXPECT_EQ(b.Text(), (std::vector<std::string>{"x", "y"}));
+}
+
+}  // namespace
+}  // namespace hd::multicolumn
