@@ -21,6 +21,31 @@ int FindLookup(const TDropDownItems& Items, int Column, const std::string& Entry
   return -1;
 }
 
+TCompletion Complete(const std::vector<std::string>& Lookup, const std::string& Text, int Caret, bool MatchCase) {
+  TCompletion r;
+  const std::u32string text = Utf8ToCodePoints(Text);
+  const size_t caret = static_cast<size_t>(std::clamp(Caret, 0, static_cast<int>(text.size())));
+  const std::u32string typed = text.substr(0, caret);
+  r.Text = Text;
+  r.Typed = static_cast<int>(typed.size());
+  if (typed.empty()) return r;
+  auto form = [MatchCase](const std::string& s) { return Utf8ToCodePoints(MatchCase ? s : AnsiUpperCase(s)); };
+  const std::u32string key = form(CodePointsToUtf8(typed));
+  for (size_t i = 0; i < Lookup.size(); ++i) {
+    const std::u32string entry = Utf8ToCodePoints(Lookup[i]);
+    const std::u32string compared = form(Lookup[i]);
+    if (compared.compare(0, key.size(), key) != 0 || entry.size() < typed.size()) continue;
+    r.Matched = true;
+    r.Item = static_cast<int>(i);
+    // The completed text is bounded as the edit's lookup buffer is.
+    r.Text = CodePointsToUtf8((typed + entry.substr(typed.size())).substr(0, 255));
+    r.TextAtKeyUp = Lookup[i];
+    return r;
+  }
+  r.Text = CodePointsToUtf8(typed);
+  return r;
+}
+
 int StepItem(int ItemIndex, int Count, WORD Key, bool EndKeys) {
   if (Count <= 0) return ItemIndex;
   const int last = Count - 1;

@@ -40,6 +40,22 @@ int FindLookup(const TDropDownItems& Items, int Column, const std::string& Entry
 // PageUp and PageDown by ten, Home and End only when EndKeys. Answers ItemIndex when the key
 // moves nothing.
 int StepItem(int ItemIndex, int Count, WORD Key, bool EndKeys);
+// What typing into the edit makes of its text against the lookup entries.
+struct TCompletion {
+  bool Matched = false;
+  // The matched entry; the text the edit shows while the key is down (the typed characters
+  // followed by the rest of the entry) and at key-up (the entry in its own letter case).
+  int Item = -1;
+  std::string Text;
+  std::string TextAtKeyUp;
+  // The typed part's length: the completed tail after it is selected, the caret after the
+  // typed part. Without a match the text is cut to the typed part with the caret at its end.
+  int Typed = 0;
+};
+// Text and Caret: the edit after a change; MatchCase compares as typed, else upper-cased. An
+// empty typed part matches nothing and leaves Text as it is.
+TCompletion Complete(const std::vector<std::string>& Lookup, const std::string& Text, int Caret, bool MatchCase);
+
 // Any negative index means no item.
 inline int NormalizeItemIndex(int Value) { return Value < 0 ? -1 : Value; }
 

@@ -30,6 +30,34 @@ TEST(MultiColumnDropDownTest, LookupFollowsTheCaseRule) {
   EXPECT_EQ(FindLookup(items, 5, "a", false), -1);
 }
 
+TEST(MultiColumnDropDownTest, CompletionWhileTyping) {
+  const std::vector<std::string> lookup = {"Apple", "Banana", "banjo"};
+  struct Case {
+    std::string text;
+    int caret;
+    bool matchCase;
+    bool matched;
+    int item;
+    std::string shown, atKeyUp;
+  } cases[] = {
+      {"b", 1, false, true, 1, "banana", "Banana"},  // the entry's case arrives at key-up
+      {"b", 1, true, true, 2, "banjo", "banjo"},
+      {"B", 1, true, true, 1, "Banana", "Banana"},
+      {"bANJ", 4, false, true, 2, "bANJo", "banjo"},
+      {"Bx", 2, false, false, -1, "Bx", ""},
+      {"Bxyz", 2, false, false, -1, "Bx", ""},  // cut to what stands before the caret
+      {"apple", 0, false, false, -1, "apple", ""},
+  };
+  for (const Case& c : cases) {
+    const TCompletion r = Complete(lookup, c.text, c.caret, c.matchCase);
+    EXPECT_EQ(r.Matched, c.matched) << c.text;
+    EXPECT_EQ(r.Item, c.item) << c.text;
+    EXPECT_EQ(r.Text, c.shown) << c.text;
+    EXPECT_EQ(r.TextAtKeyUp, c.atKeyUp) << c.text;
+    EXPECT_EQ(r.Typed, c.caret) << c.text;
+  }
+}
+
 TEST(MultiColumnDropDownTest, EditKeysStepByOneAndByTen) {
   struct Case {
     int from, count;
