@@ -21,6 +21,47 @@ int FindLookup(const TDropDownItems& Items, int Column, const std::string& Entry
   return -1;
 }
 
+TListSearch::TResult TListSearch::LookupChar(char32_t Ch, const TDropDownItems& Items, int Column, bool CaseSensitive,
+                                             const std::string& EditText, int SelStart, int SelLength) {
+  TResult r;
+  if (Ch == 8) {
+    r.SetText = true;
+    if (SelLength <= 0) {
+      std::u32string e = Utf8ToCodePoints(FLookupEntry);
+      if (!e.empty()) e.pop_back();
+      FLookupEntry = CodePointsToUtf8(e);
+      r.Text = FLookupEntry;
+    } else {
+      std::u32string t = Utf8ToCodePoints(EditText);
+      const size_t start = static_cast<size_t>(std::clamp(SelStart, 0, static_cast<int>(t.size())));
+      t.erase(start, static_cast<size_t>(SelLength));
+      r.Text = CodePointsToUtf8(t);
+    }
+    r.SelStart = Utf8Length(r.Text);
+    return r;
+  }
+  if (Ch != 9) FLookupEntry += CodePointsToUtf8(std::u32string(1, Ch));
+  int found = FindLookup(Items, Column, FLookupEntry, CaseSensitive);
+  bool select = true;
+  if (found < 0) {
+    const std::string single = CodePointsToUtf8(std::u32string(1, Ch));
+    found = Ch == 9 ? -1 : FindLookup(Items, Column, single, CaseSensitive);
+    if (found < 0) {
+      FLookupEntry.clear();
+      return r;
+    }
+    FLookupEntry = single;
+    select = false;
+  }
+  r.Item = found;
+  r.SetText = true;
+  r.Text = Items[static_cast<size_t>(found)].ColumnText(Column);
+  const int typed = std::min(Utf8Length(FLookupEntry), Utf8Length(r.Text));
+  r.SelStart = typed;
+  r.SelLength = select ? Utf8Length(r.Text) - typed : 0;
+  return r;
+}
+
 TCompletion Complete(const std::vector<std::string>& Lookup, const std::string& Text, int Caret, bool MatchCase) {
   TCompletion r;
   const std::u32string text = Utf8ToCodePoints(Text);

@@ -40,6 +40,28 @@ int FindLookup(const TDropDownItems& Items, int Column, const std::string& Entry
 // PageUp and PageDown by ten, Home and End only when EndKeys. Answers ItemIndex when the key
 // moves nothing.
 int StepItem(int ItemIndex, int Count, WORD Key, bool EndKeys);
+// The search of the open list: characters typed there gather into a search text.
+class TListSearch {
+ public:
+  struct TResult {
+    // The item found, -1 for none.
+    int Item = -1;
+    // The edit's new text and selection, when SetText.
+    bool SetText = false;
+    std::string Text;
+    int SelStart = 0;
+    int SelLength = 0;
+  };
+  // EditText, SelStart and SelLength: the edit as it stands (positions in characters).
+  TResult LookupChar(char32_t Ch, const TDropDownItems& Items, int Column, bool CaseSensitive,
+                     const std::string& EditText, int SelStart, int SelLength);
+  const std::string& Entry() const { return FLookupEntry; }
+  void Clear() { FLookupEntry.clear(); }
+
+ private:
+  std::string FLookupEntry;
+};
+
 // What typing into the edit makes of its text against the lookup entries.
 struct TCompletion {
   bool Matched = false;

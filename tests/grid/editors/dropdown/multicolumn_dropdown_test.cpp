@@ -30,6 +30,52 @@ TEST(MultiColumnDropDownTest, LookupFollowsTheCaseRule) {
   EXPECT_EQ(FindLookup(items, 5, "a", false), -1);
 }
 
+TEST(MultiColumnDropDownTest, ListSearchGathersTypedCharacters) {
+  const TDropDownItems items = MakeItems({{"Berlin"}, {"Bern"}, {"Bonn"}, {"Oslo"}});
+  TListSearch search;
+  struct Step {
+    char32_t ch;
+    int item;
+    std::string text, entry;
+    int selStart, selLength;
+  } steps[] = {
+      {'b', 0, "Berlin", "b", 1, 5},
+      {'e', 0, "Berlin", "be", 2, 4},
+      {'r', 0, "Berlin", "ber", 3, 3},
+      {'n', 1, "Bern", "bern", 4, 0},
+      {'x', -1, "", "", 0, 0},  // nothing found: the search starts over
+      {'o', 3, "Oslo", "o", 1, 3},
+      {'n', -1, "", "", 0, 0},
+      {'b', 0, "Berlin", "b", 1, 5},
+      {'o', 2, "Bonn", "bo", 2, 2},
+      {'o', 3, "Oslo", "o", 1, 0},  // "boo" fails, the single character finds
+  };
+  std::string text;
+  for (const Step& s : steps) {
+    const auto r = search.LookupChar(s.ch, items, 0, false, text, 0, 0);
+    EXPECT_EQ(r.Item, s.item) << static_cast<char>(s.ch);
+    EXPECT_EQ(search.Entry(), s.entry) << static_cast<char>(s.ch);
+    if (r.Item >= 0) {
+      EXPECT_EQ(r.Text, s.text);
+      EXPECT_EQ(r.SelStart, s.selStart) << static_cast<char>(s.ch);
+      EXPECT_EQ(r.SelLength, s.selLength) << static_cast<char>(s.ch);
+      text = r.Text;
+    }
+  }
+  // Backspace without a selection takes the last character off the search text.
+  search.Clear();
+  search.LookupChar('b', items, 0, true, "", 0, 0);
+  EXPECT_EQ(search.Entry(), "");  // case-sensitive: "b" finds nothing
+  search.LookupChar('B', items, 0, true, "", 0, 0);
+  search.LookupChar('o', items, 0, true, "Berlin", 1, 5);
+  auto r = search.LookupChar(8, items, 0, true, "Bonn", 2, 0);
+  EXPECT_EQ(r.Item, -1);
+  EXPECT_EQ(r.Text, "B");
+  EXPECT_EQ(r.SelStart, 1);
+  r = search.LookupChar(8, items, 0, true, "Bonn", 1, 3);
+  EXPECT_EQ(r.Text, "B");
+}
+
 TEST(MultiColumnDropDownTest, CompletionWhileTyping) {
   const std::vector<std::string> lookup = {"Apple", "Banana", "banjo"};
   struct Case {
