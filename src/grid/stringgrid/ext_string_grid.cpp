@@ -391,11 +391,6 @@ void TExtStringGrid::Resize() {
   CellControlsUpdate(false);
 }
 
-void TExtStringGrid::TopLeftChanged() {
-  TBaseGrid::TopLeftChanged();
-  CellControlsUpdate(false);
-}
-
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   int drh = DefaultRowHeight();
   if (FP->Layout.FIntegralHeight && FP && FP->UpdateCount == 0 && drh > 0) {

@@ -1717,7 +1717,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ApplyFlatScrollStyle();
   void ApplyFlatScrollColor();
   void ApplyFlatScrollWidth();
-  // The indicators follow the grid's first shown row and column.
+  // The indicators and the cell controls follow the grid's first shown row and column.
   void TopLeftChanged() override;
 
   // The construction body: every owned object in its order, then the defaults.
@@ -1725,8 +1725,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void Loaded() override;
   void CreateWnd() override;
   void Resize() override;
-  // Cell controls follow the scrolled cells.
-  void TopLeftChanged() override;
   void GetDefaultCellProperties(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
                                 TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
                                 bool& WW, TCellGradientDirection& GD) override;

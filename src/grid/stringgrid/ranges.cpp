@@ -181,14 +181,8 @@ void TExtStringGrid::FollowMovedControls(bool Columns, int FromIndex, int ToInde
   CellControlsUpdate(false);
 }
 
-void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
-  if (FP->ColumnOrder->Count() == 0) SetColumnOrder();
-  TIntList& order = *FP->ColumnOrder;
-  // The recorded order moves with its column, so positions can be looked up afterwards.
-  if (FromIndex >= 0 && ToIndex >= 0 && FromIndex < order.Count() && ToIndex < order.Count())
-    order.Move(FromIndex, ToIndex);
-  TBaseGrid::MoveColumn(FromIndex, ToIndex);
-}
+// The recorded column order moves in ColumnMoved, which header drags reach too.
+void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) { TBaseGrid::MoveColumn(FromIndex, ToIndex); }
 
 namespace {
 
@@ -217,8 +211,9 @@ void RotateEntries(std::array<T, N>& table, int From, int To) {
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   TExtStringGridPrivate& p = *FP;
   int rFrom = DisplToRealCol(FromIndex), rTo = DisplToRealCol(ToIndex);
+  if (p.ColumnOrder->Count() == 0) SetColumnOrder();
   TIntList& order = *p.ColumnOrder;
-  if (rFrom < order.Count() && rTo < order.Count()) order.Move(rFrom, rTo);
+  if (rFrom >= 0 && rTo >= 0 && rFrom < order.Count() && rTo < order.Count()) order.Move(rFrom, rTo);
   if (p.NumHidden > 0) {
     RotateEntries(p.VisibleCol, rFrom, rTo);
     RotateEntries(p.AllColWidths, rFrom, rTo);

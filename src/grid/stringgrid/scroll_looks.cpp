@@ -105,6 +105,7 @@ void TExtStringGrid::TopLeftChanged() {
   TBaseGrid::TopLeftChanged();
   if (FP->ScrollLooks.Vert) FP->ScrollLooks.Vert->Invalidate();
   if (FP->ScrollLooks.Horz) FP->ScrollLooks.Horz->Invalidate();
+  CellControlsUpdate(false);
 }
 
 void TExtStringGrid::InitFlatScrollBars() { FP->ScrollLooks.FlatInitialised = FlatScrollBarFunctionFound("InitializeFlatSB"); }
