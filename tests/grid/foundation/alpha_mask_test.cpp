@@ -37,7 +37,7 @@ TEST(BlurKernelTest, OuterTapsTooLightForAByteAreTrimmedAndTheRestSumsToOne) {
     EXPECT_EQ(k.Size, c.size);
     double sum = 0;
     for (int t = -10; t <= 10; ++t) {
-      if (std::abs(t) > k.Size) EXPECT_EQ(k.Weights[10 + t], 0.0f) << t;
+      if (std::abs(t) > k.Size) { EXPECT_EQ(k.Weights[10 + t], 0.0f) << t; }
       sum += k.Weights[10 + t];
     }
     EXPECT_NEAR(sum, 1.0, 1e-6);

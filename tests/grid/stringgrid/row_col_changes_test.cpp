@@ -231,7 +231,7 @@ TEST_F(StringGridTest, EachColumnOperationKeepsTheColumnsCompanions) {
     // The check box stays with column c4's text, where it went; the only hidden column is c2's.
     for (int col = 0; col < grid->TotalColCount(); ++col) {
       EXPECT_EQ(grid->HasCheckBox(col, 2), grid->Cells(col, 1) == "c4") << col;
-      if (grid->IsHiddenColumn(col)) EXPECT_EQ(grid->Cells(col, 1), "c2") << col;
+      if (grid->IsHiddenColumn(col)) { EXPECT_EQ(grid->Cells(col, 1), "c2") << col; }
     }
     EXPECT_TRUE(grid->MergedCells().CheckConsistency());
   }
