@@ -290,6 +290,8 @@ void TExtStringGrid::SwapColumns(int ACol1, int ACol2) {
   int total = TotalColCount();
   if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= total || ACol2 >= total) return;
   Store().SwapColumns(ACol1, ACol2);
+  TGridItems& items = *p.GridItems;
+  for (int i = 0; i < items.Count(); ++i) items.Items(i)->ItemsThrough(std::max(ACol1, ACol2)).Exchange(ACol1, ACol2);
   // Widths belong to display columns: two visible columns exchange theirs; a hidden one keeps
   // its place in the view's order.
   if (!IsHiddenColumn(ACol1) && !IsHiddenColumn(ACol2))

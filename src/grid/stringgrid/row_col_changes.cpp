@@ -262,6 +262,19 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount) {
   if (EditorMode()) SetEditorMode(false);
   FreeRangeCells(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
   Store().DeleteColumns(ColIndex, CCount);
+  // Hidden rows keep their cells aside: theirs leave too, so the rest stay under their columns.
+  TGridItems& items = *p.GridItems;
+  for (int i = 0; i < items.Count(); ++i) {
+    TStringList& cells = items.Items(i)->Items();
+    for (int c = std::min(ColIndex + CCount, cells.Count()) - 1; c >= ColIndex; --c) {
+      if (auto* props = dynamic_cast<TCellProperties*>(cells.Objects(c))) {
+        cells.SetObjects(c, nullptr);
+        delete GraphicOfCellProperties(props);
+        delete props;
+      }
+      cells.Delete(c);
+    }
+  }
   int hidden = CCount - shown;
   // The visibility table shifts with the columns, to the end of the table only.
   for (int c = ColIndex; c <= kMaxHideColumns; ++c) {
@@ -288,6 +301,12 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount) {
   ColIndex = std::min(ColIndex, total);
   if (EditorMode()) SetEditorMode(false);
   Store().InsertColumns(ColIndex, CCount);
+  TGridItems& items = *p.GridItems;
+  for (int i = 0; i < items.Count(); ++i) {
+    TStringList& cells = items.Items(i)->Items();
+    if (cells.Count() > ColIndex)
+      for (int k = 0; k < CCount; ++k) cells.Insert(ColIndex, "");
+  }
   for (int c = kMaxHideColumns; c >= ColIndex + CCount; --c) {
     p.VisibleCol[static_cast<size_t>(c)] = p.VisibleCol[static_cast<size_t>(c - CCount)];
     p.AllColWidths[static_cast<size_t>(c)] = p.AllColWidths[static_cast<size_t>(c - CCount)];

@@ -263,6 +263,34 @@ TEST_F(StringGridTest, AColumnMovedOverAHiddenOneTakesItsHiddenRowCellsSortAndCo
   EXPECT_EQ(grid->CellControls(4, 3), edit);
 }
 
+// A hidden row keeps its cells aside; columns inserted, removed or swapped while it is hidden
+// must take its cells along, or it comes back with texts under the wrong columns.
+TEST_F(StringGridTest, ColumnChangesTakeTheCellsOfHiddenRowsAlong) {
+  struct Case {
+    const char* name;
+    std::function<void(TExtStringGrid&)> change;
+    std::vector<std::string> after;  // row 2's texts after the change, by column
+  };
+  const std::vector<Case> cases{
+      {"insert", [](TExtStringGrid& g) { g.InsertCols(1, 2); }, {"a", "", "", "b", "c", "d"}},
+      {"remove", [](TExtStringGrid& g) { g.RemoveCols(1, 2); }, {"a", "d"}},
+      {"swap", [](TExtStringGrid& g) { g.SwapColumns(0, 2); }, {"c", "b", "a", "d"}},
+  };
+  for (const Case& c : cases) {
+    grid->SetRowCount(5);
+    grid->SetColCount(4);
+    const std::vector<std::string> texts{"a", "b", "c", "d"};
+    for (int col = 0; col < 4; ++col) grid->SetCells(col, 2, texts[static_cast<size_t>(col)]);
+    grid->HideRow(2);
+    c.change(*grid);
+    grid->UnHideRowsAll();
+    ASSERT_EQ(grid->ColCount(), static_cast<int>(c.after.size())) << c.name;
+    for (int col = 0; col < grid->ColCount(); ++col)
+      EXPECT_EQ(grid->Cells(col, 2), c.after[static_cast<size_t>(col)]) << c.name << " column " << col;
+    grid->ClearAll();
+  }
+}
+
 // A control in a cell sits over its cell after every change of rows, columns, sizes and
 // scrolling, and is hidden while its cell is hidden or out of view.
 TEST_F(StringGridTest, CellControlsFollowTheirCellsAndHideWithThem) {
