@@ -107,12 +107,31 @@ void TExtStringGrid::RestoreRowAfterRemoval(int OldRow, int OldTop) {
   if (TopRow() >= t && RowCount() - VisibleRowCount() - 1 > 0) SetTopRowEx(t);
 }
 
+namespace {
+
+// The controls of rows that leave go with them (hidden and out of the list), so none is left
+// standing over the row that moves up into their place.
+void DropRowControls(TExtStringGrid& grid, TExtStringGridPrivate& p, int ARow, int RCount) {
+  TControlList& list = *p.ControlList;
+  for (int i = list.Count() - 1; i >= 0; --i) {
+    TControlItem* item = list.Control(i);
+    int shown = grid.RealToDisplRow(item->Y());
+    if (shown < ARow || shown >= ARow + RCount) continue;
+    if (item->Control()) item->Control()->SetVisible(false);
+    list.RemoveControl(i);
+    if (p.NumCellControls > 0) --p.NumCellControls;
+  }
+}
+
+}  // namespace
+
 void TExtStringGrid::RemoveRows(int RowIndex, int RCount) {
   TExtStringGridPrivate& p = *FP;
   if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
   // Never more rows than stand from RowIndex on, and one row always stays.
   RCount = std::min({RCount, RowCount() - RowIndex, RowCount() - 1});
   if (RCount <= 0) return;
+  DropRowControls(*this, p, RowIndex, RCount);
   ShiftCellControlRows(RealRowIndex(RowIndex + RCount), -RCount);
   FreeRangeCells(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
   if (EditorMode()) SetEditorMode(false);
@@ -164,17 +183,7 @@ void TExtStringGrid::DeleteRowRange(int ARow, int RCount, bool Removal) {
   if (ARow < 0 || ARow >= RowCount() || RCount <= 0) return;
   RCount = std::min({RCount, RowCount() - ARow, RowCount() - 1});
   if (RCount <= 0) return;
-  if (Removal) {
-    TControlList& list = *p.ControlList;
-    for (int i = list.Count() - 1; i >= 0; --i) {
-      TControlItem* item = list.Control(i);
-      int shown = RealToDisplRow(item->Y());
-      if (shown < ARow || shown >= ARow + RCount) continue;
-      if (item->Control()) item->Control()->SetVisible(false);
-      list.RemoveControl(i);
-      if (p.NumCellControls > 0) --p.NumCellControls;
-    }
-  }
+  if (Removal) DropRowControls(*this, p, ARow, RCount);
   if (EditorMode()) SetEditorMode(false);
   int oldRow = Row(), oldTop = TopRow();
   BeginUpdate();

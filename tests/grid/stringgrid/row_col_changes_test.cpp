@@ -263,6 +263,20 @@ TEST_F(StringGridTest, AColumnMovedOverAHiddenOneTakesItsHiddenRowCellsSortAndCo
   EXPECT_EQ(grid->CellControls(4, 3), edit);
 }
 
+// A removed row's control goes with it: none is left over the row that moves up.
+TEST_F(StringGridTest, RemovedRowsTakeTheirCellControlsAlong) {
+  grid->SetRowCount(10);
+  TEdit* gone = New<TEdit>(form.get());
+  TEdit* stays = New<TEdit>(form.get());
+  grid->SetCellControls(1, 3, gone);
+  grid->SetCellControls(1, 5, stays);
+  grid->RemoveRows(3, 1);
+  EXPECT_FALSE(gone->Visible());
+  EXPECT_EQ(grid->ControlList().Count(), 1);
+  EXPECT_NE(grid->CellControls(1, 3), gone);
+  EXPECT_EQ(grid->CellControls(1, 4), stays);
+}
+
 // A hidden row keeps its cells aside; columns inserted, removed or swapped while it is hidden
 // must take its cells along, or it comes back with texts under the wrong columns.
 TEST_F(StringGridTest, ColumnChangesTakeTheCellsOfHiddenRowsAlong) {
