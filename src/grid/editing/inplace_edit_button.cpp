@@ -34,6 +34,17 @@ bool FilterTyped(TCustomEdit& Edit, int Kind, TKeyChar& Ch) {
   return taken;
 }
 
+// The button's event gives the editor its new text; false when the handler freed the editor.
+bool TakeEllipsisValue(TEsgEditBtn& Edit, TGridEditorHost& Host) {
+  HWND self = Edit.Handle();
+  std::string value = Host.EllipsClick(Edit.Text());
+  if (!IsWindow(self)) return false;
+  Edit.SetText(value);
+  Edit.SelectAll();
+  Edit.Invalidate();
+  return true;
+}
+
 void HideAndFocusGrid(TGridEditorHost& Host) {
   Host.HideInplaceEdit();
   if (Host.Window().CanFocus()) Host.Window().SetFocus();
@@ -96,13 +107,7 @@ TGridEditBtn::TGridEditBtn(TComponent* AOwner, TGridEditorHost& Host) : TEsgEdit
 }
 
 void TGridEditBtn::ButtonClick(TObject* /*Sender*/) {
-  HWND self = Handle();
-  std::string value = FHost->EllipsClick(Text());
-  if (!IsWindow(self)) return;
-  SetText(value);
-  SelectAll();
-  Invalidate();
-  if (FStopEditAfterClick) HideAndFocusGrid(*FHost);
+  if (TakeEllipsisValue(*this, *FHost) && FStopEditAfterClick) HideAndFocusGrid(*FHost);
 }
 
 void TGridEditBtn::WndProc(TMessage& Message) {
@@ -271,14 +276,7 @@ TGridUnitEditBtn::TGridUnitEditBtn(TComponent* AOwner, TGridEditorHost& Host) : 
   OnClickBtn = [this](TObject* Sender) { ButtonClick(Sender); };
 }
 
-void TGridUnitEditBtn::ButtonClick(TObject* /*Sender*/) {
-  HWND self = Handle();
-  std::string value = FHost->EllipsClick(Text());
-  if (!IsWindow(self)) return;
-  SetText(value);
-  SelectAll();
-  Invalidate();
-}
+void TGridUnitEditBtn::ButtonClick(TObject* /*Sender*/) { TakeEllipsisValue(*this, *FHost); }
 
 void TGridUnitEditBtn::WndProc(TMessage& Message) {
   switch (Message.Msg) {

@@ -9,6 +9,26 @@
 namespace hd {
 namespace {
 
+// After a partition: sorts the smaller part by recursion and narrows [L, R] to the larger one,
+// so the stack grows only with the logarithm of the rows. False when nothing is left to sort.
+template <typename Recurse>
+bool NarrowToLargerPart(int& L, int& R, int i, int j, Recurse recurse) {
+  bool left = L < j, right = i < R;
+  if (left && right) {
+    if (j - L < R - i) {
+      recurse(L, j);
+      L = i;
+    } else {
+      recurse(i, R);
+      R = j;
+    }
+    return true;
+  }
+  if (left) R = j;
+  if (right) L = i;
+  return left || right;
+}
+
 // The scratch rows below the last row while a sort runs; the pivot is the second of them.
 constexpr int kScratchRows = 3;
 
@@ -114,22 +134,7 @@ void TGridSorter::QuickSortRange(int ACol, int L, int R) {
         ++i, --j;
       }
     } while (i <= j);
-    bool left = L < j, right = i < R;
-    if (left && right) {
-      if (j - L < R - i) {
-        QuickSortRange(ACol, L, j);
-        L = i;
-      } else {
-        QuickSortRange(ACol, i, R);
-        R = j;
-      }
-    } else if (left) {
-      R = j;
-    } else if (right) {
-      L = i;
-    } else {
-      return;
-    }
+    if (!NarrowToLargerPart(L, R, i, j, [&](int l, int r) { QuickSortRange(ACol, l, r); })) return;
   }
 }
 
@@ -147,22 +152,7 @@ void TGridSorter::QuickSortIndexedRange(int L, int R) {
         ++i, --j;
       }
     } while (i <= j);
-    bool left = L < j, right = i < R;
-    if (left && right) {
-      if (j - L < R - i) {
-        QuickSortIndexedRange(L, j);
-        L = i;
-      } else {
-        QuickSortIndexedRange(i, R);
-        R = j;
-      }
-    } else if (left) {
-      R = j;
-    } else if (right) {
-      L = i;
-    } else {
-      return;
-    }
+    if (!NarrowToLargerPart(L, R, i, j, [&](int l, int r) { QuickSortIndexedRange(l, r); })) return;
   }
 }
 
@@ -252,22 +242,7 @@ void TGridSorter::UnSortRange(std::vector<int>& Keys, int L, int R) {
         ++i, --j;
       }
     } while (i <= j);
-    bool left = L < j, right = i < R;
-    if (left && right) {
-      if (j - L < R - i) {
-        UnSortRange(Keys, L, j);
-        L = i;
-      } else {
-        UnSortRange(Keys, i, R);
-        R = j;
-      }
-    } else if (left) {
-      R = j;
-    } else if (right) {
-      L = i;
-    } else {
-      return;
-    }
+    if (!NarrowToLargerPart(L, R, i, j, [&](int l, int r) { UnSortRange(Keys, l, r); })) return;
   }
 }
 
