@@ -10,6 +10,7 @@
 #include "grid/editors/dropdown/dropdown_edit.h"
 #include "platform/classes.h"
 #include "platform/regional.h"
+#include "grid/editors/dropdown/dropdown_fixture.h"
 #include "testkit/gui_kit.h"
 
 namespace hd {
@@ -38,33 +39,18 @@ class TPlainDropDown : public TExtCustomDropDown {
   }
 };
 
-class DropDownEditTest : public ::testing::Test {
+class DropDownEditTest : public test::DropDownFixture<TPlainDropDown> {
  protected:
   void SetUp() override {
-    SetFormatSettingsProvider([] { return InvariantFormatSettings(); });
-    main = std::make_unique<TForm>(nullptr);
-    main->SetBorderStyle(bsNone);
-    main->SetBounds(100, 100, 500, 300);
-    drop = New<TPlainDropDown>(main.get());
-    drop->SetParent(main.get());
-    drop->SetBounds(20, 30, 150, 21);
-    drop->DropDownHeader().SetVisible(false);
-    drop->DropDownFooter().SetVisible(false);
-    // Filled into the popup the content took its size; it starts again at its own.
-    drop->content->SetAlign(alNone);
-    drop->content->SetBounds(0, 0, 120, 90);
-    other = new TEdit(main.get());
-    other->SetParent(main.get());
-    other->SetBounds(20, 200, 100, 21);
-    drop->OnDropUp = [this](TObject*, bool cancelled) { dropUps.push_back(cancelled); };
-    main->Show();
-    drop->SetFocus();
-    kit.Process();
-  }
-  void TearDown() override {
-    main.reset();
-    SetFormatSettingsProvider({});
-    ResetKeyStates();
+    ShowForm([this] {
+      drop->DropDownHeader().SetVisible(false);
+      drop->DropDownFooter().SetVisible(false);
+      // Filled into the popup the content took its size; it starts again at its own.
+      drop->content->SetAlign(alNone);
+      drop->content->SetBounds(0, 0, 120, 90);
+      other = AddOtherEdit();
+      drop->OnDropUp = [this](TObject*, bool cancelled) { dropUps.push_back(cancelled); };
+    });
   }
   TDropDownForm* Popup() { return drop->DropDownForm(); }
   TPoint EditOnScreen() { return main->ClientToScreen({drop->Left(), drop->Top()}); }
@@ -73,11 +59,8 @@ class DropDownEditTest : public ::testing::Test {
     kit.Process();
   }
 
-  TGuiKit kit;
   TMonitorLayoutScope monitors{{{Rect(0, 0, 1280, 900), Rect(0, 0, 1280, 860)},
                                 {Rect(-1280, 0, 0, 900), Rect(-1280, 0, 0, 860)}}};
-  std::unique_ptr<TForm> main;
-  TPlainDropDown* drop = nullptr;
   TEdit* other = nullptr;
   std::vector<bool> dropUps;
 };

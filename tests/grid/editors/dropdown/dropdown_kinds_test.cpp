@@ -11,6 +11,7 @@
 #include "grid/editors/dropdown/memo_dropdown.h"
 #include "grid/editors/dropdown/trackbar_dropdown.h"
 #include "platform/regional.h"
+#include "grid/editors/dropdown/dropdown_fixture.h"
 #include "testkit/gui_kit.h"
 
 namespace hd {
@@ -19,34 +20,16 @@ namespace {
 using test::TGuiKit;
 
 template <class Kind>
-class KindFixture : public ::testing::Test {
+class KindFixture : public test::DropDownFixture<Kind> {
  protected:
   void SetUp() override {
-    SetFormatSettingsProvider([] { return InvariantFormatSettings(); });
-    main = std::make_unique<TForm>(nullptr);
-    main->SetBorderStyle(bsNone);
-    main->SetBounds(100, 100, 500, 300);
-    drop = New<Kind>(main.get());
-    drop->SetParent(main.get());
-    drop->SetBounds(20, 30, 150, 21);
-    other = new TEdit(main.get());
-    other->SetParent(main.get());
-    other->SetBounds(20, 200, 100, 21);
-    drop->OnDropUp = [this](TObject*, bool cancelled) { dropUps.push_back(cancelled); };
-    main->Show();
-    drop->SetFocus();
-    kit.Process();
+    this->ShowForm([this] {
+      other = this->AddOtherEdit();
+      this->drop->OnDropUp = [this](TObject*, bool cancelled) { dropUps.push_back(cancelled); };
+    });
   }
-  void TearDown() override {
-    main.reset();
-    SetFormatSettingsProvider({});
-    ResetKeyStates();
-  }
-  bool Down() { return drop->DropDownForm() && drop->DropDownForm()->Visible(); }
+  bool Down() { return this->drop->DropDownForm() && this->drop->DropDownForm()->Visible(); }
 
-  TGuiKit kit;
-  std::unique_ptr<TForm> main;
-  Kind* drop = nullptr;
   TEdit* other = nullptr;
   std::vector<bool> dropUps;
 };

@@ -11,6 +11,7 @@
 #include "grid/editors/dropdown/dropdown_strips.h"
 #include "platform/exceptions.h"
 #include "platform/regional.h"
+#include "grid/editors/dropdown/dropdown_fixture.h"
 #include "testkit/gui_kit.h"
 
 namespace hd {
@@ -33,29 +34,16 @@ class TStripsDropDown : public TExtCustomDropDown {
   }
 };
 
-class DropDownStripsTest : public ::testing::Test {
+class DropDownStripsTest : public test::DropDownFixture<TStripsDropDown> {
  protected:
   void SetUp() override {
-    SetFormatSettingsProvider([] { return InvariantFormatSettings(); });
-    main = std::make_unique<TForm>(nullptr);
-    main->SetBorderStyle(bsNone);
-    main->SetBounds(100, 100, 500, 300);
-    drop = New<TStripsDropDown>(main.get());
-    drop->SetParent(main.get());
-    drop->SetBounds(20, 30, 150, 21);
-    drop->OnDropUp = [this](TObject*, bool cancelled) { events.push_back(cancelled ? "up cancelled" : "up kept"); };
-    drop->OnDropDownFooterButtonClick = [this](TObject* Sender, int Index) {
-      EXPECT_EQ(Sender, drop);
-      events.push_back("footer " + std::to_string(Index));
-    };
-    main->Show();
-    drop->SetFocus();
-    kit.Process();
-  }
-  void TearDown() override {
-    main.reset();
-    SetFormatSettingsProvider({});
-    ResetKeyStates();
+    ShowForm([this] {
+      drop->OnDropUp = [this](TObject*, bool cancelled) { events.push_back(cancelled ? "up cancelled" : "up kept"); };
+      drop->OnDropDownFooterButtonClick = [this](TObject* Sender, int Index) {
+        EXPECT_EQ(Sender, drop);
+        events.push_back("footer " + std::to_string(Index));
+      };
+    });
   }
   void Open() {
     drop->ShowDropDown();
@@ -64,9 +52,6 @@ class DropDownStripsTest : public ::testing::Test {
   }
   bool Down() { return drop->DropDownForm()->Visible(); }
 
-  TGuiKit kit;
-  std::unique_ptr<TForm> main;
-  TStripsDropDown* drop = nullptr;
   std::vector<std::string> events;
 };
 
