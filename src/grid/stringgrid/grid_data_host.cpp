@@ -32,8 +32,7 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   std::string StrippedText(int ACol, int ARow) const override { return G.GetStrippedCell(ACol, ARow); }
   TCellType CellType(int ACol, int ARow) override { return G.GetCellType(ACol, ARow); }
   bool CheckBoxState(int ACol, int ARow, bool& State) override { return G.GetCheckBoxState(ACol, ARow, State); }
-  // Image keys of cells come with the cell objects that hold pictures; until then all equal.
-  int CellImageKey(int, int) override { return 0; }
+  std::intptr_t CellImageKey(int ACol, int ARow) override { return G.GetCellImageKey(ACol, ARow); }
   bool HasDisplayHooks() const override { return static_cast<bool>(G.OnGetDisplText); }
 
   void SortSwapRows(int ARow1, int ARow2) override { G.SortSwapRows(ARow1, ARow2); }

@@ -4,6 +4,8 @@
 // interface alone, so that they run on a plain in-memory table in tests.
 #pragma once
 
+#include <cstdint>
+
 #include <string>
 
 #include "grid/foundation/grid_types.h"
@@ -51,7 +53,7 @@ class TGridDataHost {
   virtual TCellType CellType(int ACol, int ARow) = 0;
   // False when the cell holds no two-state check box.
   virtual bool CheckBoxState(int ACol, int ARow, bool& State) = 0;
-  virtual int CellImageKey(int ACol, int ARow) = 0;
+  virtual std::intptr_t CellImageKey(int ACol, int ARow) = 0;
   // True when a display hook or virtual cells make displayed texts differ from stored ones.
   virtual bool HasDisplayHooks() const = 0;
 

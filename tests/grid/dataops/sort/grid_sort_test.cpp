@@ -4,6 +4,8 @@
 #include "grid/foundation/lists.h"
 #include "grid/stringgrid/grid_settings_data.h"
 #include "grid/stringgrid/string_grid_fixture.h"
+#include "platform/bitmap.h"
+#include "platform/image_list.h"
 
 namespace hd::test {
 namespace {
@@ -37,6 +39,20 @@ TEST_F(GridSortTest, SortAndUnsortWithAHiddenColumnMovingWithItsRows) {
   grid->QUnSort();
   EXPECT_EQ(Column(1), (Texts{"c", "a", "b"}));
   EXPECT_EQ(Column(3), (Texts{"30", "10", "20"}));
+}
+
+// Image-list cells sort by their image index, whatever their texts.
+TEST_F(GridSortTest, ImageCellsSortByTheirImageIndex) {
+  Fill({{"x", "a"}, {"x", "b"}, {"x", "c"}});
+  TImageList images{16, 16};
+  images.Add(TBitmap(16 * 10, 16));
+  grid->SetGridImages(&images);
+  const int indexes[] = {5, 2, 9};
+  for (int r = 0; r < 3; ++r) grid->AddImageIdx(1, r + 1, indexes[r], haLeft, vaTop);
+  grid->OnGetFormat = [](TObject*, int, TSortStyle& s, std::string&, std::string&) { s = ssImages; };
+  grid->Sort(1, sdAscending);
+  EXPECT_EQ(Column(2), (Texts{"b", "a", "c"}));
+  grid->SetGridImages(nullptr);
 }
 
 TEST_F(GridSortTest, IndexedSortAndItsSettingsText) {

@@ -111,7 +111,7 @@ class TMemoryGridHost : public TGridDataHost {
     State = StoredText(ACol, ARow) == "1";
     return true;
   }
-  int CellImageKey(int ACol, int ARow) override { return std::atoi(StoredText(ACol, ARow).c_str()); }
+  std::intptr_t CellImageKey(int ACol, int ARow) override { return std::atoi(StoredText(ACol, ARow).c_str()); }
   bool HasDisplayHooks() const override { return static_cast<bool>(displayHook); }
 
   void SortSwapRows(int ARow1, int ARow2) override {
