@@ -1,5 +1,5 @@
 // The desktop's services: beeps, the double-click time, the window under a point, and the
-// settings store this platform does not have.
+// per-user settings store's answers for what it does not hold.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +9,7 @@
 #include "platform/ext_ctrls.h"
 #include "platform/registry.h"
 #include "testkit/gui_kit.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {
@@ -73,11 +74,12 @@ TEST(DesktopTest, WindowFromPointFindsTheDeepestWindowOnTheTopmostForm) {
   EXPECT_EQ(WindowFromPoint(at(back.get(), 200, 90)), front->Handle());
 }
 
-TEST(DesktopTest, SettingsStoreAnswersMissingForEveryKeyAndRefusesWrites) {
+TEST(DesktopTest, SettingsStoreAnswersMissingForUnknownKeysAndRefusesWritesWithoutAKey) {
+  testkit::TempFolder dir;
+  SetUserStoreFile(dir.File("store.ini"));
   TRegistry reg;
   EXPECT_EQ(reg.RootKey(), HKEY_CURRENT_USER);
   EXPECT_FALSE(reg.OpenKeyReadOnly("Software\\Microsoft\\Office\\14.0\\Common\\General"));
-  EXPECT_FALSE(reg.OpenKey("Software\\HD58318", true));
   EXPECT_FALSE(reg.KeyExists("Software"));
   EXPECT_FALSE(reg.ValueExists("Theme"));
   EXPECT_EQ(reg.CurrentPath(), "");
@@ -91,11 +93,15 @@ TEST(DesktopTest, SettingsStoreAnswersMissingForEveryKeyAndRefusesWrites) {
   EXPECT_THROW(reg.ReadBool("Flag"), ERegistryException);
   try {
     reg.WriteInteger("Col0", 64);
-    ADD_FAILURE() << "the store takes no writes";
+    ADD_FAILURE() << "no key is open to take the value";
   } catch (const ERegistryException& e) {
     EXPECT_STREQ(e.what(), "Failed to set data for 'Col0'");
   }
   EXPECT_THROW(reg.WriteString("Col0", "64"), ERegistryException);
+  // Only the user's own root keeps values.
+  reg.SetRootKey(HKEY_LOCAL_MACHINE);
+  EXPECT_FALSE(reg.OpenKey("Software\\HD58318", true));
+  SetUserStoreFile("");
 }
 
 }  // namespace

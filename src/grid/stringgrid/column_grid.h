@@ -57,6 +57,14 @@ class TExtColumnGrid : public TExtStringGrid {
   // A column move is being carried out.
   bool ColMoving() const { return FColMoving; }
 
+  // With an INI file named by ColumnSize, the "CP" entries: each column's design position in
+  // display order; else the string grid's "Pos" entries.
+  void SaveColPositions() override;
+  void LoadColPositions() override;
+  void SaveColumnPositions(const std::string& Key, const std::string& Section);
+  // Nothing changes unless the section holds a design position for every column.
+  void LoadColumnPositions(const std::string& Key, const std::string& Section);
+
   std::uint32_t GetVersionNr() const override;
   std::string GetVersionString() const override;
 

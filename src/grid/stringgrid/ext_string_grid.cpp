@@ -6,6 +6,7 @@
 
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/clipboard.h"
+#include "platform/exceptions.h"
 #include "platform/forms.h"
 #include "platform/scroll_bars.h"
 #include "platform/timers.h"
@@ -204,11 +205,13 @@ void TExtStringGrid::Loaded() {
     if (TThemeNotifier* notifier = GetThemeNotifier(this)) notifier->RegisterWindow(Handle());
   InitOrigColSizes();
   SetColumnOrder();
+  LoadKeptColSizes();
 }
 
 void TExtStringGrid::CreateWnd() {
   if (Destroying()) return;
   TBaseGrid::CreateWnd();
+  LoadKeptColSizes();
   if (!Parent()) return;
   TExtStringGridPrivate& p = *FP;
   // The thin indicators replace the bars, which would otherwise show beside them.
@@ -221,8 +224,24 @@ void TExtStringGrid::CreateWnd() {
   SetTimer(Handle(), kGridTimerId, kGridTimerInterval);
 }
 
+void TExtStringGrid::LoadKeptColSizes() {
+  if (!FP->ColumnSize || !FP->ColumnSize->Save()) return;
+  // A store that cannot be read or written leaves the widths as they are: the window still
+  // comes up.
+  try {
+    LoadColSizes();
+  } catch (const Exception&) {
+  }
+}
+
 void TExtStringGrid::Destroy() {
   TExtStringGridPrivate& p = *FP;
+  // The widths as the user left them, before hidden columns come back; a store that cannot be
+  // written must not stop the grid from going.
+  if (p.ColumnSize && p.ColumnSize->Save()) try {
+      SaveColSizes();
+    } catch (const Exception&) {
+    }
   FreeScrollControls();
   p.FormResizeLink.Remove();
   FP->Files.FClearTextOnly = false;

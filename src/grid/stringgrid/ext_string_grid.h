@@ -520,6 +520,25 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void StretchColumn(int ACol) override;
   void StretchRightColumn() { StretchColumn(ColCount() - 1); }
 
+  // --- Column layouts, looks and page set-up kept between runs (dataops/files/column_states,
+  // dataops/exchange/visual_props, dataops/print/print_settings_ini).
+  // N#widths#order#visibility, and applying such a text.
+  std::string ColumnStatesToString();
+  void StringToColumnStates(const std::string& Value);
+  // Widths ("Col" entries) and the column order ("Pos" entries) where ColumnSize says; nothing
+  // while designing or when its Key or Section is empty.
+  void SaveColSizes();
+  void LoadColSizes();
+  virtual void SaveColPositions();
+  virtual void LoadColPositions();
+  // The look as key=value lines; "Cannot Create " or "Cannot open file " and the name when
+  // the file cannot be made or read.
+  void SaveVisualProps(const std::string& FileName);
+  void LoadVisualProps(const std::string& FileName);
+  // PrintSettings in section Section of INI file Key.
+  void SavePrintSettings(const std::string& Key, const std::string& Section);
+  void LoadPrintSettings(const std::string& Key, const std::string& Section);
+
   // --- Version.
   virtual std::uint32_t GetVersionNr() const;
   virtual std::string GetVersionString() const;
@@ -1874,6 +1893,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void FillCells(bool DoFixed, const std::function<void(int, int)>& Fill);
   // Frees what the grid owns, in its order (the destructor's body).
   void Destroy();
+  // LoadColSizes at window creation and after loading, when ColumnSize.Save is on.
+  void LoadKeptColSizes();
   // The properties objects kept with hidden rows.
   void FreeHiddenRows();
   // The grid's part of a resize of its form: following the form's size with SizeWithForm.

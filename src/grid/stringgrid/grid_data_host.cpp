@@ -86,6 +86,15 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void EndUpdate() override { G.EndUpdate(); }
   void Invalidate() override { G.InvalidateGrid(); }
 
+  TIntList& ColumnOrder() override { return G.ColumnOrder(); }
+  void ResetColumnOrder() override { G.ResetColumnOrder(); }
+  void HideColumn(int ARealCol) override { G.HideColumn(ARealCol); }
+  void UnHideColumnsAll() override { G.UnHideColumnsAll(); }
+  bool IsHiddenColumn(int ARealCol) const override { return G.IsHiddenColumn(ARealCol); }
+  void SetDefaultColWidth(int Value) override { G.SetDefaultColWidth(Value); }
+  TColumnSize& ColumnSize() override { return G.ColumnSize(); }
+  bool IsDesigning() const override { return G.IsDesigning(); }
+
  private:
   TExtStringGrid& G;
 };

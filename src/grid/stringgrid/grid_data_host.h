@@ -15,6 +15,7 @@
 namespace hd {
 
 class TSortSettings;
+class TColumnSize;
 
 // The engines the grid owns (a sorter, a node engine ...), kept by the grid without knowing
 // their types.
@@ -92,6 +93,18 @@ class TGridDataHost {
   virtual void BeginUpdate() = 0;
   virtual void EndUpdate() = 0;
   virtual void Invalidate() = 0;
+
+  // Column layouts: the recorded order, hiding by real column, the default width, and where
+  // layouts are kept.
+  virtual TIntList& ColumnOrder() = 0;
+  // Every column shown again and moved to the place the recorded order gives it.
+  virtual void ResetColumnOrder() = 0;
+  virtual void HideColumn(int ARealCol) = 0;
+  virtual void UnHideColumnsAll() = 0;
+  virtual bool IsHiddenColumn(int ARealCol) const = 0;
+  virtual void SetDefaultColWidth(int Value) = 0;
+  virtual TColumnSize& ColumnSize() = 0;
+  virtual bool IsDesigning() const = 0;
 };
 
 }  // namespace hd

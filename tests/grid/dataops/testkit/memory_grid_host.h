@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "grid/stringgrid/grid_data_host.h"
+#include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/grid_settings_data.h"
 
 namespace hd::test {
@@ -72,8 +73,13 @@ class TMemoryGridHost : public TGridDataHost {
   int FixedCols() const override { return fixedCols; }
   int FixedFooters() const override { return fixedFooters; }
   int NumHiddenColumns() const override { return hiddenColumns; }
-  int ColWidth(int) const override { return 64; }
-  void SetColWidth(int, int) override {}
+  int ColWidth(int ACol) const override {
+    return ACol >= 0 && ACol < static_cast<int>(widths.size()) ? widths[static_cast<std::size_t>(ACol)] : 64;
+  }
+  void SetColWidth(int ACol, int Value) override {
+    if (ACol >= static_cast<int>(widths.size())) widths.resize(static_cast<std::size_t>(ACol) + 1, 64);
+    widths[static_cast<std::size_t>(ACol)] = Value;
+  }
   void SetNormalRowCount(int Value) override { normalRowCount = Value; }
 
   std::string DisplayText(int ACol, int ARow) const override {
@@ -162,6 +168,33 @@ class TMemoryGridHost : public TGridDataHost {
   void EndUpdate() override { --updateLock; }
   void Invalidate() override {}
 
+  // Column layouts: hiding takes a column out of ColCount; resetting the order shows every
+  // column and records the order it was handed (a memory table does not move columns).
+  TIntList& ColumnOrder() override { return columnOrder; }
+  void ResetColumnOrder() override {
+    std::vector<int> order;
+    for (int i = 0; i < columnOrder.Count(); ++i) order.push_back(columnOrder.Items(i));
+    resetOrders.push_back(order);
+    UnHideColumnsAll();
+  }
+  void HideColumn(int ARealCol) override {
+    if (IsHiddenColumn(ARealCol)) return;
+    hiddenReal.push_back(ARealCol);
+    ++hiddenColumns;
+    --cols;
+  }
+  void UnHideColumnsAll() override {
+    cols += hiddenColumns;
+    hiddenColumns = 0;
+    hiddenReal.clear();
+  }
+  bool IsHiddenColumn(int ARealCol) const override {
+    return std::find(hiddenReal.begin(), hiddenReal.end(), ARealCol) != hiddenReal.end();
+  }
+  void SetDefaultColWidth(int Value) override { defaultColWidth = Value; }
+  TColumnSize& ColumnSize() override { return columnSize; }
+  bool IsDesigning() const override { return designing; }
+
   std::vector<TRowData> rows;
   int cols = 0;
   int fixedRows = 1, fixedCols = 0, fixedFooters = 0, hiddenColumns = 0;
@@ -178,6 +211,13 @@ class TMemoryGridHost : public TGridDataHost {
   std::function<void(int, TSortStyle&, std::string&, std::string&)> onFormat;
   std::function<void(const std::string&, const std::string&, int&)> onCustom;
   std::function<void(int, int, int, int&)> onRaw;
+  std::vector<int> widths;
+  std::vector<int> hiddenReal;
+  TIntList columnOrder{0, 0};
+  std::vector<std::vector<int>> resetOrders;
+  int defaultColWidth = 64;
+  bool designing = false;
+  TColumnSize columnSize{&settingsHost};
 
  private:
   std::size_t Width() const { return static_cast<std::size_t>(std::max(cols, static_cast<int>(rows.empty() ? 0 : rows[0].texts.size()))); }
