@@ -13,6 +13,7 @@
 #include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/string_grid_fixture.h"
 #include "platform/exceptions.h"
+#include "platform/files.h"
 #include "platform/ini_files.h"
 #include "platform/registry.h"
 #include "testkit/temp_folder.h"
@@ -310,12 +311,33 @@ TEST_F(ColumnStatesGridTest, ColumnGridKeepsDesignPositionsInItsIniFile) {
   EXPECT_EQ(headers(*target), headers(*source));
   EXPECT_EQ(target->Columns().Items(3)->DefIdx(), 1);
 
-  // A section without a position for every column changes nothing.
-  dir.Write("partial.ini", "[Grid]\r\nCP0=4\r\nCP1=3\r\n");
-  auto untouched = New<TExtColumnGrid>(form.get());
-  numbered(*untouched);
-  untouched->LoadColumnPositions(dir.File("partial.ini"), "Grid");
-  EXPECT_EQ(headers(*untouched), "H0 H1 H2 H3 H4 ");
+  // A section without a position for every column, or with one no column has, changes nothing.
+  for (const char* section : {"[Grid]\r\nCP0=4\r\nCP1=3\r\n", "[Grid]\r\nCP0=4\r\nCP1=3\r\nCP2=9\r\nCP3=0\r\nCP4=1\r\n",
+                              "[Grid]\r\nCP0=4\r\nCP1=4\r\nCP2=2\r\nCP3=0\r\nCP4=1\r\n"}) {
+    SCOPED_TRACE(section);
+    dir.Write("partial.ini", section);
+    auto untouched = New<TExtColumnGrid>(form.get());
+    numbered(*untouched);
+    untouched->LoadColumnPositions(dir.File("partial.ini"), "Grid");
+    EXPECT_EQ(headers(*untouched), "H0 H1 H2 H3 H4 ");
+  }
+}
+
+TEST_F(ColumnStatesGridTest, AStoreThatCannotBeWrittenNeitherStopsTheWindowNorTheGridGoing) {
+  {
+    TForm owner(nullptr);
+    auto* g = New<TTestStringGrid>(&owner);
+    g->ColumnSize().SetSave(true);
+    g->ColumnSize().SetLocation(clIniFile);
+    g->ColumnSize().SetKey(dir.File("no-folder/layout.ini"));
+    g->ColumnSize().SetSection("Grid");
+    g->SetParent(&owner);
+    owner.Show();
+    EXPECT_TRUE(g->HandleAllocated());
+    EXPECT_EQ(g->ColWidths(0), 64);
+    EXPECT_THROW(g->SaveColSizes(), EFCreateError);
+  }
+  EXPECT_FALSE(DirectoryExists(dir.File("no-folder")));
 }
 
 }  // namespace
