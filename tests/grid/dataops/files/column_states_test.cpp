@@ -197,7 +197,9 @@ TEST_F(ColumnStatesGridTest, ColumnStatesTextRoundTrips) {
     EXPECT_EQ(target->ColumnStatesToString(), text);
     EXPECT_EQ(Widths(*target), Widths(*source));
     // A narrower grid has no texts in the columns it gains.
-    if (c.targetCols >= 5) EXPECT_EQ(Row0(*target), Row0(*source));
+    if (c.targetCols >= 5) {
+      EXPECT_EQ(Row0(*target), Row0(*source));
+    }
   }
 }
 
