@@ -4,6 +4,7 @@
 // popup's sizes and the styles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -375,6 +376,39 @@ TEST_F(MultiColumnControlTest, AssignCopiesItemsWithTheirTextsAndTheItemField) {
   EXPECT_EQ(copy->Text(), "") << "the field only";
   EXPECT_EQ(copy->Items().IndexInColumn(1, "two"), 1);
   EXPECT_EQ(copy->GetItemIndex("Two"), -1);
+}
+
+TEST_F(MultiColumnControlTest, ListCellsDrawTheirColoursAndAskForTheirTexts) {
+  Fill({"a", "b", "c"});
+  drop->SetComponentStyle(tsOffice2010Blue);  // a solid header
+  drop->Columns()[0].SetColor(0x00FF00);
+  drop->SetItemIndex(1);
+  std::vector<std::string> asked;
+  drop->OnDropDownGetItemText = [&](TObject*, int col, int row, std::string& text) {
+    asked.push_back(std::to_string(col) + "," + std::to_string(row) + ":" + text);
+  };
+  Open();
+  TExtColGrid* list = List();
+  TBitmap image(list->Width(), list->Height());
+  list->PaintTo(image.Canvas(), TRect{0, 0, list->Width(), list->Height()});
+  const TRect header = list->CellRect(0, 0), plain = list->CellRect(0, 1), chosen = list->CellRect(0, 2);
+  EXPECT_EQ(ColorToRGB(image.Canvas().Pixel(header.Left + 3, header.Top + 3)), TColor{0xEDDBCD});
+  EXPECT_EQ(ColorToRGB(image.Canvas().Pixel(plain.Left + 3, plain.Top + 3)), TColor{0x00FF00});
+  EXPECT_NE(ColorToRGB(image.Canvas().Pixel(chosen.Left + 3, chosen.Top + 5)), TColor{0x00FF00}) << "the selection look";
+  for (const char* cell : {"0,0:Code", "1,0:Name", "1,1:a", "0,3:3"})
+    EXPECT_NE(std::find(asked.begin(), asked.end(), cell), asked.end()) << cell;
+  // A drawing handler replaces the whole cell.
+  std::vector<std::pair<int, int>> drawn;
+  drop->OnDropDownDrawItem = [&](TObject*, int col, int row, TCanvas& c, TRect r) {
+    drawn.emplace_back(col, row);
+    c.Brush() = TBrush{0x0000FF, bsSolid};
+    c.FillRect(r);
+  };
+  asked.clear();
+  list->PaintTo(image.Canvas(), TRect{0, 0, list->Width(), list->Height()});
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(drawn.size(), 8u) << "two columns of the header and three items";
+  EXPECT_EQ(ColorToRGB(image.Canvas().Pixel(plain.Left + 3, plain.Top + 3)), TColor{0x0000FF});
 }
 
 }  // namespace
