@@ -4,11 +4,14 @@
 // reach the keypad's appearance.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "grid/editors/dropdown/calculator_dropdown.h"
 #include "grid/editors/dropdown/dropdown_fixture.h"
+#include "platform/bitmap.h"
+#include "platform/image_list.h"
 #include "platform/regional.h"
 
 namespace hd {
@@ -188,6 +191,55 @@ TEST_F(CalculatorDropDownTest, KeypadHotAndPressedButtonsFollowTheMouseAndSkipDi
   k->OnButtonClick = [&](TObject*, int index) { clicks.push_back(index); };
   kit.Click(k, seven.X, seven.Y, mbRight);
   EXPECT_EQ(clicks, std::vector<int>{IndexOf("7")}) << "any mouse button clicks";
+}
+
+TEST_F(CalculatorDropDownTest, FreeStandingPanelSizesButtonsByLayoutAndKeepsItsOwnButtons) {
+  TImageList images(16, 12);
+  images.Add(TBitmap(16, 12));
+  auto* panel = new TCustomButtonPanel(main.get());
+  panel->SetParent(main.get());
+  panel->Loaded();
+  EXPECT_EQ(panel->Buttons().Count(), 28) << "a calculator panel alone makes its keypad when loaded";
+  panel->SetButtonPanelType(plCustom);
+  panel->ClearButtons();
+  panel->SetImages(&images);
+  TButtonItem* a = panel->Buttons().Add();
+  a->SetCaption("Wide caption");
+  a->SetImageIndex(0);
+  panel->Buttons().Add()->SetCaption("x");
+  TBitmap measure(1, 1);
+  measure.Canvas().SetFont(panel->Font());
+  const TSize text = GetTextSize(measure.Canvas(), "Wide caption");
+  struct Case {
+    TItemLayout layout;
+    int width, height;
+  };
+  for (const Case& c : {Case{ilCaptionRight, 8 + 16 + text.cx, std::max(12, text.cy) + 8},
+                        Case{ilCaptionLeft, 8 + 16 + text.cx, std::max(12, text.cy) + 8},
+                        Case{ilCaptionTop, std::max(16, text.cx) + 8, 8 + 12 + text.cy},
+                        Case{ilCaptionBottom, std::max(16, text.cx) + 8, 8 + 12 + text.cy}}) {
+    panel->SetButtonLayout(c.layout);
+    int w = 0, h = 0;
+    panel->GetButtonSize(w, h);
+    EXPECT_EQ(w, c.width) << c.layout;
+    EXPECT_EQ(h, c.height) << c.layout;
+  }
+  // A custom panel neither makes nor places buttons.
+  panel->ResetButtons();
+  EXPECT_EQ(panel->Buttons().Count(), 0);
+  // Copies take everything but the place and the special mark.
+  TButtonItems copy(nullptr);
+  TButtonItem* b = copy.Add();
+  b->SetCaption("=");
+  b->SetTag(ctEquals);
+  b->SetSpecial(true);
+  b->SetRect(TRect{1, 2, 30, 40});
+  TButtonItems target(nullptr);
+  target.Assign(&copy);
+  EXPECT_EQ(target.Items(0)->Caption(), "=");
+  EXPECT_EQ(target.Items(0)->Tag(), ctEquals);
+  EXPECT_FALSE(target.Items(0)->Special());
+  EXPECT_EQ(target.Items(0)->GetRect(), TRect{});
 }
 
 }  // namespace
