@@ -248,5 +248,29 @@ TEST_F(DrawTextTest, EditControlHidesAPartlyVisibleLastLine) {
   EXPECT_FALSE(Ink(1, 16));  // clipped at the rectangle's bottom
 }
 
+// In a real font a run is drawn from its glyphs at their advances, without kerning: what
+// measures the run must give that width, or text fitted to a measured space spills over it.
+TEST(DrawTextWidth, RealFontTextIsAsWideAsItsOpaqueBackground) {
+  EnsureGuiApplication();
+  TBitmap bmp(400, 40);
+  TCanvas& c = bmp.Canvas();
+  c.Font().Name = "Tahoma";
+  for (int size : {8, 11}) {
+    c.Font().Size = size;
+    for (const char* text : {"AVAVAV To Wa", "Entry 1234", "ffi fl LT Yo", "caf\xc3\xa9 na\xc3\xafve"}) {
+      c.Brush() = TBrush{clWhite, bsSolid};
+      c.FillRect(TRect{0, 0, 400, 40});
+      c.SetBkMode(bkOpaque);
+      c.Brush() = TBrush{clRed, bsSolid};
+      c.Font().Color = clBlack;
+      c.TextOut(0, 0, text);
+      int right = 0;
+      for (int x = 0; x < 400; ++x)
+        if (c.Pixel(x, c.TextHeight(text) - 1) == clRed) right = x + 1;
+      EXPECT_EQ(c.TextWidth(text), right) << text << " at " << size;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace hd

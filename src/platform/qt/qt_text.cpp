@@ -106,6 +106,7 @@ std::string CacheKey(const TFont& font, int pixelHeight, const std::string& text
 
 Mask RenderUncached(const CachedFont& f, const std::string& text, bool rtl);
 bool Compose(CachedFont& f, const std::string& text, Mask& mask);
+bool ComposedWidth(CachedFont& f, const std::string& text, int& width);
 
 }  // namespace
 
@@ -126,6 +127,10 @@ TTextMetric Metrics(const TFont& font, int pixelHeight) {
 int Advance(const TFont& font, int pixelHeight, const std::string& text) {
   if (IsTestFont(font)) return test_font::Advance(pixelHeight, text);
   if (text.empty()) return 0;
+  // Text that is drawn put together from its glyphs is as wide as they add up to: measured
+  // the same way, it fits the space measured for it to the pixel.
+  int composed = 0;
+  if (ComposedWidth(Lookup(font, pixelHeight), text, composed)) return composed;
   // A long text is measured once, by a caller that lays it out; keeping it as a key would
   // hold its copy for nothing.
   if (text.size() > kLongestCachedText)
@@ -241,6 +246,16 @@ bool GlyphsOf(CachedFont& f, const std::string& text, GlyphList& out) {
 
 // The run put together from its glyphs at their advances, as wide as they add up to; false
 // when the text needs shaping or a glyph from another font.
+bool ComposedWidth(CachedFont& f, const std::string& text, int& width) {
+  if (!f.raw.isValid()) return false;
+  static GlyphList glyphs;
+  if (!GlyphsOf(f, text, glyphs)) return false;
+  double sum = 0;
+  for (const auto& [index, advance] : glyphs) sum += advance;
+  width = std::max(0, static_cast<int>(std::lround(sum)));
+  return true;
+}
+
 bool Compose(CachedFont& f, const std::string& text, Mask& mask) {
   if (!f.raw.isValid()) return false;
   static GlyphList glyphs;

@@ -50,6 +50,8 @@ TExtCustomDropDown::TExtCustomDropDown(TComponent* AOwner)
   FButtonAppearance = std::make_unique<TExtButtonAppearance>();
 }
 
+TDropDownEditHost& TExtCustomDropDown::EditHost() { return *FHost; }
+
 TExtCustomDropDown::~TExtCustomDropDown() {
   MarkDestroying();
   // The popup's destroy event reaches this object while it is still whole.

@@ -414,6 +414,8 @@ class TExtCustomDropDown : public TCustomMaskEdit, public IDAZStyle, public IDAZ
   bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
   bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
   TDropDownTextModel& Model() { return *FModel; }
+  // The edit as the typing rules see it, for a kind's own rules over the same model.
+  TDropDownEditHost& EditHost();
 
   TDropDownForm* FDropDownForm = nullptr;
   TDropDownEditButton* FButton = nullptr;
