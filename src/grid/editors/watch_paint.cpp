@@ -351,6 +351,7 @@ void TExtWatch::RollAMPM(bool ToPM) {
     p.AMPMFrame(box);
     p.Hands(GetDisplayTime());
     Canvas().CopyRect(client, fc, client);
+    ShowNow();
     // Through the layer's clock, so a test's virtual clock takes the pause without waiting.
     hd::Clock().Sleep(10);
   }
