@@ -153,7 +153,7 @@ void TExtTimePickerDropDown::KeyDown(WORD& Key, TShiftState Shift) {
   TExtCustomDropDown::KeyDown(Key, Shift);
   if (AltDown(Shift) || Shift.Contains(ssCtrl) || (key != VK_UP && key != VK_DOWN)) return;
   const std::string text = Text();
-  const int caret = SelStart();
+  const int caret = SelStart(), length = SelLength();
   int h, m, s, ms;
   DecodeTime(FTime, h, m, s, ms);
   const int part = PickerPartAt(text, caret, TimeSeparator(), FShowSeconds);
@@ -164,7 +164,8 @@ void TExtTimePickerDropDown::KeyDown(WORD& Key, TShiftState Shift) {
   if (next > top) next = 0;
   if (next < 0) next = top;
   SetPart(part, next);
-  SetSelStart(caret);
+  // The new text put the caret at the start; it goes back with its one-character block.
+  SelectRange(caret, caret + length);
 }
 
 void TExtTimePickerDropDown::Change() {

@@ -151,10 +151,12 @@ TEST_F(TimePickerTest, UpAndDownStepThePartUnderTheCaretWithWraps) {
     drop->SetTime(k.start);
     timeChanges = 0;
     drop->SetSelStart(k.caret);
+    drop->SetSelLength(1);
     kit.Press(k.key);
     EXPECT_EQ(drop->Text(), k.text);
     EXPECT_EQ(timeChanges, 1);
     EXPECT_EQ(drop->SelStart(), k.caret) << "the caret stays in its part";
+    EXPECT_EQ(drop->SelLength(), 1) << "with the block it had";
   }
   drop->SetShowSeconds(false);
   drop->SetTime(At(5, 6, 7));
