@@ -178,7 +178,9 @@ void TWatchAppearance::Assign(const TPersistent* Source) {
 // The clock.
 
 TExtWatch::TExtWatch(TComponent* AOwner)
-    : TCustomControl(AOwner), FAppearance(std::make_unique<TWatchAppearance>()), FSettings(std::make_unique<TWatchSettings>()) {
+    : TCustomControl(AOwner),
+      FAppearance(std::make_unique<TWatchAppearance>()),
+      FSettings(std::make_unique<TWatchSettings>()) {
   FAppearance->OnChange = [this](TObject*) { Invalidate(); };
   FSettings->OnChange = [this](TObject*) { SettingsChanged(); };
   FWatchTimer = new TTimer(this);
