@@ -258,6 +258,20 @@ TEST_F(WatchTest, AMPMFlipRollsTheBoxPausingOnTheLayersClock) {
   EXPECT_EQ(changes, std::vector<std::string>{"21:00"});
 }
 
+TEST_F(WatchTest, RunningClockShowsTheSystemTimeWithItsOffsetAndIgnoresClicks) {
+  watch->SetTime(At(3, 0));
+  watch->Settings().SetTimeOffset(90);
+  watch->Settings().SetAuto(true);
+  EXPECT_NEAR(watch->GetDisplayTime() - hd::Now(), 90 / 1440.0, 2 / 86400.0);
+  const TDateTime running = watch->Time();
+  EXPECT_NEAR(running, hd::Now(), 2 / 86400.0) << "Time takes the system time without the offset";
+  kit.Click(watch, 90, 150);
+  kit.Click(watch, 12, 12);
+  EXPECT_EQ(watch->Time(), running);
+  EXPECT_FALSE(watch->Animating());
+  EXPECT_TRUE(changes.empty());
+}
+
 TEST_F(WatchTest, DialIsCachedWithoutTheHands) {
   watch->SetAnimation(false);
   watch->SetTime(At(3, 0));
