@@ -10,7 +10,7 @@ out=$(mkdir -p "${1:-$root/build/review-pictures}" && cd "${1:-$root/build/revie
 build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=Debug -DHD_SANITIZE=ON -DHD_BUILD_TESTS=ON -DHD_BUILD_BENCH=ON
-cmake --build "$build" --parallel 3 --target app_tests platform_tests tables_tests
+cmake --build "$build" --parallel 3 --target app_tests platform_tests tables_tests grid_editors_tests
 
 export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
@@ -19,4 +19,5 @@ export HD_TEST_TMP="$out" HD_REVIEW_PICTURES="$out"
   --gtest_filter='WindowPicturesTest.*:DialogWindowsRender.*:LbButtonSheetTest.*'
 "$build/tests/platform_tests" --gtest_brief=1 --gtest_filter='FormGalleryTest.*:StdCtrlsTest.*Focus*'
 "$build/tests/tables_tests" --gtest_brief=1 --gtest_filter='TableWindowPicturesTest.*'
+"$build/tests/grid_editors_tests" --gtest_brief=1 --gtest_filter='WatchTest.PresetPictures'
 ls -1 "$out"/*.png

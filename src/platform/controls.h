@@ -451,6 +451,10 @@ class TOwnDrawing {
   void PaintTo(TCanvas& canvas, const TRect& clip);
   void PaintTo(TCanvas& canvas, const TRegion& clip);
 
+  // The window shows what was drawn on the control canvas now, not when the event loop runs
+  // again: for an animation that holds the loop between its frames.
+  void ShowNow();
+
   // The whole window's canvas (0,0 = the window's top-left corner) over its non-client
   // image, as the platform's window device context: WM_NCPAINT paints the border and the bars
   // there, and a control may draw its own border after that, or at any time. What lies over

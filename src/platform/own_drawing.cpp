@@ -39,6 +39,8 @@ TCanvas& TOwnDrawing::Canvas() {
   return canvas;
 }
 
+void TOwnDrawing::ShowNow() { NativeFlushUpdates(control_); }
+
 void TOwnDrawing::AddUpdate(const TRegion& region, bool erase) {
   TRegion r = region & ClientRegion(*control_);
   if (r.IsEmpty()) return;

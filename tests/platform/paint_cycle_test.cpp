@@ -187,5 +187,16 @@ TEST_F(PaintCycleTest, ControlCanvasMeasuresAnytimeAndDrawsOnTheShownImage) {
   EXPECT_EQ(pad->paints, before + 1);  // the font change's repaint only
 }
 
+TEST_F(PaintCycleTest, ShowNowShowsTheControlCanvasBeforeTheLoopRuns) {
+  kit.Process();
+  test::TMessageSpy spy(pad, {WM_PAINT});
+  pad->Canvas().DrawFocusRect(Rect(40, 40, 80, 60));
+  EXPECT_TRUE(spy.Entries().empty()) << "drawing only asks the window to show the image";
+  pad->ShowNow();
+  EXPECT_EQ(spy.Entries().size(), 1u) << "the window showed it at once";
+  kit.Process();
+  EXPECT_EQ(spy.Entries().size(), 1u) << "nothing was left waiting";
+}
+
 }  // namespace
 }  // namespace hd
