@@ -24,7 +24,7 @@ std::string TrimControls(const std::string& Text) {
 void WriteLines(const std::string& FileName, const std::vector<std::string>& Lines, bool Unicode) {
   std::string text;
   for (const std::string& line : Lines) text += line + "\r\n";
-  WriteFileAtomic(FileName, Unicode ? "\xFF\xFE" + EncodeText(text, TTextEncoding::UTF16LE)
+  WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::UTF16LE)
                                     : EncodeText(text, TTextEncoding::Windows1252));
 }
 

@@ -81,7 +81,7 @@ void TGridTextFile::SaveToFile(const std::string& FileName, bool Unicode) {
   host_.ExportNotification(esExportDone, -1);
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  WriteFileAtomic(FileName, Unicode ? "\xFF\xFE" + EncodeText(text, TTextEncoding::UTF16LE)
+  WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::UTF16LE)
                                     : EncodeText(text, TTextEncoding::Windows1252));
 }
 

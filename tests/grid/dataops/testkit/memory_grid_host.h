@@ -83,8 +83,11 @@ class TMemoryGridHost : public TGridDataHost {
   int FixedCols() const override { return fixedCols; }
   int FixedFooters() const override { return fixedFooters; }
   int NumHiddenColumns() const override { return hiddenColumns; }
-  int ColWidth(int) const override { return 64; }
-  void SetColWidth(int, int) override {}
+  int ColWidth(int ACol) const override {
+    auto it = widths.find(ACol);
+    return it == widths.end() ? 64 : it->second;
+  }
+  void SetColWidth(int ACol, int Value) override { widths[ACol] = Value; }
   void SetNormalRowCount(int Value) override { normalRowCount = Value; }
 
   std::string DisplayText(int ACol, int ARow) const override {
@@ -219,6 +222,7 @@ class TMemoryGridHost : public TGridDataHost {
 
   TFileFormatOptions options;
   int fixedRightCols = 0;
+  std::map<int, int> widths;
   std::map<int, TAlignment> alignments;
   std::set<std::pair<int, int>> covered;
   bool floatingFooter = false, trackProgress = false;
