@@ -2,6 +2,8 @@
 #include "grid/dataops/files/csv.h"
 
 #include <algorithm>
+#include <deque>
+#include <string_view>
 
 #include "grid/dataops/files/save_range.h"
 #include "grid/foundation/text_utils.h"
@@ -14,6 +16,14 @@ namespace hd {
 namespace {
 
 bool Has(const std::string& Text, char Ch) { return Text.find(Ch) != std::string::npos; }
+
+// Most texts stand in the file as they are: no quote, delimiter or CR, and not empty.
+bool NeedsEncoding(const std::string& Text, const TCsvWriteRules& Rules) {
+  if (Text.empty() || Rules.AlwaysQuotes) return true;
+  for (char ch : Text)
+    if (ch == '"' || ch == '\r' || ch == Rules.Delimiter) return true;
+  return false;
+}
 
 std::string Quoted(const std::string& Text) { return '"' + Text + '"'; }
 
@@ -31,18 +41,6 @@ bool HasMark(const std::string& Bytes) {
 // With OemConvert a file without a byte-order mark is read in the OEM code page.
 std::string DecodeCsv(std::string Bytes, bool Oem) {
   return Oem && !HasMark(Bytes) ? OemToUtf8(Bytes) : DecodeText(std::move(Bytes));
-}
-
-// The field text after its quotes: the line breaks the writer encoded put back.
-std::string DecodeLineBreaks(const std::string& Field, bool JavaCSV) {
-  if (JavaCSV) return Field == "^" ? std::string() : ReplaceAll(Field, "~", "\r\n");
-  return Has(Field, '\v') ? ReplaceAll(Field, "\v", "\r\n") : Field;
-}
-
-void DropLeadingBlanks(std::string& Rest) {
-  std::size_t n = 0;
-  while (Rest.size() - n >= 2 && Rest[n] == ' ') ++n;
-  Rest.erase(0, n);
 }
 
 }  // namespace
@@ -93,66 +91,139 @@ char GuessCsvDelimiter(const std::string& Line1, const std::string& Line2) {
   return best;
 }
 
-std::vector<std::string> CsvLines(const std::string& Text) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool open = false;  // an odd number of quotes so far: a quoted field goes on
-  bool pending = false;
-  for (std::size_t i = 0; i < Text.size(); ++i) {
+std::vector<std::string_view> CsvLineViews(const std::string& Text, std::deque<std::string>& Joined) {
+  std::vector<std::string_view> lines;
+  std::string joined;
+  bool open = false;     // an odd number of quotes so far: a quoted field goes on
+  bool joining = false;  // joined holds the start of the current line
+  std::size_t start = 0;
+  auto endJoined = [&](std::size_t to) {
+    Joined.push_back(std::move(joined.append(Text, start, to - start)));
+    joined.clear();
+    joining = false;
+    lines.emplace_back(Joined.back());
+  };
+  for (std::size_t i = 0; i < Text.size();) {
     const char ch = Text[i];
-    if (ch == '\r' || ch == '\n') {
-      if (ch == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
-      if (open) {
-        line += "\r\n";
-        continue;
-      }
-      lines.push_back(std::move(line));
-      line.clear();
-      pending = false;
+    if (ch != '"' && ch != '\r' && ch != '\n') {
+      ++i;
       continue;
     }
-    if (ch == '"') open = !open;
-    line += ch;
-    pending = true;
+    if (ch == '"') {
+      open = !open;
+      ++i;
+      continue;
+    }
+    const std::size_t next = ch == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n' ? i + 2 : i + 1;
+    if (open) {
+      joined.append(Text, start, i - start).append("\r\n");
+      joining = true;
+    } else if (joining) {
+      endJoined(i);
+    } else {
+      lines.emplace_back(Text.data() + start, i - start);
+    }
+    start = i = next;
   }
   // A quote left open at the end keeps the text it gathered as the last line.
-  if (pending || open) lines.push_back(std::move(line));
+  if (joining) endJoined(Text.size());
+  else if (start < Text.size()) lines.emplace_back(Text.data() + start, Text.size() - start);
   return lines;
+}
+
+std::vector<std::string> CsvLines(const std::string& Text) {
+  std::deque<std::string> joined;
+  std::vector<std::string> lines;
+  for (std::string_view line : CsvLineViews(Text, joined)) lines.emplace_back(line);
+  return lines;
+}
+
+namespace {
+
+// The closing quote of a quoted field whose opening quote is already dropped: the last quote
+// of the first run of odd length that another character follows, or a quote that ends the text.
+std::size_t ClosingQuote(std::string_view Rest) {
+  for (std::size_t i = Rest.find('"'); i != std::string_view::npos; i = Rest.find('"', i)) {
+    std::size_t j = i;
+    while (j < Rest.size() && Rest[j] == '"') ++j;
+    if (j == Rest.size() || (j - i) % 2 == 1) return j - 1;
+    i = j;
+  }
+  return std::string_view::npos;
+}
+
+void AssignUndoubled(std::string& Out, std::string_view Text) {
+  Out.clear();
+  for (std::size_t i = 0; i < Text.size(); ++i) {
+    Out += Text[i];
+    if (Text[i] == '"' && i + 1 < Text.size() && Text[i + 1] == '"') ++i;
+  }
+}
+
+void DropLeadingBlanks(std::string_view& Rest) {
+  while (Rest.size() >= 2 && Rest[0] == ' ') Rest.remove_prefix(1);
+}
+
+// The line breaks the writer encoded put back into a field, in place.
+void DecodeLineBreaksIn(std::string& Field, bool JavaCSV) {
+  if (JavaCSV) {
+    if (Field == "^") Field.clear();
+    else if (Has(Field, '~')) Field = ReplaceAll(Field, "~", "\r\n");
+  } else if (Has(Field, '\v')) {
+    Field = ReplaceAll(Field, "\v", "\r\n");
+  }
+}
+
+}  // namespace
+
+std::size_t SplitCsvLine(std::string_view Line, char Delimiter, bool JavaCSV, std::vector<std::string>& Fields) {
+  std::size_t n = 0;
+  auto next = [&]() -> std::string& {
+    if (n == Fields.size()) Fields.emplace_back();
+    return Fields[n++];
+  };
+  std::string_view rest = Line;
+  for (std::size_t at = Delimiter ? rest.find(Delimiter) : std::string_view::npos; at != std::string_view::npos;
+       at = rest.find(Delimiter)) {
+    const std::size_t before = rest.size();
+    DropLeadingBlanks(rest);
+    // Only a blank delimiter can be among the blanks dropped.
+    if (rest.size() != before && (at = rest.find(Delimiter)) == std::string_view::npos) break;
+    std::string& field = next();
+    if (!rest.empty() && rest[0] == '"') {
+      rest.remove_prefix(1);
+      field.clear();
+      if (const std::size_t close = ClosingQuote(rest); close != std::string_view::npos) {
+        AssignUndoubled(field, rest.substr(0, close));
+        rest.remove_prefix(close + 1);
+      }
+      // Text after the closing quote, or after an opening quote never closed, up to the
+      // next delimiter is dropped.
+      at = rest.find(Delimiter);
+      rest.remove_prefix(at == std::string_view::npos ? rest.size() : at + 1);
+    } else {
+      field.assign(rest.substr(0, at));
+      rest.remove_prefix(at + 1);
+    }
+    DecodeLineBreaksIn(field, JavaCSV);
+  }
+  DropLeadingBlanks(rest);
+  if (rest.empty()) return n;
+  std::string& field = next();
+  if (rest[0] == '"') {
+    rest.remove_prefix(1);
+    if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
+    AssignUndoubled(field, rest);
+  } else {
+    field.assign(rest);
+  }
+  DecodeLineBreaksIn(field, JavaCSV);
+  return n;
 }
 
 std::vector<std::string> SplitCsvLine(const std::string& Line, char Delimiter, bool JavaCSV) {
   std::vector<std::string> fields;
-  std::string rest = Line;
-  while (Delimiter != '\0' && Has(rest, Delimiter)) {
-    DropLeadingBlanks(rest);
-    std::string field;
-    if (!rest.empty() && rest[0] == '"') {
-      rest.erase(0, 1);
-      int pos = 0;
-      FindUndoubledChar('"', rest, pos);
-      if (pos > 0) {
-        field = UndoubleChar('"', rest.substr(0, static_cast<std::size_t>(pos) - 1));
-        rest.erase(0, static_cast<std::size_t>(pos));
-      }
-      // Text after the closing quote, or after an opening quote never closed, up to the
-      // next delimiter is dropped.
-      const std::size_t at = rest.find(Delimiter);
-      rest.erase(0, at == std::string::npos ? rest.size() : at + 1);
-    } else {
-      const std::size_t at = rest.find(Delimiter);
-      field = rest.substr(0, at);
-      rest.erase(0, at + 1);
-    }
-    fields.push_back(DecodeLineBreaks(field, JavaCSV));
-  }
-  DropLeadingBlanks(rest);
-  if (rest.empty()) return fields;
-  if (rest[0] == '"') {
-    rest.erase(0, 1);
-    if (!rest.empty() && rest.back() == '"') rest.pop_back();
-    rest = UndoubleChar('"', rest);
-  }
-  fields.push_back(DecodeLineBreaks(rest, JavaCSV));
+  fields.resize(SplitCsvLine(std::string_view(Line), Delimiter, JavaCSV, fields));
   return fields;
 }
 
@@ -170,7 +241,9 @@ void TGridCsv::Save(const std::string& FileName, bool Unicode, bool Append) {
     host_.ExportNotification(esExportNextRow, r);
     for (std::size_t i = 0; i < cols.size(); ++i) {
       if (i > 0) text += rules.Delimiter;
-      text += CsvField(host_.SaveCellText(cols[i], r), rules);
+      const std::string cell = host_.SaveCellText(cols[i], r);
+      if (NeedsEncoding(cell, rules)) text += CsvField(cell, rules);
+      else text += cell;
     }
     text += "\r\n";
     progress.Report(r, std::max(1, host_.RowCount() - 1));
@@ -184,7 +257,7 @@ void TGridCsv::Save(const std::string& FileName, bool Unicode, bool Append) {
 void TGridCsv::LoadFile(const std::string& FileName, int MaxRows, bool Insert) {
   std::string bytes = ReadFileBytes(FileName);
   if (bytes.empty()) return;
-  Load(bytes, MaxRows, Insert);
+  Load(std::move(bytes), MaxRows, Insert);
 }
 
 void TGridCsv::LoadStream(TStream& Stream, int MaxRows) { Load(Stream.ReadAll(), MaxRows, false); }
@@ -229,9 +302,11 @@ class TDelimiterKeeper {
 
 }  // namespace
 
-void TGridCsv::Load(const std::string& Bytes, int MaxRows, bool Insert) {
+void TGridCsv::Load(std::string Bytes, int MaxRows, bool Insert) {
   const TFileFormatOptions o = host_.FileOptions();
-  const std::vector<std::string> lines = CsvLines(DecodeCsv(Bytes, o.OemConvert));
+  const std::string text = DecodeCsv(std::move(Bytes), o.OemConvert);
+  std::deque<std::string> joined;
+  const std::vector<std::string_view> lines = CsvLineViews(text, joined);
   if (lines.empty()) throw Exception("File is empty");
   TDelimiterKeeper keeper(host_);
   TUpdateLock lock(host_);
@@ -245,7 +320,7 @@ void TGridCsv::Load(const std::string& Bytes, int MaxRows, bool Insert) {
   }
   char delimiter = o.Delimiter;
   if (delimiter == '\0') {
-    delimiter = GuessCsvDelimiter(lines[0], lines.size() > 1 ? lines[1] : std::string());
+    delimiter = GuessCsvDelimiter(std::string(lines[0]), lines.size() > 1 ? std::string(lines[1]) : std::string());
     host_.SetFileDelimiter(delimiter);
   }
   const std::size_t first = o.LoadFirstRow ? 0 : 1;
@@ -256,13 +331,13 @@ void TGridCsv::Load(const std::string& Bytes, int MaxRows, bool Insert) {
     host_.SetRowCount(Insert ? host_.RowCount() + static_cast<int>(lines.size())
                              : range.StartRow + static_cast<int>(lines.size()) + host_.FixedFooters());
   const int hidden = o.SaveHiddenCells ? host_.NumHiddenColumns() : 0;
+  std::vector<std::string> fields;
   for (std::size_t i = 0; i < count; ++i) {
     if (row >= host_.RowCount() - host_.FixedFooters()) host_.SetRowCount(row + 1000);
-    int c = range.StartCol;
-    for (const std::string& field : SplitCsvLine(lines[first + i], delimiter, o.JavaCSV)) {
-      if (c >= host_.ColCount() + hidden) host_.SetColCount(c + 1 - hidden);
-      host_.LoadCellText(c++, row, field);
-    }
+    const std::size_t n = SplitCsvLine(lines[first + i], delimiter, o.JavaCSV, fields);
+    if (range.StartCol + static_cast<int>(n) > host_.ColCount() + hidden)
+      host_.SetColCount(range.StartCol + static_cast<int>(n) - hidden);
+    for (std::size_t k = 0; k < n; ++k) host_.LoadCellText(range.StartCol + static_cast<int>(k), row, fields[k]);
     ++row;
     progress.Report(static_cast<long long>(i + 1), static_cast<long long>(count));
   }

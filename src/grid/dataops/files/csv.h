@@ -1,7 +1,9 @@
 // Delimited text files: one grid row per line, one cell per field.
 #pragma once
 
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/stringgrid/grid_data_host.h"
@@ -30,10 +32,15 @@ char GuessCsvDelimiter(const std::string& Line1, const std::string& Line2);
 // The lines of a decoded text; a line break inside an open quoted field joins the physical
 // lines (as CR LF), so a multi-line field reads as one.
 std::vector<std::string> CsvLines(const std::string& Text);
+// The same as views into Text, or into Joined for the lines that were joined.
+std::vector<std::string_view> CsvLineViews(const std::string& Text, std::deque<std::string>& Joined);
 // The fields of a line to store, in order; an empty remainder after the last delimiter gives
 // no field. JavaCSV turns "~" back into line breaks and "^" into an empty field, else
 // character 11 becomes CR LF.
 std::vector<std::string> SplitCsvLine(const std::string& Line, char Delimiter, bool JavaCSV);
+// The same into the first fields of Fields (kept between lines so their storage is reused);
+// answers how many.
+std::size_t SplitCsvLine(std::string_view Line, char Delimiter, bool JavaCSV, std::vector<std::string>& Fields);
 
 // The grid's side.
 class TGridCsv {
@@ -47,7 +54,7 @@ class TGridCsv {
   void LoadStream(TStream& Stream, int MaxRows);
 
  private:
-  void Load(const std::string& Bytes, int MaxRows, bool Insert);
+  void Load(std::string Bytes, int MaxRows, bool Insert);
 
   TGridDataHost& host_;
 };

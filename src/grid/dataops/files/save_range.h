@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/stringgrid/grid_data_host.h"
@@ -53,6 +54,7 @@ class TMessagePump {
  private:
   TGridDataHost& host_;
   std::chrono::steady_clock::time_point last_;
+  unsigned calls_ = 0;
 };
 
 // Holds back painting for a load and lets it go on every way out.
@@ -82,7 +84,7 @@ class THourGlass {
 
 // Numbers in the text file: leading blanks, a sign, decimal digits or hexadecimal ones after
 // "$", "x" or "0x"; reading stops at the first other character, and no digits read as 0.
-int LenientNumber(const std::string& Text);
+int LenientNumber(std::string_view Text);
 // Numbers in a stream: a whole decimal (or "$"/"0x" hexadecimal) number, else EConvertError.
 int StrictNumber(const std::string& Text);
 

@@ -52,66 +52,99 @@ void ReadStreamLines(TStream& Stream, const std::function<bool(const std::string
   Stream.SetPosition(start + static_cast<std::int64_t>(i * 2));
 }
 
-TCellLineFields SplitCellLine(const std::string& Line) {
+TCellLineFields SplitCellLine(std::string_view Line) {
   TCellLineFields f;
-  f.Text = Line;
-  f.Col = CutToken(f.Text, ",");
-  f.Row = CutToken(f.Text, ",");
+  const std::size_t first = Line.find(',');
+  if (first == std::string_view::npos) {
+    f.Text = Line;
+    return f;
+  }
+  f.Col = Line.substr(0, first);
+  const std::size_t second = Line.find(',', first + 1);
+  if (second == std::string_view::npos) {
+    f.Text = Line.substr(first + 1);
+    return f;
+  }
+  f.Row = Line.substr(first + 1, second - first - 1);
+  f.Text = Line.substr(second + 1);
   return f;
+}
+
+std::vector<std::string_view> LineViews(const std::string& Text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < Text.size(); ++i) {
+    if (Text[i] != '\r' && Text[i] != '\n') continue;
+    lines.emplace_back(Text.data() + start, i - start);
+    if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < Text.size()) lines.emplace_back(Text.data() + start, Text.size() - start);
+  return lines;
 }
 
 void TGridTextFile::SaveToFile(const std::string& FileName, bool Unicode) {
   const TSaveRange range = SaveRangeOf(host_);
   const TFileFormatOptions o = host_.FileOptions();
   const int hidden = o.SaveHiddenCells ? host_.NumHiddenColumns() : 0;
-  std::vector<std::string> lines{TextFileHeader(range.ColCount + hidden, range.RowCount)};
+  std::string text = TextFileHeader(range.ColCount + hidden, range.RowCount) + "\r\n";
   const std::vector<int> cols = SavedColumns(host_, range);
   for (int d = range.StartCol; d <= range.EndCol + hidden; ++d)
-    lines.push_back(TextFileWidthLine(d, o.SaveHiddenCells ? host_.RealColWidth(d) : host_.ColWidth(d)));
+    text += TextFileWidthLine(d, o.SaveHiddenCells ? host_.RealColWidth(d) : host_.ColWidth(d)) + "\r\n";
   TProgressReporter progress(host_);
   host_.ExportNotification(esExportStart, range.StartRow);
   for (int r = range.StartRow; r <= range.EndRow; ++r) {
     host_.ExportNotification(esExportNextRow, r);
+    const std::string row = "," + std::to_string(r) + ",";
     for (int c : cols) {
-      const std::string text = host_.SaveCellText(c, r);
-      if (!text.empty()) lines.push_back(TextFileCellLine(c, r, text));
+      const std::string cell = host_.SaveCellText(c, r);
+      if (cell.empty()) continue;
+      text += std::to_string(c);
+      text += row;
+      text += cell.find('\r') == std::string::npos ? cell : PackLineBreaks(cell);
+      text += "\r\n";
     }
     progress.Report(r, std::max(1, range.RowCount - 1));
   }
   host_.ExportNotification(esExportDone, -1);
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
   WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::UTF16LE)
                                     : EncodeText(text, TTextEncoding::Windows1252));
 }
 
 void TGridTextFile::LoadFromFile(const std::string& FileName) {
-  const std::vector<std::string> lines = ReadTextLines(FileName);
+  const std::string text = ReadTextFile(FileName);
+  const std::vector<std::string_view> lines = LineViews(text);
   const TSaveRange range = SaveRangeOf(host_);
   const bool multiLine = host_.FileOptions().Multilinecells;
   TUpdateLock lock(host_);
   if (!lines.empty() && !lines[0].empty()) {
-    std::string rest = lines[0];
-    const int cols = LenientNumber(CutToken(rest, ","));
-    host_.SetColCount(range.StartCol + cols);
-    host_.SetRowCount(range.StartRow + LenientNumber(rest));
+    const std::size_t comma = lines[0].find(',');
+    host_.SetColCount(range.StartCol + (comma == std::string_view::npos ? 0 : LenientNumber(lines[0].substr(0, comma))));
+    host_.SetRowCount(range.StartRow + LenientNumber(lines[0].substr(comma == std::string_view::npos ? 0 : comma + 1)));
   }
   if (host_.ColCount() <= 0 || host_.RowCount() <= 0)
     throw EExtGridError("File contains no data or corrupt file " + FileName);
   TProgressReporter progress(host_);
   TMessagePump pump(host_);
+  std::string cell;
   for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    if (line.compare(0, 2, "cw") == 0) {
-      std::string rest = line.size() > 3 ? line.substr(3) : std::string();
-      const int index = LenientNumber(CutToken(rest, ","));
-      if (index >= 0 && index < host_.ColCount()) host_.SetColWidth(index, LenientNumber(rest.substr(0, 255)));
+    const std::string_view line = lines[i];
+    if (line.substr(0, 2) == "cw") {
+      const std::string_view rest = line.substr(std::min<std::size_t>(3, line.size()));
+      const std::size_t comma = rest.find(',');
+      const int index = LenientNumber(comma == std::string_view::npos ? std::string_view() : rest.substr(0, comma));
+      if (index >= 0 && index < host_.ColCount())
+        host_.SetColWidth(index, LenientNumber(rest.substr(comma == std::string_view::npos ? 0 : comma + 1, 255)));
       continue;
     }
     const TCellLineFields f = SplitCellLine(line);
     const int c = LenientNumber(f.Col), r = LenientNumber(f.Row);
-    if (c >= 0 && c < host_.ColCount() + host_.NumHiddenColumns() && r >= 0 && r < host_.RowCount())
-      host_.LoadCellText(c, r, UnpackLineBreaks(f.Text, multiLine));
+    if (c >= 0 && c < host_.ColCount() + host_.NumHiddenColumns() && r >= 0 && r < host_.RowCount()) {
+      cell.assign(f.Text);
+      // Only a packed text holds a line break once unpacked.
+      if (cell.find('\b') != std::string::npos) cell = UnpackLineBreaks(cell, multiLine);
+      host_.LoadCellText(c, r, cell);
+    }
     progress.Report(r, std::max(1, host_.RowCount() - 1));
     pump.Poll();
   }
@@ -162,9 +195,10 @@ void TGridTextFile::LoadFromStream(TStream& Stream) {
     // A line without a column and a row is the caller's data that follows the grid's.
     const TCellLineFields f = SplitCellLine(line);
     if (f.Col.empty() || f.Row.empty()) return false;
-    const int c = StrictNumber(f.Col) + range.StartCol, r = StrictNumber(f.Row) + range.StartRow;
+    const int c = StrictNumber(std::string(f.Col)) + range.StartCol;
+    const int r = StrictNumber(std::string(f.Row)) + range.StartRow;
     if (c >= 0 && c < host_.ColCount() && r >= 0 && r < host_.RowCount())
-      host_.LoadCellText(host_.DisplToRealCol(c), r, UnpackLineBreaks(f.Text, multiLine));
+      host_.LoadCellText(host_.DisplToRealCol(c), r, UnpackLineBreaks(std::string(f.Text), multiLine));
     return true;
   });
   host_.CellsChanged(TRect{0, 0, host_.ColCount(), host_.RowCount()});

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/stringgrid/grid_data_host.h"
@@ -23,12 +24,14 @@ std::string StreamLineBytes(const std::string& Line);
 // after it is dropped.
 void ReadStreamLines(TStream& Stream, const std::function<bool(const std::string& Line)>& Visit);
 
-// The two fields before the text of a cell line; a missing comma leaves a field empty and the
-// rest as it was.
+// The two fields before the text of a cell line, as views into the line; a missing comma
+// leaves a field empty and the rest as it was.
 struct TCellLineFields {
-  std::string Col, Row, Text;
+  std::string_view Col, Row, Text;
 };
-TCellLineFields SplitCellLine(const std::string& Line);
+TCellLineFields SplitCellLine(std::string_view Line);
+// The lines of a text split at CR, LF or CR LF, as views into it; a final line end adds none.
+std::vector<std::string_view> LineViews(const std::string& Text);
 
 // The grid's side: the save range out, texts and widths back in.
 class TGridTextFile {
