@@ -21,7 +21,7 @@ bool Has(const std::string& Text, char Ch) { return Text.find(Ch) != std::string
 bool NeedsEncoding(const std::string& Text, const TCsvWriteRules& Rules) {
   if (Text.empty() || Rules.AlwaysQuotes) return true;
   for (char ch : Text)
-    if (ch == '"' || ch == '\r' || ch == Rules.Delimiter) return true;
+    if (ch == '"' || ch == '\r' || ch == '\n' || ch == Rules.Delimiter) return true;
   return false;
 }
 
@@ -57,7 +57,8 @@ std::string CsvField(const std::string& Text, const TCsvWriteRules& Rules) {
     if (Rules.JavaCSV) t = "^";
     else if (Rules.QuoteEmptyCells) t = "\"\"";
   }
-  if (Has(t, s) || Has(t, '\r')) {
+  // A bare LF counts as a line break too: written as it stands it would end the row.
+  if (Has(t, s) || Has(t, '\r') || Has(t, '\n')) {
     if (Rules.JavaCSV) {
       t = ReplaceAll(ReplaceAll(t, "\n", ""), "\r", "~");
       // A delimiter inside a field would split it on reading.

@@ -43,9 +43,18 @@ std::vector<std::string> CellLines(const std::string& Text) {
 }  // namespace
 
 std::string FixedField(const std::string& Text, int Width) {
-  const int length = Utf8Length(Text);
-  if (length > Width) return Utf8Copy(Text, 1, Width);
-  return Text + std::string(static_cast<std::size_t>(Width - length), ' ');
+  std::string t;
+  for (std::size_t i = 0; i < Text.size(); ++i) {
+    if (Text[i] == '\r' || Text[i] == '\n') {
+      t += ' ';
+      if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
+    } else {
+      t += Text[i];
+    }
+  }
+  const int length = Utf8Length(t);
+  if (length > Width) return Utf8Copy(t, 1, Width);
+  return t + std::string(static_cast<std::size_t>(Width - length), ' ');
 }
 
 std::vector<std::string> SplitFixedLine(const std::string& Line, const std::vector<int>& Starts, bool DoTrim) {

@@ -11,7 +11,8 @@
 
 namespace hd {
 
-// Text cut to Width characters, or padded with blanks to it.
+// Text cut to Width characters, or padded with blanks to it; a line break becomes one blank,
+// so that every record stays on its line.
 std::string FixedField(const std::string& Text, int Width);
 // The fields of a fixed-width line between neighbouring 1-based starts (sorted ascending).
 std::vector<std::string> SplitFixedLine(const std::string& Line, const std::vector<int>& Starts, bool DoTrim);

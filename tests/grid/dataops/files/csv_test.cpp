@@ -35,6 +35,7 @@ TEST(CsvTest, FieldsAreQuotedAndTheirLineBreaksEncoded) {
       {"quotes doubled", "say \"hi\"", plain, "\"say \"\"hi\"\"\""},
       {"quote and delimiter", "a,\"b", plain, "\"a,\"\"b\""},
       {"line break", "x\r\ny", plain, "\"x\vy\""},
+      {"bare line feed kept inside quotes", "x\ny", plain, "\"x\ny\""},
       {"quote and line break", "\"x\r\ny", plain, "\"\"\"x\ny\""},
       {"always quotes", "a", always, "\"a\""},
       {"always quotes, empty", "", always, "\"\""},

@@ -35,6 +35,13 @@ TEST(FixedAsciiTest, FixedWidthsAppendedCutAndPadded) {
   EXPECT_EQ(host.exports.size(), 2u * 4u);
 }
 
+// A multi-line cell would split its record over two lines and shift every record after it.
+TEST(FixedAsciiTest, FixedFieldKeepsLineBreaksOffTheRecord) {
+  EXPECT_EQ(FixedField("a\r\nb\nc", 7), "a b c  ");
+  EXPECT_EQ(FixedField("éé", 3), "éé ");
+  EXPECT_EQ(FixedField("éèx", 2), "éè");
+}
+
 TEST(FixedAsciiTest, FixedLoadReadsBetweenSortedStarts) {
   testkit::TempFolder dir;
   const std::string file = dir.Write("f.txt", "abcd123456tail\r\n  x  y\r\nlast\r\n");
