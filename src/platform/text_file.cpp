@@ -206,6 +206,11 @@ std::string Utf8ToWindows1252(const std::string& utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
+    // Runs of ASCII, most of any text, are copied as they stand.
+    std::size_t ascii = i;
+    while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;
+    out.append(utf8, i, ascii - i);
+    if ((i = ascii) == utf8.size()) break;
     char32_t cp;
     if (!NextCodePoint(utf8, i, cp)) {
       out += '?';

@@ -304,19 +304,40 @@ void TXmlDocument::LoadFromString(const std::string& text) {
   Parse(text, "XML text");
 }
 
+namespace {
+
+// The offsets of the line feeds (and of CRs that no LF follows), kept before the parser
+// rewrites the buffer in place, so that an error's offset can be told as a line.
+std::vector<std::size_t> LineBreaks(const std::string& text) {
+  std::vector<std::size_t> breaks;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) breaks.push_back(i);
+  return breaks;
+}
+
+int LineOf(const std::vector<std::size_t>& breaks, std::size_t offset) {
+  return static_cast<int>(std::lower_bound(breaks.begin(), breaks.end(), offset) - breaks.begin()) + 1;
+}
+
+}  // namespace
+
 void TXmlDocument::Parse(std::string bytes, const std::string& what) {
   buffer_ = DecodeXmlBytes(std::move(bytes));
+  const std::vector<std::size_t> breaks = LineBreaks(buffer_);
   // Every text is then a piece of the decoded, valid UTF-8 buffer or a character it may hold.
   if (auto [offset, reason] = BadReference(buffer_); !reason.empty()) {
     Clear();
-    throw EXmlError("Cannot load " + what + ": " + reason + " at offset " + std::to_string(offset));
+    throw EXmlParseError("Cannot load " + what + ": " + reason + " at offset " + std::to_string(offset),
+                         pugi::status_bad_pcdata, offset, LineOf(breaks, offset));
   }
   pugi::xml_parse_result result =
       doc_->load_buffer_inplace(buffer_.data(), buffer_.size(), kParseFlags, pugi::encoding_utf8);
   if (!result) {
     Clear();
-    throw EXmlError("Cannot load " + what + ": " + result.description() + " at offset " +
-                    std::to_string(result.offset));
+    const std::size_t offset = static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0));
+    throw EXmlParseError("Cannot load " + what + ": " + result.description() + " at offset " +
+                             std::to_string(result.offset),
+                         static_cast<int>(result.status), offset, LineOf(breaks, offset));
   }
   active_ = true;
 }

@@ -9,12 +9,30 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/exceptions.h"
+
 namespace pugi {
 class xml_document;
 struct xml_node_struct;
 }  // namespace pugi
 
 namespace hd {
+
+// A document that does not parse: the parser's code for the reason, and where it stopped as a
+// byte offset into the decoded text and as a 1-based line.
+class EXmlParseError : public EXmlError {
+ public:
+  EXmlParseError(const std::string& message, int code, std::size_t offset, int line)
+      : EXmlError(message), code_(code), offset_(offset), line_(line) {}
+  int Code() const { return code_; }
+  std::size_t Offset() const { return offset_; }
+  int Line() const { return line_; }
+
+ private:
+  int code_;
+  std::size_t offset_;
+  int line_;
+};
 
 enum TXmlNodeType {
   ntNone, ntElement, ntText, ntCData, ntComment, ntDeclaration, ntProcessingInstr, ntDocType, ntDocument
@@ -90,8 +108,8 @@ class TXmlDocument {
   TXmlDocument& operator=(const TXmlDocument&) = delete;
 
   // Keeps comments, the declaration and processing instructions, so FirstChild() is whatever
-  // the file starts with. EXmlError (naming the file) on a missing file, a file over
-  // kMaxXmlFileSize or a parse error; the document is then empty.
+  // the file starts with. EXmlError (naming the file) on a missing file or a file over
+  // kMaxXmlFileSize, EXmlParseError on a parse error; the document is then empty.
   void LoadFromFile(const std::string& path);
   void LoadFromString(const std::string& text);
   bool Active() const { return active_; }

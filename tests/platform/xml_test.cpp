@@ -341,5 +341,31 @@ TEST(Xml, SaveFailureIsReported) {
   EXPECT_THROW(doc.FirstChild().FindNode("none").SetAttribute("a", "b"), EXmlError);
 }
 
+// A parse error tells its line: after LF, CR LF and lone CR line ends alike.
+TEST(Xml, ParseErrorTellsItsLine) {
+  struct Case {
+    const char* name;
+    std::string xml;
+    int line;
+  };
+  const Case cases[] = {
+      {"first line", "<r><a></r>", 1},
+      {"after CR LF ends", "<r>\r\n<a>\r\n</r>\r\n", 3},
+      {"after LF and CR ends", "<r>\n<a>\r</b>", 3},
+      {"a bad reference", "<r>\n\n&bad;</r>", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TXmlDocument doc;
+    try {
+      doc.LoadFromString(c.xml);
+      ADD_FAILURE() << "loaded";
+    } catch (const EXmlParseError& e) {
+      EXPECT_EQ(e.Line(), c.line) << e.Message();
+      EXPECT_NE(e.Code(), 0);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace hd

@@ -201,4 +201,8 @@ using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
 using TIsDesigningEvent = std::function<void(TObject* Sender, bool& IsDesigning)>;
 
+// Text files: where an export stands, and the progress of a save or load in whole percents.
+enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
+using TGridProgressEvent = std::function<void(TObject* Sender, short Progress)>;
+
 }  // namespace hd

@@ -542,6 +542,8 @@ bool TExtStringGrid::AlwaysQuotes() const { return FP->Files.FAlwaysQuotes; }
 void TExtStringGrid::SetAlwaysQuotes(bool Value) { FP->Files.FAlwaysQuotes = Value; }
 bool TExtStringGrid::JavaCSV() const { return FP->Files.FJavaCSV; }
 void TExtStringGrid::SetJavaCSV(bool Value) { FP->Files.FJavaCSV = Value; }
+bool TExtStringGrid::OemConvert() const { return FP->Files.FOemConvert; }
+void TExtStringGrid::SetOemConvert(bool Value) { FP->Files.FOemConvert = Value; }
 bool TExtStringGrid::ExcelClipboardFormat() const { return FP->Files.FExcelClipboardFormat; }
 void TExtStringGrid::SetExcelClipboardFormat(bool Value) { FP->Files.FExcelClipboardFormat = Value; }
 bool TExtStringGrid::ClearTextOnly() const { return FP->Files.FClearTextOnly; }

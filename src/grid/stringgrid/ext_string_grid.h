@@ -65,6 +65,7 @@ class TGridDataHost;
 class TDataEngine;
 class TGridSorter;
 class TSyncGrid;
+class TStream;
 struct TExtStringGridPrivate;
 struct TKeyDownContext;
 struct TCellPaint;
@@ -1586,6 +1587,45 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   const THintWindow* ScrollHintWindow() const;
   TEndColumnSizeEvent OnEndColumnSize;
   TEndRowSizeEvent OnEndRowSize;
+
+  // --- Text files (src/grid/dataops/files). The save range is the block of cells every
+  // export covers; the fixed cells are inside it as SaveFixedCells, -Rows and -Cols say.
+  int SaveStartCol() const;
+  int SaveEndCol() const;
+  int SaveColCount() const;
+  int SaveStartRow() const;
+  int SaveEndRow() const;
+  int SaveRowCount() const;
+  // The smallest block holding every non-empty cell; (0, 0, 0, 0) for an empty grid.
+  virtual TRect UsedCells();
+  // The number a cell holds (0 when empty); EExtGridError names where the number stops.
+  double CellToReal(int ACol, int ARow);
+  // The grid's own text file, and the same lines in a caller's stream (UTF-16LE).
+  void SaveToFile(const std::string& FileName, bool Unicode = false);
+  void LoadFromFile(const std::string& FileName);
+  void SaveToStream(TStream& Stream);
+  void LoadFromStream(TStream& Stream);
+  void SaveToCSV(const std::string& FileName, bool Unicode = false);
+  void AppendToCSV(const std::string& FileName, bool Unicode = false);
+  // MaxRows above 0 reads at most that many lines; the delimiter is guessed when none is set.
+  void LoadFromCSV(const std::string& FileName, int MaxRows = 0);
+  void LoadFromCSVStream(TStream& Stream, int MaxRows = 0);
+  void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
+  // Positions: field widths (missing ones appended); for loading, the 1-based starts.
+  void SaveToFixed(const std::string& FileName, TIntList& Positions);
+  void LoadFromFixed(const std::string& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+  void SaveToASCII(const std::string& FileName, bool Unicode = false);
+  void AppendToASCII(const std::string& FileName, bool Unicode = false);
+  // FieldDescr may be null: the elements are then FIELD0, FIELD1 ...
+  void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
+                 const TStringList* FieldDescr = nullptr, bool ExportEmptyCells = false);
+  void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+  // CSV field texts written in, and lines read from, the OEM code page.
+  bool OemConvert() const;
+  void SetOemConvert(bool Value);
+  // Before the first row (with SaveStartRow), before each row, and at the end (-1) of an export.
+  virtual void ExportNotification(TGridExportState AState, int ARow);
+  TGridProgressEvent OnFileProgress;
 
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).

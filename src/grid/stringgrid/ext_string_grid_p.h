@@ -190,6 +190,8 @@ struct TExtStringGridPrivate {
     bool FExcelClipboardFormat = false;
     bool FClearTextOnly = false;
     bool FPrinterDriverFix = false;
+    // Text file formats.
+    bool FOemConvert = false;
   } Files;
   // Switches of painting and scrolling; FLastVAlign is the vertical text flag of the last cell drawn.
   struct TPaintFlags {

@@ -2,6 +2,8 @@
 #include "grid/stringgrid/grid_data_host.h"
 
 #include "grid/foundation/input_settings.h"
+#include "platform/application.h"
+#include "platform/forms.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/grids/cell_store.h"
 
@@ -94,6 +96,51 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void SetDefaultColWidth(int Value) override { G.SetDefaultColWidth(Value); }
   TColumnSize& ColumnSize() override { return G.ColumnSize(); }
   bool IsDesigning() const override { return G.IsDesigning(); }
+  TFileFormatOptions FileOptions() const override {
+    TFileFormatOptions o;
+    o.SaveFixedCells = G.SaveFixedCells();
+    o.SaveFixedRows = G.SaveFixedRows();
+    o.SaveFixedCols = G.SaveFixedCols();
+    o.SaveHiddenCells = G.SaveHiddenCells();
+    o.Multilinecells = G.Multilinecells();
+    o.Delimiter = G.Delimiter();
+    o.JavaCSV = G.JavaCSV();
+    o.QuoteEmptyCells = G.QuoteEmptyCells();
+    o.AlwaysQuotes = G.AlwaysQuotes();
+    o.OemConvert = G.OemConvert();
+    o.LoadFirstRow = G.LoadFirstRow();
+    o.XMLEncoding = G.XMLEncoding();
+    return o;
+  }
+  void SetFileDelimiter(char Value) override { G.SetDelimiter(Value); }
+  int FixedRightCols() const override { return G.FixedRightCols(); }
+  int DisplToRealCol(int ACol) const override { return G.DisplToRealCol(ACol); }
+  std::string SaveCellText(int ACol, int ARow) override {
+    std::string text;
+    G.SaveCellText(ACol, ARow, text);
+    return text;
+  }
+  void LoadCellText(int ACol, int ARow, const std::string& Value) override { G.LoadCellText(ACol, ARow, Value); }
+  int RealColWidth(int ACol) const override { return G.AllColWidths(ACol); }
+  int MaxColTextLength(int ACol) override { return G.GetMaxColTextLength(ACol); }
+  TAlignment CellAlignment(int ACol, int ARow) override {
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    G.GetCellAlignment(ACol, ARow, ha, va);
+    return ha;
+  }
+  bool IsBaseCell(int ACol, int ARow) const override { return G.IsBaseCell(ACol, ARow); }
+  bool FloatingFooterVisible() const override { return G.FloatingFooter().Visible(); }
+  void ExportNotification(TGridExportState AState, int ARow) override { G.ExportNotification(AState, ARow); }
+  bool HasFileProgress() const override { return static_cast<bool>(G.OnFileProgress); }
+  void FileProgress(int Percent) override {
+    if (G.OnFileProgress) G.OnFileProgress(&G, static_cast<short>(Percent));
+  }
+  void CellsChanged(const TRect& R) override { G.CellsChanged(R); }
+  void AllCellsChanged() override { G.AllCellsChanged(); }
+  void ProcessMessages() override { Application().ProcessMessages(); }
+  TCursor ScreenCursor() const override { return Screen().Cursor(); }
+  void SetScreenCursor(TCursor Value) override { Screen().SetCursor(Value); }
 
  private:
   TExtStringGrid& G;

@@ -17,6 +17,22 @@ namespace hd {
 class TSortSettings;
 class TColumnSize;
 
+// The grid's settings that the text file formats read.
+struct TFileFormatOptions {
+  bool SaveFixedCells = true;
+  bool SaveFixedRows = false;
+  bool SaveFixedCols = false;
+  bool SaveHiddenCells = false;
+  bool Multilinecells = false;
+  char Delimiter = '\0';
+  bool JavaCSV = false;
+  bool QuoteEmptyCells = true;
+  bool AlwaysQuotes = false;
+  bool OemConvert = false;
+  bool LoadFirstRow = true;
+  std::string XMLEncoding = "ISO-8859-1";
+};
+
 // The engines the grid owns (a sorter, a node engine ...), kept by the grid without knowing
 // their types.
 class TDataEngine {
@@ -105,6 +121,30 @@ class TGridDataHost {
   virtual void SetDefaultColWidth(int Value) = 0;
   virtual TColumnSize& ColumnSize() = 0;
   virtual bool IsDesigning() const = 0;
+  // Text files: the settings, the texts a file takes and gives (real columns), the widths,
+  // alignments and merges the layouts read, and the hooks a save or load fires.
+  virtual TFileFormatOptions FileOptions() const = 0;
+  // Delimiter only: a guessed one is set back after a read.
+  virtual void SetFileDelimiter(char Value) = 0;
+  virtual int FixedRightCols() const = 0;
+  virtual int DisplToRealCol(int ACol) const = 0;
+  virtual std::string SaveCellText(int ACol, int ARow) = 0;
+  virtual void LoadCellText(int ACol, int ARow, const std::string& Value) = 0;
+  // The width of a real column, a hidden one's included.
+  virtual int RealColWidth(int ACol) const = 0;
+  virtual int MaxColTextLength(int ACol) = 0;
+  virtual TAlignment CellAlignment(int ACol, int ARow) = 0;
+  virtual bool IsBaseCell(int ACol, int ARow) const = 0;
+  virtual bool FloatingFooterVisible() const = 0;
+  virtual void ExportNotification(TGridExportState AState, int ARow) = 0;
+  virtual bool HasFileProgress() const = 0;
+  virtual void FileProgress(int Percent) = 0;
+  virtual void CellsChanged(const TRect& R) = 0;
+  virtual void AllCellsChanged() = 0;
+  // Lets the window system handle what is pending, so a long load keeps the window alive.
+  virtual void ProcessMessages() = 0;
+  virtual TCursor ScreenCursor() const = 0;
+  virtual void SetScreenCursor(TCursor Value) = 0;
 };
 
 }  // namespace hd

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
+#include <map>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,7 +71,15 @@ class TMemoryGridHost : public TGridDataHost {
     rows.resize(static_cast<std::size_t>(Value), {std::vector<std::string>(Width()), std::vector<TObject*>(Width())});
   }
   int ColCount() const override { return cols; }
-  void SetColCount(int Value) override { cols = Value; }
+  // Rows grow with the columns; hidden columns' texts beyond ColCount stay.
+  void SetColCount(int Value) override {
+    cols = Value;
+    for (TRowData& r : rows)
+      if (r.texts.size() < static_cast<std::size_t>(Value)) {
+        r.texts.resize(static_cast<std::size_t>(Value));
+        r.objects.resize(static_cast<std::size_t>(Value));
+      }
+  }
   int FixedRows() const override { return fixedRows; }
   int FixedCols() const override { return fixedCols; }
   int FixedFooters() const override { return fixedFooters; }
@@ -194,6 +205,60 @@ class TMemoryGridHost : public TGridDataHost {
   void SetDefaultColWidth(int Value) override { defaultColWidth = Value; }
   TColumnSize& ColumnSize() override { return columnSize; }
   bool IsDesigning() const override { return designing; }
+  // Text files: the cell text is the stored one, alignments and merges come from the maps
+  // below, and every hook lands in a log.
+  TFileFormatOptions FileOptions() const override { return options; }
+  void SetFileDelimiter(char Value) override { options.Delimiter = Value; }
+  int FixedRightCols() const override { return fixedRightCols; }
+  int DisplToRealCol(int ACol) const override { return ACol; }
+  std::string SaveCellText(int ACol, int ARow) override { return Text(ACol, ARow); }
+  void LoadCellText(int ACol, int ARow, const std::string& Value) override {
+    if (ARow >= RowCount()) throw std::out_of_range("row beyond the grid");
+    auto& texts = rows[static_cast<std::size_t>(ARow)].texts;
+    if (ACol >= static_cast<int>(texts.size())) {
+      if (ACol >= cols + hiddenColumns) throw std::out_of_range("column beyond the grid");
+      texts.resize(static_cast<std::size_t>(ACol) + 1);
+      rows[static_cast<std::size_t>(ARow)].objects.resize(static_cast<std::size_t>(ACol) + 1);
+    }
+    texts[static_cast<std::size_t>(ACol)] = Value;
+  }
+  int RealColWidth(int ACol) const override { return ColWidth(ACol); }
+  int MaxColTextLength(int ACol) override {
+    int longest = 0;
+    for (int r = 0; r < RowCount(); ++r) longest = std::max(longest, static_cast<int>(Text(ACol, r).size()));
+    return longest;
+  }
+  TAlignment CellAlignment(int ACol, int) override {
+    auto it = alignments.find(ACol);
+    return it == alignments.end() ? taLeftJustify : it->second;
+  }
+  bool IsBaseCell(int ACol, int ARow) const override { return !covered.count({ACol, ARow}); }
+  bool FloatingFooterVisible() const override { return floatingFooter; }
+  void ExportNotification(TGridExportState AState, int ARow) override { exports.emplace_back(AState, ARow); }
+  bool HasFileProgress() const override { return trackProgress; }
+  void FileProgress(int Percent) override { progress.push_back(Percent); }
+  void CellsChanged(const TRect&) override { ++cellsChanged; }
+  void AllCellsChanged() override { ++allCellsChanged; }
+  void ProcessMessages() override { ++messageRuns; }
+  TCursor ScreenCursor() const override { return cursor; }
+  void SetScreenCursor(TCursor Value) override { cursors.push_back(cursor = Value); }
+
+  // A cell's text, empty beyond the row's stored width.
+  std::string Text(int ACol, int ARow) const {
+    const auto& texts = rows[static_cast<std::size_t>(ARow)].texts;
+    return ACol < static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(ACol)] : std::string();
+  }
+
+  TFileFormatOptions options;
+  int fixedRightCols = 0;
+  std::map<int, TAlignment> alignments;
+  std::set<std::pair<int, int>> covered;
+  bool floatingFooter = false, trackProgress = false;
+  std::vector<std::pair<TGridExportState, int>> exports;
+  std::vector<int> progress;
+  int cellsChanged = 0, allCellsChanged = 0, messageRuns = 0;
+  TCursor cursor = crDefault;
+  std::vector<TCursor> cursors;
 
   std::vector<TRowData> rows;
   int cols = 0;
