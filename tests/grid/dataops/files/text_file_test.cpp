@@ -94,7 +94,9 @@ TEST(TextFileTest, FileLinesReadLeniently) {
       for (int row = 0; row < 3; ++row)
         if (host.Text(col, row) != "k") ++changed;
     EXPECT_EQ(changed, c.text && std::string(c.text) != "k" ? 1 : 0);
-    if (c.text) EXPECT_EQ(host.Text(c.col, c.row), c.text);
+    if (c.text) {
+      EXPECT_EQ(host.Text(c.col, c.row), c.text);
+    }
   }
   TMemoryGridHost host(Rows{{"k", "k"}});
   TGridTextFile(host).LoadFromFile(dir.Write("w.txt", "2,1\r\ncw 1,$20\r\ncw 5,9\r\n"));

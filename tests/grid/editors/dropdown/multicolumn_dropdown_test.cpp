@@ -355,7 +355,9 @@ TEST_F(MultiColumnControlTest, StylesSetHeaderLineAndSelectionColoursInOrder) {
     EXPECT_EQ(drop->HeaderColorTo(), c.headerTo) << c.style;
     EXPECT_EQ(drop->LineColor(), c.line) << c.style;
     EXPECT_EQ(drop->FixedLineColor(), c.fixedLine) << c.style;
-    if (c.style != tsWindows7) EXPECT_EQ(drop->SelectionColor(), c.selection) << c.style;
+    if (c.style != tsWindows7) {
+      EXPECT_EQ(drop->SelectionColor(), c.selection) << c.style;
+    }
     EXPECT_EQ(drop->SelectionTextColor(), c.selectionText) << c.style;
   }
   EXPECT_EQ(drop->SelectionColorStyle(), scWindows7);
