@@ -242,7 +242,8 @@ bool GlyphsOf(CachedFont& f, const std::string& text, GlyphList& out) {
 // The run put together from its glyphs at their advances, as wide as they add up to; false
 // when the text needs shaping or a glyph from another font.
 bool Compose(CachedFont& f, const std::string& text, Mask& mask) {
-  if (!f.raw.isValid()) return false;
+  // Glyphs carry no underline or strike-out line: a decorated run is drawn whole.
+  if (!f.raw.isValid() || f.font.underline() || f.font.strikeOut()) return false;
   static GlyphList glyphs;
   if (!GlyphsOf(f, text, glyphs)) return false;
   double width = 0;
