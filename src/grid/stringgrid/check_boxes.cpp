@@ -238,6 +238,16 @@ bool TExtStringGrid::SetCheckBoxState(int ACol, int ARow, TCheckBoxState State) 
 }
 
 bool TExtStringGrid::ApplyCheckBoxState(int ACol, int ARow, bool Value) {
+  // A packed plain box changes its byte; a packed data box its text, as below.
+  if (PackedCheckBoxType(ACol, ARow) == ctCheckBox && NumHiddenRows() == 0) {
+    std::uint8_t packed = Store().Packed(ACol, ARow);
+    if (((packed & kPackedChecked) != 0) != Value) {
+      Store().SetPacked(ACol, ARow, packed ^ kPackedChecked);
+      DoCheckBoxChange(ACol, ARow, Value);
+      RepaintCell(RealToDisplCol(ACol), ARow);
+    }
+    return true;
+  }
   int realRow = DisplToRealRow(ARow);
   bool fromProps = false;
   TCellGraphic* record = FindStateRecord(ACol, NumHiddenRows() > 0 ? realRow : ARow, fromProps);

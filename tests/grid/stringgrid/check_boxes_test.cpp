@@ -105,6 +105,10 @@ TEST_F(CheckBoxTest, ColumnBoxesKeepTheirStatesThroughRowChanges) {
       {"row moved down", [](TExtStringGrid& g) { g.MoveRow(2, 7); },
        [](TModel& m) { std::rotate(m.begin() + 2, m.begin() + 3, m.begin() + 8); }},
       {"rows swapped", [](TExtStringGrid& g) { g.SwapRows(1, 5); }, [](TModel& m) { std::swap(m[1], m[5]); }},
+      {"all checked", [](TExtStringGrid& g) { g.CheckAll(2); },
+       [](TModel& m) { std::replace(m.begin(), m.end(), 'o', 'x'); }},
+      {"all unchecked", [](TExtStringGrid& g) { g.UnCheckAll(2); },
+       [](TModel& m) { std::replace(m.begin(), m.end(), 'x', 'o'); }},
       {"row hidden and shown again",
        [](TExtStringGrid& g) {
          g.HideRow(2);
