@@ -153,6 +153,8 @@ constexpr UINT CM_ACTIVATE = CM_BASE + 0, CM_DEACTIVATE = CM_BASE + 1, CM_ENABLE
                CM_PARENTFONTCHANGED = CM_BASE + 21, CM_UIACTIVATE = CM_BASE + 22,
                CM_RELEASE = CM_BASE + 23, CM_CANCELMODE = CM_BASE + 24, CM_HINTSHOWPAUSE = CM_BASE + 25,
                CM_ACTIONUPDATE = CM_BASE + 26;
+// A designer asks a control whether a point (LParam: x low, y high) takes the mouse itself.
+constexpr UINT CM_DESIGNHITTEST = CM_BASE + 28;
 
 // Notifications reflected back to the control that sent them to its parent.
 constexpr UINT CN_BASE = 0xBC00;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <sys/resource.h>
 
 #include "platform/bitmap.h"
@@ -270,6 +271,31 @@ TEST(DrawTextWidth, RealFontTextIsAsWideAsItsOpaqueBackground) {
       EXPECT_EQ(c.TextWidth(text), right) << text << " at " << size;
     }
   }
+}
+
+// Underlined and struck-out text in the shipped family shows its line across the whole run.
+TEST(TextDecoration, UnderlineAndStrikeOutDrawALineAcrossTheRun) {
+  EnsureGuiApplication();
+  auto widestInkRun = [](TFontStyles style) {
+    TBitmap bmp(200, 40);
+    TCanvas& c = bmp.Canvas();
+    c.Font().Name = "Tahoma";
+    c.Font().Size = 10;
+    c.Font().Color = clBlack;
+    c.Font().Style = style;
+    c.SetBkMode(bkTransparent);
+    c.TextOut(5, 5, "i i i i i i");
+    int widest = 0;
+    for (int y = 0; y < bmp.Height(); ++y)
+      for (int x = 0, run = 0; x < bmp.Width(); ++x) {
+        run = c.Pixel(x, y) == clBlack ? run + 1 : 0;
+        widest = std::max(widest, run);
+      }
+    return widest;
+  };
+  const int plain = widestInkRun({});
+  EXPECT_GT(widestInkRun({fsUnderline}), 4 * plain);
+  EXPECT_GT(widestInkRun({fsStrikeOut}), 4 * plain);
 }
 
 }  // namespace

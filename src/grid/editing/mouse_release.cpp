@@ -83,6 +83,11 @@ void TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Va
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (IsDesigning()) {
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    DesignHelperClick(X, Y);
+    return;
+  }
   TExtStringGridPrivate& p = *FP;
   TMouseActions& ma = *p.MouseActions;
   const bool counts = Button == mbLeft || (Button == mbRight && ma.SelectOnRightClick());

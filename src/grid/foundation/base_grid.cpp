@@ -132,7 +132,7 @@ void TBaseGrid::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 std::string TBaseGrid::GetCellEx(int ACol, int ARow) const {
-  if (const TCellProperties* P = PropsInGrid(ACol, ARow)) {
+  if (const TCellProperties* P = MadePropsInGrid(ACol, ARow)) {
     TPoint base = P->GetBaseCell(ACol, ARow);
     ACol = base.X;
     ARow = base.Y;
@@ -148,7 +148,7 @@ std::string TBaseGrid::GetCellEx(int ACol, int ARow) const {
 }
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const std::string& Value) {
-  if (const TCellProperties* P = PropsInGrid(ACol, ARow)) {
+  if (const TCellProperties* P = MadePropsInGrid(ACol, ARow)) {
     TPoint base = P->GetBaseCell(ACol, ARow);
     Store().SetText(base.X, base.Y, Value);
     CellTextChanged(base.X, base.Y);
@@ -183,6 +183,12 @@ TCellProperties* TBaseGrid::PropsInGrid(int ACol, int ARow) const {
   return FindCellProperties(ACol, ARow);
 }
 
+const TCellProperties* TBaseGrid::MadePropsInGrid(int ACol, int ARow) const {
+  if (ACol < 0 || ARow < 0 || ACol >= TotalColCount() || ARow >= RowCount()) return nullptr;
+  TObject* slot = Store().StoredObject(ACol, ARow);
+  return slot ? dynamic_cast<TCellProperties*>(slot) : nullptr;
+}
+
 bool TBaseGrid::HasCellProperties(int ACol, int ARow) const { return PropsInGrid(ACol, ARow) != nullptr; }
 
 void TBaseGrid::GetDefaultCellProperties(int, int, TFont& AFont, TBrush& ABrush, TColor& AColorTo,
@@ -201,6 +207,13 @@ void TBaseGrid::GetDefaultCellProperties(int, int, TFont& AFont, TBrush& ABrush,
 
 TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow) {
   if (TCellProperties* P = FindCellProperties(ACol, ARow)) return P;
+  TCellProperties* P = NewCellProperties(ACol, ARow);
+  // The mirror colours are not kept. One repaint for the look the setters would each repaint.
+  RepaintCell(ACol, ARow);
+  return P;
+}
+
+TCellProperties* TBaseGrid::NewCellProperties(int ACol, int ARow) {
   // The store keeps nothing below 0: a properties object made there would be lost.
   if (ACol < 0 || ARow < 0) throw EInvalidGridOperation("Grid index out of range");
   auto* P = New<TCellProperties>(this, ACol, ARow);
@@ -224,8 +237,6 @@ TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow) {
   P->FBrushColor = brush.Color;
   P->FBrushColorTo = colorTo;
   P->FGradientDirection = gd;
-  // The mirror colours are not kept. One repaint for the look the setters would each repaint.
-  RepaintCell(ACol, ARow);
   return P;
 }
 

@@ -192,6 +192,12 @@ class TBaseGrid : public TObjStringGrid {
   virtual bool IsFixed(int ACol, int ARow) const;
 
  protected:
+  // A cell's new properties object from the defaults, stored without a repaint (a cell that
+  // only now gets the object its look always had).
+  TCellProperties* NewCellProperties(int ACol, int ARow);
+  // The properties object a cell inside the grid has already; a cell the store keeps packed
+  // stays so (it is never merged, so its text needs no properties).
+  const TCellProperties* MadePropsInGrid(int ACol, int ARow) const;
   virtual int GetRowIndent(int /*ARow*/) const { return 0; }
   // True omits the horizontal line of column 0 (the tree lines take its place).
   virtual bool HasNodes() const { return false; }

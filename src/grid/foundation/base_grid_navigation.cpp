@@ -37,7 +37,7 @@ TRect TBaseGrid::UnclippedCellRect(int ACol, int ARow) const {
 }
 
 TRect TBaseGrid::CellRect(int ACol, int ARow) const {
-  const TCellProperties* P = PropsInGrid(ACol, ARow);
+  const TCellProperties* P = MadePropsInGrid(ACol, ARow);
   if (P && (P->FCellSpanX != -1 || P->FCellSpanY != -1)) {
     TPoint base = P->GetBaseCell(ACol, ARow);
     TPoint span = CellSpan(ACol, ARow);

@@ -1,10 +1,73 @@
-// Rotated cells and the grid's default hooks: the row the keys add or take away, the texts
-// written to and read from files, and the events of finished filters and fixed-cell editors.
+// The appearance setters (which repaint what), rotated cells and the grid's default hooks:
+// the row the keys add or take away, the texts written to and read from files, and the events
+// of finished filters and fixed-cell editors.
 #include "grid/foundation/markup/markup_utils.h"
+#include "grid/foundation/settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/stringgrid/grid_settings_edit.h"
+#include "grid/stringgrid/look_objects.h"
 
 namespace hd {
+
+void TExtStringGrid::SetURLColor(TColor Value) {
+  if (FP->Colors.FURLColor == Value) return;
+  FP->Colors.FURLColor = Value;
+  if (FP->Text.FURLShow) Invalidate();
+}
+
+void TExtStringGrid::SetURLFull(bool Value) {
+  FP->Text.FURLFull = Value;
+  if (FP->Text.FURLShow) Invalidate();
+}
+
+void TExtStringGrid::SetShowModified(const TShowModified& Value) { FP->ShowModified->Assign(&Value); }
+void TExtStringGrid::SetBalloon(const TBalloonSettings& Value) { FP->Balloon->Assign(&Value); }
+void TExtStringGrid::SetProgressAppearance(const TGridProgressAppearance& Value) { FP->ProgressAppearance->Assign(&Value); }
+void TExtStringGrid::SetSyncGrid(const TSyncGrid& Value) { FP->SyncGrid->Assign(&Value); }
+
+void TExtStringGrid::SetSelection(const TGridRect& Value) {
+  TBaseGrid::SetSelection(Value);
+  if (FP->Colors.FActiveCellShow) {
+    RepaintRow(0);
+    RepaintCol(0);
+  }
+  if (ActiveRowShow()) RepaintRow(Selection().Bottom);
+}
+
+void TExtStringGrid::SetRowIndicator(const TBitmap& Value) {
+  *FP->RowIndicator = Value;
+  RepaintCell(0, Row());
+}
+
+void TExtStringGrid::SetBackGround(const TBackGround& Value) {
+  FP->BackGround->Assign(&Value);
+  Invalidate();
+}
+
+void TExtStringGrid::SetHighlightColor(TColor Value) {
+  if (FP->Colors.FHighlightColor == Value) return;
+  FP->Colors.FHighlightColor = Value;
+  SetMarkupHighlightColors(FP->Colors.FHighlightColor, FP->Colors.FHighlightTextColor);
+  Invalidate();
+}
+
+void TExtStringGrid::SetHighlightTextColor(TColor Value) {
+  if (FP->Colors.FHighlightTextColor == Value) return;
+  FP->Colors.FHighlightTextColor = Value;
+  SetMarkupHighlightColors(FP->Colors.FHighlightColor, FP->Colors.FHighlightTextColor);
+  Invalidate();
+}
+
+bool TExtStringGrid::Hovering() const { return FP->Hovering; }
+void TExtStringGrid::SetHovering(bool Value) { FP->Hovering = Value; }
+
+void TExtStringGrid::SetXYOffset(TPoint Value) {
+  FP->Text.FXYOffset = Value;
+  Invalidate();
+}
+
+void TExtStringGrid::UpdateXYOffset(int X, int Y) { FP->Text.FXYOffset = TPoint{X, Y}; }
 
 void TExtStringGrid::AppendEmptyRow() { SetRowCount(RowCount() + 1); }
 

@@ -331,9 +331,5 @@ void TExtStringGrid::CellTextChanged(int ACol, int ARow) {
 
 const TBitmap& TExtStringGrid::RowIndicator() const { return *FP->RowIndicator; }
 
-void TExtStringGrid::SetRowIndicator(const TBitmap& Value) {
-  *FP->RowIndicator = Value;
-  InvalidateGrid();
-}
 
 }  // namespace hd

@@ -6,6 +6,7 @@
 #include "grid/foundation/undo.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/grids/cell_store.h"
 #include "platform/sysutils.h"
 
 namespace hd {
@@ -23,6 +24,25 @@ TCellVAlign CellVAlignOf(TVAlignment VA) {
   }
 }
 
+// A packed check box: its kind, the state of a plain box and its vertical alignment in the
+// byte the cell store keeps for the cell.
+constexpr std::uint8_t kPackedPlain = 1, kPackedData = 2, kPackedChecked = 4;
+constexpr int kPackedAlignShift = 3;
+
+std::uint8_t PackCheckBox(bool Data, bool State, TCellVAlign VA) {
+  return static_cast<std::uint8_t>((Data ? kPackedData : kPackedPlain) | (State ? kPackedChecked : 0) |
+                                   (VA << kPackedAlignShift));
+}
+
+void SetUpBoxRecord(TCellGraphic& Record, TCellType AType, bool State, TCellVAlign VA) {
+  Record.SetCellType(AType);
+  Record.SetCellBoolean(State);
+  Record.SetCellAngle(0);
+  Record.SetCellTransparent(true);
+  Record.SetCellHAlign(haBeforeText);
+  Record.SetCellVAlign(VA);
+}
+
 }  // namespace
 
 TCellGraphic* TExtStringGrid::AddBoxRecord(int ACol, int ARow, TCellType AType, bool State) {
@@ -30,13 +50,66 @@ TCellGraphic* TExtStringGrid::AddBoxRecord(int ACol, int ARow, TCellType AType, 
   if (ACol < 0 || ARow < 0 || ACol >= ColCount() + FP->NumHidden || ARow >= RowCount() + NumHiddenRows())
     throw Exception("Invalid cell");
   TCellGraphic* record = CreateCellGraphic(ACol, ARow);
-  record->SetCellType(AType);
-  record->SetCellBoolean(State);
-  record->SetCellAngle(0);
-  record->SetCellTransparent(true);
-  record->SetCellHAlign(haBeforeText);
-  record->SetCellVAlign(CellVAlignOf(FP->Text.FVAlignment));
+  SetUpBoxRecord(*record, AType, State, CellVAlignOf(FP->Text.FVAlignment));
   return record;
+}
+
+std::uint8_t TExtStringGrid::PackedCheckBox(int ACol, int ARow) const {
+  return Store().HasPacked() ? Store().Packed(ACol, ARow) : 0;
+}
+
+TCellType TExtStringGrid::PackedCheckBoxType(int ACol, int ARow) const {
+  std::uint8_t packed = PackedCheckBox(ACol, ARow);
+  // Column 0 under the rows' shared box shows that box instead.
+  if (packed == 0 || (ACol == 0 && FP->MouseActions->HotmailRowSelect())) return ctEmpty;
+  return (packed & kPackedData) ? ctDataCheckBox : ctCheckBox;
+}
+
+void TExtStringGrid::MakePackedCheckBox(int ACol, int ARow, std::uint8_t Packed) {
+  if (Destroying()) return;
+  // The record is made quietly: the box was there all along, so no text hook or repaint
+  // may see the cell change (it may be made while the cell is painted).
+  const bool blank = Store().Text(ACol, ARow).empty();
+  if (blank) Store().SetText(ACol, ARow, " ");
+  NewCellProperties(ACol, ARow);
+  auto* record = new TCellGraphic;
+  SetGraphicObjectEx(ACol, ARow, record);
+  if (blank) Store().SetText(ACol, ARow, "");
+  SetUpBoxRecord(*record, (Packed & kPackedData) ? ctDataCheckBox : ctCheckBox, (Packed & kPackedChecked) != 0,
+                 static_cast<TCellVAlign>(Packed >> kPackedAlignShift));
+}
+
+bool TExtStringGrid::TogglePackedCheckBox(int ACol, int ARow, std::uint8_t Packed, bool CheckEditable) {
+  if (CheckEditable && !FP->ControlLook->CheckAlwaysActive()) {
+    bool canEdit = true;
+    CanEditCell(ACol, ARow, canEdit);
+    if (!canEdit) return false;
+  }
+  const bool data = (Packed & kPackedData) != 0;
+  std::string checkTrue, checkFalse;
+  GetCheckTrue(ACol, ARow, checkTrue);
+  GetCheckFalse(ACol, ARow, checkFalse);
+  bool state = false;
+  std::string textBefore;
+  if (data) {
+    textBefore = Cells(ACol, ARow);
+    state = textBefore != checkTrue;
+    SetCells(ACol, ARow, state ? checkTrue : checkFalse);
+  } else {
+    state = (Packed & kPackedChecked) == 0;
+    Store().SetPacked(ACol, ARow, Packed ^ kPackedChecked);
+  }
+  RepaintCell(RealToDisplCol(ACol), ARow);
+  DoCheckBoxChange(ACol, ARow, state);
+  if (TExtGridUndoRedo* undo = UndoRedo()) {
+    if (data)
+      undo->RegisterChange(ACol, ARow, textBefore, Cells(ACol, ARow));
+    else if (state)
+      undo->RegisterChange(ACol, ARow, checkFalse, checkTrue);
+    else
+      undo->RegisterChange(ACol, ARow, checkTrue, checkFalse);
+  }
+  return true;
 }
 
 void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
@@ -82,6 +155,17 @@ bool TExtStringGrid::IsGraphicOnlyCell(int ACol, int ARow) {
 }
 
 bool TExtStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State) {
+  // A packed box answers from its byte or its text, without making its record.
+  if (TCellType packed = PackedCheckBoxType(ACol, ARow); packed != ctEmpty && NumHiddenRows() == 0) {
+    if (packed == ctCheckBox) {
+      State = (Store().Packed(ACol, ARow) & kPackedChecked) != 0;
+    } else {
+      std::string checkTrue;
+      GetCheckTrue(ACol, ARow, checkTrue);
+      State = Cells(ACol, ARow) == checkTrue;
+    }
+    return true;
+  }
   bool fromProps = false;
   TCellGraphic* record = FindStateRecord(ACol, ARow, fromProps);
   if (!record) return false;
@@ -154,6 +238,16 @@ bool TExtStringGrid::SetCheckBoxState(int ACol, int ARow, TCheckBoxState State) 
 }
 
 bool TExtStringGrid::ApplyCheckBoxState(int ACol, int ARow, bool Value) {
+  // A packed plain box changes its byte; a packed data box its text, as below.
+  if (PackedCheckBoxType(ACol, ARow) == ctCheckBox && NumHiddenRows() == 0) {
+    std::uint8_t packed = Store().Packed(ACol, ARow);
+    if (((packed & kPackedChecked) != 0) != Value) {
+      Store().SetPacked(ACol, ARow, packed ^ kPackedChecked);
+      DoCheckBoxChange(ACol, ARow, Value);
+      RepaintCell(RealToDisplCol(ACol), ARow);
+    }
+    return true;
+  }
   int realRow = DisplToRealRow(ARow);
   bool fromProps = false;
   TCellGraphic* record = FindStateRecord(ACol, NumHiddenRows() > 0 ? realRow : ARow, fromProps);
@@ -189,6 +283,9 @@ bool TExtStringGrid::ApplyCheckBoxState(int ACol, int ARow, bool Value) {
 }
 
 bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) {
+  // A packed box is toggled in its byte (a plain box) or its text (a data box).
+  if (PackedCheckBoxType(ACol, ARow) != ctEmpty)
+    return TogglePackedCheckBox(ACol, ARow, PackedCheckBox(ACol, ARow), CheckEditable);
   TCellGraphic* record = GetCellGraphic(ACol, ARow);
   if (!record || !kCheckBoxTypes.Contains(record->CellType())) return false;
   if (CheckEditable && !FP->ControlLook->CheckAlwaysActive()) {
@@ -289,19 +386,49 @@ namespace hd {
 
 void TExtStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox) {
   int first = FP->MouseActions->CheckAllCheck() ? 0 : TBaseGrid::FixedRows();
+  // Boxes go into the store packed, a byte a cell; a cell that already holds properties, or
+  // column 0 under the rows' shared check box, gets its record at once.
+  const bool packable = ACol >= 0 && ACol < ColCount() + FP->NumHidden &&
+                        (ACol != 0 || !FP->MouseActions->HotmailRowSelect());
+  const std::uint8_t packed = PackCheckBox(DataCheckBox, DefaultState, CellVAlignOf(FP->Text.FVAlignment));
+  bool anyPacked = false;
   for (int r = first; r < RowCount(); ++r) {
     if (IsSummary(r)) continue;
-    if (IsNode(r))
+    if (IsNode(r)) {
       AddCheckBox(ACol, r, cbUnchecked);
-    else
+      continue;
+    }
+    if (!packable || (PackedCheckBox(ACol, r) == 0 && Store().Object(ACol, r))) {
       AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+      continue;
+    }
+    Store().SetPacked(ACol, r, packed);
+    anyPacked = true;
+    if (DataCheckBox) {
+      const std::string& text = Cells(ACol, r);
+      if (text != FP->Text.FCheckTrue && text != FP->Text.FCheckFalse)
+        SetCells(ACol, r, DefaultState ? FP->Text.FCheckTrue : FP->Text.FCheckFalse);
+    }
   }
+  if (!anyPacked) return;
+  FHasCellProps = true;
+  RepaintCol(RealToDisplCol(ACol));
 }
 
 void TExtStringGrid::RemoveCheckBoxColumn(int ACol) {
   int first = FP->MouseActions->CheckAllCheck() ? 0 : TBaseGrid::FixedRows();
-  for (int r = first; r < RowCount(); ++r)
-    if (!IsSummary(r) && HasCheckBox(ACol, r)) RemoveCheckBox(ACol, r);
+  bool anyPacked = false;
+  for (int r = first; r < RowCount(); ++r) {
+    if (IsSummary(r)) continue;
+    if (PackedCheckBox(ACol, r) != 0) {
+      // A box never made needs no record to be taken away.
+      Store().SetPacked(ACol, r, 0);
+      anyPacked = true;
+    } else if (HasCheckBox(ACol, r)) {
+      RemoveCheckBox(ACol, r);
+    }
+  }
+  if (anyPacked) RepaintCol(RealToDisplCol(ACol));
 }
 
 void TExtStringGrid::CheckAll(int ACol) {

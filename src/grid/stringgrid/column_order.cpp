@@ -1,10 +1,13 @@
 // The remembered column order and the lookups built on it, radio groups the grid owns,
-// balloons on cells, and the re-merging of merged columns.
+// balloons on cells, the re-merging of merged columns, and the selection's picture on a form
+// of its own.
 #include <algorithm>
 
 #include "grid/foundation/lists.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/stringgrid/no_active_form.h"
+#include "platform/ext_ctrls.h"
 #include "platform/string_list.h"
 
 namespace hd {
@@ -152,6 +155,51 @@ void TExtStringGrid::SplitAllColumns() {
 void TExtStringGrid::RemergeColumns() {
   const TIntList& columns = *FP->MergedColumns;
   for (int i = 0; i < columns.Count(); ++i) MergeColumnCells(columns.Items(i), i == 0);
+}
+
+}  // namespace hd
+
+namespace hd {
+
+// --- The selection as a picture on its own form.
+
+TNoActiveForm* TExtStringGrid::SelectionToForm(const TGridRect& ARect) {
+  TBitmap picture(Width(), Height());
+  PaintTo(picture.Canvas());
+  TRect first = UnclippedCellRect(ARect.Left, ARect.Top);
+  TRect second = UnclippedCellRect(ARect.Right, ARect.Bottom);
+  // The first rectangle becomes the upper-left one, whichever corners ARect names.
+  if (second.Left < first.Left) std::swap(first, second);
+  if (second.Top < first.Top) {
+    std::swap(first.Top, second.Top);
+    std::swap(first.Bottom, second.Bottom);
+  }
+  const int W = std::max(1, second.Right - first.Left + 1), H = std::max(1, second.Bottom - first.Top + 1);
+  TBitmap part(W, H);
+  TCanvas& canvas = part.Canvas();
+  canvas.CopyRect(Rect(0, 0, W, H), picture.Canvas(),
+                  Rect(first.Left + 1, first.Top + 1, second.Right + 2, second.Bottom + 2));
+  // The fixed lines the copy starts inside of are drawn again along its edges.
+  canvas.Pen().Color = GridFixedLineColor();
+  if (ARect.Left == 0 && FixedCols() > 0 && Options().Contains(goFixedHorzLine)) {
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(0, H);
+  }
+  if (ARect.Top == 0 && FixedRows() > 0 && Options().Contains(goFixedVertLine)) {
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(W, 0);
+  }
+  auto* form = new TNoActiveForm(this);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(form->Left(), form->Top(), W, H);
+  form->SetFormStyle(fsStayOnTop);
+  auto* image = new TImage(form);
+  image->SetParent(form);
+  image->SetAlign(alClient);
+  image->Picture().Assign(part);
+  form->SetAlphaBlend(true);
+  form->SetAlphaBlendValue(192);
+  return form;
 }
 
 }  // namespace hd

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/grids/cell_store.h"
 #include "platform/clipboard.h"
 #include "platform/exceptions.h"
 #include "platform/forms.h"
@@ -42,6 +43,7 @@ TFooterPanel::TFooterPanel(TExtStringGrid* AOwner) : TCustomPanel(AOwner), FGrid
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner), FP(std::make_unique<TExtStringGridPrivate>()) {
   CreateEditing();
+  Store().SetObjectMaker([this](int c, int r, std::uint8_t packed) { MakePackedCheckBox(c, r, packed); });
 }
 
 TExtStringGrid::~TExtStringGrid() { Destroy(); }

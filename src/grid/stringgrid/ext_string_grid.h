@@ -66,6 +66,7 @@ class TDataEngine;
 class TGridSorter;
 class TSyncGrid;
 class TStream;
+class TNoActiveForm;
 struct TExtStringGridPrivate;
 struct TKeyDownContext;
 struct TCellPaint;
@@ -1571,6 +1572,29 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool IsStyled() const override;
   void SetStyled(bool Value);
 
+  // --- Appearance setters (appearance.cpp): each stores its value and repaints what shows it.
+  void SetShowModified(const TShowModified& Value);
+  void SetBalloon(const TBalloonSettings& Value);
+  void SetProgressAppearance(const TGridProgressAppearance& Value);
+  void SetSyncGrid(const TSyncGrid& Value);
+  void SetBackGround(const TBackGround& Value);
+  // The platform grid's selection; the headers of the active cell (ActiveCellShow) and the
+  // active row (ActiveRowShow) are repainted.
+  void SetSelection(const TGridRect& Value);
+  bool Hovering() const;
+  void SetHovering(bool Value);
+  // Stores the text offset without repainting.
+  void UpdateXYOffset(int X, int Y);
+  // A picture of the cells from ARect's left column and top row to its right column and
+  // bottom row, on a borderless translucent form the grid owns; the caller shows it.
+  TNoActiveForm* SelectionToForm(const TGridRect& ARect);
+  // The design panel (design_panel.cpp), shown only while the grid is designed with
+  // ShowDesignHelper: its entry at a client point (1 "Allow edit", 2 "Column numbers",
+  // 3 "Set look", 4 close, -1 none), and a click on it.
+  int DesignHelperHitTest(int X, int Y);
+  void DesignHelperClick(int X, int Y);
+  void PaintDesignHelper(TCanvas& ACanvas);
+
   TCustomCellDrawEvent OnCustomCellBkgDraw;
   TCustomCellDrawEvent OnCustomCellDraw;
   TGridGradientEvent OnGetCellGradient;
@@ -1632,6 +1656,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The grid's one message map (grid_messages.cpp): the key, character, mouse-button, scroll,
   // theme and non-client messages before the platform grid's handling.
   void Dispatch(TMessage& message) override;
+  // The designer's question whether a point is the grid's own (the design panel's entries).
+  void CMDesignHitTest(TMessage& Message);
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(TKeyChar& Key) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;
@@ -1712,6 +1738,13 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // A check box or radio button record in a cell of the store, placed before the text;
   // Exception "Invalid cell" for any other cell.
   TCellGraphic* AddBoxRecord(int ACol, int ARow, TCellType AType, bool State);
+  // Check boxes kept packed in the cell store, a byte a cell, until a cell needs its record
+  // (check_boxes.cpp): the byte of a cell (0 for none), and the record made from it.
+  std::uint8_t PackedCheckBox(int ACol, int ARow) const;
+  // The kind of a packed box the cell shows (ctCheckBox, ctDataCheckBox), else ctEmpty.
+  TCellType PackedCheckBoxType(int ACol, int ARow) const;
+  void MakePackedCheckBox(int ACol, int ARow, std::uint8_t Packed);
+  bool TogglePackedCheckBox(int ACol, int ARow, std::uint8_t Packed, bool CheckEditable);
   // The release of a held cell button (or pushed fixed cell): the button comes up and clicks
   // when released over it.
   void ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Valid);

@@ -201,6 +201,7 @@ TCellGraphic* TExtStringGrid::GetCellGraphic(int ACol, int ARow) {
 
 TCellType TExtStringGrid::GetCellType(int ACol, int ARow) {
   if (ACol < 0 || ARow < 0) return ctEmpty;
+  if (TCellType packed = PackedCheckBoxType(ACol, ARow); packed != ctEmpty) return packed;
   TCellGraphic* record = GetCellGraphic(ACol, ARow);
   return record ? record->CellType() : ctEmpty;
 }
@@ -241,6 +242,7 @@ bool TExtStringGrid::RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType
 
 bool TExtStringGrid::HasCellGraphicType(int ACol, int ARow, TCellTypes Types) {
   if (ACol < 0 || ARow < 0) return false;
+  if (TCellType packed = PackedCheckBoxType(ACol, ARow); packed != ctEmpty) return Types.Contains(packed);
   TPoint base = BaseCell(ACol, ARow);
   TCellGraphic* record = GetCellGraphic(base.X, base.Y);
   return record && Types.Contains(record->CellType());

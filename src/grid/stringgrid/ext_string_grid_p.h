@@ -408,6 +408,10 @@ struct TExtStringGridPrivate {
     bool FlatInitialised = false;
     bool UseHTMLHints = false;
   } ScrollLooks;
+  // Appearance and the design panel (appearance.cpp, design_panel.cpp): the hovering switch
+  // and the panel entry under the mouse (-1 none).
+  bool Hovering = false;
+  int DesignHotEntry = -1;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

@@ -31,6 +31,7 @@ void TExtStringGrid::Dispatch(TMessage& message) {
       if (FP->Colors.FAutoThemeAdapt) FollowOfficeTheme();
       return;
     case WM_NCPAINT: WMNCPaint(message); return;
+    case CM_DESIGNHITTEST: CMDesignHitTest(message); return;
     default: TBaseGrid::Dispatch(message);
   }
 }

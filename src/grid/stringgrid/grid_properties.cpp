@@ -65,7 +65,6 @@ void TExtStringGrid::SetHintColor(TColor Value) { FP->Colors.FHintColor = Value;
 TColor TExtStringGrid::HighlightColor() const { return FP->Colors.FHighlightColor; }
 TColor TExtStringGrid::HighlightTextColor() const { return FP->Colors.FHighlightTextColor; }
 TColor TExtStringGrid::URLColor() const { return FP->Colors.FURLColor; }
-void TExtStringGrid::SetURLColor(TColor Value) { FP->Colors.FURLColor = Value; }
 TPictureContainer* TExtStringGrid::PictureContainer() const { return FP->Colors.FPictureContainer; }
 void TExtStringGrid::SetPictureContainer(TPictureContainer* Value) { SetAndInvalidate(FP->Colors.FPictureContainer, Value); }
 TColor TExtStringGrid::DisabledFontColor() const { return FP->Colors.FDisabledFontColor; }
@@ -106,7 +105,7 @@ void TExtStringGrid::SetUseInternalHintClass(bool Value) { FP->Colors.FUseIntern
 bool TExtStringGrid::UseDisabledFont() const { return FP->Colors.FUseDisabledFont; }
 void TExtStringGrid::SetUseDisabledFont(bool Value) { FP->Colors.FUseDisabledFont = Value; }
 bool TExtStringGrid::ShowDesignHelper() const { return FP->Colors.FShowDesignHelper; }
-void TExtStringGrid::SetShowDesignHelper(bool Value) { FP->Colors.FShowDesignHelper = Value; }
+void TExtStringGrid::SetShowDesignHelper(bool Value) { SetAndInvalidate(FP->Colors.FShowDesignHelper, Value); }
 bool TExtStringGrid::ShowNullDates() const { return FP->Text.FShowNullDates; }
 void TExtStringGrid::SetShowNullDates(bool Value) { FP->Text.FShowNullDates = Value; }
 bool TExtStringGrid::IntelliZoom() const { return FP->Scrolling.FIntelliZoom; }
@@ -154,7 +153,6 @@ int TExtStringGrid::ZoomFactor() const { return FP->Layout.FZoomFactor; }
 void TExtStringGrid::SetZoomFactor(int Value) { FP->Layout.FZoomFactor = Value; }
 int TExtStringGrid::GroupColumn() const { return FP->Layout.FGroupColumn; }
 TPoint TExtStringGrid::XYOffset() const { return FP->Text.FXYOffset; }
-void TExtStringGrid::SetXYOffset(TPoint Value) { FP->Text.FXYOffset = Value; }
 TEditorSetup& TExtStringGrid::EditorSetup() { return FP->EditRules.FEditorSetup; }
 TEditLink* TExtStringGrid::EditLink() const { return FP->EditRules.FEditLink; }
 void TExtStringGrid::SetEditLink(TEditLink* Value) { FP->EditRules.FEditLink = Value; }
@@ -167,7 +165,6 @@ void TExtStringGrid::SetMultilinecells(bool Value) { SetAndInvalidate(FP->Text.F
 bool TExtStringGrid::URLShow() const { return FP->Text.FURLShow; }
 void TExtStringGrid::SetURLShow(bool Value) { SetAndInvalidate(FP->Text.FURLShow, Value); }
 bool TExtStringGrid::URLFull() const { return FP->Text.FURLFull; }
-void TExtStringGrid::SetURLFull(bool Value) { SetAndInvalidate(FP->Text.FURLFull, Value); }
 int TExtStringGrid::FilterDropDownRow() const { return FP->FilterOptions.FFilterDropDownRow; }
 void TExtStringGrid::SetFilterDropDownRow(int Value) { SetAndInvalidate(FP->FilterOptions.FFilterDropDownRow, Value); }
 bool TExtStringGrid::AlwaysValidate() const { return FP->EditRules.FAlwaysValidate; }

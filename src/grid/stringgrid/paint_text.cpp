@@ -282,18 +282,6 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   if (glyph) DrawSortGlyph(ACanvas, P.RealCol, GlyphY(P.Look.VA, R), R.Right + 2);
 }
 
-void TExtStringGrid::SetHighlightColor(TColor Value) {
-  FP->Colors.FHighlightColor = Value;
-  SetMarkupHighlightColors(FP->Colors.FHighlightColor, FP->Colors.FHighlightTextColor);
-  Invalidate();
-}
-
-void TExtStringGrid::SetHighlightTextColor(TColor Value) {
-  FP->Colors.FHighlightTextColor = Value;
-  SetMarkupHighlightColors(FP->Colors.FHighlightColor, FP->Colors.FHighlightTextColor);
-  Invalidate();
-}
-
 THTMLPictureCache& TExtStringGrid::ImageCache() const { return *FP->ImageCache; }
 
 void TExtStringGrid::DrawSortGlyph(TCanvas& ACanvas, int ACol, int Y, int X) {

@@ -161,7 +161,131 @@ std::string_view TCellStore::Text(int col, int row) const {
 
 TObject* TCellStore::Object(int col, int row) const {
   const Cell* cell = FindCell(col, row);
+  if (cell && cell->object) return cell->object;
+  if (packed_.empty()) return nullptr;
+  std::uint8_t packed = Packed(col, row);
+  if (packed == 0 || !maker_) return nullptr;
+  // Making the object the byte stands for changes what the cell holds, not what it means.
+  auto* self = const_cast<TCellStore*>(this);
+  self->SetPacked(col, row, 0);
+  maker_(col, row, packed);
+  cell = FindCell(col, row);
   return cell ? cell->object : nullptr;
+}
+
+TObject* TCellStore::StoredObject(int col, int row) const {
+  const Cell* cell = FindCell(col, row);
+  return cell ? cell->object : nullptr;
+}
+
+std::uint8_t TCellStore::Packed(int col, int row) const {
+  if (row < 0) return 0;
+  auto it = packed_.find(col);
+  if (it == packed_.end() || static_cast<std::size_t>(row) >= it->second.size()) return 0;
+  return it->second[static_cast<std::size_t>(row)];
+}
+
+std::vector<std::uint8_t>& TCellStore::PackedRows(int col, int row) {
+  std::vector<std::uint8_t>& rows = packed_[col];
+  if (rows.size() <= static_cast<std::size_t>(row)) rows.resize(static_cast<std::size_t>(row) + 1, 0);
+  return rows;
+}
+
+void TCellStore::SetPacked(int col, int row, std::uint8_t value) {
+  if (col < 0 || row < 0) return;
+  if (value == 0) {
+    auto it = packed_.find(col);
+    if (it == packed_.end() || static_cast<std::size_t>(row) >= it->second.size()) return;
+    it->second[static_cast<std::size_t>(row)] = 0;
+    if (static_cast<std::size_t>(row) + 1 == it->second.size()) {
+      while (!it->second.empty() && it->second.back() == 0) it->second.pop_back();
+      if (it->second.empty()) packed_.erase(it);
+    }
+    return;
+  }
+  if (const Cell* cell = FindCell(col, row); cell && cell->object) return;
+  PackedRows(col, row)[static_cast<std::size_t>(row)] = value;
+}
+
+void TCellStore::PackedMoveRow(int from, int to) {
+  for (auto& [col, rows] : packed_) {
+    auto hi = static_cast<std::size_t>(std::max(from, to));
+    if (rows.size() <= static_cast<std::size_t>(std::min(from, to))) continue;
+    if (rows.size() <= hi) rows.resize(hi + 1, 0);
+    auto f = rows.begin() + from, t = rows.begin() + to;
+    if (from < to)
+      std::rotate(f, f + 1, t + 1);
+    else
+      std::rotate(t, f, f + 1);
+  }
+}
+
+void TCellStore::PackedInsertRows(int at, int count) {
+  for (auto& [col, rows] : packed_)
+    if (static_cast<std::size_t>(at) < rows.size()) rows.insert(rows.begin() + at, static_cast<std::size_t>(count), 0);
+}
+
+void TCellStore::PackedDeleteRows(int at, int count) {
+  for (auto it = packed_.begin(); it != packed_.end();) {
+    std::vector<std::uint8_t>& rows = it->second;
+    if (static_cast<std::size_t>(at) < rows.size())
+      rows.erase(rows.begin() + at, rows.begin() + std::min<std::size_t>(rows.size(), static_cast<std::size_t>(at) + count));
+    while (!rows.empty() && rows.back() == 0) rows.pop_back();
+    it = rows.empty() ? packed_.erase(it) : std::next(it);
+  }
+}
+
+void TCellStore::PackedSwapRows(int a, int b) {
+  for (auto& [col, rows] : packed_) {
+    auto hi = static_cast<std::size_t>(std::max(a, b));
+    if (rows.size() <= static_cast<std::size_t>(std::min(a, b))) continue;
+    if (rows.size() <= hi) rows.resize(hi + 1, 0);
+    std::swap(rows[static_cast<std::size_t>(a)], rows[static_cast<std::size_t>(b)]);
+  }
+}
+
+void TCellStore::PackedMoveColumn(int from, int to) {
+  if (packed_.empty()) return;
+  std::map<int, std::vector<std::uint8_t>> moved;
+  for (auto& [col, rows] : packed_) {
+    int c = col;
+    if (col == from)
+      c = to;
+    else if (from < to && col > from && col <= to)
+      --c;
+    else if (from > to && col >= to && col < from)
+      ++c;
+    moved.emplace(c, std::move(rows));
+  }
+  packed_ = std::move(moved);
+}
+
+void TCellStore::PackedInsertColumns(int at, int count) {
+  if (packed_.empty()) return;
+  std::map<int, std::vector<std::uint8_t>> moved;
+  for (auto& [col, rows] : packed_) moved.emplace(col >= at ? col + count : col, std::move(rows));
+  packed_ = std::move(moved);
+}
+
+void TCellStore::PackedDeleteColumns(int at, int count) {
+  if (packed_.empty()) return;
+  std::map<int, std::vector<std::uint8_t>> kept;
+  for (auto& [col, rows] : packed_) {
+    if (col >= at && col < at + count) continue;
+    kept.emplace(col >= at + count ? col - count : col, std::move(rows));
+  }
+  packed_ = std::move(kept);
+}
+
+int TCellStore::PackedLastRow() const {
+  int last = -1;
+  for (const auto& [col, rows] : packed_)
+    for (std::size_t r = rows.size(); r-- > 0;)
+      if (rows[r] != 0) {
+        last = std::max(last, static_cast<int>(r));
+        break;
+      }
+  return last;
 }
 
 void TCellStore::SetText(int col, int row, std::string_view text) {
@@ -178,6 +302,7 @@ void TCellStore::SetText(int col, int row, std::string_view text) {
 
 void TCellStore::SetObject(int col, int row, TObject* object) {
   if (col < 0 || row < 0) return;
+  if (!packed_.empty()) SetPacked(col, row, 0);
   if (!object) {
     if (Cell* cell = FindCell(col, row)) {
       cell->object = nullptr;
@@ -190,6 +315,7 @@ void TCellStore::SetObject(int col, int row, TObject* object) {
 
 void TCellStore::MoveRow(int from, int to) {
   if (from == to || from < 0 || to < 0) return;
+  PackedMoveRow(from, to);
   RowBlock* moving = FindRow(from);
   int step = from < to ? 1 : -1;
   for (int i = from; i != to; i += step) {
@@ -201,6 +327,7 @@ void TCellStore::MoveRow(int from, int to) {
 
 void TCellStore::MoveColumn(int from, int to) {
   if (from == to || from < 0 || to < 0) return;
+  PackedMoveColumn(from, to);
   int lo = std::min(from, to), hi = std::max(from, to);
   ForEachRow([&](int, RowBlock& block) {
     auto less = [](const Cell& c, int v) { return c.col < v; };
@@ -229,6 +356,11 @@ TCellStore::RowBlock** TCellStore::SlotIfAny(int row) const {
 }
 
 int TCellStore::LastRow() const {
+  if (!packed_.empty()) return std::max(PackedLastRow(), StoredLastRow());
+  return StoredLastRow();
+}
+
+int TCellStore::StoredLastRow() const {
   for (std::size_t d = directories_.size(); d-- > 0;) {
     if (!directories_[d]) continue;
     for (int p = kDirectorySize; p-- > 0;) {
@@ -278,7 +410,8 @@ void TCellStore::MoveSlots(int from, int to, int n) {
 
 void TCellStore::InsertRows(int at, int count) {
   if (at < 0 || count <= 0) return;
-  int last = LastRow();
+  PackedInsertRows(at, count);
+  int last = StoredLastRow();
   if (last < at) return;
   MoveSlots(at, at + count, last - at + 1);
   for (int r = at; r < at + count && r <= last; ++r)
@@ -287,7 +420,8 @@ void TCellStore::InsertRows(int at, int count) {
 
 void TCellStore::DeleteRows(int at, int count) {
   if (at < 0 || count <= 0) return;
-  int last = LastRow();
+  PackedDeleteRows(at, count);
+  int last = StoredLastRow();
   if (last < at) return;
   for (int r = at; r < at + count && r <= last; ++r)
     if (RowBlock** slot = SlotIfAny(r); slot && *slot) {
@@ -302,6 +436,7 @@ void TCellStore::DeleteRows(int at, int count) {
 
 void TCellStore::SwapRows(int a, int b) {
   if (a == b || a < 0 || b < 0) return;
+  PackedSwapRows(a, b);
   RowBlock* ra = FindRow(a);
   RowBlock* rb = FindRow(b);
   if (!ra && !rb) return;
@@ -311,6 +446,7 @@ void TCellStore::SwapRows(int a, int b) {
 
 void TCellStore::InsertColumns(int at, int count) {
   if (at < 0 || count <= 0) return;
+  PackedInsertColumns(at, count);
   ForEachRow([&](int, RowBlock& block) {
     for (Cell& c : block)
       if (c.col >= at) c.col += count;
@@ -319,6 +455,7 @@ void TCellStore::InsertColumns(int at, int count) {
 
 void TCellStore::DeleteColumns(int at, int count) {
   if (at < 0 || count <= 0) return;
+  PackedDeleteColumns(at, count);
   std::vector<int> emptied;
   ForEachRow([&](int row, RowBlock& block) {
     Cell* out = block.begin();
@@ -376,6 +513,7 @@ void TCellStore::Clear() {
   ForEachRow([](int, RowBlock& block) { RowBlock::Free(&block); });
   directories_.clear();
   cells_ = 0;
+  packed_.clear();
 }
 
 bool TCellStore::CheckConsistency() const {

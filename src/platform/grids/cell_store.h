@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,13 +22,29 @@ class TCellStore {
   TCellStore(const TCellStore&) = delete;
   TCellStore& operator=(const TCellStore&) = delete;
 
-  // "" and null for a cell never written; negative indexes read as such a cell.
+  // "" and null for a cell never written; negative indexes read as such a cell. A cell with
+  // a packed byte and no object gets its object from the maker here (see SetPacked).
   std::string_view Text(int col, int row) const;
   TObject* Object(int col, int row) const;
   // Negative indexes are ignored. A cell whose text is empty and whose object is null takes
   // no memory.
   void SetText(int col, int row, std::string_view text);
+  // Writing an object (or null) drops the cell's packed byte.
   void SetObject(int col, int row, TObject* object);
+
+  // Packed cells: a byte per row of a column that stands for an object not made yet, so a
+  // column of a million alike objects takes a byte a row until one of them is needed. The
+  // line operations keep the bytes with their rows and columns. The first Object() of such a
+  // cell drops the byte and calls the maker, which makes the object and writes it with
+  // SetObject; ObjectCells() lists only objects already made. 0 means no byte.
+  using TObjectMaker = std::function<void(int col, int row, std::uint8_t packed)>;
+  void SetObjectMaker(TObjectMaker maker) { maker_ = std::move(maker); }
+  std::uint8_t Packed(int col, int row) const;
+  // The object a cell holds now; a packed cell stays packed (null).
+  TObject* StoredObject(int col, int row) const;
+  // Ignored for a negative index or a cell that holds an object.
+  void SetPacked(int col, int row, std::uint8_t value);
+  bool HasPacked() const { return !packed_.empty(); }
 
   // Take a whole row (every stored column) or a whole column (every stored row) out and put
   // it back at `to`; the lines between shift by one. The store does not own the objects.
@@ -81,8 +99,24 @@ class TCellStore {
   template <typename F>
   void ForEachRow(F f) const;
 
+  // The highest row holding a stored cell (packed bytes left out).
+  int StoredLastRow() const;
+  // The packed bytes' share of the line operations.
+  void PackedMoveRow(int from, int to);
+  void PackedInsertRows(int at, int count);
+  void PackedDeleteRows(int at, int count);
+  void PackedSwapRows(int a, int b);
+  void PackedMoveColumn(int from, int to);
+  void PackedInsertColumns(int at, int count);
+  void PackedDeleteColumns(int at, int count);
+  int PackedLastRow() const;
+  // The column's bytes grown to hold row.
+  std::vector<std::uint8_t>& PackedRows(int col, int row);
+
   std::vector<std::unique_ptr<Directory>> directories_;
   std::size_t cells_ = 0;
+  std::map<int, std::vector<std::uint8_t>> packed_;
+  TObjectMaker maker_;
 };
 
 }  // namespace hd

@@ -246,8 +246,12 @@ bool GlyphsOf(CachedFont& f, const std::string& text, GlyphList& out) {
 
 // The run put together from its glyphs at their advances, as wide as they add up to; false
 // when the text needs shaping or a glyph from another font.
+// Glyphs carry no underline or strike-out line: a decorated run is drawn whole, and measured
+// the way it is drawn.
+bool Composable(const CachedFont& f) { return f.raw.isValid() && !f.font.underline() && !f.font.strikeOut(); }
+
 bool ComposedWidth(CachedFont& f, const std::string& text, int& width) {
-  if (!f.raw.isValid()) return false;
+  if (!Composable(f)) return false;
   static GlyphList glyphs;
   if (!GlyphsOf(f, text, glyphs)) return false;
   double sum = 0;
@@ -257,7 +261,7 @@ bool ComposedWidth(CachedFont& f, const std::string& text, int& width) {
 }
 
 bool Compose(CachedFont& f, const std::string& text, Mask& mask) {
-  if (!f.raw.isValid()) return false;
+  if (!Composable(f)) return false;
   static GlyphList glyphs;
   if (!GlyphsOf(f, text, glyphs)) return false;
   double width = 0;

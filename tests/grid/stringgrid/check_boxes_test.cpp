@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -83,6 +86,71 @@ TEST_F(CheckBoxTest, TogglesStepEachKindAndReportTheNewState) {
   EXPECT_FALSE(grid->ToggleCheckBoxCell(1, 1, true));
   grid->ControlLook().SetCheckAlwaysActive(true);
   EXPECT_TRUE(grid->ToggleCheckBoxCell(1, 1, true));
+}
+
+// A whole column of boxes, plain and data, toggled and then moved about with its rows: each
+// row keeps its own box and state, whichever way the rows went.
+TEST_F(CheckBoxTest, ColumnBoxesKeepTheirStatesThroughRowChanges) {
+  using TModel = std::vector<char>;  // per row: '-' no box, 'o' unchecked, 'x' checked
+  struct Case {
+    const char* Name;
+    std::function<void(TExtStringGrid&)> Change;
+    std::function<void(TModel&)> Expect;
+  };
+  const std::vector<Case> cases{
+      {"nothing", [](TExtStringGrid&) {}, [](TModel&) {}},
+      {"rows inserted", [](TExtStringGrid& g) { g.InsertRows(3, 2); },
+       [](TModel& m) { m.insert(m.begin() + 3, 2, '-'); }},
+      {"row removed", [](TExtStringGrid& g) { g.RemoveRows(1, 1); }, [](TModel& m) { m.erase(m.begin() + 1); }},
+      {"row moved down", [](TExtStringGrid& g) { g.MoveRow(2, 7); },
+       [](TModel& m) { std::rotate(m.begin() + 2, m.begin() + 3, m.begin() + 8); }},
+      {"rows swapped", [](TExtStringGrid& g) { g.SwapRows(1, 5); }, [](TModel& m) { std::swap(m[1], m[5]); }},
+      {"all checked", [](TExtStringGrid& g) { g.CheckAll(2); },
+       [](TModel& m) { std::replace(m.begin(), m.end(), 'o', 'x'); }},
+      {"all unchecked", [](TExtStringGrid& g) { g.UnCheckAll(2); },
+       [](TModel& m) { std::replace(m.begin(), m.end(), 'x', 'o'); }},
+      {"row hidden and shown again",
+       [](TExtStringGrid& g) {
+         g.HideRow(2);
+         g.UnHideRow(2);
+       },
+       [](TModel&) {}},
+  };
+  for (bool data : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.Name) + (data ? ", data boxes" : ", plain boxes"));
+      std::unique_ptr<TExtStringGrid> g(New<TExtStringGrid>(form.get()));
+      g->SetParent(form.get());
+      g->SetRowCount(10);
+      g->SetColCount(4);
+      for (int r = 1; r < 10; ++r) g->SetCells(0, r, IntToStr(r));
+      g->AddCheckBoxColumn(2, false, data);
+      g->ToggleCheckBox(2, 2);
+      g->ToggleCheckBox(2, 5);
+      TModel model{'-', 'o', 'x', 'o', 'o', 'x', 'o', 'o', 'o', 'o'};
+      c.Change(*g);
+      c.Expect(model);
+      g->Update();
+      EXPECT_TRUE(g->UpdateRegion().IsEmpty()) << "boxes painted for the first time ask for no second paint";
+      auto read = [&] {
+        std::string seen;
+        for (int r = 0; r < g->RowCount(); ++r) seen += g->HasCheckBox(2, r) ? (g->IsChecked(2, r) ? 'x' : 'o') : '-';
+        return seen;
+      };
+      const std::string want(model.begin(), model.end());
+      EXPECT_EQ(read(), want);
+      EXPECT_EQ(g->GetCellType(2, 2) == ctDataCheckBox, data && model[2] != '-');
+      // The records made for the boxes say the same.
+      for (int r = 0; r < g->RowCount(); ++r) {
+        TCellGraphic* record = g->GetCellGraphic(2, r);
+        EXPECT_EQ(record != nullptr, model[static_cast<size_t>(r)] != '-') << "row " << r;
+        if (record) {
+          EXPECT_EQ(record->CellType(), data ? ctDataCheckBox : ctCheckBox) << "row " << r;
+        }
+      }
+      EXPECT_EQ(read(), want) << "from the records";
+    }
+  }
 }
 
 TEST_F(CheckBoxTest, PreciseHitTestFindsTheBoxByAlignment) {

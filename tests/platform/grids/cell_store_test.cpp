@@ -225,5 +225,80 @@ TEST(CellStoreTest, BulkShiftsAndSwapsAcrossPagesAgreeWithAPlainMap) {
   EXPECT_EQ(store.LastRow(), 900);
 }
 
+// Packed bytes ride with their lines like stored cells, and become objects when read.
+TEST(CellStoreTest, PackedBytesFollowTheLinesAndTurnIntoObjectsOnFirstRead) {
+  TCellStore store;
+  TPlainStore plain;  // the byte as the text of the plain cell
+  auto pack = [&](int col, int row, std::uint8_t b) {
+    store.SetPacked(col, row, b);
+    plain[{row, col}].text = std::string(1, static_cast<char>(b));
+  };
+  auto expectSame = [&](const std::string& step) {
+    SCOPED_TRACE(step);
+    for (int r = 0; r < 1200; ++r)
+      for (int c = 0; c < 8; ++c) {
+        auto it = plain.find({r, c});
+        std::uint8_t want = it == plain.end() || it->second.text.empty() ? 0 : static_cast<std::uint8_t>(it->second.text[0]);
+        ASSERT_EQ(store.Packed(c, r), want) << "cell " << c << ", " << r;
+      }
+  };
+  for (int r : {0, 1, 255, 256, 700, 1000}) {
+    pack(1, r, static_cast<std::uint8_t>(r % 7 + 1));
+    pack(4, r + 1, 9);
+  }
+  EXPECT_EQ(store.LastRow(), 1001) << "packed rows count";
+  expectSame("packed");
+  store.InsertRows(200, 60);
+  PlainShift(plain, 200, 60, true);
+  expectSame("rows inserted");
+  store.DeleteRows(0, 2);
+  PlainShift(plain, 0, -2, true);
+  expectSame("rows deleted");
+  store.MoveRow(313, 2);
+  PlainMove(plain, 313, 2, true);
+  store.MoveRow(5, 900);
+  PlainMove(plain, 5, 900, true);
+  expectSame("rows moved");
+  store.SwapRows(2, 1100);
+  PlainMove(plain, 2, 1100, true);
+  PlainMove(plain, 1099, 2, true);
+  expectSame("rows swapped");
+  store.InsertColumns(2, 2);
+  PlainShift(plain, 2, 2, false);
+  store.MoveColumn(1, 7);
+  PlainMove(plain, 1, 7, false);
+  expectSame("columns inserted and moved");
+  store.DeleteColumns(0, 3);
+  PlainShift(plain, 0, -3, false);
+  expectSame("columns deleted");
+
+  // The first read makes the object through the maker, once; the byte is gone after.
+  TObject made, own;
+  std::vector<std::pair<int, int>> asked;
+  store.SetObjectMaker([&](int col, int row, std::uint8_t b) {
+    asked.emplace_back(col, row);
+    EXPECT_EQ(b, 9);
+    store.SetObject(col, row, &made);
+  });
+  store.SetPacked(0, 302, 9);
+  EXPECT_TRUE(store.ObjectCells().empty()) << "packed cells are no objects yet";
+  EXPECT_EQ(store.Object(0, 302), &made);
+  EXPECT_EQ(store.Object(0, 302), &made);
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_EQ(store.Packed(0, 302), 0);
+  store.SetObject(4, 0, &own);
+  EXPECT_EQ(store.Packed(4, 0), 0) << "an object written takes the byte's place";
+  store.SetPacked(4, 0, 3);
+  EXPECT_EQ(store.Packed(4, 0), 0) << "a cell holding an object takes no byte";
+  EXPECT_EQ(store.Object(4, 0), &own);
+  store.SetPacked(3, 10, 9);
+  store.SetObject(3, 10, nullptr);
+  EXPECT_EQ(store.Object(3, 10), nullptr) << "null removes a byte without making anything";
+  EXPECT_EQ(asked.size(), 1u);
+  store.Clear();
+  EXPECT_FALSE(store.HasPacked());
+  EXPECT_EQ(store.LastRow(), -1);
+}
+
 }  // namespace
 }  // namespace hd
