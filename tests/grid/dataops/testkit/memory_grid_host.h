@@ -16,6 +16,7 @@
 #include "grid/stringgrid/grid_data_host.h"
 #include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/grid_settings_data.h"
+#include "grid/stringgrid/print_settings.h"
 
 namespace hd::test {
 
@@ -243,6 +244,26 @@ class TMemoryGridHost : public TGridDataHost {
   TCursor ScreenCursor() const override { return cursor; }
   void SetScreenCursor(TCursor Value) override { cursors.push_back(cursor = Value); }
 
+  // HTML export: looks, spans and cell objects by cell from the maps below; the look's font
+  // colour and brush stay unset unless a test gives them.
+  THTMLSettings& HTMLSettings() override { return htmlSettings; }
+  TColor FixedColor() const override { return fixedColor; }
+  bool URLShow() const override { return urlShow; }
+  bool URLFull() const override { return urlFull; }
+  TPoint CellSpan(int ACol, int ARow) const override {
+    auto it = spans.find({ACol, ARow});
+    return it == spans.end() ? TPoint{0, 0} : it->second;
+  }
+  TCellExportLook ExportCellLook(int ACol, int ARow) override {
+    auto it = looks.find({ACol, ARow});
+    return it == looks.end() ? defaultLook : it->second;
+  }
+  TCellGraphic* CellGraphic(int ACol, int ARow) override {
+    auto it = graphics.find({ACol, ARow});
+    return it == graphics.end() ? nullptr : it->second;
+  }
+  TImageList* GridImages() override { return gridImages; }
+
   // A cell's text, empty beyond the row's stored width.
   std::string Text(int ACol, int ARow) const {
     const auto& texts = rows[static_cast<std::size_t>(ARow)].texts;
@@ -250,6 +271,14 @@ class TMemoryGridHost : public TGridDataHost {
   }
 
   TFileFormatOptions options;
+  THTMLSettings htmlSettings;
+  TColor fixedColor = clNone;
+  bool urlShow = false, urlFull = false;
+  std::map<std::pair<int, int>, TPoint> spans;
+  std::map<std::pair<int, int>, TCellExportLook> looks;
+  TCellExportLook defaultLook;
+  std::map<std::pair<int, int>, TCellGraphic*> graphics;
+  TImageList* gridImages = nullptr;
   int fixedRightCols = 0;
   std::map<int, TAlignment> alignments;
   std::set<std::pair<int, int>> covered;
