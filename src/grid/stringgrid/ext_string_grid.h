@@ -1625,6 +1625,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   std::string SaveToHTMLString(const std::string& Dir);
   void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
   void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+  // --- Cell stream (src/grid/dataops/files/cell_stream): cells with their properties and cell
+  // objects; loading puts the first cell at the point (a full grid at (0, 0)).
+  void SaveRectToBinStream(const TRect& Rect, TStream& Stream);
+  void SaveToBinStream(TStream& Stream);
+  void SaveToBinFile(const std::string& FileName);
+  void LoadAtPointFromBinStream(TPoint Point, TStream& Stream);
+  void LoadFromBinStream(TStream& Stream);
+  void LoadFromBinFile(const std::string& FileName);
   // CSV field texts written in, and lines read from, the OEM code page.
   bool OemConvert() const;
   void SetOemConvert(bool Value);

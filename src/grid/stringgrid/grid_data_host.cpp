@@ -165,6 +165,16 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   TCellGraphic* CellGraphic(int ACol, int ARow) override { return G.GetCellGraphic(ACol, ARow); }
   TImageList* GridImages() override { return G.GetGridImages(); }
 
+  int RowHeight(int ARow) const override { return G.RowHeights(ARow); }
+  void SetRowHeight(int ARow, int Value) override { G.SetRowHeights(ARow, Value); }
+  std::intptr_t GridHandle() override { return static_cast<std::intptr_t>(G.Handle()); }
+  TCellProperties* FindCellProperties(int ACol, int ARow) const override { return G.FindCellProperties(ACol, ARow); }
+  TCellProperties* MakeCellProperties(int ACol, int ARow) override { return G.GetCellProperties(ACol, ARow); }
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow) override { return G.CreateCellGraphic(ACol, ARow); }
+  void ClearGrid() override { G.Clear(); }
+  void SetNumNodes(int Value) override { G.SetNumNodes(Value); }
+  void RepaintCol(int ACol) override { G.RepaintCol(ACol); }
+
  private:
   TExtStringGrid& G;
 };

@@ -18,6 +18,7 @@ namespace hd {
 class TSortSettings;
 class TColumnSize;
 class THTMLSettings;
+class TCellProperties;
 class TImageList;
 
 // The colour an export sets before asking for a cell's look: one the look leaves at it is not set.
@@ -172,6 +173,18 @@ class TGridDataHost {
   virtual TCellExportLook ExportCellLook(int ACol, int ARow) = 0;
   virtual TCellGraphic* CellGraphic(int ACol, int ARow) = 0;
   virtual TImageList* GridImages() = 0;
+
+  // Cell stream: row heights, the window the grid is, the cells' properties (found, or made
+  // when missing), a new cell graphic, emptying the grid, and the node count.
+  virtual int RowHeight(int ARow) const = 0;
+  virtual void SetRowHeight(int ARow, int Value) = 0;
+  virtual std::intptr_t GridHandle() = 0;
+  virtual TCellProperties* FindCellProperties(int ACol, int ARow) const = 0;
+  virtual TCellProperties* MakeCellProperties(int ACol, int ARow) = 0;
+  virtual TCellGraphic* CreateCellGraphic(int ACol, int ARow) = 0;
+  virtual void ClearGrid() = 0;
+  virtual void SetNumNodes(int Value) = 0;
+  virtual void RepaintCol(int ACol) = 0;
 };
 
 }  // namespace hd

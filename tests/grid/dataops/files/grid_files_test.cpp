@@ -178,5 +178,41 @@ TEST_F(GridFilesTest, HtmlExportWritesTheGridsLooksMergesAndPictures) {
   EXPECT_NE(file.find("<TABLE", first + 1), std::string::npos);
 }
 
+TEST_F(GridFilesTest, CellStreamCarriesCellsIntoAnotherGrid) {
+  Fill();
+  grid->SetColors(1, 1, 0x00123456);
+  grid->SetFontStyles(1, 1, {fsItalic});
+  grid->MergeCells(1, 2, 2, 1);
+  grid->AddCheckBox(2, 3, true, false);
+  TMemoryStream s;
+  grid->SaveToBinStream(s);
+  TTestStringGrid* other = New<TTestStringGrid>(form.get());
+  other->SetParent(form.get());
+  s.SetPosition(0);
+  other->LoadFromBinStream(s);
+  EXPECT_EQ(other->RowCount(), 4);
+  EXPECT_EQ(other->Cells(2, 1), "x\r\ny");
+  EXPECT_EQ(other->Colors(1, 1), 0x00123456);
+  EXPECT_EQ(other->FontStyles(1, 1), TFontStyles{fsItalic});
+  EXPECT_EQ(other->CellSpan(1, 2), (TPoint{1, 0}));
+  bool state = false;
+  EXPECT_TRUE(other->GetCheckBoxState(2, 3, state));
+  EXPECT_TRUE(state);
+
+  // A block pasted at a point, and the cells through a file.
+  TMemoryStream block;
+  grid->SaveRectToBinStream(TRect{1, 1, 2, 1}, block);
+  block.SetPosition(0);
+  other->LoadAtPointFromBinStream(TPoint{0, 3}, block);
+  EXPECT_EQ(other->Cells(0, 3), "a,b");
+  EXPECT_EQ(other->Colors(0, 3), 0x00123456);
+  EXPECT_EQ(other->Cells(1, 3), "x\r\ny");
+  grid->SaveToBinFile(dir.File("cells.bin"));
+  Wipe();
+  grid->LoadFromBinFile(dir.File("cells.bin"));
+  EXPECT_EQ(grid->Cells(0, 3), "r3");
+  EXPECT_EQ(grid->Colors(1, 1), 0x00123456);
+}
+
 }  // namespace
 }  // namespace hd::test
