@@ -364,13 +364,16 @@ class TCellReader {
       const int rows = header.Find("RowCount") ? static_cast<int>(header.Find("RowCount")->AsInteger()) : 0;
       const std::string widthText = header.Find("ColWidths") ? header.Find("ColWidths")->AsString() : std::string();
       const std::string heightText = header.Find("RowHeights") ? header.Find("RowHeights")->AsString() : std::string();
+      if (cols < 0 || rows < 0) throw EReadError("Invalid grid size in the stream");
+      // The lists are checked before the grid is touched, and a count needs a number per line
+      // in the stream, so no stream can ask for more lines than it has bytes.
+      const std::vector<int> widths = SplitNumbers(widthText, cols);
+      const std::vector<int> heights = SplitNumbers(heightText, rows);
       host_.ClearGrid();
       // A grid saved without its fixed cells starts at its first normal cell: room for it.
       const int extraCols = havePending ? col_ : 0, extraRows = havePending ? row_ : 0;
       host_.SetRowCount(rows + extraRows);
       host_.SetColCount(cols + extraCols);
-      const std::vector<int> widths = SplitNumbers(widthText, cols);
-      const std::vector<int> heights = SplitNumbers(heightText, rows);
       for (int c = 0; c < cols; ++c) host_.SetColWidth(c, widths[static_cast<std::size_t>(c)]);
       for (int r = 0; r < rows; ++r) host_.SetRowHeight(r, heights[static_cast<std::size_t>(r)]);
     } else if (havePending) {

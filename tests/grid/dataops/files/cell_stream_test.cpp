@@ -244,8 +244,16 @@ TEST(CellStreamTest, BrokenStreamsFailWithTheReadErrorKeepingWhatWasRead) {
   full.replace(full.find("\x05" "64,64"), 6, std::string("\x05" "64,xy", 6));
   TMemoryStream fs(full);
   TMemoryGridHost cleared = Blank(2, 1);
+  cleared.SetStoredText(0, 0, "kept");
   EXPECT_THROW(TGridCellStream(cleared).LoadAtPoint(TPoint{0, 0}, fs), EConvertError);
-  EXPECT_EQ(cleared.clears, 1);
+  EXPECT_EQ(cleared.clears, 0);
+  EXPECT_EQ(cleared.Text(0, 0), "kept");
+  // A count the lists do not back fails before the grid is sized for it.
+  std::string huge = Saved(whole, TRect{0, 0, 1, 0});
+  huge.replace(huge.find("RowCount\x02\x01"), 10, std::string("RowCount\x04\xFF\xFF\xFF\x7F", 13));
+  TMemoryStream hs(huge);
+  EXPECT_THROW(TGridCellStream(cleared).LoadAtPoint(TPoint{0, 0}, hs), EListError);
+  EXPECT_EQ(cleared.RowCount(), 1);
 }
 
 }  // namespace
