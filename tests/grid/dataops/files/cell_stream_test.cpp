@@ -7,6 +7,8 @@
 #include "grid/foundation/lists.h"
 #include "platform/bitmap.h"
 #include "platform/exceptions.h"
+#include "platform/icon.h"
+#include "platform/picture.h"
 #include "platform/string_list.h"
 
 namespace hd::test {
@@ -254,6 +256,48 @@ TEST(CellStreamTest, BrokenStreamsFailWithTheReadErrorKeepingWhatWasRead) {
   TMemoryStream hs(huge);
   EXPECT_THROW(TGridCellStream(cleared).LoadAtPoint(TPoint{0, 0}, hs), EListError);
   EXPECT_EQ(cleared.RowCount(), 1);
+}
+
+TEST(CellStreamTest, PicturesAndIconsTravelAsTheirFiles) {
+  TMemoryGridHost src(Rows{{"png", "icon", "jpeg", ""}}, 0);
+  TBitmap pixels(4, 3);
+  pixels.ScanLine(0)[0] = 0xFF00FF00;
+  TPicture png;
+  png.LoadFromMemory(pixels.SaveToMemory("png"));
+  TPicture jpeg;
+  jpeg.LoadFromMemory(pixels.SaveToMemory("jpeg"));
+  TIcon icon;
+  icon.AssignBitmap(pixels, clNone);
+  const std::vector<std::pair<TCellType, TCellSlot>> kinds{
+      {ctPicture, TCellSlot(new TPicture(png))}, {ctIcon, TCellSlot()}, {ctPicture, TCellSlot(new TPicture(jpeg))}};
+  for (int c = 0; c < 3; ++c) {
+    src.MakeCellProperties(c, 0);
+    TCellGraphic* g = src.CreateCellGraphic(c, 0);
+    g->SetCellType(kinds[static_cast<std::size_t>(c)].first);
+    if (c == 1) g->SetCellIcon(new TIcon(icon));
+    else g->SetCellBitmap(kinds[static_cast<std::size_t>(c)].second);
+    g->SetCellCreated(true);
+  }
+  src.trackProgress = true;
+  const std::string bytes = Saved(src, TRect{0, 0, 2, 0});
+  EXPECT_EQ(src.progress.back(), 0);  // one row: nothing after the first
+
+  TMemoryGridHost target = Blank(3, 1);
+  target.trackProgress = true;
+  TMemoryStream s(bytes);
+  TGridCellStream(target).LoadAtPoint(TPoint{0, 0}, s);
+  const TPicture* back = TCellGraphic::SlotObject<TPicture>(target.CellGraphic(0, 0)->CellBitmap());
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->Width(), 4);
+  EXPECT_EQ(back->Bitmap().ScanLine(0)[0] & 0xFFFFFF, 0x00FF00U);
+  const TIcon* ico = TCellGraphic::SlotObject<TIcon>(target.CellGraphic(1, 0)->CellIcon());
+  ASSERT_NE(ico, nullptr);
+  EXPECT_EQ(ico->Width(), 4);
+  EXPECT_EQ(ico->Height(), 3);
+  const TPicture* jpg = TCellGraphic::SlotObject<TPicture>(target.CellGraphic(2, 0)->CellBitmap());
+  ASSERT_NE(jpg, nullptr);
+  EXPECT_EQ(jpg->Format(), "jpeg");
+  EXPECT_EQ(jpg->Height(), 3);
 }
 
 }  // namespace
