@@ -198,18 +198,19 @@ const TPropertyValue* TPropertyRecord::Find(const std::string& Name) const {
 void TPropertyWriter::WriteName(const std::string& Text) {
   if (Text.size() > 255) throw EWriteError("Name too long for a property record: " + Text.substr(0, 32));
   Byte(static_cast<std::uint8_t>(Text.size()));
-  s_.WriteString(Text);
+  out_.append(Text);
 }
 
 void TPropertyWriter::Int32(std::int32_t V) {
   const auto u = static_cast<std::uint32_t>(V);
   const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
                              static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
-  s_.WriteBuffer(b, 4);
+  out_.append(reinterpret_cast<const char*>(b), 4);
 }
 
 void TPropertyWriter::BeginRecord(const std::string& ClassName) {
-  s_.WriteBuffer(kSignature, 4);
+  out_.append(kSignature, 4);
+  open_ = true;
   WriteName(ClassName);
   Byte(0);
 }
@@ -217,6 +218,15 @@ void TPropertyWriter::BeginRecord(const std::string& ClassName) {
 void TPropertyWriter::EndRecord() {
   Byte(0);
   Byte(0);
+  open_ = false;
+  Settle();
+}
+
+void TPropertyWriter::Settle() {
+  // A record goes to the stream in one piece.
+  if (open_ || out_.empty()) return;
+  s_.WriteBuffer(out_.data(), static_cast<std::int64_t>(out_.size()));
+  out_.clear();
 }
 
 void TPropertyWriter::WriteInteger(const std::string& Name, std::int64_t Value) {
@@ -233,17 +243,20 @@ void TPropertyWriter::WriteInteger(const std::string& Name, std::int64_t Value) 
     Byte(static_cast<std::uint8_t>(TValueType::vaInt32));
     Int32(static_cast<std::int32_t>(Value));
   }
+  Settle();
 }
 
 void TPropertyWriter::WriteBoolean(const std::string& Name, bool Value) {
   WriteName(Name);
   Byte(static_cast<std::uint8_t>(Value ? TValueType::vaTrue : TValueType::vaFalse));
+  Settle();
 }
 
 void TPropertyWriter::WriteIdent(const std::string& Name, const std::string& Ident) {
   WriteName(Name);
   Byte(static_cast<std::uint8_t>(TValueType::vaIdent));
   WriteName(Ident);
+  Settle();
 }
 
 void TPropertyWriter::WriteSet(const std::string& Name, const std::vector<std::string>& Members) {
@@ -251,6 +264,7 @@ void TPropertyWriter::WriteSet(const std::string& Name, const std::vector<std::s
   Byte(static_cast<std::uint8_t>(TValueType::vaSet));
   for (const std::string& m : Members) WriteName(m);
   Byte(0);
+  Settle();
 }
 
 void TPropertyWriter::WriteColor(const std::string& Name, TColor Value) {
@@ -260,31 +274,46 @@ void TPropertyWriter::WriteColor(const std::string& Name, TColor Value) {
 }
 
 void TPropertyWriter::WriteStringValue(const std::string& Utf8) {
+  // Plain ASCII, the common case, is never wide.
+  if (!Utf8.empty() && std::none_of(Utf8.begin(), Utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+    if (Utf8.size() >= 256) {
+      Byte(static_cast<std::uint8_t>(TValueType::vaLString));
+      Int32(static_cast<std::int32_t>(Utf8.size()));
+    } else {
+      Byte(static_cast<std::uint8_t>(TValueType::vaString));
+      Byte(static_cast<std::uint8_t>(Utf8.size()));
+    }
+    out_.append(Utf8);
+    Settle();
+    return;
+  }
   std::int32_t count = 0;
   const std::string units = Utf16Units(Utf8, count);
   const std::size_t n = Utf8.size();
   if (n >= 2 * static_cast<std::size_t>(count)) {
     Byte(static_cast<std::uint8_t>(TValueType::vaWString));
     Int32(count);
-    s_.WriteString(units);
+    out_.append(units);
   } else if (std::any_of(Utf8.begin(), Utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
     Byte(static_cast<std::uint8_t>(TValueType::vaUTF8String));
     Int32(static_cast<std::int32_t>(n));
-    s_.WriteString(Utf8);
+    out_.append(Utf8);
   } else if (n >= 256) {
     Byte(static_cast<std::uint8_t>(TValueType::vaLString));
     Int32(static_cast<std::int32_t>(n));
-    s_.WriteString(Utf8);
+    out_.append(Utf8);
   } else {
     Byte(static_cast<std::uint8_t>(TValueType::vaString));
     Byte(static_cast<std::uint8_t>(n));
-    s_.WriteString(Utf8);
+    out_.append(Utf8);
   }
+  Settle();
 }
 
 void TPropertyWriter::WriteString(const std::string& Name, const std::string& Utf8) {
   WriteName(Name);
   WriteStringValue(Utf8);
+  Settle();
 }
 
 void TPropertyWriter::WriteExtended(const std::string& Name, double Value) {
@@ -292,7 +321,8 @@ void TPropertyWriter::WriteExtended(const std::string& Name, double Value) {
   Byte(static_cast<std::uint8_t>(TValueType::vaExtended));
   std::uint8_t b[10];
   DoubleToExtended(Value, b);
-  s_.WriteBuffer(b, 10);
+  out_.append(reinterpret_cast<const char*>(b), 10);
+  Settle();
 }
 
 void TPropertyWriter::WriteList(const std::string& Name, const std::vector<std::string>& Items) {
@@ -300,33 +330,65 @@ void TPropertyWriter::WriteList(const std::string& Name, const std::vector<std::
   Byte(static_cast<std::uint8_t>(TValueType::vaList));
   for (const std::string& item : Items) WriteStringValue(item);
   Byte(0);
+  Settle();
 }
 
 void TPropertyWriter::WriteBinary(const std::string& Name, const std::string& Bytes) {
   WriteName(Name);
   Byte(static_cast<std::uint8_t>(TValueType::vaBinary));
   Int32(static_cast<std::int32_t>(Bytes.size()));
-  s_.WriteString(Bytes);
+  out_.append(Bytes);
+  Settle();
 }
 
-std::uint8_t TPropertyReader::Byte() {
-  std::uint8_t b = 0;
-  if (s_.Read(&b, 1) != 1) ReadFault("Stream read error");
-  return b;
+void TPropertyReader::Begin() {
+  start_ = s_.Position();
+  at_ = 0;
+  buf_.clear();
+  if (auto* ms = dynamic_cast<TMemoryStream*>(&s_)) {
+    // Read in place: no copy of a memory stream's bytes.
+    data_ = ms->Bytes().data() + start_;
+    avail_ = static_cast<std::size_t>(std::max<std::int64_t>(0, ms->Size() - start_));
+    memory_ = true;
+  } else {
+    data_ = nullptr;
+    avail_ = 0;
+    memory_ = false;
+  }
 }
+
+void TPropertyReader::Finish() { s_.SetPosition(start_ + static_cast<std::int64_t>(at_)); }
+
+const char* TPropertyReader::Take(std::size_t Count) {
+  if (avail_ - at_ < Count) {
+    if (memory_) ReadFault("Stream read error");
+    // A length beyond what the stream holds fails before anything is allocated for it.
+    const std::int64_t left = s_.Size() - (start_ + static_cast<std::int64_t>(avail_));
+    const std::size_t missing = Count - (avail_ - at_);
+    if (left < 0 || static_cast<std::uint64_t>(left) < missing) ReadFault("Stream read error");
+    const std::size_t chunk = std::min<std::size_t>(static_cast<std::size_t>(left), std::max<std::size_t>(missing, 256));
+    s_.SetPosition(start_ + static_cast<std::int64_t>(avail_));
+    buf_.resize(avail_ + chunk);
+    s_.ReadBuffer(buf_.data() + avail_, static_cast<std::int64_t>(chunk));
+    avail_ += chunk;
+    data_ = buf_.data();
+  }
+  const char* p = data_ + at_;
+  at_ += Count;
+  return p;
+}
+
+std::uint8_t TPropertyReader::Byte() { return static_cast<std::uint8_t>(*Take(1)); }
 
 std::int32_t TPropertyReader::Int32() {
-  std::uint8_t b[4];
-  if (s_.Read(b, 4) != 4) ReadFault("Stream read error");
+  const auto* b = reinterpret_cast<const std::uint8_t*>(Take(4));
   return static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
 }
 
 std::string TPropertyReader::ReadBytes(std::int64_t Count) {
-  // A length beyond what the stream holds fails before anything is allocated for it.
-  if (Count < 0 || Count > s_.Size() - s_.Position()) ReadFault("Stream read error");
-  std::string out(static_cast<std::size_t>(Count), '\0');
-  if (Count > 0) s_.ReadBuffer(out.data(), Count);
-  return out;
+  if (Count < 0) ReadFault("Stream read error");
+  if (Count == 0) return {};
+  return std::string(Take(static_cast<std::size_t>(Count)), static_cast<std::size_t>(Count));
 }
 
 std::string TPropertyReader::ReadShort() { return ReadBytes(Byte()); }
@@ -364,8 +426,7 @@ TPropertyValue TPropertyReader::ReadValue(TValueType Type) {
       v.Int = Int32();
       break;
     case TValueType::vaExtended: {
-      const std::string b = ReadBytes(10);
-      v.Ext = ExtendedToDouble(reinterpret_cast<const std::uint8_t*>(b.data()));
+      v.Ext = ExtendedToDouble(reinterpret_cast<const std::uint8_t*>(Take(10)));
       break;
     }
     case TValueType::vaFalse:
@@ -397,8 +458,13 @@ TPropertyValue TPropertyReader::ReadValue(TValueType Type) {
 }
 
 TPropertyRecord TPropertyReader::ReadRecord() {
-  char sig[4];
-  if (s_.Read(sig, 4) != 4 || std::memcmp(sig, kSignature, 4) != 0) ReadFault("Invalid stream format");
+  Begin();
+  // The stream stands after what was read, also when the record is broken.
+  struct TFinish {
+    TPropertyReader& r;
+    ~TFinish() { r.Finish(); }
+  } finish{*this};
+  if (std::memcmp(Take(4), kSignature, 4) != 0) ReadFault("Invalid stream format");
   TPropertyRecord rec;
   rec.ClassName = ReadShort();
   ReadShort();  // the object name

@@ -94,9 +94,13 @@ class TPropertyWriter {
 
  private:
   void WriteName(const std::string& Text);
-  void Byte(std::uint8_t B) { s_.WriteBuffer(&B, 1); }
+  void Byte(std::uint8_t B) { out_ += static_cast<char>(B); }
   void Int32(std::int32_t V);
+  // Hands what is buffered to the stream unless a record is open.
+  void Settle();
   TStream& s_;
+  std::string out_;
+  bool open_ = false;
 };
 
 class TPropertyReader {
@@ -113,7 +117,17 @@ class TPropertyReader {
   std::string ReadBytes(std::int64_t Count);
   std::uint8_t Byte();
   std::int32_t Int32();
+  // The next Count bytes of the record; EReadError when the stream ends first.
+  const char* Take(std::size_t Count);
+  void Begin();
+  void Finish();
   TStream& s_;
+  // A memory stream is read in place; another one through buf_.
+  const char* data_ = nullptr;
+  std::size_t avail_ = 0, at_ = 0;
+  std::int64_t start_ = 0;
+  bool memory_ = false;
+  std::string buf_;
 };
 
 }  // namespace hd

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "platform/exceptions.h"
+#include "testkit/temp_folder.h"
 
 namespace hd {
 namespace {
@@ -192,6 +193,27 @@ TEST(PropertyStreamTest, BrokenRecordsFailWithTheReadError) {
     TMemoryStream s(b);
     EXPECT_THROW(TPropertyReader(s).ReadRecord(), EReadError);
   }
+}
+
+TEST(PropertyStreamTest, FileStreamsAreLeftRightAfterEachRecord) {
+  testkit::TempFolder dir;
+  const std::string big(1000, 'x');
+  const std::string bytes = Written([&](TPropertyWriter& w) {
+    w.BeginRecord("A");
+    w.WriteString("S", big);
+    w.EndRecord();
+    w.BeginRecord("B");
+    w.WriteInteger("I", 5);
+    w.EndRecord();
+  });
+  const std::string path = dir.Write("r.bin", bytes + "\x01");
+  TFileStream f(path, fmOpenRead);
+  TPropertyReader r(f);
+  EXPECT_EQ(r.ReadRecord().Find("S")->AsString(), big);
+  EXPECT_EQ(f.Position(), static_cast<std::int64_t>(bytes.size()) - 13);
+  EXPECT_EQ(r.ReadRecord().Find("I")->AsInteger(), 5);
+  EXPECT_EQ(f.Position(), static_cast<std::int64_t>(bytes.size()));
+  EXPECT_THROW(r.ReadRecord(), EReadError);
 }
 
 }  // namespace

@@ -115,7 +115,10 @@ bool CreatedOnly(TCellType T) {
 
 std::string Joined(const std::vector<int>& Values) {
   std::string out;
-  for (std::size_t i = 0; i < Values.size(); ++i) out += (i ? "," : "") + std::to_string(Values[i]);
+  for (std::size_t i = 0; i < Values.size(); ++i) {
+    if (i) out += ',';
+    out += std::to_string(Values[i]);
+  }
   return out;
 }
 
@@ -597,7 +600,10 @@ void TGridCellStream::SaveToFile(const std::string& FileName) {
   ms.SaveToFile(FileName);
 }
 
-void TGridCellStream::LoadAtPoint(TPoint P, TStream& Stream) { TCellReader(host_, Stream).Read(P); }
+void TGridCellStream::LoadAtPoint(TPoint P, TStream& Stream) {
+  TUpdateLock lock(host_);
+  TCellReader(host_, Stream).Read(P);
+}
 
 void TGridCellStream::Load(TStream& Stream) {
   LoadAtPoint(TPoint{0, 0}, Stream);

@@ -107,7 +107,10 @@ class THtmlWriter {
       const TIntList& widths = s_.ColWidths();
       if (Header && c < widths.Count()) out += " WIDTH=" + std::to_string(widths.Items(c));
       else if (!Header && !header_ && c - c0_ < widths.Count()) out += " width=" + std::to_string(widths.Items(c - c0_));
-      out += ">" + Content(c, R, Header) + "</td>" + kCrLf;
+      out += '>';
+      out += Content(c, R, Header);
+      out += "</td>";
+      out += kCrLf;
     }
     return out + "</TR>" + kCrLf;
   }
