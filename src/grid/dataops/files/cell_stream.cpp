@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "grid/dataops/files/save_range.h"
@@ -69,20 +70,21 @@ int OrdinalOf(const std::array<const char*, N>& Names, const TPropertyValue& V) 
 }
 
 // A record of the class expected; EReadError for another one or an unknown property.
-TPropertyRecord ReadRecordOf(TPropertyReader& Reader, const char* ClassName, std::span<const char* const> Names) {
+TPropertyRecord ReadRecordOf(TPropertyReader& Reader, std::string_view ClassName, std::span<const std::string_view> Names) {
   TPropertyRecord rec = Reader.ReadRecord();
-  if (rec.ClassName != ClassName) throw EReadError("Invalid stream format: " + rec.ClassName + " for " + ClassName);
+  if (rec.ClassName != ClassName)
+    throw EReadError("Invalid stream format: " + rec.ClassName + " for " + std::string(ClassName));
   for (const TPropertyValue& p : rec.Properties) {
     bool known = false;
-    for (const char* n : Names) known = known || p.Name == n;
+    for (std::string_view n : Names) known = known || p.Name == n;
     if (!known) throw EReadError("Property " + p.Name + " does not exist");
   }
   return rec;
 }
 
-constexpr std::array kHeaderProps{"ColCount", "RowCount", "ColWidths", "RowHeights", "FullGrid", "ID"};
-constexpr std::array kCellProps{"Col", "Row", "Cell", "HasProp"};
-constexpr std::array kPropProps{"CellProperties.IsBaseCell",   "CellProperties.CellSpanX",
+constexpr std::array<std::string_view, 6> kHeaderProps{"ColCount", "RowCount", "ColWidths", "RowHeights", "FullGrid", "ID"};
+constexpr std::array<std::string_view, 4> kCellProps{"Col", "Row", "Cell", "HasProp"};
+constexpr std::array<std::string_view, 24> kPropProps{"CellProperties.IsBaseCell",   "CellProperties.CellSpanX",
                                 "CellProperties.CellSpanY",    "CellProperties.OwnerCol",
                                 "CellProperties.OwnerRow",     "CellProperties.Alignment",
                                 "CellProperties.BorderColor",  "CellProperties.BorderWidth",
@@ -94,18 +96,18 @@ constexpr std::array kPropProps{"CellProperties.IsBaseCell",   "CellProperties.C
                                 "CellProperties.ReadOnly",     "CellProperties.VAlignment",
                                 "CellProperties.WordWrap",     "CellProperties.NodeLevel",
                                 "CellProperties.Control",      "HasGraphic"};
-constexpr std::array kGraphicProps{"CellGraphic.CellType",          "CellGraphic.CellVAlign",
+constexpr std::array<std::string_view, 13> kGraphicProps{"CellGraphic.CellType",          "CellGraphic.CellVAlign",
                                    "CellGraphic.CellHAlign",        "CellGraphic.CellIndex",
                                    "CellGraphic.CellTransparent",   "CellGraphic.CellCreated",
                                    "CellGraphic.CellBoolean",       "CellGraphic.CellCheckBoxState",
                                    "CellGraphic.CellAngle",         "CellGraphic.CellValue",
                                    "CellGraphic.CellErrFrom",       "CellGraphic.CellErrLen",
                                    "CellGraphic.CellText"};
-constexpr std::array kBitmapProps{"Bitmap.Data"};
-constexpr std::array kIconProps{"Icon.Data"};
-constexpr std::array kPictureProps{"Picture.Data"};
-constexpr std::array kFilePictureProps{"Picture.Filename"};
-constexpr std::array kListProps{"Strings.Strings"};
+constexpr std::array<std::string_view, 1> kBitmapProps{"Bitmap.Data"};
+constexpr std::array<std::string_view, 1> kIconProps{"Icon.Data"};
+constexpr std::array<std::string_view, 1> kPictureProps{"Picture.Data"};
+constexpr std::array<std::string_view, 1> kFilePictureProps{"Picture.Filename"};
+constexpr std::array<std::string_view, 1> kListProps{"Strings.Strings"};
 
 // The kinds whose object is written only when the grid made it. An index list is always the
 // grid's own, though its record never says so: it travels too.
@@ -402,12 +404,15 @@ class TCellReader {
   bool Remaining() { return s_.Size() - s_.Position() >= 2; }
 
   void ReadCellRecord() {
-    const TPropertyRecord rec = ReadRecordOf(r_, "TGridCellIO", kCellProps);
+    TPropertyRecord rec = ReadRecordOf(r_, "TGridCellIO", kCellProps);
     text_.clear();
-    for (const TPropertyValue& v : rec.Properties) {
+    for (TPropertyValue& v : rec.Properties) {
       if (v.Name == "Col") col_ = static_cast<int>(v.AsInteger());
       else if (v.Name == "Row") row_ = static_cast<int>(v.AsInteger());
-      else if (v.Name == "Cell") text_ = v.AsString();
+      else if (v.Name == "Cell") {
+        v.AsString();  // a string, or the read error
+        text_ = std::move(v.Text);
+      }
       else hasProp_ = v.AsBoolean();
     }
   }
