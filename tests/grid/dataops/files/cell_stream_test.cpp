@@ -176,6 +176,8 @@ TEST(CellStreamTest, FullGridsTakeTheirSizeAndAFixedlessOneKeepsItsLastRows) {
   src.fixedCols = 1;
   src.widths = {10, 20, 30};
   src.heights = {{0, 5}, {1, 6}, {2, 7}};
+  src.MakeCellProperties(0, 2);
+  src.CreateCellGraphic(0, 2)->SetCellType(ctNode);
   TMemoryStream all;
   TGridCellStream(src).Save(all);
   TMemoryGridHost target = Blank(1, 1);
@@ -187,7 +189,9 @@ TEST(CellStreamTest, FullGridsTakeTheirSizeAndAFixedlessOneKeepsItsLastRows) {
   EXPECT_EQ(target.widths, (std::vector<int>{10, 20, 30}));
   EXPECT_EQ(target.heights, (std::map<int, int>{{0, 5}, {1, 6}, {2, 7}}));
   EXPECT_EQ(target.Text(2, 2), "d");
-  EXPECT_EQ(target.numNodes, 0);
+  // The node rows are counted and their column repainted.
+  EXPECT_EQ(target.numNodes, 1);
+  EXPECT_EQ(target.repaintedCols, (std::vector<int>{0}));
 
   // Without the fixed cells the stream starts at (1, 1): the grid grows by that much.
   src.options.SaveFixedCells = false;
