@@ -407,8 +407,9 @@ class TCellReader {
     TPropertyRecord rec = ReadRecordOf(r_, "TGridCellIO", kCellProps);
     text_.clear();
     for (TPropertyValue& v : rec.Properties) {
-      if (v.Name == "Col") col_ = static_cast<int>(v.AsInteger());
-      else if (v.Name == "Row") row_ = static_cast<int>(v.AsInteger());
+      // Words: whatever size a writer gave them, they stay 0 .. 65535.
+      if (v.Name == "Col") col_ = static_cast<int>(v.AsInteger() & 0xFFFF);
+      else if (v.Name == "Row") row_ = static_cast<int>(v.AsInteger() & 0xFFFF);
       else if (v.Name == "Cell") {
         v.AsString();  // a string, or the read error
         text_ = std::move(v.Text);
