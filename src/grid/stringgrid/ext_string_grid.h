@@ -1644,6 +1644,19 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
                  const TStringList* FieldDescr = nullptr, bool ExportEmptyCells = false);
   void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+  // --- HTML export (src/grid/dataops/files/html_export): the document with its pictures under
+  // Dir + "images", and the file between the header and footer files of HTMLSettings.
+  std::string SaveToHTMLString(const std::string& Dir);
+  void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+  void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+  // --- Cell stream (src/grid/dataops/files/cell_stream): cells with their properties and cell
+  // objects; loading puts the first cell at the point (a full grid at (0, 0)).
+  void SaveRectToBinStream(const TRect& Rect, TStream& Stream);
+  void SaveToBinStream(TStream& Stream);
+  void SaveToBinFile(const std::string& FileName);
+  void LoadAtPointFromBinStream(TPoint Point, TStream& Stream);
+  void LoadFromBinStream(TStream& Stream);
+  void LoadFromBinFile(const std::string& FileName);
   // CSV field texts written in, and lines read from, the OEM code page.
   bool OemConvert() const;
   void SetOemConvert(bool Value);

@@ -142,6 +142,39 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   TCursor ScreenCursor() const override { return Screen().Cursor(); }
   void SetScreenCursor(TCursor Value) override { Screen().SetCursor(Value); }
 
+  THTMLSettings& HTMLSettings() override { return G.HTMLSettings(); }
+  TColor FixedColor() const override { return G.FixedColor(); }
+  bool URLShow() const override { return G.URLShow(); }
+  bool URLFull() const override { return G.URLFull(); }
+  TPoint CellSpan(int ACol, int ARow) const override { return G.CellSpan(ACol, ARow); }
+  TCellExportLook ExportCellLook(int ACol, int ARow) override {
+    TCellExportLook look;
+    look.Font = G.Font();
+    look.Font.Color = kColorNotSet;
+    look.Font.Style = {};
+    TGridDrawState state;
+    TBrush brush;
+    brush.Color = kColorNotSet;
+    TColor to = clNone, mirror = clNone, mirrorTo = clNone;
+    TCellGradientDirection gd = GradientVertical;
+    G.GetVisualProperties(ACol, ARow, state, false, false, true, brush, to, mirror, mirrorTo, look.Font, look.HA,
+                          look.VA, look.WordWrap, gd);
+    look.BrushColor = brush.Color;
+    return look;
+  }
+  TCellGraphic* CellGraphic(int ACol, int ARow) override { return G.GetCellGraphic(ACol, ARow); }
+  TImageList* GridImages() override { return G.GetGridImages(); }
+
+  int RowHeight(int ARow) const override { return G.RowHeights(ARow); }
+  void SetRowHeight(int ARow, int Value) override { G.SetRowHeights(ARow, Value); }
+  std::intptr_t GridHandle() override { return static_cast<std::intptr_t>(G.Handle()); }
+  TCellProperties* FindCellProperties(int ACol, int ARow) const override { return G.FindCellProperties(ACol, ARow); }
+  TCellProperties* MakeCellProperties(int ACol, int ARow) override { return G.GetCellProperties(ACol, ARow); }
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow) override { return G.CreateCellGraphic(ACol, ARow); }
+  void ClearGrid() override { G.Clear(); }
+  void SetNumNodes(int Value) override { G.SetNumNodes(Value); }
+  void RepaintCol(int ACol) override { G.RepaintCol(ACol); }
+
  private:
   TExtStringGrid& G;
 };

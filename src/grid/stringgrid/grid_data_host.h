@@ -11,11 +11,27 @@
 #include "grid/foundation/grid_types.h"
 #include "grid/foundation/lists.h"
 #include "grid/stringgrid/cell_graphic.h"
+#include "platform/canvas.h"
 
 namespace hd {
 
 class TSortSettings;
 class TColumnSize;
+class THTMLSettings;
+class TCellProperties;
+class TImageList;
+
+// The colour an export sets before asking for a cell's look: one the look leaves at it is not set.
+constexpr TColor kColorNotSet = 0x7FFFFFFF;
+
+// A cell's look as painting gives it, for the exports that write it.
+struct TCellExportLook {
+  TFont Font;
+  TColor BrushColor = kColorNotSet;
+  TAlignment HA = taLeftJustify;
+  TVAlignment VA = vtaTop;
+  bool WordWrap = false;
+};
 
 // The grid's settings that the text file formats read.
 struct TFileFormatOptions {
@@ -145,6 +161,30 @@ class TGridDataHost {
   virtual void ProcessMessages() = 0;
   virtual TCursor ScreenCursor() const = 0;
   virtual void SetScreenCursor(TCursor Value) = 0;
+
+  // HTML export: its settings, the fixed colour, the link settings, merges, the look of a cell
+  // (font colour and brush at kColorNotSet, no font style, before the grid's look is applied),
+  // and the cell objects and image list pictures come from.
+  virtual THTMLSettings& HTMLSettings() = 0;
+  virtual TColor FixedColor() const = 0;
+  virtual bool URLShow() const = 0;
+  virtual bool URLFull() const = 0;
+  virtual TPoint CellSpan(int ACol, int ARow) const = 0;
+  virtual TCellExportLook ExportCellLook(int ACol, int ARow) = 0;
+  virtual TCellGraphic* CellGraphic(int ACol, int ARow) = 0;
+  virtual TImageList* GridImages() = 0;
+
+  // Cell stream: row heights, the window the grid is, the cells' properties (found, or made
+  // when missing), a new cell graphic, emptying the grid, and the node count.
+  virtual int RowHeight(int ARow) const = 0;
+  virtual void SetRowHeight(int ARow, int Value) = 0;
+  virtual std::intptr_t GridHandle() = 0;
+  virtual TCellProperties* FindCellProperties(int ACol, int ARow) const = 0;
+  virtual TCellProperties* MakeCellProperties(int ACol, int ARow) = 0;
+  virtual TCellGraphic* CreateCellGraphic(int ACol, int ARow) = 0;
+  virtual void ClearGrid() = 0;
+  virtual void SetNumNodes(int Value) = 0;
+  virtual void RepaintCol(int ACol) = 0;
 };
 
 }  // namespace hd

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/foundation/lists.h"
+#include "platform/bitmap.h"
 #include "grid/stringgrid/string_grid_fixture.h"
 #include "platform/exceptions.h"
 #include "platform/streams.h"
@@ -143,6 +144,74 @@ TEST_F(GridFilesTest, XmlWithMergedCellsAndExportNotifications) {
   EXPECT_EQ(grid->RowCount(), 2);
   EXPECT_EQ(grid->Cells(0, 0), "a & b");
   EXPECT_EQ(grid->Cells(0, 1), "&gt;");
+}
+
+TEST_F(GridFilesTest, HtmlExportWritesTheGridsLooksMergesAndPictures) {
+  grid->SetColCount(3);
+  grid->SetRowCount(3);
+  grid->SetFixedColor(0x00C0C0C0);
+  grid->SetCells(0, 0, "head");
+  grid->SetCells(0, 1, "merged");
+  grid->SetCells(1, 1, "covered");
+  grid->SetCells(2, 1, "http://host/page");
+  grid->SetCells(0, 2, "pic");
+  grid->MergeCells(0, 1, 2, 1);
+  grid->SetColors(2, 1, 0x0000FF00);
+  grid->SetFontStyles(2, 1, {fsBold});
+  grid->SetURLShow(true);
+  TBitmap bmp(3, 3);
+  grid->AddBitmap(0, 2, &bmp, false, haLeft, vaTop);
+  const std::string doc = grid->SaveToHTMLString(dir.Path() + "/");
+  EXPECT_NE(doc.find("<TD class=\"c0\" nowrap>head</td>"), std::string::npos) << doc;
+  EXPECT_NE(doc.find("background-color: #C0C0C0"), std::string::npos);
+  EXPECT_NE(doc.find(" COLSPAN=\"2\">merged</td>"), std::string::npos);
+  EXPECT_EQ(doc.find("covered"), std::string::npos);
+  EXPECT_NE(doc.find("background-color: #00FF00"), std::string::npos);
+  EXPECT_NE(doc.find("font-weight: bold"), std::string::npos);
+  EXPECT_NE(doc.find("<a href=http://host/page>host/page</a>"), std::string::npos);
+  EXPECT_NE(doc.find("pic<img src= \"file://" + dir.Path() + "/images/img1.jpg\">"), std::string::npos);
+  grid->SaveToHTML(dir.File("g.htm"));
+  grid->AppendToHTML(dir.File("g.htm"));
+  const std::string file = dir.Read("g.htm");
+  const std::size_t first = file.find("<TABLE");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(file.find("<TABLE", first + 1), std::string::npos);
+}
+
+TEST_F(GridFilesTest, CellStreamCarriesCellsIntoAnotherGrid) {
+  Fill();
+  grid->SetColors(1, 1, 0x00123456);
+  grid->SetFontStyles(1, 1, {fsItalic});
+  grid->MergeCells(1, 2, 2, 1);
+  grid->AddCheckBox(2, 3, true, false);
+  TMemoryStream s;
+  grid->SaveToBinStream(s);
+  TTestStringGrid* other = New<TTestStringGrid>(form.get());
+  other->SetParent(form.get());
+  s.SetPosition(0);
+  other->LoadFromBinStream(s);
+  EXPECT_EQ(other->RowCount(), 4);
+  EXPECT_EQ(other->Cells(2, 1), "x\r\ny");
+  EXPECT_EQ(other->Colors(1, 1), 0x00123456);
+  EXPECT_EQ(other->FontStyles(1, 1), TFontStyles{fsItalic});
+  EXPECT_EQ(other->CellSpan(1, 2), (TPoint{1, 0}));
+  bool state = false;
+  EXPECT_TRUE(other->GetCheckBoxState(2, 3, state));
+  EXPECT_TRUE(state);
+
+  // A block pasted at a point, and the cells through a file.
+  TMemoryStream block;
+  grid->SaveRectToBinStream(TRect{1, 1, 2, 1}, block);
+  block.SetPosition(0);
+  other->LoadAtPointFromBinStream(TPoint{0, 3}, block);
+  EXPECT_EQ(other->Cells(0, 3), "a,b");
+  EXPECT_EQ(other->Colors(0, 3), 0x00123456);
+  EXPECT_EQ(other->Cells(1, 3), "x\r\ny");
+  grid->SaveToBinFile(dir.File("cells.bin"));
+  Wipe();
+  grid->LoadFromBinFile(dir.File("cells.bin"));
+  EXPECT_EQ(grid->Cells(0, 3), "r3");
+  EXPECT_EQ(grid->Colors(1, 1), 0x00123456);
 }
 
 }  // namespace

@@ -7,15 +7,18 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "grid/foundation/cell_properties.h"
 #include "grid/stringgrid/grid_data_host.h"
 #include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/grid_settings_data.h"
+#include "grid/stringgrid/print_settings.h"
 
 namespace hd::test {
 
@@ -121,6 +124,7 @@ class TMemoryGridHost : public TGridDataHost {
     return out;
   }
   TCellType CellType(int ACol, int ARow) override {
+    if (auto it = graphics.find({ACol, ARow}); it != graphics.end() && it->second) return it->second->CellType();
     return checkColumn == ACol && ARow < RowCount() ? ctCheckBox : ctNone;
   }
   bool CheckBoxState(int ACol, int ARow, bool& State) override {
@@ -243,6 +247,53 @@ class TMemoryGridHost : public TGridDataHost {
   TCursor ScreenCursor() const override { return cursor; }
   void SetScreenCursor(TCursor Value) override { cursors.push_back(cursor = Value); }
 
+  // HTML export: looks, spans and cell objects by cell from the maps below; the look's font
+  // colour and brush stay unset unless a test gives them.
+  THTMLSettings& HTMLSettings() override { return htmlSettings; }
+  TColor FixedColor() const override { return fixedColor; }
+  bool URLShow() const override { return urlShow; }
+  bool URLFull() const override { return urlFull; }
+  TPoint CellSpan(int ACol, int ARow) const override {
+    auto it = spans.find({ACol, ARow});
+    return it == spans.end() ? TPoint{0, 0} : it->second;
+  }
+  TCellExportLook ExportCellLook(int ACol, int ARow) override {
+    auto it = looks.find({ACol, ARow});
+    return it == looks.end() ? defaultLook : it->second;
+  }
+  TCellGraphic* CellGraphic(int ACol, int ARow) override {
+    auto it = graphics.find({ACol, ARow});
+    return it == graphics.end() ? nullptr : it->second;
+  }
+  TImageList* GridImages() override { return gridImages; }
+  // Cell stream: properties and made graphics are owned here; heights by row.
+  int RowHeight(int ARow) const override {
+    auto it = heights.find(ARow);
+    return it == heights.end() ? 24 : it->second;
+  }
+  void SetRowHeight(int ARow, int Value) override { heights[ARow] = Value; }
+  std::intptr_t GridHandle() override { return 77; }
+  TCellProperties* FindCellProperties(int ACol, int ARow) const override {
+    auto it = props.find({ACol, ARow});
+    return it == props.end() ? nullptr : it->second.get();
+  }
+  TCellProperties* MakeCellProperties(int ACol, int ARow) override {
+    auto& p = props[{ACol, ARow}];
+    if (!p) p = std::make_unique<TCellProperties>(nullptr, ACol, ARow);
+    return p.get();
+  }
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow) override {
+    auto& g = ownedGraphics[{ACol, ARow}];
+    g = std::make_unique<TCellGraphic>();
+    return graphics[{ACol, ARow}] = g.get();
+  }
+  void ClearGrid() override {
+    for (auto& r : rows) std::fill(r.texts.begin(), r.texts.end(), std::string());
+    ++clears;
+  }
+  void SetNumNodes(int Value) override { numNodes = Value; }
+  void RepaintCol(int ACol) override { repaintedCols.push_back(ACol); }
+
   // A cell's text, empty beyond the row's stored width.
   std::string Text(int ACol, int ARow) const {
     const auto& texts = rows[static_cast<std::size_t>(ARow)].texts;
@@ -250,6 +301,19 @@ class TMemoryGridHost : public TGridDataHost {
   }
 
   TFileFormatOptions options;
+  THTMLSettings htmlSettings;
+  TColor fixedColor = clNone;
+  bool urlShow = false, urlFull = false;
+  std::map<std::pair<int, int>, TPoint> spans;
+  std::map<std::pair<int, int>, TCellExportLook> looks;
+  TCellExportLook defaultLook;
+  std::map<std::pair<int, int>, TCellGraphic*> graphics;
+  TImageList* gridImages = nullptr;
+  std::map<int, int> heights;
+  std::map<std::pair<int, int>, std::unique_ptr<TCellProperties>> props;
+  std::map<std::pair<int, int>, std::unique_ptr<TCellGraphic>> ownedGraphics;
+  int clears = 0, numNodes = -1;
+  std::vector<int> repaintedCols;
   int fixedRightCols = 0;
   std::map<int, TAlignment> alignments;
   std::set<std::pair<int, int>> covered;
