@@ -1494,6 +1494,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // to its position, all kept within the bar's range. True when the position changed.
   bool ScrollCellBar(unsigned Code, int Pos);
   virtual void DoScrollCell(int ACol, int ARow, int Position, int Min, int Max);
+  // A wheel notch: MouseActions.WheelIncrement rows, or the desktop's wheel lines below 1.
+  int WheelStep() const override;
   bool ScrollProportionalLocked() const;
   void SetScrollLock(bool Value);
 
