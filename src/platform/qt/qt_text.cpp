@@ -62,7 +62,7 @@ struct CachedFont {
 
 constexpr size_t kMaxGlyphs = 4096;
 
-// Measuring runs often, so fonts and their metrics are kept per height and style.
+// Measuring runs often, so fonts and their metrics are kept per family, height and style.
 CachedFont& Lookup(const TFont& font, int pixelHeight) {
   static std::map<std::tuple<int, int, std::uint64_t>, CachedFont> cache;
   auto key = std::make_tuple(FontFamilyIndex(font.Name), pixelHeight, font.Style.Bits());
@@ -75,8 +75,9 @@ CachedFont& Lookup(const TFont& font, int pixelHeight) {
   return it->second;
 }
 
-// Rendered runs and measured advances, kept per font (family, height and style) and text, so that a screen of cells renders each text once and then copies.
-// The least recently used go when the cache is full.
+// Rendered runs and measured advances, kept per font (family, height and style) and text, so
+// that a screen of cells renders each text once and then copies. The least recently used go
+// when the cache is full.
 template <class Value>
 class TextCache {
  public:
