@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libpugixml-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core iputils-ping
+  fonts-dejavu-core fonts-wine fonts-liberation2 iputils-ping
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -193,9 +193,11 @@ class TCustomGrid : public TCustomControl {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  // Unless OnMouseWheelDown/Up handled it, the desktop's wheel lines down or up.
+  // Unless OnMouseWheelDown/Up handled it, WheelStep rows down or up.
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  // The rows a wheel notch moves: the desktop's wheel lines.
+  virtual int WheelStep() const;
   // Leaving the grid hides the editor unless goAlwaysShowEditor.
   void DoExit() override;
 

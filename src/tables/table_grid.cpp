@@ -45,6 +45,12 @@ TExtColumnGrid* Make_Table_Grid(TComponent* owner, TWinControl* parent, const st
   grid->SetName(name);
   grid->SetParent(parent);
   grid->SetAlign(alClient);
+  // A grid placed on a window when it is designed carries the grid's design font, Tahoma 8,
+  // and the column widths were made for it; the columns' header fonts copy it.
+  TFont font = grid->Font();
+  font.Name = "Tahoma";
+  font.Size = 8;
+  grid->SetFont(font);
   grid->SetColCount(static_cast<int>(section.Columns.size()) + 1);
   if (section.DataRows > 0) grid->SetRowCount(section.DataRows + 1);
   grid->SetFixedCols(1);

@@ -380,7 +380,8 @@ TEST_F(StdCtrlsTest, ListBoxClicksWhenTheSelectionMovesByMouseOrKeyboard) {
 
   list->SetItemIndex(0);
   EXPECT_TRUE(clicks.empty()) << "setting the index by code notifies nothing";
-  kit.Click(list, 20, 25);
+  const TRect beta = list->ItemRect(1);
+  kit.Click(list, 20, (beta.Top + beta.Bottom) / 2);
   kit.Press(VK_DOWN);
   EXPECT_EQ(clicks, (std::vector<int>{1, 2}));
   EXPECT_EQ(list->Items().Objects(1), &tagged);

@@ -87,6 +87,22 @@ TEST_F(ModbusTcpMasterFormTest, CreationLaysOutTheGridsAndTheirTexts) {
   EXPECT_EQ(f.ACG_Modbus_Read->Columns().Items(13)->Editor(), edNormal);
 }
 
+// Each column's header is read in full: its text, in the header font, fits the width the
+// column was designed with, inside the cell's text margins.
+TEST_F(ModbusTcpMasterFormTest, EveryHeaderFitsItsColumnInTheHeaderFont) {
+  for (TExtColumnGrid* g : {form->ACG_Modbus_Read, form->ACG_Modbus_Write}) {
+    TCanvas& canvas = g->Canvas();
+    const TFont saved = canvas.Font();
+    for (int c = 1; c < g->ColCount(); ++c) {
+      const std::string header = g->Cells(c, 0);
+      canvas.SetFont(g->Columns().Items(c)->HeaderFont());
+      const int room = g->ColWidths(c) - 2 * g->XYOffset().X;
+      EXPECT_LE(canvas.TextWidth(header), room) << g->Name() << " \"" << header << "\" in " << canvas.Font().Name;
+    }
+    canvas.SetFont(saved);
+  }
+}
+
 TEST_F(ModbusTcpMasterFormTest, ShowingTakesThePositionListsFromParGenAndLoadsTheRequests) {
   struct Case {
     const char* name;

@@ -164,7 +164,7 @@ bool TExtStringGrid::ClickGraphicKey(WORD Key) {
   HWND self = Handle();
   if (Key == VK_SPACE && HasCheckBox(RC, Row()) && (active || look.CheckAlwaysActive())) {
     ToggleCheckBoxCell(RC, Row(), true);
-    if (FP->ShowModified->Enabled()) SetRowModified(Row(), true);
+    if (FP->ShowModified->Enabled()) SetRowModified(RealRowIndex(Row()), true);
     bool state = false;
     GetCheckBoxState(RC, RealRowIndex(Row()), state);
     DoCheckBoxClick(RC, Row(), state);

@@ -334,7 +334,7 @@ bool TExtStringGrid::CheckBoxPress(int ACol, int ARow, int X, int Y, bool CanEdi
   } else {
     ToggleCheckBoxCell(RC, ARow, true);
   }
-  if (p.ShowModified->Enabled()) SetRowModified(ARow, true);
+  if (p.ShowModified->Enabled()) SetRowModified(RR, true);
   if (hotmail) SetSelection({FixedCols(), ARow, ColCount() - 1, ARow});
   // A radio button reports the state it has now, not the "no check box" answer.
   bool state = radio && IsRadioButtonChecked(RC, ARow);

@@ -78,7 +78,7 @@ bool TExtStringGrid::ValidateText(const S& NewValue) {
       }
       if constexpr (wide) {
         if (valid && value != old && p.ShowModified->Enabled() && FixedCols() > 0) {
-          SetRowModified(row, true);
+          SetRowModified(RealRowIndex(row), true);
           RepaintCell(0, row);
         }
         old = WideCells(real, row);

@@ -120,7 +120,10 @@ bool TExtStringGrid::IsSortGlyphCell(int ACol, int ARow) {
 void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
   if (RowCount() <= 0) return;
   const TExtStringGridPrivate& p = *FP;
-  for (int r = DoFixedRows ? 0 : FixedRows(); r < RowCount(); ++r) {
+  const int first = DoFixedRows ? 0 : FixedRows();
+  ExportNotification(esExportStart, first);
+  for (int r = first; r < RowCount(); ++r) {
+    ExportNotification(esExportNextRow, r);
     if (FWordWrap) {
       AutoSizeRow(r, 0);
       if (Padding != 0) SetRowHeights(r, LimitToRange(RowHeights(r) + Padding, p.Layout.FMinRowHeight, p.Layout.FMaxRowHeight));
@@ -129,6 +132,7 @@ void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
     }
   }
   ApplyScrollBarAlways(true);
+  ExportNotification(esExportDone, -1);
 }
 
 void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY) {

@@ -262,6 +262,19 @@ void TExtStringGrid::SetCellControls(int ACol, int ARow, TControl* Value) {
   Value->SetBounds(r.Left - 1, r.Top - 1, r.Width() + 1, r.Height() + 1);
 }
 
+// A cell's properties go with its control: the control is hidden and leaves the list, so the
+// list never names a control its owner may free.
+void TExtStringGrid::DropCellControl(int ACol, int ARow) {
+  TExtStringGridPrivate& p = *FP;
+  TControlList& list = *p.ControlList;
+  TCellProperties* props = FindCellProperties(ACol, ARow);
+  if (!props || !props->Control()) return;
+  props->Control()->SetVisible(false);
+  if (int at = list.ControlIndex(ACol, DisplToRealRow(ARow)); at >= 0) list.RemoveControl(at);
+  if (p.NumCellControls > 0) --p.NumCellControls;
+  props->SetControl(nullptr);
+}
+
 void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
   if (!HandleAllocated()) return;
   TExtStringGridPrivate& p = *FP;
@@ -274,6 +287,7 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
       auto* props = dynamic_cast<TCellProperties*>(cell.Object);
       if (props && props->Control()) list.AddControl(cell.Col, DisplToRealRow(cell.Row), props->Control());
     }
+    p.NumCellControls = list.Count();
   }
   if (p.NumCellControls == 0 || list.Count() == 0) return;
   int left = LeftCol(), right = LeftCol() + VisibleColCount();

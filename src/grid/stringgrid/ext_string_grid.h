@@ -106,6 +106,8 @@ enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 // The edges a drag scrolls toward.
 enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirections = TSet<TDragScrollDirection>;
+// Steps of a long pass over the rows, reported to the grid's progress hook.
+enum TGridExportState { esExportStart, esExportNextRow, esExportDone, esExportNewRow, esExportSelRow };
 
 // Events of the string grid (the argument order of each is kept exactly).
 using TSearchFooterActionEvent =
@@ -851,6 +853,11 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual void DoComboDropDown(int ARow, int ACol);
   // Many cells changed at once (fills, loads, pastes).
   virtual void AllCellsChanged() {}
+  // Progress of a pass over the rows (row sizing, exports); a descendant shows it.
+  virtual void ExportNotification(TGridExportState AState, int ARow) {
+    (void)AState;
+    (void)ARow;
+  }
   virtual void GetCellHint(int ACol, int ARow, std::string& Hint, WideString& WideHint);
   virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
   virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
@@ -1508,6 +1515,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // to its position, all kept within the bar's range. True when the position changed.
   bool ScrollCellBar(unsigned Code, int Pos);
   virtual void DoScrollCell(int ACol, int ARow, int Position, int Min, int Max);
+  // A wheel notch: MouseActions.WheelIncrement rows, or the desktop's wheel lines below 1.
+  int WheelStep() const override;
   bool ScrollProportionalLocked() const;
   void SetScrollLock(bool Value);
 
@@ -1992,10 +2001,12 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void ShiftCellControlRows(int FromRealRow, int Delta);
   void ShiftHiddenRowsForRemoval(int RowIndex, int RCount);
   void RemoveRowMarks(int RowIndex, int RCount, bool Selection);
+  void InsertModifiedMarks(int RowIndex, int RCount);
   void RestoreRowAfterRemoval(int OldRow, int OldTop);
   void RowCountSettled();
   void ExchangeRows(int ARow1, int ARow2);
   void FollowMovedControls(bool Columns, int FromIndex, int ToIndex);
+  void DropCellControl(int ACol, int ARow);
   // A store row's cells (and height) into a new hidden-row item at Position (-1 appends),
   // and an item's cells and height back into a store row; the objects change hands only.
   TGridItem* TakeRowIntoItem(int ARow, int Idx, int Position, bool Height);

@@ -292,6 +292,8 @@ struct TExtStringGridPrivate {
   int UpdateCount = 0;
   int PaintCount = 0;
   int NumCellControls = 0;
+  // A column move that came from the synchronised grid, not repeated back to it.
+  bool SyncedMove = false;
   // An edit changed the text: the next Invalidate only drops this flag.
   bool EditChange = false;
   // The grid's edit-disable state: editing is off for the moment, not by the options.

@@ -48,6 +48,7 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
           // A swap is moving this cell's objects: they are not freed here.
           Store().SetObject(a, r, nullptr);
         } else {
+          if (FindCellProperties(a, r)->Control()) DropCellControl(a, r);
           FreeStoredCellGraphic(a, r);
           FreeCellProperties(a, r);
         }
@@ -161,29 +162,6 @@ void TExtStringGrid::TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow)
 
 void TExtStringGrid::TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
 
-void TExtStringGrid::FollowMovedControls(bool Columns, int FromIndex, int ToIndex) {
-  TControlList& list = *FP->ControlList;
-  for (int i = 0; i < list.Count(); ++i) {
-    TControlItem* item = list.Control(i);
-    int x = Columns ? item->X() : item->Y();
-    if (x == FromIndex)
-      x = ToIndex;
-    else if (ToIndex < FromIndex && x >= ToIndex && x < FromIndex)
-      ++x;
-    else if (ToIndex > FromIndex && x > FromIndex && x <= ToIndex)
-      --x;
-    if (Columns)
-      item->SetX(x);
-    else
-      item->SetY(x);
-  }
-  if (list.Count() > 0) InvalidateGrid();
-  CellControlsUpdate(false);
-}
-
-// The recorded column order moves in ColumnMoved, which header drags reach too.
-void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) { TBaseGrid::MoveColumn(FromIndex, ToIndex); }
-
 namespace {
 
 // Where index i lands when the entry at From is taken out and put in at To.
@@ -193,6 +171,29 @@ int FollowMove(int i, int From, int To) {
   if (To < From && i >= To && i < From) return i + 1;
   return i;
 }
+
+}  // namespace
+
+// Columns move by real index. Rows move by display index while the list keeps real rows: a
+// control follows its row's display place, and one on a hidden row stays where it is.
+void TExtStringGrid::FollowMovedControls(bool Columns, int FromIndex, int ToIndex) {
+  TControlList& list = *FP->ControlList;
+  for (int i = 0; i < list.Count(); ++i) {
+    TControlItem* item = list.Control(i);
+    if (Columns) {
+      item->SetX(FollowMove(item->X(), FromIndex, ToIndex));
+    } else if (!IsHiddenRow(item->Y())) {
+      item->SetY(DisplToRealRow(FollowMove(RealToDisplRow(item->Y()), FromIndex, ToIndex)));
+    }
+  }
+  if (list.Count() > 0) InvalidateGrid();
+  CellControlsUpdate(false);
+}
+
+// The recorded column order moves in ColumnMoved, which header drags reach too.
+void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) { TBaseGrid::MoveColumn(FromIndex, ToIndex); }
+
+namespace {
 
 template <typename T, size_t N>
 void RotateEntries(std::array<T, N>& table, int From, int To) {
@@ -228,6 +229,20 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     for (int i = 0; i < indexes.Count(); ++i) indexes.SetSortColumns(i, FollowMove(indexes.SortColumns(i), rFrom, rTo));
   }
   FollowMovedControls(true, rFrom, rTo);
+  if (p.FloatingFooter->Visible()) p.FooterPanel->Invalidate();
+  // A synchronised grid repeats the move once; the flag stops it coming back here.
+  TSyncGrid& sync = *p.SyncGrid;
+  auto* other = dynamic_cast<TExtStringGrid*>(sync.Grid());
+  if (other && sync.MoveColumn() && !p.SyncedMove) {
+    other->FP->SyncedMove = true;
+    try {
+      other->MoveColumn(FromIndex, ToIndex);
+    } catch (...) {
+      other->FP->SyncedMove = false;
+      throw;
+    }
+    other->FP->SyncedMove = false;
+  }
 }
 
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
@@ -279,7 +294,7 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
   TExtStringGridPrivate& p = *FP;
   if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
   ExchangeRows(ARow1, ARow2);
-  if (p.ShowModified->Enabled()) SwapEntries(*p.ModifiedRows, ARow1, ARow2);
+  if (p.ShowModified->Enabled()) SwapEntries(*p.ModifiedRows, RealRowIndex(ARow1), RealRowIndex(ARow2));
   if (p.MouseActions->DisjunctRowSelect()) SwapEntries(*p.RowSelect, ARow1, ARow2);
   InvalidateGrid();
   CellControlsUpdate(false);
@@ -338,7 +353,7 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
     bool hidden = p.GridItems->Count() > 0;
     SwapEntries(*p.RowSelect, hidden ? DisplToRealRow(ARow1) : ARow1, hidden ? DisplToRealRow(ARow2) : ARow2);
   }
-  if (p.ShowModified->Enabled()) SwapEntries(*p.ModifiedRows, ARow1, ARow2);
+  if (p.ShowModified->Enabled()) SwapEntries(*p.ModifiedRows, RealRowIndex(ARow1), RealRowIndex(ARow2));
   if (p.SortTrackRow == ARow1)
     p.SortTrackRow = ARow2;
   else if (p.SortTrackRow == ARow2)

@@ -74,7 +74,17 @@ void TExtStringGrid::RowCountSettled() {
 
 void TExtStringGrid::RemoveRowMarks(int RowIndex, int RCount, bool Selection) {
   TExtStringGridPrivate& p = *FP;
-  if (p.ShowModified->Enabled()) DeleteEntries(*p.ModifiedRows, RowIndex, RCount);
+  // Modified marks are kept by real row: the removed rows' entries go, from the last, so a
+  // hidden row among them keeps its mark. Called before the hidden rows shift up.
+  if (p.ShowModified->Enabled()) {
+    TIntList& marks = *p.ModifiedRows;
+    if (p.GridItems->Count() == 0) {
+      DeleteEntries(marks, RowIndex, RCount);
+    } else {
+      for (int r = RowIndex + RCount - 1; r >= RowIndex; --r)
+        if (int real = DisplToRealRow(r); real < marks.Count()) marks.Delete(real);
+    }
+  }
   if (p.UseEnabledRows) DeleteEntries(*p.EnabledRows, RowIndex, RCount);
   if (Selection && p.MouseActions->DisjunctRowSelect()) {
     DeleteEntries(*p.RowSelect, RowIndex, RCount);
@@ -137,8 +147,8 @@ void TExtStringGrid::RemoveRows(int RowIndex, int RCount) {
   if (EditorMode()) SetEditorMode(false);
   int oldRow = Row(), oldTop = TopRow();
   BeginUpdate();
-  ShiftHiddenRowsForRemoval(RowIndex, RCount);
   RemoveRowMarks(RowIndex, RCount, true);
+  ShiftHiddenRowsForRemoval(RowIndex, RCount);
   DeleteLines(false, RowIndex, RCount);
   p.MaxRowCount = std::max(p.MaxRowCount - RCount, RowCount());
   RowCountSettled();
@@ -187,10 +197,10 @@ void TExtStringGrid::DeleteRowRange(int ARow, int RCount, bool Removal) {
   if (EditorMode()) SetEditorMode(false);
   int oldRow = Row(), oldTop = TopRow();
   BeginUpdate();
-  if (Removal) ShiftHiddenRowsForRemoval(ARow, RCount);
   // A removal drops the rows' marks, the modified and enabled ones too, which would otherwise
   // land on the rows moving up; hiding keeps the marks of the real rows.
   if (Removal) RemoveRowMarks(ARow, RCount, !p.MouseActions->RowSelectPersistent());
+  if (Removal) ShiftHiddenRowsForRemoval(ARow, RCount);
   DeleteLines(false, ARow, RCount);
   p.MaxRowCount = std::max(p.MaxRowCount - RCount, RowCount());
   RowCountSettled();
@@ -216,6 +226,32 @@ void TExtStringGrid::DoRemoveRows(int ARow, int RCount) {
   DeleteRowRange(ARow, RCount, true);
 }
 
+// Modified marks are kept by real row. Hidden rows keep their real indexes when rows are
+// inserted, so with rows hidden each shown row's mark goes to the real row its display place
+// now has; otherwise the marks simply shift.
+void TExtStringGrid::InsertModifiedMarks(int RowIndex, int RCount) {
+  TExtStringGridPrivate& p = *FP;
+  TIntList& marks = *p.ModifiedRows;
+  if (p.GridItems->Count() == 0) {
+    InsertEntries(marks, RowIndex, RCount, 0);
+    return;
+  }
+  std::vector<int> moved;
+  for (int real = 0; real < marks.Count(); ++real) {
+    if (IsHiddenRow(real)) {
+      moved.resize(std::max(moved.size(), static_cast<size_t>(real) + 1), 0);
+      moved[static_cast<size_t>(real)] = marks.Items(real);
+      continue;
+    }
+    int shown = RealToDisplRow(real);
+    int to = DisplToRealRow(shown >= RowIndex ? shown + RCount : shown);
+    moved.resize(std::max(moved.size(), static_cast<size_t>(to) + 1), 0);
+    moved[static_cast<size_t>(to)] = marks.Items(real);
+  }
+  marks.Clear();
+  for (int mark : moved) marks.Add(mark);
+}
+
 void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls) {
   InsertRowRange(RowIndex, RCount, UpdateCellControls);
 }
@@ -229,7 +265,7 @@ void TExtStringGrid::InsertRowRange(int RowIndex, int RCount, bool UpdateCellCon
   if (p.SelectionHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
   InsertLines(false, RowIndex, RCount);
   RowCountSettled();
-  if (p.ShowModified->Enabled()) InsertEntries(*p.ModifiedRows, RowIndex, RCount, 0);
+  if (p.ShowModified->Enabled()) InsertModifiedMarks(RowIndex, RCount);
   if (p.UseEnabledRows) InsertEntries(*p.EnabledRows, RowIndex, RCount, 0);
   if (UpdateCellControls && p.ControlList->Count() > 0) ShiftCellControlRows(RealRowIndex(RowIndex), RCount);
   if (!Destroying()) CellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});

@@ -179,6 +179,11 @@ bool TExtStringGrid::ScrollCellBar(unsigned Code, int Pos) {
   return true;
 }
 
+int TExtStringGrid::WheelStep() const {
+  int step = FP->MouseActions->WheelIncrement();
+  return step >= 1 ? step : TBaseGrid::WheelStep();
+}
+
 void TExtStringGrid::DoScrollCell(int ACol, int ARow, int Position, int Min, int Max) {
   if (OnScrollCell) OnScrollCell(this, ACol, ARow, Position, Min, Max);
 }

@@ -306,16 +306,18 @@ void TCustomGrid::DrawMove() {
   canvas.SetPen(saved);
 }
 
+int TCustomGrid::WheelStep() const { return GetWheelScrollLines(); }
+
 bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
   if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;
-  int next = StepTo(false, Row(), Row() + GetWheelScrollLines());
+  int next = StepTo(false, Row(), Row() + WheelStep());
   if (next != Row()) SetRow(next);
   return true;
 }
 
 bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
   if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
-  int prev = StepTo(false, Row(), Row() - GetWheelScrollLines());
+  int prev = StepTo(false, Row(), Row() - WheelStep());
   if (prev != Row()) SetRow(prev);
   return true;
 }

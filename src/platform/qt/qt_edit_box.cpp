@@ -107,7 +107,8 @@ class QtLineEditBox : public QLineEdit, public QtEditBox {
     self->setCursorPosition(PositionOfIndex(text(), index));
     QRect r = cursorRect();
     self->Select(anchor, caret);
-    return TPoint{r.center().x(), r.top()};
+    // The caret stands in the middle of its rectangle, which is an even number of pixels wide.
+    return TPoint{r.left() + r.width() / 2, r.top()};
   }
   int CharFromPos(TPoint p) const override {
     return IndexOfPosition(text(), const_cast<QtLineEditBox*>(this)->cursorPositionAt(QPoint(p.X, p.Y)));

@@ -1,4 +1,5 @@
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
@@ -38,6 +39,17 @@ struct AsciiGlyph {
   double advance = 0;
 };
 
+// Printable ASCII measured per character: the shaped advance of each character alone, and
+// for each pair whether the shaped pair is exactly the sum of the two (no ligature or other
+// substitution joins them). A text all of whose neighbouring pairs add up is as wide as the sum
+// of its characters, which is what the shaper answers for it.
+struct AsciiAdvances {
+  static constexpr int kFirst = 0x20, kCount = 0x7F - 0x20;
+  std::array<double, kCount> advance{};
+  std::array<bool, kCount> known{};
+  std::array<std::uint8_t, kCount * kCount> pair{};  // 0 not asked, 1 adds up, 2 does not
+};
+
 struct CachedFont {
   QFont font;
   QFontMetrics metrics;
@@ -45,14 +57,15 @@ struct CachedFont {
   // Glyphs drawn once and composed into every run after; emptied when it grows past kMaxGlyphs.
   std::unordered_map<quint32, Glyph> glyphs;
   std::array<AsciiGlyph, 128> ascii{};
+  std::unique_ptr<AsciiAdvances> sums = std::make_unique<AsciiAdvances>();
 };
 
 constexpr size_t kMaxGlyphs = 4096;
 
-// Measuring runs often, so fonts and their metrics are kept per height and style.
+// Measuring runs often, so fonts and their metrics are kept per family, height and style.
 CachedFont& Lookup(const TFont& font, int pixelHeight) {
-  static std::map<std::tuple<int, std::uint64_t>, CachedFont> cache;
-  auto key = std::make_tuple(pixelHeight, font.Style.Bits());
+  static std::map<std::tuple<int, int, std::uint64_t>, CachedFont> cache;
+  auto key = std::make_tuple(FontFamilyIndex(font.Name), pixelHeight, font.Style.Bits());
   auto it = cache.find(key);
   if (it == cache.end()) {
     EnsureGuiApplication();
@@ -62,9 +75,9 @@ CachedFont& Lookup(const TFont& font, int pixelHeight) {
   return it->second;
 }
 
-// Rendered runs and measured advances, kept per font (height and style: every name is served
-// by one family) and text, so that a screen of cells renders each text once and then copies.
-// The least recently used go when the cache is full.
+// Rendered runs and measured advances, kept per font (family, height and style) and text, so
+// that a screen of cells renders each text once and then copies. The least recently used go
+// when the cache is full.
 template <class Value>
 class TextCache {
  public:
@@ -95,7 +108,9 @@ constexpr std::size_t kLongestCachedText = 1024;
 
 std::string CacheKey(const TFont& font, int pixelHeight, const std::string& text, bool rtl) {
   std::string key;
-  key.reserve(text.size() + 16);
+  key.reserve(text.size() + 20);
+  key += std::to_string(FontFamilyIndex(font.Name));
+  key += ':';
   key += std::to_string(pixelHeight);
   key += ':';
   key += std::to_string(font.Style.Bits());
@@ -107,6 +122,38 @@ std::string CacheKey(const TFont& font, int pixelHeight, const std::string& text
 Mask RenderUncached(const CachedFont& f, const std::string& text, bool rtl);
 bool Compose(CachedFont& f, const std::string& text, Mask& mask);
 bool ComposedWidth(CachedFont& f, const std::string& text, int& width);
+
+double ShapedWidth(const CachedFont& f, const QString& s) { return QFontMetricsF(f.font).horizontalAdvance(s); }
+
+// The width of printable ASCII text from the per-character table, as the shaper rounds it;
+// false for other text and for text holding a pair that does not add up.
+bool SummedAdvance(CachedFont& f, const std::string& text, int& width) {
+  AsciiAdvances& t = *f.sums;
+  double sum = 0;
+  int prev = -1;
+  for (char ch : text) {
+    int c = static_cast<unsigned char>(ch) - AsciiAdvances::kFirst;
+    if (c < 0 || c >= AsciiAdvances::kCount) return false;
+    if (!t.known[static_cast<size_t>(c)]) {
+      t.advance[static_cast<size_t>(c)] = ShapedWidth(f, QString(QChar(ch)));
+      t.known[static_cast<size_t>(c)] = true;
+    }
+    if (prev >= 0) {
+      std::uint8_t& verdict = t.pair[static_cast<size_t>(prev * AsciiAdvances::kCount + c)];
+      if (verdict == 0) {
+        const char two[2] = {static_cast<char>(prev + AsciiAdvances::kFirst), ch};
+        double joined = ShapedWidth(f, QString::fromLatin1(two, 2));
+        verdict = joined == t.advance[static_cast<size_t>(prev)] + t.advance[static_cast<size_t>(c)] ? 1 : 2;
+      }
+      if (verdict != 1) return false;
+    }
+    sum += t.advance[static_cast<size_t>(c)];
+    prev = c;
+  }
+  // The shaper's advances are in 1/64 pixels, so the sum is exact; it rounds half up.
+  width = static_cast<int>(std::floor(sum + 0.5));
+  return true;
+}
 
 }  // namespace
 
@@ -131,6 +178,8 @@ int Advance(const TFont& font, int pixelHeight, const std::string& text) {
   // the same way, it fits the space measured for it to the pixel.
   int composed = 0;
   if (ComposedWidth(Lookup(font, pixelHeight), text, composed)) return composed;
+  // A decorated run is drawn whole by the shaper: printable ASCII is summed from its table.
+  if (int summed = 0; SummedAdvance(Lookup(font, pixelHeight), text, summed)) return summed;
   // A long text is measured once, by a caller that lays it out; keeping it as a key would
   // hold its copy for nothing.
   if (text.size() > kLongestCachedText)

@@ -82,12 +82,12 @@ TEST(OfficeThemeTest, ThePlatformStoreHasNoOfficeSettings) {
   EXPECT_EQ(ReadOfficeThemeValue(PlatformUserSettings(), k14), -1);
   EXPECT_EQ(GetOfficeTheme(), ot2003Blue);
   EXPECT_EQ(GetXPThemeColor(), 1);
-  // The default font's name is served by the one shipped family, as every name is.
+  // The default font's name has no family of its own: the fallback family draws it.
   EXPECT_EQ(GetDefaultFontName(), "Segoe UI");
   TBitmap bmp(10, 10);
   bmp.Canvas().Font().Name = GetDefaultFontName();
   int segoe = bmp.Canvas().TextWidth("Grid cell");
-  bmp.Canvas().Font().Name = "Tahoma";
+  bmp.Canvas().Font().Name = "Verdana";
   EXPECT_GT(segoe, 0);
   EXPECT_EQ(segoe, bmp.Canvas().TextWidth("Grid cell"));
 }

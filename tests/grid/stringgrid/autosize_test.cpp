@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/stringgrid/ext_string_grid.h"
@@ -62,6 +63,35 @@ TEST_F(StringGridTest, RowsFitTheirLinesAndCellsTheirText) {
   grid->HideColumn(1);
   grid->AutoSizeCells(false, 0, 0);
   EXPECT_EQ(grid->ColWidths(grid->RealToDisplCol(3)), fitted);
+}
+
+// A grid that shows progress hears each row of a row sizing once, between a start and an end.
+class TProgressGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  std::vector<std::pair<TGridExportState, int>> Steps;
+
+ protected:
+  void ExportNotification(TGridExportState AState, int ARow) override { Steps.emplace_back(AState, ARow); }
+};
+
+TEST_F(StringGridTest, RowSizingReportsItsProgressRowByRow) {
+  auto* sized = New<TProgressGrid>(form.get());
+  sized->SetParent(form.get());
+  sized->SetRowCount(4);
+  using Steps = std::vector<std::pair<TGridExportState, int>>;
+  for (bool wrap : {false, true}) {
+    SCOPED_TRACE(wrap ? "word wrap" : "lines");
+    sized->SetWordWrap(wrap);
+    sized->Steps.clear();
+    sized->AutoSizeRows(false, 0);
+    EXPECT_EQ(sized->Steps, (Steps{{esExportStart, 1}, {esExportNextRow, 1}, {esExportNextRow, 2},
+                                   {esExportNextRow, 3}, {esExportDone, -1}}));
+  }
+  sized->Steps.clear();
+  sized->AutoSizeRows(true, 0);
+  ASSERT_EQ(sized->Steps.size(), 6u);
+  EXPECT_EQ(sized->Steps[0], std::make_pair(esExportStart, 0)) << "fixed rows measured too";
 }
 
 TEST_F(StringGridTest, ColumnSizingIgnoresAColumnOutsideTheGrid) {

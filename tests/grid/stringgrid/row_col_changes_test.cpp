@@ -106,6 +106,30 @@ TEST_F(RowCompanionTest, EachRowOperationKeepsTheRowsCompanionsWithTheirRow) {
        {"r3", "r4", "r5", "r6", "r7", "r1", "r2", "r8", "r9"}, false, false},
       {"sort exchange", [](TExtStringGrid& g) { g.SortSwapRows(2, 9); },
        {"r1", "r9", "r3", "r4", "r5", "r6", "r7", "r8", "r2"}},
+      // With a row hidden the marks are kept by real row: each still goes with its row, and
+      // the hidden row keeps its own.
+      {"remove below a hidden marked row",
+       [](TExtStringGrid& g) {
+         g.HideRow(3);
+         g.RemoveRows(3, 1);
+         g.UnHideRowsAll();
+       },
+       {"r1", "r2", "r3", "r5", "r6", "r7", "r8", "r9"}},
+      // Insertion leaves the hidden row's index, so it comes back one place earlier.
+      {"insert above a hidden marked row",
+       [](TExtStringGrid& g) {
+         g.HideRow(6);
+         g.InsertRows(2, 1);
+         g.UnHideRowsAll();
+       },
+       {"r1", "", "r2", "r3", "r4", "r6", "r5", "r7", "r8", "r9"}},
+      {"swap below a hidden row",
+       [](TExtStringGrid& g) {
+         g.HideRow(1);
+         g.SwapRows(2, 4);
+         g.UnHideRowsAll();
+       },
+       {"r1", "r2", "r5", "r4", "r3", "r6", "r7", "r8", "r9"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -264,6 +288,32 @@ TEST_F(StringGridTest, AColumnMovedOverAHiddenOneTakesItsHiddenRowCellsSortAndCo
 }
 
 // A removed row's control goes with it: none is left over the row that moves up.
+// Two grids kept in step both ways: a column moved in either is moved once in the other.
+TEST_F(StringGridTest, AColumnMoveIsRepeatedOnceInTheSynchronisedGrid) {
+  auto* other = New<TTestStringGrid>(form.get());
+  other->SetParent(form.get());
+  for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(grid), static_cast<TExtStringGrid*>(other)})
+    for (int c = 0; c < g->ColCount(); ++c) g->SetCells(c, 1, "c" + std::to_string(c));
+  grid->SyncGrid().SetGrid(other);
+  other->SyncGrid().SetGrid(grid);
+  auto heads = [](TExtStringGrid* g) {
+    Names texts;
+    for (int c = 0; c < g->ColCount(); ++c) texts.push_back(g->Cells(c, 1));
+    return texts;
+  };
+  grid->MoveColumn(1, 3);
+  EXPECT_EQ(heads(other), (Names{"c0", "c1", "c2", "c3", "c4"})) << "not asked to follow";
+  grid->SyncGrid().SetMoveColumn(true);
+  other->SyncGrid().SetMoveColumn(true);
+  other->MoveColumn(1, 3);
+  const Names moved{"c0", "c2", "c3", "c1", "c4"};
+  EXPECT_EQ(heads(other), moved);
+  EXPECT_EQ(heads(grid), (Names{"c0", "c3", "c1", "c2", "c4"}));
+  grid->MoveColumn(3, 1);
+  EXPECT_EQ(heads(grid), moved);
+  EXPECT_EQ(heads(other), (Names{"c0", "c1", "c2", "c3", "c4"}));
+}
+
 TEST_F(StringGridTest, RemovedRowsTakeTheirCellControlsAlong) {
   grid->SetRowCount(10);
   TEdit* gone = New<TEdit>(form.get());
@@ -339,6 +389,10 @@ TEST_F(StringGridTest, CellControlsFollowTheirCellsAndHideWithThem) {
       {"scrolled to it", [&] { grid->SetTopRow(25); }, 3, 30},
       {"scrolled away", [&] { grid->SetTopRow(1); }, -1, -1},
       {"its column moved", [&] { grid->SwapRows(2, 30); grid->MoveColumn(3, 1); }, 1, 2},
+      {"its row moved down under a hidden row", [&] { grid->HideRow(1); grid->MoveRow(1, 4); }, 1, 4},
+      {"a row moved from below to above it", [&] { grid->MoveRow(6, 2); }, 1, 5},
+      {"the hidden row shown", [&] { grid->UnHideRowsAll(); }, 1, 6},
+      {"its row moved back", [&] { grid->MoveRow(6, 2); }, 1, 2},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
@@ -355,6 +409,33 @@ TEST_F(StringGridTest, CellControlsFollowTheirCellsAndHideWithThem) {
   grid->CellControlsUpdate(true);
   ASSERT_EQ(grid->ControlList().Count(), 1);
   EXPECT_EQ(grid->ControlList().ControlIndex(1, grid->RealRowIndex(2)), 0);
+}
+
+// A cleared cell lets go of its control: hidden, out of the list, and free to be deleted by
+// its owner while the grid goes on placing the others.
+TEST_F(StringGridTest, AClearedCellLetsGoOfItsControl) {
+  TEdit* edit = New<TEdit>(form.get());
+  grid->SetCellControls(2, 3, edit);
+  grid->SetClearTextOnly(true);
+  grid->ClearRect(2, 3, 2, 3);
+  EXPECT_EQ(grid->CellControls(2, 3), edit);
+  grid->SetClearTextOnly(false);
+  grid->ClearRect(0, 0, 3, 3);
+  EXPECT_EQ(grid->CellControls(2, 3), nullptr);
+  EXPECT_FALSE(edit->Visible());
+  EXPECT_EQ(grid->ControlList().Count(), 0);
+  delete edit;
+  grid->SetTopRow(2);
+  grid->SetTopRow(1);
+  // The count is made again with the list, so a control added after is placed.
+  TEdit* other = New<TEdit>(form.get());
+  grid->SetCellControls(1, 2, other);
+  grid->CellControlsUpdate(true);
+  grid->SetTopRow(3);
+  EXPECT_FALSE(other->Visible());
+  grid->SetTopRow(1);
+  EXPECT_TRUE(other->Visible());
+  EXPECT_EQ(other->Top(), grid->CellRect(1, 2).Top - 1);
 }
 
 TEST_F(StringGridTest, ClearFreesCellObjectsUnlessTextOnlyAndKeepsTrackOfHiddenCells) {

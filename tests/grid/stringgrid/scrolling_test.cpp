@@ -10,6 +10,7 @@
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/string_grid_fixture.h"
 #include "platform/application.h"
+#include "platform/desktop.h"
 #include "platform/hint_window.h"
 #include "platform/scroll_bars.h"
 
@@ -246,6 +247,24 @@ TEST_F(StringGridTest, LineSizedByTheMouseSizesTheOthersInProportionAndEndsOnce)
     grid->SetColWidths(4, 70);
     grid->SetRowHeights(4, 25);
     EXPECT_TRUE(ended.empty());
+  }
+}
+
+// A wheel notch moves the current row by the grid's own wheel step when one is set, else by
+// the desktop's wheel lines, and never into the fixed rows.
+TEST_F(StringGridTest, AWheelNotchMovesTheGridsOwnWheelStep) {
+  grid->SetRowCount(40);
+  struct Case {
+    int increment, from, delta, expected;
+  };
+  const int lines = GetWheelScrollLines();
+  for (const Case& c : {Case{5, 2, -120, 7}, Case{5, 7, 120, 2}, Case{0, 2, -120, 2 + lines}, Case{-3, 2, -120, 2 + lines},
+                        Case{5, 3, 120, 1}}) {
+    SCOPED_TRACE(c.increment);
+    grid->MouseActions().SetWheelIncrement(c.increment);
+    grid->SetRow(c.from);
+    kit.Wheel(grid, 100, 100, c.delta);
+    EXPECT_EQ(grid->Row(), c.expected);
   }
 }
 
