@@ -129,6 +129,7 @@ void TExtStringGrid::Create() {
   p.Filter = std::make_unique<TFilter>(this);
   SetAutoSize(false);
   p.Balloon = std::make_unique<TBalloonSettings>();
+  p.Balloon->OnEnableChange = [this](TObject* Sender) { BalloonEnableChanged(Sender); };
   p.ShowModified = std::make_unique<TShowModified>();
   // The modified marks sit in column 0.
   p.ShowModified->OnChange = [this](TObject*) { InvalidateCol(0); };
@@ -193,6 +194,7 @@ void TExtStringGrid::Loaded() {
   FP->Layout.FMinColWidth = 10;
   p.MaxRowCount = RowCount();
   p.IsLoaded = true;
+  if (p.Balloon->Enable() && HandleAllocated()) BalloonInit();
   if (Options().Contains(goAlwaysShowEditor)) {
     p.Navigation->SetAlwaysEdit(true);
     SetOptions(Options() - TGridOptions{goAlwaysShowEditor});
@@ -219,10 +221,13 @@ void TExtStringGrid::CreateWnd() {
   p.FooterPanel->SetParent(this);
   p.FooterPanel->SetVisible(p.FloatingFooter->Visible());
   SetTimer(Handle(), kGridTimerId, kGridTimerInterval);
+  if (p.Balloon->Enable()) BalloonInit();
 }
 
 void TExtStringGrid::Destroy() {
   TExtStringGridPrivate& p = *FP;
+  HideFocusWindow();
+  BalloonDone();
   FreeScrollControls();
   p.FormResizeLink.Remove();
   FP->Files.FClearTextOnly = false;
