@@ -389,6 +389,8 @@ void TExtStringGrid::ResetFixedCellHighlight() {
   if (x >= 0 && y >= 0) RepaintCell(x, y);
 }
 
+const THintWindow* TExtStringGrid::SizeHintWindow() const { return FP->Pointer.SizeHint.get(); }
+
 bool TExtStringGrid::IsHoverFixedCell(int ACol, int ARow) const {
   const THoverFixedCells h = FP->Colors.FHoverFixedCells;
   if (h == hfNone || ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return false;

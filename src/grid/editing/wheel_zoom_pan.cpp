@@ -46,7 +46,6 @@ void TExtStringGrid::WMMouseWheel(TMessage& message) {
   TMouseActions& ma = *p.MouseActions;
   if ((keys & MK_CONTROL) && p.Scrolling.FIntelliZoom) {
     Zoom(towards ? lines : -lines);
-    AutoSizeCells(true, 4, 4);
     return;
   }
   if (!p.Scrolling.FEnableWheel || (p.Layout.FFixedRowAlways && RowCount() == 1)) return;

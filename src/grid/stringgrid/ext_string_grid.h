@@ -1590,6 +1590,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void BalloonInit();
   void BalloonDone();
   HWND BalloonToolTip() const;
+  // The window of the "cw=" and "rh=" hint; null before a line was first sized with it.
+  const THintWindow* SizeHintWindow() const;
   // The soft frame around the edited cell (FocusHelper.Enabled): shown round a cell rectangle in
   // client coordinates, moved with the current cell, hidden when the edit is validated.
   void ShowFocusWindow(const TRect& R);
