@@ -2,6 +2,7 @@
 // panning starts and ends there, and a scrolled view closes a special editor, keeps a
 // selection rectangle whole and moves what follows the cells.
 #include "grid/editing/edit_session.h"
+#include "grid/editing/inplace_text_edit.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "grid/stringgrid/scroll_control.h"
 
@@ -25,6 +26,17 @@ bool TExtStringGrid::PanMessage(TMessage& Message) {
       return false;
     default: return false;
   }
+}
+
+void TExtStringGrid::ShowEditor() {
+  TBaseGrid::ShowEditor();
+  if (FP->FocusHelper->Enabled() && EditorMode() && NormalEdit() && NormalEdit()->Visible())
+    ShowFocusWindow(CellRect(Col(), Row()));
+}
+
+void TExtStringGrid::HideEditor() {
+  TBaseGrid::HideEditor();
+  HideFocusWindow();
 }
 
 void TExtStringGrid::TopLeftChanged() {

@@ -1930,6 +1930,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void GridTimerTick();
   void DrawPanGlyph(TCanvas& ACanvas);
   void DoEnter() override;
+  // With FocusHelper.Enabled the soft frame comes round the cell whose editor shows.
+  void ShowEditor() override;
+  void HideEditor() override;
   void DoExit() override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;

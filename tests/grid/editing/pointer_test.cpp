@@ -10,6 +10,7 @@
 
 #include "grid/foundation/arrow_window.h"
 #include "grid/foundation/input_settings.h"
+#include "grid/foundation/settings.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/editing/inplace_text_edit.h"
 #include "grid/stringgrid/ext_string_grid.h"
@@ -438,6 +439,19 @@ TEST_F(PointerTest, TheFocusFrameSurroundsTheCellAndNeverCoversIt) {
   ASSERT_NE(picture, nullptr);
   EXPECT_EQ(picture->Width(), cell.Width() + 9);
   grid->HideFocusWindow();
+  EXPECT_FALSE(w->Visible());
+
+  // With FocusHelper the editor brings the frame, and the end of the edit takes it away.
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+  grid->FocusHelper().SetEnabled(true);
+  grid->FocusCell(2, 4);
+  grid->ShowInplaceEdit();
+  kit.Process();
+  EXPECT_TRUE(w->Visible());
+  const TPoint at4 = grid->ClientToScreen(grid->CellRect(2, 4).TopLeft());
+  EXPECT_EQ(w->BoundsRect().TopLeft(), (TPoint{at4.X - 4, at4.Y - 4}));
+  grid->HideInplaceEdit();
+  kit.Process();
   EXPECT_FALSE(w->Visible());
 }
 
