@@ -3,6 +3,8 @@
 // blinking cells).
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "grid/editing/edit_session.h"
 #include "grid/editing/grid_cursors.h"
@@ -161,15 +163,20 @@ void TExtStringGrid::Zoom(int x) {
     p.Layout.FZoomFactor = factor;
     BeginUpdate();
     auto grow = [x](int size) { return size > 0 && size + x > 0 ? size + x : size; };
-    // A uniform axis changes in one step, whatever its length.
-    if (ColAxis().Uniform())
-      SetDefaultColWidth(grow(DefaultColWidth()));
-    else
-      for (int c = 0; c < ColCount(); ++c) SetColWidths(c, grow(ColWidths(c)));
-    if (RowAxis().Uniform())
-      SetDefaultRowHeight(grow(DefaultRowHeight()));
-    else
-      for (int r = 0; r < RowCount(); ++r) SetRowHeights(r, grow(RowHeights(r)));
+    // The lines of the default size change in one step, whatever their number; only the
+    // lines of another size are set one by one.
+    std::vector<std::pair<int, int>> own;
+    const int defaultWidth = DefaultColWidth();
+    for (int c = 0; !ColAxis().Uniform() && c < ColCount(); ++c)
+      if (ColWidths(c) != defaultWidth) own.emplace_back(c, grow(ColWidths(c)));
+    SetDefaultColWidth(grow(defaultWidth));
+    for (auto [c, w] : own) SetColWidths(c, w);
+    own.clear();
+    const int defaultHeight = DefaultRowHeight();
+    for (int r = 0; !RowAxis().Uniform() && r < RowCount(); ++r)
+      if (RowHeights(r) != defaultHeight) own.emplace_back(r, grow(RowHeights(r)));
+    SetDefaultRowHeight(grow(defaultHeight));
+    for (auto [r, h] : own) SetRowHeights(r, h);
     EndUpdate();
   }
   if (p.Scrolling.FScrollProportional) {

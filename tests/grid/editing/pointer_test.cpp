@@ -457,3 +457,53 @@ TEST_F(PointerTest, TheFocusFrameSurroundsTheCellAndNeverCoversIt) {
 
 }  // namespace
 }  // namespace hd::test
+namespace hd::test {
+namespace {
+
+// With URLUnderlineOnHover links show plain until the pointer is on one: the link ink of the
+// cell then matches that of a grid that underlines every link.
+TEST_F(PointerTest, TheHoverUnderlineShowsOnlyUnderThePointer) {
+  grid->SetColWidths(2, 400);
+  grid->SetCells(2, 2, "see <a href=\"http://example.org/a\">site</a> or x");
+  auto linkInk = [&]() {
+    TBitmap image(grid->ClientWidth(), grid->ClientHeight());
+    grid->PaintTo(image.Canvas());
+    const TRect c = grid->CellRect(2, 2);
+    int n = 0;
+    for (int y = c.Top; y < c.Bottom; ++y)
+      for (int x = c.Left; x < c.Right; ++x) n += image.Canvas().Pixel(x, y) == clBlue;
+    return n;
+  };
+  const int underlined = linkInk();
+  grid->SetURLUnderlineOnHover(true);
+  const int plain = linkInk();
+  EXPECT_LT(plain, underlined);
+  const TRect cell = grid->CellRect(2, 2);
+  const int y = (cell.Top + cell.Bottom) / 2;
+  for (int x = cell.Left + 1; x < cell.Right && grid->Cursor() != LinkCursor(); x += 2) Move({x, y});
+  ASSERT_EQ(grid->Cursor(), LinkCursor());
+  EXPECT_EQ(linkInk(), underlined);
+  Move(Centre(3, 5));
+  EXPECT_EQ(linkInk(), plain);
+}
+
+// Every half second the grid timer makes the cell under a resting pointer current with
+// Hovering, and repaints the cells that blink.
+TEST_F(PointerTest, TheGridTimerFollowsARestingPointerAndBlinksCells) {
+  grid->SetHovering(true);
+  SetCursorPosition(grid->ClientToScreen(Centre(3, 6)));
+  kit.Advance(600);
+  EXPECT_EQ(grid->Col(), 3);
+  EXPECT_EQ(grid->Row(), 6);
+  grid->SetHovering(false);
+  grid->SetEnableBlink(true);
+  grid->SetCells(2, 3, "<blink>on</blink>");
+  grid->SetCells(1, 0, "<BLINK>head</BLINK>");
+  kit.Process();
+  Painted();
+  kit.Advance(600);
+  EXPECT_EQ(Painted(), "1:0 2:3");
+}
+
+}  // namespace
+}  // namespace hd::test
