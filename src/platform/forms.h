@@ -40,7 +40,6 @@ constexpr UINT WM_NCACTIVATE = 0x0086, WM_SIZING = 0x0214;
 // WM_SIZING's WParam: the edge being dragged; its LParam points at the proposed TRect.
 constexpr WPARAM WMSZ_RIGHT = 2, WMSZ_BOTTOM = 6, WMSZ_BOTTOMRIGHT = 8;
 
-constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWNOACTIVATE = 4, SW_SHOW = 5, SW_SHOWNA = 8;
 // Shows or hides a window; SW_SHOWNOACTIVATE and SW_SHOWNA leave the focus and the active form
 // as they are. Returns whether the window was visible before.
 bool ShowWindow(HWND h, int cmd);

@@ -53,6 +53,12 @@ void THintWindow::Repaint() {
   showing_ = true;
 }
 
+void THintWindow::SetAlpha(std::uint8_t Value) {
+  alpha_ = Value;
+  if (!native_) native_ = NativeCreateHintWindow();
+  native_->SetAlpha(Value);
+}
+
 void THintWindow::Paint() {
   TCanvas& canvas = Canvas();
   TRect client = ClientRect();

@@ -3,6 +3,7 @@
 // canvas, so a class of its own can measure and paint a hint its way.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,9 @@ class THintWindow {
   virtual void ActivateHint(const TRect& Rect, const std::string& Hint);
   // As ActivateHint, for a class that takes the control's data first.
   virtual void ActivateHintData(const TRect& Rect, const std::string& Hint, void* AData);
+  // The constant alpha the window shows with from now on (255 opaque, the start).
+  std::uint8_t Alpha() const { return alpha_; }
+  void SetAlpha(std::uint8_t Value);
   // Hides the window; the next ActivateHint shows it again.
   void ReleaseHandle();
   // Paints again and shows the new picture.
@@ -68,6 +72,7 @@ class THintWindow {
   std::optional<TRegion> shape_;
   TRect bounds_;
   bool showing_ = false;
+  std::uint8_t alpha_ = 255;
 };
 
 // Makes a hint window of a class: HintClassOf<TMyHint>() is the class TMyHint.

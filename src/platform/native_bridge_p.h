@@ -62,6 +62,8 @@ class TNativeHintWindow {
   virtual void Show(const std::string& text, const TRect& screenRect, const TBitmap& picture,
                     const TRegion* shape) = 0;
   virtual void Hide() = 0;
+  // The constant alpha the window is shown with (255 opaque).
+  virtual void SetAlpha(std::uint8_t alpha) = 0;
 };
 std::unique_ptr<TNativeHintWindow> NativeCreateHintWindow();
 

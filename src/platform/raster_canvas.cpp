@@ -399,6 +399,17 @@ void TRasterCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* r, c
     drawn = &visible;
   }
   text_render::Mask mask = text_render::Render(font_, FontPixelHeight(), *drawn, (options & ETO_RTLREADING) != 0);
+  // The glyphs come without the font's lines: underline below the baseline, strike-out
+  // through the middle of the small letters.
+  if ((font_.Style.Contains(fsUnderline) || font_.Style.Contains(fsStrikeOut)) && mask.Width > 0 && mask.Height > 0) {
+    const int ascent = text_render::Metrics(font_, FontPixelHeight()).Ascent;
+    auto line = [&mask](int row) {
+      row = std::clamp(row, 0, mask.Height - 1);
+      std::fill_n(mask.Bits.begin() + static_cast<std::ptrdiff_t>(row) * mask.Width, mask.Width, std::uint8_t{1});
+    };
+    if (font_.Style.Contains(fsUnderline)) line(ascent + 1);
+    if (font_.Style.Contains(fsStrikeOut)) line(ascent - ascent / 3);
+  }
   TColor ink = font_.Color == clNone ? clNone : ColorToRGB(font_.Color);
   TColor cell = BackgroundColor();
   if (cell != clNone) cell = ColorToRGB(cell);

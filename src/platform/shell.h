@@ -8,9 +8,6 @@
 
 namespace hd {
 
-// Show commands of a started program's window.
-constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_SHOWMAXIMIZED = 3,
-              SW_SHOWNOACTIVATE = 4, SW_SHOW = 5;
 
 // ShellExecute answers a number above 32 when it started the handler, else one of these.
 constexpr std::intptr_t SE_ERR_FNF = 2, SE_ERR_ACCESSDENIED = 5, SE_ERR_NOASSOC = 31;

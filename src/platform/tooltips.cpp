@@ -396,6 +396,21 @@ bool TToolTipWindow::ShowTip(TPoint stem, const std::string& text) {
   return tip_->Showing();
 }
 
+std::uint8_t TToolTipWindow::Alpha() const { return tip_->Alpha(); }
+void TToolTipWindow::SetAlpha(std::uint8_t alpha) { tip_->SetAlpha(alpha); }
+
+bool SetToolTipAlpha(HWND tooltip, std::uint8_t alpha) {
+  TToolTipWindow* tip = FindToolTipWindow(tooltip);
+  if (!tip) return false;
+  tip->SetAlpha(alpha);
+  return true;
+}
+
+std::uint8_t ToolTipAlpha(HWND tooltip) {
+  TToolTipWindow* tip = FindToolTipWindow(tooltip);
+  return tip ? tip->Alpha() : 255;
+}
+
 void TToolTipWindow::TrackBalloon(TPoint stem, const std::string& title, const std::string& text, int icon) {
   title_ = title;
   icon_ = icon >= 0 && icon <= static_cast<int>(TTI_ERROR) ? icon : 0;

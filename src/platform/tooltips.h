@@ -93,6 +93,8 @@ class TToolTipWindow : public TWindowTarget {
   // an edit. It goes after the auto-pop delay or with Pop.
   void TrackBalloon(TPoint stem, const std::string& title, const std::string& text, int icon);
   void Pop();
+  std::uint8_t Alpha() const;
+  void SetAlpha(std::uint8_t alpha);
 
  private:
   struct Tool {
@@ -136,6 +138,11 @@ HWND CreateToolTipWindow(unsigned style, HWND owner);
 bool DestroyToolTipWindow(HWND tooltip);
 // The control behind a handle, or null.
 TToolTipWindow* FindToolTipWindow(HWND tooltip);
+
+// Shows the tips of a tooltip control with a constant alpha (255 opaque), as a layered window
+// would; false for a handle that is no tooltip control.
+bool SetToolTipAlpha(HWND tooltip, std::uint8_t alpha);
+std::uint8_t ToolTipAlpha(HWND tooltip);
 
 // The balloon of an edit (EM_SHOWBALLOONTIP, EM_HIDEBALLOONTIP): one tooltip control per
 // edit, pointing at the caret; typing, a click or the loss of the focus hides it.

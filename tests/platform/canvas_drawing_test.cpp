@@ -231,3 +231,37 @@ TEST_F(CanvasDrawing, ThemeNamesReportTheDefaultSchemeOnlyWhileThemesAreOn) {
 
 }  // namespace
 }  // namespace hd
+
+namespace hd {
+namespace {
+
+// Underline and strike-out are lines of the text's ink across the whole run, each at its height.
+TEST_F(CanvasDrawing, UnderlinedAndStruckTextDrawTheirLines) {
+  auto inkRows = [](TFontStyles style) {
+    TBitmap bmp(80, 30);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().Color = clWhite;
+    c.FillRect(Rect(0, 0, 80, 30));
+    c.Font().Color = clBlack;
+    c.Font().Style = style;
+    c.Brush().Style = bsClear;
+    c.TextOut(2, 2, "ab cd");
+    const int width = c.TextWidth("ab cd");
+    std::vector<int> full;
+    for (int y = 0; y < 30; ++y) {
+      int ink = 0;
+      for (int x = 2; x < 2 + width; ++x) ink += c.Pixel(x, y) == clBlack;
+      if (ink == width) full.push_back(y);
+    }
+    return full;
+  };
+  EXPECT_TRUE(inkRows({}).empty()) << "plain text has no row of ink under its blank";
+  const std::vector<int> under = inkRows({fsUnderline}), struck = inkRows({fsStrikeOut});
+  ASSERT_EQ(under.size(), 1u);
+  ASSERT_EQ(struck.size(), 1u);
+  EXPECT_LT(struck[0], under[0]);
+  EXPECT_EQ(inkRows({fsUnderline, fsStrikeOut}), (std::vector<int>{struck[0], under[0]}));
+}
+
+}  // namespace
+}  // namespace hd

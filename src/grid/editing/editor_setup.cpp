@@ -55,6 +55,7 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
       break;
   }
   session.StartEditChar = 0;
+  if (session.EditMode && p.FocusHelper->Enabled()) ShowFocusWindow(at.Cell);
 }
 
 }  // namespace hd

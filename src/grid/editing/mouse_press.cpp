@@ -69,6 +69,8 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   }
   // An editor this press opens puts its caret under the mouse.
   if (ma.CaretPositioning()) session.LButFlg = true;
+  // A press on a fixed line's border sizes it by the grid's own moves and release.
+  if (FixedSizingPress(X, Y)) return;
   const bool inFixedLines = ACol < FixedCols() || ARow < FixedRows();
   const bool fixedOther = !inFixedLines && IsFocusFixed(ACol, ARow);
   if (inFixedLines || fixedOther) {
@@ -99,6 +101,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit();
   CanEditCell(RC, ARow, canEdit);
   if (CheckBoxPress(ACol, ARow, X, Y, canEdit, shift)) return;
+  if (LinkPress(ACol, ARow, X, Y)) return;
   const bool normal = !inFixedLines && !fixedOther;
   const bool directEdit = normal && canEdit && ma.DirectEdit();
   if (directEdit) {

@@ -15,6 +15,8 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
   p.DisjunctMouseDown = p.MouseKeepDown = p.MouseDownMove = false;
   p.MouseSelectStart = {-1, -1};
+  p.Pointer.MouseSelectMode = msNormal;
+  FixedSizingRelease(X, Y);
   if (p.FixedCellPushed) {
     TCanvas& canvas = Canvas();
     TRect r = p.PushedFixedCell;

@@ -28,6 +28,7 @@ bool TExtStringGrid::ValidateText(const S& NewValue) {
   TExtStringGridPrivate& p = *FP;
   TGridEditSession& session = *p.Session;
   if (!session.Editing || session.Validating) return true;
+  HideFocusWindow();
   session.Editing = false;
   session.Validating = true;
   bool valid = true;

@@ -93,11 +93,4 @@ void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index
   }
 }
 
-void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  if (FGridState == gsColSizing) p.ColSizedByMouse = true;
-  if (FGridState == gsRowSizing) p.RowSizedByMouse = true;
-  TBaseGrid::MouseMove(Shift, X, Y);
-}
-
 }  // namespace hd

@@ -132,6 +132,7 @@ void TExtStringGrid::Create() {
   p.Filter = std::make_unique<TFilter>(this);
   SetAutoSize(false);
   p.Balloon = std::make_unique<TBalloonSettings>();
+  p.Balloon->OnEnableChange = [this](TObject* Sender) { BalloonEnableChanged(Sender); };
   p.ShowModified = std::make_unique<TShowModified>();
   // The modified marks sit in column 0.
   p.ShowModified->OnChange = [this](TObject*) { InvalidateCol(0); };
@@ -196,6 +197,7 @@ void TExtStringGrid::Loaded() {
   FP->Layout.FMinColWidth = 10;
   p.MaxRowCount = RowCount();
   p.IsLoaded = true;
+  if (p.Balloon->Enable() && HandleAllocated()) BalloonInit();
   if (Options().Contains(goAlwaysShowEditor)) {
     p.Navigation->SetAlwaysEdit(true);
     SetOptions(Options() - TGridOptions{goAlwaysShowEditor});
@@ -224,6 +226,7 @@ void TExtStringGrid::CreateWnd() {
   p.FooterPanel->SetParent(this);
   p.FooterPanel->SetVisible(p.FloatingFooter->Visible());
   SetTimer(Handle(), kGridTimerId, kGridTimerInterval);
+  if (p.Balloon->Enable()) BalloonInit();
 }
 
 void TExtStringGrid::LoadKeptColSizes() {
@@ -244,6 +247,8 @@ void TExtStringGrid::Destroy() {
       SaveColSizes();
     } catch (const Exception&) {
     }
+  HideFocusWindow();
+  BalloonDone();
   FreeScrollControls();
   p.FormResizeLink.Remove();
   FP->Files.FClearTextOnly = false;

@@ -77,6 +77,7 @@ class TGridButton;
 class TGridChangeNotifier;
 class TGridCheckBox;
 class TGridCombo;
+class TGridFocusWindow;
 
 // How fixed cells, borders and selections are drawn. Ordinals are kept in stored settings.
 enum TGridLook { glStandard, glSoft, glClassic, glDAZ, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
@@ -98,6 +99,8 @@ enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 // Where the hint with a clipped cell's full text shows.
 enum THintShowLargeTextPos { hpCell, hpCursor };
+// Which ways the middle button pans.
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 // Which columns' headers offer a filter drop-down.
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
@@ -176,6 +179,10 @@ struct TEditorSetup {
 TClipboardFormat GridCellsClipboardFormat();
 UINT GridEditDoneMessage();
 UINT ShiftFocusMessage();
+class TGridAlphaMask;
+// Gives a window the per-pixel alpha picture of the mask with its opacity, as a layered window
+// the size of the mask; nothing for an empty mask.
+void ApplyAlphaMaskToWindow(HWND Window, const TGridAlphaMask& Mask);
 // The cursor shown over links in cells.
 TCursor LinkCursor();
 // Rich text may be dropped into grids (the program-wide switch of the drag-and-drop settings).
@@ -1672,6 +1679,69 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Before the first row (with SaveStartRow), before each row, and at the end (-1) of an export.
   virtual void ExportNotification(TGridExportState AState, int ARow);
   TGridProgressEvent OnFileProgress;
+  // --- The pointer, the wheel, the focus and the hints (src/grid/editing: window_messages,
+  // wheel_zoom_pan, focus_messages, mouse_move, cell_hints, balloons; stringgrid/notify.cpp).
+  // Column widths and row heights grow by x pixels (shrink for a negative x) as long as the sum
+  // of the steps stays within -10 to 10; a size that would drop to 0 or below stays.
+  void Zoom(int x);
+  // Whether a fixed cell takes the hover look by HoverFixedCells.
+  bool IsHoverFixedCell(int ACol, int ARow) const;
+  // The hovered fixed cell loses its look; no border counts as under the pointer.
+  void ResetFixedCellHighlight();
+  // The cell hint for the cell under the hint's cursor: its text, place and window class.
+  void FillCellHintInfo(std::string& HintStr, THintInfo& HintInfo);
+  // The balloon tooltip of the cells: made once while Balloon.Enable is on, freed when off.
+  void BalloonInit();
+  void BalloonDone();
+  HWND BalloonToolTip() const;
+  // The window of the "cw=" and "rh=" hint; null before a line was first sized with it.
+  const THintWindow* SizeHintWindow() const;
+  // The soft frame around the edited cell (FocusHelper.Enabled): shown round a cell rectangle in
+  // client coordinates, moved with the current cell, hidden when the edit is validated.
+  void ShowFocusWindow(const TRect& R);
+  void MoveFocusWindow();
+  void HideFocusWindow();
+  TGridFocusWindow* FocusWindow() const;
+  // Hands the text to the editor of the current cell (its base cell when merged).
+  virtual void SetCurrentEditText(const std::string& Value);
+  // The kind of the in-place editor now shown.
+  TEditorType CurrentEditor() const;
+  bool URLUnderlineOnHover() const;
+  void SetURLUnderlineOnHover(bool Value);
+  bool HintShowCells() const;
+  void SetHintShowCells(bool Value);
+  bool HintShowLargeText() const;
+  void SetHintShowLargeText(bool Value);
+  bool HintShowSizing() const;
+  void SetHintShowSizing(bool Value);
+  // Cell hints show their markup instead of the stripped text.
+  bool HTMLHint() const;
+  void SetHTMLHint(bool Value);
+  // Cells whose text holds "<BLI" blink with the grid timer.
+  bool EnableBlink() const;
+  void SetEnableBlink(bool Value);
+  // The cell under a resting pointer becomes the current cell.
+  bool Hovering() const;
+  void SetHovering(bool Value);
+  // Painting through a memory bitmap.
+  bool DoubleBuffered() const;
+  void SetDoubleBuffered(bool Value);
+  TIntelliPan IntelliPan() const;
+  void SetIntelliPan(TIntelliPan Value);
+  // The grid's own cursors while it pans, selects from the headers or picks cells.
+  static constexpr TCursor crPanFirst = 8000, crRowSelect = 8010, crColSelect = 8011, crAllSelect = 8012,
+                           crCellSelector = 8014;
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  TColumnSizingEvent OnColumnSizing;
+  TRowSizingEvent OnRowSizing;
+  TGridBalloonEvent OnCellBalloon;
+  std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)> OnGetCellCursor;
+  TNotifyEvent OnGridResize;
+  // OnClick, and the current cell recorded as the one an edit starts from.
+  void Click() override;
 
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
@@ -1952,6 +2022,55 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   template <class Fn>
   void ForRowCells(int ARow, Fn&& Each);
   TGridCoord CurrentBaseCell() const;
+  // The pointer, the wheel, the focus and the hints: the message handlers of the message map.
+  void WMSetFocus(TMessage& message);
+  void WMKillFocus(TMessage& message);
+  void WMSetCursor(TMessage& message);
+  void CMHintShow(TMessage& message);
+  void CMDialogChar(TMessage& message);
+  void CMCursorChanged(TMessage& message);
+  void CMMouseLeave(TMessage& message);
+  void WMMouseWheel(TMessage& message);
+  void WMTimer(TMessage& message);
+  void WMPaint(TMessage& message);
+  void WMSize(TMessage& message);
+  void WMNotify(TMessage& message);
+  // The middle button's panning: started, one step of its timer, ended (a key or a button).
+  bool PanMessage(TMessage& Message);
+  bool PanStart(TMessage& message);
+  void PanStep();
+  void PanEnd();
+  void GridTimerTick();
+  void DrawPanGlyph(TCanvas& ACanvas);
+  void DoEnter() override;
+  // With FocusHelper.Enabled the soft frame comes round the cell whose editor shows.
+  void ShowEditor() override;
+  void HideEditor() override;
+  void DoExit() override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  // Called after the wheel moved the current row by Delta rows.
+  virtual void AfterWheelScroll(int Delta, bool& Handled);
+  virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
+  void ApplyActiveStyleColors();
+  void BalloonEnableChanged(TObject* Sender);
+  // The steps of a mouse move (mouse_move.cpp).
+  void HoverMove(int ACol, int ARow, int X, int Y);
+  void HeaderDragSelect(int ACol, int ARow, int Y, bool& ScrolledUp);
+  void FixedBorderMove(int ACol, int ARow, int X, int Y);
+  bool SelectModeMove(int ACol, int ARow, int X, int Y, bool ScrolledUp);
+  bool LinkMove(int ACol, int ARow, int X, int Y);
+  void SizingHintMove(int X, int Y);
+  // Hit-tests the markup of a cell at a client point: the link and its title, the hovered index.
+  bool MarkupLinkAt(int ACol, int ARow, int X, int Y, std::string& Link, std::string& Title, int& Index);
+  // A press on a fixed border starts the grid's own sizing, and the release ends it.
+  bool FixedSizingPress(int X, int Y);
+  bool FixedSizingRelease(int X, int Y);
+  // A press on a link of a cell: OnAnchorClick, then the link opened or a cell reference followed.
+  bool LinkPress(int ACol, int ARow, int X, int Y);
+  // The cursor of the pointer's state, set on the grid; true when it is one of the grid's own.
+  void ApplyPointerCursor(int X, int Y);
+  void SetCursorInvoked(TCursor Value);
 
  private:
   // What the in-place editors may ask of the grid (defined with the editing).

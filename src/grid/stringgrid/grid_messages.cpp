@@ -7,6 +7,8 @@ namespace hd {
 
 // The window procedure sees a message before the platform grid turns it into a dispatch.
 void TExtStringGrid::WndProc(TMessage& Message) {
+  if (FP->Pointer.WheelPan || Message.Msg == WM_MBUTTONDOWN)
+    if (PanMessage(Message)) return;
   switch (Message.Msg) {
     case WM_COMMAND: WMCommand(Message); return;
     case WM_CHAR: NoteStartEditChar(Message); break;
@@ -32,6 +34,25 @@ void TExtStringGrid::Dispatch(TMessage& message) {
       return;
     case WM_NCPAINT: WMNCPaint(message); return;
     case CM_DESIGNHITTEST: CMDesignHitTest(message); return;
+    // The pointer, the wheel, the focus and the hints.
+    case WM_SETFOCUS: WMSetFocus(message); return;
+    case WM_KILLFOCUS: WMKillFocus(message); return;
+    case WM_SETCURSOR: WMSetCursor(message); return;
+    case WM_MOUSEWHEEL: WMMouseWheel(message); return;
+    case WM_TIMER: WMTimer(message); return;
+    case WM_NOTIFY: WMNotify(message); return;
+    case CM_MOUSELEAVE: CMMouseLeave(message); return;
+    case CM_HINTSHOW: CMHintShow(message); return;
+    case CM_DIALOGCHAR: CMDialogChar(message); return;
+    case CM_CURSORCHANGED: CMCursorChanged(message); return;
+    case CM_ENABLEDCHANGED:
+      StandardHandling(message);
+      Invalidate();
+      return;
+    case CM_COLORCHANGED:
+      StandardHandling(message);
+      if (FP->FloatingFooter->Visible() && FP->FooterPanel) FP->FooterPanel->Invalidate();
+      return;
     default: TBaseGrid::Dispatch(message);
   }
 }

@@ -33,6 +33,7 @@ void TExtStringGrid::Paint() {
   canvas.Pen().Color = clBlack;
   if (!p.BackGround->Bitmap().Empty() || p.BackGround->ColorTo() != clNone) PaintEmptyArea(canvas);
   PaintDesignHelper(canvas);
+  DrawPanGlyph(canvas);
   if (OnPainted) OnPainted(this);
 }
 

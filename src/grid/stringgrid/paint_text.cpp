@@ -271,7 +271,13 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   TMarkupCall call;
   call.Rect = R;
   call.WordWrap = P.Look.WW;
-  call.BlinkOn = true;
+  const TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
+  call.BlinkOn = !ps.EnableBlink || ps.BlinkOn;
+  // With URLUnderlineOnHover only the link under the pointer takes the link look.
+  if (ps.URLUnderlineOnHover) {
+    call.HoverStyle = true;
+    call.HoverLink = ps.HoverCell.X == P.Col && ps.HoverCell.Y == P.Row ? ps.HoverLinkIdx : -1;
+  }
   call.URLColor = URLColor;
   call.ShadowColor = clGray;
   call.PictureCache = &ImageCache();

@@ -101,13 +101,6 @@ void TExtStringGrid::FreeScrollControls() {
   }
 }
 
-void TExtStringGrid::TopLeftChanged() {
-  TBaseGrid::TopLeftChanged();
-  if (FP->ScrollLooks.Vert) FP->ScrollLooks.Vert->Invalidate();
-  if (FP->ScrollLooks.Horz) FP->ScrollLooks.Horz->Invalidate();
-  CellControlsUpdate(false);
-}
-
 void TExtStringGrid::InitFlatScrollBars() { FP->ScrollLooks.FlatInitialised = FlatScrollBarFunctionFound("InitializeFlatSB"); }
 
 void TExtStringGrid::DoneFlatScrollBars() {

@@ -56,6 +56,11 @@ class TQtHintWindow : public TNativeHintWindow {
   void Hide() override {
     if (label_) label_->hide();
   }
+  void SetAlpha(std::uint8_t alpha) override {
+    EnsureNativeApplication();
+    if (!label_) label_ = new TPictureLabel;
+    label_->setWindowOpacity(alpha / 255.0);
+  }
 
  private:
   TPictureLabel* label_ = nullptr;
