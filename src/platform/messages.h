@@ -122,6 +122,15 @@ struct NMLINK {
   std::string Link;
 };
 
+// A date-time picker's change (DTN_DATETIMECHANGE): the date and time picked, every part 0
+// when the picker holds no date.
+constexpr int DTN_DATETIMECHANGE = -759;
+struct NMDATETIMECHANGE {
+  NMHDR hdr;
+  unsigned dwFlags = 0;
+  int wYear = 0, wMonth = 0, wDay = 0, wHour = 0, wMinute = 0, wSecond = 0, wMilliseconds = 0;
+};
+
 // WM_GETDLGCODE answers.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLKEYS = 0x0004,
                   DLGC_WANTMESSAGE = 0x0004, DLGC_HASSETSEL = 0x0008, DLGC_DEFPUSHBUTTON = 0x0010,
