@@ -99,6 +99,11 @@ std::vector<TPickerField> ParsePickerFormat(const std::string& format) {
 std::string PickerFormatOfRegional(const std::string& regional) {
   const TFormatSettings fs = FormatSettings();
   std::string out;
+  // Without an am/pm part the regional hour counts to 24.
+  std::string lower;
+  for (char c : regional) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const bool twelve = lower.find("am/pm") != std::string::npos || lower.find("ampm") != std::string::npos ||
+                      lower.find("a/p") != std::string::npos;
   bool afterHour = false;
   for (size_t i = 0; i < regional.size();) {
     char c = regional[i];
@@ -123,7 +128,7 @@ std::string PickerFormatOfRegional(const std::string& regional) {
       case 'm': out += afterHour ? run : std::string(run.size(), 'M'); break;
       case 'n': out += std::string(run.size(), 'm'); break;
       case 'y': out += run.size() <= 2 ? "yy" : "yyyy"; break;
-      case 'h': out += run; break;
+      case 'h': out += twelve ? run : std::string(run.size(), 'H'); break;
       case 's': out += run; break;
       case '/': out += std::string(run.size(), fs.DateSeparator); break;
       case ':': out += std::string(run.size(), fs.TimeSeparator); break;
@@ -200,6 +205,14 @@ TDateTimePicker::TDateTimePicker(TComponent* owner) : TCustomControl(owner) {
 }
 
 TDateTimePicker::~TDateTimePicker() = default;
+
+void TDateTimePicker::CreateWnd() {
+  TCustomControl::CreateWnd();
+  // A new window starts in the first field, with nothing half typed.
+  pending_.clear();
+  field_ = -1;
+  MoveField(1);
+}
 
 void TDateTimePicker::Reparse() {
   const TFormatSettings fs = FormatSettings();

@@ -154,6 +154,7 @@ class TDateTimePicker : public TCustomControl {
   virtual void DropDown();
   virtual void CloseUp();
   void Paint() override;
+  void CreateWnd() override;
   // The native face: frame, check box, fields with the current one marked, button or up-down.
   void PaintFace(TCanvas& canvas);
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

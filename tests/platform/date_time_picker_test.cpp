@@ -178,7 +178,7 @@ TEST(PickerFormatTest, RegionalFormatsBecomePickerFields) {
   struct Case {
     std::string regional, picker;
   } cases[] = {
-      {"dd/mm/yyyy", "dd/MM/yyyy"}, {"m/d/yy", "M/d/yy"}, {"hh:nn:ss", "hh:mm:ss"}, {"h:mm am/pm", "h:mm tt"},
+      {"dd/mm/yyyy", "dd/MM/yyyy"}, {"m/d/yy", "M/d/yy"}, {"hh:nn:ss", "HH:mm:ss"}, {"h:mm am/pm", "h:mm tt"},
   };
   for (const Case& c : cases) EXPECT_EQ(PickerFormatOfRegional(c.regional), c.picker) << c.regional;
   auto fields = ParsePickerFormat("ddd', 'd MMMM yyyy");
