@@ -16,6 +16,8 @@ class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
 class TGridSpin;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TGridUnitEditBtn;
 
 class TGridEditSession {
@@ -75,6 +77,11 @@ class TGridEditSession {
   // that opens steps once.
   bool SpinUpClick = false;
   bool SpinDnClick = false;
+
+  // The date and time editors, and the value a date-and-time cell had when its edit began.
+  TGridDatePicker* DatePicker = nullptr;
+  TGridDateTimePicker* DateTimePicker = nullptr;
+  double OriginalDateTime = 0;
 };
 
 // Holds a flag at a value for a scope and puts the old value back, also when a handler throws.

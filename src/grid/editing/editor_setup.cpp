@@ -46,6 +46,10 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
     case edUnitEditBtn:
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn: SetupUnitEditBtnEditor(at); break;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+    case edDateTimeEdit: SetupDateEditor(at); break;
     default:
       // The kinds whose editors this grid does not have open nothing: the cell keeps its text.
       session.Editing = false;

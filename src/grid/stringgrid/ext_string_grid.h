@@ -28,6 +28,8 @@ namespace hd {
 class TBackGround;
 class TGridEditBtn;
 class TGridSpin;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TGridUnitEditBtn;
 class TBalloonSettings;
 class TBands;
@@ -1262,6 +1264,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridSpin* SpinEdit();
   TGridEditBtn* BtnEdit();
   TGridUnitEditBtn* BtnUnitEdit();
+  // The date and time editors (edDateEdit, edDateEditUpDown, edTimeEdit; edDateTimeEdit),
+  // made on first use.
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
   // The items of the combo editor, shared by every combo cell (the column grid refills them
   // from the column before each edit).
   void ClearComboString();
@@ -2088,6 +2094,13 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The read-back of those families (real column); true when the kind is theirs.
   bool ReadBackSpinEditor(int ARealCol, int ARow);
   bool ReadBackEditBtnEditor(int ARealCol, int ARow);
+  // The date and time editors: set-up, read-back and the handlers of their events.
+  void SetupDateEditor(const TEditorPlace& At);
+  bool ReadBackDateEditor(int ARealCol, int ARow);
+  void DatePickerChange(TObject* Sender);
+  void DatePickerCloseUp(TObject* Sender);
+  void DatePickerDropDown(TObject* Sender);
+  void DateTimePickerChange(TObject* Sender);
   // Validation of narrow or wide text (ValidateCell, ValidateCellWide), and what an answered
   // narrow edit leaves in the grid's records.
   template <class S>

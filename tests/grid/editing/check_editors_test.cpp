@@ -64,7 +64,7 @@ TEST_F(CellEditorsTest, SpaceOnTheButtonEditorPassesTheCaptionThroughTheEllipsis
 }
 
 TEST_F(CellEditorsTest, KindsWithoutAnEditorHereOpenNothing) {
-  for (TEditorType kind : {edDateEdit, edMemoDropDown, edCustom}) {
+  for (TEditorType kind : {edCalculatorDropDown, edMemoDropDown, edCustom}) {
     SCOPED_TRACE(static_cast<int>(kind));
     AddressCellsUse(kind);
     ClickCell(kAddrCol, 2);
