@@ -9,6 +9,8 @@ packages=(
   libpugixml-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core iputils-ping
+  libzip-dev libfreexl-dev unixodbc-dev odbc-mdbtools
+  libsqliteodbc python3-openpyxl python3-xlwt python3-docx
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang-14 libclang-rt-14-dev)

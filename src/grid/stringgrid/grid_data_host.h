@@ -145,6 +145,12 @@ class TGridDataHost {
   virtual void ProcessMessages() = 0;
   virtual TCursor ScreenCursor() const = 0;
   virtual void SetScreenCursor(TCursor Value) = 0;
+
+  // Office exchange: a workbook load sets the fixed areas back, a document starts with the
+  // grid's own window text.
+  virtual void SetFixedCols(int Value) = 0;
+  virtual void SetFixedRows(int Value) = 0;
+  virtual std::string WindowText() const = 0;
 };
 
 }  // namespace hd

@@ -242,6 +242,10 @@ class TMemoryGridHost : public TGridDataHost {
   void ProcessMessages() override { ++messageRuns; }
   TCursor ScreenCursor() const override { return cursor; }
   void SetScreenCursor(TCursor Value) override { cursors.push_back(cursor = Value); }
+  void SetFixedCols(int Value) override { fixedCols = Value; }
+  void SetFixedRows(int Value) override { fixedRows = Value; }
+  std::string WindowText() const override { return windowText; }
+  std::string windowText;
 
   // A cell's text, empty beyond the row's stored width.
   std::string Text(int ACol, int ARow) const {
