@@ -7,6 +7,8 @@
 
 #include "platform/files.h"
 #include "platform/office.h"
+#include "platform/office_p.h"
+#include "platform/text_file.h"
 
 namespace hd {
 
@@ -54,8 +56,8 @@ std::string TDbConnection::DriverConnectionString(const std::string& ConnectionS
   if (const std::size_t semi = file.find(';'); semi != std::string::npos) file.resize(semi);
   std::string head;
   try {
-    head = ReadFileBytes(file, kNoFileSizeLimit).substr(0, 16);
-  } catch (const EInOutError&) {
+    head = office::FileHead(file, 16);
+  } catch (const EOleError&) {
   }
   if (head == std::string("SQLite format 3\0", 16)) return "Driver=SQLite3;Database=" + file + ";";
   return "Driver=MDBTools;DBQ=" + file + ";";
@@ -110,7 +112,7 @@ struct TDbRecordSet::TImpl {
         value.append(buf, got);
         if (g == SQL_SUCCESS) break;
       }
-      values[i] = std::move(value);
+      values[i] = ValidUtf8(value);
       nulls[i] = isNull;
     }
     return true;
@@ -135,7 +137,7 @@ void TDbRecordSet::Open(const std::string& SQL) {
     SQLULEN size = 0;
     Check(SQLDescribeCol(p_->stmt, static_cast<SQLUSMALLINT>(i), name, sizeof name, &len, &type, &size, &digits, &nullable),
           SQL_HANDLE_STMT, p_->stmt, "Cannot read the fields");
-    p_->names.emplace_back(reinterpret_cast<const char*>(name));
+    p_->names.push_back(ValidUtf8(reinterpret_cast<const char*>(name)));
   }
   p_->values.resize(p_->names.size());
   p_->nulls.resize(p_->names.size());

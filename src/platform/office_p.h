@@ -16,6 +16,9 @@ std::map<std::string, std::string> ReadZip(const std::string& FileName);
 // A zip package of the entries in their order, as bytes.
 std::string WriteZip(const std::vector<std::pair<std::string, std::string>>& Entries);
 
+// The first Count bytes of a file (fewer when it is shorter); EOleError when it cannot be opened.
+std::string FileHead(const std::string& FileName, std::size_t Count);
+
 // An element's name after its prefix ("x:row" gives "row").
 std::string LocalName(const TXmlNode& Node);
 // The child elements of that local name.

@@ -406,12 +406,7 @@ std::string XlsxBytes(const std::vector<std::unique_ptr<TWorkSheet>>& Sheets, in
 TWorkBook::TWorkBook() { sheets_.push_back(std::make_unique<TWorkSheet>("Sheet1")); }
 
 std::unique_ptr<TWorkBook> TWorkBook::Open(const std::string& FileName) {
-  std::string head;
-  try {
-    head = ReadFileBytes(FileName, kNoFileSizeLimit).substr(0, 8);
-  } catch (const EInOutError& e) {
-    throw EOleError(e.Message());
-  }
+  const std::string head = FileHead(FileName, 8);
   auto book = std::make_unique<TWorkBook>();
   book->sheets_.clear();
   if (head.compare(0, 4, "PK\x03\x04") == 0)

@@ -1,6 +1,7 @@
 // Zip packages, read whole and written in memory, for the workbook and document files.
 #include <zip.h>
 
+#include <fstream>
 #include <memory>
 
 #include "platform/office.h"
@@ -84,6 +85,15 @@ std::string WriteZip(const std::vector<std::pair<std::string, std::string>>& Ent
   zip_source_free(src);
   if (out.empty()) throw EOleError("Cannot write a zip package");
   return out;
+}
+
+std::string FileHead(const std::string& FileName, std::size_t Count) {
+  std::ifstream in(FileName, std::ios::binary);
+  if (!in) throw EOleError("Cannot open \"" + FileName + "\"");
+  std::string head(Count, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(Count));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  return head;
 }
 
 std::string LocalName(const TXmlNode& Node) {
