@@ -47,9 +47,15 @@ std::string TOleValue::AsText() const {
   return {};
 }
 
-TOleArray::TOleArray(int Rows, int Cols)
-    : rows_(std::max(Rows, 0)), cols_(std::max(Cols, 0)),
-      items_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_)) {}
+// A block of cells larger than this (a stray cell far out in a sheet) is refused rather than
+// held in memory.
+constexpr long long kMaxArrayCells = 16LL * 1024 * 1024;
+
+TOleArray::TOleArray(int Rows, int Cols) : rows_(std::max(Rows, 0)), cols_(std::max(Cols, 0)) {
+  if (static_cast<long long>(rows_) * cols_ > kMaxArrayCells)
+    throw EOleError("A block of " + std::to_string(rows_) + " x " + std::to_string(cols_) + " cells is too large");
+  items_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_));
+}
 
 TOleValue& TOleArray::At(int Row, int Col) {
   if (Row < 1 || Row > rows_ || Col < 1 || Col > cols_) throw EOleError("Array index out of bounds");
