@@ -11,8 +11,9 @@ namespace hd::office {
 
 namespace {
 
-// A package entry larger than this is refused rather than read into memory.
-constexpr zip_uint64_t kMaxEntrySize = 512u * 1024u * 1024u;
+// A package whose entries say they unpack to more than this is refused rather than read into
+// memory.
+constexpr zip_uint64_t kMaxPackageSize = 1024u * 1024u * 1024u;
 
 struct TZipCloser {
   void operator()(zip_t* z) const { zip_discard(z); }
@@ -32,11 +33,14 @@ std::map<std::string, std::string> ReadZip(const std::string& FileName) {
   }
   std::map<std::string, std::string> entries;
   const zip_int64_t n = zip_get_num_entries(z.get(), 0);
+  zip_uint64_t total = 0;
   for (zip_int64_t i = 0; i < n; ++i) {
     zip_stat_t st;
     if (zip_stat_index(z.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0) continue;
     if (!(st.valid & ZIP_STAT_NAME) || !(st.valid & ZIP_STAT_SIZE)) continue;
-    if (st.size > kMaxEntrySize) throw EOleError("Cannot open \"" + FileName + "\": entry " + st.name + " too large");
+    total += st.size;
+    if (st.size > kMaxPackageSize || total > kMaxPackageSize)
+      throw EOleError("Cannot open \"" + FileName + "\": it unpacks to more than 1 GB");
     zip_file_t* f = zip_fopen_index(z.get(), static_cast<zip_uint64_t>(i), 0);
     if (!f) throw EOleError("Cannot open \"" + FileName + "\": " + zip_strerror(z.get()));
     std::string bytes(static_cast<std::size_t>(st.size), '\0');
