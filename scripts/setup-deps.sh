@@ -9,6 +9,7 @@ packages=(
   libpugixml-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wine fonts-liberation2 iputils-ping
+  libzip-dev libfreexl-dev unixodbc-dev odbc-mdbtools libsqliteodbc
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -266,6 +266,13 @@ TXmlNode TXmlNode::AddChild(const std::string& name) {
   return Handle(c);
 }
 
+TXmlNode TXmlNode::InsertChild(const std::string& name, const TXmlNode& Before) {
+  if (Before.IsNull()) return AddChild(name);
+  pugi::xml_node c = Node(node_).insert_child_before(name.c_str(), Node(Before.node_));
+  if (!c) MissingNode("insert an element into");
+  return Handle(c);
+}
+
 TXmlNode TXmlNode::AddComment(const std::string& text) {
   pugi::xml_node c = Node(node_).append_child(pugi::node_comment);
   if (!c) MissingNode("add a comment to");

@@ -90,6 +90,8 @@ class TXmlNode {
   TXmlNode AddComment(const std::string& text);
   TXmlNode AddText(const std::string& text);
   void RemoveChild(const TXmlNode& child);
+  // An element placed before a child of this node; a null Before appends it.
+  TXmlNode InsertChild(const std::string& name, const TXmlNode& Before);
 
  private:
   friend class TXmlDocument;

@@ -1749,6 +1749,18 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // OnClick, and the current cell recorded as the one an edit starts from.
   void Click() override;
 
+  // --- Office exchange (src/grid/dataops/exchange/office_exchange): workbooks (.xlsx read
+  // and written, .xls read), documents (.docx) and database queries through ODBC.
+  std::unique_ptr<TStringList> GetXLSSheets(const std::string& FileName);
+  void LoadFromXLS(const std::string& Filename);
+  void LoadFromXLSSheet(const std::string& Filename, const std::string& SheetName);
+  void SaveToXLS(const std::string& Filename, bool CreateNewSheet = true);
+  void SaveToXLSSheet(const std::string& Filename, const std::string& SheetName);
+  void LoadFromMDBTable(const std::string& Filename, const std::string& Table);
+  void LoadFromMDBSQL(const std::string& Filename, const std::string& SQL);
+  void SaveToDOC(const std::string& Filename, bool CreateNewDocument = true);
+  void AppendToDoc(const std::string& Filename, const std::string& Bookmark);
+
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
   // The grid's one message map (grid_messages.cpp): the key, character, mouse-button, scroll,

@@ -141,6 +141,9 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void ProcessMessages() override { Application().ProcessMessages(); }
   TCursor ScreenCursor() const override { return Screen().Cursor(); }
   void SetScreenCursor(TCursor Value) override { Screen().SetCursor(Value); }
+  void SetFixedCols(int Value) override { G.SetFixedCols(Value); }
+  void SetFixedRows(int Value) override { G.SetFixedRows(Value); }
+  std::string WindowText() const override { return G.Text(); }
 
   THTMLSettings& HTMLSettings() override { return G.HTMLSettings(); }
   TColor FixedColor() const override { return G.FixedColor(); }

@@ -185,6 +185,11 @@ class TGridDataHost {
   virtual void ClearGrid() = 0;
   virtual void SetNumNodes(int Value) = 0;
   virtual void RepaintCol(int ACol) = 0;
+  // Office exchange: a workbook load sets the fixed areas back, a document starts with the
+  // grid's own window text.
+  virtual void SetFixedCols(int Value) = 0;
+  virtual void SetFixedRows(int Value) = 0;
+  virtual std::string WindowText() const = 0;
 };
 
 }  // namespace hd

@@ -246,6 +246,10 @@ class TMemoryGridHost : public TGridDataHost {
   void ProcessMessages() override { ++messageRuns; }
   TCursor ScreenCursor() const override { return cursor; }
   void SetScreenCursor(TCursor Value) override { cursors.push_back(cursor = Value); }
+  void SetFixedCols(int Value) override { fixedCols = Value; }
+  void SetFixedRows(int Value) override { fixedRows = Value; }
+  std::string WindowText() const override { return windowText; }
+  std::string windowText;
 
   // HTML export: looks, spans and cell objects by cell from the maps below; the look's font
   // colour and brush stay unset unless a test gives them.
