@@ -201,8 +201,9 @@ using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
 using TIsDesigningEvent = std::function<void(TObject* Sender, bool& IsDesigning)>;
 
-// Text files: where an export stands, and the progress of a save or load in whole percents.
-enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
+// Where a long pass over the rows stands (exports, loads, row sizing), and the progress of a
+// save or load in whole percents.
+enum TGridExportState { esExportStart, esExportNextRow, esExportDone, esExportNewRow, esExportSelRow };
 using TGridProgressEvent = std::function<void(TObject* Sender, short Progress)>;
 
 }  // namespace hd

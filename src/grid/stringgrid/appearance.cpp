@@ -59,8 +59,6 @@ void TExtStringGrid::SetHighlightTextColor(TColor Value) {
   Invalidate();
 }
 
-bool TExtStringGrid::Hovering() const { return FP->Hovering; }
-void TExtStringGrid::SetHovering(bool Value) { FP->Hovering = Value; }
 
 void TExtStringGrid::SetXYOffset(TPoint Value) {
   FP->Text.FXYOffset = Value;

@@ -111,8 +111,6 @@ enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 // The edges a drag scrolls toward.
 enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirections = TSet<TDragScrollDirection>;
-// Steps of a long pass over the rows, reported to the grid's progress hook.
-enum TGridExportState { esExportStart, esExportNextRow, esExportDone, esExportNewRow, esExportSelRow };
 
 // Events of the string grid (the argument order of each is kept exactly).
 using TSearchFooterActionEvent =
@@ -862,11 +860,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual void DoComboDropDown(int ARow, int ACol);
   // Many cells changed at once (fills, loads, pastes).
   virtual void AllCellsChanged() {}
-  // Progress of a pass over the rows (row sizing, exports); a descendant shows it.
-  virtual void ExportNotification(TGridExportState AState, int ARow) {
-    (void)AState;
-    (void)ARow;
-  }
   virtual void GetCellHint(int ACol, int ARow, std::string& Hint, WideString& WideHint);
   virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
   virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
@@ -1603,8 +1596,6 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The platform grid's selection; the headers of the active cell (ActiveCellShow) and the
   // active row (ActiveRowShow) are repainted.
   void SetSelection(const TGridRect& Value);
-  bool Hovering() const;
-  void SetHovering(bool Value);
   // Stores the text offset without repainting.
   void UpdateXYOffset(int X, int Y);
   // A picture of the cells from ARect's left column and top row to its right column and

@@ -416,9 +416,7 @@ struct TExtStringGridPrivate {
     bool FlatInitialised = false;
     bool UseHTMLHints = false;
   } ScrollLooks;
-  // Appearance and the design panel (appearance.cpp, design_panel.cpp): the hovering switch
-  // and the panel entry under the mouse (-1 none).
-  bool Hovering = false;
+  // The design panel's entry under the mouse (-1 none).
   int DesignHotEntry = -1;
   // The pointer, the wheel, the focus and the hints (editing/mouse_move.cpp, wheel_zoom_pan.cpp,
   // focus_messages.cpp, cell_hints.cpp, balloons.cpp, window_messages.cpp; notify.cpp).

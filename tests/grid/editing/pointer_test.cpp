@@ -161,7 +161,9 @@ TEST_F(PointerTest, LinksFireTheirEventsOnceAndOpenOrMoveTheCellOnAPress) {
     Move({x, y});
     if (log.Entries().size() > before && log.Entries().back().rfind("enter", 0) == 0)
       (siteX < 0 ? siteX : cellX) = x;
-    if (grid->Cursor() == LinkCursor()) EXPECT_GE(siteX, 0);
+    if (grid->Cursor() == LinkCursor()) {
+      EXPECT_GE(siteX, 0);
+    }
   }
   Move(Centre(3, 6));
   EXPECT_EQ(log.Text(), "enter 2:2 http://example.org/a exit http://example.org/a enter 2:2 cell://R5C3 exit cell://R5C3");
@@ -246,7 +248,9 @@ TEST_F(PointerTest, TheWheelMovesScrollsOrZoomsByItsSettings) {
     log.Clear();
     Wheel(c.Notches);
     EXPECT_EQ(grid->Row(), c.Row);
-    if (c.Top >= 0) EXPECT_EQ(grid->TopRow(), c.Top);
+    if (c.Top >= 0) {
+      EXPECT_EQ(grid->TopRow(), c.Top);
+    }
     EXPECT_EQ(log.Text(), c.Events);
   }
   form->OnMouseWheel = nullptr;
