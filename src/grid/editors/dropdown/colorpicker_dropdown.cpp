@@ -134,6 +134,29 @@ void TExtColorPickerDropDown::UpdateItemSelector() {
 
 void TExtColorPickerDropDown::BeforeDropDown() {
   TExtCustomDropDown::BeforeDropDown();
+  if (FColorSelectionStyle == csDiscrete && FDropDownForm) {
+    if (!FColorSelector) {
+      FColorSelector = new TCustomColorSelector(this);
+      FColorSelector->SetParent(FDropDownForm);
+      FColorSelector->AddDiscreteColors();
+    }
+    FColorSelector->SetBounds(0, 0, FColorSelector->Width(), FColorSelector->Height());
+    FColorSelector->SetColor(DropDownColor());
+    if (FItemSelector) FItemSelector->SetVisible(false);
+    FColorSelector->SetSelectedColor(FSelectedColor);
+    FColorSelector->UpdateItemRects();
+    FColorSelector->OnItemSelect = [this](TObject*) { BoxSelected(); };
+    FColorSelector->SetVisible(true);
+    SetDropDownControl(FColorSelector);
+    FDropDownForm->SetSizeable(false);
+    FOldSelectedColor = FSelectedColor;
+    return;
+  }
+  if (FColorSelector) FColorSelector->SetVisible(false);
+  if (FItemSelector) {
+    FItemSelector->SetVisible(true);
+    SetDropDownControl(FItemSelector);
+  }
   UpdateItemSelector();
   if (FItemSelector) {
     if (OnDrawColor)
@@ -148,6 +171,15 @@ void TExtColorPickerDropDown::BeforeDropDown() {
 }
 
 void TExtColorPickerDropDown::UpdateDropDownSize() {
+  if (FColorSelectionStyle == csDiscrete && FColorSelector && FDropDownForm) {
+    const int b = DropDownBorderWidth();
+    const int w = FColorSelector->Visible() ? FColorSelector->Width() + 2 * b : Width();
+    int h = 2 * b + (FColorSelector->Visible() ? FColorSelector->Height() : 0);
+    if (DropDownHeader().Visible() && FDropDownForm->Header()) h += FDropDownForm->Header()->Height();
+    if (DropDownFooter().Visible() && FDropDownForm->Footer()) h += FDropDownForm->Footer()->Height();
+    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), w, h);
+    return;
+  }
   if (!FItemSelector) {
     TExtCustomDropDown::UpdateDropDownSize();
     return;
@@ -167,7 +199,16 @@ void TExtColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
   // Only the hide that closed the popup restores (see the image picker).
   const bool wasDown = DroppedDown();
   TExtCustomDropDown::DoHideDropDown(CancelChanges);
-  if (CancelChanges && FItemSelector && wasDown && !DroppedDown()) SetItemIndex(FOldItemIndex);
+  if (!CancelChanges || !wasDown || DroppedDown()) return;
+  if (FColorSelectionStyle == csDiscrete && FColorSelector) FColorSelector->SetSelectedColor(FOldSelectedColor);
+  else if (FItemSelector) SetItemIndex(FOldItemIndex);
+}
+
+void TExtColorPickerDropDown::BoxSelected() {
+  if (!FColorSelector) return;
+  SetSelectedColor(FColorSelector->SelectedColor());
+  SetItemIndex(-1);
+  if (!FInternalCall) DoHideDropDown(false);
 }
 
 void TExtColorPickerDropDown::ListItemSelected() {
@@ -184,6 +225,16 @@ void TExtColorPickerDropDown::SelectorIndex(int Index) {
 }
 
 void TExtColorPickerDropDown::SelectNextValue() {
+  if (FColorSelectionStyle == csDiscrete && FColorSelector && Enabled() && !ReadOnly()) {
+    if (DroppedDown()) {
+      FColorSelector->HotNext();
+    } else {
+      FInternalCall = true;
+      FColorSelector->HandleKey(VK_RIGHT, false, true);
+      FInternalCall = false;
+    }
+    return;
+  }
   if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
   if (DroppedDown()) {
     FItemSelector->HotNext();
@@ -196,6 +247,16 @@ void TExtColorPickerDropDown::SelectNextValue() {
 }
 
 void TExtColorPickerDropDown::SelectPreviousValue() {
+  if (FColorSelectionStyle == csDiscrete && FColorSelector && Enabled() && !ReadOnly()) {
+    if (DroppedDown()) {
+      FColorSelector->HotPrevious();
+    } else {
+      FInternalCall = true;
+      FColorSelector->HandleKey(VK_LEFT, false, true);
+      FInternalCall = false;
+    }
+    return;
+  }
   if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
   if (DroppedDown()) {
     FItemSelector->HotPrevious();
@@ -250,14 +311,29 @@ void TExtColorPickerDropDown::Dispatch(TMessage& m) {
   }
   const WORD key = static_cast<WORD>(m.WParam);
   bool handled = false;
-  if (Enabled() && DroppedDown() && key == VK_RETURN && FItemSelector && FItemSelector->ItemHot() >= 0) {
+  if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csList && FItemSelector &&
+      FItemSelector->ItemHot() >= 0) {
     FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+    handled = true;
+  }
+  if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csDiscrete && FColorSelector &&
+      FColorSelector->ItemHot() >= 0) {
+    FColorSelector->SetItemIndex(FColorSelector->ItemHot());
     handled = true;
   }
   HWND self = Handle();
   TExtCustomDropDown::Dispatch(m);
   if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0) return;
   if (FColorSelectionStyle == csList) HandleListKey(key, handled);
+  if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+    if (key == VK_RETURN) {
+      if (!handled && OnSelect) OnSelect(this);
+      return;
+    }
+    FInternalCall = true;
+    FColorSelector->HandleKey(key, EditorEnabled(), DroppedDown());
+    FInternalCall = false;
+  }
 }
 
 void TExtColorPickerDropDown::HandleListKey(WORD Key, bool Handled) {

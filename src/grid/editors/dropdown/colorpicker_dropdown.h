@@ -5,6 +5,7 @@
 #include <string>
 
 #include "grid/editors/dropdown/color_panels.h"
+#include "grid/editors/dropdown/color_selector.h"
 #include "grid/editors/dropdown/imagepicker_dropdown.h"
 #include "grid/editors/dropdown/item_selector.h"
 
@@ -68,7 +69,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   int ColorBoxHeight() const { return FColorBoxHeight; }
   void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
   TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
-  // Only the list is built so far: the other styles are stored.
+  // The list and the colour boxes are built; the honeycomb and spectrum styles are stored only.
   void SetColorSelectionStyle(TColorSelectionStyle Value) { FColorSelectionStyle = Value; }
   bool ShowText() const { return FShowText; }
   void SetShowText(bool Value);
@@ -87,6 +88,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   void AddDefaultColors();
 
   TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
+  TCustomColorSelector* ColorSelector() const { return FColorSelector; }
   // The edit area as the control draws it, onto a canvas of the window's size.
   void PaintSelectedColor(TCanvas& Canvas);
 
@@ -113,8 +115,10 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   void ListItemSelected();
   void SelectorIndex(int Index);
   void HandleListKey(WORD Key, bool Handled);
+  void BoxSelected();
 
   TExtCustomItemSelector* FItemSelector = nullptr;
+  TCustomColorSelector* FColorSelector = nullptr;
   int FColumns = 1;
   TItemLayout FLayout = ilCaptionRight;
   TColorItems FColors{this};

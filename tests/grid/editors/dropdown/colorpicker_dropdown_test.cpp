@@ -104,5 +104,40 @@ TEST_F(ColorPickerTest, ListKeysChooseAndEscapeRestores) {
   EXPECT_EQ(drop->SelectedColorText(), "Red");
 }
 
+TEST_F(ColorPickerTest, ColourBoxesChooseByKeyAndClickAndEscapeRestores) {
+  drop->AddDefaultColors();
+  drop->SetColorSelectionStyle(csDiscrete);
+  drop->SetSelectedColor(0x000000);  // box 1 of the discrete colours, entry 0 of the list
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TCustomColorSelector* boxes = drop->ColorSelector();
+  ASSERT_NE(boxes, nullptr);
+  EXPECT_EQ(boxes->ItemIndex(), 1);
+  EXPECT_EQ(drop->DropDownForm()->Width(), 165 + 2 * drop->DropDownBorderWidth());
+  EXPECT_EQ(drop->DropDownForm()->Height(), 84 + 2 * drop->DropDownBorderWidth());
+  kit.Press(VK_DOWN);
+  EXPECT_EQ(boxes->ItemIndex(), 11);
+  EXPECT_TRUE(Down());
+  kit.Press(VK_ESCAPE);
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(boxes->SelectedColor(), 0x000000);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  selects.clear();
+  boxes->SetItemIndex(0);  // a click on white, which the list holds too
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(drop->SelectedColor(), 0xFFFFFF);
+  EXPECT_EQ(drop->ItemIndex(), -1);
+  EXPECT_EQ(selects, (std::vector<int>{15, -1})) << "once for the matching entry, once for -1";
+  // The box panel refuses indexes outside its boxes.
+  boxes->SetItemIndex(60);
+  boxes->SetItemIndex(-2);
+  EXPECT_EQ(boxes->ItemIndex(), 0);
+}
+
 }  // namespace
 }  // namespace hd

@@ -1,0 +1,129 @@
+#include "grid/editors/dropdown/color_selector.h"
+
+#include <algorithm>
+
+namespace hd {
+
+TCustomColorSelector::TCustomColorSelector(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetParentColor(true);
+  SetBounds(0, 0, 100, 50);
+}
+
+void TCustomColorSelector::AddDiscreteColors() {
+  FItems.clear();
+  for (const auto& d : DiscreteColors()) FItems.push_back({d.Color, true, {}, d.Pos});
+  FItemIndex = -1;
+  UpdateItemRects();
+}
+
+void TCustomColorSelector::UpdateItemRects() {
+  std::vector<TItemPos> pos;
+  for (const auto& it : FItems) pos.push_back(it.ColorBoxPos);
+  const TColorBoxLayout l = LayoutColorBoxes(pos, FColumns, FColumnGap, FColorBoxWidth, FColorBoxHeight);
+  if (!FItems.empty()) FItemHot = -1;
+  for (size_t i = 0; i < FItems.size(); ++i) FItems[i].Rect = l.Rects[i];
+  SetBounds(Left(), Top(), l.Width, l.Height);
+  Invalidate();
+}
+
+void TCustomColorSelector::SetItemIndex(int Value) {
+  if (Value < -1 || Value >= static_cast<int>(FItems.size())) return;
+  if (Value >= 0 && !FItems[Value].Enabled) return;
+  FItemIndex = Value;
+  if (Value >= 0) {
+    FSelectedColor = FItems[Value].Color;
+    if (OnItemSelect) OnItemSelect(this);
+  }
+  Invalidate();
+}
+
+void TCustomColorSelector::SetItemHot(int Index) {
+  if (Index == FItemHot) return;
+  if (Index >= 0 && (Index >= static_cast<int>(FItems.size()) || !FItems[Index].Enabled)) return;
+  FItemHot = Index;
+  Invalidate();
+}
+
+void TCustomColorSelector::SetSelectedColor(TColor Value) {
+  if (Value == FSelectedColor) return;
+  FSelectedColor = Value;
+  FItemIndex = -1;
+  if (Value != clNone)
+    for (size_t i = 0; i < FItems.size(); ++i)
+      if (FItems[i].Color == Value) {
+        FItemIndex = static_cast<int>(i);
+        break;
+      }
+  Invalidate();
+}
+
+void TCustomColorSelector::HandleKey(WORD Key, bool EditorEnabled, bool DroppedDown) {
+  if (!Enabled() || Key < VK_PRIOR || Key > VK_DOWN) return;
+  const int to = ColorBoxKeyTarget(Key, EditorEnabled, DroppedDown, FItemIndex, static_cast<int>(FItems.size()), FColumns);
+  if (to != FItemIndex) SetItemIndex(to);
+}
+
+void TCustomColorSelector::HotNext() {
+  const int n = static_cast<int>(FItems.size());
+  if (n == 0) return;
+  SetItemHot(FItemHot < 0 ? 0 : std::min(FItemHot + 1, n - 1));
+}
+
+void TCustomColorSelector::HotPrevious() {
+  if (FItemHot > 0) SetItemHot(FItemHot - 1);
+}
+
+int TCustomColorSelector::ItemAtPos(int X, int Y) const {
+  for (size_t i = 0; i < FItems.size(); ++i)
+    if (FItems[i].Rect.Contains({X, Y})) return static_cast<int>(i);
+  return -1;
+}
+
+void TCustomColorSelector::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseDown(Button, Shift, X, Y);
+  const int i = ItemAtPos(X, Y);
+  if (i >= 0 && FItems[i].Enabled) SetItemIndex(i);
+}
+
+void TCustomColorSelector::MouseMove(TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseMove(Shift, X, Y);
+  const int i = ItemAtPos(X, Y);
+  SetItemHot(i >= 0 && FItems[i].Enabled ? i : -1);
+}
+
+void TCustomColorSelector::DrawItem(int Index, TCanvas& c) {
+  const TColorBoxItem& it = FItems[Index];
+  TRect r = it.Rect;
+  if (it.Color != clNone) {
+    c.Pen() = TPen{it.Color};
+    c.Brush() = TBrush{it.Color, bsSolid};
+    c.Rectangle(r);
+  }
+  c.Brush() = TBrush{clNone, bsClear};
+  if (Index == FItemIndex || Index == FItemHot) {
+    const bool sel = Index == FItemIndex;
+    c.Pen() = TPen{sel ? TColor(0x0000FF) : TColor(0x3694F2)};
+    c.Rectangle(r);
+    InflateRect(r, -1, -1);
+    c.Pen() = TPen{0x94E2FF};
+    c.Rectangle(r);
+    return;
+  }
+  c.Pen() = TPen{0xC5C5C5};
+  const int l = r.Left, t = r.Top, rt = r.Right - 1, b = r.Bottom - 1;
+  const bool top = it.ColorBoxPos == ipStandAlone || it.ColorBoxPos == ipTop;
+  const bool bottom = it.ColorBoxPos == ipStandAlone || it.ColorBoxPos == ipBottom;
+  c.MoveTo(l, t); c.LineTo(l, b + 1);
+  c.MoveTo(rt, t); c.LineTo(rt, b + 1);
+  if (top) { c.MoveTo(l, t); c.LineTo(rt + 1, t); }
+  if (bottom) { c.MoveTo(l, b); c.LineTo(rt + 1, b); }
+}
+
+void TCustomColorSelector::Paint() {
+  TCanvas& c = Canvas();
+  c.Brush() = TBrush{Color(), bsSolid};
+  c.FillRect(TRect{0, 0, ClientWidth(), ClientHeight()});
+  for (int i = 0; i < static_cast<int>(FItems.size()); ++i) DrawItem(i, c);
+}
+
+}  // namespace hd
