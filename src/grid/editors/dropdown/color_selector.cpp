@@ -127,3 +127,76 @@ void TCustomColorSelector::Paint() {
 }
 
 }  // namespace hd
+
+namespace hd {
+
+TExtColorCubePanel::TExtColorCubePanel(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetShowHint(true);
+  ResetHot();
+}
+
+void TExtColorCubePanel::SetSelectedColor(TColor Value) {
+  FSelectedColor = Value;
+  FSelectedIndex = ColorCubeCellOf(Value);
+}
+
+void TExtColorCubePanel::SetShowRGBHint(bool Value) {
+  FShowRGBHint = Value;
+  SetShowHint(Value);
+}
+
+void TExtColorCubePanel::ResetHot() {
+  FHotIndex = -1;
+  SetBounds(Left(), Top(), 182, 160);
+}
+
+void TExtColorCubePanel::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseDown(Button, Shift, X, Y);
+  const int cell = ColorCubeHitTest(X, Y);
+  if (cell < 0) return;
+  FSelectedIndex = cell;
+  FSelectedColor = ColorCubeCells()[cell - 1].Color;
+  Invalidate();
+  if (OnSelect) OnSelect(this);
+}
+
+void TExtColorCubePanel::MouseMove(TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseMove(Shift, X, Y);
+  const int cell = ColorCubeHitTest(X, Y);
+  if (cell < 0) {
+    if (FShowRGBHint) SetHint("");
+    return;
+  }
+  if (cell == FHotIndex) return;
+  FHotIndex = cell;
+  if (FShowRGBHint) SetHint(ColorCubeHint(ColorCubeCells()[cell - 1].Color));
+  Invalidate();
+}
+
+void TExtColorCubePanel::Paint() {
+  TCanvas& c = Canvas();
+  c.Brush() = TBrush{Color(), bsSolid};
+  c.FillRect(TRect{0, 0, ClientWidth(), ClientHeight()});
+  auto poly = [&](const TCubeCell& cell, int b, int a) {
+    const auto p = CubeCellPolygon(cell.X, cell.Y, b, a);
+    return std::vector<TPoint>(p.begin(), p.end());
+  };
+  for (const auto& cell : ColorCubeCells()) {
+    c.Pen() = TPen{cell.Color};
+    c.Brush() = TBrush{cell.Color, bsSolid};
+    c.Polygon(poly(cell, 6, 3));
+  }
+  auto frame = [&](int index, TColor outer) {
+    if (index < 1) return;
+    const TCubeCell& cell = ColorCubeCells()[index - 1];
+    c.Brush() = TBrush{clNone, bsClear};
+    c.Pen() = TPen{outer};
+    c.Polygon(poly(cell, 5, 3));
+    c.Pen() = TPen{clWhite};
+    c.Polygon(poly(cell, 4, 2));
+  };
+  frame(FHotIndex, 0x0000FF);
+  frame(FSelectedIndex, clBlack);
+}
+
+}  // namespace hd

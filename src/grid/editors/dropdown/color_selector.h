@@ -64,3 +64,38 @@ class TCustomColorSelector : public TCustomControl {
 };
 
 }  // namespace hd
+
+namespace hd {
+
+// The honeycomb of 127 colour cells; a click on a cell chooses its colour.
+class TExtColorCubePanel : public TCustomControl {
+ public:
+  explicit TExtColorCubePanel(TComponent* AOwner);
+  const char* ClassName() const override { return "TExtColorCubePanel"; }
+
+  TColor SelectedColor() const { return FSelectedColor; }
+  // The first cell of the colour becomes the selected one, or none; no repaint.
+  void SetSelectedColor(TColor Value);
+  int SelectedIndex() const { return FSelectedIndex; }
+  int HotIndex() const { return FHotIndex; }
+  bool ShowRGBHint() const { return FShowRGBHint; }
+  void SetShowRGBHint(bool Value);
+  void InitCells() {}
+  // No hot cell; the panel is 182 x 160.
+  void ResetHot();
+
+  TNotifyEvent OnSelect;
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+
+ private:
+  TColor FSelectedColor = clNone;
+  int FSelectedIndex = -1;
+  int FHotIndex = -1;
+  bool FShowRGBHint = true;
+};
+
+}  // namespace hd

@@ -143,6 +143,7 @@ void TExtColorPickerDropDown::BeforeDropDown() {
     FColorSelector->SetBounds(0, 0, FColorSelector->Width(), FColorSelector->Height());
     FColorSelector->SetColor(DropDownColor());
     if (FItemSelector) FItemSelector->SetVisible(false);
+    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
     FColorSelector->SetSelectedColor(FSelectedColor);
     FColorSelector->UpdateItemRects();
     FColorSelector->OnItemSelect = [this](TObject*) { BoxSelected(); };
@@ -152,6 +153,26 @@ void TExtColorPickerDropDown::BeforeDropDown() {
     FOldSelectedColor = FSelectedColor;
     return;
   }
+  if (FColorSelectionStyle == csColorCube && FDropDownForm) {
+    if (!FColorCubePanel) {
+      FColorCubePanel = new TExtColorCubePanel(this);
+      FColorCubePanel->SetParent(FDropDownForm);
+    }
+    FColorCubePanel->SetBounds(0, 0, FColorCubePanel->Width(), FColorCubePanel->Height());
+    FColorCubePanel->SetColor(DropDownColor());
+    if (FItemSelector) FItemSelector->SetVisible(false);
+    if (FColorSelector) FColorSelector->SetVisible(false);
+    FColorCubePanel->SetSelectedColor(FSelectedColor);
+    FColorCubePanel->InitCells();
+    FColorCubePanel->ResetHot();
+    FColorCubePanel->OnSelect = [this](TObject*) { CubeSelected(); };
+    FColorCubePanel->SetVisible(true);
+    SetDropDownControl(FColorCubePanel);
+    FDropDownForm->SetSizeable(false);
+    FOldSelectedColor = FSelectedColor;
+    return;
+  }
+  if (FColorCubePanel) FColorCubePanel->SetVisible(false);
   if (FColorSelector) FColorSelector->SetVisible(false);
   if (FItemSelector) {
     FItemSelector->SetVisible(true);
@@ -171,10 +192,10 @@ void TExtColorPickerDropDown::BeforeDropDown() {
 }
 
 void TExtColorPickerDropDown::UpdateDropDownSize() {
-  if (FColorSelectionStyle == csDiscrete && FColorSelector && FDropDownForm) {
+  if (TControl* content = PanelContent(); content && FDropDownForm) {
     const int b = DropDownBorderWidth();
-    const int w = FColorSelector->Visible() ? FColorSelector->Width() + 2 * b : Width();
-    int h = 2 * b + (FColorSelector->Visible() ? FColorSelector->Height() : 0);
+    const int w = content->Visible() ? content->Width() + 2 * b : Width();
+    int h = 2 * b + (content->Visible() ? content->Height() : 0);
     if (DropDownHeader().Visible() && FDropDownForm->Header()) h += FDropDownForm->Header()->Height();
     if (DropDownFooter().Visible() && FDropDownForm->Footer()) h += FDropDownForm->Footer()->Height();
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), w, h);
@@ -201,7 +222,20 @@ void TExtColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
   TExtCustomDropDown::DoHideDropDown(CancelChanges);
   if (!CancelChanges || !wasDown || DroppedDown()) return;
   if (FColorSelectionStyle == csDiscrete && FColorSelector) FColorSelector->SetSelectedColor(FOldSelectedColor);
-  else if (FItemSelector) SetItemIndex(FOldItemIndex);
+  else if (FColorSelectionStyle == csList && FItemSelector) SetItemIndex(FOldItemIndex);
+}
+
+TControl* TExtColorPickerDropDown::PanelContent() const {
+  if (FColorSelectionStyle == csDiscrete) return FColorSelector;
+  if (FColorSelectionStyle == csColorCube) return FColorCubePanel;
+  return nullptr;
+}
+
+void TExtColorPickerDropDown::CubeSelected() {
+  if (!FColorCubePanel) return;
+  SetSelectedColor(FColorCubePanel->SelectedColor());
+  SetItemIndex(-1);
+  DoHideDropDown(false);
 }
 
 void TExtColorPickerDropDown::BoxSelected() {
@@ -225,6 +259,7 @@ void TExtColorPickerDropDown::SelectorIndex(int Index) {
 }
 
 void TExtColorPickerDropDown::SelectNextValue() {
+  if (FColorSelectionStyle == csColorCube || FColorSelectionStyle == csSpectrum) return;
   if (FColorSelectionStyle == csDiscrete && FColorSelector && Enabled() && !ReadOnly()) {
     if (DroppedDown()) {
       FColorSelector->HotNext();
@@ -247,6 +282,7 @@ void TExtColorPickerDropDown::SelectNextValue() {
 }
 
 void TExtColorPickerDropDown::SelectPreviousValue() {
+  if (FColorSelectionStyle == csColorCube || FColorSelectionStyle == csSpectrum) return;
   if (FColorSelectionStyle == csDiscrete && FColorSelector && Enabled() && !ReadOnly()) {
     if (DroppedDown()) {
       FColorSelector->HotPrevious();

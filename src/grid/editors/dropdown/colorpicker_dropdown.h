@@ -69,7 +69,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   int ColorBoxHeight() const { return FColorBoxHeight; }
   void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
   TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
-  // The list and the colour boxes are built; the honeycomb and spectrum styles are stored only.
+  // The list, the colour boxes and the honeycomb are built; the spectrum style is stored only.
   void SetColorSelectionStyle(TColorSelectionStyle Value) { FColorSelectionStyle = Value; }
   bool ShowText() const { return FShowText; }
   void SetShowText(bool Value);
@@ -89,6 +89,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
 
   TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
   TCustomColorSelector* ColorSelector() const { return FColorSelector; }
+  TExtColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
   // The edit area as the control draws it, onto a canvas of the window's size.
   void PaintSelectedColor(TCanvas& Canvas);
 
@@ -116,9 +117,12 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   void SelectorIndex(int Index);
   void HandleListKey(WORD Key, bool Handled);
   void BoxSelected();
+  void CubeSelected();
+  TControl* PanelContent() const;
 
   TExtCustomItemSelector* FItemSelector = nullptr;
   TCustomColorSelector* FColorSelector = nullptr;
+  TExtColorCubePanel* FColorCubePanel = nullptr;
   int FColumns = 1;
   TItemLayout FLayout = ilCaptionRight;
   TColorItems FColors{this};

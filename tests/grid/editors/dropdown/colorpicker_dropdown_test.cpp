@@ -139,5 +139,31 @@ TEST_F(ColorPickerTest, ColourBoxesChooseByKeyAndClickAndEscapeRestores) {
   EXPECT_EQ(boxes->ItemIndex(), 0);
 }
 
+TEST_F(ColorPickerTest, HoneycombClickChoosesACellAndBetweenCellsNothing) {
+  drop->SetColorSelectionStyle(csColorCube);
+  drop->SetColorValueText(cvtHTML);
+  drop->SetSelectedColor(0xFFFFFF);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TExtColorCubePanel* cube = drop->ColorCubePanel();
+  ASSERT_NE(cube, nullptr);
+  EXPECT_EQ(cube->SelectedIndex(), 64);
+  EXPECT_EQ(cube->Width(), 182);
+  EXPECT_EQ(drop->DropDownForm()->Height(), 160 + 2 * drop->DropDownBorderWidth());
+  kit.Click(cube, 55, 27);  // farther than 6 pixels from every centre
+  kit.Process();
+  EXPECT_TRUE(Down());
+  EXPECT_EQ(drop->SelectedColor(), 0xFFFFFF);
+  kit.MoveMouse(cube, 55, 20);
+  EXPECT_EQ(cube->Hint(), "Red: 0,  Green: 51,  Blue: 102");
+  kit.Click(cube, 55, 20);
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(drop->SelectedColor(), 0x663300);
+  EXPECT_EQ(drop->ItemIndex(), -1);
+  EXPECT_EQ(drop->SelectedColorText(), "#003366");
+}
+
 }  // namespace
 }  // namespace hd
