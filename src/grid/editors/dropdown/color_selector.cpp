@@ -1,6 +1,12 @@
 #include "grid/editors/dropdown/color_selector.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
+
+#include "platform/bitmap_resources.h"
+#include "platform/cursors.h"
+#include "platform/forms.h"
 
 namespace hd {
 
@@ -197,6 +203,120 @@ void TExtColorCubePanel::Paint() {
   };
   frame(FHotIndex, 0x0000FF);
   frame(FSelectedIndex, clBlack);
+}
+
+}  // namespace hd
+
+namespace hd {
+namespace {
+
+// Hue across, from full colour at the top to grey at the bottom.
+TBitmap MakeSpectrum() {
+  TBitmap b;
+  b.SetPixelFormat(pf24bit);
+  b.SetSize(128, 128);
+  TCanvas& c = b.Canvas();
+  for (int x = 0; x < 128; ++x) {
+    const double h = x * 6.0 / 128;
+    const int sector = static_cast<int>(h);
+    const double f = h - sector;
+    double r = 0, g = 0, bl = 0;
+    switch (sector) {
+      case 0: r = 1; g = f; break;
+      case 1: r = 1 - f; g = 1; break;
+      case 2: g = 1; bl = f; break;
+      case 3: g = 1 - f; bl = 1; break;
+      case 4: r = f; bl = 1; break;
+      default: r = 1; bl = 1 - f; break;
+    }
+    for (int y = 0; y < 128; ++y) {
+      const double s = 1.0 - y / 127.0;
+      auto mix = [&](double v) { return static_cast<int>((v * s + 0.5 * (1 - s)) * 255 + 0.5); };
+      c.SetPixel(x, y, mix(r) | (mix(g) << 8) | (mix(bl) << 16));
+    }
+  }
+  return b;
+}
+
+// A pen nib pointing at the lower-left corner, hot spot (1, 30).
+HCURSOR MakePointer() {
+  std::vector<std::string> rows(32, std::string(32, '.'));
+  for (int i = 0; i < 28; ++i) {
+    const int y = 30 - i, x = 1 + i;
+    for (int d = 0; d < 3 && x + d < 32; ++d) rows[y][x + d] = '#';
+  }
+  const TBitmap mask = BitmapFromRows(rows, {{'.', clWhite}, {'#', clBlack}});
+  TIconInfo info;
+  info.xHotspot = 1;
+  info.yHotspot = 30;
+  info.hbmMask = &mask;
+  return CreateIconIndirect(info);
+}
+
+}  // namespace
+
+TExtColorSpectrumPanel::TExtColorSpectrumPanel(TComponent* AOwner) : TCustomControl(AOwner) {
+  static const bool registered = [] {
+    RegisterBitmapResource("DAZ_SPECTRUM", MakeSpectrum);
+    Screen().SetCursors(54, MakePointer());
+    return true;
+  }();
+  (void)registered;
+  FSpectrum = BitmapResource("DAZ_SPECTRUM");
+  UpdateLayout();
+}
+
+void TExtColorSpectrumPanel::UpdateLayout() {
+  SetBounds(Left(), Top(), 150, 174);
+  const int left = (150 - 128) / 2;
+  FImageRect = Bounds(left, 10, 128, 128);
+  FSelectedRect = Rect(left - 1, FImageRect.Bottom + 8, left + 128 / 2 - 2, FImageRect.Bottom + 28);
+  FHotRect = Rect(FSelectedRect.Right + 4, FSelectedRect.Top, FImageRect.Right + 1, FSelectedRect.Bottom);
+  FHotColor = clNone;
+  Invalidate();
+}
+
+void TExtColorSpectrumPanel::MouseMove(TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseMove(Shift, X, Y);
+  const bool over = FImageRect.Contains({X, Y});
+  SetCursor(over ? 54 : crDefault);
+  if (!over) return;
+  FHotColor = FSpectrum.Canvas().Pixel(X - FImageRect.Left, Y - FImageRect.Top);
+  Invalidate();
+}
+
+void TExtColorSpectrumPanel::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseDown(Button, Shift, X, Y);
+  if (!FImageRect.Contains({X, Y})) return;
+  // Without a move over the spectrum first, the hot colour is none and so is the choice.
+  FSelectedColor = FHotColor;
+  Invalidate();
+  if (OnSelect) OnSelect(this);
+}
+
+void TExtColorSpectrumPanel::Paint() {
+  TCanvas& c = Canvas();
+  c.Brush() = TBrush{Color(), bsSolid};
+  c.FillRect(TRect{0, 0, ClientWidth(), ClientHeight()});
+  c.Draw(FImageRect.Left, FImageRect.Top, FSpectrum);
+  c.Brush() = TBrush{clNone, bsClear};
+  TRect r = FImageRect;
+  InflateRect(r, 1, 1);
+  c.Pen() = TPen{clWhite};
+  c.Rectangle(r);
+  InflateRect(r, 1, 1);
+  c.Pen() = TPen{0x808080};
+  c.Rectangle(r);
+  for (const auto& [box, colour] : {std::pair{FSelectedRect, FSelectedColor}, std::pair{FHotRect, FHotColor}}) {
+    TRect o = box;
+    InflateRect(o, 1, 1);
+    c.Brush() = TBrush{clNone, bsClear};
+    c.Pen() = TPen{0x808080};
+    c.Rectangle(o);
+    c.Pen() = TPen{clWhite};
+    c.Brush() = colour == clNone ? TBrush{clNone, bsClear} : TBrush{colour, bsSolid};
+    c.Rectangle(box);
+  }
 }
 
 }  // namespace hd

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/editors/dropdown/color_panels.h"
+#include "platform/bitmap.h"
 #include "platform/controls.h"
 
 namespace hd {
@@ -96,6 +97,39 @@ class TExtColorCubePanel : public TCustomControl {
   int FSelectedIndex = -1;
   int FHotIndex = -1;
   bool FShowRGBHint = true;
+};
+
+}  // namespace hd
+
+namespace hd {
+
+// A 128 x 128 spectrum with previews of the colour under the mouse and the chosen one.
+class TExtColorSpectrumPanel : public TCustomControl {
+ public:
+  explicit TExtColorSpectrumPanel(TComponent* AOwner);
+  const char* ClassName() const override { return "TExtColorSpectrumPanel"; }
+
+  TColor SelectedColor() const { return FSelectedColor; }
+  void SetSelectedColor(TColor Value) { FSelectedColor = Value; }
+  TColor HotColor() const { return FHotColor; }
+  // 150 x 174: the spectrum centred 10 pixels down, the previews below it.
+  void UpdateLayout();
+  TRect ImageRect() const { return FImageRect; }
+
+  TNotifyEvent OnSelect;
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+
+ private:
+  TBitmap FSpectrum;
+  TRect FImageRect;
+  TColor FHotColor = clNone;
+  TColor FSelectedColor = 0xFFFFFF;
+  TRect FHotRect;
+  TRect FSelectedRect;
 };
 
 }  // namespace hd

@@ -144,6 +144,7 @@ void TExtColorPickerDropDown::BeforeDropDown() {
     FColorSelector->SetColor(DropDownColor());
     if (FItemSelector) FItemSelector->SetVisible(false);
     if (FColorCubePanel) FColorCubePanel->SetVisible(false);
+    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
     FColorSelector->SetSelectedColor(FSelectedColor);
     FColorSelector->UpdateItemRects();
     FColorSelector->OnItemSelect = [this](TObject*) { BoxSelected(); };
@@ -162,6 +163,7 @@ void TExtColorPickerDropDown::BeforeDropDown() {
     FColorCubePanel->SetColor(DropDownColor());
     if (FItemSelector) FItemSelector->SetVisible(false);
     if (FColorSelector) FColorSelector->SetVisible(false);
+    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
     FColorCubePanel->SetSelectedColor(FSelectedColor);
     FColorCubePanel->InitCells();
     FColorCubePanel->ResetHot();
@@ -172,6 +174,30 @@ void TExtColorPickerDropDown::BeforeDropDown() {
     FOldSelectedColor = FSelectedColor;
     return;
   }
+  if (FColorSelectionStyle == csSpectrum && FDropDownForm) {
+    if (!FSpectrumPanel) {
+      FSpectrumPanel = new TExtColorSpectrumPanel(this);
+      FSpectrumPanel->SetParent(FDropDownForm);
+    }
+    FSpectrumPanel->SetBounds(0, 0, FSpectrumPanel->Width(), FSpectrumPanel->Height());
+    FSpectrumPanel->SetColor(DropDownColor());
+    if (FItemSelector) FItemSelector->SetVisible(false);
+    if (FColorSelector) FColorSelector->SetVisible(false);
+    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
+    FSpectrumPanel->SetSelectedColor(FSelectedColor);
+    FSpectrumPanel->UpdateLayout();
+    FSpectrumPanel->OnSelect = [this](TObject*) {
+      SetSelectedColor(FSpectrumPanel->SelectedColor());
+      SetItemIndex(-1);
+      DoHideDropDown(false);
+    };
+    FSpectrumPanel->SetVisible(true);
+    SetDropDownControl(FSpectrumPanel);
+    FDropDownForm->SetSizeable(false);
+    FOldSelectedColor = FSelectedColor;
+    return;
+  }
+  if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
   if (FColorCubePanel) FColorCubePanel->SetVisible(false);
   if (FColorSelector) FColorSelector->SetVisible(false);
   if (FItemSelector) {
@@ -228,6 +254,7 @@ void TExtColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
 TControl* TExtColorPickerDropDown::PanelContent() const {
   if (FColorSelectionStyle == csDiscrete) return FColorSelector;
   if (FColorSelectionStyle == csColorCube) return FColorCubePanel;
+  if (FColorSelectionStyle == csSpectrum) return FSpectrumPanel;
   return nullptr;
 }
 

@@ -69,7 +69,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   int ColorBoxHeight() const { return FColorBoxHeight; }
   void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
   TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
-  // The list, the colour boxes and the honeycomb are built; the spectrum style is stored only.
+  // Takes effect at the next drop-down.
   void SetColorSelectionStyle(TColorSelectionStyle Value) { FColorSelectionStyle = Value; }
   bool ShowText() const { return FShowText; }
   void SetShowText(bool Value);
@@ -90,6 +90,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
   TCustomColorSelector* ColorSelector() const { return FColorSelector; }
   TExtColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
+  TExtColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
   // The edit area as the control draws it, onto a canvas of the window's size.
   void PaintSelectedColor(TCanvas& Canvas);
 
@@ -123,6 +124,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   TExtCustomItemSelector* FItemSelector = nullptr;
   TCustomColorSelector* FColorSelector = nullptr;
   TExtColorCubePanel* FColorCubePanel = nullptr;
+  TExtColorSpectrumPanel* FSpectrumPanel = nullptr;
   int FColumns = 1;
   TItemLayout FLayout = ilCaptionRight;
   TColorItems FColors{this};

@@ -9,6 +9,8 @@
 #include "grid/editors/dropdown/colorpicker_dropdown.h"
 #include "grid/editors/dropdown/dropdown_fixture.h"
 #include "platform/bitmap.h"
+#include "platform/bitmap_resources.h"
+#include "platform/forms.h"
 #include "platform/raster_canvas.h"
 
 namespace hd {
@@ -163,6 +165,27 @@ TEST_F(ColorPickerTest, HoneycombClickChoosesACellAndBetweenCellsNothing) {
   EXPECT_EQ(drop->SelectedColor(), 0x663300);
   EXPECT_EQ(drop->ItemIndex(), -1);
   EXPECT_EQ(drop->SelectedColorText(), "#003366");
+}
+
+TEST_F(ColorPickerTest, SpectrumPicksThePixelUnderTheMouse) {
+  drop->SetColorSelectionStyle(csSpectrum);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TExtColorSpectrumPanel* spectrum = drop->SpectrumPanel();
+  ASSERT_NE(spectrum, nullptr);
+  EXPECT_EQ(spectrum->Width(), 150);
+  EXPECT_EQ(spectrum->Height(), 174);
+  EXPECT_EQ(spectrum->ImageRect(), Bounds(11, 10, 128, 128));
+  EXPECT_NE(Screen().Cursors(54), HCURSOR{0});
+  const TBitmap picture = BitmapResource("DAZ_SPECTRUM");
+  ASSERT_EQ(picture.Width(), 128);
+  kit.MoveMouse(spectrum, 11 + 5, 10 + 3);
+  const TColor under = spectrum->HotColor();
+  EXPECT_NE(under, clNone);
+  kit.Click(spectrum, 11 + 5, 10 + 3);
+  kit.Process();
+  EXPECT_EQ(drop->SelectedColor(), under);
 }
 
 }  // namespace
