@@ -1,0 +1,461 @@
+#include "grid/editors/dropdown/colorpicker_dropdown.h"
+
+#include <algorithm>
+
+#include "platform/scroll_bars.h"
+
+namespace hd {
+
+void TColorItem::SetCaption(const std::string& Value) {
+  if (Value == FCaption) return;
+  FCaption = Value;
+  Changed(false);
+}
+
+void TColorItem::SetColor(TColor Value) {
+  if (Value == FColor) return;
+  FColor = Value;
+  Changed(false);
+}
+
+void TColorItem::Assign(const TPersistent* Source) {
+  if (auto* s = dynamic_cast<const TColorItem*>(Source)) {
+    SetCaption(s->FCaption);
+    SetColor(s->FColor);
+    FEnabled = s->FEnabled;
+    FHint = s->FHint;
+    return;
+  }
+  TCollectionItem::Assign(Source);
+}
+
+TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
+  FColors.OnChange = [](TObject*) {};
+  SetEditorEnabled(false);
+  SetDropDownEnabled(true);
+  FKeyTimer = new TTimer(this);
+  FKeyTimer->SetEnabled(false);
+  FKeyTimer->SetInterval(500);
+  FKeyTimer->OnTimer = [this](TObject*) {
+    FKeyTimer->SetEnabled(false);
+    FCurSearch.clear();
+  };
+  SetDropDownHeight(200);
+  DropDownHeader().SetVisible(false);
+  DropDownFooter().SetVisible(false);
+  SetCursor(crArrow);
+}
+
+TExtColorPickerDropDown::~TExtColorPickerDropDown() {
+  FKeyTimer->SetEnabled(false);
+  FKeyTimer->OnTimer = nullptr;
+  FColors.OnChange = nullptr;
+}
+
+void TExtColorPickerDropDown::AddDefaultColors() {
+  for (const auto& c : DefaultColors()) {
+    TColorItem* item = FColors.Add();
+    item->SetCaption(c.Caption);
+    item->SetColor(c.Color);
+  }
+}
+
+void TExtColorPickerDropDown::SetShowText(bool Value) {
+  FShowText = Value;
+  Invalidate();
+}
+
+void TExtColorPickerDropDown::SetColorValueText(TColorValueText Value) {
+  FColorValueText = Value;
+  Invalidate();
+}
+
+void TExtColorPickerDropDown::SetItemIndex(int Value) {
+  if (Value >= FColors.Count()) return;
+  FItemIndex = Value < 0 ? -1 : Value;
+  if (FItemIndex >= 0) FSelectedColor = FColors.Items(FItemIndex)->Color();
+  Invalidate();
+  if (OnSelect) OnSelect(this);
+}
+
+void TExtColorPickerDropDown::SetSelectedColor(TColor Value) {
+  if (Value == FSelectedColor) return;
+  FSelectedColor = Value;
+  for (int i = 0; i < FColors.Count(); ++i)
+    if (FColors.Items(i)->Color() == Value) {
+      SetItemIndex(i);
+      break;
+    }
+  Invalidate();
+}
+
+std::string TExtColorPickerDropDown::GetSelectedColorText() const {
+  if (FColorSelectionStyle == csList && FItemIndex >= 0 && FItemIndex < FColors.Count())
+    return FColors.Items(FItemIndex)->Caption();
+  return ColorValueTextOf(FSelectedColor, FColorValueText);
+}
+
+void TExtColorPickerDropDown::CreateDropDownForm() {
+  TExtCustomDropDown::CreateDropDownForm();
+  if (!FItemSelector) {
+    FItemSelector = new TExtCustomItemSelector(this);
+    FItemSelector->SetParent(FDropDownForm);
+    FItemSelector->SetSelectorType(stColor);
+    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
+  }
+  FItemSelector->SetColor(DropDownColor());
+  FItemSelector->UpdateSelectorPanel();
+  SetDropDownControl(FItemSelector);
+}
+
+void TExtColorPickerDropDown::UpdateItemSelector() {
+  if (!FItemSelector) return;
+  FItemSelector->OnItemSelect = nullptr;
+  FItemSelector->SetColumns(FColumns);
+  FItemSelector->SetImages(Images());
+  FItemSelector->SetItemLayout(FLayout);
+  FItemSelector->SetColor(DropDownColor());
+  FItemSelector->Items().Clear();
+  for (int i = 0; i < FColors.Count(); ++i) {
+    const TColorItem* src = FColors.Items(i);
+    TSelectorItem* it = FItemSelector->Items().Add();
+    it->SetCaption(src->Caption());
+    it->SetColor(src->Color());
+    it->SetHint(src->Hint());
+  }
+  FItemSelector->SetColorBoxHeight(FColorBoxHeight);
+  FItemSelector->SetColorBoxWidth(FColorBoxWidth);
+  FItemSelector->SetItemAppearance(FItemAppearance);
+  FItemSelector->UpdateSelectorPanel();
+  FItemSelector->SetItemIndex(FItemIndex);
+  FItemSelector->OnItemSelect = [this](TObject*) { ListItemSelected(); };
+  FItemSelector->SetShowHint(ShowHint());
+}
+
+void TExtColorPickerDropDown::BeforeDropDown() {
+  TExtCustomDropDown::BeforeDropDown();
+  if (FColorSelectionStyle == csDiscrete && FDropDownForm) {
+    if (!FColorSelector) {
+      FColorSelector = new TCustomColorSelector(this);
+      FColorSelector->SetParent(FDropDownForm);
+      FColorSelector->AddDiscreteColors();
+    }
+    FColorSelector->SetBounds(0, 0, FColorSelector->Width(), FColorSelector->Height());
+    FColorSelector->SetColor(DropDownColor());
+    if (FItemSelector) FItemSelector->SetVisible(false);
+    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
+    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
+    FColorSelector->SetSelectedColor(FSelectedColor);
+    FColorSelector->UpdateItemRects();
+    FColorSelector->OnItemSelect = [this](TObject*) { BoxSelected(); };
+    FColorSelector->SetVisible(true);
+    SetDropDownControl(FColorSelector);
+    FDropDownForm->SetSizeable(false);
+    FOldSelectedColor = FSelectedColor;
+    return;
+  }
+  if (FColorSelectionStyle == csColorCube && FDropDownForm) {
+    if (!FColorCubePanel) {
+      FColorCubePanel = new TExtColorCubePanel(this);
+      FColorCubePanel->SetParent(FDropDownForm);
+    }
+    FColorCubePanel->SetBounds(0, 0, FColorCubePanel->Width(), FColorCubePanel->Height());
+    FColorCubePanel->SetColor(DropDownColor());
+    if (FItemSelector) FItemSelector->SetVisible(false);
+    if (FColorSelector) FColorSelector->SetVisible(false);
+    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
+    FColorCubePanel->SetSelectedColor(FSelectedColor);
+    FColorCubePanel->InitCells();
+    FColorCubePanel->ResetHot();
+    FColorCubePanel->OnSelect = [this](TObject*) { CubeSelected(); };
+    FColorCubePanel->SetVisible(true);
+    SetDropDownControl(FColorCubePanel);
+    FDropDownForm->SetSizeable(false);
+    FOldSelectedColor = FSelectedColor;
+    return;
+  }
+  if (FColorSelectionStyle == csSpectrum && FDropDownForm) {
+    if (!FSpectrumPanel) {
+      FSpectrumPanel = new TExtColorSpectrumPanel(this);
+      FSpectrumPanel->SetParent(FDropDownForm);
+    }
+    FSpectrumPanel->SetBounds(0, 0, FSpectrumPanel->Width(), FSpectrumPanel->Height());
+    FSpectrumPanel->SetColor(DropDownColor());
+    if (FItemSelector) FItemSelector->SetVisible(false);
+    if (FColorSelector) FColorSelector->SetVisible(false);
+    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
+    FSpectrumPanel->SetSelectedColor(FSelectedColor);
+    FSpectrumPanel->UpdateLayout();
+    FSpectrumPanel->OnSelect = [this](TObject*) {
+      SetSelectedColor(FSpectrumPanel->SelectedColor());
+      SetItemIndex(-1);
+      DoHideDropDown(false);
+    };
+    FSpectrumPanel->SetVisible(true);
+    SetDropDownControl(FSpectrumPanel);
+    FDropDownForm->SetSizeable(false);
+    FOldSelectedColor = FSelectedColor;
+    return;
+  }
+  if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
+  if (FColorCubePanel) FColorCubePanel->SetVisible(false);
+  if (FColorSelector) FColorSelector->SetVisible(false);
+  if (FItemSelector) {
+    FItemSelector->SetVisible(true);
+    SetDropDownControl(FItemSelector);
+  }
+  UpdateItemSelector();
+  if (FItemSelector) {
+    if (OnDrawColor)
+      FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) {
+        OnDrawColor(this, Canvas, R, Index);
+      };
+    else
+      FItemSelector->OnDrawItem = nullptr;
+  }
+  FOldItemIndex = FItemIndex;
+  FOldSelectedColor = FSelectedColor;
+}
+
+void TExtColorPickerDropDown::UpdateDropDownSize() {
+  if (TControl* content = PanelContent(); content && FDropDownForm) {
+    const int b = DropDownBorderWidth();
+    const int w = content->Visible() ? content->Width() + 2 * b : Width();
+    int h = 2 * b + (content->Visible() ? content->Height() : 0);
+    if (DropDownHeader().Visible() && FDropDownForm->Header()) h += FDropDownForm->Header()->Height();
+    if (DropDownFooter().Visible() && FDropDownForm->Footer()) h += FDropDownForm->Footer()->Height();
+    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), w, h);
+    return;
+  }
+  if (!FItemSelector) {
+    TExtCustomDropDown::UpdateDropDownSize();
+    return;
+  }
+  FItemSelector->SetAlign(alNone);
+  int w = 0, h = 0;
+  FItemSelector->GetPanelSize(w, h);
+  if (DropDownWidth() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), w, FItemSelector->Height());
+  if (DropDownHeight() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), FItemSelector->Width(), h);
+  TExtCustomDropDown::UpdateDropDownSize();
+  if (FDropDownForm && FItemSelector->VertScrollBar().IsScrollBarVisible())
+    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
+                             FDropDownForm->Width() + GetSystemMetrics(SM_CXVSCROLL), FDropDownForm->Height());
+}
+
+void TExtColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
+  // Only the hide that closed the popup restores (see the image picker).
+  const bool wasDown = DroppedDown();
+  TExtCustomDropDown::DoHideDropDown(CancelChanges);
+  if (!CancelChanges || !wasDown || DroppedDown()) return;
+  if (FColorSelectionStyle == csDiscrete && FColorSelector) FColorSelector->SetSelectedColor(FOldSelectedColor);
+  else if (FColorSelectionStyle == csList && FItemSelector) SetItemIndex(FOldItemIndex);
+}
+
+TControl* TExtColorPickerDropDown::PanelContent() const {
+  if (FColorSelectionStyle == csDiscrete) return FColorSelector;
+  if (FColorSelectionStyle == csColorCube) return FColorCubePanel;
+  if (FColorSelectionStyle == csSpectrum) return FSpectrumPanel;
+  return nullptr;
+}
+
+void TExtColorPickerDropDown::CubeSelected() {
+  if (!FColorCubePanel) return;
+  SetSelectedColor(FColorCubePanel->SelectedColor());
+  SetItemIndex(-1);
+  DoHideDropDown(false);
+}
+
+void TExtColorPickerDropDown::BoxSelected() {
+  if (!FColorSelector) return;
+  SetSelectedColor(FColorSelector->SelectedColor());
+  SetItemIndex(-1);
+  if (!FInternalCall) DoHideDropDown(false);
+}
+
+void TExtColorPickerDropDown::ListItemSelected() {
+  if (!FItemSelector) return;
+  SetItemIndex(FItemSelector->ItemIndex());
+  if (!FInternalCall) DoHideDropDown(false);
+}
+
+void TExtColorPickerDropDown::SelectorIndex(int Index) {
+  FInternalCall = true;
+  FItemSelector->SetItemIndex(Index);
+  FInternalCall = false;
+  FItemSelector->ScrollItemInView(Index);
+}
+
+void TExtColorPickerDropDown::SelectNextValue() {
+  if (FColorSelectionStyle == csColorCube || FColorSelectionStyle == csSpectrum) return;
+  if (FColorSelectionStyle == csDiscrete && FColorSelector && Enabled() && !ReadOnly()) {
+    if (DroppedDown()) {
+      FColorSelector->HotNext();
+    } else {
+      FInternalCall = true;
+      FColorSelector->HandleKey(VK_RIGHT, false, true);
+      FInternalCall = false;
+    }
+    return;
+  }
+  if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
+  if (DroppedDown()) {
+    FItemSelector->HotNext();
+  } else {
+    UpdateItemSelector();
+    FInternalCall = true;
+    FItemSelector->SelectNext();
+    FInternalCall = false;
+  }
+}
+
+void TExtColorPickerDropDown::SelectPreviousValue() {
+  if (FColorSelectionStyle == csColorCube || FColorSelectionStyle == csSpectrum) return;
+  if (FColorSelectionStyle == csDiscrete && FColorSelector && Enabled() && !ReadOnly()) {
+    if (DroppedDown()) {
+      FColorSelector->HotPrevious();
+    } else {
+      FInternalCall = true;
+      FColorSelector->HandleKey(VK_LEFT, false, true);
+      FInternalCall = false;
+    }
+    return;
+  }
+  if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
+  if (DroppedDown()) {
+    FItemSelector->HotPrevious();
+  } else {
+    UpdateItemSelector();
+    FInternalCall = true;
+    FItemSelector->SelectPrevious();
+    FInternalCall = false;
+  }
+}
+
+void TExtColorPickerDropDown::DrawFocus() {
+  TExtCustomDropDown::DrawFocus();
+  Invalidate();
+}
+
+void TExtColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
+  TExtCustomDropDown::SetSelectionColorStyle(Value);
+  if (FItemSelector) FItemSelector->ItemAppearance().SetColorStyle(Value);
+}
+
+void TExtColorPickerDropDown::SetComponentStyle(TDAZStyle AStyle) {
+  TExtCustomDropDown::SetComponentStyle(AStyle);
+  SetItemAppearanceStyle(&FItemAppearance, AStyle);
+}
+
+void TExtColorPickerDropDown::PaintSelectedColor(TCanvas& Canvas) {
+  const TRect area{1, 1, Width() - DropDownButtonWidth() - 2, Height() - 2};
+  if (OnDrawSelectedColor) {
+    OnDrawSelectedColor(this, Canvas, area);
+    return;
+  }
+  if (FSelectedColor == clNone) return;
+  const TRect box = Bounds(area.Left + 4, area.Top + (Height() - FColorBoxHeight) / 2, FColorBoxWidth, FColorBoxHeight);
+  Canvas.Pen() = TPen{clBlack};
+  Canvas.Brush() = TBrush{FSelectedColor, bsSolid};
+  Canvas.Rectangle(box);
+  if (!FShowText) return;
+  TRect r{box.Right + 4, area.Top, area.Right, area.Bottom};
+  Canvas.Font() = Font();
+  const bool focused = Focused();
+  Canvas.Brush() = TBrush{focused ? clHighlight : Color(), bsSolid};
+  if (focused && !EditorEnabled()) Canvas.Font().Color = clHighlightText;
+  Canvas.FillRect(r);
+  Canvas.DrawText(GetSelectedColorText(), r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+}
+
+void TExtColorPickerDropDown::Dispatch(TMessage& m) {
+  if (m.Msg != WM_KEYDOWN) {
+    TExtCustomDropDown::Dispatch(m);
+    return;
+  }
+  const WORD key = static_cast<WORD>(m.WParam);
+  bool handled = false;
+  if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csList && FItemSelector &&
+      FItemSelector->ItemHot() >= 0) {
+    FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+    handled = true;
+  }
+  if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csDiscrete && FColorSelector &&
+      FColorSelector->ItemHot() >= 0) {
+    FColorSelector->SetItemIndex(FColorSelector->ItemHot());
+    handled = true;
+  }
+  HWND self = Handle();
+  TExtCustomDropDown::Dispatch(m);
+  if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0) return;
+  if (FColorSelectionStyle == csList) HandleListKey(key, handled);
+  if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+    if (key == VK_RETURN) {
+      if (!handled && OnSelect) OnSelect(this);
+      return;
+    }
+    FInternalCall = true;
+    FColorSelector->HandleKey(key, EditorEnabled(), DroppedDown());
+    FInternalCall = false;
+  }
+}
+
+void TExtColorPickerDropDown::HandleListKey(WORD Key, bool Handled) {
+  if (!FItemSelector) return;
+  const int last = FColors.Count() - 1;
+  switch (Key) {
+    case VK_RETURN:
+      if (!Handled && OnSelect) OnSelect(this);
+      return;
+    case VK_PRIOR:
+    case VK_NEXT: {
+      if (FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
+      const int n = FItemSelector->GetVisibleItemCount();
+      if (n <= 0) return;
+      const int at = FItemSelector->ItemIndex();
+      SelectorIndex(Key == VK_PRIOR ? std::max(at - n, 0) : std::min(at + n, last));
+      return;
+    }
+    case VK_END:
+    case VK_HOME:
+      if (DroppedDown()) {
+        FInternalCall = true;
+        Key == VK_END ? FItemSelector->SelectLast() : FItemSelector->SelectFirst();
+        FInternalCall = false;
+      } else if (last >= 0) {
+        SetItemIndex(Key == VK_END ? last : 0);
+      }
+      return;
+    case VK_LEFT:
+    case VK_RIGHT:
+      if (DroppedDown() && !EditorEnabled()) {
+        FInternalCall = true;
+        Key == VK_LEFT ? FItemSelector->SelectPrevious() : FItemSelector->SelectNext();
+        FInternalCall = false;
+      }
+      return;
+    case VK_UP:
+    case VK_DOWN: {
+      if (!DroppedDown()) {
+        if (last < 0) return;
+        if (FItemIndex < 0) SetItemIndex(0);
+        else if (Key == VK_UP && FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+        else if (Key == VK_DOWN && FItemIndex < last) SetItemIndex(FItemIndex + 1);
+        return;
+      }
+      const int at = FItemSelector->ItemIndex();
+      const int to = at < 0 ? 0 : (Key == VK_UP ? at - FColumns : at + FColumns);
+      if (to >= 0 && to <= last) SelectorIndex(to);
+      return;
+    }
+    default:
+      if (GetKeyState(VK_CONTROL) < 0 || Key < 32) return;
+      FCurSearch += static_cast<char>(Key);
+      FInternalCall = true;
+      FItemSelector->LookupItem(FCurSearch);
+      FInternalCall = false;
+      FKeyTimer->SetEnabled(true);
+      return;
+  }
+}
+
+}  // namespace hd

@@ -1,0 +1,146 @@
+// The drop-down that picks a colour: the edit shows a colour box and the colour's text, the
+// popup lists named colours in the item selector.
+#pragma once
+
+#include <string>
+
+#include "grid/editors/dropdown/color_panels.h"
+#include "grid/editors/dropdown/color_selector.h"
+#include "grid/editors/dropdown/imagepicker_dropdown.h"
+#include "grid/editors/dropdown/item_selector.h"
+
+namespace hd {
+
+enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
+
+class TColorItem : public TCollectionItem {
+ public:
+  explicit TColorItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  const char* ClassName() const override { return "TColorItem"; }
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  const std::string& Hint() const { return FHint; }
+  void SetHint(const std::string& Value) { FHint = Value; }
+  bool Enabled() const { return FEnabled; }
+  void Assign(const TPersistent* Source) override;
+
+ private:
+  std::string FCaption;
+  TColor FColor = clNone;
+  bool FEnabled = true;
+  std::string FHint;
+};
+
+class TColorItems : public TCollection {
+ public:
+  explicit TColorItems(TPersistent* Owner) : TCollection(ItemClassOf<TColorItem>()), FMyOwner(Owner) {}
+  const char* ClassName() const override { return "TColorItems"; }
+  TColorItem* Add() { return static_cast<TColorItem*>(TCollection::Add()); }
+  TColorItem* Insert(int Index) { return static_cast<TColorItem*>(TCollection::Insert(Index)); }
+  TColorItem* Items(int Index) const { return static_cast<TColorItem*>(TCollection::Items(Index)); }
+  TNotifyEvent OnChange;
+
+ protected:
+  TPersistent* GetOwner() const override { return FMyOwner; }
+  void Update(TCollectionItem*) override {
+    if (OnChange) OnChange(nullptr);
+  }
+
+ private:
+  TPersistent* FMyOwner;
+};
+
+class TExtColorPickerDropDown : public TExtCustomDropDown {
+ public:
+  explicit TExtColorPickerDropDown(TComponent* AOwner);
+  ~TExtColorPickerDropDown() override;
+  const char* ClassName() const override { return "TExtColorPickerDropDown"; }
+
+  int Columns() const { return FColumns; }
+  void SetColumns(int Value) { FColumns = Value; }
+  TItemLayout Layout() const { return FLayout; }
+  void SetLayout(TItemLayout Value) { FLayout = Value; }
+  TColorItems& Colors() { return FColors; }
+  void SetColors(const TColorItems& Value) { FColors.Assign(&Value); }
+  int ColorBoxWidth() const { return FColorBoxWidth; }
+  void SetColorBoxWidth(int Value) { FColorBoxWidth = Value; }
+  int ColorBoxHeight() const { return FColorBoxHeight; }
+  void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
+  TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
+  // Takes effect at the next drop-down.
+  void SetColorSelectionStyle(TColorSelectionStyle Value) { FColorSelectionStyle = Value; }
+  bool ShowText() const { return FShowText; }
+  void SetShowText(bool Value);
+  TColorValueText ColorValueText() const { return FColorValueText; }
+  void SetColorValueText(TColorValueText Value);
+  TItemAppearance& ItemAppearance() { return FItemAppearance; }
+  void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance.Assign(&Value); }
+
+  int ItemIndex() const { return FItemIndex; }
+  // Past the colours: nothing; any negative value is -1. Fires OnSelect, also unchanged.
+  void SetItemIndex(int Value);
+  TColor SelectedColor() const { return FSelectedColor; }
+  // The first entry of that colour becomes the item index; none keeps it.
+  void SetSelectedColor(TColor Value);
+  std::string SelectedColorText() const { return GetSelectedColorText(); }
+  void AddDefaultColors();
+
+  TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
+  TCustomColorSelector* ColorSelector() const { return FColorSelector; }
+  TExtColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
+  TExtColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
+  // The edit area as the control draws it, onto a canvas of the window's size.
+  void PaintSelectedColor(TCanvas& Canvas);
+
+  TNotifyEvent OnSelect;
+  TOnDrawSelectedItem OnDrawSelectedColor;
+  TSelectorDrawItemEvent OnDrawColor;
+
+  void Dispatch(TMessage& m) override;
+  void SetSelectionColorStyle(TSelectionColorStyle Value) override;
+  void SetComponentStyle(TDAZStyle AStyle) override;
+
+ protected:
+  virtual std::string GetSelectedColorText() const;
+  void CreateDropDownForm() override;
+  void BeforeDropDown() override;
+  void UpdateDropDownSize() override;
+  void DoHideDropDown(bool CancelChanges) override;
+  void SelectNextValue() override;
+  void SelectPreviousValue() override;
+  void DrawFocus() override;
+
+ private:
+  void UpdateItemSelector();
+  void ListItemSelected();
+  void SelectorIndex(int Index);
+  void HandleListKey(WORD Key, bool Handled);
+  void BoxSelected();
+  void CubeSelected();
+  TControl* PanelContent() const;
+
+  TExtCustomItemSelector* FItemSelector = nullptr;
+  TCustomColorSelector* FColorSelector = nullptr;
+  TExtColorCubePanel* FColorCubePanel = nullptr;
+  TExtColorSpectrumPanel* FSpectrumPanel = nullptr;
+  int FColumns = 1;
+  TItemLayout FLayout = ilCaptionRight;
+  TColorItems FColors{this};
+  int FItemIndex = -1;
+  int FColorBoxWidth = 14;
+  int FColorBoxHeight = 14;
+  TColorSelectionStyle FColorSelectionStyle = csList;
+  TColor FSelectedColor = clNone;
+  bool FShowText = true;
+  TItemAppearance FItemAppearance{this};
+  bool FInternalCall = false;
+  TTimer* FKeyTimer = nullptr;
+  std::string FCurSearch;
+  int FOldItemIndex = -1;
+  TColor FOldSelectedColor = clNone;
+  TColorValueText FColorValueText = cvtNone;
+};
+
+}  // namespace hd

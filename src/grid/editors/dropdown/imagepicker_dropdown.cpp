@@ -1,0 +1,365 @@
+#include "grid/editors/dropdown/imagepicker_dropdown.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/files.h"
+#include "platform/image_list.h"
+#include "platform/scroll_bars.h"
+
+namespace hd {
+namespace {
+
+// * and ? without regard to case, as the platform's directory search matches.
+bool MaskMatches(const char* n, const char* m) {
+  for (; *m; ++m, ++n) {
+    if (*m == '*') {
+      for (const char* t = n;; ++t) {
+        if (MaskMatches(t, m + 1)) return true;
+        if (!*t) return false;
+      }
+    }
+    if (!*n) return false;
+    if (*m != '?' && std::tolower(static_cast<unsigned char>(*m)) != std::tolower(static_cast<unsigned char>(*n)))
+      return false;
+  }
+  return !*n;
+}
+
+bool IsRootFolder(const std::string& dir) {
+  const std::string d = ExcludeTrailingPathDelimiter(dir);
+  return d.empty() || d == "/" || (d.size() == 2 && d[1] == ':');
+}
+
+}  // namespace
+
+void TImageItem::SetCaption(const std::string& Value) {
+  if (Value == FCaption) return;
+  FCaption = Value;
+  Changed(false);
+}
+
+void TImageItem::SetImageIndex(int Value) {
+  if (Value == FImageIndex) return;
+  FImageIndex = Value;
+  Changed(false);
+}
+
+void TImageItem::Assign(const TPersistent* Source) {
+  if (auto* s = dynamic_cast<const TImageItem*>(Source)) {
+    SetCaption(s->FCaption);
+    SetImageIndex(s->FImageIndex);
+    SetImage(s->FImage);
+    FEnabled = s->FEnabled;
+    FHint = s->FHint;
+    return;
+  }
+  TCollectionItem::Assign(Source);
+}
+
+TExtImagePickerDropDown::TExtImagePickerDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
+  FItems.OnChange = [](TObject*) {};
+  SetEditorEnabled(false);
+  SetDropDownEnabled(true);
+  FKeyTimer = new TTimer(this);
+  FKeyTimer->SetEnabled(false);
+  FKeyTimer->SetInterval(500);
+  FKeyTimer->OnTimer = [this](TObject*) {
+    FKeyTimer->SetEnabled(false);
+    FCurSearch.clear();
+  };
+  SetCursor(crArrow);
+}
+
+TExtImagePickerDropDown::~TExtImagePickerDropDown() {
+  FKeyTimer->SetEnabled(false);
+  FKeyTimer->OnTimer = nullptr;
+  FItems.OnChange = nullptr;
+}
+
+void TExtImagePickerDropDown::CreateDropDownForm() {
+  TExtCustomDropDown::CreateDropDownForm();
+  if (!FItemSelector) {
+    FItemSelector = new TExtCustomItemSelector(this);
+    FItemSelector->SetParent(FDropDownForm);
+    FItemSelector->SetSelectorType(stImage);
+    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
+  }
+  FItemSelector->SetColor(DropDownColor());
+  FItemSelector->UpdateSelectorPanel();
+  SetDropDownControl(FItemSelector);
+}
+
+void TExtImagePickerDropDown::UpdateItemSelector() {
+  if (!FItemSelector) return;
+  FItemSelector->OnItemSelect = nullptr;
+  FItemSelector->SetColumns(FColumns);
+  FItemSelector->SetImages(Images());
+  FItemSelector->SetItemLayout(FLayout);
+  FItemSelector->SetColor(DropDownColor());
+  FItemSelector->SetItemAppearance(FItemAppearance);
+  FItemSelector->Items().Clear();
+  for (int i = 0; i < FItems.Count(); ++i) {
+    const TImageItem* src = FItems.Items(i);
+    TSelectorItem* it = FItemSelector->Items().Add();
+    it->SetCaption(src->Caption());
+    it->SetImage(src->Image());
+    it->SetImageIndex(src->ImageIndex());
+    it->SetHint(src->Hint());
+  }
+  FItemSelector->UpdateSelectorPanel();
+  FItemSelector->SetItemIndex(FItemIndex);
+  FItemSelector->OnItemSelect = [this](TObject*) { ItemSelected(); };
+  FItemSelector->SetShowHint(ShowHint());
+}
+
+void TExtImagePickerDropDown::BeforeDropDown() {
+  TExtCustomDropDown::BeforeDropDown();
+  UpdateItemSelector();
+  if (FItemSelector) {
+    if (OnDrawItem)
+      FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) {
+        OnDrawItem(this, Canvas, R, Index);
+      };
+    else
+      FItemSelector->OnDrawItem = nullptr;
+  }
+  FOldItemIndex = FItemIndex;
+}
+
+void TExtImagePickerDropDown::UpdateDropDownSize() {
+  if (!FItemSelector) {
+    TExtCustomDropDown::UpdateDropDownSize();
+    return;
+  }
+  FItemSelector->SetAlign(alNone);
+  int w = 0, h = 0;
+  FItemSelector->GetPanelSize(w, h);
+  if (DropDownWidth() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), w, FItemSelector->Height());
+  if (DropDownHeight() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), FItemSelector->Width(), h);
+  TExtCustomDropDown::UpdateDropDownSize();
+  if (FDropDownForm && FItemSelector->VertScrollBar().IsScrollBarVisible())
+    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
+                             FDropDownForm->Width() + GetSystemMetrics(SM_CXVSCROLL), FDropDownForm->Height());
+}
+
+void TExtImagePickerDropDown::DoHideDropDown(bool CancelChanges) {
+  // Hiding deactivates the popup, which asks for a cancelling hide again while this one runs:
+  // only the hide that closed the popup may restore, or a choice would be undone.
+  const bool wasDown = DroppedDown();
+  TExtCustomDropDown::DoHideDropDown(CancelChanges);
+  if (CancelChanges && FItemSelector && wasDown && !DroppedDown()) SetItemIndex(FOldItemIndex);
+}
+
+void TExtImagePickerDropDown::ItemSelected() {
+  if (!FItemSelector) return;
+  SetItemIndex(FItemSelector->ItemIndex());
+  if (!FInternalCall) DoHideDropDown(false);
+}
+
+void TExtImagePickerDropDown::SetItemIndex(int Value) {
+  if (Value == FItemIndex || Value >= FItems.Count()) return;
+  FItemIndex = Value;
+  Invalidate();
+  Change();
+  if (OnSelect) OnSelect(this);
+}
+
+int TExtImagePickerDropDown::ImageIndex() const {
+  if (FItemIndex < 0 || FItemIndex >= FItems.Count()) return -1;
+  return FItems.Items(FItemIndex)->ImageIndex();
+}
+
+void TExtImagePickerDropDown::SetImageIndex(int Value) {
+  for (int i = 0; i < FItems.Count(); ++i)
+    if (FItems.Items(i)->ImageIndex() == Value) {
+      SetItemIndex(i);
+      return;
+    }
+  SetItemIndex(-1);
+}
+
+void TExtImagePickerDropDown::SelectFirst() {
+  if (FItems.Count() > 0) SetItemIndex(0);
+}
+
+void TExtImagePickerDropDown::SelectLast() {
+  if (FItems.Count() > 0) SetItemIndex(FItems.Count() - 1);
+}
+
+void TExtImagePickerDropDown::SelectNext() {
+  if (FItemIndex < 0) SelectFirst();
+  else if (FItemIndex < FItems.Count() - 1) SetItemIndex(FItemIndex + 1);
+}
+
+void TExtImagePickerDropDown::SelectPrevious() {
+  if (FItemIndex < 0) SelectFirst();
+  else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+}
+
+void TExtImagePickerDropDown::AddImagesFromImageList() {
+  TImageList* list = Images();
+  if (!list) return;
+  for (int i = 0; i < list->Count(); ++i) FItems.Add()->SetImageIndex(i);
+}
+
+void TExtImagePickerDropDown::AddImagesFromFolder(const std::string& AFolder, bool SetImageCaption) {
+  const std::string folder = ExtractFilePath(AFolder);
+  const std::string pattern = ExtractFileName(AFolder);
+  std::vector<std::string> names;
+  if (!IsRootFolder(folder) && DirectoryExists(folder.empty() ? "." : folder)) {
+    names.push_back(".");
+    names.push_back("..");
+  }
+  for (const auto& e : ListFolder(folder.empty() ? "." : folder)) names.push_back(e.Name);
+  for (const auto& name : names) {
+    if (!MaskMatches(name.c_str(), pattern.c_str())) continue;
+    TImageItem* item = FItems.Add();
+    try {
+      item->Image().LoadFromFile(folder + name);
+      if (SetImageCaption) item->SetCaption(name);
+    } catch (const std::exception&) {
+      item->Image() = TPicture();
+    }
+  }
+}
+
+void TExtImagePickerDropDown::SelectorIndex(int Index) {
+  FInternalCall = true;
+  FItemSelector->SetItemIndex(Index);
+  FInternalCall = false;
+  FItemSelector->ScrollItemInView(Index);
+}
+
+void TExtImagePickerDropDown::SelectNextValue() {
+  TExtCustomDropDown::SelectNextValue();
+  if (!Enabled() || ReadOnly() || !FItemSelector) return;
+  if (DroppedDown()) {
+    FItemSelector->HotNext();
+  } else {
+    UpdateItemSelector();
+    FInternalCall = true;
+    FItemSelector->SelectNext();
+    FInternalCall = false;
+  }
+}
+
+void TExtImagePickerDropDown::SelectPreviousValue() {
+  TExtCustomDropDown::SelectPreviousValue();
+  if (!Enabled() || ReadOnly() || !FItemSelector) return;
+  if (DroppedDown()) {
+    FItemSelector->HotPrevious();
+  } else {
+    UpdateItemSelector();
+    FInternalCall = true;
+    FItemSelector->SelectPrevious();
+    FInternalCall = false;
+  }
+}
+
+void TExtImagePickerDropDown::DrawFocus() {
+  TExtCustomDropDown::DrawFocus();
+  Invalidate();
+}
+
+void TExtImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
+  TExtCustomDropDown::SetSelectionColorStyle(Value);
+  if (FItemSelector) FItemSelector->ItemAppearance().SetColorStyle(Value);
+}
+
+void TExtImagePickerDropDown::SetComponentStyle(TDAZStyle AStyle) {
+  TExtCustomDropDown::SetComponentStyle(AStyle);
+  SetItemAppearanceStyle(&FItemAppearance, AStyle);
+}
+
+void TExtImagePickerDropDown::PaintSelectedImage(TCanvas& Canvas) {
+  const TRect R = GetEditRect();
+  if (OnDrawSelectedImage) {
+    OnDrawSelectedImage(this, Canvas, R);
+    return;
+  }
+  if (FItemIndex < 0 || FItemIndex >= FItems.Count()) return;
+  const TImageItem* item = FItems.Items(FItemIndex);
+  if (!item->Image().Empty()) {
+    const TBitmap& b = item->Image().Bitmap();
+    Canvas.Draw(R.Left + (R.Width() - b.Width()) / 2, R.Top + (R.Height() - b.Height()) / 2, b);
+  } else if (Images() && item->ImageIndex() >= 0) {
+    Images()->Draw(Canvas, R.Left + (R.Width() - Images()->Width()) / 2,
+                   R.Top + (R.Height() - Images()->Height()) / 2, item->ImageIndex(), true);
+  }
+}
+
+void TExtImagePickerDropDown::Dispatch(TMessage& m) {
+  if (m.Msg != WM_KEYDOWN) {
+    TExtCustomDropDown::Dispatch(m);
+    return;
+  }
+  const WORD key = static_cast<WORD>(m.WParam);
+  bool handled = false;
+  if (Enabled() && DroppedDown() && key == VK_RETURN && FItemSelector && FItemSelector->ItemHot() >= 0) {
+    FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+    handled = true;
+  }
+  HWND self = Handle();
+  TExtCustomDropDown::Dispatch(m);
+  if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0) return;
+  HandleKey(key, handled);
+}
+
+void TExtImagePickerDropDown::HandleKey(WORD Key, bool Handled) {
+  if (!FItemSelector) return;
+  const int last = FItems.Count() - 1;
+  switch (Key) {
+    case VK_RETURN:
+      if (!Handled && OnSelect) OnSelect(this);
+      return;
+    case VK_PRIOR:
+    case VK_NEXT: {
+      if (FItemSelector->Items().Count() != FItems.Count()) UpdateItemSelector();
+      const int n = FItemSelector->GetVisibleItemCount();
+      if (n < 1) return;
+      const int at = FItemSelector->ItemIndex();
+      SelectorIndex(Key == VK_PRIOR ? std::max(at - n, 0) : std::min(at + n, last));
+      return;
+    }
+    case VK_END:
+    case VK_HOME:
+      if (DroppedDown()) {
+        FInternalCall = true;
+        Key == VK_END ? FItemSelector->SelectLast() : FItemSelector->SelectFirst();
+        FInternalCall = false;
+      } else {
+        Key == VK_END ? SelectLast() : SelectFirst();
+      }
+      return;
+    case VK_LEFT:
+    case VK_RIGHT:
+      if (DroppedDown() && !EditorEnabled()) {
+        FInternalCall = true;
+        Key == VK_LEFT ? FItemSelector->SelectPrevious() : FItemSelector->SelectNext();
+        FInternalCall = false;
+      }
+      return;
+    case VK_UP:
+    case VK_DOWN: {
+      if (!DroppedDown()) {
+        Key == VK_UP ? SelectPrevious() : SelectNext();
+        return;
+      }
+      const int at = FItemSelector->ItemIndex();
+      const int to = at < 0 ? 0 : (Key == VK_UP ? at - FColumns : at + FColumns);
+      if (to >= 0 && to <= last) SelectorIndex(to);
+      return;
+    }
+    default:
+      if (GetKeyState(VK_CONTROL) < 0 || Key < 32) return;
+      FCurSearch += static_cast<char>(Key);
+      FInternalCall = true;
+      FItemSelector->LookupItem(FCurSearch);
+      FInternalCall = false;
+      FKeyTimer->SetEnabled(true);
+      return;
+  }
+}
+
+}  // namespace hd

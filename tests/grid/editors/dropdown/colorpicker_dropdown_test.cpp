@@ -1,0 +1,192 @@
+// The colour picker through its real edit: the default colours, SelectedColor and ItemIndex
+// both ways with the events they fire, the colour text, the edit area, and the list popup's
+// keys, choosing and Escape.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grid/editors/dropdown/colorpicker_dropdown.h"
+#include "grid/editors/dropdown/dropdown_fixture.h"
+#include "platform/bitmap.h"
+#include "platform/bitmap_resources.h"
+#include "platform/forms.h"
+#include "platform/raster_canvas.h"
+
+namespace hd {
+namespace {
+
+class ColorPickerTest : public test::DropDownFixture<TExtColorPickerDropDown> {
+ protected:
+  void SetUp() override {
+    ShowForm([this] { drop->OnSelect = [this](TObject*) { selects.push_back(drop->ItemIndex()); }; });
+  }
+  bool Down() { return drop->DropDownForm() && drop->DropDownForm()->Visible(); }
+  std::vector<int> selects;
+};
+
+TEST_F(ColorPickerTest, SelectedColorFindsItsEntryAndTheTextFollowsTheStyle) {
+  EXPECT_EQ(drop->Colors().Count(), 0);
+  EXPECT_EQ(drop->DropDownHeight(), 200);
+  EXPECT_EQ(drop->SelectedColorText(), "");
+  drop->AddDefaultColors();
+  ASSERT_EQ(drop->Colors().Count(), 16);
+  drop->SetSelectedColor(0x008000);
+  EXPECT_EQ(drop->ItemIndex(), 2);
+  EXPECT_EQ(drop->SelectedColorText(), "Green");
+  EXPECT_EQ(selects, (std::vector<int>{2}));
+  // A colour outside the list keeps the index, so the caption stays next to the new colour.
+  drop->SetSelectedColor(0x663300);
+  EXPECT_EQ(drop->ItemIndex(), 2);
+  EXPECT_EQ(drop->SelectedColorText(), "Green");
+  drop->SetItemIndex(-5);
+  EXPECT_EQ(drop->ItemIndex(), -1);
+  EXPECT_EQ(drop->SelectedColor(), 0x663300);
+  drop->SetColorValueText(cvtHTML);
+  EXPECT_EQ(drop->SelectedColorText(), "#003366");
+  drop->SetColorValueText(cvtRGB);
+  EXPECT_EQ(drop->SelectedColorText(), "Red:0,Green:51,Blue:102");
+  drop->SetItemIndex(16);  // past the colours
+  EXPECT_EQ(drop->ItemIndex(), -1);
+  selects.clear();
+  drop->SetItemIndex(-1);
+  EXPECT_EQ(selects, (std::vector<int>{-1})) << "fires also when unchanged";
+}
+
+TEST_F(ColorPickerTest, EditAreaShowsTheColourBoxAndText) {
+  drop->AddDefaultColors();
+  drop->SetSelectedColor(0x0000FF);
+  TBitmap shot;
+  shot.SetPixelFormat(pf24bit);
+  shot.SetSize(drop->Width(), drop->Height());
+  TRasterCanvas c(shot);
+  c.Brush() = TBrush{clWhite, bsSolid};
+  c.FillRect(Rect(0, 0, shot.Width(), shot.Height()));
+  drop->PaintSelectedColor(c);
+  const int top = 1 + (drop->Height() - 14) / 2;
+  EXPECT_EQ(c.Pixel(5, top), 0x000000) << "black outline";
+  EXPECT_EQ(c.Pixel(5 + 7, top + 7), 0x0000FF);
+  TRect got{};
+  drop->OnDrawSelectedColor = [&](TObject*, TCanvas&, TRect r) { got = r; };
+  drop->PaintSelectedColor(c);
+  EXPECT_EQ(got, Rect(1, 1, drop->Width() - drop->DropDownButtonWidth() - 2, drop->Height() - 2));
+}
+
+TEST_F(ColorPickerTest, ListKeysChooseAndEscapeRestores) {
+  drop->AddDefaultColors();
+  kit.Press(VK_DOWN);
+  EXPECT_EQ(drop->ItemIndex(), 0) << "closed: from none to the first";
+  kit.Press(VK_END);
+  EXPECT_EQ(drop->ItemIndex(), 15);
+  kit.Press(VK_DOWN);
+  EXPECT_EQ(drop->ItemIndex(), 15);
+  kit.Press(VK_HOME);
+  kit.Press(VK_UP);
+  EXPECT_EQ(drop->ItemIndex(), 0);
+  EXPECT_FALSE(Down());
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  kit.Press(VK_DOWN);
+  kit.Press(VK_DOWN);
+  EXPECT_EQ(drop->ItemIndex(), 2);
+  EXPECT_TRUE(Down());
+  kit.Press(VK_ESCAPE);
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(drop->ItemIndex(), 0);
+  EXPECT_EQ(drop->SelectedColor(), 0x000000);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  drop->ItemSelector()->SetItemIndex(9);  // a click on "Red"
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(drop->SelectedColor(), 0x0000FF);
+  EXPECT_EQ(drop->SelectedColorText(), "Red");
+}
+
+TEST_F(ColorPickerTest, ColourBoxesChooseByKeyAndClickAndEscapeRestores) {
+  drop->AddDefaultColors();
+  drop->SetColorSelectionStyle(csDiscrete);
+  drop->SetSelectedColor(0x000000);  // box 1 of the discrete colours, entry 0 of the list
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TCustomColorSelector* boxes = drop->ColorSelector();
+  ASSERT_NE(boxes, nullptr);
+  EXPECT_EQ(boxes->ItemIndex(), 1);
+  EXPECT_EQ(drop->DropDownForm()->Width(), 165 + 2 * drop->DropDownBorderWidth());
+  EXPECT_EQ(drop->DropDownForm()->Height(), 84 + 2 * drop->DropDownBorderWidth());
+  kit.Press(VK_DOWN);
+  EXPECT_EQ(boxes->ItemIndex(), 11);
+  EXPECT_TRUE(Down());
+  kit.Press(VK_ESCAPE);
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(boxes->SelectedColor(), 0x000000);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  selects.clear();
+  boxes->SetItemIndex(0);  // a click on white, which the list holds too
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(drop->SelectedColor(), 0xFFFFFF);
+  EXPECT_EQ(drop->ItemIndex(), -1);
+  EXPECT_EQ(selects, (std::vector<int>{15, -1})) << "once for the matching entry, once for -1";
+  // The box panel refuses indexes outside its boxes.
+  boxes->SetItemIndex(60);
+  boxes->SetItemIndex(-2);
+  EXPECT_EQ(boxes->ItemIndex(), 0);
+}
+
+TEST_F(ColorPickerTest, HoneycombClickChoosesACellAndBetweenCellsNothing) {
+  drop->SetColorSelectionStyle(csColorCube);
+  drop->SetColorValueText(cvtHTML);
+  drop->SetSelectedColor(0xFFFFFF);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TExtColorCubePanel* cube = drop->ColorCubePanel();
+  ASSERT_NE(cube, nullptr);
+  EXPECT_EQ(cube->SelectedIndex(), 64);
+  EXPECT_EQ(cube->Width(), 182);
+  EXPECT_EQ(drop->DropDownForm()->Height(), 160 + 2 * drop->DropDownBorderWidth());
+  kit.Click(cube, 55, 27);  // farther than 6 pixels from every centre
+  kit.Process();
+  EXPECT_TRUE(Down());
+  EXPECT_EQ(drop->SelectedColor(), 0xFFFFFF);
+  kit.MoveMouse(cube, 55, 20);
+  EXPECT_EQ(cube->Hint(), "Red: 0,  Green: 51,  Blue: 102");
+  kit.Click(cube, 55, 20);
+  kit.Process();
+  EXPECT_FALSE(Down());
+  EXPECT_EQ(drop->SelectedColor(), 0x663300);
+  EXPECT_EQ(drop->ItemIndex(), -1);
+  EXPECT_EQ(drop->SelectedColorText(), "#003366");
+}
+
+TEST_F(ColorPickerTest, SpectrumPicksThePixelUnderTheMouse) {
+  drop->SetColorSelectionStyle(csSpectrum);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TExtColorSpectrumPanel* spectrum = drop->SpectrumPanel();
+  ASSERT_NE(spectrum, nullptr);
+  EXPECT_EQ(spectrum->Width(), 150);
+  EXPECT_EQ(spectrum->Height(), 174);
+  EXPECT_EQ(spectrum->ImageRect(), Bounds(11, 10, 128, 128));
+  EXPECT_NE(Screen().Cursors(54), HCURSOR{0});
+  const TBitmap picture = BitmapResource("DAZ_SPECTRUM");
+  ASSERT_EQ(picture.Width(), 128);
+  kit.MoveMouse(spectrum, 11 + 5, 10 + 3);
+  const TColor under = spectrum->HotColor();
+  EXPECT_NE(under, clNone);
+  kit.Click(spectrum, 11 + 5, 10 + 3);
+  kit.Process();
+  EXPECT_EQ(drop->SelectedColor(), under);
+}
+
+}  // namespace
+}  // namespace hd
