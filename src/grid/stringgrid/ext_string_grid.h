@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/foundation/base_grid.h"
 #include "grid/foundation/grid_types.h"
@@ -64,6 +65,7 @@ class TSortSettings;
 class TGridDataHost;
 class TDataEngine;
 class TGridSorter;
+class TRowNodes;
 class TSyncGrid;
 struct TExtStringGridPrivate;
 struct TKeyDownContext;
@@ -417,6 +419,46 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Cell comparisons so far; 1 or -1 by the direction of the last sort (0 before any).
   int Compares() const;
   int SortDir() const;
+  // Sorting the rows inside the deepest expanded nodes, each node by itself.
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
+  // Milliseconds the last sort started by a header click took.
+  unsigned SortTime() const;
+
+  // --- Row nodes (row_nodes.cpp). AddNode, RemoveNode, ExpandNode, ContractNode,
+  // InsertNormalRow, InsertChildRow and RemoveChildRow take real rows; the rest display rows.
+  void AddNode(int ARow, int Span);
+  void RemoveNode(int ARow);
+  void RemoveAllNodes();
+  void AddSummary(int ARow);
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  void ExpandNode(int ARow);
+  void ContractNode(int ARow);
+  void ExpandAll();
+  void ContractAll();
+  int GetParentRow(int ARow);
+  int GetNodeSpanType(int ARow);
+  void InsertNormalRow(int ARow);
+  void RemoveNormalRow(int ARow);
+  void InsertChildRow(int ARow, int InsertAt);
+  void RemoveChildRow(int ARow);
+  // Pixel column X of the row lies on its node glyph (always with PreciseNodeClick off).
+  bool IsNodeGlyphHit(int ARow, int X);
+  // Expand cells: a button switching the row between a collapsed and an expanded height.
+  bool HasExpand(int ACol, int ARow);
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  void RemoveExpand(int ACol, int ARow);
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  int GetExpandHeight(int ACol, int ARow, bool Expanded);
+  virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
   // Runs of equal neighbouring texts become merged cells.
   void MergeColumnCells(int ColIndex, bool MainMerge);
   void MergeRowCells(int RowIndex, bool MainMerge);
@@ -1311,6 +1353,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridFormatEvent OnGetFormat;
   TCustomCompareEvent OnCustomCompare;
   TRawCompareEvent OnRawCompare;
+  // Row nodes, expand cells and header-click sorting.
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeClickEvent OnExpandNode;
+  TNodeClickEvent OnContractNode;
+  TExpandClickEvent OnExpandClick;
+  TCanSortEvent OnCanSort;
+  TClickSortEvent OnClickSort;
   TGetEditorTypeEvent OnGetEditorType;
   TIsFixedCellEvent OnIsFixedCell;
   TIsPasswordCellEvent OnIsPasswordCell;
@@ -1892,12 +1942,17 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // A store row's cells (and height) into a new hidden-row item at Position (-1 appends),
   // and an item's cells and height back into a store row; the objects change hands only.
   TGridItem* TakeRowIntoItem(int ARow, int Idx, int Position, bool Height);
+  // Display rows hidden in one step, their items marked with Level and holding the rows'
+  // real indexes (RealIdx) or their display ones.
+  void HideRowsAtOnce(std::vector<int> Rows, int Level, bool RealIdx);
   void PutItemIntoRow(TGridItem& Item, int ARow);
   // The data operations' view of the grid (grid_data_host.cpp), and the sort engine on it.
   class TDataHost;
   TGridDataHost& DataHost();
   std::unique_ptr<TDataEngine>& SortEngineSlot();
   TGridSorter& Sorter();
+  std::unique_ptr<TDataEngine>& NodeEngineSlot();
+  TRowNodes& Nodes();
 };
 
 }  // namespace hd

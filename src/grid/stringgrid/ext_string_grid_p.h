@@ -236,6 +236,7 @@ struct TExtStringGridPrivate {
   // What the data operations see of the grid, and the sort engine made on it when first used.
   std::unique_ptr<TGridDataHost> DataHost;
   std::unique_ptr<TDataEngine> Sorter;
+  std::unique_ptr<TDataEngine> Nodes;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;

@@ -17,6 +17,8 @@ TGridSorter& TExtStringGrid::Sorter() {
 void TExtStringGrid::QSort() { Sorter().QSort(); }
 void TExtStringGrid::QSortIndexed() { Sorter().QSortIndexed(); }
 void TExtStringGrid::QUnSort() { Sorter().QUnSort(); }
+void TExtStringGrid::QSortGroup() { Sorter().QSortGroup(); }
+void TExtStringGrid::QSortGroupIndexed() { Sorter().QSortGroupIndexed(); }
 void TExtStringGrid::QuickSort(int Col, int Left, int Right) { Sorter().QuickSort(Col, Left, Right); }
 void TExtStringGrid::QuickSortIndexed(int Left, int Right) { Sorter().QuickSortIndexed(Left, Right); }
 void TExtStringGrid::InitSortXRef() { Sorter().InitSortXRef(); }

@@ -1,5 +1,6 @@
 #include "grid/dataops/sort/grid_sorter.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -224,6 +225,63 @@ void TGridSorter::QuickSort(int Col, int Left, int Right) {
 void TGridSorter::QuickSortIndexed(int Left, int Right) {
   if (Left >= Right || FHost.SortIndexes().Count() == 0) return;
   RunRange([&](int, int) { QuickSortIndexedRange(Left, Right); });
+}
+
+void TGridSorter::QSortGroup() { DoQSortGroup(false); }
+void TGridSorter::QSortGroupIndexed() { DoQSortGroup(true); }
+
+void TGridSorter::DoQSortGroup(bool Indexed) {
+  if (FHost.RowCount() != FHost.SortRowXRef().Count()) InitSortXRef();
+  const TSortSettings& s = FHost.SortSettings();
+  TColumnZeroAside column0(FHost, s.NormalCellsOnly() && FHost.FixedCols() > 0);
+  int top = FHost.TopRow();
+  int footers = FHost.FixedFooters();
+  FHost.BeginUpdate();
+  auto finish = [&] {
+    column0.Restore();
+    if (FHost.KeepScrollOnSort()) FHost.SetTopRow(top);
+    FHost.EndUpdate();
+  };
+  auto node = [&](int r) -> TCellGraphic* {
+    TCellGraphic* g = FHost.CellGraphic(0, r);
+    return g && g->CellType() == ctNode ? g : nullptr;
+  };
+  try {
+    TSortShape shape(FHost, true);
+    try {
+      int oldRow = FHost.Row();
+      FHost.SortRow() = oldRow;
+      bool moveRow = FHost.MoveRowOnSort();
+      if (moveRow) FHost.SetRow(shape.Rows() - 1);
+      int last = shape.Rows() - footers - 1;
+      int deepest = -1;
+      for (int r = FHost.FixedRows(); r <= last; ++r)
+        if (node(r)) deepest = std::max(deepest, FHost.RowLevel(r));
+      int col = s.Column();
+      bool canSort = Indexed ? FHost.SortIndexes().Count() > 0 : col >= 0 && col < FHost.ColCount();
+      // Only the rows inside the deepest open nodes move, each node by itself.
+      for (int r = FHost.FixedRows(); canSort && r <= last; ++r) {
+        TCellGraphic* n = node(r);
+        if (!n || n->CellBoolean() || FHost.RowLevel(r) != deepest || n->CellIndex() < 3) continue;
+        int right = std::min(r + n->CellIndex() - 1, last);
+        if (right <= r + 1) continue;
+        if (Indexed)
+          QuickSortIndexedRange(r + 1, right);
+        else
+          QuickSortRange(col, r + 1, right);
+      }
+      FHost.ClearRowsDetached(shape.Rows(), kScratchRows);
+      FHost.SetRow(moveRow ? FHost.SortRow() : oldRow);
+      shape.Restore();
+    } catch (...) {
+      shape.Restore();
+      throw;
+    }
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
 }
 
 void TGridSorter::UnSortRange(std::vector<int>& Keys, int L, int R) {

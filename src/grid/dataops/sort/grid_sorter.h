@@ -28,6 +28,10 @@ class TGridSorter : public TDataEngine {
   // Rows Left to Right only: no cross-reference set-up and no update lock.
   void QuickSort(int Col, int Left, int Right);
   void QuickSortIndexed(int Left, int Right);
+  // In a grid with nodes: the rows inside each of the deepest expanded nodes, by
+  // SortSettings.Column or by the sort index list.
+  void QSortGroup();
+  void QSortGroupIndexed();
   // Back to the order at the last InitSortXRef.
   void QUnSort();
   void InitSortXRef();
@@ -46,6 +50,7 @@ class TGridSorter : public TDataEngine {
   void QuickSortRange(int ACol, int L, int R);
   void QuickSortIndexedRange(int L, int R);
   void CopyPivot(int FromRow, int Pivot);
+  void DoQSortGroup(bool Indexed);
   void UnSortRange(std::vector<int>& Keys, int L, int R);
 
   TGridDataHost& FHost;
