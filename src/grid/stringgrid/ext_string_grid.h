@@ -1698,6 +1698,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void PickRadioItem(int ACol, int ARow, int DX, int DY);
   bool RatingPress(int ACol, int ARow, int X);
   bool CellButtonPress(int ACol, int ARow, int X, int Y);
+  // Column 0 of a grid with nodes: a node glyph expands or contracts (all of them from a
+  // header row), and a press beside it moves no focus; true when the press ends there.
+  bool NodePress(int ACol, int ARow, int X, int Y, TShiftState Shift);
+  // The release over cell (ACol, ARow) that sorts when it ends a click on the sort row
+  // (header_click.cpp); Moved: the release ended a sizing or a column move.
+  void HeaderClickSort(int ACol, int ARow, int X, int Y, TShiftState Shift, bool Moved);
+  // The sort state steps of a header click on real column RC, and the sort they ask for.
+  void SortByHeaderClick(int RC, bool IndexKeyHeld);
   // A fixed cell drawn as a button goes down at the press and up at the release.
   void PushFixedCell(int ACol, int ARow);
   // A check box or radio button record in a cell of the store, placed before the text;

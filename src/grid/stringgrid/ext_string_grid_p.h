@@ -317,6 +317,10 @@ struct TExtStringGridPrivate {
   int OldSelectedRow = -1;
   int ClickedCol = -1;
   int ClickedRow = -1;
+  // Where the left button went down, and the column moves made so far (a release that
+  // ends a move sorts nothing).
+  TPoint PressPoint{-1, -1};
+  int ColumnMoves = 0;
   int OldSize = -1;
   // The cell whose button (or fixed cell drawn as a button) is held down.
   TGridCoord PushedCellButton{-1, -1};

@@ -405,7 +405,8 @@ void TExtStringGrid::DrawCellButton(TCanvas& ACanvas, TCellPaint& P, TRect G) {
   if (state == fdsDown) OffsetRect(G, 1, 1);
   if (type == ctExpand) {
     ACanvas.Pen() = TPen{clBlack, 1};
-    bool down = cg.CellBoolean();
+    // The arrow shows the expanded state; the pushed look is the face's.
+    bool down = cg.CellVar() != 0;
     int x = R.Right, y = R.Top;
     if (!down)
       ACanvas.Polyline({{x - 10, y + 5}, {x - 7, y + 8}, {x - 3, y + 4}});

@@ -52,6 +52,53 @@ bool TExtStringGrid::IsNodeGlyphHit(int ARow, int X) {
   return TRowNodes::GlyphHit(props ? props->NodeLevel() : 0, X, place);
 }
 
+bool TExtStringGrid::NodePress(int ACol, int ARow, int X, int Y, TShiftState Shift) {
+  if (ACol != 0 || !HasNodes()) return false;
+  TMouseActions& ma = MouseActions();
+  const bool glyph = IsNode(ARow) && IsNodeGlyphHit(ARow, X);
+  if (ARow < FixedRows()) {
+    if (glyph && ma.NodeAllExpandContract()) {
+      bool contracted = GetNodeState(ARow);
+      if (contracted)
+        ExpandAll();
+      else
+        ContractAll();
+      GetCellGraphic(0, ARow)->SetCellBoolean(!contracted);
+    }
+    return false;
+  }
+  auto clicked = [&] {
+    if (OnMouseDown) OnMouseDown(this, mbLeft, Shift, X, Y);
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+  };
+  if (glyph) {
+    clicked();
+    int real = RealRowIndex(ARow);
+    bool allow = true;
+    if (GetNodeState(ARow)) {
+      if (OnBeforeExpandNode) OnBeforeExpandNode(this, ARow, real, allow);
+      if (allow) {
+        ExpandNode(real);
+        if (OnExpandNode) OnExpandNode(this, ARow, real);
+      }
+    } else {
+      if (OnBeforeContractNode) OnBeforeContractNode(this, ARow, real, allow);
+      if (allow) {
+        ContractNode(real);
+        if (OnContractNode) OnContractNode(this, ARow, real);
+      }
+    }
+    if (ma.MoveRowOnNodeClick() && ARow < RowCount()) SetRow(ARow);
+    return true;
+  }
+  // Beside the glyph, column 0 of a node grid takes no focus.
+  if (!Options().Contains(goRowSelect) && !Options().Contains(goRowSizing)) {
+    clicked();
+    return true;
+  }
+  return false;
+}
+
 bool TExtStringGrid::HasExpand(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctExpand}); }
 
 void TExtStringGrid::AddExpand(int ACol, int ARow, int ExpandedHeight) {

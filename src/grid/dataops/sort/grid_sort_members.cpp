@@ -24,7 +24,9 @@ void TExtStringGrid::QuickSortIndexed(int Left, int Right) { Sorter().QuickSortI
 void TExtStringGrid::InitSortXRef() { Sorter().InitSortXRef(); }
 bool TExtStringGrid::SortLine(int Col, int ARow1, int ARow2) { return Sorter().SortLine(Col, ARow1, ARow2); }
 int TExtStringGrid::Compares() const { return const_cast<TExtStringGrid*>(this)->Sorter().Compares(); }
+unsigned TExtStringGrid::SortTime() const { return const_cast<TExtStringGrid*>(this)->Sorter().SortTime(); }
 int TExtStringGrid::SortDir() const { return const_cast<TExtStringGrid*>(this)->Sorter().SortDir(); }
+void TExtStringGrid::SortByHeaderClick(int RC, bool IndexKeyHeld) { Sorter().ClickSort(RC, IndexKeyHeld); }
 void TExtStringGrid::LoadSortSettings(const std::string& Value) { Sorter().LoadSettingsText(Value); }
 
 void TExtStringGrid::Sort(int Column, TSortDirection Direction) {

@@ -6,6 +6,7 @@
 
 #include "platform/exceptions.h"
 #include "platform/sysutils.h"
+#include "platform/timers.h"
 
 namespace hd {
 namespace {
@@ -349,6 +350,7 @@ bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
 void TGridSorter::ClickSort(int ACol, bool IndexKeyHeld) {
   TSortSettings& s = FHost.SortSettings();
   if (FHost.RowCount() != FHost.SortRowXRef().Count()) InitSortXRef();
+  const bool nodes = FHost.NumNodes() > 0;
   bool initAscending = s.InitSortDirection() == sdAscending;
   if (s.IndexShow()) {
     TSortIndexList& list = FHost.SortIndexes();
@@ -363,8 +365,13 @@ void TGridSorter::ClickSort(int ACol, bool IndexKeyHeld) {
       list.Clear();
       list.AddIndex(ACol, initAscending);
     }
-    QSortIndexed();
+    std::uint32_t start = GetTickCount();
+    if (nodes)
+      QSortGroupIndexed();
+    else
+      QSortIndexed();
     s.SetColumn(list.Count() > 0 ? list.SortColumns(0) : -1);
+    FSortTime = GetTickCount() - start;
     return;
   }
   bool undo = false;
@@ -375,12 +382,16 @@ void TGridSorter::ClickSort(int ACol, bool IndexKeyHeld) {
     s.SetDirection(s.InitSortDirection());
     s.SetColumn(ACol);
   }
-  if (undo) {
+  std::uint32_t start = GetTickCount();
+  if (nodes) {
+    QSortGroup();
+  } else if (undo) {
     QUnSort();
     s.SetColumn(-1);
   } else {
     QSort();
   }
+  FSortTime = GetTickCount() - start;
 }
 
 void TGridSorter::LoadSettingsText(const std::string& Value) {

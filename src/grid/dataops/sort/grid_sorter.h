@@ -40,6 +40,8 @@ class TGridSorter : public TDataEngine {
   // What a click on the header of real column ACol does to the sort state and the rows;
   // IndexKeyHeld: the key that adds a column to the sort over several columns was down.
   void ClickSort(int ACol, bool IndexKeyHeld);
+  // Milliseconds the last ClickSort took.
+  unsigned SortTime() const { return FSortTime; }
   // Applies a settings text ("u4", "d2", "i;u3;d1") and sorts by it.
   void LoadSettingsText(const std::string& Value);
 
@@ -55,6 +57,7 @@ class TGridSorter : public TDataEngine {
 
   TGridDataHost& FHost;
   TRowComparer FCompare;
+  unsigned FSortTime = 0;
 };
 
 }  // namespace hd
