@@ -6,6 +6,7 @@
 
 #include "grid/foundation/input_settings.h"
 #include "grid/stringgrid/grid_items.h"
+#include "grid/stringgrid/grid_panels.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/grids/cell_store.h"
 
@@ -160,6 +161,13 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void HideEditor() override { G.HideInplaceEdit(); }
   void SetForceSelection(bool Value) override { G.FP->ForceSel = Value; }
   void CalcFooter(int) override { G.UpdateFooter(); }
+
+  bool FooterVisible() const override { return G.FP->FloatingFooter->Visible(); }
+  void SetFooterVisible(bool Value) override { G.FP->FloatingFooter->SetVisible(Value); }
+  void SetFixedFooters(int Value) override { G.SetFixedFooters(Value); }
+  void RepaintFooter() override {
+    if (G.FP->FloatingFooter->Visible() && G.FP->FooterPanel) G.FP->FooterPanel->Invalidate();
+  }
 
  private:
   void SetRowSelectOption(bool On, bool WasOn) {

@@ -127,6 +127,12 @@ class TGridDataHost {
   virtual void HideEditor() = 0;
   virtual void SetForceSelection(bool Value) = 0;
   virtual void CalcFooter(int ACol) = 0;
+
+  // --- The floating footer, hidden while a sort runs.
+  virtual bool FooterVisible() const = 0;
+  virtual void SetFooterVisible(bool Value) = 0;
+  virtual void SetFixedFooters(int Value) = 0;
+  virtual void RepaintFooter() = 0;
 };
 
 }  // namespace hd

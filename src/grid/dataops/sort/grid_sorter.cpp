@@ -162,12 +162,18 @@ void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
   const TSortSettings& s = FHost.SortSettings();
   TColumnZeroAside column0(FHost, s.NormalCellsOnly() && FHost.FixedCols() > 0);
   int top = FHost.TopRow();
-  int footers = FHost.FixedFooters();
   FHost.BeginUpdate();
+  // The floating footer is out of the way while the rows move; its row stays a footer row.
+  int footers = FHost.FixedFooters();
+  bool footerVisible = FHost.FooterVisible();
+  if (footerVisible) FHost.SetFooterVisible(false);
   auto finish = [&] {
     column0.Restore();
     if (FHost.KeepScrollOnSort()) FHost.SetTopRow(top);
+    if (footerVisible) FHost.SetFooterVisible(true);
+    FHost.SetFixedFooters(footers);
     FHost.EndUpdate();
+    FHost.RepaintFooter();
   };
   try {
     TSortShape shape(FHost, true);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "grid/dataops/testkit/memory_grid_host.h"
 
 namespace hd::test {
@@ -124,6 +126,24 @@ TEST(GridSorterTest, FooterRowsAndFixedRowsKeepTheirPlaces) {
   TGridSorter sorter(host);
   sorter.QSort();
   EXPECT_EQ(host.Column(0), (Texts{"h", "a", "b", "c", "0"}));
+}
+
+// The floating footer is hidden while the rows move and shown again after, its row kept last.
+TEST(GridSorterTest, FloatingFooterIsHiddenDuringTheSort) {
+  TMemoryGridHost host({{"h"}, {"b"}, {"c"}, {"a"}, {"sum"}});
+  host.fixedFooters = 1;
+  host.footerVisible = true;
+  std::vector<bool> shownDuring;
+  host.onFormat = [&](int, TSortStyle&, std::string&, std::string&) { shownDuring.push_back(host.footerVisible); };
+  host.settings.SetColumn(0);
+  TGridSorter sorter(host);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(0), (Texts{"h", "a", "b", "c", "sum"}));
+  ASSERT_FALSE(shownDuring.empty());
+  EXPECT_EQ(std::count(shownDuring.begin(), shownDuring.end(), true), 0);
+  EXPECT_TRUE(host.footerVisible);
+  EXPECT_EQ(host.fixedFooters, 1);
+  EXPECT_EQ(host.footerRepaints, 1);
 }
 
 TEST(GridSorterTest, NothingToSortAndErrors) {

@@ -249,6 +249,15 @@ class TMemoryGridHost : public TGridDataHost {
   void SetForceSelection(bool) override {}
   void CalcFooter(int) override { ++footerCalcs; }
 
+  // Hiding the footer row drops the fixed footers, as the grid's footer does.
+  bool FooterVisible() const override { return footerVisible; }
+  void SetFooterVisible(bool Value) override {
+    footerVisible = Value;
+    fixedFooters = Value ? 1 : 0;
+  }
+  void SetFixedFooters(int Value) override { fixedFooters = Value; }
+  void RepaintFooter() override { ++footerRepaints; }
+
   // The texts of column ACol over the display rows and the levels, for short checks.
   std::string Texts(int ACol = 0) const {
     std::string out;
@@ -274,7 +283,8 @@ class TMemoryGridHost : public TGridDataHost {
   TIntList xref{0, 0};
   std::vector<std::pair<int, int>> rowChanges;
   std::map<int, TRowData> hidden;
-  int numNodes = 0, col = 1, hideCalls = 0, footerCalcs = 0, maxRowCountLowered = 0;
+  int numNodes = 0, col = 1, hideCalls = 0, footerCalcs = 0, maxRowCountLowered = 0, footerRepaints = 0;
+  bool footerVisible = false;
   TCellNode cellNode{nullptr};
   std::function<std::string(int, int, const std::string&)> displayHook;
   std::function<void(int, TSortStyle&, std::string&, std::string&)> onFormat;
