@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
 #include <vector>
 
 #include "platform/exceptions.h"
@@ -95,7 +96,32 @@ class TSortShape {
   bool FGrown = false, FWidened = false;
 };
 
+// Reads each cell once for the sort while no event may answer differently per comparison
+// and an exchange moves whole rows; the comparer forgets the cache when the sort ends.
+class TCacheScope {
+ public:
+  explicit TCacheScope(TGridDataHost& Host, TRowComparer& Compare) : FCompare(Compare) {
+    if (Host.HasCompareEvents() || Host.HasDisplayHooks() || Host.SortSettings().SingleColumn()) return;
+    FCache = std::make_unique<TSortCache>(Host.RowCount());
+    Compare.SetCache(FCache.get());
+  }
+  ~TCacheScope() {
+    if (FCache) FCompare.SetCache(nullptr);
+  }
+  TCacheScope(const TCacheScope&) = delete;
+  TCacheScope& operator=(const TCacheScope&) = delete;
+
+ private:
+  TRowComparer& FCompare;
+  std::unique_ptr<TSortCache> FCache;
+};
+
 }  // namespace
+
+void TGridSorter::SwapRows(int ARow1, int ARow2) {
+  FHost.SortSwapRows(ARow1, ARow2);
+  if (TSortCache* cache = FCompare.Cache()) cache->Swap(ARow1, ARow2);
+}
 
 void TGridSorter::InitSortXRef() {
   TIntList& xref = FHost.SortRowXRef();
@@ -106,6 +132,7 @@ void TGridSorter::InitSortXRef() {
 void TGridSorter::CopyPivot(int FromRow, int Pivot) {
   if (!FHost.HasDisplayHooks()) {
     FHost.CopyRow(FromRow, Pivot);
+    if (TSortCache* cache = FCompare.Cache()) cache->Copy(FromRow, Pivot);
     return;
   }
   bool displayed = FHost.SortSettings().SortOnVirtualCells();
@@ -132,7 +159,7 @@ void TGridSorter::QuickSortRange(int ACol, int L, int R) {
       while (FCompare.CompareLine(ACol, j, pivot) == dir && j > L) --j;
       if (i <= j) {
         // Equal rows are never exchanged.
-        if (i != j && FCompare.CompareLine(ACol, i, j) != 0) FHost.SortSwapRows(i, j);
+        if (i != j && FCompare.CompareLine(ACol, i, j) != 0) SwapRows(i, j);
         ++i, --j;
       }
     } while (i <= j);
@@ -150,7 +177,7 @@ void TGridSorter::QuickSortIndexedRange(int L, int R) {
       while (FCompare.CompareLineIndexed(0, pivot, i) == 1 && i < R) ++i;
       while (FCompare.CompareLineIndexed(0, j, pivot) == 1 && j > L) --j;
       if (i <= j) {
-        if (i != j) FHost.SortSwapRows(i, j);
+        if (i != j) SwapRows(i, j);
         ++i, --j;
       }
     } while (i <= j);
@@ -178,6 +205,7 @@ void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
   try {
     TSortShape shape(FHost, true);
     try {
+      TCacheScope cache(FHost, FCompare);
       int oldRow = FHost.Row();
       FHost.SortRow() = oldRow;
       bool moveRow = FHost.MoveRowOnSort();
@@ -201,6 +229,7 @@ void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
 void TGridSorter::RunRange(const TRangeSort& SortRange) {
   TSortShape shape(FHost, false);
   try {
+    TCacheScope cache(FHost, FCompare);
     SortRange(0, 0);
   } catch (...) {
     shape.Restore();
@@ -256,6 +285,7 @@ void TGridSorter::DoQSortGroup(bool Indexed) {
   try {
     TSortShape shape(FHost, true);
     try {
+      TCacheScope cache(FHost, FCompare);
       int oldRow = FHost.Row();
       FHost.SortRow() = oldRow;
       bool moveRow = FHost.MoveRowOnSort();

@@ -52,6 +52,8 @@ class TGridSorter : public TDataEngine {
   void QuickSortRange(int ACol, int L, int R);
   void QuickSortIndexedRange(int L, int R);
   void CopyPivot(int FromRow, int Pivot);
+  // The row exchange of the quicksorts; the read-once cells follow their rows.
+  void SwapRows(int ARow1, int ARow2);
   void DoQSortGroup(bool Indexed);
   void UnSortRange(std::vector<int>& Keys, int L, int R);
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "grid/foundation/filter_match.h"
 #include "grid/foundation/text_utils.h"
@@ -54,6 +55,16 @@ bool PositionTwoOrThree(const std::u32string& Text, char Separator) {
   return at != std::u32string::npos && (at + 1 == 2 || at + 1 == 3) && Text.size() > at + 1;
 }
 
+// The text under the numeric styles: suffix, then prefix removed once, the thousands removed for
+// ssFinancial, the first decimal separator made ".".
+void PrepareNumber(std::string& T, TSortStyle Style, const std::string& Prefix, const std::string& Suffix) {
+  RemoveFirst(T, Suffix);
+  RemoveFirst(T, Prefix);
+  if (Style == ssFinancial) RemoveAll(T, LocaleThousandSeparator());
+  if (char dec = LocaleDecimalSeparator(); dec != '.')
+    if (std::size_t at = T.find(dec); at != std::string::npos) T[at] = '.';
+}
+
 }  // namespace
 
 bool ParseSortNumber(const std::string& Text, double& Value) {
@@ -81,6 +92,16 @@ bool ParseSortNumber(const std::string& Text, double& Value) {
 }
 
 int CompareUtf16Order(const std::string& A, const std::string& B) {
+  // Up to the first differing byte the texts agree; the characters there order by their
+  // bytes unless one lies above U+FFFF (lead F0-F4) and the other in E000-FFFF (lead EE, EF).
+  std::size_t n0 = std::min(A.size(), B.size()), i0 = 0;
+  while (i0 < n0 && A[i0] == B[i0]) ++i0;
+  if (i0 == n0) return A.size() == B.size() ? 0 : (A.size() < B.size() ? -1 : 1);
+  std::size_t lead = i0;
+  while (lead > 0 && (static_cast<unsigned char>(A[lead]) & 0xC0) == 0x80) --lead;
+  auto la = static_cast<unsigned char>(A[lead]), lb = static_cast<unsigned char>(B[lead]);
+  bool mixed = (la >= 0xF0 && (lb == 0xEE || lb == 0xEF)) || (lb >= 0xF0 && (la == 0xEE || la == 0xEF));
+  if (!mixed && la < 0xF8 && lb < 0xF8) return static_cast<unsigned char>(A[i0]) < static_cast<unsigned char>(B[i0]) ? -1 : 1;
   // UTF-8 bytes order as code points; UTF-16 differs only where a character above U+FFFF
   // (a surrogate pair, D800-DFFF) meets one of E000-FFFF, so only such pairs are mapped.
   std::u32string a = Utf8ToCodePoints(A), b = Utf8ToCodePoints(B);
@@ -122,13 +143,8 @@ int TRowComparer::CompareByStyle(TSortStyle Style, int ACol, int ARow1, int ARow
   switch (Style) {
     case ssNumeric:
     case ssFinancial: {
-      RemoveFirst(T1, Suffix), RemoveFirst(T2, Suffix);
-      RemoveFirst(T1, Prefix), RemoveFirst(T2, Prefix);
-      if (Style == ssFinancial) RemoveAll(T1, LocaleThousandSeparator()), RemoveAll(T2, LocaleThousandSeparator());
-      if (char dec = LocaleDecimalSeparator(); dec != '.') {
-        for (std::string* t : {&T1, &T2})
-          if (std::size_t at = t->find(dec); at != std::string::npos) (*t)[at] = '.';
-      }
+      PrepareNumber(T1, Style, Prefix, Suffix);
+      PrepareNumber(T2, Style, Prefix, Suffix);
       double v1 = 0, v2 = 0;
       bool ok1 = ParseSortNumber(T1, v1) || FHost.DisplayText(ACol, ARow1).empty();
       bool ok2 = ParseSortNumber(T2, v2) || FHost.DisplayText(ACol, ARow2).empty();
@@ -177,6 +193,7 @@ int TRowComparer::CompareByStyle(TSortStyle Style, int ACol, int ARow1, int ARow
 
 int TRowComparer::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
   ++Compares;
+  if (FCache) return CompareCached(ACol, ARow1, ARow2, Direction);
   const TSortSettings& s = FHost.SortSettings();
   TSortStyle style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
   std::string prefix, suffix;
@@ -195,6 +212,180 @@ int TRowComparer::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Di
   int first = t1.empty() ? -1 : 1;
   if (s.BlankPos() == blLast) first = -first;
   return Direction == sdAscending ? first : -first;
+}
+
+TSortCache::TSortCache(int Rows) {
+  FSlot.resize(static_cast<std::size_t>(std::max(Rows, 0)));
+  for (int r = 0; r < Rows; ++r) FSlot[static_cast<std::size_t>(r)] = r;
+}
+
+TSortCache::TColumn& TSortCache::Column(TGridDataHost& Host, int ACol) {
+  if (ACol >= static_cast<int>(FColumns.size())) FColumns.resize(static_cast<std::size_t>(ACol) + 1);
+  std::unique_ptr<TColumn>& col = FColumns[static_cast<std::size_t>(ACol)];
+  if (col) return *col;
+  col = std::make_unique<TColumn>();
+  const TSortSettings& s = Host.SortSettings();
+  col->style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
+  Host.GetColFormat(ACol, col->style, col->prefix, col->suffix);
+  col->keys.resize(FSlot.size());
+  bool displayed = s.SortOnVirtualCells();
+  for (std::size_t r = 0; r < FSlot.size(); ++r) {
+    int row = static_cast<int>(r);
+    col->keys[static_cast<std::size_t>(FSlot[r])].text = displayed ? Host.DisplayText(ACol, row) : Host.StoredText(ACol, row);
+  }
+  return *col;
+}
+
+// The same steps as the uncached comparison, each fact about a cell worked out once.
+int TRowComparer::CompareCached(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
+  const TSortSettings& s = FHost.SortSettings();
+  TSortCache::TColumn& col = FCache->Column(FHost, ACol);
+  TSortCache::TCellKey& k1 = FCache->Key(col, ARow1);
+  TSortCache::TCellKey& k2 = FCache->Key(col, ARow2);
+  auto isNumber = [](TSortCache::TCellKey& k) {
+    if (k.isNumber < 0) k.isNumber = IsNumber(k.text) ? 1 : 0;
+    return k.isNumber == 1;
+  };
+  TSortStyle style = col.style;
+  if (style == ssAutomatic) {
+    if (!k1.typeKnown) {
+      k1.type = FHost.CellType(ACol, ARow1);
+      k1.typeKnown = true;
+    }
+    auto facts = [](TSortCache::TCellKey& k) {
+      if (k.autoKnown) return;
+      k.autoKnown = true;
+      char dateSep = LocaleDateSeparator(), timeSep = LocaleTimeSeparator();
+      std::u32string text = Utf8ToCodePoints(k.text);
+      k.datePos = PositionTwoOrThree(text, dateSep);
+      k.dateDigits = SeparatorBetweenDigits(text, dateSep);
+      k.timeDigits = SeparatorBetweenDigits(text, timeSep);
+      k.hasDateSep = k.text.find(dateSep) != std::string::npos;
+      k.hasTimeSep = k.text.find(timeSep) != std::string::npos;
+    };
+    switch (k1.type) {
+      case ctCheckBox:
+      case ctDataCheckBox:
+      case ctVirtCheckBox:
+      case ctRowCheckBox:
+        style = ssCheckBox;
+        break;
+      default:
+        if (isNumber(k1)) {
+          style = ssNumeric;
+          break;
+        }
+        TSortStyle alpha = s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
+        facts(k1);
+        if (k1.datePos) {
+          facts(k2);
+          style = !k1.dateDigits || !k2.hasDateSep ? alpha : (k1.hasTimeSep ? ssDateTime : ssDate);
+        } else {
+          if (k1.timeDigits) facts(k2);
+          style = k1.timeDigits && k2.hasTimeSep ? ssTime : alpha;
+        }
+    }
+  }
+  if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+    bool numbers = isNumber(k1) && isNumber(k2);
+    style = numbers ? ssNumeric : (style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase);
+  }
+  int r = CompareKeys(style, ACol, ARow1, ARow2, col, k1, k2);
+  // The blank test sees the texts as the comparison left them (numbers prepared, markup gone).
+  bool e1 = k1.text.empty(), e2 = k2.text.empty();
+  if (style == ssNumeric || style == ssFinancial)
+    e1 = k1.numKind & 2, e2 = k2.numKind & 2;
+  else if (style == ssHTML)
+    e1 = k1.alt.empty(), e2 = k2.alt.empty();
+  if (!s.IgnoreBlanks() || e1 == e2) return r;
+  int first = e1 ? -1 : 1;
+  if (s.BlankPos() == blLast) first = -first;
+  return Direction == sdAscending ? first : -first;
+}
+
+int TRowComparer::CompareKeys(TSortStyle Style, int ACol, int ARow1, int ARow2, TSortCache::TColumn& Col,
+                              TSortCache::TCellKey& K1, TSortCache::TCellKey& K2) {
+  switch (Style) {
+    case ssNumeric:
+    case ssFinancial: {
+      // numKind: bit 0 financial, bit 1 empty once prepared; -1 before the first use.
+      auto number = [&](TSortCache::TCellKey& k, int row) {
+        std::int8_t kind = Style == ssFinancial ? 1 : 0;
+        if (k.numKind < 0 || (k.numKind & 1) != kind) {
+          std::string t = k.text;
+          PrepareNumber(t, Style, Col.prefix, Col.suffix);
+          double v = 0;
+          k.numOk = ParseSortNumber(t, v);
+          k.num = v;
+          if (!k.numOk) {
+            if (k.displayEmpty < 0) k.displayEmpty = FHost.DisplayText(ACol, row).empty() ? 1 : 0;
+            k.numOk = k.displayEmpty == 1;
+            k.num = 0;
+          }
+          k.numKind = static_cast<std::int8_t>(kind | (t.empty() ? 2 : 0));
+        }
+      };
+      number(K1, ARow1);
+      number(K2, ARow2);
+      if (!K1.numOk && !K2.numOk) return 0;
+      return Sign(K1.numOk ? K1.num : 0, K2.numOk ? K2.num : 0);
+    }
+    case ssDate:
+    case ssDateTime:
+    case ssTime:
+    case ssShortDateEU:
+    case ssShortDateUS: {
+      auto date = [&](TSortCache::TCellKey& k) {
+        if (k.dateStyle != static_cast<std::int8_t>(Style)) {
+          k.date = ToDate(k.text, Style);
+          k.dateStyle = static_cast<std::int8_t>(Style);
+        }
+        return k.date;
+      };
+      double d1 = date(K1);
+      return Sign(d1, date(K2));
+    }
+    case ssAlphaNoCase: {
+      for (TSortCache::TCellKey* k : {&K1, &K2})
+        if (k->altKind != 1) k->alt = UpperCase(k->text), k->altKind = 1;
+      return CompareUtf16Order(K1.alt, K2.alt);
+    }
+    case ssCustom: {
+      int res = 0;
+      FHost.CustomCompare(K1.text, K2.text, res);
+      return res;
+    }
+    case ssAnsiAlphaCase:
+      return LocaleCompare(K1.text, K2.text, true);
+    case ssAnsiAlphaNoCase:
+      return LocaleCompare(K1.text, K2.text, false);
+    case ssRaw: {
+      int res = 0;
+      FHost.RawCompare(ACol, ARow1, ARow2, res);
+      return res;
+    }
+    case ssHTML: {
+      if (K1.altKind != 2) K1.alt = FHost.StrippedText(ACol, ARow1), K1.altKind = 2;
+      if (K2.altKind != 2) K2.alt = FHost.StrippedText(ACol, ARow2), K2.altKind = 2;
+      return CompareUtf16Order(K1.alt, K2.alt);
+    }
+    case ssImages: {
+      if (!K1.imageKnown) K1.image = FHost.CellImageKey(ACol, ARow1), K1.imageKnown = true;
+      if (!K2.imageKnown) K2.image = FHost.CellImageKey(ACol, ARow2), K2.imageKnown = true;
+      return Sign(K1.image, K2.image);
+    }
+    case ssCheckBox: {
+      for (auto [k, row] : {std::pair{&K1, ARow1}, std::pair{&K2, ARow2}})
+        if (k->check < 0) {
+          bool state = false;
+          FHost.CheckBoxState(ACol, row, state);
+          k->check = state ? 1 : 0;
+        }
+      return Sign(K1.check, K2.check);
+    }
+    default:
+      return CompareUtf16Order(K1.text, K2.text);
+  }
 }
 
 int TRowComparer::CompareLine(int ACol, int ARow1, int ARow2) {

@@ -156,7 +156,13 @@ class TMemoryGridHost : public TGridDataHost {
   bool DisjunctRowSelect() const override { return false; }
 
   bool HasCompareEvents() const override { return static_cast<bool>(onFormat) || static_cast<bool>(onCustom); }
+  // A column's own format (as a column item gives it), then the event.
   void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override {
+    if (auto it = columnFormats.find(ACol); it != columnFormats.end()) {
+      AStyle = it->second.style;
+      APrefix = it->second.prefix;
+      ASuffix = it->second.suffix;
+    }
     if (onFormat) onFormat(ACol, AStyle, APrefix, ASuffix);
   }
   void CustomCompare(const std::string& Str1, const std::string& Str2, int& Res) override {
@@ -283,6 +289,11 @@ class TMemoryGridHost : public TGridDataHost {
   TIntList xref{0, 0};
   std::vector<std::pair<int, int>> rowChanges;
   std::map<int, TRowData> hidden;
+  struct TFormat {
+    TSortStyle style;
+    std::string prefix, suffix;
+  };
+  std::map<int, TFormat> columnFormats;
   int numNodes = 0, col = 1, hideCalls = 0, footerCalcs = 0, maxRowCountLowered = 0, footerRepaints = 0;
   bool footerVisible = false;
   TCellNode cellNode{nullptr};
