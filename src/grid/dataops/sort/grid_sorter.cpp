@@ -102,7 +102,7 @@ class TCacheScope {
  public:
   explicit TCacheScope(TGridDataHost& Host, TRowComparer& Compare) : FCompare(Compare) {
     if (Host.HasCompareEvents() || Host.HasDisplayHooks() || Host.SortSettings().SingleColumn()) return;
-    FCache = std::make_unique<TSortCache>(Host.RowCount());
+    FCache = std::make_unique<TSortCache>(Host.RowCount(), Host.RowCount() - kScratchRows);
     Compare.SetCache(FCache.get());
   }
   ~TCacheScope() {
@@ -130,9 +130,13 @@ void TGridSorter::InitSortXRef() {
 }
 
 void TGridSorter::CopyPivot(int FromRow, int Pivot) {
+  // With the cells read once, the pivot compares through the slot of its row: no copy.
+  if (TSortCache* cache = FCompare.Cache()) {
+    cache->Copy(FromRow, Pivot);
+    return;
+  }
   if (!FHost.HasDisplayHooks()) {
     FHost.CopyRow(FromRow, Pivot);
-    if (TSortCache* cache = FCompare.Cache()) cache->Copy(FromRow, Pivot);
     return;
   }
   bool displayed = FHost.SortSettings().SortOnVirtualCells();

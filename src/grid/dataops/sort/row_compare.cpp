@@ -214,7 +214,7 @@ int TRowComparer::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Di
   return Direction == sdAscending ? first : -first;
 }
 
-TSortCache::TSortCache(int Rows) {
+TSortCache::TSortCache(int Rows, int ReadRows) : FReadRows(std::min(ReadRows, Rows)) {
   FSlot.resize(static_cast<std::size_t>(std::max(Rows, 0)));
   for (int r = 0; r < Rows; ++r) FSlot[static_cast<std::size_t>(r)] = r;
 }
@@ -228,10 +228,31 @@ TSortCache::TColumn& TSortCache::Column(TGridDataHost& Host, int ACol) {
   col->style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
   Host.GetColFormat(ACol, col->style, col->prefix, col->suffix);
   col->keys.resize(FSlot.size());
-  bool displayed = s.SortOnVirtualCells();
-  for (std::size_t r = 0; r < FSlot.size(); ++r) {
-    int row = static_cast<int>(r);
-    col->keys[static_cast<std::size_t>(FSlot[r])].text = displayed ? Host.DisplayText(ACol, row) : Host.StoredText(ACol, row);
+  const bool displayed = s.SortOnVirtualCells();
+  const TSortStyle style = col->style;
+  for (int row = 0; row < FReadRows; ++row) {
+    TCellKey& k = col->keys[static_cast<std::size_t>(FSlot[static_cast<std::size_t>(row)])];
+    k.text = displayed ? Host.DisplayText(ACol, row) : Host.StoredText(ACol, row);
+    k.displayEmpty = (displayed ? k.text.empty() : Host.DisplayText(ACol, row).empty()) ? 1 : 0;
+    bool checkKind = false;
+    if (style == ssAutomatic) {
+      k.type = Host.CellType(ACol, row);
+      k.typeKnown = true;
+      checkKind = k.type == ctCheckBox || k.type == ctDataCheckBox || k.type == ctVirtCheckBox || k.type == ctRowCheckBox;
+    }
+    if (checkKind || style == ssCheckBox) {
+      bool state = false;
+      Host.CheckBoxState(ACol, row, state);
+      k.check = state ? 1 : 0;
+    }
+    if (style == ssImages) {
+      k.image = Host.CellImageKey(ACol, row);
+      k.imageKnown = true;
+    }
+    if (style == ssHTML) {
+      k.alt = Host.StrippedText(ACol, row);
+      k.altKind = 2;
+    }
   }
   return *col;
 }
@@ -248,10 +269,6 @@ int TRowComparer::CompareCached(int ACol, int ARow1, int ARow2, TSortDirection D
   };
   TSortStyle style = col.style;
   if (style == ssAutomatic) {
-    if (!k1.typeKnown) {
-      k1.type = FHost.CellType(ACol, ARow1);
-      k1.typeKnown = true;
-    }
     auto facts = [](TSortCache::TCellKey& k) {
       if (k.autoKnown) return;
       k.autoKnown = true;
@@ -309,7 +326,7 @@ int TRowComparer::CompareKeys(TSortStyle Style, int ACol, int ARow1, int ARow2, 
     case ssNumeric:
     case ssFinancial: {
       // numKind: bit 0 financial, bit 1 empty once prepared; -1 before the first use.
-      auto number = [&](TSortCache::TCellKey& k, int row) {
+      auto number = [&](TSortCache::TCellKey& k) {
         std::int8_t kind = Style == ssFinancial ? 1 : 0;
         if (k.numKind < 0 || (k.numKind & 1) != kind) {
           std::string t = k.text;
@@ -318,15 +335,14 @@ int TRowComparer::CompareKeys(TSortStyle Style, int ACol, int ARow1, int ARow2, 
           k.numOk = ParseSortNumber(t, v);
           k.num = v;
           if (!k.numOk) {
-            if (k.displayEmpty < 0) k.displayEmpty = FHost.DisplayText(ACol, row).empty() ? 1 : 0;
             k.numOk = k.displayEmpty == 1;
             k.num = 0;
           }
           k.numKind = static_cast<std::int8_t>(kind | (t.empty() ? 2 : 0));
         }
       };
-      number(K1, ARow1);
-      number(K2, ARow2);
+      number(K1);
+      number(K2);
       if (!K1.numOk && !K2.numOk) return 0;
       return Sign(K1.numOk ? K1.num : 0, K2.numOk ? K2.num : 0);
     }
@@ -364,25 +380,12 @@ int TRowComparer::CompareKeys(TSortStyle Style, int ACol, int ARow1, int ARow2, 
       FHost.RawCompare(ACol, ARow1, ARow2, res);
       return res;
     }
-    case ssHTML: {
-      if (K1.altKind != 2) K1.alt = FHost.StrippedText(ACol, ARow1), K1.altKind = 2;
-      if (K2.altKind != 2) K2.alt = FHost.StrippedText(ACol, ARow2), K2.altKind = 2;
+    case ssHTML:
       return CompareUtf16Order(K1.alt, K2.alt);
-    }
-    case ssImages: {
-      if (!K1.imageKnown) K1.image = FHost.CellImageKey(ACol, ARow1), K1.imageKnown = true;
-      if (!K2.imageKnown) K2.image = FHost.CellImageKey(ACol, ARow2), K2.imageKnown = true;
-      return Sign(K1.image, K2.image);
-    }
-    case ssCheckBox: {
-      for (auto [k, row] : {std::pair{&K1, ARow1}, std::pair{&K2, ARow2}})
-        if (k->check < 0) {
-          bool state = false;
-          FHost.CheckBoxState(ACol, row, state);
-          k->check = state ? 1 : 0;
-        }
-      return Sign(K1.check, K2.check);
-    }
+    case ssImages:
+      return Sign(static_cast<double>(K1.image), static_cast<double>(K2.image));
+    case ssCheckBox:
+      return Sign(K1.check == 1, K2.check == 1);
     default:
       return CompareUtf16Order(K1.text, K2.text);
   }

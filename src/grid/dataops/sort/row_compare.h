@@ -24,7 +24,9 @@ int CompareUtf16Order(const std::string& A, const std::string& B);
 // rows through the exchanges (an exchange swaps two slot numbers).
 class TSortCache {
  public:
-  explicit TSortCache(int Rows);
+  // Rows: the grid's rows while sorting; ReadRows: those holding data (the scratch rows below
+  // are never read: the pivot compares through the slot of the row it stands for).
+  TSortCache(int Rows, int ReadRows);
   void Swap(int Row1, int Row2) { std::swap(FSlot[static_cast<std::size_t>(Row1)], FSlot[static_cast<std::size_t>(Row2)]); }
   void Copy(int FromRow, int ToRow) { FSlot[static_cast<std::size_t>(ToRow)] = FSlot[static_cast<std::size_t>(FromRow)]; }
 
@@ -47,12 +49,14 @@ class TSortCache {
     std::string prefix, suffix;
     std::vector<TCellKey> keys;
   };
-  // The column's keys, read from the grid at its first use.
+  // The column's keys, read from the grid at its first use with every fact its style asks
+  // of the grid.
   TColumn& Column(TGridDataHost& Host, int ACol);
   TCellKey& Key(TColumn& Col, int ARow) { return Col.keys[static_cast<std::size_t>(FSlot[static_cast<std::size_t>(ARow)])]; }
 
  private:
   std::vector<int> FSlot;
+  int FReadRows;
   std::vector<std::unique_ptr<TColumn>> FColumns;
 };
 

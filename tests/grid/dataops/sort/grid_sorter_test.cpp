@@ -270,12 +270,13 @@ namespace {
 // A sort that reads every cell once (no per-comparison event) and one that asks the grid at
 // every comparison (an event that changes nothing is assigned) give the same rows and counts.
 TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
-  const std::vector<std::string> values{"10", "2", "", "abc", "Abc", "1.5", "12/03/2020", "01:30", "x", "$5",
+  const std::vector<std::string> values{"10", "2", "", "1", "abc", "Abc", "1.5", "12/03/2020", "01:30", "x", "$5",
                                         "5 kg", "1,200", "-3", "ab", "ABC", "07/01/2021 10:00", "2e3", "zz"};
   struct Case {
     const char* name;
     std::map<int, TMemoryGridHost::TFormat> formats;
     bool full, blanks, indexed;
+    int checkColumn = -1;
   } cases[] = {
       {"automatic, ties to the right", {}, true, false, false},
       {"blanks last", {}, false, true, false},
@@ -283,6 +284,7 @@ TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
       {"no case and alphanumeric", {{0, {ssAlphaNoCase, "", ""}}, {1, {ssAlphaNumeric, "", ""}}}, true, false, false},
       {"dates and times", {{0, {ssDate, "", ""}}, {1, {ssTime, "", ""}}}, true, false, false},
       {"index list", {}, true, true, true},
+      {"check boxes and images", {{1, {ssImages, "", ""}}}, true, false, false, 0},
   };
   for (const Case& c : cases) {
     std::vector<std::vector<std::string>> table{{"h", "h", "h"}};
@@ -301,6 +303,7 @@ TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
     for (int path = 0; path < 2; ++path) {
       TMemoryGridHost host(table);
       host.columnFormats = c.formats;
+      host.checkColumn = c.checkColumn;
       if (path == 1) host.onFormat = [](int, TSortStyle&, std::string&, std::string&) {};
       host.settings.SetColumn(0);
       host.settings.SetFull(c.full);

@@ -155,7 +155,9 @@ class TMemoryGridHost : public TGridDataHost {
   bool KeepScrollOnSort() const override { return false; }
   bool DisjunctRowSelect() const override { return false; }
 
-  bool HasCompareEvents() const override { return static_cast<bool>(onFormat) || static_cast<bool>(onCustom); }
+  bool HasCompareEvents() const override {
+    return static_cast<bool>(onFormat) || static_cast<bool>(onCustom) || static_cast<bool>(onRaw);
+  }
   // A column's own format (as a column item gives it), then the event.
   void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override {
     if (auto it = columnFormats.find(ACol); it != columnFormats.end()) {
