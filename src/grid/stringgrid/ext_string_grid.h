@@ -1862,6 +1862,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawStyledProgressObject(TCanvas& ACanvas, TCellPaint& P);
   void DrawCellButton(TCanvas& ACanvas, TCellPaint& P, TRect G);
   void DrawNodeBox(TCanvas& ACanvas, TCellPaint& P);
+  // The tree line of a row inside a node, in column 0.
+  void DrawTreeLine(TCanvas& ACanvas, TCellPaint& P);
   // One radio button of a group at (X, Y) in a look.
   void DrawRadio(TCanvas& ACanvas, int X, int Y, TControlLookStyle Style, double Scale, bool Checked, bool Enabled);
   void DrawSizeLine(int X1, int Y1, int X2, int Y2);

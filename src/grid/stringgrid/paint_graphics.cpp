@@ -489,6 +489,26 @@ void TExtStringGrid::DrawNodeBox(TCanvas& ACanvas, TCellPaint& P) {
   }
 }
 
+void TExtStringGrid::DrawTreeLine(TCanvas& ACanvas, TCellPaint& P) {
+  const TCellNode& node = *FP->CellNode;
+  const TCellProperties* props = FindCellProperties(0, P.Row);
+  int level = props ? props->NodeLevel() : 0;
+  if (!node.ShowTree() || level <= 0 || IsNode(P.Row)) return;
+  int type = GetNodeSpanType(P.Row);
+  // Under the centre of the owning node's glyph, then across to the row's text.
+  int x = P.R.Left + level * node.NodeIndent() - node.NodeIndent() / 2 + 4;
+  int mid = (P.R.Top + P.R.Bottom) / 2;
+  int top = node.ShowTreeFull() ? P.R.Top : P.R.Top + 2;
+  int bottom = type == 2 ? (node.ShowTreeFull() ? P.R.Bottom : P.R.Bottom - 2) : mid;
+  TPen saved = ACanvas.Pen();
+  ACanvas.Pen() = TPen{node.TreeColor(), 1};
+  ACanvas.MoveTo(x, top);
+  ACanvas.LineTo(x, bottom);
+  ACanvas.MoveTo(x, mid);
+  ACanvas.LineTo(x + node.NodeIndent() / 2, mid);
+  ACanvas.Pen() = saved;
+}
+
 void TExtStringGrid::DrawRotatedText(TCanvas& ACanvas, TCellPaint& P) {
   const TCellGraphic& cg = *P.Placement.Graphic;
   TRect clip = P.R;

@@ -57,12 +57,13 @@ bool PositionTwoOrThree(const std::u32string& Text, char Separator) {
 
 // The text under the numeric styles: suffix, then prefix removed once, the thousands removed for
 // ssFinancial, the first decimal separator made ".".
-void PrepareNumber(std::string& T, TSortStyle Style, const std::string& Prefix, const std::string& Suffix) {
+void PrepareNumber(std::string& T, TSortStyle Style, const std::string& Prefix, const std::string& Suffix,
+                   char Thousand, char Decimal) {
   RemoveFirst(T, Suffix);
   RemoveFirst(T, Prefix);
-  if (Style == ssFinancial) RemoveAll(T, LocaleThousandSeparator());
-  if (char dec = LocaleDecimalSeparator(); dec != '.')
-    if (std::size_t at = T.find(dec); at != std::string::npos) T[at] = '.';
+  if (Style == ssFinancial) RemoveAll(T, Thousand);
+  if (Decimal != '.')
+    if (std::size_t at = T.find(Decimal); at != std::string::npos) T[at] = '.';
 }
 
 }  // namespace
@@ -143,8 +144,8 @@ int TRowComparer::CompareByStyle(TSortStyle Style, int ACol, int ARow1, int ARow
   switch (Style) {
     case ssNumeric:
     case ssFinancial: {
-      PrepareNumber(T1, Style, Prefix, Suffix);
-      PrepareNumber(T2, Style, Prefix, Suffix);
+      PrepareNumber(T1, Style, Prefix, Suffix, LocaleThousandSeparator(), LocaleDecimalSeparator());
+      PrepareNumber(T2, Style, Prefix, Suffix, LocaleThousandSeparator(), LocaleDecimalSeparator());
       double v1 = 0, v2 = 0;
       bool ok1 = ParseSortNumber(T1, v1) || FHost.DisplayText(ACol, ARow1).empty();
       bool ok2 = ParseSortNumber(T2, v2) || FHost.DisplayText(ACol, ARow2).empty();
@@ -215,8 +216,29 @@ int TRowComparer::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Di
 }
 
 TSortCache::TSortCache(int Rows, int ReadRows) : FReadRows(std::min(ReadRows, Rows)) {
-  FSlot.resize(static_cast<std::size_t>(std::max(Rows, 0)));
-  for (int r = 0; r < Rows; ++r) FSlot[static_cast<std::size_t>(r)] = r;
+  DecimalSeparator = LocaleDecimalSeparator();
+  ThousandSeparator = LocaleThousandSeparator();
+  DateSeparator = LocaleDateSeparator();
+  TimeSeparator = LocaleTimeSeparator();
+  FId.resize(static_cast<std::size_t>(std::max(Rows, 0)));
+  for (int r = 0; r < Rows; ++r) FId[static_cast<std::size_t>(r)] = r;
+  FRowOf = FId;
+}
+
+void TSortCache::Swap(int Row1, int Row2) {
+  auto a = static_cast<std::size_t>(Row1), b = static_cast<std::size_t>(Row2);
+  std::swap(FId[a], FId[b]);
+  FRowOf[static_cast<std::size_t>(FId[a])] = Row1;
+  FRowOf[static_cast<std::size_t>(FId[b])] = Row2;
+  for (const std::unique_ptr<TColumn>& col : FColumns)
+    if (col) std::swap(col->keys[a], col->keys[b]);
+}
+
+void TSortCache::Copy(int FromRow, int ToRow) {
+  auto from = static_cast<std::size_t>(FromRow), to = static_cast<std::size_t>(ToRow);
+  FId[to] = FId[from];
+  for (const std::unique_ptr<TColumn>& col : FColumns)
+    if (col) col->keys[to] = col->keys[from];
 }
 
 TSortCache::TColumn& TSortCache::Column(TGridDataHost& Host, int ACol) {
@@ -227,11 +249,11 @@ TSortCache::TColumn& TSortCache::Column(TGridDataHost& Host, int ACol) {
   const TSortSettings& s = Host.SortSettings();
   col->style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
   Host.GetColFormat(ACol, col->style, col->prefix, col->suffix);
-  col->keys.resize(FSlot.size());
+  col->keys.resize(FId.size());
   const bool displayed = s.SortOnVirtualCells();
   const TSortStyle style = col->style;
   for (int row = 0; row < FReadRows; ++row) {
-    TCellKey& k = col->keys[static_cast<std::size_t>(FSlot[static_cast<std::size_t>(row)])];
+    TCellKey& k = col->keys[static_cast<std::size_t>(row)];
     k.text = displayed ? Host.DisplayText(ACol, row) : Host.StoredText(ACol, row);
     k.displayEmpty = (displayed ? k.text.empty() : Host.DisplayText(ACol, row).empty()) ? 1 : 0;
     bool checkKind = false;
@@ -254,6 +276,9 @@ TSortCache::TColumn& TSortCache::Column(TGridDataHost& Host, int ACol) {
       k.altKind = 2;
     }
   }
+  // A scratch row standing for a data row (the pivot) takes that row's keys.
+  for (std::size_t r = static_cast<std::size_t>(FReadRows); r < FId.size(); ++r)
+    if (FId[r] < FReadRows) col->keys[r] = col->keys[static_cast<std::size_t>(FRowOf[static_cast<std::size_t>(FId[r])])];
   return *col;
 }
 
@@ -263,16 +288,18 @@ int TRowComparer::CompareCached(int ACol, int ARow1, int ARow2, TSortDirection D
   TSortCache::TColumn& col = FCache->Column(FHost, ACol);
   TSortCache::TCellKey& k1 = FCache->Key(col, ARow1);
   TSortCache::TCellKey& k2 = FCache->Key(col, ARow2);
-  auto isNumber = [](TSortCache::TCellKey& k) {
-    if (k.isNumber < 0) k.isNumber = IsNumber(k.text) ? 1 : 0;
+  TSortCache& cache = *FCache;
+  auto isNumber = [&cache](TSortCache::TCellKey& k) {
+    if (k.isNumber < 0)
+      k.isNumber = !k.text.empty() && ClassifyNumber(k.text, cache.DecimalSeparator, cache.ThousandSeparator) != ncNotANumber;
     return k.isNumber == 1;
   };
   TSortStyle style = col.style;
   if (style == ssAutomatic) {
-    auto facts = [](TSortCache::TCellKey& k) {
+    auto facts = [&cache](TSortCache::TCellKey& k) {
       if (k.autoKnown) return;
       k.autoKnown = true;
-      char dateSep = LocaleDateSeparator(), timeSep = LocaleTimeSeparator();
+      char dateSep = cache.DateSeparator, timeSep = cache.TimeSeparator;
       std::u32string text = Utf8ToCodePoints(k.text);
       k.datePos = PositionTwoOrThree(text, dateSep);
       k.dateDigits = SeparatorBetweenDigits(text, dateSep);
@@ -330,7 +357,7 @@ int TRowComparer::CompareKeys(TSortStyle Style, int ACol, int ARow1, int ARow2, 
         std::int8_t kind = Style == ssFinancial ? 1 : 0;
         if (k.numKind < 0 || (k.numKind & 1) != kind) {
           std::string t = k.text;
-          PrepareNumber(t, Style, Col.prefix, Col.suffix);
+          PrepareNumber(t, Style, Col.prefix, Col.suffix, FCache->ThousandSeparator, FCache->DecimalSeparator);
           double v = 0;
           k.numOk = ParseSortNumber(t, v);
           k.num = v;

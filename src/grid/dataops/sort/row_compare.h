@@ -25,10 +25,11 @@ int CompareUtf16Order(const std::string& A, const std::string& B);
 class TSortCache {
  public:
   // Rows: the grid's rows while sorting; ReadRows: those holding data (the scratch rows below
-  // are never read: the pivot compares through the slot of the row it stands for).
+  // are never read: the pivot's keys are copied from its row).
   TSortCache(int Rows, int ReadRows);
-  void Swap(int Row1, int Row2) { std::swap(FSlot[static_cast<std::size_t>(Row1)], FSlot[static_cast<std::size_t>(Row2)]); }
-  void Copy(int FromRow, int ToRow) { FSlot[static_cast<std::size_t>(ToRow)] = FSlot[static_cast<std::size_t>(FromRow)]; }
+  // The keys move with their rows, so that a partition reads them in order.
+  void Swap(int Row1, int Row2);
+  void Copy(int FromRow, int ToRow);
 
   struct TCellKey {
     std::string text;
@@ -52,10 +53,15 @@ class TSortCache {
   // The column's keys, read from the grid at its first use with every fact its style asks
   // of the grid.
   TColumn& Column(TGridDataHost& Host, int ACol);
-  TCellKey& Key(TColumn& Col, int ARow) { return Col.keys[static_cast<std::size_t>(FSlot[static_cast<std::size_t>(ARow)])]; }
+  static TCellKey& Key(TColumn& Col, int ARow) { return Col.keys[static_cast<std::size_t>(ARow)]; }
+
+  // The regional separators, read once.
+  char DecimalSeparator, ThousandSeparator, DateSeparator, TimeSeparator;
 
  private:
-  std::vector<int> FSlot;
+  // Which data row each row holds (a scratch row holding the pivot names its source), and
+  // where each data row stands now.
+  std::vector<int> FId, FRowOf;
   int FReadRows;
   std::vector<std::unique_ptr<TColumn>> FColumns;
 };
