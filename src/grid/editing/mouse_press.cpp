@@ -34,6 +34,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
   const TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
   p.DoOnClick = p.MouseDownMove = p.MouseKeepDown = true;
+  p.PressPoint = {X, Y};
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
   const TGridRect startSel = Selection();
@@ -93,6 +94,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
         session.SpinUpClick = true;
     }
   }
+  if (NodePress(ACol, ARow, X, Y, shift)) return;
   if (RadioPress(ACol, ARow, X, Y) || RatingPress(ACol, ARow, X) || CellButtonPress(ACol, ARow, X, Y)) return;
   bool done = false;
   DisjunctPress(ACol, ARow, shift, startSel, message, done);
@@ -230,7 +232,8 @@ bool TExtStringGrid::RatingPress(int ACol, int ARow, int X) {
 
 bool TExtStringGrid::CellButtonPress(int ACol, int ARow, int X, int Y) {
   TExtStringGridPrivate& p = *FP;
-  if (!HasButton(RealColIndex(ACol), ARow)) return false;
+  const bool expand = HasExpand(RealColIndex(ACol), ARow);
+  if (!HasButton(RealColIndex(ACol), ARow) && !expand) return false;
   HWND self = Handle();
   HideInplaceEdit();
   if (!IsWindow(self)) return true;
@@ -240,7 +243,7 @@ bool TExtStringGrid::CellButtonPress(int ACol, int ARow, int X, int Y) {
     SelectCell(ACol, ARow);
     p.ForceSel = forced;
   }
-  if (!PtInRect(GetCellGraphicRect(ACol, ARow), TPoint{X, Y})) return false;
+  if (!PtInRect(expand ? GetExpandRect(RealColIndex(ACol), ARow) : GetCellGraphicRect(ACol, ARow), TPoint{X, Y})) return false;
   PushButton(ACol, ARow, true);
   p.PushedCellButton = {ACol, ARow};
   SetMouseCapture(true);

@@ -16,7 +16,11 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   p.DisjunctMouseDown = p.MouseKeepDown = p.MouseDownMove = false;
   p.MouseSelectStart = {-1, -1};
   p.Pointer.MouseSelectMode = msNormal;
-  FixedSizingRelease(X, Y);
+  // A release that ends sizing (the platform's or the grid's own of a fixed line) or a column
+  // move sorts nothing.
+  const bool fixedSized = FixedSizingRelease(X, Y);
+  const bool sizing = fixedSized || FGridState == gsColSizing || FGridState == gsRowSizing;
+  const int columnMoves = p.ColumnMoves;
   if (p.FixedCellPushed) {
     TCanvas& canvas = Canvas();
     TRect r = p.PushedFixedCell;
@@ -34,6 +38,7 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   }
   // A release on a cell's button belongs to the button alone.
   if (valid && HasButton(RealColIndex(ACol), ARow) && PtInRect(GetCellGraphicRect(ACol, ARow), TPoint{X, Y})) return;
+  if (valid && PtInRect(GetExpandRect(RealColIndex(ACol), ARow), TPoint{X, Y})) return;
   if (p.DoOnClick && valid && (ACol < FixedCols() || ARow < FixedRows()) && FGridState != gsColSizing &&
       FGridState != gsRowSizing) {
     bool sizingCursor = ARow < FixedRows() && Options().Contains(goColSizing) && Screen().Cursor() == crHSplit;
@@ -66,6 +71,8 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
     OnCheckBoxMouseUp(this, RC, ARow, state);
   }
   if (OnRadioMouseUp && IsRadio(RC, ARow)) OnRadioMouseUp(this, RC, ARow, RadioItemIndex(RC, ARow));
+  HeaderClickSort(ACol, ARow, X, Y, KeysToShiftState(static_cast<unsigned>(message.WParam)),
+                  sizing || p.ColumnMoves != columnMoves);
 }
 
 void TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Valid) {
@@ -81,7 +88,14 @@ void TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Va
   if (!(enabled || look.NoDisabledButtonLook() || fixedCol || fixedRow) || !Valid) return;
   TPoint base = BaseCell(RealColIndex(ACol), ARow);
   bool overButton = PtInRect(GetCellGraphicRect(RealToDisplCol(base.X), base.Y), TPoint{X, Y});
-  if (overButton || (FP->Colors.FFixedAsButtons && fixedCol) || fixedRow) DoButtonClick(pushed.X, pushed.Y);
+  const bool fixedClick = (FP->Colors.FFixedAsButtons && fixedCol) || fixedRow;
+  const bool expand = HasExpand(base.X, base.Y);
+  if ((overButton && !expand) || fixedClick) DoButtonClick(pushed.X, pushed.Y);
+  if (expand &&
+      (PtInRect(GetExpandRect(base.X, base.Y), TPoint{X, Y}) || fixedClick)) {
+    int col = RealColIndex(pushed.X);
+    DoExpandClick(col, pushed.Y, ToggleExpand(col, pushed.Y));
+  }
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

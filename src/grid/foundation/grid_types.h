@@ -153,6 +153,9 @@ using TFloatFormatEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, std::string& FloatFormat)>;
 using TButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 using TExpandClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)>;
+// ARow the display row, ARowReal the real row of a node.
+using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
 using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
 // AIdx numbers the radio group's items from 0.
 using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;

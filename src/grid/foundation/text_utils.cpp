@@ -142,8 +142,12 @@ bool ParseRCReference(const std::string& Text, TPoint& Cell) {
 
 int ClassifyNumber(const std::string& Text) {
   const TFormatSettings fs = FormatSettings();
-  const char32_t thou = static_cast<unsigned char>(fs.ThousandSeparator);
-  const char32_t dec = static_cast<unsigned char>(fs.DecimalSeparator);
+  return ClassifyNumber(Text, fs.DecimalSeparator, fs.ThousandSeparator);
+}
+
+int ClassifyNumber(const std::string& Text, char DecimalSeparator, char ThousandSeparator) {
+  const char32_t thou = static_cast<unsigned char>(ThousandSeparator);
+  const char32_t dec = static_cast<unsigned char>(DecimalSeparator);
   const std::u32string s = Utf8ToCodePoints(Text);
   if (s.empty()) return ncNotANumber;
 

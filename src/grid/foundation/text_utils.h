@@ -52,6 +52,8 @@ inline constexpr int ncExponent = 5;
 // With the regional separators. A number needs at least one digit; signs stand first or right
 // after the exponent letter.
 int ClassifyNumber(const std::string& Text);
+// The same with separators taken once by a caller that classifies many texts.
+int ClassifyNumber(const std::string& Text, char DecimalSeparator, char ThousandSeparator);
 // "(1.234,50 €)" gives "-1234.50": currency and blanks dropped, thousands separators removed,
 // the decimal separator written as ".", brackets or a leading "-" for negative amounts.
 std::string FinancialToNumberText(const std::string& Text);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/foundation/base_grid.h"
 #include "grid/foundation/grid_types.h"
@@ -66,6 +67,7 @@ class TSortSettings;
 class TGridDataHost;
 class TDataEngine;
 class TGridSorter;
+class TRowNodes;
 class TSyncGrid;
 class TStream;
 class TNoActiveForm;
@@ -428,6 +430,46 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Cell comparisons so far; 1 or -1 by the direction of the last sort (0 before any).
   int Compares() const;
   int SortDir() const;
+  // Sorting the rows inside the deepest expanded nodes, each node by itself.
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
+  // Milliseconds the last sort started by a header click took.
+  unsigned SortTime() const;
+
+  // --- Row nodes (row_nodes.cpp). AddNode, RemoveNode, ExpandNode, ContractNode,
+  // InsertNormalRow, InsertChildRow and RemoveChildRow take real rows; the rest display rows.
+  void AddNode(int ARow, int Span);
+  void RemoveNode(int ARow);
+  void RemoveAllNodes();
+  void AddSummary(int ARow);
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  int GetNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  void ExpandNode(int ARow);
+  void ContractNode(int ARow);
+  void ExpandAll();
+  void ContractAll();
+  int GetParentRow(int ARow);
+  int GetNodeSpanType(int ARow);
+  void InsertNormalRow(int ARow);
+  void RemoveNormalRow(int ARow);
+  void InsertChildRow(int ARow, int InsertAt);
+  void RemoveChildRow(int ARow);
+  // Pixel column X of the row lies on its node glyph (always with PreciseNodeClick off).
+  bool IsNodeGlyphHit(int ARow, int X);
+  // Expand cells: a button switching the row between a collapsed and an expanded height.
+  bool HasExpand(int ACol, int ARow);
+  void AddExpand(int ACol, int ARow, int ExpandedHeight);
+  void RemoveExpand(int ACol, int ARow);
+  bool ToggleExpand(int ACol, int ARow);
+  bool GetExpandState(int ACol, int ARow);
+  int GetExpandHeight(int ACol, int ARow, bool Expanded);
+  virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
   // Runs of equal neighbouring texts become merged cells.
   void MergeColumnCells(int ColIndex, bool MainMerge);
   void MergeRowCells(int RowIndex, bool MainMerge);
@@ -1345,6 +1387,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridFormatEvent OnGetFormat;
   TCustomCompareEvent OnCustomCompare;
   TRawCompareEvent OnRawCompare;
+  // Row nodes, expand cells and header-click sorting.
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeClickEvent OnExpandNode;
+  TNodeClickEvent OnContractNode;
+  TExpandClickEvent OnExpandClick;
+  TCanSortEvent OnCanSort;
+  TClickSortEvent OnClickSort;
   TGetEditorTypeEvent OnGetEditorType;
   TIsFixedCellEvent OnIsFixedCell;
   TIsPasswordCellEvent OnIsPasswordCell;
@@ -1834,6 +1884,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void PickRadioItem(int ACol, int ARow, int DX, int DY);
   bool RatingPress(int ACol, int ARow, int X);
   bool CellButtonPress(int ACol, int ARow, int X, int Y);
+  // Column 0 of a grid with nodes: a node glyph expands or contracts (all of them from a
+  // header row), and a press beside it moves no focus; true when the press ends there.
+  bool NodePress(int ACol, int ARow, int X, int Y, TShiftState Shift);
+  // The release over cell (ACol, ARow) that sorts when it ends a click on the sort row
+  // (header_click.cpp); Moved: the release ended a sizing or a column move.
+  void HeaderClickSort(int ACol, int ARow, int X, int Y, TShiftState Shift, bool Moved);
+  // The sort state steps of a header click on real column RC, and the sort they ask for.
+  void SortByHeaderClick(int RC, bool IndexKeyHeld);
   // A fixed cell drawn as a button goes down at the press and up at the release.
   void PushFixedCell(int ACol, int ARow);
   // A check box or radio button record in a cell of the store, placed before the text;
@@ -1997,6 +2055,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawStyledProgressObject(TCanvas& ACanvas, TCellPaint& P);
   void DrawCellButton(TCanvas& ACanvas, TCellPaint& P, TRect G);
   void DrawNodeBox(TCanvas& ACanvas, TCellPaint& P);
+  // The tree line of a row inside a node, in column 0.
+  void DrawTreeLine(TCanvas& ACanvas, TCellPaint& P);
   // One radio button of a group at (X, Y) in a look.
   void DrawRadio(TCanvas& ACanvas, int X, int Y, TControlLookStyle Style, double Scale, bool Checked, bool Enabled);
   void DrawSizeLine(int X1, int Y1, int X2, int Y2);
@@ -2145,12 +2205,17 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // A store row's cells (and height) into a new hidden-row item at Position (-1 appends),
   // and an item's cells and height back into a store row; the objects change hands only.
   TGridItem* TakeRowIntoItem(int ARow, int Idx, int Position, bool Height);
+  // Display rows hidden in one step, their items marked with Level and holding the rows'
+  // real indexes (RealIdx) or their display ones.
+  void HideRowsAtOnce(std::vector<int> Rows, int Level, bool RealIdx);
   void PutItemIntoRow(TGridItem& Item, int ARow);
   // The data operations' view of the grid (grid_data_host.cpp), and the sort engine on it.
   class TDataHost;
   TGridDataHost& DataHost();
   std::unique_ptr<TDataEngine>& SortEngineSlot();
   TGridSorter& Sorter();
+  std::unique_ptr<TDataEngine>& NodeEngineSlot();
+  TRowNodes& Nodes();
 };
 
 }  // namespace hd

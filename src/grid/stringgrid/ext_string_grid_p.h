@@ -244,6 +244,7 @@ struct TExtStringGridPrivate {
   // What the data operations see of the grid, and the sort engine made on it when first used.
   std::unique_ptr<TGridDataHost> DataHost;
   std::unique_ptr<TDataEngine> Sorter;
+  std::unique_ptr<TDataEngine> Nodes;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;
@@ -326,6 +327,10 @@ struct TExtStringGridPrivate {
   int OldSelectedRow = -1;
   int ClickedCol = -1;
   int ClickedRow = -1;
+  // Where the left button went down, and the column moves made so far (a release that
+  // ends a move sorts nothing).
+  TPoint PressPoint{-1, -1};
+  int ColumnMoves = 0;
   int OldSize = -1;
   // The cell whose button (or fixed cell drawn as a button) is held down.
   TGridCoord PushedCellButton{-1, -1};

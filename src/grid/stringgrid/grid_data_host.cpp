@@ -1,9 +1,14 @@
 // The grid as its data operations see it.
 #include "grid/stringgrid/grid_data_host.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "grid/foundation/input_settings.h"
 #include "platform/application.h"
 #include "platform/forms.h"
+#include "grid/stringgrid/grid_items.h"
+#include "grid/stringgrid/grid_panels.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/grids/cell_store.h"
 
@@ -177,8 +182,95 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void ClearGrid() override { G.Clear(); }
   void SetNumNodes(int Value) override { G.SetNumNodes(Value); }
   void RepaintCol(int ACol) override { G.RepaintCol(ACol); }
+  // --- Row nodes.
+  int AllRowCount() const override { return G.AllRowCount(); }
+  int RealToDisplRow(int ARow) const override { return G.RealToDisplRow(ARow); }
+  int DisplToRealRow(int ARow) const override { return G.DisplToRealRow(ARow); }
+  TCellGraphic* NodeGraphic(int ACol, int ARow) override { return dynamic_cast<TCellGraphic*>(G.GetGraphicObjectEx(ACol, ARow)); }
+  TCellGraphic* NewCellGraphic(int ACol, int ARow) override { return G.CreateCellGraphic(ACol, ARow); }
+  void RemoveCellGraphic(int ACol, int ARow) override { G.RemoveCellGraphic(ACol, ARow); }
+  int RowLevel(int ARow) const override {
+    const TCellProperties* props = G.FindCellProperties(0, ARow);
+    return props ? props->NodeLevel() : -1;
+  }
+  void SetRowLevel(int ARow, int Level) override { G.GetCellProperties(0, ARow)->SetNodeLevel(Level); }
+  int& NumNodes() override { return G.FP->NumNodes; }
+  TCellNode& CellNode() override { return G.CellNode(); }
+  int Col() const override { return G.Col(); }
+  void SetCol(int Value) override { G.SetCol(Value); }
+
+  void HideNodeRows(int FromRow, int ToRow) override {
+    std::vector<int> rows;
+    for (int r = FromRow; r <= ToRow; ++r)
+      if (!G.IsHiddenRow(r)) rows.push_back(r);
+    G.HideRows(FromRow, ToRow);
+    TGridItems& items = *G.FP->GridItems;
+    for (int r : rows)
+      if (TGridItem* item = items.FindIdx(r)) item->SetLevel(TGridItem::kNodeLevel);
+  }
+  void HideNodeRowList(const std::vector<int>& Rows) override { G.HideRowsAtOnce(Rows, TGridItem::kNodeLevel, true); }
+  void ShowNodeRows(int FromRow, int ToRow) override {
+    const std::vector<int>& hidden = G.FP->GridItems->SortedIdx();
+    auto first = std::lower_bound(hidden.begin(), hidden.end(), FromRow);
+    if (first == hidden.end() || *first > ToRow) return;
+    TExtStringGridPrivate& p = *G.FP;
+    TMouseActions& ma = *p.MouseActions;
+    int row = G.Row(), top = G.TopRow();
+    bool rowSelect = G.Options().Contains(goRowSelect);
+    bool disjunct = ma.DisjunctRowSelect();
+    ma.SetDisjunctRowSelectDirect(false);
+    // Embedded cell controls are placed while the rows come back, so no update lock then.
+    bool lock = p.NumCellControls == 0;
+    if (lock) G.BeginUpdate();
+    SetRowSelectOption(false, rowSelect);
+    G.UnHideRows(*first, ToRow);
+    SetRowSelectOption(true, rowSelect);
+    if (rowSelect) {
+      G.SetRow(std::min(row, G.RowCount() - 1));
+      G.SetTopRow(std::min(top, G.RowCount() - 1));
+    }
+    if (lock) G.EndUpdate();
+    ma.SetDisjunctRowSelectDirect(disjunct);
+  }
+  void ShiftHiddenRows(int ARow, int Delta) override {
+    TGridItems& items = *G.FP->GridItems;
+    for (int i = 0; i < items.Count(); ++i)
+      if (TGridItem* item = items.Items(i); item->Idx() >= ARow) item->SetIdx(item->Idx() + Delta);
+    items.IdxChanged();
+  }
+  void InsertRow(int ARow) override { G.InsertRows(ARow, 1); }
+  void RemoveRow(int ARow) override { G.RemoveRows(ARow, 1); }
+  void LowerMaxRowCount() override { G.FP->MaxRowCount = std::max(G.FP->MaxRowCount - 1, 0); }
+  void HideCellControl(int ACol, int ARow) override {
+    TControlList& list = *G.FP->ControlList;
+    int real = ARow < G.RowCount() ? G.DisplToRealRow(ARow) : -1;
+    for (int i = 0; i < list.Count(); ++i)
+      if (TControlItem* item = list.Control(i); item->Control() && item->X() == ACol && item->Y() == real)
+        item->Control()->SetVisible(false);
+  }
+  void PlaceCellControls() override { G.CellControlsUpdate(false); }
+  void HideEditor() override { G.HideInplaceEdit(); }
+  void SetForceSelection(bool Value) override { G.FP->ForceSel = Value; }
+  void CalcFooter(int) override { G.UpdateFooter(); }
+
+  bool FooterVisible() const override { return G.FP->FloatingFooter->Visible(); }
+  void SetFooterVisible(bool Value) override { G.FP->FloatingFooter->SetVisible(Value); }
+  void SetFixedFooters(int Value) override { G.SetFixedFooters(Value); }
+  void RepaintFooter() override {
+    if (G.FP->FloatingFooter->Visible() && G.FP->FooterPanel) G.FP->FooterPanel->Invalidate();
+  }
 
  private:
+  void SetRowSelectOption(bool On, bool WasOn) {
+    if (!WasOn) return;
+    TGridOptions o = G.Options();
+    if (On)
+      o.Include(goRowSelect);
+    else
+      o.Exclude(goRowSelect);
+    G.SetOptions(o);
+  }
+
   TExtStringGrid& G;
 };
 
@@ -188,5 +280,6 @@ TGridDataHost& TExtStringGrid::DataHost() {
 }
 
 std::unique_ptr<TDataEngine>& TExtStringGrid::SortEngineSlot() { return FP->Sorter; }
+std::unique_ptr<TDataEngine>& TExtStringGrid::NodeEngineSlot() { return FP->Nodes; }
 
 }  // namespace hd

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include <string>
+#include <vector>
 
 #include "grid/foundation/grid_types.h"
 #include "grid/foundation/lists.h"
@@ -15,6 +16,7 @@
 
 namespace hd {
 
+class TCellNode;
 class TSortSettings;
 class TColumnSize;
 class THTMLSettings;
@@ -190,6 +192,45 @@ class TGridDataHost {
   virtual void SetFixedCols(int Value) = 0;
   virtual void SetFixedRows(int Value) = 0;
   virtual std::string WindowText() const = 0;
+  // --- Row nodes. Rows hidden by nodes leave the grid as hidden rows marked as node rows;
+  // rows are display rows unless named real.
+  virtual int AllRowCount() const = 0;
+  virtual int RealToDisplRow(int ARow) const = 0;
+  virtual int DisplToRealRow(int ARow) const = 0;
+  // The graphic record a node keeps in its cell (null for none; no shared row-check record), a
+  // fresh one in place of any former, and its removal.
+  virtual TCellGraphic* NodeGraphic(int ACol, int ARow) = 0;
+  virtual TCellGraphic* NewCellGraphic(int ACol, int ARow) = 0;
+  virtual void RemoveCellGraphic(int ACol, int ARow) = 0;
+  // The node level kept with a row's column-0 cell; -1 while that cell has no properties.
+  virtual int RowLevel(int ARow) const = 0;
+  virtual void SetRowLevel(int ARow, int Level) = 0;
+  virtual int& NumNodes() = 0;
+  virtual TCellNode& CellNode() = 0;
+  virtual int Col() const = 0;
+  virtual void SetCol(int Value) = 0;
+  // Hiding real rows, and a list of display rows in one step; showing them again keeps the
+  // current and top rows and the selection mode.
+  virtual void HideNodeRows(int FromRow, int ToRow) = 0;
+  virtual void HideNodeRowList(const std::vector<int>& Rows) = 0;
+  virtual void ShowNodeRows(int FromRow, int ToRow) = 0;
+  // Hidden rows at or after real row ARow move by Delta.
+  virtual void ShiftHiddenRows(int ARow, int Delta) = 0;
+  // Row insertion before a display row and removal of one, with the highest-row-count mark.
+  virtual void InsertRow(int ARow) = 0;
+  virtual void RemoveRow(int ARow) = 0;
+  virtual void LowerMaxRowCount() = 0;
+  virtual void HideCellControl(int ACol, int ARow) = 0;
+  virtual void PlaceCellControls() = 0;
+  virtual void HideEditor() = 0;
+  virtual void SetForceSelection(bool Value) = 0;
+  virtual void CalcFooter(int ACol) = 0;
+
+  // --- The floating footer, hidden while a sort runs.
+  virtual bool FooterVisible() const = 0;
+  virtual void SetFooterVisible(bool Value) = 0;
+  virtual void SetFixedFooters(int Value) = 0;
+  virtual void RepaintFooter() = 0;
 };
 
 }  // namespace hd

@@ -33,7 +33,9 @@ class TGridItem : public TCollectionItem {
     while (FItems.Count() <= ACol) FItems.Add("");
     return FItems;
   }
-  // The filter level that hid the row; 0 for rows hidden otherwise.
+  // The filter level that hid the row; 0 for rows hidden otherwise, kNodeLevel for the rows
+  // of a contracted node (no filter level ever reaches it).
+  static constexpr int kNodeLevel = -0x40000000;
   int Level() const { return FLevel; }
   void SetLevel(int Value) { FLevel = Value; }
 

@@ -211,6 +211,7 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
     DrawCellGraphic(ACanvas, P);
     if (P.Fixed) R.Top -= 1;
   }
+  if (P.RealCol == 0 && HasNodes() && ARow >= FixedRows()) DrawTreeLine(ACanvas, P);
   if (OnDrawCell) {
     TRect e = Rect(R.Left + 1, R.Top + 1, R.Right - GridLineWidth(), R.Bottom - GridLineWidth());
     OnDrawCell(this, P.RealCol, ARow, e, P.Look.State);

@@ -405,7 +405,8 @@ void TExtStringGrid::DrawCellButton(TCanvas& ACanvas, TCellPaint& P, TRect G) {
   if (state == fdsDown) OffsetRect(G, 1, 1);
   if (type == ctExpand) {
     ACanvas.Pen() = TPen{clBlack, 1};
-    bool down = cg.CellBoolean();
+    // The arrow shows the expanded state; the pushed look is the face's.
+    bool down = cg.CellVar() != 0;
     int x = R.Right, y = R.Top;
     if (!down)
       ACanvas.Polyline({{x - 10, y + 5}, {x - 7, y + 8}, {x - 3, y + 4}});
@@ -486,6 +487,26 @@ void TExtStringGrid::DrawNodeBox(TCanvas& ACanvas, TCellPaint& P) {
   } else {
     ACanvas.DrawEdge(box, contracted ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_SOFT);
   }
+}
+
+void TExtStringGrid::DrawTreeLine(TCanvas& ACanvas, TCellPaint& P) {
+  const TCellNode& node = *FP->CellNode;
+  const TCellProperties* props = FindCellProperties(0, P.Row);
+  int level = props ? props->NodeLevel() : 0;
+  if (!node.ShowTree() || level <= 0 || IsNode(P.Row)) return;
+  int type = GetNodeSpanType(P.Row);
+  // Under the centre of the owning node's glyph, then across to the row's text.
+  int x = P.R.Left + level * node.NodeIndent() - node.NodeIndent() / 2 + 4;
+  int mid = (P.R.Top + P.R.Bottom) / 2;
+  int top = node.ShowTreeFull() ? P.R.Top : P.R.Top + 2;
+  int bottom = type == 2 ? (node.ShowTreeFull() ? P.R.Bottom : P.R.Bottom - 2) : mid;
+  TPen saved = ACanvas.Pen();
+  ACanvas.Pen() = TPen{node.TreeColor(), 1};
+  ACanvas.MoveTo(x, top);
+  ACanvas.LineTo(x, bottom);
+  ACanvas.MoveTo(x, mid);
+  ACanvas.LineTo(x + node.NodeIndent() / 2, mid);
+  ACanvas.Pen() = saved;
 }
 
 void TExtStringGrid::DrawRotatedText(TCanvas& ACanvas, TCellPaint& P) {

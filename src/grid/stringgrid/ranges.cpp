@@ -211,6 +211,7 @@ void RotateEntries(std::array<T, N>& table, int From, int To) {
 // real column moves here, on real indexes, so that hidden columns keep their own cells.
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   TExtStringGridPrivate& p = *FP;
+  ++p.ColumnMoves;
   int rFrom = DisplToRealCol(FromIndex), rTo = DisplToRealCol(ToIndex);
   if (p.ColumnOrder->Count() == 0) SetColumnOrder();
   TIntList& order = *p.ColumnOrder;

@@ -82,17 +82,27 @@ void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
 }
 
 void TExtStringGrid::HideRowList(TIntList& RowList) {
+  std::vector<int> rows;
+  for (int i = 0; i < RowList.Count(); ++i) rows.push_back(RowList.Items(i));
+  HideRowsAtOnce(rows, FP->FilterLevel, false);
+  ++FP->FilterLevel;
+}
+
+void TExtStringGrid::HideRowsAtOnce(std::vector<int> Rows, int Level, bool RealIdx) {
   TExtStringGridPrivate& p = *FP;
   std::vector<int> rows;
-  for (int i = 0; i < RowList.Count(); ++i)
-    if (int r = RowList.Items(i); r >= 0 && r < RowCount()) rows.push_back(r);
+  for (int r : Rows)
+    if (r >= 0 && r < RowCount()) rows.push_back(r);
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   if (static_cast<int>(rows.size()) >= RowCount()) rows.resize(static_cast<size_t>(std::max(RowCount() - 1, 0)));
   if (EditorMode()) SetEditorMode(false);
-  for (int r : rows) TakeRowIntoItem(r, r, -1, true)->SetLevel(p.FilterLevel);
+  // Real indexes are taken before any item is added: each new item shifts the mapping. The
+  // filter's lists keep display rows, as UnHideRowList puts them back.
+  std::vector<int> reals;
+  for (int r : rows) reals.push_back(RealIdx ? DisplToRealRow(r) : r);
+  for (size_t i = 0; i < rows.size(); ++i) TakeRowIntoItem(rows[i], reals[i], -1, true)->SetLevel(Level);
   p.GridItems->IdxChanged();
-  ++p.FilterLevel;
   // The gaps close from the bottom, one run of listed rows at a time.
   for (size_t end = rows.size(); end > 0;) {
     size_t start = end - 1;

@@ -1,10 +1,13 @@
 #include "grid/dataops/sort/grid_sorter.h"
 
+#include <algorithm>
 #include <cctype>
+#include <memory>
 #include <vector>
 
 #include "platform/exceptions.h"
 #include "platform/sysutils.h"
+#include "platform/timers.h"
 
 namespace hd {
 namespace {
@@ -93,7 +96,32 @@ class TSortShape {
   bool FGrown = false, FWidened = false;
 };
 
+// Reads each cell once for the sort while no event may answer differently per comparison
+// and an exchange moves whole rows; the comparer forgets the cache when the sort ends.
+class TCacheScope {
+ public:
+  explicit TCacheScope(TGridDataHost& Host, TRowComparer& Compare) : FCompare(Compare) {
+    if (Host.HasCompareEvents() || Host.HasDisplayHooks() || Host.SortSettings().SingleColumn()) return;
+    FCache = std::make_unique<TSortCache>(Host.RowCount(), Host.RowCount() - kScratchRows);
+    Compare.SetCache(FCache.get());
+  }
+  ~TCacheScope() {
+    if (FCache) FCompare.SetCache(nullptr);
+  }
+  TCacheScope(const TCacheScope&) = delete;
+  TCacheScope& operator=(const TCacheScope&) = delete;
+
+ private:
+  TRowComparer& FCompare;
+  std::unique_ptr<TSortCache> FCache;
+};
+
 }  // namespace
+
+void TGridSorter::SwapRows(int ARow1, int ARow2) {
+  FHost.SortSwapRows(ARow1, ARow2);
+  if (TSortCache* cache = FCompare.Cache()) cache->Swap(ARow1, ARow2);
+}
 
 void TGridSorter::InitSortXRef() {
   TIntList& xref = FHost.SortRowXRef();
@@ -102,6 +130,11 @@ void TGridSorter::InitSortXRef() {
 }
 
 void TGridSorter::CopyPivot(int FromRow, int Pivot) {
+  // With the cells read once, the pivot compares through the slot of its row: no copy.
+  if (TSortCache* cache = FCompare.Cache()) {
+    cache->Copy(FromRow, Pivot);
+    return;
+  }
   if (!FHost.HasDisplayHooks()) {
     FHost.CopyRow(FromRow, Pivot);
     return;
@@ -130,7 +163,7 @@ void TGridSorter::QuickSortRange(int ACol, int L, int R) {
       while (FCompare.CompareLine(ACol, j, pivot) == dir && j > L) --j;
       if (i <= j) {
         // Equal rows are never exchanged.
-        if (i != j && FCompare.CompareLine(ACol, i, j) != 0) FHost.SortSwapRows(i, j);
+        if (i != j && FCompare.CompareLine(ACol, i, j) != 0) SwapRows(i, j);
         ++i, --j;
       }
     } while (i <= j);
@@ -148,7 +181,7 @@ void TGridSorter::QuickSortIndexedRange(int L, int R) {
       while (FCompare.CompareLineIndexed(0, pivot, i) == 1 && i < R) ++i;
       while (FCompare.CompareLineIndexed(0, j, pivot) == 1 && j > L) --j;
       if (i <= j) {
-        if (i != j) FHost.SortSwapRows(i, j);
+        if (i != j) SwapRows(i, j);
         ++i, --j;
       }
     } while (i <= j);
@@ -160,16 +193,23 @@ void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
   const TSortSettings& s = FHost.SortSettings();
   TColumnZeroAside column0(FHost, s.NormalCellsOnly() && FHost.FixedCols() > 0);
   int top = FHost.TopRow();
-  int footers = FHost.FixedFooters();
   FHost.BeginUpdate();
+  // The floating footer is out of the way while the rows move; its row stays a footer row.
+  int footers = FHost.FixedFooters();
+  bool footerVisible = FHost.FooterVisible();
+  if (footerVisible) FHost.SetFooterVisible(false);
   auto finish = [&] {
     column0.Restore();
     if (FHost.KeepScrollOnSort()) FHost.SetTopRow(top);
+    if (footerVisible) FHost.SetFooterVisible(true);
+    FHost.SetFixedFooters(footers);
     FHost.EndUpdate();
+    FHost.RepaintFooter();
   };
   try {
     TSortShape shape(FHost, true);
     try {
+      TCacheScope cache(FHost, FCompare);
       int oldRow = FHost.Row();
       FHost.SortRow() = oldRow;
       bool moveRow = FHost.MoveRowOnSort();
@@ -193,6 +233,7 @@ void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
 void TGridSorter::RunRange(const TRangeSort& SortRange) {
   TSortShape shape(FHost, false);
   try {
+    TCacheScope cache(FHost, FCompare);
     SortRange(0, 0);
   } catch (...) {
     shape.Restore();
@@ -224,6 +265,64 @@ void TGridSorter::QuickSort(int Col, int Left, int Right) {
 void TGridSorter::QuickSortIndexed(int Left, int Right) {
   if (Left >= Right || FHost.SortIndexes().Count() == 0) return;
   RunRange([&](int, int) { QuickSortIndexedRange(Left, Right); });
+}
+
+void TGridSorter::QSortGroup() { DoQSortGroup(false); }
+void TGridSorter::QSortGroupIndexed() { DoQSortGroup(true); }
+
+void TGridSorter::DoQSortGroup(bool Indexed) {
+  if (FHost.RowCount() != FHost.SortRowXRef().Count()) InitSortXRef();
+  const TSortSettings& s = FHost.SortSettings();
+  TColumnZeroAside column0(FHost, s.NormalCellsOnly() && FHost.FixedCols() > 0);
+  int top = FHost.TopRow();
+  int footers = FHost.FixedFooters();
+  FHost.BeginUpdate();
+  auto finish = [&] {
+    column0.Restore();
+    if (FHost.KeepScrollOnSort()) FHost.SetTopRow(top);
+    FHost.EndUpdate();
+  };
+  auto node = [&](int r) -> TCellGraphic* {
+    TCellGraphic* g = FHost.NodeGraphic(0, r);
+    return g && g->CellType() == ctNode ? g : nullptr;
+  };
+  try {
+    TSortShape shape(FHost, true);
+    try {
+      TCacheScope cache(FHost, FCompare);
+      int oldRow = FHost.Row();
+      FHost.SortRow() = oldRow;
+      bool moveRow = FHost.MoveRowOnSort();
+      if (moveRow) FHost.SetRow(shape.Rows() - 1);
+      int last = shape.Rows() - footers - 1;
+      int deepest = -1;
+      for (int r = FHost.FixedRows(); r <= last; ++r)
+        if (node(r)) deepest = std::max(deepest, FHost.RowLevel(r));
+      int col = s.Column();
+      bool canSort = Indexed ? FHost.SortIndexes().Count() > 0 : col >= 0 && col < FHost.ColCount();
+      // Only the rows inside the deepest open nodes move, each node by itself.
+      for (int r = FHost.FixedRows(); canSort && r <= last; ++r) {
+        TCellGraphic* n = node(r);
+        if (!n || n->CellBoolean() || FHost.RowLevel(r) != deepest || n->CellIndex() < 3) continue;
+        int right = std::min(r + n->CellIndex() - 1, last);
+        if (right <= r + 1) continue;
+        if (Indexed)
+          QuickSortIndexedRange(r + 1, right);
+        else
+          QuickSortRange(col, r + 1, right);
+      }
+      FHost.ClearRowsDetached(shape.Rows(), kScratchRows);
+      FHost.SetRow(moveRow ? FHost.SortRow() : oldRow);
+      shape.Restore();
+    } catch (...) {
+      shape.Restore();
+      throw;
+    }
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
 }
 
 void TGridSorter::UnSortRange(std::vector<int>& Keys, int L, int R) {
@@ -291,6 +390,7 @@ bool TGridSorter::SortLine(int Col, int ARow1, int ARow2) {
 void TGridSorter::ClickSort(int ACol, bool IndexKeyHeld) {
   TSortSettings& s = FHost.SortSettings();
   if (FHost.RowCount() != FHost.SortRowXRef().Count()) InitSortXRef();
+  const bool nodes = FHost.NumNodes() > 0;
   bool initAscending = s.InitSortDirection() == sdAscending;
   if (s.IndexShow()) {
     TSortIndexList& list = FHost.SortIndexes();
@@ -305,8 +405,13 @@ void TGridSorter::ClickSort(int ACol, bool IndexKeyHeld) {
       list.Clear();
       list.AddIndex(ACol, initAscending);
     }
-    QSortIndexed();
+    std::uint32_t start = GetTickCount();
+    if (nodes)
+      QSortGroupIndexed();
+    else
+      QSortIndexed();
     s.SetColumn(list.Count() > 0 ? list.SortColumns(0) : -1);
+    FSortTime = GetTickCount() - start;
     return;
   }
   bool undo = false;
@@ -317,12 +422,16 @@ void TGridSorter::ClickSort(int ACol, bool IndexKeyHeld) {
     s.SetDirection(s.InitSortDirection());
     s.SetColumn(ACol);
   }
-  if (undo) {
+  std::uint32_t start = GetTickCount();
+  if (nodes) {
+    QSortGroup();
+  } else if (undo) {
     QUnSort();
     s.SetColumn(-1);
   } else {
     QSort();
   }
+  FSortTime = GetTickCount() - start;
 }
 
 void TGridSorter::LoadSettingsText(const std::string& Value) {

@@ -28,6 +28,10 @@ class TGridSorter : public TDataEngine {
   // Rows Left to Right only: no cross-reference set-up and no update lock.
   void QuickSort(int Col, int Left, int Right);
   void QuickSortIndexed(int Left, int Right);
+  // In a grid with nodes: the rows inside each of the deepest expanded nodes, by
+  // SortSettings.Column or by the sort index list.
+  void QSortGroup();
+  void QSortGroupIndexed();
   // Back to the order at the last InitSortXRef.
   void QUnSort();
   void InitSortXRef();
@@ -36,6 +40,8 @@ class TGridSorter : public TDataEngine {
   // What a click on the header of real column ACol does to the sort state and the rows;
   // IndexKeyHeld: the key that adds a column to the sort over several columns was down.
   void ClickSort(int ACol, bool IndexKeyHeld);
+  // Milliseconds the last ClickSort took.
+  unsigned SortTime() const { return FSortTime; }
   // Applies a settings text ("u4", "d2", "i;u3;d1") and sorts by it.
   void LoadSettingsText(const std::string& Value);
 
@@ -46,10 +52,14 @@ class TGridSorter : public TDataEngine {
   void QuickSortRange(int ACol, int L, int R);
   void QuickSortIndexedRange(int L, int R);
   void CopyPivot(int FromRow, int Pivot);
+  // The row exchange of the quicksorts; the read-once cells follow their rows.
+  void SwapRows(int ARow1, int ARow2);
+  void DoQSortGroup(bool Indexed);
   void UnSortRange(std::vector<int>& Keys, int L, int R);
 
   TGridDataHost& FHost;
   TRowComparer FCompare;
+  unsigned FSortTime = 0;
 };
 
 }  // namespace hd

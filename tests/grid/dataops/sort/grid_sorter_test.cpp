@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 #include "grid/dataops/testkit/memory_grid_host.h"
 
 namespace hd::test {
@@ -126,6 +129,24 @@ TEST(GridSorterTest, FooterRowsAndFixedRowsKeepTheirPlaces) {
   EXPECT_EQ(host.Column(0), (Texts{"h", "a", "b", "c", "0"}));
 }
 
+// The floating footer is hidden while the rows move and shown again after, its row kept last.
+TEST(GridSorterTest, FloatingFooterIsHiddenDuringTheSort) {
+  TMemoryGridHost host({{"h"}, {"b"}, {"c"}, {"a"}, {"sum"}});
+  host.fixedFooters = 1;
+  host.footerVisible = true;
+  std::vector<bool> shownDuring;
+  host.onFormat = [&](int, TSortStyle&, std::string&, std::string&) { shownDuring.push_back(host.footerVisible); };
+  host.settings.SetColumn(0);
+  TGridSorter sorter(host);
+  sorter.QSort();
+  EXPECT_EQ(host.Column(0), (Texts{"h", "a", "b", "c", "sum"}));
+  ASSERT_FALSE(shownDuring.empty());
+  EXPECT_EQ(std::count(shownDuring.begin(), shownDuring.end(), true), 0);
+  EXPECT_TRUE(host.footerVisible);
+  EXPECT_EQ(host.fixedFooters, 1);
+  EXPECT_EQ(host.footerRepaints, 1);
+}
+
 TEST(GridSorterTest, NothingToSortAndErrors) {
   TMemoryGridHost host = KeyedRows({{"b", ""}, {"a", ""}});
   TGridSorter sorter(host);
@@ -237,6 +258,76 @@ TEST(GridSorterTest, SettingsTextSortsAgain) {
     FAIL() << "no exception";
   } catch (const Exception& e) {
     EXPECT_STREQ(e.what(), "Invalid sort settings specifier");
+  }
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+// A sort that reads every cell once (no per-comparison event) and one that asks the grid at
+// every comparison (an event that changes nothing is assigned) give the same rows and counts.
+TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
+  const std::vector<std::string> values{"10", "2", "", "1", "abc", "Abc", "1.5", "12/03/2020", "01:30", "x", "$5",
+                                        "5 kg", "1,200", "-3", "ab", "ABC", "07/01/2021 10:00", "2e3", "zz"};
+  struct Case {
+    const char* name;
+    std::map<int, TMemoryGridHost::TFormat> formats;
+    bool full, blanks, indexed;
+    int checkColumn = -1;
+  } cases[] = {
+      {"automatic, ties to the right", {}, true, false, false},
+      {"blanks last", {}, false, true, false},
+      {"numbers with prefix and suffix", {{0, {ssNumeric, "$", " kg"}}, {1, {ssFinancial, "", ""}}}, true, true, false},
+      {"no case and alphanumeric", {{0, {ssAlphaNoCase, "", ""}}, {1, {ssAlphaNumeric, "", ""}}}, true, false, false},
+      {"dates and times", {{0, {ssDate, "", ""}}, {1, {ssTime, "", ""}}}, true, false, false},
+      {"index list", {}, true, true, true},
+      {"check boxes and images", {{1, {ssImages, "", ""}}}, true, false, false, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::vector<std::string>> table{{"h", "h", "h"}};
+    unsigned seed = 7;
+    for (int r = 0; r < 300; ++r) {
+      std::vector<std::string> row;
+      for (int k = 0; k < 3; ++k) {
+        seed = seed * 1103515245u + 12345u;
+        row.push_back(values[(seed >> 16) % values.size()]);
+      }
+      table.push_back(row);
+    }
+    std::vector<std::string> orders[2];
+    int compares[2], swaps[2];
+    std::string xrefs[2];
+    for (int path = 0; path < 2; ++path) {
+      TMemoryGridHost host(table);
+      host.columnFormats = c.formats;
+      host.checkColumn = c.checkColumn;
+      if (path == 1) host.onFormat = [](int, TSortStyle&, std::string&, std::string&) {};
+      host.settings.SetColumn(0);
+      host.settings.SetFull(c.full);
+      host.settings.SetIgnoreBlanks(c.blanks);
+      host.settings.SetBlankPos(blLast);
+      TGridSorter sorter(host);
+      if (c.indexed) {
+        host.SortIndexes().AddIndex(1, true);
+        host.SortIndexes().AddIndex(0, false);
+        sorter.QSortIndexed();
+      } else {
+        sorter.QSort();
+      }
+      for (int k = 0; k < 3; ++k)
+        for (const std::string& t : host.Column(k)) orders[path].push_back(t);
+      compares[path] = sorter.Compares();
+      swaps[path] = host.swaps;
+      xrefs[path] = host.xref.StrValue();
+    }
+    EXPECT_EQ(orders[0], orders[1]) << c.name;
+    EXPECT_EQ(compares[0], compares[1]) << c.name;
+    EXPECT_EQ(swaps[0], swaps[1]) << c.name;
+    EXPECT_EQ(xrefs[0], xrefs[1]) << c.name;
+    EXPECT_GT(swaps[0], 0) << c.name;
   }
 }
 

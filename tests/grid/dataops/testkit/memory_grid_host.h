@@ -46,9 +46,16 @@ class TNullSettingsHost : public TGridSettingsHost {
 
 class TMemoryGridHost : public TGridDataHost {
  public:
+  // A row's column-0 graphic record is shared by the copies of the row (the pivot's too);
+  // level -1 stands for a column-0 cell without properties.
   struct TRowData {
+    TRowData() = default;
+    TRowData(std::vector<std::string> Texts, std::vector<TObject*> Objects)
+        : texts(std::move(Texts)), objects(std::move(Objects)) {}
     std::vector<std::string> texts;
     std::vector<TObject*> objects;
+    std::shared_ptr<TCellGraphic> graphic;
+    int level = -1;
   };
 
   // Rows of texts; every row as wide as the first. The list form keeps a row of two texts
@@ -167,8 +174,16 @@ class TMemoryGridHost : public TGridDataHost {
   bool KeepScrollOnSort() const override { return false; }
   bool DisjunctRowSelect() const override { return false; }
 
-  bool HasCompareEvents() const override { return static_cast<bool>(onFormat) || static_cast<bool>(onCustom); }
+  bool HasCompareEvents() const override {
+    return static_cast<bool>(onFormat) || static_cast<bool>(onCustom) || static_cast<bool>(onRaw);
+  }
+  // A column's own format (as a column item gives it), then the event.
   void GetColFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override {
+    if (auto it = columnFormats.find(ACol); it != columnFormats.end()) {
+      AStyle = it->second.style;
+      APrefix = it->second.prefix;
+      ASuffix = it->second.suffix;
+    }
     if (onFormat) onFormat(ACol, AStyle, APrefix, ASuffix);
   }
   void CustomCompare(const std::string& Str1, const std::string& Str2, int& Res) override {
@@ -316,7 +331,7 @@ class TMemoryGridHost : public TGridDataHost {
   std::map<int, int> heights;
   std::map<std::pair<int, int>, std::unique_ptr<TCellProperties>> props;
   std::map<std::pair<int, int>, std::unique_ptr<TCellGraphic>> ownedGraphics;
-  int clears = 0, numNodes = -1;
+  int clears = 0;
   std::vector<int> repaintedCols;
   int fixedRightCols = 0;
   std::map<int, TAlignment> alignments;
@@ -327,6 +342,105 @@ class TMemoryGridHost : public TGridDataHost {
   int cellsChanged = 0, allCellsChanged = 0, messageRuns = 0;
   TCursor cursor = crDefault;
   std::vector<TCursor> cursors;
+
+  // Row nodes: hidden rows wait in a map by real index.
+  int AllRowCount() const override { return RowCount() + static_cast<int>(hidden.size()); }
+  int DisplToRealRow(int ARow) const override {
+    int r = ARow;
+    for (const auto& [idx, data] : hidden)
+      if (idx <= r) ++r;
+    return r;
+  }
+  int RealToDisplRow(int ARow) const override {
+    int below = 0;
+    for (const auto& [idx, data] : hidden)
+      if (idx < ARow) ++below;
+    return ARow - below;
+  }
+  TCellGraphic* NodeGraphic(int ACol, int ARow) override {
+    return ACol == 0 && ARow >= 0 && ARow < RowCount() ? rows[static_cast<std::size_t>(ARow)].graphic.get() : nullptr;
+  }
+  TCellGraphic* NewCellGraphic(int, int ARow) override {
+    TRowData& r = rows[static_cast<std::size_t>(ARow)];
+    r.graphic = std::make_shared<TCellGraphic>();
+    r.level = std::max(r.level, 0);
+    return r.graphic.get();
+  }
+  void RemoveCellGraphic(int, int ARow) override { rows[static_cast<std::size_t>(ARow)].graphic.reset(); }
+  int RowLevel(int ARow) const override { return rows[static_cast<std::size_t>(ARow)].level; }
+  void SetRowLevel(int ARow, int Level) override { rows[static_cast<std::size_t>(ARow)].level = Level; }
+  int& NumNodes() override { return numNodes; }
+  TCellNode& CellNode() override { return cellNode; }
+  int Col() const override { return col; }
+  void SetCol(int Value) override { col = Value; }
+  void HideNodeRows(int FromRow, int ToRow) override {
+    for (int r = ToRow; r >= FromRow; --r) {
+      if (hidden.count(r)) continue;
+      int d = RealToDisplRow(r);
+      if (d >= RowCount()) continue;
+      hidden[r] = rows[static_cast<std::size_t>(d)];
+      rows.erase(rows.begin() + d);
+    }
+    ++hideCalls;
+  }
+  void HideNodeRowList(const std::vector<int>& Rows) override {
+    std::vector<int> reals;
+    for (int d : Rows) reals.push_back(DisplToRealRow(d));
+    for (std::size_t i = Rows.size(); i-- > 0;) {
+      TRowData data = rows[static_cast<std::size_t>(Rows[i])];
+      rows.erase(rows.begin() + Rows[i]);
+      hidden[reals[i]] = data;
+    }
+    ++hideCalls;
+  }
+  void ShowNodeRows(int FromRow, int ToRow) override {
+    for (auto it = hidden.lower_bound(FromRow); it != hidden.end() && it->first <= ToRow;) {
+      int at = RealToDisplRow(it->first);
+      rows.insert(rows.begin() + at, it->second);
+      it = hidden.erase(it);
+    }
+  }
+  void ShiftHiddenRows(int ARow, int Delta) override {
+    std::map<int, TRowData> moved;
+    for (auto& [idx, data] : hidden) moved[idx >= ARow ? idx + Delta : idx] = data;
+    hidden.swap(moved);
+  }
+  void InsertRow(int ARow) override {
+    rows.insert(rows.begin() + std::min(ARow, RowCount()), {std::vector<std::string>(Width()), std::vector<TObject*>(Width())});
+  }
+  void RemoveRow(int ARow) override {
+    // Hidden rows below the removed one move up with the rows around them.
+    int real = DisplToRealRow(ARow);
+    rows.erase(rows.begin() + ARow);
+    ShiftHiddenRows(real + 1, -1);
+  }
+  void LowerMaxRowCount() override { ++maxRowCountLowered; }
+  void HideCellControl(int, int) override {}
+  void PlaceCellControls() override {}
+  void HideEditor() override {}
+  void SetForceSelection(bool) override {}
+  void CalcFooter(int) override { ++footerCalcs; }
+
+  // Hiding the footer row drops the fixed footers, as the grid's footer does.
+  bool FooterVisible() const override { return footerVisible; }
+  void SetFooterVisible(bool Value) override {
+    footerVisible = Value;
+    fixedFooters = Value ? 1 : 0;
+  }
+  void SetFixedFooters(int Value) override { fixedFooters = Value; }
+  void RepaintFooter() override { ++footerRepaints; }
+
+  // The texts of column ACol over the display rows and the levels, for short checks.
+  std::string Texts(int ACol = 0) const {
+    std::string out;
+    for (const TRowData& r : rows) out += (out.empty() ? "" : " ") + r.texts[static_cast<std::size_t>(ACol)];
+    return out;
+  }
+  std::vector<int> Levels() const {
+    std::vector<int> out;
+    for (const TRowData& r : rows) out.push_back(r.level);
+    return out;
+  }
 
   std::vector<TRowData> rows;
   int cols = 0;
@@ -340,6 +454,15 @@ class TMemoryGridHost : public TGridDataHost {
   TIntList ignoreColumns{0, 0};
   TIntList xref{0, 0};
   std::vector<std::pair<int, int>> rowChanges;
+  std::map<int, TRowData> hidden;
+  struct TFormat {
+    TSortStyle style;
+    std::string prefix, suffix;
+  };
+  std::map<int, TFormat> columnFormats;
+  int numNodes = 0, col = 1, hideCalls = 0, footerCalcs = 0, maxRowCountLowered = 0, footerRepaints = 0;
+  bool footerVisible = false;
+  TCellNode cellNode{nullptr};
   std::function<std::string(int, int, const std::string&)> displayHook;
   std::function<void(int, TSortStyle&, std::string&, std::string&)> onFormat;
   std::function<void(const std::string&, const std::string&, int&)> onCustom;

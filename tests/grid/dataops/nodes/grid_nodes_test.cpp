@@ -1,0 +1,98 @@
+// Row nodes and expand cells through a real grid.
+#include <gtest/gtest.h>
+
+#include "grid/foundation/input_settings.h"
+#include "grid/foundation/lists.h"
+#include "grid/stringgrid/grid_settings_data.h"
+#include "grid/stringgrid/string_grid_fixture.h"
+
+namespace hd::test {
+namespace {
+
+class GridNodesTest : public StringGridTest {
+ protected:
+  // Column 1 holds the row's letter: "a" in row 1, "b" in row 2 ...
+  void Letters(int Rows) {
+    grid->SetRowCount(Rows + 1);
+    for (int r = 1; r <= Rows; ++r) grid->SetCells(1, r, std::string(1, static_cast<char>('a' + r - 1)));
+  }
+  std::string Shown() {
+    std::string out;
+    for (int r = grid->FixedRows(); r < grid->RowCount(); ++r) out += grid->Cells(1, r);
+    return out;
+  }
+};
+
+// Rows of a contracted node are hidden rows of their own kind: showing the rows a filter
+// hid leaves them hidden, and they come back with their levels and texts.
+TEST_F(GridNodesTest, ContractedRowsStayHiddenWhenFilteredRowsComeBack) {
+  Letters(8);
+  grid->AddNode(2, 4);
+  grid->ContractNode(2);
+  EXPECT_EQ(Shown(), "abfgh");
+  EXPECT_TRUE(grid->GetNodeState(2));
+  TIntList filtered{0, 0};
+  filtered.Add(5);  // display row 5 holds "h"
+  grid->HideRowList(filtered);
+  EXPECT_EQ(Shown(), "abfg");
+  grid->UnHideRowList();
+  EXPECT_EQ(Shown(), "abfgh");
+  grid->ExpandNode(2);
+  EXPECT_EQ(Shown(), "abcdefgh");
+  EXPECT_EQ(grid->GetRowIndent(4), grid->CellNode().NodeIndent());
+
+  grid->ContractAll();
+  EXPECT_EQ(Shown(), "abfgh");
+  grid->UnHideRowList();
+  EXPECT_EQ(Shown(), "abfgh") << "ContractAll hides no filter level";
+  grid->ExpandAll();
+  EXPECT_EQ(Shown(), "abcdefgh");
+}
+
+TEST_F(GridNodesTest, GroupSortThroughTheGrid) {
+  grid->SetRowCount(8);
+  const char* texts[] = {"", "G", "c", "a", "b", "H", "y", "x"};
+  for (int r = 1; r < 8; ++r) grid->SetCells(1, r, texts[r]);
+  grid->AddNode(1, 4);
+  grid->AddNode(5, 3);
+  grid->SortSettings().SetColumn(1);
+  grid->QSortGroup();
+  std::string shown;
+  for (int r = 1; r < 8; ++r) shown += grid->Cells(1, r);
+  EXPECT_EQ(shown, "GabcHxy");
+  EXPECT_TRUE(grid->IsNode(1));
+  EXPECT_TRUE(grid->IsNode(5));
+}
+
+TEST_F(GridNodesTest, ExpandCellsSwitchTheRowHeight) {
+  Letters(3);
+  EXPECT_EQ(grid->GetExpandHeight(1, 2, true), grid->DefaultRowHeight());
+  EXPECT_FALSE(grid->ToggleExpand(1, 2));
+  int collapsed = grid->RowHeights(2);
+  grid->AddExpand(1, 2, 60);
+  EXPECT_TRUE(grid->HasExpand(1, 2));
+  EXPECT_FALSE(grid->GetExpandState(1, 2));
+  std::vector<bool> clicks;
+  grid->OnExpandClick = [&](TObject*, int, int, bool Expanded) { clicks.push_back(Expanded); };
+  bool state = grid->ToggleExpand(1, 2);
+  grid->DoExpandClick(1, 2, state);
+  EXPECT_EQ(grid->RowHeights(2), 60);
+  state = grid->ToggleExpand(1, 2);
+  grid->DoExpandClick(1, 2, state);
+  EXPECT_EQ(grid->RowHeights(2), collapsed);
+  EXPECT_EQ(clicks, (std::vector<bool>{true, false}));
+  grid->RemoveExpand(1, 2);
+  EXPECT_FALSE(grid->HasExpand(1, 2));
+}
+
+TEST_F(GridNodesTest, GlyphHitFollowsTheIndentUnlessClicksNeedNoPrecision) {
+  Letters(4);
+  grid->AddNode(1, 3);
+  EXPECT_TRUE(grid->IsNodeGlyphHit(1, 8));
+  EXPECT_FALSE(grid->IsNodeGlyphHit(1, 40));
+  grid->MouseActions().SetPreciseNodeClick(false);
+  EXPECT_TRUE(grid->IsNodeGlyphHit(1, 40));
+}
+
+}  // namespace
+}  // namespace hd::test
