@@ -11,6 +11,10 @@ void TExtStringGrid::ClearRowTexts(int ARow) {
 }
 
 void TExtStringGrid::InsertRowAt(int ARow) {
+  if (NodeAwareInsertRow(ARow)) {
+    InvalidateGrid();
+    return;
+  }
   int display = std::min(RealToDisplRow(ARow), RowCount());
   SetRowCount(RowCount() + 1);
   // The store keeps texts past the row count: the row that comes in starts empty.
@@ -21,6 +25,11 @@ void TExtStringGrid::InsertRowAt(int ARow) {
 
 void TExtStringGrid::DeleteRowAt(int ARow) {
   int display = RealToDisplRow(ARow);
+  if (NodeAwareDeleteRow(ARow)) {
+    InvalidateGrid();
+    if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
+    return;
+  }
   if (RowCount() - FixedRows() - FP->Layout.FFixedFooters <= 1 && !FP->Layout.FFixedRowAlways) {
     ClearRowTexts(ARow);
   } else {

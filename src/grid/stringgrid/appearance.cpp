@@ -91,9 +91,15 @@ bool TExtStringGrid::IsRotated(int ACol, int ARow, int& aAngle) {
   return true;
 }
 
-void TExtStringGrid::AutoInsertRow(int ARow) { InsertRows(ARow, 1); }
+void TExtStringGrid::AutoInsertRow(int ARow) {
+  if (!NodeAwareInsertRow(ARow)) InsertRows(ARow, 1);
+}
 
 void TExtStringGrid::AutoDeleteRow(int ARow) {
+  if (NodeAwareDeleteRow(ARow)) {
+    if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
+    return;
+  }
   // The last normal row is emptied rather than removed, so the grid keeps a row to type in.
   if (RowCount() - TBaseGrid::FixedRows() - FP->Layout.FFixedFooters == 1 && !FP->Layout.FFixedRowAlways)
     ClearRows(ARow, 1);

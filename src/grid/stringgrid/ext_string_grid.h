@@ -460,6 +460,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void RemoveNormalRow(int ARow);
   void InsertChildRow(int ARow, int InsertAt);
   void RemoveChildRow(int ARow);
+  // In a grid with nodes, a row inserted before or deleted at real row ARow: outside every
+  // node a normal row, inside one a child row of it; false without nodes (nothing done).
+  bool NodeAwareInsertRow(int ARow);
+  bool NodeAwareDeleteRow(int ARow);
   // Pixel column X of the row lies on its node glyph (always with PreciseNodeClick off).
   bool IsNodeGlyphHit(int ARow, int X);
   // Expand cells: a button switching the row between a collapsed and an expanded height.

@@ -39,6 +39,26 @@ void TExtStringGrid::RemoveNormalRow(int ARow) { Nodes().RemoveNormalRow(ARow); 
 void TExtStringGrid::InsertChildRow(int ARow, int InsertAt) { Nodes().InsertChildRow(ARow, InsertAt); }
 void TExtStringGrid::RemoveChildRow(int ARow) { Nodes().RemoveChildRow(ARow); }
 
+bool TExtStringGrid::NodeAwareInsertRow(int ARow) {
+  if (!HasNodes()) return false;
+  int d = RealToDisplRow(ARow);
+  if (d < RowCount() && GetParentRow(d) != -1)
+    InsertChildRow(ARow, 0);
+  else
+    InsertNormalRow(ARow);
+  return true;
+}
+
+bool TExtStringGrid::NodeAwareDeleteRow(int ARow) {
+  if (!HasNodes()) return false;
+  int d = RealToDisplRow(ARow);
+  if (GetParentRow(d) != -1)
+    RemoveChildRow(ARow);
+  else
+    RemoveNormalRow(d);
+  return true;
+}
+
 bool TExtStringGrid::IsNodeGlyphHit(int ARow, int X) {
   if (!MouseActions().PreciseNodeClick()) return true;
   const TCellNode& node = CellNode();

@@ -85,6 +85,27 @@ TEST_F(GridNodesTest, ExpandCellsSwitchTheRowHeight) {
   EXPECT_FALSE(grid->HasExpand(1, 2));
 }
 
+// Insert and Delete in a grid with nodes: a row inside a node grows or shrinks it, a row
+// outside every node leaves the nodes alone.
+TEST_F(GridNodesTest, RowsInsertedAndDeletedKeepTheirNodes) {
+  Letters(6);
+  grid->AddNode(1, 3);
+  grid->AutoInsertRow(2);
+  EXPECT_EQ(Shown(), "abcdef");
+  EXPECT_EQ(grid->RowCount(), 8);
+  EXPECT_EQ(grid->GetNodeSpan(1), 4);
+  EXPECT_EQ(grid->GetRowIndent(2), grid->CellNode().NodeIndent());
+  grid->AutoInsertRow(6);
+  EXPECT_EQ(grid->GetNodeSpan(1), 4);
+  std::vector<int> deleted;
+  grid->OnAutoDeleteRow = [&](TObject*, int r) { deleted.push_back(r); };
+  grid->AutoDeleteRow(2);
+  grid->AutoDeleteRow(5);
+  EXPECT_EQ(grid->GetNodeSpan(1), 3);
+  EXPECT_EQ(grid->RowCount(), 7);
+  EXPECT_EQ(deleted, (std::vector<int>{2, 5}));
+}
+
 TEST_F(GridNodesTest, GlyphHitFollowsTheIndentUnlessClicksNeedNoPrecision) {
   Letters(4);
   grid->AddNode(1, 3);
