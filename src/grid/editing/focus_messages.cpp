@@ -4,6 +4,7 @@
 // component notifications.
 #include "grid/editing/edit_session.h"
 #include "grid/editing/grid_cursors.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "grid/editing/inplace_text_edit.h"
 #include "platform/application.h"
@@ -14,7 +15,7 @@ namespace hd {
 void TExtStringGrid::WMSetFocus(TMessage& message) {
   TExtStringGridPrivate& p = *FP;
   // The grid moved the focus itself: nothing of the focus handling runs.
-  if (p.Pointer.InvokedFocusChange) return;
+  if (p.Pointer->InvokedFocusChange) return;
   StandardHandling(message);
   const int RC = RealColIndex(Col());
   if (HasCheckBox(RC, Row())) return;
@@ -57,9 +58,9 @@ void TExtStringGrid::WMKillFocus(TMessage& message) {
     const TPoint span = CellSpan(Col(), Row());
     RepaintRect(Rect(Col(), Row(), Col() + span.X, Row() + span.Y));
   }
-  if (p.Pointer.CtrlDown) {
-    p.Pointer.CtrlDown = false;
-    RepaintCell(p.Pointer.CtrlXY.X, p.Pointer.CtrlXY.Y);
+  if (p.Pointer->CtrlDown) {
+    p.Pointer->CtrlDown = false;
+    RepaintCell(p.Pointer->CtrlXY.X, p.Pointer->CtrlXY.Y);
   }
 }
 
@@ -94,41 +95,51 @@ void TExtStringGrid::Click() {
   StoreOldCell(Col(), Row());
 }
 
-void TExtStringGrid::WMSetCursor(TMessage& message) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  const bool sizing = FGridState == gsColSizing || FGridState == gsRowSizing;
+void TGridPointer::SetCursorMessage(TMessage& message) {
+  const TGridState state = H.GridState();
+  const bool sizing = state == gsColSizing || state == gsRowSizing;
   TCursor own = crDefault;
-  if (ps.MouseSelectMode != msNormal && !sizing) {
-    switch (ps.MouseSelectMode) {
-      case msColumn: own = crColSelect; break;
-      case msRow: own = crRowSelect; break;
+  if (MouseSelectMode != msNormal && !sizing) {
+    switch (MouseSelectMode) {
+      case msColumn: own = TExtStringGrid::crColSelect; break;
+      case msRow: own = TExtStringGrid::crRowSelect; break;
       case msAll:
-      case msResize: own = crAllSelect; break;
+      case msResize: own = TExtStringGrid::crAllSelect; break;
       default: return;  // a link keeps the cursor the move gave it
     }
-  } else if (ps.CellSelectorMode) {
-    own = crCellSelector;
+  } else if (CellSelectorMode) {
+    own = TExtStringGrid::crCellSelector;
   }
   if (own != crDefault && EnsureGridCursor(own)) {
     SetCursorInvoked(own);
     message.Result = 1;
   } else {
-    StandardHandling(message);
-    const TPoint at = ScreenToClient(GetCursorPos());
+    H.DefaultHandling(message);
+    const TPoint at = H.ScreenToClient(GetCursorPos());
     int ACol = -1, ARow = -1;
-    MouseToCell(at.X, at.Y, ACol, ARow);
-    if (ACol >= 0 && ARow >= 0) DoGetCellCursor(ACol, ARow, at.X, at.Y);
+    H.MouseToCell(at.X, at.Y, ACol, ARow);
+    if (ACol >= 0 && ARow >= 0) H.GetCellCursor(ACol, ARow, at.X, at.Y);
   }
-  if (ps.SizeFixed || ps.SizingFixed) SetCursorInvoked(crHSplit);
-  if (ps.SizeFixedR || ps.SizingFixedR) SetCursorInvoked(crVSplit);
+  if (SizeFixed || SizingFixed) SetCursorInvoked(crHSplit);
+  if (SizeFixedR || SizingFixedR) SetCursorInvoked(crVSplit);
 }
+
+void TGridPointer::CursorChanged() {
+  if (!InvokedChange) {
+    // A cursor the program gives the grid is the one it comes back to.
+    MouseSelectMode = msNormal;
+    H.SetPlainCursor(H.Cursor());
+  }
+  InvokedChange = false;
+}
+
+void TExtStringGrid::WMSetCursor(TMessage& message) { FP->Pointer->SetCursorMessage(message); }
 
 void TExtStringGrid::DoGetCellCursor(int ACol, int ARow, int X, int Y) {
   if (!OnGetCellCursor) return;
   TCursor c = Cursor();
   OnGetCellCursor(this, ACol, ARow, X, Y, c);
-  SetCursorInvoked(c);
+  FP->Pointer->SetCursorInvoked(c);
 }
 
 void TExtStringGrid::CMHintShow(TMessage& message) {
@@ -144,14 +155,8 @@ void TExtStringGrid::CMDialogChar(TMessage& message) {
 }
 
 void TExtStringGrid::CMCursorChanged(TMessage& message) {
-  TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
   StandardHandling(message);
-  if (!ps.InvokedChange) {
-    // A cursor the program gives the grid is the one it comes back to.
-    ps.MouseSelectMode = msNormal;
-    FP->OldCursor = Cursor();
-  }
-  ps.InvokedChange = false;
+  FP->Pointer->CursorChanged();
 }
 
 // No application style applies on this platform: the grid keeps its own colours.

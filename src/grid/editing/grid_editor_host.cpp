@@ -149,6 +149,7 @@ class TExtStringGrid::TEditorHost final : public TGridEditorHost {
 void TExtStringGrid::CreateEditing() {
   FP->Session.reset(new TGridEditSession);
   FP->EditorHost.reset(new TEditorHost(*this));
+  CreatePointer();
 }
 
 void TEditingFree::operator()(TGridEditSession* Session) const noexcept { delete Session; }

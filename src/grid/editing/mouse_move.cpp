@@ -6,15 +6,15 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "grid/editing/edit_session.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/foundation/markup/markup_renderer.h"
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/html_hint_window.h"
 #include "platform/application.h"
-#include "platform/sysutils.h"
-#include "platform/scroll_bars.h"
 #include "platform/shell.h"
+#include "platform/sysutils.h"
 #include "platform/tooltips.h"
 
 namespace hd {
@@ -32,487 +32,436 @@ bool SameCell(TGridCoord a, int c, int r) { return a.X == c && a.Y == r; }
 
 }  // namespace
 
-void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  if (p.MouseDownMove && p.MouseActions->RangeSelectAndEdit() && Options().Contains(goEditing) && !EditorMode())
-    SetOptions(Options() - TGridOptions{goEditing});
-  const TGridRect before = Selection();
-  if (FGridState == gsSelecting && p.Colors.FSelectionRectangle) ps.SizeSelection = before;
+
+TGridPointer::TGridPointer(TGridPointerHost& Host) : H(Host) {}
+
+TGridPointer::~TGridPointer() = default;
+
+void TGridPointer::MouseMove(TShiftState Shift, int X, int Y) {
+  const TPointerLooks looks = H.Looks();
+  H.PrepareMove();
+  const TGridRect before = H.Selection();
+  if (H.GridState() == gsSelecting && looks.SelectionRectangle) SizeSelection = before;
   int ACol = -1, ARow = -1;
-  MouseToCell(X, Y, ACol, ARow);
+  H.MouseToCell(X, Y, ACol, ARow);
   HoverMove(ACol, ARow, X, Y);
   bool scrolledUp = false;
   HeaderDragSelect(ACol, ARow, Y, scrolledUp);
   FixedBorderMove(ACol, ARow, X, Y);
-  if (FGridState == gsColSizing) p.ColSizedByMouse = true;
-  if (FGridState == gsRowSizing) p.RowSizedByMouse = true;
+  H.NoteSizingByMouse();
   bool special = SelectModeMove(ACol, ARow, X, Y, scrolledUp);
   if (LinkMove(ACol, ARow, X, Y)) special = true;
-  if (!special && Cursor() != p.OldCursor) SetCursorInvoked(p.OldCursor);
-  // A hint or balloon belongs to its cell: another cell ends it.
-  TPoint base{-1, -1};
-  if (ACol >= 0 && ARow >= 0) base = BaseCell(ACol, ARow);
-  if ((p.LastHintPos.X != -1 || p.LastHintPos.Y != -1) && base != p.LastHintPos) {
-    Application().CancelHint();
-    p.LastHintPos = {-1, -1};
+  if (!special && H.Cursor() != H.PlainCursor()) SetCursorInvoked(H.PlainCursor());
+  EndHintsOutside(ACol, ARow);
+  if (H.GridState() == gsSelecting && looks.SelectionRectangle && H.Selection() != MoveSelection) {
+    H.RepaintCellRange(H.Selection());
+    MoveSelection = H.Selection();
   }
-  if (p.Balloon->Enable() && base != ps.LastBalloonPos) {
-    if (ps.ToolTip) SendMessage(ps.ToolTip, TTM_POP);
-    ps.LastBalloonPos = {-1, -1};
-  }
-  if (FGridState == gsSelecting && p.Colors.FSelectionRectangle && Selection() != ps.MoveSelection) {
-    RepaintCellRange(Selection());
-    ps.MoveSelection = Selection();
-  }
-  HWND self = Handle();
-  TBaseGrid::MouseMove(Shift, X, Y);
+  HWND self = H.Handle();
+  H.InheritedMouseMove(Shift, X, Y);
+  // The handling may have freed the grid, and this object with it.
   if (!IsWindow(self)) return;
-  if (p.Navigation->KeepHorizScroll() && p.MouseKeepDown && FGridState != gsColMoving && LeftCol() != p.OldLeftCol) {
-    StartUpdate();
-    SetLeftCol(p.OldLeftCol);
-    ResetUpdate();
-  }
+  H.KeepHorizScrollAfterMove();
   SizingHintMove(X, Y);
-  ApplyPointerCursor(X, Y);
-  const TGridRect after = Selection();
-  if (after != before) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+  TMessage m{WM_SETCURSOR, H.Handle(), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), 0};
+  SetCursorMessage(m);
+  const TGridRect after = H.Selection();
+  if (after != before) H.SelectionChanged(after);
+}
+
+// A hint or balloon belongs to its cell: another cell ends it.
+void TGridPointer::EndHintsOutside(int ACol, int ARow) {
+  TPoint base{-1, -1};
+  if (ACol >= 0 && ARow >= 0) base = H.BaseCell(ACol, ARow);
+  if ((LastHintPos.X != -1 || LastHintPos.Y != -1) && base != LastHintPos) {
+    Application().CancelHint();
+    LastHintPos = {-1, -1};
+  }
+  if (H.Balloon().Enable() && base != LastBalloonPos) {
+    if (ToolTip) SendMessage(ToolTip, TTM_POP);
+    LastBalloonPos = {-1, -1};
+  }
+}
+
+// Repaints the fixed cells among the old and the new hovered cell.
+void TGridPointer::RepaintHoverFixed(TGridCoord Old, TGridCoord Now) {
+  auto inFixed = [this](TGridCoord c) {
+    return c.X >= 0 && c.Y >= 0 && (c.X < H.FixedCols() || c.Y < H.FixedRows());
+  };
+  if (inFixed(Old)) H.RepaintCell(Old.X, Old.Y);
+  if (inFixed(Now)) H.RepaintCell(Now.X, Now.Y);
 }
 
 // Steps of the hover looks: a row, a fixed cell, the list-view hot cell, a cell's button.
-void TExtStringGrid::HoverMove(int ACol, int ARow, int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  const bool valid = ACol >= 0 && ARow >= 0 && !IsDesigning();
-  if (valid && FHoverRow && ARow != FHoverRowIdx) {
-    const int old = FHoverRowIdx;
-    FHoverRowIdx = ARow;
-    RepaintRow(ARow);
-    if (old >= 0 && old < RowCount()) RepaintRow(old);
+void TGridPointer::HoverMove(int ACol, int ARow, int X, int Y) {
+  const TPointerLooks looks = H.Looks();
+  const bool valid = ACol >= 0 && ARow >= 0 && !H.Designing();
+  if (valid && H.HoverRowLook() && ARow != H.HoverRow()) {
+    const int old = H.HoverRow();
+    H.SetHoverRow(ARow);
+    H.RepaintRow(ARow);
+    if (old >= 0 && old < H.RowCount()) H.RepaintRow(old);
   }
-  auto inFixed = [this](int c, int r) { return c >= 0 && r >= 0 && (c < FixedCols() || r < FixedRows()); };
-  if (p.Colors.FHoverFixedCells != hfNone && !ps.NoMouseLeave && (p.HoverFixedX != ACol || p.HoverFixedY != ARow)) {
-    const int oldX = p.HoverFixedX, oldY = p.HoverFixedY;
-    p.HoverFixedX = ACol;
-    p.HoverFixedY = ARow;
-    if (inFixed(oldX, oldY)) RepaintCell(oldX, oldY);
-    if (inFixed(ACol, ARow)) RepaintCell(ACol, ARow);
+  const TGridCoord hoverFixed = H.HoverFixed();
+  if (looks.HoverFixedCells != hfNone && !NoMouseLeave && !SameCell(hoverFixed, ACol, ARow)) {
+    H.SetHoverFixed({ACol, ARow});
+    RepaintHoverFixed(hoverFixed, {ACol, ARow});
   }
-  if (p.Colors.FLook == glListView && !SameCell(ps.HotFixedCell, ACol, ARow)) {
-    const TGridCoord old = ps.HotFixedCell;
-    if (inFixed(old.X, old.Y)) RepaintCell(old.X, old.Y);
-    ps.HotFixedCell = {ACol, ARow};
-    if (inFixed(ACol, ARow)) RepaintCell(ACol, ARow);
+  if (looks.Look == glListView && !SameCell(HotFixedCell, ACol, ARow)) {
+    const TGridCoord old = HotFixedCell;
+    HotFixedCell = {ACol, ARow};
+    RepaintHoverFixed(old, HotFixedCell);
   }
-  bool onButton = false;
-  if (ACol >= 0 && ARow >= 0) {
-    const int RC = RealColIndex(ACol);
-    const TPoint at{X, Y};
-    onButton = (HasButton(RC, ARow) && PtInRect(GetCellGraphicRect(ACol, ARow), at)) ||
-               PtInRect(GetExpandRect(RC, ARow), at);
-  }
-  if (onButton && !SameCell(ps.HoverButton, ACol, ARow)) {
-    const TGridCoord old = ps.HoverButton;
-    ps.HoverButton = {ACol, ARow};
-    if (old.X >= 0) RepaintCell(old.X, old.Y);
-    RepaintCell(ACol, ARow);
-  } else if (!onButton && ps.HoverButton.X != -1) {
-    RepaintCell(ps.HoverButton.X, ps.HoverButton.Y);
-    ps.HoverButton = {-1, -1};
+  const bool onButton = ACol >= 0 && ARow >= 0 && H.OnCellButton(ACol, ARow, {X, Y});
+  if (onButton && !SameCell(HoverButton, ACol, ARow)) {
+    const TGridCoord old = HoverButton;
+    HoverButton = {ACol, ARow};
+    if (old.X >= 0) H.RepaintCell(old.X, old.Y);
+    H.RepaintCell(ACol, ARow);
+  } else if (!onButton && HoverButton.X != -1) {
+    H.RepaintCell(HoverButton.X, HoverButton.Y);
+    HoverButton = {-1, -1};
   }
 }
 
 // Dragging over the fixed cells after a header press selects whole rows (scrolling at the
 // bottom and top edges) or whole columns.
-void TExtStringGrid::HeaderDragSelect(int ACol, int ARow, int Y, bool& ScrolledUp) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  const TMouseActions& ma = *p.MouseActions;
-  const TGridCoord start = p.MouseSelectStart;
-  if (start.Y >= 0 && ma.RowSelect() && ps.MouseSelectMode == msRow) {
-    if (ARow >= FixedRows() && ARow < RowCount() - p.Layout.FFixedFooters) {
-      const int to = std::max(FixedRows(), ARow);
-      SetSelection(GridRect({FixedCols(), std::min(start.Y, to)}, {ColCount() - 1, std::max(start.Y, to)}));
+void TGridPointer::HeaderDragSelect(int ACol, int ARow, int Y, bool& ScrolledUp) {
+  const TMouseActions& ma = H.MouseActions();
+  const TGridCoord start = H.MouseSelectStart();
+  const int fixedCols = H.FixedCols(), fixedRows = H.FixedRows();
+  if (start.Y >= 0 && ma.RowSelect() && MouseSelectMode == msRow) {
+    if (ARow >= fixedRows && ARow < H.RowCount() - H.Looks().FixedFooters) {
+      const int to = std::max(fixedRows, ARow);
+      H.SetSelection(GridRect({fixedCols, std::min(start.Y, to)}, {H.ColCount() - 1, std::max(start.Y, to)}));
     }
-    if (Y > Height() - 4 && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
-    if (FixedRows() > 0 && Y < RowHeights(0) && TopRow() > FixedRows()) {
-      SetTopRow(TopRow() - 1);
+    if (Y > H.ClientHeight() - 4 && H.TopRow() + H.VisibleRowCount() < H.RowCount()) H.SetTopRow(H.TopRow() + 1);
+    if (fixedRows > 0 && Y < H.LineSize(laRows, 0) && H.TopRow() > fixedRows) {
+      H.SetTopRow(H.TopRow() - 1);
       ScrolledUp = true;
     }
-  } else if (start.X >= 0 && ma.ColSelect() && ps.MouseSelectMode == msColumn && ACol >= 0) {
-    const int to = std::max(FixedCols(), ACol);
-    SetSelection(GridRect({std::min(start.X, to), FixedRows()}, {std::max(start.X, to), RowCount() - 1}));
+  } else if (start.X >= 0 && ma.ColSelect() && MouseSelectMode == msColumn && ACol >= 0) {
+    const int to = std::max(fixedCols, ACol);
+    H.SetSelection(GridRect({std::min(start.X, to), fixedRows}, {std::max(start.X, to), H.RowCount() - 1}));
   }
-  if (p.Colors.FSelectionRectangle && Selection() != ps.SizeSelection && (start.X >= 0 || start.Y >= 0)) {
-    RepaintCellRange(Selection());
-    ps.SizeSelection = Selection();
+  if (H.Looks().SelectionRectangle && H.Selection() != SizeSelection && (start.X >= 0 || start.Y >= 0)) {
+    H.RepaintCellRange(H.Selection());
+    SizeSelection = H.Selection();
   }
 }
 
+namespace {
+
+// The fixed line whose far border lies within reach of Pos, or -1.
+int FixedBorderAt(TGridPointerHost& H, TLineAxis Axis, int Pos) {
+  const int count = Axis == laCols ? H.FixedCols() : H.FixedRows();
+  for (int i = 0, sum = 0; i < count; ++i) {
+    sum += H.LineSize(Axis, i);
+    if (std::abs(Pos - sum) < kFixedBorderReach) return i;
+    sum += 1;
+  }
+  return -1;
+}
+
+}  // namespace
+
 // The borders of fixed columns and rows: whether the pointer rests on one, and the sizing line
 // that follows it while the grid's own press sizes one.
-void TExtStringGrid::FixedBorderMove(int ACol, int ARow, int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  const bool valid = ACol >= 0 && ARow >= 0 && !IsDesigning();
-  ps.SizeFixed = false;
-  for (int i = 0, sum = 0; i < FixedCols(); ++i) {
-    sum += ColWidths(i);
-    if (std::abs(X - sum) < kFixedBorderReach && valid) ps.SizeFixed = p.MouseActions->SizeFixedCol();
-    sum += 1;
+void TGridPointer::FixedBorderMove(int ACol, int ARow, int X, int Y) {
+  const bool valid = ACol >= 0 && ARow >= 0 && !H.Designing();
+  SizeFixed = valid && FixedBorderAt(H, laCols, X) >= 0 && H.MouseActions().SizeFixedCol();
+  if (SizingFixed) {
+    H.DrawSizeLine(laCols, SizeFixedX);
+    SizeFixedX = X;
+    H.DrawSizeLine(laCols, X);
   }
-  if (ps.SizingFixed) {
-    DrawColSizeLine(ps.SizeFixedX);
-    ps.SizeFixedX = X;
-    DrawColSizeLine(X);
-  }
-  ps.SizeFixedR = false;
-  for (int i = 0, sum = 0; i < FixedRows(); ++i) {
-    sum += RowHeights(i);
-    if (std::abs(Y - sum) < kFixedBorderReach && valid) ps.SizeFixedR = p.MouseActions->SizeFixedRow();
-    sum += 1;
-  }
-  if (ps.SizingFixedR) {
-    DrawRowSizeLine(ps.SizeFixedY);
-    ps.SizeFixedY = Y;
-    DrawRowSizeLine(Y);
+  SizeFixedR = valid && FixedBorderAt(H, laRows, Y) >= 0 && H.MouseActions().SizeFixedRow();
+  if (SizingFixedR) {
+    H.DrawSizeLine(laRows, SizeFixedY);
+    SizeFixedY = Y;
+    H.DrawSizeLine(laRows, Y);
   }
 }
 
 // The select mode of the cell under the pointer; true when it asks for a cursor of its own.
-bool TExtStringGrid::SelectModeMove(int ACol, int ARow, int X, int Y, bool ScrolledUp) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  const TMouseActions& ma = *p.MouseActions;
-  if (IsDesigning()) return false;
-  ps.MouseSelectMode = msNormal;
-  if (p.Colors.FSelectionResizer && p.Colors.FSelectionRectangle) {
-    const TGridRect sel = Selection();
-    const TRect r = CellRect(sel.Right, sel.Bottom);
+bool TGridPointer::SelectModeMove(int ACol, int ARow, int X, int Y, bool ScrolledUp) {
+  const TMouseActions& ma = H.MouseActions();
+  const TPointerLooks looks = H.Looks();
+  if (H.Designing()) return false;
+  MouseSelectMode = msNormal;
+  if (looks.SelectionResizer && looks.SelectionRectangle) {
+    const TGridRect sel = H.Selection();
+    const TRect r = H.CellRect(sel.Right, sel.Bottom);
     const int hx = r.Right - kResizeHandle;
     if (!r.IsEmpty() && X >= hx && X < hx + kResizeHandle && Y >= r.Bottom - kResizeHandle && Y < r.Bottom)
-      ps.MouseSelectMode = msResize;
+      MouseSelectMode = msResize;
   }
   if (ACol < 0 || ARow < 0) return false;
+  const int fixedCols = H.FixedCols(), fixedRows = H.FixedRows();
   bool special = false;
-  if (ARow < FixedRows()) {
-    if (ACol < FixedCols() && ma.AllSelect()) {
-      ps.MouseSelectMode = msAll;
+  if (ARow < fixedRows) {
+    if (ACol < fixedCols && ma.AllSelect()) {
+      MouseSelectMode = msAll;
       special = true;
-    } else if (ACol >= FixedCols() && ma.ColSelect() && !IsOnSizingBorder(X, Y)) {
-      ps.MouseSelectMode = msColumn;
+    } else if (ACol >= fixedCols && ma.ColSelect() && !H.OnSizingBorder(X, Y)) {
+      MouseSelectMode = msColumn;
       special = true;
     }
   }
-  const bool footer = p.FloatingFooter->Visible() && p.FloatingFooter->FooterStyle() == fsFixedLastRow;
-  const int lastRow = RowCount() - (footer ? 2 : 1);
-  if (ACol < FixedCols() && ARow <= lastRow && (ARow >= FixedRows() || ScrolledUp) && ma.RowSelect() &&
-      !IsOnSizingBorder(X, Y) && !(ACol == 0 && IsNode(ARow) && X < CellRect(0, ARow).Left + 16)) {
-    ps.MouseSelectMode = msRow;
+  const int lastRow = H.RowCount() - (H.FooterIsLastRow() ? 2 : 1);
+  if (ACol < fixedCols && ARow <= lastRow && (ARow >= fixedRows || ScrolledUp) && ma.RowSelect() &&
+      !H.OnSizingBorder(X, Y) && !(ACol == 0 && H.IsNode(ARow) && X < H.CellRect(0, ARow).Left + 16)) {
+    MouseSelectMode = msRow;
     special = true;
   }
   return special;
 }
 
-bool TExtStringGrid::MarkupLinkAt(int ACol, int ARow, int X, int Y, std::string& Link, std::string& Title,
-                                  int& Index) {
-  TExtStringGridPrivate& p = *FP;
-  const int RC = RealColIndex(ACol);
-  TRect r = CellRect(ACol, ARow);
-  r.Left += p.Text.FXYOffset.X + 1;
-  r.Top += p.Text.FXYOffset.Y + 1;
-  r.Right -= p.Text.FXYOffset.X;
-  if (HasCheckBox(RC, ARow)) r.Left += p.ControlLook->CheckSize();
-  int scrollY = 0;
-  if (HasScrollBar(RC, ARow)) {
-    r.Right -= GetSystemMetrics(SM_CXVSCROLL);
-    scrollY = GetScrollPosition(RC, ARow);
-  }
-  TCanvas& canvas = Canvas();
-  canvas.Font() = ACol < FixedCols() || ARow < FixedRows() ? p.Colors.FFixedFont : Font();
-  TCellLook look;
-  look.Font = canvas.Font();
-  look.Brush.Color = Color();
-  look.WW = WordWrap();
-  GetCellLook(ACol, ARow, look, false, false, true);
-  canvas.Font() = look.Font;
-  TMarkupCall call;
-  call.Rect = r;
-  call.X = X;
-  call.Y = Y + scrollY;
-  call.HitTest = true;
-  call.WordWrap = look.WW;
-  call.PictureCache = &ImageCache();
-  call.PictureContainer = p.Colors.FPictureContainer;
-  TMarkupResult result;
-  const bool hit = DrawMarkup(canvas, Cells(RC, ARow), call, result);
-  Index = result.MouseLink;
-  if (!hit || result.AnchorVal.empty() || result.AnchorVal == "ctrl") return false;
-  Link = result.AnchorVal;
-  Title = result.AnchorTitle;
-  return true;
+namespace {
+
+bool LooksLikeURL(const std::string& text) {
+  return text.find("://") != std::string::npos || text.find("mailto:") != std::string::npos;
 }
+
+}  // namespace
 
 // Links in cells: the hand cursor, the hover underline and the enter, exit and hint events.
 // True when the pointer is on a link.
-bool TExtStringGrid::LinkMove(int ACol, int ARow, int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
+bool TGridPointer::LinkMove(int ACol, int ARow, int X, int Y) {
   if (ACol < 0 || ARow < 0) return false;
-  const int RC = RealColIndex(ACol);
-  const std::string text = Cells(RC, ARow);
-  const bool markup = GetTextKind(text, p.Text.FEnableHTML) == ttMarkup;
-  if (!markup) {
+  const TPointerLooks looks = H.Looks();
+  const std::string text = H.Cells(H.RealColIndex(ACol), ARow);
+  auto leaveAnchor = [&] {
+    if (Anchor.empty()) return;
+    const std::string left = Anchor;
+    Anchor.clear();
+    H.AnchorExit(ACol, ARow, left);
+  };
+  if (GetTextKind(text, looks.EnableHTML) != ttMarkup) {
     bool special = false;
-    if (p.Text.FURLShow && (text.find("://") != std::string::npos || text.find("mailto:") != std::string::npos)) {
-      SetCursorInvoked(LinkCursor());
+    if (looks.URLShow && LooksLikeURL(text)) {
+      SetCursorInvoked(H.LinkCursor());
       special = true;
     }
-    if (ps.URLUnderlineOnHover && (ps.HoverLinkIdx != -1 || !SameCell(ps.HoverCell, ACol, ARow))) {
-      if (ps.HoverCell.X >= 0) RepaintCell(ps.HoverCell.X, ps.HoverCell.Y);
-      ps.HoverLinkIdx = -1;
-      ps.HoverCell = {-1, -1};
+    if (URLUnderlineOnHover && (HoverLinkIdx != -1 || !SameCell(HoverCell, ACol, ARow))) {
+      if (HoverCell.X >= 0) H.RepaintCell(HoverCell.X, HoverCell.Y);
+      HoverLinkIdx = -1;
+      HoverCell = {-1, -1};
     }
-    if (!ps.Anchor.empty()) {
-      const std::string left = ps.Anchor;
-      ps.Anchor.clear();
-      if (OnAnchorExit) OnAnchorExit(this, ARow, ACol, left);
-    }
+    leaveAnchor();
     return special;
   }
   std::string link, title;
   int index = -1;
-  const bool onLink = MarkupLinkAt(ACol, ARow, X, Y, link, title, index);
+  const bool onLink = H.LinkAt(ACol, ARow, X, Y, link, title, index);
   if (!onLink) index = -1;
-  if (ps.URLUnderlineOnHover) {
-    const bool cellChanged = !SameCell(ps.HoverCell, ACol, ARow);
-    if ((cellChanged && ps.HoverCell.X >= 0) || onLink) {
-      if (cellChanged && ps.HoverCell.X >= 0) RepaintCell(ps.HoverCell.X, ps.HoverCell.Y);
-    }
-    if (cellChanged || ps.HoverLinkIdx != index) {
-      ps.HoverCell = {ACol, ARow};
-      ps.HoverLinkIdx = index;
-      RepaintCell(ACol, ARow);
+  if (URLUnderlineOnHover) {
+    const bool cellChanged = !SameCell(HoverCell, ACol, ARow);
+    if (cellChanged && HoverCell.X >= 0) H.RepaintCell(HoverCell.X, HoverCell.Y);
+    if (cellChanged || HoverLinkIdx != index) {
+      HoverCell = {ACol, ARow};
+      HoverLinkIdx = index;
+      H.RepaintCell(ACol, ARow);
     }
   }
-  if (onLink) {
-    if (title.empty() && OnAnchorHint) OnAnchorHint(this, ARow, ACol, title);
-    if (title != ps.LastAnchorHint && !ps.LastAnchorHint.empty() && link != ps.Anchor) {
-      ps.LastAnchorHint = title;
-      Application().CancelHint();
-    }
-    SetCursorInvoked(LinkCursor());
-    if (link != ps.Anchor) {
-      if (!ps.Anchor.empty() && OnAnchorExit) OnAnchorExit(this, ARow, ACol, ps.Anchor);
-      ps.Anchor = link;
-      if (OnAnchorEnter) OnAnchorEnter(this, ARow, ACol, link);
-    }
-    return true;
+  if (!onLink) {
+    leaveAnchor();
+    return false;
   }
-  if (!ps.Anchor.empty()) {
-    const std::string left = ps.Anchor;
-    ps.Anchor.clear();
-    if (OnAnchorExit) OnAnchorExit(this, ARow, ACol, left);
+  if (title.empty()) H.AnchorHint(ACol, ARow, title);
+  if (title != LastAnchorHint && !LastAnchorHint.empty() && link != Anchor) {
+    LastAnchorHint = title;
+    Application().CancelHint();
   }
-  return false;
+  SetCursorInvoked(H.LinkCursor());
+  if (link != Anchor) {
+    if (!Anchor.empty()) H.AnchorExit(ACol, ARow, Anchor);
+    Anchor = link;
+    H.AnchorEnter(ACol, ARow, link);
+  }
+  return true;
 }
 
 // While a line is sized: the sizing events and the hint with the new size in bold.
-void TExtStringGrid::SizingHintMove(int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  const bool colSizing = FGridState == gsColSizing, rowSizing = FGridState == gsRowSizing;
-  const int cc = p.ClickedCol >= 0 ? p.ClickedCol : ColCount() - 1;
-  const int cr = p.ClickedRow >= 0 ? p.ClickedRow : RowCount() - 1;
+void TGridPointer::SizingHintMove(int X, int Y) {
+  const TGridState state = H.GridState();
+  const TGridCoord clicked = H.ClickedCell();
   std::string text;
   TPoint corner;
-  if (ps.SizingFixed) {
-    if (OnColumnSizing) OnColumnSizing(this, 0, ps.SizeFixedX);
-    text = "cw=<b>" + IntToStr(ps.SizeFixedX) + "</b>";
-    corner = CellRect(0, 0).TopLeft();
-  } else if (ps.SizingFixedR) {
-    if (OnRowSizing) OnRowSizing(this, 0, ps.SizeFixedY);
-    text = "rh=<b>" + IntToStr(ps.SizeFixedY) + "</b>";
-    corner = CellRect(0, 0).TopLeft();
-  } else if (colSizing) {
-    const TRect r = CellRect(cc, p.ClickedRow >= 0 ? p.ClickedRow : 0);
-    if (OnColumnSizing) OnColumnSizing(this, p.ClickedCol, X - r.Left);
+  if (SizingFixed) {
+    H.LineSizing(laCols, 0, SizeFixedX);
+    text = "cw=<b>" + IntToStr(SizeFixedX) + "</b>";
+    corner = H.CellRect(0, 0).TopLeft();
+  } else if (SizingFixedR) {
+    H.LineSizing(laRows, 0, SizeFixedY);
+    text = "rh=<b>" + IntToStr(SizeFixedY) + "</b>";
+    corner = H.CellRect(0, 0).TopLeft();
+  } else if (state == gsColSizing) {
+    const int cc = clicked.X >= 0 ? clicked.X : H.ColCount() - 1;
+    const TRect r = H.CellRect(cc, clicked.Y >= 0 ? clicked.Y : 0);
+    H.LineSizing(laCols, clicked.X, X - r.Left);
     text = "cw=<b>" + IntToStr(X - r.Left) + "</b>";
     corner = r.TopLeft();
-  } else if (rowSizing) {
-    const TRect r = CellRect(p.ClickedCol >= 0 ? p.ClickedCol : 0, cr);
-    if (OnRowSizing) OnRowSizing(this, p.ClickedRow, Y - r.Top);
+  } else if (state == gsRowSizing) {
+    const int cr = clicked.Y >= 0 ? clicked.Y : H.RowCount() - 1;
+    const TRect r = H.CellRect(clicked.X >= 0 ? clicked.X : 0, cr);
+    H.LineSizing(laRows, clicked.Y, Y - r.Top);
     text = "rh=<b>" + IntToStr(Y - r.Top) + "</b>";
     corner = r.TopLeft();
   } else {
     return;
   }
-  if (!ps.HintShowSizing && !IsDesigning()) return;
-  if (!ps.SizeHint) ps.SizeHint = std::make_unique<THTMLHintWindow>();
-  THintWindow& hint = *ps.SizeHint;
-  hint.SetColor(p.Colors.FHintColor);
-  TRect r = hint.CalcHintRect(kSizeHintWidth, text, static_cast<TObject*>(this));
-  const TPoint at = ClientToScreen(corner);
+  if (!HintShowSizing && !H.Designing()) return;
+  if (!SizeHint) SizeHint = std::make_unique<THTMLHintWindow>();
+  THintWindow& hint = *SizeHint;
+  hint.SetColor(H.Looks().HintColor);
+  TRect r = hint.CalcHintRect(kSizeHintWidth, text, &H.Owner());
+  const TPoint at = H.ClientToScreen(corner);
   OffsetRect(r, at.X, at.Y);
-  hint.ActivateHintData(r, text, static_cast<TObject*>(this));
+  hint.ActivateHintData(r, text, &H.Owner());
 }
 
-void TExtStringGrid::CMMouseLeave(TMessage& message) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  StandardHandling(message);
-  // A child's leave passes through on its way up; only the grid's own counts.
-  if (message.LParam != 0) return;
-  ps.MouseSelectMode = msNormal;
-  ps.SizeFixed = ps.SizeFixedR = false;
-  if (!ps.NoMouseLeave && p.Colors.FHoverFixedCells != hfNone && (p.HoverFixedX != -1 || p.HoverFixedY != -1)) {
-    const int x = p.HoverFixedX, y = p.HoverFixedY;
-    p.HoverFixedX = p.HoverFixedY = -1;
-    if (x >= 0 && y >= 0) RepaintCell(x, y);
+void TGridPointer::MouseLeave() {
+  const TPointerLooks looks = H.Looks();
+  MouseSelectMode = msNormal;
+  SizeFixed = SizeFixedR = false;
+  const TGridCoord hover = H.HoverFixed();
+  if (!NoMouseLeave && looks.HoverFixedCells != hfNone && (hover.X != -1 || hover.Y != -1)) {
+    H.SetHoverFixed({-1, -1});
+    if (hover.X >= 0 && hover.Y >= 0) H.RepaintCell(hover.X, hover.Y);
   }
-  const TGridCoord hot = ps.HotFixedCell;
-  if (p.Colors.FLook == glListView && hot.X >= 0 && hot.Y >= 0 && (hot.X < FixedCols() || hot.Y < FixedRows()))
-    RepaintCell(hot.X, hot.Y);
-  if (FHoverRow && FHoverRowIdx != -1) {
-    const int old = FHoverRowIdx;
-    FHoverRowIdx = -1;
-    if (old < RowCount()) RepaintRow(old);
+  const TGridCoord hot = HotFixedCell;
+  if (looks.Look == glListView && hot.X >= 0 && hot.Y >= 0 && (hot.X < H.FixedCols() || hot.Y < H.FixedRows()))
+    H.RepaintCell(hot.X, hot.Y);
+  const int row = H.HoverRow();
+  if (H.HoverRowLook() && row != -1) {
+    H.SetHoverRow(-1);
+    if (row < H.RowCount()) H.RepaintRow(row);
   }
 }
 
-void TExtStringGrid::ResetFixedCellHighlight() {
-  TExtStringGridPrivate& p = *FP;
-  p.Pointer.SizeFixed = p.Pointer.SizeFixedR = p.Pointer.NoMouseLeave = false;
-  if (p.Colors.FHoverFixedCells == hfNone || (p.HoverFixedX == -1 && p.HoverFixedY == -1)) return;
-  const int x = p.HoverFixedX, y = p.HoverFixedY;
-  p.HoverFixedX = p.HoverFixedY = -1;
-  if (x >= 0 && y >= 0) RepaintCell(x, y);
+void TGridPointer::ResetFixedCellHighlight() {
+  SizeFixed = SizeFixedR = NoMouseLeave = false;
+  const TGridCoord hover = H.HoverFixed();
+  if (H.Looks().HoverFixedCells == hfNone || (hover.X == -1 && hover.Y == -1)) return;
+  H.SetHoverFixed({-1, -1});
+  if (hover.X >= 0 && hover.Y >= 0) H.RepaintCell(hover.X, hover.Y);
 }
 
-const THintWindow* TExtStringGrid::SizeHintWindow() const { return FP->Pointer.SizeHint.get(); }
-
-bool TExtStringGrid::IsHoverFixedCell(int ACol, int ARow) const {
-  const THoverFixedCells h = FP->Colors.FHoverFixedCells;
-  if (h == hfNone || ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return false;
-  if (ACol < FixedCols() && (h == hfAll || h == hfFixedColumns)) return true;
-  return ARow < FixedRows() && (h == hfAll || h == hfFixedRows);
+bool TGridPointer::IsHoverFixedCell(int ACol, int ARow) {
+  const THoverFixedCells h = H.Looks().HoverFixedCells;
+  if (h == hfNone || ACol < 0 || ARow < 0 || ACol >= H.ColCount() || ARow >= H.RowCount()) return false;
+  if (ACol < H.FixedCols() && (h == hfAll || h == hfFixedColumns)) return true;
+  return ARow < H.FixedRows() && (h == hfAll || h == hfFixedRows);
 }
 
 // --- The grid's own sizing of fixed lines, from the press to the release.
 
-bool TExtStringGrid::FixedSizingPress(int X, int Y) {
-  TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
-  auto lineAt = [](int count, int pos, auto size) {
-    for (int i = 0, sum = 0; i < count; ++i) {
-      sum += size(i);
-      if (std::abs(pos - sum) < kFixedBorderReach) return i;
-      sum += 1;
-    }
-    return -1;
-  };
-  if (ps.SizeFixed) {
-    ps.SizingFixedCol = lineAt(FixedCols(), X, [this](int i) { return ColWidths(i); });
-    if (ps.SizingFixedCol < 0) return false;
-    ps.SizingFixed = true;
-    ps.SizeFixedX = X;
-    DrawColSizeLine(X);
+bool TGridPointer::FixedSizingPress(int X, int Y) {
+  if (SizeFixed) {
+    SizingFixedCol = FixedBorderAt(H, laCols, X);
+    if (SizingFixedCol < 0) return false;
+    SizingFixed = true;
+    SizeFixedX = X;
+    H.DrawSizeLine(laCols, X);
     return true;
   }
-  if (ps.SizeFixedR) {
-    ps.SizingFixedRow = lineAt(FixedRows(), Y, [this](int i) { return RowHeights(i); });
-    if (ps.SizingFixedRow < 0) return false;
-    ps.SizingFixedR = true;
-    ps.SizeFixedY = Y;
-    DrawRowSizeLine(Y);
+  if (SizeFixedR) {
+    SizingFixedRow = FixedBorderAt(H, laRows, Y);
+    if (SizingFixedRow < 0) return false;
+    SizingFixedR = true;
+    SizeFixedY = Y;
+    H.DrawSizeLine(laRows, Y);
     return true;
   }
   return false;
 }
 
-bool TExtStringGrid::FixedSizingRelease(int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  if (ps.SizeHint) ps.SizeHint->ReleaseHandle();
-  if (ps.SizingFixed) {
-    DrawColSizeLine(ps.SizeFixedX);
-    ps.SizeFixed = ps.SizingFixed = false;
-    const int c = ps.SizingFixedCol;
-    int w = X;
-    for (int i = 0; i < c; ++i) w -= ColWidths(i);
-    SetColWidths(c, std::max(w, 0));
-    if (OnEndColumnSize) OnEndColumnSize(this, c);
-    if (OnUpdateColumnSize) {
-      int answer = ColWidths(c);
-      OnUpdateColumnSize(this, c, answer);
-      if (answer != ColWidths(c)) SetColWidths(c, answer);
-    }
-    return true;
-  }
-  if (ps.SizingFixedR) {
-    DrawRowSizeLine(ps.SizeFixedY);
-    ps.SizeFixedR = ps.SizingFixedR = false;
-    const int r = ps.SizingFixedRow;
-    int h = Y;
-    for (int i = 0; i < r; ++i) h -= RowHeights(i);
-    SetRowHeights(r, std::max(h, 0));
-    if (OnEndRowSize) OnEndRowSize(this, r);
-    return true;
-  }
-  return false;
+bool TGridPointer::FixedSizingRelease(int X, int Y) {
+  if (SizeHint) SizeHint->ReleaseHandle();
+  const bool cols = SizingFixed;
+  if (!cols && !SizingFixedR) return false;
+  const TLineAxis axis = cols ? laCols : laRows;
+  H.DrawSizeLine(axis, cols ? SizeFixedX : SizeFixedY);
+  if (cols)
+    SizeFixed = SizingFixed = false;
+  else
+    SizeFixedR = SizingFixedR = false;
+  const int line = cols ? SizingFixedCol : SizingFixedRow;
+  int size = cols ? X : Y;
+  for (int i = 0; i < line; ++i) size -= H.LineSize(axis, i);
+  H.SetLineSize(axis, line, std::max(size, 0));
+  H.LineSized(axis, line);
+  return true;
 }
 
-// --- A press on a link.
+// --- A press on a link: OnAnchorClick, then the link opened or a cell reference followed.
 
-bool TExtStringGrid::LinkPress(int ACol, int ARow, int X, int Y) {
-  TExtStringGridPrivate& p = *FP;
-  const int RC = RealColIndex(ACol);
-  const std::string text = Cells(RC, ARow);
-  const bool markup = GetTextKind(text, p.Text.FEnableHTML) == ttMarkup;
-  if (!p.Text.FURLShow && !markup) return false;
+bool TGridPointer::LinkPress(int ACol, int ARow, int X, int Y) {
+  const TPointerLooks looks = H.Looks();
+  const std::string text = H.Cells(H.RealColIndex(ACol), ARow);
+  const bool markup = GetTextKind(text, looks.EnableHTML) == ttMarkup;
+  if (!looks.URLShow && !markup) return false;
   std::string link, title;
   int index = -1;
   if (markup) {
-    if (!MarkupLinkAt(ACol, ARow, X, Y, link, title, index)) return false;
-  } else if (text.find("://") != std::string::npos || text.find("mailto:") != std::string::npos) {
+    if (!H.LinkAt(ACol, ARow, X, Y, link, title, index)) return false;
+  } else if (LooksLikeURL(text)) {
     link = text;
   } else {
     return false;
   }
-  bool autoHandle = true;
-  if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, link, autoHandle);
-  if (!autoHandle) return true;
+  if (!H.AnchorClick(ACol, ARow, link)) return true;
   std::string upper = link;
   for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
   if (upper.find("CELL://") == std::string::npos) {
     // The layer opens only web, mail, ftp and file links; a refused one is not reported.
-    ShellExecute(Handle(), "open", link, {}, {}, SW_SHOWNORMAL);
+    ShellExecute(H.Handle(), "open", link, {}, {}, SW_SHOWNORMAL);
     return true;
   }
   TPoint cell{-1, -1};
   if (link.size() > 7 && ParseRCReference(link.substr(7), cell) && cell.X >= 0 && cell.Y >= 0 &&
-      cell.X < ColCount() && cell.Y < RowCount()) {
-    const int c = cell.X, r = cell.Y;
-    SetRow(r);
-    SetCol(c);
-    ScrollInView(c, r);
+      cell.X < H.ColCount() && cell.Y < H.RowCount()) {
+    H.SetRow(cell.Y);
+    H.SetCol(cell.X);
+    H.ScrollInView(cell.X, cell.Y);
   }
   return true;
 }
 
 // --- Cursors.
 
-void TExtStringGrid::SetCursorInvoked(TCursor Value) {
-  if (Cursor() == Value) return;
-  FP->Pointer.InvokedChange = true;
-  SetCursor(Value);
-  FP->Pointer.InvokedChange = false;
+void TGridPointer::SetCursorInvoked(TCursor Value) {
+  if (H.Cursor() == Value) return;
+  InvokedChange = true;
+  H.SetCursor(Value);
+  InvokedChange = false;
 }
 
-void TExtStringGrid::ApplyPointerCursor(int X, int Y) {
-  TMessage m{WM_SETCURSOR, Handle(), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), 0};
-  (void)X;
-  (void)Y;
-  WMSetCursor(m);
+// --- The grid's members of the pointer.
+
+void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) { FP->Pointer->MouseMove(Shift, X, Y); }
+
+void TExtStringGrid::CMMouseLeave(TMessage& message) {
+  StandardHandling(message);
+  // A child's leave passes through on its way up; only the grid's own counts.
+  if (message.LParam == 0) FP->Pointer->MouseLeave();
 }
+
+void TExtStringGrid::ResetFixedCellHighlight() { FP->Pointer->ResetFixedCellHighlight(); }
+
+bool TExtStringGrid::IsHoverFixedCell(int ACol, int ARow) const { return FP->Pointer->IsHoverFixedCell(ACol, ARow); }
+
+void TExtStringGrid::PointerMarkupLook(int ACol, int ARow, TMarkupCall& Call) const {
+  const TGridPointer& ps = *FP->Pointer;
+  Call.BlinkOn = !ps.EnableBlink || ps.BlinkOn;
+  // With URLUnderlineOnHover only the link under the pointer takes the link look.
+  if (ps.URLUnderlineOnHover) {
+    Call.HoverStyle = true;
+    Call.HoverLink = SameCell(ps.HoverCell, ACol, ARow) ? ps.HoverLinkIdx : -1;
+  }
+}
+
+const THintWindow* TExtStringGrid::SizeHintWindow() const { return FP->Pointer->SizeHintWindow(); }
 
 }  // namespace hd

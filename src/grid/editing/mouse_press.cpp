@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/editing/edit_session.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 
 namespace hd {
@@ -71,7 +72,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   // An editor this press opens puts its caret under the mouse.
   if (ma.CaretPositioning()) session.LButFlg = true;
   // A press on a fixed line's border sizes it by the grid's own moves and release.
-  if (FixedSizingPress(X, Y)) return;
+  if (FP->Pointer->FixedSizingPress(X, Y)) return;
   const bool inFixedLines = ACol < FixedCols() || ARow < FixedRows();
   const bool fixedOther = !inFixedLines && IsFocusFixed(ACol, ARow);
   if (inFixedLines || fixedOther) {
@@ -103,7 +104,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit();
   CanEditCell(RC, ARow, canEdit);
   if (CheckBoxPress(ACol, ARow, X, Y, canEdit, shift)) return;
-  if (LinkPress(ACol, ARow, X, Y)) return;
+  if (FP->Pointer->LinkPress(ACol, ARow, X, Y)) return;
   const bool normal = !inFixedLines && !fixedOther;
   const bool directEdit = normal && canEdit && ma.DirectEdit();
   if (directEdit) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "grid/editing/edit_session.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/forms.h"
 
@@ -15,10 +16,10 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   const int X = GET_X_LPARAM(message.LParam), Y = GET_Y_LPARAM(message.LParam);
   p.DisjunctMouseDown = p.MouseKeepDown = p.MouseDownMove = false;
   p.MouseSelectStart = {-1, -1};
-  p.Pointer.MouseSelectMode = msNormal;
+  p.Pointer->MouseSelectMode = msNormal;
   // A release that ends sizing (the platform's or the grid's own of a fixed line) or a column
   // move sorts nothing.
-  const bool fixedSized = FixedSizingRelease(X, Y);
+  const bool fixedSized = p.Pointer->FixedSizingRelease(X, Y);
   const bool sizing = fixedSized || FGridState == gsColSizing || FGridState == gsRowSizing;
   const int columnMoves = p.ColumnMoves;
   if (p.FixedCellPushed) {

@@ -8,6 +8,7 @@
 
 #include "grid/editing/edit_session.h"
 #include "grid/editing/grid_cursors.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/foundation/markup/markup_language.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/application.h"
@@ -23,85 +24,261 @@ namespace {
 constexpr int kPanDeadZone = 5;
 constexpr int kPanGlyph = 32;
 
-int WheelLines(const TExtStringGrid& grid) {
+int WheelLines(TGridPointerHost& H) {
   const int lines = GetWheelScrollLines();
-  return lines < 0 ? grid.VisibleRowCount() : lines;
+  return lines < 0 ? H.VisibleRowCount() : lines;
 }
 
 }  // namespace
 
-void TExtStringGrid::WMMouseWheel(TMessage& message) {
-  TExtStringGridPrivate& p = *FP;
-  if (p.Pointer.WheelPan) {
-    StandardHandling(message);
+void TGridPointer::MouseWheel(TMessage& message) {
+  const TPointerLooks looks = H.Looks();
+  // While panning, and when the parent takes the wheel, the grid's inherited handling sees it.
+  if (WheelPan || (H.ParentWheel(message.WParam, message.LParam) != 0)) {
+    H.DefaultHandling(message);
     return;
   }
-  // The parent may take the wheel; then the grid's inherited handling sees it.
-  if (Parent() && Parent()->Perform(CM_MOUSEWHEEL, message.WParam, message.LParam) != 0) {
-    StandardHandling(message);
-    return;
-  }
-  const TGridRect before = Selection();
+  const TGridRect before = H.Selection();
   const bool towards = GET_WHEEL_DELTA_WPARAM(message.WParam) < 0;
   const unsigned keys = LOWORD(message.WParam);
-  const int lines = WheelLines(*this);
-  TMouseActions& ma = *p.MouseActions;
-  if ((keys & MK_CONTROL) && p.Scrolling.FIntelliZoom) {
+  const int lines = WheelLines(H);
+  TMouseActions& ma = H.MouseActions();
+  if ((keys & MK_CONTROL) && looks.IntelliZoom) {
     Zoom(towards ? lines : -lines);
     return;
   }
-  if (!p.Scrolling.FEnableWheel || (p.Layout.FFixedRowAlways && RowCount() == 1)) return;
+  if (!looks.EnableWheel || (looks.FixedRowAlways && H.RowCount() == 1)) return;
+  const int fixedRows = H.FixedRows();
   int step = ma.WheelIncrement() < 1 ? lines : ma.WheelIncrement();
-  int target = Row();
+  int target = H.Row();
   if (ma.WheelAction() == waScroll) {
-    const int last = RowCount() - VisibleRowCount();
-    if (towards && TopRow() < last) {
-      SetTopRow(std::min(TopRow() + step, last));
+    const int last = H.RowCount() - H.VisibleRowCount();
+    if (towards && H.TopRow() < last) {
+      H.SetTopRow(std::min(H.TopRow() + step, last));
     } else if (!towards) {
-      if (TopRow() - step < FixedRows()) step = TopRow() - FixedRows();
-      if (TopRow() > FixedRows()) SetTopRow(TopRow() - step);
+      if (H.TopRow() - step < fixedRows) step = H.TopRow() - fixedRows;
+      if (H.TopRow() > fixedRows) H.SetTopRow(H.TopRow() - step);
     }
   } else {
-    target = towards ? Row() + step : Row() - step;
+    target = towards ? H.Row() + step : H.Row() - step;
   }
-  target = std::clamp(target, FixedRows(), std::max(FixedRows(), RowCount() - p.Layout.FFixedFooters - 1));
-  if (Col() >= ColCount() && Row() >= RowCount()) FocusCell(ColCount() - 1, RowCount() - 1);
-  if (Col() < FixedCols() && FixedCols() < ColCount()) SetCol(FixedCols());
+  target = std::clamp(target, fixedRows, std::max(fixedRows, H.RowCount() - looks.FixedFooters - 1));
+  if (H.Col() >= H.ColCount() && H.Row() >= H.RowCount()) H.FocusCell(H.ColCount() - 1, H.RowCount() - 1);
+  if (H.Col() < H.FixedCols() && H.FixedCols() < H.ColCount()) H.SetCol(H.FixedCols());
   int delta = 0;
-  if (target >= 0 && target < RowCount()) {
-    const int left = LeftCol();
-    StartUpdate();
-    if (ma.DisjunctRowSelect() && ma.WheelAction() == waMoveSelection) ClearRowSelect();
-    delta = target - Row();
+  if (target >= 0 && target < H.RowCount()) {
+    const int left = H.LeftCol();
+    H.HoldUpdates(true);
+    if (ma.DisjunctRowSelect() && ma.WheelAction() == waMoveSelection) H.ClearRowSelect();
+    delta = target - H.Row();
     if (ma.WheelAction() == waMoveSelection) {
-      SetRow(target);
-      if (Row() != target) {
+      H.SetRow(target);
+      if (H.Row() != target) {
         // A refused move goes half the rest of the way, rounded half to even.
-        const int half = static_cast<int>(std::lrint((target - Row()) / 2.0));
-        SetRow(Row() + half);
-        if (TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
+        const int half = static_cast<int>(std::lrint((target - H.Row()) / 2.0));
+        H.SetRow(H.Row() + half);
+        if (H.TopRow() > fixedRows) H.SetTopRow(H.TopRow() - 1);
       }
     }
-    if (Options().Contains(goRowSelect) && p.Navigation->KeepHorizScroll()) SetLeftCol(left);
-    ResetUpdate();
+    if (H.RowSelectOption() && H.Navigation().KeepHorizScroll()) H.SetLeftCol(left);
+    H.HoldUpdates(false);
   }
   bool handled = true;
-  AfterWheelScroll(delta, handled);
+  H.AfterWheelScroll(delta, handled);
   if ((ma.WheelIncrement() != 0 || ma.DisjunctRowSelect()) && handled) {
     message.Result = 1;
     TShiftState shift = KeysToShiftState(keys);
     const TPoint pos{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-    if (ma.DisjunctRowSelect()) {
-      shift = KeyboardStateToShiftState();
-      handled = false;
-    }
-    if (towards && OnMouseWheelDown) OnMouseWheelDown(this, shift, pos, handled);
-    if (!towards && OnMouseWheelUp) OnMouseWheelUp(this, shift, pos, handled);
+    if (ma.DisjunctRowSelect()) shift = KeyboardStateToShiftState();
+    H.WheelEvent(towards, shift, pos, !ma.DisjunctRowSelect());
   }
-  const TGridRect after = Selection();
-  if (after != before) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
-  if (p.SearchFooter->Visible() && TopRow() == RowCount() - VisibleRowCount()) ScrollClearOfSearchFooter();
+  const TGridRect after = H.Selection();
+  if (after != before) H.SelectionChanged(after);
+  if (H.SearchFooterVisible() && H.TopRow() == H.RowCount() - H.VisibleRowCount()) H.ScrollClearOfSearchFooter();
 }
+
+void TGridPointer::Zoom(int x) {
+  const int factor = H.ZoomFactor() + x;
+  if (factor < -10 || factor > 10) return;
+  H.BeginSizes();
+  H.SetZoomFactor(factor);
+  auto grow = [x](int size) { return size > 0 && size + x > 0 ? size + x : size; };
+  // The lines of the default size change in one step, whatever their number; only the lines of
+  // another size are set one by one.
+  std::vector<std::pair<int, int>> own;
+  for (TLineAxis axis : {laCols, laRows}) {
+    own.clear();
+    const int count = axis == laCols ? H.ColCount() : H.RowCount();
+    const int standard = H.DefaultLineSize(axis);
+    for (int i = 0; !H.UniformLines(axis) && i < count; ++i)
+      if (H.LineSize(axis, i) != standard) own.emplace_back(i, grow(H.LineSize(axis, i)));
+    H.SetDefaultLineSize(axis, grow(standard));
+    for (auto [i, size] : own) H.SetLineSize(axis, i, size);
+  }
+  H.EndSizes();
+}
+
+// --- Panning with the middle button.
+
+bool TGridPointer::PanMessage(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_MBUTTONDOWN:
+      if (WheelPan) {
+        PanEnd();
+        return false;
+      }
+      return PanStart(Message);
+    // A key or a button that ends panning goes on to be handled as usual.
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_KEYDOWN:
+      PanEnd();
+      return false;
+    default: return false;
+  }
+}
+
+bool TGridPointer::PanStart(TMessage& message) {
+  if (WheelPan || IntelliPan == ipNone || H.RowCount() <= H.FixedRows()) return false;
+  EnsureGridCursor(TExtStringGrid::crPanFirst);
+  PrevCursor = H.Cursor();
+  SetCursorInvoked(TExtStringGrid::crPanFirst);
+  WheelPan = true;
+  SetTimer(H.Handle(), kPanTimerId, kPanTimerInterval);
+  WheelPanPos = {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  SetCapture(H.Handle());
+  H.SetShowHint(false);
+  H.Invalidate();
+  return true;
+}
+
+void TGridPointer::PanEnd() {
+  if (!WheelPan) return;
+  ReleaseCapture();
+  KillTimer(H.Handle(), kPanTimerId);
+  SetCursorInvoked(PrevCursor);
+  H.SetShowHint(true);
+  WheelPan = false;
+  H.InvalidateRect(Rect(WheelPanPos.X, WheelPanPos.Y, WheelPanPos.X + kPanGlyph, WheelPanPos.Y + kPanGlyph));
+}
+
+void TGridPointer::PanStep() {
+  const TPointerLooks looks = H.Looks();
+  const TGridRect before = H.Selection();
+  const TPoint at = H.ScreenToClient(GetCursorPos());
+  const TPoint a = WheelPanPos;
+  int v = at.Y < a.Y - kPanDeadZone ? -1 : at.Y > a.Y + kPanDeadZone ? 1 : 0;
+  int h = at.X < a.X - kPanDeadZone ? -1 : at.X > a.X + kPanDeadZone ? 1 : 0;
+  if (IntelliPan == ipHorizontal) v = 0;
+  if (IntelliPan == ipVertical) h = 0;
+  // 8000 still; 8001 down, 8002 left, 8003 right, 8004 up, 8005-8008 the diagonals.
+  static constexpr TCursor kCursors[3][3] = {{8006, 8004, 8005}, {8002, 8000, 8003}, {8008, 8001, 8007}};
+  const TCursor cursor = kCursors[v + 1][h + 1];
+  const int fixedRows = H.FixedRows(), fixedCols = H.FixedCols();
+  const int lastRow = H.RowCount() - looks.FixedFooters - 1, lastCol = H.ColCount() - looks.FixedRightCols - 1;
+  if (H.Row() < fixedRows || H.Row() > lastRow) H.SetRow(std::clamp(H.Row(), fixedRows, std::max(fixedRows, lastRow)));
+  if (H.Col() < fixedCols || H.Col() > lastCol) H.SetCol(std::clamp(H.Col(), fixedCols, std::max(fixedCols, lastCol)));
+  if (H.MouseActions().WheelAction() == waScroll) {
+    if (h < 0 && H.LeftCol() > fixedCols) H.SetLeftCol(H.LeftCol() - 1);
+    if (h > 0 && H.LeftCol() < H.ColCount() - H.VisibleColCount()) H.SetLeftCol(H.LeftCol() + 1);
+    if (v < 0 && H.TopRow() > fixedRows) H.SetTopRow(H.TopRow() - 1);
+    if (v > 0 && H.TopRow() < H.RowCount() - H.VisibleRowCount()) H.SetTopRow(H.TopRow() + 1);
+  } else {
+    if (h < 0 && H.Col() > fixedCols) H.SetCol(H.Col() - 1);
+    if (h > 0 && H.Col() < lastCol) H.SetCol(H.Col() + 1);
+    if (v < 0 && H.Row() > fixedRows) H.SetRow(H.Row() - 1);
+    if (v > 0 && H.Row() < lastRow) H.SetRow(H.Row() + 1);
+  }
+  EnsureGridCursor(cursor);
+  SetCursorInvoked(cursor);
+  H.Invalidate();
+  const TGridRect after = H.Selection();
+  if (after != before) H.SelectionChanged(after);
+}
+
+// The pan glyph at the anchor: a ring with the arrows of the directions that may pan.
+void TGridPointer::DrawPanGlyph(TCanvas& ACanvas) {
+  if (!WheelPan) return;
+  const int x = WheelPanPos.X, y = WheelPanPos.Y, c = kPanGlyph / 2;
+  ACanvas.Pen().Color = clBlack;
+  ACanvas.Pen().Width = 1;
+  ACanvas.Brush().Color = clWhite;
+  ACanvas.Ellipse(Rect(x + 2, y + 2, x + kPanGlyph - 2, y + kPanGlyph - 2));
+  ACanvas.Brush().Color = clBlack;
+  ACanvas.Ellipse(Rect(x + c - 2, y + c - 2, x + c + 2, y + c + 2));
+  if (IntelliPan != ipHorizontal) {
+    ACanvas.Polygon({{x + c, y + 5}, {x + c - 4, y + 10}, {x + c + 4, y + 10}});
+    ACanvas.Polygon({{x + c, y + kPanGlyph - 5}, {x + c - 4, y + kPanGlyph - 10}, {x + c + 4, y + kPanGlyph - 10}});
+  }
+  if (IntelliPan != ipVertical) {
+    ACanvas.Polygon({{x + 5, y + c}, {x + 10, y + c - 4}, {x + 10, y + c + 4}});
+    ACanvas.Polygon({{x + kPanGlyph - 5, y + c}, {x + kPanGlyph - 10, y + c - 4}, {x + kPanGlyph - 10, y + c + 4}});
+  }
+}
+
+// --- The grid timer.
+
+void TGridPointer::Timer(TMessage& message) {
+  if (message.WParam == kPanTimerId && WheelPan && IntelliPan != ipNone) {
+    PanStep();
+    return;
+  }
+  if (message.WParam == kGridTimerId) {
+    GridTimerTick();
+    return;
+  }
+  H.DefaultHandling(message);
+}
+
+void TGridPointer::GridTimerTick() {
+  ++TimerTicks;
+  H.IncrementalSearchTick();
+  HoverTick();
+  BlinkTick();
+}
+
+// With Hovering the cell under a resting pointer becomes the current cell.
+void TGridPointer::HoverTick() {
+  if (!Hovering || H.Designing() || WindowFromPoint(GetCursorPos()) != H.Handle()) return;
+  const TPoint at = H.ScreenToClient(GetCursorPos());
+  int c = -1, r = -1;
+  H.MouseToCell(at.X, at.Y, c, r);
+  if (!H.ClientRect().Contains(at) || c < H.FixedCols() || r < H.FixedRows() || c < 0 || r < 0) return;
+  if (H.CanFocus() && !H.Focused()) H.SetFocus();
+  if (H.Row() != r) H.SetRow(r);
+  if (H.Col() != c) H.SetCol(c);
+}
+
+// Every visible cell, fixed ones included, whose text blinks.
+void TGridPointer::BlinkTick() {
+  if (!EnableBlink) return;
+  BlinkOn = !BlinkOn;
+  const int lastCol = std::min(H.ColCount() - 1, H.LeftCol() + H.VisibleColCount());
+  const int lastRow = std::min(H.RowCount() - 1, H.TopRow() + H.VisibleRowCount());
+  auto blinks = [this](int c, int r) {
+    return MarkupUpper(H.Cells(H.RealColIndex(c), r)).find("<BLI") != std::string::npos;
+  };
+  auto visit = [&](int c0, int c1, int r0, int r1) {
+    for (int r = r0; r <= r1; ++r)
+      for (int c = c0; c <= c1; ++c)
+        if (blinks(c, r)) H.RepaintCell(c, r);
+  };
+  visit(H.LeftCol(), lastCol, H.TopRow(), lastRow);
+  visit(H.LeftCol(), lastCol, 0, H.FixedRows() - 1);
+  visit(0, H.FixedCols() - 1, H.TopRow(), lastRow);
+}
+
+// --- The grid's members of the wheel and the zoom.
+
+void TExtStringGrid::WMMouseWheel(TMessage& message) { FP->Pointer->MouseWheel(message); }
+
+void TExtStringGrid::Zoom(int x) { FP->Pointer->Zoom(x); }
+
+void TExtStringGrid::WMTimer(TMessage& message) { FP->Pointer->Timer(message); }
+
+bool TExtStringGrid::PanMessage(TMessage& Message) { return FP->Pointer->PanMessage(Message); }
+
+void TExtStringGrid::DrawPanGlyph(TCanvas& ACanvas) { FP->Pointer->DrawPanGlyph(ACanvas); }
 
 void TExtStringGrid::AfterWheelScroll(int /*Delta*/, bool& /*Handled*/) {}
 
@@ -152,174 +329,6 @@ bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
     return handled;
   }
   return InheritedWheel(*this, *FP, false, [&] { return TBaseGrid::DoMouseWheelUp(Shift, MousePos); });
-}
-
-void TExtStringGrid::Zoom(int x) {
-  TExtStringGridPrivate& p = *FP;
-  const int factor = p.Layout.FZoomFactor + x;
-  if (factor < -10 || factor > 10) return;
-  {
-    TFlagScope lock(p.PaintFlags.FScrollLock, true);
-    p.Layout.FZoomFactor = factor;
-    BeginUpdate();
-    auto grow = [x](int size) { return size > 0 && size + x > 0 ? size + x : size; };
-    // The lines of the default size change in one step, whatever their number; only the
-    // lines of another size are set one by one.
-    std::vector<std::pair<int, int>> own;
-    const int defaultWidth = DefaultColWidth();
-    for (int c = 0; !ColAxis().Uniform() && c < ColCount(); ++c)
-      if (ColWidths(c) != defaultWidth) own.emplace_back(c, grow(ColWidths(c)));
-    SetDefaultColWidth(grow(defaultWidth));
-    for (auto [c, w] : own) SetColWidths(c, w);
-    own.clear();
-    const int defaultHeight = DefaultRowHeight();
-    for (int r = 0; !RowAxis().Uniform() && r < RowCount(); ++r)
-      if (RowHeights(r) != defaultHeight) own.emplace_back(r, grow(RowHeights(r)));
-    SetDefaultRowHeight(grow(defaultHeight));
-    for (auto [r, h] : own) SetRowHeights(r, h);
-    EndUpdate();
-  }
-  if (p.Scrolling.FScrollProportional) {
-    UpdateVertScrollProportional();
-    UpdateHorzScrollProportional();
-  }
-}
-
-// --- Panning with the middle button.
-
-bool TExtStringGrid::PanStart(TMessage& message) {
-  TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
-  if (ps.WheelPan || ps.IntelliPan == ipNone || RowCount() <= FixedRows()) return false;
-  EnsureGridCursor(crPanFirst);
-  ps.PrevCursor = Cursor();
-  SetCursorInvoked(crPanFirst);
-  ps.WheelPan = true;
-  SetTimer(Handle(), kPanTimerId, kPanTimerInterval);
-  ps.WheelPanPos = {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-  SetCapture(Handle());
-  SetShowHint(false);
-  Invalidate();
-  return true;
-}
-
-void TExtStringGrid::PanEnd() {
-  TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
-  if (!ps.WheelPan) return;
-  ReleaseCapture();
-  KillTimer(Handle(), kPanTimerId);
-  SetCursorInvoked(ps.PrevCursor);
-  SetShowHint(true);
-  ps.WheelPan = false;
-  const TRect glyph = Rect(ps.WheelPanPos.X, ps.WheelPanPos.Y, ps.WheelPanPos.X + kPanGlyph, ps.WheelPanPos.Y + kPanGlyph);
-  hd::InvalidateRect(Handle(), &glyph, false);
-}
-
-void TExtStringGrid::PanStep() {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  const TGridRect before = Selection();
-  const TPoint at = ScreenToClient(GetCursorPos());
-  const TPoint a = ps.WheelPanPos;
-  int v = at.Y < a.Y - kPanDeadZone ? -1 : at.Y > a.Y + kPanDeadZone ? 1 : 0;
-  int h = at.X < a.X - kPanDeadZone ? -1 : at.X > a.X + kPanDeadZone ? 1 : 0;
-  if (ps.IntelliPan == ipHorizontal) v = 0;
-  if (ps.IntelliPan == ipVertical) h = 0;
-  // 8000 still; 8001 down, 8002 left, 8003 right, 8004 up, 8005-8008 the diagonals.
-  static constexpr TCursor kCursors[3][3] = {{8006, 8004, 8005}, {8002, 8000, 8003}, {8008, 8001, 8007}};
-  const TCursor cursor = kCursors[v + 1][h + 1];
-  const int lastRow = RowCount() - p.Layout.FFixedFooters - 1, lastCol = ColCount() - p.Layout.FFixedRightCols - 1;
-  if (Row() < FixedRows() || Row() > lastRow) SetRow(std::clamp(Row(), FixedRows(), std::max(FixedRows(), lastRow)));
-  if (Col() < FixedCols() || Col() > lastCol) SetCol(std::clamp(Col(), FixedCols(), std::max(FixedCols(), lastCol)));
-  if (p.MouseActions->WheelAction() == waScroll) {
-    if (h < 0 && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
-    if (h > 0 && LeftCol() < ColCount() - VisibleColCount()) SetLeftCol(LeftCol() + 1);
-    if (v < 0 && TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
-    if (v > 0 && TopRow() < RowCount() - VisibleRowCount()) SetTopRow(TopRow() + 1);
-  } else {
-    if (h < 0 && Col() > FixedCols()) SetCol(Col() - 1);
-    if (h > 0 && Col() < lastCol) SetCol(Col() + 1);
-    if (v < 0 && Row() > FixedRows()) SetRow(Row() - 1);
-    if (v > 0 && Row() < lastRow) SetRow(Row() + 1);
-  }
-  EnsureGridCursor(cursor);
-  SetCursorInvoked(cursor);
-  Invalidate();
-  const TGridRect after = Selection();
-  if (after != before) DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
-}
-
-// The pan glyph at the anchor: a ring with the arrows of the directions that may pan.
-void TExtStringGrid::DrawPanGlyph(TCanvas& ACanvas) {
-  const TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
-  if (!ps.WheelPan) return;
-  const int x = ps.WheelPanPos.X, y = ps.WheelPanPos.Y, c = kPanGlyph / 2;
-  ACanvas.Pen().Color = clBlack;
-  ACanvas.Pen().Width = 1;
-  ACanvas.Brush().Color = clWhite;
-  ACanvas.Ellipse(Rect(x + 2, y + 2, x + kPanGlyph - 2, y + kPanGlyph - 2));
-  ACanvas.Brush().Color = clBlack;
-  ACanvas.Ellipse(Rect(x + c - 2, y + c - 2, x + c + 2, y + c + 2));
-  if (ps.IntelliPan != ipHorizontal) {
-    ACanvas.Polygon({{x + c, y + 5}, {x + c - 4, y + 10}, {x + c + 4, y + 10}});
-    ACanvas.Polygon({{x + c, y + kPanGlyph - 5}, {x + c - 4, y + kPanGlyph - 10}, {x + c + 4, y + kPanGlyph - 10}});
-  }
-  if (ps.IntelliPan != ipVertical) {
-    ACanvas.Polygon({{x + 5, y + c}, {x + 10, y + c - 4}, {x + 10, y + c + 4}});
-    ACanvas.Polygon({{x + kPanGlyph - 5, y + c}, {x + kPanGlyph - 10, y + c - 4}, {x + kPanGlyph - 10, y + c + 4}});
-  }
-}
-
-// --- The grid timer.
-
-void TExtStringGrid::WMTimer(TMessage& message) {
-  if (message.WParam == kPanTimerId && FP->Pointer.WheelPan && FP->Pointer.IntelliPan != ipNone) {
-    PanStep();
-    return;
-  }
-  if (message.WParam == kGridTimerId) {
-    GridTimerTick();
-    return;
-  }
-  StandardHandling(message);
-}
-
-void TExtStringGrid::GridTimerTick() {
-  TExtStringGridPrivate& p = *FP;
-  TExtStringGridPrivate::TPointerState& ps = p.Pointer;
-  ++ps.TimerTicks;
-  if (p.Navigation->AutoGotoIncremental()) {
-    if (p.SearchTics++ == 3) {
-      p.SearchInc.clear();
-      p.SearchTics = 0;
-    }
-  }
-  if (ps.Hovering && !IsDesigning() && WindowFromPoint(GetCursorPos()) == Handle()) {
-    const TPoint at = ScreenToClient(GetCursorPos());
-    int c = -1, r = -1;
-    MouseToCell(at.X, at.Y, c, r);
-    if (ClientRect().Contains(at) && c >= FixedCols() && r >= FixedRows() && c >= 0 && r >= 0) {
-      if (CanFocus() && !Focused()) SetFocus();
-      if (Row() != r) SetRow(r);
-      if (Col() != c) SetCol(c);
-    }
-  }
-  if (!ps.EnableBlink) return;
-  ps.BlinkOn = !ps.BlinkOn;
-  // Every visible cell, fixed ones included, whose text blinks.
-  const int lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
-  const int lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
-  auto blinks = [this](int c, int r) {
-    const std::string t = Cells(RealColIndex(c), r);
-    return MarkupUpper(t).find("<BLI") != std::string::npos;
-  };
-  auto visit = [&](int c0, int c1, int r0, int r1) {
-    for (int r = r0; r <= r1; ++r)
-      for (int c = c0; c <= c1; ++c)
-        if (blinks(c, r)) RepaintCell(c, r);
-  };
-  visit(LeftCol(), lastCol, TopRow(), lastRow);
-  visit(LeftCol(), lastCol, 0, FixedRows() - 1);
-  visit(0, FixedCols() - 1, TopRow(), lastRow);
 }
 
 }  // namespace hd

@@ -1,32 +1,12 @@
-// The window messages the grid takes before the platform grid sees them: the middle button's
-// panning starts and ends there, and a scrolled view closes a special editor, keeps a
-// selection rectangle whole and moves what follows the cells.
+// The window messages the grid takes before the platform grid sees them: a scrolled view closes
+// a special editor, keeps a selection rectangle whole and moves what follows the cells.
 #include "grid/editing/edit_session.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/editing/inplace_text_edit.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "grid/stringgrid/scroll_control.h"
 
 namespace hd {
-
-// True when the message is done with: a middle press that started panning. A key or a button
-// that ends panning goes on to be handled as usual.
-bool TExtStringGrid::PanMessage(TMessage& Message) {
-  TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
-  switch (Message.Msg) {
-    case WM_MBUTTONDOWN:
-      if (ps.WheelPan) {
-        PanEnd();
-        return false;
-      }
-      return PanStart(Message);
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_KEYDOWN:
-      PanEnd();
-      return false;
-    default: return false;
-  }
-}
 
 void TExtStringGrid::ShowEditor() {
   TBaseGrid::ShowEditor();
@@ -64,23 +44,23 @@ void TExtStringGrid::TopLeftChanged() {
 namespace hd {
 
 // --- The settings of the pointer, the wheel and the hints.
-bool TExtStringGrid::URLUnderlineOnHover() const { return FP->Pointer.URLUnderlineOnHover; }
-void TExtStringGrid::SetURLUnderlineOnHover(bool Value) { FP->Pointer.URLUnderlineOnHover = Value; }
-bool TExtStringGrid::HintShowCells() const { return FP->Pointer.HintShowCells; }
-void TExtStringGrid::SetHintShowCells(bool Value) { FP->Pointer.HintShowCells = Value; }
-bool TExtStringGrid::HintShowLargeText() const { return FP->Pointer.HintShowLargeText; }
-void TExtStringGrid::SetHintShowLargeText(bool Value) { FP->Pointer.HintShowLargeText = Value; }
-bool TExtStringGrid::HintShowSizing() const { return FP->Pointer.HintShowSizing; }
-void TExtStringGrid::SetHintShowSizing(bool Value) { FP->Pointer.HintShowSizing = Value; }
-bool TExtStringGrid::HTMLHint() const { return FP->Pointer.HTMLHint; }
-void TExtStringGrid::SetHTMLHint(bool Value) { FP->Pointer.HTMLHint = Value; }
-bool TExtStringGrid::EnableBlink() const { return FP->Pointer.EnableBlink; }
-void TExtStringGrid::SetEnableBlink(bool Value) { FP->Pointer.EnableBlink = Value; }
-bool TExtStringGrid::Hovering() const { return FP->Pointer.Hovering; }
-void TExtStringGrid::SetHovering(bool Value) { FP->Pointer.Hovering = Value; }
-bool TExtStringGrid::DoubleBuffered() const { return FP->Pointer.DoubleBuffered; }
-void TExtStringGrid::SetDoubleBuffered(bool Value) { FP->Pointer.DoubleBuffered = Value; }
-TIntelliPan TExtStringGrid::IntelliPan() const { return FP->Pointer.IntelliPan; }
-void TExtStringGrid::SetIntelliPan(TIntelliPan Value) { FP->Pointer.IntelliPan = Value; }
+bool TExtStringGrid::URLUnderlineOnHover() const { return FP->Pointer->URLUnderlineOnHover; }
+void TExtStringGrid::SetURLUnderlineOnHover(bool Value) { FP->Pointer->URLUnderlineOnHover = Value; }
+bool TExtStringGrid::HintShowCells() const { return FP->Pointer->HintShowCells; }
+void TExtStringGrid::SetHintShowCells(bool Value) { FP->Pointer->HintShowCells = Value; }
+bool TExtStringGrid::HintShowLargeText() const { return FP->Pointer->HintShowLargeText; }
+void TExtStringGrid::SetHintShowLargeText(bool Value) { FP->Pointer->HintShowLargeText = Value; }
+bool TExtStringGrid::HintShowSizing() const { return FP->Pointer->HintShowSizing; }
+void TExtStringGrid::SetHintShowSizing(bool Value) { FP->Pointer->HintShowSizing = Value; }
+bool TExtStringGrid::HTMLHint() const { return FP->Pointer->HTMLHint; }
+void TExtStringGrid::SetHTMLHint(bool Value) { FP->Pointer->HTMLHint = Value; }
+bool TExtStringGrid::EnableBlink() const { return FP->Pointer->EnableBlink; }
+void TExtStringGrid::SetEnableBlink(bool Value) { FP->Pointer->EnableBlink = Value; }
+bool TExtStringGrid::Hovering() const { return FP->Pointer->Hovering; }
+void TExtStringGrid::SetHovering(bool Value) { FP->Pointer->Hovering = Value; }
+bool TExtStringGrid::DoubleBuffered() const { return FP->Pointer->DoubleBuffered; }
+void TExtStringGrid::SetDoubleBuffered(bool Value) { FP->Pointer->DoubleBuffered = Value; }
+TIntelliPan TExtStringGrid::IntelliPan() const { return FP->Pointer->IntelliPan; }
+void TExtStringGrid::SetIntelliPan(TIntelliPan Value) { FP->Pointer->IntelliPan = Value; }
 
 }  // namespace hd

@@ -74,6 +74,7 @@ class TNoActiveForm;
 struct TExtStringGridPrivate;
 struct TKeyDownContext;
 struct TCellPaint;
+struct TMarkupCall;
 struct TCellGraphicPlacement;
 class TEditLink;
 class TExtInplaceEdit;
@@ -1731,7 +1732,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual void ExportNotification(TGridExportState AState, int ARow);
   TGridProgressEvent OnFileProgress;
   // --- The pointer, the wheel, the focus and the hints (src/grid/editing: window_messages,
-  // wheel_zoom_pan, focus_messages, mouse_move, cell_hints, balloons; stringgrid/notify.cpp).
+  // wheel_zoom_pan, focus_messages, mouse_move, cell_hints, balloons, focus_frame; the concern
+  // object TGridPointer of grid_pointer.h).
   // Column widths and row heights grow by x pixels (shrink for a negative x) as long as the sum
   // of the steps stays within -10 to 10; a size that would drop to 0 or below stays.
   void Zoom(int x);
@@ -2108,13 +2110,12 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void WMPaint(TMessage& message);
   void WMSize(TMessage& message);
   void WMNotify(TMessage& message);
-  // The middle button's panning: started, one step of its timer, ended (a key or a button).
+  // The middle button's panning: a middle press starts it, a key or a button ends it (true when
+  // the message is done with); the glyph at its anchor.
   bool PanMessage(TMessage& Message);
-  bool PanStart(TMessage& message);
-  void PanStep();
-  void PanEnd();
-  void GridTimerTick();
   void DrawPanGlyph(TCanvas& ACanvas);
+  // What the painter takes of the pointer: the blink phase and the link hovered in the cell.
+  void PointerMarkupLook(int ACol, int ARow, TMarkupCall& Call) const;
   void DoEnter() override;
   // With FocusHelper.Enabled the soft frame comes round the cell whose editor shows.
   void ShowEditor() override;
@@ -2127,27 +2128,14 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual void DoGetCellCursor(int ACol, int ARow, int X, int Y);
   void ApplyActiveStyleColors();
   void BalloonEnableChanged(TObject* Sender);
-  // The steps of a mouse move (mouse_move.cpp).
-  void HoverMove(int ACol, int ARow, int X, int Y);
-  void HeaderDragSelect(int ACol, int ARow, int Y, bool& ScrolledUp);
-  void FixedBorderMove(int ACol, int ARow, int X, int Y);
-  bool SelectModeMove(int ACol, int ARow, int X, int Y, bool ScrolledUp);
-  bool LinkMove(int ACol, int ARow, int X, int Y);
-  void SizingHintMove(int X, int Y);
-  // Hit-tests the markup of a cell at a client point: the link and its title, the hovered index.
-  bool MarkupLinkAt(int ACol, int ARow, int X, int Y, std::string& Link, std::string& Title, int& Index);
-  // A press on a fixed border starts the grid's own sizing, and the release ends it.
-  bool FixedSizingPress(int X, int Y);
-  bool FixedSizingRelease(int X, int Y);
-  // A press on a link of a cell: OnAnchorClick, then the link opened or a cell reference followed.
-  bool LinkPress(int ACol, int ARow, int X, int Y);
-  // The cursor of the pointer's state, set on the grid; true when it is one of the grid's own.
-  void ApplyPointerCursor(int X, int Y);
-  void SetCursorInvoked(TCursor Value);
 
  private:
   // What the in-place editors may ask of the grid (defined with the editing).
   class TEditorHost;
+  // What the pointer's concern may ask of the grid (editing/grid_pointer_host.cpp), and the
+  // making of that concern (CreateEditing's part).
+  class TPointerHost;
+  void CreatePointer();
   // Makes the edit session and the editor host (the constructor's part from the editing).
   void CreateEditing();
   // The set-up of each editor family (editing/editor_setup/), behind SetupEditor's switch.

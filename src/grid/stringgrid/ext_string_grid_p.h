@@ -33,8 +33,6 @@
 
 namespace hd {
 
-// What the pointer over the grid means: a header press selects by it, and it picks the cursor.
-enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
 // The timer of panning with the middle button.
 inline constexpr std::uintptr_t kPanTimerId = 999;
 inline constexpr unsigned kPanTimerInterval = 10;
@@ -49,12 +47,16 @@ inline constexpr int kPrintColumns = 512;
 
 class TGridEditSession;
 class TGridEditorHost;
+class TGridPointer;
+class TGridPointerHost;
 
 // Frees the concern objects whose classes live with the editing, a folder this one cannot
 // include (defined in editing/grid_editor_host.cpp).
 struct TEditingFree {
   void operator()(TGridEditSession* Session) const noexcept;
   void operator()(TGridEditorHost* Host) const noexcept;
+  void operator()(TGridPointer* Pointer) const noexcept;
+  void operator()(TGridPointerHost* Host) const noexcept;
 };
 
 struct TExtStringGridPrivate {
@@ -423,63 +425,10 @@ struct TExtStringGridPrivate {
   } ScrollLooks;
   // The design panel's entry under the mouse (-1 none).
   int DesignHotEntry = -1;
-  // The pointer, the wheel, the focus and the hints (editing/mouse_move.cpp, wheel_zoom_pan.cpp,
-  // focus_messages.cpp, cell_hints.cpp, balloons.cpp, window_messages.cpp; notify.cpp).
-  struct TPointerState {
-    TMouseSelectMode MouseSelectMode = msNormal;
-    // The pointer rests on a fixed column's (row's) border that may be sized; one is being sized
-    // by the grid's own press, its index and where its line stands.
-    bool SizeFixed = false;
-    bool SizeFixedR = false;
-    bool SizingFixed = false;
-    bool SizingFixedR = false;
-    int SizingFixedCol = -1;
-    int SizingFixedRow = -1;
-    int SizeFixedX = 0;
-    int SizeFixedY = 0;
-    // The hover of fixed cells is frozen while a header menu is open.
-    bool NoMouseLeave = false;
-    TGridCoord HotFixedCell{-1, -1};
-    TGridCoord HoverButton{-1, -1};
-    // The cell and 1-based link index under the pointer for URLUnderlineOnHover.
-    TGridCoord HoverCell{-1, -1};
-    int HoverLinkIdx = -1;
-    std::string Anchor;
-    std::string LastAnchorHint;
-    TPoint LastBalloonPos{-1, -1};
-    TGridRect SizeSelection{-1, -1, -1, -1};
-    TGridRect MoveSelection{-1, -1, -1, -1};
-    // The grid set its own cursor (CM_CURSORCHANGED keeps the select mode then).
-    bool InvokedChange = false;
-    // The grid moves the focus itself: the WM_SETFOCUS that follows is ignored.
-    bool InvokedFocusChange = false;
-    // A cell drawn pressed while Ctrl is down.
-    bool CtrlDown = false;
-    TPoint CtrlXY{-1, -1};
-    bool CellSelectorMode = false;
-    // The markup hint showing "cw=" or "rh=" while a line is sized.
-    std::unique_ptr<THintWindow> SizeHint;
-    // Settings of this group.
-    bool URLUnderlineOnHover = false;
-    bool HintShowCells = false;
-    bool HintShowLargeText = false;
-    bool HintShowSizing = false;
-    bool HTMLHint = false;
-    bool EnableBlink = false;
-    bool Hovering = false;
-    bool DoubleBuffered = false;
-    TIntelliPan IntelliPan = ipVertical;
-    // Panning with the middle button: on, its anchor, the cursor before it, and the blink phase
-    // and ticks of the grid timer.
-    bool WheelPan = false;
-    TPoint WheelPanPos;
-    TCursor PrevCursor = crDefault;
-    bool BlinkOn = true;
-    int TimerTicks = 0;
-    // The balloon tooltip's window, and the focus frame the grid shows.
-    HWND ToolTip = 0;
-    TRect FocusCell;
-  } Pointer;
+  // The pointer, the wheel, the focus and the hints, and the host the pointer sees (made by
+  // CreateEditing; editing/grid_pointer.h).
+  std::unique_ptr<TGridPointerHost, TEditingFree> PointerHost;
+  std::unique_ptr<TGridPointer, TEditingFree> Pointer;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

@@ -7,8 +7,7 @@ namespace hd {
 
 // The window procedure sees a message before the platform grid turns it into a dispatch.
 void TExtStringGrid::WndProc(TMessage& Message) {
-  if (FP->Pointer.WheelPan || Message.Msg == WM_MBUTTONDOWN)
-    if (PanMessage(Message)) return;
+  if (PanMessage(Message)) return;
   switch (Message.Msg) {
     case WM_COMMAND: WMCommand(Message); return;
     case WM_CHAR: NoteStartEditChar(Message); break;

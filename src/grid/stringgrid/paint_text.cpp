@@ -271,13 +271,7 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   TMarkupCall call;
   call.Rect = R;
   call.WordWrap = P.Look.WW;
-  const TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
-  call.BlinkOn = !ps.EnableBlink || ps.BlinkOn;
-  // With URLUnderlineOnHover only the link under the pointer takes the link look.
-  if (ps.URLUnderlineOnHover) {
-    call.HoverStyle = true;
-    call.HoverLink = ps.HoverCell.X == P.Col && ps.HoverCell.Y == P.Row ? ps.HoverLinkIdx : -1;
-  }
+  PointerMarkupLook(P.Col, P.Row, call);
   call.URLColor = URLColor;
   call.ShadowColor = clGray;
   call.PictureCache = &ImageCache();
