@@ -4,6 +4,7 @@
 // reporting the end of an edit at once (OnEditingDone) and later (the posted "GridEditDone").
 #include "grid/editing/check_editors.h"
 #include "grid/editing/edit_session.h"
+#include "grid/editing/grid_keyboard.h"
 #include "grid/editing/editor_host.h"
 #include "grid/editing/inplace_combo.h"
 #include "grid/editing/inplace_edit_button.h"
@@ -306,7 +307,7 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   TFlagScope blockFocus(session.BlockFocus, true);
   session.Editing = false;
   HideInplaceEdit();
-  if (p.Navigation->AppendOnArrowDown() && Key == VK_DOWN && IsLastNormalRow(Row())) AppendRowOnArrowDown();
+  if (p.Navigation->AppendOnArrowDown() && Key == VK_DOWN && IsLastNormalRow(Row())) p.Keyboard->AppendRowOnArrowDown();
   if (Key == VK_TAB || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN) {
     WORD key = Key;
     KeyDown(key, Shift);

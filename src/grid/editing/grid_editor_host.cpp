@@ -150,6 +150,7 @@ void TExtStringGrid::CreateEditing() {
   FP->Session.reset(new TGridEditSession);
   FP->EditorHost.reset(new TEditorHost(*this));
   CreatePointer();
+  CreateKeyboard();
 }
 
 void TEditingFree::operator()(TGridEditSession* Session) const noexcept { delete Session; }

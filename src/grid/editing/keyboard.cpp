@@ -1,11 +1,13 @@
 // The grid's answer to the keyboard: WM_KEYDOWN with the keys the grid settles itself, the
 // virtual key-down after the platform's navigation, typing that starts an edit, the key press
-// with the Return rules the table windows rely on, and the key-up.
+// with the Return rules the table windows rely on, and the key-up (the keyboard object of
+// grid_keyboard.h, and the grid's members that forward to it).
 #include <algorithm>
 
-#include "grid/editing/edit_session.h"
+#include "grid/editing/grid_keyboard.h"
+#include "grid/foundation/input_settings.h"
+#include "grid/foundation/lists.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
-#include "platform/forms.h"
 
 namespace hd {
 
@@ -28,21 +30,22 @@ bool IsNavigationKey(WORD k) { return k >= VK_PRIOR && k <= VK_DOWN; }
 
 }  // namespace
 
-void TExtStringGrid::ReportSelectionChange() {
-  TGridRect s = Selection();
-  if (s == FP->MoveSelection) return;
-  DoSelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
-  FP->MoveSelection = s;
+void TGridKeyboard::ReportSelectionChange() {
+  TGridRect s = H.Selection();
+  if (s == MoveSelection) return;
+  H.SelectionChanged(s);
+  MoveSelection = s;
 }
 
 // What WMKeyDown does with a key it settles: report it through OnKeyDown, consume it.
-struct TKeyDownContext {
-  TExtStringGrid& grid;
+struct TGridKeyboard::TKeyDown {
+  TGridKeyHost& host;
   TMessage& message;
   WORD key;
   TShiftState shift;
   void Report() {
-    if (grid.OnKeyDown) grid.OnKeyDown(&grid, key, shift);
+    WORD k = key;
+    host.KeyDownEvent(k, shift);
   }
   void Consume() {
     message.WParam = 0;
@@ -50,14 +53,14 @@ struct TKeyDownContext {
   }
 };
 
-void TExtStringGrid::WMKeyDown(TMessage& message) {
-  TKeyDownContext k{*this, message, static_cast<WORD>(message.WParam), KeyboardShift()};
+void TGridKeyboard::WMKeyDown(TMessage& message) {
+  TKeyDown k{H, message, static_cast<WORD>(message.WParam), KeyboardShift()};
   const WORD K = k.key;
   const bool ctrl = k.shift.Contains(ssCtrl), shift = k.shift.Contains(ssShift), alt = k.shift.Contains(ssAlt);
-  TNavigation& nav = *FP->Navigation;
-  FP->MoveSelection = Selection();
-  const int R0 = Row(), L0 = LeftCol();
-  const bool keepHorz = IsVerticalKey(K) && Options().Contains(goRowSelect) && LeftCol() != FixedCols() &&
+  TNavigation& nav = H.Navigation();
+  MoveSelection = H.Selection();
+  const int R0 = H.Row(), L0 = H.LeftCol();
+  const bool keepHorz = IsVerticalKey(K) && H.Options().Contains(goRowSelect) && H.LeftCol() != H.FixedCols() &&
                         nav.KeepHorizScroll();
 
   if (nav.MoveScrollOnly() && (IsVerticalKey(K) || K == VK_HOME || K == VK_END)) {
@@ -66,14 +69,14 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
     return;
   }
   if ((K == VK_RETURN || K == VK_F2) && EditKeyDown(k)) return;
-  if ((K == VK_RETURN || K == VK_SPACE) && HasClickableGraphic(RealColIndex(Col()), Row()) && !ClickGraphicKey(K))
+  if ((K == VK_RETURN || K == VK_SPACE) && H.HasClickableGraphic(H.RealColIndex(H.Col()), H.Row()) && !H.ClickGraphic(K))
     return;
   if ((K == VK_HOME || K == VK_END) && HomeEndKeyDown(k.key, k.shift, R0)) {
     message.Result = 0;
     return;
   }
   if ((K == VK_LEFT || K == VK_RIGHT) && RowSelectSideKeyDown(k)) return;
-  if (K == VK_TAB && Options().Contains(goTabs)) {
+  if (K == VK_TAB && H.Options().Contains(goTabs)) {
     TabToNextCell(shift);
     ReportSelectionChange();
     return;
@@ -82,73 +85,72 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
     k.Report();
     k.Consume();
   }
-  if (nav.AppendOnArrowDown() && K == VK_DOWN && message.WParam != 0 && IsLastNormalRow(Row())) AppendRowOnArrowDown();
-  if (FP->Colors.FSelectionRectangle && Selection() != FP->MoveSelection) {
-    InvalidateRect(Selection());
-    FP->MoveSelection = Selection();
+  if (nav.AppendOnArrowDown() && K == VK_DOWN && message.WParam != 0 && H.IsLastNormalRow(H.Row())) AppendRowOnArrowDown();
+  if (H.Looks().SelectionRectangle && H.Selection() != MoveSelection) {
+    H.InvalidateRange(H.Selection());
+    MoveSelection = H.Selection();
   }
   if (message.WParam != 0) {
-    HWND self = Handle();
-    StandardHandling(message);
+    HWND self = H.Handle();
+    H.DefaultHandling(message);
     if (!IsWindow(self)) return;
-    if (keepHorz) SetLeftCol(L0);
+    if (keepHorz) H.SetLeftCol(L0);
   }
   WORD key = static_cast<WORD>(message.WParam);
   if (key == 0) return;
   AfterKeyDown(key, ctrl, shift, alt);
 }
 
-void TExtStringGrid::ScrollOnlyKeyDown(WORD Key) {
-  int top = TopRow(), visible = VisibleRowCount();
+void TGridKeyboard::ScrollOnlyKeyDown(WORD Key) {
+  int top = H.TopRow(), visible = H.VisibleRowCount();
   switch (Key) {
-    case VK_PRIOR: SetTopRow(visible + FixedRows() < top ? top - visible : FixedRows()); break;
+    case VK_PRIOR: H.SetTopRow(visible + H.FixedRows() < top ? top - visible : H.FixedRows()); break;
     case VK_NEXT:
-      if (top + visible < RowCount()) SetTopRow(top + visible);
+      if (top + visible < H.RowCount()) H.SetTopRow(top + visible);
       break;
-    case VK_END: SetTopRow(RowCount() - visible); break;
-    case VK_HOME: SetTopRow(FixedRows()); break;
+    case VK_END: H.SetTopRow(H.RowCount() - visible); break;
+    case VK_HOME: H.SetTopRow(H.FixedRows()); break;
     case VK_UP:
-      if (top > FixedRows()) SetTopRow(top - 1);
+      if (top > H.FixedRows()) H.SetTopRow(top - 1);
       break;
     default:
-      if (top + visible < RowCount()) SetTopRow(top + 1);
+      if (top + visible < H.RowCount()) H.SetTopRow(top + 1);
       break;
   }
 }
 
-bool TExtStringGrid::EditKeyDown(TKeyDownContext& k) {
-  TMouseActions& ma = *FP->MouseActions;
-  auto editable = [&] { return IsEditable(Col(), Row()); };
+bool TGridKeyboard::EditKeyDown(TKeyDown& k) {
+  TMouseActions& ma = H.MouseActions();
+  auto editable = [&] { return H.IsEditable(H.Col(), H.Row()); };
   auto setEditing = [&] {
-    TGridOptions o = Options();
+    TGridOptions o = H.Options();
     o.Include(goEditing);
-    SetOptions(o);
+    H.SetOptions(o);
   };
-  if (ma.EditOnDblClickOnly() && !Options().Contains(goEditing)) {
+  if (ma.EditOnDblClickOnly() && !H.Options().Contains(goEditing)) {
     bool was = ma.RangeSelectAndEdit();
     ma.SetRangeSelectAndEdit(true);
     bool ok = editable();
     ma.SetRangeSelectAndEdit(was);
     if (ok) setEditing();
   }
-  if (ma.RangeSelectAndEdit() && !Options().Contains(goEditing)) {
+  if (ma.RangeSelectAndEdit() && !H.Options().Contains(goEditing)) {
     if (!editable()) {
       k.Report();
       k.Consume();
       return true;
     }
     setEditing();
-    ShowInplaceEdit();
+    H.ShowInplaceEdit();
   }
-  if (Options().Contains(goEditing) && !editable()) {
+  if (H.Options().Contains(goEditing) && !editable()) {
     k.Report();
     k.Consume();
     return true;
   }
   if (k.key != VK_RETURN || editable()) return false;
-  TCustomForm* form = FindParentForm(this);
-  if (form && form->KeyPreview()) {
-    StandardHandling(k.message);
+  if (H.FormPreviewsKeys()) {
+    H.DefaultHandling(k.message);
   } else {
     k.Report();
     k.Consume();
@@ -156,106 +158,80 @@ bool TExtStringGrid::EditKeyDown(TKeyDownContext& k) {
   return true;
 }
 
-bool TExtStringGrid::ClickGraphicKey(WORD Key) {
-  const int RC = RealColIndex(Col());
-  bool active = Options().Contains(goEditing) || FP->MouseActions->RangeSelectAndEdit();
-  CanEditCell(RC, Row(), active);
-  const TControlLook& look = *FP->ControlLook;
-  HWND self = Handle();
-  if (Key == VK_SPACE && HasCheckBox(RC, Row()) && (active || look.CheckAlwaysActive())) {
-    ToggleCheckBoxCell(RC, Row(), true);
-    if (FP->ShowModified->Enabled()) SetRowModified(RealRowIndex(Row()), true);
-    bool state = false;
-    GetCheckBoxState(RC, RealRowIndex(Row()), state);
-    DoCheckBoxClick(RC, Row(), state);
-  } else if (Key == VK_SPACE && IsRadio(RC, Row()) && (active || look.RadioAlwaysActive())) {
-    SelectNextRadio(RC, Row(), true);
-    if (OnRadioClick) OnRadioClick(this, RC, Row(), RadioItemIndex(RC, Row()));
-  } else if (Key == VK_SPACE && HasRadioButton(RC, Row()) && (active || look.RadioAlwaysActive())) {
-    SetRadioButtonColumnIndex(RC, Row());
-    if (OnRadioButtonClick) OnRadioButtonClick(this, RC, Row());
-  } else if (HasButton(RC, Row()) && active) {
-    DoButtonClick(RC, Row());
-  }
-  if (!IsWindow(self)) return false;
-  RepaintCell(Col(), Row());
-  return true;
-}
-
-bool TExtStringGrid::RowSelectSideKeyDown(TKeyDownContext& k) {
-  if (!Options().Contains(goRowSelect) || IsNode(Row()) || VisibleColCount() >= ColCount()) return false;
-  int left = LeftCol();
-  if (FP->Navigation->LeftRightRowSelect()) {
+bool TGridKeyboard::RowSelectSideKeyDown(TKeyDown& k) {
+  if (!H.Options().Contains(goRowSelect) || H.IsNode(H.Row()) || H.VisibleColCount() >= H.ColCount()) return false;
+  int left = H.LeftCol();
+  if (H.Navigation().LeftRightRowSelect()) {
     bool ctrl = k.shift.Contains(ssCtrl);
-    if (ctrl && k.key == VK_LEFT && left > FixedCols()) SetLeftCol(left - 1);
-    if (ctrl && k.key == VK_RIGHT && left + VisibleColCount() < ColCount()) SetLeftCol(left + 1);
+    if (ctrl && k.key == VK_LEFT && left > H.FixedCols()) H.SetLeftCol(left - 1);
+    if (ctrl && k.key == VK_RIGHT && left + H.VisibleColCount() < H.ColCount()) H.SetLeftCol(left + 1);
     return false;
   }
-  SetLeftCol(k.key == VK_LEFT ? std::max(FixedCols(), left - 1) : left + 1);
+  H.SetLeftCol(k.key == VK_LEFT ? std::max(H.FixedCols(), left - 1) : left + 1);
   k.Report();
   k.message.Result = 0;
   return true;
 }
 
-bool TExtStringGrid::HomeEndKeyDown(WORD Key, TShiftState Shift, int R0) {
+bool TGridKeyboard::HomeEndKeyDown(WORD Key, TShiftState Shift, int R0) {
   const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift), home = Key == VK_HOME;
-  TMouseActions& ma = *FP->MouseActions;
+  TMouseActions& ma = H.MouseActions();
   auto report = [&] {
     WORD k = Key;
-    if (OnKeyDown) OnKeyDown(this, k, Shift);
+    H.KeyDownEvent(k, Shift);
   };
-  switch (FP->Navigation->HomeEndKey()) {
+  switch (H.Navigation().HomeEndKey()) {
     case heFirstLastCell:
       if (home) {
-        SetCol(FixedCols());
-        SetRow(FixedRows());
+        H.SetCol(H.FixedCols());
+        H.SetRow(H.FixedRows());
       } else {
-        SetCol(ColCount() - 1);
-        SetRow(RowCount() - 1);
+        H.SetCol(H.ColCount() - 1);
+        H.SetRow(H.RowCount() - 1);
       }
-      MoveToBaseCell();
+      H.MoveToBaseCell();
       report();
       return true;
     case heFirstLastRow: {
-      if (FP->Layout.FFixedRowAlways && RowCount() == 1) return false;
-      int target = home ? FixedRows()
-                        : (FP->FloatingFooter->Visible() && RowCount() > 2 ? RowCount() - 2
-                                                                           : RowCount() - FP->Layout.FFixedFooters - 1);
-      SetRow(target);
-      MoveToBaseCell();
+      if (H.Looks().FixedRowAlways && H.RowCount() == 1) return false;
+      int target = home ? H.FixedRows()
+                        : (H.Looks().FooterVisible && H.RowCount() > 2 ? H.RowCount() - 2
+                                                                           : H.RowCount() - H.Looks().FixedFooters - 1);
+      H.SetRow(target);
+      H.MoveToBaseCell();
       if (ma.DisjunctRowSelect() && !shift) {
-        ClearRowSelect();
-        SyncRowSelectWithSelection(false);
+        H.ClearRowSelect();
+        H.SyncRowSelectWithSelection(false);
       } else if (shift) {
-        SetSelection(GridRect({0, R0}, {ColCount() - 1, Row()}));
-        if (ma.DisjunctRowSelect()) SyncRowSelectWithSelection(false);
+        H.SetSelection(GridRect({0, R0}, {H.ColCount() - 1, H.Row()}));
+        if (ma.DisjunctRowSelect()) H.SyncRowSelectWithSelection(false);
       }
       report();
       return true;
     }
     case heFirstLastColumn:
       if (ctrl && home) {
-        SetRow(FixedRows());
-        if (int c = FirstTabCol(Row()); c >= 0) SetCol(c);
-        MoveToBaseCell();
-        SetLeftCol(FirstDataCol());
+        H.SetRow(H.FixedRows());
+        if (int c = H.FirstTabCol(H.Row()); c >= 0) H.SetCol(c);
+        H.MoveToBaseCell();
+        H.SetLeftCol(H.FirstDataCol());
         report();
         return true;
       }
-      if (ctrl || Options().Contains(goRowSelect)) return false;
-      if (FP->Layout.FFixedRowAlways && RowCount() == 1) return false;
+      if (ctrl || H.Options().Contains(goRowSelect)) return false;
+      if (H.Looks().FixedRowAlways && H.RowCount() == 1) return false;
       if (shift) {
-        int to = home ? FixedCols() : ColCount() - FP->Layout.FFixedRightCols - 1;
-        SetSelection(GridRect({Col(), Row()}, {to, Row()}));
-        RepaintRow(Row());
+        int to = home ? H.FixedCols() : H.ColCount() - H.Looks().FixedRightCols - 1;
+        H.SetSelection(GridRect({H.Col(), H.Row()}, {to, H.Row()}));
+        H.RepaintRow(H.Row());
       } else if (home) {
-        if (int c = FirstTabCol(Row()); c >= 0) SetCol(c);
-        MoveToBaseCell();
-        SetLeftCol(FirstDataCol());
+        if (int c = H.FirstTabCol(H.Row()); c >= 0) H.SetCol(c);
+        H.MoveToBaseCell();
+        H.SetLeftCol(H.FirstDataCol());
       } else {
-        SetCol(ColCount() - 1);
-        MoveToBaseCell();
-        SetLeftCol(ColCount() - VisibleColCount());
+        H.SetCol(H.ColCount() - 1);
+        H.MoveToBaseCell();
+        H.SetLeftCol(H.ColCount() - H.VisibleColCount());
       }
       report();
       return true;
@@ -263,234 +239,230 @@ bool TExtStringGrid::HomeEndKeyDown(WORD Key, TShiftState Shift, int R0) {
   return false;
 }
 
-bool TExtStringGrid::SkipFixedCellsKey(WORD Key) {
-  int col = Col(), row = Row();
+bool TGridKeyboard::SkipFixedCellsKey(WORD Key) {
+  int col = H.Col(), row = H.Row();
   bool left = Key == VK_LEFT;
   if (Key == VK_LEFT || Key == VK_RIGHT) {
-    int step = left ? -1 : 1, end = left ? FixedCols() - 1 : ColCount() - FP->Layout.FFixedRightCols;
+    int step = left ? -1 : 1, end = left ? H.FixedCols() - 1 : H.ColCount() - H.Looks().FixedRightCols;
     int c = col + step;
-    if (c == end || !IsFocusFixed(c, row)) return false;
-    while (c != end && IsFocusFixed(c, row)) c += step;
+    if (c == end || !H.IsFocusFixed(c, row)) return false;
+    while (c != end && H.IsFocusFixed(c, row)) c += step;
     if (c == end) return false;
-    SetCol(c);
+    H.SetCol(c);
     return true;
   }
-  bool rowSelect = Options().Contains(goRowSelect);
-  int step = Key == VK_UP ? -1 : 1, end = Key == VK_UP ? FixedRows() - 1 : RowCount() - FP->Layout.FFixedFooters;
-  if (Key == VK_DOWN && row + 1 >= RowCount()) return false;
+  bool rowSelect = H.Options().Contains(goRowSelect);
+  int step = Key == VK_UP ? -1 : 1, end = Key == VK_UP ? H.FixedRows() - 1 : H.RowCount() - H.Looks().FixedFooters;
+  if (Key == VK_DOWN && row + 1 >= H.RowCount()) return false;
   int r = row + step;
-  if (r == end || !IsFocusFixed(col, r)) return false;
-  while (!rowSelect && r != end && IsFocusFixed(col, r)) r += step;
-  if (r == end || (!rowSelect && IsFocusFixed(col, r))) return false;
-  SetRow(r);
+  if (r == end || !H.IsFocusFixed(col, r)) return false;
+  while (!rowSelect && r != end && H.IsFocusFixed(col, r)) r += step;
+  if (r == end || (!rowSelect && H.IsFocusFixed(col, r))) return false;
+  H.SetRow(r);
   return true;
 }
 
-void TExtStringGrid::AppendRowOnArrowDown() {
-  bool canAdd = true;
-  if (OnCanAddRow) OnCanAddRow(this, canAdd);
-  if (!canAdd) return;
-  bool footer = FP->FloatingFooter->Visible();
-  SetRowCount(RowCount() + 1);
-  int last = RowCount() - 1;
+void TGridKeyboard::AppendRowOnArrowDown() {
+  if (!H.CanAddRow()) return;
+  bool footer = H.Looks().FooterVisible;
+  H.SetRowCount(H.RowCount() + 1);
+  int last = H.RowCount() - 1;
   // The store keeps texts past the row count: the new row starts empty.
-  for (int c = 0; c < TotalColCount(); ++c) SetGridCell(c, RealRowIndex(last), "");
-  if (footer) MoveRow(last, last - 1);
-  if (footer || FP->Layout.FFixedFooters > 0) SetRow(Row() + 1);
-  if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FP->Layout.FFixedFooters - 1);
+  H.ClearRowTexts(last);
+  if (footer) H.MoveRow(last, last - 1);
+  if (footer || H.Looks().FixedFooters > 0) H.SetRow(H.Row() + 1);
+  H.AutoAddRow(H.RowCount() - H.Looks().FixedFooters - 1);
 }
 
-void TExtStringGrid::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
-  TMouseActions& ma = *FP->MouseActions;
-  const int R = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? DisplToRealRow(Row()) : Row();
-  if (FP->Navigation->AllowClipboardShortCuts() && ClipboardKey(Key, Ctrl, Shift)) return;
-  if (Key == VK_INSERT && FP->Navigation->AllowInsertRow() && !Ctrl && !Shift && !Alt && !InsertRowKey()) return;
-  if (Key == 'A' && Ctrl && (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect))) {
+void TGridKeyboard::AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt) {
+  TMouseActions& ma = H.MouseActions();
+  const int R = ma.DisjunctRowSelect() && ma.RowSelectPersistent() ? H.DisplToRealRow(H.Row()) : H.Row();
+  if (H.Navigation().AllowClipboardShortCuts() && H.ClipboardKey(Key, Ctrl, Shift)) return;
+  if (Key == VK_INSERT && H.Navigation().AllowInsertRow() && !Ctrl && !Shift && !Alt && !H.InsertRowKey()) return;
+  if (Key == 'A' && Ctrl && (H.Options().Contains(goRowSelect) || H.Options().Contains(goRangeSelect))) {
     SelectAllCells();
     ReportSelectionChange();
     return;
   }
   if (IsNavigationKey(Key)) {
     if (ma.DisjunctRowSelect()) {
-      if (!Shift && !Ctrl) ClearRowSelect();
+      if (!Shift && !Ctrl) H.ClearRowSelect();
       if (Shift)
-        SyncRowSelectWithSelection(true);
+        H.SyncRowSelectWithSelection(true);
       else
-        SetRowSelect(R, true);
+        H.SetRowSelect(R, true);
     }
     if (ma.DisjunctColSelect()) {
-      if (!Shift && !Ctrl) ClearColSelect();
+      if (!Shift && !Ctrl) H.ClearColSelect();
       if (Shift)
-        SyncColSelectWithSelection(true);
+        H.SyncColSelectWithSelection(true);
       else
-        SetColSelect(Col(), true);
+        H.SetColSelect(H.Col(), true);
     }
   }
-  if (Key == VK_SPACE && ma.DisjunctRowSelect()) SetRowSelect(R, !GetRowSelect(R));
-  if (Key == VK_SPACE && ma.DisjunctColSelect()) SetColSelect(Col(), !GetColSelect(Col()));
-  if (Key == VK_DELETE && FP->Navigation->AllowDeleteRow() && !Alt && !DeleteRowKey()) return;
-  if (Key == VK_RETURN || Key == VK_F2) StoreOldCell(Col(), Row());
+  if (Key == VK_SPACE && ma.DisjunctRowSelect()) H.SetRowSelect(R, !H.RowSelect(R));
+  if (Key == VK_SPACE && ma.DisjunctColSelect()) H.SetColSelect(H.Col(), !H.ColSelect(H.Col()));
+  if (Key == VK_DELETE && H.Navigation().AllowDeleteRow() && !Alt && !H.DeleteRowKey()) return;
+  if (Key == VK_RETURN || Key == VK_F2) H.StoreOldCell(H.Col(), H.Row());
   ReportSelectionChange();
 }
 
-void TExtStringGrid::SelectAllCells() {
-  TGridRect a{FirstDataCol(), FixedRows(), ColCount() - FP->Layout.FFixedRightCols - 1, RowCount() - FP->Layout.FFixedFooters - 1};
+void TGridKeyboard::SelectAllCells() {
+  TGridRect a{H.FirstDataCol(), H.FixedRows(), H.ColCount() - H.Looks().FixedRightCols - 1, H.RowCount() - H.Looks().FixedFooters - 1};
   if (a.Right < a.Left || a.Bottom < a.Top) return;
-  if (FP->MouseActions->DisjunctRowSelect())
-    for (int r = a.Top; r <= a.Bottom; ++r) SetRowSelect(r, true);
-  SetSelection(a);
-  InvalidateGrid();
+  if (H.MouseActions().DisjunctRowSelect())
+    for (int r = a.Top; r <= a.Bottom; ++r) H.SetRowSelect(r, true);
+  H.SetSelection(a);
+  H.InvalidateGrid();
 }
 
-void TExtStringGrid::KeyDown(WORD& Key, TShiftState Shift) {
-  const TNavigation& nav = *FP->Navigation;
-  FP->LastKeyCell = {Col(), Row()};
-  const int R0 = Row();
-  TBaseGrid::KeyDown(Key, Shift);
+void TGridKeyboard::KeyDown(WORD& Key, TShiftState Shift) {
+  const TNavigation& nav = H.Navigation();
+  LastKeyCell = {H.Col(), H.Row()};
+  const int R0 = H.Row();
+  H.InheritedKeyDown(Key, Shift);
   if (Key == 0) return;
   if (nav.CursorMoveRows() && Shift.Contains(ssCtrl) && (Key == VK_UP || Key == VK_DOWN)) MoveSelectedRows(Key == VK_DOWN, R0);
   if (nav.CursorAdvance() != caDefault) CursorWrap(Key, nav.CursorAdvance() == caSnake);
-  if (nav.SkipDisabledRows() && FP->UseEnabledRows && Row() == R0) {
+  if (nav.SkipDisabledRows() && H.SkipsDisabledRows() && H.Row() == R0) {
     if (Key == VK_UP) {
       int r = R0 - 1;
-      while (r > FixedRows() && !GetRowEnabled(r)) --r;
-      if (r >= FixedRows() && GetRowEnabled(r)) SetRow(r);
+      while (r > H.FixedRows() && !H.RowEnabled(r)) --r;
+      if (r >= H.FixedRows() && H.RowEnabled(r)) H.SetRow(r);
     } else if (Key == VK_DOWN) {
       int r = R0 + 1;
-      while (r < RowCount() - 1 && !GetRowEnabled(r)) ++r;
-      if (r < RowCount() && GetRowEnabled(r)) SetRow(r);
+      while (r < H.RowCount() - 1 && !H.RowEnabled(r)) ++r;
+      if (r < H.RowCount() && H.RowEnabled(r)) H.SetRow(r);
     }
   }
 }
 
-void TExtStringGrid::MoveSelectedRows(bool Downwards, int R0) {
-  TGridRect s = GridRect(Selection().TopLeft(), Selection().BottomRight());
+void TGridKeyboard::MoveSelectedRows(bool Downwards, int R0) {
+  TGridRect s = GridRect(H.Selection().TopLeft(), H.Selection().BottomRight());
   int t = s.Top, b = s.Bottom;
-  if (Downwards && b < RowCount() - 1) {
-    MoveRow(b + 1, t);
+  if (Downwards && b < H.RowCount() - 1) {
+    H.MoveRow(b + 1, t);
     if (t == b)
-      SetRow(R0 + 1);
+      H.SetRow(R0 + 1);
     else
-      SetSelection({FixedCols(), t + 1, ColCount() - 1, b + 1});
-  } else if (!Downwards && t > FixedRows()) {
-    MoveRow(t - 1, b);
+      H.SetSelection({H.FixedCols(), t + 1, H.ColCount() - 1, b + 1});
+  } else if (!Downwards && t > H.FixedRows()) {
+    H.MoveRow(t - 1, b);
     if (t == b)
-      SetRow(Row() - 1);
+      H.SetRow(H.Row() - 1);
     else
-      SetSelection({FixedCols(), t - 1, ColCount() - 1, b - 1});
+      H.SetSelection({H.FixedCols(), t - 1, H.ColCount() - 1, b - 1});
   }
 }
 
-void TExtStringGrid::CursorWrap(WORD Key, bool Snake) {
-  const TGridCoord last = FP->LastKeyCell;
-  const int lastCol = ColCount() - FP->Layout.FFixedRightCols - 1, lastRow = RowCount() - FP->Layout.FFixedFooters - 1;
-  if (Key == VK_LEFT && last.X == FixedCols()) {
-    SetCol(lastCol);
-    if (Snake && last.Y > FixedRows()) SetRow(last.Y - 1);
-  } else if (Key == VK_UP && last.Y == FixedRows()) {
-    SetRow(lastRow);
-    if (Snake && last.X > FixedCols()) SetCol(last.X - 1);
-  } else if (Key == VK_RIGHT && last.X == ColCount() - 1) {
-    SetCol(FixedCols());
-    if (Snake && last.Y < lastRow) SetRow(last.Y + 1);
-  } else if (Key == VK_DOWN && last.Y == RowCount() - 1) {
-    SetRow(FixedRows());
-    if (Snake && last.X < lastCol) SetCol(last.X + 1);
+void TGridKeyboard::CursorWrap(WORD Key, bool Snake) {
+  const TGridCoord last = LastKeyCell;
+  const int lastCol = H.ColCount() - H.Looks().FixedRightCols - 1, lastRow = H.RowCount() - H.Looks().FixedFooters - 1;
+  if (Key == VK_LEFT && last.X == H.FixedCols()) {
+    H.SetCol(lastCol);
+    if (Snake && last.Y > H.FixedRows()) H.SetRow(last.Y - 1);
+  } else if (Key == VK_UP && last.Y == H.FixedRows()) {
+    H.SetRow(lastRow);
+    if (Snake && last.X > H.FixedCols()) H.SetCol(last.X - 1);
+  } else if (Key == VK_RIGHT && last.X == H.ColCount() - 1) {
+    H.SetCol(H.FixedCols());
+    if (Snake && last.Y < lastRow) H.SetRow(last.Y + 1);
+  } else if (Key == VK_DOWN && last.Y == H.RowCount() - 1) {
+    H.SetRow(H.FixedRows());
+    if (Snake && last.X < lastCol) H.SetCol(last.X + 1);
   }
 }
 
-void TExtStringGrid::WMChar(TMessage& message) {
+void TGridKeyboard::WMChar(TMessage& message) {
   auto ch = static_cast<TKeyChar>(message.WParam);
-  TMouseActions& ma = *FP->MouseActions;
+  TMouseActions& ma = H.MouseActions();
   const bool ctrl = Down(VK_CONTROL);
   if (ma.EditOnDblClickOnly()) {
-    bool canEdit = true;
-    CanEditCell(RealColIndex(Col()), Row(), canEdit);
-    if (canEdit) {
-      TGridOptions o = Options();
+    if (H.CanEditCell(H.RealColIndex(H.Col()), H.Row(), true)) {
+      TGridOptions o = H.Options();
       o.Include(goEditing);
-      SetOptions(o);
+      H.SetOptions(o);
     }
   }
-  if (FP->Navigation->AllowClipboardShortCuts() && ctrl && (ch == 3 || ch == 22 || ch == 24)) {
+  if (H.Navigation().AllowClipboardShortCuts() && ctrl && (ch == 3 || ch == 22 || ch == 24)) {
     message.WParam = 0;
     return;
   }
-  const int RC = RealColIndex(Col());
-  const bool clickable = HasClickableGraphic(RC, Row());
-  if (ma.RangeSelectAndEdit() && !clickable && IsEditable(Col(), Row()) && ch != '\t' && ch != 27 && !ctrl) {
+  const int RC = H.RealColIndex(H.Col());
+  const bool clickable = H.HasClickableGraphic(RC, H.Row());
+  if (ma.RangeSelectAndEdit() && !clickable && H.IsEditable(H.Col(), H.Row()) && ch != '\t' && ch != 27 && !ctrl) {
     TKeyChar copy = ch;
-    if (OnKeyPress) OnKeyPress(this, copy);
-    FP->Session->StartEditChar = ch;
-    TGridOptions o = Options();
+    H.KeyPressEvent(copy);
+    H.SetStartEditChar(ch);
+    TGridOptions o = H.Options();
     o.Include(goEditing);
-    SetOptions(o);
-    if (Col() >= LeftCol() + VisibleColCount() || Row() >= TopRow() + VisibleRowCount() || Col() < LeftCol() ||
-        Row() < TopRow())
-      ClampInView({Col(), Row()});
-    ShowEditorChar(ch);
+    H.SetOptions(o);
+    if (H.Col() >= H.LeftCol() + H.VisibleColCount() || H.Row() >= H.TopRow() + H.VisibleRowCount() || H.Col() < H.LeftCol() ||
+        H.Row() < H.TopRow())
+      H.ClampInView({H.Col(), H.Row()});
+    H.ShowEditorChar(ch);
     return;
   }
-  if (ch == '\r' && clickable && FP->Navigation->AdvanceOnEnter()) {
-    StandardHandling(message);
+  if (ch == '\r' && clickable && H.Navigation().AdvanceOnEnter()) {
+    H.DefaultHandling(message);
     return;
   }
-  if (Options().Contains(goEditing) && ch != '\t' && (ch == 8 || (ch >= 32 && ch <= 255))) {
-    if (OnKeyPress) OnKeyPress(this, ch);
+  if (H.Options().Contains(goEditing) && ch != '\t' && (ch == 8 || (ch >= 32 && ch <= 255))) {
+    H.KeyPressEvent(ch);
     if (ch == 0) return;
-    FP->Session->StartEditChar = ch;
-    if (!clickable) ShowEditorChar(ch);
+    H.SetStartEditChar(ch);
+    if (!clickable) H.ShowEditorChar(ch);
     return;
   }
-  StandardHandling(message);
+  H.DefaultHandling(message);
 }
 
-void TExtStringGrid::KeyPress(TKeyChar& Key) {
-  const TNavigation& nav = *FP->Navigation;
+void TGridKeyboard::KeyPress(TKeyChar& Key) {
+  const TNavigation& nav = H.Navigation();
   if (Key == 27) {
-    if (Options().Contains(goEditing) && Editing()) RestoreCellCache();
-    if (OnKeyPress) OnKeyPress(this, Key);
+    if (H.Options().Contains(goEditing) && H.Editing()) H.RestoreCellCache();
+    H.KeyPressEvent(Key);
     return;
   }
-  const int col = Col();
-  if (Key == '\r' && !nav.AdvanceOnEnter() && !IsEditable(col, Row())) {
-    if (OnKeyPress) OnKeyPress(this, Key);
+  const int col = H.Col();
+  if (Key == '\r' && !nav.AdvanceOnEnter() && !H.IsEditable(col, H.Row())) {
+    H.KeyPressEvent(Key);
     Key = 0;
     return;
   }
-  if (Key == '\r' && (!Focused() || HasClickableGraphic(RealColIndex(col), Row()))) {
-    AdvanceToNextCell(col, Row(), false, false, true, false, EditorMode());
+  if (Key == '\r' && (!H.Focused() || H.HasClickableGraphic(H.RealColIndex(col), H.Row()))) {
+    H.AdvanceToNextCell(col, H.Row(), H.EditorMode());
     if (!nav.AdvanceAutoEdit()) {
-      if (OnKeyPress) OnKeyPress(this, Key);
+      H.KeyPressEvent(Key);
       Key = 0;
       return;
     }
-    if (HasClickableGraphic(RealColIndex(col), Row())) {
-      if (OnKeyPress) OnKeyPress(this, Key);
-      if (nav.AdvanceOnEnter()) ShowInplaceEdit();
+    if (H.HasClickableGraphic(H.RealColIndex(col), H.Row())) {
+      H.KeyPressEvent(Key);
+      if (nav.AdvanceOnEnter()) H.ShowInplaceEdit();
       Key = 0;
       return;
     }
   }
-  TBaseGrid::KeyPress(Key);
+  H.InheritedKeyPress(Key);
 }
 
-void TExtStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
-  if (IsNavigationKey(Key) && Key != VK_HOME) FP->SearchInc.clear();
-  if (Key == VK_INSERT || Key == VK_DELETE) FP->SearchInc.clear();
+void TGridKeyboard::KeyUp(WORD& Key, TShiftState Shift) {
+  if (IsNavigationKey(Key) && Key != VK_HOME) H.ClearSearchText();
+  if (Key == VK_INSERT || Key == VK_DELETE) H.ClearSearchText();
   const WORD key = Key;
-  const TGridRect old = GridRect(Selection().TopLeft(), Selection().BottomRight());
-  TBaseGrid::KeyUp(Key, Shift);
-  const bool tab = key == VK_TAB && Options().Contains(goTabs);
-  if (FP->Navigation->AlwaysEdit() && (IsArrow(key) || tab) && !HasClickableGraphic(RealColIndex(Col()), Row()))
-    ShowInplaceEdit();
+  const TGridRect old = GridRect(H.Selection().TopLeft(), H.Selection().BottomRight());
+  H.InheritedKeyUp(Key, Shift);
+  const bool tab = key == VK_TAB && H.Options().Contains(goTabs);
+  if (H.Navigation().AlwaysEdit() && (IsArrow(key) || tab) && !H.HasClickableGraphic(H.RealColIndex(H.Col()), H.Row()))
+    H.ShowInplaceEdit();
   if (IsArrow(key) || key == VK_TAB) ReportSelectionChange();
-  if (FP->MouseActions->DisjunctCellSelect() && !Options().Contains(goEditing)) DisjunctCellKeyUp(key, Shift, old);
+  if (H.MouseActions().DisjunctCellSelect() && !H.Options().Contains(goEditing)) DisjunctCellKeyUp(key, Shift, old);
 }
 
-void TExtStringGrid::DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridRect& Old) {
-  TIntList& cells = *FP->SelectedCells;
-  const TGridRect now = GridRect(Selection().TopLeft(), Selection().BottomRight());
+void TGridKeyboard::DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridRect& Old) {
+  TIntList& cells = H.SelectedCells();
+  const TGridRect now = GridRect(H.Selection().TopLeft(), H.Selection().BottomRight());
   auto addSelection = [&](int exceptCol, int exceptRow) {
     for (int r = now.Top; r <= now.Bottom; ++r)
       for (int c = now.Left; c <= now.Right; ++c)
@@ -499,18 +471,28 @@ void TExtStringGrid::DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridR
   if (Shift.Contains(ssShift)) {
     for (int r = Old.Top; r <= Old.Bottom; ++r)
       for (int c = Old.Left; c <= Old.Right; ++c) cells.DeleteValue(PackCell(c, r));
-    addSelection(Col(), Row());
+    addSelection(H.Col(), H.Row());
   }
   if (Key != VK_SPACE) return;
-  TPoint b = BaseCell(Col(), Row());
-  if (!IsFocusFixed(b.X, b.Y)) {
-    bool canSelect = true;
-    if (OnSelectCell) OnSelectCell(this, b.X, b.Y, canSelect);
-    if (!canSelect) return;
+  TPoint b = H.BaseCell(H.Col(), H.Row());
+  if (!H.IsFocusFixed(b.X, b.Y)) {
+    if (!H.SelectCellEvent(b.X, b.Y)) return;
     PickDisjunctCell(cells, PackCell(b.X, b.Y), Shift.Contains(ssCtrl));
     if (now.Left != now.Right || now.Top != now.Bottom) addSelection(b.X, b.Y);
   }
-  InvalidateGrid();
+  H.InvalidateGrid();
 }
+
+// --- The grid's members of the keyboard.
+
+void TExtStringGrid::WMKeyDown(TMessage& message) { FP->Keyboard->WMKeyDown(message); }
+
+void TExtStringGrid::KeyDown(WORD& Key, TShiftState Shift) { FP->Keyboard->KeyDown(Key, Shift); }
+
+void TExtStringGrid::WMChar(TMessage& message) { FP->Keyboard->WMChar(message); }
+
+void TExtStringGrid::KeyPress(TKeyChar& Key) { FP->Keyboard->KeyPress(Key); }
+
+void TExtStringGrid::KeyUp(WORD& Key, TShiftState Shift) { FP->Keyboard->KeyUp(Key, Shift); }
 
 }  // namespace hd

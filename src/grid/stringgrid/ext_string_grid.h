@@ -72,7 +72,6 @@ class TSyncGrid;
 class TStream;
 class TNoActiveForm;
 struct TExtStringGridPrivate;
-struct TKeyDownContext;
 struct TCellPaint;
 struct TMarkupCall;
 struct TCellGraphicPlacement;
@@ -1841,33 +1840,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SilentClick(int ACol, int ARow);
   // Moves the current cell after OnRowChanging, OnCellChanging and OnColChanging agree.
   bool ChangeCellAllowed(int OldCol, int OldRow, int NewCol, int NewRow);
-  int TabStepForward();
-  // The steps of a forward Tab: down a column, along a row, into a row below, past the end.
-  int TabStepDown(int ACol, int NextRow);
-  int TabAlongRow(int ACol, int ARow, int From);
-  bool TabToRowBelow(int ARow);
-  int TabPastGridEnd();
-  void TabStepBackward();
   // One step of the Return walk from (ACol, ARow); false when the walk cannot leave the cell.
   bool AdvanceTarget(int ACol, int ARow, bool Forward, int& NC, int& NR);
-  void ReportSelectionChange();
-  // The steps of WMKeyDown (keyboard.cpp): true when the key was settled there.
-  void ScrollOnlyKeyDown(WORD Key);
-  // Return and F2: an editor where the cell takes one, else the key reported and consumed.
-  bool EditKeyDown(TKeyDownContext& k);
-  // Return or Space on a check box, radio or button cell; false when the grid went away.
-  bool ClickGraphicKey(WORD Key);
-  // Left and Right under row selection scroll the columns.
-  bool RowSelectSideKeyDown(TKeyDownContext& k);
-  bool HomeEndKeyDown(WORD Key, TShiftState Shift, int R0);
-  bool SkipFixedCellsKey(WORD Key);
-  void AppendRowOnArrowDown();
-  void AfterKeyDown(WORD Key, bool Ctrl, bool Shift, bool Alt);
-  void SelectAllCells();
-  void MoveSelectedRows(bool Downwards, int R0);
-  void CursorWrap(WORD Key, bool Snake);
-  // The disjunct cell list after Shift moves and Space (key-up).
-  void DisjunctCellKeyUp(WORD Key, TShiftState Shift, const TGridRect& Old);
   // Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete forms; true when the key was one.
   bool ClipboardKey(WORD Key, bool Ctrl, bool Shift);
   void CopyCellsToClipboard();
@@ -2136,6 +2110,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // making of that concern (CreateEditing's part).
   class TPointerHost;
   void CreatePointer();
+  // What the keyboard may ask of the grid (editing/grid_key_host.cpp), and its making.
+  class TKeyHost;
+  void CreateKeyboard();
   // Makes the edit session and the editor host (the constructor's part from the editing).
   void CreateEditing();
   // The set-up of each editor family (editing/editor_setup/), behind SetupEditor's switch.

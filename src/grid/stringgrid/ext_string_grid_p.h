@@ -49,6 +49,8 @@ class TGridEditSession;
 class TGridEditorHost;
 class TGridPointer;
 class TGridPointerHost;
+class TGridKeyboard;
+class TGridKeyHost;
 
 // Frees the concern objects whose classes live with the editing, a folder this one cannot
 // include (defined in editing/grid_editor_host.cpp).
@@ -57,6 +59,8 @@ struct TEditingFree {
   void operator()(TGridEditorHost* Host) const noexcept;
   void operator()(TGridPointer* Pointer) const noexcept;
   void operator()(TGridPointerHost* Host) const noexcept;
+  void operator()(TGridKeyboard* Keyboard) const noexcept;
+  void operator()(TGridKeyHost* Host) const noexcept;
 };
 
 struct TExtStringGridPrivate {
@@ -317,7 +321,6 @@ struct TExtStringGridPrivate {
   int PrintPageNum = 0;
 
   // Interaction state the editing and painting read, with its start values.
-  TGridCoord LastTabCell{-1, -1};
   TGridCoord HoverLink{-1, -1};
   int OleDragColumn = -1;
   int LastDesignChoice = -1;
@@ -353,11 +356,10 @@ struct TExtStringGridPrivate {
   int OldLeftCol = 0;
   int OldTopRow = 0;
 
-  // Keys, mouse and navigation (src/grid/editing).
-  // The selection when the key went down; a difference afterwards is reported.
-  TGridRect MoveSelection;
-  // The current cell before the inherited navigation ran (the wrap rules test it).
-  TGridCoord LastKeyCell{-1, -1};
+  // Keys, mouse and navigation (src/grid/editing); the keyboard and the host it sees (made by
+  // CreateEditing; editing/grid_keyboard.h).
+  std::unique_ptr<TGridKeyHost, TEditingFree> KeyHost;
+  std::unique_ptr<TGridKeyboard, TEditingFree> Keyboard;
   // The text typed for the auto-goto search and its age in grid-timer ticks.
   std::string SearchInc;
   int SearchTics = 0;
