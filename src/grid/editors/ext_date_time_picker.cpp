@@ -324,32 +324,7 @@ void TExtDateTimePicker::UpdateLabel() {
   if (!FLabel) return;
   FLabel->SetTransparent(FLabelTransparent);
   FLabel->SetFont(ParentFont() ? Font() : FLabelFont);
-  TBitmap measure(1, 1);
-  measure.Canvas().SetFont(FLabel->Font());
-  TRect r{0, 0, 1000, 255};
-  measure.Canvas().DrawText(FLabel->Caption(), r, DT_CALCRECT | DT_HIDEPREFIX);
-  const int W = r.Width();
-  const int L = Left(), T = Top(), Wc = Width(), Hc = Height();
-  const int Wl = FLabel->Width(), Hl = FLabel->Height(), M = FLabelMargin;
-  const int middle = T + (Hc - Hl) / 2, centre = L + (Wc - Wl) / 2;
-  int top = T, left = L - W - M;
-  switch (FLabelPosition) {
-    case lpLeftTop: break;
-    case lpLeftCenter: top = middle; break;
-    case lpLeftBottom: top = T + Hc - Hl; break;
-    case lpTopLeft: top = T - Hl - M; left = L; break;
-    case lpBottomLeft: top = T + Hc + M; left = L; break;
-    case lpLeftTopLeft: left = L - M; break;
-    case lpLeftCenterLeft: top = middle; left = L - M; break;
-    case lpLeftBottomLeft: top = T + Hc - Hl; left = L - M; break;
-    case lpTopCenter: top = T - Hl - M; left = centre; break;
-    case lpBottomCenter: top = T + Hc + M; left = centre; break;
-    case lpRightTop: left = L + Wc + M; break;
-    case lpRightCenter: top = middle; left = L + Wc + M; break;
-    case lpRighBottom: top = T + Hc - Hl; left = L + Wc + M; break;
-  }
-  FLabel->SetBounds(left, top, Wl, Hl);
-  FLabel->SetVisible(Visible());
+  PlaceLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }
 
 void TExtDateTimePicker::SetLabelPosition(TLabelPosition Value) {
