@@ -65,6 +65,13 @@ void TCustomDateTimePicker::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TCustomDateTimePicker::Dispatch(TMessage& Message) {
   if (Message.Msg == DTPShiftFocusMessage()) ShiftFocus();
+  // The time part's keys are its picker's: Tab, Return and Escape go to the picker's KeyDown
+  // when the picker claims them, not to the form's dialog keys.
+  if (Message.Msg == CM_WANTSPECIALKEY && Parent() && Parent() == Owner() &&
+      dynamic_cast<TExtDateTimePicker*>(Owner())) {
+    Message.Result = Parent()->Perform(CM_WANTSPECIALKEY, Message.WParam, Message.LParam);
+    if (Message.Result != 0) return;
+  }
   TDateTimePicker::Dispatch(Message);
   LookMessage(Message);
 }
@@ -283,9 +290,15 @@ void TExtDateTimePicker::Dispatch(TMessage& Message) {
       TCustomDateTimePicker::Dispatch(Message);
       UpdateTimePicker();
       return;
+    case CM_FONTCHANGED:
+      TCustomDateTimePicker::Dispatch(Message);
+      // With ParentFont still on, the font was handed down by the parent (a font set on the
+      // picker turns it off): the label follows.
+      if (FLabel && ParentFont()) FLabel->SetFont(Font());
+      return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if (FLabel && FFocusLabel) {
+      if (FLabel && FFocusLabel && !ComponentState().Contains(csLoading)) {
         TFont f = FLabel->Font();
         f.Style = Message.Msg == WM_SETFOCUS ? f.Style + TFontStyles{fsBold} : f.Style - TFontStyles{fsBold};
         FLabel->SetFont(f);
@@ -323,7 +336,7 @@ void TExtDateTimePicker::CreateLabel() {
 void TExtDateTimePicker::UpdateLabel() {
   if (!FLabel) return;
   FLabel->SetTransparent(FLabelTransparent);
-  FLabel->SetFont(ParentFont() ? Font() : FLabelFont);
+  FLabel->SetFont(FParentFnt ? Font() : FLabelFont);
   PlaceLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }
 
@@ -347,6 +360,32 @@ void TExtDateTimePicker::SetLabelAlwaysEnabled(bool Value) {
 void TExtDateTimePicker::SetLabelFont(const TFont& Value) {
   if (ParentFont()) return;
   FLabelFont = Value;
+  LabelFontChanged();
+}
+
+void TExtDateTimePicker::LabelFontChanged() {
+  if (!FLabel) return;
+  UpdateLabel();
+  if (ComponentState().Contains(csDesigning)) SetParentFont(false);
+}
+
+void TExtDateTimePicker::Loaded() {
+  TCustomDateTimePicker::Loaded();
+  if (!ComponentState().Contains(csDesigning)) {
+    CreateTimePicker();
+    UpdateTimePicker();
+    if (!Checked()) {
+      SetChecked(false);
+      if (FTimePicker) FTimePicker->SetEnabled(false);
+    }
+  }
+  if (!FLabel) {
+    FParentFnt = ParentFont();
+    return;
+  }
+  if (!FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+  if (ParentFont()) FLabel->SetFont(Font());
+  FParentFnt = ParentFont();
   UpdateLabel();
 }
 
