@@ -29,28 +29,25 @@ void TColorItem::Assign(const TPersistent* Source) {
   TCollectionItem::Assign(Source);
 }
 
-TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
+TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner)
+    : TExtCustomDropDown(AOwner),
+      FListKeys(this, {[this] { return FColors.Count(); }, [this] { return FItemIndex; },
+                       [this](int Index) { SetItemIndex(Index); }, [this] { UpdateItemSelector(); },
+                       [this] { return FColumns; }, [this] { return DroppedDown(); },
+                       [this] { return EditorEnabled(); },
+                       [this] {
+                         if (OnSelect) OnSelect(this);
+                       }}) {
   FColors.OnChange = [](TObject*) {};
   SetEditorEnabled(false);
   SetDropDownEnabled(true);
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->OnTimer = [this](TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-  };
   SetDropDownHeight(200);
   DropDownHeader().SetVisible(false);
   DropDownFooter().SetVisible(false);
   SetCursor(crArrow);
 }
 
-TExtColorPickerDropDown::~TExtColorPickerDropDown() {
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->OnTimer = nullptr;
-  FColors.OnChange = nullptr;
-}
+TExtColorPickerDropDown::~TExtColorPickerDropDown() { FColors.OnChange = nullptr; }
 
 void TExtColorPickerDropDown::AddDefaultColors() {
   for (const auto& c : DefaultColors()) {
@@ -275,14 +272,7 @@ void TExtColorPickerDropDown::BoxSelected() {
 void TExtColorPickerDropDown::ListItemSelected() {
   if (!FItemSelector) return;
   SetItemIndex(FItemSelector->ItemIndex());
-  if (!FInternalCall) DoHideDropDown(false);
-}
-
-void TExtColorPickerDropDown::SelectorIndex(int Index) {
-  FInternalCall = true;
-  FItemSelector->SetItemIndex(Index);
-  FInternalCall = false;
-  FItemSelector->ScrollItemInView(Index);
+  if (!FListKeys.InternalCall()) DoHideDropDown(false);
 }
 
 void TExtColorPickerDropDown::SelectNextValue() {
@@ -297,15 +287,7 @@ void TExtColorPickerDropDown::SelectNextValue() {
     }
     return;
   }
-  if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
-  if (DroppedDown()) {
-    FItemSelector->HotNext();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectNext();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector && FColorSelectionStyle == csList) FListKeys.Step(*FItemSelector, true);
 }
 
 void TExtColorPickerDropDown::SelectPreviousValue() {
@@ -320,15 +302,7 @@ void TExtColorPickerDropDown::SelectPreviousValue() {
     }
     return;
   }
-  if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
-  if (DroppedDown()) {
-    FItemSelector->HotPrevious();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectPrevious();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector && FColorSelectionStyle == csList) FListKeys.Step(*FItemSelector, false);
 }
 
 void TExtColorPickerDropDown::DrawFocus() {
@@ -373,12 +347,7 @@ void TExtColorPickerDropDown::Dispatch(TMessage& m) {
     return;
   }
   const WORD key = static_cast<WORD>(m.WParam);
-  bool handled = false;
-  if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csList && FItemSelector &&
-      FItemSelector->ItemHot() >= 0) {
-    FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-    handled = true;
-  }
+  bool handled = Enabled() && key == VK_RETURN && FColorSelectionStyle == csList && FListKeys.ChooseHot(FItemSelector);
   if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csDiscrete && FColorSelector &&
       FColorSelector->ItemHot() >= 0) {
     FColorSelector->SetItemIndex(FColorSelector->ItemHot());
@@ -387,7 +356,7 @@ void TExtColorPickerDropDown::Dispatch(TMessage& m) {
   HWND self = Handle();
   TExtCustomDropDown::Dispatch(m);
   if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0) return;
-  if (FColorSelectionStyle == csList) HandleListKey(key, handled);
+  if (FColorSelectionStyle == csList && FItemSelector) FListKeys.HandleKey(*FItemSelector, key, handled);
   if (FColorSelectionStyle == csDiscrete && FColorSelector) {
     if (key == VK_RETURN) {
       if (!handled && OnSelect) OnSelect(this);
@@ -396,65 +365,6 @@ void TExtColorPickerDropDown::Dispatch(TMessage& m) {
     FInternalCall = true;
     FColorSelector->HandleKey(key, EditorEnabled(), DroppedDown());
     FInternalCall = false;
-  }
-}
-
-void TExtColorPickerDropDown::HandleListKey(WORD Key, bool Handled) {
-  if (!FItemSelector) return;
-  const int last = FColors.Count() - 1;
-  switch (Key) {
-    case VK_RETURN:
-      if (!Handled && OnSelect) OnSelect(this);
-      return;
-    case VK_PRIOR:
-    case VK_NEXT: {
-      if (FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
-      const int n = FItemSelector->GetVisibleItemCount();
-      if (n <= 0) return;
-      const int at = FItemSelector->ItemIndex();
-      SelectorIndex(Key == VK_PRIOR ? std::max(at - n, 0) : std::min(at + n, last));
-      return;
-    }
-    case VK_END:
-    case VK_HOME:
-      if (DroppedDown()) {
-        FInternalCall = true;
-        Key == VK_END ? FItemSelector->SelectLast() : FItemSelector->SelectFirst();
-        FInternalCall = false;
-      } else if (last >= 0) {
-        SetItemIndex(Key == VK_END ? last : 0);
-      }
-      return;
-    case VK_LEFT:
-    case VK_RIGHT:
-      if (DroppedDown() && !EditorEnabled()) {
-        FInternalCall = true;
-        Key == VK_LEFT ? FItemSelector->SelectPrevious() : FItemSelector->SelectNext();
-        FInternalCall = false;
-      }
-      return;
-    case VK_UP:
-    case VK_DOWN: {
-      if (!DroppedDown()) {
-        if (last < 0) return;
-        if (FItemIndex < 0) SetItemIndex(0);
-        else if (Key == VK_UP && FItemIndex > 0) SetItemIndex(FItemIndex - 1);
-        else if (Key == VK_DOWN && FItemIndex < last) SetItemIndex(FItemIndex + 1);
-        return;
-      }
-      const int at = FItemSelector->ItemIndex();
-      const int to = at < 0 ? 0 : (Key == VK_UP ? at - FColumns : at + FColumns);
-      if (to >= 0 && to <= last) SelectorIndex(to);
-      return;
-    }
-    default:
-      if (GetKeyState(VK_CONTROL) < 0 || Key < 32) return;
-      FCurSearch += static_cast<char>(Key);
-      FInternalCall = true;
-      FItemSelector->LookupItem(FCurSearch);
-      FInternalCall = false;
-      FKeyTimer->SetEnabled(true);
-      return;
   }
 }
 

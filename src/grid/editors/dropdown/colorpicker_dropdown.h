@@ -8,6 +8,7 @@
 #include "grid/editors/dropdown/color_selector.h"
 #include "grid/editors/dropdown/imagepicker_dropdown.h"
 #include "grid/editors/dropdown/item_selector.h"
+#include "grid/editors/dropdown/selector_keys.h"
 
 namespace hd {
 
@@ -115,8 +116,6 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
  private:
   void UpdateItemSelector();
   void ListItemSelected();
-  void SelectorIndex(int Index);
-  void HandleListKey(WORD Key, bool Handled);
   void BoxSelected();
   void CubeSelected();
   TControl* PanelContent() const;
@@ -135,12 +134,12 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   TColor FSelectedColor = clNone;
   bool FShowText = true;
   TItemAppearance FItemAppearance{this};
+  // Set while the control moves the colour-box panel itself: the popup stays open.
   bool FInternalCall = false;
-  TTimer* FKeyTimer = nullptr;
-  std::string FCurSearch;
   int FOldItemIndex = -1;
   TColor FOldSelectedColor = clNone;
   TColorValueText FColorValueText = cvtNone;
+  TSelectorListKeys FListKeys;
 };
 
 }  // namespace hd

@@ -62,13 +62,6 @@ int TDetailItems::IndexOf(const std::string& AValue) const {
 
 TExtDetailDropDown::TExtDetailDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
   FItems.OnChange = [](TObject*) {};
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->OnTimer = [this](TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-  };
   SetEditorEnabled(true);
   SetDropDownEnabled(true);
   FCaptionFont = Font();
@@ -400,9 +393,7 @@ bool TExtDetailDropDown::HandleNavigation(TMessage& m) {
       break;
     default:
       if (GetKeyState(VK_CONTROL) < 0 || !FItemSelector) break;
-      FCurSearch += static_cast<char>(key);
-      FItemSelector->LookupItem(FCurSearch);
-      FKeyTimer->SetEnabled(true);
+      FItemSelector->LookupItem(FSearch.Add(static_cast<char>(key)));
       break;
   }
   if (!down) return false;

@@ -6,6 +6,7 @@
 
 #include "grid/editors/dropdown/dropdown_edit.h"
 #include "grid/editors/dropdown/item_selector.h"
+#include "grid/editors/dropdown/selector_keys.h"
 #include "platform/ext_ctrls.h"
 
 namespace hd {
@@ -93,8 +94,8 @@ class TExtDetailDropDown : public TExtCustomDropDown {
   bool MatchStart() const { return FMatchStart; }
   void SetMatchStart(bool Value) { FMatchStart = Value; }
   // The letters typed for the list lookup, cleared 500 ms after the first.
-  const std::string& CurSearch() const { return FCurSearch; }
-  TTimer* KeyTimer() const { return FKeyTimer; }
+  const std::string& CurSearch() const { return FSearch.Text(); }
+  TTimer* KeyTimer() const { return FSearch.Timer(); }
 
   void SelectFirst();
   void SelectLast();
@@ -136,8 +137,7 @@ class TExtDetailDropDown : public TExtCustomDropDown {
   int FItemIndex = -1;
   TItemAppearance FItemAppearance{this};
   bool FInternalCall = false;
-  TTimer* FKeyTimer = nullptr;
-  std::string FCurSearch;
+  TSearchText FSearch{this};
   int FOldItemIndex = -1;
   int FItemHeight = 22;
   TFont FCaptionFont;

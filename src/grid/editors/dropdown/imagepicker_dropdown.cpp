@@ -57,25 +57,22 @@ void TImageItem::Assign(const TPersistent* Source) {
   TCollectionItem::Assign(Source);
 }
 
-TExtImagePickerDropDown::TExtImagePickerDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
+TExtImagePickerDropDown::TExtImagePickerDropDown(TComponent* AOwner)
+    : TExtCustomDropDown(AOwner),
+      FListKeys(this, {[this] { return FItems.Count(); }, [this] { return FItemIndex; },
+                       [this](int Index) { SetItemIndex(Index); }, [this] { UpdateItemSelector(); },
+                       [this] { return FColumns; }, [this] { return DroppedDown(); },
+                       [this] { return EditorEnabled(); },
+                       [this] {
+                         if (OnSelect) OnSelect(this);
+                       }}) {
   FItems.OnChange = [](TObject*) {};
   SetEditorEnabled(false);
   SetDropDownEnabled(true);
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->OnTimer = [this](TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-  };
   SetCursor(crArrow);
 }
 
-TExtImagePickerDropDown::~TExtImagePickerDropDown() {
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->OnTimer = nullptr;
-  FItems.OnChange = nullptr;
-}
+TExtImagePickerDropDown::~TExtImagePickerDropDown() { FItems.OnChange = nullptr; }
 
 void TExtImagePickerDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
@@ -154,7 +151,7 @@ void TExtImagePickerDropDown::DoHideDropDown(bool CancelChanges) {
 void TExtImagePickerDropDown::ItemSelected() {
   if (!FItemSelector) return;
   SetItemIndex(FItemSelector->ItemIndex());
-  if (!FInternalCall) DoHideDropDown(false);
+  if (!FListKeys.InternalCall()) DoHideDropDown(false);
 }
 
 void TExtImagePickerDropDown::SetItemIndex(int Value) {
@@ -224,37 +221,14 @@ void TExtImagePickerDropDown::AddImagesFromFolder(const std::string& AFolder, bo
   }
 }
 
-void TExtImagePickerDropDown::SelectorIndex(int Index) {
-  FInternalCall = true;
-  FItemSelector->SetItemIndex(Index);
-  FInternalCall = false;
-  FItemSelector->ScrollItemInView(Index);
-}
-
 void TExtImagePickerDropDown::SelectNextValue() {
   TExtCustomDropDown::SelectNextValue();
-  if (!Enabled() || ReadOnly() || !FItemSelector) return;
-  if (DroppedDown()) {
-    FItemSelector->HotNext();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectNext();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector) FListKeys.Step(*FItemSelector, true);
 }
 
 void TExtImagePickerDropDown::SelectPreviousValue() {
   TExtCustomDropDown::SelectPreviousValue();
-  if (!Enabled() || ReadOnly() || !FItemSelector) return;
-  if (DroppedDown()) {
-    FItemSelector->HotPrevious();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectPrevious();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector) FListKeys.Step(*FItemSelector, false);
 }
 
 void TExtImagePickerDropDown::DrawFocus() {
@@ -295,71 +269,11 @@ void TExtImagePickerDropDown::Dispatch(TMessage& m) {
     return;
   }
   const WORD key = static_cast<WORD>(m.WParam);
-  bool handled = false;
-  if (Enabled() && DroppedDown() && key == VK_RETURN && FItemSelector && FItemSelector->ItemHot() >= 0) {
-    FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-    handled = true;
-  }
+  const bool handled = Enabled() && key == VK_RETURN && FListKeys.ChooseHot(FItemSelector);
   HWND self = Handle();
   TExtCustomDropDown::Dispatch(m);
-  if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0) return;
-  HandleKey(key, handled);
-}
-
-void TExtImagePickerDropDown::HandleKey(WORD Key, bool Handled) {
-  if (!FItemSelector) return;
-  const int last = FItems.Count() - 1;
-  switch (Key) {
-    case VK_RETURN:
-      if (!Handled && OnSelect) OnSelect(this);
-      return;
-    case VK_PRIOR:
-    case VK_NEXT: {
-      if (FItemSelector->Items().Count() != FItems.Count()) UpdateItemSelector();
-      const int n = FItemSelector->GetVisibleItemCount();
-      if (n < 1) return;
-      const int at = FItemSelector->ItemIndex();
-      SelectorIndex(Key == VK_PRIOR ? std::max(at - n, 0) : std::min(at + n, last));
-      return;
-    }
-    case VK_END:
-    case VK_HOME:
-      if (DroppedDown()) {
-        FInternalCall = true;
-        Key == VK_END ? FItemSelector->SelectLast() : FItemSelector->SelectFirst();
-        FInternalCall = false;
-      } else {
-        Key == VK_END ? SelectLast() : SelectFirst();
-      }
-      return;
-    case VK_LEFT:
-    case VK_RIGHT:
-      if (DroppedDown() && !EditorEnabled()) {
-        FInternalCall = true;
-        Key == VK_LEFT ? FItemSelector->SelectPrevious() : FItemSelector->SelectNext();
-        FInternalCall = false;
-      }
-      return;
-    case VK_UP:
-    case VK_DOWN: {
-      if (!DroppedDown()) {
-        Key == VK_UP ? SelectPrevious() : SelectNext();
-        return;
-      }
-      const int at = FItemSelector->ItemIndex();
-      const int to = at < 0 ? 0 : (Key == VK_UP ? at - FColumns : at + FColumns);
-      if (to >= 0 && to <= last) SelectorIndex(to);
-      return;
-    }
-    default:
-      if (GetKeyState(VK_CONTROL) < 0 || Key < 32) return;
-      FCurSearch += static_cast<char>(Key);
-      FInternalCall = true;
-      FItemSelector->LookupItem(FCurSearch);
-      FInternalCall = false;
-      FKeyTimer->SetEnabled(true);
-      return;
-  }
+  if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0 || !FItemSelector) return;
+  FListKeys.HandleKey(*FItemSelector, key, handled);
 }
 
 }  // namespace hd

@@ -8,6 +8,7 @@
 
 #include "grid/editors/dropdown/dropdown_edit.h"
 #include "grid/editors/dropdown/item_selector.h"
+#include "grid/editors/dropdown/selector_keys.h"
 #include "platform/ext_ctrls.h"
 #include "platform/picture.h"
 
@@ -114,8 +115,6 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
  private:
   void UpdateItemSelector();
   void ItemSelected();
-  void SelectorIndex(int Index);
-  void HandleKey(WORD Key, bool Handled);
 
   TExtCustomItemSelector* FItemSelector = nullptr;
   int FColumns = 1;
@@ -123,10 +122,8 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
   TImageItems FItems{this};
   int FItemIndex = -1;
   TItemAppearance FItemAppearance{this};
-  bool FInternalCall = false;
-  TTimer* FKeyTimer = nullptr;
-  std::string FCurSearch;
   int FOldItemIndex = -1;
+  TSelectorListKeys FListKeys;
 };
 
 }  // namespace hd
