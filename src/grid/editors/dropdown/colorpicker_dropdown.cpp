@@ -6,18 +6,6 @@
 
 namespace hd {
 
-void TColorItem::SetCaption(const std::string& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  Changed(false);
-}
-
-void TColorItem::SetColor(TColor Value) {
-  if (Value == FColor) return;
-  FColor = Value;
-  Changed(false);
-}
-
 void TColorItem::Assign(const TPersistent* Source) {
   if (auto* s = dynamic_cast<const TColorItem*>(Source)) {
     SetCaption(s->FCaption);

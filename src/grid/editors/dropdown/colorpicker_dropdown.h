@@ -14,43 +14,25 @@ namespace hd {
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 
-class TColorItem : public TCollectionItem {
+class TColorItem : public TCaptionItem {
  public:
-  explicit TColorItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  explicit TColorItem(TCollection* Collection) : TCaptionItem(Collection) {}
   const char* ClassName() const override { return "TColorItem"; }
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& Value);
   TColor Color() const { return FColor; }
-  void SetColor(TColor Value);
+  void SetColor(TColor Value) { Store(FColor, Value); }
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& Value) { FHint = Value; }
-  bool Enabled() const { return FEnabled; }
   void Assign(const TPersistent* Source) override;
 
  private:
-  std::string FCaption;
   TColor FColor = clNone;
-  bool FEnabled = true;
   std::string FHint;
 };
 
-class TColorItems : public TCollection {
+class TColorItems : public TPickerItems<TColorItem> {
  public:
-  explicit TColorItems(TPersistent* Owner) : TCollection(ItemClassOf<TColorItem>()), FMyOwner(Owner) {}
+  using TPickerItems::TPickerItems;
   const char* ClassName() const override { return "TColorItems"; }
-  TColorItem* Add() { return static_cast<TColorItem*>(TCollection::Add()); }
-  TColorItem* Insert(int Index) { return static_cast<TColorItem*>(TCollection::Insert(Index)); }
-  TColorItem* Items(int Index) const { return static_cast<TColorItem*>(TCollection::Items(Index)); }
-  TNotifyEvent OnChange;
-
- protected:
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void Update(TCollectionItem*) override {
-    if (OnChange) OnChange(nullptr);
-  }
-
- private:
-  TPersistent* FMyOwner;
 };
 
 class TExtColorPickerDropDown : public TExtCustomDropDown {

@@ -29,24 +29,9 @@ std::string FirstChars(const std::string& s, int count) {
 
 }  // namespace
 
-void TDetailItem::SetCaption(const std::string& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  Changed(false);
-}
-
-void TDetailItem::SetImageIndex(int Value) {
-  if (Value == FImageIndex) return;
-  FImageIndex = Value;
-  Changed(false);
-}
-
 void TDetailItem::Assign(const TPersistent* Source) {
   if (auto* s = dynamic_cast<const TDetailItem*>(Source)) {
-    SetCaption(s->FCaption);
-    SetImageIndex(s->FImageIndex);
-    SetImage(s->FImage);
-    FEnabled = s->FEnabled;
+    AssignPicture(*s);
     FTag = s->FTag;
     FItemObject = s->FItemObject;
     return;

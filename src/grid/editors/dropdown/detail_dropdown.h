@@ -13,19 +13,11 @@ namespace hd {
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
-class TDetailItem : public TCollectionItem {
+class TDetailItem : public TPictureItem {
  public:
-  explicit TDetailItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  explicit TDetailItem(TCollection* Collection) : TPictureItem(Collection) {}
   const char* ClassName() const override { return "TDetailItem"; }
 
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  bool Enabled() const { return FEnabled; }
-  TPicture& Image() { return FImage; }
-  const TPicture& Image() const { return FImage; }
-  void SetImage(const TPicture& Value) { FImage.Assign(Value.Bitmap()); }
   // Markup drawn under the caption.
   const std::string& Notes() const { return FNotes; }
   void SetNotes(const std::string& Value) { FNotes = Value; }
@@ -37,34 +29,17 @@ class TDetailItem : public TCollectionItem {
   void Assign(const TPersistent* Source) override;
 
  private:
-  std::string FCaption;
-  int FImageIndex = -1;
-  bool FEnabled = true;
-  TPicture FImage;
   std::string FNotes;
   TObject* FItemObject = nullptr;
   int FTag = 0;
 };
 
-class TDetailItems : public TCollection {
+class TDetailItems : public TPickerItems<TDetailItem> {
  public:
-  explicit TDetailItems(TPersistent* Owner) : TCollection(ItemClassOf<TDetailItem>()), FMyOwner(Owner) {}
+  using TPickerItems::TPickerItems;
   const char* ClassName() const override { return "TDetailItems"; }
-  TDetailItem* Add() { return static_cast<TDetailItem*>(TCollection::Add()); }
-  TDetailItem* Insert(int Index) { return static_cast<TDetailItem*>(TCollection::Insert(Index)); }
-  TDetailItem* Items(int Index) const { return static_cast<TDetailItem*>(TCollection::Items(Index)); }
   // The first item whose caption equals AValue with case, else -1.
   int IndexOf(const std::string& AValue) const;
-  TNotifyEvent OnChange;
-
- protected:
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void Update(TCollectionItem*) override {
-    if (OnChange) OnChange(this);
-  }
-
- private:
-  TPersistent* FMyOwner;
 };
 
 class TExtDetailDropDown : public TExtCustomDropDown {

@@ -33,24 +33,9 @@ bool IsRootFolder(const std::string& dir) {
 
 }  // namespace
 
-void TImageItem::SetCaption(const std::string& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  Changed(false);
-}
-
-void TImageItem::SetImageIndex(int Value) {
-  if (Value == FImageIndex) return;
-  FImageIndex = Value;
-  Changed(false);
-}
-
 void TImageItem::Assign(const TPersistent* Source) {
   if (auto* s = dynamic_cast<const TImageItem*>(Source)) {
-    SetCaption(s->FCaption);
-    SetImageIndex(s->FImageIndex);
-    SetImage(s->FImage);
-    FEnabled = s->FEnabled;
+    AssignPicture(*s);
     FHint = s->FHint;
     return;
   }

@@ -16,48 +16,22 @@ namespace hd {
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
-class TImageItem : public TCollectionItem {
+class TImageItem : public TPictureItem {
  public:
-  explicit TImageItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  explicit TImageItem(TCollection* Collection) : TPictureItem(Collection) {}
   const char* ClassName() const override { return "TImageItem"; }
-
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  TPicture& Image() { return FImage; }
-  const TPicture& Image() const { return FImage; }
-  void SetImage(const TPicture& Value) { FImage.Assign(Value.Bitmap()); }
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& Value) { FHint = Value; }
-  bool Enabled() const { return FEnabled; }
   void Assign(const TPersistent* Source) override;
 
  private:
-  std::string FCaption;
-  int FImageIndex = -1;
-  bool FEnabled = true;
-  TPicture FImage;
   std::string FHint;
 };
 
-class TImageItems : public TCollection {
+class TImageItems : public TPickerItems<TImageItem> {
  public:
-  explicit TImageItems(TPersistent* Owner) : TCollection(ItemClassOf<TImageItem>()), FMyOwner(Owner) {}
+  using TPickerItems::TPickerItems;
   const char* ClassName() const override { return "TImageItems"; }
-  TImageItem* Add() { return static_cast<TImageItem*>(TCollection::Add()); }
-  TImageItem* Insert(int Index) { return static_cast<TImageItem*>(TCollection::Insert(Index)); }
-  TImageItem* Items(int Index) const { return static_cast<TImageItem*>(TCollection::Items(Index)); }
-  TNotifyEvent OnChange;
-
- protected:
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void Update(TCollectionItem*) override {
-    if (OnChange) OnChange(nullptr);
-  }
-
- private:
-  TPersistent* FMyOwner;
 };
 
 class TExtImagePickerDropDown : public TExtCustomDropDown {
