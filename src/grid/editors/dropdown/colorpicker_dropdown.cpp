@@ -1,7 +1,9 @@
 #include "grid/editors/dropdown/colorpicker_dropdown.h"
 
 #include <algorithm>
+#include <initializer_list>
 
+#include "platform/edit_paint.h"
 #include "platform/scroll_bars.h"
 
 namespace hd {
@@ -29,6 +31,8 @@ TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner)
   FColors.OnChange = [](TObject*) {};
   SetEditorEnabled(false);
   SetDropDownEnabled(true);
+  FDesignTime = ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
+                !ComponentState().Contains(csReading);
   SetDropDownHeight(200);
   DropDownHeader().SetVisible(false);
   DropDownFooter().SetVisible(false);
@@ -36,6 +40,13 @@ TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner)
 }
 
 TExtColorPickerDropDown::~TExtColorPickerDropDown() { FColors.OnChange = nullptr; }
+
+void TExtColorPickerDropDown::CreateWnd() {
+  TExtCustomDropDown::CreateWnd();
+  SetEditPaintsOver(*this, true);
+  if (FDesignTime && FColors.Count() == 0) AddDefaultColors();
+  FDesignTime = false;
+}
 
 void TExtColorPickerDropDown::AddDefaultColors() {
   for (const auto& c : DefaultColors()) {
@@ -119,87 +130,87 @@ void TExtColorPickerDropDown::UpdateItemSelector() {
 
 void TExtColorPickerDropDown::BeforeDropDown() {
   TExtCustomDropDown::BeforeDropDown();
-  if (FColorSelectionStyle == csDiscrete && FDropDownForm) {
-    if (!FColorSelector) {
-      FColorSelector = new TCustomColorSelector(this);
-      FColorSelector->SetParent(FDropDownForm);
-      FColorSelector->AddDiscreteColors();
-    }
-    FColorSelector->SetBounds(0, 0, FColorSelector->Width(), FColorSelector->Height());
-    FColorSelector->SetColor(DropDownColor());
-    if (FItemSelector) FItemSelector->SetVisible(false);
-    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
-    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
+  PrepareContent();
+  FOldItemIndex = FItemIndex;
+  FOldSelectedColor = FSelectedColor;
+}
+
+void TExtColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) {
+  if (Value == FColorSelectionStyle) return;
+  FColorSelectionStyle = Value;
+  if (ComponentState().Contains(csDesigning) || !FDropDownForm) return;
+  // The popup shows the new picker at once, sized to it.
+  PrepareContent();
+  UpdateDropDownSize();
+  AdaptDropDownControl();
+  FOldSelectedColor = FSelectedColor;
+  FDropDownForm->Invalidate();
+}
+
+void TExtColorPickerDropDown::AdaptDropDownControl() {
+  TExtCustomDropDown::AdaptDropDownControl();
+  if (FDropDownForm && FColorSelectionStyle != csList) FDropDownForm->SetSizeable(false);
+}
+
+// One panel per style, made at first use, placed at the popup's origin in its colour; the
+// others hidden.
+template <class TContent>
+TContent* TExtColorPickerDropDown::ShowPanel(TContent*& Panel) {
+  if (!Panel) {
+    Panel = new TContent(this);
+    Panel->SetParent(FDropDownForm);
+  }
+  for (TControl* other : std::initializer_list<TControl*>{FItemSelector, FColorSelector, FColorCubePanel, FSpectrumPanel})
+    if (other && other != Panel) other->SetVisible(false);
+  Panel->SetVisible(true);
+  // Made the content of an open popup it fills it: free again, it takes its own size below.
+  SetDropDownControl(Panel);
+  Panel->SetAlign(alNone);
+  Panel->SetBounds(0, 0, Panel->Width(), Panel->Height());
+  Panel->SetColor(DropDownColor());
+  return Panel;
+}
+
+void TExtColorPickerDropDown::PrepareContent() {
+  if (!FDropDownForm) return;
+  if (FColorSelectionStyle == csDiscrete) {
+    const bool fresh = !FColorSelector;
+    ShowPanel(FColorSelector);
+    if (fresh) FColorSelector->AddDiscreteColors();
     FColorSelector->SetSelectedColor(FSelectedColor);
+    FColorSelector->SetItemColorStyle(SelectionColorStyle());
     FColorSelector->UpdateItemRects();
     FColorSelector->OnItemSelect = [this](TObject*) { BoxSelected(); };
-    FColorSelector->SetVisible(true);
-    SetDropDownControl(FColorSelector);
-    FDropDownForm->SetSizeable(false);
-    FOldSelectedColor = FSelectedColor;
     return;
   }
-  if (FColorSelectionStyle == csColorCube && FDropDownForm) {
-    if (!FColorCubePanel) {
-      FColorCubePanel = new TExtColorCubePanel(this);
-      FColorCubePanel->SetParent(FDropDownForm);
-    }
-    FColorCubePanel->SetBounds(0, 0, FColorCubePanel->Width(), FColorCubePanel->Height());
-    FColorCubePanel->SetColor(DropDownColor());
-    if (FItemSelector) FItemSelector->SetVisible(false);
-    if (FColorSelector) FColorSelector->SetVisible(false);
-    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
+  if (FColorSelectionStyle == csColorCube) {
+    ShowPanel(FColorCubePanel);
     FColorCubePanel->SetSelectedColor(FSelectedColor);
     FColorCubePanel->InitCells();
     FColorCubePanel->ResetHot();
     FColorCubePanel->OnSelect = [this](TObject*) { CubeSelected(); };
-    FColorCubePanel->SetVisible(true);
-    SetDropDownControl(FColorCubePanel);
-    FDropDownForm->SetSizeable(false);
-    FOldSelectedColor = FSelectedColor;
     return;
   }
-  if (FColorSelectionStyle == csSpectrum && FDropDownForm) {
-    if (!FSpectrumPanel) {
-      FSpectrumPanel = new TExtColorSpectrumPanel(this);
-      FSpectrumPanel->SetParent(FDropDownForm);
-    }
-    FSpectrumPanel->SetBounds(0, 0, FSpectrumPanel->Width(), FSpectrumPanel->Height());
-    FSpectrumPanel->SetColor(DropDownColor());
-    if (FItemSelector) FItemSelector->SetVisible(false);
-    if (FColorSelector) FColorSelector->SetVisible(false);
-    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
+  if (FColorSelectionStyle == csSpectrum) {
+    ShowPanel(FSpectrumPanel);
     FSpectrumPanel->SetSelectedColor(FSelectedColor);
     FSpectrumPanel->UpdateLayout();
-    FSpectrumPanel->OnSelect = [this](TObject*) {
-      SetSelectedColor(FSpectrumPanel->SelectedColor());
-      SetItemIndex(-1);
-      DoHideDropDown(false);
-    };
-    FSpectrumPanel->SetVisible(true);
-    SetDropDownControl(FSpectrumPanel);
-    FDropDownForm->SetSizeable(false);
-    FOldSelectedColor = FSelectedColor;
+    FSpectrumPanel->OnSelect = [this](TObject*) { SpectrumSelected(); };
     return;
   }
   if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
   if (FColorCubePanel) FColorCubePanel->SetVisible(false);
   if (FColorSelector) FColorSelector->SetVisible(false);
-  if (FItemSelector) {
-    FItemSelector->SetVisible(true);
-    SetDropDownControl(FItemSelector);
-  }
+  if (!FItemSelector) return;
+  FItemSelector->SetVisible(true);
+  SetDropDownControl(FItemSelector);
   UpdateItemSelector();
-  if (FItemSelector) {
-    if (OnDrawColor)
-      FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) {
-        OnDrawColor(this, Canvas, R, Index);
-      };
-    else
-      FItemSelector->OnDrawItem = nullptr;
-  }
-  FOldItemIndex = FItemIndex;
-  FOldSelectedColor = FSelectedColor;
+  if (OnDrawColor)
+    FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) {
+      OnDrawColor(this, Canvas, R, Index);
+    };
+  else
+    FItemSelector->OnDrawItem = nullptr;
 }
 
 void TExtColorPickerDropDown::UpdateDropDownSize() {
@@ -246,6 +257,13 @@ TControl* TExtColorPickerDropDown::PanelContent() const {
 void TExtColorPickerDropDown::CubeSelected() {
   if (!FColorCubePanel) return;
   SetSelectedColor(FColorCubePanel->SelectedColor());
+  SetItemIndex(-1);
+  DoHideDropDown(false);
+}
+
+void TExtColorPickerDropDown::SpectrumSelected() {
+  if (!FSpectrumPanel) return;
+  SetSelectedColor(FSpectrumPanel->SelectedColor());
   SetItemIndex(-1);
   DoHideDropDown(false);
 }
@@ -330,6 +348,11 @@ void TExtColorPickerDropDown::PaintSelectedColor(TCanvas& Canvas) {
 }
 
 void TExtColorPickerDropDown::Dispatch(TMessage& m) {
+  if (m.Msg == WM_PAINT && m.WParam) {
+    TExtCustomDropDown::Dispatch(m);
+    PaintSelectedColor(*reinterpret_cast<TCanvas*>(m.WParam));
+    return;
+  }
   if (m.Msg != WM_KEYDOWN) {
     TExtCustomDropDown::Dispatch(m);
     return;

@@ -52,8 +52,8 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   int ColorBoxHeight() const { return FColorBoxHeight; }
   void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
   TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
-  // Takes effect at the next drop-down.
-  void SetColorSelectionStyle(TColorSelectionStyle Value) { FColorSelectionStyle = Value; }
+  // An open popup shows the new picker at once.
+  void SetColorSelectionStyle(TColorSelectionStyle Value);
   bool ShowText() const { return FShowText; }
   void SetShowText(bool Value);
   TColorValueText ColorValueText() const { return FColorValueText; }
@@ -74,7 +74,8 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   TCustomColorSelector* ColorSelector() const { return FColorSelector; }
   TExtColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
   TExtColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
-  // The edit area as the control draws it, onto a canvas of the window's size.
+  // The edit area as the control draws it over its face at every paint, onto a canvas of the
+  // window's size.
   void PaintSelectedColor(TCanvas& Canvas);
 
   TNotifyEvent OnSelect;
@@ -87,8 +88,11 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
 
  protected:
   virtual std::string GetSelectedColorText() const;
+  // Made in a designer: the default colours come with the window.
+  void CreateWnd() override;
   void CreateDropDownForm() override;
   void BeforeDropDown() override;
+  void AdaptDropDownControl() override;
   void UpdateDropDownSize() override;
   void DoHideDropDown(bool CancelChanges) override;
   void SelectNextValue() override;
@@ -100,6 +104,10 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   void ListItemSelected();
   void BoxSelected();
   void CubeSelected();
+  void SpectrumSelected();
+  void PrepareContent();
+  template <class TContent>
+  TContent* ShowPanel(TContent*& Panel);
   TControl* PanelContent() const;
 
   TExtCustomItemSelector* FItemSelector = nullptr;
@@ -122,6 +130,7 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   TColor FOldSelectedColor = clNone;
   TColorValueText FColorValueText = cvtNone;
   TSelectorListKeys FListKeys;
+  bool FDesignTime = false;
 };
 
 }  // namespace hd

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/edit_paint.h"
 #include "platform/files.h"
 #include "platform/image_list.h"
 #include "platform/scroll_bars.h"
@@ -58,6 +59,11 @@ TExtImagePickerDropDown::TExtImagePickerDropDown(TComponent* AOwner)
 }
 
 TExtImagePickerDropDown::~TExtImagePickerDropDown() { FItems.OnChange = nullptr; }
+
+void TExtImagePickerDropDown::CreateWnd() {
+  TExtCustomDropDown::CreateWnd();
+  SetEditPaintsOver(*this, true);
+}
 
 void TExtImagePickerDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
@@ -249,6 +255,11 @@ void TExtImagePickerDropDown::PaintSelectedImage(TCanvas& Canvas) {
 }
 
 void TExtImagePickerDropDown::Dispatch(TMessage& m) {
+  if (m.Msg == WM_PAINT && m.WParam) {
+    TExtCustomDropDown::Dispatch(m);
+    PaintSelectedImage(*reinterpret_cast<TCanvas*>(m.WParam));
+    return;
+  }
   if (m.Msg != WM_KEYDOWN) {
     TExtCustomDropDown::Dispatch(m);
     return;

@@ -66,7 +66,8 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
   void AddImagesFromFolder(const std::string& AFolder, bool SetImageCaption);
 
   TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
-  // The edit area as the control draws it, onto a canvas of the window's size.
+  // The edit area as the control draws it over its face at every paint, onto a canvas of the
+  // window's size.
   void PaintSelectedImage(TCanvas& Canvas);
 
   TNotifyEvent OnSelect;
@@ -78,6 +79,7 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
   void SetComponentStyle(TDAZStyle AStyle) override;
 
  protected:
+  void CreateWnd() override;
   void CreateDropDownForm() override;
   void BeforeDropDown() override;
   void UpdateDropDownSize() override;
