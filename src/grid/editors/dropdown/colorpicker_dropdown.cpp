@@ -93,38 +93,24 @@ std::string TExtColorPickerDropDown::GetSelectedColorText() const {
 
 void TExtColorPickerDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
-  if (!FItemSelector) {
-    FItemSelector = new TExtCustomItemSelector(this);
-    FItemSelector->SetParent(FDropDownForm);
-    FItemSelector->SetSelectorType(stColor);
-    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-  }
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->UpdateSelectorPanel();
-  SetDropDownControl(FItemSelector);
+  SetDropDownControl(&PopupItemSelector(FItemSelector, this, FDropDownForm, stColor, DropDownColor()));
 }
 
 void TExtColorPickerDropDown::UpdateItemSelector() {
   if (!FItemSelector) return;
-  FItemSelector->OnItemSelect = nullptr;
-  FItemSelector->SetColumns(FColumns);
-  FItemSelector->SetImages(Images());
-  FItemSelector->SetItemLayout(FLayout);
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->Items().Clear();
-  for (int i = 0; i < FColors.Count(); ++i) {
-    const TColorItem* src = FColors.Items(i);
-    TSelectorItem* it = FItemSelector->Items().Add();
-    it->SetCaption(src->Caption());
-    it->SetColor(src->Color());
-    it->SetHint(src->Hint());
-  }
   FItemSelector->SetColorBoxHeight(FColorBoxHeight);
   FItemSelector->SetColorBoxWidth(FColorBoxWidth);
-  FItemSelector->SetItemAppearance(FItemAppearance);
-  FItemSelector->UpdateSelectorPanel();
-  FItemSelector->SetItemIndex(FItemIndex);
-  FItemSelector->OnItemSelect = [this](TObject*) { ListItemSelected(); };
+  FillItemSelector(*FItemSelector, {FColumns, Images(), FLayout, DropDownColor(), &FItemAppearance,
+                                    [this](TSelectorItems& Items) {
+                                      for (int i = 0; i < FColors.Count(); ++i) {
+                                        const TColorItem* src = FColors.Items(i);
+                                        TSelectorItem* it = Items.Add();
+                                        it->SetCaption(src->Caption());
+                                        it->SetColor(src->Color());
+                                        it->SetHint(src->Hint());
+                                      }
+                                    },
+                                    FItemIndex, [this](TObject*) { ListItemSelected(); }});
   FItemSelector->SetShowHint(ShowHint());
 }
 
@@ -227,15 +213,11 @@ void TExtColorPickerDropDown::UpdateDropDownSize() {
     TExtCustomDropDown::UpdateDropDownSize();
     return;
   }
-  FItemSelector->SetAlign(alNone);
-  int w = 0, h = 0;
-  FItemSelector->GetPanelSize(w, h);
-  if (DropDownWidth() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), w, FItemSelector->Height());
-  if (DropDownHeight() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), FItemSelector->Width(), h);
+  SizeSelectorToItems(*FItemSelector, DropDownWidth() < 1, DropDownHeight() < 1);
   TExtCustomDropDown::UpdateDropDownSize();
-  if (FDropDownForm && FItemSelector->VertScrollBar().IsScrollBarVisible())
+  if (FDropDownForm)
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
-                             FDropDownForm->Width() + GetSystemMetrics(SM_CXVSCROLL), FDropDownForm->Height());
+                             FDropDownForm->Width() + SelectorBarWidth(*FItemSelector), FDropDownForm->Height());
 }
 
 void TExtColorPickerDropDown::DoHideDropDown(bool CancelChanges) {

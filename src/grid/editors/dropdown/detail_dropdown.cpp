@@ -57,43 +57,30 @@ TExtDetailDropDown::~TExtDetailDropDown() { FItems.OnChange = nullptr; }
 
 void TExtDetailDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
-  if (!FItemSelector) {
-    FItemSelector = new TExtCustomItemSelector(this);
-    FItemSelector->SetParent(FDropDownForm);
-    FItemSelector->SetSelectorType(stImage);
-    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-    FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { DrawListItem(Canvas, R, Index); };
-    FItemSelector->OnItemSize = [this](TObject*, TSize& ASize) { ItemSize(ASize); };
-    FItemSelector->OnResize = [this](TObject*) { FItemSelector->UpdateSelectorPanel(); };
-    FItemSelector->UpdateSelectorPanel();
+  const bool fresh = !FItemSelector;
+  TExtCustomItemSelector& selector = PopupItemSelector(FItemSelector, this, FDropDownForm, stImage, DropDownColor());
+  if (fresh) {
+    selector.OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { DrawListItem(Canvas, R, Index); };
+    selector.OnItemSize = [this](TObject*, TSize& ASize) { ItemSize(ASize); };
+    selector.OnResize = [this](TObject*) { FItemSelector->UpdateSelectorPanel(); };
+    selector.UpdateSelectorPanel();
   }
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->UpdateSelectorPanel();
-  SetDropDownControl(FItemSelector);
+  SetDropDownControl(&selector);
 }
 
 void TExtDetailDropDown::FillList() {
   if (!FItemSelector) return;
-  FItemSelector->OnItemSelect = nullptr;
-  FItemSelector->SetColumns(1);
-  FItemSelector->SetImages(Images());
-  FItemSelector->SetItemLayout(FLayout);
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->ItemAppearance().Assign(&FItemAppearance);
-  TSelectorItems& list = FItemSelector->Items();
-  list.BeginUpdate();
-  list.Clear();
-  for (int i = 0; i < FItems.Count(); ++i) {
-    const TDetailItem* d = FItems.Items(i);
-    TSelectorItem* s = list.Add();
-    s->SetCaption(d->Caption());
-    s->SetImage(d->Image());
-    s->SetImageIndex(d->ImageIndex());
-  }
-  list.EndUpdate();
-  FItemSelector->UpdateSelectorPanel();
-  FItemSelector->SetItemIndex(FItemIndex);
-  FItemSelector->OnItemSelect = [this](TObject*) { ListSelect(); };
+  FillItemSelector(*FItemSelector, {1, Images(), FLayout, DropDownColor(), &FItemAppearance,
+                                    [this](TSelectorItems& Items) {
+                                      for (int i = 0; i < FItems.Count(); ++i) {
+                                        const TDetailItem* d = FItems.Items(i);
+                                        TSelectorItem* s = Items.Add();
+                                        s->SetCaption(d->Caption());
+                                        s->SetImage(d->Image());
+                                        s->SetImageIndex(d->ImageIndex());
+                                      }
+                                    },
+                                    FItemIndex, [this](TObject*) { ListSelect(); }});
 }
 
 void TExtDetailDropDown::BeforeDropDown() {

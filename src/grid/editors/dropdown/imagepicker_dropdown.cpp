@@ -67,37 +67,23 @@ void TExtImagePickerDropDown::CreateWnd() {
 
 void TExtImagePickerDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
-  if (!FItemSelector) {
-    FItemSelector = new TExtCustomItemSelector(this);
-    FItemSelector->SetParent(FDropDownForm);
-    FItemSelector->SetSelectorType(stImage);
-    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-  }
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->UpdateSelectorPanel();
-  SetDropDownControl(FItemSelector);
+  SetDropDownControl(&PopupItemSelector(FItemSelector, this, FDropDownForm, stImage, DropDownColor()));
 }
 
 void TExtImagePickerDropDown::UpdateItemSelector() {
   if (!FItemSelector) return;
-  FItemSelector->OnItemSelect = nullptr;
-  FItemSelector->SetColumns(FColumns);
-  FItemSelector->SetImages(Images());
-  FItemSelector->SetItemLayout(FLayout);
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->SetItemAppearance(FItemAppearance);
-  FItemSelector->Items().Clear();
-  for (int i = 0; i < FItems.Count(); ++i) {
-    const TImageItem* src = FItems.Items(i);
-    TSelectorItem* it = FItemSelector->Items().Add();
-    it->SetCaption(src->Caption());
-    it->SetImage(src->Image());
-    it->SetImageIndex(src->ImageIndex());
-    it->SetHint(src->Hint());
-  }
-  FItemSelector->UpdateSelectorPanel();
-  FItemSelector->SetItemIndex(FItemIndex);
-  FItemSelector->OnItemSelect = [this](TObject*) { ItemSelected(); };
+  FillItemSelector(*FItemSelector, {FColumns, Images(), FLayout, DropDownColor(), &FItemAppearance,
+                                    [this](TSelectorItems& Items) {
+                                      for (int i = 0; i < FItems.Count(); ++i) {
+                                        const TImageItem* src = FItems.Items(i);
+                                        TSelectorItem* it = Items.Add();
+                                        it->SetCaption(src->Caption());
+                                        it->SetImage(src->Image());
+                                        it->SetImageIndex(src->ImageIndex());
+                                        it->SetHint(src->Hint());
+                                      }
+                                    },
+                                    FItemIndex, [this](TObject*) { ItemSelected(); }});
   FItemSelector->SetShowHint(ShowHint());
 }
 
@@ -120,15 +106,11 @@ void TExtImagePickerDropDown::UpdateDropDownSize() {
     TExtCustomDropDown::UpdateDropDownSize();
     return;
   }
-  FItemSelector->SetAlign(alNone);
-  int w = 0, h = 0;
-  FItemSelector->GetPanelSize(w, h);
-  if (DropDownWidth() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), w, FItemSelector->Height());
-  if (DropDownHeight() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), FItemSelector->Width(), h);
+  SizeSelectorToItems(*FItemSelector, DropDownWidth() < 1, DropDownHeight() < 1);
   TExtCustomDropDown::UpdateDropDownSize();
-  if (FDropDownForm && FItemSelector->VertScrollBar().IsScrollBarVisible())
+  if (FDropDownForm)
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
-                             FDropDownForm->Width() + GetSystemMetrics(SM_CXVSCROLL), FDropDownForm->Height());
+                             FDropDownForm->Width() + SelectorBarWidth(*FItemSelector), FDropDownForm->Height());
 }
 
 void TExtImagePickerDropDown::DoHideDropDown(bool CancelChanges) {

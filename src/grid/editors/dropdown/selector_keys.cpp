@@ -3,8 +3,51 @@
 #include <algorithm>
 
 #include "platform/controls.h"
+#include "platform/scroll_bars.h"
 
 namespace hd {
+
+TExtCustomItemSelector& PopupItemSelector(TExtCustomItemSelector*& Selector, TComponent* Owner, TWinControl* Popup,
+                                          TSelectorType Type, TColor Color) {
+  if (!Selector) {
+    Selector = new TExtCustomItemSelector(Owner);
+    Selector->SetParent(Popup);
+    Selector->SetSelectorType(Type);
+    Selector->SetBounds(0, 0, Selector->Width(), 150);
+  }
+  Selector->SetColor(Color);
+  Selector->UpdateSelectorPanel();
+  return *Selector;
+}
+
+void FillItemSelector(TExtCustomItemSelector& Selector, const TSelectorFill& Fill) {
+  Selector.OnItemSelect = nullptr;
+  Selector.SetColumns(Fill.Columns);
+  Selector.SetImages(Fill.Images);
+  Selector.SetItemLayout(Fill.Layout);
+  Selector.SetColor(Fill.Color);
+  if (Fill.Appearance) Selector.SetItemAppearance(*Fill.Appearance);
+  TSelectorItems& items = Selector.Items();
+  items.BeginUpdate();
+  items.Clear();
+  if (Fill.AddItems) Fill.AddItems(items);
+  items.EndUpdate();
+  Selector.UpdateSelectorPanel();
+  Selector.SetItemIndex(Fill.ItemIndex);
+  Selector.OnItemSelect = Fill.Selected;
+}
+
+void SizeSelectorToItems(TExtCustomItemSelector& Selector, bool Width, bool Height) {
+  Selector.SetAlign(alNone);
+  int w = 0, h = 0;
+  Selector.GetPanelSize(w, h);
+  if (Width) Selector.SetBounds(Selector.Left(), Selector.Top(), w, Selector.Height());
+  if (Height) Selector.SetBounds(Selector.Left(), Selector.Top(), Selector.Width(), h);
+}
+
+int SelectorBarWidth(const TExtCustomItemSelector& Selector) {
+  return Selector.VertScrollBar().IsScrollBarVisible() ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+}
 
 TSearchText::TSearchText(TComponent* Owner) : FTimer(new TTimer(Owner)) {
   FTimer->SetEnabled(false);

@@ -1,6 +1,6 @@
-// What the drop-downs that list their items share: the text typed to look an item up, which
-// lives 500 ms from its first character, and the list keys of a picker whose popup shows its items
-// in an item selector.
+// What the drop-downs that list their items in an item selector share: the selector made on
+// their popup, filled and sized from their settings; the text typed to look an item up, which
+// lives 500 ms from its first character; and the list keys of a picker.
 #pragma once
 
 #include <functional>
@@ -10,6 +10,31 @@
 #include "platform/ext_ctrls.h"
 
 namespace hd {
+
+// The popup's selector, made at the first call (owned by Owner, on the popup, of the type, 150
+// high); every call gives it the popup's colour and lays it out.
+TExtCustomItemSelector& PopupItemSelector(TExtCustomItemSelector*& Selector, TComponent* Owner, TWinControl* Popup,
+                                          TSelectorType Type, TColor Color);
+
+// What a drop-down hands its selector before a showing.
+struct TSelectorFill {
+  int Columns = 1;
+  TImageList* Images = nullptr;
+  TItemLayout Layout = ilCaptionRight;
+  TColor Color = clWindow;
+  const TItemAppearance* Appearance = nullptr;
+  // Adds one selector item per item of the drop-down.
+  std::function<void(TSelectorItems&)> AddItems;
+  int ItemIndex = -1;
+  // Hooked to the selector's OnItemSelect once it is filled; unhooked while it fills.
+  TNotifyEvent Selected;
+};
+void FillItemSelector(TExtCustomItemSelector& Selector, const TSelectorFill& Fill);
+
+// The selector takes its items' width and height where the drop-down sets none.
+void SizeSelectorToItems(TExtCustomItemSelector& Selector, bool Width, bool Height);
+// The room its vertical bar takes when the bar shows.
+int SelectorBarWidth(const TExtCustomItemSelector& Selector);
 
 class TSearchText {
  public:
