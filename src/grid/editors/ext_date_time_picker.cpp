@@ -65,6 +65,13 @@ void TCustomDateTimePicker::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TCustomDateTimePicker::Dispatch(TMessage& Message) {
   if (Message.Msg == DTPShiftFocusMessage()) ShiftFocus();
+  // The time part's keys are its picker's: Tab, Return and Escape go to the picker's KeyDown
+  // when the picker claims them, not to the form's dialog keys.
+  if (Message.Msg == CM_WANTSPECIALKEY && Parent() && Parent() == Owner() &&
+      dynamic_cast<TExtDateTimePicker*>(Owner())) {
+    Message.Result = Parent()->Perform(CM_WANTSPECIALKEY, Message.WParam, Message.LParam);
+    if (Message.Result != 0) return;
+  }
   TDateTimePicker::Dispatch(Message);
   LookMessage(Message);
 }
@@ -283,9 +290,15 @@ void TExtDateTimePicker::Dispatch(TMessage& Message) {
       TCustomDateTimePicker::Dispatch(Message);
       UpdateTimePicker();
       return;
+    case CM_FONTCHANGED:
+      TCustomDateTimePicker::Dispatch(Message);
+      // With ParentFont still on, the font was handed down by the parent (a font set on the
+      // picker turns it off): the label follows.
+      if (FLabel && ParentFont()) FLabel->SetFont(Font());
+      return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if (FLabel && FFocusLabel) {
+      if (FLabel && FFocusLabel && !ComponentState().Contains(csLoading)) {
         TFont f = FLabel->Font();
         f.Style = Message.Msg == WM_SETFOCUS ? f.Style + TFontStyles{fsBold} : f.Style - TFontStyles{fsBold};
         FLabel->SetFont(f);
@@ -323,33 +336,8 @@ void TExtDateTimePicker::CreateLabel() {
 void TExtDateTimePicker::UpdateLabel() {
   if (!FLabel) return;
   FLabel->SetTransparent(FLabelTransparent);
-  FLabel->SetFont(ParentFont() ? Font() : FLabelFont);
-  TBitmap measure(1, 1);
-  measure.Canvas().SetFont(FLabel->Font());
-  TRect r{0, 0, 1000, 255};
-  measure.Canvas().DrawText(FLabel->Caption(), r, DT_CALCRECT | DT_HIDEPREFIX);
-  const int W = r.Width();
-  const int L = Left(), T = Top(), Wc = Width(), Hc = Height();
-  const int Wl = FLabel->Width(), Hl = FLabel->Height(), M = FLabelMargin;
-  const int middle = T + (Hc - Hl) / 2, centre = L + (Wc - Wl) / 2;
-  int top = T, left = L - W - M;
-  switch (FLabelPosition) {
-    case lpLeftTop: break;
-    case lpLeftCenter: top = middle; break;
-    case lpLeftBottom: top = T + Hc - Hl; break;
-    case lpTopLeft: top = T - Hl - M; left = L; break;
-    case lpBottomLeft: top = T + Hc + M; left = L; break;
-    case lpLeftTopLeft: left = L - M; break;
-    case lpLeftCenterLeft: top = middle; left = L - M; break;
-    case lpLeftBottomLeft: top = T + Hc - Hl; left = L - M; break;
-    case lpTopCenter: top = T - Hl - M; left = centre; break;
-    case lpBottomCenter: top = T + Hc + M; left = centre; break;
-    case lpRightTop: left = L + Wc + M; break;
-    case lpRightCenter: top = middle; left = L + Wc + M; break;
-    case lpRighBottom: top = T + Hc - Hl; left = L + Wc + M; break;
-  }
-  FLabel->SetBounds(left, top, Wl, Hl);
-  FLabel->SetVisible(Visible());
+  FLabel->SetFont(FParentFnt ? Font() : FLabelFont);
+  PlaceLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }
 
 void TExtDateTimePicker::SetLabelPosition(TLabelPosition Value) {
@@ -372,6 +360,32 @@ void TExtDateTimePicker::SetLabelAlwaysEnabled(bool Value) {
 void TExtDateTimePicker::SetLabelFont(const TFont& Value) {
   if (ParentFont()) return;
   FLabelFont = Value;
+  LabelFontChanged();
+}
+
+void TExtDateTimePicker::LabelFontChanged() {
+  if (!FLabel) return;
+  UpdateLabel();
+  if (ComponentState().Contains(csDesigning)) SetParentFont(false);
+}
+
+void TExtDateTimePicker::Loaded() {
+  TCustomDateTimePicker::Loaded();
+  if (!ComponentState().Contains(csDesigning)) {
+    CreateTimePicker();
+    UpdateTimePicker();
+    if (!Checked()) {
+      SetChecked(false);
+      if (FTimePicker) FTimePicker->SetEnabled(false);
+    }
+  }
+  if (!FLabel) {
+    FParentFnt = ParentFont();
+    return;
+  }
+  if (!FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+  if (ParentFont()) FLabel->SetFont(Font());
+  FParentFnt = ParentFont();
   UpdateLabel();
 }
 

@@ -81,6 +81,7 @@ class TExtDateTimePicker : public TCustomDateTimePicker {
   bool FocusLabel() const { return FFocusLabel; }
   void SetFocusLabel(bool Value) { FFocusLabel = Value; }
   const TFont& LabelFont() const { return FLabelFont; }
+  // Taken only while ParentFont is off.
   void SetLabelFont(const TFont& Value);
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -102,6 +103,9 @@ class TExtDateTimePicker : public TCustomDateTimePicker {
   void KeyPress(TKeyChar& Key) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Paint() override;
+  void Loaded() override;
+  // The label font changed: the label takes it; at design time ParentFont goes off.
+  virtual void LabelFontChanged();
 
  private:
   void CreateTimePicker();
@@ -123,6 +127,8 @@ class TExtDateTimePicker : public TCustomDateTimePicker {
   bool FLabelAlwaysEnabled = false;
   bool FIgnoreTimePickerCheck = false;
   bool FFirstRun = true;
+  // The label shows the picker's font; ParentFont as it was when loading ended.
+  bool FParentFnt = false;
   TCustomDateTimePicker* FTimePicker = nullptr;
 };
 

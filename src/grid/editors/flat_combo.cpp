@@ -164,21 +164,18 @@ void TEsgCustomCombo::CreateLabel() {
   FLabel->SetParentFont(ParentFont());
 }
 
-void TEsgCustomCombo::UpdateLabel() {
-  if (!FLabel) return;
-  FLabel->SetTransparent(FLabelTransparent);
-  if (!ParentFont()) FLabel->SetFont(FLabelFont);
+void PlaceLabel(TLabel& Label, const TControl& Control, TLabelPosition Position, int Margin) {
   // The caption's own width, whatever the label's size: an accelerator mark takes no room.
   TBitmap measure(1, 1);
-  measure.Canvas().SetFont(FLabel->Font());
+  measure.Canvas().SetFont(Label.Font());
   TRect r{0, 0, 1000, 255};
-  measure.Canvas().DrawText(FLabel->Caption(), r, DT_CALCRECT | DT_HIDEPREFIX);
+  measure.Canvas().DrawText(Label.Caption(), r, DT_CALCRECT | DT_HIDEPREFIX);
   const int W = r.Width();
-  const int L = Left(), T = Top(), Wc = Width(), Hc = Height();
-  const int Wl = FLabel->Width(), Hl = FLabel->Height(), M = FLabelMargin;
+  const int L = Control.Left(), T = Control.Top(), Wc = Control.Width(), Hc = Control.Height();
+  const int Wl = Label.Width(), Hl = Label.Height(), M = Margin;
   const int middle = T + (Hc - Hl) / 2, centre = L + (Wc - Wl) / 2;
   int top = T, left = L - W - M;
-  switch (FLabelPosition) {
+  switch (Position) {
     case lpLeftTop: break;
     case lpLeftCenter: top = middle; break;
     case lpLeftBottom: top = T + Hc - Hl; break;
@@ -193,8 +190,15 @@ void TEsgCustomCombo::UpdateLabel() {
     case lpRightCenter: top = middle; left = L + Wc + M; break;
     case lpRighBottom: top = T + Hc - Hl; left = L + Wc + M; break;
   }
-  FLabel->SetBounds(left, top, Wl, Hl);
-  FLabel->SetVisible(Visible());
+  Label.SetBounds(left, top, Wl, Hl);
+  Label.SetVisible(Control.Visible());
+}
+
+void TEsgCustomCombo::UpdateLabel() {
+  if (!FLabel) return;
+  FLabel->SetTransparent(FLabelTransparent);
+  if (!ParentFont()) FLabel->SetFont(FLabelFont);
+  PlaceLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }
 
 void TEsgCustomCombo::CMFontChanged(TMessage& Message) {

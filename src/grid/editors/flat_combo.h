@@ -27,6 +27,10 @@ enum TLabelPosition {
   lpRighBottom,
 };
 
+// Puts an attached label beside its control at Position, Margin pixels off, and shows it with
+// the control. A left label stands off by its caption's own width, not by its size.
+void PlaceLabel(TLabel& Label, const TControl& Control, TLabelPosition Position, int Margin);
+
 // The frame colour of a disabled combo under a visual style that is not left to the style.
 constexpr TColor kDisabledThemedBorderColor = 0x00B99D7F;
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -10,8 +11,11 @@
 
 #include <algorithm>
 
+#include "platform/edit_paint.h"
+#include "platform/qt/qt_bitmap.h"
 #include "platform/qt/qt_native.h"
 #include "platform/qt/qt_std_ctrls_p.h"
+#include "platform/std_ctrls.h"
 
 namespace hd {
 
@@ -56,8 +60,24 @@ Qt::Alignment QtAlignment(TAlignment a) {
 }
 
 // One line: the widget's own text holds the edit's text as it is.
+constexpr const char* kPaintsOverProperty = "hdPaintsOver";
+
 class QtLineEditBox : public QLineEdit, public QtEditBox {
  public:
+  // The face, then, when asked for, what the edit draws over it on a clear canvas.
+  void paintEvent(QPaintEvent* e) override {
+    QLineEdit::paintEvent(e);
+    if (!property(kPaintsOverProperty).toBool() || width() <= 0 || height() <= 0) return;
+    TControl* owner = ControlOfWidget(this);
+    if (!owner) return;
+    TBitmap over(width(), height());
+    over.SetPixelFormat(pf32bit);
+    BitmapImage(over).fill(Qt::transparent);
+    SendMessage(owner->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(&over.Canvas()), 0);
+    QPainter painter(this);
+    painter.drawImage(0, 0, BitmapImage(over));
+  }
+
   explicit QtLineEditBox(const QtEditBoxStyle& style) {
     setMaxLength(32767);
     setAlignment(QtAlignment(style.alignment) | Qt::AlignVCenter);
@@ -272,6 +292,19 @@ class QtTextEditBox : public QPlainTextEdit, public QtEditBox {
 QtEditBox* MakeEditBox(const QtEditBoxStyle& style) {
   if (style.multiline) return new QtTextEditBox(style);
   return new QtLineEditBox(style);
+}
+
+void SetEditPaintsOver(TCustomEdit& Edit, bool On) {
+  if (!Edit.HandleAllocated() && !Edit.Destroying()) Edit.HandleNeeded();
+  if (QtEditBox* box = EditBoxOf(&Edit)) {
+    box->Widget()->setProperty(kPaintsOverProperty, On);
+    box->Widget()->update();
+  }
+}
+
+bool EditPaintsOver(const TCustomEdit& Edit) {
+  QtEditBox* box = EditBoxOf(&Edit);
+  return box && box->Widget()->property(kPaintsOverProperty).toBool();
 }
 
 QtEditBox* EditBoxOf(const TControl* control) {

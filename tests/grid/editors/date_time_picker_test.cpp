@@ -206,5 +206,79 @@ TEST_F(ExtPickerTest, LabelStandsWhereItsPositionSays) {
   EXPECT_TRUE(clicked);
 }
 
+TEST_F(ExtPickerTest, LabelFontIsItsOwnUntilLoadedWithTheParentsFont) {
+  TFont big = form->Font();
+  big.Size = 14;
+  // Made in code: the label shows the label font, which ParentFont keeps unchanged.
+  auto* coded = Make<TExtDateTimePicker>();
+  coded->SetLabelCaption("Due");
+  const int ownSize = coded->PickerLabel()->Font().Size;
+  coded->SetLabelFont(big);
+  EXPECT_EQ(coded->PickerLabel()->Font().Size, ownSize) << "ParentFont is on";
+  coded->SetParentFont(false);
+  coded->SetLabelFont(big);
+  EXPECT_EQ(coded->PickerLabel()->Font().Size, 14);
+
+  // Loaded: the label takes the picker's font and follows the parent's; an unchecked picker's
+  // time part stays off.
+  TExtDateTimePicker* loaded = nullptr;
+  {
+    detail::TLoadingPhase phase;
+    loaded = new TExtDateTimePicker(form.get());
+    loaded->SetParent(form.get());
+    loaded->SetBounds(60, 100, 200, 23);
+    loaded->SetShowCheckbox(true);
+    loaded->SetChecked(false);
+    loaded->SetLabelCaption("From");
+    phase.End();
+  }
+  ASSERT_NE(loaded->TimePicker(), nullptr);
+  EXPECT_FALSE(loaded->TimePicker()->Enabled());
+  EXPECT_EQ(loaded->PickerLabel()->Font().Size, loaded->Font().Size);
+  TFont bigger = form->Font();
+  bigger.Size = 16;
+  form->SetFont(bigger);
+  EXPECT_EQ(loaded->PickerLabel()->Font().Size, 16);
+  EXPECT_EQ(coded->PickerLabel()->Font().Size, 14) << "not the parent's without ParentFont";
+}
+
+// A picker that takes Tab for itself, as the grid's editor does.
+class TabTakingPicker : public TExtDateTimePicker {
+ public:
+  using TExtDateTimePicker::TExtDateTimePicker;
+  int tabs = 0;
+  void WndProc(TMessage& m) override {
+    TExtDateTimePicker::WndProc(m);
+    if (m.Msg == CM_WANTSPECIALKEY && m.WParam == VK_TAB) m.Result = 1;
+  }
+  void KeyDown(WORD& Key, TShiftState Shift) override {
+    if (Key == VK_TAB) {
+      ++tabs;
+      Key = 0;
+      return;
+    }
+    TExtDateTimePicker::KeyDown(Key, Shift);
+  }
+};
+
+TEST_F(ExtPickerTest, TabInTheTimePartReachesAPickerThatTakesIt) {
+  auto* taking = Make<TabTakingPicker>();
+  auto* next = Make<TExtDateTimePicker>();
+  next->SetTop(100);
+  ASSERT_NE(taking->TimePicker(), nullptr);
+  taking->TimePicker()->SetFocus();
+  kit.Process();
+  kit.Press(VK_TAB);
+  EXPECT_EQ(taking->tabs, 1);
+  EXPECT_TRUE(taking->TimePicker()->Focused()) << "the form did not move the focus on";
+
+  auto* plain = Make<TExtDateTimePicker>();
+  plain->SetTop(150);
+  plain->TimePicker()->SetFocus();
+  kit.Process();
+  kit.Press(VK_TAB);
+  EXPECT_FALSE(plain->TimePicker()->Focused()) << "a picker that leaves Tab lets the form move on";
+}
+
 }  // namespace
 }  // namespace hd

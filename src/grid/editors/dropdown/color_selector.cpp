@@ -10,7 +10,39 @@
 
 namespace hd {
 
-TCustomColorSelector::TCustomColorSelector(TComponent* AOwner) : TCustomControl(AOwner) {
+void TExtCustomColorSelectorPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomControl::MouseUp(Button, Shift, X, Y);
+  if (OnShouldHide) OnShouldHide(this);
+}
+
+void TColorBoxAppearance::Reset() {
+  FBorderColor = 0x00C5C5C5;
+  FOuterBorderColorHot = 0x003694F2;
+  FInnerBorderColorHot = 0x0094E2FF;
+  FOuterBorderColorSelected = 0x000000FF;
+  FInnerBorderColorSelected = 0x0094E2FF;
+}
+
+void TColorBoxAppearance::Assign(const TPersistent* Source) {
+  if (auto* s = dynamic_cast<const TColorBoxAppearance*>(Source)) {
+    FBorderColor = s->FBorderColor;
+    FOuterBorderColorHot = s->FOuterBorderColorHot;
+    FInnerBorderColorHot = s->FInnerBorderColorHot;
+    FOuterBorderColorSelected = s->FOuterBorderColorSelected;
+    FInnerBorderColorSelected = s->FInnerBorderColorSelected;
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+void TCustomColorSelector::SetItemColorStyle(TSelectionColorStyle Value) {
+  FItemColorStyle = Value;
+  if (Value == scCustom) return;
+  FColorBoxAppearance.Reset();
+  Invalidate();
+}
+
+TCustomColorSelector::TCustomColorSelector(TComponent* AOwner) : TExtCustomColorSelectorPanel(AOwner) {
   SetParentColor(true);
   SetBounds(0, 0, 100, 50);
 }
@@ -108,14 +140,15 @@ void TCustomColorSelector::DrawItem(int Index, TCanvas& c) {
   c.Brush() = TBrush{clNone, bsClear};
   if (Index == FItemIndex || Index == FItemHot) {
     const bool sel = Index == FItemIndex;
-    c.Pen() = TPen{sel ? TColor(0x0000FF) : TColor(0x3694F2)};
+    const TColorBoxAppearance& a = FColorBoxAppearance;
+    c.Pen() = TPen{sel ? a.OuterBorderColorSelected() : a.OuterBorderColorHot()};
     c.Rectangle(r);
     InflateRect(r, -1, -1);
-    c.Pen() = TPen{0x94E2FF};
+    c.Pen() = TPen{sel ? a.InnerBorderColorSelected() : a.InnerBorderColorHot()};
     c.Rectangle(r);
     return;
   }
-  c.Pen() = TPen{0xC5C5C5};
+  c.Pen() = TPen{FColorBoxAppearance.BorderColor()};
   const int l = r.Left, t = r.Top, rt = r.Right - 1, b = r.Bottom - 1;
   const bool top = it.ColorBoxPos == ipStandAlone || it.ColorBoxPos == ipTop;
   const bool bottom = it.ColorBoxPos == ipStandAlone || it.ColorBoxPos == ipBottom;
@@ -136,7 +169,7 @@ void TCustomColorSelector::Paint() {
 
 namespace hd {
 
-TExtColorCubePanel::TExtColorCubePanel(TComponent* AOwner) : TCustomControl(AOwner) {
+TExtColorCubePanel::TExtColorCubePanel(TComponent* AOwner) : TExtCustomColorSelectorPanel(AOwner) {
   SetShowHint(true);
   ResetHot();
 }
@@ -255,7 +288,7 @@ HCURSOR MakePointer() {
 
 }  // namespace
 
-TExtColorSpectrumPanel::TExtColorSpectrumPanel(TComponent* AOwner) : TCustomControl(AOwner) {
+TExtColorSpectrumPanel::TExtColorSpectrumPanel(TComponent* AOwner) : TExtCustomColorSelectorPanel(AOwner) {
   static const bool registered = [] {
     RegisterBitmapResource("DAZ_SPECTRUM", MakeSpectrum);
     Screen().SetCursors(54, MakePointer());

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "grid/editors/dropdown/color_panels.h"
+#include "grid/editors/dropdown/dropdown_styles.h"
 #include "platform/bitmap.h"
 #include "platform/controls.h"
 
@@ -17,7 +18,47 @@ struct TColorBoxItem {
   TItemPos ColorBoxPos = ipStandAlone;
 };
 
-class TCustomColorSelector : public TCustomControl {
+// What the three colour panels share: a mouse button released over the panel says it may
+// close (the drop-down does not use it).
+class TExtCustomColorSelectorPanel : public TCustomControl {
+ public:
+  explicit TExtCustomColorSelectorPanel(TComponent* AOwner) : TCustomControl(AOwner) {}
+  const char* ClassName() const override { return "TExtCustomColorSelectorPanel"; }
+  TNotifyEvent OnShouldHide;
+
+ protected:
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+};
+
+// The frame colours of the colour boxes. Plain values: OnChange is not fired by them.
+class TColorBoxAppearance : public TPersistent {
+ public:
+  TColorBoxAppearance() { Reset(); }
+  const char* ClassName() const override { return "TColorBoxAppearance"; }
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value) { FBorderColor = Value; }
+  TColor OuterBorderColorHot() const { return FOuterBorderColorHot; }
+  void SetOuterBorderColorHot(TColor Value) { FOuterBorderColorHot = Value; }
+  TColor InnerBorderColorHot() const { return FInnerBorderColorHot; }
+  void SetInnerBorderColorHot(TColor Value) { FInnerBorderColorHot = Value; }
+  TColor OuterBorderColorSelected() const { return FOuterBorderColorSelected; }
+  void SetOuterBorderColorSelected(TColor Value) { FOuterBorderColorSelected = Value; }
+  TColor InnerBorderColorSelected() const { return FInnerBorderColorSelected; }
+  void SetInnerBorderColorSelected(TColor Value) { FInnerBorderColorSelected = Value; }
+  // The five colours of the defaults.
+  void Reset();
+  void Assign(const TPersistent* Source) override;
+  TNotifyEvent OnChange;
+
+ private:
+  TColor FBorderColor;
+  TColor FOuterBorderColorHot;
+  TColor FInnerBorderColorHot;
+  TColor FOuterBorderColorSelected;
+  TColor FInnerBorderColorSelected;
+};
+
+class TCustomColorSelector : public TExtCustomColorSelectorPanel {
  public:
   explicit TCustomColorSelector(TComponent* AOwner);
   const char* ClassName() const override { return "TCustomColorSelector"; }
@@ -34,6 +75,11 @@ class TCustomColorSelector : public TCustomControl {
   void SetColumns(int Value) { FColumns = Value; UpdateItemRects(); }
   int ColumnGap() const { return FColumnGap; }
   void SetColumnGap(int Value) { FColumnGap = Value; UpdateItemRects(); }
+  TColorBoxAppearance& ColorBoxAppearance() { return FColorBoxAppearance; }
+  void SetColorBoxAppearance(const TColorBoxAppearance& Value) { FColorBoxAppearance.Assign(&Value); }
+  // The Office 2007, Vista and Windows 7 styles load the default frame colours; custom keeps them.
+  TSelectionColorStyle ItemColorStyle() const { return FItemColorStyle; }
+  void SetItemColorStyle(TSelectionColorStyle Value);
 
   void AddDiscreteColors();
   void UpdateItemRects();
@@ -62,6 +108,8 @@ class TCustomColorSelector : public TCustomControl {
   int FColorBoxWidth = 12;
   int FColorBoxHeight = 12;
   TColor FSelectedColor = clNone;
+  TColorBoxAppearance FColorBoxAppearance;
+  TSelectionColorStyle FItemColorStyle = scOffice2007;
 };
 
 }  // namespace hd
@@ -69,7 +117,7 @@ class TCustomColorSelector : public TCustomControl {
 namespace hd {
 
 // The honeycomb of 127 colour cells; a click on a cell chooses its colour.
-class TExtColorCubePanel : public TCustomControl {
+class TExtColorCubePanel : public TExtCustomColorSelectorPanel {
  public:
   explicit TExtColorCubePanel(TComponent* AOwner);
   const char* ClassName() const override { return "TExtColorCubePanel"; }
@@ -104,7 +152,7 @@ class TExtColorCubePanel : public TCustomControl {
 namespace hd {
 
 // A 128 x 128 spectrum with previews of the colour under the mouse and the chosen one.
-class TExtColorSpectrumPanel : public TCustomControl {
+class TExtColorSpectrumPanel : public TExtCustomColorSelectorPanel {
  public:
   explicit TExtColorSpectrumPanel(TComponent* AOwner);
   const char* ClassName() const override { return "TExtColorSpectrumPanel"; }

@@ -1,22 +1,12 @@
 #include "grid/editors/dropdown/colorpicker_dropdown.h"
 
 #include <algorithm>
+#include <initializer_list>
 
+#include "platform/edit_paint.h"
 #include "platform/scroll_bars.h"
 
 namespace hd {
-
-void TColorItem::SetCaption(const std::string& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  Changed(false);
-}
-
-void TColorItem::SetColor(TColor Value) {
-  if (Value == FColor) return;
-  FColor = Value;
-  Changed(false);
-}
 
 void TColorItem::Assign(const TPersistent* Source) {
   if (auto* s = dynamic_cast<const TColorItem*>(Source)) {
@@ -29,27 +19,33 @@ void TColorItem::Assign(const TPersistent* Source) {
   TCollectionItem::Assign(Source);
 }
 
-TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
+TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner)
+    : TExtCustomDropDown(AOwner),
+      FListKeys(this, {[this] { return FColors.Count(); }, [this] { return FItemIndex; },
+                       [this](int Index) { SetItemIndex(Index); }, [this] { UpdateItemSelector(); },
+                       [this] { return FColumns; }, [this] { return DroppedDown(); },
+                       [this] { return EditorEnabled(); },
+                       [this] {
+                         if (OnSelect) OnSelect(this);
+                       }}) {
   FColors.OnChange = [](TObject*) {};
   SetEditorEnabled(false);
   SetDropDownEnabled(true);
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->OnTimer = [this](TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-  };
+  FDesignTime = ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading) &&
+                !ComponentState().Contains(csReading);
   SetDropDownHeight(200);
   DropDownHeader().SetVisible(false);
   DropDownFooter().SetVisible(false);
   SetCursor(crArrow);
 }
 
-TExtColorPickerDropDown::~TExtColorPickerDropDown() {
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->OnTimer = nullptr;
-  FColors.OnChange = nullptr;
+TExtColorPickerDropDown::~TExtColorPickerDropDown() { FColors.OnChange = nullptr; }
+
+void TExtColorPickerDropDown::CreateWnd() {
+  TExtCustomDropDown::CreateWnd();
+  SetEditPaintsOver(*this, true);
+  if (FDesignTime && FColors.Count() == 0) AddDefaultColors();
+  FDesignTime = false;
 }
 
 void TExtColorPickerDropDown::AddDefaultColors() {
@@ -97,124 +93,110 @@ std::string TExtColorPickerDropDown::GetSelectedColorText() const {
 
 void TExtColorPickerDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
-  if (!FItemSelector) {
-    FItemSelector = new TExtCustomItemSelector(this);
-    FItemSelector->SetParent(FDropDownForm);
-    FItemSelector->SetSelectorType(stColor);
-    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-  }
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->UpdateSelectorPanel();
-  SetDropDownControl(FItemSelector);
+  SetDropDownControl(&PopupItemSelector(FItemSelector, this, FDropDownForm, stColor, DropDownColor()));
 }
 
 void TExtColorPickerDropDown::UpdateItemSelector() {
   if (!FItemSelector) return;
-  FItemSelector->OnItemSelect = nullptr;
-  FItemSelector->SetColumns(FColumns);
-  FItemSelector->SetImages(Images());
-  FItemSelector->SetItemLayout(FLayout);
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->Items().Clear();
-  for (int i = 0; i < FColors.Count(); ++i) {
-    const TColorItem* src = FColors.Items(i);
-    TSelectorItem* it = FItemSelector->Items().Add();
-    it->SetCaption(src->Caption());
-    it->SetColor(src->Color());
-    it->SetHint(src->Hint());
-  }
   FItemSelector->SetColorBoxHeight(FColorBoxHeight);
   FItemSelector->SetColorBoxWidth(FColorBoxWidth);
-  FItemSelector->SetItemAppearance(FItemAppearance);
-  FItemSelector->UpdateSelectorPanel();
-  FItemSelector->SetItemIndex(FItemIndex);
-  FItemSelector->OnItemSelect = [this](TObject*) { ListItemSelected(); };
+  FillItemSelector(*FItemSelector, {FColumns, Images(), FLayout, DropDownColor(), &FItemAppearance,
+                                    [this](TSelectorItems& Items) {
+                                      for (int i = 0; i < FColors.Count(); ++i) {
+                                        const TColorItem* src = FColors.Items(i);
+                                        TSelectorItem* it = Items.Add();
+                                        it->SetCaption(src->Caption());
+                                        it->SetColor(src->Color());
+                                        it->SetHint(src->Hint());
+                                      }
+                                    },
+                                    FItemIndex, [this](TObject*) { ListItemSelected(); }});
   FItemSelector->SetShowHint(ShowHint());
 }
 
 void TExtColorPickerDropDown::BeforeDropDown() {
   TExtCustomDropDown::BeforeDropDown();
-  if (FColorSelectionStyle == csDiscrete && FDropDownForm) {
-    if (!FColorSelector) {
-      FColorSelector = new TCustomColorSelector(this);
-      FColorSelector->SetParent(FDropDownForm);
-      FColorSelector->AddDiscreteColors();
-    }
-    FColorSelector->SetBounds(0, 0, FColorSelector->Width(), FColorSelector->Height());
-    FColorSelector->SetColor(DropDownColor());
-    if (FItemSelector) FItemSelector->SetVisible(false);
-    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
-    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
+  PrepareContent();
+  FOldItemIndex = FItemIndex;
+  FOldSelectedColor = FSelectedColor;
+}
+
+void TExtColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) {
+  if (Value == FColorSelectionStyle) return;
+  FColorSelectionStyle = Value;
+  if (ComponentState().Contains(csDesigning) || !FDropDownForm) return;
+  // The popup shows the new picker at once, sized to it.
+  PrepareContent();
+  UpdateDropDownSize();
+  AdaptDropDownControl();
+  FOldSelectedColor = FSelectedColor;
+  FDropDownForm->Invalidate();
+}
+
+void TExtColorPickerDropDown::AdaptDropDownControl() {
+  TExtCustomDropDown::AdaptDropDownControl();
+  if (FDropDownForm && FColorSelectionStyle != csList) FDropDownForm->SetSizeable(false);
+}
+
+// One panel per style, made at first use, placed at the popup's origin in its colour; the
+// others hidden.
+template <class TContent>
+TContent* TExtColorPickerDropDown::ShowPanel(TContent*& Panel) {
+  if (!Panel) {
+    Panel = new TContent(this);
+    Panel->SetParent(FDropDownForm);
+  }
+  for (TControl* other : std::initializer_list<TControl*>{FItemSelector, FColorSelector, FColorCubePanel, FSpectrumPanel})
+    if (other && other != Panel) other->SetVisible(false);
+  Panel->SetVisible(true);
+  // Made the content of an open popup it fills it: free again, it takes its own size below.
+  SetDropDownControl(Panel);
+  Panel->SetAlign(alNone);
+  Panel->SetBounds(0, 0, Panel->Width(), Panel->Height());
+  Panel->SetColor(DropDownColor());
+  return Panel;
+}
+
+void TExtColorPickerDropDown::PrepareContent() {
+  if (!FDropDownForm) return;
+  if (FColorSelectionStyle == csDiscrete) {
+    const bool fresh = !FColorSelector;
+    ShowPanel(FColorSelector);
+    if (fresh) FColorSelector->AddDiscreteColors();
     FColorSelector->SetSelectedColor(FSelectedColor);
+    FColorSelector->SetItemColorStyle(SelectionColorStyle());
     FColorSelector->UpdateItemRects();
     FColorSelector->OnItemSelect = [this](TObject*) { BoxSelected(); };
-    FColorSelector->SetVisible(true);
-    SetDropDownControl(FColorSelector);
-    FDropDownForm->SetSizeable(false);
-    FOldSelectedColor = FSelectedColor;
     return;
   }
-  if (FColorSelectionStyle == csColorCube && FDropDownForm) {
-    if (!FColorCubePanel) {
-      FColorCubePanel = new TExtColorCubePanel(this);
-      FColorCubePanel->SetParent(FDropDownForm);
-    }
-    FColorCubePanel->SetBounds(0, 0, FColorCubePanel->Width(), FColorCubePanel->Height());
-    FColorCubePanel->SetColor(DropDownColor());
-    if (FItemSelector) FItemSelector->SetVisible(false);
-    if (FColorSelector) FColorSelector->SetVisible(false);
-    if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
+  if (FColorSelectionStyle == csColorCube) {
+    ShowPanel(FColorCubePanel);
     FColorCubePanel->SetSelectedColor(FSelectedColor);
     FColorCubePanel->InitCells();
     FColorCubePanel->ResetHot();
     FColorCubePanel->OnSelect = [this](TObject*) { CubeSelected(); };
-    FColorCubePanel->SetVisible(true);
-    SetDropDownControl(FColorCubePanel);
-    FDropDownForm->SetSizeable(false);
-    FOldSelectedColor = FSelectedColor;
     return;
   }
-  if (FColorSelectionStyle == csSpectrum && FDropDownForm) {
-    if (!FSpectrumPanel) {
-      FSpectrumPanel = new TExtColorSpectrumPanel(this);
-      FSpectrumPanel->SetParent(FDropDownForm);
-    }
-    FSpectrumPanel->SetBounds(0, 0, FSpectrumPanel->Width(), FSpectrumPanel->Height());
-    FSpectrumPanel->SetColor(DropDownColor());
-    if (FItemSelector) FItemSelector->SetVisible(false);
-    if (FColorSelector) FColorSelector->SetVisible(false);
-    if (FColorCubePanel) FColorCubePanel->SetVisible(false);
+  if (FColorSelectionStyle == csSpectrum) {
+    ShowPanel(FSpectrumPanel);
     FSpectrumPanel->SetSelectedColor(FSelectedColor);
     FSpectrumPanel->UpdateLayout();
-    FSpectrumPanel->OnSelect = [this](TObject*) {
-      SetSelectedColor(FSpectrumPanel->SelectedColor());
-      SetItemIndex(-1);
-      DoHideDropDown(false);
-    };
-    FSpectrumPanel->SetVisible(true);
-    SetDropDownControl(FSpectrumPanel);
-    FDropDownForm->SetSizeable(false);
-    FOldSelectedColor = FSelectedColor;
+    FSpectrumPanel->OnSelect = [this](TObject*) { SpectrumSelected(); };
     return;
   }
   if (FSpectrumPanel) FSpectrumPanel->SetVisible(false);
   if (FColorCubePanel) FColorCubePanel->SetVisible(false);
   if (FColorSelector) FColorSelector->SetVisible(false);
-  if (FItemSelector) {
-    FItemSelector->SetVisible(true);
-    SetDropDownControl(FItemSelector);
-  }
+  if (!FItemSelector) return;
+  FItemSelector->SetVisible(true);
+  SetDropDownControl(FItemSelector);
   UpdateItemSelector();
-  if (FItemSelector) {
-    if (OnDrawColor)
-      FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) {
-        OnDrawColor(this, Canvas, R, Index);
-      };
-    else
-      FItemSelector->OnDrawItem = nullptr;
-  }
-  FOldItemIndex = FItemIndex;
-  FOldSelectedColor = FSelectedColor;
+  if (OnDrawColor)
+    FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) {
+      OnDrawColor(this, Canvas, R, Index);
+    };
+  else
+    FItemSelector->OnDrawItem = nullptr;
 }
 
 void TExtColorPickerDropDown::UpdateDropDownSize() {
@@ -231,15 +213,11 @@ void TExtColorPickerDropDown::UpdateDropDownSize() {
     TExtCustomDropDown::UpdateDropDownSize();
     return;
   }
-  FItemSelector->SetAlign(alNone);
-  int w = 0, h = 0;
-  FItemSelector->GetPanelSize(w, h);
-  if (DropDownWidth() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), w, FItemSelector->Height());
-  if (DropDownHeight() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), FItemSelector->Width(), h);
+  SizeSelectorToItems(*FItemSelector, DropDownWidth() < 1, DropDownHeight() < 1);
   TExtCustomDropDown::UpdateDropDownSize();
-  if (FDropDownForm && FItemSelector->VertScrollBar().IsScrollBarVisible())
+  if (FDropDownForm)
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
-                             FDropDownForm->Width() + GetSystemMetrics(SM_CXVSCROLL), FDropDownForm->Height());
+                             FDropDownForm->Width() + SelectorBarWidth(*FItemSelector), FDropDownForm->Height());
 }
 
 void TExtColorPickerDropDown::DoHideDropDown(bool CancelChanges) {
@@ -265,6 +243,13 @@ void TExtColorPickerDropDown::CubeSelected() {
   DoHideDropDown(false);
 }
 
+void TExtColorPickerDropDown::SpectrumSelected() {
+  if (!FSpectrumPanel) return;
+  SetSelectedColor(FSpectrumPanel->SelectedColor());
+  SetItemIndex(-1);
+  DoHideDropDown(false);
+}
+
 void TExtColorPickerDropDown::BoxSelected() {
   if (!FColorSelector) return;
   SetSelectedColor(FColorSelector->SelectedColor());
@@ -275,14 +260,7 @@ void TExtColorPickerDropDown::BoxSelected() {
 void TExtColorPickerDropDown::ListItemSelected() {
   if (!FItemSelector) return;
   SetItemIndex(FItemSelector->ItemIndex());
-  if (!FInternalCall) DoHideDropDown(false);
-}
-
-void TExtColorPickerDropDown::SelectorIndex(int Index) {
-  FInternalCall = true;
-  FItemSelector->SetItemIndex(Index);
-  FInternalCall = false;
-  FItemSelector->ScrollItemInView(Index);
+  if (!FListKeys.InternalCall()) DoHideDropDown(false);
 }
 
 void TExtColorPickerDropDown::SelectNextValue() {
@@ -297,15 +275,7 @@ void TExtColorPickerDropDown::SelectNextValue() {
     }
     return;
   }
-  if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
-  if (DroppedDown()) {
-    FItemSelector->HotNext();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectNext();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector && FColorSelectionStyle == csList) FListKeys.Step(*FItemSelector, true);
 }
 
 void TExtColorPickerDropDown::SelectPreviousValue() {
@@ -320,15 +290,7 @@ void TExtColorPickerDropDown::SelectPreviousValue() {
     }
     return;
   }
-  if (!Enabled() || ReadOnly() || !FItemSelector || FColorSelectionStyle != csList) return;
-  if (DroppedDown()) {
-    FItemSelector->HotPrevious();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectPrevious();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector && FColorSelectionStyle == csList) FListKeys.Step(*FItemSelector, false);
 }
 
 void TExtColorPickerDropDown::DrawFocus() {
@@ -368,17 +330,17 @@ void TExtColorPickerDropDown::PaintSelectedColor(TCanvas& Canvas) {
 }
 
 void TExtColorPickerDropDown::Dispatch(TMessage& m) {
+  if (m.Msg == WM_PAINT && m.WParam) {
+    TExtCustomDropDown::Dispatch(m);
+    PaintSelectedColor(*reinterpret_cast<TCanvas*>(m.WParam));
+    return;
+  }
   if (m.Msg != WM_KEYDOWN) {
     TExtCustomDropDown::Dispatch(m);
     return;
   }
   const WORD key = static_cast<WORD>(m.WParam);
-  bool handled = false;
-  if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csList && FItemSelector &&
-      FItemSelector->ItemHot() >= 0) {
-    FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-    handled = true;
-  }
+  bool handled = Enabled() && key == VK_RETURN && FColorSelectionStyle == csList && FListKeys.ChooseHot(FItemSelector);
   if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csDiscrete && FColorSelector &&
       FColorSelector->ItemHot() >= 0) {
     FColorSelector->SetItemIndex(FColorSelector->ItemHot());
@@ -387,7 +349,7 @@ void TExtColorPickerDropDown::Dispatch(TMessage& m) {
   HWND self = Handle();
   TExtCustomDropDown::Dispatch(m);
   if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0) return;
-  if (FColorSelectionStyle == csList) HandleListKey(key, handled);
+  if (FColorSelectionStyle == csList && FItemSelector) FListKeys.HandleKey(*FItemSelector, key, handled);
   if (FColorSelectionStyle == csDiscrete && FColorSelector) {
     if (key == VK_RETURN) {
       if (!handled && OnSelect) OnSelect(this);
@@ -396,65 +358,6 @@ void TExtColorPickerDropDown::Dispatch(TMessage& m) {
     FInternalCall = true;
     FColorSelector->HandleKey(key, EditorEnabled(), DroppedDown());
     FInternalCall = false;
-  }
-}
-
-void TExtColorPickerDropDown::HandleListKey(WORD Key, bool Handled) {
-  if (!FItemSelector) return;
-  const int last = FColors.Count() - 1;
-  switch (Key) {
-    case VK_RETURN:
-      if (!Handled && OnSelect) OnSelect(this);
-      return;
-    case VK_PRIOR:
-    case VK_NEXT: {
-      if (FItemSelector->Items().Count() != FColors.Count()) UpdateItemSelector();
-      const int n = FItemSelector->GetVisibleItemCount();
-      if (n <= 0) return;
-      const int at = FItemSelector->ItemIndex();
-      SelectorIndex(Key == VK_PRIOR ? std::max(at - n, 0) : std::min(at + n, last));
-      return;
-    }
-    case VK_END:
-    case VK_HOME:
-      if (DroppedDown()) {
-        FInternalCall = true;
-        Key == VK_END ? FItemSelector->SelectLast() : FItemSelector->SelectFirst();
-        FInternalCall = false;
-      } else if (last >= 0) {
-        SetItemIndex(Key == VK_END ? last : 0);
-      }
-      return;
-    case VK_LEFT:
-    case VK_RIGHT:
-      if (DroppedDown() && !EditorEnabled()) {
-        FInternalCall = true;
-        Key == VK_LEFT ? FItemSelector->SelectPrevious() : FItemSelector->SelectNext();
-        FInternalCall = false;
-      }
-      return;
-    case VK_UP:
-    case VK_DOWN: {
-      if (!DroppedDown()) {
-        if (last < 0) return;
-        if (FItemIndex < 0) SetItemIndex(0);
-        else if (Key == VK_UP && FItemIndex > 0) SetItemIndex(FItemIndex - 1);
-        else if (Key == VK_DOWN && FItemIndex < last) SetItemIndex(FItemIndex + 1);
-        return;
-      }
-      const int at = FItemSelector->ItemIndex();
-      const int to = at < 0 ? 0 : (Key == VK_UP ? at - FColumns : at + FColumns);
-      if (to >= 0 && to <= last) SelectorIndex(to);
-      return;
-    }
-    default:
-      if (GetKeyState(VK_CONTROL) < 0 || Key < 32) return;
-      FCurSearch += static_cast<char>(Key);
-      FInternalCall = true;
-      FItemSelector->LookupItem(FCurSearch);
-      FInternalCall = false;
-      FKeyTimer->SetEnabled(true);
-      return;
   }
 }
 

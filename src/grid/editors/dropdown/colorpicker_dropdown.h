@@ -8,48 +8,31 @@
 #include "grid/editors/dropdown/color_selector.h"
 #include "grid/editors/dropdown/imagepicker_dropdown.h"
 #include "grid/editors/dropdown/item_selector.h"
+#include "grid/editors/dropdown/selector_keys.h"
 
 namespace hd {
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 
-class TColorItem : public TCollectionItem {
+class TColorItem : public TCaptionItem {
  public:
-  explicit TColorItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  explicit TColorItem(TCollection* Collection) : TCaptionItem(Collection) {}
   const char* ClassName() const override { return "TColorItem"; }
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& Value);
   TColor Color() const { return FColor; }
-  void SetColor(TColor Value);
+  void SetColor(TColor Value) { Store(FColor, Value); }
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& Value) { FHint = Value; }
-  bool Enabled() const { return FEnabled; }
   void Assign(const TPersistent* Source) override;
 
  private:
-  std::string FCaption;
   TColor FColor = clNone;
-  bool FEnabled = true;
   std::string FHint;
 };
 
-class TColorItems : public TCollection {
+class TColorItems : public TPickerItems<TColorItem> {
  public:
-  explicit TColorItems(TPersistent* Owner) : TCollection(ItemClassOf<TColorItem>()), FMyOwner(Owner) {}
+  using TPickerItems::TPickerItems;
   const char* ClassName() const override { return "TColorItems"; }
-  TColorItem* Add() { return static_cast<TColorItem*>(TCollection::Add()); }
-  TColorItem* Insert(int Index) { return static_cast<TColorItem*>(TCollection::Insert(Index)); }
-  TColorItem* Items(int Index) const { return static_cast<TColorItem*>(TCollection::Items(Index)); }
-  TNotifyEvent OnChange;
-
- protected:
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void Update(TCollectionItem*) override {
-    if (OnChange) OnChange(nullptr);
-  }
-
- private:
-  TPersistent* FMyOwner;
 };
 
 class TExtColorPickerDropDown : public TExtCustomDropDown {
@@ -69,8 +52,8 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   int ColorBoxHeight() const { return FColorBoxHeight; }
   void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
   TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
-  // Takes effect at the next drop-down.
-  void SetColorSelectionStyle(TColorSelectionStyle Value) { FColorSelectionStyle = Value; }
+  // An open popup shows the new picker at once.
+  void SetColorSelectionStyle(TColorSelectionStyle Value);
   bool ShowText() const { return FShowText; }
   void SetShowText(bool Value);
   TColorValueText ColorValueText() const { return FColorValueText; }
@@ -91,7 +74,8 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   TCustomColorSelector* ColorSelector() const { return FColorSelector; }
   TExtColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
   TExtColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
-  // The edit area as the control draws it, onto a canvas of the window's size.
+  // The edit area as the control draws it over its face at every paint, onto a canvas of the
+  // window's size.
   void PaintSelectedColor(TCanvas& Canvas);
 
   TNotifyEvent OnSelect;
@@ -104,8 +88,11 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
 
  protected:
   virtual std::string GetSelectedColorText() const;
+  // Made in a designer: the default colours come with the window.
+  void CreateWnd() override;
   void CreateDropDownForm() override;
   void BeforeDropDown() override;
+  void AdaptDropDownControl() override;
   void UpdateDropDownSize() override;
   void DoHideDropDown(bool CancelChanges) override;
   void SelectNextValue() override;
@@ -115,10 +102,12 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
  private:
   void UpdateItemSelector();
   void ListItemSelected();
-  void SelectorIndex(int Index);
-  void HandleListKey(WORD Key, bool Handled);
   void BoxSelected();
   void CubeSelected();
+  void SpectrumSelected();
+  void PrepareContent();
+  template <class TContent>
+  TContent* ShowPanel(TContent*& Panel);
   TControl* PanelContent() const;
 
   TExtCustomItemSelector* FItemSelector = nullptr;
@@ -135,12 +124,13 @@ class TExtColorPickerDropDown : public TExtCustomDropDown {
   TColor FSelectedColor = clNone;
   bool FShowText = true;
   TItemAppearance FItemAppearance{this};
+  // Set while the control moves the colour-box panel itself: the popup stays open.
   bool FInternalCall = false;
-  TTimer* FKeyTimer = nullptr;
-  std::string FCurSearch;
   int FOldItemIndex = -1;
   TColor FOldSelectedColor = clNone;
   TColorValueText FColorValueText = cvtNone;
+  TSelectorListKeys FListKeys;
+  bool FDesignTime = false;
 };
 
 }  // namespace hd

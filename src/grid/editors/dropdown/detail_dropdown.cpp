@@ -29,24 +29,9 @@ std::string FirstChars(const std::string& s, int count) {
 
 }  // namespace
 
-void TDetailItem::SetCaption(const std::string& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  Changed(false);
-}
-
-void TDetailItem::SetImageIndex(int Value) {
-  if (Value == FImageIndex) return;
-  FImageIndex = Value;
-  Changed(false);
-}
-
 void TDetailItem::Assign(const TPersistent* Source) {
   if (auto* s = dynamic_cast<const TDetailItem*>(Source)) {
-    SetCaption(s->FCaption);
-    SetImageIndex(s->FImageIndex);
-    SetImage(s->FImage);
-    FEnabled = s->FEnabled;
+    AssignPicture(*s);
     FTag = s->FTag;
     FItemObject = s->FItemObject;
     return;
@@ -62,13 +47,6 @@ int TDetailItems::IndexOf(const std::string& AValue) const {
 
 TExtDetailDropDown::TExtDetailDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
   FItems.OnChange = [](TObject*) {};
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->OnTimer = [this](TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-  };
   SetEditorEnabled(true);
   SetDropDownEnabled(true);
   FCaptionFont = Font();
@@ -79,43 +57,30 @@ TExtDetailDropDown::~TExtDetailDropDown() { FItems.OnChange = nullptr; }
 
 void TExtDetailDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
-  if (!FItemSelector) {
-    FItemSelector = new TExtCustomItemSelector(this);
-    FItemSelector->SetParent(FDropDownForm);
-    FItemSelector->SetSelectorType(stImage);
-    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-    FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { DrawListItem(Canvas, R, Index); };
-    FItemSelector->OnItemSize = [this](TObject*, TSize& ASize) { ItemSize(ASize); };
-    FItemSelector->OnResize = [this](TObject*) { FItemSelector->UpdateSelectorPanel(); };
-    FItemSelector->UpdateSelectorPanel();
+  const bool fresh = !FItemSelector;
+  TExtCustomItemSelector& selector = PopupItemSelector(FItemSelector, this, FDropDownForm, stImage, DropDownColor());
+  if (fresh) {
+    selector.OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect R, int Index) { DrawListItem(Canvas, R, Index); };
+    selector.OnItemSize = [this](TObject*, TSize& ASize) { ItemSize(ASize); };
+    selector.OnResize = [this](TObject*) { FItemSelector->UpdateSelectorPanel(); };
+    selector.UpdateSelectorPanel();
   }
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->UpdateSelectorPanel();
-  SetDropDownControl(FItemSelector);
+  SetDropDownControl(&selector);
 }
 
 void TExtDetailDropDown::FillList() {
   if (!FItemSelector) return;
-  FItemSelector->OnItemSelect = nullptr;
-  FItemSelector->SetColumns(1);
-  FItemSelector->SetImages(Images());
-  FItemSelector->SetItemLayout(FLayout);
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->ItemAppearance().Assign(&FItemAppearance);
-  TSelectorItems& list = FItemSelector->Items();
-  list.BeginUpdate();
-  list.Clear();
-  for (int i = 0; i < FItems.Count(); ++i) {
-    const TDetailItem* d = FItems.Items(i);
-    TSelectorItem* s = list.Add();
-    s->SetCaption(d->Caption());
-    s->SetImage(d->Image());
-    s->SetImageIndex(d->ImageIndex());
-  }
-  list.EndUpdate();
-  FItemSelector->UpdateSelectorPanel();
-  FItemSelector->SetItemIndex(FItemIndex);
-  FItemSelector->OnItemSelect = [this](TObject*) { ListSelect(); };
+  FillItemSelector(*FItemSelector, {1, Images(), FLayout, DropDownColor(), &FItemAppearance,
+                                    [this](TSelectorItems& Items) {
+                                      for (int i = 0; i < FItems.Count(); ++i) {
+                                        const TDetailItem* d = FItems.Items(i);
+                                        TSelectorItem* s = Items.Add();
+                                        s->SetCaption(d->Caption());
+                                        s->SetImage(d->Image());
+                                        s->SetImageIndex(d->ImageIndex());
+                                      }
+                                    },
+                                    FItemIndex, [this](TObject*) { ListSelect(); }});
 }
 
 void TExtDetailDropDown::BeforeDropDown() {
@@ -400,9 +365,7 @@ bool TExtDetailDropDown::HandleNavigation(TMessage& m) {
       break;
     default:
       if (GetKeyState(VK_CONTROL) < 0 || !FItemSelector) break;
-      FCurSearch += static_cast<char>(key);
-      FItemSelector->LookupItem(FCurSearch);
-      FKeyTimer->SetEnabled(true);
+      FItemSelector->LookupItem(FSearch.Add(static_cast<char>(key)));
       break;
   }
   if (!down) return false;

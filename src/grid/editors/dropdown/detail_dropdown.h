@@ -6,25 +6,18 @@
 
 #include "grid/editors/dropdown/dropdown_edit.h"
 #include "grid/editors/dropdown/item_selector.h"
+#include "grid/editors/dropdown/selector_keys.h"
 #include "platform/ext_ctrls.h"
 
 namespace hd {
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
-class TDetailItem : public TCollectionItem {
+class TDetailItem : public TPictureItem {
  public:
-  explicit TDetailItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  explicit TDetailItem(TCollection* Collection) : TPictureItem(Collection) {}
   const char* ClassName() const override { return "TDetailItem"; }
 
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  bool Enabled() const { return FEnabled; }
-  TPicture& Image() { return FImage; }
-  const TPicture& Image() const { return FImage; }
-  void SetImage(const TPicture& Value) { FImage.Assign(Value.Bitmap()); }
   // Markup drawn under the caption.
   const std::string& Notes() const { return FNotes; }
   void SetNotes(const std::string& Value) { FNotes = Value; }
@@ -36,34 +29,17 @@ class TDetailItem : public TCollectionItem {
   void Assign(const TPersistent* Source) override;
 
  private:
-  std::string FCaption;
-  int FImageIndex = -1;
-  bool FEnabled = true;
-  TPicture FImage;
   std::string FNotes;
   TObject* FItemObject = nullptr;
   int FTag = 0;
 };
 
-class TDetailItems : public TCollection {
+class TDetailItems : public TPickerItems<TDetailItem> {
  public:
-  explicit TDetailItems(TPersistent* Owner) : TCollection(ItemClassOf<TDetailItem>()), FMyOwner(Owner) {}
+  using TPickerItems::TPickerItems;
   const char* ClassName() const override { return "TDetailItems"; }
-  TDetailItem* Add() { return static_cast<TDetailItem*>(TCollection::Add()); }
-  TDetailItem* Insert(int Index) { return static_cast<TDetailItem*>(TCollection::Insert(Index)); }
-  TDetailItem* Items(int Index) const { return static_cast<TDetailItem*>(TCollection::Items(Index)); }
   // The first item whose caption equals AValue with case, else -1.
   int IndexOf(const std::string& AValue) const;
-  TNotifyEvent OnChange;
-
- protected:
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void Update(TCollectionItem*) override {
-    if (OnChange) OnChange(this);
-  }
-
- private:
-  TPersistent* FMyOwner;
 };
 
 class TExtDetailDropDown : public TExtCustomDropDown {
@@ -93,8 +69,8 @@ class TExtDetailDropDown : public TExtCustomDropDown {
   bool MatchStart() const { return FMatchStart; }
   void SetMatchStart(bool Value) { FMatchStart = Value; }
   // The letters typed for the list lookup, cleared 500 ms after the first.
-  const std::string& CurSearch() const { return FCurSearch; }
-  TTimer* KeyTimer() const { return FKeyTimer; }
+  const std::string& CurSearch() const { return FSearch.Text(); }
+  TTimer* KeyTimer() const { return FSearch.Timer(); }
 
   void SelectFirst();
   void SelectLast();
@@ -136,8 +112,7 @@ class TExtDetailDropDown : public TExtCustomDropDown {
   int FItemIndex = -1;
   TItemAppearance FItemAppearance{this};
   bool FInternalCall = false;
-  TTimer* FKeyTimer = nullptr;
-  std::string FCurSearch;
+  TSearchText FSearch{this};
   int FOldItemIndex = -1;
   int FItemHeight = 22;
   TFont FCaptionFont;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/edit_paint.h"
 #include "platform/files.h"
 #include "platform/image_list.h"
 #include "platform/scroll_bars.h"
@@ -33,83 +34,56 @@ bool IsRootFolder(const std::string& dir) {
 
 }  // namespace
 
-void TImageItem::SetCaption(const std::string& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  Changed(false);
-}
-
-void TImageItem::SetImageIndex(int Value) {
-  if (Value == FImageIndex) return;
-  FImageIndex = Value;
-  Changed(false);
-}
-
 void TImageItem::Assign(const TPersistent* Source) {
   if (auto* s = dynamic_cast<const TImageItem*>(Source)) {
-    SetCaption(s->FCaption);
-    SetImageIndex(s->FImageIndex);
-    SetImage(s->FImage);
-    FEnabled = s->FEnabled;
+    AssignPicture(*s);
     FHint = s->FHint;
     return;
   }
   TCollectionItem::Assign(Source);
 }
 
-TExtImagePickerDropDown::TExtImagePickerDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {
+TExtImagePickerDropDown::TExtImagePickerDropDown(TComponent* AOwner)
+    : TExtCustomDropDown(AOwner),
+      FListKeys(this, {[this] { return FItems.Count(); }, [this] { return FItemIndex; },
+                       [this](int Index) { SetItemIndex(Index); }, [this] { UpdateItemSelector(); },
+                       [this] { return FColumns; }, [this] { return DroppedDown(); },
+                       [this] { return EditorEnabled(); },
+                       [this] {
+                         if (OnSelect) OnSelect(this);
+                       }}) {
   FItems.OnChange = [](TObject*) {};
   SetEditorEnabled(false);
   SetDropDownEnabled(true);
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->OnTimer = [this](TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-  };
   SetCursor(crArrow);
 }
 
-TExtImagePickerDropDown::~TExtImagePickerDropDown() {
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->OnTimer = nullptr;
-  FItems.OnChange = nullptr;
+TExtImagePickerDropDown::~TExtImagePickerDropDown() { FItems.OnChange = nullptr; }
+
+void TExtImagePickerDropDown::CreateWnd() {
+  TExtCustomDropDown::CreateWnd();
+  SetEditPaintsOver(*this, true);
 }
 
 void TExtImagePickerDropDown::CreateDropDownForm() {
   TExtCustomDropDown::CreateDropDownForm();
-  if (!FItemSelector) {
-    FItemSelector = new TExtCustomItemSelector(this);
-    FItemSelector->SetParent(FDropDownForm);
-    FItemSelector->SetSelectorType(stImage);
-    FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 150);
-  }
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->UpdateSelectorPanel();
-  SetDropDownControl(FItemSelector);
+  SetDropDownControl(&PopupItemSelector(FItemSelector, this, FDropDownForm, stImage, DropDownColor()));
 }
 
 void TExtImagePickerDropDown::UpdateItemSelector() {
   if (!FItemSelector) return;
-  FItemSelector->OnItemSelect = nullptr;
-  FItemSelector->SetColumns(FColumns);
-  FItemSelector->SetImages(Images());
-  FItemSelector->SetItemLayout(FLayout);
-  FItemSelector->SetColor(DropDownColor());
-  FItemSelector->SetItemAppearance(FItemAppearance);
-  FItemSelector->Items().Clear();
-  for (int i = 0; i < FItems.Count(); ++i) {
-    const TImageItem* src = FItems.Items(i);
-    TSelectorItem* it = FItemSelector->Items().Add();
-    it->SetCaption(src->Caption());
-    it->SetImage(src->Image());
-    it->SetImageIndex(src->ImageIndex());
-    it->SetHint(src->Hint());
-  }
-  FItemSelector->UpdateSelectorPanel();
-  FItemSelector->SetItemIndex(FItemIndex);
-  FItemSelector->OnItemSelect = [this](TObject*) { ItemSelected(); };
+  FillItemSelector(*FItemSelector, {FColumns, Images(), FLayout, DropDownColor(), &FItemAppearance,
+                                    [this](TSelectorItems& Items) {
+                                      for (int i = 0; i < FItems.Count(); ++i) {
+                                        const TImageItem* src = FItems.Items(i);
+                                        TSelectorItem* it = Items.Add();
+                                        it->SetCaption(src->Caption());
+                                        it->SetImage(src->Image());
+                                        it->SetImageIndex(src->ImageIndex());
+                                        it->SetHint(src->Hint());
+                                      }
+                                    },
+                                    FItemIndex, [this](TObject*) { ItemSelected(); }});
   FItemSelector->SetShowHint(ShowHint());
 }
 
@@ -132,15 +106,11 @@ void TExtImagePickerDropDown::UpdateDropDownSize() {
     TExtCustomDropDown::UpdateDropDownSize();
     return;
   }
-  FItemSelector->SetAlign(alNone);
-  int w = 0, h = 0;
-  FItemSelector->GetPanelSize(w, h);
-  if (DropDownWidth() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), w, FItemSelector->Height());
-  if (DropDownHeight() < 1) FItemSelector->SetBounds(FItemSelector->Left(), FItemSelector->Top(), FItemSelector->Width(), h);
+  SizeSelectorToItems(*FItemSelector, DropDownWidth() < 1, DropDownHeight() < 1);
   TExtCustomDropDown::UpdateDropDownSize();
-  if (FDropDownForm && FItemSelector->VertScrollBar().IsScrollBarVisible())
+  if (FDropDownForm)
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
-                             FDropDownForm->Width() + GetSystemMetrics(SM_CXVSCROLL), FDropDownForm->Height());
+                             FDropDownForm->Width() + SelectorBarWidth(*FItemSelector), FDropDownForm->Height());
 }
 
 void TExtImagePickerDropDown::DoHideDropDown(bool CancelChanges) {
@@ -154,7 +124,7 @@ void TExtImagePickerDropDown::DoHideDropDown(bool CancelChanges) {
 void TExtImagePickerDropDown::ItemSelected() {
   if (!FItemSelector) return;
   SetItemIndex(FItemSelector->ItemIndex());
-  if (!FInternalCall) DoHideDropDown(false);
+  if (!FListKeys.InternalCall()) DoHideDropDown(false);
 }
 
 void TExtImagePickerDropDown::SetItemIndex(int Value) {
@@ -224,37 +194,14 @@ void TExtImagePickerDropDown::AddImagesFromFolder(const std::string& AFolder, bo
   }
 }
 
-void TExtImagePickerDropDown::SelectorIndex(int Index) {
-  FInternalCall = true;
-  FItemSelector->SetItemIndex(Index);
-  FInternalCall = false;
-  FItemSelector->ScrollItemInView(Index);
-}
-
 void TExtImagePickerDropDown::SelectNextValue() {
   TExtCustomDropDown::SelectNextValue();
-  if (!Enabled() || ReadOnly() || !FItemSelector) return;
-  if (DroppedDown()) {
-    FItemSelector->HotNext();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectNext();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector) FListKeys.Step(*FItemSelector, true);
 }
 
 void TExtImagePickerDropDown::SelectPreviousValue() {
   TExtCustomDropDown::SelectPreviousValue();
-  if (!Enabled() || ReadOnly() || !FItemSelector) return;
-  if (DroppedDown()) {
-    FItemSelector->HotPrevious();
-  } else {
-    UpdateItemSelector();
-    FInternalCall = true;
-    FItemSelector->SelectPrevious();
-    FInternalCall = false;
-  }
+  if (Enabled() && !ReadOnly() && FItemSelector) FListKeys.Step(*FItemSelector, false);
 }
 
 void TExtImagePickerDropDown::DrawFocus() {
@@ -290,76 +237,21 @@ void TExtImagePickerDropDown::PaintSelectedImage(TCanvas& Canvas) {
 }
 
 void TExtImagePickerDropDown::Dispatch(TMessage& m) {
+  if (m.Msg == WM_PAINT && m.WParam) {
+    TExtCustomDropDown::Dispatch(m);
+    PaintSelectedImage(*reinterpret_cast<TCanvas*>(m.WParam));
+    return;
+  }
   if (m.Msg != WM_KEYDOWN) {
     TExtCustomDropDown::Dispatch(m);
     return;
   }
   const WORD key = static_cast<WORD>(m.WParam);
-  bool handled = false;
-  if (Enabled() && DroppedDown() && key == VK_RETURN && FItemSelector && FItemSelector->ItemHot() >= 0) {
-    FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-    handled = true;
-  }
+  const bool handled = Enabled() && key == VK_RETURN && FListKeys.ChooseHot(FItemSelector);
   HWND self = Handle();
   TExtCustomDropDown::Dispatch(m);
-  if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0) return;
-  HandleKey(key, handled);
-}
-
-void TExtImagePickerDropDown::HandleKey(WORD Key, bool Handled) {
-  if (!FItemSelector) return;
-  const int last = FItems.Count() - 1;
-  switch (Key) {
-    case VK_RETURN:
-      if (!Handled && OnSelect) OnSelect(this);
-      return;
-    case VK_PRIOR:
-    case VK_NEXT: {
-      if (FItemSelector->Items().Count() != FItems.Count()) UpdateItemSelector();
-      const int n = FItemSelector->GetVisibleItemCount();
-      if (n < 1) return;
-      const int at = FItemSelector->ItemIndex();
-      SelectorIndex(Key == VK_PRIOR ? std::max(at - n, 0) : std::min(at + n, last));
-      return;
-    }
-    case VK_END:
-    case VK_HOME:
-      if (DroppedDown()) {
-        FInternalCall = true;
-        Key == VK_END ? FItemSelector->SelectLast() : FItemSelector->SelectFirst();
-        FInternalCall = false;
-      } else {
-        Key == VK_END ? SelectLast() : SelectFirst();
-      }
-      return;
-    case VK_LEFT:
-    case VK_RIGHT:
-      if (DroppedDown() && !EditorEnabled()) {
-        FInternalCall = true;
-        Key == VK_LEFT ? FItemSelector->SelectPrevious() : FItemSelector->SelectNext();
-        FInternalCall = false;
-      }
-      return;
-    case VK_UP:
-    case VK_DOWN: {
-      if (!DroppedDown()) {
-        Key == VK_UP ? SelectPrevious() : SelectNext();
-        return;
-      }
-      const int at = FItemSelector->ItemIndex();
-      const int to = at < 0 ? 0 : (Key == VK_UP ? at - FColumns : at + FColumns);
-      if (to >= 0 && to <= last) SelectorIndex(to);
-      return;
-    }
-    default:
-      if (GetKeyState(VK_CONTROL) < 0 || Key < 32) return;
-      FCurSearch += static_cast<char>(Key);
-      FInternalCall = true;
-      FItemSelector->LookupItem(FCurSearch);
-      FInternalCall = false;
-      FKeyTimer->SetEnabled(true);
-      return;
-  }
+  if (!IsWindow(self) || !Enabled() || GetKeyState(VK_MENU) < 0 || !FItemSelector) return;
+  FListKeys.HandleKey(*FItemSelector, key, handled);
 }
 
 }  // namespace hd

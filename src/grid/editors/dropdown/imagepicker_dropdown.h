@@ -8,6 +8,7 @@
 
 #include "grid/editors/dropdown/dropdown_edit.h"
 #include "grid/editors/dropdown/item_selector.h"
+#include "grid/editors/dropdown/selector_keys.h"
 #include "platform/ext_ctrls.h"
 #include "platform/picture.h"
 
@@ -15,48 +16,22 @@ namespace hd {
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
-class TImageItem : public TCollectionItem {
+class TImageItem : public TPictureItem {
  public:
-  explicit TImageItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  explicit TImageItem(TCollection* Collection) : TPictureItem(Collection) {}
   const char* ClassName() const override { return "TImageItem"; }
-
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  TPicture& Image() { return FImage; }
-  const TPicture& Image() const { return FImage; }
-  void SetImage(const TPicture& Value) { FImage.Assign(Value.Bitmap()); }
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& Value) { FHint = Value; }
-  bool Enabled() const { return FEnabled; }
   void Assign(const TPersistent* Source) override;
 
  private:
-  std::string FCaption;
-  int FImageIndex = -1;
-  bool FEnabled = true;
-  TPicture FImage;
   std::string FHint;
 };
 
-class TImageItems : public TCollection {
+class TImageItems : public TPickerItems<TImageItem> {
  public:
-  explicit TImageItems(TPersistent* Owner) : TCollection(ItemClassOf<TImageItem>()), FMyOwner(Owner) {}
+  using TPickerItems::TPickerItems;
   const char* ClassName() const override { return "TImageItems"; }
-  TImageItem* Add() { return static_cast<TImageItem*>(TCollection::Add()); }
-  TImageItem* Insert(int Index) { return static_cast<TImageItem*>(TCollection::Insert(Index)); }
-  TImageItem* Items(int Index) const { return static_cast<TImageItem*>(TCollection::Items(Index)); }
-  TNotifyEvent OnChange;
-
- protected:
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void Update(TCollectionItem*) override {
-    if (OnChange) OnChange(nullptr);
-  }
-
- private:
-  TPersistent* FMyOwner;
 };
 
 class TExtImagePickerDropDown : public TExtCustomDropDown {
@@ -91,7 +66,8 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
   void AddImagesFromFolder(const std::string& AFolder, bool SetImageCaption);
 
   TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
-  // The edit area as the control draws it, onto a canvas of the window's size.
+  // The edit area as the control draws it over its face at every paint, onto a canvas of the
+  // window's size.
   void PaintSelectedImage(TCanvas& Canvas);
 
   TNotifyEvent OnSelect;
@@ -103,6 +79,7 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
   void SetComponentStyle(TDAZStyle AStyle) override;
 
  protected:
+  void CreateWnd() override;
   void CreateDropDownForm() override;
   void BeforeDropDown() override;
   void UpdateDropDownSize() override;
@@ -114,8 +91,6 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
  private:
   void UpdateItemSelector();
   void ItemSelected();
-  void SelectorIndex(int Index);
-  void HandleKey(WORD Key, bool Handled);
 
   TExtCustomItemSelector* FItemSelector = nullptr;
   int FColumns = 1;
@@ -123,10 +98,8 @@ class TExtImagePickerDropDown : public TExtCustomDropDown {
   TImageItems FItems{this};
   int FItemIndex = -1;
   TItemAppearance FItemAppearance{this};
-  bool FInternalCall = false;
-  TTimer* FKeyTimer = nullptr;
-  std::string FCurSearch;
   int FOldItemIndex = -1;
+  TSelectorListKeys FListKeys;
 };
 
 }  // namespace hd

@@ -15,39 +15,14 @@ namespace hd {
 
 // Items.
 
-void TSelectorItem::SetCaption(const std::string& Value) {
-  if (Value == FCaption) return;
-  FCaption = Value;
-  Changed(false);
-}
-
-void TSelectorItem::SetImageIndex(int Value) {
-  if (Value == FImageIndex) return;
-  FImageIndex = Value;
-  Changed(false);
-}
-
-void TSelectorItem::SetColor(TColor Value) {
-  if (Value == FColor) return;
-  FColor = Value;
-  Changed(false);
-}
-
 void TSelectorItem::Assign(const TPersistent* Source) {
   if (auto* s = dynamic_cast<const TSelectorItem*>(Source)) {
-    SetCaption(s->FCaption);
+    AssignPicture(*s);
     SetColor(s->FColor);
-    SetImageIndex(s->FImageIndex);
-    SetImage(s->FImage);
-    FEnabled = s->FEnabled;
     FHint = s->FHint;
     return;
   }
   TCollectionItem::Assign(Source);
-}
-
-void TSelectorItems::Update(TCollectionItem*) {
-  if (OnChange) OnChange(this);
 }
 
 // Appearance.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "grid/editors/dropdown/dropdown_styles.h"
+#include "grid/editors/dropdown/picker_items.h"
 #include "grid/foundation/theme.h"
 #include "platform/classes.h"
 #include "platform/picture.h"
@@ -24,26 +25,17 @@ enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom 
 using TSelectorDrawItemEvent = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R, int Index)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
-class TSelectorItem : public TCollectionItem {
+class TSelectorItem : public TPictureItem {
  public:
-  explicit TSelectorItem(TCollection* Collection) : TCollectionItem(Collection) {}
+  explicit TSelectorItem(TCollection* Collection) : TPictureItem(Collection) {}
   const char* ClassName() const override { return "TSelectorItem"; }
 
-  // Markup text.
-  const std::string& Caption() const { return FCaption; }
-  void SetCaption(const std::string& Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
-  // A disabled item is neither hot nor selected; only Assign changes it.
-  bool Enabled() const { return FEnabled; }
+  // Its caption is markup text.
+
   // For the kinds that fill a selector from their own items.
   void SetEnabled(bool Value) { FEnabled = Value; }
   TColor Color() const { return FColor; }
-  void SetColor(TColor Value);
-  // Shown instead of the image-list image when not empty.
-  TPicture& Image() { return FImage; }
-  const TPicture& Image() const { return FImage; }
-  void SetImage(const TPicture& Value) { FImage.Assign(Value.Bitmap()); }
+  void SetColor(TColor Value) { Store(FColor, Value); }
   // The cell in panel coordinates, set by the layout.
   TRect Rect() const { return FRect; }
   const std::string& Hint() const { return FHint; }
@@ -52,30 +44,15 @@ class TSelectorItem : public TCollectionItem {
 
  private:
   friend class TCustomItemSelector;
-  std::string FCaption;
-  int FImageIndex = -1;
-  bool FEnabled = true;
   TColor FColor = clNone;
-  TPicture FImage;
   TRect FRect;
   std::string FHint;
 };
 
-class TSelectorItems : public TCollection {
+class TSelectorItems : public TPickerItems<TSelectorItem> {
  public:
-  explicit TSelectorItems(TPersistent* Owner) : TCollection(ItemClassOf<TSelectorItem>()), FMyOwner(Owner) {}
+  using TPickerItems::TPickerItems;
   const char* ClassName() const override { return "TSelectorItems"; }
-  TSelectorItem* Add() { return static_cast<TSelectorItem*>(TCollection::Add()); }
-  TSelectorItem* Insert(int Index) { return static_cast<TSelectorItem*>(TCollection::Insert(Index)); }
-  TSelectorItem* Items(int Index) const { return static_cast<TSelectorItem*>(TCollection::Items(Index)); }
-  TNotifyEvent OnChange;
-
- protected:
-  TPersistent* GetOwner() const override { return FMyOwner; }
-  void Update(TCollectionItem* Item) override;
-
- private:
-  TPersistent* FMyOwner;
 };
 
 // The hot and selected looks of the cells. Setting ColorStyle loads its preset colours.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/date_time_picker.h"
 #include "platform/ext_ctrls.h"
 #include "platform/regional.h"
 
@@ -120,7 +121,9 @@ void TExtTimePickerDropDown::SetTime(TDateTime Value) {
   if (Value == FTime) return;
   FTime = Value;
   WriteText();
-  if (FDroppedDown && FExtWatch) FExtWatch->SetTime(FTime);
+  if (!FDroppedDown) return;
+  if (FExtWatch) FExtWatch->SetTime(FTime);
+  if (FDateTimePicker && FShowTimePicker) FDateTimePicker->SetTime(FTime);
 }
 
 void TExtTimePickerDropDown::SetShowSeconds(bool Value) {
@@ -210,6 +213,8 @@ void TExtTimePickerDropDown::BeforeDropDown() {
   TExtCustomDropDown::BeforeDropDown();
   if (!FDropDownForm || !FPanelCtrl || !FExtWatch) return;
   FTimeAtDrop = FTime;
+  // Filling the popup from the last showing, the panel would ignore its new size.
+  FPanelCtrl->SetAlign(alNone);
   FPanelCtrl->SetBounds(FPanelCtrl->Left(), FPanelCtrl->Top(), 170, 170);
   // One pixel wider and back lays the popup out again.
   FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), FDropDownForm->Width() + 1,
@@ -228,13 +233,44 @@ void TExtTimePickerDropDown::BeforeDropDown() {
   // With Auto the clock runs on the system time instead.
   if (!FWatchSettings->Auto()) FExtWatch->SetTime(FTime);
   FExtWatch->OnChange = [this](TObject*) { WatchChanged(); };
+  ShowPicker();
+}
+
+void TExtTimePickerDropDown::ShowPicker() {
+  if (!FShowTimePicker) {
+    if (FDateTimePicker) FDateTimePicker->SetVisible(false);
+    return;
+  }
+  if (!FDateTimePicker) {
+    FDateTimePicker = new TDateTimePicker(this);
+    FDateTimePicker->SetParent(FPanelCtrl);
+    FDateTimePicker->SetKind(dtkTime);
+  }
+  FDateTimePicker->OnChange = nullptr;
+  FDateTimePicker->SetAlign(alBottom);
+  FDateTimePicker->SetVisible(true);
+  FDateTimePicker->SetTime(FTime);
+  FDateTimePicker->BringToFront();
+  FDateTimePicker->OnChange = [this](TObject*) { PickerChanged(); };
+  FDateTimePicker->OnKeyDown = [this](TObject*, WORD& Key, TShiftState Shift) { ControlKeyDown(Key, Shift); };
+  FDateTimePicker->OnKeyUp = [this](TObject*, WORD& Key, TShiftState Shift) { ControlKeyUp(Key, Shift); };
+  FDateTimePicker->OnKeyPress = [this](TObject*, TKeyChar& Key) { ControlKeyPress(Key); };
+  FDateTimePicker->SetFormat(FShowSeconds ? "HH:mm:ss" : "HH:mm");
+  FPanelCtrl->SetBounds(FPanelCtrl->Left(), FPanelCtrl->Top(), FPanelCtrl->Width(),
+                        FDateTimePicker->Height() + 170);
 }
 
 void TExtTimePickerDropDown::WatchChanged() {
   const bool changed = FExtWatch->Time() != FTime;
+  if (FDateTimePicker && FShowTimePicker && FDateTimePicker->Time() != FExtWatch->Time())
+    FDateTimePicker->SetTime(FExtWatch->Time());
   SetTime(FExtWatch->Time());
   // Every time the user picks on the clock is reported, not only the ones a picker shows.
   if (changed && OnTimeChange) OnTimeChange(this);
+}
+
+void TExtTimePickerDropDown::PickerChanged() {
+  if (FDateTimePicker && FExtWatch && !FWatchSettings->Auto()) FExtWatch->SetTime(FDateTimePicker->Time());
 }
 
 void TExtTimePickerDropDown::DoHideDropDown(bool CancelChanges) {

@@ -14,6 +14,7 @@
 namespace hd {
 
 class TPanel;
+class TDateTimePicker;
 
 // The hours, minutes and seconds of a typed time.
 struct TTypedTime {
@@ -45,6 +46,9 @@ class TExtTimePickerDropDown : public TExtCustomDropDown {
   bool ShowSeconds() const { return FShowSeconds; }
   void SetShowSeconds(bool Value);
 
+  // A platform time picker under the clock in the popup, from the next drop-down.
+  bool ShowTimePicker() const { return FShowTimePicker; }
+  void SetShowTimePicker(bool Value) { FShowTimePicker = Value; }
   // Copied into the popup's clock at every drop-down.
   TWatchAppearance& WatchAppearance() { return *FWatchAppearance; }
   void SetWatchAppearance(const TWatchAppearance& Value) { FWatchAppearance->Assign(&Value); }
@@ -61,6 +65,8 @@ class TExtTimePickerDropDown : public TExtCustomDropDown {
   // The popup's clock and its panel; null before the popup is made.
   TExtWatch* Watch() const { return FExtWatch; }
   TPanel* Panel() const { return FPanelCtrl; }
+  // Made at the first drop-down with ShowTimePicker; null before.
+  TDateTimePicker* DateTimePicker() const { return FDateTimePicker; }
 
   void SetComponentStyle(TDAZStyle AStyle) override;
 
@@ -87,10 +93,14 @@ class TExtTimePickerDropDown : public TExtCustomDropDown {
   void WriteText();
   void SetPart(int Part, int Value);
   void WatchChanged();
+  void PickerChanged();
+  void ShowPicker();
   std::string MaskFor(bool Seconds) const;
 
   TExtWatch* FExtWatch = nullptr;
   TPanel* FPanelCtrl = nullptr;
+  TDateTimePicker* FDateTimePicker = nullptr;
+  bool FShowTimePicker = false;
   std::unique_ptr<TWatchAppearance> FWatchAppearance;
   std::unique_ptr<TWatchSettings> FWatchSettings;
   bool FShowWatchAMPM = true;

@@ -8,60 +8,15 @@
 
 #include "grid/editors/dropdown/calculator_engine.h"
 #include "grid/editors/dropdown/dropdown_text_model.h"
+#include "grid/editors/dropdown/memory_edit.h"
 #include "platform/regional.h"
 #include "platform/sysutils.h"
 
 namespace hd {
 namespace {
 
-// A one-line edit: typing replaces the selection, Backspace deletes, code-set text puts the
-// caret at the start.
-class TMemoryEdit : public TDropDownEditHost {
- public:
-  std::u32string text;
-  int anchor = 0, caret = 0;
-  bool modified = false;
-  TDropDownTextModel* model = nullptr;
-
-  std::string EditText() const override { return CodePointsToUtf8(text); }
-  void SetEditText(const std::string& t) override {
-    text = Utf8ToCodePoints(t);
-    anchor = caret = 0;
-    model->ChangeNotified();
-  }
-  int SelStart() const override { return std::min(anchor, caret); }
-  int SelLength() const override { return std::abs(caret - anchor); }
-  void SetSel(int s, int l) override {
-    int n = static_cast<int>(text.size());
-    anchor = std::clamp(s, 0, n);
-    caret = std::clamp(s + l, 0, n);
-  }
-  void DefaultChar(TKeyChar k) override {
-    int s = SelStart(), l = SelLength();
-    if (k == 8) {
-      if (l == 0) {
-        if (s == 0) return;
-        --s;
-        l = 1;
-      }
-      text.erase(static_cast<size_t>(s), static_cast<size_t>(l));
-    } else if (k >= 32) {
-      text.replace(static_cast<size_t>(s), static_cast<size_t>(l), 1, k);
-      ++s;
-    }
-    anchor = caret = s;
-    modified = true;
-    model->ChangeNotified();
-  }
-  bool EditModified() const override { return modified; }
-  void SetEditModified(bool v) override { modified = v; }
-  bool ModifiedLocked() const override { return false; }
-  bool CtrlDown() const override { return false; }
-  void Change() override {}
-};
-
 struct Calc {
-  TMemoryEdit edit;
+  test::TMemoryEdit edit;
   TDropDownTextModel model{edit};
   int maxLength = 0;
   TCalculatorEngine engine{model, edit, [this] { return maxLength; }};

@@ -10,6 +10,7 @@
 #include "grid/editors/dropdown/dropdown_fixture.h"
 #include "platform/bitmap.h"
 #include "platform/bitmap_resources.h"
+#include "platform/edit_paint.h"
 #include "platform/forms.h"
 #include "platform/raster_canvas.h"
 
@@ -70,6 +71,12 @@ TEST_F(ColorPickerTest, EditAreaShowsTheColourBoxAndText) {
   drop->OnDrawSelectedColor = [&](TObject*, TCanvas&, TRect r) { got = r; };
   drop->PaintSelectedColor(c);
   EXPECT_EQ(got, Rect(1, 1, drop->Width() - drop->DropDownButtonWidth() - 2, drop->Height() - 2));
+
+  // The window's own paint draws it over the face.
+  EXPECT_TRUE(EditPaintsOver(*drop));
+  got = TRect{};
+  drop->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&c));
+  EXPECT_EQ(got.Right, drop->Width() - drop->DropDownButtonWidth() - 2);
 }
 
 TEST_F(ColorPickerTest, ListKeysChooseAndEscapeRestores) {
@@ -186,6 +193,71 @@ TEST_F(ColorPickerTest, SpectrumPicksThePixelUnderTheMouse) {
   kit.Click(spectrum, 11 + 5, 10 + 3);
   kit.Process();
   EXPECT_EQ(drop->SelectedColor(), under);
+}
+
+TEST_F(ColorPickerTest, StyleSwitchedWhileOpenShowsTheNewPickerSizedToIt) {
+  drop->AddDefaultColors();
+  drop->SetSelectionColorStyle(scWindows7);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  ASSERT_TRUE(drop->ItemSelector()->Visible());
+  const int b = 2 * drop->DropDownBorderWidth();
+  struct Case {
+    TColorSelectionStyle style;
+    int width, height;
+  };
+  for (const Case& k : {Case{csColorCube, 182, 160}, Case{csSpectrum, 150, 174}, Case{csDiscrete, 165, 84}}) {
+    SCOPED_TRACE(k.style);
+    drop->SetColorSelectionStyle(k.style);
+    TControl* shown = k.style == csColorCube  ? static_cast<TControl*>(drop->ColorCubePanel())
+                      : k.style == csSpectrum ? static_cast<TControl*>(drop->SpectrumPanel())
+                                              : static_cast<TControl*>(drop->ColorSelector());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->Visible());
+    EXPECT_FALSE(drop->ItemSelector()->Visible());
+    EXPECT_EQ(drop->DropDownForm()->Width(), k.width + b);
+    EXPECT_EQ(drop->DropDownForm()->Height(), k.height + b);
+    EXPECT_FALSE(drop->DropDownForm()->Sizeable());
+  }
+  EXPECT_EQ(drop->ColorSelector()->ItemColorStyle(), scWindows7) << "the boxes take the selection style";
+  EXPECT_FALSE(drop->SpectrumPanel()->Visible());
+  drop->SetColorSelectionStyle(csList);
+  EXPECT_TRUE(drop->ItemSelector()->Visible());
+  EXPECT_FALSE(drop->ColorSelector()->Visible());
+  EXPECT_EQ(drop->ItemSelector()->Items().Count(), 16) << "the list is filled again";
+  drop->HideDropDown(true);
+}
+
+TEST_F(ColorPickerTest, BoxFramesTakeTheirAppearanceAndPanelsAskToHideOnRelease) {
+  drop->SetColorSelectionStyle(csDiscrete);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TCustomColorSelector* boxes = drop->ColorSelector();
+  ASSERT_NE(boxes, nullptr);
+  const TRect box = boxes->Items()[5].Rect;
+  auto frameAt = [&] {
+    TBitmap shot(boxes->Width(), boxes->Height());
+    boxes->PaintTo(shot.Canvas());
+    return shot.Canvas().Pixel(box.Left, box.Top + box.Height() / 2);
+  };
+  EXPECT_EQ(frameAt(), TColor(0xC5C5C5));
+  boxes->SetItemColorStyle(scCustom);
+  boxes->ColorBoxAppearance().SetBorderColor(0x00FF00);
+  EXPECT_EQ(frameAt(), TColor(0x00FF00)) << "custom keeps what was set";
+  boxes->SetItemColorStyle(scWindowsVista);
+  EXPECT_EQ(boxes->ColorBoxAppearance().BorderColor(), TColor(0xC5C5C5));
+
+  drop->SetColorSelectionStyle(csColorCube);
+  TExtColorCubePanel* cube = drop->ColorCubePanel();
+  int asks = 0;
+  cube->OnShouldHide = [&](TObject* Sender) { asks += Sender == cube; };
+  kit.Click(cube, 55, 27);  // between cells: nothing chosen
+  kit.Process();
+  EXPECT_EQ(asks, 1);
+  EXPECT_TRUE(Down()) << "the drop-down does not act on it";
+  drop->HideDropDown(true);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "grid/editors/dropdown/imagepicker_dropdown.h"
 #include "grid/editors/dropdown/dropdown_fixture.h"
 #include "platform/bitmap.h"
+#include "platform/edit_paint.h"
 #include "platform/files.h"
 #include "platform/image_list.h"
 #include "platform/raster_canvas.h"
@@ -124,6 +125,11 @@ TEST_F(ImagePickerTest, EditAreaShowsTheItemsOwnPictureBeforeItsImageListImage) 
   bool drawn = false;
   drop->OnDrawSelectedImage = [&](TObject*, TCanvas&, TRect r) { drawn = r == R; };
   drop->PaintSelectedImage(c);
+  EXPECT_TRUE(drawn);
+  // The window's own paint draws it over the face.
+  EXPECT_TRUE(EditPaintsOver(*drop));
+  drawn = false;
+  drop->Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<TCanvas*>(&c)));
   EXPECT_TRUE(drawn);
 }
 

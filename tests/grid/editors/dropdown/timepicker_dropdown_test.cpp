@@ -4,12 +4,15 @@
 // popup's clock taken on accept and put back on Escape.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "grid/editors/dropdown/timepicker_dropdown.h"
 #include "grid/editors/dropdown/dropdown_fixture.h"
+#include "platform/date_time_picker.h"
+#include "platform/ext_ctrls.h"
 #include "testkit/gui_kit.h"
 
 namespace hd {
@@ -234,6 +237,49 @@ TEST_F(TimePickerTest, RunningClockIsNotSetFromTheTime) {
   ASSERT_TRUE(Down());
   EXPECT_TRUE(drop->Watch()->Settings().Auto());
   EXPECT_NE(drop->Watch()->Time(), At(3, 0)) << "it runs on the system time";
+  drop->HideDropDown(true);
+}
+
+// Whole seconds: the picker and the clock keep a time as a fraction of the day.
+long Seconds(TDateTime t) { return std::lround(t * 86400.0); }
+
+TEST_F(TimePickerTest, TimePickerUnderTheClockFollowsItAndPassesItsKeysOn) {
+  drop->SetAnimation(false);
+  drop->SetTime(At(10, 30, 15));
+  drop->SetShowTimePicker(true);
+  drop->ShowDropDown();
+  kit.Process();
+  ASSERT_TRUE(Down());
+  TDateTimePicker* picker = drop->DateTimePicker();
+  ASSERT_NE(picker, nullptr);
+  EXPECT_TRUE(picker->Visible());
+  EXPECT_EQ(picker->Kind(), dtkTime);
+  EXPECT_EQ(picker->Format(), "HH:mm:ss");
+  EXPECT_EQ(Seconds(picker->Time()), Seconds(At(10, 30, 15)));
+  EXPECT_EQ(drop->DropDownForm()->Height(), 170 + picker->Height() + 2 * drop->DropDownBorderWidth());
+  EXPECT_EQ(picker->Top() + picker->Height(), drop->Panel()->ClientHeight()) << "under the clock";
+
+  drop->Watch()->HandleKey(VK_RIGHT);
+  EXPECT_EQ(Seconds(picker->Time()), Seconds(At(10, 31, 15))) << "the clock's change reaches the picker";
+  EXPECT_EQ(drop->Time(), At(10, 31, 15));
+  picker->Perform(WM_KEYDOWN, VK_HOME, 0);
+  picker->Perform(WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(Seconds(drop->Watch()->Time()), Seconds(At(11, 31, 15))) << "the picker's change reaches the clock";
+  EXPECT_TRUE(Down()) << "Up stays in the picker";
+  picker->Perform(WM_KEYDOWN, VK_RETURN, 0);
+  kit.Process();
+  EXPECT_FALSE(Down()) << "Return in the picker reaches the edit";
+  EXPECT_EQ(drop->Text(), "11:31:15");
+
+  drop->SetShowSeconds(false);
+  drop->ShowDropDown();
+  kit.Process();
+  EXPECT_EQ(picker->Format(), "HH:mm");
+  drop->HideDropDown(true);
+  drop->SetShowTimePicker(false);
+  drop->ShowDropDown();
+  kit.Process();
+  EXPECT_FALSE(picker->Visible());
   drop->HideDropDown(true);
 }
 
