@@ -11,12 +11,14 @@ namespace hd {
 
 void TRichText::Append(const std::string& Text, const TRichFormat& Format) {
   if (Text.empty()) return;
-  // A line break takes the format of the text before it.
-  bool breaksOnly = Text.find_first_not_of('\n') == std::string::npos;
-  if (!Runs.empty() && (Runs.back().Format == Format || breaksOnly))
+  if (!Runs.empty() && Runs.back().Format == Format) {
     Runs.back().Text += Text;
-  else
-    Runs.push_back({Text, Format});
+    return;
+  }
+  // A line break takes the format of the text before it.
+  std::size_t breaks = Runs.empty() ? 0 : std::min(Text.find_first_not_of('\n'), Text.size());
+  if (breaks > 0) Runs.back().Text.append(breaks, '\n');
+  if (breaks < Text.size()) Runs.push_back({Text.substr(breaks), Format});
 }
 
 bool TRichText::Empty() const {
@@ -384,7 +386,7 @@ void AppendEscaped(std::string& out, const std::string& text) {
   WideString w = Utf8ToWide(text);
   for (char16_t c : w) {
     if (c == u'\n') {
-      out += "\\par\n";
+      out += "\\par ";  // no line end: saved cells lose theirs
     } else if (c == u'\t') {
       out += "\\tab ";
     } else if (c == u'\\' || c == u'{' || c == u'}') {

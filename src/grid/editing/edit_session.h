@@ -19,6 +19,7 @@ class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridUnitEditBtn;
+class TExtRichEdit;
 
 class TGridEditSession {
  public:
@@ -73,6 +74,7 @@ class TGridEditSession {
   TGridSpin* Spin = nullptr;
   TGridEditBtn* EditBtn = nullptr;
   TGridUnitEditBtn* UnitEditBtn = nullptr;
+  TExtRichEdit* RichEdit = nullptr;
   // A press on the upper or lower half of the spin buttons a cell shows always: the editor
   // that opens steps once.
   bool SpinUpClick = false;

@@ -63,6 +63,8 @@ class TPrintSettings;
 class TSearchFooter;
 class TShowModified;
 class TSizeWhileTyping;
+class TRichEdit;
+class TExtRichEdit;
 class TSortSettings;
 class TGridDataHost;
 class TDataEngine;
@@ -315,6 +317,24 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The cell text without markup.
   std::string StrippedCells(int ACol, int ARow) const { return GetStrippedCell(ACol, ARow); }
   std::string GetStrippedCell(int ACol, int ARow) const;
+  // Rich-text cells (text starting "{\\"): the hidden rich edit that converts and measures
+  // them, the cell's rich text into a rich edit and back, and the cell drawn formatted.
+  TRichEdit* GetRichEdit();
+  TRichEdit* RichEdit() { return GetRichEdit(); }
+  // The rich edit that edits edRichEdit cells, made on first use.
+  TExtRichEdit* InplaceRichEdit();
+  void CellToRich(int ACol, int ARow, TRichEdit* ARichEdit);
+  std::string RichToString(TRichEdit* ARichEdit);
+  void RichToCell(int ACol, int ARow, TRichEdit* ARichEdit);
+  // The plain text of a rich text, as the hidden rich edit gives it.
+  std::string RichTextToPlain(const std::string& Rtf);
+  virtual void DrawRichCell(int ACol, int ARow, TRect R, TCanvas& ACanvas);
+  // Saved files keep a rich cell's rich text (without its line ends) rather than its plain text.
+  bool SaveWithRTF() const;
+  void SetSaveWithRTF(bool Value);
+  // Selected rich cells keep their colours rather than taking SelectionTextColor.
+  bool SelectionRTFKeep() const;
+  void SetSelectionRTFKeep(bool Value);
   // Empty and "-" read as 0; any other text that is no whole number raises EExtGridError.
   int Ints(int ACol, int ARow) const;
   void SetInts(int ACol, int ARow, int Value);
@@ -2041,6 +2061,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P);
   void DrawCellText(TCanvas& ACanvas, TCellPaint& P);
   void DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::string& Text, TColor URLColor);
+  // A rich-text cell's text: its background filled, then its runs.
+  void DrawRichText(TCanvas& ACanvas, TCellPaint& P);
   bool SortGlyphShown(const TCellPaint& P) const;
   void DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect R);
   void DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P);
@@ -2161,6 +2183,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The read-back of those families (real column); true when the kind is theirs.
   bool ReadBackSpinEditor(int ARealCol, int ARow);
   bool ReadBackEditBtnEditor(int ARealCol, int ARow);
+  // The rich-text editor and the custom editor link: set-up and read-back.
+  void SetupRichEditor(const TEditorPlace& At);
+  bool ReadBackRichEditor(int ARealCol, int ARow);
   // The date and time editors: set-up, read-back and the handlers of their events.
   void SetupDateEditor(const TEditorPlace& At);
   bool ReadBackDateEditor(int ARealCol, int ARow);

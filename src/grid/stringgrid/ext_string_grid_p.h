@@ -480,6 +480,12 @@ struct TExtStringGridPrivate {
     HWND ToolTip = 0;
     TRect FocusCell;
   } Pointer;
+  // Rich-text cells: the hidden rich edit that converts and measures them, and the switches.
+  struct {
+    TRichEdit* Hidden = nullptr;
+    bool SaveWithRTF = false;
+    bool SelectionRTFKeep = false;
+  } Rich;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

@@ -94,6 +94,7 @@ void TExtStringGrid::WMNotify(TMessage& message) {
         const std::string raw = Cells(RC, ARow);
         switch (GetTextKind(raw, p.Text.FEnableHTML)) {
           case ttMarkup: text = GetStrippedCell(RC, ARow); break;
+          case ttRichText: text = RichTextToPlain(raw); break;
           case ttPackedWide: text = WideToUtf8(DecodePackedUnicode(raw)); break;
           default: text = raw;
         }

@@ -198,6 +198,12 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       R = cellRect;
       return;
     }
+    if (kind == ttRichText) {
+      DrawRichText(ACanvas, P);
+      if (clipped) ACanvas.RestoreState();
+      R = cellRect;
+      return;
+    }
     const TSortSettings& sort = *p.SortSettings;
     bool sortHeader = sort.Show() && P.Row == sort.Row();
     if (sortHeader && P.Look.HA == taCenter) R.Left += 10;
@@ -250,6 +256,16 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   // The clip of the scrolled cell goes, the one before it comes back.
   if (clipped) ACanvas.RestoreState();
   R = cellRect;
+}
+
+void TExtStringGrid::DrawRichText(TCanvas& ACanvas, TCellPaint& P) {
+  // A selected cell without the focus keeps what is under it when there is no selection colour.
+  bool keep = P.Look.State.Contains(gdSelected) && !Focused() && FP->Colors.FSelectionColor == clNone;
+  if (!keep) ACanvas.FillRect(P.R);
+  ACanvas.Brush().Style = bsClear;
+  DrawRichCell(P.RealCol, P.Row, P.R, ACanvas);
+  ACanvas.Brush().Style = bsSolid;
+  ACanvas.Font().Color = clBlack;
 }
 
 bool TExtStringGrid::SortGlyphShown(const TCellPaint& P) const {
