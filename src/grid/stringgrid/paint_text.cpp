@@ -12,6 +12,7 @@
 #include "grid/stringgrid/cell_paint_p.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/application.h"
 #include "platform/bitmap_resources.h"
 #include "platform/grids/grid_axis.h"
 #include "platform/sysutils.h"
@@ -298,6 +299,13 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   call.ShadowColor = clGray;
   call.PictureCache = &ImageCache();
   call.PictureContainer = FP->Colors.FPictureContainer;
+  // A BUTTON control held down shows pressed.
+  call.MouseDown = ps.CtrlDown && ps.CtrlXY.X == P.RealCol && ps.CtrlXY.Y == P.Row;
+  if (call.MouseDown && HandleAllocated()) {
+    const TPoint at = ScreenToClient(GetCursorPos());
+    call.X = at.X;
+    call.Y = at.Y;
+  }
   TMarkupResult result;
   DrawMarkup(ACanvas, Text, call, result);
   P.TextWidth = result.XSize + 2;
