@@ -109,6 +109,7 @@ void TGridPointer::BalloonDispInfo(NMTTDISPINFOW& Info) {
     const std::string raw = H.Cells(RC, ARow);
     switch (GetTextKind(raw, H.Looks().EnableHTML)) {
       case ttMarkup: text = H.StrippedCell(RC, ARow); break;
+      case ttRichText: text = H.RichTextPlain(raw); break;
       case ttPackedWide: text = WideToUtf8(DecodePackedUnicode(raw)); break;
       default: text = raw;
     }

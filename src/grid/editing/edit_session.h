@@ -19,6 +19,9 @@ class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridUnitEditBtn;
+class TExtRichEdit;
+class TControlEdit;
+class TControlCombo;
 
 class TGridEditSession {
  public:
@@ -73,6 +76,14 @@ class TGridEditSession {
   TGridSpin* Spin = nullptr;
   TGridEditBtn* EditBtn = nullptr;
   TGridUnitEditBtn* UnitEditBtn = nullptr;
+  TExtRichEdit* RichEdit = nullptr;
+  // The editors over the controls of cells' markup, the control being edited and whether one
+  // is open (the cell is the pointer state's CtrlXY).
+  TControlEdit* ControlEdit = nullptr;
+  TControlCombo* ControlCombo = nullptr;
+  std::string CtrlID;
+  std::string CtrlType;
+  bool CtrlEditing = false;
   // A press on the upper or lower half of the spin buttons a cell shows always: the editor
   // that opens steps once.
   bool SpinUpClick = false;

@@ -118,6 +118,17 @@ class TGridEditorHost {
   virtual void ButtonClick() = 0;
   // OnEllipsClick: the caption the program gives back.
   virtual std::string EllipsClick(const std::string& Caption) = 0;
+
+  // The rich-text and custom editors.
+  // The grid is moving the focus itself (the focus messages that follow are its own).
+  virtual bool FocusChangeInvoked() { return false; }
+  virtual void SetFocusChangeInvoked(bool) {}
+  // The current row grown for an editor whose text needs Needed pixels, while it stays
+  // above the grid's bottom edge (the editor a few pixels shorter), then OnEndRowSize.
+  virtual void GrowRowForEditor(TWinControl& Editor, int Needed) {
+    (void)Editor;
+    (void)Needed;
+  }
 };
 
 }  // namespace hd

@@ -50,6 +50,7 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
     case edDateEditUpDown:
     case edTimeEdit:
     case edDateTimeEdit: SetupDateEditor(at); break;
+    case edRichEdit: SetupRichEditor(at); break;
     default:
       // The kinds whose editors this grid does not have open nothing: the cell keeps its text.
       session.Editing = false;

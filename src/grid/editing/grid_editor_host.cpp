@@ -141,6 +141,17 @@ class TExtStringGrid::TEditorHost final : public TGridEditorHost {
     G.DoEllipsClick(Caption, caption);
     return caption;
   }
+  bool FocusChangeInvoked() override { return G.FP->Pointer->InvokedFocusChange; }
+  void SetFocusChangeInvoked(bool Value) override { G.FP->Pointer->InvokedFocusChange = Value; }
+  void GrowRowForEditor(TWinControl& Editor, int Needed) override {
+    const int row = G.Row();
+    const TRect cell = G.CellRect(G.Col(), row);
+    if (G.RowHeights(row) < Needed + 5 && cell.Top + Needed + 5 < G.Height()) {
+      Editor.SetHeight(Needed + 9);
+      G.SetRowHeights(row, Needed + 10);
+      if (G.OnEndRowSize) G.OnEndRowSize(&G, row);
+    }
+  }
 
  private:
   TExtStringGrid& G;

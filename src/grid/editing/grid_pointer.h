@@ -119,6 +119,8 @@ class TGridPointerHost {
   virtual int RealColIndex(int ACol) = 0;
   virtual std::string Cells(int ARealCol, int ARow) = 0;
   virtual std::string StrippedCell(int ARealCol, int ARow) = 0;
+  // The plain text of a rich-text cell's content.
+  virtual std::string RichTextPlain(const std::string& Rtf) = 0;
   virtual bool IsNode(int ARow) = 0;
   virtual bool IsComment(int ARealCol, int ARow, std::string& Comment) = 0;
   virtual bool IsBalloon(int ARealCol, int ARow, std::string& Title, std::string& Text, int& Icon) = 0;

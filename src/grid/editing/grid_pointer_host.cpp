@@ -119,6 +119,7 @@ class TExtStringGrid::TPointerHost final : public TGridPointerHost {
   int RealColIndex(int ACol) override { return G.RealColIndex(ACol); }
   std::string Cells(int ARealCol, int ARow) override { return G.Cells(ARealCol, ARow); }
   std::string StrippedCell(int ARealCol, int ARow) override { return G.GetStrippedCell(ARealCol, ARow); }
+  std::string RichTextPlain(const std::string& Rtf) override { return G.RichTextToPlain(Rtf); }
   bool IsNode(int ARow) override { return G.IsNode(ARow); }
   bool IsComment(int ARealCol, int ARow, std::string& Comment) override {
     return G.IsComment(ARealCol, ARow, Comment);

@@ -104,6 +104,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   bool canEdit = Options().Contains(goEditing) || ma.RangeSelectAndEdit();
   CanEditCell(RC, ARow, canEdit);
   if (CheckBoxPress(ACol, ARow, X, Y, canEdit, shift)) return;
+  if (CellControlPress(ACol, ARow, X, Y, canEdit)) return;
   if (FP->Pointer->LinkPress(ACol, ARow, X, Y)) return;
   const bool normal = !inFixedLines && !fixedOther;
   const bool directEdit = normal && canEdit && ma.DirectEdit();

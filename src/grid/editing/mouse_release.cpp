@@ -17,6 +17,7 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   p.DisjunctMouseDown = p.MouseKeepDown = p.MouseDownMove = false;
   p.MouseSelectStart = {-1, -1};
   p.Pointer->MouseSelectMode = msNormal;
+  CellControlRelease();
   // A release that ends sizing (the platform's or the grid's own of a fixed line) or a column
   // move sorts nothing.
   const bool fixedSized = p.Pointer->FixedSizingRelease(X, Y);

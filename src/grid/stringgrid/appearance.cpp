@@ -3,6 +3,7 @@
 // of finished filters and fixed-cell editors.
 #include "grid/foundation/markup/markup_utils.h"
 #include "grid/foundation/settings.h"
+#include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "grid/stringgrid/grid_settings_edit.h"
@@ -140,7 +141,14 @@ void TExtStringGrid::SaveCellText(int ACol, int ARow, std::string& Value) {
     else
       GetCheckFalse(ACol, ARow, Value);
   }
-  if (!SaveWithHTML() && Value.find('<') != std::string::npos) Value = MarkupToText(Value);
+  if (GetTextKind(Value, false) == ttRichText) {
+    if (SaveWithRTF())
+      std::erase_if(Value, [](char c) { return c == '\r' || c == '\n'; });
+    else
+      Value = RichTextToPlain(Value);
+  } else if (!SaveWithHTML() && Value.find('<') != std::string::npos) {
+    Value = MarkupToText(Value);
+  }
   if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
 }
 

@@ -6,6 +6,7 @@
 #include "grid/foundation/text_utils.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/rich_edit.h"
 #include "platform/sysutils.h"
 
 namespace hd {
@@ -58,7 +59,8 @@ void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawSt
 
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
   std::string text = GetFormattedCell(ACol, ARow);
-  bool markup = GetTextKind(text, FP->Text.FEnableHTML) == ttMarkup;
+  const int kind = GetTextKind(text, FP->Text.FEnableHTML);
+  bool markup = kind == ttMarkup;
   TCanvas& canvas = Canvas();
   TFont saved = canvas.Font();
   TGridDrawState state;
@@ -84,6 +86,10 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
     TMarkupResult result;
     DrawMarkup(canvas, text, call, result);
     size = {result.XSize + 2, result.YSize + 2};
+  } else if (kind == ttRichText && !ComponentState().Contains(csDesigning)) {
+    // Laid out in the cell's font, wrapped to the cell with the grid's word wrap.
+    TRichLayout layout = LayoutRichText(canvas, RtfToRich(text), canvas.Font(), r.Width(), WordWraps(ACol, ARow));
+    size = {layout.Width, layout.Height + 4};
   } else if (VS) {
     InflateRect(r, -2, -2);
     // While the cell is edited, an empty last line counts.

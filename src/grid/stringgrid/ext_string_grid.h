@@ -63,6 +63,8 @@ class TPrintSettings;
 class TSearchFooter;
 class TShowModified;
 class TSizeWhileTyping;
+class TRichEdit;
+class TExtRichEdit;
 class TSortSettings;
 class TGridDataHost;
 class TDataEngine;
@@ -148,6 +150,15 @@ using TAutoAdvanceEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
 using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+// The controls written into a cell's markup: a press on one, a combo's list before it opens
+// and the item picked, and an editor's value written back. The row comes before the column.
+using TControlClickEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                                              const std::string& CtrlType, const std::string& CtrlVal)>;
+using TControlComboListEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+                       const std::string& CtrlVal, TStringList& Values, bool& Edit, int& DropCount)>;
+using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                    const std::string& CtrlID, const std::string& CtrlValue)>;
 using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
 using TComboChangeEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
@@ -315,6 +326,37 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The cell text without markup.
   std::string StrippedCells(int ACol, int ARow) const { return GetStrippedCell(ACol, ARow); }
   std::string GetStrippedCell(int ACol, int ARow) const;
+  // Rich-text cells (text starting "{\\"): the hidden rich edit that converts and measures
+  // them, the cell's rich text into a rich edit and back, and the cell drawn formatted.
+  TRichEdit* GetRichEdit();
+  TRichEdit* RichEdit() { return GetRichEdit(); }
+  // The rich edit that edits edRichEdit cells, made on first use.
+  TExtRichEdit* InplaceRichEdit();
+  void CellToRich(int ACol, int ARow, TRichEdit* ARichEdit);
+  std::string RichToString(TRichEdit* ARichEdit);
+  void RichToCell(int ACol, int ARow, TRichEdit* ARichEdit);
+  // The plain text of a rich text, as the hidden rich edit gives it.
+  std::string RichTextToPlain(const std::string& Rtf);
+  virtual void DrawRichCell(int ACol, int ARow, TRect R, TCanvas& ACanvas);
+  // Saved files keep a rich cell's rich text (without its line ends) rather than its plain text.
+  bool SaveWithRTF() const;
+  void SetSaveWithRTF(bool Value);
+  // Selected rich cells keep their colours rather than taking SelectionTextColor.
+  bool SelectionRTFKeep() const;
+  void SetSelectionRTFKeep(bool Value);
+  // The editor over an EDIT, PASSWORD, MASK or COMBO control of a cell's markup (R: the
+  // control's rectangle in the grid); closing writes its text back as the control's VALUE.
+  void OpenCellControlEditor(const std::string& Markup, const std::string& CtrlType, int ARow, int RealCol, int ACol,
+                             const TRect& CtrlRect, const std::string& CtrlValue, const std::string& CtrlID);
+  void CloseCellControlEditor(TObject* Sender);
+  void ControlComboSelect(TObject* Sender);
+  // The editor opened on the next editable control of the cell after the one with that ID.
+  void FocusCellControl(int ACol, int ARow, const std::string& CtrlID);
+  // A control editor is open; the cell (real column, row) and ID of the control last pressed
+  // or edited.
+  bool CellControlEditing() const;
+  TPoint CellControlCell() const;
+  std::string CellControlID() const;
   // Empty and "-" read as 0; any other text that is no whole number raises EExtGridError.
   int Ints(int ACol, int ARow) const;
   void SetInts(int ACol, int ARow, int Value);
@@ -1413,6 +1455,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TComboCloseUpEvent OnDatePickerCloseUp;
   TComboCloseUpEvent OnDatePickerDropDown;
   TNotifyEvent OnRichEditSelectionChange;
+  TControlClickEvent OnControlClick;
+  TControlComboListEvent OnControlComboList;
+  TControlComboSelectEvent OnControlComboSelect;
+  TControlClickEvent OnControlEditDone;
   TRowChangedEvent OnRowChanged;
   TCheckBoxClickEvent OnCheckBoxChange;
   // A double click on a cell: the display row and column under the mouse (-1 outside).
@@ -2017,6 +2063,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void DrawFixedFrame(TCanvas& ACanvas, TCellPaint& P);
   void DrawCellText(TCanvas& ACanvas, TCellPaint& P);
   void DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::string& Text, TColor URLColor);
+  // A rich-text cell's text: its background filled, then its runs.
+  void DrawRichText(TCanvas& ACanvas, TCellPaint& P);
   bool SortGlyphShown(const TCellPaint& P) const;
   void DrawCellBorders(TCanvas& ACanvas, int ACol, int ARow, TRect R);
   void DrawCellGraphic(TCanvas& ACanvas, TCellPaint& P);
@@ -2126,6 +2174,16 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The read-back of those families (real column); true when the kind is theirs.
   bool ReadBackSpinEditor(int ARealCol, int ARow);
   bool ReadBackEditBtnEditor(int ARealCol, int ARow);
+  // The rich-text editor and the custom editor link: set-up and read-back.
+  void SetupRichEditor(const TEditorPlace& At);
+  bool ReadBackRichEditor(int ARealCol, int ARow);
+  // A press on a control of a cell's markup (true when it was one) and the release of a
+  // BUTTON control held down.
+  bool CellControlPress(int ACol, int ARow, int X, int Y, bool CanEdit);
+  void CellControlRelease();
+  // The control of the cell's markup at a point, or the one with Result.ControlID on entry
+  // when X and Y are -1; false when none.
+  bool CellControlAt(int ACol, int ARow, int X, int Y, struct TMarkupResult& Result);
   // The date and time editors: set-up, read-back and the handlers of their events.
   void SetupDateEditor(const TEditorPlace& At);
   bool ReadBackDateEditor(int ARealCol, int ARow);

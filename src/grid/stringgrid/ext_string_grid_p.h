@@ -431,6 +431,12 @@ struct TExtStringGridPrivate {
   // CreateEditing; editing/grid_pointer.h).
   std::unique_ptr<TGridPointerHost, TEditingFree> PointerHost;
   std::unique_ptr<TGridPointer, TEditingFree> Pointer;
+  // Rich-text cells: the hidden rich edit that converts and measures them, and the switches.
+  struct {
+    TRichEdit* Hidden = nullptr;
+    bool SaveWithRTF = false;
+    bool SelectionRTFKeep = false;
+  } Rich;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

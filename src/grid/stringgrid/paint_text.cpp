@@ -12,6 +12,7 @@
 #include "grid/stringgrid/cell_paint_p.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/application.h"
 #include "platform/bitmap_resources.h"
 #include "platform/grids/grid_axis.h"
 #include "platform/sysutils.h"
@@ -198,6 +199,12 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
       R = cellRect;
       return;
     }
+    if (kind == ttRichText) {
+      DrawRichText(ACanvas, P);
+      if (clipped) ACanvas.RestoreState();
+      R = cellRect;
+      return;
+    }
     const TSortSettings& sort = *p.SortSettings;
     bool sortHeader = sort.Show() && P.Row == sort.Row();
     if (sortHeader && P.Look.HA == taCenter) R.Left += 10;
@@ -252,6 +259,16 @@ void TExtStringGrid::DrawCellText(TCanvas& ACanvas, TCellPaint& P) {
   R = cellRect;
 }
 
+void TExtStringGrid::DrawRichText(TCanvas& ACanvas, TCellPaint& P) {
+  // A selected cell without the focus keeps what is under it when there is no selection colour.
+  bool keep = P.Look.State.Contains(gdSelected) && !Focused() && FP->Colors.FSelectionColor == clNone;
+  if (!keep) ACanvas.FillRect(P.R);
+  ACanvas.Brush().Style = bsClear;
+  DrawRichCell(P.RealCol, P.Row, P.R, ACanvas);
+  ACanvas.Brush().Style = bsSolid;
+  ACanvas.Font().Color = clBlack;
+}
+
 bool TExtStringGrid::SortGlyphShown(const TCellPaint& P) const {
   const TExtStringGridPrivate& p = *FP;
   const TSortSettings& sort = *p.SortSettings;
@@ -276,6 +293,13 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   call.ShadowColor = clGray;
   call.PictureCache = &ImageCache();
   call.PictureContainer = FP->Colors.FPictureContainer;
+  // A BUTTON control held down shows pressed.
+  call.MouseDown = ps.CtrlDown && ps.CtrlXY.X == P.RealCol && ps.CtrlXY.Y == P.Row;
+  if (call.MouseDown && HandleAllocated()) {
+    const TPoint at = ScreenToClient(GetCursorPos());
+    call.X = at.X;
+    call.Y = at.Y;
+  }
   TMarkupResult result;
   DrawMarkup(ACanvas, Text, call, result);
   P.TextWidth = result.XSize + 2;

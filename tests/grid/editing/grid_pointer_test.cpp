@@ -107,6 +107,7 @@ class TMemoryPointerHost final : public TGridPointerHost {
   int RealColIndex(int ACol) override { return ACol; }
   std::string Cells(int, int) override { return {}; }
   std::string StrippedCell(int, int) override { return {}; }
+  std::string RichTextPlain(const std::string& Rtf) override { return Rtf; }
   bool IsNode(int) override { return false; }
   bool IsComment(int, int, std::string&) override { return false; }
   bool IsBalloon(int, int, std::string&, std::string&, int&) override { return false; }
