@@ -287,6 +287,7 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void InsertColumn(int ACol) override { G.InsertCols(ACol, 1); }
   void QSort() override { G.QSort(); }
   void MergeCells(int ACol, int ARow, int SpanX, int SpanY) override { G.MergeCells(ACol, ARow, SpanX, SpanY); }
+  void SplitCells(int ACol, int ARow) override { G.SplitCells(ACol, ARow); }
   void SetRowColors(int ARow, TColor Color, TColor ColorTo, TColor FontColor) override {
     if (Color != clNone) G.SetRowColor(ARow, Color);
     if (ColorTo != clNone) G.SetRowColorTo(ARow, ColorTo);

@@ -258,6 +258,7 @@ class TGridDataHost {
   virtual void InsertColumn(int ACol) = 0;
   virtual void QSort() = 0;
   virtual void MergeCells(int ACol, int ARow, int SpanX, int SpanY) = 0;
+  virtual void SplitCells(int ACol, int ARow) = 0;
   // Whole-row colours (clNone leaves one as it is) and one cell's colours.
   virtual void SetRowColors(int ARow, TColor Color, TColor ColorTo, TColor FontColor) = 0;
   virtual void SetCellColors(int ACol, int ARow, TColor Color, TColor ColorTo, TColor FontColor) = 0;

@@ -51,6 +51,18 @@ void TGridGrouping::InsertSummary(int ARow) {
   if (!g.MergeSummary()) FHost.SetRowColors(ARow, g.SummaryColor(), g.SummaryColorTo(), g.SummaryTextColor());
 }
 
+// The merge of a header or summary row goes with it: left behind, it would cover data cells.
+void TGridGrouping::SplitRow(int ARow) {
+  for (int c = 0; c < FHost.ColCount(); ++c)
+    if (FHost.IsBaseCell(c, ARow) && (FHost.CellSpan(c, ARow).X > 0 || FHost.CellSpan(c, ARow).Y > 0))
+      FHost.SplitCells(c, ARow);
+}
+
+void TGridGrouping::RemoveGroupRow(int ARow) {
+  SplitRow(ARow);
+  FHost.RemoveRow(ARow);
+}
+
 void TGridGrouping::HeaderColors(int ARow) {
   const TGrouping& g = FHost.Grouping();
   if (!g.MergeHeader()) FHost.SetRowColors(ARow, g.HeaderColor(), g.HeaderColorTo(), g.HeaderTextColor());
@@ -159,10 +171,10 @@ void TGridGrouping::UnGroup() {
     }
     int span = nodes.GetNodeSpan(r);
     // By what the rows are, not by the switch, which may have changed since the grouping.
-    if (nodes.IsSummary(r + span)) FHost.RemoveRow(r + span);
+    if (nodes.IsSummary(r + span)) RemoveGroupRow(r + span);
     text = FHost.StoredText(valueCol, r);
     nodes.RemoveNode(FHost.DisplToRealRow(r));
-    FHost.RemoveRow(r);
+    RemoveGroupRow(r);
   }
   FHost.GroupColumn() = -1;
   FHost.Invalidate();
@@ -181,7 +193,7 @@ void TGridGrouping::SubGroup(int Colindex) {
   const TGrouping& g = FHost.Grouping();
   const int hc = Colindex + 1;
   auto headerLook = [&](int ARow) {
-    if (g.MergeHeader() && hc < FHost.ColCount()) {
+    if (g.MergeHeader() && hc < FHost.ColCount() - 1) {
       FHost.MergeCells(hc, ARow, FHost.ColCount() - hc, 1);
       FHost.SetCellColors(hc, ARow, g.HeaderColor(), g.HeaderColorTo(), g.HeaderTextColor());
     } else {
@@ -237,6 +249,7 @@ void TGridGrouping::SubUnGroup(int Colindex) {
       if (n && n->CellVar() == Colindex) {
         text = FHost.DisplayText(Colindex + 1, r);
         nodes.RemoveNode(FHost.DisplToRealRow(r));
+        SplitRow(r);
         nodes.RemoveChildRow(FHost.DisplToRealRow(r));
       } else {
         ++r;

@@ -25,6 +25,8 @@ class TGridGrouping : public TDataEngine {
 
  private:
   void InsertSummary(int ARow);
+  void SplitRow(int ARow);
+  void RemoveGroupRow(int ARow);
   void HeaderColors(int ARow);
   void MergeGroupRows();
   void GroupRows(int Colindex);

@@ -212,5 +212,38 @@ TEST_F(FloatingFooterTest, AClickReportsTheFooterColumn) {
   EXPECT_EQ(grid->FooterColumnAt(10), 0);
 }
 
+// The hint request names the footer column under the mouse through OnGridHint, and is shown
+// only with ShowHint; leaving the panel forgets the column.
+TEST_F(FloatingFooterTest, HintsNameTheFooterColumn) {
+  TenRows();
+  Footer().SetVisible(true);
+  std::vector<std::string> asked;
+  grid->OnGridHint = [&](TObject*, int r, int c, std::string& hint) {
+    asked.push_back(std::to_string(r) + ":" + std::to_string(c));
+    hint = "sum of column " + std::to_string(c);
+  };
+  TFooterPanel* panel = grid->FooterPanel();
+  auto request = [&](int x) {
+    THintInfo info;
+    info.CursorPos = TPoint{x, 5};
+    LRESULT shown = panel->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+    return std::make_pair(shown == 0, info.HintStr);
+  };
+  auto [shownOff, textOff] = request(64 + 10);
+  EXPECT_FALSE(shownOff);
+  EXPECT_EQ(panel->HintCol(), -1);
+  Footer().SetShowHint(true);
+  auto [shown, text] = request(2 * 64 + 10);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(text, "sum of column 2");
+  EXPECT_EQ(panel->HintCol(), 2);
+  EXPECT_EQ(asked, (std::vector<std::string>{"11:1", "11:2"}));
+  request(5 * 64 + 10);
+  EXPECT_EQ(panel->HintCol(), -1) << "past the last column no column is hinted";
+  request(64 + 10);
+  panel->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(panel->HintCol(), -1);
+}
+
 }  // namespace
 }  // namespace hd::test

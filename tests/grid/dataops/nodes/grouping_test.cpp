@@ -65,6 +65,29 @@ TEST_F(GroupingTest, GroupMakesHeaderRowsAndSummaryRowsAfterEveryGroup) {
   EXPECT_EQ(grid->Cells(3, 12), "3");
 }
 
+TEST_F(GroupingTest, MergedHeaderAndSummaryRowsTakeTheirColours) {
+  TGrouping& g = grid->Grouping();
+  g.SetSummary(true);
+  g.SetMergeHeader(true);
+  g.SetMergeSummary(true);
+  g.SetHeaderColor(clYellow);
+  g.SetSummaryColor(clAqua);
+  std::vector<std::string> before = Snapshot();
+  grid->Group(2);
+  EXPECT_EQ(Layout(), "H3ddSH2dSH4dddS");
+  EXPECT_FALSE(grid->IsBaseCell(3, 1)) << "a header's cells from column 1 on are one";
+  EXPECT_EQ(grid->Colors(1, 1), clYellow);
+  EXPECT_FALSE(grid->IsBaseCell(2, 12));
+  EXPECT_EQ(grid->Colors(1, 12), clAqua);
+  EXPECT_TRUE(grid->IsBaseCell(3, 2)) << "data rows stay unmerged";
+  grid->SubGroup(2);
+  EXPECT_EQ(grid->Cells(3, 2), "x");
+  grid->SubUnGroup(2);
+  grid->UnGroup();
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(grid->MergeCount(), 0) << "no merge of a removed row is left over data rows";
+}
+
 TEST_F(GroupingTest, GroupOnColumnOneKeepsTheValuesInColumnOne) {
   grid->Group(1);
   EXPECT_EQ(Layout(), "H2dH2dH2dH2dH2dH2d");

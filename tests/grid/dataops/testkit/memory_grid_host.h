@@ -483,6 +483,7 @@ class TMemoryGridHost : public TGridDataHost {
   }
   void QSort() override {}
   void MergeCells(int, int, int, int) override {}
+  void SplitCells(int, int) override {}
   void SetRowColors(int, TColor, TColor, TColor) override {}
   void SetCellColors(int, int, TColor, TColor, TColor) override {}
   int groupColumn = -1;
