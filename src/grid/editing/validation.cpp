@@ -151,9 +151,8 @@ void TExtStringGrid::CellsChanged(const TRect& R) {
   for (TGridChangeNotifier* notifier : notifiers) notifier->CellsChanged(R);
 }
 
-void TExtStringGrid::RecalcColumnFooter(int) {
-  // The footer's calculations belong to the data operations; a repaint shows their result.
-  if (FP->FloatingFooter->Visible()) UpdateFooter();
+void TExtStringGrid::RecalcColumnFooter(int ACol) {
+  if (FP->FloatingFooter->Visible()) CalcFooter(ACol);
 }
 
 void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* Notifier) {

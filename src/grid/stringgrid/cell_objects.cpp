@@ -561,15 +561,23 @@ int TExtStringGrid::GetRowIndent(int ARow) const {
 
 void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const {
   TBaseGrid::GetDisplText(ACol, ARow, Value);
-  if (!FP->Text.FURLShowInText) return;
-  static const char* const kPrefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
-  for (const char* prefix : kPrefixes) {
-    std::string linked;
-    if (HyperlinkText(Value, prefix, linked)) {
-      Value = linked;
-      break;
+  if (FP->Text.FURLShowInText) {
+    static const char* const kPrefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
+    for (const char* prefix : kPrefixes) {
+      std::string linked;
+      if (HyperlinkText(Value, prefix, linked)) {
+        Value = linked;
+        break;
+      }
     }
   }
+  const TGrouping& grouping = *FP->Grouping;
+  if (!grouping.ShowGroupCount() || ACol != 1 || ARow < 0 || ARow >= RowCount()) return;
+  // A header row's own rows: its span less the header and its sub-group headers.
+  auto* node = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(0, ARow));
+  if (!node || node->CellType() != ctNode) return;
+  int n = node->CellIndex() - 1 - node->CellErrFrom();
+  Value += grouping.GroupCountFormat().empty() ? " (" + IntToStr(n) + ")" : Format(grouping.GroupCountFormat(), {n});
 }
 
 }  // namespace hd

@@ -101,6 +101,7 @@ bool TExtStringGrid::TogglePackedCheckBox(int ACol, int ARow, std::uint8_t Packe
   }
   RepaintCell(RealToDisplCol(ACol), ARow);
   DoCheckBoxChange(ACol, ARow, state);
+  if (FP->Grouping->AutoCheckGroup() && HasNodes()) ApplyGroupCheck(ACol, ARow, false, state);
   if (TExtGridUndoRedo* undo = UndoRedo()) {
     if (data)
       undo->RegisterChange(ACol, ARow, textBefore, Cells(ACol, ARow));
@@ -293,6 +294,9 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) 
     CanEditCell(ACol, ARow, canEdit);
     if (!canEdit) return false;
   }
+  // With AutoCheckGroup a node's box steps as its group's and its rows follow it.
+  const bool autoCheck = FP->Grouping->AutoCheckGroup() && HasNodes();
+  const bool nodeRow = autoCheck && IsNode(ARow);
   bool state = false;
   // A box whose state is its text is undone to the text it really had.
   bool textKind = record->CellType() == ctDataCheckBox || record->CellType() == ctVirtCheckBox;
@@ -305,7 +309,12 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) 
     case ctTriStateCheckBox: {
       // Outside a group the box steps unchecked, grayed, checked.
       TCheckBoxState s = record->CellCheckBoxState();
-      record->SetCellCheckBoxState(s == cbUnchecked ? cbGrayed : s == cbChecked ? cbUnchecked : cbChecked);
+      if (nodeRow) {
+        record->SetCellCheckBoxState(s == cbChecked ? cbUnchecked : cbChecked);
+        state = record->CellCheckBoxState() == cbChecked;
+      } else {
+        record->SetCellCheckBoxState(s == cbUnchecked ? cbGrayed : s == cbChecked ? cbUnchecked : cbChecked);
+      }
       break;
     }
     default: {
@@ -322,6 +331,7 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) 
   }
   RepaintCell(RealToDisplCol(ACol), ARow);
   DoCheckBoxChange(ACol, ARow, state);
+  if (autoCheck) ApplyGroupCheck(ACol, ARow, nodeRow, state);
   if (TExtGridUndoRedo* undo = UndoRedo()) {
     std::string checkTrue, checkFalse;
     GetCheckTrue(ACol, ARow, checkTrue);
@@ -334,6 +344,28 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable) 
       undo->RegisterChange(ACol, ARow, checkTrue, checkFalse);
   }
   return true;
+}
+
+void TExtStringGrid::ApplyGroupCheck(int ACol, int ARow, bool NodeRow, bool State) {
+  if (NodeRow) {
+    int span = GetNodeSpan(ARow), real = DisplToRealRow(ARow);
+    bool contracted = GetNodeState(ARow);
+    for (int e = 1; e < span; ++e)
+      SetCheckBoxState(ACol, contracted ? real + e : DisplToRealRow(std::min(ARow + e, RowCount() - 1)), State);
+    return;
+  }
+  int parent = GetParentRow(ARow);
+  if (parent < 0 || parent == ARow) return;
+  int span = GetNodeSpan(parent);
+  if (span < 2) return;
+  bool first = false, each = false, same = true;
+  GetCheckBoxState(ACol, DisplToRealRow(parent + 1), first);
+  for (int e = 1; e < span && parent + e < RowCount(); ++e) {
+    each = false;
+    GetCheckBoxState(ACol, DisplToRealRow(parent + e), each);
+    same = same && each == first;
+  }
+  SetCheckBoxState(ACol, DisplToRealRow(parent), same ? (first ? cbChecked : cbUnchecked) : cbGrayed);
 }
 
 void TExtStringGrid::DoCheckBoxChange(int ACol, int ARow, bool State) {

@@ -200,4 +200,19 @@ void TExtColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   menu->Popup(at.X, at.Y);
 }
 
+void TExtColumnGrid::Group(int Colindex) {
+  // Ungrouped first, so that the copy taken is of the column asked for and the former
+  // grouped column gets its own item back.
+  if (GroupColumn() != -1) UnGroup();
+  if (TGridColumnItem* item = ItemOf(Colindex)) FSaveCol->Assign(item);
+  TExtStringGrid::Group(Colindex);
+}
+
+void TExtColumnGrid::UnGroup() {
+  int was = GroupColumn();
+  TExtStringGrid::UnGroup();
+  if (was != -1)
+    if (TGridColumnItem* item = ItemOf(was)) item->Assign(FSaveCol.get());
+}
+
 }  // namespace hd

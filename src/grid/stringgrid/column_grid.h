@@ -51,6 +51,9 @@ class TExtColumnGrid : public TExtStringGrid {
   // Columns in and out take their items along (store columns).
   void InsertCols(int ColIndex, int CCount) override;
   void RemoveCols(int ColIndex, int CCount) override;
+  // Grouping keeps a copy of the grouped column's item and gives it back on ungrouping.
+  void Group(int Colindex) override;
+  void UnGroup() override;
   // The column filter list picks the column's header.
   bool AutoFilterDisplay() const { return FAutoFilterDisplay; }
   void SetAutoFilterDisplay(bool Value) { FAutoFilterDisplay = Value; }

@@ -40,6 +40,38 @@ bool RTFDropEnabled() { return GridUnit().RTFDropEnabled; }
 
 TFooterPanel::TFooterPanel(TExtStringGrid* AOwner) : TCustomPanel(AOwner), FGrid(AOwner) {}
 
+void TFooterPanel::Paint() { FGrid->PaintFooter(Canvas(), ClientRect()); }
+
+void TFooterPanel::MouseMove(TShiftState Shift, int X, int Y) {
+  TCustomPanel::MouseMove(Shift, X, Y);
+  FGrid->FooterMouseMove(X);
+}
+
+void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TCustomPanel::MouseUp(Button, Shift, X, Y);
+  FGrid->FooterClick(X);
+}
+
+void TFooterPanel::WndProc(TMessage& Message) {
+  if (Message.Msg == CM_HINTSHOW) {
+    auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+    std::string hint = info ? info->HintStr : std::string();
+    FGrid->FooterHint(info ? info->CursorPos.X : -1, hint);
+    if (info) info->HintStr = hint;
+    Message.Result = ShowHint() ? 0 : 1;
+    return;
+  }
+  if (Message.Msg == CM_MOUSELEAVE) FGrid->FooterMouseLeave();
+  TCustomPanel::WndProc(Message);
+}
+
+void TFooterPanel::CreateWnd() {
+  TCustomPanel::CreateWnd();
+  const TFloatingFooter& footer = FGrid->FloatingFooter();
+  SetHeight(footer.Visible() ? footer.Height() : 0);
+  if (FGrid->OnCreatedFloatingFooter) FGrid->OnCreatedFloatingFooter(FGrid);
+}
+
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner), FP(std::make_unique<TExtStringGridPrivate>()) {
   CreateEditing();

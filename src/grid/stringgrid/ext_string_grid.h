@@ -70,6 +70,8 @@ class TGridDataHost;
 class TDataEngine;
 class TGridSorter;
 class TRowNodes;
+class TGridCalc;
+class TGridGrouping;
 class TSyncGrid;
 class TStream;
 class TNoActiveForm;
@@ -130,6 +132,9 @@ using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, s
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStringList& Filter)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+// A custom calculation over rows FromRow to ToRow of ACol: the handler sets Res (0 at the call).
+using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+using TFooterPaintEvent = std::function<void(TObject* Sender, int AColumn, TCanvas& Canvas, const TRect& ARect)>;
 using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TDateTimeSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
 using TGridUnitChangeEvent = std::function<void(TObject* Sender, const std::string& NewUnit)>;
@@ -935,6 +940,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SetFooterPanelVisible(bool Value) override;
   void SetFooterPanelShowHint(bool Value) override;
   void UpdateFooter() override;
+  TColumnCalcType FooterCalcType(int ACol) const override;
+  void SetFooterCalcType(int ACol, TColumnCalcType Value) override;
   void ApplyOleDropTarget(bool Value) override;
   void SetRTFDropEnabled(bool Value) override;
 
@@ -947,7 +954,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual void DoComboCloseUp(int ARow, int ACol);
   virtual void DoComboDropDown(int ARow, int ACol);
   // Many cells changed at once (fills, loads, pastes).
-  virtual void AllCellsChanged() {}
+  virtual void AllCellsChanged() { CalcFooter(-1); }
   virtual void GetCellHint(int ACol, int ARow, std::string& Hint, WideString& WideHint);
   virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
   virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
@@ -1000,6 +1007,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // No change event fires.
   bool SetCheckBoxState(int ACol, int ARow, bool State);
   bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+  // AutoCheckGroup after a toggle at display row ARow: a node's rows take its state, a row's
+  // node shows whether its rows agree (checked, unchecked) or not (grayed).
+  void ApplyGroupCheck(int ACol, int ARow, bool NodeRow, bool State);
   bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxCell(ACol, ARow, false); }
   // The toggle of mouse and keys; with CheckEditable a cell that may not be edited refuses.
   virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable);
@@ -1853,6 +1863,54 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SaveToDOC(const std::string& Filename, bool CreateNewDocument = true);
   void AppendToDoc(const std::string& Filename, const std::string& Bookmark);
 
+  // --- Column and row calculations, the floating footer (src/grid/dataops/calc) and grouping
+  // (src/grid/dataops/nodes/grouping). FromRow or ToRow -1: the rows below the fixed rows
+  // and above the footer rows. Min, Max and StdDev raise EExtGridError on an unreadable cell
+  // where they cannot skip it.
+  double ColumnSum(int ACol, int FromRow, int ToRow);
+  double ColumnAvg(int ACol, int FromRow, int ToRow);
+  double ColumnMin(int ACol, int FromRow, int ToRow);
+  double ColumnMax(int ACol, int FromRow, int ToRow);
+  double ColumnStdDev(int ACol, int FromRow, int ToRow);
+  double ColumnDistinct(int ACol, int FromRow, int ToRow);
+  double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+  double RowSum(int ARow, int fromCol, int toCol);
+  double RowAvg(int ARow, int fromCol, int toCol);
+  double RowMin(int ARow, int fromCol, int toCol);
+  double RowMax(int ARow, int fromCol, int toCol);
+  // Fills the footer row of a visible fsFixedLastRow footer (ACol -1: every column).
+  virtual void CalcFooter(int ACol);
+  // The footer panel's painting, its column at X (-1 past the last), its hint and click.
+  void PaintFooter(TCanvas& ACanvas, const TRect& AClient);
+  int FooterColumnAt(int X);
+  void FooterHint(int X, std::string& HintStr);
+  void FooterMouseMove(int X);
+  void FooterMouseLeave();
+  void FooterClick(int X);
+  // The fsCustomPreview template with "<#n>" replaced by column n of the current row.
+  std::string ExpandFooterTemplate(const std::string& Template);
+  virtual void SubGroup(int Colindex);
+  virtual void SubUnGroup(int Colindex);
+  virtual void Group(int Colindex);
+  virtual void UnGroup();
+  // -1: UnGroup; above 0: Group(Value); anything else is ignored.
+  void SetGroupColumn(int Value);
+  void GroupCalc(int Colindex, int method);
+  void GroupSum(int Colindex);
+  void GroupAvg(int Colindex);
+  void GroupMin(int Colindex);
+  void GroupMax(int Colindex);
+  void GroupCount(int Colindex);
+  void GroupCustomCalc(int Colindex);
+  void GroupDistinct(int Colindex);
+  void GroupStdDev(int Colindex);
+  TGroupCalcEvent OnColumnCalc;
+  TGroupCalcEvent OnGroupCalc;
+  TCalcFooterEvent OnFooterCalc;
+  // Sender is the footer panel.
+  TFooterPaintEvent OnFooterPaint;
+  TNotifyEvent OnCreatedFloatingFooter;
+
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
   // The grid's one message map (grid_messages.cpp): the key, character, mouse-button, scroll,
@@ -2243,6 +2301,10 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridSorter& Sorter();
   std::unique_ptr<TDataEngine>& NodeEngineSlot();
   TRowNodes& Nodes();
+  std::unique_ptr<TDataEngine>& CalcEngineSlot();
+  TGridCalc& Calc();
+  std::unique_ptr<TDataEngine>& GroupEngineSlot();
+  TGridGrouping& Grouper();
 };
 
 }  // namespace hd

@@ -251,6 +251,9 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TGridDataHost> DataHost;
   std::unique_ptr<TDataEngine> Sorter;
   std::unique_ptr<TDataEngine> Nodes;
+  // The calculation and grouping engines, made when first used.
+  std::unique_ptr<TDataEngine> Calc;
+  std::unique_ptr<TDataEngine> Grouper;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;

@@ -28,7 +28,13 @@ void TExtStringGrid::SetRowCount(int Value) {
     for (int c = 0; c < TotalColCount(); ++c) {
       SetGridCells(c, newLast, GetGridCell(c, oldLast));
       if (oldLast < RowCount()) SetGridCells(c, oldLast, "");
+      // A footer row that moves down takes its properties along: they keep its calculation kinds.
+      if (newLast > oldLast && oldLast >= 0 && !GetGridObject(c, newLast)) {
+        SetGridObject(c, newLast, GetGridObject(c, oldLast));
+        SetGridObject(c, oldLast, nullptr);
+      }
     }
+    CalcFooter(-1);
   }
 }
 

@@ -251,13 +251,52 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void PlaceCellControls() override { G.CellControlsUpdate(false); }
   void HideEditor() override { G.HideInplaceEdit(); }
   void SetForceSelection(bool Value) override { G.FP->ForceSel = Value; }
-  void CalcFooter(int) override { G.UpdateFooter(); }
+  void CalcFooter(int ACol) override { G.CalcFooter(ACol); }
 
   bool FooterVisible() const override { return G.FP->FloatingFooter->Visible(); }
   void SetFooterVisible(bool Value) override { G.FP->FloatingFooter->SetVisible(Value); }
   void SetFixedFooters(int Value) override { G.SetFixedFooters(Value); }
   void RepaintFooter() override {
     if (G.FP->FloatingFooter->Visible() && G.FP->FooterPanel) G.FP->FooterPanel->Invalidate();
+  }
+
+  double CellFloat(int ACol, int ARow) const override { return G.Floats(ACol, ARow); }
+  double AllCellFloat(int ACol, int ARow) const override { return G.AllFloats(ACol, ARow); }
+  std::string AllCellText(int ACol, int ARow) const override { return G.GetCellsEx(ACol, ARow); }
+  void SetCellFloat(int ACol, int ARow, double Value) override { G.SetFloats(ACol, ARow, Value); }
+  void SetCellInt(int ACol, int ARow, int Value) override { G.SetInts(ACol, ARow, Value); }
+  int& GroupColumn() override { return G.FP->Layout.FGroupColumn; }
+  std::vector<int> HiddenRowIndexes() const override {
+    return G.FP->GridItems->SortedIdx();
+  }
+  TFloatingFooter& FloatingFooter() override { return *G.FP->FloatingFooter; }
+  TGrouping& Grouping() override { return *G.FP->Grouping; }
+  void ColumnCalcEvent(int ACol, int FromRow, int ToRow, double& Res) override {
+    if (G.OnColumnCalc) G.OnColumnCalc(&G, ACol, FromRow, ToRow, Res);
+  }
+  void GroupCalcEvent(int ACol, int FromRow, int ToRow, double& Res) override {
+    if (G.OnGroupCalc) G.OnGroupCalc(&G, ACol, FromRow, ToRow, Res);
+  }
+  void FooterCalcEvent(int ACol, int ARow, std::string& Value) override {
+    if (G.OnFooterCalc)
+      G.OnFooterCalc(&G, ACol, ARow, Value);
+    else if (G.FP->FloatingFooter->OnCalcFooter)
+      G.FP->FloatingFooter->OnCalcFooter(&G, ACol, ARow, Value);
+  }
+  void RemoveColumn(int ACol) override { G.RemoveCols(ACol, 1); }
+  void InsertColumn(int ACol) override { G.InsertCols(ACol, 1); }
+  void QSort() override { G.QSort(); }
+  void MergeCells(int ACol, int ARow, int SpanX, int SpanY) override { G.MergeCells(ACol, ARow, SpanX, SpanY); }
+  void SplitCells(int ACol, int ARow) override { G.SplitCells(ACol, ARow); }
+  void SetRowColors(int ARow, TColor Color, TColor ColorTo, TColor FontColor) override {
+    if (Color != clNone) G.SetRowColor(ARow, Color);
+    if (ColorTo != clNone) G.SetRowColorTo(ARow, ColorTo);
+    if (FontColor != clNone) G.SetRowFontColor(ARow, FontColor);
+  }
+  void SetCellColors(int ACol, int ARow, TColor Color, TColor ColorTo, TColor FontColor) override {
+    if (Color != clNone) G.SetColors(ACol, ARow, Color);
+    if (ColorTo != clNone) G.SetColorsTo(ACol, ARow, ColorTo);
+    if (FontColor != clNone) G.SetFontColors(ACol, ARow, FontColor);
   }
 
  private:
@@ -281,5 +320,7 @@ TGridDataHost& TExtStringGrid::DataHost() {
 
 std::unique_ptr<TDataEngine>& TExtStringGrid::SortEngineSlot() { return FP->Sorter; }
 std::unique_ptr<TDataEngine>& TExtStringGrid::NodeEngineSlot() { return FP->Nodes; }
+std::unique_ptr<TDataEngine>& TExtStringGrid::CalcEngineSlot() { return FP->Calc; }
+std::unique_ptr<TDataEngine>& TExtStringGrid::GroupEngineSlot() { return FP->Grouper; }
 
 }  // namespace hd

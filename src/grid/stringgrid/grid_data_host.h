@@ -22,6 +22,8 @@ class TColumnSize;
 class THTMLSettings;
 class TCellProperties;
 class TImageList;
+class TFloatingFooter;
+class TGrouping;
 
 // The colour an export sets before asking for a cell's look: one the look leaves at it is not set.
 constexpr TColor kColorNotSet = 0x7FFFFFFF;
@@ -231,6 +233,35 @@ class TGridDataHost {
   virtual void SetFooterVisible(bool Value) = 0;
   virtual void SetFixedFooters(int Value) = 0;
   virtual void RepaintFooter() = 0;
+
+  // --- Calculations and grouping. Values read as numbers from display rows (Floats) or real
+  // rows (AllFloats); a text that is no number raises EExtGridError.
+  virtual double CellFloat(int ACol, int ARow) const = 0;
+  virtual double AllCellFloat(int ACol, int ARow) const = 0;
+  virtual std::string AllCellText(int ACol, int ARow) const = 0;
+  // Written with the column's float format, and as a whole number.
+  virtual void SetCellFloat(int ACol, int ARow, double Value) = 0;
+  virtual void SetCellInt(int ACol, int ARow, int Value) = 0;
+  // The grouped column, -1 while the grid is not grouped.
+  virtual int& GroupColumn() = 0;
+  // The real indexes of the rows in the hidden-row store.
+  virtual std::vector<int> HiddenRowIndexes() const = 0;
+  virtual TFloatingFooter& FloatingFooter() = 0;
+  virtual TGrouping& Grouping() = 0;
+  // The custom calculations: OnColumnCalc, OnGroupCalc; the footer's custom value from the
+  // grid's OnFooterCalc, else the footer's OnCalcFooter.
+  virtual void ColumnCalcEvent(int ACol, int FromRow, int ToRow, double& Res) = 0;
+  virtual void GroupCalcEvent(int ACol, int FromRow, int ToRow, double& Res) = 0;
+  virtual void FooterCalcEvent(int ACol, int ARow, std::string& Value) = 0;
+  // Columns leave and come back through the grid's own (overridable) operations.
+  virtual void RemoveColumn(int ACol) = 0;
+  virtual void InsertColumn(int ACol) = 0;
+  virtual void QSort() = 0;
+  virtual void MergeCells(int ACol, int ARow, int SpanX, int SpanY) = 0;
+  virtual void SplitCells(int ACol, int ARow) = 0;
+  // Whole-row colours (clNone leaves one as it is) and one cell's colours.
+  virtual void SetRowColors(int ARow, TColor Color, TColor ColorTo, TColor FontColor) = 0;
+  virtual void SetCellColors(int ACol, int ARow, TColor Color, TColor ColorTo, TColor FontColor) = 0;
 };
 
 }  // namespace hd

@@ -20,6 +20,14 @@ class TFooterPanel : public TCustomPanel {
   int HintCol() const { return FHintCol; }
   void SetHintCol(int Value) { FHintCol = Value; }
 
+ protected:
+  // Painting, hints and clicks are the grid's footer members.
+  void Paint() override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WndProc(TMessage& Message) override;
+  void CreateWnd() override;
+
  private:
   TExtStringGrid* FGrid;
   int FHintCol = -1;

@@ -331,6 +331,12 @@ class TFloatingFooter : public TPersistent {
 
   TCalcFooterEvent OnCalcFooter;
 
+  // The calculation kind of a column's footer cell (kept in the last row's cell properties).
+  TColumnCalcType ColumnCalc(int ACol) const { return FGrid ? FGrid->FooterCalcType(ACol) : acNONE; }
+  void SetColumnCalc(int ACol, TColumnCalcType Value) {
+    if (FGrid) FGrid->SetFooterCalcType(ACol, Value);
+  }
+
   // Repaints the footer panel.
   void Invalidate();
   // The grid's default row height changed: it becomes Height, and a visible panel takes it

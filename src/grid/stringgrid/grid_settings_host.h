@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "grid/foundation/grid_types.h"
 #include "platform/types.h"
 
 namespace hd {
@@ -72,6 +73,10 @@ class TGridSettingsHost {
   virtual TSortIndexList& SortIndexes() = 0;
   // Applies a sort settings text and sorts the grid by it; a host that cannot sort ignores it.
   virtual void LoadSortSettings(const std::string& Value) { (void)Value; }
+  // The calculation kind kept in a column's footer cell (the last row): acNONE while that cell
+  // has no properties; setting it makes them and recalculates the column.
+  virtual TColumnCalcType FooterCalcType(int ACol) const { (void)ACol; return acNONE; }
+  virtual void SetFooterCalcType(int ACol, TColumnCalcType Value) { (void)ACol, (void)Value; }
 };
 
 }  // namespace hd

@@ -249,6 +249,7 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
   TBaseGrid::MoveRow(FromIndex, ToIndex);
   FollowMovedControls(false, FromIndex, ToIndex);
+  CalcFooter(-1);
 }
 
 void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {

@@ -17,8 +17,10 @@
 #include "grid/foundation/cell_properties.h"
 #include "grid/stringgrid/grid_data_host.h"
 #include "grid/stringgrid/column_size.h"
+#include "grid/foundation/grid_types.h"
 #include "grid/stringgrid/grid_settings_data.h"
 #include "grid/stringgrid/print_settings.h"
+#include "platform/sysutils.h"
 
 namespace hd::test {
 
@@ -429,6 +431,65 @@ class TMemoryGridHost : public TGridDataHost {
   }
   void SetFixedFooters(int Value) override { fixedFooters = Value; }
   void RepaintFooter() override { ++footerRepaints; }
+
+  // Calculations and grouping: numbers read as the grid reads them, the texts of hidden rows
+  // by real index.
+  std::string RealText(int ACol, int ARow) const {
+    auto it = hidden.find(ARow);
+    if (it != hidden.end()) return it->second.texts[static_cast<std::size_t>(ACol)];
+    int d = RealToDisplRow(ARow);
+    return d >= 0 && d < RowCount() ? rows[static_cast<std::size_t>(d)].texts[static_cast<std::size_t>(ACol)] : std::string();
+  }
+  // Plain numbers only: empty reads as 0, anything else raises as the grid does.
+  static double Number(const std::string& Text) {
+    if (Text.empty()) return 0;
+    std::size_t used = 0;
+    double v = 0;
+    try {
+      v = std::stod(Text, &used);
+    } catch (const std::exception&) {
+      used = 0;
+    }
+    if (used != Text.size()) throw EExtGridError("Cell does not contain a float value");
+    return v;
+  }
+  double CellFloat(int ACol, int ARow) const override { return Number(DisplayText(ACol, ARow)); }
+  double AllCellFloat(int ACol, int ARow) const override { return Number(RealText(ACol, ARow)); }
+  std::string AllCellText(int ACol, int ARow) const override { return RealText(ACol, ARow); }
+  void SetCellFloat(int ACol, int ARow, double Value) override { SetDisplayText(ACol, ARow, Format("%.2f", {Value})); }
+  void SetCellInt(int ACol, int ARow, int Value) override { SetDisplayText(ACol, ARow, std::to_string(Value)); }
+  int& GroupColumn() override { return groupColumn; }
+  std::vector<int> HiddenRowIndexes() const override {
+    std::vector<int> out;
+    for (const auto& [idx, data] : hidden) out.push_back(idx);
+    return out;
+  }
+  TFloatingFooter& FloatingFooter() override { return footer; }
+  TGrouping& Grouping() override { return grouping; }
+  void ColumnCalcEvent(int ACol, int FromRow, int ToRow, double& Res) override {
+    if (onColumnCalc) onColumnCalc(ACol, FromRow, ToRow, Res);
+  }
+  void GroupCalcEvent(int ACol, int FromRow, int ToRow, double& Res) override {
+    if (onColumnCalc) onColumnCalc(ACol, FromRow, ToRow, Res);
+  }
+  void FooterCalcEvent(int, int, std::string&) override {}
+  void RemoveColumn(int ACol) override {
+    for (TRowData& r : rows) r.texts.erase(r.texts.begin() + ACol), r.objects.erase(r.objects.begin() + ACol);
+    --cols;
+  }
+  void InsertColumn(int ACol) override {
+    for (TRowData& r : rows) r.texts.insert(r.texts.begin() + ACol, ""), r.objects.insert(r.objects.begin() + ACol, nullptr);
+    ++cols;
+  }
+  void QSort() override {}
+  void MergeCells(int, int, int, int) override {}
+  void SplitCells(int, int) override {}
+  void SetRowColors(int, TColor, TColor, TColor) override {}
+  void SetCellColors(int, int, TColor, TColor, TColor) override {}
+  int groupColumn = -1;
+  TFloatingFooter footer{nullptr};
+  TGrouping grouping;
+  std::function<void(int, int, int, double&)> onColumnCalc;
 
   // The texts of column ACol over the display rows and the levels, for short checks.
   std::string Texts(int ACol = 0) const {
