@@ -245,6 +245,8 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TGridDataHost> DataHost;
   std::unique_ptr<TDataEngine> Sorter;
   std::unique_ptr<TDataEngine> Nodes;
+  // The filter engine: levels, narrowing and the drop-down's open column.
+  std::unique_ptr<TDataEngine> Filterer;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;
@@ -267,6 +269,7 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TIntList> IgnoreColumns;
   std::unique_ptr<TFilterDropDown> FilterDropDown;
   TDropList* DropList = nullptr;
+  TDropCheckList* DropCheckList = nullptr;
   std::unique_ptr<TStringList> FilterList;
 
   // Hidden columns: per real column its visibility and the width it had when hidden.
