@@ -329,12 +329,16 @@ class TCustomListBox : public TWinControl {
   // Where item index lies in client coordinates; empty for an index outside the items.
   TRect ItemRect(int index) const;
   void Clear() { items_->Clear(); }
+  // The height of one item in the list's font.
+  int ItemHeight() const;
 
   void Dispatch(TMessage& m) override;
   void DefaultHandler(TMessage& m) override;
 
  protected:
   void NativeSetColor() override;
+  // The native list was filled again from Items.
+  virtual void ItemsSynced() {}
 
  private:
   void SyncItems();

@@ -65,6 +65,7 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   if (!IsWindow(self)) return;
   if (unmarked) p.SelChange = false;
   if (FGridState == gsSelecting) FGridState = gsNormal;
+  FilterDropDownRelease(X, Y);
   if (!valid || (ACol < FixedCols() && !p.SortSettings->FixedCols())) return;
   const int RC = RealColIndex(ACol);
   if (OnCheckBoxMouseUp && HasCheckBox(RC, ARow)) {

@@ -101,6 +101,8 @@ class TExtColumnGrid : public TExtStringGrid {
   void UpdateAutoColSize(int ACol, int& AWidth) override;
   // The column's Filter entries (their display parts) when it has some.
   bool GetColumnFilter(int ACol) override;
+  // A choice from the column item's own filter list ("display=condition" entries).
+  void FilterListSelect(TObject* Sender, int ItemIndex) override;
 
   TColumnPopupEvent OnColumnPopup;
   TAfterColumnMovedEvent OnAfterColumnMoved;

@@ -199,6 +199,15 @@ void TExtStringGrid::Create() {
   p.DropList->SetParent(this);
   p.DropList->SetBounds(0, 0, 0, 0);
   p.DropList->SetVisible(false);
+  // The filter drop-down's lists report to the grid's overridable handlers.
+  p.DropList->OnSelect = [this](TObject* Sender, int Index) { FilterListSelect(Sender, Index); };
+  p.DropList->OnCancel = [this](TObject*) { FilterDropDownCancelled(); };
+  p.DropCheckList = new TDropCheckList(this);
+  p.DropCheckList->SetParent(this);
+  p.DropCheckList->SetBounds(0, 0, 0, 0);
+  p.DropCheckList->SetVisible(false);
+  p.DropCheckList->OnSelect = [this](TObject* Sender, int Index) { FilterCheckListSelect(Sender, Index); };
+  p.DropCheckList->OnCancel = [this](TObject*) { FilterDropDownCancelled(); };
   p.FilterList = std::make_unique<TStringList>();
   p.FilterList->SetDuplicates(dupIgnore);
   p.FilterList->SetSorted(true);
@@ -332,6 +341,8 @@ void TExtStringGrid::Destroy() {
   p.FilterDropDown.reset();
   delete p.DropList;
   p.DropList = nullptr;
+  delete p.DropCheckList;
+  p.DropCheckList = nullptr;
   p.FilterList.reset();
   p.SyncGrid.reset();
   p.Sortlist.reset();

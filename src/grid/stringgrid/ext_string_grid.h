@@ -41,6 +41,9 @@ class TControlLook;
 class TDragDropSettings;
 class TDragScrollOptions;
 class TDropList;
+class TDropCheckList;
+class TCheckListBox;
+class TGridFilter;
 class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
@@ -130,6 +133,11 @@ using THasComboEvent = std::function<void(TObject* Sender, int ACol, int ARow, b
 using THasSpinEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)>;
 using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStringList& Filter)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                                              std::string& FilterCondition)>;
+using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                                             std::string& FilterCondition, TCheckListBox& CheckList)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
 using TEditChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
 // A custom calculation over rows FromRow to ToRow of ACol: the handler sets Res (0 at the call).
@@ -1910,6 +1918,41 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // Sender is the footer panel.
   TFooterPaintEvent OnFooterPaint;
   TNotifyEvent OnCreatedFloatingFooter;
+  // --- Filtering and the header filter drop-down (src/grid/dataops/filter). Rows are display
+  // rows, columns real ones.
+  // The row test over Filter; ApplyFilter and FilterRow call it through here.
+  virtual bool MatchFilter(int ARow);
+  // Hides the rows failing the test as one new filter level.
+  void ApplyFilter();
+  // Hides one row when it fails the test, outside the levels.
+  void FilterRow(int ARow);
+  bool FilterActive() const;
+  void SetFilterActive(bool Value);
+  // The newest level back; true while more than one level remains.
+  bool RemoveLastFilter();
+  void RemoveAllFilters();
+  // Type-ahead narrowing on a real column, or anywhere in the row with -1.
+  void NarrowDown(const std::string& ACondition, int AColumn = -1);
+  bool FilterDropDownCheck() const;
+  void SetFilterDropDownCheck(bool Value);
+  // The real column whose filter drop-down is open; -1 for none.
+  int FilterCol() const;
+  TDropCheckList* DropCheckList() const;
+  // The choice of the plain list and a toggle in the check list.
+  virtual void FilterListSelect(TObject* Sender, int ItemIndex);
+  virtual void FilterCheckListSelect(TObject* Sender, int ItemIndex);
+  TCustomFilterEvent OnCustomFilter;
+  TGridProgressEvent OnFilterProgress;
+  TFilterSelectEvent OnFilterSelect;
+  TFilterCheckEvent OnFilterCheck;
+
+ protected:
+  // A left-button release opens the column's filter list over its header glyph, or closes
+  // the open one.
+  void FilterDropDownRelease(int X, int Y);
+  // The drop-down closed without a choice.
+  void FilterDropDownCancelled();
+  TGridFilter& Filterer();
 
  protected:
   // --- Keys and mouse (src/grid/editing: keyboard*, mouse*).
@@ -2305,6 +2348,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGridCalc& Calc();
   std::unique_ptr<TDataEngine>& GroupEngineSlot();
   TGridGrouping& Grouper();
+  std::unique_ptr<TDataEngine>& FilterEngineSlot();
 };
 
 }  // namespace hd

@@ -254,6 +254,8 @@ struct TExtStringGridPrivate {
   // The calculation and grouping engines, made when first used.
   std::unique_ptr<TDataEngine> Calc;
   std::unique_ptr<TDataEngine> Grouper;
+  // The filter engine: levels, narrowing and the drop-down's open column.
+  std::unique_ptr<TDataEngine> Filterer;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;
@@ -276,6 +278,7 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TIntList> IgnoreColumns;
   std::unique_ptr<TFilterDropDown> FilterDropDown;
   TDropList* DropList = nullptr;
+  TDropCheckList* DropCheckList = nullptr;
   std::unique_ptr<TStringList> FilterList;
 
   // Hidden columns: per real column its visibility and the width it had when hidden.

@@ -244,6 +244,7 @@ TIntList& TExtStringGrid::OrigColSizes() { return *FP->OrigColSizes; }
 TControlList& TExtStringGrid::ControlList() { return *FP->ControlList; }
 TFooterPanel* TExtStringGrid::FooterPanel() const { return FP->FooterPanel; }
 TDropList* TExtStringGrid::DropList() const { return FP->DropList; }
+TDropCheckList* TExtStringGrid::DropCheckList() const { return FP->DropCheckList; }
 TSortIndexList& TExtStringGrid::SortIndexes() { return *FP->SortIndexes; }
 TCellGraphic& TExtStringGrid::SharedCellGraphic() { return *FP->CellGraphic; }
 

@@ -298,6 +298,51 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
     if (ColorTo != clNone) G.SetColorsTo(ACol, ARow, ColorTo);
     if (FontColor != clNone) G.SetFontColors(ACol, ARow, FontColor);
   }
+  // --- Filtering.
+  TFilter& Filter() override { return G.Filter(); }
+  bool MatchFilterRow(int ARow) override { return G.MatchFilter(ARow); }
+  std::string CalculatedText(int ACol, int ARow) override {
+    std::string value;
+    G.CalcCellText(ACol, ARow, value);
+    return value;
+  }
+  std::string RowLinesText(int ARow) override {
+    std::string text;
+    for (int c = 0; c < G.ColCount(); ++c) {
+      text += G.Store().Text(c, ARow);
+      text += "\r\n";
+    }
+    return text;
+  }
+  bool IsNodeRow(int ARow) override { return G.IsNode(ARow); }
+  bool IsSummaryRow(int ARow) override { return G.IsSummary(ARow); }
+  bool FilterNormalCellsOnly() const override { return G.FilterNormalCellsOnly(); }
+  bool HasCustomFilter() const override { return static_cast<bool>(G.OnCustomFilter); }
+  void CustomFilter(int ARow, bool& AcceptRow) override {
+    if (G.OnCustomFilter) G.OnCustomFilter(&G, ARow, AcceptRow);
+  }
+  bool HasFilterProgress() const override { return static_cast<bool>(G.OnFilterProgress); }
+  void FilterProgress(int Percent) override {
+    if (G.OnFilterProgress) G.OnFilterProgress(&G, static_cast<short>(Percent));
+  }
+  void HideFilterLevel(const std::vector<int>& Rows) override {
+    TIntList list(0, 0);
+    for (int r : Rows) list.Add(r);
+    G.HideRowList(list);
+  }
+  void UnHideFilterLevel() override { G.UnHideRowList(); }
+  int& FilterLevel() override { return G.FP->FilterLevel; }
+  void HideFilteredRow(int ARow) override {
+    int real = G.DisplToRealRow(ARow);
+    if (G.IsHiddenRow(real)) return;
+    G.HideRows(real, real);
+    if (TGridItem* item = G.FP->GridItems->FindIdx(real)) item->SetHiddenBy(THiddenBy::FilterRow);
+  }
+  bool SelectionHidden() const override { return G.FP->SelectionHidden; }
+  void SetSelectionHidden(bool Value) override { G.FP->SelectionHidden = Value; }
+  void UnHideSelection() override { G.UnHideSelection(); }
+  void FocusCell(int ACol, int ARow) override { G.FocusCell(ACol, ARow); }
+  void SetFixedRowAlways(bool Value) override { G.SetFixedRowAlways(Value); }
 
  private:
   void SetRowSelectOption(bool On, bool WasOn) {
@@ -322,5 +367,6 @@ std::unique_ptr<TDataEngine>& TExtStringGrid::SortEngineSlot() { return FP->Sort
 std::unique_ptr<TDataEngine>& TExtStringGrid::NodeEngineSlot() { return FP->Nodes; }
 std::unique_ptr<TDataEngine>& TExtStringGrid::CalcEngineSlot() { return FP->Calc; }
 std::unique_ptr<TDataEngine>& TExtStringGrid::GroupEngineSlot() { return FP->Grouper; }
+std::unique_ptr<TDataEngine>& TExtStringGrid::FilterEngineSlot() { return FP->Filterer; }
 
 }  // namespace hd

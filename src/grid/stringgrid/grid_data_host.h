@@ -17,6 +17,7 @@
 namespace hd {
 
 class TCellNode;
+class TFilter;
 class TSortSettings;
 class TColumnSize;
 class THTMLSettings;
@@ -262,6 +263,31 @@ class TGridDataHost {
   // Whole-row colours (clNone leaves one as it is) and one cell's colours.
   virtual void SetRowColors(int ARow, TColor Color, TColor ColorTo, TColor FontColor) = 0;
   virtual void SetCellColors(int ACol, int ARow, TColor Color, TColor ColorTo, TColor FontColor) = 0;
+  // --- Filtering: the conditions, the grid's row test (which descendants may replace), the
+  // texts a condition reads, its events, and hiding by filter levels in the hidden-row store.
+  virtual TFilter& Filter() = 0;
+  virtual bool MatchFilterRow(int ARow) = 0;
+  // The value text of a cell (fcCalculated), the row's texts one per line (fcRow).
+  virtual std::string CalculatedText(int ACol, int ARow) = 0;
+  virtual std::string RowLinesText(int ARow) = 0;
+  virtual bool IsNodeRow(int ARow) = 0;
+  virtual bool IsSummaryRow(int ARow) = 0;
+  virtual bool FilterNormalCellsOnly() const = 0;
+  virtual bool HasCustomFilter() const = 0;
+  virtual void CustomFilter(int ARow, bool& AcceptRow) = 0;
+  virtual bool HasFilterProgress() const = 0;
+  virtual void FilterProgress(int Percent) = 0;
+  // Display rows hidden as the next filter level, and the newest level brought back.
+  virtual void HideFilterLevel(const std::vector<int>& Rows) = 0;
+  virtual void UnHideFilterLevel() = 0;
+  virtual int& FilterLevel() = 0;
+  // A display row hidden by a one-row filter test.
+  virtual void HideFilteredRow(int ARow) = 0;
+  virtual bool SelectionHidden() const = 0;
+  virtual void SetSelectionHidden(bool Value) = 0;
+  virtual void UnHideSelection() = 0;
+  virtual void FocusCell(int ACol, int ARow) = 0;
+  virtual void SetFixedRowAlways(bool Value) = 0;
 };
 
 }  // namespace hd

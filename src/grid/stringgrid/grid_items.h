@@ -9,6 +9,11 @@
 
 namespace hd {
 
+// Why a row is hidden: a hiding call (HideRow, HideRows ...), a single-row filter test
+// (FilterRow), a filter level, or a contracted node. Only a filter's removal brings back
+// filter rows; the others wait for their own callers.
+enum class THiddenBy { Call, FilterRow, Filter, Node };
+
 class TGridItem : public TCollectionItem {
  public:
   explicit TGridItem(TCollection* Collection) : TCollectionItem(Collection) {}
@@ -37,13 +42,20 @@ class TGridItem : public TCollectionItem {
   // of a contracted node (no filter level ever reaches it).
   static constexpr int kNodeLevel = -0x40000000;
   int Level() const { return FLevel; }
-  void SetLevel(int Value) { FLevel = Value; }
+  // kNodeLevel also marks the row as hidden by a node.
+  void SetLevel(int Value) {
+    FLevel = Value;
+    if (Value == kNodeLevel) FHiddenBy = THiddenBy::Node;
+  }
+  THiddenBy HiddenBy() const { return FHiddenBy; }
+  void SetHiddenBy(THiddenBy Value) { FHiddenBy = Value; }
 
  private:
   int FIdx = 0;
   int FHeight = 0;
   TStringList FItems;
   int FLevel = 0;
+  THiddenBy FHiddenBy = THiddenBy::Call;
 };
 
 class TGridItems : public TCollection {

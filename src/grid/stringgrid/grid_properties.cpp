@@ -166,7 +166,10 @@ bool TExtStringGrid::URLShow() const { return FP->Text.FURLShow; }
 void TExtStringGrid::SetURLShow(bool Value) { SetAndInvalidate(FP->Text.FURLShow, Value); }
 bool TExtStringGrid::URLFull() const { return FP->Text.FURLFull; }
 int TExtStringGrid::FilterDropDownRow() const { return FP->FilterOptions.FFilterDropDownRow; }
-void TExtStringGrid::SetFilterDropDownRow(int Value) { SetAndInvalidate(FP->FilterOptions.FFilterDropDownRow, Value); }
+// Only a fixed row can carry the filter glyphs.
+void TExtStringGrid::SetFilterDropDownRow(int Value) {
+  if (Value >= 0 && Value < FixedRows()) SetAndInvalidate(FP->FilterOptions.FFilterDropDownRow, Value);
+}
 bool TExtStringGrid::AlwaysValidate() const { return FP->EditRules.FAlwaysValidate; }
 void TExtStringGrid::SetAlwaysValidate(bool Value) { FP->EditRules.FAlwaysValidate = Value; }
 bool TExtStringGrid::Lookup() const { return FP->EditRules.FLookup; }

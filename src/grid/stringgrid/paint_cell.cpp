@@ -175,7 +175,8 @@ void TExtStringGrid::DrawCellContent(TCanvas& ACanvas, int ACol, int ARow, const
   P.Text = &PaintTextBuffer();
   P.Fixed = Look.Fixed;
   if (FHoverRow && ARow == FHoverRowIdx && FHoverRowCells.Contains(hcFixed)) P.Fixed = false;
-  if (ARow == FP->FilterOptions.FFilterDropDownRow && FP->FilterOptions.FFilterDropDownAuto) P.ShowFilter = GetColumnFilter(P.RealCol);
+  // Automatic lists and a column item's own list alike show the glyph that opens them.
+  if (ARow == FP->FilterOptions.FFilterDropDownRow) P.ShowFilter = GetColumnFilter(P.RealCol);
   TRect& R = P.R;
 
   // A cell scroll bar takes its width off the right edge.

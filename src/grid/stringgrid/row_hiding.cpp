@@ -3,6 +3,7 @@
 // and comes back between the rows that stayed. Display positions are worked out row by row,
 // so ranges that mix hidden and visible rows hide and show exactly the rows they name.
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "grid/foundation/input_settings.h"
@@ -84,7 +85,8 @@ void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
 void TExtStringGrid::HideRowList(TIntList& RowList) {
   std::vector<int> rows;
   for (int i = 0; i < RowList.Count(); ++i) rows.push_back(RowList.Items(i));
-  HideRowsAtOnce(rows, FP->FilterLevel, false);
+  // Real indexes: rows hidden otherwise, before or after, keep the mapping exact.
+  HideRowsAtOnce(rows, FP->FilterLevel, true);
   ++FP->FilterLevel;
 }
 
@@ -97,11 +99,37 @@ void TExtStringGrid::HideRowsAtOnce(std::vector<int> Rows, int Level, bool RealI
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   if (static_cast<int>(rows.size()) >= RowCount()) rows.resize(static_cast<size_t>(std::max(RowCount() - 1, 0)));
   if (EditorMode()) SetEditorMode(false);
-  // Real indexes are taken before any item is added: each new item shifts the mapping. The
-  // filter's lists keep display rows, as UnHideRowList puts them back.
+  // Real indexes are taken before any item is added: each new item shifts the mapping.
   std::vector<int> reals;
-  for (int r : rows) reals.push_back(RealIdx ? DisplToRealRow(r) : r);
-  for (size_t i = 0; i < rows.size(); ++i) TakeRowIntoItem(rows[i], reals[i], -1, true)->SetLevel(Level);
+  reals.reserve(rows.size());
+  if (RealIdx) {
+    // One walk over the hidden rows instead of a search per row.
+    const std::vector<int>& hidden = p.GridItems->SortedIdx();
+    size_t h = 0;
+    int real = 0, display = 0;
+    for (int r : rows) {
+      // real/display: the next real row not hidden and its display index.
+      for (;;) {
+        while (h < hidden.size() && hidden[h] < real) ++h;
+        if (h < hidden.size() && hidden[h] == real) {
+          ++real;
+          continue;
+        }
+        if (display == r) break;
+        ++display;
+        ++real;
+      }
+      reals.push_back(real);
+    }
+  } else {
+    reals = rows;
+  }
+  const THiddenBy by = Level == TGridItem::kNodeLevel ? THiddenBy::Node : THiddenBy::Filter;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    TGridItem* item = TakeRowIntoItem(rows[i], reals[i], -1, true);
+    item->SetLevel(Level);
+    item->SetHiddenBy(by);
+  }
   p.GridItems->IdxChanged();
   // The gaps close from the bottom, one run of listed rows at a time.
   for (size_t end = rows.size(); end > 0;) {
@@ -122,12 +150,37 @@ void TExtStringGrid::UnHideRowList() {
   TExtStringGridPrivate& p = *FP;
   TGridItems& items = *p.GridItems;
   int level = p.FilterLevel - 1;
+  // The newest level comes back; below level 2 every filter row does, so that no filter row
+  // is left behind. Rows hidden by nodes or by other calls stay hidden with their cells.
+  const bool all = p.FilterLevel <= 1;
+  auto restores = [&](const TGridItem* item) {
+    return item->HiddenBy() == THiddenBy::Filter && (all || item->Level() == level);
+  };
   std::vector<TGridItem*> restored;
   for (int i = 0; i < items.Count(); ++i)
-    if (items.Items(i)->Level() == level) restored.push_back(items.Items(i));
+    if (restores(items.Items(i))) restored.push_back(items.Items(i));
   if (restored.empty()) return;
   if (EditorMode()) SetEditorMode(false);
-  std::stable_sort(restored.begin(), restored.end(), [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
+  std::sort(restored.begin(), restored.end(), [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
+  // Each restored row's display row once it is back: its real index less the rows that stay
+  // hidden below it.
+  std::vector<int> staying;
+  for (int idx : items.SortedIdx()) staying.push_back(idx);
+  {
+    std::vector<int> back;
+    for (TGridItem* item : restored) back.push_back(item->Idx());
+    std::vector<int> rest;
+    std::set_difference(staying.begin(), staying.end(), back.begin(), back.end(), std::back_inserter(rest));
+    staying.swap(rest);
+  }
+  std::vector<int> target(restored.size());
+  {
+    size_t h = 0;
+    for (size_t j = 0; j < restored.size(); ++j) {
+      while (h < staying.size() && staying[h] < restored[j]->Idx()) ++h;
+      target[j] = restored[j]->Idx() - static_cast<int>(h);
+    }
+  }
   int n = static_cast<int>(restored.size());
   bool footer = p.FloatingFooter->Visible() && p.FloatingFooter->FooterStyle() == fsFixedLastRow;
   int k = footer ? 2 : 1;
@@ -139,7 +192,7 @@ void TExtStringGrid::UnHideRowList() {
   RowCountSettled();
   int i = n - 1;
   for (int t = RowCount() - k; t >= 0 && (i >= 0 || s < t); --t) {
-    if (i >= 0 && restored[static_cast<size_t>(i)]->Idx() == t) {
+    if (i >= 0 && target[static_cast<size_t>(i)] >= t) {
       PutItemIntoRow(*restored[static_cast<size_t>(i)], t);
       --i;
     } else if (s < t && s >= 0) {
@@ -151,9 +204,8 @@ void TExtStringGrid::UnHideRowList() {
       --s;
     }
   }
-  // Only this level's items go: rows hidden otherwise stay hidden with their cells.
   for (int j = items.Count() - 1; j >= 0; --j)
-    if (items.Items(j)->Level() == level) items.Delete(j);
+    if (restores(items.Items(j))) items.Delete(j);
   items.IdxChanged();
   InvalidateGrid();
   CellControlsUpdate(false);

@@ -79,6 +79,14 @@ void TCustomListBox::SyncItems() {
   list->clear();
   for (int i = 0; i < items_->Count(); ++i) list->addItem(ToQString(items_->Strings(i)));
   if (current >= 0 && current < items_->Count()) list->setCurrentRow(current);
+  ItemsSynced();
+}
+
+int TCustomListBox::ItemHeight() const {
+  auto* list = WidgetOf<QListWidget>(this);
+  if (!list) return 16;
+  int h = list->count() > 0 ? list->sizeHintForRow(0) : -1;
+  return h > 0 ? h : list->fontMetrics().height() + 2;
 }
 
 int TCustomListBox::ItemIndex() const {

@@ -18,6 +18,7 @@
 #include "grid/stringgrid/grid_data_host.h"
 #include "grid/stringgrid/column_size.h"
 #include "grid/foundation/grid_types.h"
+#include "grid/stringgrid/filter_settings.h"
 #include "grid/stringgrid/grid_settings_data.h"
 #include "grid/stringgrid/print_settings.h"
 #include "platform/sysutils.h"
@@ -490,6 +491,72 @@ class TMemoryGridHost : public TGridDataHost {
   TFloatingFooter footer{nullptr};
   TGrouping grouping;
   std::function<void(int, int, int, double&)> onColumnCalc;
+  // Filtering: the row test goes to matchRow (the engine's, set by the test); filter levels
+  // are kept per hidden real row, -1 for rows hidden otherwise.
+  TFilter& Filter() override { return filter; }
+  bool MatchFilterRow(int ARow) override { return matchRow ? matchRow(ARow) : true; }
+  std::string CalculatedText(int ACol, int ARow) override {
+    ++calcReads;
+    return DisplayText(ACol, ARow);
+  }
+  std::string RowLinesText(int ARow) override {
+    std::string out;
+    for (int c = 0; c < cols; ++c) out += StoredText(c, ARow) + "\r\n";
+    return out;
+  }
+  bool IsNodeRow(int ARow) override { return nodeRows.count(ARow) > 0; }
+  bool IsSummaryRow(int ARow) override { return summaryRows.count(ARow) > 0; }
+  bool FilterNormalCellsOnly() const override { return normalCellsOnly; }
+  bool HasCustomFilter() const override { return static_cast<bool>(customFilter); }
+  void CustomFilter(int ARow, bool& AcceptRow) override { customFilter(ARow, AcceptRow); }
+  bool HasFilterProgress() const override { return progressEvent; }
+  void FilterProgress(int Percent) override { filterProgress.push_back(Percent); }
+  void HideFilterLevel(const std::vector<int>& Rows) override {
+    std::vector<int> reals;
+    for (int d : Rows) reals.push_back(DisplToRealRow(d));
+    for (std::size_t i = Rows.size(); i-- > 0;) {
+      hidden[reals[i]] = rows[static_cast<std::size_t>(Rows[i])];
+      hiddenLevel[reals[i]] = filterLevel;
+      rows.erase(rows.begin() + Rows[i]);
+    }
+    ++filterLevel;
+  }
+  void UnHideFilterLevel() override {
+    std::vector<int> back;
+    for (const auto& [idx, level] : hiddenLevel)
+      if (level >= 0 && (filterLevel <= 1 || level == filterLevel - 1)) back.push_back(idx);
+    for (int idx : back) {
+      TRowData data = hidden[idx];
+      hidden.erase(idx);
+      hiddenLevel.erase(idx);
+      rows.insert(rows.begin() + RealToDisplRow(idx), data);
+    }
+  }
+  int& FilterLevel() override { return filterLevel; }
+  void HideFilteredRow(int ARow) override {
+    int real = DisplToRealRow(ARow);
+    hidden[real] = rows[static_cast<std::size_t>(ARow)];
+    rows.erase(rows.begin() + ARow);
+  }
+  bool SelectionHidden() const override { return selectionHidden; }
+  void SetSelectionHidden(bool Value) override { selectionHidden = Value; }
+  void UnHideSelection() override {
+    selectionHidden = false;
+    ++selectionShown;
+  }
+  void FocusCell(int ACol, int ARow) override {
+    col = ACol;
+    row = ARow;
+  }
+  void SetFixedRowAlways(bool Value) override { fixedRowAlways = Value; }
+  TFilter filter{nullptr};
+  std::function<bool(int)> matchRow;
+  std::function<void(int, bool&)> customFilter;
+  std::set<int> nodeRows, summaryRows;
+  std::map<int, int> hiddenLevel;
+  std::vector<int> filterProgress;
+  int filterLevel = 0, calcReads = 0, selectionShown = 0;
+  bool normalCellsOnly = true, progressEvent = false, selectionHidden = false, fixedRowAlways = false;
 
   // The texts of column ACol over the display rows and the levels, for short checks.
   std::string Texts(int ACol = 0) const {
