@@ -245,6 +245,10 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TGridDataHost> DataHost;
   std::unique_ptr<TDataEngine> Sorter;
   std::unique_ptr<TDataEngine> Nodes;
+  // The search engine, the search footer's panel (a child the grid owns) and the cell checker.
+  std::unique_ptr<TDataEngine> Search;
+  TCustomPanel* SearchPanel = nullptr;
+  TExtStringGridCheck* CellChecker = nullptr;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;

@@ -260,6 +260,23 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
     if (G.FP->FloatingFooter->Visible() && G.FP->FooterPanel) G.FP->FooterPanel->Invalidate();
   }
 
+  // Find, highlight and cell checks.
+  TGridRect Selection() const override { return G.Selection(); }
+  int RealToDisplCol(int ACol) const override { return G.RealToDisplCol(ACol); }
+  int NumHiddenRows() const override { return G.NumHiddenRows(); }
+  bool IsHiddenRow(int ARealRow) const override { return G.IsHiddenRow(ARealRow); }
+  std::string AllCellText(int ACol, int ARealRow) const override { return G.AllCells(ACol, ARealRow); }
+  void SetAllCellText(int ACol, int ARealRow, const std::string& Value) override {
+    G.SetAllCells(ACol, ARealRow, Value);
+  }
+  int VisibleRowCount() const override { return G.VisibleRowCount(); }
+  void ClearRowSelect() override { G.ClearRowSelect(); }
+  void SetRowSelect(int ARow, bool Value) override { G.SetRowSelect(ARow, Value); }
+  bool ShowModifiedEnabled() const override { return G.FP->ShowModified->Enabled(); }
+  void SetRowModified(int ARealRow, bool Value) override { G.SetRowModified(ARealRow, Value); }
+  TExtStringGridCheck* CellChecker() const override { return G.CellChecker(); }
+  void GotoCell(int ACol, int ARow) override { G.MoveColRow(G.RealToDisplCol(ACol), ARow, true, true); }
+
  private:
   void SetRowSelectOption(bool On, bool WasOn) {
     if (!WasOn) return;
@@ -281,5 +298,22 @@ TGridDataHost& TExtStringGrid::DataHost() {
 
 std::unique_ptr<TDataEngine>& TExtStringGrid::SortEngineSlot() { return FP->Sorter; }
 std::unique_ptr<TDataEngine>& TExtStringGrid::NodeEngineSlot() { return FP->Nodes; }
+std::unique_ptr<TDataEngine>& TExtStringGrid::SearchEngineSlot() { return FP->Search; }
+TCustomPanel*& TExtStringGrid::SearchPanelSlot() { return FP->SearchPanel; }
+std::string TExtStringGrid::IncrSearchText() const { return FP->SearchInc; }
+void TExtStringGrid::SetIncrSearchText(const std::string& Value) { FP->SearchInc = Value; }
+TExtStringGridCheck* TExtStringGrid::CellChecker() const { return FP->CellChecker; }
+
+void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) {
+  if (FP->CellChecker == Value) return;
+  if (FP->CellChecker) FP->CellChecker->RemoveFreeNotification(this);
+  FP->CellChecker = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  TBaseGrid::Notification(AComponent, Operation);
+  if (Operation == opRemove && FP && AComponent == FP->CellChecker) FP->CellChecker = nullptr;
+}
 
 }  // namespace hd
