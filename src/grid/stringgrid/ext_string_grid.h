@@ -119,6 +119,7 @@ enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirections = TSet<TDragScrollDirection>;
 
 // Events of the string grid (the argument order of each is kept exactly).
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
 using TSearchFooterActionEvent =
     std::function<void(TObject* Sender, const std::string& Value, int ACol, int ARow, TSearchAction SearchAction)>;
 using TComboCloseUpEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
@@ -1432,6 +1433,21 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TExtStringGridCheck* CellChecker() const;
   void SetCellChecker(TExtStringGridCheck* Value);
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The search footer's bar (made with the grid, height 0 while the footer is hidden), the
+  // handler that applies SearchFooter to it, and the handlers of its edit and buttons.
+  TSearchPanel& SearchPanel();
+  void SearchFooterChange();
+  void SearchEditChange(TObject* Sender);
+  void SearchForwardClick(TObject* Sender);
+  void SearchBackwardClick(TObject* Sender);
+  void SearchExitClick(TObject* Sender);
+  void SearchHighLightClick(TObject* Sender);
+  // An accelerator character of the bar's find and highlight buttons clicks the button; false
+  // when the footer is hidden or no visible, enabled button has it.
+  bool SearchFooterDialogChar(TKeyChar Key);
+  TSearchEditChangeEvent OnSearchEditChange;
+  TNotifyEvent OnSearchFooterClose;
+  TNotifyEvent OnCreatedSearchFooter;
 
   // --- Events.
   TCanEditCellEvent OnCanEditCell;
@@ -2281,6 +2297,11 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The search engine, made on first use (grid/dataops/search).
   std::unique_ptr<TDataEngine>& SearchEngineSlot();
   TCustomPanel*& SearchPanelSlot();
+  void CreateSearchPanel();
+  // Puts the bar on the grid's window and lays it out.
+  void PlaceSearchPanel();
+  TFindParams SearchFooterFindParams(bool FromEdit, bool Backward);
+  void ShowSearchFooterHighlights(bool On);
   TGridSearch& Searcher();
 };
 
