@@ -73,6 +73,7 @@ void TExtStringGrid::WMKeyDown(TMessage& message) {
     return;
   }
   if ((K == VK_LEFT || K == VK_RIGHT) && RowSelectSideKeyDown(k)) return;
+  if (K == 'F' && ctrl) FocusSearchFooterEdit();
   if (K == VK_TAB && Options().Contains(goTabs)) {
     TabToNextCell(shift);
     ReportSelectionChange();
@@ -442,6 +443,7 @@ void TExtStringGrid::WMChar(TMessage& message) {
     if (!clickable) ShowEditorChar(ch);
     return;
   }
+  TypeAheadChar(ch);
   StandardHandling(message);
 }
 

@@ -1445,6 +1445,11 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // An accelerator character of the bar's find and highlight buttons clicks the button; false
   // when the footer is hidden or no visible, enabled button has it.
   bool SearchFooterDialogChar(TKeyChar Key);
+  // Ctrl+F: the bar's edit takes the focus while the footer shows.
+  void FocusSearchFooterEdit();
+  // A character typed outside editing goes to the type-ahead search on the key column, whose
+  // row becomes current (Navigation's AutoGotoWhenSorted, AutoGotoIncremental).
+  void TypeAheadChar(TKeyChar Key);
   TSearchEditChangeEvent OnSearchEditChange;
   TNotifyEvent OnSearchFooterClose;
   TNotifyEvent OnCreatedSearchFooter;

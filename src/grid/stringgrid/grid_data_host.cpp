@@ -301,7 +301,11 @@ std::unique_ptr<TDataEngine>& TExtStringGrid::NodeEngineSlot() { return FP->Node
 std::unique_ptr<TDataEngine>& TExtStringGrid::SearchEngineSlot() { return FP->Search; }
 TCustomPanel*& TExtStringGrid::SearchPanelSlot() { return FP->SearchPanel; }
 std::string TExtStringGrid::IncrSearchText() const { return FP->SearchInc; }
-void TExtStringGrid::SetIncrSearchText(const std::string& Value) { FP->SearchInc = Value; }
+// Each typed character starts the age of the typed text over.
+void TExtStringGrid::SetIncrSearchText(const std::string& Value) {
+  FP->SearchInc = Value;
+  FP->SearchTics = 0;
+}
 TExtStringGridCheck* TExtStringGrid::CellChecker() const { return FP->CellChecker; }
 
 void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) {

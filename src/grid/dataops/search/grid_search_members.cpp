@@ -5,6 +5,7 @@
 
 #include "grid/dataops/search/cell_marks.h"
 #include "grid/dataops/search/grid_search.h"
+#include "grid/foundation/input_settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
 
 namespace hd {
@@ -30,6 +31,28 @@ int TExtStringGrid::Replace(const std::string& OrigStr, const std::string& NewSt
   return Searcher().Replace(OrigStr, NewStr, FindParams);
 }
 int TExtStringGrid::Search(const std::string& s) { return Searcher().Search(s); }
+
+void TExtStringGrid::TypeAheadChar(TKeyChar Key) {
+  if (!Navigation().AutoGotoWhenSorted() || Options().Contains(goEditing)) return;
+  if (Key != 8 && (Key < 32 || Key > 0xFFFF)) return;
+  std::string text = IncrSearchText();
+  const std::string typed = WideToUtf8(WideString(1, static_cast<char16_t>(Key)));
+  if (!Navigation().AutoGotoIncremental()) {
+    if (Key == 8) return;
+    text = typed;
+  } else if (Key == 8) {
+    // The last character, with the continuation bytes of its UTF-8 form.
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+    if (!text.empty()) text.pop_back();
+  } else {
+    text += typed;
+  }
+  std::string upper;
+  SearchUpperCase(text, upper);
+  const int row = text.empty() ? -1 : Search(upper);
+  SetIncrSearchText(row == -1 ? std::string() : text);
+  if (row != -1) SetRow(row);
+}
 TPoint TExtStringGrid::SearchCell() { return Searcher().SearchCell(); }
 void TExtStringGrid::SetSearchCell(TPoint Value) { Searcher().SetSearchCell(Value); }
 TFindParams TExtStringGrid::LastFindParams() { return Searcher().FindParams(); }

@@ -231,4 +231,10 @@ bool TExtStringGrid::SearchFooterDialogChar(TKeyChar Key) {
   return false;
 }
 
+void TExtStringGrid::FocusSearchFooterEdit() {
+  if (!SearchFooter().Visible() || !SearchPanelSlot()) return;
+  TRetEdit& edit = SearchPanel().EditControl();
+  if (edit.CanFocus()) edit.SetFocus();
+}
+
 }  // namespace hd

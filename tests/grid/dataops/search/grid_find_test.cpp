@@ -1,10 +1,12 @@
 // Find, replace, highlighting and checks through a real grid: one test per operation.
 #include <gtest/gtest.h>
 
+#include "grid/foundation/input_settings.h"
 #include "grid/foundation/settings.h"
 #include "grid/stringgrid/grid_settings_data.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/stringgrid/string_grid_fixture.h"
+#include "platform/messages.h"
 
 namespace hd::test {
 namespace {
@@ -72,6 +74,26 @@ TEST_F(GridFindTest, TypeAheadSearchFindsTheKeyColumnRow) {
   grid->SetCells(1, 5, "Zeta");
   EXPECT_EQ(grid->Search("ZE"), 5);
   EXPECT_EQ(grid->Search("ZETAS"), -1);
+}
+
+// Typed characters outside editing look up the key column, each one added to the text.
+TEST_F(GridFindTest, TypedCharactersGoToTheKeyColumnRow) {
+  grid->Navigation().SetAutoGotoWhenSorted(true);
+  grid->Navigation().SetAutoGotoIncremental(true);
+  grid->SetCells(1, 5, "Zeta");
+  grid->SetCells(1, 6, "Zero");
+  auto type = [this](char ch) { SendMessage(grid->Handle(), WM_CHAR, static_cast<WPARAM>(ch)); };
+  type('z');
+  EXPECT_EQ(grid->Row(), 5);
+  type('e');
+  type('r');
+  EXPECT_EQ(grid->Row(), 6);
+  EXPECT_EQ(grid->IncrSearchText(), "zer");
+  type(8);
+  EXPECT_EQ(grid->Row(), 5);
+  type('q');
+  EXPECT_EQ(grid->IncrSearchText(), "");
+  EXPECT_EQ(grid->Row(), 5);
 }
 
 }  // namespace

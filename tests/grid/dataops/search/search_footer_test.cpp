@@ -158,6 +158,16 @@ TEST_F(SearchFooterTest, WithoutAutoSearchTheButtonsStartOverOnANewText) {
   EXPECT_EQ(Current(), (TPoint{3, 5}));
 }
 
+TEST_F(SearchFooterTest, CtrlFPutsTheFocusIntoTheEdit) {
+  grid->SetFocus();
+  kit.Process();
+  SetKeyDown(VK_CONTROL, true);
+  SendMessage(grid->Handle(), WM_KEYDOWN, 'F');
+  SetKeyDown(VK_CONTROL, false);
+  kit.Process();
+  EXPECT_TRUE(Edit().Focused());
+}
+
 TEST(SearchPanelTest, OwnerMustBeAStringGrid) {
   TComponent owner(nullptr);
   EXPECT_THROW(TSearchPanel{&owner}, EInvalidCast);
