@@ -150,8 +150,7 @@ void TExtStringGrid::CMHintShow(TMessage& message) {
 
 // The accelerators of the search footer's buttons; without a visible footer none applies.
 void TExtStringGrid::CMDialogChar(TMessage& message) {
-  message.Result = 0;
-  if (!FP->SearchFooter->Visible()) return;
+  message.Result = SearchFooterDialogChar(static_cast<TKeyChar>(message.WParam)) ? 1 : 0;
 }
 
 void TExtStringGrid::CMCursorChanged(TMessage& message) {

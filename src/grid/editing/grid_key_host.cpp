@@ -126,6 +126,8 @@ class TExtStringGrid::TKeyHost final : public TGridKeyHost {
   void KeyDownEvent(WORD& Key, TShiftState Shift) override {
     if (G.OnKeyDown) G.OnKeyDown(&G, Key, Shift);
   }
+  void FocusSearchFooterEdit() override { G.FocusSearchFooterEdit(); }
+  void TypeAheadChar(TKeyChar Key) override { G.TypeAheadChar(Key); }
   void KeyPressEvent(TKeyChar& Key) override {
     if (G.OnKeyPress) G.OnKeyPress(&G, Key);
   }

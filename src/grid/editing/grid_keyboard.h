@@ -134,6 +134,9 @@ class TGridKeyHost {
   virtual void InheritedKeyUp(WORD& Key, TShiftState Shift) = 0;
   virtual void KeyDownEvent(WORD& Key, TShiftState Shift) = 0;
   virtual void KeyPressEvent(TKeyChar& Key) = 0;
+  // Ctrl+F into the search footer's edit; a typed character to the type-ahead search.
+  virtual void FocusSearchFooterEdit() = 0;
+  virtual void TypeAheadChar(TKeyChar Key) = 0;
   virtual bool SelectCellEvent(int ACol, int ARow) = 0;
   virtual bool CanAddRow() = 0;
   virtual void AutoAddRow(int ARow) = 0;

@@ -76,6 +76,7 @@ void TGridKeyboard::WMKeyDown(TMessage& message) {
     return;
   }
   if ((K == VK_LEFT || K == VK_RIGHT) && RowSelectSideKeyDown(k)) return;
+  if (K == 'F' && ctrl) H.FocusSearchFooterEdit();
   if (K == VK_TAB && H.Options().Contains(goTabs)) {
     TabToNextCell(shift);
     ReportSelectionChange();
@@ -414,6 +415,7 @@ void TGridKeyboard::WMChar(TMessage& message) {
     if (!clickable) H.ShowEditorChar(ch);
     return;
   }
+  H.TypeAheadChar(ch);
   H.DefaultHandling(message);
 }
 

@@ -54,6 +54,8 @@ bool TExtStringGrid::ValidateText(const S& NewValue) {
         TNavigation& navigation = *p.Navigation;
         bool advance = navigation.AdvanceOnEnter();
         navigation.SetAdvanceOnEnter(false);
+        TExtStringGridCheck* checker = p.CellChecker;
+        if (checker && checker->AutoCorrect()) value = checker->Correct(real, row, value);
         if (OnCellValidate) OnCellValidate(this, real, row, value, valid);
         RecordValidatedEdit(real, row, NewValue != old, value, valid);
         navigation.SetAdvanceOnEnter(advance);
@@ -97,9 +99,8 @@ bool TExtStringGrid::ValidateText(const S& NewValue) {
 }
 
 // What an answered narrow edit leaves in the grid's records: a changed value marks the grid and,
-// accepted, its row, the footer, the undo list and the change notifiers.
-void TExtStringGrid::RecordValidatedEdit(int ARealCol, int ARow, bool Changed, const std::string& Value,
-                                         bool Valid) {
+// accepted, its row, the footer, the undo list and the change notifiers; the checker marks its errors.
+void TExtStringGrid::RecordValidatedEdit(int ARealCol, int ARow, bool Changed, std::string& Value, bool Valid) {
   TExtStringGridPrivate& p = *FP;
   const std::string& old = p.Session->OldCellText;
   // A refused value gives the row its mark back with Modified.
@@ -108,8 +109,11 @@ void TExtStringGrid::RecordValidatedEdit(int ARealCol, int ARow, bool Changed, c
     SetRowModified(RealRowIndex(ARow), true);
     if (p.ShowModified->Enabled()) RepaintCell(0, ARow);
   }
+  if (Valid) RecalcColumnFooter(ARealCol);
+  // The checker's error marks go into the value the cell and the undo list receive.
+  if (TExtStringGridCheck* checker = p.CellChecker; checker && checker->AutoMarkError())
+    Value = checker->MarkError(ARealCol, ARow, Value);
   if (!Valid) return;
-  RecalcColumnFooter(ARealCol);
   if (TExtGridUndoRedo* undo = UndoRedo()) undo->RegisterChange(ARealCol, ARow, old, Value);
   if (Changed) CellsChanged(TRect{ARealCol, ARow, ARealCol, ARow});
 }

@@ -106,6 +106,13 @@ using TVAlignment = TVerticalAlignment;
 enum TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
 enum TExtGridButtonStyle { tasButton, tasCheck };
 enum TSearchDirection { sdTopBottom, sdLeftRight };
+// Options of a search in the grid's cells; a set of them is 16 bits, value n = bit n.
+enum TFindParameters {
+  fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight, fnMatchStart, fnFindInCurrentRow,
+  fnFindInCurrentCol, fnIncludeFixed, fnAutoGoto, fnIgnoreHTMLTags, fnBackward, fnIncludeHiddenColumns,
+  fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells, fnIncludeHiddenRows
+};
+using TFindParams = TSet<TFindParameters>;
 enum THomeEndAction { heFirstLastColumn, heFirstLastRow, heFirstLastCell };
 enum TClipboardPasteAction { paReplace, paInsert };
 enum TAdvanceDirection { adLeftRight, adTopBottom, adLeftRightInRow, adTopBottomInCol };

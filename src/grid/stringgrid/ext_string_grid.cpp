@@ -105,6 +105,8 @@ void TExtStringGrid::Create() {
   p.FooterPanel->SetBorderWidth(0);
   p.FocusHelper = std::make_unique<TFocusHelper>(this);
   p.SearchFooter = std::make_unique<TSearchFooter>(this, initDesign);
+  CreateSearchPanel();
+  p.SearchFooter->OnChange = [this](TObject*) { SearchFooterChange(); };
   p.FloatingFooter = std::make_unique<TFloatingFooter>(this);
   p.PrintSettings = std::make_unique<TPrintSettings>(this);
   p.HTMLSettings = std::make_unique<THTMLSettings>();
@@ -245,6 +247,7 @@ void TExtStringGrid::Loaded() {
   }
   if (!p.IsXP && !IsDesigning() && p.ControlLook->ControlStyle() == csTheme) p.ControlLook->SetControlStyle(csClassic);
   p.SearchFooter->SetAutoThemeAdapt(FP->Colors.FAutoThemeAdapt);
+  SearchFooterChange();
   ApplyScrollBarAlways(false);
   if (FP->Colors.FAutoThemeAdapt && !IsDesigning())
     if (TThemeNotifier* notifier = GetThemeNotifier(this)) notifier->RegisterWindow(Handle());
@@ -266,6 +269,7 @@ void TExtStringGrid::CreateWnd() {
   }
   p.FooterPanel->SetParent(this);
   p.FooterPanel->SetVisible(p.FloatingFooter->Visible());
+  PlaceSearchPanel();
   SetTimer(Handle(), kGridTimerId, kGridTimerInterval);
   if (p.Balloon->Enable()) BalloonInit();
 }
@@ -334,6 +338,8 @@ void TExtStringGrid::Destroy() {
   p.BackGround.reset();
   delete p.FooterPanel;
   p.FooterPanel = nullptr;
+  delete p.SearchPanel;
+  p.SearchPanel = nullptr;
   p.SearchFooter.reset();
   p.Balloon.reset();
   p.ShowModified.reset();

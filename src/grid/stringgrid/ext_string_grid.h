@@ -75,6 +75,10 @@ class TGridSorter;
 class TRowNodes;
 class TGridCalc;
 class TGridGrouping;
+class TGridSearch;
+class TSearchPanel;
+class TCustomPanel;
+class TExtStringGridCheck;
 class TSyncGrid;
 class TStream;
 class TNoActiveForm;
@@ -122,6 +126,7 @@ enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };
 using TDragScrollDirections = TSet<TDragScrollDirection>;
 
 // Events of the string grid (the argument order of each is kept exactly).
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)>;
 using TSearchFooterActionEvent =
     std::function<void(TObject* Sender, const std::string& Value, int ACol, int ARow, TSearchAction SearchAction)>;
 using TComboCloseUpEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
@@ -1435,6 +1440,80 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TClipboardCellEvent OnClipboardBeforePasteCell;
   TClipboardAfterPasteEvent OnClipboardAfterPasteCell;
 
+  // --- Find and replace, highlighting and marking, cell checks and the search footer
+  // (grid/dataops/search). Cells are real columns and display rows unless the find parameters
+  // take hidden columns or rows in, which then count by real index.
+  TPoint Find(TPoint StartCell, const std::string& s, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const WideString& s, TFindParams FindParams);
+  TPoint FindFirst(const std::string& s, TFindParams FindParams);
+  TPoint FindNext();
+  int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+  // The first display row whose key-column text starts with s (upper case); -1 for none.
+  int Search(const std::string& s);
+  TPoint SearchCell();
+  void SetSearchCell(TPoint Value);
+  TFindParams LastFindParams();
+  void SetLastFindParams(TFindParams Value);
+  std::string SearchCache();
+  WideString SearchCacheWide();
+  int FindCol();
+  void SetFindCol(int Value);
+  int FindRow();
+  void SetFindRow(int Value);
+  bool FindBusy();
+  // The text typed for the type-ahead search.
+  std::string IncrSearchText() const;
+  void SetIncrSearchText(const std::string& Value);
+  std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+  std::string UnHilightText(const std::string& S);
+  std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+  std::string UnMarkText(const std::string& S);
+  void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnHilightInCell(int Col, int Row);
+  void UnHilightInCol(bool DoFixed, int Col);
+  void UnHilightInRow(bool DoFixed, int Row);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnMarkInCell(int Col, int Row);
+  void UnMarkInCol(bool DoFixed, int Col);
+  void UnMarkInRow(bool DoFixed, int Row);
+  void UnMarkInGrid(bool DoFixed);
+  bool CheckCell(int Col, int Row);
+  bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool CheckCol(bool DoFixed, int Col);
+  bool CheckRow(bool DoFixed, int Row);
+  bool CheckGrid(bool DoFixed);
+  // The checker of the cell checks and of validated edits; dropped when it is destroyed.
+  TExtStringGridCheck* CellChecker() const;
+  void SetCellChecker(TExtStringGridCheck* Value);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The search footer's bar (made with the grid, height 0 while the footer is hidden), the
+  // handler that applies SearchFooter to it, and the handlers of its edit and buttons.
+  TSearchPanel& SearchPanel();
+  void SearchFooterChange();
+  void SearchEditChange(TObject* Sender);
+  void SearchForwardClick(TObject* Sender);
+  void SearchBackwardClick(TObject* Sender);
+  void SearchExitClick(TObject* Sender);
+  void SearchHighLightClick(TObject* Sender);
+  // An accelerator character of the bar's find and highlight buttons clicks the button; false
+  // when the footer is hidden or no visible, enabled button has it.
+  bool SearchFooterDialogChar(TKeyChar Key);
+  // Ctrl+F: the bar's edit takes the focus while the footer shows.
+  void FocusSearchFooterEdit();
+  // A character typed outside editing goes to the type-ahead search on the key column, whose
+  // row becomes current (Navigation's AutoGotoWhenSorted, AutoGotoIncremental).
+  void TypeAheadChar(TKeyChar Key);
+  TSearchEditChangeEvent OnSearchEditChange;
+  TNotifyEvent OnSearchFooterClose;
+  TNotifyEvent OnCreatedSearchFooter;
+
   // --- Events.
   TCanEditCellEvent OnCanEditCell;
   TSearchFooterActionEvent OnSearchFooterAction;
@@ -2296,7 +2375,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // narrow edit leaves in the grid's records.
   template <class S>
   bool ValidateText(const S& NewValue);
-  void RecordValidatedEdit(int ARealCol, int ARow, bool Changed, const std::string& Value, bool Valid);
+  void RecordValidatedEdit(int ARealCol, int ARow, bool Changed, std::string& Value, bool Valid);
   template <class T>
   void SetAndInvalidate(T& Field, const T& Value) {
     if (Field == Value) return;
@@ -2349,6 +2428,15 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   std::unique_ptr<TDataEngine>& GroupEngineSlot();
   TGridGrouping& Grouper();
   std::unique_ptr<TDataEngine>& FilterEngineSlot();
+  // The search engine, made on first use (grid/dataops/search).
+  std::unique_ptr<TDataEngine>& SearchEngineSlot();
+  TCustomPanel*& SearchPanelSlot();
+  void CreateSearchPanel();
+  // Puts the bar on the grid's window and lays it out.
+  void PlaceSearchPanel();
+  TFindParams SearchFooterFindParams(bool FromEdit, bool Backward);
+  void ShowSearchFooterHighlights(bool On);
+  TGridSearch& Searcher();
 };
 
 }  // namespace hd

@@ -256,6 +256,10 @@ struct TExtStringGridPrivate {
   std::unique_ptr<TDataEngine> Grouper;
   // The filter engine: levels, narrowing and the drop-down's open column.
   std::unique_ptr<TDataEngine> Filterer;
+  // The search engine, the search footer's panel (a child the grid owns) and the cell checker.
+  std::unique_ptr<TDataEngine> Search;
+  TCustomPanel* SearchPanel = nullptr;
+  TExtStringGridCheck* CellChecker = nullptr;
   std::unique_ptr<TIntList> MergedColumns;
   std::unique_ptr<TIntList> SelectedCells;
   std::unique_ptr<TIntList> SelectedRows;

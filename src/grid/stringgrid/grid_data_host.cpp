@@ -343,6 +343,21 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void UnHideSelection() override { G.UnHideSelection(); }
   void FocusCell(int ACol, int ARow) override { G.FocusCell(ACol, ARow); }
   void SetFixedRowAlways(bool Value) override { G.SetFixedRowAlways(Value); }
+  // Find, highlight and cell checks.
+  TGridRect Selection() const override { return G.Selection(); }
+  int RealToDisplCol(int ACol) const override { return G.RealToDisplCol(ACol); }
+  int NumHiddenRows() const override { return G.NumHiddenRows(); }
+  bool IsHiddenRow(int ARealRow) const override { return G.IsHiddenRow(ARealRow); }
+  void SetAllCellText(int ACol, int ARealRow, const std::string& Value) override {
+    G.SetAllCells(ACol, ARealRow, Value);
+  }
+  int VisibleRowCount() const override { return G.VisibleRowCount(); }
+  void ClearRowSelect() override { G.ClearRowSelect(); }
+  void SetRowSelect(int ARow, bool Value) override { G.SetRowSelect(ARow, Value); }
+  bool ShowModifiedEnabled() const override { return G.FP->ShowModified->Enabled(); }
+  void SetRowModified(int ARealRow, bool Value) override { G.SetRowModified(ARealRow, Value); }
+  TExtStringGridCheck* CellChecker() const override { return G.CellChecker(); }
+  void GotoCell(int ACol, int ARow) override { G.MoveColRow(G.RealToDisplCol(ACol), ARow, true, true); }
 
  private:
   void SetRowSelectOption(bool On, bool WasOn) {
@@ -368,5 +383,26 @@ std::unique_ptr<TDataEngine>& TExtStringGrid::NodeEngineSlot() { return FP->Node
 std::unique_ptr<TDataEngine>& TExtStringGrid::CalcEngineSlot() { return FP->Calc; }
 std::unique_ptr<TDataEngine>& TExtStringGrid::GroupEngineSlot() { return FP->Grouper; }
 std::unique_ptr<TDataEngine>& TExtStringGrid::FilterEngineSlot() { return FP->Filterer; }
+std::unique_ptr<TDataEngine>& TExtStringGrid::SearchEngineSlot() { return FP->Search; }
+TCustomPanel*& TExtStringGrid::SearchPanelSlot() { return FP->SearchPanel; }
+std::string TExtStringGrid::IncrSearchText() const { return FP->SearchInc; }
+// Each typed character starts the age of the typed text over.
+void TExtStringGrid::SetIncrSearchText(const std::string& Value) {
+  FP->SearchInc = Value;
+  FP->SearchTics = 0;
+}
+TExtStringGridCheck* TExtStringGrid::CellChecker() const { return FP->CellChecker; }
+
+void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) {
+  if (FP->CellChecker == Value) return;
+  if (FP->CellChecker) FP->CellChecker->RemoveFreeNotification(this);
+  FP->CellChecker = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  TBaseGrid::Notification(AComponent, Operation);
+  if (Operation == opRemove && FP && AComponent == FP->CellChecker) FP->CellChecker = nullptr;
+}
 
 }  // namespace hd

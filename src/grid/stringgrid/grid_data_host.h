@@ -25,6 +25,7 @@ class TCellProperties;
 class TImageList;
 class TFloatingFooter;
 class TGrouping;
+class TExtStringGridCheck;
 
 // The colour an export sets before asking for a cell's look: one the look leaves at it is not set.
 constexpr TColor kColorNotSet = 0x7FFFFFFF;
@@ -288,6 +289,21 @@ class TGridDataHost {
   virtual void UnHideSelection() = 0;
   virtual void FocusCell(int ACol, int ARow) = 0;
   virtual void SetFixedRowAlways(bool Value) = 0;
+  // --- Find, highlight and cell checks. AllCellText reads and writes by real row, hidden rows
+  // included; GotoCell selects a cell (real column) and shows it.
+  virtual TGridRect Selection() const = 0;
+  virtual int RealToDisplCol(int ACol) const = 0;
+  virtual int NumHiddenRows() const = 0;
+  virtual bool IsHiddenRow(int ARealRow) const = 0;
+  virtual void SetAllCellText(int ACol, int ARealRow, const std::string& Value) = 0;
+  virtual int VisibleRowCount() const = 0;
+  virtual void ClearRowSelect() = 0;
+  virtual void SetRowSelect(int ARow, bool Value) = 0;
+  virtual bool ShowModifiedEnabled() const = 0;
+  // Real row.
+  virtual void SetRowModified(int ARealRow, bool Value) = 0;
+  virtual TExtStringGridCheck* CellChecker() const = 0;
+  virtual void GotoCell(int ACol, int ARow) = 0;
 };
 
 }  // namespace hd

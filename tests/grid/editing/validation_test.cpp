@@ -5,7 +5,9 @@
 #include <functional>
 
 #include "grid/editing/editing_fixture.h"
+#include "grid/foundation/settings.h"
 #include "grid/foundation/undo.h"
+#include "platform/sysutils.h"
 #include "platform/unicode.h"
 
 namespace hd::test {
@@ -179,6 +181,39 @@ TEST_F(EditingTest, ARefusalRecordedForAHeaderCellLeavesTheCurrentCellWhereItIs)
   EXPECT_FALSE(grid->ValidateCell("6"));
   EXPECT_EQ(grid->Col(), kAddrCol);
   EXPECT_EQ(grid->Row(), 3);
+}
+
+}  // namespace
+}  // namespace hd::test
+
+namespace hd::test {
+namespace {
+
+// Upper-cases every value and marks the ones holding an "X" as errors.
+class TUpperChecker : public TExtStringGridCheck {
+ public:
+  using TExtStringGridCheck::TExtStringGridCheck;
+  std::string Correct(int, int, const std::string& s) override { return AnsiUpperCase(s); }
+  std::string MarkError(int, int, const std::string& s) override {
+    return s.find('X') != std::string::npos ? "<e>" + s + "</e>" : s;
+  }
+};
+
+TEST_F(EditingTest, TheCellCheckerCorrectsBeforeTheHandlerAndMarksWhatIsStored) {
+  auto* checker = new TUpperChecker(nullptr);
+  checker->SetAutoCorrect(true);
+  checker->SetAutoMarkError(true);
+  grid->SetCellChecker(checker);
+  std::string seen;
+  grid->OnCellValidate = [&seen](TObject*, int, int, std::string& v, bool&) { seen = v; };
+  ClickCell(kAddrCol, 2);
+  Type("x1");
+  Press(VK_DOWN);
+  EXPECT_EQ(seen, "X1");
+  EXPECT_EQ(grid->Cells(kAddrCol, 2), "<e>X1</e>");
+  // The grid lets go of a checker that is destroyed.
+  delete checker;
+  EXPECT_EQ(grid->CellChecker(), nullptr);
 }
 
 }  // namespace

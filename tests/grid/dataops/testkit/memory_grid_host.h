@@ -175,7 +175,7 @@ class TMemoryGridHost : public TGridDataHost {
   int& SortRow() override { return sortRow; }
   bool MoveRowOnSort() const override { return moveRowOnSort; }
   bool KeepScrollOnSort() const override { return false; }
-  bool DisjunctRowSelect() const override { return false; }
+  bool DisjunctRowSelect() const override { return disjunctRowSelect; }
 
   bool HasCompareEvents() const override {
     return static_cast<bool>(onFormat) || static_cast<bool>(onCustom) || static_cast<bool>(onRaw);
@@ -557,6 +557,40 @@ class TMemoryGridHost : public TGridDataHost {
   std::vector<int> filterProgress;
   int filterLevel = 0, calcReads = 0, selectionShown = 0;
   bool normalCellsOnly = true, progressEvent = false, selectionHidden = false, fixedRowAlways = false;
+  // Find, highlight and cell checks: a selection, hidden rows read from the map, and logs of
+  // the row marks and the cells shown.
+  TGridRect Selection() const override { return selection; }
+  int RealToDisplCol(int ACol) const override { return ACol; }
+  int NumHiddenRows() const override { return static_cast<int>(hidden.size()); }
+  bool IsHiddenRow(int ARealRow) const override { return hidden.count(ARealRow) > 0; }
+  void SetAllCellText(int ACol, int ARealRow, const std::string& Value) override {
+    if (auto it = hidden.find(ARealRow); it != hidden.end()) it->second.texts[static_cast<std::size_t>(ACol)] = Value;
+    else SetDisplayText(ACol, RealToDisplRow(ARealRow), Value);
+  }
+  int VisibleRowCount() const override { return visibleRows; }
+  void ClearRowSelect() override { selectedRows.clear(); }
+  void SetRowSelect(int ARow, bool Value) override {
+    if (Value) selectedRows.insert(ARow);
+    else selectedRows.erase(ARow);
+  }
+  bool ShowModifiedEnabled() const override { return showModified; }
+  void SetRowModified(int ARealRow, bool Value) override {
+    if (Value) modifiedRows.insert(ARealRow);
+    else modifiedRows.erase(ARealRow);
+  }
+  TExtStringGridCheck* CellChecker() const override { return checker; }
+  void GotoCell(int ACol, int ARow) override {
+    col = ACol;
+    row = ARow;
+    gotoCells.emplace_back(ACol, ARow);
+  }
+  TGridRect selection{1, 1, 1, 1};
+  int visibleRows = 10;
+  bool showModified = false;
+  bool disjunctRowSelect = false;
+  std::set<int> selectedRows, modifiedRows;
+  TExtStringGridCheck* checker = nullptr;
+  std::vector<std::pair<int, int>> gotoCells;
 
   // The texts of column ACol over the display rows and the levels, for short checks.
   std::string Texts(int ACol = 0) const {
