@@ -84,7 +84,8 @@ void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
 void TExtStringGrid::HideRowList(TIntList& RowList) {
   std::vector<int> rows;
   for (int i = 0; i < RowList.Count(); ++i) rows.push_back(RowList.Items(i));
-  HideRowsAtOnce(rows, FP->FilterLevel, false);
+  // The list names display rows; the items keep real ones, as every other hidden row does.
+  HideRowsAtOnce(rows, FP->FilterLevel, true);
   ++FP->FilterLevel;
 }
 
@@ -97,8 +98,7 @@ void TExtStringGrid::HideRowsAtOnce(std::vector<int> Rows, int Level, bool RealI
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   if (static_cast<int>(rows.size()) >= RowCount()) rows.resize(static_cast<size_t>(std::max(RowCount() - 1, 0)));
   if (EditorMode()) SetEditorMode(false);
-  // Real indexes are taken before any item is added: each new item shifts the mapping. The
-  // filter's lists keep display rows, as UnHideRowList puts them back.
+  // Real indexes are taken before any item is added: each new item shifts the mapping.
   std::vector<int> reals;
   for (int r : rows) reals.push_back(RealIdx ? DisplToRealRow(r) : r);
   for (size_t i = 0; i < rows.size(); ++i) TakeRowIntoItem(rows[i], reals[i], -1, true)->SetLevel(Level);
@@ -129,6 +129,14 @@ void TExtStringGrid::UnHideRowList() {
   if (EditorMode()) SetEditorMode(false);
   std::stable_sort(restored.begin(), restored.end(), [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
   int n = static_cast<int>(restored.size());
+  // Where each restored row shows: its real index less the rows that stay hidden above it.
+  std::vector<int> staying;
+  for (int j = 0; j < items.Count(); ++j)
+    if (items.Items(j)->Level() != level) staying.push_back(items.Items(j)->Idx());
+  std::sort(staying.begin(), staying.end());
+  std::vector<int> target;
+  for (TGridItem* item : restored)
+    target.push_back(item->Idx() - static_cast<int>(std::lower_bound(staying.begin(), staying.end(), item->Idx()) - staying.begin()));
   bool footer = p.FloatingFooter->Visible() && p.FloatingFooter->FooterStyle() == fsFixedLastRow;
   int k = footer ? 2 : 1;
   int s = RowCount() - k;
@@ -139,7 +147,7 @@ void TExtStringGrid::UnHideRowList() {
   RowCountSettled();
   int i = n - 1;
   for (int t = RowCount() - k; t >= 0 && (i >= 0 || s < t); --t) {
-    if (i >= 0 && restored[static_cast<size_t>(i)]->Idx() == t) {
+    if (i >= 0 && target[static_cast<size_t>(i)] == t) {
       PutItemIntoRow(*restored[static_cast<size_t>(i)], t);
       --i;
     } else if (s < t && s >= 0) {
