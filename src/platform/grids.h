@@ -238,6 +238,9 @@ class TCustomGrid : public TCustomControl {
   virtual void DeleteLines(bool Columns, int Index, int Count);
   // Exchanges two lines' sizes and content.
   virtual void SwapLines(bool Columns, int A, int B);
+  // Lines First .. First + From.size() - 1 take the sizes and content of the lines that stood
+  // at From[k] (a permutation of those lines): many exchanges at the cost of one.
+  virtual void PermuteLines(bool Columns, int First, const std::vector<int>& From);
 
   void InvalidateCell(int ACol, int ARow);
   void InvalidateCol(int ACol);
@@ -449,6 +452,7 @@ class TStringGrid : public TDrawGrid {
   void InsertLines(bool Columns, int Index, int Count) override;
   void DeleteLines(bool Columns, int Index, int Count) override;
   void SwapLines(bool Columns, int A, int B) override;
+  void PermuteLines(bool Columns, int First, const std::vector<int>& From) override;
   std::string GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const std::string& Value) override;
   const TCellStore& Store() const { return *store_; }

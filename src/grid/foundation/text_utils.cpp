@@ -148,7 +148,20 @@ int ClassifyNumber(const std::string& Text) {
 int ClassifyNumber(const std::string& Text, char DecimalSeparator, char ThousandSeparator) {
   const char32_t thou = static_cast<unsigned char>(ThousandSeparator);
   const char32_t dec = static_cast<unsigned char>(DecimalSeparator);
-  const std::u32string s = Utf8ToCodePoints(Text);
+  // Sorts classify every cell of a column: a plain ASCII text is widened into a kept buffer
+  // rather than a new string each time.
+  thread_local std::u32string buffer;
+  buffer.clear();
+  bool ascii = true;
+  for (char ch : Text) {
+    if (static_cast<unsigned char>(ch) >= 0x80) {
+      ascii = false;
+      break;
+    }
+    buffer.push_back(static_cast<char32_t>(ch));
+  }
+  if (!ascii) buffer = Utf8ToCodePoints(Text);
+  const std::u32string& s = buffer;
   if (s.empty()) return ncNotANumber;
 
   int digits = 0, decimals = 0;

@@ -451,7 +451,9 @@ void TExtStringGrid::Invalidate() {
     FP->EditChange = false;
     return;
   }
-  TBaseGrid::Invalidate();
+  // Under the update lock the whole window is repainted when the lock ends: changes made
+  // meanwhile (a sort exchanging rows one by one) need not gather regions each.
+  if (!(FP && FP->UpdateCount > 0 && Visible() && HandleAllocated())) TBaseGrid::Invalidate();
   if (FP && FP->FloatingFooter && FP->FloatingFooter->Visible() && !Loading()) FP->FooterPanel->Invalidate();
 }
 

@@ -471,6 +471,9 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void SwapRows(int ARow1, int ARow2);
   // The exchange step of sorting.
   virtual void SortSwapRows(int ARow1, int ARow2);
+  // The exchanges of a whole sort at once: rows First .. First + From.size() - 1 take the rows
+  // that stood at From[k], with what SortSwapRows carries, and Swaps exchanges are counted.
+  virtual void SortPermuteRows(int First, const std::vector<int>& From, int Swaps);
   int Swaps() const;
   void SetSwaps(int Value);
   int SortTrackRow() const;
@@ -2407,6 +2410,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   void RestoreRowAfterRemoval(int OldRow, int OldTop);
   void RowCountSettled();
   void ExchangeRows(int ARow1, int ARow2);
+  // The index of a display row in the row selection list.
+  int RowSelectKey(int ARow) const;
   void FollowMovedControls(bool Columns, int FromIndex, int ToIndex);
   void DropCellControl(int ACol, int ARow);
   // A store row's cells (and height) into a new hidden-row item at Position (-1 appends),

@@ -43,6 +43,9 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   bool HasDisplayHooks() const override { return static_cast<bool>(G.OnGetDisplText); }
 
   void SortSwapRows(int ARow1, int ARow2) override { G.SortSwapRows(ARow1, ARow2); }
+  void SortPermuteRows(int First, const std::vector<int>& From, int Swaps) override {
+    G.SortPermuteRows(First, From, Swaps);
+  }
   // The pivot shares the objects of its row: they are copied, never duplicated or freed.
   void CopyRow(int FromRow, int ToRow) override {
     for (int c = 0; c < G.TotalColCount(); ++c) {

@@ -99,6 +99,10 @@ class TGridDataHost {
   // Rows: the exchange that sorts use (counts swaps, keeps the cross-reference and the tracked
   // row), and clearing rows with their objects detached, never freed.
   virtual void SortSwapRows(int ARow1, int ARow2) = 0;
+  // Many such exchanges at once: rows First .. First + From.size() - 1 take the rows that stood
+  // at From[k] (a permutation of those rows), everything an exchange carries following them,
+  // and Swaps exchanges are counted (From may be empty: only counted).
+  virtual void SortPermuteRows(int First, const std::vector<int>& From, int Swaps) = 0;
   virtual void CopyRow(int FromRow, int ToRow) = 0;
   virtual void ClearRowsDetached(int ARow, int Count) = 0;
   // The store may hold cells of rows at or above ARow from an earlier, larger grid.

@@ -34,6 +34,25 @@ void SwapEntries(TIntList& list, int a, int b) {
   if (a < list.Count() && b < list.Count()) list.Exchange(a, b);
 }
 
+// Calls Exchange(a, b) for a run of exchanges of rows in [First, First + From.size()) after
+// which row First + k holds what stood at From[k].
+template <typename F>
+void ForEachExchange(int First, const std::vector<int>& From, F Exchange) {
+  const std::size_t n = From.size();
+  std::vector<int> at(n), where(n);  // the row whose content stands at place k; where content j stands
+  for (std::size_t k = 0; k < n; ++k) at[k] = where[k] = static_cast<int>(k);
+  for (std::size_t k = 0; k < n; ++k) {
+    auto want = static_cast<std::size_t>(From[k] - First);
+    auto now = static_cast<std::size_t>(where[want]);
+    if (now == k) continue;
+    Exchange(First + static_cast<int>(k), First + static_cast<int>(now));
+    auto other = static_cast<std::size_t>(at[k]);
+    std::swap(at[k], at[now]);
+    where[want] = static_cast<int>(k);
+    where[other] = static_cast<int>(now);
+  }
+}
+
 }  // namespace
 
 void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
@@ -94,6 +113,8 @@ void TExtStringGrid::ClearNormalCols(int ColIndex, int CCount) {
 }
 
 void TExtStringGrid::ClearNormalCells() {
+  // Without a fixed column the nodes' glyphs stand in cleared cells: the nodes go first.
+  if (FixedCols() == 0 && HasNodes()) RemoveAllNodes();
   if (RowCount() > 0 && ColCount() > 0)
     ClearRect(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols() - 1, RowCount() - FixedFooters() - 1);
 }
@@ -116,6 +137,8 @@ void TExtStringGrid::ClearSelection() {
 
 void TExtStringGrid::Clear() {
   if (Destroying()) return;
+  // Contracted nodes open as they go, so their rows are cleared too.
+  if (HasNodes()) RemoveAllNodes();
   if (RowCount() > 0 && ColCount() > 0) ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
   FP->IncrSearchText.clear();
   if (FP->NumHidden > 0) InvalidateGrid();
@@ -297,7 +320,7 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
   if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
   ExchangeRows(ARow1, ARow2);
   if (p.ShowModified->Enabled()) SwapEntries(*p.ModifiedRows, RealRowIndex(ARow1), RealRowIndex(ARow2));
-  if (p.MouseActions->DisjunctRowSelect()) SwapEntries(*p.RowSelect, ARow1, ARow2);
+  if (p.MouseActions->DisjunctRowSelect()) SwapEntries(*p.RowSelect, RowSelectKey(ARow1), RowSelectKey(ARow2));
   InvalidateGrid();
   CellControlsUpdate(false);
 }
@@ -351,15 +374,61 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
   if (ARow1 >= RowCount() || ARow2 >= RowCount()) return;
   ExchangeRows(ARow1, ARow2);
   const TMouseActions& ma = *p.MouseActions;
-  if (ma.DisjunctRowSelect() && p.Navigation->MoveRowOnSort()) {
-    bool hidden = p.GridItems->Count() > 0;
-    SwapEntries(*p.RowSelect, hidden ? DisplToRealRow(ARow1) : ARow1, hidden ? DisplToRealRow(ARow2) : ARow2);
-  }
+  if (ma.DisjunctRowSelect() && p.Navigation->MoveRowOnSort())
+    SwapEntries(*p.RowSelect, RowSelectKey(ARow1), RowSelectKey(ARow2));
   if (p.ShowModified->Enabled()) SwapEntries(*p.ModifiedRows, RealRowIndex(ARow1), RealRowIndex(ARow2));
   if (p.SortTrackRow == ARow1)
     p.SortTrackRow = ARow2;
   else if (p.SortTrackRow == ARow2)
     p.SortTrackRow = ARow1;
+}
+
+// The row selection list keeps real rows with RowSelectPersistent, display rows otherwise.
+int TExtStringGrid::RowSelectKey(int ARow) const {
+  return FP->MouseActions->RowSelectPersistent() ? DisplToRealRow(ARow) : ARow;
+}
+
+void TExtStringGrid::SortPermuteRows(int First, const std::vector<int>& From, int Swaps) {
+  TExtStringGridPrivate& p = *FP;
+  p.Swaps += Swaps;
+  const int n = static_cast<int>(From.size());
+  if (n == 0 || First < 0) return;
+  // Where the row that stood at First + k goes.
+  std::vector<int> to(From.size());
+  for (int k = 0; k < n; ++k) to[static_cast<std::size_t>(From[static_cast<std::size_t>(k)] - First)] = First + k;
+  auto moved = [&](int row) { return row >= First && row < First + n ? to[static_cast<std::size_t>(row - First)] : row; };
+  // Lists kept by row index follow through exchanges of their entries, quiet as a single
+  // sort exchange is.
+  auto permute = [&](TIntList& list, auto key) {
+    ForEachExchange(First, From, [&](int a, int b) { SwapEntries(list, key(a), key(b)); });
+  };
+  TIntList& xref = *p.SortRowXRef;
+  ForEachExchange(First, From, [&](int a, int b) {
+    if (a < xref.Count() && b < xref.Count()) xref.Exchange(a, b);
+  });
+  const TSortSettings& sort = *p.SortSettings;
+  if (sort.SingleColumn()) {
+    int c = sort.Column();
+    std::vector<std::pair<std::string, TObject*>> before;
+    for (int k = 0; k < n; ++k) before.emplace_back(std::string(Store().Text(c, First + k)), Store().Object(c, First + k));
+    for (int k = 0; k < n; ++k) {
+      const auto& cell = before[static_cast<std::size_t>(From[static_cast<std::size_t>(k)] - First)];
+      Store().SetText(c, First + k, cell.first);
+      Store().SetObject(c, First + k, cell.second);
+    }
+    return;
+  }
+  PermuteLines(false, First, From);
+  TControlList& list = *p.ControlList;
+  for (int i = 0; i < list.Count(); ++i) {
+    TControlItem* item = list.Control(i);
+    int d = RealToDisplRow(item->Y());
+    if (d >= First && d < First + n && DisplToRealRow(d) == item->Y()) item->SetY(DisplToRealRow(moved(d)));
+  }
+  const TMouseActions& ma = *p.MouseActions;
+  if (ma.DisjunctRowSelect() && p.Navigation->MoveRowOnSort()) permute(*p.RowSelect, [&](int r) { return RowSelectKey(r); });
+  if (p.ShowModified->Enabled()) permute(*p.ModifiedRows, [&](int r) { return RealRowIndex(r); });
+  p.SortTrackRow = moved(p.SortTrackRow);
 }
 
 int TExtStringGrid::Swaps() const { return FP->Swaps; }

@@ -87,7 +87,14 @@ void TExtStringGrid::RemoveRowMarks(int RowIndex, int RCount, bool Selection) {
   }
   if (p.UseEnabledRows) DeleteEntries(*p.EnabledRows, RowIndex, RCount);
   if (Selection && p.MouseActions->DisjunctRowSelect()) {
-    DeleteEntries(*p.RowSelect, RowIndex, RCount);
+    // Persistent marks are kept by real row, as the modified ones.
+    if (p.MouseActions->RowSelectPersistent() && p.GridItems->Count() > 0) {
+      TIntList& marks = *p.RowSelect;
+      for (int r = RowIndex + RCount - 1; r >= RowIndex; --r)
+        if (int real = DisplToRealRow(r); real < marks.Count()) marks.Delete(real);
+    } else {
+      DeleteEntries(*p.RowSelect, RowIndex, RCount);
+    }
     TIntList& ordered = *p.SelectedRows;
     for (int i = ordered.Count() - 1; i >= 0; --i) {
       int r = ordered.Items(i);
@@ -197,6 +204,8 @@ void TExtStringGrid::DeleteRowRange(int ARow, int RCount, bool Removal) {
   if (EditorMode()) SetEditorMode(false);
   int oldRow = Row(), oldTop = TopRow();
   BeginUpdate();
+  // In a grid with nodes the current cell goes back to the first normal column.
+  if (HasNodes() && Row() < RowCount() && Col() != FixedCols()) SetCol(FixedCols());
   // A removal drops the rows' marks, the modified and enabled ones too, which would otherwise
   // land on the rows moving up; hiding keeps the marks of the real rows.
   if (Removal) RemoveRowMarks(ARow, RCount, !p.MouseActions->RowSelectPersistent());

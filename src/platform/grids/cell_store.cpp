@@ -444,6 +444,27 @@ void TCellStore::SwapRows(int a, int b) {
   RowSlot(b) = ra;
 }
 
+void TCellStore::PermuteRows(int first, const std::vector<int>& from) {
+  if (first < 0 || from.empty()) return;
+  const int n = static_cast<int>(from.size());
+  for (auto& [col, rows] : packed_) {
+    if (rows.size() <= static_cast<std::size_t>(first)) continue;
+    rows.resize(std::max(rows.size(), static_cast<std::size_t>(first) + from.size()), 0);
+    std::vector<std::uint8_t> before(rows.begin() + first, rows.begin() + first + n);
+    for (int k = 0; k < n; ++k)
+      rows[static_cast<std::size_t>(first + k)] = before[static_cast<std::size_t>(from[static_cast<std::size_t>(k)] - first)];
+    while (!rows.empty() && rows.back() == 0) rows.pop_back();
+  }
+  std::vector<RowBlock*> before(from.size());
+  bool any = false;
+  for (int k = 0; k < n; ++k) any |= (before[static_cast<std::size_t>(k)] = FindRow(first + k)) != nullptr;
+  if (!any) return;
+  for (int k = 0; k < n; ++k) {
+    RowBlock* moving = before[static_cast<std::size_t>(from[static_cast<std::size_t>(k)] - first)];
+    if (moving || FindRow(first + k)) RowSlot(first + k) = moving;
+  }
+}
+
 void TCellStore::InsertColumns(int at, int count) {
   if (at < 0 || count <= 0) return;
   PackedInsertColumns(at, count);

@@ -60,6 +60,9 @@ class TCellStore {
   void InsertColumns(int at, int count);
   void DeleteColumns(int at, int count);
   void SwapColumns(int a, int b);
+  // Rows first .. first + from.size() - 1 take the rows that stood at from[k], in one pass:
+  // from must be a permutation of those same rows.
+  void PermuteRows(int first, const std::vector<int>& from);
   // The highest row holding a cell, -1 when none does.
   int LastRow() const;
   // Forgets every cell.

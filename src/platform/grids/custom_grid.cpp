@@ -304,6 +304,27 @@ void TCustomGrid::DeleteLines(bool Columns, int Index, int Count) {
   SizeSettled(oldColCount, oldRowCount);
 }
 
+void TCustomGrid::PermuteLines(bool Columns, int First, const std::vector<int>& From) {
+  TGridAxis& axis = Columns ? cols_ : rows_;
+  const int n = static_cast<int>(From.size());
+  if (First < 0 || n == 0 || First + n > axis.Count()) return;
+  bool sized = false;
+  for (int k = 0; k < n; ++k) sized |= axis.Size(From[static_cast<std::size_t>(k)]) != axis.Size(First + k);
+  axis.PermuteLines(First, From);
+  if (Columns && static_cast<int>(tab_stops_.size()) >= First + n) {
+    std::vector<char> before(tab_stops_.begin() + First, tab_stops_.begin() + First + n);
+    for (int k = 0; k < n; ++k)
+      tab_stops_[static_cast<std::size_t>(First + k)] = before[static_cast<std::size_t>(From[static_cast<std::size_t>(k)] - First)];
+  }
+  InvalidateGrid();
+  if (sized) {
+    if (Columns)
+      ColWidthsChanged();
+    else
+      RowHeightsChanged();
+  }
+}
+
 void TCustomGrid::SwapLines(bool Columns, int A, int B) {
   TGridAxis& axis = Columns ? cols_ : rows_;
   if (A == B || A < 0 || B < 0 || A >= axis.Count() || B >= axis.Count()) return;

@@ -151,6 +151,18 @@ void TGridAxis::SwapLines(int a, int b) {
   SetSize(b, sa);
 }
 
+void TGridAxis::PermuteLines(int first, const std::vector<int>& from) {
+  if (Uniform() || first < 0 || from.empty() || first + static_cast<int>(from.size()) > count_) return;
+  std::vector<int> before(sizes_.begin() + first, sizes_.begin() + first + static_cast<int>(from.size()));
+  bool changed = false;
+  for (std::size_t k = 0; k < from.size(); ++k) {
+    int size = before[static_cast<std::size_t>(from[k] - first)];
+    changed |= size != before[k];
+    sizes_[static_cast<std::size_t>(first) + k] = size;
+  }
+  if (changed) Rebuild();
+}
+
 void TGridAxis::MoveLine(int from, int to) {
   if (from == to || Uniform() || from < 0 || to < 0 || from >= count_ || to >= count_) return;
   int lo = std::min(from, to), hi = std::max(from, to);

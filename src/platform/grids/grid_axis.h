@@ -67,6 +67,9 @@ class TGridAxis {
   void InsertLines(int at, int count);
   void DeleteLines(int at, int count);
   void SwapLines(int a, int b);
+  // Lines first .. first + from.size() - 1 take the sizes of the lines that stood at
+  // from[k] (a permutation of those lines); the tree is rebuilt once.
+  void PermuteLines(int first, const std::vector<int>& from);
 
   // The layout of the lines in a client extent with `first` as the first scrolled line.
   TGridAxisDrawInfo DrawInfo(int first, int gridExtent) const;

@@ -106,6 +106,29 @@ void TStringGrid::SwapLines(bool Columns, int A, int B) {
   TDrawGrid::SwapLines(Columns, A, B);
 }
 
+void TStringGrid::PermuteLines(bool Columns, int First, const std::vector<int>& From) {
+  const int n = static_cast<int>(From.size()), lines = Columns ? ColCount() : RowCount();
+  if (First < 0 || n == 0 || First + n > lines) return;
+  if (Columns) {
+    // Columns follow their cycles exchange by exchange; rows, which sorts move, in one pass.
+    std::vector<int> at(From.size());
+    for (int k = 0; k < n; ++k) at[static_cast<std::size_t>(k)] = k;  // the column now at First + k came from First + at[k]
+    std::vector<int> where(at);  // where column First + k's original now stands
+    for (int k = 0; k < n; ++k) {
+      int want = From[static_cast<std::size_t>(k)] - First, now = where[static_cast<std::size_t>(want)];
+      if (now == k) continue;
+      store_->SwapColumns(First + k, First + now);
+      int other = at[static_cast<std::size_t>(k)];
+      std::swap(at[static_cast<std::size_t>(k)], at[static_cast<std::size_t>(now)]);
+      where[static_cast<std::size_t>(want)] = k;
+      where[static_cast<std::size_t>(other)] = now;
+    }
+  } else {
+    store_->PermuteRows(First, From);
+  }
+  TDrawGrid::PermuteLines(Columns, First, From);
+}
+
 // The event may change what the editor starts with; the cell keeps its text until the edit
 // comes back.
 std::string TStringGrid::GetEditText(int ACol, int ARow) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -223,6 +224,23 @@ TEST(CellStoreTest, BulkShiftsAndSwapsAcrossPagesAgreeWithAPlainMap) {
   PlainMove(plain, 2, 1, false);
   ExpectSame(store, plain, "columns 1 and 3 swapped");
   EXPECT_EQ(store.LastRow(), 900);
+
+  // A permutation in one pass lands each row where the exchanges that make it would.
+  put(1, 255, "page end");
+  put(0, 257, "next page");
+  const std::vector<int> from{900, 255, 1, 257, 0, 256, 2};
+  const std::vector<int> rows{0, 1, 2, 255, 256, 257, 900};
+  TPlainStore before = plain;
+  for (auto it = plain.begin(); it != plain.end();)
+    it = std::find(rows.begin(), rows.end(), it->first.first) != rows.end() ? plain.erase(it) : std::next(it);
+  for (std::size_t k = 0; k < rows.size(); ++k)
+    for (const auto& [key, cell] : before)
+      if (key.first == from[k]) plain[{rows[k], key.second}] = cell;
+  std::vector<int> order(901);
+  for (int r = 0; r <= 900; ++r) order[static_cast<std::size_t>(r)] = r;
+  for (std::size_t k = 0; k < rows.size(); ++k) order[static_cast<std::size_t>(rows[k])] = from[k];
+  store.PermuteRows(0, order);
+  ExpectSame(store, plain, "rows permuted across pages");
 }
 
 // Packed bytes ride with their lines like stored cells, and become objects when read.
@@ -263,6 +281,14 @@ TEST(CellStoreTest, PackedBytesFollowTheLinesAndTurnIntoObjectsOnFirstRead) {
   PlainMove(plain, 2, 1100, true);
   PlainMove(plain, 1099, 2, true);
   expectSame("rows swapped");
+  // Rows 0..1101 reversed in one pass.
+  std::vector<int> reversed(1102);
+  for (int r = 0; r < 1102; ++r) reversed[static_cast<std::size_t>(r)] = 1101 - r;
+  store.PermuteRows(0, reversed);
+  TPlainStore flipped;
+  for (const auto& [key, cell] : plain) flipped[{key.first <= 1101 ? 1101 - key.first : key.first, key.second}] = cell;
+  plain = flipped;
+  expectSame("rows reversed");
   store.InsertColumns(2, 2);
   PlainShift(plain, 2, 2, false);
   store.MoveColumn(1, 7);

@@ -100,6 +100,12 @@ TEST(GridAxisTest, PositionsFollowEveryStructuralChange) {
          axis.SwapLines(0, 3);
          std::swap(plain.sizes[0], plain.sizes[3]);
        }},
+      {"permute 2..7", [&] {
+         const std::vector<int> from{5, 2, 7, 3, 6, 4};
+         std::vector<int> before = plain.sizes;
+         axis.PermuteLines(2, from);
+         for (std::size_t k = 0; k < from.size(); ++k) plain.sizes[2 + k] = before[static_cast<size_t>(from[k])];
+       }},
       {"insert at the end", [&] {
          axis.InsertLines(12, 4);
          plain.sizes.insert(plain.sizes.end(), 4, axis.DefaultSize());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -97,12 +98,13 @@ class TSortShape {
 };
 
 // Reads each cell once for the sort while no event may answer differently per comparison
-// and an exchange moves whole rows; the comparer forgets the cache when the sort ends.
+// and an exchange moves whole rows; the sort then runs on the order of the rows, which Apply
+// puts into the grid. The comparer forgets the cache when the sort ends.
 class TCacheScope {
  public:
-  explicit TCacheScope(TGridDataHost& Host, TRowComparer& Compare) : FCompare(Compare) {
+  explicit TCacheScope(TGridDataHost& Host, TRowComparer& Compare) : FHost(Host), FCompare(Compare) {
     if (Host.HasCompareEvents() || Host.HasDisplayHooks() || Host.SortSettings().SingleColumn()) return;
-    FCache = std::make_unique<TSortCache>(Host.RowCount(), Host.RowCount() - kScratchRows);
+    FCache = std::make_unique<TSortCache>(Host, Host.RowCount(), Host.RowCount() - kScratchRows);
     Compare.SetCache(FCache.get());
   }
   ~TCacheScope() {
@@ -110,8 +112,25 @@ class TCacheScope {
   }
   TCacheScope(const TCacheScope&) = delete;
   TCacheScope& operator=(const TCacheScope&) = delete;
+  // The rows First..Last of the grid as the sort left them; also after a failed sort, so that
+  // the grid holds what the exchanges made so far.
+  void Apply(int First = 0, int Last = INT_MAX) {
+    if (FCache) FCache->Apply(FHost, First, Last);
+  }
+  // Runs Sort and applies what it reached, whether it ends or throws.
+  template <typename F>
+  void Run(F Sort) {
+    try {
+      Sort();
+    } catch (...) {
+      Apply();
+      throw;
+    }
+    Apply();
+  }
 
  private:
+  TGridDataHost& FHost;
   TRowComparer& FCompare;
   std::unique_ptr<TSortCache> FCache;
 };
@@ -119,8 +138,10 @@ class TCacheScope {
 }  // namespace
 
 void TGridSorter::SwapRows(int ARow1, int ARow2) {
-  FHost.SortSwapRows(ARow1, ARow2);
-  if (TSortCache* cache = FCompare.Cache()) cache->Swap(ARow1, ARow2);
+  if (TSortCache* cache = FCompare.Cache())
+    cache->Swap(ARow1, ARow2);
+  else
+    FHost.SortSwapRows(ARow1, ARow2);
 }
 
 void TGridSorter::InitSortXRef() {
@@ -214,7 +235,7 @@ void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
       FHost.SortRow() = oldRow;
       bool moveRow = FHost.MoveRowOnSort();
       if (moveRow) FHost.SetRow(shape.Rows() - 1);
-      SortRange(FHost.FixedRows(), shape.Rows() - footers - 1);
+      cache.Run([&] { SortRange(FHost.FixedRows(), shape.Rows() - footers - 1); });
       FHost.ClearRowsDetached(shape.Rows(), kScratchRows);
       if (Indexed || !FHost.DisjunctRowSelect()) FHost.SetRow(moveRow ? FHost.SortRow() : oldRow);
       shape.Restore();
@@ -234,7 +255,7 @@ void TGridSorter::RunRange(const TRangeSort& SortRange) {
   TSortShape shape(FHost, false);
   try {
     TCacheScope cache(FHost, FCompare);
-    SortRange(0, 0);
+    cache.Run([&] { SortRange(0, 0); });
   } catch (...) {
     shape.Restore();
     throw;
@@ -300,17 +321,21 @@ void TGridSorter::DoQSortGroup(bool Indexed) {
         if (node(r)) deepest = std::max(deepest, FHost.RowLevel(r));
       int col = s.Column();
       bool canSort = Indexed ? FHost.SortIndexes().Count() > 0 : col >= 0 && col < FHost.ColCount();
-      // Only the rows inside the deepest open nodes move, each node by itself.
-      for (int r = FHost.FixedRows(); canSort && r <= last; ++r) {
-        TCellGraphic* n = node(r);
-        if (!n || n->CellBoolean() || FHost.RowLevel(r) != deepest || n->CellIndex() < 3) continue;
-        int right = std::min(r + n->CellIndex() - 1, last);
-        if (right <= r + 1) continue;
-        if (Indexed)
-          QuickSortIndexedRange(r + 1, right);
-        else
-          QuickSortRange(col, r + 1, right);
-      }
+      // Only the rows inside the deepest open nodes move, each node by itself; each node's
+      // rows are in the grid before the next node is looked for.
+      cache.Run([&] {
+        for (int r = FHost.FixedRows(); canSort && r <= last; ++r) {
+          TCellGraphic* n = node(r);
+          if (!n || n->CellBoolean() || FHost.RowLevel(r) != deepest || n->CellIndex() < 3) continue;
+          int right = std::min(r + n->CellIndex() - 1, last);
+          if (right <= r + 1) continue;
+          if (Indexed)
+            QuickSortIndexedRange(r + 1, right);
+          else
+            QuickSortRange(col, r + 1, right);
+          cache.Apply(r + 1, right);
+        }
+      });
       FHost.ClearRowsDetached(shape.Rows(), kScratchRows);
       FHost.SetRow(moveRow ? FHost.SortRow() : oldRow);
       shape.Restore();
@@ -325,7 +350,7 @@ void TGridSorter::DoQSortGroup(bool Indexed) {
   finish();
 }
 
-void TGridSorter::UnSortRange(std::vector<int>& Keys, int L, int R) {
+void TGridSorter::UnSortRange(std::vector<int>& Keys, std::vector<int>& Order, int& Swaps, int L, int R) {
   auto key = [&](int x) { return Keys[static_cast<std::size_t>(x)]; };
   for (;;) {
     int v = key((L + R) / 2);
@@ -335,13 +360,14 @@ void TGridSorter::UnSortRange(std::vector<int>& Keys, int L, int R) {
       while (v < key(j) && j > L) --j;
       if (i <= j) {
         if (i != j && key(i) != key(j)) {
-          FHost.SortSwapRows(i, j);
+          ++Swaps;
           std::swap(Keys[static_cast<std::size_t>(i)], Keys[static_cast<std::size_t>(j)]);
+          std::swap(Order[static_cast<std::size_t>(i)], Order[static_cast<std::size_t>(j)]);
         }
         ++i, --j;
       }
     } while (i <= j);
-    if (!NarrowToLargerPart(L, R, i, j, [&](int l, int r) { UnSortRange(Keys, l, r); })) return;
+    if (!NarrowToLargerPart(L, R, i, j, [&](int l, int r) { UnSortRange(Keys, Order, Swaps, l, r); })) return;
   }
 }
 
@@ -353,8 +379,11 @@ void TGridSorter::QUnSort() {
     return;
   }
   if (xref.Count() < 2) return;
-  std::vector<int> keys;
-  for (int i = 0; i < xref.Count(); ++i) keys.push_back(xref.Items(i));
+  std::vector<int> keys, order;
+  for (int i = 0; i < xref.Count(); ++i) {
+    keys.push_back(xref.Items(i));
+    order.push_back(i);
+  }
   TColumnZeroAside column0(FHost, FHost.SortSettings().NormalCellsOnly() && FHost.FixedCols() > 0);
   FHost.BeginUpdate();
   int cols = FHost.ColCount();
@@ -367,7 +396,10 @@ void TGridSorter::QUnSort() {
     FHost.EndUpdate();
   };
   try {
-    UnSortRange(keys, 0, static_cast<int>(keys.size()) - 1);
+    // The exchanges are worked out on the keys and made in the grid at once.
+    int swaps = 0;
+    UnSortRange(keys, order, swaps, 0, static_cast<int>(keys.size()) - 1);
+    FHost.SortPermuteRows(0, order, swaps);
   } catch (...) {
     finish();
     throw;

@@ -55,7 +55,8 @@ class TGridSorter : public TDataEngine {
   // The row exchange of the quicksorts; the read-once cells follow their rows.
   void SwapRows(int ARow1, int ARow2);
   void DoQSortGroup(bool Indexed);
-  void UnSortRange(std::vector<int>& Keys, int L, int R);
+  // The quicksort of the cross-reference keys; Order follows the exchanges, Swaps counts them.
+  void UnSortRange(std::vector<int>& Keys, std::vector<int>& Order, int& Swaps, int L, int R);
 
   TGridDataHost& FHost;
   TRowComparer FCompare;

@@ -66,6 +66,70 @@ void PrepareNumber(std::string& T, TSortStyle Style, const std::string& Prefix, 
     if (std::size_t at = T.find(Decimal); at != std::string::npos) T[at] = '.';
 }
 
+using TCellKey = TSortCache::TCellKey;
+
+bool KeyIsNumber(TCellKey& k, char Decimal, char Thousand) {
+  if (k.isNumber < 0) k.isNumber = !k.text.empty() && ClassifyNumber(k.text, Decimal, Thousand) != ncNotANumber;
+  return k.isNumber == 1;
+}
+
+void KeyFacts(TCellKey& k, char DateSep, char TimeSep) {
+  if (k.autoKnown) return;
+  k.autoKnown = true;
+  // Only the first few characters matter, and a plain ASCII text needs no decoding for them.
+  thread_local std::u32string text;
+  text.clear();
+  bool ascii = true;
+  for (char ch : k.text) {
+    if (static_cast<unsigned char>(ch) >= 0x80) {
+      ascii = false;
+      break;
+    }
+    text.push_back(static_cast<char32_t>(ch));
+  }
+  if (!ascii) text = Utf8ToCodePoints(k.text);
+  k.datePos = PositionTwoOrThree(text, DateSep);
+  k.dateDigits = SeparatorBetweenDigits(text, DateSep);
+  k.timeDigits = SeparatorBetweenDigits(text, TimeSep);
+  k.hasDateSep = k.text.find(DateSep) != std::string::npos;
+  k.hasTimeSep = k.text.find(TimeSep) != std::string::npos;
+}
+
+bool IsCheckKind(TCellType Type) {
+  return Type == ctCheckBox || Type == ctDataCheckBox || Type == ctVirtCheckBox || Type == ctRowCheckBox;
+}
+
+// numKind: bit 0 financial, bit 1 empty once prepared; -1 before the first use.
+void KeyNumber(TCellKey& k, TSortStyle Style, const std::string& Prefix, const std::string& Suffix, char Thousand,
+               char Decimal) {
+  std::int8_t kind = Style == ssFinancial ? 1 : 0;
+  if (k.numKind >= 0 && (k.numKind & 1) == kind) return;
+  std::string t = k.text;
+  PrepareNumber(t, Style, Prefix, Suffix, Thousand, Decimal);
+  double v = 0;
+  k.numOk = ParseSortNumber(t, v);
+  k.num = v;
+  if (!k.numOk) {
+    k.numOk = k.displayEmpty == 1;
+    k.num = 0;
+  }
+  k.numKind = static_cast<std::int8_t>(kind | (t.empty() ? 2 : 0));
+}
+
+// The first eight bytes, big-endian, zero-padded. Two such prefixes that differ order as the
+// UTF-16 forms of their texts unless a byte from EE up (where UTF-16 and byte orders part) or
+// a zero byte (which the padding would hide) is among them.
+bool TextPrefix(const std::string& Text, std::uint64_t& Prefix) {
+  Prefix = 0;
+  std::size_t n = std::min<std::size_t>(Text.size(), 8);
+  for (std::size_t i = 0; i < n; ++i) {
+    auto b = static_cast<unsigned char>(Text[i]);
+    if (b == 0 || b >= 0xEE) return false;
+    Prefix |= std::uint64_t{b} << (8 * (7 - i));
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ParseSortNumber(const std::string& Text, double& Value) {
@@ -88,6 +152,34 @@ bool ParseSortNumber(const std::string& Text, double& Value) {
     if (exp == 0) return false;
   }
   if (i != n) return false;
+  // Up to 15 digits and no exponent: the digits as a whole number and a power of ten are
+  // both exact doubles, so one division rounds as strtod does.
+  static constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (digits <= 15) {
+    std::size_t k = start;
+    bool negative = Text[k] == '-';
+    if (Text[k] == '-' || Text[k] == '+') ++k;
+    std::int64_t whole = 0;
+    int fraction = 0;
+    bool point = false, exponent = false;
+    for (; k < n; ++k) {
+      char ch = Text[k];
+      if (ch == '.') {
+        point = true;
+      } else if (ch == 'e' || ch == 'E') {
+        exponent = true;
+        break;
+      } else {
+        whole = whole * 10 + (ch - '0');
+        if (point) ++fraction;
+      }
+    }
+    if (!exponent) {
+      double v = static_cast<double>(whole) / kTens[fraction];
+      Value = negative ? -v : v;
+      return true;
+    }
+  }
   Value = std::strtod(Text.c_str() + start, nullptr);
   return true;
 }
@@ -194,7 +286,11 @@ int TRowComparer::CompareByStyle(TSortStyle Style, int ACol, int ARow1, int ARow
 
 int TRowComparer::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
   ++Compares;
-  if (FCache) return CompareCached(ACol, ARow1, ARow2, Direction);
+  if (FCache) {
+    TSortCache::TColumn& col = FCache->Column(ACol);
+    int r = CompareHot(col, ARow1, ARow2, Direction);
+    return r != kNotDecided ? r : CompareCached(col, ACol, ARow1, ARow2, Direction);
+  }
   const TSortSettings& s = FHost.SortSettings();
   TSortStyle style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
   std::string prefix, suffix;
@@ -215,119 +311,200 @@ int TRowComparer::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Di
   return Direction == sdAscending ? first : -first;
 }
 
-TSortCache::TSortCache(int Rows, int ReadRows) : FReadRows(std::min(ReadRows, Rows)) {
+TSortCache::TSortCache(TGridDataHost& Host, int Rows, int ReadRows)
+    : FHost(Host), FReadRows(std::max(std::min(ReadRows, Rows), 0)) {
   DecimalSeparator = LocaleDecimalSeparator();
   ThousandSeparator = LocaleThousandSeparator();
   DateSeparator = LocaleDateSeparator();
   TimeSeparator = LocaleTimeSeparator();
+  const TSortSettings& s = Host.SortSettings();
+  Full = s.Full();
+  IgnoreBlanks = s.IgnoreBlanks();
+  BlankPos = s.BlankPos();
+  Direction = s.Direction();
+  FNoCase = s.IgnoreCase();
+  ColCount = Host.ColCount();
+  const TIntList& ignore = Host.IgnoreColumns();
+  for (int i = 0; i < ignore.Count(); ++i) {
+    int c = ignore.Items(i);
+    if (c < 0) continue;
+    if (c >= static_cast<int>(FIgnored.size())) FIgnored.resize(static_cast<std::size_t>(c) + 1, 0);
+    FIgnored[static_cast<std::size_t>(c)] = 1;
+  }
   FId.resize(static_cast<std::size_t>(std::max(Rows, 0)));
   for (int r = 0; r < Rows; ++r) FId[static_cast<std::size_t>(r)] = r;
-  FRowOf = FId;
+  FGridId.assign(FId.begin(), FId.begin() + FReadRows);
+  FGridPos = FGridId;
 }
 
 void TSortCache::Swap(int Row1, int Row2) {
+  ++FPendingSwaps;
   auto a = static_cast<std::size_t>(Row1), b = static_cast<std::size_t>(Row2);
   std::swap(FId[a], FId[b]);
-  FRowOf[static_cast<std::size_t>(FId[a])] = Row1;
-  FRowOf[static_cast<std::size_t>(FId[b])] = Row2;
   for (const std::unique_ptr<TColumn>& col : FColumns)
-    if (col) std::swap(col->keys[a], col->keys[b]);
+    if (col) std::swap(col->hot[a], col->hot[b]);
 }
 
 void TSortCache::Copy(int FromRow, int ToRow) {
   auto from = static_cast<std::size_t>(FromRow), to = static_cast<std::size_t>(ToRow);
   FId[to] = FId[from];
   for (const std::unique_ptr<TColumn>& col : FColumns)
-    if (col) col->keys[to] = col->keys[from];
+    if (col) col->hot[to] = col->hot[from];
 }
 
-TSortCache::TColumn& TSortCache::Column(TGridDataHost& Host, int ACol) {
-  if (ACol >= static_cast<int>(FColumns.size())) FColumns.resize(static_cast<std::size_t>(ACol) + 1);
-  std::unique_ptr<TColumn>& col = FColumns[static_cast<std::size_t>(ACol)];
-  if (col) return *col;
-  col = std::make_unique<TColumn>();
-  const TSortSettings& s = Host.SortSettings();
-  col->style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
-  Host.GetColFormat(ACol, col->style, col->prefix, col->suffix);
-  col->keys.resize(FId.size());
-  const bool displayed = s.SortOnVirtualCells();
-  const TSortStyle style = col->style;
-  for (int row = 0; row < FReadRows; ++row) {
-    TCellKey& k = col->keys[static_cast<std::size_t>(row)];
-    k.text = displayed ? Host.DisplayText(ACol, row) : Host.StoredText(ACol, row);
-    k.displayEmpty = (displayed ? k.text.empty() : Host.DisplayText(ACol, row).empty()) ? 1 : 0;
-    bool checkKind = false;
-    if (style == ssAutomatic) {
-      k.type = Host.CellType(ACol, row);
-      k.typeKnown = true;
-      checkKind = k.type == ctCheckBox || k.type == ctDataCheckBox || k.type == ctVirtCheckBox || k.type == ctRowCheckBox;
+void TSortCache::Apply(TGridDataHost& Host, int First, int Last) {
+  First = std::max(First, 0);
+  Last = std::min(Last, FReadRows - 1);
+  int lo = -1, hi = -1;
+  for (int p = First; p <= Last; ++p)
+    if (FGridId[static_cast<std::size_t>(p)] != FId[static_cast<std::size_t>(p)]) {
+      if (lo < 0) lo = p;
+      hi = p;
     }
-    if (checkKind || style == ssCheckBox) {
-      bool state = false;
-      Host.CheckBoxState(ACol, row, state);
-      k.check = state ? 1 : 0;
-    }
-    if (style == ssImages) {
-      k.image = Host.CellImageKey(ACol, row);
-      k.imageKnown = true;
-    }
-    if (style == ssHTML) {
-      k.alt = Host.StrippedText(ACol, row);
-      k.altKind = 2;
+  std::vector<int> from;
+  if (lo >= 0) {
+    from.resize(static_cast<std::size_t>(hi - lo + 1));
+    for (int p = lo; p <= hi; ++p) from[static_cast<std::size_t>(p - lo)] = FGridPos[static_cast<std::size_t>(FId[static_cast<std::size_t>(p)])];
+    for (int p = lo; p <= hi; ++p) {
+      int id = FId[static_cast<std::size_t>(p)];
+      FGridId[static_cast<std::size_t>(p)] = id;
+      FGridPos[static_cast<std::size_t>(id)] = p;
     }
   }
-  // A scratch row standing for a data row (the pivot) takes that row's keys.
-  for (std::size_t r = static_cast<std::size_t>(FReadRows); r < FId.size(); ++r)
-    if (FId[r] < FReadRows) col->keys[r] = col->keys[static_cast<std::size_t>(FRowOf[static_cast<std::size_t>(FId[r])])];
+  int swaps = FPendingSwaps;
+  FPendingSwaps = 0;
+  if (swaps > 0 || !from.empty()) Host.SortPermuteRows(std::max(lo, 0), from, swaps);
+}
+
+TSortCache::THot TSortCache::MakeHot(const TColumn& Col, TCellKey& k) const {
+  THot h;
+  h.flags = kHotKnown;
+  const TSortStyle style = Col.style;
+  const bool alphaColumn = style == ssAutomatic || style == ssAlphabetic || style == ssAlphaNoCase;
+  const bool noCase = style == ssAlphaNoCase || (style == ssAutomatic && FNoCase);
+  auto number = [&] {
+    KeyNumber(k, ssNumeric, Col.prefix, Col.suffix, ThousandSeparator, DecimalSeparator);
+    h.num = k.num;
+    h.flags |= kHotNumber | (k.numOk ? kHotNumberOk : 0) | ((k.numKind & 2) ? kHotNumberEmpty : 0);
+  };
+  if (style == ssNumeric) {
+    h.flags |= kHotNumericStyle;
+    number();
+  } else if (style == ssAlphabetic || style == ssAlphaNoCase) {
+    h.flags |= kHotAlphaStyle;
+  } else if (style == ssAutomatic && !IsCheckKind(k.type)) {
+    if (KeyIsNumber(k, DecimalSeparator, ThousandSeparator)) {
+      h.flags |= kHotNumericStyle;
+      number();
+    } else {
+      KeyFacts(k, DateSeparator, TimeSeparator);
+      if (!k.datePos && !k.timeDigits) h.flags |= kHotAlphaStyle;
+    }
+  }
+  if (alphaColumn) {
+    if (noCase && k.altKind != 1) k.alt = UpperCase(k.text), k.altKind = 1;
+    if (TextPrefix(noCase ? k.alt : k.text, h.prefix)) h.flags |= kHotPrefix;
+    if (k.text.empty()) h.flags |= kHotTextEmpty;
+  }
+  return h;
+}
+
+void TSortCache::MakeHot(TColumn& Col, int ARow, THot& Hot) {
+  const int id = FId[static_cast<std::size_t>(ARow)];
+  if (!Col.keys.empty()) {
+    Hot = MakeHot(Col, Key(Col, ARow));
+    return;
+  }
+  TCellKey k;
+  ReadKey(Col, id, k);
+  Hot = MakeHot(Col, k);
+}
+
+void TSortCache::PrepareNumber(TColumn& Col, int ARow) {
+  THot& h = Hot(Col, ARow);
+  TCellKey temporary;
+  TCellKey* key = &temporary;
+  if (!Col.keys.empty())
+    key = &Key(Col, ARow);
+  else
+    ReadKey(Col, FId[static_cast<std::size_t>(ARow)], temporary);
+  TCellKey& k = *key;
+  KeyNumber(k, ssNumeric, Col.prefix, Col.suffix, ThousandSeparator, DecimalSeparator);
+  h.num = k.num;
+  h.flags |= kHotNumber | (k.numOk ? kHotNumberOk : 0) | ((k.numKind & 2) ? kHotNumberEmpty : 0);
+}
+
+TSortCache::TColumn& TSortCache::FindColumn(int ACol) {
+  FLastColumn = ACol;
+  if (ACol < static_cast<int>(FColumns.size()) && FColumns[static_cast<std::size_t>(ACol)])
+    return *(FLast = FColumns[static_cast<std::size_t>(ACol)].get());
+  if (ACol >= static_cast<int>(FColumns.size())) FColumns.resize(static_cast<std::size_t>(ACol) + 1);
+  std::unique_ptr<TColumn>& col = FColumns[static_cast<std::size_t>(ACol)];
+  col = std::make_unique<TColumn>();
+  col->col = ACol;
+  const TSortSettings& s = FHost.SortSettings();
+  col->style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
+  FHost.GetColFormat(ACol, col->style, col->prefix, col->suffix);
+  col->hot.resize(FId.size());
+  FLast = col.get();
   return *col;
 }
 
+void TSortCache::ReadKey(TColumn& Col, int Id, TCellKey& k) {
+  k.read = true;
+  // Scratch rows hold no data of their own.
+  if (Id >= FReadRows) return;
+  // The grid holds the data row where the last Apply put it.
+  const int row = FGridPos[static_cast<std::size_t>(Id)], ACol = Col.col;
+  TGridDataHost& Host = FHost;
+  const TSortStyle style = Col.style;
+  const bool displayed = Host.SortSettings().SortOnVirtualCells();
+  k.text = displayed ? Host.DisplayText(ACol, row) : Host.StoredText(ACol, row);
+  k.displayEmpty = (displayed ? k.text.empty() : Host.DisplayText(ACol, row).empty()) ? 1 : 0;
+  bool checkKind = false;
+  if (style == ssAutomatic) {
+    k.type = Host.CellType(ACol, row);
+    k.typeKnown = true;
+    checkKind = IsCheckKind(k.type);
+  }
+  if (checkKind || style == ssCheckBox) {
+    bool state = false;
+    Host.CheckBoxState(ACol, row, state);
+    k.check = state ? 1 : 0;
+  }
+  if (style == ssImages) {
+    k.image = Host.CellImageKey(ACol, row);
+    k.imageKnown = true;
+  }
+  if (style == ssHTML) {
+    k.alt = Host.StrippedText(ACol, row);
+    k.altKind = 2;
+  }
+}
+
 // The same steps as the uncached comparison, each fact about a cell worked out once.
-int TRowComparer::CompareCached(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
-  const TSortSettings& s = FHost.SortSettings();
-  TSortCache::TColumn& col = FCache->Column(FHost, ACol);
-  TSortCache::TCellKey& k1 = FCache->Key(col, ARow1);
-  TSortCache::TCellKey& k2 = FCache->Key(col, ARow2);
+int TRowComparer::CompareCached(TSortCache::TColumn& col, int ACol, int ARow1, int ARow2, TSortDirection Direction) {
   TSortCache& cache = *FCache;
-  auto isNumber = [&cache](TSortCache::TCellKey& k) {
-    if (k.isNumber < 0)
-      k.isNumber = !k.text.empty() && ClassifyNumber(k.text, cache.DecimalSeparator, cache.ThousandSeparator) != ncNotANumber;
-    return k.isNumber == 1;
-  };
+  TSortCache::TCellKey& k1 = cache.Key(col, ARow1);
+  TSortCache::TCellKey& k2 = cache.Key(col, ARow2);
+  auto isNumber = [&cache](TSortCache::TCellKey& k) { return KeyIsNumber(k, cache.DecimalSeparator, cache.ThousandSeparator); };
   TSortStyle style = col.style;
   if (style == ssAutomatic) {
-    auto facts = [&cache](TSortCache::TCellKey& k) {
-      if (k.autoKnown) return;
-      k.autoKnown = true;
-      char dateSep = cache.DateSeparator, timeSep = cache.TimeSeparator;
-      std::u32string text = Utf8ToCodePoints(k.text);
-      k.datePos = PositionTwoOrThree(text, dateSep);
-      k.dateDigits = SeparatorBetweenDigits(text, dateSep);
-      k.timeDigits = SeparatorBetweenDigits(text, timeSep);
-      k.hasDateSep = k.text.find(dateSep) != std::string::npos;
-      k.hasTimeSep = k.text.find(timeSep) != std::string::npos;
-    };
-    switch (k1.type) {
-      case ctCheckBox:
-      case ctDataCheckBox:
-      case ctVirtCheckBox:
-      case ctRowCheckBox:
-        style = ssCheckBox;
-        break;
-      default:
-        if (isNumber(k1)) {
-          style = ssNumeric;
-          break;
-        }
-        TSortStyle alpha = s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
-        facts(k1);
-        if (k1.datePos) {
-          facts(k2);
-          style = !k1.dateDigits || !k2.hasDateSep ? alpha : (k1.hasTimeSep ? ssDateTime : ssDate);
-        } else {
-          if (k1.timeDigits) facts(k2);
-          style = k1.timeDigits && k2.hasTimeSep ? ssTime : alpha;
-        }
+    auto facts = [&cache](TSortCache::TCellKey& k) { KeyFacts(k, cache.DateSeparator, cache.TimeSeparator); };
+    if (IsCheckKind(k1.type)) {
+      style = ssCheckBox;
+    } else if (isNumber(k1)) {
+      style = ssNumeric;
+    } else {
+      TSortStyle alpha = FHost.SortSettings().IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
+      facts(k1);
+      if (k1.datePos) {
+        facts(k2);
+        style = !k1.dateDigits || !k2.hasDateSep ? alpha : (k1.hasTimeSep ? ssDateTime : ssDate);
+      } else {
+        if (k1.timeDigits) facts(k2);
+        style = k1.timeDigits && k2.hasTimeSep ? ssTime : alpha;
+      }
     }
   }
   if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
@@ -341,9 +518,9 @@ int TRowComparer::CompareCached(int ACol, int ARow1, int ARow2, TSortDirection D
     e1 = k1.numKind & 2, e2 = k2.numKind & 2;
   else if (style == ssHTML)
     e1 = k1.alt.empty(), e2 = k2.alt.empty();
-  if (!s.IgnoreBlanks() || e1 == e2) return r;
+  if (!cache.IgnoreBlanks || e1 == e2) return r;
   int first = e1 ? -1 : 1;
-  if (s.BlankPos() == blLast) first = -first;
+  if (cache.BlankPos == blLast) first = -first;
   return Direction == sdAscending ? first : -first;
 }
 
@@ -352,21 +529,8 @@ int TRowComparer::CompareKeys(TSortStyle Style, int ACol, int ARow1, int ARow2, 
   switch (Style) {
     case ssNumeric:
     case ssFinancial: {
-      // numKind: bit 0 financial, bit 1 empty once prepared; -1 before the first use.
       auto number = [&](TSortCache::TCellKey& k) {
-        std::int8_t kind = Style == ssFinancial ? 1 : 0;
-        if (k.numKind < 0 || (k.numKind & 1) != kind) {
-          std::string t = k.text;
-          PrepareNumber(t, Style, Col.prefix, Col.suffix, FCache->ThousandSeparator, FCache->DecimalSeparator);
-          double v = 0;
-          k.numOk = ParseSortNumber(t, v);
-          k.num = v;
-          if (!k.numOk) {
-            k.numOk = k.displayEmpty == 1;
-            k.num = 0;
-          }
-          k.numKind = static_cast<std::int8_t>(kind | (t.empty() ? 2 : 0));
-        }
+        KeyNumber(k, Style, Col.prefix, Col.suffix, FCache->ThousandSeparator, FCache->DecimalSeparator);
       };
       number(K1);
       number(K2);
@@ -418,7 +582,7 @@ int TRowComparer::CompareKeys(TSortStyle Style, int ACol, int ARow1, int ARow2, 
   }
 }
 
-int TRowComparer::CompareLine(int ACol, int ARow1, int ARow2) {
+int TRowComparer::CompareLineSlow(int ACol, int ARow1, int ARow2) {
   const TSortSettings& s = FHost.SortSettings();
   for (;; ++ACol) {
     int r = FHost.IgnoreColumns().HasValue(ACol) ? 0 : CompareCells(ACol, ARow1, ARow2, s.Direction());
@@ -426,9 +590,26 @@ int TRowComparer::CompareLine(int ACol, int ARow1, int ARow2) {
   }
 }
 
+int TRowComparer::CompareCachedCell(int ACol, int ARow1, int ARow2) {
+  TSortCache::TColumn& col = FCache->Column(ACol);
+  return CompareCached(col, ACol, ARow1, ARow2, FCache->Direction);
+}
+
+int TRowComparer::CompareSameRow(int ACol) {
+  const TSortCache& c = *FCache;
+  for (int last = c.Full ? std::max(ACol, c.ColCount - 1) : ACol; ACol <= last; ++ACol)
+    if (!c.Ignored(ACol)) ++Compares;
+  return 0;
+}
+
 int TRowComparer::CompareLineIndexed(int Index, int ARow1, int ARow2) {
   const TSortSettings& s = FHost.SortSettings();
   const TSortIndexList& list = FHost.SortIndexes();
+  if (FCache && FCache->SameData(ARow1, ARow2)) {
+    for (int last = s.Full() ? std::max(Index, list.Count() - 1) : Index; Index <= last; ++Index)
+      if (!FHost.IgnoreColumns().HasValue(static_cast<int>(static_cast<unsigned>(list.Items(Index)) & 0x7FFFFFFFu))) ++Compares;
+    return 0;
+  }
   for (;; ++Index) {
     unsigned entry = static_cast<unsigned>(list.Items(Index));
     int col = static_cast<int>(entry & 0x7FFFFFFFu);

@@ -1,6 +1,8 @@
 // Row nodes and expand cells through a real grid.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/lists.h"
 #include "grid/stringgrid/grid_settings_data.h"
@@ -104,6 +106,55 @@ TEST_F(GridNodesTest, RowsInsertedAndDeletedKeepTheirNodes) {
   EXPECT_EQ(grid->GetNodeSpan(1), 3);
   EXPECT_EQ(grid->RowCount(), 7);
   EXPECT_EQ(deleted, (std::vector<int>{2, 5}));
+}
+
+// Clearing the grid takes its nodes away first, contracted ones opening so their rows are
+// cleared with the rest; clearing the normal cells does so only without a fixed column.
+TEST_F(GridNodesTest, ClearsTakeTheNodesAway) {
+  struct Case {
+    const char* name;
+    int fixedCols;
+    std::function<void(TExtStringGrid&)> clear;
+    bool nodesStay;
+  } cases[] = {
+      {"Clear", 1, [](TExtStringGrid& g) { g.Clear(); }, false},
+      {"ClearAll", 1, [](TExtStringGrid& g) { g.ClearAll(); }, false},
+      {"ClearNormalCells without a fixed column", 0, [](TExtStringGrid& g) { g.ClearNormalCells(); }, false},
+      {"ClearNormalCells beside a fixed column", 1, [](TExtStringGrid& g) { g.ClearNormalCells(); }, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetFixedCols(c.fixedCols);
+    Letters(6);
+    grid->AddNode(2, 3);
+    grid->ContractNode(2);
+    ASSERT_EQ(Shown(), "abef");
+    c.clear(*grid);
+    if (c.nodesStay) {
+      // The rows inside the contracted node keep their cells.
+      EXPECT_EQ(grid->NumNodes(), 1);
+      EXPECT_EQ(grid->RowCount(), 5);
+      grid->ExpandNode(2);
+      EXPECT_EQ(Shown(), "cd");
+    } else {
+      EXPECT_EQ(grid->NumNodes(), 0);
+      EXPECT_EQ(grid->RowCount(), 7);
+      EXPECT_EQ(grid->NumHiddenRows(), 0);
+      EXPECT_EQ(Shown(), "");
+    }
+    grid->RemoveAllNodes();
+  }
+}
+
+// A row removal in a grid with nodes puts the current cell in the first normal column.
+TEST_F(GridNodesTest, RemovalPutsTheCurrentCellInTheFirstNormalColumn) {
+  Letters(6);
+  grid->AddNode(1, 3);
+  grid->FocusCell(3, 5);
+  grid->DoRemoveRows(4, 1);
+  EXPECT_EQ(grid->Col(), 1);
+  EXPECT_EQ(grid->Row(), 5);
+  EXPECT_EQ(Shown(), "abcef");
 }
 
 TEST_F(GridNodesTest, GlyphHitFollowsTheIndentUnlessClicksNeedNoPrecision) {

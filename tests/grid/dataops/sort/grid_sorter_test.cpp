@@ -271,12 +271,15 @@ namespace {
 // every comparison (an event that changes nothing is assigned) give the same rows and counts.
 TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
   const std::vector<std::string> values{"10", "2", "", "1", "abc", "Abc", "1.5", "12/03/2020", "01:30", "x", "$5",
-                                        "5 kg", "1,200", "-3", "ab", "ABC", "07/01/2021 10:00", "2e3", "zz"};
+                                        "5 kg", "1,200", "-3", "ab", "ABC", "07/01/2021 10:00", "2e3", "zz",
+                                        "long text one", "long text two", "Long", "\xc3\xa9t\xc3\xa9",
+                                        "\xef\xbc\xa1", "\xf0\x9f\x98\x80", "a\xf0\x9f\x98\x80"};
   struct Case {
     const char* name;
     std::map<int, TMemoryGridHost::TFormat> formats;
     bool full, blanks, indexed;
     int checkColumn = -1;
+    bool noCase = false;
   } cases[] = {
       {"automatic, ties to the right", {}, true, false, false},
       {"blanks last", {}, false, true, false},
@@ -285,6 +288,9 @@ TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
       {"dates and times", {{0, {ssDate, "", ""}}, {1, {ssTime, "", ""}}}, true, false, false},
       {"index list", {}, true, true, true},
       {"check boxes and images", {{1, {ssImages, "", ""}}}, true, false, false, 0},
+      {"automatic without case, blanks", {}, true, true, false, -1, true},
+      {"plain text order", {{0, {ssAlphabetic, "", ""}}}, false, false, false},
+      {"numbers in every column", {{0, {ssNumeric, "", ""}}, {1, {ssNumeric, "", ""}}}, true, true, false},
   };
   for (const Case& c : cases) {
     std::vector<std::vector<std::string>> table{{"h", "h", "h"}};
@@ -309,6 +315,7 @@ TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
       host.settings.SetFull(c.full);
       host.settings.SetIgnoreBlanks(c.blanks);
       host.settings.SetBlankPos(blLast);
+      host.settings.SetIgnoreCase(c.noCase);
       TGridSorter sorter(host);
       if (c.indexed) {
         host.SortIndexes().AddIndex(1, true);

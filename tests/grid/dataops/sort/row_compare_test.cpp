@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
 #include "../../../platform/format_settings_override.h"
 #include "grid/dataops/testkit/memory_grid_host.h"
 
@@ -34,6 +38,35 @@ void RunCases(const std::vector<CompareCase>& Cases, TMemoryGridHost* Setup = nu
   for (const CompareCase& c : Cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(CompareTexts(c, Setup), c.expected);
+  }
+}
+
+// The strict reading gives strtod's value to the last bit, for short decimals (read without
+// strtod) as for long ones and exponents, and refuses what is not wholly a number.
+TEST(RowCompareTest, StrictNumberReadingMatchesStrtod) {
+  std::vector<std::string> texts{"0", "-0", "+5", ".5", "5.", "  12.25", "0.1", "0.3", "-1234567.891",
+                                 "999999999999999", "9999999999999999", "123456789012345.6", "1e3", "-2.5E-3",
+                                 "0.000000000000001", "100000000000000000000"};
+  std::uint32_t seed = 99;
+  auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+  for (int n = 0; n < 3000; ++n) {
+    std::string t = (next() % 3 == 0) ? "-" : "";
+    int digits = 1 + static_cast<int>(next() % 17), point = static_cast<int>(next() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point && d > 0) t += '.';
+      t += static_cast<char>('0' + next() % 10);
+    }
+    texts.push_back(t);
+  }
+  for (const std::string& t : texts) {
+    double v = 42;
+    ASSERT_TRUE(ParseSortNumber(t, v)) << t;
+    double want = std::strtod(t.c_str(), nullptr);
+    EXPECT_EQ(std::memcmp(&v, &want, sizeof v), 0) << t << ": " << v << " vs " << want;
+  }
+  for (const char* bad : {"", "-", ".", "1.2.3", "12a", "1e", "e5", "1 2", "12 "}) {
+    double v = 0;
+    EXPECT_FALSE(ParseSortNumber(bad, v)) << bad;
   }
 }
 

@@ -154,6 +154,19 @@ class TMemoryGridHost : public TGridDataHost {
     else if (sortRow == ARow2)
       sortRow = ARow1;
   }
+  void SortPermuteRows(int First, const std::vector<int>& From, int Swaps) override {
+    swaps += Swaps;
+    auto before = rows;
+    std::vector<int> xrefBefore;
+    for (int i = 0; i < xref.Count(); ++i) xrefBefore.push_back(xref.Items(i));
+    int tracked = sortRow;
+    for (std::size_t k = 0; k < From.size(); ++k) {
+      int to = First + static_cast<int>(k), from = From[k];
+      rows[static_cast<std::size_t>(to)] = before[static_cast<std::size_t>(from)];
+      if (to < xref.Count() && from < xref.Count()) xref.SetItems(to, xrefBefore[static_cast<std::size_t>(from)]);
+      if (tracked == from) sortRow = to;
+    }
+  }
   void CopyRow(int FromRow, int ToRow) override {
     rows[static_cast<std::size_t>(ToRow)] = rows[static_cast<std::size_t>(FromRow)];
   }
