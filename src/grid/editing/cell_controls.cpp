@@ -5,6 +5,7 @@
 #include "grid/editing/cell_controls.h"
 
 #include "grid/editing/edit_session.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/markup/markup_renderer.h"
 #include "grid/foundation/markup/markup_utils.h"
@@ -153,7 +154,7 @@ bool TExtStringGrid::CellControlPress(int ACol, int ARow, int X, int Y, bool Can
 }
 
 void TExtStringGrid::CellControlRelease() {
-  TExtStringGridPrivate::TPointerState& ps = FP->Pointer;
+  TGridPointer& ps = *FP->Pointer;
   if (!ps.CtrlDown) return;
   ps.CtrlDown = false;
   RepaintCell(RealToDisplCol(ps.CtrlXY.X), ps.CtrlXY.Y);

@@ -2,6 +2,7 @@
 // answered by the grid's own members; and the editing objects the grid owns, made and freed
 // here.
 #include "grid/editing/edit_session.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/editing/editor_host.h"
 #include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/ext_string_grid.h"

@@ -460,6 +460,13 @@ void TExtStringGrid::PointerMarkupLook(int ACol, int ARow, TMarkupCall& Call) co
     Call.HoverStyle = true;
     Call.HoverLink = SameCell(ps.HoverCell, ACol, ARow) ? ps.HoverLinkIdx : -1;
   }
+  // A BUTTON control held down shows pressed.
+  Call.MouseDown = ps.CtrlDown && ps.CtrlXY.X == RealColIndex(ACol) && ps.CtrlXY.Y == ARow;
+  if (Call.MouseDown && HandleAllocated()) {
+    const TPoint at = ScreenToClient(GetCursorPos());
+    Call.X = at.X;
+    Call.Y = at.Y;
+  }
 }
 
 const THintWindow* TExtStringGrid::SizeHintWindow() const { return FP->Pointer->SizeHintWindow(); }

@@ -293,13 +293,6 @@ void TExtStringGrid::DrawMarkupText(TCanvas& ACanvas, TCellPaint& P, const std::
   call.ShadowColor = clGray;
   call.PictureCache = &ImageCache();
   call.PictureContainer = FP->Colors.FPictureContainer;
-  // A BUTTON control held down shows pressed.
-  call.MouseDown = ps.CtrlDown && ps.CtrlXY.X == P.RealCol && ps.CtrlXY.Y == P.Row;
-  if (call.MouseDown && HandleAllocated()) {
-    const TPoint at = ScreenToClient(GetCursorPos());
-    call.X = at.X;
-    call.Y = at.Y;
-  }
   TMarkupResult result;
   DrawMarkup(ACanvas, Text, call, result);
   P.TextWidth = result.XSize + 2;
