@@ -172,6 +172,20 @@ void TGridSorter::CopyPivot(int FromRow, int Pivot) {
 
 void TGridSorter::QuickSortRange(int ACol, int L, int R) {
   FCompare.SortDir = FHost.SortSettings().Direction() == sdAscending ? 1 : -1;
+  // With every row of the range a number (or every one a plain text) in the column, the
+  // partitions compare the rows' summaries directly; the counts and orders are the same.
+  switch (FCompare.Cache() ? FCompare.PrepareFastColumn(ACol, L, R) : TRowComparer::kFastNone) {
+    case TRowComparer::kFastNumbers:
+      return QuickSortPart(ACol, L, R, [&](int A, int B) { return FCompare.CompareLineNumbers(ACol, A, B); });
+    case TRowComparer::kFastTexts:
+      return QuickSortPart(ACol, L, R, [&](int A, int B) { return FCompare.CompareLineTexts(ACol, A, B); });
+    default:
+      return QuickSortPart(ACol, L, R, [&](int A, int B) { return FCompare.CompareLine(ACol, A, B); });
+  }
+}
+
+template <typename Compare>
+void TGridSorter::QuickSortPart(int ACol, int L, int R, Compare CompareLine) {
   const int dir = FCompare.SortDir;
   // The smaller part is sorted by recursion and the larger by the loop: the parts are
   // disjoint, so order and counters are those of sorting both by recursion.
@@ -180,15 +194,15 @@ void TGridSorter::QuickSortRange(int ACol, int L, int R) {
     CopyPivot((L + R) / 2, pivot);
     int i = L, j = R;
     do {
-      while (FCompare.CompareLine(ACol, pivot, i) == dir && i < R) ++i;
-      while (FCompare.CompareLine(ACol, j, pivot) == dir && j > L) --j;
+      while (CompareLine(pivot, i) == dir && i < R) ++i;
+      while (CompareLine(j, pivot) == dir && j > L) --j;
       if (i <= j) {
         // Equal rows are never exchanged.
-        if (i != j && FCompare.CompareLine(ACol, i, j) != 0) SwapRows(i, j);
+        if (i != j && CompareLine(i, j) != 0) SwapRows(i, j);
         ++i, --j;
       }
     } while (i <= j);
-    if (!NarrowToLargerPart(L, R, i, j, [&](int l, int r) { QuickSortRange(ACol, l, r); })) return;
+    if (!NarrowToLargerPart(L, R, i, j, [&](int l, int r) { QuickSortPart(ACol, l, r, CompareLine); })) return;
   }
 }
 

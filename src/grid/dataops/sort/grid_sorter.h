@@ -50,6 +50,8 @@ class TGridSorter : public TDataEngine {
   void RunFrame(bool Indexed, const TRangeSort& SortRange);
   void RunRange(const TRangeSort& SortRange);
   void QuickSortRange(int ACol, int L, int R);
+  template <typename Compare>
+  void QuickSortPart(int ACol, int L, int R, Compare CompareLine);
   void QuickSortIndexedRange(int L, int R);
   void CopyPivot(int FromRow, int Pivot);
   // The row exchange of the quicksorts; the read-once cells follow their rows.

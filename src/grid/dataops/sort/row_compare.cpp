@@ -341,15 +341,13 @@ void TSortCache::Swap(int Row1, int Row2) {
   ++FPendingSwaps;
   auto a = static_cast<std::size_t>(Row1), b = static_cast<std::size_t>(Row2);
   std::swap(FId[a], FId[b]);
-  for (const std::unique_ptr<TColumn>& col : FColumns)
-    if (col) std::swap(col->hot[a], col->hot[b]);
+  for (std::vector<THot>* hot : FHotLists) std::swap((*hot)[a], (*hot)[b]);
 }
 
 void TSortCache::Copy(int FromRow, int ToRow) {
   auto from = static_cast<std::size_t>(FromRow), to = static_cast<std::size_t>(ToRow);
   FId[to] = FId[from];
-  for (const std::unique_ptr<TColumn>& col : FColumns)
-    if (col) col->hot[to] = col->hot[from];
+  for (std::vector<THot>* hot : FHotLists) (*hot)[to] = (*hot)[from];
 }
 
 void TSortCache::Apply(TGridDataHost& Host, int First, int Last) {
@@ -446,6 +444,7 @@ TSortCache::TColumn& TSortCache::FindColumn(int ACol) {
   col->style = s.AutoFormat() ? ssAutomatic : (s.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
   FHost.GetColFormat(ACol, col->style, col->prefix, col->suffix);
   col->hot.resize(FId.size());
+  FHotLists.push_back(&col->hot);
   FLast = col.get();
   return *col;
 }
@@ -588,6 +587,21 @@ int TRowComparer::CompareLineSlow(int ACol, int ARow1, int ARow2) {
     int r = FHost.IgnoreColumns().HasValue(ACol) ? 0 : CompareCells(ACol, ARow1, ARow2, s.Direction());
     if (r != 0 || !s.Full() || ACol > FHost.ColCount() - 2) return r;
   }
+}
+
+TRowComparer::TFastColumn TRowComparer::PrepareFastColumn(int ACol, int L, int R) {
+  FFast = nullptr;
+  if (!FCache || FCache->Ignored(ACol) || L > R) return kFastNone;
+  TSortCache::TColumn& col = FCache->Column(ACol);
+  bool numbers = true, texts = true;
+  for (int r = L; r <= R && (numbers || texts); ++r) {
+    TSortCache::THot& h = FCache->Hot(col, r);
+    numbers = numbers && (h.flags & TSortCache::kHotNumericStyle) && (h.flags & TSortCache::kHotNumber);
+    texts = texts && (h.flags & TSortCache::kHotAlphaStyle) && (h.flags & TSortCache::kHotPrefix);
+  }
+  if (!numbers && !texts) return kFastNone;
+  FFast = &col;
+  return numbers ? kFastNumbers : kFastTexts;
 }
 
 int TRowComparer::CompareCachedCell(int ACol, int ARow1, int ARow2) {

@@ -130,6 +130,8 @@ class TSortCache {
   std::vector<char> FIgnored;
   bool FNoCase;
   std::vector<std::unique_ptr<TColumn>> FColumns;
+  // The summaries of the columns read so far, which every exchange moves.
+  std::vector<std::vector<THot>*> FHotLists;
   int FLastColumn = -1;
   TColumn* FLast = nullptr;
 };
@@ -158,11 +160,46 @@ class TRowComparer {
       if (r != 0 || !c.Full || ACol > c.ColCount - 2) return r;
     }
   }
+  // The column sort's shortcuts: once every row from L to R of the column is known to
+  // compare as a number (or as a plain text with a telling prefix), CompareLine can read the
+  // rows' summaries directly; a tie goes the whole way.
+  enum TFastColumn { kFastNone, kFastNumbers, kFastTexts };
+  TFastColumn PrepareFastColumn(int ACol, int L, int R);
+  int CompareLineNumbers(int ACol, int ARow1, int ARow2) {
+    using C = TSortCache;
+    const C::THot& h1 = FFast->hot[static_cast<std::size_t>(ARow1)];
+    const C::THot& h2 = FFast->hot[static_cast<std::size_t>(ARow2)];
+    ++Compares;
+    bool ok1 = h1.flags & C::kHotNumberOk, ok2 = h2.flags & C::kHotNumberOk;
+    double v1 = ok1 ? h1.num : 0, v2 = ok2 ? h2.num : 0;
+    int r = !ok1 && !ok2 ? 0 : (v1 > v2 ? 1 : (v1 < v2 ? -1 : 0));
+    if (FCache->IgnoreBlanks) {
+      bool e1 = h1.flags & C::kHotNumberEmpty, e2 = h2.flags & C::kHotNumberEmpty;
+      if (e1 != e2) r = Blank(e1);
+    }
+    return r != 0 ? r : Tie(ACol, ARow1, ARow2);
+  }
+  int CompareLineTexts(int ACol, int ARow1, int ARow2) {
+    using C = TSortCache;
+    const C::THot& h1 = FFast->hot[static_cast<std::size_t>(ARow1)];
+    const C::THot& h2 = FFast->hot[static_cast<std::size_t>(ARow2)];
+    if (h1.prefix == h2.prefix) return CompareLine(ACol, ARow1, ARow2);
+    ++Compares;
+    int r = h1.prefix < h2.prefix ? -1 : 1;
+    if (FCache->IgnoreBlanks) {
+      bool e1 = h1.flags & C::kHotTextEmpty, e2 = h2.flags & C::kHotTextEmpty;
+      if (e1 != e2) r = Blank(e1);
+    }
+    return r;
+  }
   // From entry Index of the sort index list on; already turned for descending entries.
   int CompareLineIndexed(int Index, int ARow1, int ARow2);
 
   // While set, cells are read once through the cache (see TSortCache).
-  void SetCache(TSortCache* Cache) { FCache = Cache; }
+  void SetCache(TSortCache* Cache) {
+    FCache = Cache;
+    FFast = nullptr;
+  }
   TSortCache* Cache() const { return FCache; }
 
   // Counted at every cell comparison, never reset by the grid.
@@ -176,6 +213,18 @@ class TRowComparer {
   TSortStyle AutomaticStyle(int ACol, int ARow1, const std::string& T1, const std::string& T2) const;
   int CompareCached(TSortCache::TColumn& Col, int ACol, int ARow1, int ARow2, TSortDirection Direction);
   int CompareLineSlow(int ACol, int ARow1, int ARow2);
+  // Where a blank cell goes against a filled one (E1: the first is the blank one).
+  int Blank(bool E1) const {
+    int first = E1 ? -1 : 1;
+    if (FCache->BlankPos == blLast) first = -first;
+    return FCache->Direction == sdAscending ? first : -first;
+  }
+  // The first column compared equal: the rest of the line as CompareLine goes on with it.
+  int Tie(int ACol, int ARow1, int ARow2) {
+    const TSortCache& c = *FCache;
+    if (!c.Full || ACol > c.ColCount - 2) return 0;
+    return CompareLine(ACol + 1, ARow1, ARow2);
+  }
   int CompareCachedCell(int ACol, int ARow1, int ARow2);
   int CompareSameRow(int ACol);
   // The two commonest cases straight from the rows' summaries; kNotDecided when neither fits.
@@ -208,6 +257,7 @@ class TRowComparer {
 
   TGridDataHost& FHost;
   TSortCache* FCache = nullptr;
+  TSortCache::TColumn* FFast = nullptr;
 };
 
 }  // namespace hd

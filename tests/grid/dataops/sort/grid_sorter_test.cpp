@@ -280,6 +280,7 @@ TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
     bool full, blanks, indexed;
     int checkColumn = -1;
     bool noCase = false;
+    bool wordsOnly = false;  // every cell a plain word: the sort compares kept prefixes
   } cases[] = {
       {"automatic, ties to the right", {}, true, false, false},
       {"blanks last", {}, false, true, false},
@@ -291,7 +292,11 @@ TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
       {"automatic without case, blanks", {}, true, true, false, -1, true},
       {"plain text order", {{0, {ssAlphabetic, "", ""}}}, false, false, false},
       {"numbers in every column", {{0, {ssNumeric, "", ""}}, {1, {ssNumeric, "", ""}}}, true, true, false},
+      {"plain words with shared prefixes", {}, true, false, false, -1, false, true},
+      {"plain words without case", {}, true, true, false, -1, true, true},
   };
+  const std::vector<std::string> words{"apple", "apples", "applesauce1", "applesauce2", "Apple", "b", "banana",
+                                       "bandana", "zz", "abc", "ab"};
   for (const Case& c : cases) {
     std::vector<std::vector<std::string>> table{{"h", "h", "h"}};
     unsigned seed = 7;
@@ -299,7 +304,8 @@ TEST(GridSorterTest, ReadOnceAndPerComparisonPathsAgree) {
       std::vector<std::string> row;
       for (int k = 0; k < 3; ++k) {
         seed = seed * 1103515245u + 12345u;
-        row.push_back(values[(seed >> 16) % values.size()]);
+        const std::vector<std::string>& pool = c.wordsOnly ? words : values;
+        row.push_back(pool[(seed >> 16) % pool.size()]);
       }
       table.push_back(row);
     }
