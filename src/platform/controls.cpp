@@ -38,12 +38,15 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   if (height < 0) height = 0;
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   int oldCw = ClientWidth(), oldCh = ClientHeight();
+  const bool moved = left != left_ || top != top_;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
   NativeSetBounds();
   if (parent_ && align_ != alNone) parent_->Realign();
+  // What stands beside a window in screen coordinates (a frame, a popup) follows its moves.
+  if (moved) Perform(WM_MOVE, 0, MAKELPARAM(left_, top_));
   if (ClientWidth() != oldCw || ClientHeight() != oldCh) {
     size_before_ = {oldCw, oldCh};
     Perform(WM_SIZE, 0, MAKELPARAM(ClientWidth(), ClientHeight()));

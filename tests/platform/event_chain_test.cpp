@@ -106,5 +106,22 @@ TEST(WindowProcHookTest, HooksGivenBackInEitherOrderLeaveTheOthers) {
   EXPECT_EQ(spy.Entries().size(), 3u);
 }
 
+// What stands beside a form in screen coordinates follows it through its window procedure: a
+// move is told once with WM_MOVE, a size change alone only with WM_SIZE.
+TEST(WindowProcHookTest, AFormsMovesAndSizesReachItsWindowProcedure) {
+  TGuiKit kit;
+  auto form = std::make_unique<TForm>(nullptr);
+  form->SetBounds(100, 100, 300, 200);
+  test::TMessageSpy spy(form.get(), {WM_MOVE, WM_SIZE});
+  form->SetBounds(130, 120, 300, 200);
+  EXPECT_EQ(spy.Text(), "WM_MOVE(0)");
+  spy.Clear();
+  form->SetBounds(130, 120, 340, 200);
+  EXPECT_EQ(spy.Text(), "WM_SIZE(0)");
+  spy.Clear();
+  form->SetBounds(130, 120, 340, 200);
+  EXPECT_EQ(spy.Text(), "");
+}
+
 }  // namespace
 }  // namespace hd

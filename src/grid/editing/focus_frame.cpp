@@ -53,6 +53,12 @@ void TGridPointer::ShowFocusWindow(const TRect& R) {
   const TPoint at = H.ClientToScreen(R.TopLeft());
   w->SetBounds(at.X - kFocusFrameOut, at.Y - kFocusFrameOut, width, height);
   ShowWindow(w->Handle(), SW_SHOWNOACTIVATE);
+  // The frame is a window of its own: it goes where the form goes.
+  if (TWinControl* form = H.ParentForm(); form && !FormMoveLink.Active())
+    FormMoveLink = HookEvent(form->WindowProc, [this](const std::function<void(TMessage&)>& next, TMessage& m) {
+      if (next) next(m);
+      if (m.Msg == WM_MOVE || m.Msg == WM_SIZE) MoveFocusWindow();
+    });
 }
 
 void TGridPointer::MoveFocusWindow() {
@@ -64,6 +70,7 @@ void TGridPointer::MoveFocusWindow() {
 }
 
 void TGridPointer::HideFocusWindow() {
+  FormMoveLink.Remove();
   if (g_focus_owner == this) g_focus_owner = nullptr;
   if (TGridFocusWindow* w = FocusWindow()) w->Hide();
 }

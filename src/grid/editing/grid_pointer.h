@@ -12,6 +12,7 @@
 #include "grid/foundation/grid_types.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "platform/controls.h"
+#include "platform/event_chain.h"
 #include "platform/messages.h"
 #include "platform/types.h"
 
@@ -61,6 +62,8 @@ class TGridPointerHost {
   virtual HWND Handle() = 0;
   virtual bool HandleAllocated() = 0;
   virtual TComponent& Owner() = 0;
+  // The form the grid stands on; null for none.
+  virtual TWinControl* ParentForm() = 0;
   virtual TRect ClientRect() = 0;
   virtual std::string FontName() = 0;
   virtual int ClientHeight() = 0;
@@ -272,9 +275,11 @@ class TGridPointer {
   TCursor PrevCursor = crDefault;
   bool BlinkOn = true;
   int TimerTicks = 0;
-  // The balloon tooltip's window, and the cell the focus frame surrounds.
+  // The balloon tooltip's window, the cell the focus frame surrounds, and the hold on the form's
+  // moves and sizes that the frame follows while it shows.
   HWND ToolTip = 0;
   TRect FocusCell;
+  TEventLink FormMoveLink;
 
  private:
   TGridPointerHost& H;

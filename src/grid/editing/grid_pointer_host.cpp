@@ -6,6 +6,7 @@
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "grid/stringgrid/grid_settings_edit.h"
+#include "platform/forms.h"
 #include "platform/scroll_bars.h"
 
 namespace hd {
@@ -17,6 +18,7 @@ class TExtStringGrid::TPointerHost final : public TGridPointerHost {
   HWND Handle() override { return G.Handle(); }
   bool HandleAllocated() override { return G.HandleAllocated(); }
   TComponent& Owner() override { return G; }
+  TWinControl* ParentForm() override { return GetParentForm(&G); }
   TRect ClientRect() override { return G.ClientRect(); }
   std::string FontName() override { return G.Font().Name; }
   int ClientHeight() override { return G.Height(); }

@@ -2,6 +2,7 @@
 // the file of its concern; every other message goes on to the platform grid.
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/forms.h"
 
 namespace hd {
 
@@ -11,6 +12,12 @@ void TExtStringGrid::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_COMMAND: WMCommand(Message); return;
     case WM_CHAR: NoteStartEditChar(Message); break;
+    case WM_CANCELMODE:
+      // A line move given up does not leave the drag cursor behind.
+      if (Screen().Cursor() == crDrag && (FGridState == gsColMoving || FGridState == gsRowMoving) &&
+          FP->Layout.FEnhRowColMove)
+        Screen().SetCursor(crDefault);
+      break;
     default:
       if (Message.Msg == GridEditDoneMessage() && GridEditDoneMessage() != 0) WMGridEditDone(Message);
   }
@@ -44,6 +51,11 @@ void TExtStringGrid::Dispatch(TMessage& message) {
     case CM_HINTSHOW: CMHintShow(message); return;
     case CM_DIALOGCHAR: CMDialogChar(message); return;
     case CM_CURSORCHANGED: CMCursorChanged(message); return;
+    case WM_SIZE: WMSize(message); return;
+    case WM_MOVE:
+      StandardHandling(message);
+      MoveFocusWindow();
+      return;
     case CM_ENABLEDCHANGED:
       StandardHandling(message);
       Invalidate();

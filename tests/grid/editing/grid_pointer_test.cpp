@@ -39,6 +39,7 @@ class TMemoryPointerHost final : public TGridPointerHost {
   HWND Handle() override { return 0; }
   bool HandleAllocated() override { return false; }
   TComponent& Owner() override { return Self; }
+  TWinControl* ParentForm() override { return nullptr; }
   TRect ClientRect() override { return Rect(0, 0, 400, 300); }
   std::string FontName() override { return {}; }
   int ClientHeight() override { return 300; }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "grid/foundation/arrow_window.h"
 #include "grid/foundation/input_settings.h"
 #include "grid/foundation/settings.h"
+#include "grid/stringgrid/column_size.h"
 #include "grid/stringgrid/grid_settings_edit.h"
 #include "grid/editing/inplace_text_edit.h"
 #include "grid/stringgrid/ext_string_grid.h"
@@ -454,9 +456,16 @@ TEST_F(PointerTest, TheFocusFrameSurroundsTheCellAndNeverCoversIt) {
   EXPECT_TRUE(w->Visible());
   const TPoint at4 = grid->ClientToScreen(grid->CellRect(2, 4).TopLeft());
   EXPECT_EQ(w->BoundsRect().TopLeft(), (TPoint{at4.X - 4, at4.Y - 4}));
+  // The frame is a window of its own: it follows the form's moves while it shows, not after.
+  const TRect before = w->BoundsRect();
+  form->SetBounds(form->Left() + 30, form->Top() + 20, form->Width(), form->Height());
+  EXPECT_EQ(w->BoundsRect(), Rect(before.Left + 30, before.Top + 20, before.Right + 30, before.Bottom + 20));
   grid->HideInplaceEdit();
   kit.Process();
   EXPECT_FALSE(w->Visible());
+  const TRect hidden = w->BoundsRect();
+  form->SetBounds(form->Left() - 30, form->Top(), form->Width(), form->Height());
+  EXPECT_EQ(w->BoundsRect(), hidden);
 }
 
 }  // namespace
@@ -507,6 +516,47 @@ TEST_F(PointerTest, TheGridTimerFollowsARestingPointerAndBlinksCells) {
   Painted();
   kit.Advance(600);
   EXPECT_EQ(Painted(), "1:0 2:3");
+}
+
+// A new size stretches the stretch column to the grid's width (and tells OnGridResize), or keeps
+// every column in the proportion it had to the grid's first width.
+TEST_F(PointerTest, ASizedGridStretchesItsColumnOrKeepsItsProportions) {
+  int resized = 0;
+  grid->OnGridResize = [&](TObject*) { ++resized; };
+  grid->ColumnSize().SetStretch(true);
+  grid->SetBounds(0, 0, 500, 360);
+  kit.Process();
+  int others = 0;
+  for (int c = 0; c < 4; ++c) others += grid->ColWidths(c);
+  EXPECT_EQ(grid->ColWidths(4), grid->ClientWidth() - others - 1);
+  EXPECT_EQ(resized, 1);
+  grid->SetBounds(0, 0, 560, 360);
+  EXPECT_EQ(grid->ColWidths(4), grid->ClientWidth() - others - 1);
+  EXPECT_EQ(resized, 2);
+
+  grid->ColumnSize().SetStretch(false);
+  grid->SetColWidths(4, 64);
+  grid->InitOrigColSizes();
+  const int w0 = grid->ColWidths(0), w1 = grid->ColWidths(1), first = grid->Width();
+  grid->ColumnSize().SetSynchWithGrid(true);
+  grid->SetBounds(0, 0, first * 3 / 2, 360);
+  const double factor = (grid->Width() + (grid->BorderStyle() == bsSingle ? 2 : 0)) / static_cast<double>(first);
+  EXPECT_EQ(grid->ColWidths(0), static_cast<int>(std::lround(w0 * factor)));
+  EXPECT_EQ(grid->ColWidths(1), static_cast<int>(std::lround(w1 * factor)));
+  grid->SetBounds(0, 0, first, 360);
+  EXPECT_NEAR(grid->ColWidths(1), w1, 1) << "the proportions come from the first widths, not the last";
+  EXPECT_EQ(resized, 2);
+}
+
+// A column move given up (the form took the mouse away) leaves no drag cursor behind.
+TEST_F(PointerTest, CancellingALineMoveRestoresTheCursor) {
+  grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+  Mouse(WM_LBUTTONDOWN, Centre(2, 0), MK_LBUTTON);
+  ASSERT_EQ(grid->GridState(), gsColMoving);
+  Screen().SetCursor(crDrag);
+  SendMessage(grid->Handle(), WM_CANCELMODE);
+  EXPECT_EQ(Screen().Cursor(), crDefault);
+  EXPECT_EQ(grid->GridState(), gsNormal);
 }
 
 }  // namespace
