@@ -37,6 +37,22 @@ std::string ReplaceIgnoringCase(const std::string& Text, const std::string& From
   return out.append(Text, from, std::string::npos);
 }
 
+char AsciiUpper(char ch) { return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch; }
+
+// Whether Text holds the ASCII, upper-case Pattern, letter case ignored, without copying Text.
+bool HoldsAsciiPattern(const std::string& Text, const std::string& Pattern, bool Start, bool Full) {
+  if (Text.size() < Pattern.size() || (Full && Text.size() != Pattern.size())) return false;
+  auto at = [&](std::size_t i) {
+    for (std::size_t k = 0; k < Pattern.size(); ++k)
+      if (AsciiUpper(Text[i + k]) != Pattern[k]) return false;
+    return true;
+  };
+  if (Start || Full) return at(0);
+  for (std::size_t i = 0, last = Text.size() - Pattern.size(); i <= last; ++i)
+    if (AsciiUpper(Text[i]) == Pattern[0] && at(i)) return true;
+  return false;
+}
+
 }  // namespace
 
 void SearchUpperCase(const std::string& Text, std::string& Out) {
@@ -212,6 +228,10 @@ bool TGridSearch::CellPasses(int ACol, int ARow, const std::string& Pattern, TFi
   std::string text = CellText(ACol, ARow, Params);
   if (Params.Contains(fnIgnoreHTMLTags)) text = MarkupToText(text);
   const bool matchCase = Params.Contains(fnMatchCase);
+  // A plain ASCII search text is compared in place: no upper-cased copy per cell.
+  if (!matchCase && !Params.Contains(fnMatchRegular) && !Pattern.empty() && Pattern != kEmptyCellText &&
+      IsAscii(Pattern))
+    return HoldsAsciiPattern(text, Pattern, Params.Contains(fnMatchStart), Params.Contains(fnMatchFull));
   if (!matchCase) SearchUpperCase(text, FUpper);
   const std::string& t = matchCase ? text : FUpper;
   if (Pattern == kEmptyCellText) return t.empty();

@@ -93,7 +93,8 @@ void TExtStringGrid::SearchFooterChange() {
   if (footer.Visible()) {
     panel.SetHeight(kSearchPanelHeight);
     panel.SetTop(Height() - kSearchPanelHeight);
-    ScrollClearOfSearchFooter();
+    // Only a last row in view can be covered; a grid scrolled elsewhere keeps its place.
+    if (TopRow() + VisibleRowCount() >= RowCount() - 1) ScrollClearOfSearchFooter();
   } else {
     panel.SetHeight(0);
   }
