@@ -131,15 +131,28 @@ void TExtStringGrid::HideRowsAtOnce(std::vector<int> Rows, int Level, bool RealI
     item->SetHiddenBy(by);
   }
   p.GridItems->IdxChanged();
-  // The gaps close from the bottom, one run of listed rows at a time.
-  for (size_t end = rows.size(); end > 0;) {
-    size_t start = end - 1;
-    while (start > 0 && rows[start - 1] == rows[start] - 1) --start;
-    int at = rows[start], n = static_cast<int>(end - start);
-    for (int r = at; r < at + n; ++r)
-      for (int c = 0; c < TotalColCount(); ++c) Store().SetObject(c, r, nullptr);
-    DeleteLines(false, at, n);
-    end = start;
+  // The gaps close in one pass: each kept row moves up to the next free row with its cells
+  // and height; the rows left over at the end go, their objects already handed on.
+  if (!rows.empty()) {
+    const int cols = TotalColCount(), count = RowCount();
+    int to = rows.front();
+    size_t next = 0;
+    for (int from = rows.front(); from < count; ++from) {
+      if (next < rows.size() && rows[next] == from) {
+        ++next;
+        continue;
+      }
+      for (int c = 0; c < cols; ++c) {
+        Store().SetText(c, to, Store().Text(c, from));
+        Store().SetObject(c, to, Store().Object(c, from));
+      }
+      if (RowHeights(to) != RowHeights(from)) SetRowHeights(to, RowHeights(from));
+      ++to;
+    }
+    const int n = static_cast<int>(rows.size());
+    for (int r = count - n; r < count; ++r)
+      for (int c = 0; c < cols; ++c) Store().SetObject(c, r, nullptr);
+    DeleteLines(false, count - n, n);
   }
   RowCountSettled();
   InvalidateGrid();
