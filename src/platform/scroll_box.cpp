@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/native_bridge_p.h"
 #include "platform/scroll_bars.h"
 
 namespace hd {
@@ -16,7 +17,7 @@ void TControlScrollBar::SetPosition(int Value) {
     FControl->ScrollContent(delta, 0);
   else
     FControl->ScrollContent(0, delta);
-  if (FControl->HandleAllocated()) SetScrollPos(FControl->Handle(), FKind == sbHorizontal ? SB_HORZ : SB_VERT, FPosition, true);
+  SetScrollPos(FControl->Handle(), FKind == sbHorizontal ? SB_HORZ : SB_VERT, FPosition, true);
 }
 
 void TControlScrollBar::SetVisible(bool Value) {
@@ -50,7 +51,14 @@ void TControlScrollBar::Scroll(unsigned Code, int TrackPos) {
   }
 }
 
-TScrollingWinControl::TScrollingWinControl(TComponent* AOwner) : TWinControl(AOwner) {}
+TScrollingWinControl::TScrollingWinControl(TComponent* AOwner) : TWinControl(AOwner), TOwnDrawing(this) {}
+
+TNativeWindow* TScrollingWinControl::CreateNativeWindow() { return CreateOwnDrawnWindow(this, this); }
+
+void TScrollingWinControl::NonClientChanged() {
+  NonClientDirty();
+  TWinControl::NonClientChanged();
+}
 
 void TScrollingWinControl::SetAutoScroll(bool Value) {
   if (Value == FAutoScroll) return;
@@ -68,8 +76,9 @@ void TScrollingWinControl::ScrollContent(int DeltaX, int DeltaY) {
   Invalidate();
 }
 
+// The bars are the control's state, set also before its window is made: who sizes a
+// popup around the control counts them in before the popup first shows.
 void TScrollingWinControl::ApplyBar(TControlScrollBar& Bar) {
-  if (!HandleAllocated()) return;
   const int nBar = Bar.FKind == sbHorizontal ? SB_HORZ : SB_VERT;
   SCROLLINFO info;
   info.fMask = SIF_ALL;
@@ -127,6 +136,7 @@ void TScrollingWinControl::AlignControls(TRect& rect) {
 }
 
 void TScrollingWinControl::Dispatch(TMessage& m) {
+  if (HandleOwnDrawnMessage(m)) return;
   switch (m.Msg) {
     case WM_HSCROLL:
     case WM_VSCROLL: {

@@ -50,7 +50,8 @@ class TControlScrollBar {
   bool FVisible = true;
 };
 
-class TScrollingWinControl : public TWinControl {
+// It has a window of its own, drawn by itself: its children and its bars need one to show in.
+class TScrollingWinControl : public TWinControl, public TOwnDrawing {
  public:
   explicit TScrollingWinControl(TComponent* AOwner);
   const char* ClassName() const override { return "TScrollingWinControl"; }
@@ -71,6 +72,8 @@ class TScrollingWinControl : public TWinControl {
 
  protected:
   void AlignControls(TRect& rect) override;
+  TNativeWindow* CreateNativeWindow() override;
+  void NonClientChanged() override;
 
  private:
   friend class TControlScrollBar;

@@ -215,9 +215,13 @@ void TExtColorPickerDropDown::UpdateDropDownSize() {
   }
   SizeSelectorToItems(*FItemSelector, DropDownWidth() < 1, DropDownHeight() < 1);
   TExtCustomDropDown::UpdateDropDownSize();
+  // Sized to the items, the popup holds the list, its bar and the border on both sides (one
+  // pixel short, the list needs a horizontal bar as well).
+  const int frame = DropDownWidth() < 1 ? 2 * DropDownBorderWidth() : 0;
   if (FDropDownForm)
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
-                             FDropDownForm->Width() + SelectorBarWidth(*FItemSelector), FDropDownForm->Height());
+                             FDropDownForm->Width() + SelectorBarWidth(*FItemSelector) + frame,
+                             FDropDownForm->Height());
 }
 
 void TExtColorPickerDropDown::DoHideDropDown(bool CancelChanges) {

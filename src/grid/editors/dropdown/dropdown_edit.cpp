@@ -243,6 +243,9 @@ void TExtCustomDropDown::DropDownFormHide() {
 }
 
 void TExtCustomDropDown::ButtonClick() {
+  // A control made without New has no popup until the first drop-down makes it: a click
+  // makes it too, as F4 does.
+  if (!FConstructed) AfterConstruction();
   if (!FDropDownForm || FDropDownForm->Visible()) return;
   // Unsigned difference: the tick counter wraps after 49.7 days.
   const std::uint32_t since = GetTickCount() - FDropDownForm->DeActivateTime();

@@ -3,6 +3,7 @@
 // keys, choosing and Escape.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,31 @@ TEST_F(ColorPickerTest, ListKeysChooseAndEscapeRestores) {
   EXPECT_FALSE(Down());
   EXPECT_EQ(drop->SelectedColor(), 0x0000FF);
   EXPECT_EQ(drop->SelectedColorText(), "Red");
+}
+
+// The list popup is sized before it first shows: the bar it needs is counted in then, and
+// the list keeps its whole width beside it.
+TEST_F(ColorPickerTest, ListPopupHoldsTheListAndTheBarItNeeds) {
+  struct Case {
+    int colors;
+    bool bar;
+  };
+  for (const Case& k : {Case{16, true}, Case{3, false}}) {
+    SCOPED_TRACE(k.colors);
+    drop->Colors().Clear();
+    drop->AddDefaultColors();
+    while (drop->Colors().Count() > k.colors) drop->Colors().Delete(drop->Colors().Count() - 1);
+    drop->ShowDropDown();
+    kit.Process();
+    ASSERT_TRUE(Down());
+    TExtCustomItemSelector* sel = drop->ItemSelector();
+    EXPECT_EQ(sel->VertScrollBar().IsScrollBarVisible(), k.bar);
+    EXPECT_FALSE(sel->HorzScrollBar().IsScrollBarVisible());
+    EXPECT_GE(sel->ClientWidth(), sel->Panel()->Width());
+    EXPECT_TRUE(sel->Panel()->Showing());
+    kit.Press(VK_ESCAPE);
+    kit.Process();
+  }
 }
 
 TEST_F(ColorPickerTest, ColourBoxesChooseByKeyAndClickAndEscapeRestores) {
@@ -258,6 +284,27 @@ TEST_F(ColorPickerTest, BoxFramesTakeTheirAppearanceAndPanelsAskToHideOnRelease)
   EXPECT_EQ(asks, 1);
   EXPECT_TRUE(Down()) << "the drop-down does not act on it";
   drop->HideDropDown(true);
+}
+
+// Made with plain new, the picker has no popup until its first drop-down: a click on the
+// closed picker makes and opens it, as F4 does.
+TEST(ColorPickerMadeWithNewTest, FirstClickOpensThePopup) {
+  test::TGuiKit kit;
+  auto form = std::make_unique<TForm>(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(100, 100, 300, 200);
+  auto* drop = new TExtColorPickerDropDown(form.get());
+  drop->SetParent(form.get());
+  drop->SetBounds(20, 30, 150, 21);
+  drop->AddDefaultColors();
+  form->Show();
+  kit.Process();
+  kit.Advance(300);
+  kit.Click(drop, 10, 10);
+  kit.Process();
+  EXPECT_TRUE(drop->DroppedDown());
+  ASSERT_NE(drop->ItemSelector(), nullptr);
+  EXPECT_TRUE(drop->ItemSelector()->Panel()->Showing());
 }
 
 }  // namespace
