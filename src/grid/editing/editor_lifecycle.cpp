@@ -294,7 +294,8 @@ void TExtStringGrid::ReadBackEditor(int ACol, int ARow) {
       hide(session.ButtonEdit);
       break;
     default:
-      if (!ReadBackSpinEditor(real, ARow) && !ReadBackDateEditor(real, ARow) && !ReadBackRichEditor(real, ARow))
+      if (!ReadBackSpinEditor(real, ARow) && !ReadBackDateEditor(real, ARow) && !ReadBackRichEditor(real, ARow) &&
+          !ReadBackCustomEditor(real, ARow))
         ReadBackEditBtnEditor(real, ARow);
       break;
   }

@@ -51,6 +51,12 @@ void TExtStringGrid::SetupEditor(int ACol, int ARow) {
     case edTimeEdit:
     case edDateTimeEdit: SetupDateEditor(at); break;
     case edRichEdit: SetupRichEditor(at); break;
+    case edCustom:
+      if (p.EditRules.FEditLink) {
+        SetupCustomEditor(at);
+        break;
+      }
+      [[fallthrough]];
     default:
       // The kinds whose editors this grid does not have open nothing: the cell keeps its text.
       session.Editing = false;

@@ -68,6 +68,7 @@ class TShowModified;
 class TSizeWhileTyping;
 class TRichEdit;
 class TExtRichEdit;
+class TEditLink;
 class TSortSettings;
 class TGridDataHost;
 class TDataEngine;
@@ -375,6 +376,12 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool CellControlEditing() const;
   TPoint CellControlCell() const;
   std::string CellControlID() const;
+  // The grid's part of a custom editor link: a key that leaves its control, the popup form's
+  // deactivation, and the window procedure the grid puts on an in-place control (with goTabs
+  // the control asks for arrows, Tab and characters).
+  void EditLinkKeyDown(TEditLink& Link, WORD& Key, TShiftState Shift);
+  void EditLinkFormExit(TEditLink& Link, TObject* Sender);
+  void EditLinkControlWndProc(TMessage& Message, const std::function<void(TMessage&)>& Saved);
   // Empty and "-" read as 0; any other text that is no whole number raises EExtGridError.
   int Ints(int ACol, int ARow) const;
   void SetInts(int ACol, int ARow, int Value);
@@ -2360,6 +2367,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // The rich-text editor and the custom editor link: set-up and read-back.
   void SetupRichEditor(const TEditorPlace& At);
   bool ReadBackRichEditor(int ARealCol, int ARow);
+  void SetupCustomEditor(const TEditorPlace& At);
+  bool ReadBackCustomEditor(int ARealCol, int ARow);
   // A press on a control of a cell's markup (true when it was one) and the release of a
   // BUTTON control held down.
   bool CellControlPress(int ACol, int ARow, int X, int Y, bool CanEdit);
