@@ -4,6 +4,7 @@
 #include "grid/editing/edit_link.h"
 #include "grid/editing/edit_session.h"
 #include "grid/editing/editor_setup.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/foundation/input_settings.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
@@ -133,7 +134,7 @@ void TExtStringGrid::EditLinkFormExit(TEditLink& Link, TObject* Sender) {
   }
   Link.EditExit(Sender);
   // The focus message that follows is the grid's own doing.
-  FP->Pointer.InvokedFocusChange = true;
+  FP->Pointer->InvokedFocusChange = true;
 }
 
 void TExtStringGrid::EditLinkControlWndProc(TMessage& Message, const std::function<void(TMessage&)>& Saved) {
