@@ -66,6 +66,9 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     ps.MoveSelection = Selection();
   }
   HWND self = Handle();
+  // The grid's own header drag moves its windows; the platform draws no line for it.
+  EnhancedDragMove(X, Y);
+  if (!IsWindow(self)) return;
   TBaseGrid::MouseMove(Shift, X, Y);
   if (!IsWindow(self)) return;
   if (p.Navigation->KeepHorizScroll() && p.MouseKeepDown && FGridState != gsColMoving && LeftCol() != p.OldLeftCol) {

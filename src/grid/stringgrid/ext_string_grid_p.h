@@ -49,12 +49,14 @@ inline constexpr int kPrintColumns = 512;
 
 class TGridEditSession;
 class TGridEditorHost;
+class TFixedCellEditorHost;
 
 // Frees the concern objects whose classes live with the editing, a folder this one cannot
 // include (defined in editing/grid_editor_host.cpp).
 struct TEditingFree {
   void operator()(TGridEditSession* Session) const noexcept;
   void operator()(TGridEditorHost* Host) const noexcept;
+  void operator()(TFixedCellEditorHost* Host) const noexcept;
 };
 
 struct TExtStringGridPrivate {
@@ -480,6 +482,31 @@ struct TExtStringGridPrivate {
     HWND ToolTip = 0;
     TRect FocusCell;
   } Pointer;
+  // Header clicks, fixed-cell editors and line moving (editing/header_click.cpp,
+  // fixed_cell_editing.cpp, column_row_moving.cpp, header_drag_button.cpp). The windows are
+  // the grid's components, freed with it.
+  struct THeaderState {
+    // The header drop-down button is held; its menu (not owned).
+    bool DropDownDown = false;
+    TPopupMenu* FixedDropDownMenu = nullptr;
+    // The fixed cell being edited (display column, row) and its two editors.
+    int FixedColEdit = -1;
+    int FixedRowEdit = -1;
+    TGridTransEdit* EditTrans = nullptr;
+    TGridTransCombo* ComboTrans = nullptr;
+    std::unique_ptr<TFixedCellEditorHost, TEditingFree> FixedHost;
+    // The line a header press would move, the press inside its cell, the target the last
+    // move of the grid's own drag showed, and that drag's windows.
+    int Movecell = -1;
+    int MoveOfsX = 0;
+    int MoveOfsY = 0;
+    int MoveColInd = -1;
+    int MoveRowInd = -1;
+    bool Dragging = false;
+    THeaderDragButton* MoveButton = nullptr;
+    TNoActiveForm* MoveForm = nullptr;
+    std::array<TArrowWindow*, 4> Arrows{};
+  } Header;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

@@ -246,10 +246,8 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   }
 }
 
-void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
-  TBaseGrid::MoveRow(FromIndex, ToIndex);
-  FollowMovedControls(false, FromIndex, ToIndex);
-}
+// The cell controls follow in RowMoved, which header drags reach too.
+void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) { TBaseGrid::MoveRow(FromIndex, ToIndex); }
 
 void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
   if (FromIndex == ToIndex || Count <= 0 || FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount()) return;
