@@ -164,6 +164,12 @@ class TCustomGrid : public TCustomControl {
   virtual void SizeChanged(int /*OldColCount*/, int /*OldRowCount*/) {}
   virtual void ColWidthsChanged();
   virtual void RowHeightsChanged();
+  // True when the control shows and finishes a header drag of a line itself: the press still
+  // enters gsColMoving or gsRowMoving, but no line is drawn, nothing scrolls by the timer and
+  // the release moves nothing.
+  virtual bool OwnLineMove() const { return false; }
+  // Asked by MoveColumn and MoveRow before anything moves; false leaves every line in place.
+  virtual bool CanMoveLine(bool /*Columns*/, int /*FromIndex*/, int /*ToIndex*/) { return true; }
   // After MoveColumn or MoveRow moved the line's size and the current cell.
   virtual void ColumnMoved(int /*FromIndex*/, int /*ToIndex*/) {}
   virtual void RowMoved(int /*FromIndex*/, int /*ToIndex*/) {}

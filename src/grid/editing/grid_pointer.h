@@ -170,6 +170,8 @@ class TGridPointerHost {
   virtual void PrepareMove() = 0;
   virtual void NoteSizingByMouse() = 0;
   virtual void KeepHorizScrollAfterMove() = 0;
+  // The grid's own header drag (its button, picture and arrows) follows the pointer.
+  virtual void EnhancedDragMove(int X, int Y) = 0;
   virtual void InheritedMouseMove(TShiftState Shift, int X, int Y) = 0;
   virtual void AfterWheelScroll(int Delta, bool& Handled) = 0;
   virtual void WheelEvent(bool Down, TShiftState Shift, TPoint At, bool Handled) = 0;

@@ -208,6 +208,7 @@ class TExtStringGrid::TPointerHost final : public TGridPointerHost {
       G.ResetUpdate();
     }
   }
+  void EnhancedDragMove(int X, int Y) override { G.EnhancedDragMove(X, Y); }
   void InheritedMouseMove(TShiftState Shift, int X, int Y) override { G.TBaseGrid::MouseMove(Shift, X, Y); }
   void AfterWheelScroll(int Delta, bool& Handled) override { G.AfterWheelScroll(Delta, Handled); }
   void WheelEvent(bool Down, TShiftState Shift, TPoint At, bool Handled) override {

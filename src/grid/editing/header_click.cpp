@@ -1,8 +1,11 @@
 // The left release over a header cell of the sort row: the checks that make it a sorting
 // click, then the sort engine's click steps, with merged columns split around the sort and
-// the leftmost column kept.
+// the leftmost column kept. And the press on a header cell's drop-down button, which pops up
+// the header menu.
 #include "grid/foundation/input_settings.h"
+#include "grid/editing/grid_pointer.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
+#include "platform/menus.h"
 
 namespace hd {
 
@@ -27,9 +30,10 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int X, int Y, TShiftSta
   int pressCol = -1, pressRow = -1;
   MouseToCell(p.PressPoint.X, p.PressPoint.Y, pressCol, pressRow);
   const bool inButton = X > r.Right - kHeaderButtonWidth;
-  if (inButton && ARow < FixedRows() && p.ControlLook->FixedDropDownButton()) return;
+  if (inButton && p.ControlLook->FixedDropDownButton() && DoCanShowFixedDropDown(RC)) return;
   if (inButton && GetColumnFilter(RC)) return;
-  if (ARow != s.Row() || pressRow != ARow || FixedRows() <= 0 || IsInCheckBox(RC, ARow, X, Y) || !s.Show() ||
+  // The press must have been on the same header cell: a press elsewhere is no click on it.
+  if (ARow != s.Row() || pressRow != ARow || pressCol != ACol || FixedRows() <= 0 || IsInCheckBox(RC, ARow, X, Y) || !s.Show() ||
       RowCount() <= 2)
     return;
   bool doSort = !p.IgnoreColumns->HasValue(RC);
@@ -60,6 +64,52 @@ void TExtStringGrid::HeaderClickSort(int ACol, int ARow, int X, int Y, TShiftSta
   if (p.NumCellControls > 0) CellControlsUpdate(true);
   InvalidateGrid();
   if (OnClickSort) OnClickSort(this, s.Column());
+}
+
+bool TExtStringGrid::DoCanShowFixedDropDown(int ACol) {
+  bool canShow = true;
+  if (OnCanShowFixedDropDown) OnCanShowFixedDropDown(this, ACol, canShow);
+  return canShow;
+}
+
+void TExtStringGrid::DoStartBlockFocus() {
+  if (OnStartBlockFocus) OnStartBlockFocus(this);
+}
+
+void TExtStringGrid::DoEndBlockFocus() {
+  if (OnEndBlockFocus) OnEndBlockFocus(this);
+}
+
+bool TExtStringGrid::FixedDropDownPress(int ACol, int ARow, int X, int Y) {
+  TExtStringGridPrivate& p = *FP;
+  if (ACol < 0 || ARow < 0 || !p.ControlLook->FixedDropDownButton() || !IsHoverFixedCell(ACol, ARow)) return false;
+  const TRect r = CellRect(ACol, ARow);
+  const int right = Options().Contains(goColSizing) ? r.Right - 2 : r.Right;
+  if (X <= r.Right - kHeaderButtonWidth || X >= right || Y < r.Top || Y >= r.Bottom) return false;
+  auto& h = p.Header;
+  h.DropDownDown = true;
+  TPopupMenu* menu = h.FixedDropDownMenu;
+  if (!menu && !OnFixedDropDownClick) return true;
+  p.Pointer->NoMouseLeave = true;
+  if (menu) menu->SetTag(ACol);
+  bool keep = false;
+  HWND self = Handle();
+  if (OnFixedDropDownClick) OnFixedDropDownClick(this, ACol, ARow, menu, keep);
+  if (!IsWindow(self)) return true;
+  if (menu) {
+    p.MouseDownMove = false;
+    p.HoverFixedX = ACol;
+    p.HoverFixedY = ARow;
+    RepaintCell(ACol, ARow);
+    const TPoint at = ClientToScreen(TPoint{r.Right - kHeaderButtonWidth, r.Bottom});
+    menu->SetPopupComponent(this);
+    menu->Popup(at.X, at.Y);
+    if (!IsWindow(self)) return true;
+    p.HoverFixedX = p.HoverFixedY = -1;
+    RepaintCell(ACol, ARow);
+  }
+  p.Pointer->NoMouseLeave = keep;
+  return true;
 }
 
 }  // namespace hd

@@ -58,6 +58,9 @@ void TGridPointer::MouseMove(TShiftState Shift, int X, int Y) {
     MoveSelection = H.Selection();
   }
   HWND self = H.Handle();
+  // The grid's own header drag moves its windows; the platform draws no line for it.
+  H.EnhancedDragMove(X, Y);
+  if (!IsWindow(self)) return;
   H.InheritedMouseMove(Shift, X, Y);
   // The handling may have freed the grid, and this object with it.
   if (!IsWindow(self)) return;

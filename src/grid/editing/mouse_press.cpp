@@ -36,6 +36,7 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
   const TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
   p.DoOnClick = p.MouseDownMove = p.MouseKeepDown = true;
   p.PressPoint = {X, Y};
+  p.Header.DropDownDown = false;
   int ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
   const TGridRect startSel = Selection();
@@ -63,6 +64,15 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
     HideInplaceEdit();
     if (!FP->Layout.FFixedRowAlways) StandardHandling(message);
     return;
+  }
+  {
+    // The line a header drag would carry, and where the press lies inside its cell.
+    auto& h = p.Header;
+    h.MoveColInd = h.MoveRowInd = -1;
+    h.Movecell = ARow < FixedRows() && ACol >= FixedCols() ? ACol : ACol < FixedCols() && ARow >= FixedRows() ? ARow : -1;
+    const TRect r = CellRect(ACol, ARow);
+    h.MoveOfsX = X - r.Left;
+    h.MoveOfsY = Y - r.Top;
   }
   if (IsMergedNonBaseCell(ACol, ARow)) {
     TPoint base = BaseCell(ACol, ARow);
@@ -137,6 +147,8 @@ void TExtStringGrid::WMLButtonDown(TMessage& message) {
     if (!IsWindow(self)) return;
     nav.SetAlwaysEdit(alwaysEdit);
   }
+  // A press on a header's drop-down button ends with its menu.
+  if (p.Header.DropDownDown) return;
   TRect r = CellRect(ACol, ARow);
   bool onBorder = ARow < FixedRows() && Options().Contains(goColSizing) && (X - r.Left < 4 || r.Right - X < 4);
   if (!onBorder && OnClickCell) OnClickCell(this, ARow, ACol);
@@ -396,7 +408,12 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
       return;
     }
   }
+  if (FixedDropDownPress(ACol, ARow, X, Y)) return;
+  HWND self = Handle();
   TBaseGrid::MouseDown(Button, Shift, X, Y);
+  if (!IsWindow(self)) return;
+  if (ACol >= 0 && ARow >= 0 && (ACol < FixedCols() || ARow < FixedRows()) && !Shift.Contains(ssDouble))
+    FixedEditPress(Button, X, Y);
 }
 
 }  // namespace hd

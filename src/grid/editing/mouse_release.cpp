@@ -5,6 +5,7 @@
 
 #include "grid/editing/edit_session.h"
 #include "grid/editing/grid_pointer.h"
+#include "grid/editing/fixed_cell_editors.h"
 #include "grid/stringgrid/ext_string_grid_p.h"
 #include "platform/forms.h"
 
@@ -23,6 +24,8 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   const bool fixedSized = p.Pointer->FixedSizingRelease(X, Y);
   const bool sizing = fixedSized || FGridState == gsColSizing || FGridState == gsRowSizing;
   const int columnMoves = p.ColumnMoves;
+  // The grid's own header drag ends here, before the platform's release.
+  const bool dragged = EnhancedDragRelease(X, Y);
   if (p.FixedCellPushed) {
     TCanvas& canvas = Canvas();
     TRect r = p.PushedFixedCell;
@@ -75,7 +78,7 @@ void TExtStringGrid::WMLButtonUp(TMessage& message) {
   }
   if (OnRadioMouseUp && IsRadio(RC, ARow)) OnRadioMouseUp(this, RC, ARow, RadioItemIndex(RC, ARow));
   HeaderClickSort(ACol, ARow, X, Y, KeysToShiftState(static_cast<unsigned>(message.WParam)),
-                  sizing || p.ColumnMoves != columnMoves);
+                  sizing || dragged || p.ColumnMoves != columnMoves);
 }
 
 void TExtStringGrid::ReleaseCellButton(int ACol, int ARow, int X, int Y, bool Valid) {
@@ -112,6 +115,7 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
   const bool counts = Button == mbLeft || (Button == mbRight && ma.SelectOnRightClick());
   const TGridRect before = Selection();
   const bool changedBefore = counts && before != p.ReleaseSelection;
+  p.Header.DropDownDown = false;
   // A release past the grid ends the sizing without changing the size.
   if ((FGridState == gsColSizing && X > Width()) || (FGridState == gsRowSizing && Y > Height())) {
     CancelMode();
@@ -234,6 +238,9 @@ void TExtStringGrid::WMLButtonDblClk(TMessage& message) {
     MouseDown(mbLeft, {}, r.Left + 4, r.Top + 4);
   }
   p.ForceSel = false;
+  if (valid && ((ARow < FixedRows() && ma.FixedRowsEdit() == fceDblClick) ||
+                (ACol < FixedCols() && ma.FixedColsEdit() == fceDblClick)))
+    StartFixedCellEdit(ACol, ARow);
 }
 
 void TExtStringGrid::WMRButtonDown(TMessage& message) {

@@ -113,7 +113,7 @@ void TExtStringGrid::DoFilterDone() {
   if (OnFilterDone) OnFilterDone(this);
 }
 
-TEditorType TExtStringGrid::DoFixedEdit(int ACol, int ARow, TEditorType AEditor, TStringList& Values) {
+TGridFixedCellEditor TExtStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor AEditor, TStringList& Values) {
   if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
   return AEditor;
 }

@@ -94,6 +94,11 @@ class TGridChangeNotifier;
 class TGridCheckBox;
 class TGridCombo;
 class TGridFocusWindow;
+class TGridTransEdit;
+class TGridTransCombo;
+class THeaderDragButton;
+class TArrowWindow;
+class TPopupMenu;
 
 // How fixed cells, borders and selections are drawn. Ordinals are kept in stored settings.
 enum TGridLook { glStandard, glSoft, glClassic, glDAZ, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
@@ -1229,7 +1234,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   virtual void AutoDeleteRow(int ARow);
   virtual void DoFilterDone();
   // Answers the editor the handler chose.
-  virtual TEditorType DoFixedEdit(int ACol, int ARow, TEditorType AEditor, TStringList& Values);
+  virtual TGridFixedCellEditor DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor AEditor, TStringList& Values);
   // The value of a cell (a formula engine answers its result); the plain text here.
   virtual void CalcCellText(int ACol, int ARow, std::string& Value);
   virtual void LoadCellText(int ACol, int ARow, std::string Value);
@@ -1655,7 +1660,7 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnLoadCell;
   std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnSaveCell;
   std::function<void(TObject* Sender)> OnFilterDone;
-  std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList& Values)> OnFixedEdit;
+  std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStringList& Values)> OnFixedEdit;
   std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const std::string& Value)> OnColorSelect;
   std::function<void(TObject* Sender, int ACol, int ARow, int Index)> OnImageSelect;
   TAutoAdvanceEvent OnAutoAdvance;
@@ -2035,6 +2040,34 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TFilterSelectEvent OnFilterSelect;
   TFilterCheckEvent OnFilterCheck;
 
+  // --- Header clicks, fixed-cell editors and line moving (editing/header_click.cpp,
+  // fixed_cell_editing.cpp, column_row_moving.cpp, header_drag_button.cpp).
+  // The pop-up menu of the header cells' drop-down button (none by default; not owned).
+  TPopupMenu* FixedDropDownMenu() const;
+  void SetFixedDropDownMenu(TPopupMenu* Value);
+  // The editors of fixed cells, made on first use; hidden between edits.
+  TGridTransEdit* EditTrans();
+  TGridTransCombo* ComboTrans();
+  // The fixed cell being edited (display column, row); -1 when none was opened.
+  int FixedColEdit() const;
+  int FixedRowEdit() const;
+  // Opens the fixed-cell editor on (ACol, ARow) after the open one (if any) stopped and
+  // OnCanEditCell agreed; false when none opened.
+  bool StartFixedCellEdit(int ACol, int ARow);
+  // The change handler of the fixed-cell editors: OnEditChange with the fixed cell.
+  void FixedEditChange(TObject* Sender);
+  // The floating button and the arrows of the grid's own header drag (EnhRowColMove).
+  THeaderDragButton* MoveButton();
+  TArrowWindow* MoveArrow(TArrowDirection Direction);
+  std::function<void(TObject* Sender, int ACol, bool& CanShow)> OnCanShowFixedDropDown;
+  std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>
+      OnFixedDropDownClick;
+  // On every pointer move of the grid's own header drag: the column or row under the pointer.
+  std::function<void(TObject* Sender, int ACol, bool& Allow)> OnColumnMoving;
+  std::function<void(TObject* Sender, int ARow, bool& Allow)> OnRowMoving;
+  TNotifyEvent OnStartBlockFocus;
+  TNotifyEvent OnEndBlockFocus;
+
  protected:
   // A left-button release opens the column's filter list over its header glyph, or closes
   // the open one.
@@ -2067,6 +2100,13 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   // After a move of display columns: cells, hidden rows' cells, visibility, the column order,
   // the sort columns and the cell controls follow on real columns.
   void ColumnMoved(int FromIndex, int ToIndex) override;
+  // After a row move: a fixed footer row keeps its place; heights follow with EnhRowColMove;
+  // OnRowMoved once; the synchronised grid repeats it.
+  void RowMoved(int FromIndex, int ToIndex) override;
+  // A fixed footer row (floating footer, fsFixedLastRow) is never a row move's target.
+  bool CanMoveLine(bool Columns, int FromIndex, int ToIndex) override;
+  // With EnhRowColMove the grid shows and ends header drags itself.
+  bool OwnLineMove() const override;
   // The platform's handling of a message (what the grid's own handlers call the standard one).
   void StandardHandling(TMessage& message) { TBaseGrid::Dispatch(message); }
   // The platform's move of the current cell, beside the one-cell FocusCell above.
@@ -2128,6 +2168,20 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   bool DblClickAutoSize(int ACol, int ARow, int X, TMessage& message);
   void SizeColumnToContent(int ACol);
   void DisjunctCellRelease(TShiftState Shift, int X, int Y);
+  // Header clicks and line moving (header_click.cpp, column_row_moving.cpp): the press on a
+  // header's drop-down button (true when it ends the press), the presses that open a
+  // fixed-cell editor, and the grid's own header drag on each move and at its release.
+  bool FixedDropDownPress(int ACol, int ARow, int X, int Y);
+  void FixedEditPress(TMouseButton Button, int X, int Y);
+  virtual bool DoCanShowFixedDropDown(int ACol);
+  virtual void DoStartBlockFocus();
+  virtual void DoEndBlockFocus();
+  // True when the move was the grid's own header drag.
+  bool EnhancedDragMove(int X, int Y);
+  // True when the release ended the grid's own header drag (and moved what it dropped).
+  bool EnhancedDragRelease(int X, int Y);
+  // The drag's windows hidden, the picture freed, the cursor back.
+  void EndEnhancedDrag();
 
   // --- Editing (src/grid/editing/): the platform grid's hooks.
   bool SelectCell(int ACol, int ARow) override;

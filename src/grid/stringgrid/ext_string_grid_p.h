@@ -51,6 +51,7 @@ class TGridPointer;
 class TGridPointerHost;
 class TGridKeyboard;
 class TGridKeyHost;
+class TFixedCellEditorHost;
 
 // Frees the concern objects whose classes live with the editing, a folder this one cannot
 // include (defined in editing/grid_editor_host.cpp).
@@ -61,6 +62,7 @@ struct TEditingFree {
   void operator()(TGridPointerHost* Host) const noexcept;
   void operator()(TGridKeyboard* Keyboard) const noexcept;
   void operator()(TGridKeyHost* Host) const noexcept;
+  void operator()(TFixedCellEditorHost* Host) const noexcept;
 };
 
 struct TExtStringGridPrivate {
@@ -447,6 +449,31 @@ struct TExtStringGridPrivate {
     bool SaveWithRTF = false;
     bool SelectionRTFKeep = false;
   } Rich;
+  // Header clicks, fixed-cell editors and line moving (editing/header_click.cpp,
+  // fixed_cell_editing.cpp, column_row_moving.cpp, header_drag_button.cpp). The windows are
+  // the grid's components, freed with it.
+  struct THeaderState {
+    // The header drop-down button is held; its menu (not owned).
+    bool DropDownDown = false;
+    TPopupMenu* FixedDropDownMenu = nullptr;
+    // The fixed cell being edited (display column, row) and its two editors.
+    int FixedColEdit = -1;
+    int FixedRowEdit = -1;
+    TGridTransEdit* EditTrans = nullptr;
+    TGridTransCombo* ComboTrans = nullptr;
+    std::unique_ptr<TFixedCellEditorHost, TEditingFree> FixedHost;
+    // The line a header press would move, the press inside its cell, the target the last
+    // move of the grid's own drag showed, and that drag's windows.
+    int Movecell = -1;
+    int MoveOfsX = 0;
+    int MoveOfsY = 0;
+    int MoveColInd = -1;
+    int MoveRowInd = -1;
+    bool Dragging = false;
+    THeaderDragButton* MoveButton = nullptr;
+    TNoActiveForm* MoveForm = nullptr;
+    std::array<TArrowWindow*, 4> Arrows{};
+  } Header;
 };
 
 // Cells of the disjunct list are packed as row * 65536 + column.

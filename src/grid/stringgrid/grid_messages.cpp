@@ -60,6 +60,12 @@ void TExtStringGrid::Dispatch(TMessage& message) {
       StandardHandling(message);
       Invalidate();
       return;
+    // A header drag given up moves nothing.
+    case WM_CANCELMODE:
+    case CM_CANCELMODE:
+      EndEnhancedDrag();
+      StandardHandling(message);
+      return;
     case CM_COLORCHANGED:
       StandardHandling(message);
       if (FP->FloatingFooter->Visible() && FP->FooterPanel) FP->FooterPanel->Invalidate();

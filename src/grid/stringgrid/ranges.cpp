@@ -269,9 +269,9 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   }
 }
 
+// The cell controls follow in RowMoved, which header drags reach too.
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
   TBaseGrid::MoveRow(FromIndex, ToIndex);
-  FollowMovedControls(false, FromIndex, ToIndex);
   CalcFooter(-1);
 }
 

@@ -219,7 +219,7 @@ bool TCustomGrid::IsActiveControl() const {
 }
 
 void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
-  if (FromIndex == ToIndex) return;
+  if (FromIndex == ToIndex || !CanMoveLine(true, FromIndex, ToIndex)) return;
   bool sized = MoveLine(true, FromIndex, ToIndex);
   ColumnMoved(FromIndex, ToIndex);
   if (sized) ColWidthsChanged();
@@ -227,7 +227,7 @@ void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
 }
 
 void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
-  if (FromIndex == ToIndex) return;
+  if (FromIndex == ToIndex || !CanMoveLine(false, FromIndex, ToIndex)) return;
   bool sized = MoveLine(false, FromIndex, ToIndex);
   RowMoved(FromIndex, ToIndex);
   if (sized) RowHeightsChanged();

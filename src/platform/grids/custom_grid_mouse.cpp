@@ -82,6 +82,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 void TCustomGrid::StartLineMove(bool columns, int index) {
   move_index_ = move_pos_ = index;
   FGridState = columns ? gsColMoving : gsRowMoving;
+  if (OwnLineMove()) return;
   Update();
   DrawMove();
   SetTimer(Handle(), kScrollTimerId, kScrollInterval);
@@ -100,8 +101,12 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
       break;
     // The pointer stays in the fixed lines while it moves a line; past an edge the view
     // scrolls towards it.
-    case gsColMoving: MoveAndScroll(true, X, hit.X); break;
-    case gsRowMoving: MoveAndScroll(false, Y, hit.Y); break;
+    case gsColMoving:
+      if (!OwnLineMove()) MoveAndScroll(true, X, hit.X);
+      break;
+    case gsRowMoving:
+      if (!OwnLineMove()) MoveAndScroll(false, Y, hit.Y);
+      break;
     case gsRowSizing:
     case gsColSizing:
       DrawSizingLine(info);
@@ -136,6 +141,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     case gsColSizing: FinishSizing(); break;
     case gsColMoving:
     case gsRowMoving:
+      if (OwnLineMove()) break;
       DrawMove();
       KillTimer(self, kScrollTimerId);
       if (move_index_ != move_pos_) {
@@ -228,6 +234,7 @@ void TCustomGrid::MoveAndScroll(bool columns, int mouse, int cellHit) {
 
 void TCustomGrid::TimedScroll() {
   if (FGridState != gsSelecting && FGridState != gsColMoving && FGridState != gsRowMoving) return;
+  if (FGridState != gsSelecting && OwnLineMove()) return;
   TGridDrawInfo info;
   CalcDrawInfo(info);
   TGridCoord hit = CalcCoordFromPoint(last_mouse_.X, last_mouse_.Y, info);
@@ -263,6 +270,7 @@ void TCustomGrid::CancelMode() {
     }
     case gsColMoving:
     case gsRowMoving:
+      if (OwnLineMove()) break;
       DrawMove();
       KillTimer(Handle(), kScrollTimerId);
       break;

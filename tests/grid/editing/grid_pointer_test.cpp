@@ -147,6 +147,7 @@ class TMemoryPointerHost final : public TGridPointerHost {
   void PrepareMove() override {}
   void NoteSizingByMouse() override {}
   void KeepHorizScrollAfterMove() override {}
+  void EnhancedDragMove(int, int) override {}
   void InheritedMouseMove(TShiftState, int, int) override {}
   void AfterWheelScroll(int, bool&) override {}
   void WheelEvent(bool, TShiftState, TPoint, bool) override {}

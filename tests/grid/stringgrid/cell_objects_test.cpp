@@ -603,11 +603,11 @@ TEST_F(StringGridTest, RotatedCellsAndTheFixedEditorChoice) {
   EXPECT_FALSE(grid->IsRotated(2, 1, angle));
 
   TStringList values;
-  grid->OnFixedEdit = [](TObject*, int, int, TEditorType& AEditor, TStringList& Values) {
-    AEditor = edComboList;
+  grid->OnFixedEdit = [](TObject*, int, int, TGridFixedCellEditor& AEditor, TStringList& Values) {
+    AEditor = fceComboList;
     Values.Add("x");
   };
-  EXPECT_EQ(grid->DoFixedEdit(1, 0, edNormal, values), edComboList);
+  EXPECT_EQ(grid->DoFixedEdit(1, 0, fceEdit, values), fceComboList);
   EXPECT_EQ(values.Count(), 1);
 }
 

@@ -195,6 +195,30 @@ TEST_F(GridTest, MovingARowByItsFixedCell) {
   EXPECT_TRUE(moved.empty());
 }
 
+// A control that shows line moves itself gets the moving state from the press and nothing
+// else: no line drawn, no move at the release; a move it refuses leaves every line.
+TEST_F(GridTest, ALineMoveTheControlOwnsOrRefusesMovesNothing) {
+  grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
+  for (int r = 1; r < 8; ++r) grid->SetCells(1, r, "r" + std::to_string(r));
+  std::vector<std::pair<int, int>> moved;
+  grid->OnRowMoved = [&](TObject*, int from, int to) { moved.emplace_back(from, to); };
+  grid->SetFocus();
+  grid->ownLineMove = true;
+  Press(25, 50);
+  EXPECT_EQ(grid->GridState(), gsRowMoving);
+  Drag(25, 70);
+  Release(25, 70);
+  EXPECT_EQ(grid->GridState(), gsNormal);
+  EXPECT_TRUE(moved.empty());
+
+  grid->refusedMove = {2, 4};
+  grid->MoveRow(2, 4);
+  EXPECT_TRUE(moved.empty());
+  EXPECT_EQ(grid->Cells(1, 2), "r2");
+  grid->MoveRow(2, 3);
+  EXPECT_EQ(moved, (std::vector<std::pair<int, int>>{{2, 3}}));
+}
+
 TEST_F(GridTest, TheWheelMovesTheCurrentRowByTheDesktopsWheelLines) {
   const int L = GetWheelScrollLines();
   ASSERT_GE(L, 1);

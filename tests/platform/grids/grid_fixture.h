@@ -37,8 +37,13 @@ class TTestGrid : public TStringGrid {
   bool logDraws = false;
   // What GetEditLimit answers.
   int editLimit = 0;
+  // What OwnLineMove answers, and the move CanMoveLine refuses (from, to; -1: none).
+  bool ownLineMove = false;
+  std::pair<int, int> refusedMove{-1, -1};
 
  protected:
+  bool OwnLineMove() const override { return ownLineMove; }
+  bool CanMoveLine(bool, int from, int to) override { return std::make_pair(from, to) != refusedMove; }
   int GetEditLimit() override { return editLimit; }
   bool SelectCell(int c, int r) override {
     log.Note("select " + std::to_string(c) + "," + std::to_string(r));

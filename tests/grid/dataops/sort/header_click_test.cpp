@@ -13,6 +13,8 @@ namespace hd::test {
 namespace {
 
 using Texts = std::vector<std::string>;
+// Half the width of a header cell of the fixture's grid.
+constexpr int g_halfWidth = 32;
 
 class HeaderClickTest : public StringGridTest {
  protected:
@@ -71,6 +73,8 @@ TEST_F(HeaderClickTest, ClicksThatDoNotSort) {
     const char* name;
     std::function<void(TTestStringGrid&)> setup;
     int col, row;
+    int pressCol = -1;  // the press on another header cell of the row
+    int dx = 0;         // the release this far right of the cell's centre
   } cases[] = {
       {"ignored column", [](TTestStringGrid& g) { g.IgnoreColumns().Add(1); }, 1, 0},
       {"refused by OnCanSort", [](TTestStringGrid& g) { g.OnCanSort = [](TObject*, int, bool& s) { s = false; }; }, 1, 0},
@@ -78,6 +82,14 @@ TEST_F(HeaderClickTest, ClicksThatDoNotSort) {
       {"indicator off", [](TTestStringGrid& g) { g.SortSettings().SetShow(false); }, 1, 0},
       {"two rows only", [](TTestStringGrid& g) { g.SetRowCount(2); }, 1, 0},
       {"the fixed column", [](TTestStringGrid&) {}, 0, 0},
+      {"pressed on another header", [](TTestStringGrid&) {}, 1, 0, 2},
+      {"released on the sizing border", [](TTestStringGrid& g) { g.SetOptions(g.Options() + TGridOptions{goColSizing}); },
+       1, 0, -1, g_halfWidth - 2},
+      {"released on the header's check box",
+       [](TTestStringGrid& g) { g.AddCheckBox(1, 0, false, false); },
+       1, 0, -1, 1 - g_halfWidth + 8},
+      {"released on the drop-down button", [](TTestStringGrid& g) { g.ControlLook().SetFixedDropDownButton(true); },
+       1, 0, -1, g_halfWidth - 8},
   };
   for (const Case& c : cases) {
     // A fresh grid for each case.
@@ -85,7 +97,17 @@ TEST_F(HeaderClickTest, ClicksThatDoNotSort) {
     SetUp();
     c.setup(*grid);
     Texts before = Column(1);
-    Click(c.col, c.row);
+    TRect rc = grid->CellRect(c.col, c.row);
+    ASSERT_EQ(rc.Right - rc.Left, 2 * g_halfWidth) << c.name;
+    LPARAM at = MAKELPARAM((rc.Left + rc.Right) / 2 + c.dx, (rc.Top + rc.Bottom) / 2);
+    LPARAM from = at;
+    if (c.pressCol >= 0) {
+      TRect pc = grid->CellRect(c.pressCol, c.row);
+      from = MAKELPARAM((pc.Left + pc.Right) / 2, (pc.Top + pc.Bottom) / 2);
+    }
+    SendMessage(grid->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, from);
+    SendMessage(grid->Handle(), WM_LBUTTONUP, 0, at);
+    kit.Process();
     EXPECT_EQ(Column(1), before) << c.name;
     EXPECT_TRUE(clickSorts.empty()) << c.name;
   }
