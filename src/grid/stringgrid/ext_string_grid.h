@@ -1563,6 +1563,8 @@ class TExtStringGrid : public TBaseGrid, public TGridSettingsHost {
   TGetCheckEvent OnGetCheckFalse;
   TGetColumnFilterEvent OnGetColumnFilter;
   TDateTimeChangeEvent OnDateTimeChange;
+  // Reads a cell's text as the date a date editor opens on (ADate starts as now).
+  std::function<void(TObject* Sender, const std::string& Value, TDateTime& ADate)> OnCustomStrToDate;
   TEditChangeEvent OnEditChange;
   TComboCloseUpEvent OnDatePickerCloseUp;
   TComboCloseUpEvent OnDatePickerDropDown;

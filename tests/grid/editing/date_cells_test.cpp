@@ -67,6 +67,27 @@ TEST_F(DateCellsTest, EachKindOpensItsPickerFromTheCellAndStoresTheLocalesFormat
   }
 }
 
+// A program's own reading of the cell's text gives the date the picker opens on, still kept
+// within the picker's limits; an empty cell opens on today without asking.
+TEST_F(DateCellsTest, ACustomReadingOfTheTextGivesTheDateWithinTheLimits) {
+  std::vector<std::string> asked;
+  grid->OnCustomStrToDate = [&](TObject* Sender, const std::string& Value, TDateTime& ADate) {
+    EXPECT_EQ(Sender, grid);
+    asked.push_back(Value);
+    if (Value == "Q1") ADate = EncodeDate(2024, 3, 31);
+  };
+  Open(edDateEdit, "Q1");
+  EXPECT_EQ(grid->DateTimePicker()->Text(), "31/03/2024");
+  Press(VK_ESCAPE);
+  grid->DateTimePicker()->SetMaxDate(EncodeDate(2024, 1, 10));
+  Open(edDateEdit, "Q1");
+  EXPECT_EQ(grid->DateTimePicker()->Text(), "09/01/2024");
+  Press(VK_ESCAPE);
+  Open(edDateEdit, "");
+  EXPECT_EQ(asked, (std::vector<std::string>{"Q1", "Q1"}));
+  Press(VK_ESCAPE);
+}
+
 TEST_F(DateCellsTest, TypedDigitsMoveOnAndReturnCompletesTheFieldBeingTyped) {
   LogEvents();
   Open(edDateEdit, "15/03/2024");

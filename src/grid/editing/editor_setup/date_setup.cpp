@@ -68,7 +68,13 @@ void TExtStringGrid::SetupDateEditor(const TEditorPlace& At) {
   TGridDatePicker* picker = DateTimePicker();
   picker->ReCreate();
   const bool time = session.EditControl == edTimeEdit;
-  TDateTime value = CellDateTime(At.Text, time);
+  TDateTime value = 0;
+  if (!time && !At.Text.empty() && OnCustomStrToDate) {
+    value = Now();
+    OnCustomStrToDate(this, At.Text, value);
+  } else {
+    value = CellDateTime(At.Text, time);
+  }
   if (!time) {
     if (picker->MaxDate() != 0 && value > picker->MaxDate()) value = picker->MaxDate() - 1;
     if (picker->MinDate() != 0 && value <= picker->MinDate()) value = picker->MinDate() + 1;
