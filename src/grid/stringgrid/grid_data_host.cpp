@@ -262,6 +262,10 @@ class TExtStringGrid::TDataHost : public TGridDataHost {
   void RepaintFooter() override {
     if (G.FP->FloatingFooter->Visible() && G.FP->FooterPanel) G.FP->FooterPanel->Invalidate();
   }
+  void RepaintSearchPanel() override {
+    TCustomPanel* panel = G.FP->SearchPanel;
+    if (G.FP->SearchFooter->Visible() && panel && panel->Visible()) panel->Invalidate();
+  }
 
   double CellFloat(int ACol, int ARow) const override { return G.Floats(ACol, ARow); }
   double AllCellFloat(int ACol, int ARow) const override { return G.AllFloats(ACol, ARow); }

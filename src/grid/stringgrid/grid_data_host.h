@@ -239,6 +239,8 @@ class TGridDataHost {
   virtual void SetFooterVisible(bool Value) = 0;
   virtual void SetFixedFooters(int Value) = 0;
   virtual void RepaintFooter() = 0;
+  // The search footer's panel, when it shows.
+  virtual void RepaintSearchPanel() = 0;
 
   // --- Calculations and grouping. Values read as numbers from display rows (Floats) or real
   // rows (AllFloats); a text that is no number raises EExtGridError.

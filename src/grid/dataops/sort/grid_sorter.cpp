@@ -240,6 +240,7 @@ void TGridSorter::RunFrame(bool Indexed, const TRangeSort& SortRange) {
     FHost.SetFixedFooters(footers);
     FHost.EndUpdate();
     FHost.RepaintFooter();
+    if (!Indexed) FHost.RepaintSearchPanel();
   };
   try {
     TSortShape shape(FHost, true);

@@ -145,6 +145,12 @@ TEST(GridSorterTest, FloatingFooterIsHiddenDuringTheSort) {
   EXPECT_TRUE(host.footerVisible);
   EXPECT_EQ(host.fixedFooters, 1);
   EXPECT_EQ(host.footerRepaints, 1);
+  // The search bar is repainted after a plain sort, not after an indexed one.
+  EXPECT_EQ(host.searchPanelRepaints, 1);
+  host.SortIndexes().AddIndex(0, true);
+  sorter.QSortIndexed();
+  EXPECT_EQ(host.footerRepaints, 2);
+  EXPECT_EQ(host.searchPanelRepaints, 1);
 }
 
 TEST(GridSorterTest, NothingToSortAndErrors) {

@@ -445,6 +445,7 @@ class TMemoryGridHost : public TGridDataHost {
   }
   void SetFixedFooters(int Value) override { fixedFooters = Value; }
   void RepaintFooter() override { ++footerRepaints; }
+  void RepaintSearchPanel() override { ++searchPanelRepaints; }
 
   // Calculations and grouping: numbers read as the grid reads them, the texts of hidden rows
   // by real index.
@@ -635,7 +636,8 @@ class TMemoryGridHost : public TGridDataHost {
     std::string prefix, suffix;
   };
   std::map<int, TFormat> columnFormats;
-  int numNodes = 0, col = 1, hideCalls = 0, footerCalcs = 0, maxRowCountLowered = 0, footerRepaints = 0;
+  int numNodes = 0, col = 1, hideCalls = 0, footerCalcs = 0, maxRowCountLowered = 0, footerRepaints = 0,
+      searchPanelRepaints = 0;
   bool footerVisible = false;
   TCellNode cellNode{nullptr};
   std::function<std::string(int, int, const std::string&)> displayHook;
