@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_form.h"
 #include "bench_helpers.h"
 #include "grid/foundation/grid_types.h"
 #include "grid/stringgrid/ext_string_grid.h"
@@ -17,12 +18,8 @@ namespace {
 
 struct TCalcGrid {
   explicit TCalcGrid(int Rows, int Groups) {
-    hd::EnsureGuiApplication();
-    form = std::make_unique<hd::TForm>(nullptr);
-    form->SetClientSize(800, 600);
-    grid = hd::New<hd::TExtStringGrid>(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 800, 600);
+    form = hd::bench::MakeBenchForm();
+    grid = hd::bench::FillBenchForm(*form, hd::New<hd::TExtStringGrid>(form.get()));
     grid->SetColCount(4);
     grid->SetRowCount(Rows + 1);
     for (int r = 1; r <= Rows; ++r) {

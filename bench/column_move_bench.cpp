@@ -7,6 +7,7 @@
 #include <QStandardItemModel>
 #include <memory>
 
+#include "bench_form.h"
 #include "bench_helpers.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "platform/forms.h"
@@ -19,12 +20,8 @@ constexpr int kRows = hd::bench::kCells;
 
 struct TMoveGrid {
   TMoveGrid() {
-    hd::EnsureGuiApplication();
-    form = std::make_unique<hd::TForm>(nullptr);
-    form->SetClientSize(800, 600);
-    grid = hd::New<hd::TExtStringGrid>(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 800, 600);
+    form = hd::bench::MakeBenchForm();
+    grid = hd::bench::FillBenchForm(*form, hd::New<hd::TExtStringGrid>(form.get()));
     grid->SetColCount(kCols);
     grid->SetRowCount(kRows + 1);
     for (int r = 1; r <= kRows; ++r)

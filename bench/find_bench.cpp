@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_form.h"
 #include "bench_helpers.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "platform/forms.h"
@@ -33,12 +34,8 @@ const std::vector<std::vector<std::string>>& Texts() {
 
 struct TOurGrid {
   TOurGrid() {
-    hd::EnsureGuiApplication();
-    form = std::make_unique<hd::TForm>(nullptr);
-    form->SetClientSize(800, 600);
-    grid = hd::New<hd::TExtStringGrid>(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 800, 600);
+    form = hd::bench::MakeBenchForm();
+    grid = hd::bench::FillBenchForm(*form, hd::New<hd::TExtStringGrid>(form.get()));
     grid->SetFixedCols(0);
     grid->SetColCount(kCols);
     grid->SetRowCount(kRows + 1);

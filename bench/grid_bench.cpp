@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_form.h"
 #include "bench_helpers.h"
 #include "platform/bitmap.h"
 #include "platform/forms.h"
@@ -87,12 +88,8 @@ class TTextGrid : public hd::TStringGrid {
 // A screen of 800 x 600 showing a grid of five columns with a text in each row.
 struct TGridScreen {
   explicit TGridScreen(int rows) {
-    hd::EnsureGuiApplication();
-    form = std::make_unique<hd::TForm>(nullptr);
-    form->SetClientSize(800, 600);
-    grid = new TTextGrid(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 800, 600);
+    form = hd::bench::MakeBenchForm();
+    grid = hd::bench::FillBenchForm(*form, new TTextGrid(form.get()));
     grid->SetRowCount(rows);
     for (int r = 0; r < rows; ++r) grid->SetCells(1, r, ShortText(1, r));
     form->Show();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_form.h"
 #include "bench_helpers.h"
 #include "platform/forms.h"
 #include "platform/grids.h"
@@ -16,12 +17,8 @@ namespace {
 
 struct TEditedGrid {
   explicit TEditedGrid(int rows) {
-    hd::EnsureGuiApplication();
-    form = std::make_unique<hd::TForm>(nullptr);
-    form->SetClientSize(800, 600);
-    grid = new hd::TStringGrid(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 800, 600);
+    form = hd::bench::MakeBenchForm();
+    grid = hd::bench::FillBenchForm(*form, new hd::TStringGrid(form.get()));
     grid->SetRowCount(rows);
     grid->SetOptions(grid->Options() + hd::TGridOptions{hd::goEditing});
     form->Show();

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_form.h"
 #include "bench_helpers.h"
 #include "grid/stringgrid/ext_string_grid.h"
 #include "platform/forms.h"
@@ -26,12 +27,8 @@ constexpr int kSwaps = 10000;
 
 struct TOurRows {
   explicit TOurRows(int rows) {
-    hd::EnsureGuiApplication();
-    form = std::make_unique<hd::TForm>(nullptr);
-    form->SetClientSize(800, 600);
-    grid = hd::New<hd::TExtStringGrid>(form.get());
-    grid->SetParent(form.get());
-    grid->SetBounds(0, 0, 800, 600);
+    form = hd::bench::MakeBenchForm();
+    grid = hd::bench::FillBenchForm(*form, hd::New<hd::TExtStringGrid>(form.get()));
     grid->SetColCount(kCols);
     grid->SetRowCount(rows);
     for (int r = 0; r < rows; ++r)
